@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+
+class Calendrier;
+class Media;
+class QDomDocument;
+class QDomElement;
+class QFile;
+class QIODevice;
+
+/// The file manager: project files (reading, writing, validation), site generation
+/// and size estimates. Stateless; construct one locally for each operation.
+///
+/// Operations return 0 for success, 1 when a file is not well-formed XML, 2 when a
+/// file cannot be opened or written, 3 when it does not exist, 4 when a directory
+/// cannot be created, 5 when a media file cannot be copied, 6 when the template
+/// cannot be copied, 7 when a generation was interrupted on request.
+class GestionnaireFichiers
+{
+public:
+    static const QString NOM_REPERTOIRE_MEDIA;
+    static const QString NOM_BALISE_RACINE;
+    static const QString NOM_BALISE_JOUR;
+    static const QString NOM_BALISE_MEDIA;
+    static const QString NOM_BALISE_IMAGE;
+    static const QString NOM_BALISE_SON;
+    static const QString NOM_BALISE_VIDEO;
+    static const QString NOM_ATTRIBUT_NOM;
+    static const QString NOM_ATTRIBUT_VERSION;
+    static const QString NOM_ATTRIBUT_NUMERO_JOUR;
+    static const QString NOM_ATTRIBUT_URL;
+    static const QString IDENTIFIANT_VERSION;
+    static const QString EXTENSION_MEDIA;
+    static const QString MARQUEUR_GESTION_SCENE;
+    static const QString MARQUEUR_GESTION_COLLECTION;
+    static const QString MARQUEUR_BYPASS;
+
+    /// Code of a generation stopped between two days by an interruption request.
+    static const int GENERATION_INTERROMPUE = 7;
+
+    GestionnaireFichiers();
+
+    // Project files.
+    int creerFichierDepuisCalendrier(Calendrier const &calendrier, QString const &url);
+    int creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier);
+    int creerFichierDepuisDom(QDomDocument const &document, QString const &url);
+    int creerDomDepuisFichier(QString const &url, QDomDocument &document);
+    int creerQFileDepuisDom(QDomDocument const &document, QFile &fichier);
+    int creerDomDepuisQFile(QFile &fichier, QDomDocument &document);
+    bool estValide(QString const &url);
+
+    /// Writes the project file text of `document` to an open device; 0, or 2 on a write error.
+    static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
+
+    // Conversions between the project document and a calendar.
+    int creerDomDepuisCalendrier(Calendrier const &calendrier, QDomDocument &document);
+    int creerCalendrierDepuisDom(QDomDocument const &document, Calendrier &calendrier);
+    Media *convertirEnMedia(QDomElement const &element);
+
+    // Web site.
+    int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
+    int calculer_taille(Calendrier const &calendrier, long long *taille);
+};
+
+// Helpers of the generation, free functions of the file manager's unit.
+int resetRepertoire(QString repertoire);
+int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire);
+int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
+QString getHash(QString texte1, QString texte2);
+
+/// Copies a file, or a directory tree, from `source` to `destination` (":/" resource
+/// paths included). Never overwrites; every copied file gets owner read and write only.
+bool copyRecursively(QString const &source, QString const &destination);
+/// Adds to `total` the sizes of all files under `chemin` (0 for a path that names nothing).
+bool calculerTailleRecursively(QString const &chemin, long long *total);

@@ -1,0 +1,37 @@
+#include "image.h"
+
+#include "gestionnairefichiers.h"
+
+Image::Image(QString url) : Media(url) {}
+
+Image::~Image() = default;
+
+QDomElement Image::getQDomElement() const
+{
+    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_IMAGE);
+}
+
+QString Image::getSceneJS(QString identifiant) const
+{
+    return QStringLiteral("photo = new Photo(\"%1\");\n"
+                          "imagesMobiles.push(photo);\n"
+                          "declencherTimer(photo, 10000);\n"
+                          "break;\n")
+        .arg(identifiant);
+}
+
+QString Image::getCollectionJS(QString identifiant) const
+{
+    return QStringLiteral("this.fichiers.set(\"%1\", \"./data/%2\");\n")
+        .arg(identifiant, nomFichierStocke(identifiant));
+}
+
+QString Image::getNomFichierCollection() const
+{
+    return QStringLiteral("collectionPhotos.js");
+}
+
+Media::TypeMedia Image::getType() const
+{
+    return PHOTO;
+}

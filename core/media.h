@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDomElement>
+#include <QString>
+
+/// One day's media: the path of a file on the user's disk. The base class
+/// answers the defaults; `Image`, `Son` and `Video` give each kind's element
+/// in the project file and its script lines in the generated site.
+class Media
+{
+public:
+    enum TypeMedia { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3 };
+
+    explicit Media(QString url);
+    virtual ~Media();
+
+    Media(const Media &) = delete;
+    Media &operator=(const Media &) = delete;
+
+    /// The media's element for the project file, built in a scratch document
+    /// of its own and returned unattached.
+    virtual QDomElement getQDomElement() const;
+    /// Lines the page runs when the visitor opens the day.
+    virtual QString getSceneJS(QString identifiant) const;
+    /// Lines that declare the media's file to the collection script of its kind.
+    virtual QString getCollectionJS(QString identifiant) const;
+    /// Name of the collection script (in the site's `scripts` directory).
+    virtual QString getNomFichierCollection() const;
+    virtual TypeMedia getType() const;
+
+    QString getUrl() const;
+    void setUrl(QString const &url);
+
+protected:
+    /// The element named `nomBalise` with the "url" attribute set to the URL.
+    QDomElement creerElementAvecUrl(const QString &nomBalise) const;
+    /// Name of the stored copy of the media in the site: identifier, point, extension.
+    static QString nomFichierStocke(const QString &identifiant);
+
+private:
+    QString url;
+};

@@ -1,0 +1,113 @@
+// A numbered ball hanging on its string. (x, y) is its centre.
+function Boule(x, y, taille, texte) {
+    this.x = x;
+    this.y = y;
+    this.taille = taille;
+    this.texte = texte;
+    this.visible = true;
+    this.verrouillee = false;
+    this.numero = parseInt(texte, 10);
+    this.couleurBase = Boule.PALETTE[this.numero % 8];
+    // The attachment reads the ball's digits followed by a 1 (ball 3 reads 31).
+    this.couleurAttache = Boule.PALETTE[parseInt(texte + "1", 10) % 8];
+    this.couleur = this.couleurBase;
+    this.couleurTexte = Boule.COULEUR_TEXTE;
+    this.deplacerVers(x, y);
+}
+
+Boule.PALETTE = ["#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"];
+Boule.COULEUR_TEXTE = "#ffffff";
+Boule.ECLAIRCISSEMENT = 0x090909;
+Boule.ASSOMBRISSEMENT = 0x191919;
+
+// Adds delta to a "#rrggbb" colour taken as one number; no palette entry
+// carries over from one channel into the next.
+Boule.decalerCouleur = function (couleur, delta) {
+    var valeur = parseInt(couleur.substring(1), 16) + delta;
+    return "#" + ("000000" + valeur.toString(16)).slice(-6);
+};
+
+Boule.prototype.getNumero = function () {
+    return this.numero;
+};
+
+Boule.prototype.estVisible = function () {
+    return this.visible;
+};
+
+Boule.prototype.setVisible = function (visible) {
+    this.visible = visible;
+};
+
+Boule.prototype.estVerrouillee = function () {
+    return this.verrouillee;
+};
+
+// The hit area is the square around the ball, not the disc.
+Boule.prototype.estTouchee = function (x, y) {
+    return this.visible && Math.abs(x - this.x) <= this.taille && Math.abs(y - this.y) <= this.taille;
+};
+
+Boule.prototype.eclaircir = function () {
+    this.couleur = Boule.decalerCouleur(this.couleurBase, Boule.ECLAIRCISSEMENT);
+    this.couleurTexte = Boule.COULEUR_TEXTE;
+    this.verrouillee = false;
+};
+
+// A ball that may not be opened loses its number and shows the key.
+Boule.prototype.assombrir = function () {
+    this.couleur = Boule.decalerCouleur(this.couleurBase, -Boule.ASSOMBRISSEMENT);
+    this.couleurTexte = this.couleur;
+    this.verrouillee = true;
+};
+
+Boule.prototype.retablirCouleurs = function () {
+    this.couleur = this.couleurBase;
+    this.couleurTexte = Boule.COULEUR_TEXTE;
+    this.verrouillee = false;
+};
+
+Boule.prototype.deplacerVers = function (x, y) {
+    demarrerDeplacement(this, x, y);
+};
+
+Boule.prototype.avancer = function () {
+    avancerObjet(this, true);
+};
+
+Boule.prototype.dessinerFil = function () {
+    if (this.visible) {
+        oCtx.beginPath();
+        oCtx.moveTo(this.x, 0);
+        oCtx.lineTo(this.x, this.y);
+        oCtx.stroke();
+    }
+};
+
+Boule.prototype.dessiner = function () {
+    if (!this.visible) {
+        return;
+    }
+    oCtx.fillStyle = this.couleurAttache;
+    oCtx.beginPath();
+    oCtx.arc(this.x, this.y - this.taille, this.taille / 8, 0, 2 * Math.PI);
+    oCtx.fill();
+
+    oCtx.fillStyle = this.couleur;
+    oCtx.beginPath();
+    oCtx.arc(this.x, this.y, this.taille, 0, 2 * Math.PI);
+    oCtx.fill();
+
+    oCtx.font = "bold " + this.taille + "pt boule";
+    oCtx.fillStyle = this.couleurTexte;
+    oCtx.textAlign = "center";
+    oCtx.textBaseline = "middle";
+    oCtx.fillText(this.texte, this.x, this.y + 10);
+
+    if (this.verrouillee) {
+        var clef = collectionImages.getImage("clef");
+        if (imageChargee(clef)) {
+            oCtx.drawImage(clef, this.x - 40, this.y - 19);
+        }
+    }
+};

@@ -1,0 +1,18 @@
+// A picture of the scene drawn at a fixed place and at its natural size.
+function ImageStatique(nom) {
+    this.nom = nom;
+    this.image = collectionImages.getImage(nom);
+    this.x = 0;
+    this.y = 0;
+}
+
+ImageStatique.prototype.setPosition = function (x, y) {
+    this.x = x;
+    this.y = y;
+};
+
+ImageStatique.prototype.dessiner = function () {
+    if (imageChargee(this.image)) {
+        oCtx.drawImage(this.image, this.x, this.y);
+    }
+};

@@ -1,0 +1,42 @@
+#include "son.h"
+
+#include "gestionnairefichiers.h"
+
+Son::Son(QString url) : Media(url) {}
+
+Son::~Son() = default;
+
+QDomElement Son::getQDomElement() const
+{
+    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_SON);
+}
+
+QString Son::getSceneJS(QString identifiant) const
+{
+    // The page tolerates the missing semicolon after sortir(): the next line starts a new statement.
+    return QStringLiteral("pochette = new Photo(\"pochette\");\n"
+                          "imagesMobiles.push(pochette);\n"
+                          "pochette.sortir()\n"
+                          "son = collectionSons.jouerSon(\"%1\");\n"
+                          "detecterArret(son);\n"
+                          "break;\n")
+        .arg(identifiant);
+}
+
+QString Son::getCollectionJS(QString identifiant) const
+{
+    return QStringLiteral("case \"%1\":\n"
+                          "this.chargerSon(\"%1\", \"data/%2\");\n"
+                          "break;\n")
+        .arg(identifiant, nomFichierStocke(identifiant));
+}
+
+QString Son::getNomFichierCollection() const
+{
+    return QStringLiteral("collectionSons.js");
+}
+
+Media::TypeMedia Son::getType() const
+{
+    return MUSIQUE;
+}

@@ -1,0 +1,40 @@
+#include "video.h"
+
+#include "gestionnairefichiers.h"
+
+Video::Video(QString url) : Media(url) {}
+
+Video::~Video() = default;
+
+QDomElement Video::getQDomElement() const
+{
+    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_VIDEO);
+}
+
+QString Video::getSceneJS(QString identifiant) const
+{
+    return QStringLiteral("ecran = new Video(\"%1\");\n"
+                          "video = collectionVideos.jouerVideo(\"%1\", ecran);\n"
+                          "videos.push(ecran);\n"
+                          "detecterArret(video);\n"
+                          "break;\n")
+        .arg(identifiant);
+}
+
+QString Video::getCollectionJS(QString identifiant) const
+{
+    return QStringLiteral("case \"%1\":\n"
+                          "this.chargerVideo(\"%1\", \"data/%2\", ecran);\n"
+                          "break;\n")
+        .arg(identifiant, nomFichierStocke(identifiant));
+}
+
+QString Video::getNomFichierCollection() const
+{
+    return QStringLiteral("collectionVideos.js");
+}
+
+Media::TypeMedia Video::getType() const
+{
+    return VIDEO;
+}

@@ -1,0 +1,5 @@
+#include "fenetreprincipale.h"
+
+FenetrePrincipale::FenetrePrincipale(QWidget *parent) : QMainWindow(parent) {}
+
+FenetrePrincipale::~FenetrePrincipale() = default;

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build, run and test tinselbox.
+# Does nothing when everything is already there, so it is cheap to call before every build.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+PAQUETS=(cmake g++ make pkg-config
+         qtbase5-dev libqt5xmlpatterns5-dev libqt5svg5 qt5-image-formats-plugins
+         xvfb xauth fonts-dejavu-core chromium)
+
+manquants=()
+for p in "${PAQUETS[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        manquants+=("$p")
+    fi
+done
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+    manquants+=(nodejs npm)
+fi
+
+if ((${#manquants[@]})); then
+    echo "Installing Debian packages: ${manquants[*]}"
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${manquants[@]}"
+fi
+
+# npm ci only when the lock file changed since the last install.
+if [ -f package-lock.json ]; then
+    empreinte=$(sha256sum package-lock.json | cut -d' ' -f1)
+    if [ ! -f node_modules/.empreinte-lock ] || [ "$(cat node_modules/.empreinte-lock)" != "$empreinte" ]; then
+        echo "Installing npm packages from package-lock.json"
+        npm ci --no-audit --no-fund
+        echo "$empreinte" > node_modules/.empreinte-lock
+    fi
+fi
