@@ -1,0 +1,265 @@
+#include "fenetreedition.h"
+#include "ui_fenetreedition.h"
+
+#include "calendrier.h"
+#include "image.h"
+#include "son.h"
+#include "video.h"
+
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+FenetreEdition::FenetreEdition(QWidget *parent)
+    : QDialog(parent),
+      ui(new Ui_FenetreEdition),
+      numeroJour(0),
+      calendrier(nullptr),
+      typeMediaSelectionne(Media::PHOTO)
+{
+    ui->setupUi(this);
+    setMediaSelectionne(Media::PHOTO);
+    setNumeroJour(0);
+}
+
+FenetreEdition::~FenetreEdition()
+{
+    delete ui;
+}
+
+void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
+{
+    setNumeroJour(jour);
+    verouillerSaisieFichier();
+    viderSaisieFichier();
+    reglerBoutonsMedia(Media::AUCUN);
+    setCalendrier(calendrierAEditer);
+    if (calendrier == nullptr)
+        return;
+
+    Media *media = calendrier->getMedia(jour);
+    if (media == nullptr) {
+        clicBoutonPhoto();
+        return;
+    }
+    switch (media->getType()) {
+    case Media::MUSIQUE:
+        clicBoutonMusique();
+        break;
+    case Media::VIDEO:
+        clicBoutonVideo();
+        break;
+    case Media::PHOTO:
+        clicBoutonPhoto();
+        mettreAJourApercu(media->getUrl());
+        break;
+    default:
+        break;
+    }
+    afficherDansChampUrl(media->getUrl());
+}
+
+int FenetreEdition::getNumeroJour() const
+{
+    return numeroJour;
+}
+
+void FenetreEdition::setNumeroJour(int jour)
+{
+    numeroJour = jour;
+    setWindowTitle(tr("Day %1").arg(jour, 2, 10, QLatin1Char('0')));
+}
+
+Media::TypeMedia FenetreEdition::getTypeMediaSelectionne()
+{
+    return typeMediaSelectionne;
+}
+
+void FenetreEdition::setMediaSelectionne(const Media::TypeMedia &type)
+{
+    typeMediaSelectionne = type;
+}
+
+Calendrier *FenetreEdition::getCalendrier() const
+{
+    return calendrier;
+}
+
+void FenetreEdition::setCalendrier(Calendrier *nouveauCalendrier)
+{
+    calendrier = nouveauCalendrier;
+}
+
+QString FenetreEdition::getUrl() const
+{
+    return url;
+}
+
+void FenetreEdition::setUrl(const QString &nouvelleUrl)
+{
+    url = nouvelleUrl;
+}
+
+void FenetreEdition::afficherDansChampUrl(QString texte)
+{
+    setUrl(texte);
+    findChild<QLineEdit *>("champ_url")->setText(texte);
+}
+
+void FenetreEdition::viderChampUrl()
+{
+    afficherDansChampUrl(QString());
+}
+
+void FenetreEdition::viderSaisieFichier()
+{
+    viderChampUrl();
+    mettreAJourApercu(QString());
+}
+
+void FenetreEdition::configurerSaisieFichier(bool actif)
+{
+    findChild<QLabel *>("apercu")->setEnabled(actif);
+    findChild<QLineEdit *>("champ_url")->setEnabled(actif);
+    findChild<QPushButton *>("bouton_parcourir")->setEnabled(actif);
+}
+
+void FenetreEdition::verouillerSaisieFichier()
+{
+    configurerSaisieFichier(false);
+}
+
+void FenetreEdition::deverouillerSaisieFichier()
+{
+    configurerSaisieFichier(true);
+}
+
+void FenetreEdition::reglerBoutonsMedia(Media::TypeMedia type)
+{
+    findChild<QPushButton *>("bouton_photo")->setChecked(type == Media::PHOTO);
+    findChild<QPushButton *>("bouton_musique")->setChecked(type == Media::MUSIQUE);
+    findChild<QPushButton *>("bouton_video")->setChecked(type == Media::VIDEO);
+}
+
+void FenetreEdition::mettreAJourApercu(QString emplacement)
+{
+    QLabel *apercu = findChild<QLabel *>("apercu");
+    QImage image;
+    if (!emplacement.isEmpty()) {
+        QImageReader lecteur(emplacement);
+        lecteur.setAutoTransform(true);
+        image = lecteur.read();
+    }
+    if (image.isNull()) {
+        apercu->setText(tr("No preview available"));
+        return;
+    }
+    apercu->setPixmap(QPixmap::fromImage(
+        image.scaled(apercu->width(), apercu->height(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+}
+
+QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
+{
+    QStringList filtres{QStringLiteral("application/octet-stream")};
+    switch (type) {
+    case Media::PHOTO:
+        for (const QByteArray &mime : QImageReader::supportedMimeTypes())
+            filtres << QString::fromLatin1(mime);
+        break;
+    case Media::MUSIQUE:
+        filtres << QStringLiteral("audio/mpeg") << QStringLiteral("audio/ogg") << QStringLiteral("audio/wav");
+        break;
+    case Media::VIDEO:
+        filtres << QStringLiteral("video/mp4") << QStringLiteral("video/webm") << QStringLiteral("video/ogg");
+        break;
+    default:
+        break;
+    }
+    filtres.sort(Qt::CaseSensitive);
+    return filtres;
+}
+
+QString FenetreEdition::filtreMimeParDefaut(Media::TypeMedia type)
+{
+    switch (type) {
+    case Media::PHOTO:
+        return QStringLiteral("image/jpeg");
+    case Media::MUSIQUE:
+        return QStringLiteral("audio/mpeg");
+    case Media::VIDEO:
+        return QStringLiteral("video/mp4");
+    default:
+        return QString();
+    }
+}
+
+void FenetreEdition::choisirType(Media::TypeMedia type)
+{
+    if (type != typeMediaSelectionne)
+        viderSaisieFichier();
+    setMediaSelectionne(type);
+    reglerBoutonsMedia(type);
+    deverouillerSaisieFichier();
+}
+
+void FenetreEdition::clicBoutonPhoto()
+{
+    choisirType(Media::PHOTO);
+}
+
+void FenetreEdition::clicBoutonMusique()
+{
+    choisirType(Media::MUSIQUE);
+}
+
+void FenetreEdition::clicBoutonVideo()
+{
+    choisirType(Media::VIDEO);
+}
+
+void FenetreEdition::clicBoutonParcourir()
+{
+    QFileDialog selecteur(this, tr("Select a file"));
+    selecteur.setOption(QFileDialog::DontUseNativeDialog);
+    selecteur.setMimeTypeFilters(filtresMime(typeMediaSelectionne));
+    const QString parDefaut = filtreMimeParDefaut(typeMediaSelectionne);
+    if (!parDefaut.isEmpty())
+        selecteur.selectMimeTypeFilter(parDefaut);
+    if (selecteur.exec() != QDialog::Accepted)
+        return;
+    const QStringList choix = selecteur.selectedFiles();
+    if (choix.isEmpty())
+        return;
+    afficherDansChampUrl(choix.first());
+    mettreAJourApercu(choix.first());
+}
+
+void FenetreEdition::clicBoutonOk()
+{
+    // Without a calendar there is no day to change; closing as rejected keeps callers
+    // from treating the project as modified.
+    if (calendrier == nullptr) {
+        reject();
+        return;
+    }
+    Media *media = nullptr;
+    switch (typeMediaSelectionne) {
+    case Media::PHOTO:
+        media = new Image(url);
+        break;
+    case Media::MUSIQUE:
+        media = new Son(url);
+        break;
+    case Media::VIDEO:
+        media = new Video(url);
+        break;
+    default:
+        break;
+    }
+    if (media != nullptr)
+        calendrier->ajouterMedia(numeroJour, media);
+    accept();
+}

@@ -1,0 +1,100 @@
+#include "fenetrenouveau.h"
+#include "ui_fenetrenouveau.h"
+
+#include "projet.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
+    : QDialog(parent), ui(new Ui_FenetreNouveau), projet(nullptr)
+{
+    ui->setupUi(this);
+    setProjet(&projetAConfigurer);
+}
+
+FenetreNouveau::~FenetreNouveau()
+{
+    delete ui;
+}
+
+QString FenetreNouveau::getNom() const
+{
+    return findChild<QLineEdit *>("champ_nom")->text();
+}
+
+QString FenetreNouveau::getUrl() const
+{
+    return url;
+}
+
+void FenetreNouveau::setUrl(const QString &nouvelleUrl)
+{
+    url = nouvelleUrl;
+    findChild<QLineEdit *>("champ_url")->setText(url);
+}
+
+Projet *FenetreNouveau::getProjet() const
+{
+    return projet;
+}
+
+void FenetreNouveau::setProjet(Projet *nouveauProjet)
+{
+    projet = nouveauProjet;
+}
+
+void FenetreNouveau::afficherMessageErreur(const QString &message)
+{
+    QMessageBox boite(QMessageBox::Warning, QString(), message, QMessageBox::Ok);
+    boite.exec();
+}
+
+void FenetreNouveau::afficherMessageErreurSaisieVide()
+{
+    afficherMessageErreur(tr("Please enter a name for the project and a working directory."));
+}
+
+void FenetreNouveau::afficherMessageErreurSaisieInvalide()
+{
+    afficherMessageErreur(
+        tr("Please enter a correct name for the project (must contain only letters and numbers)."));
+}
+
+bool FenetreNouveau::estNomValide(const QString &nom)
+{
+    // The name becomes a file name and an identifier in the generated site, so only
+    // plain ASCII letters and digits are allowed.
+    static const QRegularExpression motif(QRegularExpression::anchoredPattern("[A-Za-z0-9]+"));
+    return motif.match(nom).hasMatch();
+}
+
+void FenetreNouveau::clicBoutonParcourir()
+{
+    QFileDialog selecteur(this, tr("Select the working directory"));
+    selecteur.setFileMode(QFileDialog::Directory);
+    selecteur.setOption(QFileDialog::DontUseNativeDialog);
+    if (selecteur.exec() != QDialog::Accepted)
+        return;
+    const QStringList choix = selecteur.selectedFiles();
+    if (!choix.isEmpty())
+        setUrl(choix.first());
+}
+
+void FenetreNouveau::clicBoutonOk()
+{
+    const QString nom = getNom();
+    if (nom.isEmpty() || url.isEmpty()) {
+        afficherMessageErreurSaisieVide();
+        return;
+    }
+    if (!estNomValide(nom)) {
+        afficherMessageErreurSaisieInvalide();
+        return;
+    }
+    projet->setNomPojet(nom);
+    projet->setRepertoire(url);
+    accept();
+}
