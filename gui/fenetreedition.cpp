@@ -73,7 +73,7 @@ void FenetreEdition::setNumeroJour(int jour)
     setWindowTitle(tr("Day %1").arg(jour, 2, 10, QLatin1Char('0')));
 }
 
-Media::TypeMedia FenetreEdition::getTypeMediaSelectionne()
+Media::TypeMedia FenetreEdition::getTypeMediaSelectionne() const
 {
     return typeMediaSelectionne;
 }

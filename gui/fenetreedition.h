@@ -26,7 +26,7 @@ public:
     int getNumeroJour() const;
     /// Stores the day and shows it in the title with at least two digits.
     void setNumeroJour(int jour);
-    Media::TypeMedia getTypeMediaSelectionne();
+    Media::TypeMedia getTypeMediaSelectionne() const;
     void setMediaSelectionne(const Media::TypeMedia &type);
     Calendrier *getCalendrier() const;
     void setCalendrier(Calendrier *calendrier);
