@@ -1,0 +1,497 @@
+#include "calendrier.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "son.h"
+#include "video.h"
+
+#include <QBuffer>
+#include <QDomDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A device that accepts a given number of bytes, then fails every write.
+class PeripheriqueDefaillant : public QBuffer
+{
+public:
+    explicit PeripheriqueDefaillant(qint64 limite) : limite(limite) {}
+
+protected:
+    qint64 writeData(const char *donnees, qint64 taille) override
+    {
+        const qint64 reste = limite - pos();
+        if (reste <= 0)
+            return -1;
+        return QBuffer::writeData(donnees, qMin(taille, reste));
+    }
+
+private:
+    qint64 limite;
+};
+
+QByteArray lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return fichier.readAll();
+}
+
+void ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(fichier.write(contenu), qint64(contenu.size()));
+}
+
+// "day:kind:location" for every day, in day order, to compare calendars at a glance.
+QStringList resume(const Calendrier &calendrier)
+{
+    QStringList lignes;
+    const auto &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.cbegin(); it != contenu.cend(); ++it) {
+        if (it.value() == nullptr) {
+            lignes << QStringLiteral("%1:null").arg(it.key());
+            continue;
+        }
+        lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(it.value()->getType())).arg(it.value()->getUrl());
+    }
+    return lignes;
+}
+
+// The two root attributes come in no fixed order: put them in one before comparing.
+QString racineNormalisee(QString texte)
+{
+    texte.replace(QRegularExpression(QStringLiteral("^<tinselbox version=\"1\" nom=\"([^\"]*)\"")),
+                  QStringLiteral("<tinselbox nom=\"\\1\" version=\"1\""));
+    return texte;
+}
+
+} // namespace
+
+class TestFichiersProjet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void texteDuFichier_data();
+    void texteDuFichier();
+    void allerRetour_data();
+    void allerRetour();
+    void lectureTolerante_data();
+    void lectureTolerante();
+
+    void codesDeLecture_data();
+    void codesDeLecture();
+    void fichierProtegeEnEcriture();
+    void enregistrementDansUnRepertoireAbsent();
+    void enregistrementRemplaceUnFichierPlusLong();
+    void enregistrementEchoueSansToucherLAncien();
+    void ecritureInterrompueSignalee_data();
+    void ecritureInterrompueSignalee();
+
+    void validationDesFichiersEcrits_data();
+    void validationDesFichiersEcrits();
+    void validationDesFichiersInvalides_data();
+    void validationDesFichiersInvalides();
+
+    void tresGrandFichierProjet();
+
+private:
+    QTemporaryDir temporaire;
+    QString chemin(const QString &nom) const { return temporaire.filePath(nom); }
+};
+
+void TestFichiersProjet::initTestCase()
+{
+    QVERIFY(temporaire.isValid());
+    QCOMPARE(GestionnaireFichiers::NOM_REPERTOIRE_MEDIA, QStringLiteral("data"));
+    QCOMPARE(GestionnaireFichiers::NOM_BALISE_RACINE, QStringLiteral("tinselbox"));
+    QCOMPARE(GestionnaireFichiers::IDENTIFIANT_VERSION, QStringLiteral("1"));
+    QCOMPARE(GestionnaireFichiers::EXTENSION_MEDIA, QStringLiteral("txt"));
+    QCOMPARE(GestionnaireFichiers::MARQUEUR_GESTION_SCENE, QStringLiteral("// <GESTION DE LA SCENE>"));
+    QCOMPARE(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION, QStringLiteral("// <GESTION DE LA COLLECTION>"));
+    QCOMPARE(GestionnaireFichiers::MARQUEUR_BYPASS, QStringLiteral("// <INITIALISATION>"));
+}
+
+void TestFichiersProjet::texteDuFichier_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QStringList>("jours");   // "day:kind:location", added in this order
+    QTest::addColumn<QString>("texte");
+
+    QTest::newRow("example") << "Avent" << QStringList{"3:2:D:/musique/chant.mp3", "1:1:D:/photos/sapin.jpg"}
+                             << "<tinselbox nom=\"Avent\" version=\"1\">\n"
+                                " <jour numero=\"1\">\n"
+                                "  <image url=\"D:/photos/sapin.jpg\"/>\n"
+                                " </jour>\n"
+                                " <jour numero=\"3\">\n"
+                                "  <son url=\"D:/musique/chant.mp3\"/>\n"
+                                " </jour>\n"
+                                "</tinselbox>\n";
+    QTest::newRow("empty calendar: one line") << "" << QStringList() << "<tinselbox nom=\"\" version=\"1\"/>\n";
+    QTest::newRow("numeric day order") << "x" << QStringList{"10:3:b", "9:3:a", "-2:1:"}
+                                       << "<tinselbox nom=\"x\" version=\"1\">\n"
+                                          " <jour numero=\"-2\">\n  <image url=\"\"/>\n </jour>\n"
+                                          " <jour numero=\"9\">\n  <video url=\"a\"/>\n </jour>\n"
+                                          " <jour numero=\"10\">\n  <video url=\"b\"/>\n </jour>\n"
+                                          "</tinselbox>\n";
+}
+
+void TestFichiersProjet::texteDuFichier()
+{
+    QFETCH(QString, nom);
+    QFETCH(QStringList, jours);
+    QFETCH(QString, texte);
+
+    Calendrier calendrier(nom);
+    for (const QString &jour : jours) {
+        const QStringList champs = jour.split(QLatin1Char(':'));
+        const QString url = champs.mid(2).join(QLatin1Char(':'));
+        Media *media = champs[1] == QLatin1String("1") ? static_cast<Media *>(new Image(url))
+                       : champs[1] == QLatin1String("2") ? static_cast<Media *>(new Son(url))
+                                                         : static_cast<Media *>(new Video(url));
+        calendrier.ajouterMedia(champs[0].toInt(), media);
+    }
+
+    const QString fichier = chemin(QStringLiteral("format.xml"));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    const QByteArray octets = lire(fichier);
+    QVERIFY(!octets.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(racineNormalisee(QString::fromUtf8(octets)), texte);
+}
+
+void TestFichiersProjet::allerRetour_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("plain") << "Avent" << "/home/u/sapin.jpg";
+    QTest::newRow("empty name, empty location") << "" << "";
+    QTest::newRow("accents") << QString::fromUtf8("Noël à Gérardmer") << QString::fromUtf8("/home/ü/crèche ñ.png");
+    QTest::newRow("markup characters") << "a&b<c>\"d\"'e'" << "/x/&amp;/<y>/\"z\"'.jpg";
+    QTest::newRow("tab, line feed, carriage return") << "a\tb\nc\rd" << "/x\ty\nz\r.jpg";
+    QTest::newRow("beyond the basic plane") << QString::fromUtf8("🎄 雪") << QString::fromUtf8("/🎄/雪.mp3");
+}
+
+void TestFichiersProjet::allerRetour()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, url);
+
+    Calendrier calendrier(nom);
+    calendrier.ajouterMedia(1, new Image(url));
+    calendrier.ajouterMedia(2, new Son(url + QLatin1Char('2')));
+    calendrier.ajouterMedia(31, new Video(url + QLatin1Char('3')));
+
+    const QString fichier = chemin(QStringLiteral("aller-retour.xml"));
+    GestionnaireFichiers gestionnaire;
+    QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    QVERIFY(gestionnaire.estValide(fichier));
+
+    Calendrier relu(QStringLiteral("before"));
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, relu), 0);
+    QCOMPARE(relu.getNom(), nom);
+    QCOMPARE(resume(relu), resume(calendrier));
+}
+
+void TestFichiersProjet::lectureTolerante_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QStringList>("jours");
+
+    const QString avant = QStringLiteral("kept");
+    QTest::newRow("root without nom keeps the name")
+        << "<tinselbox version=\"1\"><jour numero=\"2\"><image url=\"a\"/></jour></tinselbox>" << avant
+        << QStringList{"2:1:a"};
+    QTest::newRow("empty nom, other version")
+        << "<tinselbox nom=\"\" version=\"7\"><jour numero=\"2\"><son url=\"a\"/></jour></tinselbox>" << ""
+        << QStringList{"2:2:a"};
+    QTest::newRow("other root: unchanged") << "<calendrier nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></calendrier>"
+                                           << avant << QStringList();
+    QTest::newRow("other case root: unchanged") << "<Tinselbox nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></Tinselbox>"
+                                                << avant << QStringList();
+    QTest::newRow("missing or bad numbers give day 0")
+        << "<tinselbox nom=\"n\"><jour><image url=\"a\"/></jour><jour numero=\"abc\"><son url=\"b\"/></jour></tinselbox>"
+        << "n" << QStringList{"0:2:b"};
+    QTest::newRow("white space around the number")
+        << "<tinselbox nom=\"n\"><jour numero=\" 7 \"><video url=\"v\"/></jour></tinselbox>" << "n" << QStringList{"7:3:v"};
+    QTest::newRow("int limits")
+        << "<tinselbox nom=\"n\"><jour numero=\"2147483647\"><image url=\"max\"/></jour>"
+           "<jour numero=\"-2147483648\"><image url=\"min\"/></jour></tinselbox>"
+        << "n" << QStringList{"-2147483648:1:min", "2147483647:1:max"};
+    QTest::newRow("beyond int limits give day 0")
+        << "<tinselbox nom=\"n\"><jour numero=\"2147483648\"><image url=\"a\"/></jour>"
+           "<jour numero=\"-99999999999999999999\"><son url=\"b\"/></jour></tinselbox>"
+        << "n" << QStringList{"0:2:b"};
+    QTest::newRow("last media of a day wins")
+        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/><son url=\"b\"/></jour></tinselbox>" << "n"
+        << QStringList{"4:2:b"};
+    QTest::newRow("later day with the same number wins")
+        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/></jour><jour numero=\"4\"><video url=\"c\"/></jour></tinselbox>"
+        << "n" << QStringList{"4:3:c"};
+    QTest::newRow("base and unknown elements give nothing")
+        << "<tinselbox nom=\"n\"><jour numero=\"1\"><media url=\"a\"/></jour><jour numero=\"2\"><photo url=\"b\"/></jour></tinselbox>"
+        << "n" << QStringList();
+    QTest::newRow("picture then unknown keeps the picture")
+        << "<tinselbox nom=\"n\"><jour numero=\"1\"><image url=\"a\"/><autre/></jour></tinselbox>" << "n"
+        << QStringList{"1:1:a"};
+    QTest::newRow("media without url")
+        << "<tinselbox nom=\"n\"><jour numero=\"1\"><son/></jour></tinselbox>" << "n" << QStringList{"1:2:"};
+    QTest::newRow("foreign nodes skipped")
+        << "<?pi x?><!-- c --><tinselbox nom=\"n\">text<!-- c --><autre><jour numero=\"9\"><image url=\"deep\"/></jour></autre>"
+           "<jour numero=\"5\">t<image url=\"a\"><son url=\"inside\"/></image></jour></tinselbox>"
+        << "n" << QStringList{"5:1:a"};
+}
+
+void TestFichiersProjet::lectureTolerante()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, nom);
+    QFETCH(QStringList, jours);
+
+    const QString fichier = chemin(QStringLiteral("tolerant.xml"));
+    ecrire(fichier, document.toUtf8());
+
+    Calendrier calendrier(QStringLiteral("kept"));
+    QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    QCOMPARE(calendrier.getNom(), nom);
+    QCOMPARE(resume(calendrier), jours);
+}
+
+void TestFichiersProjet::codesDeLecture_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("nom");
+
+    QByteArray profond;
+    for (int i = 0; i < 100000; ++i)
+        profond += "<a>";
+    for (int i = 0; i < 100000; ++i)
+        profond += "</a>";
+
+    const QByteArray rires = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n"
+                             "<!ENTITY lol1 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">\n"
+                             "<!ENTITY lol2 \"&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;\">\n"
+                             "<!ENTITY lol3 \"&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;\">\n"
+                             "<!ENTITY lol4 \"&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;\">\n"
+                             "<!ENTITY lol5 \"&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;\">\n"
+                             "<!ENTITY lol6 \"&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;\">\n"
+                             "<!ENTITY lol7 \"&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;\">\n"
+                             "<!ENTITY lol8 \"&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;\">\n"
+                             "<!ENTITY lol9 \"&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;\">\n"
+                             "]>\n<tinselbox nom=\"&lol9;\" version=\"1\"/>\n";
+
+    QByteArray binaire;
+    for (int i = 0; i < 4096; ++i)
+        binaire += char((i * 7919) % 256);
+
+    QTest::newRow("empty file") << QByteArray() << 1 << QString();
+    QTest::newRow("not XML") << QByteArray("this is not a calendar\n") << 1 << QString();
+    QTest::newRow("truncated document") << QByteArray("<tinselbox nom=\"a\" version=\"1\">\n <jour numero=\"1\">\n  <ima") << 1 << QString();
+    QTest::newRow("binary") << binaire << 1 << QString();
+    QTest::newRow("100 000 levels deep") << profond << 1 << QString();
+    QTest::newRow("entity expansion") << rires << 1 << QString();
+    // Qt's parser replaces bytes that are not UTF-8 rather than refusing the document.
+    QTest::newRow("Latin-1 bytes in a UTF-8 document")
+        << QByteArray("<tinselbox nom=\"No\xEBl\" version=\"1\"/>") << 0 << QString::fromUtf8("No\uFFFDl");
+    QTest::newRow("declared Latin-1 is read as such")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><tinselbox nom=\"No\xEBl\" version=\"1\"/>") << 0
+        << QString::fromUtf8("Noël");
+}
+
+void TestFichiersProjet::codesDeLecture()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, code);
+    QFETCH(QString, nom);
+
+    const QString fichier = chemin(QStringLiteral("lecture.xml"));
+    ecrire(fichier, contenu);
+
+    Calendrier calendrier(QStringLiteral("untouched"));
+    auto *media = new Image(QStringLiteral("kept"));
+    calendrier.ajouterMedia(3, media);
+
+    GestionnaireFichiers gestionnaire;
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), code);
+    if (code != 0) {
+        QCOMPARE(calendrier.getNom(), QStringLiteral("untouched"));
+        QCOMPARE(calendrier.getContenuConstant().size(), 1);
+        QCOMPARE(calendrier.getMedia(3), media);
+        QVERIFY(!gestionnaire.estValide(fichier));
+    } else {
+        QCOMPARE(calendrier.getNom(), nom);
+    }
+}
+
+void TestFichiersProjet::fichierProtegeEnEcriture()
+{
+    GestionnaireFichiers gestionnaire;
+    Calendrier calendrier(QStringLiteral("untouched"));
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(chemin(QStringLiteral("absent.xml")), calendrier), 3);
+    // A directory cannot be opened as a file, whoever asks.
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(temporaire.path(), calendrier), 2);
+    QCOMPARE(calendrier.getNom(), QStringLiteral("untouched"));
+
+    if (geteuid() == 0)
+        QSKIP("running as root: file permissions do not stop root from opening a read-only file");
+    const QString fichier = chemin(QStringLiteral("protege.xml"));
+    ecrire(fichier, "<tinselbox nom=\"p\" version=\"1\"/>\n");
+    QVERIFY(QFile::setPermissions(fichier, QFileDevice::ReadOwner));
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 2);
+    QCOMPARE(calendrier.getNom(), QStringLiteral("untouched"));
+}
+
+void TestFichiersProjet::enregistrementDansUnRepertoireAbsent()
+{
+    const QString repertoire = chemin(QStringLiteral("absent"));
+    Calendrier calendrier(QStringLiteral("c"));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, repertoire + QStringLiteral("/c.xml")), 2);
+    QVERIFY(!QFileInfo::exists(repertoire));
+}
+
+void TestFichiersProjet::enregistrementRemplaceUnFichierPlusLong()
+{
+    const QString fichier = chemin(QStringLiteral("long.xml"));
+    ecrire(fichier, QByteArray(100000, 'x'));
+    Calendrier calendrier(QStringLiteral("court"));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    QCOMPARE(racineNormalisee(QString::fromUtf8(lire(fichier))), QStringLiteral("<tinselbox nom=\"court\" version=\"1\"/>\n"));
+}
+
+void TestFichiersProjet::enregistrementEchoueSansToucherLAncien()
+{
+    // A directory standing where the file should go: nothing can be written there.
+    const QString repertoire = chemin(QStringLiteral("occupe.xml"));
+    QVERIFY(QDir().mkpath(repertoire));
+    ecrire(repertoire + QStringLiteral("/inside"), "mine");
+
+    Calendrier calendrier(QStringLiteral("c"));
+    calendrier.ajouterMedia(1, new Image(QStringLiteral("a")));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, repertoire), 2);
+    QVERIFY(QFileInfo(repertoire).isDir());
+    QCOMPARE(lire(repertoire + QStringLiteral("/inside")), QByteArray("mine"));
+    QCOMPARE(QDir(temporaire.path()).entryList(QStringList{QStringLiteral("occupe.xml*")}, QDir::AllEntries | QDir::Hidden),
+             QStringList{QStringLiteral("occupe.xml")});
+}
+
+void TestFichiersProjet::ecritureInterrompueSignalee_data()
+{
+    QTest::addColumn<qint64>("limite");
+    QTest::newRow("nothing accepted") << qint64(0);
+    QTest::newRow("cut in the middle") << qint64(40);
+    QTest::newRow("all but the last byte") << qint64(-1);
+}
+
+void TestFichiersProjet::ecritureInterrompueSignalee()
+{
+    QFETCH(qint64, limite);
+
+    Calendrier calendrier(QStringLiteral("c"));
+    for (int jour = 1; jour <= 31; ++jour)
+        calendrier.ajouterMedia(jour, new Image(QStringLiteral("/photos/%1.jpg").arg(jour)));
+    QDomDocument document;
+    GestionnaireFichiers gestionnaire;
+    gestionnaire.creerDomDepuisCalendrier(calendrier, document);
+    const qint64 taille = document.toByteArray(1).size();
+
+    PeripheriqueDefaillant peripherique(limite < 0 ? taille + limite : limite);
+    QVERIFY(peripherique.open(QIODevice::WriteOnly));
+    QCOMPARE(GestionnaireFichiers::ecrireDom(document, peripherique), 2);
+
+    PeripheriqueDefaillant suffisant(taille);
+    QVERIFY(suffisant.open(QIODevice::WriteOnly));
+    QCOMPARE(GestionnaireFichiers::ecrireDom(document, suffisant), 0);
+}
+
+void TestFichiersProjet::validationDesFichiersEcrits_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("genres");
+
+    QTest::newRow("empty calendar") << "Avent" << "";
+    QTest::newRow("empty name") << "" << "p";
+    QTest::newRow("pictures only") << "a" << "ppp";
+    QTest::newRow("mixed") << "b" << "pmvmpv";
+    QTest::newRow("31 videos") << "c" << QString(31, QLatin1Char('v'));
+}
+
+void TestFichiersProjet::validationDesFichiersEcrits()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, genres);
+
+    Calendrier calendrier(nom);
+    for (int i = 0; i < genres.size(); ++i) {
+        const QString url = QStringLiteral("/m/%1").arg(i);
+        const QChar genre = genres.at(i);
+        calendrier.ajouterMedia(i + 1, genre == QLatin1Char('p')   ? static_cast<Media *>(new Image(url))
+                                       : genre == QLatin1Char('m') ? static_cast<Media *>(new Son(url))
+                                                                   : static_cast<Media *>(new Video(url)));
+    }
+    const QString fichier = chemin(QStringLiteral("valide.xml"));
+    GestionnaireFichiers gestionnaire;
+    QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    QVERIFY(gestionnaire.estValide(fichier));
+}
+
+void TestFichiersProjet::validationDesFichiersInvalides_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+
+    QTest::newRow("not XML") << QByteArray("hello");
+    QTest::newRow("root without nom") << QByteArray("<tinselbox version=\"1\"/>");
+    QTest::newRow("root without version") << QByteArray("<tinselbox nom=\"a\"/>");
+    QTest::newRow("version not an integer") << QByteArray("<tinselbox nom=\"a\" version=\"one\"/>");
+    QTest::newRow("other root") << QByteArray("<calendrier nom=\"a\" version=\"1\"/>");
+    QTest::newRow("jour without numero") << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour><image url=\"x\"/></jour></tinselbox>");
+    QTest::newRow("jour with a non-integer numero")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"abc\"><image url=\"x\"/></jour></tinselbox>");
+    QTest::newRow("jour without media") << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"/></tinselbox>");
+    QTest::newRow("jour with two media")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><image url=\"x\"/><son url=\"y\"/></jour></tinselbox>");
+    QTest::newRow("unknown media element")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><photo url=\"x\"/></jour></tinselbox>");
+}
+
+void TestFichiersProjet::validationDesFichiersInvalides()
+{
+    QFETCH(QByteArray, contenu);
+
+    const QString fichier = chemin(QStringLiteral("invalide.xml"));
+    ecrire(fichier, contenu);
+    GestionnaireFichiers gestionnaire;
+    QVERIFY(!gestionnaire.estValide(fichier));
+    QVERIFY(!gestionnaire.estValide(chemin(QStringLiteral("absent.xml"))));
+}
+
+void TestFichiersProjet::tresGrandFichierProjet()
+{
+    // About 50 MB: many days with long locations.
+    const QString fichier = chemin(QStringLiteral("grand.xml"));
+    {
+        QFile sortie(fichier);
+        QVERIFY(sortie.open(QIODevice::WriteOnly));
+        sortie.write("<tinselbox nom=\"grand\" version=\"1\">\n");
+        const QByteArray chemin(400, 'a');
+        for (int jour = 0; jour < 110000; ++jour)
+            sortie.write(" <jour numero=\"" + QByteArray::number(jour) + "\">\n  <image url=\"/" + chemin + "\"/>\n </jour>\n");
+        sortie.write("</tinselbox>\n");
+        QVERIFY(sortie.size() > 45 * 1000 * 1000);
+    }
+    Calendrier calendrier;
+    QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    QCOMPARE(calendrier.getContenuConstant().size(), 110000);
+    QCOMPARE(calendrier.getNom(), QStringLiteral("grand"));
+}
+
+QTEST_GUILESS_MAIN(TestFichiersProjet)
+#include "tst_fichiersprojet.moc"

@@ -1,0 +1,172 @@
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "media.h"
+#include "son.h"
+#include "video.h"
+
+#include <QDomDocument>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(Media *)
+
+namespace {
+
+const QString ID = QStringLiteral("0123456789abcdef0123456789abcdef");
+
+std::shared_ptr<Media> creer(const QString &genre, const QString &url)
+{
+    if (genre == QLatin1String("image"))
+        return std::make_shared<Image>(url);
+    if (genre == QLatin1String("son"))
+        return std::make_shared<Son>(url);
+    if (genre == QLatin1String("video"))
+        return std::make_shared<Video>(url);
+    return std::make_shared<Media>(url);
+}
+
+} // namespace
+
+class TestMedia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fragments_data();
+    void fragments();
+    void elementDuFichierProjet_data();
+    void elementDuFichierProjet();
+    void valeursSpecialesRelues_data();
+    void valeursSpecialesRelues();
+    void destructionParLaBase();
+};
+
+void TestMedia::fragments_data()
+{
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<QString>("collection");
+    QTest::addColumn<QString>("fichierCollection");
+
+    QTest::newRow("picture") << "image" << int(Media::PHOTO)
+                             << "photo = new Photo(\"" + ID + "\");\n"
+                                "imagesMobiles.push(photo);\n"
+                                "declencherTimer(photo, 10000);\n"
+                                "break;\n"
+                             << "this.fichiers.set(\"" + ID + "\", \"./data/" + ID + ".txt\");\n"
+                             << "collectionPhotos.js";
+    QTest::newRow("sound: third line without semicolon")
+        << "son" << int(Media::MUSIQUE)
+        << "pochette = new Photo(\"pochette\");\n"
+           "imagesMobiles.push(pochette);\n"
+           "pochette.sortir()\n"
+           "son = collectionSons.jouerSon(\"" + ID + "\");\n"
+           "detecterArret(son);\n"
+           "break;\n"
+        << "case \"" + ID + "\":\n"
+           "this.chargerSon(\"" + ID + "\", \"data/" + ID + ".txt\");\n"
+           "break;\n"
+        << "collectionSons.js";
+    QTest::newRow("video") << "video" << int(Media::VIDEO)
+                           << "ecran = new Video(\"" + ID + "\");\n"
+                              "video = collectionVideos.jouerVideo(\"" + ID + "\", ecran);\n"
+                              "videos.push(ecran);\n"
+                              "detecterArret(video);\n"
+                              "break;\n"
+                           << "case \"" + ID + "\":\n"
+                              "this.chargerVideo(\"" + ID + "\", \"data/" + ID + ".txt\", ecran);\n"
+                              "break;\n"
+                           << "collectionVideos.js";
+    QTest::newRow("base kind: nothing") << "media" << int(Media::AUCUN) << QString() << QString() << QString();
+}
+
+void TestMedia::fragments()
+{
+    QFETCH(QString, genre);
+    QFETCH(int, type);
+    QFETCH(QString, scene);
+    QFETCH(QString, collection);
+    QFETCH(QString, fichierCollection);
+
+    // The fragments never depend on the file's location.
+    for (const QString &url : {QString(), QStringLiteral("/home/a/b & \"c\".jpg")}) {
+        const auto media = creer(genre, url);
+        QCOMPARE(int(media->getType()), type);
+        QCOMPARE(media->getSceneJS(ID), scene);
+        QCOMPARE(media->getCollectionJS(ID), collection);
+        QCOMPARE(media->getNomFichierCollection(), fichierCollection);
+    }
+}
+
+void TestMedia::elementDuFichierProjet_data()
+{
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("texte");
+
+    QTest::newRow("picture") << "image" << "D:/photos/sapin.jpg" << "<image url=\"D:/photos/sapin.jpg\"/>\n";
+    QTest::newRow("sound") << "son" << "/m/chant.mp3" << "<son url=\"/m/chant.mp3\"/>\n";
+    QTest::newRow("video") << "video" << "v.webm" << "<video url=\"v.webm\"/>\n";
+    QTest::newRow("empty location") << "image" << "" << "<image url=\"\"/>\n";
+    QTest::newRow("base kind: no attribute") << "media" << "/x" << "<media/>\n";
+}
+
+void TestMedia::elementDuFichierProjet()
+{
+    QFETCH(QString, genre);
+    QFETCH(QString, url);
+    QFETCH(QString, texte);
+
+    const QDomElement element = creer(genre, url)->getQDomElement();
+    QVERIFY(element.parentNode().isNull());
+
+    QDomDocument document;
+    document.appendChild(document.importNode(element, true));
+    QCOMPARE(document.toString(1), texte);
+}
+
+void TestMedia::valeursSpecialesRelues_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::newRow("markup characters") << "/a&b/<c>/\"d\"/'e'.jpg";
+    QTest::newRow("control characters") << "/a\tb/c\nd/e\rf.jpg";
+    QTest::newRow("accents and beyond") << QString::fromUtf8("/Noël/éàü/雪/🎄.png");
+}
+
+void TestMedia::valeursSpecialesRelues()
+{
+    QFETCH(QString, url);
+
+    QDomDocument document;
+    document.appendChild(document.importNode(Image(url).getQDomElement(), true));
+    const QString texte = document.toString(1);
+    QVERIFY2(!texte.contains(QLatin1Char('\n')) || texte.indexOf(QLatin1Char('\n')) == texte.size() - 1,
+             qPrintable(texte));
+
+    QDomDocument relu;
+    QVERIFY(relu.setContent(texte));
+    QCOMPARE(relu.documentElement().attribute(QStringLiteral("url")), url);
+}
+
+namespace {
+int destructionsDerivees = 0;
+class ImageComptee : public Image
+{
+public:
+    using Image::Image;
+    ~ImageComptee() override { ++destructionsDerivees; }
+};
+} // namespace
+
+void TestMedia::destructionParLaBase()
+{
+    destructionsDerivees = 0;
+    Media *media = new ImageComptee(QStringLiteral("x"));
+    delete media;
+    QCOMPARE(destructionsDerivees, 1);
+}
+
+QTEST_GUILESS_MAIN(TestMedia)
+#include "tst_media.moc"
