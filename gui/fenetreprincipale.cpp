@@ -1,5 +1,411 @@
 #include "fenetreprincipale.h"
+#include "ui_fenetreprincipale.h"
 
-FenetrePrincipale::FenetrePrincipale(QWidget *parent) : QMainWindow(parent) {}
+#include "boutonjour.h"
+#include "calendrier.h"
+#include "fenetreedition.h"
+#include "fenetrenouveau.h"
+#include "gestionnairefichiers.h"
+#include "media.h"
+#include "projet.h"
 
-FenetrePrincipale::~FenetrePrincipale() = default;
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+const int VERSION_MAJEURE = 1;
+const int VERSION_MINEURE = 0;
+} // namespace
+
+FenetrePrincipale::FenetrePrincipale(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui_FenetrePrincipale), urlCalendrier()
+{
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE));
+    calendrier = nullptr;
+    initialiserGrilleBoutonJour();
+}
+
+FenetrePrincipale::~FenetrePrincipale()
+{
+    delete calendrier;
+    delete ui;
+}
+
+void FenetrePrincipale::initialiserGrilleBoutonJour()
+{
+    QGridLayout *grille = getGrilleBoutonJour();
+    if (grille != nullptr) {
+        // The form adds b01 to b31 in day order, so the item index gives the day.
+        for (int i = 0; i < grille->count(); ++i) {
+            auto *bouton = qobject_cast<BoutonJour *>(grille->itemAt(i)->widget());
+            if (bouton == nullptr)
+                continue;
+            bouton->setNumeroJour(i + 1);
+            connect(bouton, &QPushButton::released, this, &FenetrePrincipale::clicBoutonJour);
+        }
+    }
+    initialiserEtats();
+}
+
+void FenetrePrincipale::initialiserEtats()
+{
+    verrouillerGrilleBoutonJour();
+    verrouillerBoutonEnregistrer();
+    verrouillerBoutonApercu();
+    verrouillerBoutonGenerer();
+}
+
+void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
+{
+    if (calendrier == nullptr) {
+        // Nothing to show: back to the start state rather than commands without a calendar.
+        setCalendrier(nullptr);
+        reinitialiserBoutonsJour();
+        for (const char *nomLabel : {"nom", "taille"}) {
+            if (auto *label = findChild<QLabel *>(QLatin1String(nomLabel)))
+                label->clear();
+        }
+        initialiserEtats();
+        return;
+    }
+
+    deverrouillerBoutonApercu();
+    deverrouillerBoutonGenerer();
+    setCalendrier(calendrier);
+
+    if (auto *nom = findChild<QLabel *>(QStringLiteral("nom")))
+        nom->setText(calendrier->getNom());
+
+    // Every tile is reset first so that a day missing from this calendar shows empty.
+    const QMap<int, BoutonJour *> boutons = reinitialiserBoutonsJour();
+    const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        BoutonJour *bouton = boutons.value(it.key(), nullptr);
+        if (bouton == nullptr || it.value() == nullptr)
+            continue;
+        bouton->setType(it.value()->getType());
+        if (!it.value()->getUrl().isEmpty())
+            bouton->setNomMedia(it.value()->getUrl());
+    }
+
+    deverrouillerGrilleBoutonJour();
+    afficherTaille();
+}
+
+QMap<int, BoutonJour *> FenetrePrincipale::reinitialiserBoutonsJour()
+{
+    QMap<int, BoutonJour *> boutons;
+    if (QGridLayout *grille = getGrilleBoutonJour()) {
+        for (int i = 0; i < grille->count(); ++i) {
+            if (auto *bouton = qobject_cast<BoutonJour *>(grille->itemAt(i)->widget())) {
+                bouton->init();
+                boutons.insert(bouton->getNumeroJour(), bouton);
+            }
+        }
+    }
+    return boutons;
+}
+
+void FenetrePrincipale::afficherTaille()
+{
+    qint64 taille = 0;
+    GestionnaireFichiers gestionnaire;
+    // The code is not examined: the estimate shows whatever the walk could count.
+    gestionnaire.calculer_taille(*getCalendrier(), &taille);
+
+    QString valeur;
+    QString unite;
+    mettreEnFormeTaille(taille, &valeur, &unite);
+    if (auto *label = findChild<QLabel *>(QStringLiteral("taille")))
+        label->setText(tr("Size: %1 %2").arg(valeur, unite));
+}
+
+void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
+{
+    struct Echelle {
+        qint64 facteur;
+        const char *unite;
+    };
+    static const Echelle echelles[] = {
+        {1000000000LL, "Go"},
+        {1000000LL, "Mo"},
+        {1000LL, "ko"},
+    };
+
+    for (const Echelle &echelle : echelles) {
+        if (taille >= echelle.facteur) {
+            // Truncated, never rounded: 1 999 999 bytes is 1.999 Mo.
+            const qint64 entier = taille / echelle.facteur;
+            const qint64 milliemes = (taille % echelle.facteur) / (echelle.facteur / 1000);
+            *valeur = QStringLiteral("%1.%2").arg(entier).arg(milliemes, 3, 10, QLatin1Char('0'));
+            *unite = QString::fromLatin1(echelle.unite);
+            return;
+        }
+    }
+    *valeur = QString::number(taille);
+    *unite = QStringLiteral("bytes");
+}
+
+Calendrier *FenetrePrincipale::getCalendrier() const
+{
+    return calendrier;
+}
+
+void FenetrePrincipale::setCalendrier(Calendrier *calendrier)
+{
+    if (this->calendrier != calendrier)
+        delete this->calendrier;
+    this->calendrier = calendrier;
+}
+
+QString FenetrePrincipale::getUrlCalendrier() const
+{
+    return urlCalendrier;
+}
+
+void FenetrePrincipale::setUrlCalendrier(const QString &urlCalendrier)
+{
+    this->urlCalendrier = urlCalendrier;
+}
+
+void FenetrePrincipale::activerGrilleBoutonJour(bool active)
+{
+    QGridLayout *grille = getGrilleBoutonJour();
+    if (grille == nullptr)
+        return;
+    for (int i = 0; i < grille->count(); ++i) {
+        if (QWidget *widget = grille->itemAt(i)->widget())
+            widget->setEnabled(active);
+    }
+}
+
+void FenetrePrincipale::activerBouton(QPushButton *bouton, bool active)
+{
+    if (bouton != nullptr)
+        bouton->setEnabled(active);
+}
+
+void FenetrePrincipale::verrouillerGrilleBoutonJour()
+{
+    activerGrilleBoutonJour(false);
+}
+
+void FenetrePrincipale::deverrouillerGrilleBoutonJour()
+{
+    activerGrilleBoutonJour(true);
+}
+
+void FenetrePrincipale::verrouillerBoutonEnregistrer()
+{
+    activerBouton(getBoutonEnregistrer(), false);
+}
+
+void FenetrePrincipale::deverrouillerBoutonEnregistrer()
+{
+    activerBouton(getBoutonEnregistrer(), true);
+}
+
+void FenetrePrincipale::verrouillerBoutonApercu()
+{
+    activerBouton(getBoutonApercu(), false);
+}
+
+void FenetrePrincipale::deverrouillerBoutonApercu()
+{
+    activerBouton(getBoutonApercu(), true);
+}
+
+void FenetrePrincipale::verrouillerBoutonGenerer()
+{
+    activerBouton(getBoutonGenerer(), false);
+}
+
+void FenetrePrincipale::deverrouillerBoutonGenerer()
+{
+    activerBouton(getBoutonGenerer(), true);
+}
+
+void FenetrePrincipale::sauvegardeUtile()
+{
+    deverrouillerBoutonEnregistrer();
+}
+
+void FenetrePrincipale::sauvegardeInutile()
+{
+    verrouillerBoutonEnregistrer();
+}
+
+bool FenetrePrincipale::sauvegardeNecessaire()
+{
+    const QPushButton *bouton = getBoutonEnregistrer();
+    return bouton != nullptr && bouton->isEnabled();
+}
+
+QPushButton *FenetrePrincipale::getBoutonEnregistrer()
+{
+    return findChild<QPushButton *>(QStringLiteral("bouton_enregistrer"));
+}
+
+QPushButton *FenetrePrincipale::getBoutonApercu()
+{
+    return findChild<QPushButton *>(QStringLiteral("bouton_apercu"));
+}
+
+QPushButton *FenetrePrincipale::getBoutonGenerer()
+{
+    return findChild<QPushButton *>(QStringLiteral("bouton_generer"));
+}
+
+QGridLayout *FenetrePrincipale::getGrilleBoutonJour()
+{
+    return findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
+}
+
+bool FenetrePrincipale::poserQuestion(const QString &texte)
+{
+    return QMessageBox::question(this, QString(), texte, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::No;
+}
+
+void FenetrePrincipale::afficherErreur(const QString &texte)
+{
+    QMessageBox::warning(this, QString(), texte);
+}
+
+bool FenetrePrincipale::demanderConfirmation()
+{
+    if (!sauvegardeNecessaire())
+        return true;
+    return poserQuestion(tr("Your changes will be lost if you don\u2019t save them. \nQuit anyway?"));
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent *event)
+{
+    if (demanderConfirmation())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FenetrePrincipale::clicBoutonJour()
+{
+    auto *bouton = qobject_cast<BoutonJour *>(sender());
+    if (bouton == nullptr || getCalendrier() == nullptr)
+        return;
+
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(bouton->getNumeroJour(), getCalendrier());
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+    afficherCalendrier(getCalendrier());
+    sauvegardeUtile();
+}
+
+void FenetrePrincipale::clicBoutonNouveau()
+{
+    if (sauvegardeNecessaire()
+        && !poserQuestion(tr("Your changes will be lost if you don\u2019t save them. \nCreate new anyway?")))
+        return;
+
+    Projet projet{QString(), QString()};
+    FenetreNouveau fenetre(projet, nullptr);
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+
+    // Without this question the first Save would silently replace that calendar.
+    if (QFileInfo::exists(projet.getUrl())
+        && !poserQuestion(tr("A calendar with this name already exists in this directory. \nReplace it?")))
+        return;
+
+    setCalendrier(new Calendrier(projet.getNomPojet()));
+    setUrlCalendrier(projet.getUrl());
+    afficherCalendrier(getCalendrier());
+    sauvegardeInutile();
+}
+
+void FenetrePrincipale::clicBoutonOuvrir()
+{
+    if (sauvegardeNecessaire()
+        && !poserQuestion(tr("Your changes will be lost if you don\u2019t save them. \nOpen anyway?")))
+        return;
+
+    QFileDialog dialogue(this, tr("Select a calendar"));
+    QStringList filtres{QStringLiteral("application/octet-stream"), QStringLiteral("text/xml")};
+    filtres.sort(Qt::CaseSensitive);
+    dialogue.setMimeTypeFilters(filtres);
+    dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return;
+    const QString url = dialogue.selectedFiles().constFirst();
+
+    // A file that is not a calendar must not become the Save target: the next
+    // Save would overwrite it with an empty calendar.
+    GestionnaireFichiers gestionnaire;
+    QDomDocument document;
+    if (gestionnaire.creerDomDepuisFichier(url, document) != 0
+        || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE) {
+        afficherErreur(tr("Error opening the calendar."));
+        return;
+    }
+
+    auto *nouveau = new Calendrier();
+    gestionnaire.creerCalendrierDepuisDom(document, *nouveau);
+    setUrlCalendrier(url);
+    afficherCalendrier(nouveau);
+    sauvegardeInutile();
+}
+
+void FenetrePrincipale::clicBoutonEnregistrer()
+{
+    if (getCalendrier() == nullptr)
+        return;
+
+    GestionnaireFichiers gestionnaire;
+    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
+        // Save stays enabled so that Quit still warns about the unsaved changes.
+        afficherErreur(tr("Error saving the calendar."));
+        return;
+    }
+    sauvegardeInutile();
+}
+
+void FenetrePrincipale::clicBoutonApercu()
+{
+}
+
+void FenetrePrincipale::clicBoutonGenerer()
+{
+}
+
+void FenetrePrincipale::clicBoutonQuitter()
+{
+    if (demanderConfirmation())
+        QCoreApplication::exit(0);
+}
+
+void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
+{
+    Q_UNUSED(resultat)
+    Q_UNUSED(repertoireSortie)
+}
+
+void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
+{
+    Q_UNUSED(resultat)
+    Q_UNUSED(repertoireSortie)
+}
+
+void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
+{
+    Q_UNUSED(repertoire)
+    Q_UNUSED(apercu)
+}

@@ -1,0 +1,118 @@
+#include "boutonjour.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+// Longest location shown whole; a longer one is reduced to its file name.
+const int LONGUEUR_LEGENDE = 13;
+const int HAUTEUR_LEGENDE = 40;
+const int HAUTEUR_TYPE = 13;
+const int BASE_NUMERO = 10;
+} // namespace
+
+BoutonJour::BoutonJour(QWidget *parent) : QPushButton(parent)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setMinimumSize(100, 65);
+    init();
+}
+
+BoutonJour::~BoutonJour() = default;
+
+void BoutonJour::init()
+{
+    setType(Media::AUCUN);
+    setNomMedia(QString());
+}
+
+int BoutonJour::getNumeroJour() const
+{
+    return numeroJour;
+}
+
+void BoutonJour::setNumeroJour(int numeroJour)
+{
+    this->numeroJour = numeroJour;
+    update();
+}
+
+Media::TypeMedia BoutonJour::getType() const
+{
+    return type;
+}
+
+void BoutonJour::setType(const Media::TypeMedia &type)
+{
+    this->type = type;
+    update();
+}
+
+void BoutonJour::setNomMedia(const QString &nomMedia)
+{
+    this->nomMedia = nomMedia;
+    update();
+}
+
+QString BoutonJour::getNomMedia() const
+{
+    if (nomMedia.isEmpty())
+        return isEnabled() ? tr("Click to add ...") : QString();
+    if (nomMedia.length() <= LONGUEUR_LEGENDE)
+        return nomMedia;
+    // Only "/" separates: the location is stored with "/" on every platform.
+    return raccourcir(nomMedia.split(QLatin1Char('/')).last(), LONGUEUR_LEGENDE);
+}
+
+QString BoutonJour::getStringType() const
+{
+    switch (type) {
+    case Media::PHOTO:
+        return tr("PHOTO");
+    case Media::MUSIQUE:
+        return tr("MUSIC");
+    case Media::VIDEO:
+        return tr("VIDEO");
+    default:
+        return QString();
+    }
+}
+
+QColor BoutonJour::getColorType() const
+{
+    switch (type) {
+    case Media::PHOTO:
+        return QColor(233, 95, 67);
+    case Media::MUSIQUE:
+        return QColor(100, 178, 178);
+    case Media::VIDEO:
+        return QColor(232, 223, 180);
+    default:
+        return QColor(255, 255, 255);
+    }
+}
+
+void BoutonJour::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(0, 0, width(), height(), getColorType());
+    painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    painter.drawText(QRect(0, (height() - HAUTEUR_LEGENDE) / 2, width(), HAUTEUR_LEGENDE),
+                     Qt::AlignCenter | Qt::TextWordWrap, getNomMedia());
+    painter.drawText(QRect(0, height() - HAUTEUR_TYPE, width(), HAUTEUR_TYPE), Qt::AlignCenter,
+                     getStringType());
+    painter.drawText(0, BASE_NUMERO, QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0')));
+}
+
+QString raccourcir(QString texte, int n)
+{
+    if (texte.length() < n)
+        return texte;
+    const int debutFin = std::max(texte.length() - n + 3, n + 3);
+    return texte.left(n) + QLatin1Char('\n') + QStringLiteral("...") + texte.mid(debutFin);
+}

@@ -1,0 +1,214 @@
+// Renders the editor's windows offscreen with QWidget::grab, so the pictures
+// of the documentation can be made again whenever a window changes.
+//
+//   captures <directory> [name...]
+//
+// Names: main-window, main-window-calendar, new-project, day-edit (all when none
+// is given). Each picture is written as <directory>/<name>.png.
+
+#include "calendrier.h"
+#include "fenetreedition.h"
+#include "fenetrenouveau.h"
+#include "fenetreprincipale.h"
+#include "image.h"
+#include "projet.h"
+#include "son.h"
+#include "video.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QLineEdit>
+#include <QMap>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+// Media files of the sample calendar live in a temporary directory; their
+// names are what the tiles show.
+struct Echantillons {
+    QTemporaryDir dossier;
+
+    QString chemin(const QString &nom) const { return dossier.filePath(nom); }
+
+    QString photo() const { return chemin(QStringLiteral("market-lights.png")); }
+    QString musique() const { return chemin(QStringLiteral("sleigh-bells-in-the-snow.ogg")); }
+    QString video() const { return chemin(QStringLiteral("first-snow.webm")); }
+
+    bool preparer() const
+    {
+        if (!dossier.isValid() || !dessinerPhoto(photo()))
+            return false;
+        // Sizes of an ordinary song and a short clip, so the size text looks plausible.
+        return remplir(musique(), 3200000) && remplir(video(), 8400000);
+    }
+
+    static bool remplir(const QString &chemin, qint64 taille)
+    {
+        QFile fichier(chemin);
+        return fichier.open(QIODevice::WriteOnly) && fichier.resize(taille);
+    }
+
+    // A night market under a string of lights, drawn so the preview has a picture to show.
+    static bool dessinerPhoto(const QString &chemin)
+    {
+        QImage image(640, 400, QImage::Format_RGB32);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient ciel(0, 0, 0, 400);
+        ciel.setColorAt(0, QColor(20, 30, 70));
+        ciel.setColorAt(1, QColor(70, 60, 110));
+        p.fillRect(image.rect(), ciel);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 240, 250));
+        p.drawRect(0, 330, 640, 70);
+        for (int i = 0; i < 4; ++i) {
+            const int x = 40 + i * 150;
+            p.setBrush(QColor(120, 60, 40));
+            p.drawRect(x, 250, 110, 80);
+            QPainterPath toit;
+            toit.moveTo(x - 12, 252);
+            toit.lineTo(x + 55, 205);
+            toit.lineTo(x + 122, 252);
+            toit.closeSubpath();
+            p.setBrush(QColor(245, 245, 255));
+            p.drawPath(toit);
+            p.setBrush(QColor(255, 200, 90));
+            p.drawRect(x + 20, 270, 70, 30);
+        }
+        QPen fil(QColor(40, 40, 40), 2);
+        p.setPen(fil);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath guirlande;
+        guirlande.moveTo(0, 90);
+        guirlande.quadTo(160, 170, 320, 100);
+        guirlande.quadTo(480, 30, 640, 120);
+        p.drawPath(guirlande);
+        p.setPen(Qt::NoPen);
+        const QColor couleurs[] = {QColor(255, 90, 70), QColor(255, 210, 80), QColor(120, 220, 140),
+                                   QColor(110, 170, 255)};
+        for (int i = 1; i < 24; ++i) {
+            const QPointF point = guirlande.pointAtPercent(i / 24.0);
+            p.setBrush(couleurs[i % 4]);
+            p.drawEllipse(point + QPointF(0, 8), 7, 7);
+        }
+        p.end();
+        return image.save(chemin);
+    }
+};
+
+Calendrier *creerCalendrierExemple(const Echantillons &echantillons)
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
+    calendrier->ajouterMedia(1, new Image(echantillons.photo()));
+    calendrier->ajouterMedia(6, new Son(echantillons.musique()));
+    calendrier->ajouterMedia(13, new Video(echantillons.video()));
+    return calendrier;
+}
+
+QPixmap saisir(QWidget &fenetre)
+{
+    fenetre.show();
+    QApplication::processEvents();
+    return fenetre.grab();
+}
+
+QPixmap fenetrePrincipale(bool avecCalendrier, const Echantillons &echantillons)
+{
+    FenetrePrincipale fenetre;
+    if (avecCalendrier) {
+        fenetre.afficherCalendrier(creerCalendrierExemple(echantillons));
+        fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
+    }
+    return saisir(fenetre);
+}
+
+QPixmap nouveauProjet(const Echantillons &)
+{
+    Projet projet{QString(), QString()};
+    FenetreNouveau fenetre(projet, nullptr);
+    if (auto *nom = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_nom")))
+        nom->setText(QStringLiteral("Advent2026"));
+    fenetre.setUrl(QStringLiteral("/home/alice/Calendars"));
+    return saisir(fenetre);
+}
+
+QPixmap editionJour(const Echantillons &echantillons)
+{
+    Calendrier calendrier(QStringLiteral("Advent2026"));
+    calendrier.ajouterMedia(1, new Image(echantillons.photo()));
+    FenetreEdition fenetre(nullptr);
+    // Shown first so the preview is scaled to the label's final size.
+    fenetre.show();
+    QApplication::processEvents();
+    fenetre.configurerFenetre(1, &calendrier);
+    // The sample lives in a temporary directory; show the kind of path a user has.
+    fenetre.afficherDansChampUrl(QStringLiteral("/home/alice/Pictures/market-lights.png"));
+    return saisir(fenetre);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(ressources);
+    QApplication application(argc, argv);
+    // Offscreen the default font is 12 points and the fixed-pitch font falls back
+    // to it; the desktop default of 9 points makes the pictures look as on a desktop.
+    QFont police = QApplication::font();
+    police.setPointSize(9);
+    QApplication::setFont(police);
+
+    QStringList arguments = QApplication::arguments().mid(1);
+    QTextStream erreur(stderr);
+    if (arguments.isEmpty()) {
+        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|day-edit]...\n";
+        return 2;
+    }
+    const QDir destination(arguments.takeFirst());
+    if (!QDir().mkpath(destination.path())) {
+        erreur << "cannot create " << destination.path() << "\n";
+        return 1;
+    }
+
+    Echantillons echantillons;
+    if (!echantillons.preparer()) {
+        erreur << "cannot prepare the sample media\n";
+        return 1;
+    }
+
+    const QMap<QString, std::function<QPixmap()>> captures{
+        {QStringLiteral("main-window"), [&] { return fenetrePrincipale(false, echantillons); }},
+        {QStringLiteral("main-window-calendar"),
+         [&] { return fenetrePrincipale(true, echantillons); }},
+        {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
+        {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
+    };
+    if (arguments.isEmpty())
+        arguments = captures.keys();
+
+    int resultat = 0;
+    for (const QString &nom : qAsConst(arguments)) {
+        if (!captures.contains(nom)) {
+            erreur << "unknown picture: " << nom << "\n";
+            resultat = 1;
+            continue;
+        }
+        const QString chemin = destination.filePath(nom + QStringLiteral(".png"));
+        if (!captures.value(nom)().save(chemin)) {
+            erreur << "cannot write " << chemin << "\n";
+            resultat = 1;
+        }
+    }
+    return resultat;
+}
