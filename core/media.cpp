@@ -4,6 +4,19 @@
 
 #include <QDomDocument>
 
+namespace {
+
+// A DOM node points back to the document that created it and reads it when it is
+// imported or appended elsewhere, so the scratch document must outlive every element
+// handed out: one per thread, for the life of the thread.
+QDomDocument &documentBrouillon()
+{
+    thread_local QDomDocument brouillon;
+    return brouillon;
+}
+
+} // namespace
+
 Media::Media(QString url)
 {
     setUrl(url);
@@ -13,8 +26,7 @@ Media::~Media() = default;
 
 QDomElement Media::getQDomElement() const
 {
-    QDomDocument brouillon;
-    return brouillon.createElement(GestionnaireFichiers::NOM_BALISE_MEDIA);
+    return documentBrouillon().createElement(GestionnaireFichiers::NOM_BALISE_MEDIA);
 }
 
 QString Media::getSceneJS(QString) const
@@ -49,8 +61,7 @@ void Media::setUrl(QString const &nouvelleUrl)
 
 QDomElement Media::creerElementAvecUrl(const QString &nomBalise) const
 {
-    QDomDocument brouillon;
-    QDomElement element = brouillon.createElement(nomBalise);
+    QDomElement element = documentBrouillon().createElement(nomBalise);
     element.setAttribute(GestionnaireFichiers::NOM_ATTRIBUT_URL, getUrl());
     return element;
 }

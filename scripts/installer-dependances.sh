@@ -5,7 +5,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-PAQUETS=(cmake g++ make pkg-config
+PAQUETS=(cmake g++ make pkg-config valgrind
          qtbase5-dev libqt5xmlpatterns5-dev libqt5svg5 qt5-image-formats-plugins
          xvfb xauth fonts-dejavu-core chromium)
 
