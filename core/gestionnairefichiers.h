@@ -61,6 +61,17 @@ public:
     // Web site.
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
     int calculer_taille(Calendrier const &calendrier, long long *taille);
+
+    /// Whether `repertoire` must never be emptied for a generation: it is empty (the
+    /// current directory), the user's home directory or one of its parents, the root of
+    /// a file system, or it is or contains `fichierProjet` or a media file of
+    /// `calendrier` (at any depth). Paths are compared as given and with symbolic
+    /// links resolved. `fichierProjet` may be empty.
+    static bool estRepertoireSortieInterdit(QString const &repertoire, QString const &fichierProjet,
+                                            Calendrier const &calendrier);
+    /// Whether `repertoire` may be emptied without asking: it does not exist, is empty,
+    /// or holds a site generated earlier (an `index.html` and a `scripts/calendrier.js`).
+    static bool estVideOuSiteGenere(QString const &repertoire);
 };
 
 // Helpers of the generation, free functions of the file manager's unit.

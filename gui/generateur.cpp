@@ -1,0 +1,58 @@
+#include "generateur.h"
+
+#include "calendrier.h"
+#include "gestionnairefichiers.h"
+
+Generateur::Generateur(QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif)
+    : QThread(parent)
+{
+    setCalendrier(calendrier);
+    setRepertoireExport(repertoireExport);
+    setModeApercuActif(modeApercuActif);
+}
+
+Generateur::~Generateur() = default;
+
+Calendrier *Generateur::getCalendrier() const
+{
+    return calendrier;
+}
+
+void Generateur::setCalendrier(Calendrier *calendrier)
+{
+    this->calendrier = calendrier;
+}
+
+QString Generateur::getRepertoireExport() const
+{
+    return repertoireExport;
+}
+
+void Generateur::setRepertoireExport(QString const &repertoireExport)
+{
+    this->repertoireExport = repertoireExport;
+}
+
+bool Generateur::getModeApercuActif() const
+{
+    return modeApercuActif;
+}
+
+void Generateur::setModeApercuActif(bool modeApercuActif)
+{
+    this->modeApercuActif = modeApercuActif;
+}
+
+void Generateur::run()
+{
+    GestionnaireFichiers gestionnaire;
+    // Without a calendar there is nothing to generate; the directory is left alone.
+    const int resultat = calendrier == nullptr
+        ? 3
+        : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);
+
+    // Whoever asked for the stop has gone on without this run: it must show nothing more.
+    if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())
+        return;
+    emit resultatDisponible(resultat, repertoireExport);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QThread>
+
+class Calendrier;
+
+/// Runs one site generation on a thread of its own and reports its outcome.
+///
+/// The calendar is read without a lock: the caller keeps it alive and unchanged
+/// until the thread has finished.
+///
+/// Stopping a run: call `requestInterruption()`. The generation stops before its next
+/// day and the worker then emits nothing; the output directory stays as far as it got.
+/// Once the worker has seen the request after the generation, it emits nothing either,
+/// whatever the code. A result emitted just before the request may still be on its way
+/// to a queued receiver: a receiver that must show nothing after asking for a stop
+/// drops results whose sender reports `isInterruptionRequested()`.
+class Generateur : public QThread
+{
+    Q_OBJECT
+
+public:
+    Generateur(QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif);
+    ~Generateur() override;
+
+    Calendrier *getCalendrier() const;
+    void setCalendrier(Calendrier *calendrier);
+    QString getRepertoireExport() const;
+    void setRepertoireExport(QString const &repertoireExport);
+    bool getModeApercuActif() const;
+    void setModeApercuActif(bool modeApercuActif);
+
+signals:
+    /// Emitted once per run that was not stopped, from the worker thread: the
+    /// generation's code (0 for success) and the output directory as stored.
+    void resultatDisponible(int result, QString const &repertoireSortie);
+
+protected:
+    void run() override;
+
+private:
+    Calendrier *calendrier = nullptr;
+    QString repertoireExport;
+    bool modeApercuActif = false;
+};

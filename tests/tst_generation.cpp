@@ -1,0 +1,602 @@
+#include "calendrier.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "son.h"
+#include "video.h"
+
+#include <QDirIterator>
+#include <QScopeGuard>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+
+const QString MODELE = QStringLiteral(":tinselbox/js");
+
+QByteArray lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return fichier.readAll();
+}
+
+bool ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
+}
+
+QStringList lignes(const QString &chemin)
+{
+    QString texte = QString::fromUtf8(lire(chemin));
+    if (texte.endsWith(QLatin1Char('\n')))
+        texte.chop(1);
+    return texte.split(QLatin1Char('\n'));
+}
+
+// Every file under `racine` (hidden ones too), by relative path, with its content.
+QMap<QString, QByteArray> arbre(const QString &racine)
+{
+    QMap<QString, QByteArray> fichiers;
+    QDirIterator it(racine, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString chemin = it.next();
+        fichiers.insert(chemin.mid(racine.size() + 1), lire(chemin));
+    }
+    return fichiers;
+}
+
+long long tailleModele()
+{
+    long long total = 0;
+    for (const QByteArray &contenu : arbre(MODELE))
+        total += contenu.size();
+    return total;
+}
+
+// Lines of `texte` (a script fragment ending with a line feed), as written in a file.
+QStringList lignesDe(const QString &texte)
+{
+    QStringList resultat = texte.split(QLatin1Char('\n'));
+    if (!resultat.isEmpty() && resultat.last().isEmpty())
+        resultat.removeLast();
+    return resultat;
+}
+
+// `modele` with `ajout` inserted after the first line holding `marqueur`.
+QStringList avecInsertion(QStringList modele, const QString &marqueur, const QStringList &ajout)
+{
+    for (int i = 0; i < modele.size(); ++i) {
+        if (modele.at(i).contains(marqueur)) {
+            for (int j = 0; j < ajout.size(); ++j)
+                modele.insert(i + 1 + j, ajout.at(j));
+            break;
+        }
+    }
+    return modele;
+}
+
+int permissions(const QString &chemin)
+{
+    return int(std::filesystem::status(QFile::encodeName(chemin).toStdString()).permissions()
+               & std::filesystem::perms::mask);
+}
+
+QStringList fichiersMedia(const QString &site)
+{
+    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+}
+
+// Runs a generation on a thread that has already been asked to stop.
+int genererInterrompu(const Calendrier &calendrier, const QString &sortie)
+{
+    int resultat = -1;
+    QScopedPointer<QThread> fil(QThread::create([&] {
+        QThread::currentThread()->requestInterruption();
+        resultat = GestionnaireFichiers().generer(calendrier, sortie, false);
+    }));
+    fil->start();
+    fil->wait();
+    return resultat;
+}
+
+} // namespace
+
+class TestGeneration : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+    int compteur = 0;
+    QString baseInterdit;
+
+    // A fresh directory path inside the temporary directory (not created).
+    QString nouveauChemin(const QString &nom = QStringLiteral("site"))
+    {
+        return temp.filePath(QStringLiteral("%1-%2").arg(nom).arg(++compteur));
+    }
+    // A media file with distinct content.
+    QString nouveauMedia(const QByteArray &contenu)
+    {
+        const QString chemin = nouveauChemin(QStringLiteral("media")) + QStringLiteral(".bin");
+        ecrire(chemin, contenu);
+        return chemin;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        GestionnaireFichiers gestionnaire;
+        QVERIFY(temp.isValid());
+        QVERIFY2(QFileInfo(MODELE + QStringLiteral("/scripts/calendrier.js")).isFile(), "template missing");
+    }
+
+    void calendrierVideDonneLeModele_data()
+    {
+        QTest::addColumn<bool>("apercu");
+        QTest::newRow("generation") << false;
+        QTest::newRow("preview") << true;
+    }
+    void calendrierVideDonneLeModele()
+    {
+        QFETCH(bool, apercu);
+        const QString sortie = nouveauChemin();
+        Calendrier calendrier(QStringLiteral("vide"));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
+
+        QMap<QString, QByteArray> attendu = arbre(MODELE);
+        QMap<QString, QByteArray> obtenu = arbre(sortie);
+        const QString script = QStringLiteral("scripts/calendrier.js");
+        const QStringList lignesModele = lignes(MODELE + QLatin1Char('/') + script);
+        const QStringList lignesObtenues = lignes(sortie + QLatin1Char('/') + script);
+        if (apercu)
+            QCOMPARE(lignesObtenues, avecInsertion(lignesModele, GestionnaireFichiers::MARQUEUR_BYPASS,
+                                                   {QStringLiteral("bypass = true;"), QString()}));
+        else
+            QCOMPARE(lignesObtenues, lignesModele);
+        attendu.remove(script);
+        obtenu.remove(script);
+        QCOMPARE(obtenu.keys(), attendu.keys());
+        QVERIFY(obtenu == attendu);
+
+        // Files from the resources come out writable by their owner only.
+        for (const QString &chemin : arbre(sortie).keys())
+            QCOMPARE(permissions(sortie + QLatin1Char('/') + chemin), 0600);
+    }
+
+    void blocsSousLesMarqueurs()
+    {
+        // Identifiers of days 3 and 17 of "abc": MD5 of "3abc" and "17abc".
+        const QString id3 = QStringLiteral("2f4fe09bb4f6bb9ad8ee6e7579e8f5e1");
+        const QString id17 = QStringLiteral("fc5e745c96a31da94204ff134895426d");
+        const QString photo = nouveauMedia("photo du 3");
+        const QString musique = nouveauMedia("musique du 17");
+
+        Calendrier calendrier(QStringLiteral("abc"));
+        calendrier.ajouterMedia(17, new Son(musique));
+        calendrier.ajouterMedia(3, new Image(photo));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+
+        const Image image(photo);
+        const Son son(musique);
+        const QStringList scene = QStringList{QStringLiteral("case 17:")} + lignesDe(son.getSceneJS(id17))
+            + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3)) + QStringList{QString()};
+        QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
+                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
+                               GestionnaireFichiers::MARQUEUR_GESTION_SCENE, scene));
+        QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionPhotos.js")),
+                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")),
+                               GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION,
+                               lignesDe(image.getCollectionJS(id3)) + QStringList{QString()}));
+        QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionSons.js")),
+                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionSons.js")),
+                               GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION,
+                               lignesDe(son.getCollectionJS(id17)) + QStringList{QString()}));
+        QCOMPARE(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")),
+                 lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
+
+        QCOMPARE(fichiersMedia(sortie), (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")), QByteArray("musique du 17"));
+    }
+
+    void identifiants_data()
+    {
+        QTest::addColumn<int>("jour");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("md5");
+        // Digests computed outside the program from the UTF-8 bytes of day and name.
+        QTest::newRow("7abc") << 7 << QStringLiteral("abc") << QStringLiteral("d0e15d0b2876a9e0cddf83d43dafe01b");
+        QTest::newRow("accented name") << 17 << QStringLiteral("No\u00ebl") << QStringLiteral("1631889136c8ca5fbac923bbad540aeb");
+        QTest::newRow("name with space") << 1 << QStringLiteral("Avent 2026") << QStringLiteral("d3be5e0d442bc52643f32e3199d101ba");
+    }
+    void identifiants()
+    {
+        QFETCH(int, jour);
+        QFETCH(QString, nom);
+        QFETCH(QString, md5);
+        QCOMPARE(getHash(QString::number(jour), nom), md5);
+
+        Calendrier calendrier(nom);
+        calendrier.ajouterMedia(jour, new Video(nouveauMedia("film")));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".txt")});
+        QVERIFY(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")).contains(md5.toLatin1()));
+    }
+
+    void memeFichierSurDeuxJours()
+    {
+        const QString photo = nouveauMedia("la meme photo");
+        Calendrier calendrier(QStringLiteral("doublon"));
+        calendrier.ajouterMedia(1, new Image(photo));
+        calendrier.ajouterMedia(2, new Image(photo));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+
+        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt"),
+                               getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
+        QStringList attendus = noms;
+        attendus.sort();
+        QCOMPARE(fichiersMedia(sortie), attendus);
+        for (const QString &nom : noms)
+            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), QByteArray("la meme photo"));
+    }
+
+    void mediaManquantArreteAuJour_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("missing file") << temp.filePath(QStringLiteral("absent.jpg"));
+        QTest::newRow("empty path") << QString();
+        QTest::newRow("directory") << temp.path();
+    }
+    void mediaManquantArreteAuJour()
+    {
+        QFETCH(QString, url);
+        Calendrier calendrier(QStringLiteral("trou"));
+        calendrier.ajouterMedia(1, new Image(nouveauMedia("un")));
+        calendrier.ajouterMedia(2, new Son(nouveauMedia("deux")));
+        calendrier.ajouterMedia(5, new Image(url));
+        calendrier.ajouterMedia(9, new Image(nouveauMedia("neuf")));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 5);
+
+        auto nomStocke = [&](int jour) { return getHash(QString::number(jour), calendrier.getNom()) + QStringLiteral(".txt"); };
+        QStringList attendus{nomStocke(1), nomStocke(2)};
+        attendus.sort();
+        QCOMPARE(fichiersMedia(sortie), attendus);
+
+        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
+        QVERIFY(scene.contains(QStringLiteral("case 1:")));
+        QVERIFY(scene.contains(QStringLiteral("case 2:")));
+        QVERIFY(!scene.contains(QStringLiteral("case 5:")));
+        QVERIFY(!scene.contains(QStringLiteral("case 9:")));
+        const QByteArray photos = lire(sortie + QStringLiteral("/scripts/collectionPhotos.js"));
+        QVERIFY(photos.contains(getHash(QStringLiteral("1"), calendrier.getNom()).toLatin1()));
+        QVERIFY(!photos.contains(getHash(QStringLiteral("5"), calendrier.getNom()).toLatin1()));
+        QVERIFY(!photos.contains(getHash(QStringLiteral("9"), calendrier.getNom()).toLatin1()));
+    }
+
+    void sortieImpossible_data()
+    {
+        QTest::addColumn<QString>("sousChemin");
+        QTest::newRow("an existing file") << QString();
+        QTest::newRow("below an existing file") << QStringLiteral("/dessous");
+    }
+    void sortieImpossible()
+    {
+        QFETCH(QString, sousChemin);
+        const QString fichier = nouveauChemin(QStringLiteral("fichier"));
+        QVERIFY(ecrire(fichier, "ne pas effacer"));
+        Calendrier calendrier(QStringLiteral("x"));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, fichier + sousChemin, false), 4);
+        QVERIFY(QFileInfo(fichier).isFile());
+        QCOMPARE(lire(fichier), QByteArray("ne pas effacer"));
+    }
+
+    void sortieVideNEffaceRien()
+    {
+        // An empty path stands for the current directory.
+        const QString courant = nouveauChemin(QStringLiteral("courant"));
+        QVERIFY(ecrire(courant + QStringLiteral("/a-garder.txt"), "precieux"));
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(courant));
+        const auto retour = qScopeGuard([&] { QDir::setCurrent(ancien); });
+
+        Calendrier calendrier(QStringLiteral("x"));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, QString(), false), 4);
+        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a-garder.txt")});
+        QCOMPARE(resetRepertoire(QString()), 4);
+    }
+
+    void deuxGenerationsDonnentLeMemeSite()
+    {
+        Calendrier calendrier(QStringLiteral("deux fois"));
+        calendrier.ajouterMedia(4, new Image(nouveauMedia("quatre")));
+        calendrier.ajouterMedia(12, new Video(nouveauMedia("douze")));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
+        const QMap<QString, QByteArray> premier = arbre(sortie);
+        // Leftovers of the earlier site, and a foreign file, go with it.
+        QVERIFY(ecrire(sortie + QStringLiteral("/data/vieux.txt"), "ancien"));
+        QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
+        QVERIFY(arbre(sortie) == premier);
+        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    void insertionSousLeMarqueur_data()
+    {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<QByteArray>("apres");
+        QTest::newRow("indented marker") << QByteArray("a\n    // <M>\nb\n") << QByteArray("a\n    // <M>\nX\nY\n\nb\n");
+        QTest::newRow("marker twice") << QByteArray("// <M>\n// <M> encore\n")
+                                      << QByteArray("// <M>\nX\nY\n\n// <M> encore\nX\nY\n\n");
+        QTest::newRow("no marker") << QByteArray("a\n\nb\n") << QByteArray("a\n\nb\n");
+        QTest::newRow("case differs") << QByteArray("// <m>\n") << QByteArray("// <m>\n");
+        QTest::newRow("last line unterminated") << QByteArray("x\n// <M>") << QByteArray("x\n// <M>\nX\nY\n\n");
+        QTest::newRow("non-ASCII kept") << QByteArray("// \xc3\xa9t\xc3\xa9 <M>\n\xe2\x82\xac\n")
+                                        << QByteArray("// \xc3\xa9t\xc3\xa9 <M>\nX\nY\n\n\xe2\x82\xac\n");
+    }
+    void insertionSousLeMarqueur()
+    {
+        QFETCH(QByteArray, avant);
+        QFETCH(QByteArray, apres);
+        const QString fichier = nouveauChemin(QStringLiteral("script")) + QStringLiteral(".js");
+        QVERIFY(ecrire(fichier, avant));
+        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\nY\n")), 0);
+        QCOMPARE(lire(fichier), apres);
+        QVERIFY(!QFileInfo::exists(fichier + QStringLiteral(".new")));
+    }
+
+    void insertionImpossible()
+    {
+        const QString fichier = nouveauChemin(QStringLiteral("script")) + QStringLiteral(".js");
+        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
+
+        // A directory where the rewritten copy should go: even root cannot write there.
+        QVERIFY(ecrire(fichier, "// <M>\n"));
+        QVERIFY(QDir().mkdir(fichier + QStringLiteral(".new")));
+        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
+        QCOMPARE(lire(fichier), QByteArray("// <M>\n"));
+        QVERIFY(QFileInfo(fichier + QStringLiteral(".new")).isDir());
+    }
+
+    void copieRecursive()
+    {
+        const QString source = nouveauChemin(QStringLiteral("source"));
+        QVERIFY(ecrire(source + QStringLiteral("/lecture-seule.txt"), "r"));
+        QVERIFY(ecrire(source + QStringLiteral("/executable.sh"), "x"));
+        QVERIFY(ecrire(source + QStringLiteral("/.cache"), "cache"));
+        QVERIFY(ecrire(source + QStringLiteral("/sous/.cache-aussi/profond.txt"), "profond"));
+        QFile::setPermissions(source + QStringLiteral("/lecture-seule.txt"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QFile::setPermissions(source + QStringLiteral("/executable.sh"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
+
+        const QString cible = nouveauChemin(QStringLiteral("cible"));
+        QVERIFY(copyRecursively(source, cible));
+        const QMap<QString, QByteArray> copie = arbre(cible);
+        QVERIFY(copie == arbre(source));
+        QCOMPARE(copie.size(), 4);
+        for (const QString &chemin : copie.keys())
+            QCOMPARE(permissions(cible + QLatin1Char('/') + chemin), 0600);
+
+        long long total = 5;
+        QVERIFY(calculerTailleRecursively(source, &total));
+        QCOMPARE(total, 5LL + 1 + 1 + 5 + 7);
+    }
+
+    void copieNeRemplaceJamais()
+    {
+        const QString source = nouveauChemin(QStringLiteral("source"));
+        QVERIFY(ecrire(source + QStringLiteral("/a.txt"), "nouveau"));
+        const QString cible = nouveauChemin(QStringLiteral("cible"));
+        QVERIFY(ecrire(cible + QStringLiteral("/a.txt"), "existant"));
+
+        QVERIFY(!copyRecursively(source + QStringLiteral("/a.txt"), cible + QStringLiteral("/a.txt")));
+        QVERIFY(!copyRecursively(source, cible));
+        QCOMPARE(lire(cible + QStringLiteral("/a.txt")), QByteArray("existant"));
+        QVERIFY(!copyRecursively(MODELE + QStringLiteral("/index.html"), cible + QStringLiteral("/a.txt")));
+        QCOMPARE(lire(cible + QStringLiteral("/a.txt")), QByteArray("existant"));
+
+        // A destination whose parent is missing fails at its first file.
+        QVERIFY(!copyRecursively(source, nouveauChemin(QStringLiteral("absent")) + QStringLiteral("/cible")));
+    }
+
+    void taille_data()
+    {
+        QTest::addColumn<QByteArrayList>("contenus");
+        QTest::addColumn<bool>("avecManquant");
+        QTest::addColumn<long long>("ajout");
+        QTest::newRow("empty calendar") << QByteArrayList{} << false << 0LL;
+        QTest::newRow("missing media counts 0") << QByteArrayList{} << true << 0LL;
+        QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')} << true << 70005LL;
+    }
+    void taille()
+    {
+        QFETCH(QByteArrayList, contenus);
+        QFETCH(bool, avecManquant);
+        QFETCH(long long, ajout);
+        Calendrier calendrier(QStringLiteral("taille"));
+        int jour = 1;
+        for (const QByteArray &contenu : contenus)
+            calendrier.ajouterMedia(jour++, new Image(nouveauMedia(contenu)));
+        if (avecManquant)
+            calendrier.ajouterMedia(jour++, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
+
+        long long total = -1;
+        QCOMPARE(GestionnaireFichiers().calculer_taille(calendrier, &total), 0);
+        QCOMPARE(total, tailleModele() + ajout);
+    }
+
+    void tailleMemeMediaDeuxFois()
+    {
+        const QString photo = nouveauMedia(QByteArray(1000, 'p'));
+        Calendrier calendrier(QStringLiteral("double"));
+        calendrier.ajouterMedia(1, new Image(photo));
+        calendrier.ajouterMedia(2, new Image(photo));
+        long long total = 0;
+        GestionnaireFichiers().calculer_taille(calendrier, &total);
+        QCOMPARE(total, tailleModele() + 2000);
+
+        // The estimate leaves out only the written script lines.
+        Calendrier vide(QStringLiteral("vide"));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(vide, sortie, false), 0);
+        long long surDisque = 0;
+        QVERIFY(calculerTailleRecursively(sortie, &surDisque));
+        GestionnaireFichiers().calculer_taille(vide, &total);
+        QCOMPARE(total, surDisque);
+    }
+
+    void repertoireInterdit_data()
+    {
+        QTest::addColumn<QString>("repertoire");
+        QTest::addColumn<bool>("interdit");
+
+        baseInterdit = nouveauChemin(QStringLiteral("interdit"));
+        const QString base = baseInterdit;
+        QTest::newRow("project directory") << base + QStringLiteral("/projet") << true;
+        QTest::newRow("parent of project directory") << base << true;
+        QTest::newRow("project directory, trailing slash") << base + QStringLiteral("/projet/") << true;
+        QTest::newRow("project directory, dotted") << base + QStringLiteral("/autre/../projet") << true;
+        QTest::newRow("link to project directory") << base + QStringLiteral("/lien-projet") << true;
+        QTest::newRow("media directory") << base + QStringLiteral("/medias") << true;
+        QTest::newRow("parent of a media subdirectory") << base + QStringLiteral("/sons") << true;
+        QTest::newRow("holds a link on the way to a media") << base + QStringLiteral("/passage") << true;
+        QTest::newRow("media file itself") << base + QStringLiteral("/medias/photo.jpg") << true;
+        QTest::newRow("home") << base + QStringLiteral("/maison") << true;
+        QTest::newRow("parent of home") << base + QStringLiteral("/parent-maison") << true;
+        QTest::newRow("file-system root") << QStringLiteral("/") << true;
+        QTest::newRow("empty path") << QString() << true;
+        QTest::newRow("tmp beside project") << base + QStringLiteral("/projet/tmp") << false;
+        QTest::newRow("unrelated directory") << base + QStringLiteral("/autre") << false;
+        QTest::newRow("missing directory") << base + QStringLiteral("/nouveau/site") << false;
+        QTest::newRow("sibling with common prefix") << base + QStringLiteral("/medias-bis") << false;
+        QTest::newRow("link to a media directory") << base + QStringLiteral("/autre/lien-medias") << true;
+        for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+            if (volume.isValid() && volume.rootPath() != QStringLiteral("/") && QFileInfo(volume.rootPath()).isDir()) {
+                QTest::newRow("mount point") << volume.rootPath() << true;
+                break;
+            }
+        }
+    }
+    void repertoireInterdit()
+    {
+        QFETCH(QString, repertoire);
+        QFETCH(bool, interdit);
+
+        const QString base = baseInterdit;
+        if (!QFileInfo::exists(base)) {
+            QVERIFY(ecrire(base + QStringLiteral("/projet/avent.xml"), "<tinselbox/>"));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/projet/tmp")));
+            QVERIFY(ecrire(base + QStringLiteral("/medias/photo.jpg"), "photo"));
+            QVERIFY(ecrire(base + QStringLiteral("/sons/noel/chant.mp3"), "son"));
+            QVERIFY(ecrire(base + QStringLiteral("/ailleurs/film.webm"), "film"));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/autre")));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/medias-bis")));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/maison")));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/parent-maison/moi")));
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/passage")));
+            QVERIFY(QFile::link(base + QStringLiteral("/projet"), base + QStringLiteral("/lien-projet")));
+            QVERIFY(QFile::link(base + QStringLiteral("/medias"), base + QStringLiteral("/autre/lien-medias")));
+            QVERIFY(QFile::link(base + QStringLiteral("/ailleurs"), base + QStringLiteral("/passage/lien")));
+        }
+        const QByteArray ancienHome = qgetenv("HOME");
+        const auto retour = qScopeGuard([&] { qputenv("HOME", ancienHome); });
+        const QString maison = QTest::currentDataTag() == QByteArray("parent of home")
+            ? base + QStringLiteral("/parent-maison/moi")
+            : base + QStringLiteral("/maison");
+        qputenv("HOME", QFile::encodeName(maison));
+
+        Calendrier calendrier(QStringLiteral("protege"));
+        calendrier.ajouterMedia(1, new Image(base + QStringLiteral("/medias/photo.jpg")));
+        calendrier.ajouterMedia(2, new Son(base + QStringLiteral("/sons/noel/chant.mp3")));
+        calendrier.ajouterMedia(3, new Video(base + QStringLiteral("/passage/lien/film.webm")));
+        QCOMPARE(GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, base + QStringLiteral("/projet/avent.xml"),
+                                                                   calendrier),
+                 interdit);
+    }
+
+    void generationNEffacePasLesMedias()
+    {
+        const QString dossier = nouveauChemin(QStringLiteral("mes-photos"));
+        const QString photo = dossier + QStringLiteral("/sous/photo.jpg");
+        QVERIFY(ecrire(photo, "unique"));
+        Calendrier calendrier(QStringLiteral("x"));
+        calendrier.ajouterMedia(1, new Image(photo));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, dossier, false), 4);
+        QCOMPARE(lire(photo), QByteArray("unique"));
+        QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("sous")});
+    }
+
+    void videOuSiteGenere_data()
+    {
+        QTest::addColumn<QString>("quoi");
+        QTest::addColumn<bool>("attendu");
+        QTest::newRow("missing") << QStringLiteral("absent") << true;
+        QTest::newRow("empty") << QStringLiteral("vide") << true;
+        QTest::newRow("generated site") << QStringLiteral("site") << true;
+        QTest::newRow("generated site with more files") << QStringLiteral("site+") << true;
+        QTest::newRow("foreign files") << QStringLiteral("etranger") << false;
+        QTest::newRow("only a hidden file") << QStringLiteral("cache") << false;
+        QTest::newRow("index.html alone") << QStringLiteral("index") << false;
+        QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
+        QTest::newRow("a file") << QStringLiteral("fichier") << false;
+        QTest::newRow("empty path") << QString() << false;
+    }
+    void videOuSiteGenere()
+    {
+        QFETCH(QString, quoi);
+        QFETCH(bool, attendu);
+        const QString chemin = quoi.isEmpty() ? QString() : nouveauChemin(QStringLiteral("tmp"));
+        if (quoi == QLatin1String("vide")) {
+            QVERIFY(QDir().mkpath(chemin));
+        } else if (quoi.startsWith(QLatin1String("site"))) {
+            Calendrier calendrier(QStringLiteral("x"));
+            QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, true), 0);
+            if (quoi.endsWith(QLatin1Char('+')))
+                QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
+        } else if (quoi == QLatin1String("etranger")) {
+            QVERIFY(ecrire(chemin + QStringLiteral("/lettre.odt"), "a moi"));
+        } else if (quoi == QLatin1String("cache")) {
+            QVERIFY(ecrire(chemin + QStringLiteral("/.secret"), "a moi"));
+        } else if (quoi == QLatin1String("index")) {
+            QVERIFY(ecrire(chemin + QStringLiteral("/index.html"), "<html>"));
+        } else if (quoi == QLatin1String("faux-script")) {
+            QVERIFY(ecrire(chemin + QStringLiteral("/index.html"), "<html>"));
+            QVERIFY(QDir().mkpath(chemin + QStringLiteral("/scripts/calendrier.js")));
+        } else if (quoi == QLatin1String("fichier")) {
+            QVERIFY(ecrire(chemin, "a moi"));
+        }
+        QCOMPARE(GestionnaireFichiers::estVideOuSiteGenere(chemin), attendu);
+    }
+
+    void interruptionAvantLePremierJour()
+    {
+        Calendrier calendrier(QStringLiteral("stop"));
+        for (int jour = 1; jour <= 31; ++jour)
+            calendrier.ajouterMedia(jour, new Image(nouveauMedia(QByteArray::number(jour))));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(genererInterrompu(calendrier, sortie), int(GestionnaireFichiers::GENERATION_INTERROMPUE));
+        QVERIFY(fichiersMedia(sortie).isEmpty());
+        QVERIFY(!lignes(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("case 1:")));
+
+        // The request only matters on a thread that can be stopped: the same calendar goes through here.
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        QCOMPARE(fichiersMedia(sortie).size(), 31);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGeneration)
+#include "tst_generation.moc"
