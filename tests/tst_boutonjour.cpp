@@ -1,0 +1,279 @@
+#include "boutonjour.h"
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+/// A tile that counts its paint events, to see when a change schedules a repaint.
+class BoutonCompteur : public BoutonJour
+{
+public:
+    explicit BoutonCompteur(QWidget *parent) : BoutonJour(parent) {}
+    int peintures = 0;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        ++peintures;
+        BoutonJour::paintEvent(event);
+    }
+};
+
+QImage rendu(BoutonJour &bouton)
+{
+    return bouton.grab().toImage();
+}
+
+/// Whether the band of rows [haut, bas) holds a pixel other than `fond`.
+bool bandeMarquee(const QImage &image, int haut, int bas, QColor fond)
+{
+    for (int y = haut; y < bas; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != fond)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestBoutonJour : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void etatInitial();
+    void raccourcir_data();
+    void raccourcir();
+    void legende_data();
+    void legende();
+    void legendeJourVide();
+    void typeEtCouleur_data();
+    void typeEtCouleur();
+    void initGardeLeNumero();
+    void peintureFond_data();
+    void peintureFond();
+    void peintureZones();
+    void changementRedessine_data();
+    void changementRedessine();
+};
+
+void TestBoutonJour::etatInitial()
+{
+    BoutonJour bouton(nullptr);
+    QCOMPARE(bouton.getNumeroJour(), 0);
+    QCOMPARE(bouton.getType(), Media::AUCUN);
+    QCOMPARE(bouton.getStringType(), QString());
+    QCOMPARE(bouton.getColorType(), QColor(255, 255, 255));
+    QCOMPARE(bouton.getNomMedia(), QStringLiteral("Click to add ..."));
+    QCOMPARE(bouton.text(), QString());
+    QCOMPARE(bouton.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(bouton.sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(bouton.minimumSize(), QSize(100, 65));
+    QVERIFY(bouton.testAttribute(Qt::WA_StaticContents));
+}
+
+void TestBoutonJour::raccourcir_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("attendu");
+
+    QTest::newRow("empty") << "" << 13 << "";
+    QTest::newRow("12 characters, below the limit") << "abcdefghijkl" << 13 << "abcdefghijkl";
+    QTest::newRow("13 characters, at the limit") << "abcdefghijklm" << 13 << "abcdefghijklm\n...";
+    QTest::newRow("14 characters lose the last") << "abcdefghijklmn" << 13 << "abcdefghijklm\n...";
+    QTest::newRow("16 characters (n + 3)") << "abcdefghijklmnop" << 13 << "abcdefghijklm\n...";
+    QTest::newRow("17 characters show the last") << "abcdefghijklmnopq" << 13 << "abcdefghijklm\n...q";
+    QTest::newRow("28 characters show the last 10")
+        << "abcdefghijklm-0123456789.png" << 13 << "abcdefghijklm\n...456789.png";
+    QTest::newRow("long, second line capped at n")
+        << QString(20, 'a') + QString(20, 'b') << 13 << QString(13, 'a') + "\n..." + QString(10, 'b');
+    QTest::newRow("other limit") << "abcdefgh" << 5 << "abcde\n...";
+}
+
+void TestBoutonJour::raccourcir()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, n);
+    QFETCH(QString, attendu);
+
+    const QString resultat = ::raccourcir(texte, n);
+    QCOMPARE(resultat, attendu);
+    // Neither line is ever wider than the limit.
+    const QStringList lignes = resultat.split('\n');
+    for (const QString &ligne : lignes)
+        QVERIFY(ligne.length() <= n);
+}
+
+void TestBoutonJour::legende_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("attendu");
+
+    QTest::newRow("short location shown whole") << "/tmp/a/b.png" << "/tmp/a/b.png";
+    QTest::newRow("13 characters shown whole") << "/home/x/a.png" << "/home/x/a.png";
+    QTest::newRow("long location, short file name") << "/home/alice/Pictures/tree.jpg" << "tree.jpg";
+    QTest::newRow("file name of exactly 13") << "/home/alice/abcdefghi.png" << "abcdefghi.png\n...";
+    QTest::newRow("file name of 14 loses one") << "/home/alice/abcdefghij.png" << "abcdefghij.pn\n...";
+    QTest::newRow("long file name") << "/home/alice/Pictures/christmas-market-2026.jpg"
+                                    << "christmas-mar\n...-2026.jpg";
+    QTest::newRow("ends with a slash") << "/home/alice/Pictures/" << "";
+    QTest::newRow("backslash is an ordinary character")
+        << "C:\\Users\\alice\\tree.jpg" << "C:\\Users\\alic\n...ree.jpg";
+    QTest::newRow("no separator") << "a-very-long-file-name.ogg" << "a-very-long-f\n...-name.ogg";
+}
+
+void TestBoutonJour::legende()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, attendu);
+
+    BoutonJour bouton(nullptr);
+    bouton.setType(Media::PHOTO);
+    bouton.setNomMedia(url);
+    QCOMPARE(bouton.getNomMedia(), attendu);
+    // A location is shown whether or not the tile is enabled.
+    bouton.setEnabled(false);
+    QCOMPARE(bouton.getNomMedia(), attendu);
+}
+
+void TestBoutonJour::legendeJourVide()
+{
+    BoutonJour bouton(nullptr);
+    bouton.setType(Media::VIDEO);
+    QCOMPARE(bouton.getNomMedia(), QStringLiteral("Click to add ..."));
+    bouton.setEnabled(false);
+    QCOMPARE(bouton.getNomMedia(), QString());
+}
+
+void TestBoutonJour::typeEtCouleur_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("libelle");
+    QTest::addColumn<QColor>("couleur");
+
+    QTest::newRow("none") << 0 << "" << QColor(255, 255, 255);
+    QTest::newRow("photo") << 1 << "PHOTO" << QColor(233, 95, 67);
+    QTest::newRow("music") << 2 << "MUSIC" << QColor(100, 178, 178);
+    QTest::newRow("video") << 3 << "VIDEO" << QColor(232, 223, 180);
+    QTest::newRow("unknown 4") << 4 << "" << QColor(255, 255, 255);
+    QTest::newRow("negative") << -1 << "" << QColor(255, 255, 255);
+}
+
+void TestBoutonJour::typeEtCouleur()
+{
+    QFETCH(int, type);
+    QFETCH(QString, libelle);
+    QFETCH(QColor, couleur);
+
+    BoutonJour bouton(nullptr);
+    bouton.setType(static_cast<Media::TypeMedia>(type));
+    QCOMPARE(int(bouton.getType()), type);
+    QCOMPARE(bouton.getStringType(), libelle);
+    QCOMPARE(bouton.getColorType(), couleur);
+    QCOMPARE(bouton.getColorType().alpha(), 255);
+}
+
+void TestBoutonJour::initGardeLeNumero()
+{
+    BoutonJour bouton(nullptr);
+    bouton.setNumeroJour(7);
+    bouton.setType(Media::MUSIQUE);
+    bouton.setNomMedia("/home/alice/Music/bells.ogg");
+    bouton.init();
+    QCOMPARE(bouton.getNumeroJour(), 7);
+    QCOMPARE(bouton.getType(), Media::AUCUN);
+    QCOMPARE(bouton.getNomMedia(), QStringLiteral("Click to add ..."));
+}
+
+void TestBoutonJour::peintureFond_data()
+{
+    typeEtCouleur_data();
+}
+
+void TestBoutonJour::peintureFond()
+{
+    QFETCH(int, type);
+    QFETCH(QColor, couleur);
+
+    BoutonJour bouton(nullptr);
+    bouton.resize(100, 65);
+    bouton.setNumeroJour(31);
+    bouton.setType(static_cast<Media::TypeMedia>(type));
+    bouton.setNomMedia("/home/alice/Pictures/a-long-file-name.png");
+    const QImage image = rendu(bouton);
+    QCOMPARE(image.size(), QSize(100, 65));
+    // Corners stay clear of the number (top left) and of the centred texts.
+    QCOMPARE(image.pixelColor(99, 0), couleur);
+    QCOMPARE(image.pixelColor(99, 64), couleur);
+    QCOMPARE(image.pixelColor(0, 64), couleur);
+}
+
+void TestBoutonJour::peintureZones()
+{
+    const QColor blanc(255, 255, 255);
+    BoutonJour bouton(nullptr);
+    bouton.resize(100, 65);
+    bouton.setNumeroJour(7);
+
+    // An enabled empty day invites a click in the caption zone; the type zone is bare.
+    QImage image = rendu(bouton);
+    QVERIFY(bandeMarquee(image, 0, 11, blanc));
+    QVERIFY(bandeMarquee(image, 12, 52, blanc));
+    QVERIFY(!bandeMarquee(image, 53, 65, blanc));
+
+    // Disabled, only the day number remains.
+    bouton.setEnabled(false);
+    image = rendu(bouton);
+    QVERIFY(bandeMarquee(image, 0, 11, blanc));
+    QVERIFY(!bandeMarquee(image, 13, 65, blanc));
+
+    // A kind writes its label along the bottom edge.
+    bouton.setType(Media::PHOTO);
+    image = rendu(bouton);
+    QVERIFY(bandeMarquee(image, 53, 65, QColor(233, 95, 67)));
+}
+
+void TestBoutonJour::changementRedessine_data()
+{
+    QTest::addColumn<int>("changement");
+    QTest::newRow("setType") << 0;
+    QTest::newRow("setNomMedia") << 1;
+    QTest::newRow("setNumeroJour") << 2;
+    QTest::newRow("init") << 3;
+}
+
+void TestBoutonJour::changementRedessine()
+{
+    QFETCH(int, changement);
+
+    BoutonCompteur bouton(nullptr);
+    bouton.setType(Media::PHOTO);
+    bouton.setNomMedia("/a.png");
+    bouton.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bouton));
+    QTRY_VERIFY(bouton.peintures > 0);
+    QTest::qWait(20);
+    bouton.peintures = 0;
+
+    switch (changement) {
+    case 0:
+        bouton.setType(Media::VIDEO);
+        break;
+    case 1:
+        bouton.setNomMedia("/b.png");
+        break;
+    case 2:
+        bouton.setNumeroJour(12);
+        break;
+    default:
+        bouton.init();
+        break;
+    }
+    // The tile must never keep showing the values it had before.
+    QTRY_VERIFY(bouton.peintures > 0);
+}
+
+QTEST_MAIN(TestBoutonJour)
+#include "tst_boutonjour.moc"
