@@ -1,0 +1,258 @@
+#include "calendrier.h"
+#include "generateur.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "son.h"
+
+#include <QPointer>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+bool ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
+}
+
+QStringList fichiersMedia(const QString &site)
+{
+    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files);
+}
+
+QString lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QString();
+}
+
+// A picture whose script lines are asked for while its day is being written: it holds
+// the worker there until the test lets it go on.
+class ImageRetenue : public Image
+{
+public:
+    ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
+        : Image(url), atteinte(atteinte), reprise(reprise)
+    {
+    }
+    QString getSceneJS(QString identifiant) const override
+    {
+        atteinte.release();
+        reprise.acquire();
+        return Image::getSceneJS(identifiant);
+    }
+
+private:
+    QSemaphore &atteinte;
+    QSemaphore &reprise;
+};
+
+// Receives results the way the main window does: queued, on the GUI thread.
+struct Recepteur : QObject
+{
+    QList<QPair<int, QString>> resultats;
+    bool surLeFilPrincipal = true;
+
+    void brancher(Generateur *generateur)
+    {
+        connect(generateur, &Generateur::resultatDisponible, this, [this](int code, const QString &repertoire) {
+            resultats << qMakePair(code, repertoire);
+            surLeFilPrincipal = surLeFilPrincipal && QThread::currentThread() == qApp->thread();
+        });
+    }
+};
+
+} // namespace
+
+class TestGenerateur : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+    int compteur = 0;
+
+    QString nouveauChemin(const QString &nom)
+    {
+        return temp.filePath(QStringLiteral("%1-%2").arg(nom).arg(++compteur));
+    }
+
+    // A calendar of `jours` pictures of `taille` bytes each (sparse files, quick to make).
+    void remplir(Calendrier &calendrier, int jours, qint64 taille)
+    {
+        for (int jour = 1; jour <= jours; ++jour) {
+            const QString chemin = nouveauChemin(QStringLiteral("media"));
+            QFile fichier(chemin);
+            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            QVERIFY(fichier.write(QByteArray::number(jour)) > 0);
+            QVERIFY(fichier.resize(qMax<qint64>(taille, fichier.size())));
+            calendrier.ajouterMedia(jour, new Image(chemin));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(temp.isValid());
+    }
+
+    void accesseurs()
+    {
+        Calendrier calendrier(QStringLiteral("a"));
+        Calendrier autre(QStringLiteral("b"));
+        QObject parent;
+        Generateur *generateur = new Generateur(&parent, &calendrier, QStringLiteral("/x/y"), true);
+        QCOMPARE(generateur->parent(), &parent);
+        QCOMPARE(generateur->getCalendrier(), &calendrier);
+        QCOMPARE(generateur->getRepertoireExport(), QStringLiteral("/x/y"));
+        QVERIFY(generateur->getModeApercuActif());
+        generateur->setCalendrier(&autre);
+        generateur->setRepertoireExport(QString());
+        generateur->setModeApercuActif(false);
+        QCOMPARE(generateur->getCalendrier(), &autre);
+        QCOMPARE(generateur->getRepertoireExport(), QString());
+        QVERIFY(!generateur->getModeApercuActif());
+    }
+
+    void unSeulResultatParExecution_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<bool>("apercu");
+        QTest::addColumn<int>("code");
+        QTest::newRow("generation") << QStringLiteral("complet") << false << 0;
+        QTest::newRow("preview") << QStringLiteral("complet") << true << 0;
+        QTest::newRow("missing media") << QStringLiteral("manquant") << false << 5;
+        QTest::newRow("empty directory") << QStringLiteral("vide") << true << 4;
+        QTest::newRow("no calendar") << QStringLiteral("aucun") << false << 3;
+    }
+    void unSeulResultatParExecution()
+    {
+        QFETCH(QString, cas);
+        QFETCH(bool, apercu);
+        QFETCH(int, code);
+
+        Calendrier calendrier(QStringLiteral("fil"));
+        remplir(calendrier, 3, 100);
+        if (cas == QLatin1String("manquant"))
+            calendrier.ajouterMedia(2, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
+        // An empty directory would stand for the current one: it must come out untouched.
+        const QString courant = nouveauChemin(QStringLiteral("courant"));
+        QVERIFY(ecrire(courant + QStringLiteral("/a-garder"), "x"));
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(courant));
+        const auto retour = qScopeGuard([&] { QDir::setCurrent(ancien); });
+
+        const QString sortie = cas == QLatin1String("vide") ? QString() : nouveauChemin(QStringLiteral("site"));
+        QObject fenetre;
+        QPointer<Generateur> generateur =
+            new Generateur(&fenetre, cas == QLatin1String("aucun") ? nullptr : &calendrier, sortie, apercu);
+        QSignalSpy signal(generateur.data(), &Generateur::resultatDisponible);
+        Recepteur recepteur;
+        recepteur.brancher(generateur);
+        connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
+
+        generateur->start(QThread::InheritPriority);
+        QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
+
+        QCOMPARE(signal.count(), 1);
+        QCOMPARE(signal.at(0).at(0).toInt(), code);
+        QCOMPARE(signal.at(0).at(1).toString(), sortie);
+        QCOMPARE(recepteur.resultats.size(), 1);
+        QCOMPARE(recepteur.resultats.at(0), qMakePair(code, sortie));
+        QVERIFY(recepteur.surLeFilPrincipal);
+        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a-garder")});
+
+        if (code == 0) {
+            QCOMPARE(fichiersMedia(sortie).size(), 3);
+            QCOMPARE(lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("\nbypass = true;\n")),
+                     apercu);
+        }
+        if (cas == QLatin1String("aucun"))
+            QVERIFY(!QFileInfo::exists(sortie));
+    }
+
+    void arretEntreDeuxJours()
+    {
+        QSemaphore atteinte;
+        QSemaphore reprise;
+        Calendrier calendrier(QStringLiteral("arret"));
+        remplir(calendrier, 31, 100);
+        calendrier.ajouterMedia(2, new ImageRetenue(calendrier.getMedia(2)->getUrl(), atteinte, reprise));
+
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+        QObject fenetre;
+        Generateur *generateur = new Generateur(&fenetre, &calendrier, sortie, false);
+        QSignalSpy signal(generateur, &Generateur::resultatDisponible);
+        QSignalSpy fin(generateur, &QThread::finished);
+        Recepteur recepteur;
+        recepteur.brancher(generateur);
+        generateur->start();
+
+        // Day 2 is being written when the stop is asked for: it is finished, day 3 never starts.
+        QVERIFY(atteinte.tryAcquire(1, 30000));
+        generateur->requestInterruption();
+        reprise.release();
+        QVERIFY(generateur->wait(30000));
+        QTRY_COMPARE(fin.count(), 1);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(signal.count(), 0);
+        QVERIFY(recepteur.resultats.isEmpty());
+        QCOMPARE(fichiersMedia(sortie).size(), 2);
+        const QString scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
+        QVERIFY(scene.contains(QStringLiteral("case 1:")));
+        QVERIFY(scene.contains(QStringLiteral("case 2:")));
+        QVERIFY(!scene.contains(QStringLiteral("case 3:")));
+    }
+
+    void arretDUneLongueExecution()
+    {
+        // Large media, stopped as soon as the first one is in place.
+        Calendrier calendrier(QStringLiteral("long"));
+        remplir(calendrier, 31, 32 * 1024 * 1024);
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+        QObject fenetre;
+        QPointer<Generateur> generateur = new Generateur(&fenetre, &calendrier, sortie, true);
+        QSignalSpy signal(generateur.data(), &Generateur::resultatDisponible);
+        connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
+        generateur->start();
+
+        // A tight poll: the whole run takes well under a second.
+        QElapsedTimer attente;
+        attente.start();
+        while (fichiersMedia(sortie).isEmpty() && !generateur->isFinished() && attente.elapsed() < 30000)
+            QThread::usleep(200);
+        if (generateur->isFinished())
+            QSKIP("The run ended before the test could ask it to stop (a very loaded machine)");
+        generateur->requestInterruption();
+        QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
+
+        QCOMPARE(signal.count(), 0);
+        QVERIFY(fichiersMedia(sortie).size() < 31);
+        // The run stopped between days, so no preview line was written either.
+        QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("bypass = true;")));
+    }
+
+    void arretAvantLeDebut()
+    {
+        Calendrier calendrier(QStringLiteral("tot"));
+        remplir(calendrier, 5, 100);
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+        Generateur generateur(nullptr, &calendrier, sortie, false);
+        QSignalSpy signal(&generateur, &Generateur::resultatDisponible);
+        generateur.start();
+        generateur.requestInterruption();
+        QVERIFY(generateur.wait(30000));
+        QCoreApplication::processEvents();
+        QCOMPARE(signal.count(), 0);
+        QVERIFY(fichiersMedia(sortie).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestGenerateur)
+#include "tst_generateur.moc"
