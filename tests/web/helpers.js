@@ -1,0 +1,356 @@
+// Shared by the page tests: a copy of the template with day lines written
+// under its markers the way the site generator writes them, tiny media
+// files, a local HTTP server and a headless Chromium.
+'use strict';
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const http = require('node:http');
+const zlib = require('node:zlib');
+const crypto = require('node:crypto');
+const { chromium } = require('playwright-core');
+
+const RACINE = path.resolve(__dirname, '..', '..');
+const MODELE = path.join(RACINE, 'core', 'ressources', 'tinselbox', 'js');
+const FIXTURES = path.join(__dirname, 'fixtures');
+const DUREE_IMAGE = 1000 / 24;
+
+const MARQUEUR_SCENE = '// <GESTION DE LA SCENE>';
+const MARQUEUR_COLLECTION = '// <GESTION DE LA COLLECTION>';
+const MARQUEUR_INITIALISATION = '// <INITIALISATION>';
+
+// Menu places and radii of balls 1 to 31.
+const MENU = [
+    [1018, 230, 50], [446, 506, 69], [1326, 586, 80], [860, 274, 64], [110, 156, 55],
+    [1364, 268, 70], [734, 398, 71], [1268, 394, 72], [144, 618, 65], [200, 270, 60],
+    [1226, 139, 90], [770, 566, 55], [600, 80, 60], [686, 228, 70], [236, 446, 68],
+    [818, 120, 71], [954, 422, 70], [1048, 94, 57], [354, 122, 80], [368, 336, 56],
+    [316, 570, 54], [1124, 308, 62], [930, 585, 80], [550, 370, 81], [58, 360, 55],
+    [1485, 454, 50], [588, 624, 63], [1450, 95, 60], [1166, 510, 50], [1082, 630, 60],
+    [478, 214, 53],
+];
+const PALETTE = ['#f3cec6', '#cb4127', '#598181', '#e95f43', '#e8dfb4', '#7c6b51', '#b0b94e', '#64b2b2'];
+const FOND = [0xa3, 0xd7, 0xd2];
+
+function dossierArtefacts() {
+    const dossier = process.env.TINSELBOX_ARTEFACTS || path.join(os.tmpdir(), 'tinselbox-web-artefacts');
+    fs.mkdirSync(dossier, { recursive: true });
+    return dossier;
+}
+
+function copierModele() {
+    const site = fs.mkdtempSync(path.join(os.tmpdir(), 'tinselbox-site-'));
+    fs.cpSync(MODELE, site, { recursive: true });
+    return site;
+}
+
+// Writes text on the lines that follow every line holding the marker; the
+// text ends with a line feed and one more follows it, as the generator does.
+function ecrireSousMarqueur(fichier, marqueur, texte) {
+    const lignes = fs.readFileSync(fichier, 'utf8').split('\n');
+    const sortie = [];
+    for (const ligne of lignes) {
+        sortie.push(ligne);
+        if (ligne.includes(marqueur)) {
+            sortie.push(texte);
+        }
+    }
+    fs.writeFileSync(fichier, sortie.join('\n'));
+}
+
+// The script lines each media kind writes, word for word.
+const FRAGMENTS = {
+    photo: {
+        scene: (id) => `photo = new Photo("${id}");\nimagesMobiles.push(photo);\ndeclencherTimer(photo, 10000);\nbreak;\n`,
+        collection: (id) => `this.fichiers.set("${id}", "./data/${id}.txt");\n`,
+        fichier: 'collectionPhotos.js',
+    },
+    son: {
+        scene: (id) => `pochette = new Photo("pochette");\nimagesMobiles.push(pochette);\npochette.sortir()\n`
+            + `son = collectionSons.jouerSon("${id}");\ndetecterArret(son);\nbreak;\n`,
+        collection: (id) => `case "${id}":\nthis.chargerSon("${id}", "data/${id}.txt");\nbreak;\n`,
+        fichier: 'collectionSons.js',
+    },
+    video: {
+        scene: (id) => `ecran = new Video("${id}");\nvideo = collectionVideos.jouerVideo("${id}", ecran);\n`
+            + `videos.push(ecran);\ndetecterArret(video);\nbreak;\n`,
+        collection: (id) => `case "${id}":\nthis.chargerVideo("${id}", "data/${id}.txt", ecran);\nbreak;\n`,
+        fichier: 'collectionVideos.js',
+    },
+};
+
+function identifiant(jour, nomCalendrier) {
+    return crypto.createHash('md5').update(String(jour) + nomCalendrier).digest('hex');
+}
+
+// Gives a day its media: the file under data/ and the lines under the markers.
+function ajouterJour(site, jour, type, contenu, nomCalendrier = 'Avent') {
+    const id = identifiant(jour, nomCalendrier);
+    const fragment = FRAGMENTS[type];
+    fs.writeFileSync(path.join(site, 'data', id + '.txt'), contenu);
+    ecrireSousMarqueur(path.join(site, 'scripts', fragment.fichier), MARQUEUR_COLLECTION, fragment.collection(id));
+    ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), MARQUEUR_SCENE, `case ${jour}:\n` + fragment.scene(id));
+    return id;
+}
+
+function activerApercu(site) {
+    ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), MARQUEUR_INITIALISATION, 'bypass = true;\n');
+}
+
+// ---- Tiny media.
+
+function crc32(octets) {
+    let crc = 0xffffffff;
+    for (const octet of octets) {
+        crc ^= octet;
+        for (let i = 0; i < 8; i++) {
+            crc = (crc >>> 1) ^ (0xedb88320 & -(crc & 1));
+        }
+    }
+    return (crc ^ 0xffffffff) >>> 0;
+}
+
+// couleur: [r, g, b, a] for a plain picture, or a function of (x, y) giving one.
+function png(largeur, hauteur, couleur) {
+    const bloc = (type, donnees) => {
+        const longueur = Buffer.alloc(4);
+        longueur.writeUInt32BE(donnees.length);
+        const corps = Buffer.concat([Buffer.from(type, 'latin1'), donnees]);
+        const somme = Buffer.alloc(4);
+        somme.writeUInt32BE(crc32(corps));
+        return Buffer.concat([longueur, corps, somme]);
+    };
+    const entete = Buffer.alloc(13);
+    entete.writeUInt32BE(largeur, 0);
+    entete.writeUInt32BE(hauteur, 4);
+    entete.set([8, 6, 0, 0, 0], 8);
+    const teinte = typeof couleur === 'function' ? couleur : () => couleur;
+    const brut = Buffer.alloc(hauteur * (1 + 4 * largeur));
+    for (let y = 0; y < hauteur; y++) {
+        for (let x = 0; x < largeur; x++) {
+            brut.set(teinte(x, y), y * (1 + 4 * largeur) + 1 + 4 * x);
+        }
+    }
+    return Buffer.concat([
+        Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]),
+        bloc('IHDR', entete), bloc('IDAT', zlib.deflateSync(brut)), bloc('IEND', Buffer.alloc(0)),
+    ]);
+}
+
+function wav(secondes, frequence = 8000) {
+    const echantillons = Math.round(secondes * frequence);
+    const tampon = Buffer.alloc(44 + echantillons);
+    tampon.write('RIFF', 0, 'latin1');
+    tampon.writeUInt32LE(36 + echantillons, 4);
+    tampon.write('WAVEfmt ', 8, 'latin1');
+    tampon.writeUInt32LE(16, 16);
+    tampon.writeUInt16LE(1, 20);
+    tampon.writeUInt16LE(1, 22);
+    tampon.writeUInt32LE(frequence, 24);
+    tampon.writeUInt32LE(frequence, 28);
+    tampon.writeUInt16LE(1, 32);
+    tampon.writeUInt16LE(8, 34);
+    tampon.write('data', 36, 'latin1');
+    tampon.writeUInt32LE(echantillons, 40);
+    for (let i = 0; i < echantillons; i++) {
+        tampon[44 + i] = 128 + Math.round(40 * Math.sin(2 * Math.PI * 440 * i / frequence));
+    }
+    return tampon;
+}
+
+// Silent MPEG-1 layer III frames, 128 kbit/s at 44.1 kHz (417 bytes, 1152 samples each).
+function mp3(secondes) {
+    const trame = Buffer.alloc(417);
+    trame.set([0xff, 0xfb, 0x90, 0xc4]);
+    return Buffer.concat(Array(Math.ceil(secondes * 44100 / 1152)).fill(trame));
+}
+
+function crcOgg(octets) {
+    let crc = 0;
+    for (const octet of octets) {
+        crc ^= octet << 24;
+        for (let i = 0; i < 8; i++) {
+            crc = (crc & 0x80000000) ? ((crc << 1) ^ 0x04c11db7) : (crc << 1);
+        }
+    }
+    return crc >>> 0;
+}
+
+function pageOgg(paquets, drapeaux, granule, sequence) {
+    const segments = [];
+    for (const paquet of paquets) {
+        let reste = paquet.length;
+        while (reste >= 255) {
+            segments.push(255);
+            reste -= 255;
+        }
+        segments.push(reste);
+    }
+    const entete = Buffer.alloc(27);
+    entete.write('OggS', 0, 'latin1');
+    entete[5] = drapeaux;
+    entete.writeBigUInt64LE(BigInt(granule), 6);
+    entete.writeUInt32LE(0x7411, 14);
+    entete.writeUInt32LE(sequence, 18);
+    entete[26] = segments.length;
+    const page = Buffer.concat([entete, Buffer.from(segments), ...paquets]);
+    page.writeUInt32LE(crcOgg(page), 22);
+    return page;
+}
+
+// Ogg Opus of 20 ms silence packets.
+function ogg(secondes) {
+    const tete = Buffer.alloc(19);
+    tete.write('OpusHead', 0, 'latin1');
+    tete[8] = 1;
+    tete[9] = 1;
+    tete.writeUInt16LE(312, 10);
+    tete.writeUInt32LE(48000, 12);
+    const vendeur = Buffer.from('tinselbox', 'latin1');
+    const etiquettes = Buffer.concat([Buffer.from('OpusTags', 'latin1'), Buffer.from([vendeur.length, 0, 0, 0]), vendeur, Buffer.alloc(4)]);
+    const nombre = Math.min(250, Math.round(secondes * 50));
+    const silence = Buffer.from([0xf8, 0xff, 0xfe]);
+    return Buffer.concat([
+        pageOgg([tete], 0x02, 0, 0),
+        pageOgg([etiquettes], 0x00, 0, 1),
+        pageOgg(Array(nombre).fill(silence), 0x04, 312 + 960 * nombre, 2),
+    ]);
+}
+
+function fixture(nom) {
+    return fs.readFileSync(path.join(FIXTURES, nom));
+}
+
+// ---- Serving a site on 127.0.0.1 (pixels of a file:// page cannot be read).
+
+const TYPES = {
+    '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png',
+    '.otf': 'font/otf', '.txt': 'text/plain',
+};
+
+// retenir(chemin) true holds that file's answer until liberer() is called.
+async function servir(site, retenir = () => false) {
+    let liberer;
+    const libere = new Promise((resolve) => { liberer = resolve; });
+    const serveur = http.createServer(async (requete, reponse) => {
+        const chemin = decodeURIComponent(new URL(requete.url, 'http://localhost').pathname);
+        const fichier = path.join(site, path.normalize(chemin));
+        if (!fichier.startsWith(site) || !fs.existsSync(fichier) || fs.statSync(fichier).isDirectory()) {
+            reponse.writeHead(404);
+            reponse.end();
+            return;
+        }
+        if (retenir(chemin)) {
+            await libere;
+        }
+        const contenu = fs.readFileSync(fichier);
+        const type = TYPES[path.extname(fichier)] || 'application/octet-stream';
+        const plage = /bytes=(\d*)-(\d*)/.exec(requete.headers.range || '');
+        if (plage) {
+            const debut = plage[1] ? Number(plage[1]) : 0;
+            const fin = plage[2] ? Number(plage[2]) : contenu.length - 1;
+            reponse.writeHead(206, {
+                'Content-Type': type, 'Accept-Ranges': 'bytes',
+                'Content-Range': `bytes ${debut}-${fin}/${contenu.length}`, 'Content-Length': fin - debut + 1,
+            });
+            reponse.end(contenu.subarray(debut, fin + 1));
+        } else {
+            reponse.writeHead(200, { 'Content-Type': type, 'Accept-Ranges': 'bytes', 'Content-Length': contenu.length });
+            reponse.end(contenu);
+        }
+    });
+    await new Promise((resolve) => serveur.listen(0, '127.0.0.1', resolve));
+    return {
+        url: `http://127.0.0.1:${serveur.address().port}/index.html`,
+        liberer: () => liberer(),
+        fermer: () => {
+            liberer();
+            serveur.closeAllConnections();
+            return new Promise((resolve) => serveur.close(resolve));
+        },
+    };
+}
+
+// ---- Browser.
+
+function lancerNavigateur() {
+    return chromium.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+            '--disable-sync', '--no-first-run', '--disable-quic', '--autoplay-policy=no-user-gesture-required'],
+    });
+}
+
+// Opens the page with its clock stopped at `date` (UTC); every console error
+// and uncaught exception lands in `erreurs`.
+async function ouvrirPage(navigateur, url, date, options = {}) {
+    const contexte = await navigateur.newContext({ viewport: { width: 1560, height: 768 }, timezoneId: 'UTC', ...options });
+    const page = await contexte.newPage();
+    const erreurs = [];
+    page.on('console', (message) => {
+        if (message.type() === 'error') {
+            erreurs.push(message.text());
+        }
+    });
+    page.on('pageerror', (erreur) => erreurs.push(String(erreur)));
+    // Paused: frames run only when a test advances the clock.
+    await page.clock.install({ time: new Date(date).getTime() - 1000 });
+    await page.clock.pauseAt(new Date(date));
+    await page.goto(url);
+    await attendre(page, () => typeof collectionImages !== 'undefined' && collectionImages !== null);
+    return { page, erreurs, fermer: () => contexte.close() };
+}
+
+function urlFichier(site) {
+    return 'file://' + path.join(site, 'index.html');
+}
+
+// Polls from this side: the page's own timers belong to the fake clock.
+async function attendre(page, condition, argument, delai = 10000) {
+    const fin = Date.now() + delai;
+    for (;;) {
+        if (await page.evaluate(condition, argument)) {
+            return;
+        }
+        if (Date.now() > fin) {
+            throw new Error('timed out waiting for ' + condition.toString());
+        }
+        await new Promise((resolve) => setTimeout(resolve, 25));
+    }
+}
+
+async function images(page, nombre) {
+    await page.clock.runFor(Math.ceil(nombre * DUREE_IMAGE));
+}
+
+// Lets the balls drop into place with the font and the pictures loaded.
+async function attendreMenu(page) {
+    await attendre(page, () => ['foret', 'clef'].every((nom) => collectionImages.getImage(nom).complete));
+    await page.evaluate(() => document.fonts.load('bold 50pt boule'));
+    await images(page, 150);
+}
+
+function pixel(page, x, y) {
+    return page.evaluate(([x, y]) => Array.from(oCtx.getImageData(x, y, 1, 1).data), [x, y]);
+}
+
+function positionsBoules(page) {
+    return page.evaluate(() => boules.map((b) => ({
+        x: b.x, y: b.y, couleur: b.couleur, couleurTexte: b.couleurTexte, verrouillee: b.verrouillee,
+    })));
+}
+
+async function capture(page, nom) {
+    const fichier = path.join(dossierArtefacts(), nom);
+    await page.screenshot({ path: fichier });
+    return fichier;
+}
+
+module.exports = {
+    RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
+    MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
+    dossierArtefacts, copierModele, ecrireSousMarqueur, identifiant, ajouterJour, activerApercu,
+    png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
+    attendreMenu, pixel, positionsBoules, capture,
+};
