@@ -1,0 +1,1076 @@
+#include "boutonjour.h"
+#include "calendrier.h"
+#include "fenetreedition.h"
+#include "fenetrenouveau.h"
+#include "fenetreprincipale.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "repondeurmodal.h"
+#include "son.h"
+#include "video.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+const QString QUESTION_NOUVEAU =
+    QStringLiteral("Your changes will be lost if you don\u2019t save them. \nCreate new anyway?");
+const QString QUESTION_OUVRIR =
+    QStringLiteral("Your changes will be lost if you don\u2019t save them. \nOpen anyway?");
+const QString QUESTION_QUITTER =
+    QStringLiteral("Your changes will be lost if you don\u2019t save them. \nQuit anyway?");
+const QString QUESTION_REMPLACER =
+    QStringLiteral("A calendar with this name already exists in this directory. \nReplace it?");
+const QString ERREUR_OUVERTURE = QStringLiteral("Error opening the calendar.");
+const QString ERREUR_ENREGISTREMENT = QStringLiteral("Error saving the calendar.");
+
+/// What a message box showed before the test answered it.
+struct Boite
+{
+    QString texte;
+    QString titre;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons boutons;
+};
+
+/// Answers the next message box with `reponse`, noting what it showed.
+std::function<bool(QWidget *)> repondre(Boite &vue, QMessageBox::StandardButton reponse)
+{
+    return [&vue, reponse](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (boite == nullptr)
+            return false;
+        vue.texte = boite->text();
+        vue.titre = boite->windowTitle();
+        vue.icone = boite->icon();
+        vue.boutons = boite->standardButtons();
+        if (QAbstractButton *bouton = boite->button(reponse))
+            bouton->click();
+        else
+            boite->reject();
+        return true;
+    };
+}
+
+/// Answers the next message box Yes when it asks, OK otherwise, adding what it
+/// showed to `vues`; several of these answer a sequence of boxes in order.
+std::function<bool(QWidget *)> accepter(QList<Boite> &vues)
+{
+    return [&vues](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (boite == nullptr)
+            return false;
+        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->standardButtons()});
+        QAbstractButton *bouton = boite->button(QMessageBox::Yes);
+        if (bouton == nullptr)
+            bouton = boite->button(QMessageBox::Ok);
+        bouton->click();
+        return true;
+    };
+}
+
+/// Rejects whatever dialog shows up; a test that expects none checks aRepondu().
+std::function<bool(QWidget *)> refuserTout(QString &vu)
+{
+    return [&vu](QWidget *modale) {
+        vu = modale->metaObject()->className();
+        if (auto *boite = qobject_cast<QMessageBox *>(modale)) {
+            vu += QStringLiteral(": ") + boite->text();
+            if (QAbstractButton *non = boite->button(QMessageBox::No)) {
+                non->click();
+                return true;
+            }
+        }
+        if (auto *dialogue = qobject_cast<QDialog *>(modale))
+            dialogue->reject();
+        return true;
+    };
+}
+
+/// Fills the new project dialog and presses OK (or Cancel when `nom` is empty).
+std::function<bool(QWidget *)> remplirNouveau(const QString &nom, const QString &repertoire)
+{
+    return [nom, repertoire](QWidget *modale) {
+        auto *fenetre = qobject_cast<FenetreNouveau *>(modale);
+        if (fenetre == nullptr)
+            return false;
+        auto *boutons = fenetre->findChild<QDialogButtonBox *>("buttonBox");
+        if (nom.isEmpty()) {
+            boutons->button(QDialogButtonBox::Cancel)->click();
+            return true;
+        }
+        fenetre->findChild<QLineEdit *>("champ_nom")->setText(nom);
+        fenetre->setUrl(repertoire);
+        boutons->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+/// Gives the edited day a media of a kind and presses OK (or Cancel when `bouton` is empty).
+std::function<bool(QWidget *)> remplirEdition(const char *bouton, const QString &url, QString *titre = nullptr)
+{
+    const QString nomBouton = QString::fromLatin1(bouton);
+    return [nomBouton, url, titre](QWidget *modale) {
+        auto *fenetre = qobject_cast<FenetreEdition *>(modale);
+        if (fenetre == nullptr)
+            return false;
+        if (titre != nullptr)
+            *titre = fenetre->windowTitle();
+        auto *boutons = fenetre->findChild<QDialogButtonBox *>("buttonBox");
+        if (nomBouton.isEmpty()) {
+            boutons->button(QDialogButtonBox::Cancel)->click();
+            return true;
+        }
+        fenetre->findChild<QPushButton *>(nomBouton)->click();
+        fenetre->afficherDansChampUrl(url);
+        boutons->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+/// What the Open command's file chooser offered before the test answered it.
+struct Selecteur
+{
+    QString titre;
+    QStringList filtresMime;
+    QString filtreSelectionne;
+};
+
+/// Picks `chemin` in the next file chooser (or cancels when it is empty).
+std::function<bool(QWidget *)> choisirFichier(const QString &chemin, Selecteur *vu = nullptr)
+{
+    return [chemin, vu](QWidget *modale) {
+        auto *selecteur = qobject_cast<QFileDialog *>(modale);
+        if (selecteur == nullptr)
+            return false;
+        if (vu != nullptr) {
+            vu->titre = selecteur->windowTitle();
+            vu->filtresMime = selecteur->mimeTypeFilters();
+            vu->filtreSelectionne = selecteur->selectedMimeTypeFilter();
+        }
+        if (chemin.isEmpty())
+            selecteur->reject();
+        else
+            RepondeurModal::choisir(selecteur, chemin);
+        return true;
+    };
+}
+
+BoutonJour *tuile(FenetrePrincipale &fenetre, int jour)
+{
+    return fenetre.findChild<BoutonJour *>(QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0')));
+}
+
+QPushButton *bouton(FenetrePrincipale &fenetre, const char *nom)
+{
+    return fenetre.findChild<QPushButton *>(nom);
+}
+
+QString texteLabel(FenetrePrincipale &fenetre, const char *nom)
+{
+    return fenetre.findChild<QLabel *>(nom)->text();
+}
+
+/// A picture media that tells when it is destroyed, to follow the calendar's ownership.
+class ImageTemoin : public Image
+{
+public:
+    ImageTemoin(const QString &url, int &destructions) : Image(url), destructions(destructions) {}
+    ~ImageTemoin() override { ++destructions; }
+
+private:
+    int &destructions;
+};
+
+bool ecrireFichier(const QString &chemin, const QByteArray &contenu)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
+}
+
+} // namespace
+
+class TestFenetrePrincipale : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void etatInitial();
+    void formulaire();
+    void ordreDeLaGrille();
+    void ordreDeTabulation();
+    void proprietaireDuCalendrier();
+    void afficherCalendrier();
+    void afficherCalendrierReinitialiseLesTuiles();
+    void jourHorsGrilleIgnore();
+    void etatsSauvegarde();
+    void fermeture_data();
+    void fermeture();
+    void mettreEnFormeTaille_data();
+    void mettreEnFormeTaille();
+    void texteTaille();
+
+    void editerJour_data();
+    void editerJour();
+    void nouveau();
+    void nouveauAvecModifications_data();
+    void nouveauAvecModifications();
+    void nouveauAnnule();
+    void nouveauSurFichierExistant_data();
+    void nouveauSurFichierExistant();
+    void ouvrir();
+    void ouvrirAvecModifications();
+    void ouvrirAnnule();
+    void ouvrirFichierInvalide_data();
+    void ouvrirFichierInvalide();
+    void ouvrirToleranceRacine();
+    void enregistrer();
+    void enregistrerEchec();
+    void quitter_data();
+    void quitter();
+    void deBoutEnBout();
+
+private:
+    /// A window showing a calendar with a photo on day 1 and a tune on day 2.
+    Calendrier *calendrierExemple() const;
+    QString cheminProjet(const QString &nom) const { return repertoire.filePath(nom + ".xml"); }
+
+    QTemporaryDir repertoire;
+};
+
+void TestFenetrePrincipale::initTestCase()
+{
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(ressources);
+    // Closing the window under test must not end the test's own event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Only the toolkit's own file chooser can be answered from a timer.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QVERIFY(repertoire.isValid());
+}
+
+void TestFenetrePrincipale::init()
+{
+    // Each test starts from an empty working directory.
+    QDir dossier(repertoire.path());
+    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        QFileInfo info(dossier.filePath(entree));
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
+}
+
+Calendrier *TestFenetrePrincipale::calendrierExemple() const
+{
+    auto *calendrier = new Calendrier("Avent");
+    calendrier->ajouterMedia(1, new Image("/home/alice/Pictures/sapin.png"));
+    calendrier->ajouterMedia(2, new Son("/home/alice/Music/grelots.ogg"));
+    return calendrier;
+}
+
+void TestFenetrePrincipale::etatInitial()
+{
+    FenetrePrincipale fenetre;
+    QCOMPARE(fenetre.windowTitle(), QStringLiteral("tinselbox 1.0"));
+    QVERIFY(fenetre.getCalendrier() == nullptr);
+    QVERIFY(fenetre.getUrlCalendrier().isEmpty());
+
+    for (int jour = 1; jour <= 31; ++jour) {
+        QVERIFY(tuile(fenetre, jour) != nullptr);
+        QVERIFY2(!tuile(fenetre, jour)->isEnabled(), qPrintable(QString::number(jour)));
+        QCOMPARE(tuile(fenetre, jour)->getType(), Media::AUCUN);
+    }
+    QVERIFY(!bouton(fenetre, "bouton_enregistrer")->isEnabled());
+    QVERIFY(!bouton(fenetre, "bouton_apercu")->isEnabled());
+    QVERIFY(!bouton(fenetre, "bouton_generer")->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_nouveau")->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_ouvrir")->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_quitter")->isEnabled());
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    QCOMPARE(texteLabel(fenetre, "nom"), QString());
+    QCOMPARE(texteLabel(fenetre, "taille"), QString());
+
+    QCOMPARE(fenetre.getBoutonEnregistrer(), bouton(fenetre, "bouton_enregistrer"));
+    QCOMPARE(fenetre.getBoutonApercu(), bouton(fenetre, "bouton_apercu"));
+    QCOMPARE(fenetre.getBoutonGenerer(), bouton(fenetre, "bouton_generer"));
+    QVERIFY(fenetre.getGrilleBoutonJour() != nullptr);
+}
+
+void TestFenetrePrincipale::formulaire()
+{
+    FenetrePrincipale fenetre;
+    QCOMPARE(fenetre.objectName(), QStringLiteral("FenetrePrincipale"));
+    QCOMPARE(fenetre.size(), QSize(800, 600));
+    QCOMPARE(fenetre.locale(), QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(fenetre.iconSize(), QSize(256, 256));
+    QVERIFY(!fenetre.windowIcon().isNull());
+    // The icons are SVG: they only load when the SVG icon engine is present.
+    QVERIFY(!fenetre.windowIcon().pixmap(32, 32).isNull());
+    QVERIFY(fenetre.findChild<QWidget *>("centralwidget") != nullptr);
+    QCOMPARE(fenetre.centralWidget()->objectName(), QStringLiteral("centralwidget"));
+
+    for (const char *nom : {"gridLayout", "gridLayout_5", "gridLayout_3", "grille_BoutonJour"})
+        QVERIFY2(fenetre.findChild<QGridLayout *>(nom) != nullptr, nom);
+    for (const char *nom : {"horizontalLayout", "horizontalLayout_2"})
+        QVERIFY2(fenetre.findChild<QHBoxLayout *>(nom) != nullptr, nom);
+    QVERIFY(fenetre.findChild<QVBoxLayout *>("verticalLayout") != nullptr);
+
+    const struct {
+        const char *nom;
+        const char *texte;
+    } commandes[] = {{"bouton_nouveau", "New..."},     {"bouton_ouvrir", "Open..."},
+                     {"bouton_enregistrer", "Save"},   {"bouton_apercu", "Preview"},
+                     {"bouton_generer", "Generate..."}, {"bouton_quitter", "Quit"}};
+    for (const auto &commande : commandes) {
+        QPushButton *b = bouton(fenetre, commande.nom);
+        QVERIFY2(b != nullptr, commande.nom);
+        QCOMPARE(b->text(), QString::fromLatin1(commande.texte));
+        QCOMPARE(b->iconSize(), QSize(32, 32));
+        QVERIFY2(!b->icon().pixmap(32, 32).isNull(), commande.nom);
+    }
+
+    auto *nom = fenetre.findChild<QLabel *>("nom");
+    QCOMPARE(nom->font().pointSize(), 14);
+    QCOMPARE(nom->alignment(), Qt::AlignCenter);
+    auto *taille = fenetre.findChild<QLabel *>("taille");
+    QCOMPARE(taille->alignment(), Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+
+    // Ten rows in one column: the commands at the top and bottom, the grid in row 3.
+    auto *principale = fenetre.findChild<QGridLayout *>("gridLayout");
+    QCOMPARE(principale->rowCount(), 10);
+    QCOMPARE(principale->columnCount(), 1);
+    QCOMPARE(principale->itemAtPosition(1, 0)->widget(), nom);
+    QCOMPARE(principale->itemAtPosition(5, 0)->widget(), taille);
+    QCOMPARE(principale->itemAtPosition(3, 0)->layout()->objectName(), QStringLiteral("verticalLayout"));
+    QCOMPARE(principale->itemAtPosition(8, 0)->layout()->objectName(), QStringLiteral("horizontalLayout"));
+}
+
+void TestFenetrePrincipale::ordreDeLaGrille()
+{
+    FenetrePrincipale fenetre;
+    QGridLayout *grille = fenetre.getGrilleBoutonJour();
+    QCOMPARE(grille->count(), 31);
+    for (int i = 0; i < grille->count(); ++i) {
+        auto *b = qobject_cast<BoutonJour *>(grille->itemAt(i)->widget());
+        QVERIFY(b != nullptr);
+        QCOMPARE(b->objectName(), QStringLiteral("b%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(b->getNumeroJour(), i + 1);
+        int ligne, colonne, lignes, colonnes;
+        grille->getItemPosition(i, &ligne, &colonne, &lignes, &colonnes);
+        QCOMPARE(ligne, i / 7);
+        QCOMPARE(colonne, i % 7);
+    }
+    QCOMPARE(grille->itemAt(8)->widget()->objectName(), QStringLiteral("b09"));
+}
+
+void TestFenetrePrincipale::ordreDeTabulation()
+{
+    FenetrePrincipale fenetre;
+    QStringList attendu{"bouton_nouveau", "bouton_ouvrir", "bouton_enregistrer",
+                        "bouton_apercu",  "bouton_generer", "bouton_quitter"};
+    for (int jour = 1; jour <= 31; ++jour)
+        attendu << QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0'));
+
+    for (int i = 0; i + 1 < attendu.size(); ++i) {
+        QWidget *widget = fenetre.findChild<QWidget *>(attendu.at(i));
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->nextInFocusChain()->objectName(), attendu.at(i + 1));
+    }
+}
+
+void TestFenetrePrincipale::proprietaireDuCalendrier()
+{
+    int destructions = 0;
+    {
+        FenetrePrincipale fenetre;
+        auto *premier = new Calendrier("premier");
+        premier->ajouterMedia(1, new ImageTemoin("/a.png", destructions));
+        fenetre.setCalendrier(premier);
+        // The calendar already held is kept as it is (ASan would see a double delete).
+        fenetre.setCalendrier(premier);
+        QCOMPARE(destructions, 0);
+        QCOMPARE(fenetre.getCalendrier(), premier);
+        fenetre.afficherCalendrier(premier);
+        QCOMPARE(destructions, 0);
+
+        auto *second = new Calendrier("second");
+        second->ajouterMedia(1, new ImageTemoin("/b.png", destructions));
+        fenetre.afficherCalendrier(second);
+        QCOMPARE(destructions, 1);
+        QCOMPARE(fenetre.getCalendrier(), second);
+    }
+    // The window deletes the calendar it holds.
+    QCOMPARE(destructions, 2);
+}
+
+void TestFenetrePrincipale::afficherCalendrier()
+{
+    FenetrePrincipale fenetre;
+    auto *calendrier = calendrierExemple();
+    calendrier->ajouterMedia(31, new Video(""));
+    fenetre.afficherCalendrier(calendrier);
+
+    QCOMPARE(fenetre.getCalendrier(), calendrier);
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Avent"));
+    QVERIFY(texteLabel(fenetre, "taille").startsWith("Size: "));
+    for (int jour = 1; jour <= 31; ++jour)
+        QVERIFY(tuile(fenetre, jour)->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_apercu")->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_generer")->isEnabled());
+    // Showing a calendar says nothing about whether it is saved.
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+    QCOMPARE(tuile(fenetre, 1)->getNomMedia(), QStringLiteral("sapin.png"));
+    QCOMPARE(tuile(fenetre, 2)->getType(), Media::MUSIQUE);
+    QCOMPARE(tuile(fenetre, 2)->getNomMedia(), QStringLiteral("grelots.ogg"));
+    QCOMPARE(tuile(fenetre, 3)->getType(), Media::AUCUN);
+    // A media without a location shows its kind and still invites a click.
+    QCOMPARE(tuile(fenetre, 31)->getType(), Media::VIDEO);
+    QCOMPARE(tuile(fenetre, 31)->getNomMedia(), QStringLiteral("Click to add ..."));
+
+    // The tiles paint the values of the calendar just shown.
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    const QImage image = tuile(fenetre, 2)->grab().toImage();
+    QCOMPARE(image.pixelColor(image.width() - 1, 0), QColor(100, 178, 178));
+}
+
+void TestFenetrePrincipale::afficherCalendrierReinitialiseLesTuiles()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+
+    auto *suivant = new Calendrier("Suivant");
+    suivant->ajouterMedia(2, new Video("/home/alice/Videos/neige.webm"));
+    fenetre.afficherCalendrier(suivant);
+
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Suivant"));
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
+    QCOMPARE(tuile(fenetre, 1)->getNomMedia(), QStringLiteral("Click to add ..."));
+    QCOMPARE(tuile(fenetre, 2)->getType(), Media::VIDEO);
+    QCOMPARE(tuile(fenetre, 2)->getNomMedia(), QStringLiteral("neige.webm"));
+}
+
+void TestFenetrePrincipale::jourHorsGrilleIgnore()
+{
+    FenetrePrincipale fenetre;
+    auto *calendrier = new Calendrier("Hors");
+    calendrier->ajouterMedia(0, new Image("/zero.png"));
+    calendrier->ajouterMedia(32, new Image("/trente-deux.png"));
+    calendrier->ajouterMedia(-4, new Son("/moins.ogg"));
+    fenetre.afficherCalendrier(calendrier);
+
+    for (int jour = 1; jour <= 31; ++jour)
+        QCOMPARE(tuile(fenetre, jour)->getType(), Media::AUCUN);
+    // The days stay in the calendar.
+    QCOMPARE(fenetre.getCalendrier()->getContenuConstant().size(), 3);
+}
+
+void TestFenetrePrincipale::etatsSauvegarde()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.sauvegardeUtile();
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    QVERIFY(bouton(fenetre, "bouton_enregistrer")->isEnabled());
+    fenetre.sauvegardeInutile();
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    QVERIFY(!bouton(fenetre, "bouton_enregistrer")->isEnabled());
+
+    fenetre.verrouillerGrilleBoutonJour();
+    QVERIFY(!tuile(fenetre, 17)->isEnabled());
+    fenetre.deverrouillerGrilleBoutonJour();
+    QVERIFY(tuile(fenetre, 17)->isEnabled());
+    fenetre.verrouillerBoutonApercu();
+    fenetre.verrouillerBoutonGenerer();
+    QVERIFY(!bouton(fenetre, "bouton_apercu")->isEnabled());
+    QVERIFY(!bouton(fenetre, "bouton_generer")->isEnabled());
+
+    // Without a Save button there is no record of changes.
+    fenetre.sauvegardeUtile();
+    delete bouton(fenetre, "bouton_enregistrer");
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    fenetre.sauvegardeUtile();
+    QVERIFY(fenetre.demanderConfirmation());
+}
+
+void TestFenetrePrincipale::fermeture_data()
+{
+    QTest::addColumn<bool>("modifie");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("ferme");
+
+    QTest::newRow("nothing to save") << false << int(QMessageBox::NoButton) << true;
+    QTest::newRow("changes, No keeps the window") << true << int(QMessageBox::No) << false;
+    QTest::newRow("changes, Yes closes") << true << int(QMessageBox::Yes) << true;
+}
+
+void TestFenetrePrincipale::fermeture()
+{
+    QFETCH(bool, modifie);
+    QFETCH(int, reponse);
+    QFETCH(bool, ferme);
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    Calendrier *calendrier = fenetre.getCalendrier();
+    if (modifie)
+        fenetre.sauvegardeUtile();
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+
+    Boite vue;
+    QString inattendu;
+    RepondeurModal repondeur(modifie ? repondre(vue, QMessageBox::StandardButton(reponse))
+                                     : refuserTout(inattendu));
+    QCOMPARE(fenetre.close(), ferme);
+    QCOMPARE(fenetre.isVisible(), !ferme);
+    QVERIFY(!repondeur.aDuForcer());
+
+    if (modifie) {
+        QVERIFY(repondeur.aRepondu());
+        QCOMPARE(vue.texte, QUESTION_QUITTER);
+        QVERIFY(vue.titre.isEmpty());
+        QCOMPARE(vue.icone, QMessageBox::Question);
+        QCOMPARE(vue.boutons, QMessageBox::Yes | QMessageBox::No);
+    } else {
+        QVERIFY2(!repondeur.aRepondu(), qPrintable(inattendu));
+    }
+    // Refusing leaves the state untouched.
+    QCOMPARE(fenetre.getCalendrier(), calendrier);
+    QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
+}
+
+void TestFenetrePrincipale::mettreEnFormeTaille_data()
+{
+    QTest::addColumn<qint64>("taille");
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<QString>("unite");
+
+    QTest::newRow("0") << qint64(0) << "0" << "bytes";
+    QTest::newRow("999") << qint64(999) << "999" << "bytes";
+    QTest::newRow("negative") << qint64(-5) << "-5" << "bytes";
+    QTest::newRow("1 000") << qint64(1000) << "1.000" << "ko";
+    QTest::newRow("1 005, three digits") << qint64(1005) << "1.005" << "ko";
+    QTest::newRow("999 999") << qint64(999999) << "999.999" << "ko";
+    QTest::newRow("1 000 000") << qint64(1000000) << "1.000" << "Mo";
+    QTest::newRow("1 005 000") << qint64(1005000) << "1.005" << "Mo";
+    QTest::newRow("1 999 999 truncated") << qint64(1999999) << "1.999" << "Mo";
+    QTest::newRow("999 999 999") << qint64(999999999) << "999.999" << "Mo";
+    QTest::newRow("1 000 000 000") << qint64(1000000000) << "1.000" << "Go";
+    QTest::newRow("12 345 678 901") << qint64(12345678901LL) << "12.345" << "Go";
+    QTest::newRow("beyond 32 bits") << qint64(5000000000000LL) << "5000.000" << "Go";
+}
+
+void TestFenetrePrincipale::mettreEnFormeTaille()
+{
+    QFETCH(qint64, taille);
+    QFETCH(QString, valeur);
+    QFETCH(QString, unite);
+
+    FenetrePrincipale fenetre;
+    // Both strings are replaced, not appended to.
+    QString v = "old";
+    QString u = "old";
+    fenetre.mettreEnFormeTaille(taille, &v, &u);
+    QCOMPARE(v, valeur);
+    QCOMPARE(u, unite);
+}
+
+void TestFenetrePrincipale::texteTaille()
+{
+    const QString media = repertoire.filePath("grelots.ogg");
+    QVERIFY(ecrireFichier(media, QByteArray(2500000, 'x')));
+
+    auto *calendrier = new Calendrier("Avent");
+    calendrier->ajouterMedia(4, new Son(media));
+    long long attendu = 0;
+    GestionnaireFichiers().calculer_taille(*calendrier, &attendu);
+    QVERIFY(attendu >= 2500000);
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    QString valeur, unite;
+    fenetre.mettreEnFormeTaille(attendu, &valeur, &unite);
+    QCOMPARE(unite, QStringLiteral("Mo"));
+    QCOMPARE(texteLabel(fenetre, "taille"), QStringLiteral("Size: %1 Mo").arg(valeur));
+}
+
+void TestFenetrePrincipale::editerJour_data()
+{
+    QTest::addColumn<QByteArray>("boutonType");
+    QTest::addColumn<int>("typeAttendu");
+
+    QTest::newRow("photo") << QByteArray("bouton_photo") << int(Media::PHOTO);
+    QTest::newRow("music") << QByteArray("bouton_musique") << int(Media::MUSIQUE);
+    QTest::newRow("video") << QByteArray("bouton_video") << int(Media::VIDEO);
+    QTest::newRow("cancelled") << QByteArray() << int(Media::AUCUN);
+}
+
+void TestFenetrePrincipale::editerJour()
+{
+    QFETCH(QByteArray, boutonType);
+    QFETCH(int, typeAttendu);
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+
+    const QString url = "/home/alice/Media/bonhomme-de-neige.dat";
+    QString titre;
+    RepondeurModal repondeur(remplirEdition(boutonType.constData(), url, &titre));
+    QTest::mouseClick(tuile(fenetre, 5), Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QVERIFY(!repondeur.aDuForcer());
+    QCOMPARE(titre, QStringLiteral("Day 05"));
+
+    Media *media = fenetre.getCalendrier()->getMedia(5);
+    if (typeAttendu == Media::AUCUN) {
+        QVERIFY(media == nullptr);
+        QCOMPARE(tuile(fenetre, 5)->getType(), Media::AUCUN);
+        QVERIFY(!fenetre.sauvegardeNecessaire());
+        return;
+    }
+    QVERIFY(media != nullptr);
+    QCOMPARE(int(media->getType()), typeAttendu);
+    QCOMPARE(media->getUrl(), url);
+    QCOMPARE(int(tuile(fenetre, 5)->getType()), typeAttendu);
+    QCOMPARE(tuile(fenetre, 5)->getNomMedia(), QStringLiteral("bonhomme-de-n\n...e.dat"));
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    // The other days are shown as before.
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+}
+
+void TestFenetrePrincipale::nouveau()
+{
+    FenetrePrincipale fenetre;
+    RepondeurModal repondeur(remplirNouveau("Avent2026", repertoire.path()));
+    bouton(fenetre, "bouton_nouveau")->click();
+    QVERIFY(repondeur.aRepondu());
+    QVERIFY(!repondeur.aDuForcer());
+
+    QVERIFY(fenetre.getCalendrier() != nullptr);
+    QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Avent2026"));
+    QVERIFY(fenetre.getCalendrier()->getContenuConstant().isEmpty());
+    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent2026"));
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Avent2026"));
+    QVERIFY(tuile(fenetre, 1)->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_apercu")->isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_generer")->isEnabled());
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    // Nothing is written before the first Save.
+    QVERIFY(!QFile::exists(cheminProjet("Avent2026")));
+}
+
+void TestFenetrePrincipale::nouveauAvecModifications_data()
+{
+    QTest::addColumn<bool>("oui");
+    QTest::newRow("No keeps everything") << false;
+    QTest::newRow("Yes goes on") << true;
+}
+
+void TestFenetrePrincipale::nouveauAvecModifications()
+{
+    QFETCH(bool, oui);
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    fenetre.sauvegardeUtile();
+    Calendrier *avant = fenetre.getCalendrier();
+
+    Boite vue;
+    RepondeurModal question(repondre(vue, oui ? QMessageBox::Yes : QMessageBox::No));
+    RepondeurModal dialogue(remplirNouveau("Neuf", repertoire.path()));
+    bouton(fenetre, "bouton_nouveau")->click();
+
+    QVERIFY(question.aRepondu());
+    QCOMPARE(vue.texte, QUESTION_NOUVEAU);
+    QVERIFY(vue.titre.isEmpty());
+    QCOMPARE(dialogue.aRepondu(), oui);
+    if (oui) {
+        QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Neuf"));
+        QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Neuf"));
+        QVERIFY(!fenetre.sauvegardeNecessaire());
+        QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
+    } else {
+        QCOMPARE(fenetre.getCalendrier(), avant);
+        QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+        QVERIFY(fenetre.sauvegardeNecessaire());
+        QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+    }
+}
+
+void TestFenetrePrincipale::nouveauAnnule()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    Calendrier *avant = fenetre.getCalendrier();
+
+    RepondeurModal dialogue(remplirNouveau(QString(), QString()));
+    bouton(fenetre, "bouton_nouveau")->click();
+    QVERIFY(dialogue.aRepondu());
+    QCOMPARE(fenetre.getCalendrier(), avant);
+    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Avent"));
+}
+
+void TestFenetrePrincipale::nouveauSurFichierExistant_data()
+{
+    QTest::addColumn<bool>("remplacer");
+    QTest::newRow("No keeps everything") << false;
+    QTest::newRow("Yes starts the project") << true;
+}
+
+void TestFenetrePrincipale::nouveauSurFichierExistant()
+{
+    QFETCH(bool, remplacer);
+
+    // A calendar of that name is already on disk.
+    {
+        Calendrier existant("Avent");
+        existant.ajouterMedia(3, new Image("/home/alice/Pictures/sapin.png"));
+        QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(existant, cheminProjet("Avent")), 0);
+    }
+    QFile fichier(cheminProjet("Avent"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QByteArray contenu = fichier.readAll();
+    fichier.close();
+
+    FenetrePrincipale fenetre;
+    RepondeurModal dialogue(remplirNouveau("Avent", repertoire.path()));
+    Boite vue;
+    RepondeurModal question(repondre(vue, remplacer ? QMessageBox::Yes : QMessageBox::No));
+    bouton(fenetre, "bouton_nouveau")->click();
+
+    QVERIFY(dialogue.aRepondu());
+    QVERIFY(question.aRepondu());
+    QCOMPARE(vue.texte, QUESTION_REMPLACER);
+    QVERIFY(vue.titre.isEmpty());
+    QCOMPARE(vue.boutons, QMessageBox::Yes | QMessageBox::No);
+    if (remplacer) {
+        QVERIFY(fenetre.getCalendrier() != nullptr);
+        QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+    } else {
+        QVERIFY(fenetre.getCalendrier() == nullptr);
+        QVERIFY(fenetre.getUrlCalendrier().isEmpty());
+        QVERIFY(!tuile(fenetre, 1)->isEnabled());
+    }
+    // The file itself is only ever replaced by a Save.
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    QCOMPARE(fichier.readAll(), contenu);
+}
+
+void TestFenetrePrincipale::ouvrir()
+{
+    {
+        Calendrier enregistre("Noel");
+        enregistre.ajouterMedia(7, new Video("/home/alice/Videos/traineau.mp4"));
+        enregistre.ajouterMedia(24, new Image("/home/alice/Pictures/etoile.png"));
+        QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(enregistre, cheminProjet("Noel")), 0);
+    }
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    Selecteur vu;
+    RepondeurModal repondeur(choisirFichier(cheminProjet("Noel"), &vu));
+    bouton(fenetre, "bouton_ouvrir")->click();
+    QVERIFY(repondeur.aRepondu());
+    QVERIFY(!repondeur.aDuForcer());
+
+    QCOMPARE(vu.titre, QStringLiteral("Select a calendar"));
+    QCOMPARE(vu.filtresMime, QStringList({"application/octet-stream", "text/xml"}));
+    QCOMPARE(vu.filtreSelectionne, QStringLiteral("text/xml"));
+
+    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Noel"));
+    QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Noel"));
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Noel"));
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
+    QCOMPARE(tuile(fenetre, 7)->getType(), Media::VIDEO);
+    QCOMPARE(tuile(fenetre, 24)->getNomMedia(), QStringLiteral("etoile.png"));
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+}
+
+void TestFenetrePrincipale::ouvrirAvecModifications()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.sauvegardeUtile();
+    Calendrier *avant = fenetre.getCalendrier();
+
+    Boite vue;
+    QString inattendu;
+    RepondeurModal question(repondre(vue, QMessageBox::No));
+    bouton(fenetre, "bouton_ouvrir")->click();
+    QVERIFY(question.aRepondu());
+    QCOMPARE(vue.texte, QUESTION_OUVRIR);
+    // No file chooser follows a No.
+    RepondeurModal garde(refuserTout(inattendu));
+    QTest::qWait(50);
+    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+    QCOMPARE(fenetre.getCalendrier(), avant);
+    QVERIFY(fenetre.sauvegardeNecessaire());
+}
+
+void TestFenetrePrincipale::ouvrirAnnule()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    Calendrier *avant = fenetre.getCalendrier();
+
+    RepondeurModal repondeur(choisirFichier(QString()));
+    bouton(fenetre, "bouton_ouvrir")->click();
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(fenetre.getCalendrier(), avant);
+    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+}
+
+void TestFenetrePrincipale::ouvrirFichierInvalide_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<bool>("modifie");
+
+    // A PNG header: what a user might pick by mistake through "application/octet-stream".
+    QTest::newRow("not XML") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
+    QTest::newRow("not XML, unsaved changes kept") << "notes.txt" << QByteArray("plain text") << true;
+    QTest::newRow("XML with another root") << "autre.xml" << QByteArray("<html><body/></html>") << false;
+    QTest::newRow("empty file") << "vide.xml" << QByteArray() << false;
+    QTest::newRow("missing file") << "absent.xml" << QByteArray() << false;
+}
+
+void TestFenetrePrincipale::ouvrirFichierInvalide()
+{
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, contenu);
+    QFETCH(bool, modifie);
+
+    const QString chemin = repertoire.filePath(nom);
+    if (nom != "absent.xml")
+        QVERIFY(ecrireFichier(chemin, contenu));
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    if (modifie)
+        fenetre.sauvegardeUtile();
+    Calendrier *avant = fenetre.getCalendrier();
+
+    QList<Boite> boites;
+    RepondeurModal premiere(accepter(boites));
+    RepondeurModal seconde(accepter(boites));
+    RepondeurModal selecteur(choisirFichier(chemin));
+    bouton(fenetre, "bouton_ouvrir")->click();
+
+    QStringList textes;
+    for (const Boite &boite : qAsConst(boites))
+        textes << boite.texte;
+    if (modifie)
+        QCOMPARE(textes, QStringList({QUESTION_OUVRIR, ERREUR_OUVERTURE}));
+    else
+        QCOMPARE(textes, QStringList({ERREUR_OUVERTURE}));
+    QCOMPARE(boites.last().icone, QMessageBox::Warning);
+    QVERIFY(boites.last().titre.isEmpty());
+    QVERIFY(selecteur.aRepondu());
+
+    // The file did not become the Save target and the calendar shown is the same.
+    QCOMPARE(fenetre.getCalendrier(), avant);
+    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+    QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+    if (!contenu.isEmpty()) {
+        QFile fichier(chemin);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QCOMPARE(fichier.readAll(), contenu);
+    }
+}
+
+void TestFenetrePrincipale::ouvrirToleranceRacine()
+{
+    // A calendar file with unknown extras still opens: reading stays tolerant.
+    const QString chemin = repertoire.filePath("souple.xml");
+    QVERIFY(ecrireFichier(chemin, "<tinselbox nom=\"Souple\" extra=\"1\"><jour numero=\"9\">"
+                                  "<son url=\"/home/alice/Music/cloches.ogg\"/><inconnu/></jour>"
+                                  "<ailleurs/></tinselbox>"));
+    FenetrePrincipale fenetre;
+    RepondeurModal selecteur(choisirFichier(chemin));
+    bouton(fenetre, "bouton_ouvrir")->click();
+    QVERIFY(selecteur.aRepondu());
+    QCOMPARE(fenetre.getUrlCalendrier(), chemin);
+    QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Souple"));
+    QCOMPARE(tuile(fenetre, 9)->getType(), Media::MUSIQUE);
+}
+
+void TestFenetrePrincipale::enregistrer()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    fenetre.sauvegardeUtile();
+
+    QString inattendu;
+    RepondeurModal garde(refuserTout(inattendu));
+    QTest::mouseClick(bouton(fenetre, "bouton_enregistrer"), Qt::LeftButton);
+    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+
+    Calendrier relu;
+    QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(cheminProjet("Avent"), relu), 0);
+    QCOMPARE(relu.getNom(), QStringLiteral("Avent"));
+    QCOMPARE(relu.getContenuConstant().size(), 2);
+    QCOMPARE(relu.getMedia(2)->getUrl(), QStringLiteral("/home/alice/Music/grelots.ogg"));
+}
+
+void TestFenetrePrincipale::enregistrerEchec()
+{
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    // Even root cannot write into a directory that does not exist.
+    const QString chemin = repertoire.filePath("absent/Avent.xml");
+    fenetre.setUrlCalendrier(chemin);
+    fenetre.sauvegardeUtile();
+
+    Boite vue;
+    RepondeurModal repondeur(repondre(vue, QMessageBox::Ok));
+    bouton(fenetre, "bouton_enregistrer")->click();
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(vue.texte, ERREUR_ENREGISTREMENT);
+    QCOMPARE(vue.icone, QMessageBox::Warning);
+    QVERIFY(vue.titre.isEmpty());
+    // The changes are still recorded, so Quit keeps asking.
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    QCOMPARE(fenetre.getUrlCalendrier(), chemin);
+    QVERIFY(!QFile::exists(chemin));
+}
+
+void TestFenetrePrincipale::quitter_data()
+{
+    QTest::addColumn<bool>("modifie");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("quitte");
+
+    QTest::newRow("nothing to save") << false << int(QMessageBox::NoButton) << true;
+    QTest::newRow("changes, No stays") << true << int(QMessageBox::No) << false;
+    QTest::newRow("changes, Yes quits") << true << int(QMessageBox::Yes) << true;
+}
+
+void TestFenetrePrincipale::quitter()
+{
+    QFETCH(bool, modifie);
+    QFETCH(int, reponse);
+    QFETCH(bool, quitte);
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrierExemple());
+    if (modifie)
+        fenetre.sauvegardeUtile();
+    fenetre.show();
+
+    Boite vue;
+    QString inattendu;
+    RepondeurModal repondeur(modifie ? repondre(vue, QMessageBox::StandardButton(reponse))
+                                     : refuserTout(inattendu));
+
+    // Quit ends the application's event loop, so the click runs inside one; a
+    // guard ends the loop with another code when Quit did not.
+    const int RESTE = 42;
+    QTimer garde;
+    garde.setSingleShot(true);
+    connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(RESTE); });
+    QTimer::singleShot(0, &fenetre, [&] {
+        bouton(fenetre, "bouton_quitter")->click();
+        garde.start(300);
+    });
+    const int code = QApplication::exec();
+    garde.stop();
+
+    QCOMPARE(code, quitte ? 0 : RESTE);
+    QVERIFY(!repondeur.aDuForcer());
+    if (modifie) {
+        QVERIFY(repondeur.aRepondu());
+        QCOMPARE(vue.texte, QUESTION_QUITTER);
+        QVERIFY(vue.titre.isEmpty());
+    } else {
+        QVERIFY2(!repondeur.aRepondu(), qPrintable(inattendu));
+    }
+    QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
+}
+
+void TestFenetrePrincipale::deBoutEnBout()
+{
+    // Real media files, so that the size estimate counts them too.
+    const QString photo = repertoire.filePath("sapin-illumine-sur-la-place.png");
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(20, 120, 60));
+    QVERIFY(image.save(photo));
+    const QString musique = repertoire.filePath("grelots.ogg");
+    QVERIFY(ecrireFichier(musique, QByteArray(4000, 'm')));
+    const QString video = repertoire.filePath("premiere-neige.webm");
+    QVERIFY(ecrireFichier(video, QByteArray(9000, 'v')));
+
+    FenetrePrincipale fenetre;
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    {
+        RepondeurModal dialogue(remplirNouveau("Avent", repertoire.path()));
+        QTest::mouseClick(bouton(fenetre, "bouton_nouveau"), Qt::LeftButton);
+        QVERIFY(dialogue.aRepondu());
+    }
+    const struct {
+        int jour;
+        const char *bouton;
+        QString url;
+    } jours[] = {{1, "bouton_photo", photo}, {12, "bouton_musique", musique}, {24, "bouton_video", video}};
+    for (const auto &jour : jours) {
+        RepondeurModal dialogue(remplirEdition(jour.bouton, jour.url));
+        QTest::mouseClick(tuile(fenetre, jour.jour), Qt::LeftButton);
+        QVERIFY(dialogue.aRepondu());
+    }
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    QTest::mouseClick(bouton(fenetre, "bouton_enregistrer"), Qt::LeftButton);
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    QVERIFY(QFile::exists(cheminProjet("Avent")));
+    QVERIFY(GestionnaireFichiers().estValide(cheminProjet("Avent")));
+
+    FenetrePrincipale relue;
+    RepondeurModal selecteur(choisirFichier(cheminProjet("Avent")));
+    QTest::mouseClick(bouton(relue, "bouton_ouvrir"), Qt::LeftButton);
+    QVERIFY(selecteur.aRepondu());
+
+    QCOMPARE(texteLabel(relue, "nom"), texteLabel(fenetre, "nom"));
+    QCOMPARE(texteLabel(relue, "taille"), texteLabel(fenetre, "taille"));
+    for (int jour = 1; jour <= 31; ++jour) {
+        QCOMPARE(tuile(relue, jour)->getType(), tuile(fenetre, jour)->getType());
+        QCOMPARE(tuile(relue, jour)->getNomMedia(), tuile(fenetre, jour)->getNomMedia());
+    }
+    QCOMPARE(tuile(relue, 1)->getType(), Media::PHOTO);
+    QCOMPARE(tuile(relue, 1)->getNomMedia(), QStringLiteral("sapin-illumin\n...-place.png"));
+    QCOMPARE(tuile(relue, 12)->getType(), Media::MUSIQUE);
+    QCOMPARE(tuile(relue, 24)->getType(), Media::VIDEO);
+    QCOMPARE(relue.getCalendrier()->getMedia(24)->getUrl(), video);
+}
+
+QTEST_MAIN(TestFenetrePrincipale)
+#include "tst_fenetreprincipale.moc"
