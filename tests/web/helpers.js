@@ -228,8 +228,9 @@ const TYPES = {
     '.otf': 'font/otf', '.txt': 'text/plain',
 };
 
-// retenir(chemin) true holds that file's answer until liberer() is called.
-async function servir(site, retenir = () => false) {
+// retenir(chemin) true holds that file's answer until liberer() is called;
+// entetes are added to every answer.
+async function servir(site, retenir = () => false, entetes = {}) {
     let liberer;
     const libere = new Promise((resolve) => { liberer = resolve; });
     const serveur = http.createServer(async (requete, reponse) => {
@@ -250,12 +251,12 @@ async function servir(site, retenir = () => false) {
             const debut = plage[1] ? Number(plage[1]) : 0;
             const fin = plage[2] ? Number(plage[2]) : contenu.length - 1;
             reponse.writeHead(206, {
-                'Content-Type': type, 'Accept-Ranges': 'bytes',
+                ...entetes, 'Content-Type': type, 'Accept-Ranges': 'bytes',
                 'Content-Range': `bytes ${debut}-${fin}/${contenu.length}`, 'Content-Length': fin - debut + 1,
             });
             reponse.end(contenu.subarray(debut, fin + 1));
         } else {
-            reponse.writeHead(200, { 'Content-Type': type, 'Accept-Ranges': 'bytes', 'Content-Length': contenu.length });
+            reponse.writeHead(200, { ...entetes, 'Content-Type': type, 'Accept-Ranges': 'bytes', 'Content-Length': contenu.length });
             reponse.end(contenu);
         }
     });
