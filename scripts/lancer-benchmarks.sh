@@ -1,17 +1,20 @@
-#!/usr/bin/env bash
-# Runs every benchmark built in <build directory>/bench, then the web page's frame-time benchmark.
-set -uo pipefail
-cd "$(dirname "$0")/.."
-BUILD=${1:-build}
-statut=0
-for bench in "$BUILD"/bench/bench_*; do
-    [ -x "$bench" ] || continue
-    echo "== $(basename "$bench")"
-    "$bench" || statut=1
+#!/bin/sh
+# Runs every benchmark of a build tree, one after the other:
+#   scripts/lancer-benchmarks.sh <build directory>
+# Benchmarks print their own figures; a failing one stops the run.
+set -eu
+
+build=${1:?usage: $0 <build directory>}
+trouve=0
+for executable in "$build"/bench/bench_*; do
+    [ -f "$executable" ] && [ -x "$executable" ] || continue
+    trouve=1
+    echo "== $(basename "$executable")"
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$executable"
+    echo
 done
-for bench in bench/web/*.js; do
-    [ -f "$bench" ] || continue
-    echo "== $bench"
-    node "$bench" || statut=1
-done
-exit $statut
+
+if [ "$trouve" -eq 0 ]; then
+    echo "No benchmark found in $build/bench (build the 'benchmarks' target first)." >&2
+    exit 1
+fi
