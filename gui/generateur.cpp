@@ -11,7 +11,13 @@ Generateur::Generateur(QObject *parent, Calendrier *calendrier, QString repertoi
     setModeApercuActif(modeApercuActif);
 }
 
-Generateur::~Generateur() = default;
+Generateur::~Generateur()
+{
+    // Destroying a thread that still runs aborts the program: let the generation stop
+    // before its next day instead (its parent window may go first).
+    requestInterruption();
+    wait();
+}
 
 Calendrier *Generateur::getCalendrier() const
 {

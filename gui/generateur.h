@@ -16,6 +16,8 @@ class Calendrier;
 /// whatever the code. A result emitted just before the request may still be on its way
 /// to a queued receiver: a receiver that must show nothing after asking for a stop
 /// drops results whose sender reports `isInterruptionRequested()`.
+///
+/// Destroying a running worker stops it the same way and waits for its thread.
 class Generateur : public QThread
 {
     Q_OBJECT
@@ -33,7 +35,8 @@ public:
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the
-    /// generation's code (0 for success) and the output directory as stored.
+    /// generation's code (0 for success; 3 without a calendar, nothing written)
+    /// and the output directory as stored.
     void resultatDisponible(int result, QString const &repertoireSortie);
 
 protected:

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 bool ecrire(const QString &chemin, const QByteArray &contenu)
@@ -208,6 +211,33 @@ private slots:
         QVERIFY(scene.contains(QStringLiteral("case 1:")));
         QVERIFY(scene.contains(QStringLiteral("case 2:")));
         QVERIFY(!scene.contains(QStringLiteral("case 3:")));
+    }
+
+    void destructionPendantLExecution()
+    {
+        QSemaphore atteinte;
+        QSemaphore reprise;
+        Calendrier calendrier(QStringLiteral("fenetre fermee"));
+        remplir(calendrier, 31, 100);
+        calendrier.ajouterMedia(2, new ImageRetenue(calendrier.getMedia(2)->getUrl(), atteinte, reprise));
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+
+        auto *fenetre = new QObject;
+        Generateur *generateur = new Generateur(fenetre, &calendrier, sortie, false);
+        QSignalSpy signal(generateur, &Generateur::resultatDisponible);
+        generateur->start();
+        QVERIFY(atteinte.tryAcquire(1, 30000));
+        // Day 2 goes on only once the worker is being destroyed with its parent.
+        std::thread plusTard([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            reprise.release();
+        });
+        delete fenetre;
+        plusTard.join();
+        QCoreApplication::processEvents();
+
+        QCOMPARE(signal.count(), 0);
+        QCOMPARE(fichiersMedia(sortie).size(), 2);
     }
 
     void arretDUneLongueExecution()
