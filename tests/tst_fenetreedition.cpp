@@ -137,6 +137,7 @@ private slots:
     void apercuSuitLOrientation();
     void filtresDuSelecteur_data();
     void filtresDuSelecteur();
+    void selecteurOuvertALAppui();
     void okMetLeMediaSurLeJour_data();
     void okMetLeMediaSurLeJour();
     void abandonLaisseLeCalendrier_data();
@@ -468,6 +469,27 @@ void TestFenetreEdition::filtresDuSelecteur()
     QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
     QCOMPARE(champUrl(fenetre)->text(), chemin("photo.png"));
     QVERIFY(!imageApercu(fenetre).isNull());
+}
+
+void TestFenetreEdition::selecteurOuvertALAppui()
+{
+    Calendrier calendrier("Avent");
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(8, &calendrier);
+    fenetre.show();
+    QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
+
+    RepondeurModal repondeur([&](QWidget *modale) {
+        auto *selecteur = qobject_cast<QFileDialog *>(modale);
+        if (selecteur != nullptr)
+            RepondeurModal::choisir(selecteur, chemin("photo.png"));
+        return selecteur != nullptr;
+    });
+    // The chooser runs inside the press; the release only ends the click.
+    QTest::mousePress(parcourir, Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
+    QTest::mouseRelease(parcourir, Qt::LeftButton);
 }
 
 void TestFenetreEdition::okMetLeMediaSurLeJour_data()

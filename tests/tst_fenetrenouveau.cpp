@@ -70,6 +70,7 @@ private slots:
     void saisieVide();
     void execAccepteAvecLeRepertoireChoisi();
     void selecteurAnnuleGardeLeRepertoire();
+    void selecteurOuvertAuRelachement();
     void abandonLaisseLeProjet_data();
     void abandonLaisseLeProjet();
 
@@ -274,6 +275,27 @@ void TestFenetreNouveau::selecteurAnnuleGardeLeRepertoire()
     QCOMPARE(fenetre.getUrl(), choisi);
     QCOMPARE(champ(fenetre, "champ_url")->text(), choisi);
     QVERIFY(fenetre.isVisible());
+}
+
+void TestFenetreNouveau::selecteurOuvertAuRelachement()
+{
+    Projet projet("", "");
+    FenetreNouveau fenetre(projet, nullptr);
+    fenetre.show();
+    QPushButton *parcourir = fenetre.findChild<QPushButton *>("bouton_parcourir");
+
+    RepondeurModal annulation([](QWidget *modale) {
+        auto *selecteur = qobject_cast<QFileDialog *>(modale);
+        if (selecteur != nullptr)
+            selecteur->reject();
+        return selecteur != nullptr;
+    });
+    QTest::mousePress(parcourir, Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY(!annulation.aRepondu());
+    QTest::mouseRelease(parcourir, Qt::LeftButton);
+    QVERIFY(annulation.aRepondu());
+    QVERIFY(fenetre.getUrl().isEmpty());
 }
 
 void TestFenetreNouveau::abandonLaisseLeProjet_data()
