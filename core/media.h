@@ -9,7 +9,9 @@
 class Media
 {
 public:
-    enum TypeMedia { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3 };
+    // A fixed underlying type makes any int a valid value, so an unknown kind
+    // can be held and shown as an empty day instead of being undefined.
+    enum TypeMedia : int { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3 };
 
     explicit Media(QString url);
     virtual ~Media();
