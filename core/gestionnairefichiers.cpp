@@ -324,6 +324,8 @@ int GestionnaireFichiers::calculer_taille(Calendrier const &calendrier, long lon
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (const Media *media : contenu) {
+        if (media == nullptr)
+            continue;
         const QFileInfo info(media->getUrl());
         if (info.isFile())
             *taille += info.size();
