@@ -104,24 +104,6 @@ private slots:
         QVERIFY(temp.isValid());
     }
 
-    void accesseurs()
-    {
-        Calendrier calendrier(QStringLiteral("a"));
-        Calendrier autre(QStringLiteral("b"));
-        QObject parent;
-        Generateur *generateur = new Generateur(&parent, &calendrier, QStringLiteral("/x/y"), true);
-        QCOMPARE(generateur->parent(), &parent);
-        QCOMPARE(generateur->getCalendrier(), &calendrier);
-        QCOMPARE(generateur->getRepertoireExport(), QStringLiteral("/x/y"));
-        QVERIFY(generateur->getModeApercuActif());
-        generateur->setCalendrier(&autre);
-        generateur->setRepertoireExport(QString());
-        generateur->setModeApercuActif(false);
-        QCOMPARE(generateur->getCalendrier(), &autre);
-        QCOMPARE(generateur->getRepertoireExport(), QString());
-        QVERIFY(!generateur->getModeApercuActif());
-    }
-
     void unSeulResultatParExecution_data()
     {
         QTest::addColumn<QString>("cas");
