@@ -14,6 +14,15 @@ for executable in "$build"/bench/bench_*; do
     echo
 done
 
+# The calendar page's own benchmarks run in headless Chromium.
+for script in bench/web/*.js; do
+    [ -f "$script" ] || continue
+    trouve=1
+    echo "== $script"
+    node "$script"
+    echo
+done
+
 if [ "$trouve" -eq 0 ]; then
     echo "No benchmark found in $build/bench (build the 'benchmarks' target first)." >&2
     exit 1
