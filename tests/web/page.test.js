@@ -1,7 +1,7 @@
 // The calendar page in headless Chromium: the balls, who may open what, the
 // hover colours, preview mode, touch and window fitting.
 'use strict';
-const { test, before, after } = require('node:test');
+const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./helpers');
 
@@ -30,6 +30,21 @@ async function site({ apercu = false } = {}) {
     return serveur.url;
 }
 
+async function modeleVierge() {
+    const serveur = await h.servir(h.copierModele());
+    serveurs.push(serveur);
+    return serveur.url;
+}
+
+// Day 3 holds a "sound" the browser cannot decode.
+async function siteIllisible() {
+    const dossier = h.copierModele();
+    h.ajouterJour(dossier, 3, 'son', Buffer.from('not a sound at all\n'.repeat(50)));
+    const serveur = await h.servir(dossier);
+    serveurs.push(serveur);
+    return serveur.url;
+}
+
 async function ouvrirMenu(url, date, options) {
     const ouverte = await h.ouvrirPage(navigateur, url, date, options);
     await h.attendreMenu(ouverte.page);
@@ -42,163 +57,232 @@ const centre = (jour) => ({ x: h.MENU[jour - 1][0], y: h.MENU[jour - 1][1] });
 // A point of the ball's disc clear of its number and of the key.
 const surLeDisque = (jour) => ({ x: h.MENU[jour - 1][0] - Math.round(h.MENU[jour - 1][2] * 0.8), y: h.MENU[jour - 1][1] });
 
-test('the 31 balls drop into their menu places above the forest, in their palette colours', async () => {
-    const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
-    const boules = await h.positionsBoules(page);
-    assert.equal(boules.length, 31);
-    boules.forEach((boule, i) => {
-        assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01,
-            `ball ${i + 1} at ${boule.x}, ${boule.y}`);
-        assert.equal(boule.couleur, h.PALETTE[(i + 1) % 8]);
-    });
-    for (const jour of [1, 3, 12, 23, 31]) {
-        const { x, y } = surLeDisque(jour);
-        assert.deepEqual((await h.pixel(page, x, y)).slice(0, 3), rgb(h.PALETTE[jour % 8]), `disc of ball ${jour}`);
-        // The attachment reads the number followed by a 1.
-        const attache = h.MENU[jour - 1];
-        assert.deepEqual((await h.pixel(page, attache[0], attache[1] - attache[2] - 4)).slice(0, 3),
-            rgb(h.PALETTE[(10 * jour + 1) % 8]), `attachment of ball ${jour}`);
-    }
-    // Strings hang from the top edge; the forest strip is white on the background.
-    const fil = await h.pixel(page, h.MENU[0][0], 2);
-    assert.ok(fil.slice(0, 3).every((canal, i) => canal < h.FOND[i] - 40), `string pixel ${fil}`);
-    const blancs = await page.evaluate(() => {
-        const donnees = oCtx.getImageData(0, 648, 1560, 120).data;
-        let n = 0;
-        for (let i = 0; i < donnees.length; i += 4) {
-            n += donnees[i] === 255 && donnees[i + 1] === 255 && donnees[i + 2] === 255 ? 1 : 0;
+// The pages are independent: they share the browser, each in its own context.
+describe('the menu', { concurrency: 3 }, () => {
+    test('the 31 balls drop into their menu places above the forest, in their palette colours', async () => {
+        const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
+        const boules = await h.positionsBoules(page);
+        assert.equal(boules.length, 31);
+        boules.forEach((boule, i) => {
+            assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01,
+                `ball ${i + 1} at ${boule.x}, ${boule.y}`);
+            assert.equal(boule.couleur, h.PALETTE[(i + 1) % 8]);
+        });
+        for (const jour of [1, 3, 12, 23, 31]) {
+            const { x, y } = surLeDisque(jour);
+            assert.deepEqual((await h.pixel(page, x, y)).slice(0, 3), rgb(h.PALETTE[jour % 8]), `disc of ball ${jour}`);
+            // The attachment reads the number followed by a 1.
+            const attache = h.MENU[jour - 1];
+            assert.deepEqual((await h.pixel(page, attache[0], attache[1] - attache[2] - 4)).slice(0, 3),
+                rgb(h.PALETTE[(10 * jour + 1) % 8]), `attachment of ball ${jour}`);
         }
-        return n / (1560 * 120);
-    });
-    assert.ok(blancs > 0.2, `forest covers ${blancs}`);
-    assert.deepEqual((await h.pixel(page, 780, 640)).slice(0, 3), h.FOND);
-    await h.capture(page, 'page-menu.png');
-    assert.deepEqual(erreurs, []);
-    await fermer();
-});
-
-test('only the ball of the day of the month opens, whatever the month', async (t) => {
-    const url = await site();
-    for (const date of ['2026-12-05T10:00:00Z', '2027-03-05T23:30:00Z', '2026-07-05T00:10:00Z']) {
-        await t.test(date, async () => {
-            const { page, erreurs, fermer } = await ouvrirMenu(url, date);
-            for (const jour of [4, 6, 25, 9]) {
-                await page.mouse.click(centre(jour).x, centre(jour).y);
-                assert.equal(await page.evaluate(() => projectionEnCours), false, `ball ${jour} stays shut`);
+        // Strings hang from the top edge; the forest strip is white on the background.
+        const fil = await h.pixel(page, h.MENU[0][0], 2);
+        assert.ok(fil.slice(0, 3).every((canal, i) => canal < h.FOND[i] - 40), `string pixel ${fil}`);
+        const blancs = await page.evaluate(() => {
+            const donnees = oCtx.getImageData(0, 648, 1560, 120).data;
+            let n = 0;
+            for (let i = 0; i < donnees.length; i += 4) {
+                n += donnees[i] === 255 && donnees[i + 1] === 255 && donnees[i + 2] === 255 ? 1 : 0;
             }
-            await page.mouse.click(centre(5).x, centre(5).y);
-            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
-            await h.images(page, 120);
-            const boules = await h.positionsBoules(page);
-            assert.ok(Math.abs(boules[4].x - 65) < 0.01 && Math.abs(boules[4].y - 65) < 0.01, 'ball 5 in the corner');
-            boules.forEach((boule, i) => {
-                if (i !== 4) {
-                    assert.ok(Math.abs(boule.y + 100) < 0.01 && Math.abs(boule.x - h.MENU[i][0]) < 0.01, `ball ${i + 1} above`);
+            return n / (1560 * 120);
+        });
+        assert.ok(blancs > 0.2, `forest covers ${blancs}`);
+        assert.deepEqual((await h.pixel(page, 780, 640)).slice(0, 3), h.FOND);
+        await h.capture(page, 'page-menu.png');
+        assert.deepEqual(erreurs, []);
+        await fermer();
+    });
+
+    test('only the ball of the day of the month opens, whatever the month', { concurrency: true }, async (t) => {
+        const url = await site();
+        const dates = ['2026-12-05T10:00:00Z', '2027-03-05T23:30:00Z', '2026-07-05T00:10:00Z'];
+        await Promise.all(dates.map((date) => t.test(date, async () => {
+                const { page, erreurs, fermer } = await ouvrirMenu(url, date);
+                for (const jour of [4, 6, 25, 9]) {
+                    await page.mouse.click(centre(jour).x, centre(jour).y);
+                    assert.equal(await page.evaluate(() => projectionEnCours), false, `ball ${jour} stays shut`);
                 }
-            });
-            // Input is ignored while the day is shown.
-            await page.mouse.click(centre(9).x, centre(9).y);
-            assert.equal(await page.evaluate(() => numeroJour), 5);
-            assert.deepEqual(erreurs, []);
-            await fermer();
-        });
-    }
-});
-
-test('hovering another day darkens its ball, hides its number and shows the key; today is lightened', async () => {
-    const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
-    await page.mouse.move(centre(2).x + 60, centre(2).y - 60);   // in the hit square, outside the disc
-    await h.images(page, 1);
-    let boules = await h.positionsBoules(page);
-    const sombre = decaler(h.PALETTE[2], -0x191919);
-    assert.deepEqual([boules[1].couleur, boules[1].couleurTexte, boules[1].verrouillee], [sombre, sombre, true]);
-    assert.deepEqual((await h.pixel(page, surLeDisque(2).x, surLeDisque(2).y)).slice(0, 3), rgb(sombre));
-    assert.deepEqual(await h.pixel(page, centre(2).x - 35, centre(2).y), [255, 255, 255, 255], 'key bow');
-    await h.capture(page, 'page-hover-locked.png');
-
-    await page.mouse.move(centre(5).x, centre(5).y);
-    await h.images(page, 1);
-    boules = await h.positionsBoules(page);
-    assert.deepEqual([boules[1].couleur, boules[1].couleurTexte, boules[1].verrouillee], [h.PALETTE[2], '#ffffff', false]);
-    const clair = decaler(h.PALETTE[5], 0x090909);
-    assert.deepEqual([boules[4].couleur, boules[4].verrouillee], [clair, false]);
-    assert.deepEqual((await h.pixel(page, surLeDisque(5).x, surLeDisque(5).y)).slice(0, 3), rgb(clair));
-
-    // Outside every hit square all balls get their own colours back.
-    await page.mouse.move(780, 20);
-    await h.images(page, 1);
-    boules = await h.positionsBoules(page);
-    boules.forEach((boule, i) => assert.equal(boule.couleur, h.PALETTE[(i + 1) % 8]));
-    assert.deepEqual(erreurs, []);
-    await fermer();
-});
-
-test('preview mode opens every ball, still darkens other days on hover and draws the banner', async () => {
-    const { page, erreurs, fermer } = await ouvrirMenu(await site({ apercu: true }), '2026-12-05T10:00:00Z');
-    assert.equal(await page.evaluate(() => bypass), true);
-    const banniere = await page.evaluate(() => {
-        const donnees = oCtx.getImageData(0, 700, 1560, 68).data;
-        let n = 0;
-        for (let i = 0; i < donnees.length; i += 4) {
-            n += donnees[i] === 0xcb && donnees[i + 1] === 0x41 && donnees[i + 2] === 0x27 ? 1 : 0;
-        }
-        return n;
+                await page.mouse.click(centre(5).x, centre(5).y);
+                assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+                await h.images(page, 120);
+                const boules = await h.positionsBoules(page);
+                assert.ok(Math.abs(boules[4].x - 65) < 0.01 && Math.abs(boules[4].y - 65) < 0.01, 'ball 5 in the corner');
+                boules.forEach((boule, i) => {
+                    if (i !== 4) {
+                        assert.ok(Math.abs(boule.y + 100) < 0.01 && Math.abs(boule.x - h.MENU[i][0]) < 0.01, `ball ${i + 1} above`);
+                    }
+                });
+                // Input is ignored while the day is shown.
+                await page.mouse.click(centre(9).x, centre(9).y);
+                assert.equal(await page.evaluate(() => numeroJour), 5);
+                assert.deepEqual(erreurs, []);
+                await fermer();
+            })));
     });
-    assert.ok(banniere > 2000, `banner pixels: ${banniere}`);
-    await page.mouse.move(centre(12).x, centre(12).y);
-    await h.images(page, 1);
-    assert.equal((await h.positionsBoules(page))[11].verrouillee, true);
-    await h.capture(page, 'page-preview.png');
-    // Day 9 has a sound: opening it starts a projection.
-    await page.mouse.click(centre(9).x, centre(9).y);
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 9]);
-    assert.deepEqual(erreurs, []);
-    await fermer();
-});
 
-test('a day without media brings the balls back at once', async (t) => {
-    for (const [nom, url, date, jour] of [
-        ['today without media', () => site(), '2026-12-17T10:00:00Z', 17],
-        ['preview of an empty day', () => site({ apercu: true }), '2026-12-05T10:00:00Z', 4],
-    ]) {
-        await t.test(nom, async () => {
-            const { page, erreurs, fermer } = await ouvrirMenu(await url(), date);
-            await page.mouse.click(centre(jour).x, centre(jour).y);
-            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [false, jour]);
-            await h.images(page, 150);
-            (await h.positionsBoules(page)).forEach((boule, i) => {
-                assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01);
-            });
-            // And the menu still answers.
-            await page.mouse.click(centre(jour).x, centre(jour).y);
-            assert.equal(await page.evaluate(() => numeroJour), jour);
-            assert.deepEqual(erreurs, []);
-            await fermer();
-        });
-    }
-});
-
-test('touch opens a ball like the mouse, and pointer positions follow the fitted canvas', async (t) => {
-    const url = await site();
-    await t.test('touch', async () => {
-        const ouverte = await h.ouvrirPage(navigateur, url, '2026-12-05T10:00:00Z', { hasTouch: true });
-        await h.attendreMenu(ouverte.page);
-        await ouverte.page.touchscreen.tap(centre(4).x, centre(4).y);
-        assert.equal(await ouverte.page.evaluate(() => projectionEnCours), false);
-        await ouverte.page.touchscreen.tap(centre(5).x, centre(5).y);
-        assert.deepEqual(await ouverte.page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
-        assert.deepEqual(ouverte.erreurs, []);
-        await ouverte.fermer();
-    });
-    await t.test('half-size window', async () => {
-        const { page, erreurs, fermer } = await ouvrirMenu(url, '2026-12-05T10:00:00Z');
-        await page.setViewportSize({ width: 780, height: 700 });
+    test('hovering another day darkens its ball, hides its number and shows the key; today is lightened', async () => {
+        const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
+        await page.mouse.move(centre(2).x + 60, centre(2).y - 60);   // in the hit square, outside the disc
         await h.images(page, 1);
-        const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
-        assert.deepEqual(taille, ['780px', '384px']);
-        // The canvas is centred by the page; ball 5 sits at half its drawing coordinates.
-        await page.mouse.click(centre(5).x / 2, centre(5).y / 2);
-        assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 156]);
+        let boules = await h.positionsBoules(page);
+        const sombre = decaler(h.PALETTE[2], -0x191919);
+        assert.deepEqual([boules[1].couleur, boules[1].couleurTexte, boules[1].verrouillee], [sombre, sombre, true]);
+        assert.deepEqual((await h.pixel(page, surLeDisque(2).x, surLeDisque(2).y)).slice(0, 3), rgb(sombre));
+        assert.deepEqual(await h.pixel(page, centre(2).x - 35, centre(2).y), [255, 255, 255, 255], 'key bow');
+        await h.capture(page, 'page-hover-locked.png');
+
+        await page.mouse.move(centre(5).x, centre(5).y);
+        await h.images(page, 1);
+        boules = await h.positionsBoules(page);
+        assert.deepEqual([boules[1].couleur, boules[1].couleurTexte, boules[1].verrouillee], [h.PALETTE[2], '#ffffff', false]);
+        const clair = decaler(h.PALETTE[5], 0x090909);
+        assert.deepEqual([boules[4].couleur, boules[4].verrouillee], [clair, false]);
+        assert.deepEqual((await h.pixel(page, surLeDisque(5).x, surLeDisque(5).y)).slice(0, 3), rgb(clair));
+
+        // Outside every hit square all balls get their own colours back.
+        await page.mouse.move(780, 20);
+        await h.images(page, 1);
+        boules = await h.positionsBoules(page);
+        boules.forEach((boule, i) => assert.equal(boule.couleur, h.PALETTE[(i + 1) % 8]));
+        assert.deepEqual(erreurs, []);
+        await fermer();
+    });
+
+    test('preview mode opens every ball, still darkens other days on hover and draws the banner', async () => {
+        const { page, erreurs, fermer } = await ouvrirMenu(await site({ apercu: true }), '2026-12-05T10:00:00Z');
+        assert.equal(await page.evaluate(() => bypass), true);
+        const banniere = await page.evaluate(() => {
+            const donnees = oCtx.getImageData(0, 700, 1560, 68).data;
+            let n = 0;
+            for (let i = 0; i < donnees.length; i += 4) {
+                n += donnees[i] === 0xcb && donnees[i + 1] === 0x41 && donnees[i + 2] === 0x27 ? 1 : 0;
+            }
+            return n;
+        });
+        assert.ok(banniere > 2000, `banner pixels: ${banniere}`);
+        await page.mouse.move(centre(12).x, centre(12).y);
+        await h.images(page, 1);
+        assert.equal((await h.positionsBoules(page))[11].verrouillee, true);
+        await h.capture(page, 'page-preview.png');
+        // Day 9 has a sound: opening it starts a projection.
+        await page.mouse.click(centre(9).x, centre(9).y);
+        assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 9]);
+        assert.deepEqual(erreurs, []);
+        await fermer();
+    });
+
+    test('a day without media, or whose media cannot be played, brings the balls back', async (t) => {
+        for (const [nom, url, date, jour] of [
+            ['today in a template without any written line', () => modeleVierge(), '2026-12-17T10:00:00Z', 17],
+            ['preview of an empty day', () => site({ apercu: true }), '2026-12-05T10:00:00Z', 4],
+            ['a sound file that is not a sound', () => siteIllisible(), '2026-12-03T10:00:00Z', 3],
+        ]) {
+            await t.test(nom, async () => {
+                const { page, erreurs, fermer } = await ouvrirMenu(await url(), date);
+                await page.mouse.click(centre(jour).x, centre(jour).y);
+                assert.equal(await page.evaluate(() => numeroJour), jour);
+                await h.attendre(page, () => mediaASurveiller === null || !!mediaASurveiller.error);
+                await h.images(page, 1);
+                assert.equal(await page.evaluate(() => projectionEnCours), false);
+                await h.images(page, 150);
+                (await h.positionsBoules(page)).forEach((boule, i) => {
+                    assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01);
+                });
+                // And the menu still answers.
+                await page.mouse.click(centre(jour).x, centre(jour).y);
+                assert.equal(await page.evaluate(() => numeroJour), jour);
+                assert.deepEqual(erreurs, []);
+                await fermer();
+            });
+        }
+    });
+
+    test('touch opens a ball like the mouse, and pointer positions follow the fitted canvas', async (t) => {
+        const url = await site();
+        await t.test('touch', async () => {
+            const ouverte = await h.ouvrirPage(navigateur, url, '2026-12-05T10:00:00Z', { hasTouch: true });
+            await h.attendreMenu(ouverte.page);
+            await ouverte.page.touchscreen.tap(centre(4).x, centre(4).y);
+            assert.equal(await ouverte.page.evaluate(() => projectionEnCours), false);
+            await ouverte.page.touchscreen.tap(centre(5).x, centre(5).y);
+            assert.deepEqual(await ouverte.page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+            assert.deepEqual(ouverte.erreurs, []);
+            await ouverte.fermer();
+        });
+        await t.test('half-size window', async () => {
+            const { page, erreurs, fermer } = await ouvrirMenu(url, '2026-12-05T10:00:00Z');
+            await page.setViewportSize({ width: 780, height: 700 });
+            await h.images(page, 1);
+            const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
+            assert.deepEqual(taille, ['780px', '384px']);
+            // The canvas is centred by the page; ball 5 sits at half its drawing coordinates.
+            await page.mouse.click(centre(5).x / 2, centre(5).y / 2);
+            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 156]);
+            assert.deepEqual(erreurs, []);
+            await fermer();
+        });
+    });
+
+    test('objects move by the easing law at 24 frames per second', async () => {
+        const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
+        const pas = await page.evaluate(() => {
+            const D = 1000;
+            return {
+                debut: avancerAxe(0, 0, D),
+                milieu: avancerAxe(0, D / 2, D) - D / 2,
+                fin: D - avancerAxe(0, D - 0.5, D),
+                arrive: avancerAxe(0, D - 0.001, D),
+                recul: avancerAxe(D, D / 2, 0),
+            };
+        });
+        assert.ok(pas.debut > 0 && pas.debut < 1, `first step ${pas.debut}`);
+        assert.ok(Math.abs(pas.milieu - 1000 / 15) < 1e-9, `half-way step ${pas.milieu}`);
+        assert.ok(pas.fin > 0 && pas.fin < 0.5, 'eases into the target without passing it');
+        assert.equal(pas.arrive, 1000 - 0.001, 'an axis within 0.001 of its target stays');
+        assert.ok(Math.abs(pas.recul - (500 - 1000 / 15)) < 1e-9, 'the law is the same in both directions');
+
+        await page.evaluate(() => {
+            window.imagesDessinees = 0;
+            const original = dessiner;
+            dessiner = function () {
+                window.imagesDessinees++;
+                original();
+            };
+        });
+        await page.clock.runFor(3000);
+        const dessinees = await page.evaluate(() => window.imagesDessinees);
+        assert.ok(dessinees >= 71 && dessinees <= 73, `${dessinees} frames in 3 s`);
+        assert.deepEqual(erreurs, []);
+        await fermer();
+    });
+
+    test('frame animations step linearly to their last frame or back and forth', async () => {
+        const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
+        const suites = await page.evaluate(() => {
+            const noms = ['foret', 'clef', 'foret', 'clef'];
+            const lineaire = new ImageAnimee(noms, 0, 768, 0, 0);
+            const allerRetour = new ImageAnimee(noms, 0, 768, 0, 0);
+            allerRetour.setRaccordable();
+            const suivre = (animation) => {
+                const indices = [];
+                animation.jouer();
+                for (let i = 0; i < 8; i++) {
+                    animation.animer();
+                    indices.push(animation.indice);
+                }
+                return indices;
+            };
+            const resultat = { lineaire: suivre(lineaire), actif: lineaire.estActif(), allerRetour: suivre(allerRetour) };
+            lineaire.avancerPasAPas();
+            resultat.pasAPas = lineaire.indice;
+            resultat.nom = lineaire.getNomImageCourante();
+            return resultat;
+        });
+        assert.deepEqual(suites.lineaire, [1, 2, 3, 3, 3, 3, 3, 3]);
+        assert.equal(suites.actif, false);
+        assert.deepEqual(suites.allerRetour, [1, 2, 3, 2, 1, 0, 1, 2]);
+        assert.deepEqual([suites.pasAPas, suites.nom], [0, 'foret']);
         assert.deepEqual(erreurs, []);
         await fermer();
     });

@@ -101,12 +101,15 @@ function imageChargee(image) {
     return !!image && image.complete && image.naturalWidth > 0;
 }
 
-// A media that cannot be played counts as ended, so the balls still come back.
+// A media the browser refuses to play, or cannot decode (media.error), counts
+// as ended, so the balls still come back. An interrupted start is no refusal.
 function lancerLecture(media) {
     var promesse = media.play();
     if (promesse && promesse.catch) {
-        promesse.catch(function () {
-            media.lectureImpossible = true;
+        promesse.catch(function (erreur) {
+            if (erreur && erreur.name === "NotAllowedError") {
+                media.lectureImpossible = true;
+            }
         });
     }
 }
