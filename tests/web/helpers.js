@@ -308,7 +308,7 @@ function urlFichier(site) {
 }
 
 // Polls from this side: the page's own timers belong to the fake clock.
-async function attendre(page, condition, argument, delai = 10000) {
+async function attendre(page, condition, argument, delai = 30000) {
     const fin = Date.now() + delai;
     for (;;) {
         if (await page.evaluate(condition, argument)) {
