@@ -295,8 +295,9 @@ async function ouvrirPage(navigateur, url, date, options = {}) {
         }
     });
     page.on('pageerror', (erreur) => erreurs.push(String(erreur)));
-    // Paused: frames run only when a test advances the clock.
-    await page.clock.install({ time: new Date(date).getTime() - 1000 });
+    // Paused: frames run only when a test advances the clock. The clock runs
+    // until the pause, which may not lie in its past: hence the minute's margin.
+    await page.clock.install({ time: new Date(date).getTime() - 60000 });
     await page.clock.pauseAt(new Date(date));
     await page.goto(url);
     await attendre(page, () => typeof collectionImages !== 'undefined' && collectionImages !== null);
