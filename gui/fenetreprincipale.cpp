@@ -5,12 +5,15 @@
 #include "calendrier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
+#include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "projet.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDomDocument>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,11 +21,18 @@
 #include <QLabel>
 #include <QMap>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 const int VERSION_MAJEURE = 1;
 const int VERSION_MINEURE = 0;
+
+// Marks a worker whose run the user stopped: its result, even one already on its way,
+// is not shown. Its own interruption flag cannot tell once its thread has ended.
+const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(QWidget *parent)
@@ -36,6 +46,9 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
 
 FenetrePrincipale::~FenetrePrincipale()
 {
+    // A worker still stopping reads the calendar: it goes first (its destructor stops it
+    // and waits), not later with the other children.
+    qDeleteAll(findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly));
     delete calendrier;
     delete ui;
 }
@@ -247,7 +260,8 @@ void FenetrePrincipale::sauvegardeInutile()
 bool FenetrePrincipale::sauvegardeNecessaire()
 {
     const QPushButton *bouton = getBoutonEnregistrer();
-    return bouton != nullptr && bouton->isEnabled();
+    // Relative to the window: the whole window is disabled while a stopped run ends.
+    return bouton != nullptr && bouton->isEnabledTo(this);
 }
 
 QPushButton *FenetrePrincipale::getBoutonEnregistrer()
@@ -290,6 +304,11 @@ bool FenetrePrincipale::demanderConfirmation()
 
 void FenetrePrincipale::closeEvent(QCloseEvent *event)
 {
+    // A stopped run is finishing its current file; the window is back within moments.
+    if (generationEnCours()) {
+        event->ignore();
+        return;
+    }
     if (demanderConfirmation())
         event->accept();
     else
@@ -380,10 +399,47 @@ void FenetrePrincipale::clicBoutonEnregistrer()
 
 void FenetrePrincipale::clicBoutonApercu()
 {
+    if (getCalendrier() == nullptr)
+        return;
+
+    const QString repertoire = QDir(QFileInfo(getUrlCalendrier()).path()).filePath(QStringLiteral("tmp"));
+    if (refuserRepertoireSortie(repertoire))
+        return;
+    // A "tmp" left by an earlier preview is replaced silently; anything else there is the
+    // user's own and is not erased without asking.
+    if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
+        return;
+    lancerLaGeneration(repertoire, true);
 }
 
 void FenetrePrincipale::clicBoutonGenerer()
 {
+    if (getCalendrier() == nullptr)
+        return;
+
+    QFileDialog dialogue(this, tr("Select the generation directory"));
+    dialogue.setFileMode(QFileDialog::Directory);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return;
+    const QString repertoire = dialogue.selectedFiles().constFirst();
+
+    if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
+        return;
+    lancerLaGeneration(repertoire, false);
+}
+
+bool FenetrePrincipale::refuserRepertoireSortie(const QString &repertoire)
+{
+    if (!GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, getUrlCalendrier(), *getCalendrier()))
+        return false;
+    afficherErreur(tr("This directory holds the calendar or its media and cannot be used for the generation."));
+    return true;
+}
+
+bool FenetrePrincipale::confirmerEffacement(const QString &repertoire)
+{
+    return poserQuestion(tr("This action will erase all the contents of the directory ") + repertoire
+                         + tr("\nGenerate anyway?"));
 }
 
 void FenetrePrincipale::clicBoutonQuitter()
@@ -394,18 +450,97 @@ void FenetrePrincipale::clicBoutonQuitter()
 
 void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
 {
-    Q_UNUSED(resultat)
-    Q_UNUSED(repertoireSortie)
+    if (resultatAbandonne())
+        return;
+    if (resultat != 0) {
+        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        return;
+    }
+    // Absolute, so that the browser finds it whatever its own working directory.
+    const QString page = QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
 {
-    Q_UNUSED(resultat)
-    Q_UNUSED(repertoireSortie)
+    if (resultatAbandonne())
+        return;
+    if (resultat != 0) {
+        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        return;
+    }
+    QMessageBox::information(nullptr, QString(), tr("Generating the calendar successfully in ") + repertoireSortie);
 }
 
 void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
 {
-    Q_UNUSED(repertoire)
-    Q_UNUSED(apercu)
+    // One run at a time: a stopped run may still be finishing its current file.
+    if (getCalendrier() == nullptr || generationEnCours())
+        return;
+
+    QProgressDialog progression;
+    progression.setLabelText(tr("Generating the calendar ..."));
+    progression.setMinimum(0);
+    progression.setMaximum(0);
+    progression.setCancelButton(nullptr);
+
+    auto *generateur = new Generateur(this, getCalendrier(), repertoire, apercu);
+    QPointer<Generateur> suivi(generateur);
+    bool resultatRecu = false;
+
+    if (apercu)
+        connect(generateur, &Generateur::resultatDisponible, this, &FenetrePrincipale::finDeGenerationApercu);
+    else
+        connect(generateur, &Generateur::resultatDisponible, this, &FenetrePrincipale::finDeGeneration);
+    // Noted here rather than by a separate connection: the dialog's modal run may end as
+    // soon as cancel() has hidden it.
+    connect(generateur, &Generateur::resultatDisponible, &progression, [&progression, &resultatRecu] {
+        resultatRecu = true;
+        progression.cancel();
+    });
+    connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
+    connect(&progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->requestInterruption(); });
+
+    generateur->start(QThread::InheritPriority);
+    progression.exec();
+
+    if (resultatRecu || suivi.isNull())
+        return;
+    // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
+    // emit canceled(), so the stop is asked for here too.
+    suivi->setProperty(GENERATION_ABANDONNEE, true);
+    suivi->requestInterruption();
+    attendreFinDeGeneration(suivi);
+}
+
+void FenetrePrincipale::attendreFinDeGeneration(Generateur *generateur)
+{
+    // Disabled rather than waited for: the current media may take seconds to copy and the
+    // window keeps painting meanwhile. Never terminated: that could leave a file half
+    // written and the worker's locks held.
+    setEnabled(false);
+    connect(generateur, &QThread::finished, this, [this] {
+        if (!generationEnCours())
+            setEnabled(true);
+    });
+    // The thread may have ended before the connection was made.
+    if (!generationEnCours())
+        setEnabled(true);
+}
+
+bool FenetrePrincipale::generationEnCours() const
+{
+    const QList<Generateur *> generateurs = findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const Generateur *generateur : generateurs) {
+        if (generateur->isRunning())
+            return true;
+    }
+    return false;
+}
+
+bool FenetrePrincipale::resultatAbandonne() const
+{
+    const auto *generateur = qobject_cast<const Generateur *>(sender());
+    return generateur != nullptr
+        && (generateur->isInterruptionRequested() || generateur->property(GENERATION_ABANDONNEE).toBool());
 }

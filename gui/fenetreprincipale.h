@@ -6,6 +6,7 @@
 
 class BoutonJour;
 class Calendrier;
+class Generateur;
 class QCloseEvent;
 class QGridLayout;
 class QPushButton;
@@ -63,7 +64,12 @@ public:
     /// Writes a size in bytes as a number with three decimals and a decimal unit.
     void mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite);
 
-    /// Starts a site generation into `repertoire` (a preview when `apercu`).
+    /// Generates the site into `repertoire` (a preview when `apercu`) on a worker thread
+    /// while a busy progress dialog waits for the result.
+    ///
+    /// Dismissing the progress dialog (close button, Escape) stops the run before its next
+    /// day; the window then stays disabled until the worker's thread has ended, since the
+    /// worker still reads the calendar, and shows nothing about that run.
     void lancerLaGeneration(QString repertoire, bool apercu);
 
 protected:
@@ -85,6 +91,16 @@ private:
     bool poserQuestion(const QString &texte);
     /// Shows an error in a warning box without title.
     void afficherErreur(const QString &texte);
+    /// Warns and returns true when generating into `repertoire` would erase the user's files.
+    bool refuserRepertoireSortie(const QString &repertoire);
+    /// The erase question for `repertoire`; false when the answer is No.
+    bool confirmerEffacement(const QString &repertoire);
+    /// Whether a worker of this window is still running (possibly stopping).
+    bool generationEnCours() const;
+    /// Whether the result being delivered comes from a run that was stopped.
+    bool resultatAbandonne() const;
+    /// Keeps the window disabled until `generateur`'s thread has ended.
+    void attendreFinDeGeneration(Generateur *generateur);
     void activerGrilleBoutonJour(bool active);
     void activerBouton(QPushButton *bouton, bool active);
     void afficherTaille();

@@ -1,0 +1,779 @@
+#include "boutonjour.h"
+#include "calendrier.h"
+#include "fenetreedition.h"
+#include "fenetrenouveau.h"
+#include "fenetreprincipale.h"
+#include "generateur.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "repondeurmodal.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const QString QUESTION_EFFACEMENT = QStringLiteral("This action will erase all the contents of the directory %1\nGenerate anyway?");
+const QString REFUS = QStringLiteral("This directory holds the calendar or its media and cannot be used for the generation.");
+const QString ERREUR = QStringLiteral("Error generating the calendar.");
+const QString SUCCES = QStringLiteral("Generating the calendar successfully in %1");
+
+/// What a message box showed before the test answered it.
+struct Boite
+{
+    QString texte;
+    QString titre;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+    bool avecParent = false;
+};
+
+/// Answers the next question box (one with a No button) with `reponse`, noting it in `vues`.
+std::function<bool(QWidget *)> repondreQuestion(QList<Boite> &vues, QMessageBox::StandardButton reponse)
+{
+    return [&vues, reponse](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (boite == nullptr || boite->button(QMessageBox::No) == nullptr)
+            return false;
+        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->parentWidget() != nullptr});
+        boite->button(reponse)->click();
+        return true;
+    };
+}
+
+/// Presses OK in the next message box that asks nothing, noting it in `vues`.
+std::function<bool(QWidget *)> confirmerMessage(QList<Boite> &vues)
+{
+    return [&vues](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (boite == nullptr || boite->button(QMessageBox::No) != nullptr)
+            return false;
+        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->parentWidget() != nullptr});
+        boite->button(QMessageBox::Ok)->click();
+        return true;
+    };
+}
+
+/// What the Generate command's chooser offered.
+struct Selecteur
+{
+    QString titre;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    bool parentEstLaFenetre = false;
+};
+
+/// Picks the directory `chemin` in the next file chooser (or cancels when it is empty).
+std::function<bool(QWidget *)> choisirRepertoire(const QString &chemin, Selecteur *vu, QWidget *fenetre)
+{
+    return [chemin, vu, fenetre](QWidget *modale) {
+        auto *selecteur = qobject_cast<QFileDialog *>(modale);
+        if (selecteur == nullptr)
+            return false;
+        if (vu != nullptr) {
+            vu->titre = selecteur->windowTitle();
+            vu->mode = selecteur->fileMode();
+            vu->parentEstLaFenetre = selecteur->parentWidget() == fenetre;
+        }
+        if (chemin.isEmpty())
+            selecteur->reject();
+        else
+            RepondeurModal::choisir(selecteur, chemin);
+        return true;
+    };
+}
+
+/// Rejects whatever dialog shows up but the progress dialog of a run; a test that
+/// expects none checks aRepondu().
+std::function<bool(QWidget *)> refuserTout(QString &vu)
+{
+    return [&vu](QWidget *modale) {
+        if (qobject_cast<QProgressDialog *>(modale) != nullptr)
+            return false;
+        vu = modale->metaObject()->className();
+        if (auto *boite = qobject_cast<QMessageBox *>(modale))
+            vu += QStringLiteral(": ") + boite->text();
+        if (auto *dialogue = qobject_cast<QDialog *>(modale))
+            dialogue->reject();
+        return true;
+    };
+}
+
+/// Fills the new project dialog and presses OK.
+std::function<bool(QWidget *)> remplirNouveau(const QString &nom, const QString &repertoire)
+{
+    return [nom, repertoire](QWidget *modale) {
+        auto *fenetre = qobject_cast<FenetreNouveau *>(modale);
+        if (fenetre == nullptr)
+            return false;
+        fenetre->findChild<QLineEdit *>("champ_nom")->setText(nom);
+        fenetre->setUrl(repertoire);
+        fenetre->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+/// Gives the edited day a picture and presses OK.
+std::function<bool(QWidget *)> remplirEditionPhoto(const QString &url)
+{
+    return [url](QWidget *modale) {
+        auto *fenetre = qobject_cast<FenetreEdition *>(modale);
+        if (fenetre == nullptr)
+            return false;
+        fenetre->findChild<QPushButton *>("bouton_photo")->click();
+        fenetre->afficherDansChampUrl(url);
+        fenetre->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+/// A picture whose script lines are asked for while its day is being written: it holds
+/// the worker there until the test lets it go on.
+class ImageRetenue : public Image
+{
+public:
+    ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
+        : Image(url), atteinte(atteinte), reprise(reprise)
+    {
+    }
+    QString getSceneJS(QString identifiant) const override
+    {
+        atteinte.release();
+        reprise.acquire();
+        return Image::getSceneJS(identifiant);
+    }
+
+private:
+    QSemaphore &atteinte;
+    QSemaphore &reprise;
+};
+
+bool ecrireFichier(const QString &chemin, const QByteArray &contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
+}
+
+QByteArray lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+/// Every file under `repertoire` with its contents, to show that nothing changed.
+QMap<QString, QByteArray> arborescence(const QString &repertoire)
+{
+    QMap<QString, QByteArray> fichiers;
+    QDirIterator it(repertoire, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString chemin = it.next();
+        fichiers.insert(QDir(repertoire).relativeFilePath(chemin), lire(chemin));
+    }
+    return fichiers;
+}
+
+QStringList fichiersMedia(const QString &site)
+{
+    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files);
+}
+
+QString identifiant(int jour, const QString &nom)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash((QString::number(jour) + nom).toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+QPushButton *bouton(FenetrePrincipale &fenetre, const char *nom)
+{
+    return fenetre.findChild<QPushButton *>(nom);
+}
+
+/// Catches what the window hands to the desktop instead of starting a browser.
+class Bureau : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> ouvertes;
+
+public slots:
+    void ouvrir(const QUrl &url) { ouvertes << url; }
+};
+
+} // namespace
+
+class TestCommandesGeneration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void generer_data();
+    void generer();
+    void refus_data();
+    void refus();
+    void apercu_data();
+    void apercu();
+    void apercuApresNouveau();
+    void arretDUneLongueGeneration_data();
+    void arretDUneLongueGeneration();
+    void fermetureDeLaFenetrePendantLArret();
+    void deBoutEnBout();
+
+private:
+    QString chemin(const QString &nom) const { return temp.filePath(nom); }
+    /// A calendar "Avent" with a small real picture on each of `jours`.
+    Calendrier *calendrierAvecPhotos(const QList<int> &jours);
+
+    QTemporaryDir temp;
+    Bureau bureau;
+};
+
+void TestCommandesGeneration::initTestCase()
+{
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(ressources);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QVERIFY(temp.isValid());
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau, "ouvrir");
+}
+
+void TestCommandesGeneration::init()
+{
+    QDir dossier(temp.path());
+    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFileInfo info(dossier.filePath(entree));
+        if (info.isDir() && !info.isSymLink())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
+    bureau.ouvertes.clear();
+}
+
+void TestCommandesGeneration::cleanup()
+{
+    // Nothing of a run may show up after the test has looked.
+    QString inattendu;
+    RepondeurModal garde(refuserTout(inattendu));
+    QTest::qWait(30);
+    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+}
+
+Calendrier *TestCommandesGeneration::calendrierAvecPhotos(const QList<int> &jours)
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    for (int jour : jours) {
+        const QString photo = chemin(QStringLiteral("medias/jour%1.png").arg(jour));
+        QDir().mkpath(QFileInfo(photo).absolutePath());
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(QColor(jour * 8, 100, 50));
+        image.save(photo);
+        calendrier->ajouterMedia(jour, new Image(photo));
+    }
+    return calendrier;
+}
+
+void TestCommandesGeneration::generer_data()
+{
+    QTest::addColumn<bool>("choisit");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("mediaManquant");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("chooser cancelled") << false << int(QMessageBox::NoButton) << false << QString();
+    QTest::newRow("No leaves the directory as it was") << true << int(QMessageBox::No) << false << QString();
+    QTest::newRow("Yes generates") << true << int(QMessageBox::Yes) << false << SUCCES;
+    QTest::newRow("Yes, a media is missing") << true << int(QMessageBox::Yes) << true << ERREUR;
+}
+
+void TestCommandesGeneration::generer()
+{
+    QFETCH(bool, choisit);
+    QFETCH(int, reponse);
+    QFETCH(bool, mediaManquant);
+    QFETCH(QString, message);
+
+    const QString sortie = chemin(QStringLiteral("sortie"));
+    QVERIFY(ecrireFichier(sortie + QStringLiteral("/notes.txt"), "mine"));
+    const auto avant = arborescence(sortie);
+
+    FenetrePrincipale fenetre;
+    Calendrier *calendrier = calendrierAvecPhotos({3, 17});
+    if (mediaManquant)
+        calendrier->ajouterMedia(20, new Image(chemin(QStringLiteral("medias/absente.png"))));
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Avent.xml")));
+
+    Selecteur vu;
+    QList<Boite> questions;
+    QList<Boite> messages;
+    RepondeurModal selecteur(choisirRepertoire(choisit ? sortie : QString(), &vu, &fenetre));
+    RepondeurModal question(repondreQuestion(questions, QMessageBox::StandardButton(reponse)));
+    RepondeurModal resultat(confirmerMessage(messages));
+    QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
+
+    QVERIFY(selecteur.aRepondu());
+    QVERIFY(!selecteur.aDuForcer());
+    QCOMPARE(vu.titre, QStringLiteral("Select the generation directory"));
+    QCOMPARE(vu.mode, QFileDialog::Directory);
+    QVERIFY(vu.parentEstLaFenetre);
+
+    QCOMPARE(question.aRepondu(), choisit);
+    if (choisit) {
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.at(0).texte, QUESTION_EFFACEMENT.arg(sortie));
+        QVERIFY(questions.at(0).titre.isEmpty());
+        QCOMPARE(questions.at(0).icone, QMessageBox::Question);
+        QVERIFY(questions.at(0).avecParent);
+    }
+
+    QCOMPARE(resultat.aRepondu(), !message.isEmpty());
+    if (message.isEmpty()) {
+        QCOMPARE(arborescence(sortie), avant);
+    } else {
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).texte, message.contains(QLatin1String("%1")) ? message.arg(sortie) : message);
+        QCOMPARE(messages.at(0).icone, mediaManquant ? QMessageBox::Warning : QMessageBox::Information);
+        QVERIFY(messages.at(0).titre.isEmpty());
+        QVERIFY(!messages.at(0).avecParent);
+        QVERIFY(!QFile::exists(sortie + QStringLiteral("/notes.txt")));
+        QVERIFY(QFile::exists(sortie + QStringLiteral("/index.html")));
+        // Days 3 and 17 are in place; the run stopped at the missing day 20.
+        QCOMPARE(fichiersMedia(sortie).size(), 2);
+        QCOMPARE(lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
+        QVERIFY(!lire(sortie + "/scripts/calendrier.js").contains("bypass = true;"));
+    }
+    QVERIFY(bureau.ouvertes.isEmpty());
+    // The worker is gone and the window is usable again.
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+    QVERIFY(fenetre.isEnabled());
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+}
+
+void TestCommandesGeneration::refus_data()
+{
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<QString>("repertoire");
+    QTest::addColumn<QString>("media");
+
+    // The project file is saved at the root of the temporary directory.
+    QTest::newRow("Generate into the project's directory") << "bouton_generer" << "." << "medias/jour1.png";
+    QTest::newRow("Generate into a media's directory") << "bouton_generer" << "medias" << "medias/jour1.png";
+    QTest::newRow("Generate into a parent of a media") << "bouton_generer" << "photos" << "photos/2024/jour1.png";
+    QTest::newRow("Preview with a media inside tmp") << "bouton_apercu" << "tmp" << "tmp/jour1.png";
+}
+
+void TestCommandesGeneration::refus()
+{
+    QFETCH(QString, commande);
+    QFETCH(QString, repertoire);
+    QFETCH(QString, media);
+
+    const QString cible = QDir::cleanPath(chemin(repertoire));
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QDir().mkpath(QFileInfo(chemin(media)).absolutePath());
+    QVERIFY(image.save(chemin(media)));
+
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    calendrier->ajouterMedia(1, new Image(chemin(media)));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(*calendrier, chemin("Avent.xml")), 0);
+    const auto avant = arborescence(temp.path());
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Avent.xml")));
+
+    QList<Boite> questions;
+    QList<Boite> messages;
+    RepondeurModal selecteur(choisirRepertoire(cible, nullptr, &fenetre));
+    RepondeurModal question(repondreQuestion(questions, QMessageBox::Yes));
+    RepondeurModal avertissement(confirmerMessage(messages));
+    QTest::mouseClick(bouton(fenetre, qPrintable(commande)), Qt::LeftButton);
+
+    QCOMPARE(selecteur.aRepondu(), commande == QLatin1String("bouton_generer"));
+    QVERIFY(avertissement.aRepondu());
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.at(0).texte, REFUS);
+    QCOMPARE(messages.at(0).icone, QMessageBox::Warning);
+    QVERIFY(messages.at(0).titre.isEmpty());
+    // Refused before the erase question, and nothing is erased or written.
+    QVERIFY(!question.aRepondu());
+    QVERIFY(fenetre.findChild<Generateur *>() == nullptr);
+    QCOMPARE(arborescence(temp.path()), avant);
+    QVERIFY(bureau.ouvertes.isEmpty());
+}
+
+void TestCommandesGeneration::apercu_data()
+{
+    QTest::addColumn<QString>("contenuTmp");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("mediaManquant");
+    QTest::addColumn<bool>("genere");
+
+    QTest::newRow("no tmp yet") << "" << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("empty tmp") << "empty" << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("tmp holds an earlier site") << "site" << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("foreign tmp, No keeps it") << "foreign" << int(QMessageBox::No) << false << false;
+    QTest::newRow("foreign tmp, Yes replaces it") << "foreign" << int(QMessageBox::Yes) << false << true;
+    QTest::newRow("tmp is a file, No keeps it") << "file" << int(QMessageBox::No) << false << false;
+    QTest::newRow("a media is missing") << "" << int(QMessageBox::NoButton) << true << true;
+}
+
+void TestCommandesGeneration::apercu()
+{
+    QFETCH(QString, contenuTmp);
+    QFETCH(int, reponse);
+    QFETCH(bool, mediaManquant);
+    QFETCH(bool, genere);
+
+    const QString tmp = chemin(QStringLiteral("tmp"));
+    Calendrier *calendrier = calendrierAvecPhotos({5});
+    if (mediaManquant)
+        calendrier->ajouterMedia(9, new Image(chemin(QStringLiteral("medias/absente.png"))));
+    if (contenuTmp == QLatin1String("empty")) {
+        QVERIFY(QDir().mkpath(tmp));
+    } else if (contenuTmp == QLatin1String("site")) {
+        Calendrier ancien(QStringLiteral("Ancien"));
+        QCOMPARE(GestionnaireFichiers().generer(ancien, tmp, true), 0);
+        QVERIFY(ecrireFichier(tmp + QStringLiteral("/data/reste.txt"), "old"));
+    } else if (contenuTmp == QLatin1String("foreign")) {
+        QVERIFY(ecrireFichier(tmp + QStringLiteral("/brouillon.odt"), "draft"));
+    } else if (contenuTmp == QLatin1String("file")) {
+        QVERIFY(ecrireFichier(tmp, "not a directory"));
+    }
+    const auto avant = arborescence(temp.path());
+    const QByteArray fichierTmp = QFileInfo(tmp).isFile() ? lire(tmp) : QByteArray();
+
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Avent.xml")));
+
+    QList<Boite> questions;
+    QList<Boite> messages;
+    RepondeurModal question(repondreQuestion(questions, QMessageBox::StandardButton(reponse)));
+    RepondeurModal resultat(confirmerMessage(messages));
+    QTest::mouseClick(bouton(fenetre, "bouton_apercu"), Qt::LeftButton);
+
+    const bool demande = reponse != QMessageBox::NoButton;
+    QCOMPARE(question.aRepondu(), demande);
+    if (demande) {
+        QCOMPARE(questions.at(0).texte, QUESTION_EFFACEMENT.arg(tmp));
+        QVERIFY(questions.at(0).titre.isEmpty());
+    }
+    if (!genere) {
+        QCOMPARE(arborescence(temp.path()), avant);
+        QCOMPARE(QFileInfo(tmp).isFile() ? lire(tmp) : QByteArray(), fichierTmp);
+        QVERIFY(!resultat.aRepondu());
+        QVERIFY(bureau.ouvertes.isEmpty());
+        return;
+    }
+
+    if (mediaManquant) {
+        QVERIFY(resultat.aRepondu());
+        QCOMPARE(messages.at(0).texte, ERREUR);
+        QCOMPARE(messages.at(0).icone, QMessageBox::Warning);
+        QVERIFY(messages.at(0).titre.isEmpty());
+        QVERIFY(bureau.ouvertes.isEmpty());
+    } else {
+        // A preview shows no message: the page opens instead.
+        QVERIFY(!resultat.aRepondu());
+        QCOMPARE(bureau.ouvertes, QList<QUrl>{QUrl::fromLocalFile(tmp + QStringLiteral("/index.html"))});
+        QVERIFY(lire(tmp + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"));
+        QCOMPARE(fichiersMedia(tmp), QStringList{identifiant(5, "Avent") + ".txt"});
+    }
+    // Whatever was in tmp before is gone; the rest of the project directory is untouched.
+    QVERIFY(!QFile::exists(tmp + QStringLiteral("/brouillon.odt")));
+    QVERIFY(!QFile::exists(tmp + QStringLiteral("/data/reste.txt")));
+    const auto apres = arborescence(temp.path());
+    for (auto it = avant.constBegin(); it != avant.constEnd(); ++it) {
+        if (!it.key().startsWith(QLatin1String("tmp/")))
+            QCOMPARE(apres.value(it.key()), it.value());
+    }
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+}
+
+void TestCommandesGeneration::apercuApresNouveau()
+{
+    const QString projet = chemin(QStringLiteral("projets"));
+    QVERIFY(QDir().mkpath(projet));
+    FenetrePrincipale fenetre;
+    fenetre.show();
+    {
+        RepondeurModal dialogue(remplirNouveau(QStringLiteral("Avent"), projet));
+        QTest::mouseClick(bouton(fenetre, "bouton_nouveau"), Qt::LeftButton);
+        QVERIFY(dialogue.aRepondu());
+    }
+    QVERIFY(bouton(fenetre, "bouton_apercu")->isEnabled());
+
+    QString inattendu;
+    RepondeurModal garde(refuserTout(inattendu));
+    QTest::mouseClick(bouton(fenetre, "bouton_apercu"), Qt::LeftButton);
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+
+    const QString tmp = projet + QStringLiteral("/tmp");
+    QCOMPARE(bureau.ouvertes.size(), 1);
+    QCOMPARE(bureau.ouvertes.at(0), QUrl::fromLocalFile(tmp + QStringLiteral("/index.html")));
+    QVERIFY(QFile::exists(bureau.ouvertes.at(0).toLocalFile()));
+    QVERIFY(fichiersMedia(tmp).isEmpty());
+    QVERIFY(lire(tmp + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"));
+    // The calendar was never saved, and a preview does not save it.
+    QVERIFY(!QFile::exists(projet + QStringLiteral("/Avent.xml")));
+}
+
+void TestCommandesGeneration::arretDUneLongueGeneration_data()
+{
+    QTest::addColumn<QString>("fermeture");
+    QTest::addColumn<bool>("retenue");
+    QTest::addColumn<bool>("apercu");
+
+    QTest::newRow("Escape while day 3 is written") << "escape" << true << false;
+    QTest::newRow("close button while day 3 is written") << "close" << true << true;
+    QTest::newRow("Escape during large copies") << "escape" << false << false;
+    QTest::newRow("close button during large copies") << "close" << false << true;
+}
+
+void TestCommandesGeneration::arretDUneLongueGeneration()
+{
+    QFETCH(QString, fermeture);
+    QFETCH(bool, retenue);
+    QFETCH(bool, apercu);
+
+    // 31 days of 32 MB of real bytes (a sparse file would copy in no time).
+    const QString video = chemin(QStringLiteral("medias/grande.webm"));
+    {
+        QDir().mkpath(QFileInfo(video).absolutePath());
+        QFile fichier(video);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        QByteArray bloc(1024 * 1024, '\0');
+        for (int i = 0; i < 32; ++i) {
+            bloc.fill(char('a' + i));
+            QCOMPARE(fichier.write(bloc), qint64(bloc.size()));
+        }
+    }
+    QSemaphore atteinte;
+    QSemaphore reprise;
+    auto *calendrier = new Calendrier(QStringLiteral("Long"));
+    for (int jour = 1; jour <= 31; ++jour) {
+        if (retenue && jour == 3)
+            calendrier->ajouterMedia(jour, new ImageRetenue(video, atteinte, reprise));
+        else
+            calendrier->ajouterMedia(jour, new Image(video));
+    }
+
+    const QString sortie = apercu ? chemin(QStringLiteral("tmp")) : chemin(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(sortie));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Long.xml")));
+    fenetre.sauvegardeUtile();
+    fenetre.show();
+    // A failed check must not leave the worker held while the window waits for it.
+    const auto liberer = qScopeGuard([&] { reprise.release(31); });
+
+    QPointer<Generateur> generateur;
+    QString texte;
+    int minimum = -1;
+    int maximum = -1;
+    bool sansParent = false;
+    bool modale = false;
+    bool sansBouton = false;
+    // The progress dialog is dismissed once the run is well under way.
+    RepondeurModal fermer([&](QWidget *fenetreModale) {
+        auto *progression = qobject_cast<QProgressDialog *>(fenetreModale);
+        if (progression == nullptr)
+            return false;
+        if (retenue ? !atteinte.tryAcquire() : fichiersMedia(sortie).isEmpty())
+            return false;
+        generateur = fenetre.findChild<Generateur *>();
+        texte = progression->labelText();
+        minimum = progression->minimum();
+        maximum = progression->maximum();
+        sansParent = progression->parentWidget() == nullptr;
+        modale = progression->windowModality() == Qt::ApplicationModal;
+        sansBouton = progression->findChildren<QPushButton *>().isEmpty();
+        if (fermeture == QLatin1String("escape"))
+            QTest::keyClick(progression, Qt::Key_Escape);
+        else
+            progression->close();
+        return true;
+    });
+    QList<Boite> questions;
+    RepondeurModal question(repondreQuestion(questions, QMessageBox::Yes));
+    if (apercu) {
+        QTest::mouseClick(bouton(fenetre, "bouton_apercu"), Qt::LeftButton);
+    } else {
+        RepondeurModal selecteur(choisirRepertoire(sortie, nullptr, &fenetre));
+        QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
+        QVERIFY(question.aRepondu());
+    }
+    // Read in this order: a run still going now was going when the window was looked at.
+    const bool fenetreActive = fenetre.isEnabled();
+    const bool enCours = !generateur.isNull() && generateur->isRunning();
+
+    QVERIFY(fermer.aRepondu());
+    QVERIFY(!fermer.aDuForcer());
+    QCOMPARE(texte, QStringLiteral("Generating the calendar ..."));
+    QCOMPARE(minimum, 0);
+    QCOMPARE(maximum, 0);
+    QVERIFY(sansParent);
+    QVERIFY(modale);
+    QVERIFY(sansBouton);
+
+    QVERIFY2(!(enCours && fenetreActive), "the window is usable while the stopped run goes on");
+    if (retenue) {
+        // The worker waits on day 3: it is certainly still running.
+        QVERIFY(enCours);
+        QVERIFY(!bouton(fenetre, "bouton_generer")->isEnabled());
+        QVERIFY(!fenetre.findChild<BoutonJour *>("b01")->isEnabled());
+        // The unsaved changes are still known, and the window cannot be closed meanwhile.
+        QVERIFY(fenetre.sauvegardeNecessaire());
+        QVERIFY(!fenetre.close());
+        QVERIFY(fenetre.isVisible());
+        QTest::qWait(100);
+        QVERIFY(!fenetre.isEnabled());
+        QVERIFY(generateur->isRunning());
+        reprise.release();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 60000);
+    QTRY_VERIFY(fenetre.isEnabled());
+    QVERIFY(bouton(fenetre, "bouton_generer")->isEnabled());
+    QVERIFY(fenetre.findChild<BoutonJour *>("b01")->isEnabled());
+    QVERIFY(fenetre.sauvegardeNecessaire());
+
+    // Stopped between two days: the rest of the month was never copied, and nothing
+    // of the run is shown (checked again after the test).
+    const int copies = fichiersMedia(sortie).size();
+    if (retenue)
+        QCOMPARE(copies, 3);
+    QVERIFY2(copies < 31, qPrintable(QString::number(copies)));
+    QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("bypass = true;"));
+    QVERIFY(bureau.ouvertes.isEmpty());
+    QString inattendu;
+    RepondeurModal garde(refuserTout(inattendu));
+    QTest::qWait(200);
+    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+}
+
+void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
+{
+    QSemaphore atteinte;
+    QSemaphore reprise;
+    const QString photo = chemin(QStringLiteral("medias/sapin.png"));
+    QVERIFY(ecrireFichier(photo, QByteArray(1000, 'p')));
+    auto *calendrier = new Calendrier(QStringLiteral("Ferme"));
+    for (int jour = 1; jour <= 10; ++jour)
+        calendrier->ajouterMedia(jour, jour == 2 ? new ImageRetenue(photo, atteinte, reprise) : new Image(photo));
+
+    auto *fenetre = new FenetrePrincipale;
+    const auto liberer = qScopeGuard([&] { reprise.release(10); });
+    fenetre->afficherCalendrier(calendrier);
+    fenetre->setUrlCalendrier(chemin(QStringLiteral("Ferme.xml")));
+    RepondeurModal fermer([&](QWidget *modale) {
+        if (qobject_cast<QProgressDialog *>(modale) == nullptr || !atteinte.tryAcquire())
+            return false;
+        QTest::keyClick(modale, Qt::Key_Escape);
+        return true;
+    });
+    fenetre->lancerLaGeneration(chemin(QStringLiteral("site")), false);
+    QVERIFY(fermer.aRepondu());
+    QVERIFY(!fenetre->isEnabled());
+
+    // The window goes while the worker still writes day 2 with the calendar's media:
+    // the calendar may only be deleted once the worker is done with it (the sanitizer
+    // build sees a use after free otherwise).
+    std::thread plusTard([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        reprise.release();
+    });
+    delete fenetre;
+    plusTard.join();
+    QCOMPARE(fichiersMedia(chemin(QStringLiteral("site"))).size(), 2);
+}
+
+void TestCommandesGeneration::deBoutEnBout()
+{
+    // The browser test runs this with its own picture, day and output directory, then
+    // opens the site; alone it checks the generated files for today's day (UTC).
+    const QString sortieImposee = qEnvironmentVariable("TINSELBOX_SITE");
+    const QString photoImposee = qEnvironmentVariable("TINSELBOX_PHOTO");
+    bool jourValide = false;
+    int jour = qEnvironmentVariableIntValue("TINSELBOX_JOUR", &jourValide);
+    if (!jourValide)
+        jour = QDateTime::currentDateTimeUtc().date().day();
+    QVERIFY(jour >= 1 && jour <= 31);
+
+    const QString sortie = sortieImposee.isEmpty() ? chemin(QStringLiteral("site")) : sortieImposee;
+    QVERIFY(QDir().mkpath(sortie));
+    QString photo = photoImposee;
+    if (photo.isEmpty()) {
+        photo = chemin(QStringLiteral("medias/etoile.png"));
+        QDir().mkpath(QFileInfo(photo).absolutePath());
+        QImage image(120, 80, QImage::Format_RGB32);
+        image.fill(QColor(200, 30, 160));
+        QVERIFY(image.save(photo));
+    }
+    const QString projet = chemin(QStringLiteral("projet"));
+    QVERIFY(QDir().mkpath(projet));
+
+    FenetrePrincipale fenetre;
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    {
+        RepondeurModal dialogue(remplirNouveau(QStringLiteral("Avent"), projet));
+        QTest::mouseClick(bouton(fenetre, "bouton_nouveau"), Qt::LeftButton);
+        QVERIFY(dialogue.aRepondu());
+    }
+    {
+        RepondeurModal dialogue(remplirEditionPhoto(photo));
+        auto *tuile = fenetre.findChild<BoutonJour *>(QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0')));
+        QTest::mouseClick(tuile, Qt::LeftButton);
+        QVERIFY(dialogue.aRepondu());
+        QCOMPARE(tuile->getType(), Media::PHOTO);
+    }
+
+    QList<Boite> questions;
+    QList<Boite> messages;
+    RepondeurModal selecteur(choisirRepertoire(sortie, nullptr, &fenetre));
+    RepondeurModal question(repondreQuestion(questions, QMessageBox::Yes));
+    RepondeurModal resultat(confirmerMessage(messages));
+    QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
+    QVERIFY(selecteur.aRepondu());
+    QVERIFY(question.aRepondu());
+    QVERIFY(resultat.aRepondu());
+    QCOMPARE(messages.at(0).texte, SUCCES.arg(sortie));
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+
+    const QString id = identifiant(jour, QStringLiteral("Avent"));
+    QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".txt")});
+    QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".txt")), lire(photo));
+    const QByteArray scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
+    QVERIFY(scene.contains(QStringLiteral("case %1:\nphoto = new Photo(\"%2\");").arg(jour).arg(id).toUtf8()));
+    QVERIFY(!scene.contains("bypass = true;"));
+}
+
+QTEST_MAIN(TestCommandesGeneration)
+#include "tst_commandesgeneration.moc"
