@@ -1,10 +1,10 @@
 #include "calendrier.h"
+#include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "image.h"
 #include "son.h"
 #include "video.h"
 
-#include <QDirIterator>
 #include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -17,45 +17,10 @@ namespace {
 
 const QString MODELE = QStringLiteral(":tinselbox/js");
 
-QByteArray lire(const QString &chemin)
-{
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return fichier.readAll();
-}
-
-bool ecrire(const QString &chemin, const QByteArray &contenu)
-{
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
-}
-
-QStringList lignes(const QString &chemin)
-{
-    QString texte = QString::fromUtf8(lire(chemin));
-    if (texte.endsWith(QLatin1Char('\n')))
-        texte.chop(1);
-    return texte.split(QLatin1Char('\n'));
-}
-
-// Every file under `racine` (hidden ones too), by relative path, with its content.
-QMap<QString, QByteArray> arbre(const QString &racine)
-{
-    QMap<QString, QByteArray> fichiers;
-    QDirIterator it(racine, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString chemin = it.next();
-        fichiers.insert(chemin.mid(racine.size() + 1), lire(chemin));
-    }
-    return fichiers;
-}
-
 long long tailleModele()
 {
     long long total = 0;
-    for (const QByteArray &contenu : arbre(MODELE))
+    for (const QByteArray &contenu : arborescence(MODELE))
         total += contenu.size();
     return total;
 }
@@ -69,28 +34,24 @@ QStringList lignesDe(const QString &texte)
     return resultat;
 }
 
-// `modele` with `ajout` inserted after the first line holding `marqueur`.
+// `modele` with `ajout` inserted after the first line holding `marqueur`; a template
+// without the marker gives a line that no generated file holds.
 QStringList avecInsertion(QStringList modele, const QString &marqueur, const QStringList &ajout)
 {
     for (int i = 0; i < modele.size(); ++i) {
         if (modele.at(i).contains(marqueur)) {
             for (int j = 0; j < ajout.size(); ++j)
                 modele.insert(i + 1 + j, ajout.at(j));
-            break;
+            return modele;
         }
     }
-    return modele;
+    return modele << QStringLiteral("(no line holds %1)").arg(marqueur);
 }
 
 int permissions(const QString &chemin)
 {
     return int(std::filesystem::status(QFile::encodeName(chemin).toStdString()).permissions()
                & std::filesystem::perms::mask);
-}
-
-QStringList fichiersMedia(const QString &site)
-{
-    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
 }
 
 // Runs a generation on a thread that has already been asked to stop.
@@ -133,6 +94,7 @@ private:
 private slots:
     void initTestCase()
     {
+        // Constructing the file manager registers the template's resources.
         GestionnaireFichiers gestionnaire;
         QVERIFY(temp.isValid());
         QVERIFY2(QFileInfo(MODELE + QStringLiteral("/scripts/calendrier.js")).isFile(), "template missing");
@@ -151,13 +113,13 @@ private slots:
         Calendrier calendrier(QStringLiteral("vide"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
 
-        QMap<QString, QByteArray> attendu = arbre(MODELE);
-        QMap<QString, QByteArray> obtenu = arbre(sortie);
+        QMap<QString, QByteArray> attendu = arborescence(MODELE);
+        QMap<QString, QByteArray> obtenu = arborescence(sortie);
         const QString script = QStringLiteral("scripts/calendrier.js");
         const QStringList lignesModele = lignes(MODELE + QLatin1Char('/') + script);
         const QStringList lignesObtenues = lignes(sortie + QLatin1Char('/') + script);
         if (apercu)
-            QCOMPARE(lignesObtenues, avecInsertion(lignesModele, GestionnaireFichiers::MARQUEUR_BYPASS,
+            QCOMPARE(lignesObtenues, avecInsertion(lignesModele, QStringLiteral("// <INITIALISATION>"),
                                                    {QStringLiteral("bypass = true;"), QString()}));
         else
             QCOMPARE(lignesObtenues, lignesModele);
@@ -167,7 +129,7 @@ private slots:
         QVERIFY(obtenu == attendu);
 
         // Files from the resources come out writable by their owner only.
-        for (const QString &chemin : arbre(sortie).keys())
+        for (const QString &chemin : arborescence(sortie).keys())
             QCOMPARE(permissions(sortie + QLatin1Char('/') + chemin), 0600);
     }
 
@@ -191,14 +153,14 @@ private slots:
             + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3)) + QStringList{QString()};
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
                  avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
-                               GestionnaireFichiers::MARQUEUR_GESTION_SCENE, scene));
+                               QStringLiteral("// <GESTION DE LA SCENE>"), scene));
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionPhotos.js")),
                  avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")),
-                               GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION,
+                               QStringLiteral("// <GESTION DE LA COLLECTION>"),
                                lignesDe(image.getCollectionJS(id3)) + QStringList{QString()}));
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionSons.js")),
                  avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionSons.js")),
-                               GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION,
+                               QStringLiteral("// <GESTION DE LA COLLECTION>"),
                                lignesDe(son.getCollectionJS(id17)) + QStringList{QString()}));
         QCOMPARE(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")),
                  lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
@@ -324,12 +286,12 @@ private slots:
         calendrier.ajouterMedia(12, new Video(nouveauMedia("douze")));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
-        const QMap<QString, QByteArray> premier = arbre(sortie);
+        const QMap<QString, QByteArray> premier = arborescence(sortie);
         // Leftovers of the earlier site, and a foreign file, go with it.
         QVERIFY(ecrire(sortie + QStringLiteral("/data/vieux.txt"), "ancien"));
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
-        QVERIFY(arbre(sortie) == premier);
+        QVERIFY(arborescence(sortie) == premier);
         QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
@@ -385,8 +347,8 @@ private slots:
 
         const QString cible = nouveauChemin(QStringLiteral("cible"));
         QVERIFY(copyRecursively(source, cible));
-        const QMap<QString, QByteArray> copie = arbre(cible);
-        QVERIFY(copie == arbre(source));
+        const QMap<QString, QByteArray> copie = arborescence(cible);
+        QVERIFY(copie == arborescence(source));
         QCOMPARE(copie.size(), 4);
         for (const QString &chemin : copie.keys())
             QCOMPARE(permissions(cible + QLatin1Char('/') + chemin), 0600);

@@ -1,30 +1,13 @@
-#include "gestionnairefichiers.h"
-#include "image.h"
-#include "media.h"
-#include "son.h"
-#include "video.h"
+#include "calendriers.h"
 
 #include <QDomDocument>
 #include <QtTest>
 
 #include <memory>
 
-Q_DECLARE_METATYPE(Media *)
-
 namespace {
 
 const QString ID = QStringLiteral("0123456789abcdef0123456789abcdef");
-
-std::shared_ptr<Media> creer(const QString &genre, const QString &url)
-{
-    if (genre == QLatin1String("image"))
-        return std::make_shared<Image>(url);
-    if (genre == QLatin1String("son"))
-        return std::make_shared<Son>(url);
-    if (genre == QLatin1String("video"))
-        return std::make_shared<Video>(url);
-    return std::make_shared<Media>(url);
-}
 
 } // namespace
 
@@ -44,13 +27,12 @@ private slots:
 
 void TestMedia::fragments_data()
 {
-    QTest::addColumn<QString>("genre");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("scene");
     QTest::addColumn<QString>("collection");
     QTest::addColumn<QString>("fichierCollection");
 
-    QTest::newRow("picture") << "image" << int(Media::PHOTO)
+    QTest::newRow("picture") << int(Media::PHOTO)
                              << "photo = new Photo(\"" + ID + "\");\n"
                                 "imagesMobiles.push(photo);\n"
                                 "declencherTimer(photo, 10000);\n"
@@ -58,7 +40,7 @@ void TestMedia::fragments_data()
                              << "this.fichiers.set(\"" + ID + "\", \"./data/" + ID + ".txt\");\n"
                              << "collectionPhotos.js";
     QTest::newRow("sound: third line without semicolon")
-        << "son" << int(Media::MUSIQUE)
+        << int(Media::MUSIQUE)
         << "pochette = new Photo(\"pochette\");\n"
            "imagesMobiles.push(pochette);\n"
            "pochette.sortir()\n"
@@ -69,7 +51,7 @@ void TestMedia::fragments_data()
            "this.chargerSon(\"" + ID + "\", \"data/" + ID + ".txt\");\n"
            "break;\n"
         << "collectionSons.js";
-    QTest::newRow("video") << "video" << int(Media::VIDEO)
+    QTest::newRow("video") << int(Media::VIDEO)
                            << "ecran = new Video(\"" + ID + "\");\n"
                               "video = collectionVideos.jouerVideo(\"" + ID + "\", ecran);\n"
                               "videos.push(ecran);\n"
@@ -79,12 +61,11 @@ void TestMedia::fragments_data()
                               "this.chargerVideo(\"" + ID + "\", \"data/" + ID + ".txt\", ecran);\n"
                               "break;\n"
                            << "collectionVideos.js";
-    QTest::newRow("base kind: nothing") << "media" << int(Media::AUCUN) << QString() << QString() << QString();
+    QTest::newRow("base kind: nothing") << int(Media::AUCUN) << QString() << QString() << QString();
 }
 
 void TestMedia::fragments()
 {
-    QFETCH(QString, genre);
     QFETCH(int, type);
     QFETCH(QString, scene);
     QFETCH(QString, collection);
@@ -92,7 +73,7 @@ void TestMedia::fragments()
 
     // The fragments never depend on the file's location.
     for (const QString &url : {QString(), QStringLiteral("/home/a/b & \"c\".jpg")}) {
-        const auto media = creer(genre, url);
+        const std::unique_ptr<Media> media(creerMedia(Media::TypeMedia(type), url));
         QCOMPARE(int(media->getType()), type);
         QCOMPARE(media->getSceneJS(ID), scene);
         QCOMPARE(media->getCollectionJS(ID), collection);
@@ -102,24 +83,25 @@ void TestMedia::fragments()
 
 void TestMedia::elementDuFichierProjet_data()
 {
-    QTest::addColumn<QString>("genre");
+    QTest::addColumn<int>("type");
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("texte");
 
-    QTest::newRow("picture") << "image" << "D:/photos/sapin.jpg" << "<image url=\"D:/photos/sapin.jpg\"/>\n";
-    QTest::newRow("sound") << "son" << "/m/chant.mp3" << "<son url=\"/m/chant.mp3\"/>\n";
-    QTest::newRow("video") << "video" << "v.webm" << "<video url=\"v.webm\"/>\n";
-    QTest::newRow("empty location") << "image" << "" << "<image url=\"\"/>\n";
-    QTest::newRow("base kind: no attribute") << "media" << "/x" << "<media/>\n";
+    QTest::newRow("picture") << int(Media::PHOTO) << "D:/photos/sapin.jpg" << "<image url=\"D:/photos/sapin.jpg\"/>\n";
+    QTest::newRow("sound") << int(Media::MUSIQUE) << "/m/chant.mp3" << "<son url=\"/m/chant.mp3\"/>\n";
+    QTest::newRow("video") << int(Media::VIDEO) << "v.webm" << "<video url=\"v.webm\"/>\n";
+    QTest::newRow("empty location") << int(Media::PHOTO) << "" << "<image url=\"\"/>\n";
+    QTest::newRow("base kind: no attribute") << int(Media::AUCUN) << "/x" << "<media/>\n";
 }
 
 void TestMedia::elementDuFichierProjet()
 {
-    QFETCH(QString, genre);
+    QFETCH(int, type);
     QFETCH(QString, url);
     QFETCH(QString, texte);
 
-    const QDomElement element = creer(genre, url)->getQDomElement();
+    const std::unique_ptr<Media> media(creerMedia(Media::TypeMedia(type), url));
+    const QDomElement element = media->getQDomElement();
     QVERIFY(element.parentNode().isNull());
 
     QDomDocument document;

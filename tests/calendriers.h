@@ -1,0 +1,71 @@
+#pragma once
+
+#include "calendrier.h"
+#include "image.h"
+#include "media.h"
+#include "son.h"
+#include "video.h"
+
+#include <QSemaphore>
+#include <QStringList>
+
+/// A new media of the kind `type`; the base kind for any other value.
+inline Media *creerMedia(Media::TypeMedia type, const QString &url)
+{
+    switch (type) {
+    case Media::PHOTO:
+        return new Image(url);
+    case Media::MUSIQUE:
+        return new Son(url);
+    case Media::VIDEO:
+        return new Video(url);
+    default:
+        return new Media(url);
+    }
+}
+
+/// Adds the days described as "day:kind:location" (kind as in Media::TypeMedia), in order.
+inline void remplir(Calendrier &calendrier, const QStringList &jours)
+{
+    for (const QString &jour : jours) {
+        const QStringList champs = jour.split(QLatin1Char(':'));
+        calendrier.ajouterMedia(champs.at(0).toInt(), creerMedia(Media::TypeMedia(champs.at(1).toInt()),
+                                                                 champs.mid(2).join(QLatin1Char(':'))));
+    }
+}
+
+/// "day:kind:location" for every day, in day order, to compare calendars at a glance.
+inline QStringList resume(const Calendrier &calendrier)
+{
+    QStringList lignes;
+    const auto &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.cbegin(); it != contenu.cend(); ++it) {
+        if (it.value() == nullptr)
+            lignes << QStringLiteral("%1:null").arg(it.key());
+        else
+            lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(it.value()->getType())).arg(it.value()->getUrl());
+    }
+    return lignes;
+}
+
+/// A picture whose script lines are asked for while its day is being written: it holds
+/// the generating thread there (after releasing `atteinte`) until `reprise` is released.
+class ImageRetenue : public Image
+{
+public:
+    ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
+        : Image(url), atteinte(atteinte), reprise(reprise)
+    {
+    }
+
+    QString getSceneJS(QString identifiant) const override
+    {
+        atteinte.release();
+        reprise.acquire();
+        return Image::getSceneJS(identifiant);
+    }
+
+private:
+    QSemaphore &atteinte;
+    QSemaphore &reprise;
+};

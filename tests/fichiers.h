@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QStringList>
+
+/// The whole content of a file, empty when it cannot be read.
+inline QByteArray lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+/// Writes `contenu` as the whole file, creating its directory first.
+inline bool ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
+}
+
+/// The lines of a text file, without the empty one after its last line feed.
+inline QStringList lignes(const QString &chemin)
+{
+    QString texte = QString::fromUtf8(lire(chemin));
+    if (texte.endsWith(QLatin1Char('\n')))
+        texte.chop(1);
+    return texte.split(QLatin1Char('\n'));
+}
+
+/// Every file under `racine` (hidden ones too), by relative path, with its content:
+/// comparing two of these shows that nothing was added, lost or changed.
+inline QMap<QString, QByteArray> arborescence(const QString &racine)
+{
+    QMap<QString, QByteArray> fichiers;
+    QDirIterator it(racine, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString chemin = it.next();
+        fichiers.insert(chemin.mid(racine.size() + 1), lire(chemin));
+    }
+    return fichiers;
+}
+
+/// The media files stored in a generated site, by name.
+inline QStringList fichiersMedia(const QString &site)
+{
+    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+}
+
+/// Removes everything inside `repertoire` (links themselves, not what they point to).
+inline void viderRepertoire(const QString &repertoire)
+{
+    QDir dossier(repertoire);
+    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QFileInfo info(dossier.filePath(entree));
+        if (info.isDir() && !info.isSymLink())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
+}
