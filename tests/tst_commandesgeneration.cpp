@@ -1,28 +1,16 @@
-#include "boutonjour.h"
-#include "calendrier.h"
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
+#include "calendriers.h"
 #include "fenetreprincipale.h"
+#include "fenetres.h"
+#include "fichiers.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
+#include "imagepng.h"
 #include "repondeurmodal.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileDialog>
-#include <QImage>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,173 +24,10 @@ const QString REFUS = QStringLiteral("This directory holds the calendar or its m
 const QString ERREUR = QStringLiteral("Error generating the calendar.");
 const QString SUCCES = QStringLiteral("Generating the calendar successfully in %1");
 
-/// What a message box showed before the test answered it.
-struct Boite
-{
-    QString texte;
-    QString titre;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    bool avecParent = false;
-};
-
-/// Answers the next question box (one with a No button) with `reponse`, noting it in `vues`.
-std::function<bool(QWidget *)> repondreQuestion(QList<Boite> &vues, QMessageBox::StandardButton reponse)
-{
-    return [&vues, reponse](QWidget *modale) {
-        auto *boite = qobject_cast<QMessageBox *>(modale);
-        if (boite == nullptr || boite->button(QMessageBox::No) == nullptr)
-            return false;
-        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->parentWidget() != nullptr});
-        boite->button(reponse)->click();
-        return true;
-    };
-}
-
-/// Presses OK in the next message box that asks nothing, noting it in `vues`.
-std::function<bool(QWidget *)> confirmerMessage(QList<Boite> &vues)
-{
-    return [&vues](QWidget *modale) {
-        auto *boite = qobject_cast<QMessageBox *>(modale);
-        if (boite == nullptr || boite->button(QMessageBox::No) != nullptr)
-            return false;
-        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->parentWidget() != nullptr});
-        boite->button(QMessageBox::Ok)->click();
-        return true;
-    };
-}
-
-/// What the Generate command's chooser offered.
-struct Selecteur
-{
-    QString titre;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    bool parentEstLaFenetre = false;
-};
-
-/// Picks the directory `chemin` in the next file chooser (or cancels when it is empty).
-std::function<bool(QWidget *)> choisirRepertoire(const QString &chemin, Selecteur *vu, QWidget *fenetre)
-{
-    return [chemin, vu, fenetre](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur == nullptr)
-            return false;
-        if (vu != nullptr) {
-            vu->titre = selecteur->windowTitle();
-            vu->mode = selecteur->fileMode();
-            vu->parentEstLaFenetre = selecteur->parentWidget() == fenetre;
-        }
-        if (chemin.isEmpty())
-            selecteur->reject();
-        else
-            RepondeurModal::choisir(selecteur, chemin);
-        return true;
-    };
-}
-
-/// Rejects whatever dialog shows up but the progress dialog of a run; a test that
-/// expects none checks aRepondu().
-std::function<bool(QWidget *)> refuserTout(QString &vu)
-{
-    return [&vu](QWidget *modale) {
-        if (qobject_cast<QProgressDialog *>(modale) != nullptr)
-            return false;
-        vu = modale->metaObject()->className();
-        if (auto *boite = qobject_cast<QMessageBox *>(modale))
-            vu += QStringLiteral(": ") + boite->text();
-        if (auto *dialogue = qobject_cast<QDialog *>(modale))
-            dialogue->reject();
-        return true;
-    };
-}
-
-/// Fills the new project dialog and presses OK.
-std::function<bool(QWidget *)> remplirNouveau(const QString &nom, const QString &repertoire)
-{
-    return [nom, repertoire](QWidget *modale) {
-        auto *fenetre = qobject_cast<FenetreNouveau *>(modale);
-        if (fenetre == nullptr)
-            return false;
-        fenetre->findChild<QLineEdit *>("champ_nom")->setText(nom);
-        fenetre->setUrl(repertoire);
-        fenetre->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-        return true;
-    };
-}
-
-/// Gives the edited day a picture and presses OK.
-std::function<bool(QWidget *)> remplirEditionPhoto(const QString &url)
-{
-    return [url](QWidget *modale) {
-        auto *fenetre = qobject_cast<FenetreEdition *>(modale);
-        if (fenetre == nullptr)
-            return false;
-        fenetre->findChild<QPushButton *>("bouton_photo")->click();
-        fenetre->afficherDansChampUrl(url);
-        fenetre->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-        return true;
-    };
-}
-
-/// A picture whose script lines are asked for while its day is being written: it holds
-/// the worker there until the test lets it go on.
-class ImageRetenue : public Image
-{
-public:
-    ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
-        : Image(url), atteinte(atteinte), reprise(reprise)
-    {
-    }
-    QString getSceneJS(QString identifiant) const override
-    {
-        atteinte.release();
-        reprise.acquire();
-        return Image::getSceneJS(identifiant);
-    }
-
-private:
-    QSemaphore &atteinte;
-    QSemaphore &reprise;
-};
-
-bool ecrireFichier(const QString &chemin, const QByteArray &contenu)
-{
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
-}
-
-/// Every file under `repertoire` with its contents, to show that nothing changed.
-QMap<QString, QByteArray> arborescence(const QString &repertoire)
-{
-    QMap<QString, QByteArray> fichiers;
-    QDirIterator it(repertoire, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString chemin = it.next();
-        fichiers.insert(QDir(repertoire).relativeFilePath(chemin), lire(chemin));
-    }
-    return fichiers;
-}
-
-QStringList fichiersMedia(const QString &site)
-{
-    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files);
-}
-
 QString identifiant(int jour, const QString &nom)
 {
     return QString::fromLatin1(
         QCryptographicHash::hash((QString::number(jour) + nom).toUtf8(), QCryptographicHash::Md5).toHex());
-}
-
-QPushButton *bouton(FenetrePrincipale &fenetre, const char *nom)
-{
-    return fenetre.findChild<QPushButton *>(nom);
 }
 
 /// Catches what the window hands to the desktop instead of starting a browser.
@@ -261,14 +86,7 @@ void TestCommandesGeneration::initTestCase()
 
 void TestCommandesGeneration::init()
 {
-    QDir dossier(temp.path());
-    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        QFileInfo info(dossier.filePath(entree));
-        if (info.isDir() && !info.isSymLink())
-            QDir(info.filePath()).removeRecursively();
-        else
-            QFile::remove(info.filePath());
-    }
+    viderRepertoire(temp.path());
     bureau.ouvertes.clear();
 }
 
@@ -286,10 +104,7 @@ Calendrier *TestCommandesGeneration::calendrierAvecPhotos(const QList<int> &jour
     auto *calendrier = new Calendrier(QStringLiteral("Avent"));
     for (int jour : jours) {
         const QString photo = chemin(QStringLiteral("medias/jour%1.png").arg(jour));
-        QDir().mkpath(QFileInfo(photo).absolutePath());
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(QColor(jour * 8, 100, 50));
-        image.save(photo);
+        ecrirePng(photo, QColor(jour * 8, 100, 50));
         calendrier->ajouterMedia(jour, new Image(photo));
     }
     return calendrier;
@@ -316,7 +131,7 @@ void TestCommandesGeneration::generer()
     QFETCH(QString, message);
 
     const QString sortie = chemin(QStringLiteral("sortie"));
-    QVERIFY(ecrireFichier(sortie + QStringLiteral("/notes.txt"), "mine"));
+    QVERIFY(ecrire(sortie + QStringLiteral("/notes.txt"), "mine"));
     const auto avant = arborescence(sortie);
 
     FenetrePrincipale fenetre;
@@ -329,7 +144,7 @@ void TestCommandesGeneration::generer()
     Selecteur vu;
     QList<Boite> questions;
     QList<Boite> messages;
-    RepondeurModal selecteur(choisirRepertoire(choisit ? sortie : QString(), &vu, &fenetre));
+    RepondeurModal selecteur(choisirDansSelecteur(choisit ? sortie : QString(), &vu));
     RepondeurModal question(repondreQuestion(questions, QMessageBox::StandardButton(reponse)));
     RepondeurModal resultat(confirmerMessage(messages));
     QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
@@ -338,7 +153,7 @@ void TestCommandesGeneration::generer()
     QVERIFY(!selecteur.aDuForcer());
     QCOMPARE(vu.titre, QStringLiteral("Select the generation directory"));
     QCOMPARE(vu.mode, QFileDialog::Directory);
-    QVERIFY(vu.parentEstLaFenetre);
+    QCOMPARE(vu.parent, &fenetre);
 
     QCOMPARE(question.aRepondu(), choisit);
     if (choisit) {
@@ -392,10 +207,7 @@ void TestCommandesGeneration::refus()
     QFETCH(QString, media);
 
     const QString cible = QDir::cleanPath(chemin(repertoire));
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QDir().mkpath(QFileInfo(chemin(media)).absolutePath());
-    QVERIFY(image.save(chemin(media)));
+    QVERIFY(ecrirePng(chemin(media), Qt::red));
 
     auto *calendrier = new Calendrier(QStringLiteral("Avent"));
     calendrier->ajouterMedia(1, new Image(chemin(media)));
@@ -408,7 +220,7 @@ void TestCommandesGeneration::refus()
 
     QList<Boite> questions;
     QList<Boite> messages;
-    RepondeurModal selecteur(choisirRepertoire(cible, nullptr, &fenetre));
+    RepondeurModal selecteur(choisirDansSelecteur(cible));
     RepondeurModal question(repondreQuestion(questions, QMessageBox::Yes));
     RepondeurModal avertissement(confirmerMessage(messages));
     QTest::mouseClick(bouton(fenetre, qPrintable(commande)), Qt::LeftButton);
@@ -458,11 +270,11 @@ void TestCommandesGeneration::apercu()
     } else if (contenuTmp == QLatin1String("site")) {
         Calendrier ancien(QStringLiteral("Ancien"));
         QCOMPARE(GestionnaireFichiers().generer(ancien, tmp, true), 0);
-        QVERIFY(ecrireFichier(tmp + QStringLiteral("/data/reste.txt"), "old"));
+        QVERIFY(ecrire(tmp + QStringLiteral("/data/reste.txt"), "old"));
     } else if (contenuTmp == QLatin1String("foreign")) {
-        QVERIFY(ecrireFichier(tmp + QStringLiteral("/brouillon.odt"), "draft"));
+        QVERIFY(ecrire(tmp + QStringLiteral("/brouillon.odt"), "draft"));
     } else if (contenuTmp == QLatin1String("file")) {
-        QVERIFY(ecrireFichier(tmp, "not a directory"));
+        QVERIFY(ecrire(tmp, "not a directory"));
     }
     const auto avant = arborescence(temp.path());
     const QByteArray fichierTmp = QFileInfo(tmp).isFile() ? lire(tmp) : QByteArray();
@@ -626,7 +438,7 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
     if (apercu) {
         QTest::mouseClick(bouton(fenetre, "bouton_apercu"), Qt::LeftButton);
     } else {
-        RepondeurModal selecteur(choisirRepertoire(sortie, nullptr, &fenetre));
+        RepondeurModal selecteur(choisirDansSelecteur(sortie));
         QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
         QVERIFY(question.aRepondu());
     }
@@ -648,7 +460,7 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
         // The worker waits on day 3: it is certainly still running.
         QVERIFY(enCours);
         QVERIFY(!bouton(fenetre, "bouton_generer")->isEnabled());
-        QVERIFY(!fenetre.findChild<BoutonJour *>("b01")->isEnabled());
+        QVERIFY(!tuile(fenetre, 1)->isEnabled());
         // The unsaved changes are still known, and the window cannot be closed meanwhile.
         QVERIFY(fenetre.sauvegardeNecessaire());
         QVERIFY(!fenetre.close());
@@ -661,7 +473,7 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
     QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 60000);
     QTRY_VERIFY(fenetre.isEnabled());
     QVERIFY(bouton(fenetre, "bouton_generer")->isEnabled());
-    QVERIFY(fenetre.findChild<BoutonJour *>("b01")->isEnabled());
+    QVERIFY(tuile(fenetre, 1)->isEnabled());
     QVERIFY(fenetre.sauvegardeNecessaire());
 
     // Stopped between two days: the rest of the month was never copied, and nothing
@@ -683,7 +495,7 @@ void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
     QSemaphore atteinte;
     QSemaphore reprise;
     const QString photo = chemin(QStringLiteral("medias/sapin.png"));
-    QVERIFY(ecrireFichier(photo, QByteArray(1000, 'p')));
+    QVERIFY(ecrire(photo, QByteArray(1000, 'p')));
     auto *calendrier = new Calendrier(QStringLiteral("Ferme"));
     for (int jour = 1; jour <= 10; ++jour)
         calendrier->ajouterMedia(jour, jour == 2 ? new ImageRetenue(photo, atteinte, reprise) : new Image(photo));
@@ -731,10 +543,7 @@ void TestCommandesGeneration::deBoutEnBout()
     QString photo = photoImposee;
     if (photo.isEmpty()) {
         photo = chemin(QStringLiteral("medias/etoile.png"));
-        QDir().mkpath(QFileInfo(photo).absolutePath());
-        QImage image(120, 80, QImage::Format_RGB32);
-        image.fill(QColor(200, 30, 160));
-        QVERIFY(image.save(photo));
+        QVERIFY(ecrirePng(photo, QColor(200, 30, 160), QSize(120, 80)));
     }
     const QString projet = chemin(QStringLiteral("projet"));
     QVERIFY(QDir().mkpath(projet));
@@ -748,16 +557,15 @@ void TestCommandesGeneration::deBoutEnBout()
         QVERIFY(dialogue.aRepondu());
     }
     {
-        RepondeurModal dialogue(remplirEditionPhoto(photo));
-        auto *tuile = fenetre.findChild<BoutonJour *>(QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0')));
-        QTest::mouseClick(tuile, Qt::LeftButton);
+        RepondeurModal dialogue(remplirEdition("bouton_photo", photo));
+        QTest::mouseClick(tuile(fenetre, jour), Qt::LeftButton);
         QVERIFY(dialogue.aRepondu());
-        QCOMPARE(tuile->getType(), Media::PHOTO);
+        QCOMPARE(tuile(fenetre, jour)->getType(), Media::PHOTO);
     }
 
     QList<Boite> questions;
     QList<Boite> messages;
-    RepondeurModal selecteur(choisirRepertoire(sortie, nullptr, &fenetre));
+    RepondeurModal selecteur(choisirDansSelecteur(sortie));
     RepondeurModal question(repondreQuestion(questions, QMessageBox::Yes));
     RepondeurModal resultat(confirmerMessage(messages));
     QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);

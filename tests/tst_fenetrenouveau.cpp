@@ -1,12 +1,7 @@
-#include "fenetrenouveau.h"
+#include "fenetres.h"
 #include "projet.h"
 #include "repondeurmodal.h"
 
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,28 +11,6 @@ const QString MESSAGE_VIDE =
     QStringLiteral("Please enter a name for the project and a working directory.");
 const QString MESSAGE_INVALIDE = QStringLiteral(
     "Please enter a correct name for the project (must contain only letters and numbers).");
-
-/// What a warning box showed before the test closed it with OK.
-struct Avertissement
-{
-    QString texte;
-    QString titre;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-};
-
-std::function<bool(QWidget *)> fermerAvertissement(Avertissement &vu)
-{
-    return [&vu](QWidget *modale) {
-        auto *boite = qobject_cast<QMessageBox *>(modale);
-        if (boite == nullptr)
-            return false;
-        vu.texte = boite->text();
-        vu.titre = boite->windowTitle();
-        vu.icone = boite->icon();
-        boite->button(QMessageBox::Ok)->click();
-        return true;
-    };
-}
 
 QLineEdit *champ(FenetreNouveau &fenetre, const char *nom)
 {
@@ -51,7 +24,7 @@ void cliquerOk(FenetreNouveau &fenetre)
 
 void cliquerParcourir(FenetreNouveau &fenetre)
 {
-    QTest::mouseClick(fenetre.findChild<QPushButton *>("bouton_parcourir"), Qt::LeftButton);
+    QTest::mouseClick(bouton(fenetre, "bouton_parcourir"), Qt::LeftButton);
 }
 
 } // namespace
@@ -64,10 +37,8 @@ private slots:
     void initTestCase();
 
     void formulaire();
-    void validiteDuNom_data();
-    void validiteDuNom();
-    void saisieVide_data();
-    void saisieVide();
+    void verificationDeLaSaisie_data();
+    void verificationDeLaSaisie();
     void execAccepteAvecLeRepertoireChoisi();
     void selecteurAnnuleGardeLeRepertoire();
     void selecteurOuvertAuRelachement();
@@ -97,7 +68,6 @@ void TestFenetreNouveau::formulaire()
     QCOMPARE(fenetre.maximumSize(), QSize(400, 170));
     QCOMPARE(fenetre.windowModality(), Qt::ApplicationModal);
     QVERIFY(!fenetre.windowIcon().isNull());
-    QCOMPARE(fenetre.getProjet(), &projet);
     // The record's values are not offered for editing.
     QVERIFY(champ(fenetre, "champ_nom")->text().isEmpty());
     QVERIFY(champ(fenetre, "champ_url")->text().isEmpty());
@@ -105,109 +75,81 @@ void TestFenetreNouveau::formulaire()
     QVERIFY(!champ(fenetre, "champ_nom")->isReadOnly());
 }
 
-void TestFenetreNouveau::validiteDuNom_data()
+void TestFenetreNouveau::verificationDeLaSaisie_data()
 {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<bool>("valide");
+    QTest::addColumn<bool>("avecRepertoire");
+    QTest::addColumn<QString>("message");   // empty when the input is accepted
 
-    QTest::newRow("letters") << "Avent" << true;
-    QTest::newRow("letters and digits") << "aZ09mz" << true;
-    QTest::newRow("digits only") << "2026" << true;
-    QTest::newRow("starts with a digit") << "1Avent" << true;
-    QTest::newRow("single letter") << "x" << true;
+    QTest::newRow("letters") << "Avent" << true << QString();
+    QTest::newRow("letters and digits") << "aZ09mz" << true << QString();
+    QTest::newRow("digits only") << "2026" << true << QString();
+    QTest::newRow("starts with a digit") << "1Avent" << true << QString();
+    QTest::newRow("single letter") << "x" << true << QString();
 
-    QTest::newRow("space") << "mon avent" << false;
-    QTest::newRow("leading space, not trimmed") << " Avent" << false;
-    QTest::newRow("trailing space, not trimmed") << "Avent " << false;
-    QTest::newRow("hyphen") << "mon-avent" << false;
-    QTest::newRow("underscore") << "mon_avent" << false;
-    QTest::newRow("caret") << "avent^2" << false;
-    QTest::newRow("opening bracket") << "avent[" << false;
-    QTest::newRow("closing bracket") << "]avent" << false;
-    QTest::newRow("backslash") << "a\\vent" << false;
-    QTest::newRow("grave accent") << "avent`" << false;
-    QTest::newRow("dot") << "avent.xml" << false;
-    QTest::newRow("slash") << "../avent" << false;
-    QTest::newRow("accented letter") << QString::fromUtf8("No\xC3\xABl") << false;
-    QTest::newRow("non-latin letter") << QString::fromUtf8("\xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C") << false;
-    QTest::newRow("non-ascii digit") << QString::fromUtf8("\xD9\xA3") << false;
-    QTest::newRow("fullwidth letter") << QString::fromUtf8("\xEF\xBC\xA1") << false;
+    QTest::newRow("space") << "mon avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("leading space, not trimmed") << " Avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("trailing space, not trimmed") << "Avent " << true << MESSAGE_INVALIDE;
+    QTest::newRow("hyphen") << "mon-avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("underscore") << "mon_avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("caret") << "avent^2" << true << MESSAGE_INVALIDE;
+    QTest::newRow("opening bracket") << "avent[" << true << MESSAGE_INVALIDE;
+    QTest::newRow("closing bracket") << "]avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("backslash") << "a\\vent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("grave accent") << "avent`" << true << MESSAGE_INVALIDE;
+    QTest::newRow("dot") << "avent.xml" << true << MESSAGE_INVALIDE;
+    QTest::newRow("slash") << "../avent" << true << MESSAGE_INVALIDE;
+    QTest::newRow("accented letter") << QString::fromUtf8("No\xC3\xABl") << true << MESSAGE_INVALIDE;
+    QTest::newRow("non-latin letter") << QString::fromUtf8("\xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C") << true << MESSAGE_INVALIDE;
+    QTest::newRow("non-ascii digit") << QString::fromUtf8("\xD9\xA3") << true << MESSAGE_INVALIDE;
+    QTest::newRow("fullwidth letter") << QString::fromUtf8("\xEF\xBC\xA1") << true << MESSAGE_INVALIDE;
+
+    QTest::newRow("both empty") << "" << false << MESSAGE_VIDE;
+    QTest::newRow("name without directory") << "Avent" << false << MESSAGE_VIDE;
+    QTest::newRow("directory without name") << "" << true << MESSAGE_VIDE;
+    // Emptiness is reported before validity.
+    QTest::newRow("invalid name without directory") << "mon avent" << false << MESSAGE_VIDE;
 }
 
-void TestFenetreNouveau::validiteDuNom()
+void TestFenetreNouveau::verificationDeLaSaisie()
 {
     QFETCH(QString, nom);
-    QFETCH(bool, valide);
+    QFETCH(bool, avecRepertoire);
+    QFETCH(QString, message);
 
     Projet projet("ancien", "/ailleurs");
     FenetreNouveau fenetre(projet, nullptr);
     fenetre.show();
     champ(fenetre, "champ_nom")->setText(nom);
-    fenetre.setUrl(repertoire.path());
+    const QString url = avecRepertoire ? repertoire.path() : QString();
+    if (avecRepertoire)
+        fenetre.setUrl(url);
 
-    Avertissement vu;
-    RepondeurModal repondeur(fermerAvertissement(vu));
+    Boite vue;
+    RepondeurModal repondeur(repondre(vue, QMessageBox::Ok));
     cliquerOk(fenetre);
 
-    QCOMPARE(FenetreNouveau::estNomValide(nom), valide);
-    if (valide) {
-        QVERIFY2(!repondeur.aRepondu(), qPrintable(vu.texte));
+    if (avecRepertoire && !nom.isEmpty())
+        QCOMPARE(FenetreNouveau::estNomValide(nom), message.isEmpty());
+    if (message.isEmpty()) {
+        QVERIFY2(!repondeur.aRepondu(), qPrintable(vue.texte));
         QCOMPARE(fenetre.result(), int(QDialog::Accepted));
         QVERIFY(!fenetre.isVisible());
         QCOMPARE(projet.getNomPojet(), nom);
-        QCOMPARE(projet.getRepertoire(), repertoire.path());
+        QCOMPARE(projet.getRepertoire(), url);
     } else {
         QVERIFY(repondeur.aRepondu());
-        QCOMPARE(vu.texte, MESSAGE_INVALIDE);
-        QCOMPARE(vu.icone, QMessageBox::Warning);
-        QVERIFY(vu.titre.isEmpty());
+        QCOMPARE(vue.texte, message);
+        QCOMPARE(vue.icone, QMessageBox::Warning);
+        QVERIFY(vue.titre.isEmpty());
         QVERIFY(fenetre.isVisible());
         QVERIFY(fenetre.result() != QDialog::Accepted);
         QCOMPARE(projet.getNomPojet(), QStringLiteral("ancien"));
         QCOMPARE(projet.getRepertoire(), QStringLiteral("/ailleurs"));
         // The user can correct the input.
         QCOMPARE(fenetre.getNom(), nom);
-        QCOMPARE(champ(fenetre, "champ_url")->text(), repertoire.path());
+        QCOMPARE(champ(fenetre, "champ_url")->text(), url);
     }
-    QVERIFY(!repondeur.aDuForcer());
-}
-
-void TestFenetreNouveau::saisieVide_data()
-{
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<bool>("avecRepertoire");
-
-    QTest::newRow("both empty") << "" << false;
-    QTest::newRow("name without directory") << "Avent" << false;
-    QTest::newRow("directory without name") << "" << true;
-    // Emptiness is reported before validity.
-    QTest::newRow("invalid name without directory") << "mon avent" << false;
-}
-
-void TestFenetreNouveau::saisieVide()
-{
-    QFETCH(QString, nom);
-    QFETCH(bool, avecRepertoire);
-
-    Projet projet("ancien", "/ailleurs");
-    FenetreNouveau fenetre(projet, nullptr);
-    fenetre.show();
-    champ(fenetre, "champ_nom")->setText(nom);
-    if (avecRepertoire)
-        fenetre.setUrl(repertoire.path());
-
-    Avertissement vu;
-    RepondeurModal repondeur(fermerAvertissement(vu));
-    cliquerOk(fenetre);
-
-    QVERIFY(repondeur.aRepondu());
-    QCOMPARE(vu.texte, MESSAGE_VIDE);
-    QCOMPARE(vu.icone, QMessageBox::Warning);
-    QVERIFY(vu.titre.isEmpty());
-    QVERIFY(fenetre.isVisible());
-    QVERIFY(fenetre.result() != QDialog::Accepted);
-    QCOMPARE(projet.getNomPojet(), QStringLiteral("ancien"));
-    QCOMPARE(projet.getRepertoire(), QStringLiteral("/ailleurs"));
     QVERIFY(!repondeur.aDuForcer());
 }
 
@@ -216,17 +158,8 @@ void TestFenetreNouveau::execAccepteAvecLeRepertoireChoisi()
     Projet projet("", "");
     FenetreNouveau fenetre(projet, nullptr);
 
-    QString legende;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    RepondeurModal repondeur([&](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur == nullptr)
-            return false;
-        legende = selecteur->windowTitle();
-        mode = selecteur->fileMode();
-        RepondeurModal::choisir(selecteur, repertoire.path());
-        return true;
-    });
+    Selecteur vu;
+    RepondeurModal repondeur(choisirDansSelecteur(repertoire.path(), &vu));
     QTimer::singleShot(0, &fenetre, [&] {
         QTest::keyClicks(champ(fenetre, "champ_nom"), "Avent2026");
         cliquerParcourir(fenetre);
@@ -236,8 +169,8 @@ void TestFenetreNouveau::execAccepteAvecLeRepertoireChoisi()
     QCOMPARE(fenetre.exec(), int(QDialog::Accepted));
     QVERIFY(repondeur.aRepondu());
     QVERIFY(!repondeur.aDuForcer());
-    QCOMPARE(legende, QStringLiteral("Select the working directory"));
-    QCOMPARE(mode, QFileDialog::Directory);
+    QCOMPARE(vu.titre, QStringLiteral("Select the working directory"));
+    QCOMPARE(vu.mode, QFileDialog::Directory);
     QCOMPARE(projet.getNomPojet(), QStringLiteral("Avent2026"));
     QCOMPARE(QFileInfo(projet.getRepertoire()).canonicalFilePath(),
              QFileInfo(repertoire.path()).canonicalFilePath());
@@ -252,24 +185,14 @@ void TestFenetreNouveau::selecteurAnnuleGardeLeRepertoire()
     fenetre.show();
 
     {
-        RepondeurModal repondeur([&](QWidget *modale) {
-            auto *selecteur = qobject_cast<QFileDialog *>(modale);
-            if (selecteur != nullptr)
-                RepondeurModal::choisir(selecteur, repertoire.path());
-            return selecteur != nullptr;
-        });
+        RepondeurModal repondeur(choisirDansSelecteur(repertoire.path()));
         cliquerParcourir(fenetre);
         QVERIFY(repondeur.aRepondu());
     }
     const QString choisi = fenetre.getUrl();
     QVERIFY(!choisi.isEmpty());
 
-    RepondeurModal annulation([](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur != nullptr)
-            selecteur->reject();
-        return selecteur != nullptr;
-    });
+    RepondeurModal annulation(choisirDansSelecteur(QString()));
     cliquerParcourir(fenetre);
     QVERIFY(annulation.aRepondu());
     QCOMPARE(fenetre.getUrl(), choisi);
@@ -282,14 +205,9 @@ void TestFenetreNouveau::selecteurOuvertAuRelachement()
     Projet projet("", "");
     FenetreNouveau fenetre(projet, nullptr);
     fenetre.show();
-    QPushButton *parcourir = fenetre.findChild<QPushButton *>("bouton_parcourir");
+    QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
 
-    RepondeurModal annulation([](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur != nullptr)
-            selecteur->reject();
-        return selecteur != nullptr;
-    });
+    RepondeurModal annulation(choisirDansSelecteur(QString()));
     QTest::mousePress(parcourir, Qt::LeftButton);
     QTest::qWait(50);
     QVERIFY(!annulation.aRepondu());
@@ -300,10 +218,7 @@ void TestFenetreNouveau::selecteurOuvertAuRelachement()
 
 void TestFenetreNouveau::abandonLaisseLeProjet_data()
 {
-    QTest::addColumn<QString>("geste");
-    QTest::newRow("cancel button") << "cancel";
-    QTest::newRow("escape key") << "escape";
-    QTest::newRow("window closed") << "close";
+    gestesAbandon_data();
 }
 
 void TestFenetreNouveau::abandonLaisseLeProjet()
@@ -316,12 +231,7 @@ void TestFenetreNouveau::abandonLaisseLeProjet()
         // Valid input that must still be dropped.
         champ(fenetre, "champ_nom")->setText("Avent");
         fenetre.setUrl(repertoire.path());
-        if (geste == "cancel")
-            fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
-        else if (geste == "escape")
-            QTest::keyClick(champ(fenetre, "champ_nom"), Qt::Key_Escape);
-        else
-            fenetre.close();
+        abandonner(fenetre, geste, champ(fenetre, "champ_nom"));
     });
 
     QVERIFY(fenetre.exec() != QDialog::Accepted);

@@ -1,25 +1,14 @@
-#include "boutonjour.h"
-#include "calendrier.h"
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
+#include "calendriers.h"
 #include "fenetreprincipale.h"
+#include "fenetres.h"
+#include "fichiers.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
+#include "imagepng.h"
 #include "repondeurmodal.h"
-#include "son.h"
-#include "video.h"
 
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -37,148 +26,6 @@ const QString QUESTION_REMPLACER =
 const QString ERREUR_OUVERTURE = QStringLiteral("Error opening the calendar.");
 const QString ERREUR_ENREGISTREMENT = QStringLiteral("Error saving the calendar.");
 
-/// What a message box showed before the test answered it.
-struct Boite
-{
-    QString texte;
-    QString titre;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons boutons;
-};
-
-/// Answers the next message box with `reponse`, noting what it showed.
-std::function<bool(QWidget *)> repondre(Boite &vue, QMessageBox::StandardButton reponse)
-{
-    return [&vue, reponse](QWidget *modale) {
-        auto *boite = qobject_cast<QMessageBox *>(modale);
-        if (boite == nullptr)
-            return false;
-        vue.texte = boite->text();
-        vue.titre = boite->windowTitle();
-        vue.icone = boite->icon();
-        vue.boutons = boite->standardButtons();
-        if (QAbstractButton *bouton = boite->button(reponse))
-            bouton->click();
-        else
-            boite->reject();
-        return true;
-    };
-}
-
-/// Answers the next message box Yes when it asks, OK otherwise, adding what it
-/// showed to `vues`; several of these answer a sequence of boxes in order.
-std::function<bool(QWidget *)> accepter(QList<Boite> &vues)
-{
-    return [&vues](QWidget *modale) {
-        auto *boite = qobject_cast<QMessageBox *>(modale);
-        if (boite == nullptr)
-            return false;
-        vues.append({boite->text(), boite->windowTitle(), boite->icon(), boite->standardButtons()});
-        QAbstractButton *bouton = boite->button(QMessageBox::Yes);
-        if (bouton == nullptr)
-            bouton = boite->button(QMessageBox::Ok);
-        bouton->click();
-        return true;
-    };
-}
-
-/// Rejects whatever dialog shows up; a test that expects none checks aRepondu().
-std::function<bool(QWidget *)> refuserTout(QString &vu)
-{
-    return [&vu](QWidget *modale) {
-        vu = modale->metaObject()->className();
-        if (auto *boite = qobject_cast<QMessageBox *>(modale)) {
-            vu += QStringLiteral(": ") + boite->text();
-            if (QAbstractButton *non = boite->button(QMessageBox::No)) {
-                non->click();
-                return true;
-            }
-        }
-        if (auto *dialogue = qobject_cast<QDialog *>(modale))
-            dialogue->reject();
-        return true;
-    };
-}
-
-/// Fills the new project dialog and presses OK (or Cancel when `nom` is empty).
-std::function<bool(QWidget *)> remplirNouveau(const QString &nom, const QString &repertoire)
-{
-    return [nom, repertoire](QWidget *modale) {
-        auto *fenetre = qobject_cast<FenetreNouveau *>(modale);
-        if (fenetre == nullptr)
-            return false;
-        auto *boutons = fenetre->findChild<QDialogButtonBox *>("buttonBox");
-        if (nom.isEmpty()) {
-            boutons->button(QDialogButtonBox::Cancel)->click();
-            return true;
-        }
-        fenetre->findChild<QLineEdit *>("champ_nom")->setText(nom);
-        fenetre->setUrl(repertoire);
-        boutons->button(QDialogButtonBox::Ok)->click();
-        return true;
-    };
-}
-
-/// Gives the edited day a media of a kind and presses OK (or Cancel when `bouton` is empty).
-std::function<bool(QWidget *)> remplirEdition(const char *bouton, const QString &url, QString *titre = nullptr)
-{
-    const QString nomBouton = QString::fromLatin1(bouton);
-    return [nomBouton, url, titre](QWidget *modale) {
-        auto *fenetre = qobject_cast<FenetreEdition *>(modale);
-        if (fenetre == nullptr)
-            return false;
-        if (titre != nullptr)
-            *titre = fenetre->windowTitle();
-        auto *boutons = fenetre->findChild<QDialogButtonBox *>("buttonBox");
-        if (nomBouton.isEmpty()) {
-            boutons->button(QDialogButtonBox::Cancel)->click();
-            return true;
-        }
-        fenetre->findChild<QPushButton *>(nomBouton)->click();
-        fenetre->afficherDansChampUrl(url);
-        boutons->button(QDialogButtonBox::Ok)->click();
-        return true;
-    };
-}
-
-/// What the Open command's file chooser offered before the test answered it.
-struct Selecteur
-{
-    QString titre;
-    QStringList filtresMime;
-    QString filtreSelectionne;
-};
-
-/// Picks `chemin` in the next file chooser (or cancels when it is empty).
-std::function<bool(QWidget *)> choisirFichier(const QString &chemin, Selecteur *vu = nullptr)
-{
-    return [chemin, vu](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur == nullptr)
-            return false;
-        if (vu != nullptr) {
-            vu->titre = selecteur->windowTitle();
-            vu->filtresMime = selecteur->mimeTypeFilters();
-            vu->filtreSelectionne = selecteur->selectedMimeTypeFilter();
-        }
-        if (chemin.isEmpty())
-            selecteur->reject();
-        else
-            RepondeurModal::choisir(selecteur, chemin);
-        return true;
-    };
-}
-
-BoutonJour *tuile(FenetrePrincipale &fenetre, int jour)
-{
-    return fenetre.findChild<BoutonJour *>(QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0')));
-}
-
-QPushButton *bouton(FenetrePrincipale &fenetre, const char *nom)
-{
-    return fenetre.findChild<QPushButton *>(nom);
-}
-
 QString texteLabel(FenetrePrincipale &fenetre, const char *nom)
 {
     return fenetre.findChild<QLabel *>(nom)->text();
@@ -194,12 +41,6 @@ public:
 private:
     int &destructions;
 };
-
-bool ecrireFichier(const QString &chemin, const QByteArray &contenu)
-{
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
-}
 
 } // namespace
 
@@ -228,15 +69,13 @@ private slots:
 
     void editerJour_data();
     void editerJour();
+    void nouveau_data();
     void nouveau();
-    void nouveauAvecModifications_data();
-    void nouveauAvecModifications();
-    void nouveauAnnule();
+    void commandeAbandonnee_data();
+    void commandeAbandonnee();
     void nouveauSurFichierExistant_data();
     void nouveauSurFichierExistant();
     void ouvrir();
-    void ouvrirAvecModifications();
-    void ouvrirAnnule();
     void ouvrirFichierInvalide_data();
     void ouvrirFichierInvalide();
     void ouvrirToleranceRacine();
@@ -268,14 +107,7 @@ void TestFenetrePrincipale::initTestCase()
 void TestFenetrePrincipale::init()
 {
     // Each test starts from an empty working directory.
-    QDir dossier(repertoire.path());
-    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        QFileInfo info(dossier.filePath(entree));
-        if (info.isDir())
-            QDir(info.filePath()).removeRecursively();
-        else
-            QFile::remove(info.filePath());
-    }
+    viderRepertoire(repertoire.path());
 }
 
 Calendrier *TestFenetrePrincipale::calendrierExemple() const
@@ -517,18 +349,18 @@ void TestFenetrePrincipale::fermeture_data()
 {
     QTest::addColumn<bool>("modifie");
     QTest::addColumn<int>("reponse");
-    QTest::addColumn<bool>("ferme");
+    QTest::addColumn<bool>("termine");
 
     QTest::newRow("nothing to save") << false << int(QMessageBox::NoButton) << true;
     QTest::newRow("changes, No keeps the window") << true << int(QMessageBox::No) << false;
-    QTest::newRow("changes, Yes closes") << true << int(QMessageBox::Yes) << true;
+    QTest::newRow("changes, Yes lets it go") << true << int(QMessageBox::Yes) << true;
 }
 
 void TestFenetrePrincipale::fermeture()
 {
     QFETCH(bool, modifie);
     QFETCH(int, reponse);
-    QFETCH(bool, ferme);
+    QFETCH(bool, termine);
 
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
@@ -542,8 +374,8 @@ void TestFenetrePrincipale::fermeture()
     QString inattendu;
     RepondeurModal repondeur(modifie ? repondre(vue, QMessageBox::StandardButton(reponse))
                                      : refuserTout(inattendu));
-    QCOMPARE(fenetre.close(), ferme);
-    QCOMPARE(fenetre.isVisible(), !ferme);
+    QCOMPARE(fenetre.close(), termine);
+    QCOMPARE(fenetre.isVisible(), !termine);
     QVERIFY(!repondeur.aDuForcer());
 
     if (modifie) {
@@ -599,7 +431,7 @@ void TestFenetrePrincipale::mettreEnFormeTaille()
 void TestFenetrePrincipale::texteTaille()
 {
     const QString media = repertoire.filePath("grelots.ogg");
-    QVERIFY(ecrireFichier(media, QByteArray(2500000, 'x')));
+    QVERIFY(ecrire(media, QByteArray(2500000, 'x')));
 
     auto *calendrier = new Calendrier("Avent");
     calendrier->ajouterMedia(4, new Son(media));
@@ -661,13 +493,34 @@ void TestFenetrePrincipale::editerJour()
     QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
 }
 
+void TestFenetrePrincipale::nouveau_data()
+{
+    QTest::addColumn<bool>("modifie");
+    QTest::newRow("no calendar yet") << false;
+    QTest::newRow("unsaved changes, Yes goes on") << true;
+}
+
 void TestFenetrePrincipale::nouveau()
 {
+    QFETCH(bool, modifie);
+
     FenetrePrincipale fenetre;
-    RepondeurModal repondeur(remplirNouveau("Avent2026", repertoire.path()));
+    if (modifie) {
+        fenetre.afficherCalendrier(calendrierExemple());
+        fenetre.setUrlCalendrier(cheminProjet("Avent"));
+        fenetre.sauvegardeUtile();
+    }
+    Boite vue;
+    RepondeurModal question(repondre(vue, QMessageBox::Yes));
+    RepondeurModal dialogue(remplirNouveau("Avent2026", repertoire.path()));
     bouton(fenetre, "bouton_nouveau")->click();
-    QVERIFY(repondeur.aRepondu());
-    QVERIFY(!repondeur.aDuForcer());
+    QVERIFY(dialogue.aRepondu());
+    QVERIFY(!dialogue.aDuForcer());
+    QCOMPARE(question.aRepondu(), modifie);
+    if (modifie) {
+        QCOMPARE(vue.texte, QUESTION_NOUVEAU);
+        QVERIFY(vue.titre.isEmpty());
+    }
 
     QVERIFY(fenetre.getCalendrier() != nullptr);
     QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Avent2026"));
@@ -675,6 +528,7 @@ void TestFenetrePrincipale::nouveau()
     QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent2026"));
     QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Avent2026"));
     QVERIFY(tuile(fenetre, 1)->isEnabled());
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
     QVERIFY(bouton(fenetre, "bouton_apercu")->isEnabled());
     QVERIFY(bouton(fenetre, "bouton_generer")->isEnabled());
     QVERIFY(!fenetre.sauvegardeNecessaire());
@@ -682,58 +536,49 @@ void TestFenetrePrincipale::nouveau()
     QVERIFY(!QFile::exists(cheminProjet("Avent2026")));
 }
 
-void TestFenetrePrincipale::nouveauAvecModifications_data()
+void TestFenetrePrincipale::commandeAbandonnee_data()
 {
-    QTest::addColumn<bool>("oui");
-    QTest::newRow("No keeps everything") << false;
-    QTest::newRow("Yes goes on") << true;
+    QTest::addColumn<QByteArray>("commande");
+    QTest::addColumn<bool>("modifie");
+
+    // With unsaved changes the question is answered No; without, the dialog is cancelled.
+    QTest::newRow("New, unsaved changes, No") << QByteArray("bouton_nouveau") << true;
+    QTest::newRow("New, dialog cancelled") << QByteArray("bouton_nouveau") << false;
+    QTest::newRow("Open, unsaved changes, No") << QByteArray("bouton_ouvrir") << true;
+    QTest::newRow("Open, chooser cancelled") << QByteArray("bouton_ouvrir") << false;
 }
 
-void TestFenetrePrincipale::nouveauAvecModifications()
+void TestFenetrePrincipale::commandeAbandonnee()
 {
-    QFETCH(bool, oui);
+    QFETCH(QByteArray, commande);
+    QFETCH(bool, modifie);
 
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
     fenetre.setUrlCalendrier(cheminProjet("Avent"));
-    fenetre.sauvegardeUtile();
+    if (modifie)
+        fenetre.sauvegardeUtile();
     Calendrier *avant = fenetre.getCalendrier();
 
+    const bool nouveau = commande == "bouton_nouveau";
     Boite vue;
-    RepondeurModal question(repondre(vue, oui ? QMessageBox::Yes : QMessageBox::No));
-    RepondeurModal dialogue(remplirNouveau("Neuf", repertoire.path()));
-    bouton(fenetre, "bouton_nouveau")->click();
+    RepondeurModal question(repondre(vue, QMessageBox::No));
+    RepondeurModal annulation(nouveau ? remplirNouveau(QString(), QString()) : choisirDansSelecteur(QString()));
+    bouton(fenetre, commande.constData())->click();
 
-    QVERIFY(question.aRepondu());
-    QCOMPARE(vue.texte, QUESTION_NOUVEAU);
-    QVERIFY(vue.titre.isEmpty());
-    QCOMPARE(dialogue.aRepondu(), oui);
-    if (oui) {
-        QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Neuf"));
-        QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Neuf"));
-        QVERIFY(!fenetre.sauvegardeNecessaire());
-        QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
-    } else {
-        QCOMPARE(fenetre.getCalendrier(), avant);
-        QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
-        QVERIFY(fenetre.sauvegardeNecessaire());
-        QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+    QCOMPARE(question.aRepondu(), modifie);
+    if (modifie) {
+        QCOMPARE(vue.texte, nouveau ? QUESTION_NOUVEAU : QUESTION_OUVRIR);
+        QVERIFY(vue.titre.isEmpty());
+        QCOMPARE(vue.icone, QMessageBox::Question);
     }
-}
-
-void TestFenetrePrincipale::nouveauAnnule()
-{
-    FenetrePrincipale fenetre;
-    fenetre.afficherCalendrier(calendrierExemple());
-    fenetre.setUrlCalendrier(cheminProjet("Avent"));
-    Calendrier *avant = fenetre.getCalendrier();
-
-    RepondeurModal dialogue(remplirNouveau(QString(), QString()));
-    bouton(fenetre, "bouton_nouveau")->click();
-    QVERIFY(dialogue.aRepondu());
+    // No dialog follows a No.
+    QCOMPARE(annulation.aRepondu(), !modifie);
     QCOMPARE(fenetre.getCalendrier(), avant);
     QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
+    QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
     QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Avent"));
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
 }
 
 void TestFenetrePrincipale::nouveauSurFichierExistant_data()
@@ -794,7 +639,7 @@ void TestFenetrePrincipale::ouvrir()
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
     Selecteur vu;
-    RepondeurModal repondeur(choisirFichier(cheminProjet("Noel"), &vu));
+    RepondeurModal repondeur(choisirDansSelecteur(cheminProjet("Noel"), &vu));
     bouton(fenetre, "bouton_ouvrir")->click();
     QVERIFY(repondeur.aRepondu());
     QVERIFY(!repondeur.aDuForcer());
@@ -810,41 +655,6 @@ void TestFenetrePrincipale::ouvrir()
     QCOMPARE(tuile(fenetre, 7)->getType(), Media::VIDEO);
     QCOMPARE(tuile(fenetre, 24)->getNomMedia(), QStringLiteral("etoile.png"));
     QVERIFY(!fenetre.sauvegardeNecessaire());
-}
-
-void TestFenetrePrincipale::ouvrirAvecModifications()
-{
-    FenetrePrincipale fenetre;
-    fenetre.afficherCalendrier(calendrierExemple());
-    fenetre.sauvegardeUtile();
-    Calendrier *avant = fenetre.getCalendrier();
-
-    Boite vue;
-    QString inattendu;
-    RepondeurModal question(repondre(vue, QMessageBox::No));
-    bouton(fenetre, "bouton_ouvrir")->click();
-    QVERIFY(question.aRepondu());
-    QCOMPARE(vue.texte, QUESTION_OUVRIR);
-    // No file chooser follows a No.
-    RepondeurModal garde(refuserTout(inattendu));
-    QTest::qWait(50);
-    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
-    QCOMPARE(fenetre.getCalendrier(), avant);
-    QVERIFY(fenetre.sauvegardeNecessaire());
-}
-
-void TestFenetrePrincipale::ouvrirAnnule()
-{
-    FenetrePrincipale fenetre;
-    fenetre.afficherCalendrier(calendrierExemple());
-    fenetre.setUrlCalendrier(cheminProjet("Avent"));
-    Calendrier *avant = fenetre.getCalendrier();
-
-    RepondeurModal repondeur(choisirFichier(QString()));
-    bouton(fenetre, "bouton_ouvrir")->click();
-    QVERIFY(repondeur.aRepondu());
-    QCOMPARE(fenetre.getCalendrier(), avant);
-    QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
 }
 
 void TestFenetrePrincipale::ouvrirFichierInvalide_data()
@@ -869,7 +679,7 @@ void TestFenetrePrincipale::ouvrirFichierInvalide()
 
     const QString chemin = repertoire.filePath(nom);
     if (nom != "absent.xml")
-        QVERIFY(ecrireFichier(chemin, contenu));
+        QVERIFY(ecrire(chemin, contenu));
 
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
@@ -881,7 +691,7 @@ void TestFenetrePrincipale::ouvrirFichierInvalide()
     QList<Boite> boites;
     RepondeurModal premiere(accepter(boites));
     RepondeurModal seconde(accepter(boites));
-    RepondeurModal selecteur(choisirFichier(chemin));
+    RepondeurModal selecteur(choisirDansSelecteur(chemin));
     bouton(fenetre, "bouton_ouvrir")->click();
 
     QStringList textes;
@@ -911,11 +721,11 @@ void TestFenetrePrincipale::ouvrirToleranceRacine()
 {
     // A calendar file with unknown extras still opens: reading stays tolerant.
     const QString chemin = repertoire.filePath("souple.xml");
-    QVERIFY(ecrireFichier(chemin, "<tinselbox nom=\"Souple\" extra=\"1\"><jour numero=\"9\">"
+    QVERIFY(ecrire(chemin, "<tinselbox nom=\"Souple\" extra=\"1\"><jour numero=\"9\">"
                                   "<son url=\"/home/alice/Music/cloches.ogg\"/><inconnu/></jour>"
                                   "<ailleurs/></tinselbox>"));
     FenetrePrincipale fenetre;
-    RepondeurModal selecteur(choisirFichier(chemin));
+    RepondeurModal selecteur(choisirDansSelecteur(chemin));
     bouton(fenetre, "bouton_ouvrir")->click();
     QVERIFY(selecteur.aRepondu());
     QCOMPARE(fenetre.getUrlCalendrier(), chemin);
@@ -967,20 +777,15 @@ void TestFenetrePrincipale::enregistrerEchec()
 
 void TestFenetrePrincipale::quitter_data()
 {
-    QTest::addColumn<bool>("modifie");
-    QTest::addColumn<int>("reponse");
-    QTest::addColumn<bool>("quitte");
-
-    QTest::newRow("nothing to save") << false << int(QMessageBox::NoButton) << true;
-    QTest::newRow("changes, No stays") << true << int(QMessageBox::No) << false;
-    QTest::newRow("changes, Yes quits") << true << int(QMessageBox::Yes) << true;
+    // Quit asks exactly as closing the window does.
+    fermeture_data();
 }
 
 void TestFenetrePrincipale::quitter()
 {
     QFETCH(bool, modifie);
     QFETCH(int, reponse);
-    QFETCH(bool, quitte);
+    QFETCH(bool, termine);
 
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
@@ -1006,7 +811,7 @@ void TestFenetrePrincipale::quitter()
     const int code = QApplication::exec();
     garde.stop();
 
-    QCOMPARE(code, quitte ? 0 : RESTE);
+    QCOMPARE(code, termine ? 0 : RESTE);
     QVERIFY(!repondeur.aDuForcer());
     if (modifie) {
         QVERIFY(repondeur.aRepondu());
@@ -1022,13 +827,11 @@ void TestFenetrePrincipale::deBoutEnBout()
 {
     // Real media files, so that the size estimate counts them too.
     const QString photo = repertoire.filePath("sapin-illumine-sur-la-place.png");
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(QColor(20, 120, 60));
-    QVERIFY(image.save(photo));
+    QVERIFY(ecrirePng(photo, QColor(20, 120, 60), QSize(64, 48)));
     const QString musique = repertoire.filePath("grelots.ogg");
-    QVERIFY(ecrireFichier(musique, QByteArray(4000, 'm')));
+    QVERIFY(ecrire(musique, QByteArray(4000, 'm')));
     const QString video = repertoire.filePath("premiere-neige.webm");
-    QVERIFY(ecrireFichier(video, QByteArray(9000, 'v')));
+    QVERIFY(ecrire(video, QByteArray(9000, 'v')));
 
     FenetrePrincipale fenetre;
     fenetre.show();
@@ -1055,7 +858,7 @@ void TestFenetrePrincipale::deBoutEnBout()
     QVERIFY(GestionnaireFichiers().estValide(cheminProjet("Avent")));
 
     FenetrePrincipale relue;
-    RepondeurModal selecteur(choisirFichier(cheminProjet("Avent")));
+    RepondeurModal selecteur(choisirDansSelecteur(cheminProjet("Avent")));
     QTest::mouseClick(bouton(relue, "bouton_ouvrir"), Qt::LeftButton);
     QVERIFY(selecteur.aRepondu());
 

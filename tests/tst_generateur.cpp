@@ -1,12 +1,10 @@
-#include "calendrier.h"
+#include "calendriers.h"
+#include "fichiers.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
-#include "son.h"
 
 #include <QPointer>
 #include <QScopeGuard>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,45 +13,6 @@
 #include <thread>
 
 namespace {
-
-bool ecrire(const QString &chemin, const QByteArray &contenu)
-{
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
-}
-
-QStringList fichiersMedia(const QString &site)
-{
-    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files);
-}
-
-QString lire(const QString &chemin)
-{
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QString();
-}
-
-// A picture whose script lines are asked for while its day is being written: it holds
-// the worker there until the test lets it go on.
-class ImageRetenue : public Image
-{
-public:
-    ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
-        : Image(url), atteinte(atteinte), reprise(reprise)
-    {
-    }
-    QString getSceneJS(QString identifiant) const override
-    {
-        atteinte.release();
-        reprise.acquire();
-        return Image::getSceneJS(identifiant);
-    }
-
-private:
-    QSemaphore &atteinte;
-    QSemaphore &reprise;
-};
 
 // Receives results the way the main window does: queued, on the GUI thread.
 struct Recepteur : QObject
@@ -86,7 +45,7 @@ private:
     }
 
     // A calendar of `jours` pictures of `taille` bytes each (sparse files, quick to make).
-    void remplir(Calendrier &calendrier, int jours, qint64 taille)
+    void ajouterPhotos(Calendrier &calendrier, int jours, qint64 taille)
     {
         for (int jour = 1; jour <= jours; ++jour) {
             const QString chemin = nouveauChemin(QStringLiteral("media"));
@@ -96,6 +55,13 @@ private:
             QVERIFY(fichier.resize(qMax<qint64>(taille, fichier.size())));
             calendrier.ajouterMedia(jour, new Image(chemin));
         }
+    }
+
+    // 31 small pictures; day 2 holds the worker once it is reached.
+    void ajouterPhotosRetenues(Calendrier &calendrier, QSemaphore &atteinte, QSemaphore &reprise)
+    {
+        ajouterPhotos(calendrier, 31, 100);
+        calendrier.ajouterMedia(2, new ImageRetenue(calendrier.getMedia(2)->getUrl(), atteinte, reprise));
     }
 
 private slots:
@@ -122,7 +88,7 @@ private slots:
         QFETCH(int, code);
 
         Calendrier calendrier(QStringLiteral("fil"));
-        remplir(calendrier, 3, 100);
+        ajouterPhotos(calendrier, 3, 100);
         if (cas == QLatin1String("manquant"))
             calendrier.ajouterMedia(2, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
         // An empty directory would stand for the current one: it must come out untouched.
@@ -154,7 +120,7 @@ private slots:
 
         if (code == 0) {
             QCOMPARE(fichiersMedia(sortie).size(), 3);
-            QCOMPARE(lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("\nbypass = true;\n")),
+            QCOMPARE(lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"),
                      apercu);
         }
         if (cas == QLatin1String("aucun"))
@@ -166,8 +132,7 @@ private slots:
         QSemaphore atteinte;
         QSemaphore reprise;
         Calendrier calendrier(QStringLiteral("arret"));
-        remplir(calendrier, 31, 100);
-        calendrier.ajouterMedia(2, new ImageRetenue(calendrier.getMedia(2)->getUrl(), atteinte, reprise));
+        ajouterPhotosRetenues(calendrier, atteinte, reprise);
 
         const QString sortie = nouveauChemin(QStringLiteral("site"));
         QObject fenetre;
@@ -189,7 +154,7 @@ private slots:
         QCOMPARE(signal.count(), 0);
         QVERIFY(recepteur.resultats.isEmpty());
         QCOMPARE(fichiersMedia(sortie).size(), 2);
-        const QString scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
+        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(scene.contains(QStringLiteral("case 1:")));
         QVERIFY(scene.contains(QStringLiteral("case 2:")));
         QVERIFY(!scene.contains(QStringLiteral("case 3:")));
@@ -200,8 +165,7 @@ private slots:
         QSemaphore atteinte;
         QSemaphore reprise;
         Calendrier calendrier(QStringLiteral("fenetre fermee"));
-        remplir(calendrier, 31, 100);
-        calendrier.ajouterMedia(2, new ImageRetenue(calendrier.getMedia(2)->getUrl(), atteinte, reprise));
+        ajouterPhotosRetenues(calendrier, atteinte, reprise);
         const QString sortie = nouveauChemin(QStringLiteral("site"));
 
         auto *fenetre = new QObject;
@@ -226,7 +190,7 @@ private slots:
     {
         // Large media, stopped as soon as the first one is in place.
         Calendrier calendrier(QStringLiteral("long"));
-        remplir(calendrier, 31, 32 * 1024 * 1024);
+        ajouterPhotos(calendrier, 31, 32 * 1024 * 1024);
         const QString sortie = nouveauChemin(QStringLiteral("site"));
         QObject fenetre;
         QPointer<Generateur> generateur = new Generateur(&fenetre, &calendrier, sortie, true);
@@ -247,13 +211,13 @@ private slots:
         QCOMPARE(signal.count(), 0);
         QVERIFY(fichiersMedia(sortie).size() < 31);
         // The run stopped between days, so no preview line was written either.
-        QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("bypass = true;")));
+        QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("bypass = true;"));
     }
 
     void arretAvantLeDebut()
     {
         Calendrier calendrier(QStringLiteral("tot"));
-        remplir(calendrier, 5, 100);
+        ajouterPhotos(calendrier, 5, 100);
         const QString sortie = nouveauChemin(QStringLiteral("site"));
         Generateur generateur(nullptr, &calendrier, sortie, false);
         QSignalSpy signal(&generateur, &Generateur::resultatDisponible);
