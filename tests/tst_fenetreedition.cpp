@@ -1,17 +1,12 @@
-#include "calendrier.h"
-#include "fenetreedition.h"
-#include "image.h"
+#include "calendriers.h"
+#include "fenetres.h"
+#include "fichiers.h"
+#include "imagepng.h"
 #include "repondeurmodal.h"
-#include "son.h"
-#include "video.h"
 
 #include <QBuffer>
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,17 +34,6 @@ QByteArray jpeg(const QImage &image, bool tourne)
                                                 "011200030000000100060000"
                                                 "00000000");
     return octets.insert(2, exif);
-}
-
-bool ecrire(const QString &chemin, const QByteArray &contenu)
-{
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
-}
-
-QPushButton *bouton(FenetreEdition &fenetre, const char *nom)
-{
-    return fenetre.findChild<QPushButton *>(nom);
 }
 
 QLabel *apercu(FenetreEdition &fenetre)
@@ -80,12 +64,7 @@ void cliquerBoite(FenetreEdition &fenetre, QDialogButtonBox::StandardButton quel
 /// Browse, then type `chemin` into the chooser and accept it.
 bool choisirFichier(FenetreEdition &fenetre, const QString &chemin)
 {
-    RepondeurModal repondeur([&](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur != nullptr)
-            RepondeurModal::choisir(selecteur, chemin);
-        return selecteur != nullptr;
-    });
+    RepondeurModal repondeur(choisirDansSelecteur(chemin));
     cliquer(fenetre, "bouton_parcourir");
     return repondeur.aRepondu() && !repondeur.aDuForcer();
 }
@@ -99,20 +78,6 @@ QStringList boutonsCoches(FenetreEdition &fenetre)
             coches << QString::fromLatin1(nom);
     }
     return coches;
-}
-
-Media *creerMedia(Media::TypeMedia type, const QString &url)
-{
-    switch (type) {
-    case Media::PHOTO:
-        return new Image(url);
-    case Media::MUSIQUE:
-        return new Son(url);
-    case Media::VIDEO:
-        return new Video(url);
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -154,9 +119,7 @@ void TestFenetreEdition::initTestCase()
     Q_INIT_RESOURCE(gui);
     QVERIFY(repertoire.isValid());
 
-    QImage photo(200, 100, QImage::Format_RGB32);
-    photo.fill(Qt::darkGreen);
-    QVERIFY(photo.save(chemin("photo.png")));
+    QVERIFY(ecrirePng(chemin("photo.png"), Qt::darkGreen, QSize(200, 100)));
 
     // One-pixel checkerboard: any smoothing while scaling shows up as grey.
     QImage damier(800, 400, QImage::Format_RGB32);
@@ -233,8 +196,6 @@ void TestFenetreEdition::etatInitial()
     fenetre.configurerFenetre(jour, &calendrier);
 
     QCOMPARE(fenetre.windowTitle(), titre);
-    QCOMPARE(fenetre.getNumeroJour(), jour);
-    QCOMPARE(fenetre.getCalendrier(), &calendrier);
     QCOMPARE(boutonsCoches(fenetre), QStringList{coche});
     QCOMPARE(fenetre.getTypeMediaSelectionne(), type == Media::AUCUN ? Media::PHOTO : type);
     QCOMPARE(fenetre.getUrl(), url);
@@ -441,30 +402,18 @@ void TestFenetreEdition::filtresDuSelecteur()
     cliquer(fenetre, qPrintable(type));
     QVERIFY(choisirFichier(fenetre, chemin("photo.png")));
 
-    QStringList vus;
-    QString vuSelectionne;
-    QString legende;
-    QFileDialog::FileMode mode = QFileDialog::Directory;
-    RepondeurModal annulation([&](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur == nullptr)
-            return false;
-        vus = selecteur->mimeTypeFilters();
-        vuSelectionne = selecteur->selectedMimeTypeFilter();
-        legende = selecteur->windowTitle();
-        mode = selecteur->fileMode();
-        selecteur->reject();
-        return true;
-    });
+    Selecteur vu;
+    vu.mode = QFileDialog::Directory;
+    RepondeurModal annulation(choisirDansSelecteur(QString(), &vu));
     cliquer(fenetre, "bouton_parcourir");
 
     QVERIFY(annulation.aRepondu());
-    QCOMPARE(vus, filtres);
-    QCOMPARE(vus.first(), QStringLiteral("application/octet-stream"));
-    QVERIFY(vus.contains("image/jpeg") == (type == "bouton_photo"));
-    QCOMPARE(vuSelectionne, selectionne);
-    QCOMPARE(legende, QStringLiteral("Select a file"));
-    QCOMPARE(mode, QFileDialog::AnyFile);
+    QCOMPARE(vu.filtresMime, filtres);
+    QCOMPARE(vu.filtresMime.first(), QStringLiteral("application/octet-stream"));
+    QVERIFY(vu.filtresMime.contains("image/jpeg") == (type == "bouton_photo"));
+    QCOMPARE(vu.filtreSelectionne, selectionne);
+    QCOMPARE(vu.titre, QStringLiteral("Select a file"));
+    QCOMPARE(vu.mode, QFileDialog::AnyFile);
     // A cancelled chooser keeps the file chosen before, and its preview.
     QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
     QCOMPARE(champUrl(fenetre)->text(), chemin("photo.png"));
@@ -479,12 +428,7 @@ void TestFenetreEdition::selecteurOuvertALAppui()
     fenetre.show();
     QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
 
-    RepondeurModal repondeur([&](QWidget *modale) {
-        auto *selecteur = qobject_cast<QFileDialog *>(modale);
-        if (selecteur != nullptr)
-            RepondeurModal::choisir(selecteur, chemin("photo.png"));
-        return selecteur != nullptr;
-    });
+    RepondeurModal repondeur(choisirDansSelecteur(chemin("photo.png")));
     // The chooser runs inside the press; the release only ends the click.
     QTest::mousePress(parcourir, Qt::LeftButton);
     QVERIFY(repondeur.aRepondu());
@@ -556,10 +500,7 @@ void TestFenetreEdition::okMetLeMediaSurLeJour()
 
 void TestFenetreEdition::abandonLaisseLeCalendrier_data()
 {
-    QTest::addColumn<QString>("geste");
-    QTest::newRow("cancel button") << "cancel";
-    QTest::newRow("escape key") << "escape";
-    QTest::newRow("window closed") << "close";
+    gestesAbandon_data();
 }
 
 void TestFenetreEdition::abandonLaisseLeCalendrier()
@@ -576,12 +517,7 @@ void TestFenetreEdition::abandonLaisseLeCalendrier()
     QTimer::singleShot(0, &fenetre, [&] {
         cliquer(fenetre, "bouton_musique");
         choisi = choisirFichier(fenetre, chemin("notes.txt"));
-        if (geste == "cancel")
-            cliquerBoite(fenetre, QDialogButtonBox::Cancel);
-        else if (geste == "escape")
-            QTest::keyClick(&fenetre, Qt::Key_Escape);
-        else
-            fenetre.close();
+        abandonner(fenetre, geste);
     });
 
     QVERIFY(fenetre.exec() != QDialog::Accepted);
