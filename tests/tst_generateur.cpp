@@ -127,28 +127,47 @@ private slots:
             QVERIFY(!QFileInfo::exists(sortie));
     }
 
-    void arretEntreDeuxJours()
+    void arretPendantUnJour_data()
     {
+        QTest::addColumn<bool>("parDestruction");
+        QTest::newRow("stop asked") << false;
+        QTest::newRow("worker destroyed with its parent") << true;
+    }
+    void arretPendantUnJour()
+    {
+        QFETCH(bool, parDestruction);
+
         QSemaphore atteinte;
         QSemaphore reprise;
         Calendrier calendrier(QStringLiteral("arret"));
         ajouterPhotosRetenues(calendrier, atteinte, reprise);
-
         const QString sortie = nouveauChemin(QStringLiteral("site"));
-        QObject fenetre;
-        Generateur *generateur = new Generateur(&fenetre, &calendrier, sortie, false);
+
+        auto *fenetre = new QObject;
+        Generateur *generateur = new Generateur(fenetre, &calendrier, sortie, false);
         QSignalSpy signal(generateur, &Generateur::resultatDisponible);
         QSignalSpy fin(generateur, &QThread::finished);
         Recepteur recepteur;
         recepteur.brancher(generateur);
         generateur->start();
 
-        // Day 2 is being written when the stop is asked for: it is finished, day 3 never starts.
+        // Day 2 is being written when the stop comes: it is finished, day 3 never starts.
         QVERIFY(atteinte.tryAcquire(1, 30000));
-        generateur->requestInterruption();
-        reprise.release();
-        QVERIFY(generateur->wait(30000));
-        QTRY_COMPARE(fin.count(), 1);
+        if (parDestruction) {
+            // Day 2 goes on only once the worker is being destroyed with its parent.
+            std::thread plusTard([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                reprise.release();
+            });
+            delete fenetre;
+            plusTard.join();
+        } else {
+            generateur->requestInterruption();
+            reprise.release();
+            QVERIFY(generateur->wait(30000));
+            QTRY_COMPARE(fin.count(), 1);
+            delete fenetre;
+        }
         QCoreApplication::processEvents();
 
         QCOMPARE(signal.count(), 0);
@@ -158,32 +177,6 @@ private slots:
         QVERIFY(scene.contains(QStringLiteral("case 1:")));
         QVERIFY(scene.contains(QStringLiteral("case 2:")));
         QVERIFY(!scene.contains(QStringLiteral("case 3:")));
-    }
-
-    void destructionPendantLExecution()
-    {
-        QSemaphore atteinte;
-        QSemaphore reprise;
-        Calendrier calendrier(QStringLiteral("fenetre fermee"));
-        ajouterPhotosRetenues(calendrier, atteinte, reprise);
-        const QString sortie = nouveauChemin(QStringLiteral("site"));
-
-        auto *fenetre = new QObject;
-        Generateur *generateur = new Generateur(fenetre, &calendrier, sortie, false);
-        QSignalSpy signal(generateur, &Generateur::resultatDisponible);
-        generateur->start();
-        QVERIFY(atteinte.tryAcquire(1, 30000));
-        // Day 2 goes on only once the worker is being destroyed with its parent.
-        std::thread plusTard([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            reprise.release();
-        });
-        delete fenetre;
-        plusTard.join();
-        QCoreApplication::processEvents();
-
-        QCOMPARE(signal.count(), 0);
-        QCOMPARE(fichiersMedia(sortie).size(), 2);
     }
 
     void arretDUneLongueExecution()
