@@ -5,32 +5,16 @@
 #include "image.h"
 #include "son.h"
 #include "video.h"
+#include "mesure.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
-
-double medianeMs(int repetitions, const std::function<void()> &operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    return durees[durees.size() / 2];
-}
 
 void remplir(Calendrier &calendrier, int jours)
 {

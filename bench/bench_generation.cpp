@@ -6,6 +6,7 @@
 #include "image.h"
 #include "son.h"
 #include "video.h"
+#include "mesure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,12 +27,6 @@ namespace {
 const int JOURS = 31;
 const qint64 TAILLE_MEDIA = 32 * 1024 * 1024;
 const int TOURS = 7;
-
-double mediane(std::vector<double> valeurs)
-{
-    std::sort(valeurs.begin(), valeurs.end());
-    return valeurs[valeurs.size() / 2];
-}
 
 double chronometrerMs(const std::function<void()> &operation)
 {

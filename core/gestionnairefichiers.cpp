@@ -83,6 +83,13 @@ QString joindre(const QString &repertoire, const QString &nom)
     return repertoire + QLatin1Char('/') + nom;
 }
 
+// Both walks see every entry, hidden and system ones included, in the order given.
+QStringList listerEntrees(const QString &repertoire)
+{
+    return QDir(repertoire).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::Unsorted);
+}
+
 std::filesystem::path cheminNatif(const QString &chemin)
 {
     return std::filesystem::path(QFile::encodeName(chemin).toStdString());
@@ -487,9 +494,7 @@ bool copyRecursively(QString const &source, QString const &destination)
         const QFileInfo infoDestination(destination);
         infoDestination.dir().mkdir(infoDestination.fileName());
 
-        const QStringList entrees = QDir(source).entryList(
-            QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString &nom : entrees) {
+        for (const QString &nom : listerEntrees(source)) {
             if (!copyRecursively(joindre(source, nom), joindre(destination, nom)))
                 return false;
         }
@@ -507,9 +512,7 @@ bool calculerTailleRecursively(QString const &chemin, long long *total)
 {
     const QFileInfo info(chemin);
     if (info.isDir()) {
-        const QStringList entrees = QDir(chemin).entryList(
-            QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString &nom : entrees) {
+        for (const QString &nom : listerEntrees(chemin)) {
             if (!calculerTailleRecursively(joindre(chemin, nom), total))
                 return false;
         }

@@ -88,6 +88,12 @@ function placerAuCentre(objet, w, h) {
     }
     objet.largeur = largeur;
     objet.hauteur = hauteur;
+    placerEntreeSortie(objet, largeur, hauteur);
+}
+
+// Entry just below the bottom edge, exit in the centre, for an object of the given
+// size; the object starts at the entry, rising to the exit.
+function placerEntreeSortie(objet, largeur, hauteur) {
     objet.xEntree = (oCanvas.width - largeur) / 2;
     objet.yEntree = oCanvas.height;
     objet.xSortie = (oCanvas.width - largeur) / 2;

@@ -5,13 +5,7 @@ function ImageMobile(nom) {
     this.image = collectionImages.getImage(nom);
     var largeur = imageChargee(this.image) ? this.image.naturalWidth : 0;
     var hauteur = imageChargee(this.image) ? this.image.naturalHeight : 0;
-    this.xEntree = (oCanvas.width - largeur) / 2;
-    this.yEntree = oCanvas.height;
-    this.xSortie = (oCanvas.width - largeur) / 2;
-    this.ySortie = (oCanvas.height - hauteur) / 2;
-    this.x = this.xEntree;
-    this.y = this.yEntree;
-    this.deplacerVers(this.xSortie, this.ySortie);
+    placerEntreeSortie(this, largeur, hauteur);
 }
 
 ImageMobile.prototype.deplacerVers = function (x, y) {
