@@ -64,14 +64,15 @@ bool estFichierLisible(const QString &chemin)
 
 QString tailleLisible(qint64 taille)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).formattedDataSize(taille, 2, QLocale::DataSizeSIFormat);
+    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
+    return anglais.formattedDataSize(taille, 2, QLocale::DataSizeSIFormat);
 }
 
 } // namespace
 
 LigneCommande::LigneCommande()
     : optionGenerer(QStringLiteral("generate"),
-                    QStringLiteral("Generate the site of the calendar FILE into the directory DIR, without a display.")),
+                    QStringLiteral("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
                    QStringLiteral("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
       optionVerifier(QStringLiteral("check"),
@@ -231,8 +232,10 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it)
-            ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(QDir::toNativeSeparators(it.value()->getUrl())));
+        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            const QString url = QDir::toNativeSeparators(it.value()->getUrl());
+            ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
+        }
         ecrireLigne(stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
     }
     return SUCCES;
@@ -292,7 +295,8 @@ int LigneCommande::verifier(const QString &fichier)
         signaler(QStringLiteral("The file does not follow the calendar's schema."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-    ecrireLigne(stdout, QStringLiteral("Calendar \"%1\": %2 days with a media.").arg(calendrier.getNom()).arg(contenu.size()));
+    ecrireLigne(stdout,
+                QStringLiteral("Calendar \"%1\": %2 days with a media.").arg(calendrier.getNom()).arg(contenu.size()));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
         if (url.isEmpty())

@@ -118,7 +118,9 @@ void TestLigneCommande::generer()
 
     const QString site = racine.filePath(QStringLiteral("site"));
     const Execution premiere = lancer({QStringLiteral("--generate"), fichier, site});
-    QCOMPARE(premiere.erreurs.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^Day \\d+: "))).size(), 3);
+    const QStringList lignesJour =
+        premiere.erreurs.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^Day \\d+: ")));
+    QCOMPARE(lignesJour.size(), 3);
     QCOMPARE(premiere.code, 0);
     QCOMPARE(arborescence(site), arborescence(attendu));
 
@@ -170,10 +172,12 @@ void TestLigneCommande::verifier_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QStringList>("lignes");
 
-    QTest::newRow("every media present") << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")}
-                                         << 0 << QStringList{QStringLiteral("The calendar can be generated.")};
+    QTest::newRow("every media present")
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")} << 0
+        << QStringList{QStringLiteral("The calendar can be generated.")};
     QTest::newRow("a missing media, a day outside 1 to 31")
-        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"), QStringLiteral("40:2:chant.mp3")}
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),
+                       QStringLiteral("40:2:chant.mp3")}
         << 1 << QStringList{QStringLiteral("Day 5: missing media "), QStringLiteral("Day 40: outside 1 to 31")};
 }
 
