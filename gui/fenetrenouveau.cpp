@@ -12,6 +12,7 @@ FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
     : QDialog(parent), ui(new Ui_FenetreNouveau), projet(nullptr)
 {
     ui->setupUi(this);
+    elements = Elements::trouver(*this);
     setProjet(&projetAConfigurer);
 }
 
@@ -20,9 +21,17 @@ FenetreNouveau::~FenetreNouveau()
     delete ui;
 }
 
+FenetreNouveau::Elements FenetreNouveau::Elements::trouver(const QObject &fenetre)
+{
+    Elements elements;
+    elements.champNom = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_nom"));
+    elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
+    return elements;
+}
+
 QString FenetreNouveau::getNom() const
 {
-    return findChild<QLineEdit *>("champ_nom")->text();
+    return elements.champNom->text();
 }
 
 QString FenetreNouveau::getUrl() const
@@ -33,7 +42,7 @@ QString FenetreNouveau::getUrl() const
 void FenetreNouveau::setUrl(const QString &nouvelleUrl)
 {
     url = nouvelleUrl;
-    findChild<QLineEdit *>("champ_url")->setText(url);
+    elements.champUrl->setText(url);
 }
 
 Projet *FenetreNouveau::getProjet() const
