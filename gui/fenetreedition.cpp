@@ -2,6 +2,7 @@
 #include "ui_fenetreedition.h"
 
 #include "calendrier.h"
+#include "choixfichier.h"
 #include "image.h"
 #include "son.h"
 #include "video.h"
@@ -241,13 +242,11 @@ void FenetreEdition::clicBoutonParcourir()
     const QString parDefaut = filtreMimeParDefaut(typeMediaSelectionne);
     if (!parDefaut.isEmpty())
         selecteur.selectMimeTypeFilter(parDefaut);
-    if (selecteur.exec() != QDialog::Accepted)
-        return;
-    const QStringList choix = selecteur.selectedFiles();
+    const QString choix = ChoixFichier::choisir(selecteur);
     if (choix.isEmpty())
         return;
-    afficherDansChampUrl(choix.first());
-    mettreAJourApercu(choix.first());
+    afficherDansChampUrl(choix);
+    mettreAJourApercu(choix);
 }
 
 void FenetreEdition::clicBoutonOk()

@@ -1,11 +1,12 @@
 #include "fenetrenouveau.h"
 #include "ui_fenetrenouveau.h"
 
+#include "boitemessage.h"
+#include "choixfichier.h"
 #include "projet.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRegularExpression>
 
 FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
@@ -57,8 +58,7 @@ void FenetreNouveau::setProjet(Projet *nouveauProjet)
 
 void FenetreNouveau::afficherMessageErreur(const QString &message)
 {
-    QMessageBox boite(QMessageBox::Warning, QString(), message, QMessageBox::Ok);
-    boite.exec();
+    BoiteMessage::avertir(nullptr, message);
 }
 
 void FenetreNouveau::afficherMessageErreurSaisieVide()
@@ -85,11 +85,9 @@ void FenetreNouveau::clicBoutonParcourir()
     QFileDialog selecteur(this, tr("Select the working directory"));
     selecteur.setFileMode(QFileDialog::Directory);
     selecteur.setOption(QFileDialog::DontUseNativeDialog);
-    if (selecteur.exec() != QDialog::Accepted)
-        return;
-    const QStringList choix = selecteur.selectedFiles();
+    const QString choix = ChoixFichier::choisir(selecteur);
     if (!choix.isEmpty())
-        setUrl(choix.first());
+        setUrl(choix);
 }
 
 void FenetreNouveau::clicBoutonOk()

@@ -1,8 +1,10 @@
 #include "fenetreprincipale.h"
 #include "ui_fenetreprincipale.h"
 
+#include "boitemessage.h"
 #include "boutonjour.h"
 #include "calendrier.h"
+#include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 #include "generateur.h"
@@ -294,13 +296,12 @@ QGridLayout *FenetrePrincipale::getGrilleBoutonJour()
 
 bool FenetrePrincipale::poserQuestion(const QString &texte)
 {
-    return QMessageBox::question(this, QString(), texte, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::No;
+    return BoiteMessage::question(this, texte) != QMessageBox::No;
 }
 
 void FenetrePrincipale::afficherErreur(const QString &texte)
 {
-    QMessageBox::warning(this, QString(), texte);
+    BoiteMessage::avertir(this, texte);
 }
 
 bool FenetrePrincipale::demanderConfirmation()
@@ -370,9 +371,9 @@ void FenetrePrincipale::clicBoutonOuvrir()
     filtres.sort(Qt::CaseSensitive);
     dialogue.setMimeTypeFilters(filtres);
     dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    const QString url = ChoixFichier::choisir(dialogue);
+    if (url.isEmpty())
         return;
-    const QString url = dialogue.selectedFiles().constFirst();
 
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
@@ -427,9 +428,9 @@ void FenetrePrincipale::clicBoutonGenerer()
 
     QFileDialog dialogue(this, tr("Select the generation directory"));
     dialogue.setFileMode(QFileDialog::Directory);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    const QString repertoire = ChoixFichier::choisir(dialogue);
+    if (repertoire.isEmpty())
         return;
-    const QString repertoire = dialogue.selectedFiles().constFirst();
 
     if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
         return;
@@ -461,7 +462,7 @@ void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSo
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
         return;
     }
     // Absolute, so that the browser finds it whatever its own working directory.
@@ -474,10 +475,10 @@ void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
         return;
     }
-    QMessageBox::information(nullptr, QString(), tr("Generating the calendar successfully in ") + repertoireSortie);
+    BoiteMessage::informer(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie);
 }
 
 void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
