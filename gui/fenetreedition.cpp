@@ -2,6 +2,7 @@
 #include "ui_fenetreedition.h"
 
 #include "calendrier.h"
+#include "choixfichier.h"
 #include "image.h"
 #include "son.h"
 #include "video.h"
@@ -21,6 +22,7 @@ FenetreEdition::FenetreEdition(QWidget *parent)
       typeMediaSelectionne(Media::PHOTO)
 {
     ui->setupUi(this);
+    elements = Elements::trouver(*this);
     setMediaSelectionne(Media::PHOTO);
     setNumeroJour(0);
 }
@@ -28,6 +30,18 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 FenetreEdition::~FenetreEdition()
 {
     delete ui;
+}
+
+FenetreEdition::Elements FenetreEdition::Elements::trouver(const QObject &fenetre)
+{
+    Elements elements;
+    elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
+    elements.apercu = fenetre.findChild<QLabel *>(QStringLiteral("apercu"));
+    elements.parcourir = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_parcourir"));
+    elements.photo = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_photo"));
+    elements.musique = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_musique"));
+    elements.video = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_video"));
+    return elements;
 }
 
 void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
@@ -106,7 +120,7 @@ void FenetreEdition::setUrl(const QString &nouvelleUrl)
 void FenetreEdition::afficherDansChampUrl(QString texte)
 {
     setUrl(texte);
-    findChild<QLineEdit *>("champ_url")->setText(texte);
+    elements.champUrl->setText(texte);
 }
 
 void FenetreEdition::viderChampUrl()
@@ -122,9 +136,9 @@ void FenetreEdition::viderSaisieFichier()
 
 void FenetreEdition::configurerSaisieFichier(bool actif)
 {
-    findChild<QLabel *>("apercu")->setEnabled(actif);
-    findChild<QLineEdit *>("champ_url")->setEnabled(actif);
-    findChild<QPushButton *>("bouton_parcourir")->setEnabled(actif);
+    elements.apercu->setEnabled(actif);
+    elements.champUrl->setEnabled(actif);
+    elements.parcourir->setEnabled(actif);
 }
 
 void FenetreEdition::verouillerSaisieFichier()
@@ -139,14 +153,14 @@ void FenetreEdition::deverouillerSaisieFichier()
 
 void FenetreEdition::reglerBoutonsMedia(Media::TypeMedia type)
 {
-    findChild<QPushButton *>("bouton_photo")->setChecked(type == Media::PHOTO);
-    findChild<QPushButton *>("bouton_musique")->setChecked(type == Media::MUSIQUE);
-    findChild<QPushButton *>("bouton_video")->setChecked(type == Media::VIDEO);
+    elements.photo->setChecked(type == Media::PHOTO);
+    elements.musique->setChecked(type == Media::MUSIQUE);
+    elements.video->setChecked(type == Media::VIDEO);
 }
 
 void FenetreEdition::mettreAJourApercu(QString emplacement)
 {
-    QLabel *apercu = findChild<QLabel *>("apercu");
+    QLabel *apercu = elements.apercu;
     QImage image;
     if (!emplacement.isEmpty()) {
         QImageReader lecteur(emplacement);
@@ -228,13 +242,11 @@ void FenetreEdition::clicBoutonParcourir()
     const QString parDefaut = filtreMimeParDefaut(typeMediaSelectionne);
     if (!parDefaut.isEmpty())
         selecteur.selectMimeTypeFilter(parDefaut);
-    if (selecteur.exec() != QDialog::Accepted)
-        return;
-    const QStringList choix = selecteur.selectedFiles();
+    const QString choix = ChoixFichier::choisir(selecteur);
     if (choix.isEmpty())
         return;
-    afficherDansChampUrl(choix.first());
-    mettreAJourApercu(choix.first());
+    afficherDansChampUrl(choix);
+    mettreAJourApercu(choix);
 }
 
 void FenetreEdition::clicBoutonOk()

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 class Calendrier;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class Ui_FenetreEdition;
 
 /// Dialog that gives one day of the calendar its media: a kind chosen with three
@@ -56,6 +59,19 @@ private slots:
     void clicBoutonOk();
 
 private:
+    /// The form's widgets that the dialog drives, found once by object name.
+    struct Elements
+    {
+        static Elements trouver(const QObject &fenetre);
+
+        QLineEdit *champUrl = nullptr;
+        QLabel *apercu = nullptr;
+        QPushButton *parcourir = nullptr;
+        QPushButton *photo = nullptr;
+        QPushButton *musique = nullptr;
+        QPushButton *video = nullptr;
+    };
+
     /// Shared by the three kind buttons.
     void choisirType(Media::TypeMedia type);
 
@@ -64,4 +80,5 @@ private:
     Calendrier *calendrier;
     QString url;
     Media::TypeMedia typeMediaSelectionne;
+    Elements elements;
 };
