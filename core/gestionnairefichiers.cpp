@@ -1,9 +1,8 @@
 #include "gestionnairefichiers.h"
 
 #include "calendrier.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "genremedia.h"
+#include "media.h"
 
 #include <QAbstractMessageHandler>
 #include <QCryptographicHash>
@@ -26,16 +25,16 @@
 const QString GestionnaireFichiers::NOM_REPERTOIRE_MEDIA = QStringLiteral("data");
 const QString GestionnaireFichiers::NOM_BALISE_RACINE = QStringLiteral("tinselbox");
 const QString GestionnaireFichiers::NOM_BALISE_JOUR = QStringLiteral("jour");
-const QString GestionnaireFichiers::NOM_BALISE_MEDIA = QStringLiteral("media");
-const QString GestionnaireFichiers::NOM_BALISE_IMAGE = QStringLiteral("image");
-const QString GestionnaireFichiers::NOM_BALISE_SON = QStringLiteral("son");
-const QString GestionnaireFichiers::NOM_BALISE_VIDEO = QStringLiteral("video");
+const QString GestionnaireFichiers::NOM_BALISE_MEDIA = GenreMedia::NOM_BALISE_MEDIA;
+const QString GestionnaireFichiers::NOM_BALISE_IMAGE = GenreMedia::pour(Media::PHOTO)->balise;
+const QString GestionnaireFichiers::NOM_BALISE_SON = GenreMedia::pour(Media::MUSIQUE)->balise;
+const QString GestionnaireFichiers::NOM_BALISE_VIDEO = GenreMedia::pour(Media::VIDEO)->balise;
 const QString GestionnaireFichiers::NOM_ATTRIBUT_NOM = QStringLiteral("nom");
 const QString GestionnaireFichiers::NOM_ATTRIBUT_VERSION = QStringLiteral("version");
 const QString GestionnaireFichiers::NOM_ATTRIBUT_NUMERO_JOUR = QStringLiteral("numero");
-const QString GestionnaireFichiers::NOM_ATTRIBUT_URL = QStringLiteral("url");
+const QString GestionnaireFichiers::NOM_ATTRIBUT_URL = GenreMedia::NOM_ATTRIBUT_URL;
 const QString GestionnaireFichiers::IDENTIFIANT_VERSION = QStringLiteral("1");
-const QString GestionnaireFichiers::EXTENSION_MEDIA = QStringLiteral("txt");
+const QString GestionnaireFichiers::EXTENSION_MEDIA = GenreMedia::EXTENSION_STOCKAGE;
 const QString GestionnaireFichiers::MARQUEUR_GESTION_SCENE = QStringLiteral("// <GESTION DE LA SCENE>");
 const QString GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION = QStringLiteral("// <GESTION DE LA COLLECTION>");
 const QString GestionnaireFichiers::MARQUEUR_BYPASS = QStringLiteral("// <INITIALISATION>");
@@ -266,15 +265,7 @@ int GestionnaireFichiers::creerCalendrierDepuisDom(QDomDocument const &document,
 
 Media *GestionnaireFichiers::convertirEnMedia(QDomElement const &element)
 {
-    const QString nom = element.tagName();
-    const QString url = element.attribute(NOM_ATTRIBUT_URL);
-    if (nom == NOM_BALISE_IMAGE)
-        return new Image(url);
-    if (nom == NOM_BALISE_SON)
-        return new Son(url);
-    if (nom == NOM_BALISE_VIDEO)
-        return new Video(url);
-    return nullptr;
+    return GenreMedia::depuisElement(element);
 }
 
 // ---------------------------------------------------------------------------
@@ -306,7 +297,7 @@ int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoi
         const Media *media = it.value();
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        if (copierFichierMedia(media, identifiant + QLatin1Char('.') + EXTENSION_MEDIA, repertoireMedia) != 0)
+        if (copierFichierMedia(media, GenreMedia::nomFichierStocke(identifiant), repertoireMedia) != 0)
             return 5;
 
         const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
