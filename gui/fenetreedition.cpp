@@ -3,9 +3,7 @@
 
 #include "calendrier.h"
 #include "choixfichier.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "genremedia.h"
 
 #include <QFileDialog>
 #include <QImageReader>
@@ -59,19 +57,10 @@ void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
         clicBoutonPhoto();
         return;
     }
-    switch (media->getType()) {
-    case Media::MUSIQUE:
-        clicBoutonMusique();
-        break;
-    case Media::VIDEO:
-        clicBoutonVideo();
-        break;
-    case Media::PHOTO:
-        clicBoutonPhoto();
-        mettreAJourApercu(media->getUrl());
-        break;
-    default:
-        break;
+    if (const GenreMedia *genre = GenreMedia::pour(media->getType())) {
+        choisirType(genre->type);
+        if (genre->apercuALOuverture)
+            mettreAJourApercu(media->getUrl());
     }
     afficherDansChampUrl(media->getUrl());
 }
@@ -178,19 +167,12 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
 QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
 {
     QStringList filtres{QStringLiteral("application/octet-stream")};
-    switch (type) {
-    case Media::PHOTO:
-        for (const QByteArray &mime : QImageReader::supportedMimeTypes())
-            filtres << QString::fromLatin1(mime);
-        break;
-    case Media::MUSIQUE:
-        filtres << QStringLiteral("audio/mpeg") << QStringLiteral("audio/ogg") << QStringLiteral("audio/wav");
-        break;
-    case Media::VIDEO:
-        filtres << QStringLiteral("video/mp4") << QStringLiteral("video/webm") << QStringLiteral("video/ogg");
-        break;
-    default:
-        break;
+    if (const GenreMedia *genre = GenreMedia::pour(type)) {
+        filtres << genre->typesMimeChoix;
+        if (genre->typesMimeLecteurImages) {
+            for (const QByteArray &mime : QImageReader::supportedMimeTypes())
+                filtres << QString::fromLatin1(mime);
+        }
     }
     filtres.sort(Qt::CaseSensitive);
     return filtres;
@@ -198,16 +180,8 @@ QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
 
 QString FenetreEdition::filtreMimeParDefaut(Media::TypeMedia type)
 {
-    switch (type) {
-    case Media::PHOTO:
-        return QStringLiteral("image/jpeg");
-    case Media::MUSIQUE:
-        return QStringLiteral("audio/mpeg");
-    case Media::VIDEO:
-        return QStringLiteral("video/mp4");
-    default:
-        return QString();
-    }
+    const GenreMedia *genre = GenreMedia::pour(type);
+    return genre != nullptr ? genre->typeMimeParDefaut : QString();
 }
 
 void FenetreEdition::choisirType(Media::TypeMedia type)
@@ -257,21 +231,7 @@ void FenetreEdition::clicBoutonOk()
         reject();
         return;
     }
-    Media *media = nullptr;
-    switch (typeMediaSelectionne) {
-    case Media::PHOTO:
-        media = new Image(url);
-        break;
-    case Media::MUSIQUE:
-        media = new Son(url);
-        break;
-    case Media::VIDEO:
-        media = new Video(url);
-        break;
-    default:
-        break;
-    }
-    if (media != nullptr)
-        calendrier->ajouterMedia(numeroJour, media);
+    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne))
+        calendrier->ajouterMedia(numeroJour, genre->creer(url));
     accept();
 }

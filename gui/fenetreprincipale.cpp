@@ -10,6 +10,7 @@
 #include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
+#include "miseenformetaille.h"
 #include "projet.h"
 #include "version.h"
 
@@ -165,28 +166,7 @@ void FenetrePrincipale::afficherTaille()
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
 {
-    struct Echelle {
-        qint64 facteur;
-        const char *unite;
-    };
-    static const Echelle echelles[] = {
-        {1000000000LL, "Go"},
-        {1000000LL, "Mo"},
-        {1000LL, "ko"},
-    };
-
-    for (const Echelle &echelle : echelles) {
-        if (taille >= echelle.facteur) {
-            // Truncated, never rounded: 1 999 999 bytes is 1.999 Mo.
-            const qint64 entier = taille / echelle.facteur;
-            const qint64 milliemes = (taille % echelle.facteur) / (echelle.facteur / 1000);
-            *valeur = QStringLiteral("%1.%2").arg(entier).arg(milliemes, 3, 10, QLatin1Char('0'));
-            *unite = QString::fromLatin1(echelle.unite);
-            return;
-        }
-    }
-    *valeur = QString::number(taille);
-    *unite = QStringLiteral("bytes");
+    ::mettreEnFormeTaille(taille, valeur, unite);
 }
 
 Calendrier *FenetrePrincipale::getCalendrier() const
