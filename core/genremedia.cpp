@@ -5,6 +5,8 @@
 #include "video.h"
 
 #include <QDomElement>
+#include <QFileInfo>
+#include <QMimeDatabase>
 
 const QVector<GenreMedia> &GenreMedia::tous()
 {
@@ -43,6 +45,32 @@ const GenreMedia *GenreMedia::pourBalise(const QString &balise)
             return &genre;
     }
     return nullptr;
+}
+
+const GenreMedia *GenreMedia::pourTypeMime(const QString &typeMime)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForName(typeMime);
+    QStringList noms{typeMime};
+    if (type.isValid())
+        noms << type.name() << type.allAncestors();
+    for (const GenreMedia &genre : tous()) {
+        for (const QString &famille : genre.famillesMimeContenu) {
+            const bool prefixe = famille.endsWith(QLatin1Char('/'));
+            for (const QString &nom : qAsConst(noms)) {
+                if (prefixe ? nom.startsWith(famille) : nom == famille)
+                    return &genre;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const GenreMedia *GenreMedia::pourContenu(const QString &chemin)
+{
+    // A FIFO or a device would block the sniffing read.
+    if (!QFileInfo(chemin).isFile())
+        return nullptr;
+    return pourTypeMime(QMimeDatabase().mimeTypeForFile(chemin, QMimeDatabase::MatchContent).name());
 }
 
 Media *GenreMedia::depuisElement(const QDomElement &element)

@@ -51,6 +51,11 @@ struct GenreMedia
     static const GenreMedia *pour(Media::TypeMedia type);
     /// The row whose element is named `balise`, or null.
     static const GenreMedia *pourBalise(const QString &balise);
+    /// The row whose content families `typeMime` belongs to, or null.
+    static const GenreMedia *pourTypeMime(const QString &typeMime);
+    /// The row of a file by its content (its magic bytes, whatever its name), or null
+    /// when it is no regular file or of no known kind.
+    static const GenreMedia *pourContenu(const QString &chemin);
     /// The media that a project file element stands for, or null when no kind has that element.
     static Media *depuisElement(const QDomElement &element);
     /// Name of a media's copy in a generated site: identifier, point, extension.

@@ -20,13 +20,16 @@ public:
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString texte;
         QMessageBox::StandardButtons boutons;
+        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
     };
 
     BoiteMessage() = delete;
 
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte);
+    /// `parDefaut` is the button Enter presses (none requested by default).
+    static QMessageBox::StandardButton question(
+        QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
     static void avertir(QWidget *parent, const QString &texte);
     static void informer(QWidget *parent, const QString &texte);
 
@@ -41,6 +44,7 @@ public:
     static void reinitialiser();
 
 private:
-    static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                QMessageBox::StandardButtons boutons);
+    static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone,
+        const QString &texte, QMessageBox::StandardButtons boutons,
+        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
 };

@@ -3,17 +3,23 @@
 #include "genremedia.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
-// Longest location shown whole; a longer one is reduced to its file name.
+// Longest location shown whole; a longer one is reduced to its file name. Also the
+// fewest characters a caption line shows, however narrow the tile.
 const int LONGUEUR_LEGENDE = 13;
-const int HAUTEUR_LEGENDE = 40;
-const int HAUTEUR_TYPE = 13;
-const int BASE_NUMERO = 10;
+// Day number, three caption lines (two of the fold, one spare for a wrap), kind label.
+const int LIGNES_TUILE = 5;
+// Below this the text is unreadable anyway; the zones are clipped rather than shrunk further.
+const int TAILLE_PIXELS_MIN = 6;
+const int MARGE = 2;
 } // namespace
 
 BoutonJour::BoutonJour(QWidget *parent) : QPushButton(parent)
@@ -57,17 +63,70 @@ void BoutonJour::setType(const Media::TypeMedia &type)
 void BoutonJour::setNomMedia(const QString &nomMedia)
 {
     this->nomMedia = nomMedia;
+    // The caption is cut; hovering shows the whole location.
+    setToolTip(nomMedia);
     update();
 }
 
 QString BoutonJour::getNomMedia() const
 {
+    return legende(LONGUEUR_LEGENDE);
+}
+
+QString BoutonJour::getLegende() const
+{
+    return legende(longueurLegende());
+}
+
+QString BoutonJour::legende(int longueur) const
+{
     if (nomMedia.isEmpty())
         return isEnabled() ? tr("Click to add ...") : QString();
-    if (nomMedia.length() <= LONGUEUR_LEGENDE)
+    if (nomMedia.length() <= longueur)
         return nomMedia;
     // Only "/" separates: the location is stored with "/" on every platform.
-    return raccourcir(nomMedia.split(QLatin1Char('/')).last(), LONGUEUR_LEGENDE);
+    return raccourcir(nomMedia.split(QLatin1Char('/')).last(), longueur);
+}
+
+int BoutonJour::longueurLegende() const
+{
+    const QFontMetrics mesures(police());
+    // The widest glyph, so that a proportional font never runs out of the line either.
+    const int largeurCaractere = std::max(1, mesures.horizontalAdvance(QLatin1Char('W')));
+    return std::max(LONGUEUR_LEGENDE, (width() - 2 * MARGE) / largeurCaractere);
+}
+
+QFont BoutonJour::police() const
+{
+    QFont resultat =
+        testAttribute(Qt::WA_SetFont) ? font() : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QString mesure(LONGUEUR_LEGENDE, QLatin1Char('W'));
+    int taille = QFontInfo(resultat).pixelSize();
+    for (;;) {
+        const QFontMetrics mesures(resultat);
+        const bool tient = LIGNES_TUILE * mesures.lineSpacing() <= height()
+            && mesures.horizontalAdvance(mesure) <= width() - 2 * MARGE;
+        if (tient || taille <= TAILLE_PIXELS_MIN)
+            return resultat;
+        resultat.setPixelSize(--taille);
+    }
+}
+
+QRect BoutonJour::zoneNumero() const
+{
+    return QRect(MARGE, 0, width() - 2 * MARGE, QFontMetrics(police()).lineSpacing());
+}
+
+QRect BoutonJour::zoneType() const
+{
+    const int ligne = QFontMetrics(police()).lineSpacing();
+    return QRect(0, height() - ligne, width(), ligne);
+}
+
+QRect BoutonJour::zoneLegende() const
+{
+    const int ligne = QFontMetrics(police()).lineSpacing();
+    return QRect(0, ligne, width(), std::max(0, height() - 2 * ligne));
 }
 
 QString BoutonJour::getStringType() const
@@ -86,13 +145,20 @@ void BoutonJour::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(0, 0, width(), height(), getColorType());
-    painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    painter.setFont(police());
 
-    painter.drawText(QRect(0, (height() - HAUTEUR_LEGENDE) / 2, width(), HAUTEUR_LEGENDE),
-                     Qt::AlignCenter | Qt::TextWordWrap, getNomMedia());
-    painter.drawText(QRect(0, height() - HAUTEUR_TYPE, width(), HAUTEUR_TYPE), Qt::AlignCenter,
-                     getStringType());
-    painter.drawText(0, BASE_NUMERO, QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0')));
+    // Each text is clipped to its zone, so a long word can never spill over another.
+    painter.drawText(zoneLegende(), Qt::AlignCenter | Qt::TextWordWrap, getLegende());
+    painter.drawText(zoneType(), Qt::AlignCenter, getStringType());
+    painter.drawText(zoneNumero(), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0')));
+
+    if (hasFocus()) {
+        // The base button's focus frame is never drawn: the tile shows its own.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), MARGE));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 QString raccourcir(QString texte, int n)

@@ -3,6 +3,7 @@
 #include "media.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPushButton>
 #include <QString>
 
@@ -31,18 +32,35 @@ public:
 
     /// Stores the media's location (a path with "/" separators).
     void setNomMedia(const QString &nomMedia);
-    /// The caption shown on the tile, derived from the location.
+    /// The caption derived from the location at its shortest: a location of up to 13
+    /// characters whole, a longer one as its file name folded at 13 characters.
     QString getNomMedia() const;
+    /// The caption as painted: like getNomMedia(), folded at as many characters as the
+    /// tile's width holds (13 at least).
+    QString getLegende() const;
 
     /// "PHOTO", "MUSIC", "VIDEO", or empty for an empty day or an unknown kind.
     QString getStringType() const;
     /// Opaque background colour of the tile's kind (white when empty or unknown).
     QColor getColorType() const;
 
+    /// The font the tile paints with: the desktop's fixed-pitch font (or the tile's own
+    /// font when one was set on it), made smaller when needed so that the day number,
+    /// three caption lines and the kind label fit the height and 13 characters the width.
+    QFont police() const;
+    /// Zones of the painted tile, from police(): they never overlap and stay inside it.
+    QRect zoneNumero() const;
+    QRect zoneLegende() const;
+    QRect zoneType() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    /// Characters of a caption line at the current width and font (13 at least).
+    int longueurLegende() const;
+    QString legende(int longueur) const;
+
     int numeroJour = 0;
     Media::TypeMedia type = Media::AUCUN;
     QString nomMedia;

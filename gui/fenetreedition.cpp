@@ -5,6 +5,7 @@
 #include "choixfichier.h"
 #include "genremedia.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
@@ -39,6 +40,7 @@ FenetreEdition::Elements FenetreEdition::Elements::trouver(const QObject &fenetr
     elements.photo = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_photo"));
     elements.musique = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_musique"));
     elements.video = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_video"));
+    elements.boutons = fenetre.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
     return elements;
 }
 
@@ -110,6 +112,16 @@ void FenetreEdition::afficherDansChampUrl(QString texte)
 {
     setUrl(texte);
     elements.champUrl->setText(texte);
+
+    // Once a file is chosen Enter confirms it, rather than pressing the focused Browse again.
+    const bool choisi = !texte.isEmpty();
+    for (QPushButton *bouton : {elements.parcourir, elements.photo, elements.musique, elements.video}) {
+        if (bouton != nullptr)
+            bouton->setAutoDefault(!choisi);
+    }
+    QPushButton *ok = elements.boutons != nullptr ? elements.boutons->button(QDialogButtonBox::Ok) : nullptr;
+    if (ok != nullptr)
+        ok->setDefault(choisi);
 }
 
 void FenetreEdition::viderChampUrl()

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class Calendrier;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,6 +71,7 @@ private:
         QPushButton *photo = nullptr;
         QPushButton *musique = nullptr;
         QPushButton *video = nullptr;
+        QDialogButtonBox *boutons = nullptr;
     };
 
     /// Shared by the three kind buttons.

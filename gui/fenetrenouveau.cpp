@@ -6,6 +6,7 @@
 #include "projet.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -101,6 +102,14 @@ void FenetreNouveau::clicBoutonOk()
         afficherMessageErreurSaisieInvalide();
         return;
     }
+    // Asked here so that No leaves the name and directory in place to be changed. Without
+    // this question the first Save would silently replace that calendar.
+    const Projet choisi(nom, url);
+    if (QFileInfo::exists(choisi.getUrl())
+        && BoiteMessage::question(
+               this, tr("A calendar with this name already exists in this directory. \nReplace it?"))
+            == QMessageBox::No)
+        return;
     projet->setNomPojet(nom);
     projet->setRepertoire(url);
     accept();

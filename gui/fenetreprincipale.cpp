@@ -8,23 +8,33 @@
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 #include "generateur.h"
+#include "genremedia.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "miseenformetaille.h"
 #include "projet.h"
+#include "repartitionjours.h"
 #include "version.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDomDocument>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMap>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -34,6 +44,8 @@ namespace {
 // Marks a worker whose run the user stopped: its result, even one already on its way,
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
 const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
+// Days per row of the grid, as the form lays the tiles out.
+const int COLONNES_GRILLE = 7;
 
 // A widget missing from the form is neither enabled nor disabled.
 void activer(QWidget *widget, bool actif)
@@ -48,9 +60,49 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
-    setWindowTitle(QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE));
+    setWindowTitle(titreApplication());
     calendrier = nullptr;
+    setAcceptDrops(true);
+    creerRaccourcis();
     initialiserGrilleBoutonJour();
+}
+
+QString FenetrePrincipale::titreApplication()
+{
+    return QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE);
+}
+
+void FenetrePrincipale::creerRaccourcis()
+{
+    const struct {
+        const char *bouton;
+        QKeySequence touches;
+    } raccourcis[] = {{"bouton_nouveau", QKeySequence(Qt::CTRL + Qt::Key_N)},
+        {"bouton_ouvrir", QKeySequence(Qt::CTRL + Qt::Key_O)},
+        {"bouton_enregistrer", QKeySequence(Qt::CTRL + Qt::Key_S)},
+        {"bouton_apercu", QKeySequence(Qt::Key_F5)}, {"bouton_quitter", QKeySequence(Qt::CTRL + Qt::Key_Q)}};
+    for (const auto &raccourci : raccourcis) {
+        QPointer<QPushButton> bouton = findChild<QPushButton *>(QString::fromLatin1(raccourci.bouton));
+        if (bouton == nullptr)
+            continue;
+        auto *action = new QAction(this);
+        action->setObjectName(QStringLiteral("raccourci_") + QString::fromLatin1(raccourci.bouton));
+        action->setShortcut(raccourci.touches);
+        addAction(action);
+        // Through the button, so that a disabled command stays out of reach.
+        connect(action, &QAction::triggered, this, [bouton] {
+            if (bouton != nullptr && bouton->isEnabled())
+                bouton->click();
+        });
+        bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
+            bouton->text(), raccourci.touches.toString(QKeySequence::NativeText)));
+    }
+
+    actionImporter = new QAction(tr("Import a folder..."), this);
+    actionImporter->setObjectName(QStringLiteral("action_importer"));
+    actionImporter->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
+    addAction(actionImporter);
+    connect(actionImporter, &QAction::triggered, this, &FenetrePrincipale::clicImporterDossier);
 }
 
 FenetrePrincipale::~FenetrePrincipale()
@@ -87,6 +139,12 @@ void FenetrePrincipale::initialiserGrilleBoutonJour()
             continue;
         bouton->setNumeroJour(i + 1);
         connect(bouton, &QPushButton::released, this, &FenetrePrincipale::clicBoutonJour);
+        // The tiles share the space the window gives the grid.
+        bouton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        bouton->installEventFilter(this);
+        bouton->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(bouton, &QWidget::customContextMenuRequested, this,
+            [this, bouton](const QPoint &position) { afficherMenuTuile(bouton, position); });
     }
     appliquerEtat();
 }
@@ -98,6 +156,17 @@ void FenetrePrincipale::appliquerEtat()
     activer(elements.apercu, avecCalendrier);
     activer(elements.generer, avecCalendrier);
     activer(elements.enregistrer, modifie);
+    if (actionImporter != nullptr)
+        actionImporter->setEnabled(avecCalendrier);
+    if (avecCalendrier) {
+        // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
+        QString nom = calendrier->getNom();
+        nom.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+        setWindowTitle(nom + QStringLiteral("[*] - ") + titreApplication());
+    } else {
+        setWindowTitle(titreApplication());
+    }
+    setWindowModified(modifie);
     // The worker of a stopped run still reads the calendar until its current file is done.
     setEnabled(!arretEnCours());
 }
@@ -304,7 +373,11 @@ void FenetrePrincipale::closeEvent(QCloseEvent *event)
 
 void FenetrePrincipale::clicBoutonJour()
 {
-    auto *bouton = qobject_cast<BoutonJour *>(sender());
+    editerJour(qobject_cast<BoutonJour *>(sender()));
+}
+
+void FenetrePrincipale::editerJour(BoutonJour *bouton)
+{
     if (bouton == nullptr || getCalendrier() == nullptr)
         return;
 
@@ -323,13 +396,9 @@ void FenetrePrincipale::clicBoutonNouveau()
         return;
 
     Projet projet{QString(), QString()};
+    // The dialog itself asks before a calendar on disk would be replaced by the first Save.
     FenetreNouveau fenetre(projet, nullptr);
     if (fenetre.exec() != QDialog::Accepted)
-        return;
-
-    // Without this question the first Save would silently replace that calendar.
-    if (QFileInfo::exists(projet.getUrl())
-        && !poserQuestion(tr("A calendar with this name already exists in this directory. \nReplace it?")))
         return;
 
     setCalendrier(new Calendrier(projet.getNomPojet()));
@@ -338,10 +407,15 @@ void FenetrePrincipale::clicBoutonNouveau()
     sauvegardeInutile();
 }
 
+bool FenetrePrincipale::confirmerOuverture()
+{
+    return !sauvegardeNecessaire()
+        || poserQuestion(tr("Your changes will be lost if you don\u2019t save them. \nOpen anyway?"));
+}
+
 void FenetrePrincipale::clicBoutonOuvrir()
 {
-    if (sauvegardeNecessaire()
-        && !poserQuestion(tr("Your changes will be lost if you don\u2019t save them. \nOpen anyway?")))
+    if (!confirmerOuverture())
         return;
 
     QFileDialog dialogue(this, tr("Select a calendar"));
@@ -540,4 +614,251 @@ bool FenetrePrincipale::resultatAbandonne() const
     const auto *generateur = qobject_cast<const Generateur *>(sender());
     return generateur != nullptr
         && (generateur->isInterruptionRequested() || generateur->property(GENERATION_ABANDONNEE).toBool());
+}
+
+bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *evenement)
+{
+    auto *bouton = qobject_cast<BoutonJour *>(objet);
+    if (bouton == nullptr || evenement->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(objet, evenement);
+
+    // Space stays the button's own: it opens the day when the key goes up.
+    switch (static_cast<QKeyEvent *>(evenement)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        editerJour(bouton);
+        return true;
+    case Qt::Key_Delete:
+        viderJour(bouton->getNumeroJour());
+        return true;
+    case Qt::Key_Left:
+        deplacerFocus(bouton, -1, 0);
+        return true;
+    case Qt::Key_Right:
+        deplacerFocus(bouton, 1, 0);
+        return true;
+    case Qt::Key_Up:
+        deplacerFocus(bouton, 0, -1);
+        return true;
+    case Qt::Key_Down:
+        deplacerFocus(bouton, 0, 1);
+        return true;
+    default:
+        return QMainWindow::eventFilter(objet, evenement);
+    }
+}
+
+void FenetrePrincipale::deplacerFocus(BoutonJour *bouton, int colonnes, int lignes)
+{
+    const int index = elements.tuiles.indexOf(bouton);
+    if (index < 0)
+        return;
+    // Left and right run on across rows, as reading does; up and down stop at the edges.
+    const int cible = index + colonnes + lignes * COLONNES_GRILLE;
+    if (cible < 0 || cible >= elements.tuiles.size() || elements.tuiles.at(cible) == nullptr)
+        return;
+    elements.tuiles.at(cible)->setFocus(Qt::TabFocusReason);
+}
+
+void FenetrePrincipale::afficherMenuTuile(BoutonJour *bouton, const QPoint &position)
+{
+    if (getCalendrier() == nullptr)
+        return;
+    const int jour = bouton->getNumeroJour();
+    const Media *media = getCalendrier()->getMedia(jour);
+    const bool avecFichier = media != nullptr && !media->getUrl().isEmpty();
+
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menu_tuile"));
+    menu.addAction(tr("Edit..."), this, [this, bouton] { editerJour(bouton); });
+    menu.addAction(tr("Clear day"), this, [this, jour] { viderJour(jour); })->setEnabled(media != nullptr);
+    menu.addAction(tr("Show in folder"), this, [this, jour] { afficherDansDossier(jour); })
+        ->setEnabled(avecFichier && QFileInfo(media->getUrl()).absoluteDir().exists());
+    menu.addSeparator();
+    menu.addAction(actionImporter);
+    menu.exec(bouton->mapToGlobal(position));
+}
+
+void FenetrePrincipale::afficherDansDossier(int jour)
+{
+    const Media *media = getCalendrier() != nullptr ? getCalendrier()->getMedia(jour) : nullptr;
+    if (media == nullptr)
+        return;
+    // The desktop opens folders, not a file selected inside one, on every platform.
+    const QString dossier = QFileInfo(media->getUrl()).absolutePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(dossier)))
+        afficherErreur(tr("The folder %1 cannot be shown.").arg(QDir::toNativeSeparators(dossier)));
+}
+
+void FenetrePrincipale::viderJour(int jour)
+{
+    if (getCalendrier() == nullptr || getCalendrier()->getMedia(jour) == nullptr)
+        return;
+    Media *media = getCalendrier()->getMedia(jour);
+    getCalendrier()->supprimerMedia(jour);
+    delete media;
+    afficherCalendrier(getCalendrier());
+    sauvegardeUtile();
+}
+
+Media *FenetrePrincipale::creerMedia(const GenreMedia &genre, const QString &chemin)
+{
+    // A kind whose media is not the file itself (its text, say) reads it here.
+    return genre.creer(QFileInfo(chemin).absoluteFilePath());
+}
+
+bool FenetrePrincipale::donnerFichierAuJour(int jour, const QString &chemin)
+{
+    if (getCalendrier() == nullptr)
+        return false;
+    const GenreMedia *genre = GenreMedia::pourContenu(chemin);
+    if (genre == nullptr) {
+        afficherErreur(tr("The content of this file is of no kind a day can hold:\n%1")
+                           .arg(QDir::toNativeSeparators(chemin)));
+        return false;
+    }
+    getCalendrier()->ajouterMedia(jour, creerMedia(*genre, chemin));
+    afficherCalendrier(getCalendrier());
+    sauvegardeUtile();
+    return true;
+}
+
+void FenetrePrincipale::importerFichiers(const QStringList &chemins)
+{
+    if (getCalendrier() == nullptr)
+        return;
+
+    QStringList fichiers;
+    for (const QString &chemin : chemins) {
+        const QFileInfo info(chemin);
+        if (!info.isDir()) {
+            fichiers << chemin;
+            continue;
+        }
+        const QDir dossier(chemin);
+        for (const QString &nom : dossier.entryList(QDir::Files))
+            fichiers << dossier.filePath(nom);
+    }
+
+    QStringList inconnus;
+    QMap<QString, const GenreMedia *> genres;
+    for (const QString &fichier : qAsConst(fichiers)) {
+        const GenreMedia *genre = GenreMedia::pourContenu(fichier);
+        if (genre != nullptr)
+            genres.insert(fichier, genre);
+        else
+            inconnus << QFileInfo(fichier).fileName();
+    }
+
+    QSet<int> occupes;
+    const QMap<int, Media *> &contenu = getCalendrier()->getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it)
+        occupes.insert(it.key());
+    QStringList sansJour;
+    QMap<int, QString> repartition = RepartitionJours::repartir(genres.keys(), occupes, &sansJour);
+
+    QStringList remplaces;
+    for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it) {
+        if (occupes.contains(it.key()))
+            remplaces << QString::number(it.key());
+    }
+    if (!remplaces.isEmpty()
+        && BoiteMessage::question(this,
+               tr("These days already hold a media: %1. \nReplace them?")
+                   .arg(remplaces.join(QStringLiteral(", "))),
+               QMessageBox::No)
+            != QMessageBox::Yes) {
+        // No keeps those days as they are; the other days still get their files.
+        for (const QString &jour : qAsConst(remplaces)) {
+            sansJour << QFileInfo(repartition.value(jour.toInt())).fileName();
+            repartition.remove(jour.toInt());
+        }
+    }
+
+    for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it)
+        getCalendrier()->ajouterMedia(it.key(), creerMedia(*genres.value(it.value()), it.value()));
+    if (!repartition.isEmpty()) {
+        afficherCalendrier(getCalendrier());
+        sauvegardeUtile();
+    }
+
+    QStringList compteRendu;
+    if (repartition.isEmpty() && inconnus.isEmpty() && sansJour.isEmpty())
+        compteRendu << tr("No media file was found to import.");
+    if (!inconnus.isEmpty())
+        compteRendu << tr("These files are of no kind a day can hold and were left out:\n%1")
+                           .arg(inconnus.join(QLatin1Char('\n')));
+    for (QString &nom : sansJour)
+        nom = QFileInfo(nom).fileName();
+    if (!sansJour.isEmpty())
+        compteRendu << tr("These files were given no day:\n%1").arg(sansJour.join(QLatin1Char('\n')));
+    if (!compteRendu.isEmpty())
+        afficherErreur(compteRendu.join(QStringLiteral("\n\n")));
+}
+
+void FenetrePrincipale::clicImporterDossier()
+{
+    if (getCalendrier() == nullptr)
+        return;
+    QFileDialog dialogue(this, tr("Select a folder to import"));
+    dialogue.setFileMode(QFileDialog::Directory);
+    const QString dossier = ChoixFichier::choisir(dialogue);
+    if (!dossier.isEmpty())
+        importerFichiers({dossier});
+}
+
+QStringList FenetrePrincipale::cheminsDeposes(const QMimeData *donnees)
+{
+    QStringList chemins;
+    if (donnees == nullptr || !donnees->hasUrls())
+        return chemins;
+    for (const QUrl &url : donnees->urls()) {
+        if (url.isLocalFile())
+            chemins << url.toLocalFile();
+    }
+    return chemins;
+}
+
+bool FenetrePrincipale::estFichierProjet(const QString &chemin)
+{
+    // A picture in XML (SVG) is a media; only an XML file of no media kind is a project.
+    const QFileInfo info(chemin);
+    if (!info.isFile() || GenreMedia::pourContenu(chemin) != nullptr)
+        return false;
+    return info.suffix().compare(Projet::EXTENSION.mid(1), Qt::CaseInsensitive) == 0
+        || QMimeDatabase().mimeTypeForFile(chemin).inherits(QStringLiteral("application/xml"));
+}
+
+void FenetrePrincipale::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QStringList chemins = cheminsDeposes(event->mimeData());
+    // Media need a calendar to go to; a project file opens one.
+    if (!chemins.isEmpty() && (getCalendrier() != nullptr || chemins.size() == 1))
+        event->acceptProposedAction();
+}
+
+void FenetrePrincipale::dropEvent(QDropEvent *event)
+{
+    const QStringList chemins = cheminsDeposes(event->mimeData());
+    if (chemins.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QPointer<BoutonJour> cible = qobject_cast<BoutonJour *>(childAt(event->pos()));
+
+    // Acted on once the drop has returned: a question asked inside it would hold the
+    // file manager's drag until answered.
+    QMetaObject::invokeMethod(
+        this,
+        [this, chemins, cible] {
+            if (chemins.size() == 1 && estFichierProjet(chemins.constFirst())) {
+                if (confirmerOuverture())
+                    ouvrirCalendrier(chemins.constFirst());
+                return;
+            }
+            if (chemins.size() == 1 && cible != nullptr && !QFileInfo(chemins.constFirst()).isDir())
+                donnerFichierAuJour(cible->getNumeroJour(), chemins.constFirst());
+            else
+                importerFichiers(chemins);
+        },
+        Qt::QueuedConnection);
 }

@@ -9,9 +9,15 @@
 class BoutonJour;
 class Calendrier;
 class Generateur;
+struct GenreMedia;
+class Media;
+class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QGridLayout;
 class QLabel;
+class QMimeData;
 class QPushButton;
 class Ui_FenetrePrincipale;
 
@@ -19,6 +25,9 @@ class Ui_FenetrePrincipale;
 /// above it and the estimated site size below it. It owns the calendar being
 /// edited. Every command and tile takes its enabled state from the window's state
 /// (a calendar shown or not, unsaved changes, a stopped run still ending) in appliquerEtat().
+///
+/// Besides its buttons the window takes keyboard shortcuts, arrows, Enter and Delete on
+/// the tiles, a context menu per tile, and drops of media files, folders and project files.
 class FenetrePrincipale : public QMainWindow
 {
     Q_OBJECT
@@ -72,6 +81,19 @@ public:
     /// Whether unsaved changes may be discarded; asks only when there are some.
     bool demanderConfirmation();
 
+    /// "tinselbox" and its version, the title without a calendar.
+    static QString titreApplication();
+
+    /// Gives day `jour` the file `chemin`, its kind taken from its content; a file of no
+    /// known kind is refused with a message. Returns whether the day changed.
+    bool donnerFichierAuJour(int jour, const QString &chemin);
+    /// Gives many days their media at once from files and folders (a folder's own files,
+    /// not its subfolders): numbered names go to their day, the others fill empty days in
+    /// name order. Replacing days that hold a media is asked once, No by default.
+    void importerFichiers(const QStringList &chemins);
+    /// Empties day `jour` (marking unsaved changes when it held a media).
+    void viderJour(int jour);
+
     /// Writes a size in bytes as a number with three decimals and a decimal unit.
     void mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite);
 
@@ -85,6 +107,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void clicBoutonJour();
@@ -96,6 +121,8 @@ private slots:
     void clicBoutonQuitter();
     void finDeGenerationApercu(int resultat, QString repertoireSortie);
     void finDeGeneration(int resultat, QString repertoireSortie);
+    /// Asks for a folder and imports its files (see importerFichiers).
+    void clicImporterDossier();
 
 private:
     /// The form's widgets that the window drives, found once by object name.
@@ -112,6 +139,22 @@ private:
         QPointer<QLabel> nom;
         QPointer<QLabel> taille;
     };
+
+    /// The shortcuts that press the command buttons, and "Import a folder...".
+    void creerRaccourcis();
+    void editerJour(BoutonJour *bouton);
+    /// Moves the focus from `bouton` by `colonnes` and `lignes` in the grid of seven columns.
+    void deplacerFocus(BoutonJour *bouton, int colonnes, int lignes);
+    void afficherMenuTuile(BoutonJour *bouton, const QPoint &position);
+    void afficherDansDossier(int jour);
+    /// The unsaved-changes question of Open; false when the answer is No.
+    bool confirmerOuverture();
+    /// The local files and folders a drag carries.
+    static QStringList cheminsDeposes(const QMimeData *donnees);
+    /// Whether a dropped file is to be opened as a project file rather than used as a media.
+    static bool estFichierProjet(const QString &chemin);
+    /// The one place where a file becomes a day's media.
+    static Media *creerMedia(const GenreMedia &genre, const QString &chemin);
 
     /// Sets every command and tile from the state: the commands that need a calendar
     /// when there is one, Save when there are unsaved changes, and nothing at all while a
@@ -143,5 +186,6 @@ private:
     Calendrier *calendrier;
     QString urlCalendrier;
     Elements elements;
+    QAction *actionImporter = nullptr;
     bool modifie = false;
 };
