@@ -20,6 +20,13 @@ const int LIGNES_TUILE = 5;
 // Below this the text is unreadable anyway; the zones are clipped rather than shrunk further.
 const int TAILLE_PIXELS_MIN = 6;
 const int MARGE = 2;
+
+// Height of one text line: some fonts have a negative leading, so the line spacing alone
+// could clip their glyphs.
+int hauteurLigne(const QFontMetrics &mesures)
+{
+    return std::max(mesures.lineSpacing(), mesures.height());
+}
 } // namespace
 
 BoutonJour::BoutonJour(QWidget *parent) : QPushButton(parent)
@@ -104,7 +111,7 @@ QFont BoutonJour::police() const
     int taille = QFontInfo(resultat).pixelSize();
     for (;;) {
         const QFontMetrics mesures(resultat);
-        const bool tient = LIGNES_TUILE * mesures.lineSpacing() <= height()
+        const bool tient = LIGNES_TUILE * hauteurLigne(mesures) <= height()
             && mesures.horizontalAdvance(mesure) <= width() - 2 * MARGE;
         if (tient || taille <= TAILLE_PIXELS_MIN)
             return resultat;
@@ -114,18 +121,18 @@ QFont BoutonJour::police() const
 
 QRect BoutonJour::zoneNumero() const
 {
-    return QRect(MARGE, 0, width() - 2 * MARGE, QFontMetrics(police()).lineSpacing());
+    return QRect(MARGE, 0, width() - 2 * MARGE, hauteurLigne(QFontMetrics(police())));
 }
 
 QRect BoutonJour::zoneType() const
 {
-    const int ligne = QFontMetrics(police()).lineSpacing();
+    const int ligne = hauteurLigne(QFontMetrics(police()));
     return QRect(0, height() - ligne, width(), ligne);
 }
 
 QRect BoutonJour::zoneLegende() const
 {
-    const int ligne = QFontMetrics(police()).lineSpacing();
+    const int ligne = hauteurLigne(QFontMetrics(police()));
     return QRect(0, ligne, width(), std::max(0, height() - 2 * ligne));
 }
 

@@ -1,5 +1,7 @@
 #include "boutonjour.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QtTest>
 
@@ -56,6 +58,9 @@ private slots:
     void peintureZones();
     void changementRedessine_data();
     void changementRedessine();
+    void zonesSansChevauchement_data();
+    void zonesSansChevauchement();
+    void legendeSelonLargeur();
 };
 
 void TestBoutonJour::etatInitial()
@@ -271,6 +276,65 @@ void TestBoutonJour::changementRedessine()
     }
     // The tile must never keep showing the values it had before.
     QTRY_VERIFY(bouton.peintures > 0);
+}
+
+void TestBoutonJour::zonesSansChevauchement_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QSize>("taille");
+    for (int points = 9; points <= 14; ++points) {
+        QTest::addRow("%d pt, smallest tile", points) << points << QSize(100, 65);
+        QTest::addRow("%d pt, maximised window", points) << points << QSize(260, 150);
+    }
+}
+
+void TestBoutonJour::zonesSansChevauchement()
+{
+    QFETCH(int, points);
+    QFETCH(QSize, taille);
+
+    BoutonJour bouton(nullptr);
+    QFont police(QStringLiteral("DejaVu Sans Mono"));
+    police.setPointSize(points);
+    bouton.setFont(police);
+    bouton.resize(taille);
+
+    const QRect tuile = bouton.rect();
+    const QRect numero = bouton.zoneNumero();
+    const QRect legende = bouton.zoneLegende();
+    const QRect type = bouton.zoneType();
+    for (const QRect &zone : {numero, legende, type})
+        QVERIFY(tuile.contains(zone));
+    QVERIFY(!legende.intersects(type));
+    QVERIFY(!legende.intersects(numero));
+    // Room for the two lines of a folded name and one more should a line wrap.
+    const QFontMetrics mesures(bouton.police());
+    QVERIFY(legende.height() >= 3 * mesures.height());
+    QVERIFY(type.height() >= mesures.height());
+    QVERIFY(numero.height() >= mesures.height());
+    QVERIFY(mesures.horizontalAdvance(QString(13, QLatin1Char('W'))) <= tuile.width());
+    // The desktop's size is kept whenever the tile has room for it.
+    if (taille.height() >= 150)
+        QCOMPARE(QFontInfo(bouton.police()).pointSize(), points);
+}
+
+void TestBoutonJour::legendeSelonLargeur()
+{
+    const QString url = QStringLiteral("/home/alice/Pictures/christmas-market-lights-2026.jpg");
+    BoutonJour bouton(nullptr);
+    bouton.setNomMedia(url);
+    QCOMPARE(bouton.toolTip(), url);
+
+    bouton.resize(100, 65);
+    QCOMPARE(bouton.getLegende(), bouton.getNomMedia());
+    // A wider tile shows more of the name, never less than the narrowest one.
+    bouton.resize(220, 65);
+    const QString large = bouton.getLegende();
+    QVERIFY2(large.indexOf(QLatin1Char('\n')) > 13, qPrintable(large));
+    QVERIFY(large.startsWith(QStringLiteral("christmas-market")));
+    // As at the narrowest, a location that fits is shown whole, directories included.
+    bouton.resize(600, 65);
+    QCOMPARE(bouton.getLegende(), url);
 }
 
 QTEST_MAIN(TestBoutonJour)
