@@ -1,0 +1,334 @@
+#include "calendrier.h"
+#include "fenetreprincipale.h"
+#include "fenetres.h"
+#include "gestionnairefichiers.h"
+#include "image.h"
+#include "medias.h"
+#include "repondeurmodal.h"
+#include "son.h"
+#include "video.h"
+
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using Jours = QMap<int, int>;
+
+/// Each day of the shown calendar with its kind.
+Jours jours(const FenetrePrincipale &fenetre)
+{
+    Jours resultat;
+    const QMap<int, Media *> &contenu = fenetre.getCalendrier()->getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it)
+        resultat.insert(it.key(), int(it.value()->getType()));
+    return resultat;
+}
+
+QStringList textesMontres()
+{
+    QStringList textes;
+    for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
+        textes << boite.texte;
+    return textes;
+}
+
+/// Drags local `chemins` onto `cible` and drops them there, as a file manager does.
+void deposer(FenetrePrincipale &fenetre, const QStringList &chemins, QWidget *cible)
+{
+    QMimeData donnees;
+    QList<QUrl> urls;
+    for (const QString &chemin : chemins)
+        urls << QUrl::fromLocalFile(chemin);
+    donnees.setUrls(urls);
+    const QPoint position = cible->mapTo(&fenetre, cible->rect().center());
+    QDragEnterEvent entree(position, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&fenetre, &entree);
+    QVERIFY(entree.isAccepted());
+    QDropEvent depot(position, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&fenetre, &depot);
+    // The window acts once the drop has returned.
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestFenetreInteractions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void raccourcis_data();
+    void raccourcis();
+    void clavierSurLesTuiles();
+    void titre();
+    void grilleSuitLaFenetre();
+    void depotSurTuile_data();
+    void depotSurTuile();
+    void depotMultiple_data();
+    void depotMultiple();
+    void depotProjet();
+
+private:
+    /// A shown, active window with a photo on day 1 and a tune on day 2, saved at "Avent.xml".
+    void preparer(FenetrePrincipale &fenetre);
+    QString chemin(const QString &nom) const { return dossier.filePath(nom); }
+
+    QTemporaryDir dossier;
+};
+
+void TestFenetreInteractions::initTestCase()
+{
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(ressources);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(dossier.isValid());
+    dialoguesSilencieux();
+}
+
+void TestFenetreInteractions::init()
+{
+    viderRepertoire(dossier.path());
+    QVERIFY(ecrirePngBrut(chemin("media/sapin.png")));
+    QVERIFY(ecrireWav(chemin("media/grelots.wav")));
+}
+
+void TestFenetreInteractions::cleanup()
+{
+    QVERIFY(reponsesToutesPrises());
+}
+
+void TestFenetreInteractions::preparer(FenetrePrincipale &fenetre)
+{
+    auto *calendrier = new Calendrier("Avent");
+    calendrier->ajouterMedia(1, new Image(chemin("media/sapin.png")));
+    calendrier->ajouterMedia(2, new Son(chemin("media/grelots.wav")));
+    fenetre.setUrlCalendrier(chemin("Avent.xml"));
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.sauvegardeInutile();
+    fenetre.show();
+    fenetre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+}
+
+void TestFenetreInteractions::raccourcis_data()
+{
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<int>("modificateurs");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("choix");
+
+    const QString perdu = QStringLiteral("Your changes will be lost if you don\u2019t save them. \n");
+    // Each command shows that it ran by its first question or chooser; both are turned down.
+    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << perdu + "Create new anyway?"
+                            << QString();
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << perdu + "Open anyway?" << QString();
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << perdu + "Quit anyway?" << QString();
+    QTest::newRow("Ctrl+I") << int(Qt::Key_I) << int(Qt::ControlModifier) << QString()
+                            << "Select a folder to import";
+    QTest::newRow("F5") << int(Qt::Key_F5) << int(Qt::NoModifier)
+                        << "This action will erase all the contents of the directory " + chemin("tmp")
+            + "\nGenerate anyway?"
+                        << QString();
+    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << QString() << QString();
+}
+
+void TestFenetreInteractions::raccourcis()
+{
+    QFETCH(int, touche);
+    QFETCH(int, modificateurs);
+    QFETCH(QString, question);
+    QFETCH(QString, choix);
+
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    fenetre.sauvegardeUtile();
+    // The user's own file in "tmp" makes Preview ask before erasing it.
+    QVERIFY(ecrire(chemin("tmp/notes.txt"), "mine"));
+    if (!question.isEmpty())
+        BoiteMessage::prevoirReponse(QMessageBox::No);
+
+    QTest::keyClick(&fenetre, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+
+    QCOMPARE(textesMontres(), question.isEmpty() ? QStringList() : QStringList{question});
+    QStringList titres;
+    for (const ChoixFichier::Montre &montre : ChoixFichier::prendreMontres())
+        titres << montre.titre;
+    QCOMPARE(titres, choix.isEmpty() ? QStringList() : QStringList{choix});
+    // Only Save changes anything.
+    QCOMPARE(QFile::exists(chemin("Avent.xml")), touche == Qt::Key_S);
+    QCOMPARE(fenetre.sauvegardeNecessaire(), touche != Qt::Key_S);
+}
+
+void TestFenetreInteractions::clavierSurLesTuiles()
+{
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    tuile(fenetre, 1)->setFocus();
+
+    // Arrows walk the grid of seven columns.
+    const struct {
+        Qt::Key touche;
+        int jour;
+    } pas[] = {{Qt::Key_Right, 2}, {Qt::Key_Down, 9}, {Qt::Key_Left, 8}, {Qt::Key_Up, 1}, {Qt::Key_Up, 1}};
+    for (const auto &p : pas) {
+        QTest::keyClick(QApplication::focusWidget(), p.touche);
+        QCOMPARE(QApplication::focusWidget(), tuile(fenetre, p.jour));
+    }
+
+    // Enter opens the focused day.
+    QString titreDialogue;
+    RepondeurModal repondeur(remplirEdition("", QString(), &titreDialogue));
+    QTest::keyClick(tuile(fenetre, 1), Qt::Key_Return);
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(titreDialogue, QStringLiteral("Day 01"));
+
+    // Delete empties it at once; an empty day stays as it is.
+    fenetre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    QTest::keyClick(tuile(fenetre, 1), Qt::Key_Delete);
+    QCOMPARE(jours(fenetre), (Jours{{2, Media::MUSIQUE}}));
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::AUCUN);
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    fenetre.sauvegardeInutile();
+    QTest::keyClick(tuile(fenetre, 1), Qt::Key_Delete);
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+}
+
+void TestFenetreInteractions::titre()
+{
+    FenetrePrincipale fenetre;
+    QCOMPARE(fenetre.windowTitle(), QStringLiteral("tinselbox 1.0"));
+    preparer(fenetre);
+    QCOMPARE(fenetre.windowTitle(), QStringLiteral("Avent[*] - tinselbox 1.0"));
+    QVERIFY(!fenetre.isWindowModified());
+
+    QTest::keyClick(tuile(fenetre, 2), Qt::Key_Delete);
+    QVERIFY(fenetre.isWindowModified());
+    QTest::keyClick(&fenetre, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!fenetre.isWindowModified());
+    QCOMPARE(fenetre.isWindowModified(), bouton(fenetre, "bouton_enregistrer")->isEnabled());
+}
+
+void TestFenetreInteractions::grilleSuitLaFenetre()
+{
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    const QSize avant = tuile(fenetre, 1)->size();
+    fenetre.resize(1600, 1000);
+    QTRY_VERIFY(tuile(fenetre, 1)->width() > 2 * avant.width());
+    QVERIFY(tuile(fenetre, 1)->height() > avant.height());
+}
+
+void TestFenetreInteractions::depotSurTuile_data()
+{
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<Jours>("attendu");
+
+    // Day 1 holds a photo: the tile was the target, so it is replaced without a question.
+    QTest::newRow("sound on a photo") << "a/clochettes.png" << Jours{{1, Media::MUSIQUE}, {2, Media::MUSIQUE}};
+    QTest::newRow("no known kind") << "a/liste.png" << Jours{{1, Media::PHOTO}, {2, Media::MUSIQUE}};
+}
+
+void TestFenetreInteractions::depotSurTuile()
+{
+    QFETCH(QString, fichier);
+    QFETCH(Jours, attendu);
+
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    // The names lie: the content decides.
+    const bool connu = fichier.contains("clochettes");
+    QVERIFY(connu ? ecrireWav(chemin(fichier)) : ecrire(chemin(fichier), "milk, carrots\n"));
+
+    deposer(fenetre, {chemin(fichier)}, tuile(fenetre, 1));
+
+    QCOMPARE(jours(fenetre), attendu);
+    QCOMPARE(fenetre.sauvegardeNecessaire(), connu);
+    const QStringList textes = textesMontres();
+    QCOMPARE(textes.size(), connu ? 0 : 1);
+    if (connu)
+        QCOMPARE(tuile(fenetre, 1)->toolTip(), chemin(fichier));
+}
+
+void TestFenetreInteractions::depotMultiple_data()
+{
+    QTest::addColumn<bool>("commeDossier");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<Jours>("attendu");
+
+    // 01-etoile.png aims at day 1, which holds a photo; 24.mp4 at day 24; lutins.wav fills
+    // the first empty day; notes.txt is of no kind.
+    // Day 1 is a photo either way; its file tells whether it was replaced.
+    const Jours attendu{{1, Media::PHOTO}, {2, Media::MUSIQUE}, {3, Media::MUSIQUE}, {24, Media::VIDEO}};
+    QTest::newRow("files, No keeps day 1") << false << int(QMessageBox::No) << attendu;
+    QTest::newRow("folder, No keeps day 1") << true << int(QMessageBox::No) << attendu;
+    QTest::newRow("folder, Yes replaces day 1") << true << int(QMessageBox::Yes) << attendu;
+}
+
+void TestFenetreInteractions::depotMultiple()
+{
+    QFETCH(bool, commeDossier);
+    QFETCH(int, reponse);
+    QFETCH(Jours, attendu);
+
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    const QStringList fichiers{chemin("import/01-etoile.png"), chemin("import/24.mp4"),
+                               chemin("import/lutins.wav"), chemin("import/notes.txt")};
+    QVERIFY(ecrirePngBrut(fichiers.at(0)));
+    QVERIFY(ecrireMp4(fichiers.at(1)));
+    QVERIFY(ecrireWav(fichiers.at(2)));
+    QVERIFY(ecrire(fichiers.at(3), "to do\n"));
+
+    BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
+    deposer(fenetre, commeDossier ? QStringList{chemin("import")} : fichiers,
+            fenetre.findChild<QWidget *>("nom"));
+
+    QCOMPARE(jours(fenetre), attendu);
+    QCOMPARE(fenetre.getCalendrier()->getMedia(1)->getUrl(),
+             reponse == QMessageBox::Yes ? fichiers.at(0) : chemin("media/sapin.png"));
+    QCOMPARE(fenetre.getCalendrier()->getMedia(3)->getUrl(), fichiers.at(2));
+    QVERIFY(fenetre.sauvegardeNecessaire());
+
+    // One question, No by default, then one note of what was left out.
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 2);
+    QCOMPARE(boites.at(0).texte, QStringLiteral("These days already hold a media: 1. \nReplace them?"));
+    QCOMPARE(boites.at(0).parDefaut, QMessageBox::No);
+    QVERIFY(boites.at(1).texte.contains("notes.txt"));
+    QCOMPARE(boites.at(1).texte.contains("01-etoile.png"), reponse == QMessageBox::No);
+}
+
+void TestFenetreInteractions::depotProjet()
+{
+    {
+        Calendrier enregistre("Noel");
+        enregistre.ajouterMedia(7, new Video("/home/alice/Videos/traineau.mp4"));
+        QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(enregistre, chemin("Noel.xml")), 0);
+    }
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    fenetre.sauvegardeUtile();
+
+    // The unsaved changes come first: No keeps everything.
+    BoiteMessage::prevoirReponse(QMessageBox::No);
+    deposer(fenetre, {chemin("Noel.xml")}, tuile(fenetre, 3));
+    QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Avent"));
+
+    BoiteMessage::prevoirReponse(QMessageBox::Yes);
+    deposer(fenetre, {chemin("Noel.xml")}, tuile(fenetre, 3));
+    QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Noel"));
+    QCOMPARE(jours(fenetre), (Jours{{7, Media::VIDEO}}));
+    QCOMPARE(fenetre.getUrlCalendrier(), chemin("Noel.xml"));
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    QCOMPARE(textesMontres().size(), 2);
+}
+
+QTEST_MAIN(TestFenetreInteractions)
+#include "tst_fenetreinteractions.moc"
