@@ -104,6 +104,7 @@ private slots:
     void filtresDuSelecteur_data();
     void filtresDuSelecteur();
     void selecteurOuvertALAppui();
+    void entreeValideLeFichierChoisi();
     void okMetLeMediaSurLeJour_data();
     void okMetLeMediaSurLeJour();
     void abandonLaisseLeCalendrier_data();
@@ -441,6 +442,27 @@ void TestFenetreEdition::selecteurOuvertALAppui()
     QTest::mousePress(parcourir, Qt::LeftButton);
     QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
     QTest::mouseRelease(parcourir, Qt::LeftButton);
+}
+
+void TestFenetreEdition::entreeValideLeFichierChoisi()
+{
+    Calendrier calendrier("Avent");
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(8, &calendrier);
+    fenetre.show();
+    fenetre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
+    parcourir->setFocus();
+
+    ChoixFichier::prevoirChoix(chemin("photo.png"));
+    QTest::keyClick(parcourir, Qt::Key_Space);
+    QCOMPARE(ChoixFichier::prendreMontres().size(), 1);
+    // Enter now confirms the file instead of opening the chooser again.
+    QTest::keyClick(parcourir, Qt::Key_Return);
+    QCOMPARE(fenetre.result(), int(QDialog::Accepted));
+    QVERIFY(ChoixFichier::prendreMontres().isEmpty());
+    QCOMPARE(calendrier.getMedia(8)->getUrl(), chemin("photo.png"));
 }
 
 void TestFenetreEdition::okMetLeMediaSurLeJour_data()

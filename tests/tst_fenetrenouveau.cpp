@@ -2,6 +2,7 @@
 #include "projet.h"
 #include "repondeurmodal.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,6 +46,8 @@ private slots:
     void selecteurOuvertAuRelachement();
     void abandonLaisseLeProjet_data();
     void abandonLaisseLeProjet();
+    void remplacementRefuseGardeLaSaisie_data();
+    void remplacementRefuseGardeLaSaisie();
 
 private:
     QTemporaryDir repertoire;
@@ -232,6 +235,45 @@ void TestFenetreNouveau::abandonLaisseLeProjet()
     QVERIFY(fenetre.exec() != QDialog::Accepted);
     QCOMPARE(projet.getNomPojet(), QStringLiteral("ancien"));
     QCOMPARE(projet.getRepertoire(), QStringLiteral("/ailleurs"));
+}
+
+void TestFenetreNouveau::remplacementRefuseGardeLaSaisie_data()
+{
+    QTest::addColumn<int>("reponse");
+    QTest::newRow("No returns to the dialog") << int(QMessageBox::No);
+    QTest::newRow("Yes starts the project") << int(QMessageBox::Yes);
+}
+
+void TestFenetreNouveau::remplacementRefuseGardeLaSaisie()
+{
+    QFETCH(int, reponse);
+    const bool accepte = reponse == QMessageBox::Yes;
+
+    QFile existant(repertoire.filePath("Avent.xml"));
+    QVERIFY(existant.open(QIODevice::WriteOnly));
+    existant.close();
+    Projet projet("", "");
+    FenetreNouveau fenetre(projet, nullptr);
+    fenetre.show();
+    // The rule for names is there before any OK.
+    QVERIFY(fenetre.findChild<QLabel *>("indication_nom")->isVisible());
+    QVERIFY(!champ(fenetre, "champ_nom")->placeholderText().isEmpty());
+
+    QTest::keyClicks(champ(fenetre, "champ_nom"), "Avent");
+    fenetre.setUrl(repertoire.path());
+    BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
+    cliquerOk(fenetre);
+
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(boites.at(0).texte,
+             QStringLiteral("A calendar with this name already exists in this directory. \nReplace it?"));
+    QCOMPARE(boites.at(0).parent.data(), &fenetre);
+    QCOMPARE(fenetre.isVisible(), !accepte);
+    QCOMPARE(projet.getNomPojet(), accepte ? QStringLiteral("Avent") : QString());
+    QCOMPARE(fenetre.getNom(), QStringLiteral("Avent"));
+    QCOMPARE(champ(fenetre, "champ_url")->text(), repertoire.path());
+    QVERIFY(existant.remove());
 }
 
 QTEST_MAIN(TestFenetreNouveau)

@@ -609,11 +609,23 @@ void TestFenetrePrincipale::nouveauSurFichierExistant()
     fichier.close();
 
     FenetrePrincipale fenetre;
-    RepondeurModal dialogue(remplirNouveau("Avent", repertoire.path()));
+    // After No the dialog is still there with what was typed; it is then cancelled.
+    const auto remplir = remplirNouveau("Avent", repertoire.path());
+    const auto annuler = remplirNouveau(QString(), QString());
+    int passages = 0;
+    QString nomGarde;
+    RepondeurModal dialogue([&](QWidget *modale) {
+        if (passages++ == 0)
+            return remplir(modale) && remplacer;
+        nomGarde = qobject_cast<FenetreNouveau *>(modale)->getNom();
+        return annuler(modale);
+    });
     BoiteMessage::prevoirReponse(remplacer ? QMessageBox::Yes : QMessageBox::No);
     bouton(fenetre, "bouton_nouveau")->click();
 
     QVERIFY(dialogue.aRepondu());
+    QVERIFY(!dialogue.aDuForcer());
+    QCOMPARE(nomGarde, remplacer ? QString() : QStringLiteral("Avent"));
     QCOMPARE(textesMontres(), QStringList{QUESTION_REMPLACER});
     if (remplacer) {
         QVERIFY(fenetre.getCalendrier() != nullptr);
