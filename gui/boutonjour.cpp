@@ -82,7 +82,27 @@ QString BoutonJour::getNomMedia() const
 
 QString BoutonJour::getLegende() const
 {
-    return legende(longueurLegende());
+    // As many characters as the width holds, measured on the caption itself so that a
+    // proportional font shows as much as a fixed-pitch one.
+    const QFontMetrics mesures(police());
+    const int largeur = width() - 2 * MARGE;
+    const auto tient = [&mesures, largeur](const QString &texte) {
+        const QStringList lignes = texte.split(QLatin1Char('\n'));
+        return std::all_of(lignes.cbegin(), lignes.cend(),
+                           [&](const QString &ligne) { return mesures.horizontalAdvance(ligne) <= largeur; });
+    };
+    // Past half the file name the fold only shortens its second line: wider than that,
+    // only a caption that fits on one line is worth taking.
+    const int pli = std::max(LONGUEUR_LEGENDE, nomMedia.section(QLatin1Char('/'), -1).length() / 2);
+    int longueur = LONGUEUR_LEGENDE;
+    for (int n = LONGUEUR_LEGENDE + 1; n <= nomMedia.length(); ++n) {
+        const QString texte = legende(n);
+        if (!tient(texte))
+            break;
+        if (n <= pli || !texte.contains(QLatin1Char('\n')))
+            longueur = n;
+    }
+    return legende(longueur);
 }
 
 QString BoutonJour::legende(int longueur) const
@@ -93,14 +113,6 @@ QString BoutonJour::legende(int longueur) const
         return nomMedia;
     // Only "/" separates: the location is stored with "/" on every platform.
     return raccourcir(nomMedia.split(QLatin1Char('/')).last(), longueur);
-}
-
-int BoutonJour::longueurLegende() const
-{
-    const QFontMetrics mesures(police());
-    // The widest glyph, so that a proportional font never runs out of the line either.
-    const int largeurCaractere = std::max(1, mesures.horizontalAdvance(QLatin1Char('W')));
-    return std::max(LONGUEUR_LEGENDE, (width() - 2 * MARGE) / largeurCaractere);
 }
 
 QFont BoutonJour::police() const

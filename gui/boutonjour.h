@@ -57,8 +57,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    /// Characters of a caption line at the current width and font (13 at least).
-    int longueurLegende() const;
     QString legende(int longueur) const;
 
     int numeroJour = 0;

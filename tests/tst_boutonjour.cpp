@@ -322,16 +322,23 @@ void TestBoutonJour::legendeSelonLargeur()
 {
     const QString url = QStringLiteral("/home/alice/Pictures/christmas-market-lights-2026.jpg");
     BoutonJour bouton(nullptr);
+    bouton.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
     bouton.setNomMedia(url);
     QCOMPARE(bouton.toolTip(), url);
 
-    bouton.resize(100, 65);
-    QCOMPARE(bouton.getLegende(), bouton.getNomMedia());
-    // A wider tile shows more of the name, never less than the narrowest one.
-    bouton.resize(220, 65);
-    const QString large = bouton.getLegende();
-    QVERIFY2(large.indexOf(QLatin1Char('\n')) > 13, qPrintable(large));
-    QVERIFY(large.startsWith(QStringLiteral("christmas-market")));
+    // A wider tile shows more of the name, never less than 13 characters, always within it.
+    int precedente = 0;
+    for (int largeur : {100, 160, 220}) {
+        bouton.resize(largeur, 65);
+        const QStringList lignes = bouton.getLegende().split(QLatin1Char('\n'));
+        QVERIFY(lignes.size() <= 2);
+        QVERIFY(lignes.at(0).startsWith(QStringLiteral("christmas-mar")));
+        QVERIFY(lignes.at(0).length() >= qMax(13, precedente));
+        for (const QString &ligne : lignes)
+            QVERIFY(QFontMetrics(bouton.police()).horizontalAdvance(ligne) <= largeur);
+        precedente = lignes.at(0).length();
+    }
+    QVERIFY(precedente > 13);
     // As at the narrowest, a location that fits is shown whole, directories included.
     bouton.resize(600, 65);
     QCOMPARE(bouton.getLegende(), url);

@@ -3,7 +3,7 @@
 //
 //   captures <directory> [name...]
 //
-// Names: main-window, main-window-calendar, new-project, day-edit (all when none
+// Names: main-window, main-window-calendar, new-project, folder-import, day-edit (all when none
 // is given). Each picture is written as <directory>/<name>.png.
 
 #include "calendrier.h"
@@ -132,6 +132,39 @@ QPixmap fenetrePrincipale(bool avecCalendrier, const Echantillons &echantillons)
     return saisir(fenetre);
 }
 
+// A folder of 24 numbered media, as a user gathers them, dropped on the grid at once.
+QPixmap importDossier(const Echantillons &echantillons)
+{
+    const QStringList noms{"market-lights.png", "sleigh-bells.wav",   "first-snow.mp4",   "gingerbread.png",
+                           "carol-singers.wav", "skating-rink.mp4",   "frosty-window.png", "church-bells.wav",
+                           "snowball-fight.mp4", "advent-wreath.png", "jingle-waltz.wav", "tree-lighting.mp4",
+                           "lantern-walk.png",  "hot-chocolate.png",  "choir-rehearsal.wav", "sledging.mp4",
+                           "paper-stars.png",   "music-box.wav",      "reindeer-farm.mp4", "mistletoe.png",
+                           "winter-solstice.png", "night-before.wav", "wrapping-paper.png", "christmas-eve.mp4"};
+    const QDir dossier(echantillons.chemin(QStringLiteral("advent-media")));
+    QDir().mkpath(dossier.path());
+    for (int i = 0; i < noms.size(); ++i) {
+        const QString chemin = dossier.filePath(QStringLiteral("%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(noms.at(i)));
+        // Only the first bytes matter: the kind is read from them.
+        QFile fichier(chemin);
+        if (!fichier.open(QIODevice::WriteOnly))
+            continue;
+        if (chemin.endsWith(QLatin1String(".png")))
+            fichier.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) + QByteArray(17, '\0'));
+        else if (chemin.endsWith(QLatin1String(".wav")))
+            fichier.write(QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) + QByteArray(28, '\0'));
+        else
+            fichier.write(QByteArray("\0\0\0\x18" "ftypisom\0\0\0\0isommp41", 24) + QByteArray(16, '\0'));
+    }
+
+    FenetrePrincipale fenetre;
+    fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
+    fenetre.afficherCalendrier(new Calendrier(QStringLiteral("Advent2026")));
+    fenetre.resize(1000, 640);
+    fenetre.importerFichiers({dossier.path()});
+    return saisir(fenetre);
+}
+
 QPixmap nouveauProjet(const Echantillons &)
 {
     Projet projet{QString(), QString()};
@@ -172,7 +205,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments().mid(1);
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
-        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|day-edit]...\n";
+        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|folder-import|day-edit]...\n";
         return 2;
     }
     const QDir destination(arguments.takeFirst());
@@ -192,6 +225,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("main-window-calendar"),
          [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
+        {QStringLiteral("folder-import"), [&] { return importDossier(echantillons); }},
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
     };
     if (arguments.isEmpty())
