@@ -77,6 +77,9 @@ var bypass = false;
     // The line under the balls when none may open this month ("" for none).
     var ligneCalendrier = "";
     var paragrapheCalendrier = null;
+    // The days opened on earlier visits, read once: a day opened during this
+    // visit is marked from the next one.
+    var souvenirsVisite = null;
 
     // The accessible layer: one button per ball, in day order, and the live region.
     var boutonsJours = [];
@@ -516,7 +519,9 @@ var bypass = false;
     // return to the menu and every minute: the date may have changed.
     function nommerBoutons() {
         var date = aujourdhui();
-        var souvenirs = lireSouvenirs();
+        if (!souvenirsVisite) {
+            souvenirsVisite = lireSouvenirs();
+        }
         var enCours = periode(date);
         ligneCalendrier = texteLigneCalendrier(date);
         if (paragrapheCalendrier && paragrapheCalendrier.textContent !== ligneCalendrier) {
@@ -525,7 +530,7 @@ var bypass = false;
         boutonsJours.forEach(function (bouton, i) {
             var numero = i + 1;
             var ouvrable = bypass || ouvrableLe(numero, date);
-            var ouverte = souvenirs[numero] === enCours;
+            var ouverte = souvenirsVisite[numero] === enCours;
             boules[i].marquer(ouverte);
             var nom = "Day " + numero + (ouverte ? ", already opened" : "") + (ouvrable ? "" : ", " + quandOuvre(numero, date));
             if (bouton.textContent !== nom) {
