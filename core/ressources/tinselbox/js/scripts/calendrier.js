@@ -57,8 +57,8 @@ var bypass = false;
     var scene = ImageMobile.scene;
 
     // What the live region says when a day opens, for each kind of media, known
-    // by the media that the day's written lines watch.
-    // A message is announced by its own text.
+    // by the media that the day's written lines watch; a message is announced
+    // by its own text.
     var NATURES = [
         { annonce: function (media) { return media.texte; }, reconnaitre: function (media) { return media instanceof Carte; } },
         { annonce: "picture", reconnaitre: function (media) { return media instanceof Photo; } },
