@@ -28,6 +28,9 @@ const LONG = Array.from({ length: 150 }, (_, i) => MOTS[i % MOTS.length]).join('
 // A site with messages on the given days and the given options, open at `date`.
 async function ouvrirMenu(options, date, jours = {}, contexte = {}) {
     const dossier = h.copierModele();
+    if (options.apercu) {
+        h.activerApercu(dossier);
+    }
     for (const [jour, texte] of Object.entries(jours)) {
         h.ajouterJour(dossier, Number(jour), 'message', texte);
     }
@@ -124,6 +127,8 @@ const CAS = [
     { nom: 'past days on the 10th', options: { rattrapage: true }, date: '2026-12-10T10:00:00Z', ouvertes: jusqua(10) },
     { nom: 'December only, on 5 November', options: { mois: 12 }, date: '2026-11-05T10:00:00Z', ouvertes: [],
         ligne: 'This calendar opens on 1 December.', bouton: 'Day 12, opens on 12 December' },
+    { nom: 'December only, in preview on 5 November', options: { mois: 12, apercu: true }, date: '2026-11-05T10:00:00Z',
+        ouvertes: jusqua(31) },
     { nom: 'December only, on 5 December', options: { mois: 12 }, date: '2026-12-05T10:00:00Z', ouvertes: [5] },
     { nom: 'November with past days, in December', options: { mois: 11, rattrapage: true }, date: '2026-12-20T10:00:00Z',
         ouvertes: jusqua(31) },
