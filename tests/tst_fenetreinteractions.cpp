@@ -8,6 +8,8 @@
 #include "son.h"
 #include "video.h"
 
+#include <QDesktopServices>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,6 +56,18 @@ void deposer(FenetrePrincipale &fenetre, const QStringList &chemins, QWidget *ci
 
 } // namespace
 
+/// Catches what the desktop would be asked to open.
+class ReceveurUrl : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void ouvrir(const QUrl &url) { urls << url; }
+
+public:
+    QList<QUrl> urls;
+};
+
 class TestFenetreInteractions : public QObject
 {
     Q_OBJECT
@@ -67,6 +81,7 @@ private slots:
     void raccourcis();
     void clavierSurLesTuiles();
     void titre();
+    void menuTuile();
     void grilleSuitLaFenetre();
     void depotSurTuile_data();
     void depotSurTuile();
@@ -213,6 +228,31 @@ void TestFenetreInteractions::titre()
     QTest::keyClick(&fenetre, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!fenetre.isWindowModified());
     QCOMPARE(fenetre.isWindowModified(), bouton(fenetre, "bouton_enregistrer")->isEnabled());
+}
+
+void TestFenetreInteractions::menuTuile()
+{
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    ReceveurUrl receveur;
+    QDesktopServices::setUrlHandler("file", &receveur, "ouvrir");
+
+    // Opened from the keyboard (the Menu key), then "Show in folder" is chosen.
+    QStringList textes;
+    QTimer::singleShot(0, &fenetre, [&textes] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        for (QAction *action : menu->actions())
+            textes << action->text() + (action->isEnabled() ? "" : " (disabled)");
+        menu->actions().at(2)->trigger();
+        menu->close();
+    });
+    QContextMenuEvent evenement(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(tuile(fenetre, 1), &evenement);
+    QDesktopServices::unsetUrlHandler("file");
+
+    QCOMPARE(textes, (QStringList{"Edit...", "Clear day", "Show in folder", "", "Import a folder..."}));
+    QCOMPARE(receveur.urls, QList<QUrl>{QUrl::fromLocalFile(chemin("media"))});
 }
 
 void TestFenetreInteractions::grilleSuitLaFenetre()
