@@ -821,12 +821,15 @@ QStringList FenetrePrincipale::cheminsDeposes(const QMimeData *donnees)
 
 bool FenetrePrincipale::estFichierProjet(const QString &chemin)
 {
-    // A picture in XML (SVG) is a media; only an XML file of no media kind is a project.
     const QFileInfo info(chemin);
-    if (!info.isFile() || GenreMedia::pourContenu(chemin) != nullptr)
+    if (!info.isFile())
         return false;
-    return info.suffix().compare(Projet::EXTENSION.mid(1), Qt::CaseInsensitive) == 0
-        || QMimeDatabase().mimeTypeForFile(chemin).inherits(QStringLiteral("application/xml"));
+    // The project extension decides first: XML is also text, which a kind may claim.
+    if (info.suffix().compare(Projet::EXTENSION.mid(1), Qt::CaseInsensitive) == 0)
+        return true;
+    // Otherwise XML that no kind claims (a picture in XML, SVG, is a media).
+    return GenreMedia::pourContenu(chemin) == nullptr
+        && QMimeDatabase().mimeTypeForFile(chemin).inherits(QStringLiteral("application/xml"));
 }
 
 void FenetrePrincipale::dragEnterEvent(QDragEnterEvent *event)
