@@ -1,6 +1,8 @@
 #include "gestionnairefichiers.h"
 
 #include "calendrier.h"
+#include "gardexml.h"
+#include "lecteurprojet.h"
 #include "image.h"
 #include "son.h"
 #include "video.h"
@@ -49,26 +51,26 @@ const QString SCRIPT_CALENDRIER = QStringLiteral("calendrier.js");
 const QString SUFFIXE_TEMPORAIRE = QStringLiteral(".new");
 const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
 
-// A project file is three elements deep. Qt's DOM parser and schema validator recurse
-// per level and overflow the stack on documents tens of thousands of levels deep, so
-// anything far deeper than a project file is refused before they see it.
-const int PROFONDEUR_MAXIMALE = 64;
-
-bool profondeurAcceptable(QIODevice &peripherique)
+// Opens a project file for reading only (a FIFO would never end). A write-protected file
+// is still reported, as it could not be saved back.
+int ouvrirProjetEnLecture(QFile &fichier)
 {
-    QXmlStreamReader lecteur(&peripherique);
-    int profondeur = 0;
-    while (!lecteur.atEnd()) {
-        const QXmlStreamReader::TokenType jeton = lecteur.readNext();
-        if (jeton == QXmlStreamReader::StartElement) {
-            if (++profondeur > PROFONDEUR_MAXIMALE)
-                return false;
-        } else if (jeton == QXmlStreamReader::EndElement) {
-            --profondeur;
-        }
+    const bool modifiable = QFileInfo(fichier.fileName()).isWritable();
+    const int ouverture = GardeXml::ouvrirEnLecture(fichier);
+    if (ouverture == 0 && !modifiable) {
+        fichier.close();
+        return 2;
     }
-    // Other errors are the DOM parser's or the validator's to report.
-    return true;
+    return ouverture;
+}
+
+void retirerDeclarationXml(QByteArray &texte)
+{
+    if (texte.startsWith("<?xml") && texte.size() > 5 && QChar::isSpace(texte.at(5))) {
+        const int fin = texte.indexOf("?>");
+        if (fin > 0)
+            texte.remove(0, fin + 2);
+    }
 }
 
 // The validator's diagnostics are of no use to the user; the verdict is enough.
@@ -137,11 +139,12 @@ int GestionnaireFichiers::creerFichierDepuisCalendrier(Calendrier const &calendr
 
 int GestionnaireFichiers::creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier)
 {
-    QDomDocument document;
-    const int resultat = creerDomDepuisFichier(url, document);
-    if (resultat != 0)
-        return resultat;
-    return creerCalendrierDepuisDom(document, calendrier);
+    // Read in one pass without a document tree: a large file costs what the calendar keeps.
+    QFile fichier(url);
+    const int ouverture = ouvrirProjetEnLecture(fichier);
+    if (ouverture != 0)
+        return ouverture;
+    return LecteurProjet::lire(fichier, calendrier);
 }
 
 int GestionnaireFichiers::creerFichierDepuisDom(QDomDocument const &document, QString const &url)
@@ -171,35 +174,44 @@ int GestionnaireFichiers::creerQFileDepuisDom(QDomDocument const &document, QFil
 
 int GestionnaireFichiers::ecrireDom(QDomDocument const &document, QIODevice &peripherique)
 {
-    const QByteArray texte = document.toByteArray(1);
-    return peripherique.write(texte) == texte.size() ? 0 : 2;
+    const QString texte = document.toString(1);
+    // Qt writes such characters raw: the file could never be read again.
+    if (GardeXml::positionCaractereInterdit(texte) >= 0)
+        return 2;
+    const QByteArray octets = texte.toUtf8();
+    return peripherique.write(octets) == octets.size() ? 0 : 2;
 }
 
 int GestionnaireFichiers::creerDomDepuisQFile(QFile &fichier, QDomDocument &document)
 {
-    if (!fichier.exists())
-        return 3;
-    // Read and write: a write-protected project file is reported, as it could not be saved back.
-    if (!fichier.open(QIODevice::ReadWrite))
-        return 2;
-
-    bool lu = profondeurAcceptable(fichier);
-    if (lu) {
-        fichier.seek(0);
-        lu = document.setContent(&fichier, false);
-    }
+    const int ouverture = ouvrirProjetEnLecture(fichier);
+    if (ouverture != 0)
+        return ouverture;
+    QString texte;
+    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
+        texte += morceau;
+        return true;
+    });
     fichier.close();
-    return lu ? 0 : 1;
+    return accepte && document.setContent(texte, false) ? 0 : 1;
 }
 
 bool GestionnaireFichiers::estValide(QString const &url)
 {
     QFile fichier(url);
-    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly))
+    if (GardeXml::ouvrirEnLecture(fichier) != 0)
         return false;
-    if (!profondeurAcceptable(fichier))
+    // The validator reads the text as the guard decoded it, in UTF-8 and without the
+    // declaration that named the original encoding.
+    QByteArray texte;
+    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
+        texte += morceau.toUtf8();
+        return true;
+    });
+    fichier.close();
+    if (!accepte)
         return false;
-    fichier.seek(0);
+    retirerDeclarationXml(texte);
 
     GestionnaireMessagesSilencieux silence;
     QFile fichierSchema(SCHEMA);
@@ -212,9 +224,7 @@ bool GestionnaireFichiers::estValide(QString const &url)
 
     QXmlSchemaValidator validateur(schema);
     validateur.setMessageHandler(&silence);
-    const bool valide = validateur.validate(&fichier, QUrl());
-    fichier.close();
-    return valide;
+    return validateur.validate(texte, QUrl());
 }
 
 // ---------------------------------------------------------------------------
