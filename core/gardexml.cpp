@@ -54,7 +54,7 @@ private:
             } else if (c == u'/') {
                 etat = BALISE_FIN;
             } else {
-                if (++profondeur > GardeXml::PROFONDEUR_MAXIMALE)
+                if (++profondeur > GardeXml::PROFONDEUR_MAXIMALE || ++noeuds > GardeXml::NOEUDS_MAXIMUM)
                     return false;
                 attributs = 0;
                 entrer(BALISE);
@@ -88,7 +88,8 @@ private:
                 guillemet = c;
                 etat = VALEUR;
             } else if (c == u'=') {
-                if (++attributs > GardeXml::ATTRIBUTS_PAR_ELEMENT_MAXIMUM)
+                if (++attributs > GardeXml::ATTRIBUTS_PAR_ELEMENT_MAXIMUM
+                    || ++noeuds > GardeXml::NOEUDS_MAXIMUM)
                     return false;
             } else if (c == u'>') {
                 if (precedent == u'/')
@@ -131,6 +132,7 @@ private:
     Etat etat = TEXTE;
     int profondeur = 0;
     int attributs = 0;
+    int noeuds = 0;
     char16_t precedent = 0;
     char16_t avantPrecedent = 0;
     char16_t guillemet = 0;

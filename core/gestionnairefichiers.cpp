@@ -15,12 +15,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QThread>
 #include <QUrl>
 #include <QXmlSchema>
 #include <QXmlSchemaValidator>
-#include <QXmlStreamReader>
 
 #include <filesystem>
 #include <system_error>
@@ -201,17 +201,24 @@ bool GestionnaireFichiers::estValide(QString const &url)
     QFile fichier(url);
     if (GardeXml::ouvrirEnLecture(fichier) != 0)
         return false;
-    // The validator reads the text as the guard decoded it, in UTF-8 and without the
-    // declaration that named the original encoding.
+    // A document without byte-order mark or declaration, as the editor writes them, goes to
+    // the validator as it is once the guard has read it through: both read it as UTF-8.
+    // Any other goes as the guard decoded it, in UTF-8 and without the declaration, so that
+    // the validator cannot read a text the guard did not see.
+    const QByteArray debut = fichier.peek(8);
+    const bool brut = !debut.startsWith("<?xml") && QTextCodec::codecForUtfText(debut, nullptr) == nullptr;
     QByteArray texte;
-    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
-        texte += morceau.toUtf8();
+    const bool accepte = GardeXml::lire(fichier, [&texte, brut](QString const &morceau) {
+        if (!brut)
+            texte += morceau.toUtf8();
         return true;
     });
-    fichier.close();
     if (!accepte)
         return false;
-    retirerDeclarationXml(texte);
+    if (brut)
+        fichier.seek(0);
+    else
+        retirerDeclarationXml(texte);
 
     GestionnaireMessagesSilencieux silence;
     QFile fichierSchema(SCHEMA);
@@ -224,7 +231,7 @@ bool GestionnaireFichiers::estValide(QString const &url)
 
     QXmlSchemaValidator validateur(schema);
     validateur.setMessageHandler(&silence);
-    return validateur.validate(texte, QUrl());
+    return brut ? validateur.validate(&fichier, QUrl()) : validateur.validate(texte, QUrl());
 }
 
 // ---------------------------------------------------------------------------

@@ -46,6 +46,12 @@ inline QByteArray elementsImbriques(int taille)
     return QByteArray("<a>").repeated(niveaux) + QByteArray("</a>").repeated(niveaux);
 }
 
+/// Empty unknown elements without end: each costs the schema validator memory.
+inline QByteArray elementsVides(int taille)
+{
+    return "<tinselbox nom=\"x\" version=\"1\">" + QByteArray("<a/>").repeated(taille / 4) + "</tinselbox>\n";
+}
+
 /// The worst that is still read: unknown elements each with as many attributes as allowed.
 inline QByteArray attributsAuMaximum(int taille, int parElement)
 {
