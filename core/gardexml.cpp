@@ -2,16 +2,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextCodec>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -193,38 +187,6 @@ QTextCodec *GardeXml::codecDuDocument(QByteArray const &debut)
             return declare;
     }
     return utf8;
-}
-
-bool GardeXml::estFichierOrdinaire(QString const &chemin)
-{
-    return !chemin.isEmpty() && QFileInfo(chemin).isFile();
-}
-
-int GardeXml::ouvrirEnLecture(QFile &fichier)
-{
-    const QFileInfo info(fichier.fileName());
-    if (!info.exists())
-        return 3;
-    if (info.isDir())
-        return 2;
-    if (!info.isFile())
-        return 3;
-
-    // Without blocking: the path may have been replaced by a FIFO since it was looked at.
-    const int descripteur =
-        ::open(QFile::encodeName(fichier.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descripteur < 0)
-        return errno == ENOENT ? 3 : 2;
-    struct stat etat;
-    if (::fstat(descripteur, &etat) != 0 || !S_ISREG(etat.st_mode)) {
-        ::close(descripteur);
-        return 3;
-    }
-    if (!fichier.open(descripteur, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descripteur);
-        return 2;
-    }
-    return 0;
 }
 
 int GardeXml::positionCaractereInterdit(QString const &texte)

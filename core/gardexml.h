@@ -5,7 +5,6 @@
 #include <functional>
 
 class QByteArray;
-class QFile;
 class QIODevice;
 class QTextCodec;
 
@@ -38,14 +37,6 @@ public:
 
     /// The text codec of a document that starts with `debut`.
     static QTextCodec *codecDuDocument(QByteArray const &debut);
-
-    /// Whether `chemin` names a regular file once symbolic links are resolved; FIFOs,
-    /// sockets and devices never reach their end or block the reader.
-    static bool estFichierOrdinaire(QString const &chemin);
-    /// Opens `fichier` (named, not yet open) for reading only, without ever blocking on
-    /// something that is not a regular file: 0, 2 when it cannot be opened (a directory
-    /// included), 3 when it does not exist or is not a regular file.
-    static int ouvrirEnLecture(QFile &fichier);
 
     /// Index of the first character of `texte` that XML 1.0 cannot carry (controls other
     /// than tab, line feed and carriage return, U+FFFE, U+FFFF, lone surrogates), or -1.

@@ -1,6 +1,7 @@
 #include "gestionnairefichiers.h"
 
 #include "calendrier.h"
+#include "fichierordinaire.h"
 #include "gardexml.h"
 #include "lecteurprojet.h"
 #include "image.h"
@@ -56,7 +57,7 @@ const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
 int ouvrirProjetEnLecture(QFile &fichier)
 {
     const bool modifiable = QFileInfo(fichier.fileName()).isWritable();
-    const int ouverture = GardeXml::ouvrirEnLecture(fichier);
+    const int ouverture = FichierOrdinaire::ouvrirEnLecture(fichier);
     if (ouverture == 0 && !modifiable) {
         fichier.close();
         return 2;
@@ -199,7 +200,7 @@ int GestionnaireFichiers::creerDomDepuisQFile(QFile &fichier, QDomDocument &docu
 bool GestionnaireFichiers::estValide(QString const &url)
 {
     QFile fichier(url);
-    if (GardeXml::ouvrirEnLecture(fichier) != 0)
+    if (FichierOrdinaire::ouvrirEnLecture(fichier) != 0)
         return false;
     // A document without byte-order mark or declaration, as the editor writes them, goes to
     // the validator as it is once the guard has read it through: both read it as UTF-8.
