@@ -3,6 +3,7 @@
 // executable, run with "--sonde") under a memory limit, so that a crash or a hang fails
 // its own row instead of the whole run.
 #include "calendrier.h"
+#include "contenumedia.h"
 #include "documentshostiles.h"
 #include "fichiers.h"
 #include "gardexml.h"
@@ -83,6 +84,8 @@ private slots:
     void caracteresInterdits();
     void enregistrementRefuse_data();
     void enregistrementRefuse();
+    void contenuDesMedias_data();
+    void contenuDesMedias();
 
 private:
     QTemporaryDir temporaire;
@@ -251,6 +254,57 @@ void TestFichiersHostiles::enregistrementRefuse()
     QCOMPARE(QDir(temporaire.path())
                  .entryList({QStringLiteral("precedent.xml*")}, QDir::AllEntries | QDir::Hidden),
         QStringList{QStringLiteral("precedent.xml")});
+}
+
+void TestFichiersHostiles::contenuDesMedias_data()
+{
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QStringList>("familles");
+    QTest::addColumn<bool>("attendu");
+
+    const QString contenu = QStringLiteral("contenu");
+    const QStringList image{QStringLiteral("image/")};
+    const QStringList son{QStringLiteral("audio/")};
+    const QStringList video{QStringLiteral("video/")};
+    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const QByteArray wav("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0", 24);
+    const QByteArray mp3("ID3\x03\0\0\0\0\0\0", 10);
+    const QByteArray ogg("OggS\0\x02\0\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\x01\x1e\x01vorbis", 35);
+    const QByteArray mp4("\0\0\0\x18"
+                         "ftypmp42\0\0\0\0mp42isom",
+        24);
+    const QByteArray webm("\x1a\x45\xdf\xa3\x9f\x42\x86\x81\x01\x42\xf7\x81\x01\x42\xf2\x81\x04\x42\xf3\x81"
+                          "\x08\x42\x82\x84webm",
+        28);
+    QTest::newRow("picture") << contenu << png << image << true;
+    QTest::newRow("text named as a picture") << contenu << QByteArray("hello\n") << image << false;
+    QTest::newRow("WAV") << contenu << wav << son << true;
+    QTest::newRow("MP3") << contenu << mp3 << son << true;
+    QTest::newRow("Ogg Vorbis, through its ancestors") << contenu << ogg << son << true;
+    QTest::newRow("MP4") << contenu << mp4 << video << true;
+    QTest::newRow("WebM") << contenu << webm << video << true;
+    QTest::newRow("music as a picture") << contenu << mp3 << image << false;
+    QTest::newRow("picture as a video") << contenu << png << video << false;
+    QTest::newRow("empty file") << contenu << QByteArray() << image << false;
+    QTest::newRow("missing file") << QStringLiteral("absent") << QByteArray() << image << false;
+    QTest::newRow("FIFO") << QStringLiteral("fifo") << QByteArray() << image << false;
+}
+
+void TestFichiersHostiles::contenuDesMedias()
+{
+    QFETCH(QString, genre);
+    QFETCH(QByteArray, contenu);
+    QFETCH(QStringList, familles);
+    QFETCH(bool, attendu);
+
+    // Named as a picture whatever it holds: only the content counts.
+    const QString fichier = temporaire.filePath(QStringLiteral("%1.jpg").arg(QTest::currentDataTag()));
+    if (genre == QLatin1String("contenu"))
+        QVERIFY(ecrire(fichier, contenu));
+    else if (genre == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(fichier).constData(), 0600), 0);
+    QCOMPARE(ContenuMedia::estDeLaFamille(fichier, familles), attendu);
 }
 
 int main(int argc, char *argv[])
