@@ -2,14 +2,18 @@
 # make test       build and run every test
 # make test-asan  the same suite in an address + undefined behaviour sanitizer build
 # make bench      build and run the benchmarks
+# make install    build and install under PREFIX (/usr/local), then refresh the desktop's caches
+# make uninstall  remove what make install put there
+# make package    build the Debian package build/tinselbox_<version>_<arch>.deb
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 # CI sets WERROR=ON so that no warning lands.
 WERROR     ?= OFF
+PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench install uninstall caches-bureau package clean
 
 all: build
 
@@ -37,6 +41,27 @@ test-asan: deps
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	./scripts/lancer-benchmarks.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@$(MAKE) --no-print-directory caches-bureau
+
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	@$(MAKE) --no-print-directory caches-bureau
+
+# The menu, the file types and the icon theme read caches that a copy does not refresh.
+# Skipped for a staged install (DESTDIR): the target system refreshes its own.
+caches-bureau:
+	@if [ -z "$(DESTDIR)" ]; then \
+	  if command -v update-desktop-database >/dev/null; then update-desktop-database -q $(PREFIX)/share/applications; fi; \
+	  if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi; \
+	  if command -v gtk-update-icon-cache >/dev/null; then gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true; fi; \
+	fi
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -9,6 +9,7 @@
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "projet.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -27,9 +28,6 @@
 #include <QUrl>
 
 namespace {
-const int VERSION_MAJEURE = 1;
-const int VERSION_MINEURE = 0;
-
 // Marks a worker whose run the user stopped: its result, even one already on its way,
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
 const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
@@ -364,23 +362,27 @@ void FenetrePrincipale::clicBoutonOuvrir()
     dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return;
-    const QString url = dialogue.selectedFiles().constFirst();
+    ouvrirCalendrier(dialogue.selectedFiles().constFirst());
+}
 
+bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
+{
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
     GestionnaireFichiers gestionnaire;
     QDomDocument document;
-    if (gestionnaire.creerDomDepuisFichier(url, document) != 0
+    if (gestionnaire.creerDomDepuisFichier(chemin, document) != 0
         || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE) {
         afficherErreur(tr("Error opening the calendar."));
-        return;
+        return false;
     }
 
     auto *nouveau = new Calendrier();
     gestionnaire.creerCalendrierDepuisDom(document, *nouveau);
-    setUrlCalendrier(url);
+    setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+    return true;
 }
 
 void FenetrePrincipale::clicBoutonEnregistrer()

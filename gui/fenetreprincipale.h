@@ -58,6 +58,10 @@ public:
     QPushButton *getBoutonGenerer();
     QGridLayout *getGrilleBoutonJour();
 
+    /// Opens the project file `chemin` as Open does once a file is chosen: a file that
+    /// is not a calendar is refused with a message. Returns whether it was opened.
+    bool ouvrirCalendrier(const QString &chemin);
+
     /// Whether unsaved changes may be discarded; asks only when there are some.
     bool demanderConfirmation();
 

@@ -1,14 +1,10 @@
-#include "fenetreprincipale.h"
-
-#include <QApplication>
+#include "lignecommande.h"
 
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(gui);
     Q_INIT_RESOURCE(ressources);
 
-    QApplication application(argc, argv);
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    return application.exec();
+    LigneCommande ligneCommande;
+    return ligneCommande.executer(argc, argv);
 }

@@ -229,11 +229,11 @@ describe('the menu', { concurrency: 3 }, () => {
         const pas = await page.evaluate(() => {
             const D = 1000;
             return {
-                debut: avancerAxe(0, 0, D),
-                milieu: avancerAxe(0, D / 2, D) - D / 2,
-                fin: D - avancerAxe(0, D - 0.5, D),
-                arrive: avancerAxe(0, D - 0.001, D),
-                recul: avancerAxe(D, D / 2, 0),
+                debut: ImageMobile.avancerAxe(0, 0, D),
+                milieu: ImageMobile.avancerAxe(0, D / 2, D) - D / 2,
+                fin: D - ImageMobile.avancerAxe(0, D - 0.5, D),
+                arrive: ImageMobile.avancerAxe(0, D - 0.001, D),
+                recul: ImageMobile.avancerAxe(D, D / 2, 0),
             };
         });
         assert.ok(pas.debut > 0 && pas.debut < 1, `first step ${pas.debut}`);
@@ -242,12 +242,13 @@ describe('the menu', { concurrency: 3 }, () => {
         assert.equal(pas.arrive, 1000 - 0.001, 'an axis within 0.001 of its target stays');
         assert.ok(Math.abs(pas.recul - (500 - 1000 / 15)) < 1e-9, 'the law is the same in both directions');
 
+        // Each frame clears the canvas once.
         await page.evaluate(() => {
             window.imagesDessinees = 0;
-            const original = dessiner;
-            dessiner = function () {
+            const original = oCtx.clearRect;
+            oCtx.clearRect = function () {
                 window.imagesDessinees++;
-                original();
+                return original.apply(this, arguments);
             };
         });
         await page.clock.runFor(3000);

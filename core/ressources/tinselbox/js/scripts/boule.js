@@ -1,4 +1,7 @@
 // A numbered ball hanging on its string. (x, y) is its centre.
+"use strict";
+/* exported Boule */
+
 function Boule(x, y, taille, texte) {
     this.x = x;
     this.y = y;
@@ -14,6 +17,9 @@ function Boule(x, y, taille, texte) {
     this.couleurTexte = Boule.COULEUR_TEXTE;
     this.deplacerVers(x, y);
 }
+
+Boule.prototype = Object.create(ImageMobile.prototype);
+Boule.prototype.constructor = Boule;
 
 Boule.PALETTE = ["#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"];
 Boule.COULEUR_TEXTE = "#ffffff";
@@ -67,14 +73,6 @@ Boule.prototype.retablirCouleurs = function () {
     this.verrouillee = false;
 };
 
-Boule.prototype.deplacerVers = function (x, y) {
-    demarrerDeplacement(this, x, y);
-};
-
-Boule.prototype.avancer = function () {
-    avancerObjet(this, true);
-};
-
 Boule.prototype.dessinerFil = function () {
     if (this.visible) {
         oCtx.beginPath();
@@ -106,7 +104,7 @@ Boule.prototype.dessiner = function () {
 
     if (this.verrouillee) {
         var clef = collectionImages.getImage("clef");
-        if (imageChargee(clef)) {
+        if (CollectionImages.imageChargee(clef)) {
             oCtx.drawImage(clef, this.x - 40, this.y - 19);
         }
     }

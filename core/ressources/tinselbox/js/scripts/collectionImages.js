@@ -1,4 +1,7 @@
 // The scene's fixed pictures, all loaded with the page.
+"use strict";
+/* exported CollectionImages */
+
 function CollectionImages() {
     this.fichiers = new Map();
     this.images = new Map();
@@ -11,6 +14,11 @@ function CollectionImages() {
         images.set(nom, image);
     });
 }
+
+// A picture can be drawn once it has loaded with a size; a broken one never can.
+CollectionImages.imageChargee = function (image) {
+    return !!image && image.complete && image.naturalWidth > 0;
+};
 
 CollectionImages.prototype.getImage = function (nom) {
     return this.images.get(nom);

@@ -1,5 +1,8 @@
 // Pictures shown when a day opens. Every entry loads with the page, so a
 // day's picture is ready by the time its ball is opened.
+"use strict";
+/* exported CollectionPhotos */
+
 function CollectionPhotos() {
     this.fichiers = new Map();
     this.images = new Map();

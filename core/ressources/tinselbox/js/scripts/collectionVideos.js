@@ -1,5 +1,8 @@
 // Videos, loaded only when their day is opened. The page holds a single
 // hidden video element at a time; the canvas draws its frames.
+"use strict";
+/* exported CollectionVideos */
+
 function CollectionVideos() {
     this.videos = new Map();
 }
@@ -26,7 +29,7 @@ CollectionVideos.prototype.chargerVideo = function (nomVideo, adresseVideo, ecra
 CollectionVideos.prototype.jouerVideo = function (nomVideo, ecran) {
     this.chargerVideos(nomVideo, ecran);
     var video = this.videos.get(nomVideo);
-    lancerLecture(video);
+    CollectionSons.lancerLecture(video);
     return video;
 };
 

@@ -1,5 +1,9 @@
 // A picture sequence played frame by frame, moving between an entry and an
-// exit position like the other mobile objects.
+// exit position like the other mobile objects (its prototype joins theirs in
+// imageMobile.js, which the page loads after this file).
+"use strict";
+/* exported ImageAnimee */
+
 function ImageAnimee(noms, xEntree, yEntree, xSortie, ySortie) {
     this.noms = noms;
     this.images = noms.map(function (nom) {
@@ -69,25 +73,9 @@ ImageAnimee.prototype.getNomImageCourante = function () {
     return this.noms[this.indice];
 };
 
-ImageAnimee.prototype.deplacerVers = function (x, y) {
-    demarrerDeplacement(this, x, y);
-};
-
-ImageAnimee.prototype.sortir = function () {
-    this.deplacerVers(this.xSortie, this.ySortie);
-};
-
-ImageAnimee.prototype.rentrer = function () {
-    this.deplacerVers(this.xEntree, this.yEntree);
-};
-
-ImageAnimee.prototype.avancer = function () {
-    avancerObjet(this, true);
-};
-
 ImageAnimee.prototype.dessiner = function () {
     var image = this.images[this.indice];
-    if (imageChargee(image)) {
+    if (CollectionImages.imageChargee(image)) {
         oCtx.drawImage(image, this.x, this.y);
     }
 };

@@ -1,15 +1,42 @@
-// A fixed picture of the scene that rises from below the bottom edge into
-// the centre of the canvas.
+// The movement every moving object of the scene shares (balls, photos, video
+// screens, mobile and animated pictures inherit this prototype), and a fixed
+// picture of the scene that rises from below the bottom edge into the centre.
+"use strict";
+/* exported ImageMobile */
+
 function ImageMobile(nom) {
     this.nom = nom;
     this.image = collectionImages.getImage(nom);
-    var largeur = imageChargee(this.image) ? this.image.naturalWidth : 0;
-    var hauteur = imageChargee(this.image) ? this.image.naturalHeight : 0;
-    placerEntreeSortie(this, largeur, hauteur);
+    var chargee = CollectionImages.imageChargee(this.image);
+    this.placerEntreeSortie(chargee ? this.image.naturalWidth : 0, chargee ? this.image.naturalHeight : 0);
 }
 
+// Distance to the target on both axes below which an object stops.
+ImageMobile.prototype.seuilArret = 0.01;
+
+// One step along one axis: slow at the start, D/15 half way, easing into the
+// target. The 2 keeps the first step above zero.
+ImageMobile.avancerAxe = function (origine, position, cible) {
+    var D = Math.abs(cible - origine);
+    var d = Math.abs(cible - position);
+    if (d <= 0.001) {
+        return position;
+    }
+    if (D < d) {
+        // Placed beyond its origin since the move began: restart the law from here.
+        D = d;
+    }
+    var k = (D / 15) / ((D / 2) * (D / 2) - (D + 2) * (D / 2));
+    var v = k * d * d - k * (D + 2) * d;
+    return position < cible ? position + v : position - v;
+};
+
 ImageMobile.prototype.deplacerVers = function (x, y) {
-    demarrerDeplacement(this, x, y);
+    this.xOrigine = this.x;
+    this.yOrigine = this.y;
+    this.xCible = x;
+    this.yCible = y;
+    this.enMouvement = true;
 };
 
 ImageMobile.prototype.sortir = function () {
@@ -21,11 +48,52 @@ ImageMobile.prototype.rentrer = function () {
 };
 
 ImageMobile.prototype.avancer = function () {
-    avancerObjet(this, true);
+    if (!this.enMouvement) {
+        return;
+    }
+    this.x = ImageMobile.avancerAxe(this.xOrigine, this.x, this.xCible);
+    this.y = ImageMobile.avancerAxe(this.yOrigine, this.y, this.yCible);
+    if (Math.abs(this.xCible - this.x) <= this.seuilArret && Math.abs(this.yCible - this.y) <= this.seuilArret) {
+        this.enMouvement = false;
+    }
+};
+
+// Fits a w x h picture into the canvas keeping its ratio (a smaller one keeps
+// its size), then starts it just below the bottom edge, rising to the centre.
+ImageMobile.prototype.placerAuCentre = function (w, h) {
+    var largeur = w;
+    var hauteur = h;
+    if (w > oCanvas.width || h > oCanvas.height) {
+        if (oCanvas.width / w < oCanvas.height / h) {
+            largeur = oCanvas.width;
+            hauteur = h * oCanvas.width / w;
+        } else {
+            hauteur = oCanvas.height;
+            largeur = w * oCanvas.height / h;
+        }
+    }
+    this.largeur = largeur;
+    this.hauteur = hauteur;
+    this.placerEntreeSortie(largeur, hauteur);
+};
+
+// Entry just below the bottom edge, exit in the centre, for an object of the
+// given size; the object starts at the entry, rising to the exit.
+ImageMobile.prototype.placerEntreeSortie = function (largeur, hauteur) {
+    this.xEntree = (oCanvas.width - largeur) / 2;
+    this.yEntree = oCanvas.height;
+    this.xSortie = (oCanvas.width - largeur) / 2;
+    this.ySortie = (oCanvas.height - hauteur) / 2;
+    this.x = this.xEntree;
+    this.y = this.yEntree;
+    this.deplacerVers(this.xSortie, this.ySortie);
 };
 
 ImageMobile.prototype.dessiner = function () {
-    if (imageChargee(this.image)) {
+    if (CollectionImages.imageChargee(this.image)) {
         oCtx.drawImage(this.image, this.x, this.y);
     }
 };
+
+// The page loads imageAnimee.js before this file.
+Object.setPrototypeOf(ImageAnimee.prototype, ImageMobile.prototype);

@@ -1,4 +1,7 @@
 // A picture of the scene drawn at a fixed place and at its natural size.
+"use strict";
+/* exported ImageStatique */
+
 function ImageStatique(nom) {
     this.nom = nom;
     this.image = collectionImages.getImage(nom);
@@ -12,7 +15,7 @@ ImageStatique.prototype.setPosition = function (x, y) {
 };
 
 ImageStatique.prototype.dessiner = function () {
-    if (imageChargee(this.image)) {
+    if (CollectionImages.imageChargee(this.image)) {
         oCtx.drawImage(this.image, this.x, this.y);
     }
 };

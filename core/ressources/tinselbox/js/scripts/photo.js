@@ -1,5 +1,8 @@
 // A day's picture (or the cassette cover), fitted to the canvas, rising from
 // below the bottom edge into the centre.
+"use strict";
+/* exported Photo */
+
 function Photo(nom) {
     this.nom = nom;
     this.image = collectionPhotos.getImage(nom);
@@ -8,37 +11,28 @@ function Photo(nom) {
     this.hauteur = 0;
     this.x = 0;
     this.y = 0;
-    if (imageChargee(this.image)) {
+    if (CollectionImages.imageChargee(this.image)) {
         this.initialiser();
     } else if (this.image) {
         // The collection started loading it with the page; it is not there yet.
-        var photo = this;
+        var moi = this;
         this.image.addEventListener("load", function () {
-            photo.initialiser();
+            moi.initialiser();
         });
     }
 }
 
+Photo.prototype = Object.create(ImageMobile.prototype);
+Photo.prototype.constructor = Photo;
+
 Photo.prototype.initialiser = function () {
-    placerAuCentre(this, this.image.naturalWidth, this.image.naturalHeight);
+    this.placerAuCentre(this.image.naturalWidth, this.image.naturalHeight);
     this.chargementOk = true;
-};
-
-Photo.prototype.deplacerVers = function (x, y) {
-    demarrerDeplacement(this, x, y);
-};
-
-Photo.prototype.sortir = function () {
-    this.deplacerVers(this.xSortie, this.ySortie);
-};
-
-Photo.prototype.rentrer = function () {
-    this.deplacerVers(this.xEntree, this.yEntree);
 };
 
 Photo.prototype.avancer = function () {
     if (this.chargementOk) {
-        avancerObjet(this, true);
+        ImageMobile.prototype.avancer.call(this);
     }
 };
 

@@ -1,4 +1,7 @@
 // Pointer state, in the canvas's drawing coordinates.
+"use strict";
+/* exported Souris */
+
 function Souris() {
     this.x = 0;
     this.y = 0;

@@ -1,5 +1,8 @@
 // The screen that draws a day's video on the canvas. Nothing is drawn until
 // the video element has its first frame ("loadeddata" calls initialiser).
+"use strict";
+/* exported Video */
+
 function Video(nom) {
     this.nom = nom;
     this.chargementOk = false;
@@ -9,31 +12,21 @@ function Video(nom) {
     this.y = 0;
 }
 
+Video.prototype = Object.create(ImageMobile.prototype);
+Video.prototype.constructor = Video;
+
+// A screen keeps moving until it is on its target (the step law stops an axis
+// within 0.001 of it).
+Video.prototype.seuilArret = 0.001;
+
 Video.prototype.getElement = function () {
     return collectionVideos.getVideo(this.nom);
 };
 
 Video.prototype.initialiser = function () {
     var element = this.getElement();
-    placerAuCentre(this, element.videoWidth, element.videoHeight);
+    this.placerAuCentre(element.videoWidth, element.videoHeight);
     this.chargementOk = true;
-};
-
-Video.prototype.deplacerVers = function (x, y) {
-    demarrerDeplacement(this, x, y);
-};
-
-Video.prototype.sortir = function () {
-    this.deplacerVers(this.xSortie, this.ySortie);
-};
-
-Video.prototype.rentrer = function () {
-    this.deplacerVers(this.xEntree, this.yEntree);
-};
-
-// A screen keeps moving as long as it is not exactly on its target.
-Video.prototype.avancer = function () {
-    avancerObjet(this, false);
 };
 
 Video.prototype.dessiner = function () {

@@ -1,0 +1,43 @@
+// Lint of the calendar page's scripts. They are classic browser scripts sharing
+// one global scope: every global a script defines is named in its "exported"
+// comment, every name it uses from another script is listed below.
+"use strict";
+const js = require("@eslint/js");
+
+// The page's own globals, defined by its scripts (calendrier.js and the classes).
+const globalesPage = [
+    "oCanvas", "oCtx", "imagesStatiques", "imagesAnimees", "imagesMobiles", "videos", "boules",
+    "mouseX", "mouseY", "mediaASurveiller", "collectionImages", "collectionPhotos", "collectionSons",
+    "collectionVideos", "projectionEnCours", "souris", "timer", "numeroJour",
+    "photo", "pochette", "son", "ecran", "video", "bypass",
+    "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
+    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Boule",
+];
+const globalesNavigateur = [
+    "window", "document", "Image", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
+    "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "$",
+];
+
+module.exports = [
+    {
+        files: ["core/ressources/tinselbox/js/scripts/**/*.js"],
+        ignores: ["**/jquery-*.min.js"],
+        languageOptions: {
+            ecmaVersion: 2017,
+            sourceType: "script",
+            globals: Object.fromEntries([
+                ...globalesNavigateur.map((nom) => [nom, "readonly"]),
+                ...globalesPage.map((nom) => [nom, "writable"]),
+            ]),
+        },
+        rules: {
+            ...js.configs.recommended.rules,
+            strict: ["error", "global"],
+            "no-implicit-globals": "error",
+            "no-redeclare": ["error", { builtinGlobals: false }],
+            "no-unused-vars": ["error", { vars: "local", args: "none" }],
+            "no-var": "off",
+            eqeqeq: "error",
+        },
+    },
+];

@@ -1,0 +1,360 @@
+#include "lignecommande.h"
+
+#include "calendrier.h"
+#include "fenetreprincipale.h"
+#include "gestionnairefichiers.h"
+#include "media.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+const int SUCCES = 0;
+const int ECHEC = 1;
+const int USAGE = 2;
+
+void ecrireLigne(FILE *flux, const QString &texte)
+{
+    std::fputs((texte + QLatin1Char('\n')).toLocal8Bit().constData(), flux);
+    std::fflush(flux);
+}
+
+QStringList lireArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Without any of these, QApplication would abort with several lines of its own.
+bool affichageDisponible(const QStringList &arguments)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return arguments.contains(QStringLiteral("-platform"));
+#else
+    Q_UNUSED(arguments)
+    return true;
+#endif
+}
+
+// A FIFO or a device is not a media: reading it could block or never end.
+bool estFichierLisible(const QString &chemin)
+{
+    if (!QFileInfo(chemin).isFile())
+        return false;
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly);
+}
+
+QString tailleLisible(qint64 taille)
+{
+    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
+    return anglais.formattedDataSize(taille, 2, QLocale::DataSizeSIFormat);
+}
+
+} // namespace
+
+LigneCommande::LigneCommande()
+    : optionGenerer(QStringLiteral("generate"),
+                    QStringLiteral("Generate the site of FILE into the directory DIR, without a display.")),
+      optionApercu(QStringLiteral("preview"),
+                   QStringLiteral("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
+      optionVerifier(QStringLiteral("check"),
+                     QStringLiteral("Check FILE: its media, its days and the estimated site size.")),
+      optionForcer(QStringLiteral("force"),
+                   QStringLiteral("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
+      optionSilencieux(QStringLiteral("quiet"), QStringLiteral("With --generate: print no progress."))
+{
+    analyseur.setApplicationDescription(
+        QStringLiteral("Builds a web calendar of up to 31 days and generates its site.\n"
+                       "Without an option, opens the editor, with the calendar FILE if given."));
+    analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionForcer, optionSilencieux});
+    analyseur.addHelpOption();
+    analyseur.addVersionOption();
+    analyseur.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A calendar project file (.xml)."),
+                                    QStringLiteral("[FILE]"));
+    analyseur.addPositionalArgument(QStringLiteral("DIR"),
+                                    QStringLiteral("With --generate: the directory that receives the site."),
+                                    QStringLiteral("[DIR]"));
+}
+
+int LigneCommande::executer(int &argc, char **argv)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tinselbox"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(VERSION_TEXTE));
+
+    // Qt's own options (-platform, -style...) are unknown here; the editor reads the
+    // command line again once QApplication has taken them out.
+    const QStringList arguments = lireArguments(argc, argv);
+    const bool lu = analyseur.parse(arguments);
+    const bool sansAffichage = analyseur.isSet(optionGenerer) || analyseur.isSet(optionApercu)
+        || analyseur.isSet(optionVerifier) || analyseur.isSet(QStringLiteral("help"))
+        || analyseur.isSet(QStringLiteral("version"));
+    if (!sansAffichage && affichageDisponible(arguments))
+        return lancerEditeur(argc, argv);
+
+    QCoreApplication application(argc, argv);
+    if (!lu) {
+        signalerErreurAnalyse();
+        return USAGE;
+    }
+    if (analyseur.isSet(QStringLiteral("help")))
+        analyseur.showHelp(SUCCES);
+    if (analyseur.isSet(QStringLiteral("version")))
+        analyseur.showVersion();
+    if (!verifierUsage(sansAffichage))
+        return USAGE;
+    if (!sansAffichage)
+        return echouer(QStringLiteral("no display to open the editor on; --generate and --check need none"));
+
+    const QStringList positionnels = analyseur.positionalArguments();
+    if (analyseur.isSet(optionGenerer))
+        return generer(positionnels.at(0), positionnels.at(1));
+    if (analyseur.isSet(optionVerifier))
+        return verifier(positionnels.at(0));
+    return apercu(positionnels.at(0));
+}
+
+bool LigneCommande::verifierUsage(bool sansAffichage)
+{
+    const bool generation = analyseur.isSet(optionGenerer);
+    const bool apercu = analyseur.isSet(optionApercu);
+    const bool verification = analyseur.isSet(optionVerifier);
+    const int positionnels = analyseur.positionalArguments().size();
+
+    QString faute;
+    if (int(generation) + int(apercu) + int(verification) > 1)
+        faute = QStringLiteral("choose one of --generate, --preview and --check");
+    else if (analyseur.isSet(optionForcer) && !generation && !apercu)
+        faute = QStringLiteral("--force goes with --generate or --preview");
+    else if (analyseur.isSet(optionSilencieux) && !generation)
+        faute = QStringLiteral("--quiet goes with --generate");
+    else if (generation && positionnels != 2)
+        faute = QStringLiteral("--generate needs a calendar FILE and a directory DIR");
+    else if ((apercu || verification) && positionnels != 1)
+        faute = QStringLiteral("%1 needs one calendar FILE").arg(apercu ? "--preview" : "--check");
+    else if (!sansAffichage && positionnels > 1)
+        faute = QStringLiteral("the editor opens one calendar FILE at most");
+    if (faute.isEmpty())
+        return true;
+    echouer(faute + QStringLiteral(" (see --help)"));
+    return false;
+}
+
+int LigneCommande::lancerEditeur(int &argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(IDENTIFIANT_APPLICATION));
+    if (!analyseur.parse(QCoreApplication::arguments())) {
+        signalerErreurAnalyse();
+        return USAGE;
+    }
+    if (!verifierUsage(false))
+        return USAGE;
+
+    FenetrePrincipale fenetre;
+    fenetre.show();
+    const QStringList positionnels = analyseur.positionalArguments();
+    if (!positionnels.isEmpty())
+        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    return application.exec();
+}
+
+bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calendrier)
+{
+    GestionnaireFichiers gestionnaire;
+    QDomDocument document;
+    const int resultat = gestionnaire.creerDomDepuisFichier(fichier, document);
+    QString raison;
+    if (resultat == 3)
+        raison = QStringLiteral("no such file");
+    else if (resultat == 2)
+        raison = QStringLiteral("the file cannot be opened");
+    else if (resultat == 1)
+        raison = QStringLiteral("not a well-formed XML file");
+    else if (resultat != 0 || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE)
+        raison = QStringLiteral("not a tinselbox calendar");
+    if (!raison.isEmpty()) {
+        echouer(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fichier), raison));
+        return false;
+    }
+    gestionnaire.creerCalendrierDepuisDom(document, calendrier);
+    return true;
+}
+
+bool LigneCommande::accepterRepertoire(const QString &repertoire, const QString &fichier,
+                                       const Calendrier &calendrier)
+{
+    const QString nom = QDir::toNativeSeparators(repertoire);
+    if (GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, fichier, calendrier)) {
+        echouer(QStringLiteral("%1: this directory holds the calendar or its media, or is your home directory "
+                               "or the root of a disk, and cannot be used for the generation")
+                    .arg(nom));
+        return false;
+    }
+    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
+        echouer(QStringLiteral("%1: this directory is not empty and holds no generated site; "
+                               "--force erases its contents")
+                    .arg(nom));
+        return false;
+    }
+    return true;
+}
+
+int LigneCommande::generer(const QString &fichier, const QString &repertoire)
+{
+    Calendrier calendrier;
+    if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
+        return ECHEC;
+
+    GestionnaireFichiers gestionnaire;
+    const int resultat = gestionnaire.generer(calendrier, repertoire, false);
+    if (resultat != 0) {
+        signalerEchecGeneration(resultat, repertoire, calendrier);
+        return ECHEC;
+    }
+    // The generation reports nothing between days, so the days are listed once it is done.
+    if (!analyseur.isSet(optionSilencieux)) {
+        const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            const QString url = QDir::toNativeSeparators(it.value()->getUrl());
+            ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
+        }
+        ecrireLigne(stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
+    }
+    return SUCCES;
+}
+
+void LigneCommande::signalerEchecGeneration(int resultat, const QString &repertoire, const Calendrier &calendrier)
+{
+    const QString nom = QDir::toNativeSeparators(repertoire);
+    QString raison;
+    switch (resultat) {
+    case 2:
+        raison = QStringLiteral("a script of the site could not be written in %1").arg(nom);
+        break;
+    case 4:
+        raison = QStringLiteral("the directory %1 could not be created or emptied").arg(nom);
+        break;
+    case 5: {
+        raison = QStringLiteral("a media file could not be copied into %1").arg(nom);
+        // Days are copied in order: the first unreadable media is the one that stopped it.
+        const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            if (!estFichierLisible(it.value()->getUrl())) {
+                raison = QStringLiteral("the media of day %1 cannot be read: %2")
+                             .arg(it.key())
+                             .arg(QDir::toNativeSeparators(it.value()->getUrl()));
+                break;
+            }
+        }
+        break;
+    }
+    case 6:
+        raison = QStringLiteral("the calendar template could not be copied into %1").arg(nom);
+        break;
+    case GestionnaireFichiers::GENERATION_INTERROMPUE:
+        raison = QStringLiteral("the generation was interrupted");
+        break;
+    default:
+        raison = QStringLiteral("error %1 while generating into %2").arg(resultat).arg(nom);
+        break;
+    }
+    echouer(QStringLiteral("cannot generate the calendar: ") + raison);
+}
+
+int LigneCommande::verifier(const QString &fichier)
+{
+    Calendrier calendrier;
+    if (!chargerCalendrier(fichier, calendrier))
+        return ECHEC;
+
+    int problemes = 0;
+    auto signaler = [&problemes](const QString &texte) {
+        ecrireLigne(stdout, texte);
+        ++problemes;
+    };
+    GestionnaireFichiers gestionnaire;
+    if (!gestionnaire.estValide(fichier))
+        signaler(QStringLiteral("The file does not follow the calendar's schema."));
+
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    ecrireLigne(stdout,
+                QStringLiteral("Calendar \"%1\": %2 days with a media.").arg(calendrier.getNom()).arg(contenu.size()));
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        const QString url = it.value()->getUrl();
+        if (url.isEmpty())
+            signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
+        else if (!QFileInfo::exists(url))
+            signaler(QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+        else if (!estFichierLisible(url))
+            signaler(QStringLiteral("Day %1: unreadable media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+        // Generated like the others, but the page has no ball to open it.
+        if (it.key() < 1 || it.key() > 31)
+            ecrireLigne(stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));
+    }
+
+    long long taille = 0;
+    gestionnaire.calculer_taille(calendrier, &taille);
+    ecrireLigne(stdout, QStringLiteral("Estimated site size: %1 (%2 bytes)").arg(tailleLisible(taille)).arg(taille));
+
+    if (problemes > 0)
+        return echouer(QStringLiteral("%1: cannot be generated, %2 problem(s) listed above")
+                           .arg(QDir::toNativeSeparators(fichier))
+                           .arg(problemes));
+    ecrireLigne(stdout, QStringLiteral("The calendar can be generated."));
+    return SUCCES;
+}
+
+int LigneCommande::apercu(const QString &fichier)
+{
+    Calendrier calendrier;
+    if (!chargerCalendrier(fichier, calendrier))
+        return ECHEC;
+    const QString repertoire = QDir(QFileInfo(fichier).path()).filePath(QStringLiteral("tmp"));
+    if (!accepterRepertoire(repertoire, fichier, calendrier))
+        return ECHEC;
+
+    GestionnaireFichiers gestionnaire;
+    const int resultat = gestionnaire.generer(calendrier, repertoire, true);
+    if (resultat != 0) {
+        signalerEchecGeneration(resultat, repertoire, calendrier);
+        return ECHEC;
+    }
+    const QString page = QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    ecrireLigne(stdout, QDir::toNativeSeparators(page));
+    // The desktop's opener, as the window's desktop service uses on such desktops.
+    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()}))
+        return echouer(QStringLiteral("the preview is ready but no browser could be started (xdg-open is missing)"));
+    return SUCCES;
+}
+
+void LigneCommande::signalerErreurAnalyse()
+{
+    QString texte = analyseur.errorText();
+    if (texte.endsWith(QLatin1Char('.')))
+        texte.chop(1);
+    echouer(texte + QStringLiteral(" (see --help)"));
+}
+
+int LigneCommande::echouer(const QString &message)
+{
+    ecrireLigne(stderr, QStringLiteral("tinselbox: ") + message);
+    return ECHEC;
+}

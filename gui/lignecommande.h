@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+
+class Calendrier;
+
+/// The program's command line: `tinselbox [FILE]` runs the editor; `--generate`,
+/// `--check` and `--preview` work on a project file without a window, under a plain
+/// core application, so that they run where no display exists (a cron job, a server).
+///
+/// Exit status: 0 for success, 1 when the work failed, 2 for a command line that
+/// cannot be understood; every failure is one line on standard error.
+class LigneCommande
+{
+public:
+    LigneCommande();
+
+    /// Reads `argv`, creates the application object the mode needs and runs it.
+    int executer(int &argc, char **argv);
+
+private:
+    /// Checks the combination of options; prints the fault and returns false if any.
+    bool verifierUsage(bool sansAffichage);
+    int lancerEditeur(int &argc, char **argv);
+    int generer(const QString &fichier, const QString &repertoire);
+    int verifier(const QString &fichier);
+    int apercu(const QString &fichier);
+
+    /// Reads the project file as the editor's Open does; prints why it cannot be read.
+    bool chargerCalendrier(const QString &fichier, Calendrier &calendrier);
+    /// The refusals of the window's Generate and Preview, `--force` standing for the
+    /// erase question; prints the refusal.
+    bool accepterRepertoire(const QString &repertoire, const QString &fichier, const Calendrier &calendrier);
+    /// Prints what a generation's result code means for `calendrier`.
+    void signalerEchecGeneration(int resultat, const QString &repertoire, const Calendrier &calendrier);
+    /// Prints the parser's complaint as one line on standard error.
+    void signalerErreurAnalyse();
+    /// Prints `message` as one line on standard error and returns 1.
+    static int echouer(const QString &message);
+
+    QCommandLineParser analyseur;
+    QCommandLineOption optionGenerer;
+    QCommandLineOption optionApercu;
+    QCommandLineOption optionVerifier;
+    QCommandLineOption optionForcer;
+    QCommandLineOption optionSilencieux;
+};
