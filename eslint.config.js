@@ -14,7 +14,7 @@ const globalesPage = [
     "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Boule",
 ];
 const globalesNavigateur = [
-    "window", "document", "Image", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
+    "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
     "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "$",
 ];
 

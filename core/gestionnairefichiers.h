@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generationsite.h"
+
 #include <QString>
 
 class Calendrier;
@@ -9,8 +11,9 @@ class QDomElement;
 class QFile;
 class QIODevice;
 
-/// The file manager: project files (reading, writing, validation), site generation
-/// and size estimates. Stateless; construct one locally for each operation.
+/// The file manager: the one front for project files (`FichierProjet`), site generation
+/// and size estimates (`GenerationSite`) and the output-directory policy
+/// (`PolitiqueSortie`). Stateless; construct one locally for each operation.
 ///
 /// Operations return 0 for success, 1 when a file is not well-formed XML, 2 when a
 /// file cannot be opened or written, 3 when it does not exist, 4 when a directory
@@ -37,7 +40,7 @@ public:
     static const QString MARQUEUR_BYPASS;
 
     /// Code of a generation stopped between two days by an interruption request.
-    static const int GENERATION_INTERROMPUE = 7;
+    static const int GENERATION_INTERROMPUE = GenerationSite::GENERATION_INTERROMPUE;
 
     GestionnaireFichiers();
 
@@ -73,15 +76,3 @@ public:
     /// or holds a site generated earlier (an `index.html` and a `scripts/calendrier.js`).
     static bool estVideOuSiteGenere(QString const &repertoire);
 };
-
-// Helpers of the generation, free functions of the file manager's unit.
-int resetRepertoire(QString repertoire);
-int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire);
-int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
-QString getHash(QString texte1, QString texte2);
-
-/// Copies a file, or a directory tree, from `source` to `destination` (":/" resource
-/// paths included). Never overwrites; every copied file gets owner read and write only.
-bool copyRecursively(QString const &source, QString const &destination);
-/// Adds to `total` the sizes of all files under `chemin` (0 for a path that names nothing).
-bool calculerTailleRecursively(QString const &chemin, long long *total);

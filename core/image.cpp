@@ -1,6 +1,6 @@
 #include "image.h"
 
-#include "gestionnairefichiers.h"
+#include "genremedia.h"
 
 Image::Image(QString url) : Media(url) {}
 
@@ -8,7 +8,7 @@ Image::~Image() = default;
 
 QDomElement Image::getQDomElement() const
 {
-    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_IMAGE);
+    return creerElementDuGenre();
 }
 
 QString Image::getSceneJS(QString identifiant) const
@@ -28,7 +28,7 @@ QString Image::getCollectionJS(QString identifiant) const
 
 QString Image::getNomFichierCollection() const
 {
-    return QStringLiteral("collectionPhotos.js");
+    return genre().fichierCollection;
 }
 
 Media::TypeMedia Image::getType() const

@@ -1,11 +1,9 @@
 #include "lecteurprojet.h"
 
 #include "calendrier.h"
+#include "fichierprojet.h"
 #include "gardexml.h"
-#include "gestionnairefichiers.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "genremedia.h"
 
 #include <QXmlStreamReader>
 
@@ -13,20 +11,15 @@ namespace {
 
 Media *creerMedia(QStringRef const &balise, QString const &url)
 {
-    if (balise == GestionnaireFichiers::NOM_BALISE_IMAGE)
-        return new Image(url);
-    if (balise == GestionnaireFichiers::NOM_BALISE_SON)
-        return new Son(url);
-    if (balise == GestionnaireFichiers::NOM_BALISE_VIDEO)
-        return new Video(url);
-    return nullptr;
+    const GenreMedia *genre = GenreMedia::pourBalise(balise.toString());
+    return genre != nullptr ? genre->creer(url) : nullptr;
 }
 
 int numeroDuJour(QXmlStreamAttributes const &attributs)
 {
     bool ok = false;
     const int numero =
-        attributs.value(GestionnaireFichiers::NOM_ATTRIBUT_NUMERO_JOUR).toString().trimmed().toInt(&ok, 10);
+        attributs.value(FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR).toString().trimmed().toInt(&ok, 10);
     return ok ? numero : 0;
 }
 
@@ -52,19 +45,17 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
             case QXmlStreamReader::StartElement:
                 ++profondeur;
                 if (profondeur == 1) {
-                    racine = lecteur.qualifiedName() == GestionnaireFichiers::NOM_BALISE_RACINE;
-                    if (racine && lecteur.attributes().hasAttribute(GestionnaireFichiers::NOM_ATTRIBUT_NOM)) {
+                    racine = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_RACINE;
+                    if (racine && lecteur.attributes().hasAttribute(FichierProjet::NOM_ATTRIBUT_NOM)) {
                         nomPresent = true;
-                        lu.setNom(
-                            lecteur.attributes().value(GestionnaireFichiers::NOM_ATTRIBUT_NOM).toString());
+                        lu.setNom(lecteur.attributes().value(FichierProjet::NOM_ATTRIBUT_NOM).toString());
                     }
                 } else if (profondeur == 2 && racine) {
-                    dansJour = lecteur.qualifiedName() == GestionnaireFichiers::NOM_BALISE_JOUR;
+                    dansJour = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_JOUR;
                     if (dansJour)
                         jour = numeroDuJour(lecteur.attributes());
                 } else if (profondeur == 3 && dansJour) {
-                    const QString url =
-                        lecteur.attributes().value(GestionnaireFichiers::NOM_ATTRIBUT_URL).toString();
+                    const QString url = lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString();
                     if (Media *media = creerMedia(lecteur.qualifiedName(), url))
                         lu.ajouterMedia(jour, media);
                 }

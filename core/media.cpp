@@ -1,6 +1,6 @@
 #include "media.h"
 
-#include "gestionnairefichiers.h"
+#include "genremedia.h"
 
 #include <QDomDocument>
 
@@ -26,7 +26,7 @@ Media::~Media() = default;
 
 QDomElement Media::getQDomElement() const
 {
-    return documentBrouillon().createElement(GestionnaireFichiers::NOM_BALISE_MEDIA);
+    return documentBrouillon().createElement(GenreMedia::NOM_BALISE_MEDIA);
 }
 
 QString Media::getSceneJS(QString) const
@@ -59,14 +59,24 @@ void Media::setUrl(QString const &nouvelleUrl)
     url = nouvelleUrl;
 }
 
+const GenreMedia &Media::genre() const
+{
+    return *GenreMedia::pour(getType());
+}
+
+QDomElement Media::creerElementDuGenre() const
+{
+    return creerElementAvecUrl(genre().balise);
+}
+
 QDomElement Media::creerElementAvecUrl(const QString &nomBalise) const
 {
     QDomElement element = documentBrouillon().createElement(nomBalise);
-    element.setAttribute(GestionnaireFichiers::NOM_ATTRIBUT_URL, getUrl());
+    element.setAttribute(GenreMedia::NOM_ATTRIBUT_URL, getUrl());
     return element;
 }
 
 QString Media::nomFichierStocke(const QString &identifiant)
 {
-    return identifiant + QLatin1Char('.') + GestionnaireFichiers::EXTENSION_MEDIA;
+    return GenreMedia::nomFichierStocke(identifiant);
 }

@@ -3,9 +3,11 @@
 #include <QDomElement>
 #include <QString>
 
+struct GenreMedia;
+
 /// One day's media: the path of a file on the user's disk. The base class
-/// answers the defaults; `Image`, `Son` and `Video` give each kind's element
-/// in the project file and its script lines in the generated site.
+/// answers the defaults; `Image`, `Son` and `Video` write each kind's script
+/// lines in the generated site and take the rest from their row of `GenreMedia`.
 class Media
 {
 public:
@@ -34,6 +36,10 @@ public:
     void setUrl(QString const &url);
 
 protected:
+    /// The row of this media's kind; only for kinds that have one.
+    const GenreMedia &genre() const;
+    /// The kind's element with the "url" attribute set to the URL.
+    QDomElement creerElementDuGenre() const;
     /// The element named `nomBalise` with the "url" attribute set to the URL.
     QDomElement creerElementAvecUrl(const QString &nomBalise) const;
     /// Name of the stored copy of the media in the site: identifier, point, extension.

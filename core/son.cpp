@@ -1,6 +1,6 @@
 #include "son.h"
 
-#include "gestionnairefichiers.h"
+#include "genremedia.h"
 
 Son::Son(QString url) : Media(url) {}
 
@@ -8,7 +8,7 @@ Son::~Son() = default;
 
 QDomElement Son::getQDomElement() const
 {
-    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_SON);
+    return creerElementDuGenre();
 }
 
 QString Son::getSceneJS(QString identifiant) const
@@ -33,7 +33,7 @@ QString Son::getCollectionJS(QString identifiant) const
 
 QString Son::getNomFichierCollection() const
 {
-    return QStringLiteral("collectionSons.js");
+    return genre().fichierCollection;
 }
 
 Media::TypeMedia Son::getType() const

@@ -1,6 +1,6 @@
 #include "video.h"
 
-#include "gestionnairefichiers.h"
+#include "genremedia.h"
 
 Video::Video(QString url) : Media(url) {}
 
@@ -8,7 +8,7 @@ Video::~Video() = default;
 
 QDomElement Video::getQDomElement() const
 {
-    return creerElementAvecUrl(GestionnaireFichiers::NOM_BALISE_VIDEO);
+    return creerElementDuGenre();
 }
 
 QString Video::getSceneJS(QString identifiant) const
@@ -31,7 +31,7 @@ QString Video::getCollectionJS(QString identifiant) const
 
 QString Video::getNomFichierCollection() const
 {
-    return QStringLiteral("collectionVideos.js");
+    return genre().fichierCollection;
 }
 
 Media::TypeMedia Video::getType() const

@@ -1,5 +1,7 @@
 #include "boutonjour.h"
 
+#include "genremedia.h"
+
 #include <QFontDatabase>
 #include <QPainter>
 #include <QStringList>
@@ -70,30 +72,14 @@ QString BoutonJour::getNomMedia() const
 
 QString BoutonJour::getStringType() const
 {
-    switch (type) {
-    case Media::PHOTO:
-        return tr("PHOTO");
-    case Media::MUSIQUE:
-        return tr("MUSIC");
-    case Media::VIDEO:
-        return tr("VIDEO");
-    default:
-        return QString();
-    }
+    const GenreMedia *genre = GenreMedia::pour(type);
+    return genre != nullptr ? tr(genre->libelle) : QString();
 }
 
 QColor BoutonJour::getColorType() const
 {
-    switch (type) {
-    case Media::PHOTO:
-        return QColor(233, 95, 67);
-    case Media::MUSIQUE:
-        return QColor(100, 178, 178);
-    case Media::VIDEO:
-        return QColor(232, 223, 180);
-    default:
-        return QColor(255, 255, 255);
-    }
+    const GenreMedia *genre = GenreMedia::pour(type);
+    return genre != nullptr ? QColor(genre->couleurTuile) : QColor(255, 255, 255);
 }
 
 void BoutonJour::paintEvent(QPaintEvent *)

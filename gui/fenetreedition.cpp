@@ -1,10 +1,12 @@
 #include "fenetreedition.h"
 #include "ui_fenetreedition.h"
 
+#include "boitemessage.h"
 #include "calendrier.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "choixfichier.h"
+#include "contenumedia.h"
+#include "fichierordinaire.h"
+#include "genremedia.h"
 
 #include <QFileDialog>
 #include <QImageReader>
@@ -21,6 +23,7 @@ FenetreEdition::FenetreEdition(QWidget *parent)
       typeMediaSelectionne(Media::PHOTO)
 {
     ui->setupUi(this);
+    elements = Elements::trouver(*this);
     setMediaSelectionne(Media::PHOTO);
     setNumeroJour(0);
 }
@@ -28,6 +31,18 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 FenetreEdition::~FenetreEdition()
 {
     delete ui;
+}
+
+FenetreEdition::Elements FenetreEdition::Elements::trouver(const QObject &fenetre)
+{
+    Elements elements;
+    elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
+    elements.apercu = fenetre.findChild<QLabel *>(QStringLiteral("apercu"));
+    elements.parcourir = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_parcourir"));
+    elements.photo = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_photo"));
+    elements.musique = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_musique"));
+    elements.video = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_video"));
+    return elements;
 }
 
 void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
@@ -45,19 +60,10 @@ void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
         clicBoutonPhoto();
         return;
     }
-    switch (media->getType()) {
-    case Media::MUSIQUE:
-        clicBoutonMusique();
-        break;
-    case Media::VIDEO:
-        clicBoutonVideo();
-        break;
-    case Media::PHOTO:
-        clicBoutonPhoto();
-        mettreAJourApercu(media->getUrl());
-        break;
-    default:
-        break;
+    if (const GenreMedia *genre = GenreMedia::pour(media->getType())) {
+        choisirType(genre->type);
+        if (genre->apercuALOuverture)
+            mettreAJourApercu(media->getUrl());
     }
     afficherDansChampUrl(media->getUrl());
 }
@@ -106,7 +112,7 @@ void FenetreEdition::setUrl(const QString &nouvelleUrl)
 void FenetreEdition::afficherDansChampUrl(QString texte)
 {
     setUrl(texte);
-    findChild<QLineEdit *>("champ_url")->setText(texte);
+    elements.champUrl->setText(texte);
 }
 
 void FenetreEdition::viderChampUrl()
@@ -122,9 +128,9 @@ void FenetreEdition::viderSaisieFichier()
 
 void FenetreEdition::configurerSaisieFichier(bool actif)
 {
-    findChild<QLabel *>("apercu")->setEnabled(actif);
-    findChild<QLineEdit *>("champ_url")->setEnabled(actif);
-    findChild<QPushButton *>("bouton_parcourir")->setEnabled(actif);
+    elements.apercu->setEnabled(actif);
+    elements.champUrl->setEnabled(actif);
+    elements.parcourir->setEnabled(actif);
 }
 
 void FenetreEdition::verouillerSaisieFichier()
@@ -139,16 +145,17 @@ void FenetreEdition::deverouillerSaisieFichier()
 
 void FenetreEdition::reglerBoutonsMedia(Media::TypeMedia type)
 {
-    findChild<QPushButton *>("bouton_photo")->setChecked(type == Media::PHOTO);
-    findChild<QPushButton *>("bouton_musique")->setChecked(type == Media::MUSIQUE);
-    findChild<QPushButton *>("bouton_video")->setChecked(type == Media::VIDEO);
+    elements.photo->setChecked(type == Media::PHOTO);
+    elements.musique->setChecked(type == Media::MUSIQUE);
+    elements.video->setChecked(type == Media::VIDEO);
 }
 
 void FenetreEdition::mettreAJourApercu(QString emplacement)
 {
-    QLabel *apercu = findChild<QLabel *>("apercu");
+    QLabel *apercu = elements.apercu;
     QImage image;
-    if (!emplacement.isEmpty()) {
+    // The image reader would block on a FIFO and never finish a device.
+    if (FichierOrdinaire::estFichierOrdinaire(emplacement)) {
         QImageReader lecteur(emplacement);
         lecteur.setAutoTransform(true);
         image = lecteur.read();
@@ -164,19 +171,12 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
 QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
 {
     QStringList filtres{QStringLiteral("application/octet-stream")};
-    switch (type) {
-    case Media::PHOTO:
-        for (const QByteArray &mime : QImageReader::supportedMimeTypes())
-            filtres << QString::fromLatin1(mime);
-        break;
-    case Media::MUSIQUE:
-        filtres << QStringLiteral("audio/mpeg") << QStringLiteral("audio/ogg") << QStringLiteral("audio/wav");
-        break;
-    case Media::VIDEO:
-        filtres << QStringLiteral("video/mp4") << QStringLiteral("video/webm") << QStringLiteral("video/ogg");
-        break;
-    default:
-        break;
+    if (const GenreMedia *genre = GenreMedia::pour(type)) {
+        filtres << genre->typesMimeChoix;
+        if (genre->typesMimeLecteurImages) {
+            for (const QByteArray &mime : QImageReader::supportedMimeTypes())
+                filtres << QString::fromLatin1(mime);
+        }
     }
     filtres.sort(Qt::CaseSensitive);
     return filtres;
@@ -184,16 +184,8 @@ QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
 
 QString FenetreEdition::filtreMimeParDefaut(Media::TypeMedia type)
 {
-    switch (type) {
-    case Media::PHOTO:
-        return QStringLiteral("image/jpeg");
-    case Media::MUSIQUE:
-        return QStringLiteral("audio/mpeg");
-    case Media::VIDEO:
-        return QStringLiteral("video/mp4");
-    default:
-        return QString();
-    }
+    const GenreMedia *genre = GenreMedia::pour(type);
+    return genre != nullptr ? genre->typeMimeParDefaut : QString();
 }
 
 void FenetreEdition::choisirType(Media::TypeMedia type)
@@ -228,13 +220,11 @@ void FenetreEdition::clicBoutonParcourir()
     const QString parDefaut = filtreMimeParDefaut(typeMediaSelectionne);
     if (!parDefaut.isEmpty())
         selecteur.selectMimeTypeFilter(parDefaut);
-    if (selecteur.exec() != QDialog::Accepted)
-        return;
-    const QStringList choix = selecteur.selectedFiles();
+    const QString choix = ChoixFichier::choisir(selecteur);
     if (choix.isEmpty())
         return;
-    afficherDansChampUrl(choix.first());
-    mettreAJourApercu(choix.first());
+    afficherDansChampUrl(choix);
+    mettreAJourApercu(choix);
 }
 
 void FenetreEdition::clicBoutonOk()
@@ -245,21 +235,23 @@ void FenetreEdition::clicBoutonOk()
         reject();
         return;
     }
-    Media *media = nullptr;
-    switch (typeMediaSelectionne) {
-    case Media::PHOTO:
-        media = new Image(url);
-        break;
-    case Media::MUSIQUE:
-        media = new Son(url);
-        break;
-    case Media::VIDEO:
-        media = new Video(url);
-        break;
-    default:
-        break;
+    // An empty location is how a day is cleared.
+    if (url.isEmpty()) {
+        if (Media *ancien = calendrier->getMedia(numeroJour)) {
+            calendrier->supprimerMedia(numeroJour);
+            delete ancien;
+        }
+        accept();
+        return;
     }
-    if (media != nullptr)
-        calendrier->ajouterMedia(numeroJour, media);
+    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne)) {
+        // Judged by the content, not the name; the user may still know better. No keeps
+        // the dialog open to choose another file.
+        if (!ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
+            && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
+                != QMessageBox::Yes)
+            return;
+        calendrier->ajouterMedia(numeroJour, genre->creer(url));
+    }
     accept();
 }

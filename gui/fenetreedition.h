@@ -7,11 +7,16 @@
 #include <QStringList>
 
 class Calendrier;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class Ui_FenetreEdition;
 
 /// Dialog that gives one day of the calendar its media: a kind chosen with three
 /// toggle buttons, a file picked with a chooser filtered by MIME type, and a
-/// preview when the file is a picture. OK replaces the day's media.
+/// preview when the file is a picture. OK replaces the day's media, or empties the
+/// day when no file is chosen; a file that is missing or whose content is not of the
+/// chosen kind is kept only if the user says so.
 class FenetreEdition : public QDialog
 {
     Q_OBJECT
@@ -56,6 +61,19 @@ private slots:
     void clicBoutonOk();
 
 private:
+    /// The form's widgets that the dialog drives, found once by object name.
+    struct Elements
+    {
+        static Elements trouver(const QObject &fenetre);
+
+        QLineEdit *champUrl = nullptr;
+        QLabel *apercu = nullptr;
+        QPushButton *parcourir = nullptr;
+        QPushButton *photo = nullptr;
+        QPushButton *musique = nullptr;
+        QPushButton *video = nullptr;
+    };
+
     /// Shared by the three kind buttons.
     void choisirType(Media::TypeMedia type);
 
@@ -64,4 +82,5 @@ private:
     Calendrier *calendrier;
     QString url;
     Media::TypeMedia typeMediaSelectionne;
+    Elements elements;
 };

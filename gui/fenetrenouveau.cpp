@@ -1,17 +1,19 @@
 #include "fenetrenouveau.h"
 #include "ui_fenetrenouveau.h"
 
+#include "boitemessage.h"
+#include "choixfichier.h"
 #include "projet.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRegularExpression>
 
 FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
     : QDialog(parent), ui(new Ui_FenetreNouveau), projet(nullptr)
 {
     ui->setupUi(this);
+    elements = Elements::trouver(*this);
     setProjet(&projetAConfigurer);
 }
 
@@ -20,9 +22,17 @@ FenetreNouveau::~FenetreNouveau()
     delete ui;
 }
 
+FenetreNouveau::Elements FenetreNouveau::Elements::trouver(const QObject &fenetre)
+{
+    Elements elements;
+    elements.champNom = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_nom"));
+    elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
+    return elements;
+}
+
 QString FenetreNouveau::getNom() const
 {
-    return findChild<QLineEdit *>("champ_nom")->text();
+    return elements.champNom->text();
 }
 
 QString FenetreNouveau::getUrl() const
@@ -33,7 +43,7 @@ QString FenetreNouveau::getUrl() const
 void FenetreNouveau::setUrl(const QString &nouvelleUrl)
 {
     url = nouvelleUrl;
-    findChild<QLineEdit *>("champ_url")->setText(url);
+    elements.champUrl->setText(url);
 }
 
 Projet *FenetreNouveau::getProjet() const
@@ -48,8 +58,7 @@ void FenetreNouveau::setProjet(Projet *nouveauProjet)
 
 void FenetreNouveau::afficherMessageErreur(const QString &message)
 {
-    QMessageBox boite(QMessageBox::Warning, QString(), message, QMessageBox::Ok);
-    boite.exec();
+    BoiteMessage::avertir(nullptr, message);
 }
 
 void FenetreNouveau::afficherMessageErreurSaisieVide()
@@ -76,11 +85,9 @@ void FenetreNouveau::clicBoutonParcourir()
     QFileDialog selecteur(this, tr("Select the working directory"));
     selecteur.setFileMode(QFileDialog::Directory);
     selecteur.setOption(QFileDialog::DontUseNativeDialog);
-    if (selecteur.exec() != QDialog::Accepted)
-        return;
-    const QStringList choix = selecteur.selectedFiles();
+    const QString choix = ChoixFichier::choisir(selecteur);
     if (!choix.isEmpty())
-        setUrl(choix.first());
+        setUrl(choix);
 }
 
 void FenetreNouveau::clicBoutonOk()

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Projet;
+class QLineEdit;
 class Ui_FenetreNouveau;
 
 /// Dialog that starts a project: a name made of letters and digits and a working
@@ -37,7 +38,17 @@ private slots:
     void clicBoutonOk();
 
 private:
+    /// The form's fields that the dialog reads and fills, found once by object name.
+    struct Elements
+    {
+        static Elements trouver(const QObject &fenetre);
+
+        QLineEdit *champNom = nullptr;
+        QLineEdit *champUrl = nullptr;
+    };
+
     Ui_FenetreNouveau *ui;
     QString url;
     Projet *projet;
+    Elements elements;
 };

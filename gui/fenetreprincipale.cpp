@@ -1,13 +1,18 @@
 #include "fenetreprincipale.h"
 #include "ui_fenetreprincipale.h"
 
+#include "boitemessage.h"
 #include "boutonjour.h"
 #include "calendrier.h"
+#include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
+#include "fichierprojet.h"
+#include "gardexml.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
+#include "miseenformetaille.h"
 #include "projet.h"
 #include "version.h"
 
@@ -15,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDomDocument>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -31,12 +35,44 @@ namespace {
 // Marks a worker whose run the user stopped: its result, even one already on its way,
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
 const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
+
+// A widget missing from the form is neither enabled nor disabled.
+void activer(QWidget *widget, bool actif)
+{
+    if (widget != nullptr)
+        widget->setEnabled(actif);
+}
+
+// The grid shows days 1 to 31; a hand-edited file may hold others, which are kept.
+QList<int> joursHorsGrille(const Calendrier &calendrier)
+{
+    QList<int> jours;
+    for (const int jour : calendrier.getContenuConstant().keys()) {
+        if (jour < 1 || jour > 31)
+            jours << jour;
+    }
+    return jours;
+}
+
+// The first day, in day order, whose media location a project file cannot carry.
+bool jourNonEnregistrable(const Calendrier &calendrier, int *jour)
+{
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (GardeXml::positionCaractereInterdit(it.value()->getUrl()) >= 0) {
+            *jour = it.key();
+            return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     : QMainWindow(parent), ui(new Ui_FenetrePrincipale), urlCalendrier()
 {
     ui->setupUi(this);
+    elements = Elements::trouver(*this);
     setWindowTitle(QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE));
     calendrier = nullptr;
     initialiserGrilleBoutonJour();
@@ -51,53 +87,82 @@ FenetrePrincipale::~FenetrePrincipale()
     delete ui;
 }
 
-void FenetrePrincipale::initialiserGrilleBoutonJour()
+FenetrePrincipale::Elements FenetrePrincipale::Elements::trouver(const QObject &fenetre)
 {
-    QGridLayout *grille = getGrilleBoutonJour();
-    if (grille != nullptr) {
-        // The form adds b01 to b31 in day order, so the item index gives the day.
-        for (int i = 0; i < grille->count(); ++i) {
-            auto *bouton = qobject_cast<BoutonJour *>(grille->itemAt(i)->widget());
-            if (bouton == nullptr)
-                continue;
-            bouton->setNumeroJour(i + 1);
-            connect(bouton, &QPushButton::released, this, &FenetrePrincipale::clicBoutonJour);
-        }
+    Elements elements;
+    elements.enregistrer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer"));
+    elements.apercu = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_apercu"));
+    elements.generer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_generer"));
+    elements.grille = fenetre.findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
+    elements.nom = fenetre.findChild<QLabel *>(QStringLiteral("nom"));
+    elements.taille = fenetre.findChild<QLabel *>(QStringLiteral("taille"));
+    if (elements.grille != nullptr) {
+        for (int i = 0; i < elements.grille->count(); ++i)
+            elements.tuiles.append(qobject_cast<BoutonJour *>(elements.grille->itemAt(i)->widget()));
     }
-    initialiserEtats();
+    return elements;
 }
 
-void FenetrePrincipale::initialiserEtats()
+void FenetrePrincipale::initialiserGrilleBoutonJour()
 {
-    verrouillerGrilleBoutonJour();
-    verrouillerBoutonEnregistrer();
-    verrouillerBoutonApercu();
-    verrouillerBoutonGenerer();
+    // The form adds b01 to b31 in day order, so the item index gives the day.
+    for (int i = 0; i < elements.tuiles.size(); ++i) {
+        BoutonJour *bouton = elements.tuiles.at(i);
+        if (bouton == nullptr)
+            continue;
+        bouton->setNumeroJour(i + 1);
+        connect(bouton, &QPushButton::released, this, &FenetrePrincipale::clicBoutonJour);
+    }
+    appliquerEtat();
+}
+
+void FenetrePrincipale::appliquerEtat()
+{
+    const bool avecCalendrier = calendrier != nullptr;
+    activerGrilleBoutonJour(avecCalendrier);
+    activer(elements.apercu, avecCalendrier);
+    activer(elements.generer, avecCalendrier);
+    activer(elements.enregistrer, modifie);
+    // The worker of a stopped run still reads the calendar until its current file is done.
+    setEnabled(!arretEnCours());
+}
+
+void FenetrePrincipale::marquerModifications(bool modifications)
+{
+    modifie = modifications;
+    appliquerEtat();
 }
 
 void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
 {
-    if (calendrier == nullptr) {
-        // Nothing to show: back to the start state rather than commands without a calendar.
-        setCalendrier(nullptr);
-        reinitialiserBoutonsJour();
-        for (const char *nomLabel : {"nom", "taille"}) {
-            if (auto *label = findChild<QLabel *>(QLatin1String(nomLabel)))
-                label->clear();
+    setCalendrier(calendrier);
+    // Without a calendar the window goes back to its start state.
+    if (calendrier == nullptr)
+        modifie = false;
+    afficherContenu();
+    appliquerEtat();
+}
+
+void FenetrePrincipale::afficherContenu()
+{
+    // Every tile is reset first so that a day missing from this calendar shows empty.
+    QMap<int, BoutonJour *> boutons;
+    for (BoutonJour *bouton : qAsConst(elements.tuiles)) {
+        if (bouton != nullptr) {
+            bouton->init();
+            boutons.insert(bouton->getNumeroJour(), bouton);
         }
-        initialiserEtats();
+    }
+    if (calendrier == nullptr) {
+        if (elements.nom != nullptr)
+            elements.nom->clear();
+        if (elements.taille != nullptr)
+            elements.taille->clear();
         return;
     }
 
-    deverrouillerBoutonApercu();
-    deverrouillerBoutonGenerer();
-    setCalendrier(calendrier);
-
-    if (auto *nom = findChild<QLabel *>(QStringLiteral("nom")))
-        nom->setText(calendrier->getNom());
-
-    // Every tile is reset first so that a day missing from this calendar shows empty.
-    const QMap<int, BoutonJour *> boutons = reinitialiserBoutonsJour();
+    if (elements.nom != nullptr)
+        elements.nom->setText(calendrier->getNom());
     const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         BoutonJour *bouton = boutons.value(it.key(), nullptr);
@@ -107,23 +172,7 @@ void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
         if (!it.value()->getUrl().isEmpty())
             bouton->setNomMedia(it.value()->getUrl());
     }
-
-    deverrouillerGrilleBoutonJour();
     afficherTaille();
-}
-
-QMap<int, BoutonJour *> FenetrePrincipale::reinitialiserBoutonsJour()
-{
-    QMap<int, BoutonJour *> boutons;
-    if (QGridLayout *grille = getGrilleBoutonJour()) {
-        for (int i = 0; i < grille->count(); ++i) {
-            if (auto *bouton = qobject_cast<BoutonJour *>(grille->itemAt(i)->widget())) {
-                bouton->init();
-                boutons.insert(bouton->getNumeroJour(), bouton);
-            }
-        }
-    }
-    return boutons;
 }
 
 void FenetrePrincipale::afficherTaille()
@@ -136,34 +185,13 @@ void FenetrePrincipale::afficherTaille()
     QString valeur;
     QString unite;
     mettreEnFormeTaille(taille, &valeur, &unite);
-    if (auto *label = findChild<QLabel *>(QStringLiteral("taille")))
-        label->setText(tr("Size: %1 %2").arg(valeur, unite));
+    if (elements.taille != nullptr)
+        elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
 }
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
 {
-    struct Echelle {
-        qint64 facteur;
-        const char *unite;
-    };
-    static const Echelle echelles[] = {
-        {1000000000LL, "Go"},
-        {1000000LL, "Mo"},
-        {1000LL, "ko"},
-    };
-
-    for (const Echelle &echelle : echelles) {
-        if (taille >= echelle.facteur) {
-            // Truncated, never rounded: 1 999 999 bytes is 1.999 Mo.
-            const qint64 entier = taille / echelle.facteur;
-            const qint64 milliemes = (taille % echelle.facteur) / (echelle.facteur / 1000);
-            *valeur = QStringLiteral("%1.%2").arg(entier).arg(milliemes, 3, 10, QLatin1Char('0'));
-            *unite = QString::fromLatin1(echelle.unite);
-            return;
-        }
-    }
-    *valeur = QString::number(taille);
-    *unite = QStringLiteral("bytes");
+    ::mettreEnFormeTaille(taille, valeur, unite);
 }
 
 Calendrier *FenetrePrincipale::getCalendrier() const
@@ -190,19 +218,8 @@ void FenetrePrincipale::setUrlCalendrier(const QString &urlCalendrier)
 
 void FenetrePrincipale::activerGrilleBoutonJour(bool active)
 {
-    QGridLayout *grille = getGrilleBoutonJour();
-    if (grille == nullptr)
-        return;
-    for (int i = 0; i < grille->count(); ++i) {
-        if (QWidget *widget = grille->itemAt(i)->widget())
-            widget->setEnabled(active);
-    }
-}
-
-void FenetrePrincipale::activerBouton(QPushButton *bouton, bool active)
-{
-    if (bouton != nullptr)
-        bouton->setEnabled(active);
+    for (BoutonJour *bouton : qAsConst(elements.tuiles))
+        activer(bouton, active);
 }
 
 void FenetrePrincipale::verrouillerGrilleBoutonJour()
@@ -217,32 +234,32 @@ void FenetrePrincipale::deverrouillerGrilleBoutonJour()
 
 void FenetrePrincipale::verrouillerBoutonEnregistrer()
 {
-    activerBouton(getBoutonEnregistrer(), false);
+    marquerModifications(false);
 }
 
 void FenetrePrincipale::deverrouillerBoutonEnregistrer()
 {
-    activerBouton(getBoutonEnregistrer(), true);
+    marquerModifications(true);
 }
 
 void FenetrePrincipale::verrouillerBoutonApercu()
 {
-    activerBouton(getBoutonApercu(), false);
+    activer(elements.apercu, false);
 }
 
 void FenetrePrincipale::deverrouillerBoutonApercu()
 {
-    activerBouton(getBoutonApercu(), true);
+    activer(elements.apercu, true);
 }
 
 void FenetrePrincipale::verrouillerBoutonGenerer()
 {
-    activerBouton(getBoutonGenerer(), false);
+    activer(elements.generer, false);
 }
 
 void FenetrePrincipale::deverrouillerBoutonGenerer()
 {
-    activerBouton(getBoutonGenerer(), true);
+    activer(elements.generer, true);
 }
 
 void FenetrePrincipale::sauvegardeUtile()
@@ -257,40 +274,37 @@ void FenetrePrincipale::sauvegardeInutile()
 
 bool FenetrePrincipale::sauvegardeNecessaire()
 {
-    const QPushButton *bouton = getBoutonEnregistrer();
-    // Relative to the window: the whole window is disabled while a stopped run ends.
-    return bouton != nullptr && bouton->isEnabledTo(this);
+    return modifie && elements.enregistrer != nullptr;
 }
 
 QPushButton *FenetrePrincipale::getBoutonEnregistrer()
 {
-    return findChild<QPushButton *>(QStringLiteral("bouton_enregistrer"));
+    return elements.enregistrer;
 }
 
 QPushButton *FenetrePrincipale::getBoutonApercu()
 {
-    return findChild<QPushButton *>(QStringLiteral("bouton_apercu"));
+    return elements.apercu;
 }
 
 QPushButton *FenetrePrincipale::getBoutonGenerer()
 {
-    return findChild<QPushButton *>(QStringLiteral("bouton_generer"));
+    return elements.generer;
 }
 
 QGridLayout *FenetrePrincipale::getGrilleBoutonJour()
 {
-    return findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
+    return elements.grille;
 }
 
 bool FenetrePrincipale::poserQuestion(const QString &texte)
 {
-    return QMessageBox::question(this, QString(), texte, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::No;
+    return BoiteMessage::question(this, texte) != QMessageBox::No;
 }
 
 void FenetrePrincipale::afficherErreur(const QString &texte)
 {
-    QMessageBox::warning(this, QString(), texte);
+    BoiteMessage::avertir(this, texte);
 }
 
 bool FenetrePrincipale::demanderConfirmation()
@@ -360,28 +374,39 @@ void FenetrePrincipale::clicBoutonOuvrir()
     filtres.sort(Qt::CaseSensitive);
     dialogue.setMimeTypeFilters(filtres);
     dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    const QString url = ChoixFichier::choisir(dialogue);
+    if (url.isEmpty())
         return;
-    ouvrirCalendrier(dialogue.selectedFiles().constFirst());
+    ouvrirCalendrier(url);
 }
 
 bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
 {
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
-    GestionnaireFichiers gestionnaire;
-    QDomDocument document;
-    if (gestionnaire.creerDomDepuisFichier(chemin, document) != 0
-        || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE) {
+    auto *nouveau = new Calendrier();
+    bool racineReconnue = false;
+    if (FichierProjet::charger(chemin, *nouveau, &racineReconnue) != 0 || !racineReconnue) {
+        delete nouveau;
         afficherErreur(tr("Error opening the calendar."));
         return false;
     }
 
-    auto *nouveau = new Calendrier();
-    gestionnaire.creerCalendrierDepuisDom(document, *nouveau);
     setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+
+    const QList<int> horsGrille = joursHorsGrille(*nouveau);
+    if (!horsGrille.isEmpty()) {
+        QStringList jours;
+        for (const int jour : horsGrille.mid(0, 5))
+            jours << QString::number(jour);
+        if (horsGrille.size() > 5)
+            jours << QStringLiteral("\u2026");
+        BoiteMessage::informer(this, tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
+                                        "published, and they stay in the file when you save.")
+                                         .arg(jours.join(QStringLiteral(", "))));
+    }
     return true;
 }
 
@@ -393,7 +418,16 @@ void FenetrePrincipale::clicBoutonEnregistrer()
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
-        afficherErreur(tr("Error saving the calendar."));
+        int jour = 0;
+        if (jourNonEnregistrable(*getCalendrier(), &jour))
+            afficherErreur(tr("Error saving the calendar: the file name of day %1 holds a character that a calendar "
+                              "file cannot store. Rename the file and choose it again.")
+                               .arg(jour));
+        else if (GardeXml::positionCaractereInterdit(getCalendrier()->getNom()) >= 0)
+            afficherErreur(tr("Error saving the calendar: its name holds a character that a calendar file cannot "
+                              "store."));
+        else
+            afficherErreur(tr("Error saving the calendar."));
         return;
     }
     sauvegardeInutile();
@@ -421,9 +455,9 @@ void FenetrePrincipale::clicBoutonGenerer()
 
     QFileDialog dialogue(this, tr("Select the generation directory"));
     dialogue.setFileMode(QFileDialog::Directory);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    const QString repertoire = ChoixFichier::choisir(dialogue);
+    if (repertoire.isEmpty())
         return;
-    const QString repertoire = dialogue.selectedFiles().constFirst();
 
     if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
         return;
@@ -455,7 +489,7 @@ void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSo
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
         return;
     }
     // Absolute, so that the browser finds it whatever its own working directory.
@@ -468,10 +502,10 @@ void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        QMessageBox::warning(nullptr, QString(), tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
         return;
     }
-    QMessageBox::information(nullptr, QString(), tr("Generating the calendar successfully in ") + repertoireSortie);
+    BoiteMessage::informer(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie);
 }
 
 void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
@@ -520,14 +554,9 @@ void FenetrePrincipale::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    setEnabled(false);
-    connect(generateur, &QThread::finished, this, [this] {
-        if (!generationEnCours())
-            setEnabled(true);
-    });
+    connect(generateur, &QThread::finished, this, &FenetrePrincipale::appliquerEtat);
     // The thread may have ended before the connection was made.
-    if (!generationEnCours())
-        setEnabled(true);
+    appliquerEtat();
 }
 
 bool FenetrePrincipale::generationEnCours() const
@@ -535,6 +564,16 @@ bool FenetrePrincipale::generationEnCours() const
     const QList<Generateur *> generateurs = findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
     for (const Generateur *generateur : generateurs) {
         if (generateur->isRunning())
+            return true;
+    }
+    return false;
+}
+
+bool FenetrePrincipale::arretEnCours() const
+{
+    const QList<Generateur *> generateurs = findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const Generateur *generateur : generateurs) {
+        if (generateur->isRunning() && generateur->property(GENERATION_ABANDONNEE).toBool())
             return true;
     }
     return false;

@@ -2,19 +2,23 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QString>
+#include <QVector>
 
 class BoutonJour;
 class Calendrier;
 class Generateur;
 class QCloseEvent;
 class QGridLayout;
+class QLabel;
 class QPushButton;
 class Ui_FenetrePrincipale;
 
 /// The editor's main window: the grid of 31 day tiles, the calendar's name
 /// above it and the estimated site size below it. It owns the calendar being
-/// edited. The Save button's enabled state is the record of unsaved changes.
+/// edited. Every command and tile takes its enabled state from the window's state
+/// (a calendar shown or not, unsaved changes, a stopped run still ending) in appliquerEtat().
 class FenetrePrincipale : public QMainWindow
 {
     Q_OBJECT
@@ -38,6 +42,8 @@ public:
     QString getUrlCalendrier() const;
     void setUrlCalendrier(const QString &urlCalendrier);
 
+    // The grid, Preview and Generate ones set their widgets until the state next changes;
+    // the Save ones record whether there are unsaved changes.
     void verrouillerGrilleBoutonJour();
     void deverrouillerGrilleBoutonJour();
     void verrouillerBoutonEnregistrer();
@@ -47,10 +53,11 @@ public:
     void verrouillerBoutonGenerer();
     void deverrouillerBoutonGenerer();
 
-    /// Marks unsaved changes.
+    /// Marks unsaved changes (enables Save).
     void sauvegardeUtile();
-    /// Marks the calendar saved.
+    /// Marks the calendar saved (disables Save).
     void sauvegardeInutile();
+    /// Whether there are unsaved changes; never without a Save button to record them.
     bool sauvegardeNecessaire();
 
     QPushButton *getBoutonEnregistrer();
@@ -91,6 +98,26 @@ private slots:
     void finDeGeneration(int resultat, QString repertoireSortie);
 
 private:
+    /// The form's widgets that the window drives, found once by object name.
+    struct Elements
+    {
+        static Elements trouver(const QObject &fenetre);
+
+        QPointer<QPushButton> enregistrer;
+        QPointer<QPushButton> apercu;
+        QPointer<QPushButton> generer;
+        QPointer<QGridLayout> grille;
+        /// One entry per item of the grid, in item order; null where the item is no tile.
+        QVector<QPointer<BoutonJour>> tuiles;
+        QPointer<QLabel> nom;
+        QPointer<QLabel> taille;
+    };
+
+    /// Sets every command and tile from the state: the commands that need a calendar
+    /// when there is one, Save when there are unsaved changes, and nothing at all while a
+    /// stopped run still reads the calendar.
+    void appliquerEtat();
+    void marquerModifications(bool modifie);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
     bool poserQuestion(const QString &texte);
     /// Shows an error in a warning box without title.
@@ -101,19 +128,20 @@ private:
     bool confirmerEffacement(const QString &repertoire);
     /// Whether a worker of this window is still running (possibly stopping).
     bool generationEnCours() const;
+    /// Whether a run the user stopped is still finishing its current file.
+    bool arretEnCours() const;
     /// Whether the result being delivered comes from a run that was stopped.
     bool resultatAbandonne() const;
     /// Keeps the window disabled until `generateur`'s thread has ended.
     void attendreFinDeGeneration(Generateur *generateur);
     void activerGrilleBoutonJour(bool active);
-    void activerBouton(QPushButton *bouton, bool active);
+    /// Shows the calendar's name, days and size, or nothing without a calendar.
+    void afficherContenu();
     void afficherTaille();
-    /// The start state: tiles and the commands that need a calendar disabled.
-    void initialiserEtats();
-    /// Turns every tile back into an empty day; returns the tiles by day number.
-    QMap<int, BoutonJour *> reinitialiserBoutonsJour();
 
     Ui_FenetrePrincipale *ui;
     Calendrier *calendrier;
     QString urlCalendrier;
+    Elements elements;
+    bool modifie = false;
 };

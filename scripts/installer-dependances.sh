@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 PAQUETS=(cmake g++ make pkg-config valgrind
          qtbase5-dev libqt5xmlpatterns5-dev libqt5svg5 qt5-image-formats-plugins
          xvfb xauth fonts-dejavu-core chromium xdg-utils
-         desktop-file-utils appstream dpkg-dev)
+         desktop-file-utils appstream dpkg-dev
+         fonttools python3-fonttools fonts-freefont-otf)
 
 manquants=()
 for p in "${PAQUETS[@]}"; do

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendrier.h"
+#include "genremedia.h"
 #include "image.h"
 #include "media.h"
 #include "son.h"
@@ -12,16 +13,8 @@
 /// A new media of the kind `type`; the base kind for any other value.
 inline Media *creerMedia(Media::TypeMedia type, const QString &url)
 {
-    switch (type) {
-    case Media::PHOTO:
-        return new Image(url);
-    case Media::MUSIQUE:
-        return new Son(url);
-    case Media::VIDEO:
-        return new Video(url);
-    default:
-        return new Media(url);
-    }
+    const GenreMedia *genre = GenreMedia::pour(type);
+    return genre != nullptr ? genre->creer(url) : new Media(url);
 }
 
 /// Adds the days described as "day:kind:location" (kind as in Media::TypeMedia), in order.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "boitemessage.h"
 #include "boutonjour.h"
+#include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 
@@ -9,6 +11,23 @@
 #include <QPushButton>
 
 #include <functional>
+
+/// Message boxes and choosers are answered from the answers a test queues, never shown;
+/// one without a queued answer is noted and turned down.
+inline void dialoguesSilencieux()
+{
+    BoiteMessage::setSilencieux(true);
+    ChoixFichier::setSilencieux(true);
+}
+
+/// Whether every queued answer was taken; then forgets the answers and what was noted.
+inline bool reponsesToutesPrises()
+{
+    const bool toutes = BoiteMessage::reponsesEnAttente() == 0 && ChoixFichier::choixEnAttente() == 0;
+    BoiteMessage::reinitialiser();
+    ChoixFichier::reinitialiser();
+    return toutes;
+}
 
 /// The push button named `nom` in a window.
 inline QPushButton *bouton(const QObject &fenetre, const char *nom)

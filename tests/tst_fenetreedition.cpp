@@ -61,12 +61,12 @@ void cliquerBoite(FenetreEdition &fenetre, QDialogButtonBox::StandardButton quel
     fenetre.findChild<QDialogButtonBox *>()->button(quel)->click();
 }
 
-/// Browse, then type `chemin` into the chooser and accept it.
+/// Browse and pick `chemin` in the chooser.
 bool choisirFichier(FenetreEdition &fenetre, const QString &chemin)
 {
-    RepondeurModal repondeur(choisirDansSelecteur(chemin));
+    ChoixFichier::prevoirChoix(chemin);
     cliquer(fenetre, "bouton_parcourir");
-    return repondeur.aRepondu() && !repondeur.aDuForcer();
+    return ChoixFichier::choixEnAttente() == 0;
 }
 
 /// The object names of the checked kind buttons.
@@ -88,6 +88,7 @@ class TestFenetreEdition : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
 
     void formulaire();
     void etatInitial_data();
@@ -114,10 +115,16 @@ private:
     QTemporaryDir repertoire;
 };
 
+void TestFenetreEdition::cleanup()
+{
+    QVERIFY(reponsesToutesPrises());
+}
+
 void TestFenetreEdition::initTestCase()
 {
     Q_INIT_RESOURCE(gui);
     QVERIFY(repertoire.isValid());
+    dialoguesSilencieux();
 
     QVERIFY(ecrirePng(chemin("photo.png"), Qt::darkGreen, QSize(200, 100)));
 
@@ -402,18 +409,19 @@ void TestFenetreEdition::filtresDuSelecteur()
     cliquer(fenetre, qPrintable(type));
     QVERIFY(choisirFichier(fenetre, chemin("photo.png")));
 
-    Selecteur vu;
-    vu.mode = QFileDialog::Directory;
-    RepondeurModal annulation(choisirDansSelecteur(QString(), &vu));
+    ChoixFichier::prevoirChoix(QString());
     cliquer(fenetre, "bouton_parcourir");
+    const QList<ChoixFichier::Montre> selecteurs = ChoixFichier::prendreMontres();
+    QCOMPARE(selecteurs.size(), 2);
+    const ChoixFichier::Montre &vu = selecteurs.last();
 
-    QVERIFY(annulation.aRepondu());
     QCOMPARE(vu.filtresMime, filtres);
     QCOMPARE(vu.filtresMime.first(), QStringLiteral("application/octet-stream"));
     QVERIFY(vu.filtresMime.contains("image/jpeg") == (type == "bouton_photo"));
     QCOMPARE(vu.filtreSelectionne, selectionne);
     QCOMPARE(vu.titre, QStringLiteral("Select a file"));
     QCOMPARE(vu.mode, QFileDialog::AnyFile);
+    QCOMPARE(vu.parent.data(), &fenetre);
     // A cancelled chooser keeps the file chosen before, and its preview.
     QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
     QCOMPARE(champUrl(fenetre)->text(), chemin("photo.png"));
@@ -428,10 +436,9 @@ void TestFenetreEdition::selecteurOuvertALAppui()
     fenetre.show();
     QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
 
-    RepondeurModal repondeur(choisirDansSelecteur(chemin("photo.png")));
+    ChoixFichier::prevoirChoix(chemin("photo.png"));
     // The chooser runs inside the press; the release only ends the click.
     QTest::mousePress(parcourir, Qt::LeftButton);
-    QVERIFY(repondeur.aRepondu());
     QCOMPARE(fenetre.getUrl(), chemin("photo.png"));
     QTest::mouseRelease(parcourir, Qt::LeftButton);
 }

@@ -35,6 +35,7 @@ class TestFenetreNouveau : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
 
     void formulaire();
     void verificationDeLaSaisie_data();
@@ -53,6 +54,12 @@ void TestFenetreNouveau::initTestCase()
 {
     Q_INIT_RESOURCE(gui);
     QVERIFY(repertoire.isValid());
+    dialoguesSilencieux();
+}
+
+void TestFenetreNouveau::cleanup()
+{
+    QVERIFY(reponsesToutesPrises());
 }
 
 void TestFenetreNouveau::formulaire()
@@ -125,23 +132,22 @@ void TestFenetreNouveau::verificationDeLaSaisie()
     if (avecRepertoire)
         fenetre.setUrl(url);
 
-    Boite vue;
-    RepondeurModal repondeur(repondre(vue, QMessageBox::Ok));
     cliquerOk(fenetre);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
 
     if (avecRepertoire && !nom.isEmpty())
         QCOMPARE(FenetreNouveau::estNomValide(nom), message.isEmpty());
     if (message.isEmpty()) {
-        QVERIFY2(!repondeur.aRepondu(), qPrintable(vue.texte));
+        QVERIFY2(boites.isEmpty(), qPrintable(boites.value(0).texte));
         QCOMPARE(fenetre.result(), int(QDialog::Accepted));
         QVERIFY(!fenetre.isVisible());
         QCOMPARE(projet.getNomPojet(), nom);
         QCOMPARE(projet.getRepertoire(), url);
     } else {
-        QVERIFY(repondeur.aRepondu());
-        QCOMPARE(vue.texte, message);
-        QCOMPARE(vue.icone, QMessageBox::Warning);
-        QVERIFY(vue.titre.isEmpty());
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites.at(0).texte, message);
+        QCOMPARE(boites.at(0).icone, QMessageBox::Warning);
+        QVERIFY(boites.at(0).parent.isNull());
         QVERIFY(fenetre.isVisible());
         QVERIFY(fenetre.result() != QDialog::Accepted);
         QCOMPARE(projet.getNomPojet(), QStringLiteral("ancien"));
@@ -150,7 +156,6 @@ void TestFenetreNouveau::verificationDeLaSaisie()
         QCOMPARE(fenetre.getNom(), nom);
         QCOMPARE(champ(fenetre, "champ_url")->text(), url);
     }
-    QVERIFY(!repondeur.aDuForcer());
 }
 
 void TestFenetreNouveau::execAccepteAvecLeRepertoireChoisi()
@@ -158,8 +163,7 @@ void TestFenetreNouveau::execAccepteAvecLeRepertoireChoisi()
     Projet projet("", "");
     FenetreNouveau fenetre(projet, nullptr);
 
-    Selecteur vu;
-    RepondeurModal repondeur(choisirDansSelecteur(repertoire.path(), &vu));
+    ChoixFichier::prevoirChoix(repertoire.path());
     QTimer::singleShot(0, &fenetre, [&] {
         QTest::keyClicks(champ(fenetre, "champ_nom"), "Avent2026");
         cliquerParcourir(fenetre);
@@ -167,14 +171,13 @@ void TestFenetreNouveau::execAccepteAvecLeRepertoireChoisi()
     });
 
     QCOMPARE(fenetre.exec(), int(QDialog::Accepted));
-    QVERIFY(repondeur.aRepondu());
-    QVERIFY(!repondeur.aDuForcer());
-    QCOMPARE(vu.titre, QStringLiteral("Select the working directory"));
-    QCOMPARE(vu.mode, QFileDialog::Directory);
+    const QList<ChoixFichier::Montre> selecteurs = ChoixFichier::prendreMontres();
+    QCOMPARE(selecteurs.size(), 1);
+    QCOMPARE(selecteurs.at(0).titre, QStringLiteral("Select the working directory"));
+    QCOMPARE(selecteurs.at(0).mode, QFileDialog::Directory);
+    QCOMPARE(selecteurs.at(0).parent.data(), &fenetre);
     QCOMPARE(projet.getNomPojet(), QStringLiteral("Avent2026"));
-    QCOMPARE(QFileInfo(projet.getRepertoire()).canonicalFilePath(),
-             QFileInfo(repertoire.path()).canonicalFilePath());
-    QCOMPARE(projet.getRepertoire(), fenetre.getUrl());
+    QCOMPARE(projet.getRepertoire(), repertoire.path());
     QCOMPARE(champ(fenetre, "champ_url")->text(), fenetre.getUrl());
 }
 
@@ -184,19 +187,13 @@ void TestFenetreNouveau::selecteurAnnuleGardeLeRepertoire()
     FenetreNouveau fenetre(projet, nullptr);
     fenetre.show();
 
-    {
-        RepondeurModal repondeur(choisirDansSelecteur(repertoire.path()));
-        cliquerParcourir(fenetre);
-        QVERIFY(repondeur.aRepondu());
-    }
-    const QString choisi = fenetre.getUrl();
-    QVERIFY(!choisi.isEmpty());
-
-    RepondeurModal annulation(choisirDansSelecteur(QString()));
+    ChoixFichier::prevoirChoix(repertoire.path());
+    ChoixFichier::prevoirChoix(QString());
     cliquerParcourir(fenetre);
-    QVERIFY(annulation.aRepondu());
-    QCOMPARE(fenetre.getUrl(), choisi);
-    QCOMPARE(champ(fenetre, "champ_url")->text(), choisi);
+    cliquerParcourir(fenetre);
+    QCOMPARE(ChoixFichier::prendreMontres().size(), 2);
+    QCOMPARE(fenetre.getUrl(), repertoire.path());
+    QCOMPARE(champ(fenetre, "champ_url")->text(), repertoire.path());
     QVERIFY(fenetre.isVisible());
 }
 
@@ -207,13 +204,11 @@ void TestFenetreNouveau::selecteurOuvertAuRelachement()
     fenetre.show();
     QPushButton *parcourir = bouton(fenetre, "bouton_parcourir");
 
-    RepondeurModal annulation(choisirDansSelecteur(QString()));
+    ChoixFichier::prevoirChoix(repertoire.path());
     QTest::mousePress(parcourir, Qt::LeftButton);
-    QTest::qWait(50);
-    QVERIFY(!annulation.aRepondu());
+    QCOMPARE(ChoixFichier::choixEnAttente(), 1);
     QTest::mouseRelease(parcourir, Qt::LeftButton);
-    QVERIFY(annulation.aRepondu());
-    QVERIFY(fenetre.getUrl().isEmpty());
+    QCOMPARE(fenetre.getUrl(), repertoire.path());
 }
 
 void TestFenetreNouveau::abandonLaisseLeProjet_data()

@@ -26,6 +26,15 @@ const QString QUESTION_REMPLACER =
 const QString ERREUR_OUVERTURE = QStringLiteral("Error opening the calendar.");
 const QString ERREUR_ENREGISTREMENT = QStringLiteral("Error saving the calendar.");
 
+/// The boxes shown since the last look, as their texts.
+QStringList textesMontres()
+{
+    QStringList textes;
+    for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
+        textes << boite.texte;
+    return textes;
+}
+
 QString texteLabel(FenetrePrincipale &fenetre, const char *nom)
 {
     return fenetre.findChild<QLabel *>(nom)->text();
@@ -51,6 +60,7 @@ class TestFenetrePrincipale : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void etatInitial();
     void formulaire();
@@ -99,9 +109,13 @@ void TestFenetrePrincipale::initTestCase()
     Q_INIT_RESOURCE(ressources);
     // Closing the window under test must not end the test's own event loop.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Only the toolkit's own file chooser can be answered from a timer.
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(repertoire.isValid());
+    dialoguesSilencieux();
+}
+
+void TestFenetrePrincipale::cleanup()
+{
+    QVERIFY(reponsesToutesPrises());
 }
 
 void TestFenetrePrincipale::init()
@@ -370,22 +384,17 @@ void TestFenetrePrincipale::fermeture()
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
 
-    Boite vue;
-    QString inattendu;
-    RepondeurModal repondeur(modifie ? repondre(vue, QMessageBox::StandardButton(reponse))
-                                     : refuserTout(inattendu));
+    if (modifie)
+        BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
     QCOMPARE(fenetre.close(), termine);
     QCOMPARE(fenetre.isVisible(), !termine);
-    QVERIFY(!repondeur.aDuForcer());
 
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), modifie ? 1 : 0);
     if (modifie) {
-        QVERIFY(repondeur.aRepondu());
-        QCOMPARE(vue.texte, QUESTION_QUITTER);
-        QVERIFY(vue.titre.isEmpty());
-        QCOMPARE(vue.icone, QMessageBox::Question);
-        QCOMPARE(vue.boutons, QMessageBox::Yes | QMessageBox::No);
-    } else {
-        QVERIFY2(!repondeur.aRepondu(), qPrintable(inattendu));
+        QCOMPARE(boites.at(0).texte, QUESTION_QUITTER);
+        QCOMPARE(boites.at(0).icone, QMessageBox::Question);
+        QCOMPARE(boites.at(0).parent.data(), &fenetre);
     }
     // Refusing leaves the state untouched.
     QCOMPARE(fenetre.getCalendrier(), calendrier);
@@ -510,17 +519,13 @@ void TestFenetrePrincipale::nouveau()
         fenetre.setUrlCalendrier(cheminProjet("Avent"));
         fenetre.sauvegardeUtile();
     }
-    Boite vue;
-    RepondeurModal question(repondre(vue, QMessageBox::Yes));
+    if (modifie)
+        BoiteMessage::prevoirReponse(QMessageBox::Yes);
     RepondeurModal dialogue(remplirNouveau("Avent2026", repertoire.path()));
     bouton(fenetre, "bouton_nouveau")->click();
     QVERIFY(dialogue.aRepondu());
     QVERIFY(!dialogue.aDuForcer());
-    QCOMPARE(question.aRepondu(), modifie);
-    if (modifie) {
-        QCOMPARE(vue.texte, QUESTION_NOUVEAU);
-        QVERIFY(vue.titre.isEmpty());
-    }
+    QCOMPARE(textesMontres(), modifie ? QStringList{QUESTION_NOUVEAU} : QStringList());
 
     QVERIFY(fenetre.getCalendrier() != nullptr);
     QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Avent2026"));
@@ -561,19 +566,19 @@ void TestFenetrePrincipale::commandeAbandonnee()
     Calendrier *avant = fenetre.getCalendrier();
 
     const bool nouveau = commande == "bouton_nouveau";
-    Boite vue;
-    RepondeurModal question(repondre(vue, QMessageBox::No));
-    RepondeurModal annulation(nouveau ? remplirNouveau(QString(), QString()) : choisirDansSelecteur(QString()));
+    if (modifie)
+        BoiteMessage::prevoirReponse(QMessageBox::No);
+    else if (!nouveau)
+        ChoixFichier::prevoirChoix(QString());
+    RepondeurModal annulation(remplirNouveau(QString(), QString()));
     bouton(fenetre, commande.constData())->click();
 
-    QCOMPARE(question.aRepondu(), modifie);
-    if (modifie) {
-        QCOMPARE(vue.texte, nouveau ? QUESTION_NOUVEAU : QUESTION_OUVRIR);
-        QVERIFY(vue.titre.isEmpty());
-        QCOMPARE(vue.icone, QMessageBox::Question);
-    }
+    QCOMPARE(textesMontres(),
+             modifie ? QStringList{nouveau ? QUESTION_NOUVEAU : QUESTION_OUVRIR} : QStringList());
     // No dialog follows a No.
-    QCOMPARE(annulation.aRepondu(), !modifie);
+    QCOMPARE(annulation.aRepondu(), nouveau && !modifie);
+    if (modifie)
+        QVERIFY(ChoixFichier::prendreMontres().isEmpty());
     QCOMPARE(fenetre.getCalendrier(), avant);
     QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
     QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
@@ -605,15 +610,11 @@ void TestFenetrePrincipale::nouveauSurFichierExistant()
 
     FenetrePrincipale fenetre;
     RepondeurModal dialogue(remplirNouveau("Avent", repertoire.path()));
-    Boite vue;
-    RepondeurModal question(repondre(vue, remplacer ? QMessageBox::Yes : QMessageBox::No));
+    BoiteMessage::prevoirReponse(remplacer ? QMessageBox::Yes : QMessageBox::No);
     bouton(fenetre, "bouton_nouveau")->click();
 
     QVERIFY(dialogue.aRepondu());
-    QVERIFY(question.aRepondu());
-    QCOMPARE(vue.texte, QUESTION_REMPLACER);
-    QVERIFY(vue.titre.isEmpty());
-    QCOMPARE(vue.boutons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(textesMontres(), QStringList{QUESTION_REMPLACER});
     if (remplacer) {
         QVERIFY(fenetre.getCalendrier() != nullptr);
         QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Avent"));
@@ -638,15 +639,15 @@ void TestFenetrePrincipale::ouvrir()
 
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
-    Selecteur vu;
-    RepondeurModal repondeur(choisirDansSelecteur(cheminProjet("Noel"), &vu));
+    ChoixFichier::prevoirChoix(cheminProjet("Noel"));
     bouton(fenetre, "bouton_ouvrir")->click();
-    QVERIFY(repondeur.aRepondu());
-    QVERIFY(!repondeur.aDuForcer());
 
+    const ChoixFichier::Montre vu = ChoixFichier::prendreMontres().value(0);
     QCOMPARE(vu.titre, QStringLiteral("Select a calendar"));
+    QCOMPARE(vu.mode, QFileDialog::AnyFile);
     QCOMPARE(vu.filtresMime, QStringList({"application/octet-stream", "text/xml"}));
     QCOMPARE(vu.filtreSelectionne, QStringLiteral("text/xml"));
+    QCOMPARE(vu.parent.data(), &fenetre);
 
     QCOMPARE(fenetre.getUrlCalendrier(), cheminProjet("Noel"));
     QCOMPARE(fenetre.getCalendrier()->getNom(), QStringLiteral("Noel"));
@@ -688,22 +689,17 @@ void TestFenetrePrincipale::ouvrirFichierInvalide()
         fenetre.sauvegardeUtile();
     Calendrier *avant = fenetre.getCalendrier();
 
-    QList<Boite> boites;
-    RepondeurModal premiere(accepter(boites));
-    RepondeurModal seconde(accepter(boites));
-    RepondeurModal selecteur(choisirDansSelecteur(chemin));
+    if (modifie)
+        BoiteMessage::prevoirReponse(QMessageBox::Yes);
+    ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
 
-    QStringList textes;
-    for (const Boite &boite : qAsConst(boites))
-        textes << boite.texte;
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), modifie ? 2 : 1);
     if (modifie)
-        QCOMPARE(textes, QStringList({QUESTION_OUVRIR, ERREUR_OUVERTURE}));
-    else
-        QCOMPARE(textes, QStringList({ERREUR_OUVERTURE}));
+        QCOMPARE(boites.first().texte, QUESTION_OUVRIR);
+    QCOMPARE(boites.last().texte, ERREUR_OUVERTURE);
     QCOMPARE(boites.last().icone, QMessageBox::Warning);
-    QVERIFY(boites.last().titre.isEmpty());
-    QVERIFY(selecteur.aRepondu());
 
     // The file did not become the Save target and the calendar shown is the same.
     QCOMPARE(fenetre.getCalendrier(), avant);
@@ -725,9 +721,8 @@ void TestFenetrePrincipale::ouvrirToleranceRacine()
                                   "<son url=\"/home/alice/Music/cloches.ogg\"/><inconnu/></jour>"
                                   "<ailleurs/></tinselbox>"));
     FenetrePrincipale fenetre;
-    RepondeurModal selecteur(choisirDansSelecteur(chemin));
+    ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
-    QVERIFY(selecteur.aRepondu());
     QCOMPARE(fenetre.getUrlCalendrier(), chemin);
     QCOMPARE(texteLabel(fenetre, "nom"), QStringLiteral("Souple"));
     QCOMPARE(tuile(fenetre, 9)->getType(), Media::MUSIQUE);
@@ -740,10 +735,9 @@ void TestFenetrePrincipale::enregistrer()
     fenetre.setUrlCalendrier(cheminProjet("Avent"));
     fenetre.sauvegardeUtile();
 
-    QString inattendu;
-    RepondeurModal garde(refuserTout(inattendu));
     QTest::mouseClick(bouton(fenetre, "bouton_enregistrer"), Qt::LeftButton);
-    QVERIFY2(!garde.aRepondu(), qPrintable(inattendu));
+    QCOMPARE(textesMontres(), QStringList());
+    QVERIFY(ChoixFichier::prendreMontres().isEmpty());
     QVERIFY(!fenetre.sauvegardeNecessaire());
 
     Calendrier relu;
@@ -762,13 +756,11 @@ void TestFenetrePrincipale::enregistrerEchec()
     fenetre.setUrlCalendrier(chemin);
     fenetre.sauvegardeUtile();
 
-    Boite vue;
-    RepondeurModal repondeur(repondre(vue, QMessageBox::Ok));
     bouton(fenetre, "bouton_enregistrer")->click();
-    QVERIFY(repondeur.aRepondu());
-    QCOMPARE(vue.texte, ERREUR_ENREGISTREMENT);
-    QCOMPARE(vue.icone, QMessageBox::Warning);
-    QVERIFY(vue.titre.isEmpty());
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(boites.at(0).texte, ERREUR_ENREGISTREMENT);
+    QCOMPARE(boites.at(0).icone, QMessageBox::Warning);
     // The changes are still recorded, so Quit keeps asking.
     QVERIFY(fenetre.sauvegardeNecessaire());
     QCOMPARE(fenetre.getUrlCalendrier(), chemin);
@@ -793,10 +785,8 @@ void TestFenetrePrincipale::quitter()
         fenetre.sauvegardeUtile();
     fenetre.show();
 
-    Boite vue;
-    QString inattendu;
-    RepondeurModal repondeur(modifie ? repondre(vue, QMessageBox::StandardButton(reponse))
-                                     : refuserTout(inattendu));
+    if (modifie)
+        BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
     // Quit ends the application's event loop, so the click runs inside one; a
     // guard ends the loop with another code when Quit did not.
@@ -812,14 +802,7 @@ void TestFenetrePrincipale::quitter()
     garde.stop();
 
     QCOMPARE(code, termine ? 0 : RESTE);
-    QVERIFY(!repondeur.aDuForcer());
-    if (modifie) {
-        QVERIFY(repondeur.aRepondu());
-        QCOMPARE(vue.texte, QUESTION_QUITTER);
-        QVERIFY(vue.titre.isEmpty());
-    } else {
-        QVERIFY2(!repondeur.aRepondu(), qPrintable(inattendu));
-    }
+    QCOMPARE(textesMontres(), modifie ? QStringList{QUESTION_QUITTER} : QStringList());
     QCOMPARE(fenetre.sauvegardeNecessaire(), modifie);
 }
 
@@ -858,9 +841,8 @@ void TestFenetrePrincipale::deBoutEnBout()
     QVERIFY(GestionnaireFichiers().estValide(cheminProjet("Avent")));
 
     FenetrePrincipale relue;
-    RepondeurModal selecteur(choisirDansSelecteur(cheminProjet("Avent")));
+    ChoixFichier::prevoirChoix(cheminProjet("Avent"));
     QTest::mouseClick(bouton(relue, "bouton_ouvrir"), Qt::LeftButton);
-    QVERIFY(selecteur.aRepondu());
 
     QCOMPARE(texteLabel(relue, "nom"), texteLabel(fenetre, "nom"));
     QCOMPARE(texteLabel(relue, "taille"), texteLabel(fenetre, "taille"));

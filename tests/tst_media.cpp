@@ -1,6 +1,10 @@
 #include "calendriers.h"
+#include "fichiers.h"
+#include "gestionnairefichiers.h"
 
 #include <QDomDocument>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -23,6 +27,7 @@ private slots:
     void valeursSpecialesRelues_data();
     void valeursSpecialesRelues();
     void destructionParLaBase();
+    void chaqueGenreComplet();
 };
 
 void TestMedia::fragments_data()
@@ -148,6 +153,41 @@ void TestMedia::destructionParLaBase()
     Media *media = new ImageComptee(QStringLiteral("x"));
     delete media;
     QCOMPARE(destructionsDerivees, 1);
+}
+
+// What a new row of the kind table must bring along: a class that answers its own kind
+// and element, a collection script in the template, and a place in the schema.
+void TestMedia::chaqueGenreComplet()
+{
+    QTemporaryDir temporaire;
+    QVERIFY(temporaire.isValid());
+    const QString projet = temporaire.filePath(QStringLiteral("genres.xml"));
+    GestionnaireFichiers gestionnaire;
+    Calendrier calendrier(QStringLiteral("Genres"));
+    QSet<QString> balises;
+
+    for (const GenreMedia &genre : GenreMedia::tous()) {
+        const QString nom = genre.balise;
+        QVERIFY2(genre.type != Media::AUCUN && GenreMedia::pour(genre.type) == &genre, qPrintable(nom));
+        QVERIFY2(!balises.contains(nom) && GenreMedia::pourBalise(nom) == &genre, qPrintable(nom));
+        balises.insert(nom);
+
+        const std::unique_ptr<Media> media(genre.creer(QStringLiteral("/a/b.c")));
+        QCOMPARE(media->getType(), genre.type);
+        const std::unique_ptr<Media> relu(GenreMedia::depuisElement(media->getQDomElement()));
+        QVERIFY2(relu && relu->getType() == genre.type && relu->getUrl() == media->getUrl(), qPrintable(nom));
+
+        const QString script = QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
+        QVERIFY2(lire(script).contains(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION.toUtf8()),
+                 qPrintable(script));
+        calendrier.ajouterMedia(int(genre.type), genre.creer(nom));
+    }
+
+    QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, projet), 0);
+    QVERIFY(gestionnaire.estValide(projet));
+    Calendrier relu;
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(projet, relu), 0);
+    QCOMPARE(resume(relu), resume(calendrier));
 }
 
 QTEST_GUILESS_MAIN(TestMedia)

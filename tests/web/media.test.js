@@ -32,9 +32,11 @@ async function ouvrirMenu(url, date = '2026-12-05T10:00:00Z') {
     return ouverte;
 }
 
+// A day's picture loads when its day opens: wait for it before counting frames.
 async function ouvrirJour(page, jour) {
     await page.mouse.click(h.MENU[jour - 1][0], h.MENU[jour - 1][1]);
     assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, jour]);
+    await h.attendre(page, () => !(mediaASurveiller instanceof Photo) || photo.chargementOk);
 }
 
 async function verifierRetourAuMenu(page) {
@@ -98,7 +100,6 @@ describe('days with a media', { concurrency: 3 }, () => {
         cas.forEach(([l, ht], i) => h.ajouterJour(dossier, i + 1, 'photo', h.png(l, ht, [30, 60, 200, 255])));
         h.activerApercu(dossier);
         const { page, erreurs, fermer } = await ouvrirMenu((await servir(dossier)).url);
-        await h.attendre(page, () => [...collectionPhotos.images.values()].every((image) => image.complete));
         for (const [i, [l, ht, largeur, hauteur]] of cas.entries()) {
             await t.test(`${l} x ${ht}`, async () => {
                 await ouvrirJour(page, i + 1);

@@ -1,6 +1,8 @@
 // Draws the template's pictures: the forest strip, the key, the cassette
-// cover and the favicon. The output is deterministic (a fixed pseudo-random
-// sequence, no system font), so the committed files can be redrawn at will.
+// cover and the favicon, and cuts the ball font down to the digits the page
+// draws. The output is deterministic (a fixed pseudo-random sequence, no
+// system font in the pictures, a subsetter that writes no timestamp), so the
+// committed files can be remade at will.
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QProcess>
+#include <QStringList>
 #include <QTextStream>
 #include <QtMath>
 
@@ -228,17 +232,42 @@ QImage dessinerIcone()
     return image;
 }
 
+// FreeSansBold of GNU FreeFont, as Debian's fonts-freefont-otf installs it.
+const char *const POLICE_SOURCE = "/usr/share/fonts/opentype/freefont/FreeSansBold.otf";
+
+// The balls show only their numbers: the digits are all the font needs to
+// carry. pyftsubset (Debian's fonttools) keeps the OpenType outlines and the
+// name table with its copyright and licence entries.
+bool ecrirePolice(const QString &source, const QString &destination, QTextStream &erreur)
+{
+    const QStringList arguments = {source, QStringLiteral("--unicodes=U+0030-0039"),
+                                   QStringLiteral("--layout-features="), QStringLiteral("--name-IDs=*"),
+                                   QStringLiteral("--drop-tables+=FFTM"),
+                                   QStringLiteral("--output-file=") + destination};
+    QProcess pyftsubset;
+    pyftsubset.setProcessChannelMode(QProcess::ForwardedChannels);
+    pyftsubset.start(QStringLiteral("pyftsubset"), arguments);
+    if (!pyftsubset.waitForFinished(60000) || pyftsubset.exitStatus() != QProcess::NormalExit
+        || pyftsubset.exitCode() != 0) {
+        erreur << "cannot make " << destination << " from " << source
+               << " with pyftsubset (packages fonttools and fonts-freefont-otf)\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     QTextStream erreur(stderr);
-    if (argc != 2) {
-        erreur << "usage: artwork <directory>\n";
+    if (argc != 2 && argc != 3) {
+        erreur << "usage: artwork <directory> [source font]\n";
         return 2;
     }
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
+    const QString police = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString::fromLatin1(POLICE_SOURCE);
     const struct {
         const char *nom;
         QImage image;
@@ -255,5 +284,5 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    return 0;
+    return ecrirePolice(police, dossier.filePath(QStringLiteral("boule.otf")), erreur) ? 0 : 1;
 }

@@ -47,10 +47,28 @@ var bypass = false;
         [478, 214, 53]
     ];
 
-    // A media the browser cannot decode (media.error) or refuses to play counts
-    // as ended, so the balls still come back.
+    var scene = ImageMobile.scene;
+
+    // What the live region says when a day opens, for each kind of media, known
+    // by the media that the day's written lines watch.
+    var NATURES = [
+        { annonce: "picture", reconnaitre: function (media) { return media instanceof Photo; } },
+        { annonce: "music", reconnaitre: function (media) { return media instanceof HTMLAudioElement; } },
+        { annonce: "video", reconnaitre: function (media) { return media instanceof HTMLVideoElement; } }
+    ];
+    var ANNONCE_JOUR_VIDE = "nothing today";
+
+    // The accessible layer: one button per ball, in day order, and the live region.
+    var boutonsJours = [];
+    var regionAnnonces = null;
+    // Index of the ball whose button has the keyboard focus, or -1.
+    var bouleFocalisee = -1;
+
+    // A media that cannot load (a picture), cannot be decoded (media.error) or
+    // that the browser refuses to play counts as ended, so the balls still come back.
     function mediaTermine(media) {
-        return media.ended === true || !!media.error || media.lectureImpossible === true;
+        return media.ended === true || !!media.error || media.lectureImpossible === true
+            || media.chargementImpossible === true;
     }
 
     // ---- Set-up.
@@ -66,27 +84,46 @@ var bypass = false;
         var foret = new ImageStatique("foret");
         foret.setPosition(0, 648);
         imagesStatiques.push(foret);
+        creerCoucheAccessible();
         afficherMenu();
     }
 
     function redimensionnerCanvas() {
         var largeur = window.innerWidth;
         var hauteur = window.innerHeight;
-        if (largeur / oCanvas.width < hauteur / oCanvas.height) {
+        if (largeur / scene.largeur < hauteur / scene.hauteur) {
             oCanvas.style.width = largeur + "px";
-            oCanvas.style.height = (largeur * oCanvas.height / oCanvas.width) + "px";
+            oCanvas.style.height = (largeur * scene.hauteur / scene.largeur) + "px";
         } else {
             oCanvas.style.height = hauteur + "px";
-            oCanvas.style.width = (hauteur * oCanvas.width / oCanvas.height) + "px";
+            oCanvas.style.width = (hauteur * scene.largeur / scene.hauteur) + "px";
         }
+        ajusterDensite();
+    }
+
+    // On a dense screen the backing store gets one pixel per screen pixel; the
+    // drawing coordinates stay the scene's. A zoom changes the ratio and
+    // fires a resize, which comes back here.
+    function ajusterDensite() {
+        var densite = window.devicePixelRatio > 1 ? window.devicePixelRatio : 1;
+        var largeur = Math.round(scene.largeur * densite);
+        var hauteur = Math.round(scene.hauteur * densite);
+        if (oCanvas.width !== largeur || oCanvas.height !== hauteur) {
+            oCanvas.width = largeur;
+            oCanvas.height = hauteur;
+        }
+        oCtx.setTransform(largeur / scene.largeur, 0, 0, hauteur / scene.hauteur, 0, 0);
     }
 
     window.addEventListener("load", function () {
         oCanvas = document.getElementById("tableau");
-        oCanvas.style.width = oCanvas.width + "px";
-        oCanvas.style.height = oCanvas.height + "px";
+        scene.largeur = oCanvas.width;
+        scene.hauteur = oCanvas.height;
+        oCanvas.style.width = scene.largeur + "px";
+        oCanvas.style.height = scene.hauteur + "px";
         oCtx = oCanvas.getContext("2d");
         souris = new Souris();
+        document.addEventListener("keydown", appuyerTouche);
         window.addEventListener("resize", redimensionnerCanvas);
         oCanvas.addEventListener("mousedown", enfoncerSouris);
         oCanvas.addEventListener("mouseup", relacherSouris);
@@ -126,9 +163,9 @@ var bypass = false;
         if (!oCtx) {
             return;
         }
-        oCtx.clearRect(0, 0, oCanvas.width, oCanvas.height);
+        oCtx.clearRect(0, 0, scene.largeur, scene.hauteur);
         oCtx.fillStyle = "#a3d7d2";
-        oCtx.fillRect(0, 0, oCanvas.width, oCanvas.height);
+        oCtx.fillRect(0, 0, scene.largeur, scene.hauteur);
         imagesStatiques.forEach(function (image) {
             image.dessiner();
         });
@@ -148,13 +185,35 @@ var bypass = false;
         boules.forEach(function (boule) {
             boule.dessiner();
         });
+        dessinerAnneauFocus();
         if (bypass) {
             oCtx.font = "40pt Arial";
             oCtx.fillStyle = "#cb4127";
             oCtx.textAlign = "center";
             oCtx.textBaseline = "bottom";
-            oCtx.fillText("This is a preview: you can click on all days to test it.", oCanvas.width / 2, oCanvas.height);
+            oCtx.fillText("This is a preview: you can click on all days to test it.", scene.largeur / 2, scene.hauteur);
         }
+    }
+
+    // The keyboard focus, drawn around its ball: a dark ring and a white one,
+    // seen on every ball colour and on the background.
+    function dessinerAnneauFocus() {
+        var boule = boules[bouleFocalisee];
+        if (!boule || projectionEnCours || !boule.estVisible()) {
+            return;
+        }
+        oCtx.save();
+        oCtx.lineWidth = 4;
+        oCtx.strokeStyle = "#1b1b1b";
+        oCtx.beginPath();
+        oCtx.arc(boule.x, boule.y, boule.taille + 8, 0, 2 * Math.PI);
+        oCtx.stroke();
+        oCtx.lineWidth = 2;
+        oCtx.strokeStyle = "#ffffff";
+        oCtx.beginPath();
+        oCtx.arc(boule.x, boule.y, boule.taille + 5, 0, 2 * Math.PI);
+        oCtx.stroke();
+        oCtx.restore();
     }
 
     function surveillerRetourAuMenu() {
@@ -170,13 +229,26 @@ var bypass = false;
         var cadre = oCanvas.getBoundingClientRect();
         var gauche = cadre.left + window.pageXOffset;
         var haut = cadre.top + window.pageYOffset;
-        mouseX = (evenement.clientX - gauche + window.pageXOffset) * oCanvas.width / cadre.width;
-        mouseY = (evenement.clientY - haut + window.pageYOffset) * oCanvas.height / cadre.height;
+        mouseX = (evenement.clientX - gauche + window.pageXOffset) * scene.largeur / cadre.width;
+        mouseY = (evenement.clientY - haut + window.pageYOffset) * scene.hauteur / cadre.height;
         souris.setPosition(mouseX, mouseY);
     }
 
     function estAujourdhui(boule) {
         return boule.getNumero() === new Date().getDate();
+    }
+
+    function peutOuvrir(boule) {
+        return bypass || estAujourdhui(boule);
+    }
+
+    // Hovered (or focused): today's ball lightens, another darkens and shows its key.
+    function signalerBoule(boule) {
+        if (estAujourdhui(boule)) {
+            boule.eclaircir();
+        } else {
+            boule.assombrir();
+        }
     }
 
     function premiereBouleTouchee(x, y, accepter) {
@@ -199,10 +271,8 @@ var bypass = false;
         boules.forEach(function (boule, i) {
             if (i !== touchee) {
                 boule.retablirCouleurs();
-            } else if (estAujourdhui(boule)) {
-                boule.eclaircir();
             } else {
-                boule.assombrir();
+                signalerBoule(boule);
             }
         });
     }
@@ -213,12 +283,15 @@ var bypass = false;
         if (projectionEnCours) {
             return;
         }
-        var choisie = premiereBouleTouchee(mouseX, mouseY, function (boule) {
-            return bypass || estAujourdhui(boule);
-        });
-        if (choisie < 0) {
-            return;
+        var choisie = premiereBouleTouchee(mouseX, mouseY, peutOuvrir);
+        if (choisie >= 0) {
+            ouvrirBoule(choisie);
         }
+    }
+
+    // The chosen ball goes to the top-left corner, the others out of sight above,
+    // and the day's scene starts.
+    function ouvrirBoule(choisie) {
         boules.forEach(function (boule, i) {
             if (i === choisie) {
                 boule.deplacerVers(boule.taille + 10, boule.taille + 10);
@@ -228,6 +301,7 @@ var bypass = false;
         });
         gererScene(choisie);
         boules[choisie].retablirCouleurs();
+        annoncer("Day " + (choisie + 1) + ": " + natureDuJour());
     }
 
     function relacherSouris(evenement) {
@@ -258,6 +332,86 @@ var bypass = false;
     function annulerToucher() {
     }
 
+    // Escape while a day is shown brings the balls back.
+    function appuyerTouche(evenement) {
+        if (evenement.key === "Escape" && projectionEnCours) {
+            interrompreJour();
+        }
+    }
+
+    // ---- Accessible layer.
+
+    function creerCoucheAccessible() {
+        oCanvas.setAttribute("role", "img");
+        oCanvas.setAttribute("aria-label", "31 numbered balls hanging above fir trees");
+        var couche = document.createElement("div");
+        couche.className = "accessible";
+        boutonsJours = boules.map(function (boule, i) {
+            var bouton = document.createElement("button");
+            bouton.type = "button";
+            bouton.addEventListener("click", function () {
+                if (!projectionEnCours && peutOuvrir(boule)) {
+                    ouvrirBoule(i);
+                }
+            });
+            bouton.addEventListener("focus", function () {
+                bouleFocalisee = i;
+                if (!projectionEnCours) {
+                    signalerBoule(boule);
+                }
+            });
+            bouton.addEventListener("blur", function () {
+                bouleFocalisee = -1;
+                if (!projectionEnCours) {
+                    boule.retablirCouleurs();
+                }
+            });
+            couche.appendChild(bouton);
+            return bouton;
+        });
+        regionAnnonces = document.createElement("div");
+        regionAnnonces.className = "accessible";
+        regionAnnonces.setAttribute("role", "status");
+        regionAnnonces.setAttribute("aria-live", "polite");
+        document.body.appendChild(couche);
+        document.body.appendChild(regionAnnonces);
+    }
+
+    function ordinal(n) {
+        var suffixes = { 1: "st", 2: "nd", 3: "rd" };
+        return n + ((n % 100 >= 11 && n % 100 <= 13) ? "th" : (suffixes[n % 10] || "th"));
+    }
+
+    // Named again at every return to the menu: the date may have changed.
+    function nommerBoutons() {
+        boutonsJours.forEach(function (bouton, i) {
+            var ouvrable = peutOuvrir(boules[i]);
+            var nom = "Day " + (i + 1) + (ouvrable ? "" : ", opens on the " + ordinal(i + 1));
+            if (bouton.textContent !== nom) {
+                bouton.textContent = nom;
+                bouton.setAttribute("aria-disabled", String(!ouvrable));
+            }
+        });
+    }
+
+    function natureDuJour() {
+        if (!projectionEnCours || !mediaASurveiller) {
+            return ANNONCE_JOUR_VIDE;
+        }
+        for (var i = 0; i < NATURES.length; i++) {
+            if (NATURES[i].reconnaitre(mediaASurveiller)) {
+                return NATURES[i].annonce;
+            }
+        }
+        return ANNONCE_JOUR_VIDE;
+    }
+
+    function annoncer(texte) {
+        if (regionAnnonces) {
+            regionAnnonces.textContent = texte;
+        }
+    }
+
     // ---- Scene control.
 
     function gererScene(numeroBoule) {
@@ -273,6 +427,7 @@ var bypass = false;
 
     function afficherMenu() {
         projectionEnCours = false;
+        nommerBoutons();
         boules.forEach(function (boule, i) {
             boule.deplacerVers(MENU_BOULES[i][0], MENU_BOULES[i][1]);
         });
@@ -287,7 +442,17 @@ var bypass = false;
     // eslint-disable-next-line no-unused-vars -- called by the written day lines
     function declencherTimer(media, duree) {
         mediaASurveiller = media;
-        timer = setInterval(arreterMedia, duree);
+        // A picture's time counts from the moment it is shown, however slowly it loads.
+        var demarrer = function () {
+            if (mediaASurveiller === media) {
+                timer = setInterval(arreterMedia, duree);
+            }
+        };
+        if (media.quandAffichee) {
+            media.quandAffichee(demarrer);
+        } else {
+            demarrer();
+        }
     }
 
     function arreterMedia() {
@@ -302,6 +467,16 @@ var bypass = false;
     // eslint-disable-next-line no-unused-vars -- called by the written day lines
     function detecterArret(media) {
         mediaASurveiller = media;
+    }
+
+    function interrompreJour() {
+        var media = mediaASurveiller;
+        mediaASurveiller = null;
+        clearInterval(timer);
+        if (media && typeof media.pause === "function") {
+            media.pause();
+        }
+        afficherMenu();
     }
 
     setInterval(mettreAJour, 1000 / 24);

@@ -1,5 +1,6 @@
-// Pictures shown when a day opens. Every entry loads with the page, so a
-// day's picture is ready by the time its ball is opened.
+// Pictures shown when a day opens. Only the cassette cover loads with the
+// page; a day's picture loads when its day asks for it, so a visitor fetches
+// one picture per opened day and the others stay unseen.
 "use strict";
 /* exported CollectionPhotos */
 
@@ -8,14 +9,15 @@ function CollectionPhotos() {
     this.images = new Map();
     this.fichiers.set("pochette", "./data/pochette.png");
     // <GESTION DE LA COLLECTION>
-    var images = this.images;
-    this.fichiers.forEach(function (adresse, nom) {
-        var image = new Image();
-        image.src = adresse;
-        images.set(nom, image);
-    });
+    this.getImage("pochette");
 }
 
+// Starts loading the picture the first time it is asked for.
 CollectionPhotos.prototype.getImage = function (nom) {
+    if (!this.images.has(nom) && this.fichiers.has(nom)) {
+        var image = new Image();
+        image.src = this.fichiers.get(nom);
+        this.images.set(nom, image);
+    }
     return this.images.get(nom);
 };

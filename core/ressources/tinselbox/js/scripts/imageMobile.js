@@ -14,6 +14,25 @@ function ImageMobile(nom) {
 // Distance to the target on both axes below which an object stops.
 ImageMobile.prototype.seuilArret = 0.01;
 
+// The scene's drawing size, taken at start-up from the canvas's size in
+// index.html, whatever the size of its backing store on a dense screen.
+ImageMobile.scene = { largeur: 0, hauteur: 0 };
+
+// When the visitor's system asks for reduced motion, every object stands at
+// once where it is sent.
+ImageMobile.mouvementReduit = false;
+if (window.matchMedia) {
+    (function () {
+        var requete = window.matchMedia("(prefers-reduced-motion: reduce)");
+        ImageMobile.mouvementReduit = requete.matches;
+        if (requete.addEventListener) {
+            requete.addEventListener("change", function () {
+                ImageMobile.mouvementReduit = requete.matches;
+            });
+        }
+    }());
+}
+
 // One step along one axis: slow at the start, D/15 half way, easing into the
 // target. The 2 keeps the first step above zero.
 ImageMobile.avancerAxe = function (origine, position, cible) {
@@ -37,6 +56,11 @@ ImageMobile.prototype.deplacerVers = function (x, y) {
     this.xCible = x;
     this.yCible = y;
     this.enMouvement = true;
+    if (ImageMobile.mouvementReduit) {
+        this.x = x;
+        this.y = y;
+        this.enMouvement = false;
+    }
 };
 
 ImageMobile.prototype.sortir = function () {
@@ -61,15 +85,16 @@ ImageMobile.prototype.avancer = function () {
 // Fits a w x h picture into the canvas keeping its ratio (a smaller one keeps
 // its size), then starts it just below the bottom edge, rising to the centre.
 ImageMobile.prototype.placerAuCentre = function (w, h) {
+    var scene = ImageMobile.scene;
     var largeur = w;
     var hauteur = h;
-    if (w > oCanvas.width || h > oCanvas.height) {
-        if (oCanvas.width / w < oCanvas.height / h) {
-            largeur = oCanvas.width;
-            hauteur = h * oCanvas.width / w;
+    if (w > scene.largeur || h > scene.hauteur) {
+        if (scene.largeur / w < scene.hauteur / h) {
+            largeur = scene.largeur;
+            hauteur = h * scene.largeur / w;
         } else {
-            hauteur = oCanvas.height;
-            largeur = w * oCanvas.height / h;
+            hauteur = scene.hauteur;
+            largeur = w * scene.hauteur / h;
         }
     }
     this.largeur = largeur;
@@ -80,10 +105,11 @@ ImageMobile.prototype.placerAuCentre = function (w, h) {
 // Entry just below the bottom edge, exit in the centre, for an object of the
 // given size; the object starts at the entry, rising to the exit.
 ImageMobile.prototype.placerEntreeSortie = function (largeur, hauteur) {
-    this.xEntree = (oCanvas.width - largeur) / 2;
-    this.yEntree = oCanvas.height;
-    this.xSortie = (oCanvas.width - largeur) / 2;
-    this.ySortie = (oCanvas.height - hauteur) / 2;
+    var scene = ImageMobile.scene;
+    this.xEntree = (scene.largeur - largeur) / 2;
+    this.yEntree = scene.hauteur;
+    this.xSortie = (scene.largeur - largeur) / 2;
+    this.ySortie = (scene.hauteur - hauteur) / 2;
     this.x = this.xEntree;
     this.y = this.yEntree;
     this.deplacerVers(this.xSortie, this.ySortie);

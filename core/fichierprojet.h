@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLatin1String>
+
+class Calendrier;
+class Media;
+class QDomDocument;
+class QDomElement;
+class QFile;
+class QIODevice;
+class QString;
+
+/// The project file: its XML names, reading (behind a guard against hostile input),
+/// writing, schema validation and the conversions between its DOM and a calendar.
+/// The elements of the media kinds are in `GenreMedia`.
+///
+/// Codes as the file manager's: 0 success, 1 not well-formed XML (or refused by the
+/// guard), 2 the file cannot be opened or written, 3 it does not exist.
+class FichierProjet
+{
+public:
+    static constexpr QLatin1String NOM_BALISE_RACINE{"tinselbox"};
+    static constexpr QLatin1String NOM_BALISE_JOUR{"jour"};
+    static constexpr QLatin1String NOM_ATTRIBUT_NOM{"nom"};
+    static constexpr QLatin1String NOM_ATTRIBUT_VERSION{"version"};
+    static constexpr QLatin1String NOM_ATTRIBUT_NUMERO_JOUR{"numero"};
+    static constexpr QLatin1String IDENTIFIANT_VERSION{"1"};
+
+    FichierProjet() = delete;
+
+    /// Saves `calendrier` as the project file `chemin`.
+    static int enregistrer(Calendrier const &calendrier, QString const &chemin);
+    /// Reads the project file `chemin` into `calendrier`, left untouched on failure, in one
+    /// pass through `GardeXml`. `racineReconnue`, when given, tells on success whether the
+    /// root was a project file's root (a document with another root reads as nothing).
+    static int charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue = nullptr);
+
+    /// Writes `document` as the file `chemin`; an earlier file is replaced only once
+    /// the new content is complete.
+    static int ecrire(QDomDocument const &document, QString const &chemin);
+    /// Writes the project file text of `document` to an open device; 0, or 2 on a write
+    /// error or when the text holds a character XML 1.0 cannot carry (nothing is written).
+    static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
+    /// Reads the not yet opened `fichier` into `document`, for reading only and through
+    /// `GardeXml`; 3 for anything that is not a regular file.
+    static int lire(QFile &fichier, QDomDocument &document);
+    /// Whether the file `chemin` satisfies the project file schema.
+    static bool estValide(QString const &chemin);
+
+    static int versDom(Calendrier const &calendrier, QDomDocument &document);
+    /// Tolerant: unknown elements and media of no known kind are skipped.
+    static int versCalendrier(QDomDocument const &document, Calendrier &calendrier);
+    static Media *versMedia(QDomElement const &element);
+};

@@ -1,0 +1,63 @@
+#include "genremedia.h"
+
+#include "image.h"
+#include "son.h"
+#include "video.h"
+
+#include <QDomElement>
+
+const QVector<GenreMedia> &GenreMedia::tous()
+{
+    // Built on first use, so that constants of other units may be made from it safely.
+    static const QVector<GenreMedia> genres{
+        {Media::PHOTO, QStringLiteral("image"), QT_TRANSLATE_NOOP("BoutonJour", "PHOTO"), 0xe95f43,
+         QStringLiteral("collectionPhotos.js"), {}, true, QStringLiteral("image/jpeg"),
+         {QStringLiteral("image/")}, true, [](const QString &url) -> Media * { return new Image(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a picture. The page may not be able "
+                                             "to show it. Keep it anyway?")},
+        {Media::MUSIQUE, QStringLiteral("son"), QT_TRANSLATE_NOOP("BoutonJour", "MUSIC"), 0x64b2b2,
+         QStringLiteral("collectionSons.js"),
+         {QStringLiteral("audio/mpeg"), QStringLiteral("audio/ogg"), QStringLiteral("audio/wav")}, false,
+         QStringLiteral("audio/mpeg"), {QStringLiteral("audio/"), QStringLiteral("application/ogg")}, false,
+         [](const QString &url) -> Media * { return new Son(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a piece of music. The page may not "
+                                             "be able to play it. Keep it anyway?")},
+        {Media::VIDEO, QStringLiteral("video"), QT_TRANSLATE_NOOP("BoutonJour", "VIDEO"), 0xe8dfb4,
+         QStringLiteral("collectionVideos.js"),
+         {QStringLiteral("video/mp4"), QStringLiteral("video/webm"), QStringLiteral("video/ogg")}, false,
+         QStringLiteral("video/mp4"), {QStringLiteral("video/"), QStringLiteral("application/ogg")}, false,
+         [](const QString &url) -> Media * { return new Video(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a video. The page may not be able "
+                                             "to play it. Keep it anyway?")},
+    };
+    return genres;
+}
+
+const GenreMedia *GenreMedia::pour(Media::TypeMedia type)
+{
+    for (const GenreMedia &genre : tous()) {
+        if (genre.type == type)
+            return &genre;
+    }
+    return nullptr;
+}
+
+const GenreMedia *GenreMedia::pourBalise(const QString &balise)
+{
+    for (const GenreMedia &genre : tous()) {
+        if (genre.balise == balise)
+            return &genre;
+    }
+    return nullptr;
+}
+
+Media *GenreMedia::depuisElement(const QDomElement &element)
+{
+    const GenreMedia *genre = pourBalise(element.tagName());
+    return genre != nullptr ? genre->creer(element.attribute(NOM_ATTRIBUT_URL)) : nullptr;
+}
+
+QString GenreMedia::nomFichierStocke(const QString &identifiant)
+{
+    return identifiant + QLatin1Char('.') + EXTENSION_STOCKAGE;
+}

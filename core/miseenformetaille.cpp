@@ -1,0 +1,26 @@
+#include "miseenformetaille.h"
+
+void mettreEnFormeTaille(qint64 taille, QString *valeur, QString *unite)
+{
+    struct Echelle {
+        qint64 facteur;
+        const char *unite;
+    };
+    static const Echelle echelles[] = {
+        {1000000000LL, "Go"},
+        {1000000LL, "Mo"},
+        {1000LL, "ko"},
+    };
+
+    for (const Echelle &echelle : echelles) {
+        if (taille >= echelle.facteur) {
+            const qint64 entier = taille / echelle.facteur;
+            const qint64 milliemes = (taille % echelle.facteur) / (echelle.facteur / 1000);
+            *valeur = QStringLiteral("%1.%2").arg(entier).arg(milliemes, 3, 10, QLatin1Char('0'));
+            *unite = QString::fromLatin1(echelle.unite);
+            return;
+        }
+    }
+    *valeur = QString::number(taille);
+    *unite = QStringLiteral("bytes");
+}

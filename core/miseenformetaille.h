@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+/// Writes a size in bytes as a number and a decimal unit ("Go", "Mo", "ko" or "bytes"),
+/// with three decimals truncated, never rounded: 1 999 999 bytes is 1.999 Mo.
+void mettreEnFormeTaille(qint64 taille, QString *valeur, QString *unite);
