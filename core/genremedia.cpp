@@ -1,12 +1,11 @@
 #include "genremedia.h"
 
+#include "contenumedia.h"
 #include "image.h"
 #include "son.h"
 #include "video.h"
 
 #include <QDomElement>
-#include <QFileInfo>
-#include <QMimeDatabase>
 
 const QVector<GenreMedia> &GenreMedia::tous()
 {
@@ -14,17 +13,23 @@ const QVector<GenreMedia> &GenreMedia::tous()
     static const QVector<GenreMedia> genres{
         {Media::PHOTO, QStringLiteral("image"), QT_TRANSLATE_NOOP("BoutonJour", "PHOTO"), 0xe95f43,
          QStringLiteral("collectionPhotos.js"), {}, true, QStringLiteral("image/jpeg"),
-         {QStringLiteral("image/")}, true, [](const QString &url) -> Media * { return new Image(url); }},
+         {QStringLiteral("image/")}, true, [](const QString &url) -> Media * { return new Image(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a picture. The page may not be able "
+                                             "to show it. Keep it anyway?")},
         {Media::MUSIQUE, QStringLiteral("son"), QT_TRANSLATE_NOOP("BoutonJour", "MUSIC"), 0x64b2b2,
          QStringLiteral("collectionSons.js"),
          {QStringLiteral("audio/mpeg"), QStringLiteral("audio/ogg"), QStringLiteral("audio/wav")}, false,
          QStringLiteral("audio/mpeg"), {QStringLiteral("audio/"), QStringLiteral("application/ogg")}, false,
-         [](const QString &url) -> Media * { return new Son(url); }},
+         [](const QString &url) -> Media * { return new Son(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a piece of music. The page may not "
+                                             "be able to play it. Keep it anyway?")},
         {Media::VIDEO, QStringLiteral("video"), QT_TRANSLATE_NOOP("BoutonJour", "VIDEO"), 0xe8dfb4,
          QStringLiteral("collectionVideos.js"),
          {QStringLiteral("video/mp4"), QStringLiteral("video/webm"), QStringLiteral("video/ogg")}, false,
          QStringLiteral("video/mp4"), {QStringLiteral("video/"), QStringLiteral("application/ogg")}, false,
-         [](const QString &url) -> Media * { return new Video(url); }},
+         [](const QString &url) -> Media * { return new Video(url); },
+         QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a video. The page may not be able "
+                                             "to play it. Keep it anyway?")},
     };
     return genres;
 }
@@ -47,30 +52,14 @@ const GenreMedia *GenreMedia::pourBalise(const QString &balise)
     return nullptr;
 }
 
-const GenreMedia *GenreMedia::pourTypeMime(const QString &typeMime)
-{
-    const QMimeType type = QMimeDatabase().mimeTypeForName(typeMime);
-    QStringList noms{typeMime};
-    if (type.isValid())
-        noms << type.name() << type.allAncestors();
-    for (const GenreMedia &genre : tous()) {
-        for (const QString &famille : genre.famillesMimeContenu) {
-            const bool prefixe = famille.endsWith(QLatin1Char('/'));
-            for (const QString &nom : qAsConst(noms)) {
-                if (prefixe ? nom.startsWith(famille) : nom == famille)
-                    return &genre;
-            }
-        }
-    }
-    return nullptr;
-}
-
 const GenreMedia *GenreMedia::pourContenu(const QString &chemin)
 {
-    // A FIFO or a device would block the sniffing read.
-    if (!QFileInfo(chemin).isFile())
-        return nullptr;
-    return pourTypeMime(QMimeDatabase().mimeTypeForFile(chemin, QMimeDatabase::MatchContent).name());
+    // The day dialog's own check, asked of each kind in turn.
+    for (const GenreMedia &genre : tous()) {
+        if (ContenuMedia::estDeLaFamille(chemin, genre.famillesMimeContenu))
+            return &genre;
+    }
+    return nullptr;
 }
 
 Media *GenreMedia::depuisElement(const QDomElement &element)

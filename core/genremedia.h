@@ -44,6 +44,9 @@ struct GenreMedia
     bool apercuALOuverture;
     /// A new media of this kind at the location given.
     Media *(*creer)(const QString &url);
+    /// What the day dialog asks before keeping a file that is missing or whose content is
+    /// not of this kind, untranslated (context "FenetreEdition").
+    const char *questionContenuDouteux;
 
     /// Every kind, in the order of their values.
     static const QVector<GenreMedia> &tous();
@@ -51,8 +54,6 @@ struct GenreMedia
     static const GenreMedia *pour(Media::TypeMedia type);
     /// The row whose element is named `balise`, or null.
     static const GenreMedia *pourBalise(const QString &balise);
-    /// The row whose content families `typeMime` belongs to, or null.
-    static const GenreMedia *pourTypeMime(const QString &typeMime);
     /// The row of a file by its content (its magic bytes, whatever its name), or null
     /// when it is no regular file or of no known kind.
     static const GenreMedia *pourContenu(const QString &chemin);

@@ -9,8 +9,8 @@ QList<BoiteMessage::Montree> montrees;
 bool silencieux = false;
 } // namespace
 
-QMessageBox::StandardButton BoiteMessage::question(
-    QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut)
+QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte,
+                                                   QMessageBox::StandardButton parDefaut)
 {
     return afficher(parent, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut);
 }
@@ -25,8 +25,9 @@ void BoiteMessage::informer(QWidget *parent, const QString &texte)
     afficher(parent, QMessageBox::Information, texte, QMessageBox::Ok);
 }
 
-QMessageBox::StandardButton BoiteMessage::afficher(QWidget *parent, QMessageBox::Icon icone,
-    const QString &texte, QMessageBox::StandardButtons boutons, QMessageBox::StandardButton parDefaut)
+QMessageBox::StandardButton BoiteMessage::afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
+                                                   QMessageBox::StandardButtons boutons,
+                                                   QMessageBox::StandardButton parDefaut)
 {
     if (!reponses.isEmpty() || silencieux) {
         montrees.append({icone, texte, boutons, parDefaut, parent});

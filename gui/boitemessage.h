@@ -20,16 +20,16 @@ public:
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString texte;
         QMessageBox::StandardButtons boutons;
-        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton;
+        QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
     };
 
     BoiteMessage() = delete;
 
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
-    /// `parDefaut` is the button Enter presses (none requested by default).
-    static QMessageBox::StandardButton question(
-        QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
+    /// `parDefaut` is the button Enter presses (the toolkit's choice when NoButton).
+    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
     static void avertir(QWidget *parent, const QString &texte);
     static void informer(QWidget *parent, const QString &texte);
 
@@ -44,7 +44,7 @@ public:
     static void reinitialiser();
 
 private:
-    static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone,
-        const QString &texte, QMessageBox::StandardButtons boutons,
-        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
+    static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
+                                                QMessageBox::StandardButtons boutons,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
 };

@@ -340,7 +340,7 @@ void TestFenetreInteractions::depotMultiple()
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 2);
     QCOMPARE(boites.at(0).texte, QStringLiteral("These days already hold a media: 1. \nReplace them?"));
-    QCOMPARE(boites.at(0).parDefaut, QMessageBox::No);
+    QCOMPARE(boites.at(0).boutonParDefaut, QMessageBox::No);
     QVERIFY(boites.at(1).texte.contains("notes.txt"));
     QCOMPARE(boites.at(1).texte.contains("01-etoile.png"), reponse == QMessageBox::No);
 }
