@@ -4,13 +4,30 @@
 #include "calendrier.h"
 #include "choixfichier.h"
 #include "genremedia.h"
+#include "message.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+// The form's toggle button of each kind.
+const QMap<Media::TypeMedia, QString> &nomsBoutonsGenre()
+{
+    static const QMap<Media::TypeMedia, QString> noms{
+        {Media::PHOTO, QStringLiteral("bouton_photo")},
+        {Media::MUSIQUE, QStringLiteral("bouton_musique")},
+        {Media::VIDEO, QStringLiteral("bouton_video")},
+        {Media::MESSAGE, QStringLiteral("bouton_message")},
+    };
+    return noms;
+}
+} // namespace
 
 FenetreEdition::FenetreEdition(QWidget *parent)
     : QDialog(parent),
@@ -21,7 +38,10 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
+    connect(elements.champMessage, &QPlainTextEdit::textChanged, this, &FenetreEdition::mettreAJourCompteur);
     setMediaSelectionne(Media::PHOTO);
+    afficherSaisieDuGenre();
+    mettreAJourCompteur();
     setNumeroJour(0);
 }
 
@@ -36,9 +56,13 @@ FenetreEdition::Elements FenetreEdition::Elements::trouver(const QObject &fenetr
     elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
     elements.apercu = fenetre.findChild<QLabel *>(QStringLiteral("apercu"));
     elements.parcourir = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_parcourir"));
-    elements.photo = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_photo"));
-    elements.musique = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_musique"));
-    elements.video = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_video"));
+    elements.champMessage = fenetre.findChild<QPlainTextEdit *>(QStringLiteral("champ_message"));
+    elements.restants = fenetre.findChild<QLabel *>(QStringLiteral("caracteres_restants"));
+    if (auto *boutons = fenetre.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
+        elements.ok = boutons->button(QDialogButtonBox::Ok);
+    const auto &noms = nomsBoutonsGenre();
+    for (auto it = noms.constBegin(); it != noms.constEnd(); ++it)
+        elements.boutonsGenre.insert(it.key(), fenetre.findChild<QPushButton *>(it.value()));
     return elements;
 }
 
@@ -61,6 +85,8 @@ void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
         choisirType(genre->type);
         if (genre->apercuALOuverture)
             mettreAJourApercu(media->getUrl());
+        if (const auto *message = dynamic_cast<const Message *>(media))
+            setTexteMessage(message->getTexte());
     }
     afficherDansChampUrl(media->getUrl());
 }
@@ -128,6 +154,7 @@ void FenetreEdition::configurerSaisieFichier(bool actif)
     elements.apercu->setEnabled(actif);
     elements.champUrl->setEnabled(actif);
     elements.parcourir->setEnabled(actif);
+    elements.champMessage->setEnabled(actif);
 }
 
 void FenetreEdition::verouillerSaisieFichier()
@@ -142,9 +169,8 @@ void FenetreEdition::deverouillerSaisieFichier()
 
 void FenetreEdition::reglerBoutonsMedia(Media::TypeMedia type)
 {
-    elements.photo->setChecked(type == Media::PHOTO);
-    elements.musique->setChecked(type == Media::MUSIQUE);
-    elements.video->setChecked(type == Media::VIDEO);
+    for (auto it = elements.boutonsGenre.constBegin(); it != elements.boutonsGenre.constEnd(); ++it)
+        it.value()->setChecked(it.key() == type);
 }
 
 void FenetreEdition::mettreAJourApercu(QString emplacement)
@@ -162,6 +188,43 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
     }
     apercu->setPixmap(QPixmap::fromImage(
         image.scaled(apercu->width(), apercu->height(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+}
+
+QString FenetreEdition::getTexteMessage() const
+{
+    return elements.champMessage->toPlainText();
+}
+
+void FenetreEdition::setTexteMessage(const QString &texte)
+{
+    elements.champMessage->setPlainText(texte);
+}
+
+int FenetreEdition::caracteresRestants() const
+{
+    // Counted in characters as the user sees them, not in UTF-16 units.
+    return Message::LONGUEUR_MAXIMALE - getTexteMessage().toUcs4().size();
+}
+
+void FenetreEdition::mettreAJourCompteur()
+{
+    const int restants = caracteresRestants();
+    elements.restants->setText(restants >= 0 ? tr("%n character(s) left", nullptr, restants)
+                                             : tr("%n character(s) too many", nullptr, -restants));
+    if (elements.ok != nullptr)
+        elements.ok->setEnabled(restants >= 0 || typeMediaSelectionne != Media::MESSAGE);
+}
+
+void FenetreEdition::afficherSaisieDuGenre()
+{
+    const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne);
+    const bool texte = genre != nullptr && !genre->avecFichier;
+    elements.champUrl->setVisible(!texte);
+    elements.parcourir->setVisible(!texte);
+    elements.apercu->setVisible(!texte);
+    elements.champMessage->setVisible(texte);
+    elements.restants->setVisible(texte);
+    mettreAJourCompteur();
 }
 
 QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
@@ -190,6 +253,7 @@ void FenetreEdition::choisirType(Media::TypeMedia type)
         viderSaisieFichier();
     setMediaSelectionne(type);
     reglerBoutonsMedia(type);
+    afficherSaisieDuGenre();
     deverouillerSaisieFichier();
 }
 
@@ -206,6 +270,11 @@ void FenetreEdition::clicBoutonMusique()
 void FenetreEdition::clicBoutonVideo()
 {
     choisirType(Media::VIDEO);
+}
+
+void FenetreEdition::clicBoutonMessage()
+{
+    choisirType(Media::MESSAGE);
 }
 
 void FenetreEdition::clicBoutonParcourir()
@@ -231,7 +300,10 @@ void FenetreEdition::clicBoutonOk()
         reject();
         return;
     }
-    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne))
-        calendrier->ajouterMedia(numeroJour, genre->creer(url));
+    const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne);
+    if (genre != nullptr && !genre->avecFichier && caracteresRestants() < 0)
+        return;
+    if (genre != nullptr)
+        calendrier->ajouterMedia(numeroJour, genre->creer(genre->avecFichier ? url : getTexteMessage()));
     accept();
 }

@@ -3,18 +3,21 @@
 #include "media.h"
 
 #include <QDialog>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 class Calendrier;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class Ui_FenetreEdition;
 
-/// Dialog that gives one day of the calendar its media: a kind chosen with three
-/// toggle buttons, a file picked with a chooser filtered by MIME type, and a
-/// preview when the file is a picture. OK replaces the day's media.
+/// Dialog that gives one day of the calendar its media: a kind chosen with a toggle
+/// button per kind, then a file picked with a chooser filtered by MIME type (with a
+/// preview when the file is a picture) or, for a message, a text typed in. OK
+/// replaces the day's media.
 class FenetreEdition : public QDialog
 {
     Q_OBJECT
@@ -46,6 +49,12 @@ public:
     /// Shows the picture at `url` scaled into "apercu", or a text when there is none.
     void mettreAJourApercu(QString url);
 
+    /// The message typed for a message day (kept when the kind changes).
+    QString getTexteMessage() const;
+    void setTexteMessage(const QString &texte);
+    /// Characters the message may still take; negative when it is too long.
+    int caracteresRestants() const;
+
     /// MIME type filters the file chooser offers for a kind, sorted.
     static QStringList filtresMime(Media::TypeMedia type);
     /// The filter the file chooser selects at opening for a kind (empty when none).
@@ -55,6 +64,7 @@ private slots:
     void clicBoutonPhoto();
     void clicBoutonMusique();
     void clicBoutonVideo();
+    void clicBoutonMessage();
     void clicBoutonParcourir();
     void clicBoutonOk();
 
@@ -67,13 +77,18 @@ private:
         QLineEdit *champUrl = nullptr;
         QLabel *apercu = nullptr;
         QPushButton *parcourir = nullptr;
-        QPushButton *photo = nullptr;
-        QPushButton *musique = nullptr;
-        QPushButton *video = nullptr;
+        QPlainTextEdit *champMessage = nullptr;
+        QLabel *restants = nullptr;
+        QPushButton *ok = nullptr;
+        /// The toggle button of each kind.
+        QMap<Media::TypeMedia, QPushButton *> boutonsGenre;
     };
 
-    /// Shared by the three kind buttons.
+    /// Shared by the kind buttons.
     void choisirType(Media::TypeMedia type);
+    /// Shows the file row and the preview, or the message field, as the kind needs.
+    void afficherSaisieDuGenre();
+    void mettreAJourCompteur();
 
     Ui_FenetreEdition *ui;
     int numeroJour;
