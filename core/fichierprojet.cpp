@@ -79,6 +79,12 @@ void ajouterValeurAttribut(const QString &valeur, QString &sortie)
 // carriage return into a line feed and a message must read back exactly.
 void ajouterTexte(const QString &texte, QString &sortie)
 {
+    // The DOM parser drops text made only of blanks, references or not; a CDATA section
+    // keeps it (all but carriage returns, which any parser turns into line feeds there).
+    if (texte.trimmed().isEmpty()) {
+        sortie += QLatin1String("<![CDATA[") + texte + QLatin1String("]]>");
+        return;
+    }
     for (const QChar c : texte) {
         switch (c.unicode()) {
         case '<': sortie += QLatin1String("&lt;"); break;
