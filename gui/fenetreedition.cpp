@@ -38,7 +38,10 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
-    connect(elements.champMessage, &QPlainTextEdit::textChanged, this, &FenetreEdition::mettreAJourCompteur);
+    connect(elements.champMessage, &QPlainTextEdit::textChanged, this, [this] {
+        texteMessage = elements.champMessage->toPlainText();
+        mettreAJourCompteur();
+    });
     setMediaSelectionne(Media::PHOTO);
     afficherSaisieDuGenre();
     mettreAJourCompteur();
@@ -192,12 +195,15 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
 
 QString FenetreEdition::getTexteMessage() const
 {
-    return elements.champMessage->toPlainText();
+    return texteMessage;
 }
 
 void FenetreEdition::setTexteMessage(const QString &texte)
 {
     elements.champMessage->setPlainText(texte);
+    // The field shows carriage returns as plain line breaks: an untouched text keeps them.
+    texteMessage = texte;
+    mettreAJourCompteur();
 }
 
 int FenetreEdition::caracteresRestants() const
@@ -209,8 +215,11 @@ int FenetreEdition::caracteresRestants() const
 void FenetreEdition::mettreAJourCompteur()
 {
     const int restants = caracteresRestants();
-    elements.restants->setText(restants >= 0 ? tr("%n character(s) left", nullptr, restants)
-                                             : tr("%n character(s) too many", nullptr, -restants));
+    if (restants >= 0)
+        elements.restants->setText(restants == 1 ? tr("1 character left") : tr("%1 characters left").arg(restants));
+    else
+        elements.restants->setText(restants == -1 ? tr("1 character too many")
+                                                  : tr("%1 characters too many").arg(-restants));
     if (elements.ok != nullptr)
         elements.ok->setEnabled(restants >= 0 || typeMediaSelectionne != Media::MESSAGE);
 }

@@ -95,5 +95,6 @@ private:
     Calendrier *calendrier;
     QString url;
     Media::TypeMedia typeMediaSelectionne;
+    QString texteMessage;
     Elements elements;
 };
