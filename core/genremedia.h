@@ -44,6 +44,9 @@ struct GenreMedia
     bool apercuALOuverture;
     /// A new media of this kind at the location given (the text, for a kind without a file).
     Media *(*creer)(const QString &url);
+    /// What the day dialog asks before keeping a file that is missing or whose content is
+    /// not of this kind, untranslated (context "FenetreEdition").
+    const char *questionContenuDouteux;
     /// The kind's content is a file at its location; otherwise it is the text of a
     /// `Message`, stored as the element's content, with nothing to copy or check.
     bool avecFichier = true;

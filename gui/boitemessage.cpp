@@ -9,9 +9,10 @@ QList<BoiteMessage::Montree> montrees;
 bool silencieux = false;
 } // namespace
 
-QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte)
+QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte,
+                                                   QMessageBox::StandardButton parDefaut)
 {
-    return afficher(parent, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No);
+    return afficher(parent, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut);
 }
 
 void BoiteMessage::avertir(QWidget *parent, const QString &texte)
@@ -25,15 +26,16 @@ void BoiteMessage::informer(QWidget *parent, const QString &texte)
 }
 
 QMessageBox::StandardButton BoiteMessage::afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                   QMessageBox::StandardButtons boutons)
+                                                   QMessageBox::StandardButtons boutons,
+                                                   QMessageBox::StandardButton parDefaut)
 {
     if (!reponses.isEmpty() || silencieux) {
-        montrees.append({icone, texte, boutons, parent});
+        montrees.append({icone, texte, boutons, parDefaut, parent});
         return reponses.isEmpty() ? QMessageBox::NoButton : reponses.dequeue();
     }
     switch (icone) {
     case QMessageBox::Question:
-        return QMessageBox::question(parent, QString(), texte, boutons);
+        return QMessageBox::question(parent, QString(), texte, boutons, parDefaut);
     case QMessageBox::Warning:
         return QMessageBox::warning(parent, QString(), texte, boutons);
     default:

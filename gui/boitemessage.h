@@ -20,13 +20,16 @@ public:
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString texte;
         QMessageBox::StandardButtons boutons;
+        QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
     };
 
     BoiteMessage() = delete;
 
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte);
+    /// `parDefaut` is the button Enter presses (the toolkit's choice when NoButton).
+    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
     static void avertir(QWidget *parent, const QString &texte);
     static void informer(QWidget *parent, const QString &texte);
 
@@ -42,5 +45,6 @@ public:
 
 private:
     static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                QMessageBox::StandardButtons boutons);
+                                                QMessageBox::StandardButtons boutons,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
 };

@@ -1,8 +1,12 @@
 #include "fenetreedition.h"
 #include "ui_fenetreedition.h"
 
+#include "boitemessage.h"
 #include "calendrier.h"
 #include "choixfichier.h"
+#include "contenumedia.h"
+#include "fichierordinaire.h"
+#include "gardexml.h"
 #include "genremedia.h"
 #include "message.h"
 
@@ -180,7 +184,8 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
 {
     QLabel *apercu = elements.apercu;
     QImage image;
-    if (!emplacement.isEmpty()) {
+    // The image reader would block on a FIFO and never finish a device.
+    if (FichierOrdinaire::estFichierOrdinaire(emplacement)) {
         QImageReader lecteur(emplacement);
         lecteur.setAutoTransform(true);
         image = lecteur.read();
@@ -310,9 +315,33 @@ void FenetreEdition::clicBoutonOk()
         return;
     }
     const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne);
-    if (genre != nullptr && !genre->avecFichier && caracteresRestants() < 0)
+    const bool texte = genre != nullptr && !genre->avecFichier;
+    if (texte && caracteresRestants() < 0)
         return;
-    if (genre != nullptr)
-        calendrier->ajouterMedia(numeroJour, genre->creer(genre->avecFichier ? url : getTexteMessage()));
+    // Pasted text can bring control characters that no project file can store.
+    if (texte && GardeXml::positionCaractereInterdit(getTexteMessage()) >= 0) {
+        BoiteMessage::avertir(this, tr("The message holds an invisible control character that a calendar file "
+                                       "cannot store. Remove it, or type the text again."));
+        return;
+    }
+    // An empty location, or an empty message, is how a day is cleared.
+    const QString contenu = texte ? getTexteMessage() : url;
+    if (contenu.isEmpty()) {
+        if (Media *ancien = calendrier->getMedia(numeroJour)) {
+            calendrier->supprimerMedia(numeroJour);
+            delete ancien;
+        }
+        accept();
+        return;
+    }
+    if (genre != nullptr) {
+        // Judged by the content, not the name; the user may still know better. No keeps
+        // the dialog open to choose another file. A message has no file to judge.
+        if (!texte && !ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
+            && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
+                != QMessageBox::Yes)
+            return;
+        calendrier->ajouterMedia(numeroJour, genre->creer(contenu));
+    }
     accept();
 }

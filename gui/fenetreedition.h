@@ -17,7 +17,9 @@ class Ui_FenetreEdition;
 /// Dialog that gives one day of the calendar its media: a kind chosen with a toggle
 /// button per kind, then a file picked with a chooser filtered by MIME type (with a
 /// preview when the file is a picture) or, for a message, a text typed in. OK
-/// replaces the day's media.
+/// replaces the day's media, or empties the day when no file is chosen (or the message
+/// is empty); a file that is missing or whose content is not of the chosen kind is kept
+/// only if the user says so.
 class FenetreEdition : public QDialog
 {
     Q_OBJECT
