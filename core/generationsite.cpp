@@ -3,6 +3,7 @@
 #include "calendrier.h"
 #include "genremedia.h"
 #include "media.h"
+#include "message.h"
 #include "politiquesortie.h"
 
 #include <QCryptographicHash>
@@ -87,20 +88,28 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
         const Media *media = it.value();
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        if (copierFichierMedia(media, GenreMedia::nomFichierStocke(identifiant), repertoireMedia) != 0)
+        const GenreMedia *genre = GenreMedia::pour(media->getType());
+        const bool avecFichier = genre == nullptr || genre->avecFichier;
+        if (avecFichier && copierFichierMedia(media, GenreMedia::nomFichierStocke(identifiant), repertoireMedia) != 0)
             return 5;
 
         const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
         if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0)
             return 2;
 
-        const QString scriptCollection = joindre(scripts, media->getNomFichierCollection());
-        if (ajouterDansLeFichierSousLeMarqueur(scriptCollection, MARQUEUR_GESTION_COLLECTION,
+        // A kind without a collection script (a message) has nothing to load.
+        const QString nomCollection = media->getNomFichierCollection();
+        if (nomCollection.isEmpty())
+            continue;
+        if (ajouterDansLeFichierSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
                                                media->getCollectionJS(identifiant))
             != 0)
             return 2;
     }
 
+    const QString options = lignesOptions(calendrier);
+    if (!options.isEmpty() && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
+        return 2;
     if (apercu)
         return ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU);
     return 0;
@@ -119,6 +128,19 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
             *taille += info.size();
     }
     return 0;
+}
+
+QString lignesOptions(Calendrier const &calendrier)
+{
+    // Only options away from their default, so that a calendar without any gets today's page.
+    QString lignes;
+    if (calendrier.getRattrapage())
+        lignes += QStringLiteral("rattrapage = true;\n");
+    if (calendrier.getMois() != 0)
+        lignes += QStringLiteral("mois = %1;\n").arg(calendrier.getMois());
+    if (!calendrier.getFuseau().isEmpty())
+        lignes += QStringLiteral("fuseau = %1;\n").arg(Message::litteralJavaScript(calendrier.getFuseau()));
+    return lignes;
 }
 
 int resetRepertoire(QString repertoire)

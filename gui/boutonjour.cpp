@@ -109,7 +109,9 @@ QString BoutonJour::legende(int longueur) const
 {
     if (nomMedia.isEmpty())
         return isEnabled() ? tr("Click to add ...") : QString();
-    if (nomMedia.length() <= longueur)
+    // A kind without a file (a message) is given its caption ready to show.
+    const GenreMedia *genre = GenreMedia::pour(type);
+    if (nomMedia.length() <= longueur || (genre != nullptr && !genre->avecFichier))
         return nomMedia;
     // Only "/" separates: the location is stored with "/" on every platform.
     return raccourcir(nomMedia.split(QLatin1Char('/')).last(), longueur);
@@ -119,12 +121,14 @@ QFont BoutonJour::police() const
 {
     QFont resultat =
         testAttribute(Qt::WA_SetFont) ? font() : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QString mesure(LONGUEUR_LEGENDE, QLatin1Char('W'));
     int taille = QFontInfo(resultat).pixelSize();
     for (;;) {
+        // The average width, not the widest glyph: with a proportional font (the fallback
+        // when no fixed-pitch one is installed) the widest would shrink every name, and
+        // tiles a few pixels apart would end up with different sizes.
         const QFontMetrics mesures(resultat);
         const bool tient = LIGNES_TUILE * hauteurLigne(mesures) <= height()
-            && mesures.horizontalAdvance(mesure) <= width() - 2 * MARGE;
+            && LONGUEUR_LEGENDE * mesures.averageCharWidth() <= width() - 2 * MARGE;
         if (tient || taille <= TAILLE_PIXELS_MIN)
             return resultat;
         resultat.setPixelSize(--taille);

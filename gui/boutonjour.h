@@ -30,7 +30,8 @@ public:
     Media::TypeMedia getType() const;
     void setType(const Media::TypeMedia &type);
 
-    /// Stores the media's location (a path with "/" separators).
+    /// Stores the media's location (a path with "/" separators), or the caption of a
+    /// kind without a file.
     void setNomMedia(const QString &nomMedia);
     /// The caption derived from the location at its shortest: a location of up to 13
     /// characters whole, a longer one as its file name folded at 13 characters.
@@ -39,14 +40,14 @@ public:
     /// tile's width holds (13 at least).
     QString getLegende() const;
 
-    /// "PHOTO", "MUSIC", "VIDEO", or empty for an empty day or an unknown kind.
+    /// "PHOTO", "MUSIC", "VIDEO", "MESSAGE", or empty for an empty day or an unknown kind.
     QString getStringType() const;
     /// Opaque background colour of the tile's kind (white when empty or unknown).
     QColor getColorType() const;
 
     /// The font the tile paints with: the desktop's fixed-pitch font (or the tile's own
     /// font when one was set on it), made smaller when needed so that the day number,
-    /// three caption lines and the kind label fit the height and 13 characters the width.
+    /// three caption lines and the kind label fit the height and 13 average characters the width.
     QFont police() const;
     /// Zones of the painted tile, from police(): they never overlap and stay inside it.
     QRect zoneNumero() const;

@@ -7,6 +7,7 @@
 #include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
+#include "fenetreoptions.h"
 #include "fichierprojet.h"
 #include "gardexml.h"
 #include "generateur.h"
@@ -143,6 +144,7 @@ FenetrePrincipale::Elements FenetrePrincipale::Elements::trouver(const QObject &
 {
     Elements elements;
     elements.enregistrer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer"));
+    elements.options = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_options"));
     elements.apercu = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_apercu"));
     elements.generer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_generer"));
     elements.grille = fenetre.findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
@@ -180,6 +182,7 @@ void FenetrePrincipale::appliquerEtat()
     activerGrilleBoutonJour(avecCalendrier);
     activer(elements.apercu, avecCalendrier);
     activer(elements.generer, avecCalendrier);
+    activer(elements.options, avecCalendrier);
     activer(elements.enregistrer, modifie);
     if (actionImporter != nullptr)
         actionImporter->setEnabled(avecCalendrier);
@@ -238,8 +241,9 @@ void FenetrePrincipale::afficherContenu()
         if (bouton == nullptr || it.value() == nullptr)
             continue;
         bouton->setType(it.value()->getType());
-        if (!it.value()->getUrl().isEmpty())
-            bouton->setNomMedia(it.value()->getUrl());
+        const QString texte = GenreMedia::texteTuile(*it.value());
+        if (!texte.isEmpty())
+            bouton->setNomMedia(texte);
     }
     afficherTaille();
 }
@@ -412,6 +416,17 @@ void FenetrePrincipale::editerJour(BoutonJour *bouton)
         return;
     afficherCalendrier(getCalendrier());
     sauvegardeUtile();
+}
+
+void FenetrePrincipale::clicBoutonOptions()
+{
+    if (getCalendrier() == nullptr)
+        return;
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(getCalendrier());
+    // The dialog is accepted only when an option changed.
+    if (fenetre.exec() == QDialog::Accepted)
+        sauvegardeUtile();
 }
 
 void FenetrePrincipale::clicBoutonNouveau()

@@ -116,6 +116,7 @@ private slots:
     void clicBoutonNouveau();
     void clicBoutonOuvrir();
     void clicBoutonEnregistrer();
+    void clicBoutonOptions();
     void clicBoutonApercu();
     void clicBoutonGenerer();
     void clicBoutonQuitter();
@@ -131,6 +132,7 @@ private:
         static Elements trouver(const QObject &fenetre);
 
         QPointer<QPushButton> enregistrer;
+        QPointer<QPushButton> options;
         QPointer<QPushButton> apercu;
         QPointer<QPushButton> generer;
         QPointer<QGridLayout> grille;

@@ -162,7 +162,8 @@ void TestBoutonJour::typeEtCouleur_data()
     QTest::newRow("photo") << 1 << "PHOTO" << QColor(233, 95, 67);
     QTest::newRow("music") << 2 << "MUSIC" << QColor(100, 178, 178);
     QTest::newRow("video") << 3 << "VIDEO" << QColor(232, 223, 180);
-    QTest::newRow("unknown 4") << 4 << "" << QColor(255, 255, 255);
+    QTest::newRow("message") << 4 << "MESSAGE" << QColor(0xc3, 0xb1, 0xe1);
+    QTest::newRow("unknown 5") << 5 << "" << QColor(255, 255, 255);
     QTest::newRow("negative") << -1 << "" << QColor(255, 255, 255);
 }
 
@@ -312,7 +313,7 @@ void TestBoutonJour::zonesSansChevauchement()
     QVERIFY(legende.height() >= 3 * mesures.height());
     QVERIFY(type.height() >= mesures.height());
     QVERIFY(numero.height() >= mesures.height());
-    QVERIFY(mesures.horizontalAdvance(QString(13, QLatin1Char('W'))) <= tuile.width());
+    QVERIFY(mesures.horizontalAdvance(QStringLiteral("christmas-mar")) <= tuile.width());
     // The desktop's size is kept whenever the tile has room for it.
     if (taille.height() >= 150)
         QCOMPARE(QFontInfo(bouton.police()).pointSize(), points);
