@@ -31,13 +31,13 @@ protected:
 
 } // namespace
 
-int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin)
+int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison)
 {
     QDomDocument document;
     const int resultat = versDom(calendrier, document);
     if (resultat != 0)
         return resultat;
-    return ecrire(document, chemin);
+    return ecrire(document, chemin, raison);
 }
 
 int FichierProjet::charger(QString const &chemin, Calendrier &calendrier)
@@ -50,16 +50,19 @@ int FichierProjet::charger(QString const &chemin, Calendrier &calendrier)
     return versCalendrier(document, calendrier);
 }
 
-int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin)
+int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
 {
     QSaveFile sortie(chemin);
-    if (!sortie.open(QIODevice::WriteOnly))
-        return 2;
-    if (ecrireDom(document, sortie) != 0) {
+    bool ecrit = sortie.open(QIODevice::WriteOnly);
+    if (ecrit && ecrireDom(document, sortie) != 0) {
         sortie.cancelWriting();
-        return 2;
+        ecrit = false;
     }
-    return sortie.commit() ? 0 : 2;
+    if (ecrit && sortie.commit())
+        return 0;
+    if (raison != nullptr)
+        *raison = sortie.errorString();
+    return 2;
 }
 
 int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)

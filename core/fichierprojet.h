@@ -28,14 +28,15 @@ public:
 
     FichierProjet() = delete;
 
-    /// Saves `calendrier` as the project file `chemin`.
-    static int enregistrer(Calendrier const &calendrier, QString const &chemin);
+    /// Saves `calendrier` as the project file `chemin`; `*raison` (when given) gets the
+    /// system's reason of a failed write.
+    static int enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison = nullptr);
     /// Reads the project file `chemin` into `calendrier`, left untouched on failure.
     static int charger(QString const &chemin, Calendrier &calendrier);
 
     /// Writes `document` as the file `chemin`; an earlier file is replaced only once
     /// the new content is complete.
-    static int ecrire(QDomDocument const &document, QString const &chemin);
+    static int ecrire(QDomDocument const &document, QString const &chemin, QString *raison = nullptr);
     /// Writes the project file text of `document` to an open device; 0, or 2 on a write error.
     static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
     /// Reads the not yet opened `fichier` into `document`.

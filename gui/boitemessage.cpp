@@ -1,5 +1,6 @@
 #include "boitemessage.h"
 
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace {
@@ -11,34 +12,46 @@ bool silencieux = false;
 
 QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte)
 {
-    return afficher(parent, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No);
+    // Two presses of Enter must never erase anything.
+    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parent, QString(),
+                     QMessageBox::No});
 }
 
-void BoiteMessage::avertir(QWidget *parent, const QString &texte)
+void BoiteMessage::avertir(QWidget *parent, const QString &texte, const QString &informatif)
 {
-    afficher(parent, QMessageBox::Warning, texte, QMessageBox::Ok);
+    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, parent, informatif, QMessageBox::Ok});
 }
 
 void BoiteMessage::informer(QWidget *parent, const QString &texte)
 {
-    afficher(parent, QMessageBox::Information, texte, QMessageBox::Ok);
+    afficher({QMessageBox::Information, texte, QMessageBox::Ok, parent, QString(), QMessageBox::Ok});
 }
 
-QMessageBox::StandardButton BoiteMessage::afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                   QMessageBox::StandardButtons boutons)
+bool BoiteMessage::informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture)
+{
+    return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, parent, QString(),
+                     QMessageBox::Ok},
+                    libelleOuverture)
+        == QMessageBox::Open;
+}
+
+QMessageBox::StandardButton BoiteMessage::afficher(const Montree &vue, const QString &libelleOuverture)
 {
     if (!reponses.isEmpty() || silencieux) {
-        montrees.append({icone, texte, boutons, parent});
+        montrees.append(vue);
         return reponses.isEmpty() ? QMessageBox::NoButton : reponses.dequeue();
     }
-    switch (icone) {
-    case QMessageBox::Question:
-        return QMessageBox::question(parent, QString(), texte, boutons);
-    case QMessageBox::Warning:
-        return QMessageBox::warning(parent, QString(), texte, boutons);
-    default:
-        return QMessageBox::information(parent, QString(), texte, boutons);
+    QMessageBox boite(vue.icone, QString(), vue.texte, vue.boutons, vue.parent);
+    boite.setInformativeText(vue.informatif);
+    if (vue.boutonParDefaut != QMessageBox::NoButton) {
+        boite.setDefaultButton(vue.boutonParDefaut);
+        // Escape and the close button answer as the safe default does.
+        boite.setEscapeButton(vue.boutonParDefaut);
     }
+    if (!libelleOuverture.isEmpty() && boite.button(QMessageBox::Open) != nullptr)
+        boite.button(QMessageBox::Open)->setText(libelleOuverture);
+    boite.exec();
+    return boite.standardButton(boite.clickedButton());
 }
 
 void BoiteMessage::prevoirReponse(QMessageBox::StandardButton reponse)

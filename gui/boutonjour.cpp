@@ -30,6 +30,7 @@ void BoutonJour::init()
 {
     setType(Media::AUCUN);
     setNomMedia(QString());
+    setIntrouvable(false);
 }
 
 int BoutonJour::getNumeroJour() const
@@ -58,6 +59,18 @@ void BoutonJour::setNomMedia(const QString &nomMedia)
 {
     this->nomMedia = nomMedia;
     update();
+}
+
+void BoutonJour::setIntrouvable(bool introuvable)
+{
+    this->introuvable = introuvable;
+    setToolTip(introuvable ? nomMedia : QString());
+    update();
+}
+
+bool BoutonJour::estIntrouvable() const
+{
+    return introuvable;
 }
 
 QString BoutonJour::getNomMedia() const
@@ -92,6 +105,14 @@ void BoutonJour::paintEvent(QPaintEvent *)
                      Qt::AlignCenter | Qt::TextWordWrap, getNomMedia());
     painter.drawText(QRect(0, height() - HAUTEUR_TYPE, width(), HAUTEUR_TYPE), Qt::AlignCenter,
                      getStringType());
+    if (introuvable) {
+        // In the top right corner, clear of the day number and of the kind's colour text.
+        const QString marque = tr("MISSING");
+        const QRect zone(width() / 2, 0, width() / 2 - 2, HAUTEUR_TYPE);
+        painter.fillRect(zone, QColor(180, 0, 0));
+        painter.setPen(Qt::white);
+        painter.drawText(zone, Qt::AlignCenter, marque);
+    }
     painter.drawText(0, BASE_NUMERO, QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0')));
 }
 

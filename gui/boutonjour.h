@@ -39,6 +39,11 @@ public:
     /// Opaque background colour of the tile's kind (white when empty or unknown).
     QColor getColorType() const;
 
+    /// Marks the day's media file as missing: a "MISSING" mark beside the kind, and the
+    /// full location as tooltip.
+    void setIntrouvable(bool introuvable);
+    bool estIntrouvable() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -46,6 +51,7 @@ private:
     int numeroJour = 0;
     Media::TypeMedia type = Media::AUCUN;
     QString nomMedia;
+    bool introuvable = false;
 };
 
 /// Folds `texte` onto two lines when it has `n` characters or more: the first

@@ -30,6 +30,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 // Marks a worker whose run the user stopped: its result, even one already on its way,
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
@@ -138,6 +140,7 @@ void FenetrePrincipale::afficherContenu()
 
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
+    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
     const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         BoutonJour *bouton = boutons.value(it.key(), nullptr);
@@ -146,6 +149,7 @@ void FenetrePrincipale::afficherContenu()
         bouton->setType(it.value()->getType());
         if (!it.value()->getUrl().isEmpty())
             bouton->setNomMedia(it.value()->getUrl());
+        bouton->setIntrouvable(introuvables.contains(it.key()));
     }
     afficherTaille();
 }
@@ -277,9 +281,32 @@ bool FenetrePrincipale::poserQuestion(const QString &texte)
     return BoiteMessage::question(this, texte) != QMessageBox::No;
 }
 
-void FenetrePrincipale::afficherErreur(const QString &texte)
+void FenetrePrincipale::afficherErreur(const QString &texte, const QString &details)
 {
-    BoiteMessage::avertir(this, texte);
+    BoiteMessage::avertir(this, texte, details);
+}
+
+QString FenetrePrincipale::listerMediasIntrouvables() const
+{
+    if (calendrier == nullptr)
+        return QString();
+    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
+    if (introuvables.isEmpty())
+        return QString();
+    QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
+                                             : tr("%1 media files cannot be found:").arg(introuvables.size());
+    for (auto it = introuvables.constBegin(); it != introuvables.constEnd(); ++it)
+        texte += QLatin1Char('\n') + tr("Day %1: %2").arg(it.key()).arg(it.value());
+    return texte;
+}
+
+bool FenetrePrincipale::refuserMediasIntrouvables()
+{
+    const QString liste = listerMediasIntrouvables();
+    if (liste.isEmpty())
+        return false;
+    afficherErreur(liste, tr("Choose these files again or clear their days, then try again."));
+    return true;
 }
 
 bool FenetrePrincipale::demanderConfirmation()
@@ -363,7 +390,9 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     QDomDocument document;
     if (gestionnaire.creerDomDepuisFichier(chemin, document) != 0
         || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE) {
-        afficherErreur(tr("Error opening the calendar."));
+        const QString details = gestionnaire.getDetailsErreur();
+        afficherErreur(tr("Error opening the calendar."),
+                       details.isEmpty() ? tr("%1 is not a calendar file.").arg(chemin) : details);
         return false;
     }
 
@@ -372,6 +401,10 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+    // Moved media are said once, now, rather than at the first Generate.
+    const QString introuvables = listerMediasIntrouvables();
+    if (!introuvables.isEmpty())
+        afficherErreur(introuvables, tr("Their days are marked in the calendar."));
     return true;
 }
 
@@ -383,7 +416,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
-        afficherErreur(tr("Error saving the calendar."));
+        afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
         return;
     }
     sauvegardeInutile();
@@ -391,7 +424,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
 
 void FenetrePrincipale::clicBoutonApercu()
 {
-    if (getCalendrier() == nullptr)
+    if (getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire = QDir(QFileInfo(getUrlCalendrier()).path()).filePath(QStringLiteral("tmp"));
@@ -406,7 +439,7 @@ void FenetrePrincipale::clicBoutonApercu()
 
 void FenetrePrincipale::clicBoutonGenerer()
 {
-    if (getCalendrier() == nullptr)
+    if (getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     QFileDialog dialogue(this, tr("Select the generation directory"));
@@ -440,28 +473,42 @@ void FenetrePrincipale::clicBoutonQuitter()
         QCoreApplication::exit(0);
 }
 
-void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
+void FenetrePrincipale::noterDetailsErreur(QString const &details)
 {
-    if (resultatAbandonne())
-        return;
-    if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
-        return;
-    }
+    detailsErreurGeneration = details;
+}
+
+void FenetrePrincipale::ouvrirPage(const QString &repertoireSortie)
+{
     // Absolute, so that the browser finds it whatever its own working directory.
     const QString page = QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
-void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
+void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
 {
+    const QString details = std::exchange(detailsErreurGeneration, QString());
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
         return;
     }
-    BoiteMessage::informer(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie);
+    ouvrirPage(repertoireSortie);
+}
+
+void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
+{
+    const QString details = std::exchange(detailsErreurGeneration, QString());
+    if (resultatAbandonne())
+        return;
+    if (resultat != 0) {
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
+        return;
+    }
+    if (BoiteMessage::informerAvecOuverture(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie,
+                                            tr("Open in Browser")))
+        ouvrirPage(repertoireSortie);
 }
 
 void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
@@ -480,6 +527,8 @@ void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 
+    // Queued in the order emitted: the details arrive before the result they explain.
+    connect(generateur, &Generateur::detailsErreurDisponibles, this, &FenetrePrincipale::noterDetailsErreur);
     if (apercu)
         connect(generateur, &Generateur::resultatDisponible, this, &FenetrePrincipale::finDeGenerationApercu);
     else
