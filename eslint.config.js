@@ -9,13 +9,13 @@ const globalesPage = [
     "oCanvas", "oCtx", "imagesStatiques", "imagesAnimees", "imagesMobiles", "videos", "boules",
     "mouseX", "mouseY", "mediaASurveiller", "collectionImages", "collectionPhotos", "collectionSons",
     "collectionVideos", "projectionEnCours", "souris", "timer", "numeroJour",
-    "photo", "pochette", "son", "ecran", "video", "bypass",
+    "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "bypass",
     "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
-    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Boule",
+    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule",
 ];
 const globalesNavigateur = [
     "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
-    "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "$",
+    "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl", "$",
 ];
 
 module.exports = [
@@ -35,7 +35,7 @@ module.exports = [
             strict: ["error", "global"],
             "no-implicit-globals": "error",
             "no-redeclare": ["error", { builtinGlobals: false }],
-            "no-unused-vars": ["error", { vars: "local", args: "none" }],
+            "no-unused-vars": ["error", { vars: "local", args: "none", caughtErrors: "none" }],
             "no-var": "off",
             eqeqeq: "error",
         },

@@ -1,26 +1,47 @@
 #include "fichierprojet.h"
 
 #include "calendrier.h"
+#include "fichierordinaire.h"
+#include "gardexml.h"
 #include "genremedia.h"
+#include "lecteurprojet.h"
 #include "media.h"
 
 #include <QAbstractMessageHandler>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QUrl>
 #include <QXmlSchema>
 #include <QXmlSchemaValidator>
-#include <QXmlStreamReader>
 
 namespace {
 
 const QString SCHEMA = QStringLiteral(":/xsd/tinselbox.xsd");
 
-// A project file is three elements deep. Qt's DOM parser and schema validator recurse
-// per level and overflow the stack on documents tens of thousands of levels deep, so
-// anything far deeper than a project file is refused before they see it.
-const int PROFONDEUR_MAXIMALE = 64;
+// Opens a project file for reading only (a FIFO would never end). A write-protected file
+// is still reported, as it could not be saved back.
+int ouvrirEnLecture(QFile &fichier)
+{
+    const bool modifiable = QFileInfo(fichier.fileName()).isWritable();
+    const int ouverture = FichierOrdinaire::ouvrirEnLecture(fichier);
+    if (ouverture == 0 && !modifiable) {
+        fichier.close();
+        return 2;
+    }
+    return ouverture;
+}
+
+void retirerDeclarationXml(QByteArray &texte)
+{
+    if (texte.startsWith("<?xml") && texte.size() > 5 && QChar::isSpace(texte.at(5))) {
+        const int fin = texte.indexOf("?>");
+        if (fin > 0)
+            texte.remove(0, fin + 2);
+    }
+}
 
 // The validator's diagnostics are of no use to the user; the verdict is enough.
 class GestionnaireMessagesSilencieux : public QAbstractMessageHandler
@@ -40,14 +61,14 @@ int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chem
     return ecrire(document, chemin, raison);
 }
 
-int FichierProjet::charger(QString const &chemin, Calendrier &calendrier)
+int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue)
 {
-    QDomDocument document;
+    // Read in one pass without a document tree: a large file costs what the calendar keeps.
     QFile fichier(chemin);
-    const int resultat = lire(fichier, document);
-    if (resultat != 0)
-        return resultat;
-    return versCalendrier(document, calendrier);
+    const int ouverture = ouvrirEnLecture(fichier);
+    if (ouverture != 0)
+        return ouverture;
+    return LecteurProjet::lire(fichier, calendrier, racineReconnue);
 }
 
 int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
@@ -55,8 +76,12 @@ int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, Q
     QSaveFile sortie(chemin);
     bool ecrit = sortie.open(QIODevice::WriteOnly);
     if (ecrit && ecrireDom(document, sortie) != 0) {
+        // A text that cannot be stored is no fault of the system's: no reason to give.
+        const bool parLeSysteme = sortie.error() != QFileDevice::NoError;
+        if (raison != nullptr && parLeSysteme)
+            *raison = sortie.errorString();
         sortie.cancelWriting();
-        ecrit = false;
+        return 2;
     }
     if (ecrit && sortie.commit())
         return 0;
@@ -67,35 +92,52 @@ int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, Q
 
 int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)
 {
-    const QByteArray texte = document.toByteArray(1);
-    return peripherique.write(texte) == texte.size() ? 0 : 2;
+    const QString texte = document.toString(1);
+    // Qt writes such characters raw: the file could never be read again.
+    if (GardeXml::positionCaractereInterdit(texte) >= 0)
+        return 2;
+    const QByteArray octets = texte.toUtf8();
+    return peripherique.write(octets) == octets.size() ? 0 : 2;
 }
 
 int FichierProjet::lire(QFile &fichier, QDomDocument &document)
 {
-    if (!fichier.exists())
-        return 3;
-    // Read and write: a write-protected project file is reported, as it could not be saved back.
-    if (!fichier.open(QIODevice::ReadWrite))
-        return 2;
-
-    bool lu = entreeAcceptable(fichier);
-    if (lu) {
-        fichier.seek(0);
-        lu = document.setContent(&fichier, false);
-    }
+    const int ouverture = ouvrirEnLecture(fichier);
+    if (ouverture != 0)
+        return ouverture;
+    // The DOM parser gets the text the guard decoded and checked, nothing else.
+    QString texte;
+    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
+        texte += morceau;
+        return true;
+    });
     fichier.close();
-    return lu ? 0 : 1;
+    return accepte && document.setContent(texte, false) ? 0 : 1;
 }
 
 bool FichierProjet::estValide(QString const &chemin)
 {
     QFile fichier(chemin);
-    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly))
+    if (FichierOrdinaire::ouvrirEnLecture(fichier) != 0)
         return false;
-    if (!entreeAcceptable(fichier))
+    // A document without byte-order mark or declaration, as the editor writes them, goes to
+    // the validator as it is once the guard has read it through: both read it as UTF-8.
+    // Any other goes as the guard decoded it, in UTF-8 and without the declaration, so that
+    // the validator cannot read a text the guard did not see.
+    const QByteArray debut = fichier.peek(8);
+    const bool brut = !debut.startsWith("<?xml") && QTextCodec::codecForUtfText(debut, nullptr) == nullptr;
+    QByteArray texte;
+    const bool accepte = GardeXml::lire(fichier, [&texte, brut](QString const &morceau) {
+        if (!brut)
+            texte += morceau.toUtf8();
+        return true;
+    });
+    if (!accepte)
         return false;
-    fichier.seek(0);
+    if (brut)
+        fichier.seek(0);
+    else
+        retirerDeclarationXml(texte);
 
     GestionnaireMessagesSilencieux silence;
     QFile fichierSchema(SCHEMA);
@@ -108,9 +150,7 @@ bool FichierProjet::estValide(QString const &chemin)
 
     QXmlSchemaValidator validateur(schema);
     validateur.setMessageHandler(&silence);
-    const bool valide = validateur.validate(&fichier, QUrl());
-    fichier.close();
-    return valide;
+    return brut ? validateur.validate(&fichier, QUrl()) : validateur.validate(texte, QUrl());
 }
 
 int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
@@ -163,21 +203,4 @@ int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &cale
 Media *FichierProjet::versMedia(QDomElement const &element)
 {
     return GenreMedia::depuisElement(element);
-}
-
-bool FichierProjet::entreeAcceptable(QIODevice &peripherique)
-{
-    QXmlStreamReader lecteur(&peripherique);
-    int profondeur = 0;
-    while (!lecteur.atEnd()) {
-        const QXmlStreamReader::TokenType jeton = lecteur.readNext();
-        if (jeton == QXmlStreamReader::StartElement) {
-            if (++profondeur > PROFONDEUR_MAXIMALE)
-                return false;
-        } else if (jeton == QXmlStreamReader::EndElement) {
-            --profondeur;
-        }
-    }
-    // Other errors are the DOM parser's or the validator's to report.
-    return true;
 }

@@ -31,15 +31,19 @@ public:
     /// Saves `calendrier` as the project file `chemin`; `*raison` (when given) gets the
     /// system's reason of a failed write.
     static int enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison = nullptr);
-    /// Reads the project file `chemin` into `calendrier`, left untouched on failure.
-    static int charger(QString const &chemin, Calendrier &calendrier);
+    /// Reads the project file `chemin` into `calendrier`, left untouched on failure, in one
+    /// pass through `GardeXml`. `racineReconnue`, when given, tells on success whether the
+    /// root was a project file's root (a document with another root reads as nothing).
+    static int charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue = nullptr);
 
     /// Writes `document` as the file `chemin`; an earlier file is replaced only once
     /// the new content is complete.
     static int ecrire(QDomDocument const &document, QString const &chemin, QString *raison = nullptr);
-    /// Writes the project file text of `document` to an open device; 0, or 2 on a write error.
+    /// Writes the project file text of `document` to an open device; 0, or 2 on a write
+    /// error or when the text holds a character XML 1.0 cannot carry (nothing is written).
     static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
-    /// Reads the not yet opened `fichier` into `document`.
+    /// Reads the not yet opened `fichier` into `document`, for reading only and through
+    /// `GardeXml`; 3 for anything that is not a regular file.
     static int lire(QFile &fichier, QDomDocument &document);
     /// Whether the file `chemin` satisfies the project file schema.
     static bool estValide(QString const &chemin);
@@ -48,8 +52,4 @@ public:
     /// Tolerant: unknown elements and media of no known kind are skipped.
     static int versCalendrier(QDomDocument const &document, Calendrier &calendrier);
     static Media *versMedia(QDomElement const &element);
-
-    /// The guard run on a file's bytes before the DOM parser or the validator sees
-    /// them: false for what no project file can be and what would make them fail badly.
-    static bool entreeAcceptable(QIODevice &peripherique);
 };

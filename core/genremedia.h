@@ -44,6 +44,9 @@ struct GenreMedia
     bool apercuALOuverture;
     /// A new media of this kind at the location given.
     Media *(*creer)(const QString &url);
+    /// What the day dialog asks before keeping a file that is missing or whose content is
+    /// not of this kind, untranslated (context "FenetreEdition").
+    const char *questionContenuDouteux;
 
     /// Every kind, in the order of their values.
     static const QVector<GenreMedia> &tous();

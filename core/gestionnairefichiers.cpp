@@ -49,20 +49,29 @@ QString detailsEcriture(int code, QString const &url, QString const &raison)
                                    : traduire("The file %1 cannot be written: %2.").arg(url, sansExtension);
 }
 
-QString detailsLecture(int code, QString const &url, QString const &raison)
+QString detailsLecture(int code, QString const &url, QString raison)
 {
     switch (code) {
     case 0:
         return QString();
+    case 2:
+        if (raison.isEmpty()) {
+            // A regular file (anything else reads as 3): opening it again tells why.
+            QFile fichier(url);
+            if (!fichier.open(QIODevice::ReadOnly))
+                raison = fichier.errorString();
+        }
+        break;
     case 1:
         return traduire("%1 is not a calendar file.").arg(url);
     case 3:
         return QFileInfo::exists(url) ? traduire("%1 is not a regular file.").arg(url)
                                       : traduire("The file %1 does not exist.").arg(url);
     default:
-        return raison.isEmpty() ? traduire("The file %1 cannot be opened.").arg(url)
-                                : traduire("The file %1 cannot be opened: %2.").arg(url, raison);
+        break;
     }
+    return raison.isEmpty() ? traduire("The file %1 cannot be opened.").arg(url)
+                            : traduire("The file %1 cannot be opened: %2.").arg(url, raison);
 }
 
 } // namespace
@@ -101,6 +110,11 @@ int GestionnaireFichiers::creerDomDepuisFichier(QString const &url, QDomDocument
 QString GestionnaireFichiers::getDetailsErreur() const
 {
     return detailsErreur;
+}
+
+QString GestionnaireFichiers::detailsOuverture(int code, QString const &url)
+{
+    return code == 0 ? traduire("%1 is not a calendar file.").arg(url) : detailsLecture(code, url, QString());
 }
 
 int GestionnaireFichiers::creerQFileDepuisDom(QDomDocument const &document, QFile &fichier)

@@ -73,6 +73,9 @@ public:
     /// words for the user (the day, the file or directory, the system's reason); empty
     /// after a success or when nothing more is known than the code.
     QString getDetailsErreur() const;
+    /// The details of a failed read of the project file `url` with code `code` (0: read,
+    /// but not a calendar).
+    static QString detailsOuverture(int code, QString const &url);
 
     /// Whether `repertoire` must never be emptied for a generation: it is empty (the
     /// current directory), the user's home directory or one of its parents, the root of

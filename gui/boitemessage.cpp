@@ -10,27 +10,26 @@ QList<BoiteMessage::Montree> montrees;
 bool silencieux = false;
 } // namespace
 
-QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte)
+QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte,
+                                                   QMessageBox::StandardButton parDefaut)
 {
-    // Two presses of Enter must never erase anything.
-    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parent, QString(),
-                     QMessageBox::No});
+    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent, QString()});
 }
 
 void BoiteMessage::avertir(QWidget *parent, const QString &texte, const QString &informatif)
 {
-    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, parent, informatif, QMessageBox::Ok});
+    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, QMessageBox::Ok, parent, informatif});
 }
 
 void BoiteMessage::informer(QWidget *parent, const QString &texte)
 {
-    afficher({QMessageBox::Information, texte, QMessageBox::Ok, parent, QString(), QMessageBox::Ok});
+    afficher({QMessageBox::Information, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString()});
 }
 
 bool BoiteMessage::informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture)
 {
-    return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, parent, QString(),
-                     QMessageBox::Ok},
+    return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, QMessageBox::Ok,
+                     parent, QString()},
                     libelleOuverture)
         == QMessageBox::Open;
 }
@@ -43,13 +42,13 @@ QMessageBox::StandardButton BoiteMessage::afficher(const Montree &vue, const QSt
     }
     QMessageBox boite(vue.icone, QString(), vue.texte, vue.boutons, vue.parent);
     boite.setInformativeText(vue.informatif);
-    if (vue.boutonParDefaut != QMessageBox::NoButton) {
+    if (vue.boutonParDefaut != QMessageBox::NoButton)
         boite.setDefaultButton(vue.boutonParDefaut);
-        // Escape and the close button answer as the safe default does.
-        boite.setEscapeButton(vue.boutonParDefaut);
+    if (QAbstractButton *ouvrir = boite.button(QMessageBox::Open)) {
+        ouvrir->setText(libelleOuverture);
+        // Escape and the close button dismiss the box as OK does (Qt finds No by itself).
+        boite.setEscapeButton(QMessageBox::Ok);
     }
-    if (!libelleOuverture.isEmpty() && boite.button(QMessageBox::Open) != nullptr)
-        boite.button(QMessageBox::Open)->setText(libelleOuverture);
     boite.exec();
     return boite.standardButton(boite.clickedButton());
 }

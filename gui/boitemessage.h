@@ -21,15 +21,18 @@ public:
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString texte;
         QMessageBox::StandardButtons boutons;
+        QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
         QString informatif;
-        QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
     };
 
     BoiteMessage() = delete;
 
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte);
+    /// `parDefaut` is the button Enter presses: No unless told otherwise, since every
+    /// question's Yes erases or discards something.
+    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::No);
     static void avertir(QWidget *parent, const QString &texte, const QString &informatif = QString());
     static void informer(QWidget *parent, const QString &texte);
     /// An information with OK and an Open button labelled `libelleOuverture`; whether

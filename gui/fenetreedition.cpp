@@ -1,8 +1,11 @@
 #include "fenetreedition.h"
 #include "ui_fenetreedition.h"
 
+#include "boitemessage.h"
 #include "calendrier.h"
 #include "choixfichier.h"
+#include "contenumedia.h"
+#include "fichierordinaire.h"
 #include "genremedia.h"
 
 #include <QFileDialog>
@@ -151,7 +154,8 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
 {
     QLabel *apercu = elements.apercu;
     QImage image;
-    if (!emplacement.isEmpty()) {
+    // The image reader would block on a FIFO and never finish a device.
+    if (FichierOrdinaire::estFichierOrdinaire(emplacement)) {
         QImageReader lecteur(emplacement);
         lecteur.setAutoTransform(true);
         image = lecteur.read();
@@ -231,7 +235,23 @@ void FenetreEdition::clicBoutonOk()
         reject();
         return;
     }
-    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne))
+    // An empty location is how a day is cleared.
+    if (url.isEmpty()) {
+        if (Media *ancien = calendrier->getMedia(numeroJour)) {
+            calendrier->supprimerMedia(numeroJour);
+            delete ancien;
+        }
+        accept();
+        return;
+    }
+    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne)) {
+        // Judged by the content, not the name; the user may still know better. No keeps
+        // the dialog open to choose another file.
+        if (!ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
+            && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
+                != QMessageBox::Yes)
+            return;
         calendrier->ajouterMedia(numeroJour, genre->creer(url));
+    }
     accept();
 }

@@ -14,7 +14,9 @@ class Ui_FenetreEdition;
 
 /// Dialog that gives one day of the calendar its media: a kind chosen with three
 /// toggle buttons, a file picked with a chooser filtered by MIME type, and a
-/// preview when the file is a picture. OK replaces the day's media.
+/// preview when the file is a picture. OK replaces the day's media, or empties the
+/// day when no file is chosen; a file that is missing or whose content is not of the
+/// chosen kind is kept only if the user says so.
 class FenetreEdition : public QDialog
 {
     Q_OBJECT

@@ -7,6 +7,8 @@
 #include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
+#include "fichierprojet.h"
+#include "gardexml.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
@@ -18,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDomDocument>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -42,6 +43,30 @@ void activer(QWidget *widget, bool actif)
 {
     if (widget != nullptr)
         widget->setEnabled(actif);
+}
+
+// The grid shows days 1 to 31; a hand-edited file may hold others, which are kept.
+QList<int> joursHorsGrille(const Calendrier &calendrier)
+{
+    QList<int> jours;
+    for (const int jour : calendrier.getContenuConstant().keys()) {
+        if (jour < 1 || jour > 31)
+            jours << jour;
+    }
+    return jours;
+}
+
+// The first day, in day order, whose media location a project file cannot carry.
+bool jourNonEnregistrable(const Calendrier &calendrier, int *jour)
+{
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (GardeXml::positionCaractereInterdit(it.value()->getUrl()) >= 0) {
+            *jour = it.key();
+            return true;
+        }
+    }
+    return false;
 }
 } // namespace
 
@@ -386,21 +411,30 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
 {
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
-    GestionnaireFichiers gestionnaire;
-    QDomDocument document;
-    if (gestionnaire.creerDomDepuisFichier(chemin, document) != 0
-        || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE) {
-        const QString details = gestionnaire.getDetailsErreur();
-        afficherErreur(tr("Error opening the calendar."),
-                       details.isEmpty() ? tr("%1 is not a calendar file.").arg(chemin) : details);
+    auto *nouveau = new Calendrier();
+    bool racineReconnue = false;
+    const int resultat = FichierProjet::charger(chemin, *nouveau, &racineReconnue);
+    if (resultat != 0 || !racineReconnue) {
+        delete nouveau;
+        afficherErreur(tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
         return false;
     }
 
-    auto *nouveau = new Calendrier();
-    gestionnaire.creerCalendrierDepuisDom(document, *nouveau);
     setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+
+    const QList<int> horsGrille = joursHorsGrille(*nouveau);
+    if (!horsGrille.isEmpty()) {
+        QStringList jours;
+        for (const int jour : horsGrille.mid(0, 5))
+            jours << QString::number(jour);
+        if (horsGrille.size() > 5)
+            jours << QStringLiteral("\u2026");
+        BoiteMessage::informer(this, tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
+                                        "published, and they stay in the file when you save.")
+                                         .arg(jours.join(QStringLiteral(", "))));
+    }
     // Moved media are said once, now, rather than at the first Generate.
     const QString introuvables = listerMediasIntrouvables();
     if (!introuvables.isEmpty())
@@ -416,7 +450,16 @@ void FenetrePrincipale::clicBoutonEnregistrer()
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
-        afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
+        int jour = 0;
+        if (jourNonEnregistrable(*getCalendrier(), &jour))
+            afficherErreur(tr("Error saving the calendar: the file name of day %1 holds a character that a calendar "
+                              "file cannot store. Rename the file and choose it again.")
+                               .arg(jour));
+        else if (GardeXml::positionCaractereInterdit(getCalendrier()->getNom()) >= 0)
+            afficherErreur(tr("Error saving the calendar: its name holds a character that a calendar file cannot "
+                              "store."));
+        else
+            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
         return;
     }
     sauvegardeInutile();

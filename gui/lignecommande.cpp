@@ -2,6 +2,7 @@
 
 #include "calendrier.h"
 #include "fenetreprincipale.h"
+#include "fichierprojet.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "version.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -178,9 +178,9 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
 
 bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calendrier)
 {
-    GestionnaireFichiers gestionnaire;
-    QDomDocument document;
-    const int resultat = gestionnaire.creerDomDepuisFichier(fichier, document);
+    // One pass without a document tree, as the editor's Open.
+    bool racineReconnue = false;
+    const int resultat = FichierProjet::charger(fichier, calendrier, &racineReconnue);
     QString raison;
     if (resultat == 3)
         raison = QStringLiteral("no such file");
@@ -188,13 +188,12 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
         raison = QStringLiteral("the file cannot be opened");
     else if (resultat == 1)
         raison = QStringLiteral("not a well-formed XML file");
-    else if (resultat != 0 || document.documentElement().tagName() != GestionnaireFichiers::NOM_BALISE_RACINE)
+    else if (resultat != 0 || !racineReconnue)
         raison = QStringLiteral("not a tinselbox calendar");
     if (!raison.isEmpty()) {
         echouer(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fichier), raison));
         return false;
     }
-    gestionnaire.creerCalendrierDepuisDom(document, calendrier);
     return true;
 }
 

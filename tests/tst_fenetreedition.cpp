@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(Media::TypeMedia)
 
 namespace {
@@ -106,6 +108,8 @@ private slots:
     void selecteurOuvertALAppui();
     void okMetLeMediaSurLeJour_data();
     void okMetLeMediaSurLeJour();
+    void fichierDouteuxNonGarde_data();
+    void fichierDouteuxNonGarde();
     void abandonLaisseLeCalendrier_data();
     void abandonLaisseLeCalendrier();
 
@@ -141,6 +145,8 @@ void TestFenetreEdition::initTestCase()
     QVERIFY(ecrire(chemin("tournee.jpg"), jpeg(large, true)));
 
     QVERIFY(ecrire(chemin("notes.txt"), "not a picture\n"));
+    QVERIFY(ecrire(chemin("film.webm"), QByteArray::fromHex("1a45dfa39f4286810142f7810142f2810442f381084282847765626d")));
+    QCOMPARE(mkfifo(QFile::encodeName(chemin("fifo.png")).constData(), 0600), 0);
     QVERIFY(ecrire(chemin("abime.png"), "\x89PNG\r\n\x1a\n truncated"));
 }
 
@@ -296,6 +302,7 @@ void TestFenetreEdition::apercuDuFichierChoisi_data()
     QTest::newRow("text file") << "bouton_photo" << "notes.txt" << false;
     QTest::newRow("damaged picture") << "bouton_photo" << "abime.png" << false;
     QTest::newRow("typed name of no file") << "bouton_video" << "absent.mp4" << false;
+    QTest::newRow("FIFO, never read") << "bouton_photo" << "fifo.png" << false;
 }
 
 void TestFenetreEdition::apercuDuFichierChoisi()
@@ -448,24 +455,28 @@ void TestFenetreEdition::okMetLeMediaSurLeJour_data()
     QTest::addColumn<Media::TypeMedia>("avant");
     QTest::addColumn<QString>("clic");
     QTest::addColumn<QString>("fichier");
+    QTest::addColumn<bool>("question");
     QTest::addColumn<Media::TypeMedia>("type");
     QTest::addColumn<QString>("url");
 
+    // `question`: the file is missing or not of the kind, and Yes keeps it. AUCUN: the day is empty.
     QTest::newRow("photo with a file")
-        << Media::AUCUN << "bouton_photo" << "photo.png" << Media::PHOTO << "photo.png";
-    QTest::newRow("photo without a file") << Media::AUCUN << "" << "" << Media::PHOTO << "";
-    QTest::newRow("music without a file")
-        << Media::AUCUN << "bouton_musique" << "" << Media::MUSIQUE << "";
+        << Media::AUCUN << "bouton_photo" << "photo.png" << false << Media::PHOTO << "photo.png";
+    QTest::newRow("empty day left without a file") << Media::AUCUN << "" << "" << false << Media::AUCUN << "";
+    QTest::newRow("photo day cleared by a change of kind")
+        << Media::PHOTO << "bouton_musique" << "" << false << Media::AUCUN << "";
     QTest::newRow("video with a file")
-        << Media::AUCUN << "bouton_video" << "film.mp4" << Media::VIDEO << "film.mp4";
-    QTest::newRow("picture chosen as music")
-        << Media::AUCUN << "bouton_musique" << "photo.png" << Media::MUSIQUE << "photo.png";
+        << Media::AUCUN << "bouton_video" << "film.webm" << false << Media::VIDEO << "film.webm";
+    QTest::newRow("missing video kept")
+        << Media::AUCUN << "bouton_video" << "film.mp4" << true << Media::VIDEO << "film.mp4";
+    QTest::newRow("picture chosen as music kept")
+        << Media::AUCUN << "bouton_musique" << "photo.png" << true << Media::MUSIQUE << "photo.png";
     QTest::newRow("untouched photo day")
-        << Media::PHOTO << "" << "" << Media::PHOTO << "photo.png";
-    QTest::newRow("untouched video day")
-        << Media::VIDEO << "bouton_video" << "" << Media::VIDEO << "photo.png";
+        << Media::PHOTO << "" << "" << false << Media::PHOTO << "photo.png";
+    QTest::newRow("untouched video day holding a picture")
+        << Media::VIDEO << "bouton_video" << "" << true << Media::VIDEO << "photo.png";
     QTest::newRow("music day made a photo")
-        << Media::MUSIQUE << "bouton_photo" << "droite.jpg" << Media::PHOTO << "droite.jpg";
+        << Media::MUSIQUE << "bouton_photo" << "droite.jpg" << false << Media::PHOTO << "droite.jpg";
 }
 
 void TestFenetreEdition::okMetLeMediaSurLeJour()
@@ -473,6 +484,7 @@ void TestFenetreEdition::okMetLeMediaSurLeJour()
     QFETCH(Media::TypeMedia, avant);
     QFETCH(QString, clic);
     QFETCH(QString, fichier);
+    QFETCH(bool, question);
     QFETCH(Media::TypeMedia, type);
     QFETCH(QString, url);
 
@@ -491,18 +503,76 @@ void TestFenetreEdition::okMetLeMediaSurLeJour()
             cliquer(fenetre, qPrintable(clic));
         if (!fichier.isEmpty())
             choisi = choisirFichier(fenetre, chemin(fichier));
+        if (question)
+            BoiteMessage::prevoirReponse(QMessageBox::Yes);
         cliquerBoite(fenetre, QDialogButtonBox::Ok);
+        // An unexpected question was turned down and left the dialog open.
+        if (fenetre.isVisible())
+            fenetre.reject();
     });
 
     QCOMPARE(fenetre.exec(), int(QDialog::Accepted));
     QVERIFY(choisi);
+    QCOMPARE(BoiteMessage::prendreMontrees().size(), question ? 1 : 0);
     const Media *media = calendrier.getMedia(jour);
-    QVERIFY(media != nullptr);
-    QCOMPARE(media->getType(), type);
-    QCOMPARE(media->getUrl(), url.isEmpty() ? QString() : chemin(url));
-    QCOMPARE(calendrier.getContenuConstant().size(), 2);
+    if (type == Media::AUCUN) {
+        QVERIFY(media == nullptr);
+        QCOMPARE(calendrier.getContenuConstant().size(), 1);
+    } else {
+        QVERIFY(media != nullptr);
+        QCOMPARE(media->getType(), type);
+        QCOMPARE(media->getUrl(), chemin(url));
+        QCOMPARE(calendrier.getContenuConstant().size(), 2);
+    }
     QCOMPARE(calendrier.getMedia(14), voisin);
     QCOMPARE(voisin->getUrl(), chemin("chant.mp3"));
+}
+
+void TestFenetreEdition::fichierDouteuxNonGarde_data()
+{
+    QTest::addColumn<QString>("clic");
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("texte");
+
+    const QString image = QStringLiteral("This file does not look like a picture. The page may not be able to show it. "
+                                         "Keep it anyway?");
+    const QString musique = QStringLiteral("This file does not look like a piece of music. The page may not be able "
+                                           "to play it. Keep it anyway?");
+    const QString video = QStringLiteral("This file does not look like a video. The page may not be able to play it. "
+                                         "Keep it anyway?");
+    QTest::newRow("text as a photo") << "bouton_photo" << "notes.txt" << image;
+    QTest::newRow("missing photo") << "bouton_photo" << "absente.png" << image;
+    QTest::newRow("FIFO as a photo") << "bouton_photo" << "fifo.png" << image;
+    QTest::newRow("picture as music") << "bouton_musique" << "photo.png" << musique;
+    QTest::newRow("video as music") << "bouton_musique" << "film.webm" << musique;
+    QTest::newRow("text as a video") << "bouton_video" << "notes.txt" << video;
+}
+
+void TestFenetreEdition::fichierDouteuxNonGarde()
+{
+    QFETCH(QString, clic);
+    QFETCH(QString, fichier);
+    QFETCH(QString, texte);
+
+    Calendrier calendrier("Avent");
+    Media *avant = new Image(chemin("photo.png"));
+    calendrier.ajouterMedia(6, avant);
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(6, &calendrier);
+    fenetre.show();
+    cliquer(fenetre, qPrintable(clic));
+    QVERIFY(choisirFichier(fenetre, chemin(fichier)));
+
+    BoiteMessage::prevoirReponse(QMessageBox::No);
+    cliquerBoite(fenetre, QDialogButtonBox::Ok);
+    QVERIFY(fenetre.isVisible());
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(boites.at(0).texte, texte);
+    QCOMPARE(boites.at(0).boutons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(boites.at(0).boutonParDefaut, QMessageBox::No);
+    QCOMPARE(calendrier.getMedia(6), avant);
+    QCOMPARE(avant->getUrl(), chemin("photo.png"));
 }
 
 void TestFenetreEdition::abandonLaisseLeCalendrier_data()

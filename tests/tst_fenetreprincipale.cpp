@@ -97,6 +97,9 @@ private slots:
     void enregistrerEchec_data();
     void enregistrerEchec();
     void mediasIntrouvablesApresOuverture();
+    void enregistrerCaractereInterdit_data();
+    void enregistrerCaractereInterdit();
+    void ouvrirJoursHorsGrille();
     void quitter_data();
     void quitter();
     void deBoutEnBout();
@@ -485,6 +488,9 @@ void TestFenetrePrincipale::editerJour()
 
     const QString url = "/home/alice/Media/bonhomme-de-neige.dat";
     QString titre;
+    // The file does not exist: the dialog asks before keeping it.
+    if (!boutonType.isEmpty())
+        BoiteMessage::prevoirReponse(QMessageBox::Yes);
     RepondeurModal repondeur(remplirEdition(boutonType.constData(), url, &titre));
     QTest::mouseClick(tuile(fenetre, 5), Qt::LeftButton);
     QVERIFY(repondeur.aRepondu());
@@ -831,6 +837,66 @@ void TestFenetrePrincipale::mediasIntrouvablesApresOuverture()
     QVERIFY(ChoixFichier::prendreMontres().isEmpty());
 }
 
+void TestFenetrePrincipale::enregistrerCaractereInterdit_data()
+{
+    QTest::addColumn<bool>("dansLeNom");
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("in a location") << false
+                                   << "Error saving the calendar: the file name of day 12 holds a character that a "
+                                      "calendar file cannot store. Rename the file and choose it again.";
+    QTest::newRow("in the name") << true
+                                 << "Error saving the calendar: its name holds a character that a calendar file "
+                                    "cannot store.";
+}
+
+void TestFenetrePrincipale::enregistrerCaractereInterdit()
+{
+    QFETCH(bool, dansLeNom);
+    QFETCH(QString, texte);
+
+    const QByteArray precedent = "<tinselbox nom=\"Avent\" version=\"1\"/>\n";
+    QVERIFY(ecrire(cheminProjet("Avent"), precedent));
+    FenetrePrincipale fenetre;
+    auto *calendrier = new Calendrier(dansLeNom ? QStringLiteral("Av\x01nt") : QStringLiteral("Avent"));
+    calendrier->ajouterMedia(3, new Image(QStringLiteral("/home/alice/sapin.png")));
+    calendrier->ajouterMedia(12, new Image(dansLeNom ? QStringLiteral("/home/alice/b.png")
+                                                     : QStringLiteral("/home/alice/No") + QChar(0xFFFE)));
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(cheminProjet("Avent"));
+    fenetre.sauvegardeUtile();
+
+    bouton(fenetre, "bouton_enregistrer")->click();
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(boites.at(0).texte, texte);
+    QCOMPARE(boites.at(0).icone, QMessageBox::Warning);
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    QCOMPARE(lire(cheminProjet("Avent")), precedent);
+}
+
+void TestFenetrePrincipale::ouvrirJoursHorsGrille()
+{
+    const QString chemin = cheminProjet("Main");
+    QVERIFY(ecrire(chemin, "<tinselbox nom=\"Main\" version=\"1\"><jour numero=\"40\"><image url=\"/a\"/></jour>"
+                           "<jour numero=\"5\"><son url=\"/b\"/></jour><jour numero=\"-3\"><video url=\"/c\"/>"
+                           "</jour><jour numero=\"0\"><image url=\"/d\"/></jour></tinselbox>"));
+    FenetrePrincipale fenetre;
+    ChoixFichier::prevoirChoix(chemin);
+    bouton(fenetre, "bouton_ouvrir")->click();
+    QCOMPARE(textesMontres(), QStringList({"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
+                                           "shown nor published, and they stay in the file when you save.",
+                                           "1 media file cannot be found:\nDay 5: /b"}));
+    QCOMPARE(tuile(fenetre, 5)->getType(), Media::MUSIQUE);
+
+    // Kept on save, without a word.
+    fenetre.sauvegardeUtile();
+    bouton(fenetre, "bouton_enregistrer")->click();
+    QCOMPARE(textesMontres(), QStringList());
+    Calendrier relu;
+    QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(chemin, relu), 0);
+    QCOMPARE(relu.getContenuConstant().keys(), QList<int>({-3, 0, 5, 40}));
+}
+
 void TestFenetrePrincipale::quitter_data()
 {
     // Quit asks exactly as closing the window does.
@@ -894,6 +960,9 @@ void TestFenetrePrincipale::deBoutEnBout()
         QString url;
     } jours[] = {{1, "bouton_photo", photo}, {12, "bouton_musique", musique}, {24, "bouton_video", video}};
     for (const auto &jour : jours) {
+        // The music and the video are not real ones: the dialog asks before keeping them.
+        if (jour.jour != 1)
+            BoiteMessage::prevoirReponse(QMessageBox::Yes);
         RepondeurModal dialogue(remplirEdition(jour.bouton, jour.url));
         QTest::mouseClick(tuile(fenetre, jour.jour), Qt::LeftButton);
         QVERIFY(dialogue.aRepondu());

@@ -79,12 +79,35 @@ const FRAGMENTS = {
     },
 };
 
+// A text as the generator writes it in a script: a string literal keeping
+// printable ASCII but for " ' \ < > &, every other UTF-16 unit as \uXXXX.
+function litteralJS(texte) {
+    let sortie = '"';
+    for (let i = 0; i < texte.length; i++) {
+        const unite = texte.charCodeAt(i);
+        sortie += unite >= 0x20 && unite <= 0x7e && !'"\'\\<>&'.includes(texte[i])
+            ? texte[i] : '\\u' + unite.toString(16).padStart(4, '0');
+    }
+    return sortie + '"';
+}
+
+// A message has scene lines only: its text is in them.
+FRAGMENTS.message = {
+    scene: (texte) => `carte = new Carte(${litteralJS(texte)});\nimagesMobiles.push(carte);\ndeclencherTimer(carte, 10000);\nbreak;\n`,
+};
+
 function identifiant(jour, nomCalendrier) {
     return crypto.createHash('md5').update(String(jour) + nomCalendrier).digest('hex');
 }
 
-// Gives a day its media: the file under data/ and the lines under the markers.
+// Gives a day its media: the file under data/ and the lines under the markers
+// (for a message, contenu is its text and only the scene lines are written).
 function ajouterJour(site, jour, type, contenu, nomCalendrier = 'Avent') {
+    if (type === 'message') {
+        ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), MARQUEUR_SCENE,
+            `case ${jour}:\n` + FRAGMENTS.message.scene(contenu));
+        return null;
+    }
     const id = identifiant(jour, nomCalendrier);
     const fragment = FRAGMENTS[type];
     fs.writeFileSync(path.join(site, 'data', id + '.txt'), contenu);
@@ -95,6 +118,15 @@ function ajouterJour(site, jour, type, contenu, nomCalendrier = 'Avent') {
 
 function activerApercu(site) {
     ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), MARQUEUR_INITIALISATION, 'bypass = true;\n');
+}
+
+// The calendar's options, a line each for those not at their default.
+function ecrireOptions(site, { rattrapage = false, mois = 0, fuseau = '' }) {
+    const lignes = (rattrapage ? 'rattrapage = true;\n' : '') + (mois ? `mois = ${mois};\n` : '')
+        + (fuseau ? `fuseau = ${litteralJS(fuseau)};\n` : '');
+    if (lignes) {
+        ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), MARQUEUR_INITIALISATION, lignes);
+    }
 }
 
 // ---- Tiny media.
@@ -352,7 +384,7 @@ async function capture(page, nom) {
 module.exports = {
     RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
     MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
-    dossierArtefacts, copierModele, ecrireSousMarqueur, identifiant, ajouterJour, activerApercu,
+    dossierArtefacts, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
     png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
     attendreMenu, pixel, positionsBoules, capture,
 };

@@ -52,14 +52,14 @@ test('markers stand where the written lines expect them', () => {
     assert.ok(calendrier.findIndex((l) => l.startsWith('function ')) > marqueur);
     const globales = ['oCanvas', 'oCtx', 'imagesStatiques', 'imagesAnimees', 'imagesMobiles', 'videos', 'boules',
         'mouseX', 'mouseY', 'mediaASurveiller', 'collectionImages', 'collectionPhotos', 'collectionSons',
-        'collectionVideos', 'projectionEnCours', 'bypass'];
+        'collectionVideos', 'projectionEnCours', 'carte', 'rattrapage', 'mois', 'fuseau', 'bypass'];
     for (const nom of globales) {
         const ligne = calendrier.findIndex((l) => l.startsWith(`var ${nom} =`));
         assert.ok(ligne >= 0 && ligne < marqueur, `${nom} declared before the marker`);
     }
 });
 
-test('index.html loads the stylesheet, the favicon and the thirteen scripts in order around the canvas', () => {
+test('index.html loads the stylesheet, the favicon and the fourteen scripts in order around the canvas', () => {
     const html = lire('index.html');
     assert.match(html, /^<!DOCTYPE html>/i);
     assert.match(html, /<title>TINSELBOX<\/title>/);
@@ -68,7 +68,7 @@ test('index.html loads the stylesheet, the favicon and the thirteen scripts in o
     const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>/g)].map((m) => m[1]);
     assert.deepEqual(scripts, ['jquery-1.11.3.min.js', 'souris.js', 'collectionImages.js', 'collectionPhotos.js',
         'collectionSons.js', 'collectionVideos.js', 'imageStatique.js', 'imageAnimee.js', 'imageMobile.js',
-        'photo.js', 'video.js', 'boule.js', 'calendrier.js'].map((s) => 'scripts/' + s));
+        'photo.js', 'video.js', 'carte.js', 'boule.js', 'calendrier.js'].map((s) => 'scripts/' + s));
     assert.match(html, /<canvas id="tableau" width="1560" height="768">Votre navigateur ne semble pas compatible avec cette application.<\/canvas>/);
     for (const adresse of scripts) {
         assert.ok(fs.existsSync(path.join(h.MODELE, adresse)), adresse);

@@ -9,6 +9,8 @@ function Boule(x, y, taille, texte) {
     this.texte = texte;
     this.visible = true;
     this.verrouillee = false;
+    // The visitor opened this day before.
+    this.marquee = false;
     this.numero = parseInt(texte, 10);
     this.couleurBase = Boule.PALETTE[this.numero % 8];
     // The attachment reads the ball's digits followed by a 1 (ball 3 reads 31).
@@ -50,6 +52,10 @@ Boule.prototype.estVerrouillee = function () {
 };
 
 // The hit area is the square around the ball, not the disc.
+Boule.prototype.marquer = function (marquee) {
+    this.marquee = marquee;
+};
+
 Boule.prototype.estTouchee = function (x, y) {
     return this.visible && Math.abs(x - this.x) <= this.taille && Math.abs(y - this.y) <= this.taille;
 };
@@ -102,10 +108,38 @@ Boule.prototype.dessiner = function () {
     oCtx.textBaseline = "middle";
     oCtx.fillText(this.texte, this.x, this.y + 10);
 
+    if (this.marquee) {
+        this.dessinerMarque();
+    }
+
     if (this.verrouillee) {
         var clef = collectionImages.getImage("clef");
         if (CollectionImages.imageChargee(clef)) {
             oCtx.drawImage(clef, this.x - 40, this.y - 19);
         }
     }
+};
+
+Boule.COULEUR_MARQUE = "#ffd34d";
+Boule.CONTOUR_MARQUE = "#3b2f2a";
+
+// The mark of a day already opened: a small gold star on the lower right of the rim.
+Boule.prototype.dessinerMarque = function () {
+    var cx = this.x + this.taille * 0.68;
+    var cy = this.y + this.taille * 0.68;
+    var rayon = Math.max(10, this.taille / 5);
+    oCtx.save();
+    oCtx.beginPath();
+    for (var i = 0; i < 10; i++) {
+        var r = i % 2 === 0 ? rayon : rayon * 0.45;
+        var angle = -Math.PI / 2 + i * Math.PI / 5;
+        oCtx.lineTo(cx + r * Math.cos(angle), cy + r * Math.sin(angle));
+    }
+    oCtx.closePath();
+    oCtx.fillStyle = Boule.COULEUR_MARQUE;
+    oCtx.fill();
+    oCtx.lineWidth = 2;
+    oCtx.strokeStyle = Boule.CONTOUR_MARQUE;
+    oCtx.stroke();
+    oCtx.restore();
 };

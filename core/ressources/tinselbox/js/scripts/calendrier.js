@@ -6,7 +6,7 @@
 "use strict";
 /* exported oCanvas, oCtx, imagesStatiques, imagesAnimees, imagesMobiles, videos, boules, mouseX, mouseY,
    mediaASurveiller, collectionImages, collectionPhotos, collectionSons, collectionVideos, projectionEnCours,
-   souris, timer, numeroJour, photo, pochette, son, ecran, video, bypass */
+   souris, timer, numeroJour, photo, pochette, son, ecran, video, carte, rattrapage, mois, fuseau, bypass */
 
 var oCanvas = null;
 var oCtx = null;
@@ -32,6 +32,13 @@ var pochette = null;
 var son = null;
 var ecran = null;
 var video = null;
+var carte = null;
+// The calendar's options, written under the marker when not at their default:
+// past days stay open; the only month (1 to 12) in which balls open, 0 for
+// any; the time zone (IANA name) whose date counts, "" for the visitor's clock.
+var rattrapage = false;
+var mois = 0;
+var fuseau = "";
 var bypass = false;
 // <INITIALISATION>
 
@@ -50,13 +57,29 @@ var bypass = false;
     var scene = ImageMobile.scene;
 
     // What the live region says when a day opens, for each kind of media, known
-    // by the media that the day's written lines watch.
+    // by the media that the day's written lines watch; a message is announced
+    // by its own text.
     var NATURES = [
+        { annonce: function (media) { return media.texte; }, reconnaitre: function (media) { return media instanceof Carte; } },
         { annonce: "picture", reconnaitre: function (media) { return media instanceof Photo; } },
         { annonce: "music", reconnaitre: function (media) { return media instanceof HTMLAudioElement; } },
         { annonce: "video", reconnaitre: function (media) { return media instanceof HTMLVideoElement; } }
     ];
     var ANNONCE_JOUR_VIDE = "nothing today";
+
+    var NOMS_MOIS = ["January", "February", "March", "April", "May", "June", "July", "August", "September",
+        "October", "November", "December"];
+
+    // Days the visitor has opened, kept in the browser under a key of this
+    // page's own address, so two calendars on one site keep their own.
+    var CLE_SOUVENIRS = "tinselbox.joursOuverts:" + window.location.pathname;
+
+    // The line under the balls when none may open this month ("" for none).
+    var ligneCalendrier = "";
+    var paragrapheCalendrier = null;
+    // The days opened on earlier visits, read once: a day opened during this
+    // visit is marked from the next one.
+    var souvenirsVisite = null;
 
     // The accessible layer: one button per ball, in day order, and the live region.
     var boutonsJours = [];
@@ -186,6 +209,13 @@ var bypass = false;
             boule.dessiner();
         });
         dessinerAnneauFocus();
+        if (ligneCalendrier && !projectionEnCours) {
+            oCtx.font = "bold 30pt Arial";
+            oCtx.fillStyle = "#1b1b1b";
+            oCtx.textAlign = "center";
+            oCtx.textBaseline = "bottom";
+            oCtx.fillText(ligneCalendrier, scene.largeur / 2, scene.hauteur - 12);
+        }
         if (bypass) {
             oCtx.font = "40pt Arial";
             oCtx.fillStyle = "#cb4127";
@@ -234,17 +264,110 @@ var bypass = false;
         souris.setPosition(mouseX, mouseY);
     }
 
-    function estAujourdhui(boule) {
-        return boule.getNumero() === new Date().getDate();
+    // ---- The calendar's date and rules.
+
+    var formatFuseau = null;
+    var fuseauInconnu = false;
+
+    // Today as { annee, mois, jour }: the date in the calendar's zone when it
+    // has one the browser knows, else by the visitor's clock.
+    function aujourdhui() {
+        var maintenant = new Date();
+        if (fuseau && !fuseauInconnu) {
+            try {
+                if (!formatFuseau) {
+                    formatFuseau = new Intl.DateTimeFormat("en-US-u-ca-gregory-nu-latn",
+                        { timeZone: fuseau, year: "numeric", month: "numeric", day: "numeric" });
+                }
+                var parties = {};
+                formatFuseau.formatToParts(maintenant).forEach(function (partie) {
+                    parties[partie.type] = parseInt(partie.value, 10);
+                });
+                if (parties.year > 0 && parties.month > 0 && parties.day > 0) {
+                    return { annee: parties.year, mois: parties.month, jour: parties.day };
+                }
+            } catch (erreur) {
+                fuseauInconnu = true;
+            }
+        }
+        return { annee: maintenant.getFullYear(), mois: maintenant.getMonth() + 1, jour: maintenant.getDate() };
+    }
+
+    function joursDuMois(annee, numeroMois) {
+        return new Date(annee, numeroMois, 0).getDate();
+    }
+
+    // Whether ball `numero` opens on `date` by the calendar's options: today's
+    // ball (and the earlier ones when past days stay open), in the chosen month
+    // if there is one; after that month, every ball when past days stay open.
+    function ouvrableLe(numero, date) {
+        if (mois === 0 || date.mois === mois) {
+            return numero === date.jour || (rattrapage && numero <= date.jour);
+        }
+        return rattrapage && date.mois > mois;
+    }
+
+    function estOuvrable(boule) {
+        return ouvrableLe(boule.getNumero(), aujourdhui());
     }
 
     function peutOuvrir(boule) {
-        return bypass || estAujourdhui(boule);
+        return bypass || estOuvrable(boule);
     }
 
-    // Hovered (or focused): today's ball lightens, another darkens and shows its key.
+    // When a locked ball opens, for its accessible name.
+    function quandOuvre(numero, date) {
+        if (mois === 0) {
+            return "opens on the " + ordinal(numero);
+        }
+        var longueur = joursDuMois(date.annee, mois);
+        if (numero <= longueur) {
+            return "opens on " + numero + " " + NOMS_MOIS[mois - 1];
+        }
+        if (rattrapage && mois < 12) {
+            return "opens on 1 " + NOMS_MOIS[mois];
+        }
+        return "stays shut: " + NOMS_MOIS[mois - 1] + " has " + longueur + " days";
+    }
+
+    function texteLigneCalendrier(date) {
+        if (bypass || mois === 0 || date.mois === mois || (rattrapage && date.mois > mois)) {
+            return "";
+        }
+        return (date.mois < mois ? "This calendar opens on 1 " : "This calendar opens again on 1 ") + NOMS_MOIS[mois - 1] + ".";
+    }
+
+    // ---- Remembered days. Storage may be refused or hold anything: then
+    // nothing is remembered.
+
+    // A mark counts for the calendar's current run: the year when it has a
+    // month of its own, else the month.
+    function periode(date) {
+        return mois === 0 ? date.annee + "-" + date.mois : String(date.annee);
+    }
+
+    function lireSouvenirs() {
+        try {
+            var souvenirs = JSON.parse(window.localStorage.getItem(CLE_SOUVENIRS) || "{}");
+            return souvenirs && typeof souvenirs === "object" && !Array.isArray(souvenirs) ? souvenirs : {};
+        } catch (erreur) {
+            return {};
+        }
+    }
+
+    function retenirJour(numero) {
+        var souvenirs = lireSouvenirs();
+        souvenirs[numero] = periode(aujourdhui());
+        try {
+            window.localStorage.setItem(CLE_SOUVENIRS, JSON.stringify(souvenirs));
+        } catch (erreur) {
+            // Full or refused: the day simply goes unmarked.
+        }
+    }
+
+    // Hovered (or focused): a ball that opens lightens, another darkens and shows its key.
     function signalerBoule(boule) {
-        if (estAujourdhui(boule)) {
+        if (estOuvrable(boule)) {
             boule.eclaircir();
         } else {
             boule.assombrir();
@@ -281,6 +404,10 @@ var bypass = false;
         convertirPosition(evenement);
         souris.enfoncer();
         if (projectionEnCours) {
+            // A message is read at the visitor's pace: a click puts it away.
+            if (mediaASurveiller instanceof Carte) {
+                interrompreJour();
+            }
             return;
         }
         var choisie = premiereBouleTouchee(mouseX, mouseY, peutOuvrir);
@@ -299,6 +426,9 @@ var bypass = false;
                 boule.deplacerVers(boule.x, -100);
             }
         });
+        if (!bypass) {
+            retenirJour(choisie + 1);
+        }
         gererScene(choisie);
         boules[choisie].retablirCouleurs();
         annoncer("Day " + (choisie + 1) + ": " + natureDuJour());
@@ -369,6 +499,9 @@ var bypass = false;
             couche.appendChild(bouton);
             return bouton;
         });
+        paragrapheCalendrier = document.createElement("p");
+        paragrapheCalendrier.className = "accessible";
+        document.body.appendChild(paragrapheCalendrier);
         regionAnnonces = document.createElement("div");
         regionAnnonces.className = "accessible";
         regionAnnonces.setAttribute("role", "status");
@@ -382,11 +515,24 @@ var bypass = false;
         return n + ((n % 100 >= 11 && n % 100 <= 13) ? "th" : (suffixes[n % 10] || "th"));
     }
 
-    // Named again at every return to the menu: the date may have changed.
+    // Named again, and the marks and the line under the balls redone, at every
+    // return to the menu and every minute: the date may have changed.
     function nommerBoutons() {
+        var date = aujourdhui();
+        if (!souvenirsVisite) {
+            souvenirsVisite = lireSouvenirs();
+        }
+        var enCours = periode(date);
+        ligneCalendrier = texteLigneCalendrier(date);
+        if (paragrapheCalendrier && paragrapheCalendrier.textContent !== ligneCalendrier) {
+            paragrapheCalendrier.textContent = ligneCalendrier;
+        }
         boutonsJours.forEach(function (bouton, i) {
-            var ouvrable = peutOuvrir(boules[i]);
-            var nom = "Day " + (i + 1) + (ouvrable ? "" : ", opens on the " + ordinal(i + 1));
+            var numero = i + 1;
+            var ouvrable = bypass || ouvrableLe(numero, date);
+            var ouverte = souvenirsVisite[numero] === enCours;
+            boules[i].marquer(ouverte);
+            var nom = "Day " + numero + (ouverte ? ", already opened" : "") + (ouvrable ? "" : ", " + quandOuvre(numero, date));
             if (bouton.textContent !== nom) {
                 bouton.textContent = nom;
                 bouton.setAttribute("aria-disabled", String(!ouvrable));
@@ -400,7 +546,8 @@ var bypass = false;
         }
         for (var i = 0; i < NATURES.length; i++) {
             if (NATURES[i].reconnaitre(mediaASurveiller)) {
-                return NATURES[i].annonce;
+                var annonce = NATURES[i].annonce;
+                return typeof annonce === "function" ? annonce(mediaASurveiller) : annonce;
             }
         }
         return ANNONCE_JOUR_VIDE;
@@ -480,4 +627,9 @@ var bypass = false;
     }
 
     setInterval(mettreAJour, 1000 / 24);
+    setInterval(function () {
+        if (!projectionEnCours) {
+            nommerBoutons();
+        }
+    }, 60000);
 }());

@@ -1,0 +1,89 @@
+#include "lecteurprojet.h"
+
+#include "calendrier.h"
+#include "fichierprojet.h"
+#include "gardexml.h"
+#include "genremedia.h"
+
+#include <QXmlStreamReader>
+
+namespace {
+
+Media *creerMedia(QStringRef const &balise, QString const &url)
+{
+    const GenreMedia *genre = GenreMedia::pourBalise(balise.toString());
+    return genre != nullptr ? genre->creer(url) : nullptr;
+}
+
+int numeroDuJour(QXmlStreamAttributes const &attributs)
+{
+    bool ok = false;
+    const int numero =
+        attributs.value(FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR).toString().trimmed().toInt(&ok, 10);
+    return ok ? numero : 0;
+}
+
+} // namespace
+
+int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *racineReconnue)
+{
+    QXmlStreamReader lecteur;
+    lecteur.setNamespaceProcessing(false);
+
+    // Read into a scratch calendar: a document refused half-way changes nothing.
+    Calendrier lu;
+    bool racine = false;
+    bool nomPresent = false;
+    int profondeur = 0;
+    int jour = 0;
+    bool dansJour = false;
+
+    const auto recevoir = [&](QString const &morceau) {
+        lecteur.addData(morceau);
+        while (!lecteur.atEnd()) {
+            switch (lecteur.readNext()) {
+            case QXmlStreamReader::StartElement:
+                ++profondeur;
+                if (profondeur == 1) {
+                    racine = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_RACINE;
+                    if (racine && lecteur.attributes().hasAttribute(FichierProjet::NOM_ATTRIBUT_NOM)) {
+                        nomPresent = true;
+                        lu.setNom(lecteur.attributes().value(FichierProjet::NOM_ATTRIBUT_NOM).toString());
+                    }
+                } else if (profondeur == 2 && racine) {
+                    dansJour = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_JOUR;
+                    if (dansJour)
+                        jour = numeroDuJour(lecteur.attributes());
+                } else if (profondeur == 3 && dansJour) {
+                    const QString url = lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString();
+                    if (Media *media = creerMedia(lecteur.qualifiedName(), url))
+                        lu.ajouterMedia(jour, media);
+                }
+                break;
+            case QXmlStreamReader::EndElement:
+                if (profondeur == 2)
+                    dansJour = false;
+                --profondeur;
+                break;
+            default:
+                break;
+            }
+        }
+        // The end of the text read so far: more may follow.
+        return !lecteur.hasError() || lecteur.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+    };
+
+    if (!GardeXml::lire(peripherique, recevoir) || lecteur.hasError() || !lecteur.isEndDocument())
+        return 1;
+
+    if (racineReconnue != nullptr)
+        *racineReconnue = racine;
+    if (!racine)
+        return 0;
+    if (nomPresent)
+        calendrier.setNom(lu.getNom());
+    QMap<int, Media *> &contenu = lu.getContenu();
+    for (auto it = contenu.begin(); it != contenu.end(); it = contenu.erase(it))
+        calendrier.ajouterMedia(it.key(), it.value());
+    return 0;
+}
