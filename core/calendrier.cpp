@@ -21,6 +21,41 @@ void Calendrier::setNom(QString const &nouveauNom)
     nom = nouveauNom;
 }
 
+bool Calendrier::getRattrapage() const
+{
+    return rattrapage;
+}
+
+void Calendrier::setRattrapage(bool nouveauRattrapage)
+{
+    rattrapage = nouveauRattrapage;
+}
+
+int Calendrier::getMois() const
+{
+    return mois;
+}
+
+void Calendrier::setMois(int nouveauMois)
+{
+    mois = nouveauMois >= 1 && nouveauMois <= 12 ? nouveauMois : 0;
+}
+
+QString Calendrier::getFuseau() const
+{
+    return fuseau;
+}
+
+void Calendrier::setFuseau(QString const &nouveauFuseau)
+{
+    fuseau = nouveauFuseau;
+}
+
+bool Calendrier::optionsParDefaut() const
+{
+    return !rattrapage && mois == 0 && fuseau.isEmpty();
+}
+
 int Calendrier::ajouterMedia(int jour, Media *media)
 {
     if (media == nullptr)

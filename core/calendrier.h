@@ -5,8 +5,9 @@
 
 class Media;
 
-/// The calendar being edited: a name and at most one media per day number.
-/// It owns its media and deletes them when they are replaced or when it dies.
+/// The calendar being edited: a name, at most one media per day number, and the
+/// options that tell the page which days open. It owns its media and deletes them
+/// when they are replaced or when it dies.
 class Calendrier
 {
 public:
@@ -19,6 +20,19 @@ public:
 
     QString getNom() const;
     void setNom(QString const &nom);
+
+    /// Past days stay open: a ball opens on its day and on every later one.
+    bool getRattrapage() const;
+    void setRattrapage(bool rattrapage);
+    /// The only month (1 to 12) in which balls open; 0 for any month.
+    int getMois() const;
+    /// A value outside 0 to 12 is stored as 0.
+    void setMois(int mois);
+    /// Time zone (IANA name) whose date decides which balls open; empty for the visitor's clock.
+    QString getFuseau() const;
+    void setFuseau(QString const &fuseau);
+    /// Whether every option is at its default, as in a calendar made before they existed.
+    bool optionsParDefaut() const;
 
     /// Takes over `media` for day `jour`, deleting a different media the day held.
     /// Returns 0 when the day holds a media afterwards, 1 otherwise.
@@ -36,4 +50,7 @@ public:
 private:
     QString nom;
     QMap<int, Media *> contenu;
+    bool rattrapage = false;
+    int mois = 0;
+    QString fuseau;
 };

@@ -17,6 +17,8 @@
 #include <QXmlSchema>
 #include <QXmlSchemaValidator>
 
+#include <algorithm>
+
 namespace {
 
 const QString SCHEMA = QStringLiteral(":/xsd/tinselbox.xsd");
@@ -49,6 +51,117 @@ class GestionnaireMessagesSilencieux : public QAbstractMessageHandler
 protected:
     void handleMessage(QtMsgType, const QString &, const QUrl &, const QSourceLocation &) override {}
 };
+
+// Attributes are written in this order, any other after them by name. Qt's own DOM
+// writer keeps them in a hash whose order changes from one run to the next.
+const QLatin1String ORDRE_ATTRIBUTS[] = {
+    FichierProjet::NOM_ATTRIBUT_NOM,        FichierProjet::NOM_ATTRIBUT_VERSION,
+    FichierProjet::NOM_ATTRIBUT_RATTRAPAGE, FichierProjet::NOM_ATTRIBUT_MOIS,
+    FichierProjet::NOM_ATTRIBUT_FUSEAU,     FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR,
+    GenreMedia::NOM_ATTRIBUT_URL,
+};
+
+int rangAttribut(const QString &nom)
+{
+    int rang = 0;
+    for (const QLatin1String &connu : ORDRE_ATTRIBUTS) {
+        if (nom == connu)
+            return rang;
+        ++rang;
+    }
+    return rang;
+}
+
+// Escapes an attribute value as Qt's DOM writer did, so files written before keep their bytes.
+void ajouterValeurAttribut(const QString &valeur, QString &sortie)
+{
+    for (int i = 0; i < valeur.size(); ++i) {
+        const QChar c = valeur.at(i);
+        switch (c.unicode()) {
+        case '<': sortie += QLatin1String("&lt;"); break;
+        case '"': sortie += QLatin1String("&quot;"); break;
+        case '&': sortie += QLatin1String("&amp;"); break;
+        case '\t': sortie += QLatin1String("&#x9;"); break;
+        case '\n': sortie += QLatin1String("&#xa;"); break;
+        case '\r': sortie += QLatin1String("&#xd;"); break;
+        case '>':
+            // Only where it would close "]]>".
+            if (i >= 2 && valeur.at(i - 1) == QLatin1Char(']') && valeur.at(i - 2) == QLatin1Char(']'))
+                sortie += QLatin1String("&gt;");
+            else
+                sortie += c;
+            break;
+        default: sortie += c;
+        }
+    }
+}
+
+// Element content: line breaks as character references, since a parser turns a raw
+// carriage return into a line feed and a message must read back exactly.
+void ajouterTexte(const QString &texte, QString &sortie)
+{
+    // The DOM parser drops text made only of blanks, references or not; a CDATA section
+    // keeps it (all but carriage returns, which any parser turns into line feeds there).
+    if (texte.trimmed().isEmpty()) {
+        sortie += QLatin1String("<![CDATA[") + texte + QLatin1String("]]>");
+        return;
+    }
+    for (const QChar c : texte) {
+        switch (c.unicode()) {
+        case '<': sortie += QLatin1String("&lt;"); break;
+        case '>': sortie += QLatin1String("&gt;"); break;
+        case '&': sortie += QLatin1String("&amp;"); break;
+        case '\n': sortie += QLatin1String("&#10;"); break;
+        case '\r': sortie += QLatin1String("&#13;"); break;
+        default: sortie += c;
+        }
+    }
+}
+
+void ajouterElement(const QDomElement &element, int profondeur, QString &sortie)
+{
+    const QString retrait(profondeur, QLatin1Char(' '));
+    sortie += retrait + QLatin1Char('<') + element.tagName();
+
+    const QDomNamedNodeMap attributs = element.attributes();
+    QVector<QDomAttr> ordonnes;
+    for (int i = 0; i < attributs.count(); ++i)
+        ordonnes.append(attributs.item(i).toAttr());
+    std::sort(ordonnes.begin(), ordonnes.end(), [](const QDomAttr &a, const QDomAttr &b) {
+        const int rangA = rangAttribut(a.name());
+        const int rangB = rangAttribut(b.name());
+        return rangA != rangB ? rangA < rangB : a.name() < b.name();
+    });
+    for (const QDomAttr &attribut : qAsConst(ordonnes)) {
+        sortie += QLatin1Char(' ') + attribut.name() + QLatin1String("=\"");
+        ajouterValeurAttribut(attribut.value(), sortie);
+        sortie += QLatin1Char('"');
+    }
+
+    if (!element.hasChildNodes()) {
+        sortie += QLatin1String("/>\n");
+        return;
+    }
+    if (element.firstChildElement().isNull()) {
+        // Text only (a message): kept on the element's line, exactly as it is.
+        sortie += QLatin1Char('>');
+        ajouterTexte(element.text(), sortie);
+    } else {
+        sortie += QLatin1String(">\n");
+        for (QDomElement enfant = element.firstChildElement(); !enfant.isNull(); enfant = enfant.nextSiblingElement())
+            ajouterElement(enfant, profondeur + 1, sortie);
+        sortie += retrait;
+    }
+    sortie += QLatin1String("</") + element.tagName() + QLatin1String(">\n");
+}
+
+QString texteDocument(const QDomDocument &document)
+{
+    QString sortie;
+    for (QDomElement element = document.firstChildElement(); !element.isNull(); element = element.nextSiblingElement())
+        ajouterElement(element, 0, sortie);
+    return sortie;
+}
 
 } // namespace
 
@@ -92,12 +205,17 @@ int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, Q
 
 int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)
 {
-    const QString texte = document.toString(1);
-    // Qt writes such characters raw: the file could never be read again.
+    const QString texte = texteDocument(document);
+    // Such characters would be written raw: the file could never be read again.
     if (GardeXml::positionCaractereInterdit(texte) >= 0)
         return 2;
     const QByteArray octets = texte.toUtf8();
     return peripherique.write(octets) == octets.size() ? 0 : 2;
+}
+
+QByteArray FichierProjet::texte(QDomDocument const &document)
+{
+    return texteDocument(document).toUtf8();
 }
 
 int FichierProjet::lire(QFile &fichier, QDomDocument &document)
@@ -158,6 +276,13 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
     QDomElement racine = document.createElement(NOM_BALISE_RACINE);
     racine.setAttribute(NOM_ATTRIBUT_NOM, calendrier.getNom());
     racine.setAttribute(NOM_ATTRIBUT_VERSION, IDENTIFIANT_VERSION);
+    // Options at their default are left out: a calendar without them keeps the file it had.
+    if (calendrier.getRattrapage())
+        racine.setAttribute(NOM_ATTRIBUT_RATTRAPAGE, QStringLiteral("1"));
+    if (calendrier.getMois() != 0)
+        racine.setAttribute(NOM_ATTRIBUT_MOIS, QString::number(calendrier.getMois()));
+    if (!calendrier.getFuseau().isEmpty())
+        racine.setAttribute(NOM_ATTRIBUT_FUSEAU, calendrier.getFuseau());
     document.appendChild(racine);
 
     const QString balise = NOM_BALISE_JOUR;
@@ -182,6 +307,11 @@ int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &cale
 
         if (racine.hasAttribute(NOM_ATTRIBUT_NOM))
             calendrier.setNom(racine.attribute(NOM_ATTRIBUT_NOM));
+        const QString rattrapage = racine.attribute(NOM_ATTRIBUT_RATTRAPAGE).trimmed();
+        calendrier.setRattrapage(rattrapage == QLatin1String("1") || rattrapage == QLatin1String("true"));
+        // A month that is not one of 1 to 12 means any month.
+        calendrier.setMois(racine.attribute(NOM_ATTRIBUT_MOIS).trimmed().toInt());
+        calendrier.setFuseau(racine.attribute(NOM_ATTRIBUT_FUSEAU).trimmed());
 
         for (QDomElement jour = racine.firstChildElement(baliseJour); !jour.isNull();
              jour = jour.nextSiblingElement(baliseJour)) {

@@ -24,6 +24,10 @@ public:
     static constexpr QLatin1String NOM_ATTRIBUT_NOM{"nom"};
     static constexpr QLatin1String NOM_ATTRIBUT_VERSION{"version"};
     static constexpr QLatin1String NOM_ATTRIBUT_NUMERO_JOUR{"numero"};
+    // The calendar's options, on the root, written only when not at their default.
+    static constexpr QLatin1String NOM_ATTRIBUT_RATTRAPAGE{"rattrapage"};
+    static constexpr QLatin1String NOM_ATTRIBUT_MOIS{"mois"};
+    static constexpr QLatin1String NOM_ATTRIBUT_FUSEAU{"fuseau"};
     static constexpr QLatin1String IDENTIFIANT_VERSION{"1"};
 
     FichierProjet() = delete;
@@ -42,6 +46,10 @@ public:
     /// Writes the project file text of `document` to an open device; 0, or 2 on a write
     /// error or when the text holds a character XML 1.0 cannot carry (nothing is written).
     static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
+    /// The project file text of `document`: UTF-8 without declaration, one space of
+    /// indentation per level, attributes in a fixed order, so that the same calendar
+    /// always gives the same bytes.
+    static QByteArray texte(QDomDocument const &document);
     /// Reads the not yet opened `fichier` into `document`, for reading only and through
     /// `GardeXml`; 3 for anything that is not a regular file.
     static int lire(QFile &fichier, QDomDocument &document);

@@ -3,6 +3,7 @@
 #include "calendrier.h"
 #include "genremedia.h"
 #include "media.h"
+#include "message.h"
 #include "politiquesortie.h"
 
 #include <QCryptographicHash>
@@ -44,6 +45,15 @@ QString traduire(const char *texte)
 QString raisonSysteme(int erreur)
 {
     return qt_error_string(erreur);
+}
+
+// Whether a day's content is a file (a message is text held in the project file).
+bool avecFichier(const Media *media)
+{
+    if (media == nullptr)
+        return false;
+    const GenreMedia *genre = GenreMedia::pour(media->getType());
+    return genre == nullptr || genre->avecFichier;
 }
 
 // Both walks see every entry, hidden and system ones included, in the order given.
@@ -215,7 +225,7 @@ QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendri
     QMap<int, QString> introuvables;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(it.key()) || it.value() == nullptr)
+        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
         // isFile() follows links and is false for a FIFO, a socket or a device.
         if (!QFileInfo(it.value()->getUrl()).isFile())
@@ -285,8 +295,11 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        switch (copierFichier(media->getUrl(), joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)),
-                              &erreur)) {
+        // A kind without a file (a message) has nothing to copy.
+        switch (avecFichier(media) ? copierFichier(media->getUrl(),
+                                                   joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)),
+                                                   &erreur)
+                                   : AUCUN_ECHEC) {
         case AUCUN_ECHEC:
             break;
         case SOURCE_ABSENTE:
@@ -308,17 +321,26 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
         }
 
         const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
-        const QString scriptCollection = joindre(scripts, media->getNomFichierCollection());
-        if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0
-            || ajouterDansLeFichierSousLeMarqueur(scriptCollection, MARQUEUR_GESTION_COLLECTION,
-                                                  media->getCollectionJS(identifiant))
-                != 0) {
+        if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0) {
+            raison = echecScript.arg(repertoireSortie);
+            return 2;
+        }
+
+        // A kind without a collection script (a message) has nothing to load.
+        const QString nomCollection = media->getNomFichierCollection();
+        if (nomCollection.isEmpty())
+            continue;
+        if (ajouterDansLeFichierSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
+                                               media->getCollectionJS(identifiant))
+            != 0) {
             raison = echecScript.arg(repertoireSortie);
             return 2;
         }
     }
 
-    if (apercu && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0) {
+    const QString options = lignesOptions(calendrier);
+    if ((!options.isEmpty() && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
+        || (apercu && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0)) {
         raison = echecScript.arg(repertoireSortie);
         return 2;
     }
@@ -351,13 +373,26 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (it.value() == nullptr || !estJourPublie(it.key()))
+        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
         const QFileInfo info(it.value()->getUrl());
         if (info.isFile())
             *taille += info.size();
     }
     return 0;
+}
+
+QString lignesOptions(Calendrier const &calendrier)
+{
+    // Only options away from their default, so that a calendar without any gets today's page.
+    QString lignes;
+    if (calendrier.getRattrapage())
+        lignes += QStringLiteral("rattrapage = true;\n");
+    if (calendrier.getMois() != 0)
+        lignes += QStringLiteral("mois = %1;\n").arg(calendrier.getMois());
+    if (!calendrier.getFuseau().isEmpty())
+        lignes += QStringLiteral("fuseau = %1;\n").arg(Message::litteralJavaScript(calendrier.getFuseau()));
+    return lignes;
 }
 
 bool GenerationSite::copierArbre(QString const &source, QString const &destination, int *erreur)

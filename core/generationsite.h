@@ -63,6 +63,9 @@ int resetRepertoire(QString repertoire);
 int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire);
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
 QString getHash(QString texte1, QString texte2);
+/// The page's lines for the calendar's options not at their default, one per option;
+/// empty when all are at their default.
+QString lignesOptions(Calendrier const &calendrier);
 
 /// Copies a file, or a directory tree, from `source` to `destination` (":/" resource
 /// paths included). Never overwrites; copied files get the default mode of new files

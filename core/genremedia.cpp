@@ -1,6 +1,7 @@
 #include "genremedia.h"
 
 #include "image.h"
+#include "message.h"
 #include "son.h"
 #include "video.h"
 
@@ -29,6 +30,11 @@ const QVector<GenreMedia> &GenreMedia::tous()
          [](const QString &url) -> Media * { return new Video(url); },
          QT_TRANSLATE_NOOP("FenetreEdition", "This file does not look like a video. The page may not be able "
                                              "to play it. Keep it anyway?")},
+        // Lavender: black text stays readable on it, and it stands apart from the other three.
+        {Media::MESSAGE, QStringLiteral("message"), QT_TRANSLATE_NOOP("BoutonJour", "MESSAGE"), 0xc3b1e1,
+         QString(), {}, false, QString(), {}, false,
+         [](const QString &texte) -> Media * { return new Message(texte); }, nullptr, false,
+         [](const Media &media) { return Message::debut(static_cast<const Message &>(media).getTexte()); }},
     };
     return genres;
 }
@@ -54,7 +60,15 @@ const GenreMedia *GenreMedia::pourBalise(const QString &balise)
 Media *GenreMedia::depuisElement(const QDomElement &element)
 {
     const GenreMedia *genre = pourBalise(element.tagName());
-    return genre != nullptr ? genre->creer(element.attribute(NOM_ATTRIBUT_URL)) : nullptr;
+    if (genre == nullptr)
+        return nullptr;
+    return genre->creer(genre->avecFichier ? element.attribute(NOM_ATTRIBUT_URL) : element.text());
+}
+
+QString GenreMedia::texteTuile(const Media &media)
+{
+    const GenreMedia *genre = pour(media.getType());
+    return genre != nullptr && genre->legende != nullptr ? genre->legende(media) : media.getUrl();
 }
 
 QString GenreMedia::nomFichierStocke(const QString &identifiant)

@@ -42,11 +42,16 @@ struct GenreMedia
     QStringList famillesMimeContenu;
     /// The day dialog shows a picture preview of the stored location when it opens.
     bool apercuALOuverture;
-    /// A new media of this kind at the location given.
+    /// A new media of this kind at the location given (the text, for a kind without a file).
     Media *(*creer)(const QString &url);
     /// What the day dialog asks before keeping a file that is missing or whose content is
     /// not of this kind, untranslated (context "FenetreEdition").
     const char *questionContenuDouteux;
+    /// The kind's content is a file at its location; otherwise it is the text of a
+    /// `Message`, stored as the element's content, with nothing to copy or check.
+    bool avecFichier = true;
+    /// Caption of the day's tile; null for a kind with a file, whose tile shows the location.
+    QString (*legende)(const Media &media) = nullptr;
 
     /// Every kind, in the order of their values.
     static const QVector<GenreMedia> &tous();
@@ -56,6 +61,8 @@ struct GenreMedia
     static const GenreMedia *pourBalise(const QString &balise);
     /// The media that a project file element stands for, or null when no kind has that element.
     static Media *depuisElement(const QDomElement &element);
+    /// What the day's tile shows under its number: the caption of the kind, else the location.
+    static QString texteTuile(const Media &media);
     /// Name of a media's copy in a generated site: identifier, point, extension.
     static QString nomFichierStocke(const QString &identifiant);
 };

@@ -9,10 +9,14 @@
 
 namespace {
 
-Media *creerMedia(QStringRef const &balise, QString const &url)
+// The options are optional attributes of the root; a month that is not one of 1 to 12
+// means any month.
+void lireOptions(QXmlStreamAttributes const &attributs, Calendrier &calendrier)
 {
-    const GenreMedia *genre = GenreMedia::pourBalise(balise.toString());
-    return genre != nullptr ? genre->creer(url) : nullptr;
+    const QString rattrapage = attributs.value(FichierProjet::NOM_ATTRIBUT_RATTRAPAGE).toString().trimmed();
+    calendrier.setRattrapage(rattrapage == QLatin1String("1") || rattrapage == QLatin1String("true"));
+    calendrier.setMois(attributs.value(FichierProjet::NOM_ATTRIBUT_MOIS).toString().trimmed().toInt());
+    calendrier.setFuseau(attributs.value(FichierProjet::NOM_ATTRIBUT_FUSEAU).toString().trimmed());
 }
 
 int numeroDuJour(QXmlStreamAttributes const &attributs)
@@ -37,6 +41,9 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
     int profondeur = 0;
     int jour = 0;
     bool dansJour = false;
+    // A kind without a file (a message) is made at its end, from all the text it holds.
+    const GenreMedia *genreTexte = nullptr;
+    QString texte;
 
     const auto recevoir = [&](QString const &morceau) {
         lecteur.addData(morceau);
@@ -50,17 +57,32 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
                         nomPresent = true;
                         lu.setNom(lecteur.attributes().value(FichierProjet::NOM_ATTRIBUT_NOM).toString());
                     }
+                    if (racine)
+                        lireOptions(lecteur.attributes(), lu);
                 } else if (profondeur == 2 && racine) {
                     dansJour = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_JOUR;
                     if (dansJour)
                         jour = numeroDuJour(lecteur.attributes());
                 } else if (profondeur == 3 && dansJour) {
-                    const QString url = lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString();
-                    if (Media *media = creerMedia(lecteur.qualifiedName(), url))
-                        lu.ajouterMedia(jour, media);
+                    const GenreMedia *genre = GenreMedia::pourBalise(lecteur.qualifiedName().toString());
+                    if (genre != nullptr && !genre->avecFichier) {
+                        genreTexte = genre;
+                        texte.clear();
+                    } else if (genre != nullptr) {
+                        lu.ajouterMedia(jour, genre->creer(
+                                                  lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString()));
+                    }
                 }
                 break;
+            case QXmlStreamReader::Characters:
+                if (genreTexte != nullptr)
+                    texte += lecteur.text();
+                break;
             case QXmlStreamReader::EndElement:
+                if (profondeur == 3 && genreTexte != nullptr) {
+                    lu.ajouterMedia(jour, genreTexte->creer(texte));
+                    genreTexte = nullptr;
+                }
                 if (profondeur == 2)
                     dansJour = false;
                 --profondeur;
@@ -82,6 +104,9 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
         return 0;
     if (nomPresent)
         calendrier.setNom(lu.getNom());
+    calendrier.setRattrapage(lu.getRattrapage());
+    calendrier.setMois(lu.getMois());
+    calendrier.setFuseau(lu.getFuseau());
     QMap<int, Media *> &contenu = lu.getContenu();
     for (auto it = contenu.begin(); it != contenu.end(); it = contenu.erase(it))
         calendrier.ajouterMedia(it.key(), it.value());

@@ -5,15 +5,15 @@
 
 struct GenreMedia;
 
-/// One day's media: the path of a file on the user's disk. The base class
-/// answers the defaults; `Image`, `Son` and `Video` write each kind's script
-/// lines in the generated site and take the rest from their row of `GenreMedia`.
+/// One day's media: the path of a file on the user's disk, or a text for a
+/// `Message`. The base class answers the defaults; each kind's class writes its
+/// script lines in the generated site and takes the rest from its row of `GenreMedia`.
 class Media
 {
 public:
     // A fixed underlying type makes any int a valid value, so an unknown kind
     // can be held and shown as an empty day instead of being undefined.
-    enum TypeMedia : int { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3 };
+    enum TypeMedia : int { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3, MESSAGE = 4 };
 
     explicit Media(QString url);
     virtual ~Media();

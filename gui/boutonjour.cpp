@@ -77,7 +77,9 @@ QString BoutonJour::getNomMedia() const
 {
     if (nomMedia.isEmpty())
         return isEnabled() ? tr("Click to add ...") : QString();
-    if (nomMedia.length() <= LONGUEUR_LEGENDE)
+    // A kind without a file (a message) is given its caption ready to show.
+    const GenreMedia *genre = GenreMedia::pour(type);
+    if (nomMedia.length() <= LONGUEUR_LEGENDE || (genre != nullptr && !genre->avecFichier))
         return nomMedia;
     // Only "/" separates: the location is stored with "/" on every platform.
     return raccourcir(nomMedia.split(QLatin1Char('/')).last(), LONGUEUR_LEGENDE);

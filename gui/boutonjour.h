@@ -29,12 +29,13 @@ public:
     Media::TypeMedia getType() const;
     void setType(const Media::TypeMedia &type);
 
-    /// Stores the media's location (a path with "/" separators).
+    /// Stores the media's location (a path with "/" separators), or the caption of a
+    /// kind without a file.
     void setNomMedia(const QString &nomMedia);
     /// The caption shown on the tile, derived from the location.
     QString getNomMedia() const;
 
-    /// "PHOTO", "MUSIC", "VIDEO", or empty for an empty day or an unknown kind.
+    /// "PHOTO", "MUSIC", "VIDEO", "MESSAGE", or empty for an empty day or an unknown kind.
     QString getStringType() const;
     /// Opaque background colour of the tile's kind (white when empty or unknown).
     QColor getColorType() const;

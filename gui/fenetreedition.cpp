@@ -6,14 +6,32 @@
 #include "choixfichier.h"
 #include "contenumedia.h"
 #include "fichierordinaire.h"
+#include "gardexml.h"
 #include "genremedia.h"
+#include "message.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+// The form's toggle button of each kind.
+const QMap<Media::TypeMedia, QString> &nomsBoutonsGenre()
+{
+    static const QMap<Media::TypeMedia, QString> noms{
+        {Media::PHOTO, QStringLiteral("bouton_photo")},
+        {Media::MUSIQUE, QStringLiteral("bouton_musique")},
+        {Media::VIDEO, QStringLiteral("bouton_video")},
+        {Media::MESSAGE, QStringLiteral("bouton_message")},
+    };
+    return noms;
+}
+} // namespace
 
 FenetreEdition::FenetreEdition(QWidget *parent)
     : QDialog(parent),
@@ -24,7 +42,13 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
+    connect(elements.champMessage, &QPlainTextEdit::textChanged, this, [this] {
+        texteMessage = elements.champMessage->toPlainText();
+        mettreAJourCompteur();
+    });
     setMediaSelectionne(Media::PHOTO);
+    afficherSaisieDuGenre();
+    mettreAJourCompteur();
     setNumeroJour(0);
 }
 
@@ -39,9 +63,13 @@ FenetreEdition::Elements FenetreEdition::Elements::trouver(const QObject &fenetr
     elements.champUrl = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_url"));
     elements.apercu = fenetre.findChild<QLabel *>(QStringLiteral("apercu"));
     elements.parcourir = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_parcourir"));
-    elements.photo = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_photo"));
-    elements.musique = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_musique"));
-    elements.video = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_video"));
+    elements.champMessage = fenetre.findChild<QPlainTextEdit *>(QStringLiteral("champ_message"));
+    elements.restants = fenetre.findChild<QLabel *>(QStringLiteral("caracteres_restants"));
+    if (auto *boutons = fenetre.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
+        elements.ok = boutons->button(QDialogButtonBox::Ok);
+    const auto &noms = nomsBoutonsGenre();
+    for (auto it = noms.constBegin(); it != noms.constEnd(); ++it)
+        elements.boutonsGenre.insert(it.key(), fenetre.findChild<QPushButton *>(it.value()));
     return elements;
 }
 
@@ -64,6 +92,8 @@ void FenetreEdition::configurerFenetre(int jour, Calendrier *calendrierAEditer)
         choisirType(genre->type);
         if (genre->apercuALOuverture)
             mettreAJourApercu(media->getUrl());
+        if (const auto *message = dynamic_cast<const Message *>(media))
+            setTexteMessage(message->getTexte());
     }
     afficherDansChampUrl(media->getUrl());
 }
@@ -131,6 +161,7 @@ void FenetreEdition::configurerSaisieFichier(bool actif)
     elements.apercu->setEnabled(actif);
     elements.champUrl->setEnabled(actif);
     elements.parcourir->setEnabled(actif);
+    elements.champMessage->setEnabled(actif);
 }
 
 void FenetreEdition::verouillerSaisieFichier()
@@ -145,9 +176,8 @@ void FenetreEdition::deverouillerSaisieFichier()
 
 void FenetreEdition::reglerBoutonsMedia(Media::TypeMedia type)
 {
-    elements.photo->setChecked(type == Media::PHOTO);
-    elements.musique->setChecked(type == Media::MUSIQUE);
-    elements.video->setChecked(type == Media::VIDEO);
+    for (auto it = elements.boutonsGenre.constBegin(); it != elements.boutonsGenre.constEnd(); ++it)
+        it.value()->setChecked(it.key() == type);
 }
 
 void FenetreEdition::mettreAJourApercu(QString emplacement)
@@ -166,6 +196,49 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
     }
     apercu->setPixmap(QPixmap::fromImage(
         image.scaled(apercu->width(), apercu->height(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+}
+
+QString FenetreEdition::getTexteMessage() const
+{
+    return texteMessage;
+}
+
+void FenetreEdition::setTexteMessage(const QString &texte)
+{
+    elements.champMessage->setPlainText(texte);
+    // The field shows carriage returns as plain line breaks: an untouched text keeps them.
+    texteMessage = texte;
+    mettreAJourCompteur();
+}
+
+int FenetreEdition::caracteresRestants() const
+{
+    // Counted in characters as the user sees them, not in UTF-16 units.
+    return Message::LONGUEUR_MAXIMALE - getTexteMessage().toUcs4().size();
+}
+
+void FenetreEdition::mettreAJourCompteur()
+{
+    const int restants = caracteresRestants();
+    if (restants >= 0)
+        elements.restants->setText(restants == 1 ? tr("1 character left") : tr("%1 characters left").arg(restants));
+    else
+        elements.restants->setText(restants == -1 ? tr("1 character too many")
+                                                  : tr("%1 characters too many").arg(-restants));
+    if (elements.ok != nullptr)
+        elements.ok->setEnabled(restants >= 0 || typeMediaSelectionne != Media::MESSAGE);
+}
+
+void FenetreEdition::afficherSaisieDuGenre()
+{
+    const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne);
+    const bool texte = genre != nullptr && !genre->avecFichier;
+    elements.champUrl->setVisible(!texte);
+    elements.parcourir->setVisible(!texte);
+    elements.apercu->setVisible(!texte);
+    elements.champMessage->setVisible(texte);
+    elements.restants->setVisible(texte);
+    mettreAJourCompteur();
 }
 
 QStringList FenetreEdition::filtresMime(Media::TypeMedia type)
@@ -194,6 +267,7 @@ void FenetreEdition::choisirType(Media::TypeMedia type)
         viderSaisieFichier();
     setMediaSelectionne(type);
     reglerBoutonsMedia(type);
+    afficherSaisieDuGenre();
     deverouillerSaisieFichier();
 }
 
@@ -210,6 +284,11 @@ void FenetreEdition::clicBoutonMusique()
 void FenetreEdition::clicBoutonVideo()
 {
     choisirType(Media::VIDEO);
+}
+
+void FenetreEdition::clicBoutonMessage()
+{
+    choisirType(Media::MESSAGE);
 }
 
 void FenetreEdition::clicBoutonParcourir()
@@ -235,8 +314,19 @@ void FenetreEdition::clicBoutonOk()
         reject();
         return;
     }
-    // An empty location is how a day is cleared.
-    if (url.isEmpty()) {
+    const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne);
+    const bool texte = genre != nullptr && !genre->avecFichier;
+    if (texte && caracteresRestants() < 0)
+        return;
+    // Pasted text can bring control characters that no project file can store.
+    if (texte && GardeXml::positionCaractereInterdit(getTexteMessage()) >= 0) {
+        BoiteMessage::avertir(this, tr("The message holds an invisible control character that a calendar file "
+                                       "cannot store. Remove it, or type the text again."));
+        return;
+    }
+    // An empty location, or an empty message, is how a day is cleared.
+    const QString contenu = texte ? getTexteMessage() : url;
+    if (contenu.isEmpty()) {
         if (Media *ancien = calendrier->getMedia(numeroJour)) {
             calendrier->supprimerMedia(numeroJour);
             delete ancien;
@@ -244,14 +334,14 @@ void FenetreEdition::clicBoutonOk()
         accept();
         return;
     }
-    if (const GenreMedia *genre = GenreMedia::pour(typeMediaSelectionne)) {
+    if (genre != nullptr) {
         // Judged by the content, not the name; the user may still know better. No keeps
-        // the dialog open to choose another file.
-        if (!ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
+        // the dialog open to choose another file. A message has no file to judge.
+        if (!texte && !ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
             && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
                 != QMessageBox::Yes)
             return;
-        calendrier->ajouterMedia(numeroJour, genre->creer(url));
+        calendrier->ajouterMedia(numeroJour, genre->creer(contenu));
     }
     accept();
 }

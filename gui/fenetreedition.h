@@ -3,20 +3,23 @@
 #include "media.h"
 
 #include <QDialog>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 class Calendrier;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class Ui_FenetreEdition;
 
-/// Dialog that gives one day of the calendar its media: a kind chosen with three
-/// toggle buttons, a file picked with a chooser filtered by MIME type, and a
-/// preview when the file is a picture. OK replaces the day's media, or empties the
-/// day when no file is chosen; a file that is missing or whose content is not of the
-/// chosen kind is kept only if the user says so.
+/// Dialog that gives one day of the calendar its media: a kind chosen with a toggle
+/// button per kind, then a file picked with a chooser filtered by MIME type (with a
+/// preview when the file is a picture) or, for a message, a text typed in. OK
+/// replaces the day's media, or empties the day when no file is chosen (or the message
+/// is empty); a file that is missing or whose content is not of the chosen kind is kept
+/// only if the user says so.
 class FenetreEdition : public QDialog
 {
     Q_OBJECT
@@ -48,6 +51,12 @@ public:
     /// Shows the picture at `url` scaled into "apercu", or a text when there is none.
     void mettreAJourApercu(QString url);
 
+    /// The message typed for a message day (kept when the kind changes).
+    QString getTexteMessage() const;
+    void setTexteMessage(const QString &texte);
+    /// Characters the message may still take; negative when it is too long.
+    int caracteresRestants() const;
+
     /// MIME type filters the file chooser offers for a kind, sorted.
     static QStringList filtresMime(Media::TypeMedia type);
     /// The filter the file chooser selects at opening for a kind (empty when none).
@@ -57,6 +66,7 @@ private slots:
     void clicBoutonPhoto();
     void clicBoutonMusique();
     void clicBoutonVideo();
+    void clicBoutonMessage();
     void clicBoutonParcourir();
     void clicBoutonOk();
 
@@ -69,18 +79,24 @@ private:
         QLineEdit *champUrl = nullptr;
         QLabel *apercu = nullptr;
         QPushButton *parcourir = nullptr;
-        QPushButton *photo = nullptr;
-        QPushButton *musique = nullptr;
-        QPushButton *video = nullptr;
+        QPlainTextEdit *champMessage = nullptr;
+        QLabel *restants = nullptr;
+        QPushButton *ok = nullptr;
+        /// The toggle button of each kind.
+        QMap<Media::TypeMedia, QPushButton *> boutonsGenre;
     };
 
-    /// Shared by the three kind buttons.
+    /// Shared by the kind buttons.
     void choisirType(Media::TypeMedia type);
+    /// Shows the file row and the preview, or the message field, as the kind needs.
+    void afficherSaisieDuGenre();
+    void mettreAJourCompteur();
 
     Ui_FenetreEdition *ui;
     int numeroJour;
     Calendrier *calendrier;
     QString url;
     Media::TypeMedia typeMediaSelectionne;
+    QString texteMessage;
     Elements elements;
 };

@@ -7,9 +7,11 @@
 #include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
+#include "fenetreoptions.h"
 #include "fichierprojet.h"
 #include "gardexml.h"
 #include "generateur.h"
+#include "genremedia.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "miseenformetaille.h"
@@ -93,6 +95,7 @@ FenetrePrincipale::Elements FenetrePrincipale::Elements::trouver(const QObject &
 {
     Elements elements;
     elements.enregistrer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer"));
+    elements.options = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_options"));
     elements.apercu = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_apercu"));
     elements.generer = fenetre.findChild<QPushButton *>(QStringLiteral("bouton_generer"));
     elements.grille = fenetre.findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
@@ -124,6 +127,7 @@ void FenetrePrincipale::appliquerEtat()
     activerGrilleBoutonJour(avecCalendrier);
     activer(elements.apercu, avecCalendrier);
     activer(elements.generer, avecCalendrier);
+    activer(elements.options, avecCalendrier);
     activer(elements.enregistrer, modifie);
     // The worker of a stopped run still reads the calendar until its current file is done.
     setEnabled(!arretEnCours());
@@ -172,8 +176,9 @@ void FenetrePrincipale::afficherContenu()
         if (bouton == nullptr || it.value() == nullptr)
             continue;
         bouton->setType(it.value()->getType());
-        if (!it.value()->getUrl().isEmpty())
-            bouton->setNomMedia(it.value()->getUrl());
+        const QString texte = GenreMedia::texteTuile(*it.value());
+        if (!texte.isEmpty())
+            bouton->setNomMedia(texte);
         bouton->setIntrouvable(introuvables.contains(it.key()));
     }
     afficherTaille();
@@ -366,6 +371,17 @@ void FenetrePrincipale::clicBoutonJour()
         return;
     afficherCalendrier(getCalendrier());
     sauvegardeUtile();
+}
+
+void FenetrePrincipale::clicBoutonOptions()
+{
+    if (getCalendrier() == nullptr)
+        return;
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(getCalendrier());
+    // The dialog is accepted only when an option changed.
+    if (fenetre.exec() == QDialog::Accepted)
+        sauvegardeUtile();
 }
 
 void FenetrePrincipale::clicBoutonNouveau()

@@ -91,6 +91,7 @@ private slots:
     void clicBoutonNouveau();
     void clicBoutonOuvrir();
     void clicBoutonEnregistrer();
+    void clicBoutonOptions();
     void clicBoutonApercu();
     void clicBoutonGenerer();
     void clicBoutonQuitter();
@@ -106,6 +107,7 @@ private:
         static Elements trouver(const QObject &fenetre);
 
         QPointer<QPushButton> enregistrer;
+        QPointer<QPushButton> options;
         QPointer<QPushButton> apercu;
         QPointer<QPushButton> generer;
         QPointer<QGridLayout> grille;

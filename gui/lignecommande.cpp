@@ -3,6 +3,7 @@
 #include "calendrier.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet.h"
+#include "genremedia.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
 #include "version.h"
@@ -66,6 +67,13 @@ QString tailleLisible(qint64 taille)
 {
     const QLocale anglais(QLocale::English, QLocale::UnitedStates);
     return anglais.formattedDataSize(taille, 2, QLocale::DataSizeSIFormat);
+}
+
+// A message holds its text, not a file: nothing to find, read or copy.
+bool aUnFichier(const Media &media)
+{
+    const GenreMedia *genre = GenreMedia::pour(media.getType());
+    return genre == nullptr || genre->avecFichier;
 }
 
 } // namespace
@@ -232,7 +240,8 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-            const QString url = QDir::toNativeSeparators(it.value()->getUrl());
+            const QString url = aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl())
+                                                        : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
         }
         ecrireLigne(stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
@@ -256,7 +265,7 @@ void LigneCommande::signalerEchecGeneration(int resultat, const QString &reperto
         // Days are copied in order: the first unreadable media is the one that stopped it.
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-            if (!estFichierLisible(it.value()->getUrl())) {
+            if (aUnFichier(*it.value()) && !estFichierLisible(it.value()->getUrl())) {
                 raison = QStringLiteral("the media of day %1 cannot be read: %2")
                              .arg(it.key())
                              .arg(QDir::toNativeSeparators(it.value()->getUrl()));
@@ -298,12 +307,15 @@ int LigneCommande::verifier(const QString &fichier)
                 QStringLiteral("Calendar \"%1\": %2 days with a media.").arg(calendrier.getNom()).arg(contenu.size()));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
-        if (url.isEmpty())
+        if (!aUnFichier(*it.value())) {
+            // A message day needs nothing on disk.
+        } else if (url.isEmpty()) {
             signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
-        else if (!QFileInfo::exists(url))
+        } else if (!QFileInfo::exists(url)) {
             signaler(QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
-        else if (!estFichierLisible(url))
+        } else if (!estFichierLisible(url)) {
             signaler(QStringLiteral("Day %1: unreadable media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+        }
         // Generated like the others, but the page has no ball to open it.
         if (it.key() < 1 || it.key() > 31)
             ecrireLigne(stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));

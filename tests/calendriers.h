@@ -4,6 +4,7 @@
 #include "genremedia.h"
 #include "image.h"
 #include "media.h"
+#include "message.h"
 #include "son.h"
 #include "video.h"
 
@@ -27,7 +28,8 @@ inline void remplir(Calendrier &calendrier, const QStringList &jours)
     }
 }
 
-/// "day:kind:location" for every day, in day order, to compare calendars at a glance.
+/// "day:kind:location" for every day, in day order, to compare calendars at a glance
+/// (the text in place of the location for a message).
 inline QStringList resume(const Calendrier &calendrier)
 {
     QStringList lignes;
@@ -35,6 +37,8 @@ inline QStringList resume(const Calendrier &calendrier)
     for (auto it = contenu.cbegin(); it != contenu.cend(); ++it) {
         if (it.value() == nullptr)
             lignes << QStringLiteral("%1:null").arg(it.key());
+        else if (const auto *message = dynamic_cast<const Message *>(it.value()))
+            lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(message->getType())).arg(message->getTexte());
         else
             lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(it.value()->getType())).arg(it.value()->getUrl());
     }

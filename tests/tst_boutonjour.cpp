@@ -157,7 +157,8 @@ void TestBoutonJour::typeEtCouleur_data()
     QTest::newRow("photo") << 1 << "PHOTO" << QColor(233, 95, 67);
     QTest::newRow("music") << 2 << "MUSIC" << QColor(100, 178, 178);
     QTest::newRow("video") << 3 << "VIDEO" << QColor(232, 223, 180);
-    QTest::newRow("unknown 4") << 4 << "" << QColor(255, 255, 255);
+    QTest::newRow("message") << 4 << "MESSAGE" << QColor(0xc3, 0xb1, 0xe1);
+    QTest::newRow("unknown 5") << 5 << "" << QColor(255, 255, 255);
     QTest::newRow("negative") << -1 << "" << QColor(255, 255, 255);
 }
 

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,7 +18,7 @@ Q_DECLARE_METATYPE(Media::TypeMedia)
 namespace {
 
 const QString SANS_APERCU = QStringLiteral("No preview available");
-const char *const BOUTONS_TYPE[] = {"bouton_photo", "bouton_musique", "bouton_video"};
+const char *const BOUTONS_TYPE[] = {"bouton_photo", "bouton_musique", "bouton_video", "bouton_message"};
 
 /// A JPEG whose EXIF block says "rotate 90 degrees clockwise" when `tourne` is set.
 QByteArray jpeg(const QImage &image, bool tourne)
@@ -112,6 +113,9 @@ private slots:
     void fichierDouteuxNonGarde();
     void abandonLaisseLeCalendrier_data();
     void abandonLaisseLeCalendrier();
+    void messageDuJour();
+    void limiteDuMessage_data();
+    void limiteDuMessage();
 
 private:
     QString chemin(const QString &nom) const { return repertoire.filePath(nom); }
@@ -603,6 +607,74 @@ void TestFenetreEdition::abandonLaisseLeCalendrier()
     QCOMPARE(calendrier.getMedia(20), image);
     QCOMPARE(image->getType(), Media::PHOTO);
     QCOMPARE(image->getUrl(), chemin("photo.png"));
+}
+
+void TestFenetreEdition::messageDuJour()
+{
+    Calendrier calendrier("Avent");
+    calendrier.ajouterMedia(3, new Message(QStringLiteral("Look\r\nunder the tree")));
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(3, &calendrier);
+    auto *texte = fenetre.findChild<QPlainTextEdit *>("champ_message");
+    auto *restants = fenetre.findChild<QLabel *>("caracteres_restants");
+
+    // The text field and its count stand in place of the file row and the preview.
+    QCOMPARE(boutonsCoches(fenetre), QStringList{"bouton_message"});
+    QCOMPARE(texte->toPlainText(), QStringLiteral("Look\nunder the tree"));
+    QCOMPARE(restants->text(), QStringLiteral("980 characters left"));
+    QVERIFY(texte->isVisibleTo(&fenetre) && restants->isVisibleTo(&fenetre));
+    for (QWidget *fichier : {static_cast<QWidget *>(champUrl(fenetre)), static_cast<QWidget *>(apercu(fenetre)),
+                             static_cast<QWidget *>(bouton(fenetre, "bouton_parcourir"))})
+        QVERIFY(!fichier->isVisibleTo(&fenetre));
+
+    // Another kind brings the file row back; the text waits in case the user comes back.
+    cliquer(fenetre, "bouton_photo");
+    QVERIFY(!texte->isVisibleTo(&fenetre) && champUrl(fenetre)->isVisibleTo(&fenetre));
+    cliquer(fenetre, "bouton_message");
+    texte->setPlainText(QStringLiteral("Merry\nChristmas"));
+
+    QTimer::singleShot(0, &fenetre, [&] { cliquerBoite(fenetre, QDialogButtonBox::Ok); });
+    QCOMPARE(fenetre.exec(), int(QDialog::Accepted));
+    const auto *message = dynamic_cast<const Message *>(calendrier.getMedia(3));
+    QVERIFY(message != nullptr);
+    QCOMPARE(message->getTexte(), QStringLiteral("Merry\nChristmas"));
+    QVERIFY(message->getUrl().isEmpty());
+}
+
+void TestFenetreEdition::limiteDuMessage_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("compte");
+    QTest::addColumn<bool>("accepte");
+
+    QTest::newRow("at the limit") << QString(1000, QLatin1Char('a')) << "0 characters left" << true;
+    QTest::newRow("one too many") << QString(1001, QLatin1Char('a')) << "1 character too many" << false;
+    QString sapins;
+    for (int i = 0; i < 1000; ++i)
+        sapins += QString::fromUtf8("\U0001F384");
+    QTest::newRow("emoji count as one") << sapins << "0 characters left" << true;
+    QTest::newRow("a control character: warned, not stored") << QStringLiteral("bell\x07") << "995 characters left" << true;
+}
+
+void TestFenetreEdition::limiteDuMessage()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, compte);
+    QFETCH(bool, accepte);
+
+    Calendrier calendrier("Avent");
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(8, &calendrier);
+    cliquer(fenetre, "bouton_message");
+    fenetre.setTexteMessage(texte);
+    QCOMPARE(fenetre.findChild<QLabel *>("caracteres_restants")->text(), compte);
+    QCOMPARE(fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(), accepte);
+
+    // Even reached another way, OK never stores a message past the limit.
+    QMetaObject::invokeMethod(&fenetre, "clicBoutonOk");
+    const bool controle = texte.contains(QChar(7));
+    QCOMPARE(calendrier.getMedia(8) != nullptr, accepte && !controle);
+    QCOMPARE(BoiteMessage::prendreMontrees().size(), controle ? 1 : 0);
 }
 
 QTEST_MAIN(TestFenetreEdition)

@@ -239,7 +239,7 @@ void TestFenetrePrincipale::ordreDeLaGrille()
 void TestFenetrePrincipale::ordreDeTabulation()
 {
     FenetrePrincipale fenetre;
-    QStringList attendu{"bouton_nouveau", "bouton_ouvrir", "bouton_enregistrer",
+    QStringList attendu{"bouton_nouveau", "bouton_ouvrir",  "bouton_enregistrer", "bouton_options",
                         "bouton_apercu",  "bouton_generer", "bouton_quitter"};
     for (int jour = 1; jour <= 31; ++jour)
         attendu << QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0'));

@@ -2,6 +2,7 @@
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "image.h"
+#include "message.h"
 #include "son.h"
 #include "video.h"
 
@@ -164,9 +165,11 @@ private slots:
 
     void joursHorsCalendrierIgnores()
     {
-        // Hand-edited days are kept in the calendar but neither published nor counted.
+        // Hand-edited days are kept in the calendar but neither published nor counted;
+        // a message has no file to miss.
         Calendrier calendrier(QStringLiteral("hors"));
         calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
+        calendrier.ajouterMedia(2, new Message(QStringLiteral("Joyeux Noel")));
         calendrier.ajouterMedia(1, new Image(nouveauMedia("un")));
         calendrier.ajouterMedia(40, new Video(nouveauMedia(QByteArray(5000, 'q'))));
         const QString sortie = nouveauChemin();
@@ -235,6 +238,63 @@ private slots:
         QCOMPARE(fichiersMedia(sortie), (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
         QCOMPARE(lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
         QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")), QByteArray("musique du 17"));
+    }
+
+    void messageSansFichierNiCollection()
+    {
+        // A message day beside a picture day: no file, no collection line, its card in the scene.
+        const QString photo = nouveauMedia("photo du 4");
+        Calendrier calendrier(QStringLiteral("abc"));
+        calendrier.ajouterMedia(5, new Message(QStringLiteral("Hello </script>\n\"you\"")));
+        calendrier.ajouterMedia(4, new Image(photo));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+
+        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
+        const int debut = scene.indexOf(QStringLiteral("case 5:"));
+        QVERIFY(debut > 0);
+        QCOMPARE(scene.mid(debut + 1, 4),
+                 (QStringList{QStringLiteral("carte = new Carte(\"Hello \\u003c/script\\u003e\\u000a\\u0022you\\u0022\");"),
+                              QStringLiteral("imagesMobiles.push(carte);"), QStringLiteral("declencherTimer(carte, 10000);"),
+                              QStringLiteral("break;")}));
+        QCOMPARE(fichiersMedia(sortie).size(), 1);
+        for (const char *collection : {"collectionSons.js", "collectionVideos.js"})
+            QCOMPARE(lire(sortie + QStringLiteral("/scripts/") + collection), lire(MODELE + QStringLiteral("/scripts/") + collection));
+        QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionPhotos.js")).size(),
+                 lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")).size() + 2);
+    }
+
+    void lignesDesOptions_data()
+    {
+        QTest::addColumn<bool>("rattrapage");
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<QString>("fuseau");
+        QTest::addColumn<bool>("apercu");
+        QTest::addColumn<QStringList>("ajout");
+
+        QTest::newRow("all") << true << 12 << "Europe/Paris" << false
+                             << QStringList{"rattrapage = true;", "mois = 12;", "fuseau = \"Europe/Paris\";", ""};
+        QTest::newRow("zone escaped, with preview") << false << 0 << "A\"</script>" << true
+                                                    << QStringList{"bypass = true;", "", "fuseau = \"A\\u0022\\u003c/script\\u003e\";", ""};
+        QTest::newRow("month alone") << false << 3 << "" << false << QStringList{"mois = 3;", ""};
+    }
+    void lignesDesOptions()
+    {
+        QFETCH(bool, rattrapage);
+        QFETCH(int, mois);
+        QFETCH(QString, fuseau);
+        QFETCH(bool, apercu);
+        QFETCH(QStringList, ajout);
+
+        Calendrier calendrier(QStringLiteral("o"));
+        calendrier.setRattrapage(rattrapage);
+        calendrier.setMois(mois);
+        calendrier.setFuseau(fuseau);
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
+        QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
+                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
+                               QStringLiteral("// <INITIALISATION>"), ajout));
     }
 
     void identifiants_data()

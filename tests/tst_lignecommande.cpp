@@ -106,7 +106,7 @@ void TestLigneCommande::version()
 void TestLigneCommande::generer()
 {
     const QStringList jours{QStringLiteral("3:1:sapin.png"), QStringLiteral("12:2:chant.mp3"),
-                            QStringLiteral("24:3:neige.webm")};
+                            QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas")};
     const QString fichier = ecrireProjet(QStringLiteral("avent.xml"), jours);
     QVERIFY(!fichier.isEmpty());
 
@@ -120,7 +120,8 @@ void TestLigneCommande::generer()
     const Execution premiere = lancer({QStringLiteral("--generate"), fichier, site});
     const QStringList lignesJour =
         premiere.erreurs.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^Day \\d+: ")));
-    QCOMPARE(lignesJour.size(), 3);
+    QCOMPARE(lignesJour.size(), 4);
+    QCOMPARE(lignesJour.last(), QStringLiteral("Day 25: a message"));
     QCOMPARE(premiere.code, 0);
     QCOMPARE(arborescence(site), arborescence(attendu));
 
@@ -174,6 +175,9 @@ void TestLigneCommande::verifier_data()
 
     QTest::newRow("every media present")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")} << 0
+        << QStringList{QStringLiteral("The calendar can be generated.")};
+    QTest::newRow("a message needs no file")
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:4:Hello")} << 0
         << QStringList{QStringLiteral("The calendar can be generated.")};
     QTest::newRow("a missing media, a day outside 1 to 31")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),

@@ -28,6 +28,11 @@ private slots:
     void valeursSpecialesRelues();
     void destructionParLaBase();
     void chaqueGenreComplet();
+    void litteralJavaScript_data();
+    void litteralJavaScript();
+    void sceneDUnMessage();
+    void debutDUnMessage_data();
+    void debutDUnMessage();
 };
 
 void TestMedia::fragments_data()
@@ -177,9 +182,14 @@ void TestMedia::chaqueGenreComplet()
         const std::unique_ptr<Media> relu(GenreMedia::depuisElement(media->getQDomElement()));
         QVERIFY2(relu && relu->getType() == genre.type && relu->getUrl() == media->getUrl(), qPrintable(nom));
 
-        const QString script = QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
-        QVERIFY2(lire(script).contains(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION.toUtf8()),
-                 qPrintable(script));
+        // A kind without a collection script (a message) writes no collection lines.
+        if (media->getNomFichierCollection().isEmpty()) {
+            QVERIFY2(media->getCollectionJS(QStringLiteral("x")).isEmpty(), qPrintable(nom));
+        } else {
+            const QString script = QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
+            QVERIFY2(lire(script).contains(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION.toUtf8()),
+                     qPrintable(script));
+        }
         calendrier.ajouterMedia(int(genre.type), genre.creer(nom));
     }
 
@@ -188,6 +198,57 @@ void TestMedia::chaqueGenreComplet()
     Calendrier relu;
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(projet, relu), 0);
     QCOMPARE(resume(relu), resume(calendrier));
+}
+
+void TestMedia::litteralJavaScript_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("litteral");
+
+    QTest::newRow("empty") << QString() << "\"\"";
+    QTest::newRow("printable ASCII kept") << "Merry Christmas, 2026! (a+b=c) ~{}[]" << "\"Merry Christmas, 2026! (a+b=c) ~{}[]\"";
+    QTest::newRow("quotes and backslash") << "\"a\" 'b' c\\d" << "\"\\u0022a\\u0022 \\u0027b\\u0027 c\\u005cd\"";
+    QTest::newRow("markup") << "</script><b>&amp;" << "\"\\u003c/script\\u003e\\u003cb\\u003e\\u0026amp;\"";
+    QTest::newRow("line breaks and tab") << "a\r\nb\nc\rd\te" << "\"a\\u000d\\u000ab\\u000ac\\u000dd\\u0009e\"";
+    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c") << "\"a\\u2028b\\u2029c\"";
+    QTest::newRow("accents, DEL, NUL") << QString::fromUtf8("No\u00ebl\x7f") + QChar(0) << "\"No\\u00ebl\\u007f\\u0000\"";
+    QTest::newRow("surrogates one by one") << QString::fromUtf8("\U0001F384") << "\"\\ud83c\\udf84\"";
+}
+
+void TestMedia::litteralJavaScript()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, litteral);
+    QCOMPARE(Message::litteralJavaScript(texte), litteral);
+}
+
+void TestMedia::sceneDUnMessage()
+{
+    const Message message(QStringLiteral("Line 1\n\"Line\" 2"));
+    QCOMPARE(message.getSceneJS(ID), QStringLiteral("carte = new Carte(\"Line 1\\u000a\\u0022Line\\u0022 2\");\n"
+                                                    "imagesMobiles.push(carte);\n"
+                                                    "declencherTimer(carte, 10000);\n"
+                                                    "break;\n"));
+    QVERIFY(message.getUrl().isEmpty());
+}
+
+void TestMedia::debutDUnMessage_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("debut");
+
+    QTest::newRow("short, on one line") << "Merry\n  Christmas!" << "Merry Christmas!";
+    QTest::newRow("cut between words") << "Look under the tree in the garden" << QString::fromUtf8("Look under the tree in\u2026");
+    QTest::newRow("one long word") << QString(40, QLatin1Char('x')) << QString(23, QLatin1Char('x')) + QChar(0x2026);
+    QTest::newRow("blank") << " \n\t" << "";
+}
+
+void TestMedia::debutDUnMessage()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, debut);
+    QCOMPARE(Message::debut(texte), debut);
+    QCOMPARE(GenreMedia::texteTuile(Message(texte)), debut);
 }
 
 QTEST_GUILESS_MAIN(TestMedia)

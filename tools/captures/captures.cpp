@@ -3,14 +3,17 @@
 //
 //   captures <directory> [name...]
 //
-// Names: main-window, main-window-calendar, new-project, day-edit (all when none
-// is given). Each picture is written as <directory>/<name>.png.
+// Names: main-window, main-window-calendar, new-project, day-edit, day-edit-message,
+// calendar-options (all when none is given). Each picture is written as
+// <directory>/<name>.png.
 
 #include "calendrier.h"
 #include "fenetreedition.h"
+#include "fenetreoptions.h"
 #include "fenetrenouveau.h"
 #include "fenetreprincipale.h"
 #include "image.h"
+#include "message.h"
 #include "projet.h"
 #include "son.h"
 #include "video.h"
@@ -106,12 +109,19 @@ struct Echantillons {
     }
 };
 
+QString texteExemple()
+{
+    return QStringLiteral("Dear Ann,\n\nLook behind the blue teapot in the kitchen: "
+                          "something there has your name on it.\n\nLove, Dad");
+}
+
 Calendrier *creerCalendrierExemple(const Echantillons &echantillons)
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
     calendrier->ajouterMedia(1, new Image(echantillons.photo()));
     calendrier->ajouterMedia(6, new Son(echantillons.musique()));
     calendrier->ajouterMedia(13, new Video(echantillons.video()));
+    calendrier->ajouterMedia(20, new Message(texteExemple()));
     return calendrier;
 }
 
@@ -156,6 +166,26 @@ QPixmap editionJour(const Echantillons &echantillons)
     return saisir(fenetre);
 }
 
+QPixmap editionMessage(const Echantillons &)
+{
+    Calendrier calendrier(QStringLiteral("Advent2026"));
+    calendrier.ajouterMedia(20, new Message(texteExemple()));
+    FenetreEdition fenetre(nullptr);
+    fenetre.configurerFenetre(20, &calendrier);
+    return saisir(fenetre);
+}
+
+QPixmap optionsCalendrier(const Echantillons &)
+{
+    Calendrier calendrier(QStringLiteral("Advent2026"));
+    calendrier.setRattrapage(true);
+    calendrier.setMois(12);
+    calendrier.setFuseau(QStringLiteral("Europe/Paris"));
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(&calendrier);
+    return saisir(fenetre);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -172,7 +202,8 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments().mid(1);
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
-        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|day-edit]...\n";
+        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|day-edit|"
+                  "day-edit-message|calendar-options]...\n";
         return 2;
     }
     const QDir destination(arguments.takeFirst());
@@ -193,6 +224,8 @@ int main(int argc, char *argv[])
          [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
+        {QStringLiteral("day-edit-message"), [&] { return editionMessage(echantillons); }},
+        {QStringLiteral("calendar-options"), [&] { return optionsCalendrier(echantillons); }},
     };
     if (arguments.isEmpty())
         arguments = captures.keys();

@@ -1,0 +1,152 @@
+#include "calendriers.h"
+#include "fenetreoptions.h"
+#include "fenetreprincipale.h"
+#include "fenetres.h"
+#include "repondeurmodal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QtTest>
+
+namespace {
+
+struct Options
+{
+    bool rattrapage;
+    int mois;
+    QString fuseau;
+};
+
+void regler(QWidget &fenetre, const Options &options)
+{
+    fenetre.findChild<QCheckBox *>("case_rattrapage")->setChecked(options.rattrapage);
+    fenetre.findChild<QComboBox *>("choix_mois")->setCurrentIndex(options.mois);
+    fenetre.findChild<QLineEdit *>("champ_fuseau")->setText(options.fuseau);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Options)
+
+class TestFenetreOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void ok_data();
+    void ok();
+    void boutonDeLaFenetrePrincipale();
+    void tuileDUnMessage();
+};
+
+void TestFenetreOptions::initTestCase()
+{
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(ressources);
+    QApplication::setQuitOnLastWindowClosed(false);
+    dialoguesSilencieux();
+}
+
+void TestFenetreOptions::cleanup()
+{
+    QVERIFY(reponsesToutesPrises());
+}
+
+void TestFenetreOptions::ok_data()
+{
+    QTest::addColumn<Options>("avant");
+    QTest::addColumn<Options>("saisie");
+    QTest::addColumn<int>("resultat");
+    QTest::addColumn<Options>("apres");
+    QTest::addColumn<bool>("avertissement");
+
+    const Options defaut{false, 0, QString()};
+    const Options toutes{true, 12, QStringLiteral("Europe/Paris")};
+    QTest::newRow("all set") << defaut << toutes << int(QDialog::Accepted) << toutes << false;
+    QTest::newRow("all cleared") << toutes << defaut << int(QDialog::Accepted) << defaut << false;
+    QTest::newRow("nothing changed: nothing to save") << toutes << toutes << int(QDialog::Rejected) << toutes << false;
+    QTest::newRow("zone trimmed") << defaut << Options{false, 0, QStringLiteral(" Asia/Tokyo ")}
+                                  << int(QDialog::Accepted) << Options{false, 0, QStringLiteral("Asia/Tokyo")} << false;
+    QTest::newRow("unknown zone: warned, stays open, nothing changed")
+        << defaut << Options{true, 3, QStringLiteral("Mars/Olympus_Mons")} << -1 << defaut << true;
+}
+
+void TestFenetreOptions::ok()
+{
+    QFETCH(Options, avant);
+    QFETCH(Options, saisie);
+    QFETCH(int, resultat);
+    QFETCH(Options, apres);
+    QFETCH(bool, avertissement);
+
+    Calendrier calendrier(QStringLiteral("Avent"));
+    calendrier.setRattrapage(avant.rattrapage);
+    calendrier.setMois(avant.mois);
+    calendrier.setFuseau(avant.fuseau);
+
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(&calendrier);
+    QCOMPARE(fenetre.findChild<QCheckBox *>("case_rattrapage")->isChecked(), avant.rattrapage);
+    QCOMPARE(fenetre.findChild<QComboBox *>("choix_mois")->currentIndex(), avant.mois);
+    QCOMPARE(fenetre.findChild<QComboBox *>("choix_mois")->itemText(12), QStringLiteral("December only"));
+    QCOMPARE(fenetre.findChild<QLineEdit *>("champ_fuseau")->text(), avant.fuseau);
+
+    fenetre.show();
+    regler(fenetre, saisie);
+    fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(fenetre.isVisible(), resultat == -1);
+    if (resultat != -1)
+        QCOMPARE(fenetre.result(), resultat);
+    QCOMPARE(calendrier.getRattrapage(), apres.rattrapage);
+    QCOMPARE(calendrier.getMois(), apres.mois);
+    QCOMPARE(calendrier.getFuseau(), apres.fuseau);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), avertissement ? 1 : 0);
+    if (avertissement)
+        QVERIFY(boites.first().texte.contains(QStringLiteral("Mars/Olympus_Mons")));
+}
+
+void TestFenetreOptions::boutonDeLaFenetrePrincipale()
+{
+    FenetrePrincipale fenetre;
+    QVERIFY(!bouton(fenetre, "bouton_options")->isEnabled());
+    fenetre.afficherCalendrier(new Calendrier(QStringLiteral("Avent")));
+    QVERIFY(bouton(fenetre, "bouton_options")->isEnabled());
+    QVERIFY(!fenetre.sauvegardeNecessaire());
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+
+    // Cancel changes nothing; a changed option makes the calendar unsaved.
+    for (const bool changer : {false, true}) {
+        RepondeurModal repondeur([changer](QWidget *modale) {
+            auto *options = qobject_cast<FenetreOptions *>(modale);
+            if (options == nullptr)
+                return false;
+            regler(*options, Options{true, 12, QString()});
+            options->findChild<QDialogButtonBox *>()
+                ->button(changer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                ->click();
+            return true;
+        });
+        QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+        QVERIFY(repondeur.aRepondu());
+        QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
+        QCOMPARE(fenetre.getCalendrier()->getRattrapage(), changer);
+    }
+}
+
+void TestFenetreOptions::tuileDUnMessage()
+{
+    // The tile of a message day shows the first words of its text, whatever characters it holds.
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    calendrier->ajouterMedia(4, new Message(QStringLiteral("Look under/the tree\nin the garden")));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    QCOMPARE(tuile(fenetre, 4)->getStringType(), QStringLiteral("MESSAGE"));
+    QCOMPARE(tuile(fenetre, 4)->getNomMedia(), QString::fromUtf8("Look under/the tree in\u2026"));
+}
+
+QTEST_MAIN(TestFenetreOptions)
+#include "tst_fenetreoptions.moc"
