@@ -89,6 +89,9 @@ int main(int argc, char *argv[])
     const QString site = temp.filePath(QStringLiteral("site"));
     std::vector<double> tempsCopie;
     std::vector<double> tempsGeneration;
+    std::vector<double> tempsRemplacement;
+    std::vector<double> tempsRecopie;
+    std::vector<double> tempsEffacerCopier;
     for (int tour = 0; tour < TOURS; ++tour) {
         // Alternate the order so that write-back of the previous round weighs on both alike.
         auto copier = [&] {
@@ -96,10 +99,33 @@ int main(int argc, char *argv[])
                 if (QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), medias, copie}) != 0)
                     std::fprintf(stderr, "cp -r failed\n");
             }));
+            // Replacing that copy by hand, as safely: copy beside it, then swap and remove the old.
+            tempsRecopie.push_back(chronometrerMs([&] {
+                if (QProcess::execute(QStringLiteral("sh"),
+                                      {QStringLiteral("-c"),
+                                       QStringLiteral("cp -r \"$2\" \"$1.new\" && rm -rf \"$1\" && mv \"$1.new\" \"$1\""),
+                                       QStringLiteral("sh"), copie, medias})
+                    != 0)
+                    std::fprintf(stderr, "cp -r then rm -rf failed\n");
+            }));
+            // The unsafe way, for reference: remove it first, then copy.
+            tempsEffacerCopier.push_back(chronometrerMs([&] {
+                if (QProcess::execute(QStringLiteral("sh"),
+                                      {QStringLiteral("-c"), QStringLiteral("rm -rf \"$1\" && cp -r \"$2\" \"$1\""),
+                                       QStringLiteral("sh"), copie, medias})
+                    != 0)
+                    std::fprintf(stderr, "rm -rf then cp -r failed\n");
+            }));
             QDir(copie).removeRecursively();
         };
+        // Into a new directory, then again over that site: the usual case, where last
+        // week's site is replaced (built aside, moved in by renames, the old one removed).
         auto generer = [&] {
             tempsGeneration.push_back(chronometrerMs([&] {
+                if (gestionnaire.generer(calendrier, site, false) != 0)
+                    std::fprintf(stderr, "generation failed\n");
+            }));
+            tempsRemplacement.push_back(chronometrerMs([&] {
                 if (gestionnaire.generer(calendrier, site, false) != 0)
                     std::fprintf(stderr, "generation failed\n");
             }));
@@ -126,6 +152,11 @@ int main(int argc, char *argv[])
     std::printf("generation of %d media of %lld MB: %8.1f ms; cp -r of the same files: %8.1f ms; "
                 "ratio %.2f (goal <= 1.2); median of %d rounds\n",
                 JOURS, TAILLE_MEDIA / (1024 * 1024), generationMs, copieMs, generationMs / copieMs, TOURS);
+    const double remplacementMs = mediane(tempsRemplacement);
+    const double recopieMs = mediane(tempsRecopie);
+    std::printf("the same generation replacing an earlier full site: %8.1f ms; cp -r beside an earlier copy, "
+                "then rm -rf of it: %8.1f ms; ratio %.2f (rm -rf first, then cp -r: %.1f ms)\n",
+                remplacementMs, recopieMs, remplacementMs / recopieMs, mediane(tempsEffacerCopier));
     std::printf("generation of an empty calendar (template alone): %.1f ms\n", mediane(tempsModele));
 
     // The size estimate of a full calendar, against a bare stat of the same media files.

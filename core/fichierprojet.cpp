@@ -165,13 +165,13 @@ QString texteDocument(const QDomDocument &document)
 
 } // namespace
 
-int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin)
+int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison)
 {
     QDomDocument document;
     const int resultat = versDom(calendrier, document);
     if (resultat != 0)
         return resultat;
-    return ecrire(document, chemin);
+    return ecrire(document, chemin, raison);
 }
 
 int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue)
@@ -184,16 +184,23 @@ int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *
     return LecteurProjet::lire(fichier, calendrier, racineReconnue);
 }
 
-int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin)
+int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
 {
     QSaveFile sortie(chemin);
-    if (!sortie.open(QIODevice::WriteOnly))
-        return 2;
-    if (ecrireDom(document, sortie) != 0) {
+    bool ecrit = sortie.open(QIODevice::WriteOnly);
+    if (ecrit && ecrireDom(document, sortie) != 0) {
+        // A text that cannot be stored is no fault of the system's: no reason to give.
+        const bool parLeSysteme = sortie.error() != QFileDevice::NoError;
+        if (raison != nullptr && parLeSysteme)
+            *raison = sortie.errorString();
         sortie.cancelWriting();
         return 2;
     }
-    return sortie.commit() ? 0 : 2;
+    if (ecrit && sortie.commit())
+        return 0;
+    if (raison != nullptr)
+        *raison = sortie.errorString();
+    return 2;
 }
 
 int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)

@@ -32,8 +32,9 @@ public:
 
     FichierProjet() = delete;
 
-    /// Saves `calendrier` as the project file `chemin`.
-    static int enregistrer(Calendrier const &calendrier, QString const &chemin);
+    /// Saves `calendrier` as the project file `chemin`; `*raison` (when given) gets the
+    /// system's reason of a failed write.
+    static int enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison = nullptr);
     /// Reads the project file `chemin` into `calendrier`, left untouched on failure, in one
     /// pass through `GardeXml`. `racineReconnue`, when given, tells on success whether the
     /// root was a project file's root (a document with another root reads as nothing).
@@ -41,7 +42,7 @@ public:
 
     /// Writes `document` as the file `chemin`; an earlier file is replaced only once
     /// the new content is complete.
-    static int ecrire(QDomDocument const &document, QString const &chemin);
+    static int ecrire(QDomDocument const &document, QString const &chemin, QString *raison = nullptr);
     /// Writes the project file text of `document` to an open device; 0, or 2 on a write
     /// error or when the text holds a character XML 1.0 cannot carry (nothing is written).
     static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);

@@ -13,18 +13,47 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <filesystem>
-#include <system_error>
+#include "chantiersite.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QString REPERTOIRE_MODELE = QStringLiteral(":tinselbox/js");
 const QString SUFFIXE_TEMPORAIRE = QStringLiteral(".new");
 const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
+const int PREMIER_JOUR = 1;
+const int DERNIER_JOUR = 31;
 
 QString joindre(const QString &repertoire, const QString &nom)
 {
     return repertoire + QLatin1Char('/') + nom;
+}
+
+QString traduire(const char *texte)
+{
+    return QCoreApplication::translate("GenerationSite", texte);
+}
+
+// The system's own words for an errno value ("No space left on device").
+QString raisonSysteme(int erreur)
+{
+    return qt_error_string(erreur);
+}
+
+// Whether a day's content is a file (a message is text held in the project file).
+bool avecFichier(const Media *media)
+{
+    if (media == nullptr)
+        return false;
+    const GenreMedia *genre = GenreMedia::pour(media->getType());
+    return genre == nullptr || genre->avecFichier;
 }
 
 // Both walks see every entry, hidden and system ones included, in the order given.
@@ -34,68 +63,268 @@ QStringList listerEntrees(const QString &repertoire)
                                       QDir::Unsorted);
 }
 
-std::filesystem::path cheminNatif(const QString &chemin)
+class Descripteur
 {
-    return std::filesystem::path(QFile::encodeName(chemin).toStdString());
+public:
+    explicit Descripteur(int fd) : fd(fd) {}
+    ~Descripteur()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descripteur(const Descripteur &) = delete;
+    Descripteur &operator=(const Descripteur &) = delete;
+    int get() const { return fd; }
+    // Closing can report the last write's failure (a full disk over the network).
+    int fermer()
+    {
+        const int resultat = ::close(fd);
+        fd = -1;
+        return resultat;
+    }
+
+private:
+    int fd;
+};
+
+// Creates `destination` (never replacing anything) with the default mode of new files,
+// so the site can be served by another user; owner read and write are kept, since the
+// marker insertion rewrites the scripts.
+int creerDestination(const QString &destination)
+{
+    const int fd = ::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        struct stat infos;
+        if (::fstat(fd, &infos) == 0 && (infos.st_mode & (S_IRUSR | S_IWUSR)) != (S_IRUSR | S_IWUSR))
+            ::fchmod(fd, (infos.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    }
+    return fd;
 }
 
-// Copies one file without ever replacing an existing one. Ordinary files go through
-// the kernel's copy (media files can be hundreds of megabytes); resources through Qt.
-bool copierFichier(const QString &source, const QString &destination)
+bool ecrireTout(int fd, const char *octets, qint64 taille, int *erreur)
 {
-    if (source.isEmpty() || destination.isEmpty())
-        return false;
-    const QFileInfo infoDestination(destination);
-    if (infoDestination.exists() || infoDestination.isSymLink())
-        return false;
+    while (taille > 0) {
+        const ssize_t ecrit = ::write(fd, octets, size_t(std::min<qint64>(taille, 1 << 20)));
+        if (ecrit < 0) {
+            if (errno == EINTR)
+                continue;
+            *erreur = errno;
+            return false;
+        }
+        octets += ecrit;
+        taille -= ecrit;
+    }
+    return true;
+}
 
-    if (source.startsWith(QLatin1Char(':')))
-        return QFile::copy(source, destination);
-
-    if (!QFileInfo(source).isFile())
-        return false;
-    std::error_code erreur;
-    const bool copie = std::filesystem::copy_file(cheminNatif(source), cheminNatif(destination),
-                                                  std::filesystem::copy_options::none, erreur);
-    return copie && !erreur;
+// Kernel copy (media files can be hundreds of megabytes), falling back to reads and
+// writes where the file systems do not offer it.
+bool copierContenu(int source, int destination, int *erreur)
+{
+    bool noyau = true;
+    QByteArray tampon;
+    for (;;) {
+        if (noyau) {
+            const ssize_t copie = ::copy_file_range(source, nullptr, destination, nullptr, 1 << 30, 0);
+            if (copie > 0)
+                continue;
+            if (copie == 0)
+                return true;
+            if (errno == EINTR)
+                continue;
+            if (errno != ENOSYS && errno != EXDEV && errno != EINVAL && errno != EOPNOTSUPP) {
+                *erreur = errno;
+                return false;
+            }
+            noyau = false;
+            tampon.resize(1 << 20);
+        }
+        const ssize_t lu = ::read(source, tampon.data(), size_t(tampon.size()));
+        if (lu == 0)
+            return true;
+        if (lu < 0) {
+            if (errno == EINTR)
+                continue;
+            *erreur = errno;
+            return false;
+        }
+        if (!ecrireTout(destination, tampon.constData(), lu, erreur))
+            return false;
+    }
 }
 
 } // namespace
 
-int GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu)
+GenerationSite::EchecCopie GenerationSite::copierFichier(QString const &source, QString const &destination,
+                                                        int *erreur)
 {
-    // The directory is erased first: never when that would take the user's own files
-    // with it (an empty path would stand for the current directory).
-    if (PolitiqueSortie::estRepertoireSortieInterdit(repertoireSortie, QString(), calendrier))
-        return 4;
-    if (resetRepertoire(repertoireSortie) != 0)
-        return 4;
-    const QString repertoireMedia = QDir(repertoireSortie).filePath(NOM_REPERTOIRE_MEDIA);
-    if (resetRepertoire(repertoireMedia) != 0)
-        return 4;
-    if (!copyRecursively(REPERTOIRE_MODELE, repertoireSortie))
-        return 6;
+    int ignoree = 0;
+    int &code = erreur != nullptr ? *erreur : ignoree;
+    code = 0;
+    if (source.isEmpty())
+        return SOURCE_ABSENTE;
+    if (destination.isEmpty()) {
+        code = ENOENT;
+        return ECRITURE;
+    }
 
-    const QString scripts = joindre(repertoireSortie, REPERTOIRE_SCRIPTS);
+    if (source.startsWith(QLatin1Char(':'))) {
+        QFile ressource(source);
+        if (!ressource.open(QIODevice::ReadOnly))
+            return SOURCE_ABSENTE;
+        const QByteArray contenu = ressource.readAll();
+        Descripteur sortie(creerDestination(destination));
+        if (sortie.get() < 0) {
+            code = errno;
+            return ECRITURE;
+        }
+        if (!ecrireTout(sortie.get(), contenu.constData(), contenu.size(), &code) || sortie.fermer() != 0) {
+            if (code == 0)
+                code = errno;
+            ::unlink(QFile::encodeName(destination).constData());
+            return ECRITURE;
+        }
+        return AUCUN_ECHEC;
+    }
+
+    // Without blocking: a FIFO opened for reading would wait for a writer forever.
+    Descripteur entree(::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (entree.get() < 0) {
+        code = errno;
+        return errno == ENOENT || errno == ENOTDIR ? SOURCE_ABSENTE : SOURCE_ILLISIBLE;
+    }
+    struct stat infos;
+    if (::fstat(entree.get(), &infos) != 0) {
+        code = errno;
+        return SOURCE_ILLISIBLE;
+    }
+    if (!S_ISREG(infos.st_mode))
+        return SOURCE_NON_REGULIERE;
+
+    Descripteur sortie(creerDestination(destination));
+    if (sortie.get() < 0) {
+        code = errno;
+        return ECRITURE;
+    }
+    if (!copierContenu(entree.get(), sortie.get(), &code) || sortie.fermer() != 0) {
+        if (code == 0)
+            code = errno;
+        ::unlink(QFile::encodeName(destination).constData());
+        return code == EIO ? SOURCE_ILLISIBLE : ECRITURE;
+    }
+    return AUCUN_ECHEC;
+}
+
+bool GenerationSite::estJourPublie(int jour)
+{
+    return jour >= PREMIER_JOUR && jour <= DERNIER_JOUR;
+}
+
+QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendrier)
+{
+    QMap<int, QString> introuvables;
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
+            continue;
+        // isFile() follows links and is false for a FIFO, a socket or a device.
+        if (!QFileInfo(it.value()->getUrl()).isFile())
+            introuvables.insert(it.key(), it.value()->getUrl());
+    }
+    return introuvables;
+}
+
+int GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+                            QString *details)
+{
+    QString ignores;
+    QString &raison = details != nullptr ? *details : ignores;
+    raison.clear();
+
+    // The directory is replaced at the end: never when that would take the user's own
+    // files with it (an empty path would stand for the current directory).
+    if (PolitiqueSortie::estRepertoireSortieInterdit(repertoireSortie, QString(), calendrier)) {
+        raison = traduire("The directory %1 cannot be used for the generation: it holds the calendar's media, "
+                          "a mounted file system, or the user's home.")
+                     .arg(repertoireSortie);
+        return 4;
+    }
+
+    // A missing media is found before anything is built.
+    const QMap<int, QString> introuvables = mediasIntrouvables(calendrier);
+    if (!introuvables.isEmpty()) {
+        const int jour = introuvables.firstKey();
+        const QString url = introuvables.first();
+        const QFileInfo info(url);
+        if (url.isEmpty())
+            raison = traduire("Day %1 has no media file.").arg(jour);
+        else if (info.exists())
+            raison = traduire("Day %1: %2 is not a regular file.").arg(jour).arg(url);
+        else
+            raison = traduire("Day %1: the file %2 cannot be found.").arg(jour).arg(url);
+        return 5;
+    }
+
+    ChantierSite chantier(repertoireSortie);
+    int erreur = 0;
+    if (!chantier.ouvrir(&erreur)) {
+        raison = traduire("The directory %1 cannot be written: %2.").arg(repertoireSortie, raisonSysteme(erreur));
+        return 4;
+    }
+    const QString site = chantier.repertoireConstruction();
+    const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
+    if (!copierArbre(REPERTOIRE_MODELE, site, &erreur)) {
+        raison = traduire("The calendar's template cannot be copied into %1: %2.")
+                     .arg(repertoireSortie, raisonSysteme(erreur));
+        return 6;
+    }
+
+    const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
+    const QString echecScript = traduire("The page's scripts cannot be written in %1.");
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
-        if (QThread::currentThread()->isInterruptionRequested())
+        if (QThread::currentThread()->isInterruptionRequested()) {
+            raison = traduire("The generation was stopped; %1 was left as it was.").arg(repertoireSortie);
             return GENERATION_INTERROMPUE;
-
+        }
         const Media *media = it.value();
+        if (!estJourPublie(it.key()) || media == nullptr)
+            continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        const GenreMedia *genre = GenreMedia::pour(media->getType());
-        const bool avecFichier = genre == nullptr || genre->avecFichier;
-        if (avecFichier && copierFichierMedia(media, GenreMedia::nomFichierStocke(identifiant), repertoireMedia) != 0)
+        // A kind without a file (a message) has nothing to copy.
+        switch (avecFichier(media) ? copierFichier(media->getUrl(),
+                                                   joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)),
+                                                   &erreur)
+                                   : AUCUN_ECHEC) {
+        case AUCUN_ECHEC:
+            break;
+        case SOURCE_ABSENTE:
+            raison = traduire("Day %1: the file %2 cannot be found.").arg(it.key()).arg(media->getUrl());
             return 5;
+        case SOURCE_NON_REGULIERE:
+            raison = traduire("Day %1: %2 is not a regular file.").arg(it.key()).arg(media->getUrl());
+            return 5;
+        case SOURCE_ILLISIBLE:
+            raison = traduire("Day %1: the file %2 cannot be read: %3.")
+                         .arg(it.key())
+                         .arg(media->getUrl(), raisonSysteme(erreur));
+            return 5;
+        case ECRITURE:
+            raison = traduire("Day %1: the file %2 cannot be copied into %3: %4.")
+                         .arg(it.key())
+                         .arg(media->getUrl(), repertoireSortie, raisonSysteme(erreur));
+            return 5;
+        }
 
         const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
-        if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0)
+        if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0) {
+            raison = echecScript.arg(repertoireSortie);
             return 2;
+        }
 
         // A kind without a collection script (a message) has nothing to load.
         const QString nomCollection = media->getNomFichierCollection();
@@ -103,15 +332,38 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
             continue;
         if (ajouterDansLeFichierSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
                                                media->getCollectionJS(identifiant))
-            != 0)
+            != 0) {
+            raison = echecScript.arg(repertoireSortie);
             return 2;
+        }
     }
 
     const QString options = lignesOptions(calendrier);
-    if (!options.isEmpty() && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
+    if ((!options.isEmpty() && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
+        || (apercu && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0)) {
+        raison = echecScript.arg(repertoireSortie);
         return 2;
-    if (apercu)
-        return ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU);
+    }
+
+    // Last chance to stop with the old site untouched.
+    if (QThread::currentThread()->isInterruptionRequested()) {
+        raison = traduire("The generation was stopped; %1 was left as it was.").arg(repertoireSortie);
+        return GENERATION_INTERROMPUE;
+    }
+    QString fautif;
+    if (!chantier.contenuAmovible(&erreur, &fautif)) {
+        raison = erreur == EXDEV
+            ? traduire("The directory %1 holds a mounted file system (%2) and cannot be replaced.")
+                  .arg(repertoireSortie, fautif)
+            : traduire("The previous contents of %1 cannot be removed (%2): %3.")
+                  .arg(repertoireSortie, fautif, raisonSysteme(erreur));
+        return 4;
+    }
+    if (!chantier.remplacer(&erreur)) {
+        raison = traduire("The previous contents of %1 cannot be replaced: %2.")
+                     .arg(repertoireSortie, raisonSysteme(erreur));
+        return 4;
+    }
     return 0;
 }
 
@@ -120,10 +372,10 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     *taille = 0;
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-    for (const Media *media : contenu) {
-        if (media == nullptr)
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
-        const QFileInfo info(media->getUrl());
+        const QFileInfo info(it.value()->getUrl());
         if (info.isFile())
             *taille += info.size();
     }
@@ -143,11 +395,39 @@ QString lignesOptions(Calendrier const &calendrier)
     return lignes;
 }
 
+bool GenerationSite::copierArbre(QString const &source, QString const &destination, int *erreur)
+{
+    const QFileInfo infoSource(source);
+    if (infoSource.isDir()) {
+        // An existing directory is merged into; the files themselves are never replaced.
+        if (::mkdir(QFile::encodeName(destination).constData(), 0777) != 0 && errno != EEXIST) {
+            *erreur = errno;
+            return false;
+        }
+        for (const QString &nom : listerEntrees(source)) {
+            if (!copierArbre(joindre(source, nom), joindre(destination, nom), erreur))
+                return false;
+        }
+        return true;
+    }
+    const EchecCopie echec = copierFichier(source, destination, erreur);
+    if (echec != AUCUN_ECHEC && *erreur == 0)
+        *erreur = echec == SOURCE_NON_REGULIERE ? EINVAL : ENOENT;
+    return echec == AUCUN_ECHEC;
+}
+
 int resetRepertoire(QString repertoire)
 {
     if (repertoire.isEmpty())
         return 4;
-    QDir(repertoire).removeRecursively();
+    // Never through a mount point below it, and a failed removal is a failure.
+    if (ChantierSite::contientPointDeMontage(repertoire))
+        return 4;
+    int erreur = 0;
+    for (const QString &nom : listerEntrees(repertoire)) {
+        if (!ChantierSite::supprimerSansFranchir(joindre(repertoire, nom), &erreur))
+            return 4;
+    }
     return QDir().mkpath(repertoire) ? 0 : 4;
 }
 
@@ -155,7 +435,8 @@ int copierFichierMedia(Media const *media, QString nomFichier, QString repertoir
 {
     if (media == nullptr)
         return 5;
-    return copierFichier(media->getUrl(), QDir(repertoire).filePath(nomFichier)) ? 0 : 5;
+    const QString destination = QDir(repertoire).filePath(nomFichier);
+    return GenerationSite::copierFichier(media->getUrl(), destination, nullptr) == GenerationSite::AUCUN_ECHEC ? 0 : 5;
 }
 
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)
@@ -202,23 +483,8 @@ QString getHash(QString texte1, QString texte2)
 
 bool copyRecursively(QString const &source, QString const &destination)
 {
-    const QFileInfo infoSource(source);
-    if (infoSource.isDir()) {
-        const QFileInfo infoDestination(destination);
-        infoDestination.dir().mkdir(infoDestination.fileName());
-
-        for (const QString &nom : listerEntrees(source)) {
-            if (!copyRecursively(joindre(source, nom), joindre(destination, nom)))
-                return false;
-        }
-        return true;
-    }
-
-    if (!copierFichier(source, destination))
-        return false;
-    // Files from the resources are read-only; the marker insertion must be able to replace them.
-    QFile::setPermissions(destination, QFileDevice::ReadUser | QFileDevice::WriteUser);
-    return true;
+    int erreur = 0;
+    return GenerationSite::copierArbre(source, destination, &erreur);
 }
 
 bool calculerTailleRecursively(QString const &chemin, long long *total)
@@ -231,6 +497,7 @@ bool calculerTailleRecursively(QString const &chemin, long long *total)
         }
         return true;
     }
-    *total += info.exists() ? info.size() : 0;
+    // A FIFO, a socket or a device has no size to count (and is never copied).
+    *total += info.isFile() ? info.size() : 0;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QMap>
 #include <QString>
 
 class Calendrier;
@@ -10,9 +11,13 @@ class Media;
 /// copied into it and its script lines written under the template's markers, and the
 /// size such a site would take.
 ///
+/// The site is built aside and replaces the directory's contents only once complete: a
+/// failure or a stop leaves the directory as it was (see `ChantierSite`).
+///
 /// Codes as the file manager's: 0 success, 2 a script cannot be rewritten, 4 the
 /// directory cannot be emptied or created (or must not be), 5 a media file cannot be
 /// copied, 6 the template cannot be copied, `GENERATION_INTERROMPUE` on request.
+/// Only days 1 to 31 are published; other days of a calendar are left out.
 class GenerationSite
 {
 public:
@@ -29,11 +34,28 @@ public:
 
     GenerationSite() = delete;
 
-    /// Empties `repertoireSortie` (never one the output policy forbids) and builds the
-    /// site of `calendrier` in it; a preview lets the visitor open every day.
-    static int generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu);
-    /// Size of the site of `calendrier`: the template and every media file that exists.
+    /// Why a file copy failed: its source, or writing the copy.
+    enum EchecCopie { AUCUN_ECHEC, SOURCE_ABSENTE, SOURCE_NON_REGULIERE, SOURCE_ILLISIBLE, ECRITURE };
+
+    /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
+    /// with the site of `calendrier`; a preview lets the visitor open every day. On
+    /// failure `*details` (when given) says in plain words what failed and why.
+    static int generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+                       QString *details = nullptr);
+    /// Size of the site of `calendrier`: the template and every regular media file.
     static int calculerTaille(Calendrier const &calendrier, long long *taille);
+
+    static bool estJourPublie(int jour);
+    /// Published days whose media is not a regular file (missing, moved, a FIFO...), with
+    /// the location the calendar holds.
+    static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);
+
+    /// Copies one file (":/" resources included) without ever replacing one and without
+    /// blocking on a source that is not a regular file. The copy gets the default mode of
+    /// new files, owner read and write kept. `*erreur` gets the errno value, if any.
+    static EchecCopie copierFichier(QString const &source, QString const &destination, int *erreur);
+    /// copyRecursively() with the errno value of a failure; merges into an existing directory.
+    static bool copierArbre(QString const &source, QString const &destination, int *erreur);
 };
 
 // The generation's steps and walks, free functions callers and tests reach directly.
@@ -46,7 +68,8 @@ QString getHash(QString texte1, QString texte2);
 QString lignesOptions(Calendrier const &calendrier);
 
 /// Copies a file, or a directory tree, from `source` to `destination` (":/" resource
-/// paths included). Never overwrites; every copied file gets owner read and write only.
+/// paths included). Never overwrites; copied files get the default mode of new files
+/// (0666 less the umask) with owner read and write kept, directories 0777 less the umask.
 bool copyRecursively(QString const &source, QString const &destination);
-/// Adds to `total` the sizes of all files under `chemin` (0 for a path that names nothing).
+/// Adds to `total` the sizes of all regular files under `chemin` (0 for anything else).
 bool calculerTailleRecursively(QString const &chemin, long long *total);

@@ -4,8 +4,10 @@
 #include "genremedia.h"
 #include "politiquesortie.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 
 // Each unit's names are compile-time constants or built on first use, so these copies
 // never depend on the order in which the units' statics are set.
@@ -31,25 +33,88 @@ GestionnaireFichiers::GestionnaireFichiers()
     Q_INIT_RESOURCE(ressources);
 }
 
+namespace {
+
+QString traduire(const char *texte)
+{
+    return QCoreApplication::translate("GestionnaireFichiers", texte);
+}
+
+QString detailsEcriture(int code, QString const &url, QString const &raison)
+{
+    if (code == 0)
+        return QString();
+    const QString sansExtension = raison.endsWith(QLatin1Char('.')) ? raison.chopped(1) : raison;
+    return sansExtension.isEmpty() ? traduire("The file %1 cannot be written.").arg(url)
+                                   : traduire("The file %1 cannot be written: %2.").arg(url, sansExtension);
+}
+
+QString detailsLecture(int code, QString const &url, QString raison)
+{
+    switch (code) {
+    case 0:
+        return QString();
+    case 2:
+        if (raison.isEmpty()) {
+            // A regular file (anything else reads as 3): opening it again tells why.
+            QFile fichier(url);
+            if (!fichier.open(QIODevice::ReadOnly))
+                raison = fichier.errorString();
+        }
+        break;
+    case 1:
+        return traduire("%1 is not a calendar file.").arg(url);
+    case 3:
+        return QFileInfo::exists(url) ? traduire("%1 is not a regular file.").arg(url)
+                                      : traduire("The file %1 does not exist.").arg(url);
+    default:
+        break;
+    }
+    return raison.isEmpty() ? traduire("The file %1 cannot be opened.").arg(url)
+                            : traduire("The file %1 cannot be opened: %2.").arg(url, raison);
+}
+
+} // namespace
+
 int GestionnaireFichiers::creerFichierDepuisCalendrier(Calendrier const &calendrier, QString const &url)
 {
-    return FichierProjet::enregistrer(calendrier, url);
+    QString raison;
+    const int resultat = FichierProjet::enregistrer(calendrier, url, &raison);
+    detailsErreur = detailsEcriture(resultat, url, raison);
+    return resultat;
 }
 
 int GestionnaireFichiers::creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier)
 {
-    return FichierProjet::charger(url, calendrier);
+    const int resultat = FichierProjet::charger(url, calendrier);
+    detailsErreur = detailsLecture(resultat, url, QString());
+    return resultat;
 }
 
 int GestionnaireFichiers::creerFichierDepuisDom(QDomDocument const &document, QString const &url)
 {
-    return FichierProjet::ecrire(document, url);
+    QString raison;
+    const int resultat = FichierProjet::ecrire(document, url, &raison);
+    detailsErreur = detailsEcriture(resultat, url, raison);
+    return resultat;
 }
 
 int GestionnaireFichiers::creerDomDepuisFichier(QString const &url, QDomDocument &document)
 {
     QFile fichier(url);
-    return FichierProjet::lire(fichier, document);
+    const int resultat = FichierProjet::lire(fichier, document);
+    detailsErreur = detailsLecture(resultat, url, fichier.errorString());
+    return resultat;
+}
+
+QString GestionnaireFichiers::getDetailsErreur() const
+{
+    return detailsErreur;
+}
+
+QString GestionnaireFichiers::detailsOuverture(int code, QString const &url)
+{
+    return code == 0 ? traduire("%1 is not a calendar file.").arg(url) : detailsLecture(code, url, QString());
 }
 
 int GestionnaireFichiers::creerQFileDepuisDom(QDomDocument const &document, QFile &fichier)
@@ -89,7 +154,12 @@ Media *GestionnaireFichiers::convertirEnMedia(QDomElement const &element)
 
 int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu)
 {
-    return GenerationSite::generer(calendrier, repertoireSortie, apercu);
+    return GenerationSite::generer(calendrier, repertoireSortie, apercu, &detailsErreur);
+}
+
+QMap<int, QString> GestionnaireFichiers::mediasIntrouvables(Calendrier const &calendrier)
+{
+    return GenerationSite::mediasIntrouvables(calendrier);
 }
 
 int GestionnaireFichiers::calculer_taille(Calendrier const &calendrier, long long *taille)

@@ -2,6 +2,7 @@
 
 #include "generationsite.h"
 
+#include <QMap>
 #include <QString>
 
 class Calendrier;
@@ -13,7 +14,8 @@ class QIODevice;
 
 /// The file manager: the one front for project files (`FichierProjet`), site generation
 /// and size estimates (`GenerationSite`) and the output-directory policy
-/// (`PolitiqueSortie`). Stateless; construct one locally for each operation.
+/// (`PolitiqueSortie`). Construct one locally for each operation; it keeps only the
+/// details of its last failure.
 ///
 /// Operations return 0 for success, 1 when a file is not well-formed XML, 2 when a
 /// file cannot be opened or written, 3 when it does not exist, 4 when a directory
@@ -64,10 +66,20 @@ public:
     // Web site.
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
     int calculer_taille(Calendrier const &calendrier, long long *taille);
+    /// Days 1 to 31 whose media file cannot be found or is not a regular file, with its location.
+    static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);
+
+    /// What the last failed operation of this object could not do and why, in plain
+    /// words for the user (the day, the file or directory, the system's reason); empty
+    /// after a success or when nothing more is known than the code.
+    QString getDetailsErreur() const;
+    /// The details of a failed read of the project file `url` with code `code` (0: read,
+    /// but not a calendar).
+    static QString detailsOuverture(int code, QString const &url);
 
     /// Whether `repertoire` must never be emptied for a generation: it is empty (the
     /// current directory), the user's home directory or one of its parents, the root of
-    /// a file system, or it is or contains `fichierProjet` or a media file of
+    /// a file system or holds one below it, or it is or contains `fichierProjet` or a media file of
     /// `calendrier` (at any depth). Paths are compared as given and with symbolic
     /// links resolved. `fichierProjet` may be empty.
     static bool estRepertoireSortieInterdit(QString const &repertoire, QString const &fichierProjet,
@@ -75,4 +87,7 @@ public:
     /// Whether `repertoire` may be emptied without asking: it does not exist, is empty,
     /// or holds a site generated earlier (an `index.html` and a `scripts/calendrier.js`).
     static bool estVideOuSiteGenere(QString const &repertoire);
+
+private:
+    QString detailsErreur;
 };

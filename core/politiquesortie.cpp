@@ -1,6 +1,7 @@
 #include "politiquesortie.h"
 
 #include "calendrier.h"
+#include "chantiersite.h"
 #include "generationsite.h"
 #include "media.h"
 
@@ -73,6 +74,9 @@ bool PolitiqueSortie::estRepertoireSortieInterdit(QString const &repertoire, QSt
         if (estRacineSystemeFichiers(forme))
             return true;
     }
+    // Emptying it would reach into a USB key or a network share mounted below it.
+    if (ChantierSite::contientPointDeMontage(repertoire))
+        return true;
     if (contient(formes, QDir::homePath()) || contient(formes, fichierProjet))
         return true;
     for (const Media *media : calendrier.getContenuConstant()) {

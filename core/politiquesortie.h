@@ -11,7 +11,7 @@ public:
 
     /// Whether `repertoire` must never be emptied for a generation: it is empty (the
     /// current directory), the user's home directory or one of its parents, the root of
-    /// a file system, or it is or contains `fichierProjet` or a media file of
+    /// a file system or holds one below it, or it is or contains `fichierProjet` or a media file of
     /// `calendrier` (at any depth). Paths are compared as given and with symbolic
     /// links resolved. `fichierProjet` may be empty.
     static bool estRepertoireSortieInterdit(QString const &repertoire, QString const &fichierProjet,

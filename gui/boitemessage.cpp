@@ -1,5 +1,6 @@
 #include "boitemessage.h"
 
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace {
@@ -12,35 +13,44 @@ bool silencieux = false;
 QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte,
                                                    QMessageBox::StandardButton parDefaut)
 {
-    return afficher(parent, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut);
+    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent, QString()});
 }
 
-void BoiteMessage::avertir(QWidget *parent, const QString &texte)
+void BoiteMessage::avertir(QWidget *parent, const QString &texte, const QString &informatif)
 {
-    afficher(parent, QMessageBox::Warning, texte, QMessageBox::Ok);
+    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, QMessageBox::Ok, parent, informatif});
 }
 
 void BoiteMessage::informer(QWidget *parent, const QString &texte)
 {
-    afficher(parent, QMessageBox::Information, texte, QMessageBox::Ok);
+    afficher({QMessageBox::Information, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString()});
 }
 
-QMessageBox::StandardButton BoiteMessage::afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                   QMessageBox::StandardButtons boutons,
-                                                   QMessageBox::StandardButton parDefaut)
+bool BoiteMessage::informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture)
+{
+    return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, QMessageBox::Ok,
+                     parent, QString()},
+                    libelleOuverture)
+        == QMessageBox::Open;
+}
+
+QMessageBox::StandardButton BoiteMessage::afficher(const Montree &vue, const QString &libelleOuverture)
 {
     if (!reponses.isEmpty() || silencieux) {
-        montrees.append({icone, texte, boutons, parDefaut, parent});
+        montrees.append(vue);
         return reponses.isEmpty() ? QMessageBox::NoButton : reponses.dequeue();
     }
-    switch (icone) {
-    case QMessageBox::Question:
-        return QMessageBox::question(parent, QString(), texte, boutons, parDefaut);
-    case QMessageBox::Warning:
-        return QMessageBox::warning(parent, QString(), texte, boutons);
-    default:
-        return QMessageBox::information(parent, QString(), texte, boutons);
+    QMessageBox boite(vue.icone, QString(), vue.texte, vue.boutons, vue.parent);
+    boite.setInformativeText(vue.informatif);
+    if (vue.boutonParDefaut != QMessageBox::NoButton)
+        boite.setDefaultButton(vue.boutonParDefaut);
+    if (QAbstractButton *ouvrir = boite.button(QMessageBox::Open)) {
+        ouvrir->setText(libelleOuverture);
+        // Escape and the close button dismiss the box as OK does (Qt finds No by itself).
+        boite.setEscapeButton(QMessageBox::Ok);
     }
+    boite.exec();
+    return boite.standardButton(boite.clickedButton());
 }
 
 void BoiteMessage::prevoirReponse(QMessageBox::StandardButton reponse)

@@ -5,8 +5,9 @@
 #include <QPointer>
 #include <QString>
 
-/// The windows' message boxes, all without title: a question with Yes and No, a warning
-/// and an information, each run modally.
+/// The windows' message boxes, all without title: a question with Yes and No (No the
+/// default, since every question's Yes erases or discards something), a warning with an
+/// optional informative text saying why, and an information, each run modally.
 ///
 /// Tests answer them without showing anything: an answer queued with prevoirReponse() is
 /// handed to the next box instead of running it. In silent mode a box without a queued
@@ -22,16 +23,21 @@ public:
         QMessageBox::StandardButtons boutons;
         QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
+        QString informatif;
     };
 
     BoiteMessage() = delete;
 
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
-    /// `parDefaut` is the button Enter presses (the toolkit's choice when NoButton).
+    /// `parDefaut` is the button Enter presses: No unless told otherwise, since every
+    /// question's Yes erases or discards something.
     static QMessageBox::StandardButton question(QWidget *parent, const QString &texte,
-                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
-    static void avertir(QWidget *parent, const QString &texte);
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::No);
+    static void avertir(QWidget *parent, const QString &texte, const QString &informatif = QString());
     static void informer(QWidget *parent, const QString &texte);
+    /// An information with OK and an Open button labelled `libelleOuverture`; whether
+    /// Open was pressed.
+    static bool informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture);
 
     /// Queues the answer of the next box.
     static void prevoirReponse(QMessageBox::StandardButton reponse);
@@ -44,7 +50,5 @@ public:
     static void reinitialiser();
 
 private:
-    static QMessageBox::StandardButton afficher(QWidget *parent, QMessageBox::Icon icone, const QString &texte,
-                                                QMessageBox::StandardButtons boutons,
-                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
+    static QMessageBox::StandardButton afficher(const Montree &boite, const QString &libelleOuverture = QString());
 };

@@ -43,6 +43,7 @@ void BoutonJour::init()
 {
     setType(Media::AUCUN);
     setNomMedia(QString());
+    setIntrouvable(false);
 }
 
 int BoutonJour::getNumeroJour() const
@@ -73,6 +74,18 @@ void BoutonJour::setNomMedia(const QString &nomMedia)
     // The caption is cut; hovering shows the whole location.
     setToolTip(nomMedia);
     update();
+}
+
+void BoutonJour::setIntrouvable(bool introuvable)
+{
+    this->introuvable = introuvable;
+    // The tooltip is the full location in both cases.
+    update();
+}
+
+bool BoutonJour::estIntrouvable() const
+{
+    return introuvable;
 }
 
 QString BoutonJour::getNomMedia() const
@@ -181,6 +194,13 @@ void BoutonJour::paintEvent(QPaintEvent *)
         painter.setPen(QPen(palette().color(QPalette::Highlight), MARGE));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (introuvable) {
+        // In the top right corner, clear of the day number and of the kind label.
+        const QRect zone(width() / 2, 0, width() / 2 - MARGE, zoneNumero().height());
+        painter.fillRect(zone, QColor(180, 0, 0));
+        painter.setPen(Qt::white);
+        painter.drawText(zone, Qt::AlignCenter, tr("MISSING"));
     }
 }
 

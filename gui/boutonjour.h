@@ -53,6 +53,10 @@ public:
     QRect zoneNumero() const;
     QRect zoneLegende() const;
     QRect zoneType() const;
+    /// Marks the day's media file as missing: a "MISSING" mark beside the kind, and the
+    /// full location as tooltip.
+    void setIntrouvable(bool introuvable);
+    bool estIntrouvable() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +67,7 @@ private:
     int numeroJour = 0;
     Media::TypeMedia type = Media::AUCUN;
     QString nomMedia;
+    bool introuvable = false;
 };
 
 /// Folds `texte` onto two lines when it has `n` characters or more: the first

@@ -42,6 +42,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 // Marks a worker whose run the user stopped: its result, even one already on its way,
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
@@ -235,6 +237,7 @@ void FenetrePrincipale::afficherContenu()
 
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
+    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
     const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         BoutonJour *bouton = boutons.value(it.key(), nullptr);
@@ -244,6 +247,7 @@ void FenetrePrincipale::afficherContenu()
         const QString texte = GenreMedia::texteTuile(*it.value());
         if (!texte.isEmpty())
             bouton->setNomMedia(texte);
+        bouton->setIntrouvable(introuvables.contains(it.key()));
     }
     afficherTaille();
 }
@@ -375,9 +379,32 @@ bool FenetrePrincipale::poserQuestion(const QString &texte)
     return BoiteMessage::question(this, texte) != QMessageBox::No;
 }
 
-void FenetrePrincipale::afficherErreur(const QString &texte)
+void FenetrePrincipale::afficherErreur(const QString &texte, const QString &details)
 {
-    BoiteMessage::avertir(this, texte);
+    BoiteMessage::avertir(this, texte, details);
+}
+
+QString FenetrePrincipale::listerMediasIntrouvables() const
+{
+    if (calendrier == nullptr)
+        return QString();
+    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
+    if (introuvables.isEmpty())
+        return QString();
+    QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
+                                             : tr("%1 media files cannot be found:").arg(introuvables.size());
+    for (auto it = introuvables.constBegin(); it != introuvables.constEnd(); ++it)
+        texte += QLatin1Char('\n') + tr("Day %1: %2").arg(it.key()).arg(it.value());
+    return texte;
+}
+
+bool FenetrePrincipale::refuserMediasIntrouvables()
+{
+    const QString liste = listerMediasIntrouvables();
+    if (liste.isEmpty())
+        return false;
+    afficherErreur(liste, tr("Choose these files again or clear their days, then try again."));
+    return true;
 }
 
 bool FenetrePrincipale::demanderConfirmation()
@@ -475,9 +502,10 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     // Save would overwrite it with an empty calendar.
     auto *nouveau = new Calendrier();
     bool racineReconnue = false;
-    if (FichierProjet::charger(chemin, *nouveau, &racineReconnue) != 0 || !racineReconnue) {
+    const int resultat = FichierProjet::charger(chemin, *nouveau, &racineReconnue);
+    if (resultat != 0 || !racineReconnue) {
         delete nouveau;
-        afficherErreur(tr("Error opening the calendar."));
+        afficherErreur(tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
         return false;
     }
 
@@ -496,6 +524,10 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
                                         "published, and they stay in the file when you save.")
                                          .arg(jours.join(QStringLiteral(", "))));
     }
+    // Moved media are said once, now, rather than at the first Generate.
+    const QString introuvables = listerMediasIntrouvables();
+    if (!introuvables.isEmpty())
+        afficherErreur(introuvables, tr("Their days are marked in the calendar."));
     return true;
 }
 
@@ -516,7 +548,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
             afficherErreur(tr("Error saving the calendar: its name holds a character that a calendar file cannot "
                               "store."));
         else
-            afficherErreur(tr("Error saving the calendar."));
+            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
         return;
     }
     sauvegardeInutile();
@@ -524,7 +556,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
 
 void FenetrePrincipale::clicBoutonApercu()
 {
-    if (getCalendrier() == nullptr)
+    if (getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire = QDir(QFileInfo(getUrlCalendrier()).path()).filePath(QStringLiteral("tmp"));
@@ -539,7 +571,7 @@ void FenetrePrincipale::clicBoutonApercu()
 
 void FenetrePrincipale::clicBoutonGenerer()
 {
-    if (getCalendrier() == nullptr)
+    if (getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     QFileDialog dialogue(this, tr("Select the generation directory"));
@@ -573,28 +605,42 @@ void FenetrePrincipale::clicBoutonQuitter()
         QCoreApplication::exit(0);
 }
 
-void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
+void FenetrePrincipale::noterDetailsErreur(QString const &details)
 {
-    if (resultatAbandonne())
-        return;
-    if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
-        return;
-    }
+    detailsErreurGeneration = details;
+}
+
+void FenetrePrincipale::ouvrirPage(const QString &repertoireSortie)
+{
     // Absolute, so that the browser finds it whatever its own working directory.
     const QString page = QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
-void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
+void FenetrePrincipale::finDeGenerationApercu(int resultat, QString repertoireSortie)
 {
+    const QString details = std::exchange(detailsErreurGeneration, QString());
     if (resultatAbandonne())
         return;
     if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."));
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
         return;
     }
-    BoiteMessage::informer(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie);
+    ouvrirPage(repertoireSortie);
+}
+
+void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
+{
+    const QString details = std::exchange(detailsErreurGeneration, QString());
+    if (resultatAbandonne())
+        return;
+    if (resultat != 0) {
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
+        return;
+    }
+    if (BoiteMessage::informerAvecOuverture(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie,
+                                            tr("Open in Browser")))
+        ouvrirPage(repertoireSortie);
 }
 
 void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
@@ -613,6 +659,8 @@ void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 
+    // Queued in the order emitted: the details arrive before the result they explain.
+    connect(generateur, &Generateur::detailsErreurDisponibles, this, &FenetrePrincipale::noterDetailsErreur);
     if (apercu)
         connect(generateur, &Generateur::resultatDisponible, this, &FenetrePrincipale::finDeGenerationApercu);
     else

@@ -124,6 +124,8 @@ private slots:
     void finDeGeneration(int resultat, QString repertoireSortie);
     /// Asks for a folder and imports its files (see importerFichiers).
     void clicImporterDossier();
+    /// Keeps the details of the failure whose result comes next.
+    void noterDetailsErreur(QString const &details);
 
 private:
     /// The form's widgets that the window drives, found once by object name.
@@ -165,8 +167,15 @@ private:
     void marquerModifications(bool modifie);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
     bool poserQuestion(const QString &texte);
-    /// Shows an error in a warning box without title.
-    void afficherErreur(const QString &texte);
+    /// Shows an error in a warning box without title; `details` says what failed and why.
+    void afficherErreur(const QString &texte, const QString &details = QString());
+    /// "2 media files cannot be found:" and a line per day with its location; empty when
+    /// every published day's media is there.
+    QString listerMediasIntrouvables() const;
+    /// Refuses Preview and Generate, listing them, while media files are missing.
+    bool refuserMediasIntrouvables();
+    /// Opens the generated page in the desktop's browser.
+    void ouvrirPage(const QString &repertoireSortie);
     /// Warns and returns true when generating into `repertoire` would erase the user's files.
     bool refuserRepertoireSortie(const QString &repertoire);
     /// The erase question for `repertoire`; false when the answer is No.
@@ -190,4 +199,5 @@ private:
     Elements elements;
     QAction *actionImporter = nullptr;
     bool modifie = false;
+    QString detailsErreurGeneration;
 };

@@ -60,5 +60,8 @@ void Generateur::run()
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
     if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())
         return;
+    if (resultat != 0)
+        emit detailsErreurDisponibles(calendrier == nullptr ? tr("There is no calendar to generate.")
+                                                            : gestionnaire.getDetailsErreur());
     emit resultatDisponible(resultat, repertoireExport);
 }

@@ -38,6 +38,9 @@ signals:
     /// generation's code (0 for success; 3 without a calendar, nothing written)
     /// and the output directory as stored.
     void resultatDisponible(int result, QString const &repertoireSortie);
+    /// Emitted just before a failed run's `resultatDisponible`, from the worker thread:
+    /// what failed and why, in plain words (see GestionnaireFichiers::getDetailsErreur()).
+    void detailsErreurDisponibles(QString const &details);
 
 protected:
     void run() override;

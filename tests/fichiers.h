@@ -62,3 +62,17 @@ inline void viderRepertoire(const QString &repertoire)
             QFile::remove(info.filePath());
     }
 }
+
+/// Staging folders of a generation into `sortie` still on disk, beside it or inside it:
+/// a finished run, whatever its outcome, leaves none.
+inline QStringList chantiersRestants(const QString &sortie)
+{
+    const QFileInfo info(sortie);
+    QStringList restants;
+    const QStringList filtre{QStringLiteral(".*tinselbox-*")};
+    for (const QString &repertoire : {info.absolutePath(), info.absoluteFilePath()}) {
+        for (const QString &nom : QDir(repertoire).entryList(filtre, QDir::AllEntries | QDir::Hidden))
+            restants << repertoire + QLatin1Char('/') + nom;
+    }
+    return restants;
+}

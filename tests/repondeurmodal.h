@@ -72,11 +72,15 @@ struct Boite
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     QMessageBox::StandardButtons boutons;
     bool avecParent = false;
+    QString informatif;
+    QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
 
     static Boite de(const QMessageBox *boite)
     {
         return {boite->text(), boite->windowTitle(), boite->icon(), boite->standardButtons(),
-                boite->parentWidget() != nullptr};
+                boite->parentWidget() != nullptr, boite->informativeText(),
+                boite->defaultButton() != nullptr ? boite->standardButton(boite->defaultButton())
+                                                  : QMessageBox::NoButton};
     }
 };
 

@@ -60,6 +60,8 @@ private slots:
     void apercu_data();
     void apercu();
     void apercuApresNouveau();
+    void resultatAffiche_data();
+    void resultatAffiche();
     void arretDUneLongueGeneration_data();
     void arretDUneLongueGeneration();
     void fermetureDeLaFenetrePendantLArret();
@@ -120,7 +122,9 @@ void TestCommandesGeneration::generer_data()
     QTest::newRow("chooser cancelled") << false << int(QMessageBox::NoButton) << false << QString();
     QTest::newRow("No leaves the directory as it was") << true << int(QMessageBox::No) << false << QString();
     QTest::newRow("Yes generates") << true << int(QMessageBox::Yes) << false << SUCCES;
-    QTest::newRow("Yes, a media is missing") << true << int(QMessageBox::Yes) << true << ERREUR;
+    // Refused before the chooser: nothing to choose or erase while a media is missing.
+    QTest::newRow("a media is missing") << false << int(QMessageBox::NoButton) << true
+                                        << QStringLiteral("1 media file cannot be found:\nDay 20: %1");
 }
 
 void TestCommandesGeneration::generer()
@@ -149,11 +153,13 @@ void TestCommandesGeneration::generer()
     RepondeurModal resultat(confirmerMessage(messages));
     QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
 
-    QVERIFY(selecteur.aRepondu());
+    QCOMPARE(selecteur.aRepondu(), !mediaManquant);
     QVERIFY(!selecteur.aDuForcer());
-    QCOMPARE(vu.titre, QStringLiteral("Select the generation directory"));
-    QCOMPARE(vu.mode, QFileDialog::Directory);
-    QCOMPARE(vu.parent, &fenetre);
+    if (!mediaManquant) {
+        QCOMPARE(vu.titre, QStringLiteral("Select the generation directory"));
+        QCOMPARE(vu.mode, QFileDialog::Directory);
+        QCOMPARE(vu.parent, &fenetre);
+    }
 
     QCOMPARE(question.aRepondu(), choisit);
     if (choisit) {
@@ -162,23 +168,27 @@ void TestCommandesGeneration::generer()
         QVERIFY(questions.at(0).titre.isEmpty());
         QCOMPARE(questions.at(0).icone, QMessageBox::Question);
         QVERIFY(questions.at(0).avecParent);
+        QCOMPARE(questions.at(0).boutonParDefaut, QMessageBox::No);
     }
 
     QCOMPARE(resultat.aRepondu(), !message.isEmpty());
-    if (message.isEmpty()) {
+    if (message.isEmpty() || mediaManquant) {
         QCOMPARE(arborescence(sortie), avant);
-    } else {
+    }
+    if (mediaManquant) {
+        QCOMPARE(messages.at(0).texte, message.arg(chemin(QStringLiteral("medias/absente.png"))));
+        QCOMPARE(messages.at(0).icone, QMessageBox::Warning);
+    } else if (!message.isEmpty()) {
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).texte, message.contains(QLatin1String("%1")) ? message.arg(sortie) : message);
-        QCOMPARE(messages.at(0).icone, mediaManquant ? QMessageBox::Warning : QMessageBox::Information);
+        QCOMPARE(messages.at(0).texte, message.arg(sortie));
+        QCOMPARE(messages.at(0).icone, QMessageBox::Information);
+        QCOMPARE(messages.at(0).boutons, QMessageBox::Ok | QMessageBox::Open);
         QVERIFY(messages.at(0).titre.isEmpty());
         QVERIFY(!messages.at(0).avecParent);
         QVERIFY(!QFile::exists(sortie + QStringLiteral("/notes.txt")));
         QVERIFY(QFile::exists(sortie + QStringLiteral("/index.html")));
-        // Days 3 and 17 are in place; the run stopped at the missing day 20.
-        QCOMPARE(fichiersMedia(sortie).size(), 2);
         QCOMPARE(lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
-        QVERIFY(!lire(sortie + "/scripts/calendrier.js").contains("bypass = true;"));
+        QCOMPARE(chantiersRestants(sortie), QStringList());
     }
     QVERIFY(bureau.ouvertes.isEmpty());
     // The worker is gone and the window is usable again.
@@ -251,7 +261,7 @@ void TestCommandesGeneration::apercu_data()
     QTest::newRow("foreign tmp, No keeps it") << "foreign" << int(QMessageBox::No) << false << false;
     QTest::newRow("foreign tmp, Yes replaces it") << "foreign" << int(QMessageBox::Yes) << false << true;
     QTest::newRow("tmp is a file, No keeps it") << "file" << int(QMessageBox::No) << false << false;
-    QTest::newRow("a media is missing") << "" << int(QMessageBox::NoButton) << true << true;
+    QTest::newRow("a media is missing") << "site" << int(QMessageBox::NoButton) << true << false;
 }
 
 void TestCommandesGeneration::apercu()
@@ -298,18 +308,15 @@ void TestCommandesGeneration::apercu()
     if (!genere) {
         QCOMPARE(arborescence(temp.path()), avant);
         QCOMPARE(QFileInfo(tmp).isFile() ? lire(tmp) : QByteArray(), fichierTmp);
-        QVERIFY(!resultat.aRepondu());
+        // A missing media is listed instead of a preview; nothing else is said.
+        QCOMPARE(resultat.aRepondu(), mediaManquant);
+        if (mediaManquant)
+            QVERIFY(messages.at(0).texte.endsWith(QStringLiteral("Day 9: ") + chemin(QStringLiteral("medias/absente.png"))));
         QVERIFY(bureau.ouvertes.isEmpty());
         return;
     }
 
-    if (mediaManquant) {
-        QVERIFY(resultat.aRepondu());
-        QCOMPARE(messages.at(0).texte, ERREUR);
-        QCOMPARE(messages.at(0).icone, QMessageBox::Warning);
-        QVERIFY(messages.at(0).titre.isEmpty());
-        QVERIFY(bureau.ouvertes.isEmpty());
-    } else {
+    {
         // A preview shows no message: the page opens instead.
         QVERIFY(!resultat.aRepondu());
         QCOMPARE(bureau.ouvertes, QList<QUrl>{QUrl::fromLocalFile(tmp + QStringLiteral("/index.html"))});
@@ -325,6 +332,49 @@ void TestCommandesGeneration::apercu()
             QCOMPARE(apres.value(it.key()), it.value());
     }
     QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+}
+
+void TestCommandesGeneration::resultatAffiche_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("pageOuverte");
+    QTest::newRow("generation failed") << "finDeGeneration" << 5 << int(QMessageBox::Ok) << false;
+    QTest::newRow("preview failed") << "finDeGenerationApercu" << 4 << int(QMessageBox::Ok) << false;
+    QTest::newRow("success, OK") << "finDeGeneration" << 0 << int(QMessageBox::Ok) << false;
+    QTest::newRow("success, Open in Browser") << "finDeGeneration" << 0 << int(QMessageBox::Open) << true;
+}
+
+void TestCommandesGeneration::resultatAffiche()
+{
+    QFETCH(QString, slot);
+    QFETCH(int, code);
+    QFETCH(int, reponse);
+    QFETCH(bool, pageOuverte);
+    const QString sortie = chemin(QStringLiteral("site"));
+    const QString details = QStringLiteral("Day 5: the file /photos/neige.jpg cannot be found.");
+    FenetrePrincipale fenetre;
+    BoiteMessage::reinitialiser();
+    BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
+    const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
+
+    // As the worker delivers them: the details first, then the result.
+    if (code != 0)
+        QMetaObject::invokeMethod(&fenetre, "noterDetailsErreur", Q_ARG(QString, details));
+    QMetaObject::invokeMethod(&fenetre, qPrintable(slot), Q_ARG(int, code), Q_ARG(QString, sortie));
+
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    if (code != 0) {
+        QCOMPARE(boites.at(0).texte, ERREUR);
+        QCOMPARE(boites.at(0).informatif, details);
+    } else {
+        QCOMPARE(boites.at(0).texte, SUCCES.arg(sortie));
+        QCOMPARE(boites.at(0).boutons, QMessageBox::Ok | QMessageBox::Open);
+    }
+    QCOMPARE(bureau.ouvertes,
+             pageOuverte ? QList<QUrl>{QUrl::fromLocalFile(sortie + QStringLiteral("/index.html"))} : QList<QUrl>{});
 }
 
 void TestCommandesGeneration::apercuApresNouveau()
@@ -418,7 +468,9 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
         auto *progression = qobject_cast<QProgressDialog *>(fenetreModale);
         if (progression == nullptr)
             return false;
-        if (retenue ? !atteinte.tryAcquire() : fichiersMedia(sortie).isEmpty())
+        const QStringList chantiers = chantiersRestants(sortie);
+        if (retenue ? !atteinte.tryAcquire()
+                    : chantiers.isEmpty() || fichiersMedia(chantiers.first() + QStringLiteral("/site")).isEmpty())
             return false;
         generateur = fenetre.findChild<Generateur *>();
         texte = progression->labelText();
@@ -476,13 +528,10 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
     QVERIFY(tuile(fenetre, 1)->isEnabled());
     QVERIFY(fenetre.sauvegardeNecessaire());
 
-    // Stopped between two days: the rest of the month was never copied, and nothing
-    // of the run is shown (checked again after the test).
-    const int copies = fichiersMedia(sortie).size();
-    if (retenue)
-        QCOMPARE(copies, 3);
-    QVERIFY2(copies < 31, qPrintable(QString::number(copies)));
-    QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("bypass = true;"));
+    // Stopped between two days: the directory is as it was, nothing of the run is left,
+    // and nothing of it is shown (checked again after the test).
+    QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(chantiersRestants(sortie), QStringList());
     QVERIFY(bureau.ouvertes.isEmpty());
     QString inattendu;
     RepondeurModal garde(refuserTout(inattendu));
@@ -523,7 +572,8 @@ void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
     });
     delete fenetre;
     plusTard.join();
-    QCOMPARE(fichiersMedia(chemin(QStringLiteral("site"))).size(), 2);
+    QVERIFY(!QFileInfo::exists(chemin(QStringLiteral("site"))));
+    QCOMPARE(chantiersRestants(chemin(QStringLiteral("site"))), QStringList());
 }
 
 void TestCommandesGeneration::deBoutEnBout()

@@ -15,6 +15,7 @@ private slots:
 
     void boiteMontreeSansReponsePrevue_data();
     void boiteMontreeSansReponsePrevue();
+    void entreeRepondNon();
     void selecteurMontreSansChoixPrevu();
     void reponsesPrevuesDansLOrdre();
     void silencieux();
@@ -75,6 +76,23 @@ void TestDialogues::boiteMontreeSansReponsePrevue()
     QVERIFY(vue.avecParent);
     // A box the user answered is not noted.
     QVERIFY(BoiteMessage::prendreMontrees().isEmpty());
+}
+
+void TestDialogues::entreeRepondNon()
+{
+    // Every question's Yes erases or discards something: two presses of Enter must not.
+    Boite vue;
+    RepondeurModal repondeur([&vue](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (boite == nullptr)
+            return false;
+        vue = Boite::de(boite);
+        QTest::keyClick(boite, Qt::Key_Return);
+        return true;
+    });
+    QCOMPARE(BoiteMessage::question(nullptr, "Erase it all?"), QMessageBox::No);
+    QVERIFY(!repondeur.aDuForcer());
+    QCOMPARE(vue.boutonParDefaut, QMessageBox::No);
 }
 
 void TestDialogues::selecteurMontreSansChoixPrevu()

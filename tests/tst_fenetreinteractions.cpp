@@ -349,7 +349,9 @@ void TestFenetreInteractions::depotProjet()
 {
     {
         Calendrier enregistre("Noel");
-        enregistre.ajouterMedia(7, new Video("/home/alice/Videos/traineau.mp4"));
+        // A media that exists, so that Open has nothing missing to report.
+        QVERIFY(ecrireMp4(chemin("media/traineau.mp4")));
+        enregistre.ajouterMedia(7, new Video(chemin("media/traineau.mp4")));
         QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(enregistre, chemin("Noel.xml")), 0);
     }
     FenetrePrincipale fenetre;

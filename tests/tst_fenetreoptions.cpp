@@ -51,6 +51,9 @@ void TestFenetreOptions::initTestCase()
 
 void TestFenetreOptions::cleanup()
 {
+    // The zone field's clear button fades with an animation that only notices on its
+    // next tick that its field is gone, then deletes itself: give it an event loop.
+    QTest::qWait(100);
     QVERIFY(reponsesToutesPrises());
 }
 

@@ -9,9 +9,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,7 +94,9 @@ private slots:
     void ouvrirFichierInvalide();
     void ouvrirToleranceRacine();
     void enregistrer();
+    void enregistrerEchec_data();
     void enregistrerEchec();
+    void mediasIntrouvablesApresOuverture();
     void enregistrerCaractereInterdit_data();
     void enregistrerCaractereInterdit();
     void ouvrirJoursHorsGrille();
@@ -718,6 +724,7 @@ void TestFenetrePrincipale::ouvrirFichierInvalide()
         QCOMPARE(boites.first().texte, QUESTION_OUVRIR);
     QCOMPARE(boites.last().texte, ERREUR_OUVERTURE);
     QCOMPARE(boites.last().icone, QMessageBox::Warning);
+    QVERIFY2(boites.last().informatif.contains(chemin), qPrintable(boites.last().informatif));
 
     // The file did not become the Save target and the calendar shown is the same.
     QCOMPARE(fenetre.getCalendrier(), avant);
@@ -765,24 +772,81 @@ void TestFenetrePrincipale::enregistrer()
     QCOMPARE(relu.getMedia(2)->getUrl(), QStringLiteral("/home/alice/Music/grelots.ogg"));
 }
 
+void TestFenetrePrincipale::enregistrerEchec_data()
+{
+    QTest::addColumn<QString>("lieu");
+    QTest::addColumn<QString>("raison");
+    // Even root cannot write into a directory that does not exist, nor on a read-only mount.
+    QTest::newRow("missing directory") << "absent" << "No such file or directory";
+    QTest::newRow("read-only file system") << "lecture-seule" << "Read-only file system";
+}
+
 void TestFenetrePrincipale::enregistrerEchec()
 {
+    QFETCH(QString, lieu);
+    QFETCH(QString, raison);
+    const QString dossier = repertoire.filePath(lieu);
+    const bool monte = lieu == QLatin1String("lecture-seule");
+    if (monte) {
+        QVERIFY(QDir().mkpath(dossier));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", dossier}) != 0)
+            QSKIP("Mounting a read-only tmpfs was refused (needs root)");
+    }
+    const auto demontage = qScopeGuard([&] {
+        if (monte)
+            QProcess::execute("umount", {"-l", dossier});
+    });
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrierExemple());
-    // Even root cannot write into a directory that does not exist.
-    const QString chemin = repertoire.filePath("absent/Avent.xml");
+    const QString chemin = dossier + "/Avent.xml";
     fenetre.setUrlCalendrier(chemin);
     fenetre.sauvegardeUtile();
+    textesMontres();
 
     bouton(fenetre, "bouton_enregistrer")->click();
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
     QCOMPARE(boites.at(0).texte, ERREUR_ENREGISTREMENT);
     QCOMPARE(boites.at(0).icone, QMessageBox::Warning);
+    QVERIFY2(boites.at(0).informatif.contains(chemin) && boites.at(0).informatif.contains(raison),
+             qPrintable(boites.at(0).informatif));
     // The changes are still recorded, so Quit keeps asking.
     QVERIFY(fenetre.sauvegardeNecessaire());
     QCOMPARE(fenetre.getUrlCalendrier(), chemin);
     QVERIFY(!QFile::exists(chemin));
+}
+
+void TestFenetrePrincipale::mediasIntrouvablesApresOuverture()
+{
+    const QString photo = repertoire.filePath("sapin.png");
+    QVERIFY(ecrire(photo, "png"));
+    const QString deplacee = repertoire.filePath("deplacee.png");
+    const QString tube = repertoire.filePath("tube");
+    QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+    {
+        Calendrier enregistre("Noel");
+        enregistre.ajouterMedia(3, new Image(photo));
+        enregistre.ajouterMedia(7, new Image(deplacee));
+        enregistre.ajouterMedia(12, new Son(tube));
+        QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(enregistre, cheminProjet("Noel")), 0);
+    }
+    FenetrePrincipale fenetre;
+    ChoixFichier::prevoirChoix(cheminProjet("Noel"));
+    bouton(fenetre, "bouton_ouvrir")->click();
+
+    // Said once, all of them in one message, and marked where they belong.
+    const QString liste = QStringLiteral("2 media files cannot be found:\nDay 7: %1\nDay 12: %2").arg(deplacee, tube);
+    QCOMPARE(textesMontres(), QStringList{liste});
+    QVERIFY(!tuile(fenetre, 3)->estIntrouvable());
+    QVERIFY(tuile(fenetre, 7)->estIntrouvable());
+    QCOMPARE(tuile(fenetre, 7)->toolTip(), deplacee);
+    QVERIFY(tuile(fenetre, 12)->estIntrouvable());
+
+    // Generate refuses before the directory is even asked for, listing them again.
+    ChoixFichier::prendreMontres();
+    bouton(fenetre, "bouton_generer")->click();
+    QCOMPARE(textesMontres(), QStringList{liste});
+    QVERIFY(ChoixFichier::prendreMontres().isEmpty());
 }
 
 void TestFenetrePrincipale::enregistrerCaractereInterdit_data()
@@ -831,8 +895,9 @@ void TestFenetrePrincipale::ouvrirJoursHorsGrille()
     FenetrePrincipale fenetre;
     ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
-    QCOMPARE(textesMontres(), QStringList{"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
-                                          "shown nor published, and they stay in the file when you save."});
+    QCOMPARE(textesMontres(), QStringList({"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
+                                           "shown nor published, and they stay in the file when you save.",
+                                           "1 media file cannot be found:\nDay 5: /b"}));
     QCOMPARE(tuile(fenetre, 5)->getType(), Media::MUSIQUE);
 
     // Kept on save, without a word.

@@ -103,6 +103,7 @@ private slots:
         QPointer<Generateur> generateur =
             new Generateur(&fenetre, cas == QLatin1String("aucun") ? nullptr : &calendrier, sortie, apercu);
         QSignalSpy signal(generateur.data(), &Generateur::resultatDisponible);
+        QSignalSpy details(generateur.data(), &Generateur::detailsErreurDisponibles);
         Recepteur recepteur;
         recepteur.brancher(generateur);
         connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
@@ -111,6 +112,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
 
         QCOMPARE(signal.count(), 1);
+        // A failure says why, just before its result.
+        QCOMPARE(details.count(), code == 0 ? 0 : 1);
+        if (cas == QLatin1String("manquant"))
+            QVERIFY(details.at(0).at(0).toString().contains(QStringLiteral("Day 2: the file ")));
         QCOMPARE(signal.at(0).at(0).toInt(), code);
         QCOMPARE(signal.at(0).at(1).toString(), sortie);
         QCOMPARE(recepteur.resultats.size(), 1);
@@ -142,6 +147,11 @@ private slots:
         Calendrier calendrier(QStringLiteral("arret"));
         ajouterPhotosRetenues(calendrier, atteinte, reprise);
         const QString sortie = nouveauChemin(QStringLiteral("site"));
+        // The previous site is still there, whole, after the stop.
+        Calendrier ancien(QStringLiteral("ancien"));
+        ajouterPhotos(ancien, 2, 100);
+        QCOMPARE(GestionnaireFichiers().generer(ancien, sortie, false), 0);
+        const QMap<QString, QByteArray> avant = arborescence(sortie);
 
         auto *fenetre = new QObject;
         Generateur *generateur = new Generateur(fenetre, &calendrier, sortie, false);
@@ -172,11 +182,8 @@ private slots:
 
         QCOMPARE(signal.count(), 0);
         QVERIFY(recepteur.resultats.isEmpty());
-        QCOMPARE(fichiersMedia(sortie).size(), 2);
-        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
-        QVERIFY(scene.contains(QStringLiteral("case 1:")));
-        QVERIFY(scene.contains(QStringLiteral("case 2:")));
-        QVERIFY(!scene.contains(QStringLiteral("case 3:")));
+        QVERIFY(arborescence(sortie) == avant);
+        QCOMPARE(chantiersRestants(sortie), QStringList());
     }
 
     void arretDUneLongueExecution()
@@ -191,10 +198,14 @@ private slots:
         connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
         generateur->start();
 
-        // A tight poll: the whole run takes well under a second.
+        // A tight poll on the staging folder: the whole run takes well under a second.
+        auto mediasConstruits = [&] {
+            const QStringList chantiers = chantiersRestants(sortie);
+            return chantiers.isEmpty() ? QStringList() : fichiersMedia(chantiers.first() + QStringLiteral("/site"));
+        };
         QElapsedTimer attente;
         attente.start();
-        while (fichiersMedia(sortie).isEmpty() && !generateur->isFinished() && attente.elapsed() < 30000)
+        while (mediasConstruits().isEmpty() && !generateur->isFinished() && attente.elapsed() < 30000)
             QThread::usleep(200);
         if (generateur->isFinished())
             QSKIP("The run ended before the test could ask it to stop (a very loaded machine)");
@@ -202,9 +213,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
 
         QCOMPARE(signal.count(), 0);
-        QVERIFY(fichiersMedia(sortie).size() < 31);
-        // The run stopped between days, so no preview line was written either.
-        QVERIFY(!lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("bypass = true;"));
+        // Nothing of the stopped run is left: the directory did not exist and still does not.
+        QVERIFY(!QFileInfo::exists(sortie));
+        QCOMPARE(chantiersRestants(sortie), QStringList());
     }
 
     void arretAvantLeDebut()

@@ -12,7 +12,12 @@
 #include <QThread>
 #include <QtTest>
 
+#include <QProcess>
+
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,6 +52,14 @@ QStringList avecInsertion(QStringList modele, const QString &marqueur, const QSt
         }
     }
     return modele << QStringLiteral("(no line holds %1)").arg(marqueur);
+}
+
+// 0666 less the umask, owner read and write kept.
+int modeNouveauFichier()
+{
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return int((0666 & ~masque) | 0600);
 }
 
 int permissions(const QString &chemin)
@@ -129,9 +142,65 @@ private slots:
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
 
-        // Files from the resources come out writable by their owner only.
-        for (const QString &chemin : arborescence(sortie).keys())
-            QCOMPARE(permissions(sortie + QLatin1Char('/') + chemin), 0600);
+    }
+
+    void siteLisibleParTous()
+    {
+        // A site copied to a web root is served by another user.
+        const mode_t masque = ::umask(022);
+        const auto retour = qScopeGuard([&] { ::umask(masque); });
+        const QString photo = nouveauMedia("prive");
+        QVERIFY(QFile::setPermissions(photo, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        Calendrier calendrier(QStringLiteral("public"));
+        calendrier.ajouterMedia(7, new Image(photo));
+        const QString sortie = nouveauChemin() + QStringLiteral("/sous");
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        QCOMPARE(permissions(sortie), 0755);
+        QDirIterator it(sortie, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString chemin = it.next();
+            QCOMPARE(permissions(chemin), it.fileInfo().isDir() ? 0755 : 0644);
+        }
+    }
+
+    void joursHorsCalendrierIgnores()
+    {
+        // Hand-edited days are kept in the calendar but neither published nor counted;
+        // a message has no file to miss.
+        Calendrier calendrier(QStringLiteral("hors"));
+        calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
+        calendrier.ajouterMedia(2, new Message(QStringLiteral("Joyeux Noel")));
+        calendrier.ajouterMedia(1, new Image(nouveauMedia("un")));
+        calendrier.ajouterMedia(40, new Video(nouveauMedia(QByteArray(5000, 'q'))));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        QCOMPARE(fichiersMedia(sortie), QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
+        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
+        QVERIFY(!scene.contains(QStringLiteral("case 0:")));
+        QVERIFY(!scene.contains(QStringLiteral("case 40:")));
+        long long total = 0;
+        GestionnaireFichiers().calculer_taille(calendrier, &total);
+        QCOMPARE(total, tailleModele() + 2);
+        QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
+    }
+
+    void pointDeMontageEnDessous()
+    {
+        const QString sortie = nouveauChemin();
+        const QString cle = sortie + QStringLiteral("/cle");
+        QVERIFY(QDir().mkpath(cle));
+        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                        QStringLiteral("size=1m"), QStringLiteral("tmpfs"), cle})
+            != 0)
+            QSKIP("Mounting a tmpfs was refused (needs root)");
+        const auto demontage = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), cle}); });
+        QVERIFY(ecrire(cle + QStringLiteral("/photos.txt"), "sur la cle"));
+
+        Calendrier calendrier(QStringLiteral("cle"));
+        QVERIFY(GestionnaireFichiers::estRepertoireSortieInterdit(sortie, QString(), calendrier));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 4);
+        QCOMPARE(resetRepertoire(sortie), 4);
+        QCOMPARE(lire(cle + QStringLiteral("/photos.txt")), QByteArray("sur la cle"));
     }
 
     void blocsSousLesMarqueurs()
@@ -271,38 +340,93 @@ private slots:
             QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), QByteArray("la meme photo"));
     }
 
-    void mediaManquantArreteAuJour_data()
+    void mediaManquantLaisseLeSite_data()
     {
         QTest::addColumn<QString>("url");
         QTest::newRow("missing file") << temp.filePath(QStringLiteral("absent.jpg"));
         QTest::newRow("empty path") << QString();
         QTest::newRow("directory") << temp.path();
+        QTest::newRow("fifo") << QStringLiteral("fifo");
     }
-    void mediaManquantArreteAuJour()
+    void mediaManquantLaisseLeSite()
     {
         QFETCH(QString, url);
+        if (url == QLatin1String("fifo")) {
+            url = nouveauChemin(QStringLiteral("tube"));
+            QVERIFY(::mkfifo(QFile::encodeName(url).constData(), 0600) == 0);
+        }
         Calendrier calendrier(QStringLiteral("trou"));
         calendrier.ajouterMedia(1, new Image(nouveauMedia("un")));
+        const QString sortie = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        const QMap<QString, QByteArray> avant = arborescence(sortie);
+
         calendrier.ajouterMedia(2, new Son(nouveauMedia("deux")));
         calendrier.ajouterMedia(5, new Image(url));
-        calendrier.ajouterMedia(9, new Image(nouveauMedia("neuf")));
-        const QString sortie = nouveauChemin();
-        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 5);
+        GestionnaireFichiers gestionnaire;
+        QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 5);
+        QVERIFY(arborescence(sortie) == avant);
+        QCOMPARE(chantiersRestants(sortie), QStringList());
+        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("Day 5")), qPrintable(gestionnaire.getDetailsErreur()));
+        QVERIFY(gestionnaire.getDetailsErreur().contains(url));
+    }
 
-        auto nomStocke = [&](int jour) { return getHash(QString::number(jour), calendrier.getNom()) + QStringLiteral(".txt"); };
-        QStringList attendus{nomStocke(1), nomStocke(2)};
-        attendus.sort();
-        QCOMPARE(fichiersMedia(sortie), attendus);
+    // A copy that fails half-way (a full disk) or a stop leaves the previous site whole.
+    void echecEnCoursLaisseLeSite_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("file size limit") << QStringLiteral("limite");
+        QTest::newRow("full file system") << QStringLiteral("plein");
+        QTest::newRow("stop before the first day") << QStringLiteral("arret");
+    }
+    void echecEnCoursLaisseLeSite()
+    {
+        QFETCH(QString, cas);
+        QString base = nouveauChemin(QStringLiteral("disque"));
+        QVERIFY(QDir().mkpath(base));
+        if (cas == QLatin1String("plein")) {
+            if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                            QStringLiteral("size=2m"), QStringLiteral("tmpfs"), base})
+                != 0)
+                QSKIP("Mounting a small tmpfs was refused (needs root)");
+        }
+        const auto demontage = qScopeGuard([&] {
+            if (cas == QLatin1String("plein"))
+                QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), base});
+        });
+        Calendrier calendrier(QStringLiteral("plein"));
+        calendrier.ajouterMedia(1, new Image(nouveauMedia("petit")));
+        const QString sortie = base + QStringLiteral("/site");
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
+        const QMap<QString, QByteArray> avant = arborescence(sortie);
+        calendrier.ajouterMedia(3, new Video(nouveauMedia(QByteArray(3 * 1024 * 1024, 'v'))));
 
-        const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
-        QVERIFY(scene.contains(QStringLiteral("case 1:")));
-        QVERIFY(scene.contains(QStringLiteral("case 2:")));
-        QVERIFY(!scene.contains(QStringLiteral("case 5:")));
-        QVERIFY(!scene.contains(QStringLiteral("case 9:")));
-        const QByteArray photos = lire(sortie + QStringLiteral("/scripts/collectionPhotos.js"));
-        QVERIFY(photos.contains(getHash(QStringLiteral("1"), calendrier.getNom()).toLatin1()));
-        QVERIFY(!photos.contains(getHash(QStringLiteral("5"), calendrier.getNom()).toLatin1()));
-        QVERIFY(!photos.contains(getHash(QStringLiteral("9"), calendrier.getNom()).toLatin1()));
+        GestionnaireFichiers gestionnaire;
+        int resultat = -1;
+        if (cas == QLatin1String("arret")) {
+            resultat = genererInterrompu(calendrier, sortie);
+            QCOMPARE(resultat, int(GestionnaireFichiers::GENERATION_INTERROMPUE));
+        } else {
+            struct rlimit ancienne;
+            if (cas == QLatin1String("limite")) {
+                ::getrlimit(RLIMIT_FSIZE, &ancienne);
+                struct rlimit limite = ancienne;
+                limite.rlim_cur = 1024 * 1024;
+                ::signal(SIGXFSZ, SIG_IGN);
+                ::setrlimit(RLIMIT_FSIZE, &limite);
+            }
+            resultat = gestionnaire.generer(calendrier, sortie, false);
+            if (cas == QLatin1String("limite")) {
+                ::setrlimit(RLIMIT_FSIZE, &ancienne);
+                ::signal(SIGXFSZ, SIG_DFL);
+            }
+            QCOMPARE(resultat, 5);
+            const QString attendu = cas == QLatin1String("plein") ? QStringLiteral("No space left on device")
+                                                                  : QStringLiteral("File too large");
+            QVERIFY2(gestionnaire.getDetailsErreur().contains(attendu), qPrintable(gestionnaire.getDetailsErreur()));
+        }
+        QVERIFY(arborescence(sortie) == avant);
+        QCOMPARE(chantiersRestants(sortie), QStringList());
     }
 
     void sortieImpossible_data()
@@ -409,7 +533,7 @@ private slots:
         QVERIFY(copie == arborescence(source));
         QCOMPARE(copie.size(), 4);
         for (const QString &chemin : copie.keys())
-            QCOMPARE(permissions(cible + QLatin1Char('/') + chemin), 0600);
+            QCOMPARE(permissions(cible + QLatin1Char('/') + chemin), modeNouveauFichier());
 
         long long total = 5;
         QVERIFY(calculerTailleRecursively(source, &total));
@@ -436,23 +560,29 @@ private slots:
     void taille_data()
     {
         QTest::addColumn<QByteArrayList>("contenus");
-        QTest::addColumn<bool>("avecManquant");
+        QTest::addColumn<QString>("manquant");
         QTest::addColumn<long long>("ajout");
-        QTest::newRow("empty calendar") << QByteArrayList{} << false << 0LL;
-        QTest::newRow("missing media counts 0") << QByteArrayList{} << true << 0LL;
-        QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')} << true << 70005LL;
+        QTest::newRow("empty calendar") << QByteArrayList{} << QString() << 0LL;
+        QTest::newRow("missing media counts 0") << QByteArrayList{} << QStringLiteral("absent") << 0LL;
+        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 2LL;
+        QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')} << QStringLiteral("absent") << 70005LL;
     }
     void taille()
     {
         QFETCH(QByteArrayList, contenus);
-        QFETCH(bool, avecManquant);
+        QFETCH(QString, manquant);
         QFETCH(long long, ajout);
         Calendrier calendrier(QStringLiteral("taille"));
         int jour = 1;
         for (const QByteArray &contenu : contenus)
             calendrier.ajouterMedia(jour++, new Image(nouveauMedia(contenu)));
-        if (avecManquant)
+        if (manquant == QLatin1String("absent"))
             calendrier.ajouterMedia(jour++, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
+        if (manquant == QLatin1String("fifo")) {
+            const QString tube = nouveauChemin(QStringLiteral("tube"));
+            QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+            calendrier.ajouterMedia(jour++, new Son(tube));
+        }
 
         long long total = -1;
         QCOMPARE(GestionnaireFichiers().calculer_taille(calendrier, &total), 0);

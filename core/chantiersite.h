@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+/// The folder a new site is built in before it takes the place of the output directory's
+/// contents, so that a generation that fails or is stopped leaves that directory exactly
+/// as it was.
+///
+/// The folder is a hidden sibling of the output directory (or of its first missing
+/// ancestor), on the same file system so that the final move is made of renames; when the
+/// parent cannot be written it is a hidden folder inside the output directory itself. It
+/// is removed when the object dies, whatever happened.
+///
+/// Failures give the system's reason (an errno value) and the path concerned.
+class ChantierSite
+{
+public:
+    explicit ChantierSite(QString const &repertoireSortie);
+    ~ChantierSite();
+
+    ChantierSite(const ChantierSite &) = delete;
+    ChantierSite &operator=(const ChantierSite &) = delete;
+
+    /// Creates the folder; false with `*erreur` set when no place for it can be written.
+    bool ouvrir(int *erreur);
+    /// The directory in which to build the new site.
+    QString repertoireConstruction() const;
+    /// The folder itself (empty before ouvrir() or once it is gone).
+    QString racine() const;
+
+    /// Whether the output directory's current contents can all be removed afterwards:
+    /// nothing on another file system, nothing that cannot be written. Checked before
+    /// anything moves, so that a removal never fails half-way. `*chemin` names the culprit.
+    bool contenuAmovible(int *erreur, QString *chemin) const;
+
+    /// Moves the old contents aside, the new site in, then removes the old contents.
+    /// On failure of a move everything is moved back; false with `*erreur` set.
+    bool remplacer(int *erreur);
+
+    /// Removes `chemin` and everything below it, never entering another file system and
+    /// never following a link. False with `*erreur` set when something stays.
+    static bool supprimerSansFranchir(QString const &chemin, int *erreur);
+    /// Whether a file system is mounted anywhere strictly below `repertoire`.
+    static bool contientPointDeMontage(QString const &repertoire);
+
+private:
+    QString sortie;
+    bool sortieExiste = false;
+    QString dossier;
+};
