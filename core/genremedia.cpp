@@ -33,7 +33,8 @@ const QVector<GenreMedia> &GenreMedia::tous()
                                              "to play it. Keep it anyway?")},
         // Lavender: black text stays readable on it, and it stands apart from the other three.
         {Media::MESSAGE, QStringLiteral("message"), QT_TRANSLATE_NOOP("BoutonJour", "MESSAGE"), 0xc3b1e1,
-         QString(), {}, false, QString(), {}, false,
+         // A plain text file dropped on a tile becomes a message of its content.
+         QString(), {}, false, QString(), {QStringLiteral("text/plain")}, false,
          [](const QString &texte) -> Media * { return new Message(texte); }, nullptr, false,
          [](const Media &media) { return Message::debut(static_cast<const Message &>(media).getTexte()); }},
     };

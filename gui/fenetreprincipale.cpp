@@ -14,6 +14,7 @@
 #include "genremedia.h"
 #include "gestionnairefichiers.h"
 #include "media.h"
+#include "message.h"
 #include "miseenformetaille.h"
 #include "projet.h"
 #include "repartitionjours.h"
@@ -810,8 +811,28 @@ void FenetrePrincipale::viderJour(int jour)
 
 Media *FenetrePrincipale::creerMedia(const GenreMedia &genre, const QString &chemin)
 {
-    // A kind whose media is not the file itself (its text, say) reads it here.
-    return genre.creer(QFileInfo(chemin).absoluteFilePath());
+    if (genre.avecFichier)
+        return genre.creer(QFileInfo(chemin).absoluteFilePath());
+
+    // A message is the file's text; one that the day dialog would refuse is refused here too.
+    QFile fichier(chemin);
+    QString texte;
+    if (fichier.open(QIODevice::ReadOnly))
+        texte = QString::fromUtf8(fichier.read(8 * Message::LONGUEUR_MAXIMALE + 1));
+    if (texte.endsWith(QLatin1Char('\n')))
+        texte.chop(1);
+    const QString nom = QDir::toNativeSeparators(chemin);
+    if (!fichier.isOpen() || texte.trimmed().isEmpty()) {
+        afficherErreur(tr("This text file is empty or cannot be read:\n%1").arg(nom));
+        return nullptr;
+    }
+    if (texte.toUcs4().size() > Message::LONGUEUR_MAXIMALE || GardeXml::positionCaractereInterdit(texte) >= 0) {
+        afficherErreur(tr("A message holds at most %1 characters of plain text; this file cannot become one:\n%2")
+                           .arg(Message::LONGUEUR_MAXIMALE)
+                           .arg(nom));
+        return nullptr;
+    }
+    return genre.creer(texte);
 }
 
 bool FenetrePrincipale::donnerFichierAuJour(int jour, const QString &chemin)
@@ -824,7 +845,10 @@ bool FenetrePrincipale::donnerFichierAuJour(int jour, const QString &chemin)
                            .arg(QDir::toNativeSeparators(chemin)));
         return false;
     }
-    getCalendrier()->ajouterMedia(jour, creerMedia(*genre, chemin));
+    Media *media = creerMedia(*genre, chemin);
+    if (media == nullptr)
+        return false;
+    getCalendrier()->ajouterMedia(jour, media);
     afficherCalendrier(getCalendrier());
     sauvegardeUtile();
     return true;

@@ -157,8 +157,8 @@ private:
     static QStringList cheminsDeposes(const QMimeData *donnees);
     /// Whether a dropped file is to be opened as a project file rather than used as a media.
     static bool estFichierProjet(const QString &chemin);
-    /// The one place where a file becomes a day's media.
-    static Media *creerMedia(const GenreMedia &genre, const QString &chemin);
+    /// The one place where a file becomes a day's media; nullptr, after saying why, when it cannot.
+    Media *creerMedia(const GenreMedia &genre, const QString &chemin);
 
     /// Sets every command and tile from the state: the commands that need a calendar
     /// when there is one, Save when there are unsaved changes, and nothing at all while a

@@ -4,6 +4,7 @@
 #include "gestionnairefichiers.h"
 #include "image.h"
 #include "medias.h"
+#include "message.h"
 #include "repondeurmodal.h"
 #include "son.h"
 #include "video.h"
@@ -268,32 +269,39 @@ void TestFenetreInteractions::grilleSuitLaFenetre()
 void TestFenetreInteractions::depotSurTuile_data()
 {
     QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QByteArray>("contenu"); // empty: a sound
     QTest::addColumn<Jours>("attendu");
 
     // Day 1 holds a photo: the tile was the target, so it is replaced without a question.
-    QTest::newRow("sound on a photo") << "a/clochettes.png" << Jours{{1, Media::MUSIQUE}, {2, Media::MUSIQUE}};
-    QTest::newRow("no known kind") << "a/liste.png" << Jours{{1, Media::PHOTO}, {2, Media::MUSIQUE}};
+    // The names lie: the content decides.
+    const Jours inchanges{{1, Media::PHOTO}, {2, Media::MUSIQUE}};
+    QTest::newRow("sound on a photo") << "a/clochettes.png" << QByteArray() << Jours{{1, Media::MUSIQUE}, {2, Media::MUSIQUE}};
+    QTest::newRow("text becomes a message") << "a/liste.png" << QByteArray("milk, carrots\n")
+                                            << Jours{{1, Media::MESSAGE}, {2, Media::MUSIQUE}};
+    QTest::newRow("text too long for a message") << "a/roman.txt" << QByteArray(1001, 'a') << inchanges;
+    QTest::newRow("no known kind") << "a/octets.png" << QByteArray("\x01\x02\x03\x00\xff\xfe", 6) << inchanges;
 }
 
 void TestFenetreInteractions::depotSurTuile()
 {
     QFETCH(QString, fichier);
+    QFETCH(QByteArray, contenu);
     QFETCH(Jours, attendu);
 
     FenetrePrincipale fenetre;
     preparer(fenetre);
-    // The names lie: the content decides.
-    const bool connu = fichier.contains("clochettes");
-    QVERIFY(connu ? ecrireWav(chemin(fichier)) : ecrire(chemin(fichier), "milk, carrots\n"));
+    QVERIFY(contenu.isEmpty() ? ecrireWav(chemin(fichier)) : ecrire(chemin(fichier), contenu));
 
     deposer(fenetre, {chemin(fichier)}, tuile(fenetre, 1));
 
     QCOMPARE(jours(fenetre), attendu);
-    QCOMPARE(fenetre.sauvegardeNecessaire(), connu);
-    const QStringList textes = textesMontres();
-    QCOMPARE(textes.size(), connu ? 0 : 1);
-    if (connu)
+    const bool change = attendu.value(1) != Media::PHOTO;
+    QCOMPARE(fenetre.sauvegardeNecessaire(), change);
+    QCOMPARE(textesMontres().size(), change ? 0 : 1);
+    if (attendu.value(1) == Media::MUSIQUE)
         QCOMPARE(tuile(fenetre, 1)->toolTip(), chemin(fichier));
+    if (attendu.value(1) == Media::MESSAGE)
+        QCOMPARE(static_cast<Message *>(fenetre.getCalendrier()->getMedia(1))->getTexte(), QString("milk, carrots"));
 }
 
 void TestFenetreInteractions::depotMultiple_data()
@@ -303,7 +311,7 @@ void TestFenetreInteractions::depotMultiple_data()
     QTest::addColumn<Jours>("attendu");
 
     // 01-etoile.png aims at day 1, which holds a photo; 24.mp4 at day 24; lutins.wav fills
-    // the first empty day; notes.txt is of no kind.
+    // the first empty day; notes.bin is of no kind.
     // Day 1 is a photo either way; its file tells whether it was replaced.
     const Jours attendu{{1, Media::PHOTO}, {2, Media::MUSIQUE}, {3, Media::MUSIQUE}, {24, Media::VIDEO}};
     QTest::newRow("files, No keeps day 1") << false << int(QMessageBox::No) << attendu;
@@ -320,11 +328,11 @@ void TestFenetreInteractions::depotMultiple()
     FenetrePrincipale fenetre;
     preparer(fenetre);
     const QStringList fichiers{chemin("import/01-etoile.png"), chemin("import/24.mp4"),
-                               chemin("import/lutins.wav"), chemin("import/notes.txt")};
+                               chemin("import/lutins.wav"), chemin("import/notes.bin")};
     QVERIFY(ecrirePngBrut(fichiers.at(0)));
     QVERIFY(ecrireMp4(fichiers.at(1)));
     QVERIFY(ecrireWav(fichiers.at(2)));
-    QVERIFY(ecrire(fichiers.at(3), "to do\n"));
+    QVERIFY(ecrire(fichiers.at(3), QByteArray("\x01\x02\x03\x00\xff\xfe", 6)));
 
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
     deposer(fenetre, commeDossier ? QStringList{chemin("import")} : fichiers,
@@ -341,7 +349,7 @@ void TestFenetreInteractions::depotMultiple()
     QCOMPARE(boites.size(), 2);
     QCOMPARE(boites.at(0).texte, QStringLiteral("These days already hold a media: 1. \nReplace them?"));
     QCOMPARE(boites.at(0).boutonParDefaut, QMessageBox::No);
-    QVERIFY(boites.at(1).texte.contains("notes.txt"));
+    QVERIFY(boites.at(1).texte.contains("notes.bin"));
     QCOMPARE(boites.at(1).texte.contains("01-etoile.png"), reponse == QMessageBox::No);
 }
 
