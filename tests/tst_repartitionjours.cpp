@@ -72,7 +72,8 @@ void TestRepartitionJours::pourContenu_data()
     QTest::newRow("picture") << "photo.ogg" << int(Media::PHOTO);
     QTest::newRow("sound") << "son.png" << int(Media::MUSIQUE);
     QTest::newRow("video") << "video.wav" << int(Media::VIDEO);
-    QTest::newRow("text") << "notes.jpg" << int(Media::AUCUN);
+    QTest::newRow("text is a message") << "notes.jpg" << int(Media::MESSAGE);
+    QTest::newRow("bytes of no kind") << "octets.png" << int(Media::AUCUN);
     QTest::newRow("directory") << "dossier" << int(Media::AUCUN);
     QTest::newRow("missing") << "absent.png" << int(Media::AUCUN);
 }
@@ -92,6 +93,8 @@ void TestRepartitionJours::pourContenu()
         QVERIFY(ecrireMp4(chemin));
     else if (nom.startsWith("notes"))
         QVERIFY(ecrire(chemin, "Bring the sledge.\n"));
+    else if (nom.startsWith("octets"))
+        QVERIFY(ecrire(chemin, QByteArray("\x01\x02\x03\x00\xff\xfe", 6)));
     else if (nom == "dossier")
         QVERIFY(QDir(dossier.path()).mkdir(nom));
 

@@ -213,6 +213,8 @@ describe('the menu', { concurrency: 3 }, () => {
         await t.test('half-size window', async () => {
             const { page, erreurs, fermer } = await ouvrirMenu(url, '2026-12-05T10:00:00Z');
             await page.setViewportSize({ width: 780, height: 700 });
+            // A loaded machine may deliver the resize event a little later.
+            await h.attendre(page, () => oCanvas.style.width === '780px');
             await h.images(page, 1);
             const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
             assert.deepEqual(taille, ['780px', '384px']);
