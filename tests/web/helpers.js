@@ -381,10 +381,33 @@ async function capture(page, nom) {
     return fichier;
 }
 
+// One browser for a test file, and the servers its tests start, all closed after its
+// last test. Registers the file's `before` and `after`.
+function navigateurPartage() {
+    const { before, after } = require('node:test');
+    const serveurs = [];
+    const commun = {
+        navigateur: null,
+        async servir(dossier, retenir) {
+            const serveur = await servir(dossier, retenir);
+            serveurs.push(serveur);
+            return serveur;
+        },
+    };
+    before(async () => {
+        commun.navigateur = await lancerNavigateur();
+    });
+    after(async () => {
+        await commun.navigateur.close();
+        await Promise.all(serveurs.map((s) => s.fermer()));
+    });
+    return commun;
+}
+
 module.exports = {
     RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
     MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
     dossierArtefacts, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
     png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
-    attendreMenu, pixel, positionsBoules, capture,
+    attendreMenu, pixel, positionsBoules, capture, navigateurPartage,
 };

@@ -2,32 +2,18 @@
 // and the video, each back to the balls when it is over; every stored format
 // loads from its ".txt" name, from disk and from a server.
 'use strict';
-const { describe, test, before, after } = require('node:test');
+const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const h = require('./helpers');
 
-let navigateur;
-const serveurs = [];
+const commun = h.navigateurPartage();
 
-before(async () => {
-    navigateur = await h.lancerNavigateur();
-});
-
-after(async () => {
-    await navigateur.close();
-    await Promise.all(serveurs.map((s) => s.fermer()));
-});
-
-async function servir(dossier, retenir) {
-    const serveur = await h.servir(dossier, retenir);
-    serveurs.push(serveur);
-    return serveur;
-}
+const servir = commun.servir;
 
 async function ouvrirMenu(url, date = '2026-12-05T10:00:00Z') {
-    const ouverte = await h.ouvrirPage(navigateur, url, date);
+    const ouverte = await h.ouvrirPage(commun.navigateur, url, date);
     await h.attendreMenu(ouverte.page);
     return ouverte;
 }

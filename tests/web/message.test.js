@@ -2,21 +2,11 @@
 // 10 s or at a click, whatever the text holds), the calendar's options on
 // chosen dates, and the mark on days the visitor already opened.
 'use strict';
-const { describe, test, before, after } = require('node:test');
+const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./helpers');
 
-let navigateur;
-const serveurs = [];
-
-before(async () => {
-    navigateur = await h.lancerNavigateur();
-});
-
-after(async () => {
-    await navigateur.close();
-    await Promise.all(serveurs.map((s) => s.fermer()));
-});
+const commun = h.navigateurPartage();
 
 const MESSAGE = 'Merry Christmas, Lou!\nThe sledge is in the garden shed.';
 const HOSTILE = 'He said "hi" and \'bye\' \\ C:\\temp\r\nline\u2028two\u2029three </script><script>alert(1)</script>'
@@ -35,9 +25,8 @@ async function ouvrirMenu(options, date, jours = {}, contexte = {}) {
         h.ajouterJour(dossier, Number(jour), 'message', texte);
     }
     h.ecrireOptions(dossier, options);
-    const serveur = await h.servir(dossier);
-    serveurs.push(serveur);
-    const ouverte = await h.ouvrirPage(navigateur, serveur.url, date, contexte);
+    const serveur = await commun.servir(dossier);
+    const ouverte = await h.ouvrirPage(commun.navigateur, serveur.url, date, contexte);
     await h.attendreMenu(ouverte.page);
     return ouverte;
 }

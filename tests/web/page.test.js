@@ -1,21 +1,11 @@
 // The calendar page in headless Chromium: the balls, who may open what, the
 // hover colours, preview mode, touch and window fitting.
 'use strict';
-const { describe, test, before, after } = require('node:test');
+const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./helpers');
 
-let navigateur;
-let serveurs = [];
-
-before(async () => {
-    navigateur = await h.lancerNavigateur();
-});
-
-after(async () => {
-    await navigateur.close();
-    await Promise.all(serveurs.map((s) => s.fermer()));
-});
+const commun = h.navigateurPartage();
 
 // A site with a picture on day 5, a sound on day 9 and nothing on day 4 or 17.
 async function site({ apercu = false } = {}) {
@@ -25,14 +15,12 @@ async function site({ apercu = false } = {}) {
     if (apercu) {
         h.activerApercu(dossier);
     }
-    const serveur = await h.servir(dossier);
-    serveurs.push(serveur);
+    const serveur = await commun.servir(dossier);
     return serveur.url;
 }
 
 async function modeleVierge() {
-    const serveur = await h.servir(h.copierModele());
-    serveurs.push(serveur);
+    const serveur = await commun.servir(h.copierModele());
     return serveur.url;
 }
 
@@ -40,13 +28,12 @@ async function modeleVierge() {
 async function siteIllisible() {
     const dossier = h.copierModele();
     h.ajouterJour(dossier, 3, 'son', Buffer.from('not a sound at all\n'.repeat(50)));
-    const serveur = await h.servir(dossier);
-    serveurs.push(serveur);
+    const serveur = await commun.servir(dossier);
     return serveur.url;
 }
 
 async function ouvrirMenu(url, date, options) {
-    const ouverte = await h.ouvrirPage(navigateur, url, date, options);
+    const ouverte = await h.ouvrirPage(commun.navigateur, url, date, options);
     await h.attendreMenu(ouverte.page);
     return ouverte;
 }
@@ -201,7 +188,7 @@ describe('the menu', { concurrency: 3 }, () => {
     test('touch opens a ball like the mouse, and pointer positions follow the fitted canvas', async (t) => {
         const url = await site();
         await t.test('touch', async () => {
-            const ouverte = await h.ouvrirPage(navigateur, url, '2026-12-05T10:00:00Z', { hasTouch: true });
+            const ouverte = await h.ouvrirPage(commun.navigateur, url, '2026-12-05T10:00:00Z', { hasTouch: true });
             await h.attendreMenu(ouverte.page);
             await ouverte.page.touchscreen.tap(centre(4).x, centre(4).y);
             assert.equal(await ouverte.page.evaluate(() => projectionEnCours), false);

@@ -1,32 +1,18 @@
 // What every visitor gets: one picture fetched per opened day, the days by
 // keyboard and screen reader, reduced motion and a sharp canvas on dense screens.
 'use strict';
-const { describe, test, before, after } = require('node:test');
+const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const h = require('./helpers');
 
-let navigateur;
-const serveurs = [];
+const commun = h.navigateurPartage();
 
-before(async () => {
-    navigateur = await h.lancerNavigateur();
-});
-
-after(async () => {
-    await navigateur.close();
-    await Promise.all(serveurs.map((s) => s.fermer()));
-});
-
-async function servir(dossier, retenir) {
-    const serveur = await h.servir(dossier, retenir);
-    serveurs.push(serveur);
-    return serveur;
-}
+const servir = commun.servir;
 
 async function ouvrirMenu(url, date, options) {
-    const ouverte = await h.ouvrirPage(navigateur, url, date, options);
+    const ouverte = await h.ouvrirPage(commun.navigateur, url, date, options);
     await h.attendreMenu(ouverte.page);
     return ouverte;
 }
@@ -55,7 +41,7 @@ describe('the visitor', { concurrency: 3 }, () => {
         }
         fs.writeFileSync(path.join(dossier, 'data', ids[12] + '.txt'), 'day 13 holds no picture');
         const serveur = await servir(dossier, (chemin) => chemin.includes(ids[11]));
-        const { page, erreurs, fermer } = await h.ouvrirPage(navigateur, serveur.url, '2026-12-12T10:00:00Z');
+        const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, serveur.url, '2026-12-12T10:00:00Z');
         const demandees = [];
         page.on('request', (requete) => {
             const nom = new URL(requete.url()).pathname;
@@ -139,7 +125,7 @@ describe('the visitor', { concurrency: 3 }, () => {
     });
 
     test('with reduced motion the balls stand in place at once and a picture appears in place', async () => {
-        const { page, erreurs, fermer } = await h.ouvrirPage(navigateur, (await servir(siteVarie())).url,
+        const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, (await servir(siteVarie())).url,
             '2026-12-05T10:00:00Z', { reducedMotion: 'reduce' });
         await h.images(page, 1);
         (await h.positionsBoules(page)).forEach((boule, i) => {
