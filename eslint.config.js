@@ -20,7 +20,7 @@ const globalesNavigateur = [
 
 module.exports = [
     {
-        files: ["core/ressources/tinselbox/js/scripts/**/*.js"],
+        files: ["core/site/ressources/tinselbox/js/scripts/**/*.js"],
         ignores: ["**/jquery-*.min.js"],
         languageOptions: {
             ecmaVersion: 2017,

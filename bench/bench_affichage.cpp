@@ -1,12 +1,12 @@
 // Showing a full calendar in the main window: afficherCalendrier resets and fills the 31
 // tiles and walks the template and every media file for the size text, all on the GUI
 // thread. The baseline, measured in the same run, is the size walk alone.
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "fenetreprincipale.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "modele/image.h"
+#include "modele/son.h"
+#include "modele/video.h"
 #include "mesure.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // measure runs in a child process (this executable with "--mesure") so that its peak
 // memory is its own.
 #include "../tests/documentshostiles.h"
-#include "calendrier.h"
-#include "gardexml.h"
+#include "modele/calendrier.h"
+#include "fichierprojet/gardexml.h"
 #include "gestionnairefichiers.h"
 #include "mesure.h"
 

@@ -1,10 +1,10 @@
 // Saving and loading project files, against a bare QDomDocument serialise / parse of the
 // same file measured in the same run: the floor the file manager cannot beat.
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "modele/image.h"
+#include "modele/son.h"
+#include "modele/video.h"
 #include "mesure.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // Generating a full calendar of large media, against `cp -r` of the same media files
 // measured in the same run (the copy is nearly all of a generation's work), and the
 // size estimate that the main window recomputes on the GUI thread after every change.
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
-#include "son.h"
-#include "video.h"
+#include "modele/image.h"
+#include "modele/son.h"
+#include "modele/video.h"
 #include "mesure.h"
 
 #include <QCoreApplication>

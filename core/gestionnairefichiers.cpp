@@ -1,8 +1,8 @@
 #include "gestionnairefichiers.h"
 
-#include "fichierprojet.h"
-#include "genremedia.h"
-#include "politiquesortie.h"
+#include "fichierprojet/fichierprojet.h"
+#include "modele/genremedia.h"
+#include "site/politiquesortie.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>

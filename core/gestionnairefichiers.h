@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generationsite.h"
+#include "site/generationsite.h"
 
 #include <QMap>
 #include <QString>

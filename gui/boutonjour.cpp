@@ -1,6 +1,6 @@
 #include "boutonjour.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

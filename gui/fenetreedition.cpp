@@ -2,13 +2,13 @@
 #include "ui_fenetreedition.h"
 
 #include "boitemessage.h"
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "choixfichier.h"
-#include "contenumedia.h"
-#include "fichierordinaire.h"
-#include "gardexml.h"
-#include "genremedia.h"
-#include "message.h"
+#include "modele/contenumedia.h"
+#include "modele/fichierordinaire.h"
+#include "fichierprojet/gardexml.h"
+#include "modele/genremedia.h"
+#include "modele/message.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media.h"
+#include "modele/media.h"
 
 #include <QDialog>
 #include <QMap>

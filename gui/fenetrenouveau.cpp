@@ -3,7 +3,7 @@
 
 #include "boitemessage.h"
 #include "choixfichier.h"
-#include "projet.h"
+#include "modele/projet.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

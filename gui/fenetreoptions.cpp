@@ -2,7 +2,7 @@
 #include "ui_fenetreoptions.h"
 
 #include "boitemessage.h"
-#include "calendrier.h"
+#include "modele/calendrier.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "generateur.h"
 
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
 
 Generateur::Generateur(QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif)

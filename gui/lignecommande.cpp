@@ -1,11 +1,11 @@
 #include "lignecommande.h"
 
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "fenetreprincipale.h"
-#include "fichierprojet.h"
-#include "genremedia.h"
+#include "fichierprojet/fichierprojet.h"
+#include "modele/genremedia.h"
 #include "gestionnairefichiers.h"
-#include "media.h"
+#include "modele/media.h"
 #include "version.h"
 
 #include <QApplication>

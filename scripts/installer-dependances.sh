@@ -9,7 +9,12 @@ PAQUETS=(cmake g++ make pkg-config valgrind
          qtbase5-dev libqt5xmlpatterns5-dev libqt5svg5 qt5-image-formats-plugins
          xvfb xauth fonts-dejavu-core chromium xdg-utils
          desktop-file-utils appstream dpkg-dev
-         fonttools python3-fonttools fonts-freefont-otf)
+         fonttools python3-fonttools fonts-freefont-otf
+         clang-format qttools5-dev qttools5-dev-tools qttranslations5-l10n
+         kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
+         libqrencode-dev zbar-tools poppler-utils
+         firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
+         lintian)
 
 manquants=()
 for p in "${PAQUETS[@]}"; do

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "calendrier.h"
-#include "genremedia.h"
-#include "image.h"
-#include "media.h"
-#include "message.h"
-#include "son.h"
-#include "video.h"
+#include "modele/calendrier.h"
+#include "modele/genremedia.h"
+#include "modele/image.h"
+#include "modele/media.h"
+#include "modele/message.h"
+#include "modele/son.h"
+#include "modele/video.h"
 
 #include <QSemaphore>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "calendrier.h"
-#include "image.h"
-#include "projet.h"
-#include "son.h"
+#include "modele/calendrier.h"
+#include "modele/image.h"
+#include "modele/projet.h"
+#include "modele/son.h"
 
 #include <QtTest>
 

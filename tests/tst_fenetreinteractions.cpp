@@ -1,13 +1,13 @@
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "fenetreprincipale.h"
 #include "fenetres.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
+#include "modele/image.h"
 #include "medias.h"
-#include "message.h"
+#include "modele/message.h"
 #include "repondeurmodal.h"
-#include "son.h"
-#include "video.h"
+#include "modele/son.h"
+#include "modele/video.h"
 
 #include <QDesktopServices>
 #include <QMenu>

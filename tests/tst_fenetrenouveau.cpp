@@ -1,5 +1,5 @@
 #include "fenetres.h"
-#include "projet.h"
+#include "modele/projet.h"
 #include "repondeurmodal.h"
 
 #include <QLabel>

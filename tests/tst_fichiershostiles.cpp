@@ -2,13 +2,13 @@
 // carry. Every crafted file is loaded and validated in a child process (this very
 // executable, run with "--sonde") under a memory limit, so that a crash or a hang fails
 // its own row instead of the whole run.
-#include "calendrier.h"
-#include "contenumedia.h"
+#include "modele/calendrier.h"
+#include "modele/contenumedia.h"
 #include "documentshostiles.h"
 #include "fichiers.h"
-#include "gardexml.h"
+#include "fichierprojet/gardexml.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
+#include "modele/image.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "calendriers.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
-#include "message.h"
+#include "modele/message.h"
 
 #include <QBuffer>
 #include <QDomDocument>

@@ -1,10 +1,10 @@
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
-#include "image.h"
-#include "message.h"
-#include "son.h"
-#include "video.h"
+#include "modele/image.h"
+#include "modele/message.h"
+#include "modele/son.h"
+#include "modele/video.h"
 
 #include <QScopeGuard>
 #include <QStorageInfo>

@@ -1,6 +1,6 @@
-#include "genremedia.h"
+#include "modele/genremedia.h"
 #include "medias.h"
-#include "repartitionjours.h"
+#include "modele/repartitionjours.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -11,7 +11,7 @@ const crypto = require('node:crypto');
 const { chromium } = require('playwright-core');
 
 const RACINE = path.resolve(__dirname, '..', '..');
-const MODELE = path.join(RACINE, 'core', 'ressources', 'tinselbox', 'js');
+const MODELE = path.join(RACINE, 'core', 'site', 'ressources', 'tinselbox', 'js');
 const FIXTURES = path.join(__dirname, 'fixtures');
 const DUREE_IMAGE = 1000 / 24;
 

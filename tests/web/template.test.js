@@ -97,7 +97,7 @@ test('the artwork has its pixel sizes and the font is OpenType', async (t) => {
 });
 
 test('the resource list names every template file once, in the template section', () => {
-    const qrc = fs.readFileSync(path.join(h.RACINE, 'core', 'ressources', 'ressources.qrc'), 'utf8');
+    const qrc = fs.readFileSync(path.join(h.RACINE, 'core', 'site', 'ressources', 'ressources.qrc'), 'utf8');
     const sections = [...qrc.matchAll(/<qresource prefix="\/">([\s\S]*?)<\/qresource>/g)].map((m) => m[1]);
     assert.equal(sections.length, 2);
     const listes = (section) => [...section.matchAll(/<file[^>]*>([^<]+)<\/file>/g)].map((m) => m[1]);

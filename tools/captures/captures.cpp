@@ -7,16 +7,16 @@
 // calendar-options (all when none is given). Each picture is written as
 // <directory>/<name>.png.
 
-#include "calendrier.h"
+#include "modele/calendrier.h"
 #include "fenetreedition.h"
 #include "fenetreoptions.h"
 #include "fenetrenouveau.h"
 #include "fenetreprincipale.h"
-#include "image.h"
-#include "message.h"
-#include "projet.h"
-#include "son.h"
-#include "video.h"
+#include "modele/image.h"
+#include "modele/message.h"
+#include "modele/projet.h"
+#include "modele/son.h"
+#include "modele/video.h"
 
 #include <QApplication>
 #include <QDir>

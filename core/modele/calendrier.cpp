@@ -1,6 +1,6 @@
-#include "calendrier.h"
+#include "modele/calendrier.h"
 
-#include "media.h"
+#include "modele/media.h"
 
 Calendrier::Calendrier() = default;
 

@@ -1,11 +1,11 @@
-#include "fichierprojet.h"
+#include "fichierprojet/fichierprojet.h"
 
-#include "calendrier.h"
-#include "fichierordinaire.h"
-#include "gardexml.h"
-#include "genremedia.h"
-#include "lecteurprojet.h"
-#include "media.h"
+#include "modele/calendrier.h"
+#include "modele/fichierordinaire.h"
+#include "fichierprojet/gardexml.h"
+#include "modele/genremedia.h"
+#include "fichierprojet/lecteurprojet.h"
+#include "modele/media.h"
 
 #include <QAbstractMessageHandler>
 #include <QDomDocument>

@@ -1,4 +1,4 @@
-#include "chantiersite.h"
+#include "site/chantiersite.h"
 
 #include <QByteArray>
 #include <QDir>

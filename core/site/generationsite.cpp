@@ -1,10 +1,10 @@
-#include "generationsite.h"
+#include "site/generationsite.h"
 
-#include "calendrier.h"
-#include "genremedia.h"
-#include "media.h"
-#include "message.h"
-#include "politiquesortie.h"
+#include "modele/calendrier.h"
+#include "modele/genremedia.h"
+#include "modele/media.h"
+#include "modele/message.h"
+#include "site/politiquesortie.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <QTextStream>
 #include <QThread>
 
-#include "chantiersite.h"
+#include "site/chantiersite.h"
 
 #include <QCoreApplication>
 

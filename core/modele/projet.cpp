@@ -1,4 +1,4 @@
-#include "projet.h"
+#include "modele/projet.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
-#include "politiquesortie.h"
+#include "site/politiquesortie.h"
 
-#include "calendrier.h"
-#include "chantiersite.h"
-#include "generationsite.h"
-#include "media.h"
+#include "modele/calendrier.h"
+#include "site/chantiersite.h"
+#include "site/generationsite.h"
+#include "modele/media.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "son.h"
+#include "modele/son.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 Son::Son(QString url) : Media(url) {}
 

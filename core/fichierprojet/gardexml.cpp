@@ -1,4 +1,4 @@
-#include "gardexml.h"
+#include "fichierprojet/gardexml.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,9 +1,9 @@
-#include "lecteurprojet.h"
+#include "fichierprojet/lecteurprojet.h"
 
-#include "calendrier.h"
-#include "fichierprojet.h"
-#include "gardexml.h"
-#include "genremedia.h"
+#include "modele/calendrier.h"
+#include "fichierprojet/fichierprojet.h"
+#include "fichierprojet/gardexml.h"
+#include "modele/genremedia.h"
 
 #include <QXmlStreamReader>
 

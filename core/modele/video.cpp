@@ -1,6 +1,6 @@
-#include "video.h"
+#include "modele/video.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 Video::Video(QString url) : Media(url) {}
 

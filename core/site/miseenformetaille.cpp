@@ -1,4 +1,4 @@
-#include "miseenformetaille.h"
+#include "site/miseenformetaille.h"
 
 void mettreEnFormeTaille(qint64 taille, QString *valeur, QString *unite)
 {

@@ -1,6 +1,6 @@
-#include "contenumedia.h"
+#include "modele/contenumedia.h"
 
-#include "fichierordinaire.h"
+#include "modele/fichierordinaire.h"
 
 #include <QMimeDatabase>
 

@@ -1,4 +1,4 @@
-#include "fichierordinaire.h"
+#include "modele/fichierordinaire.h"
 
 #include <QFile>
 #include <QFileInfo>

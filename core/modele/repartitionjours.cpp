@@ -1,4 +1,4 @@
-#include "repartitionjours.h"
+#include "modele/repartitionjours.h"
 
 #include <QCollator>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media.h"
+#include "modele/media.h"
 
 /// A written message for a day: plain text on several lines, shown on a card in the
 /// page. It has no file, so its location stays empty.

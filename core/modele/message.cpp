@@ -1,6 +1,6 @@
-#include "message.h"
+#include "modele/message.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "image.h"
+#include "modele/image.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 Image::Image(QString url) : Media(url) {}
 

@@ -1,6 +1,6 @@
-#include "media.h"
+#include "modele/media.h"
 
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
 #include <QDomDocument>
 

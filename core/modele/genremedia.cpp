@@ -1,10 +1,10 @@
-#include "genremedia.h"
+#include "modele/genremedia.h"
 
-#include "contenumedia.h"
-#include "image.h"
-#include "message.h"
-#include "son.h"
-#include "video.h"
+#include "modele/contenumedia.h"
+#include "modele/image.h"
+#include "modele/message.h"
+#include "modele/son.h"
+#include "modele/video.h"
 
 #include <QDomElement>
 
