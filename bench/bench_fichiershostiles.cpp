@@ -3,10 +3,10 @@
 // measure runs in a child process (this executable with "--mesure") so that its peak
 // memory is its own.
 #include "../tests/documentshostiles.h"
-#include "modele/calendrier.h"
 #include "fichierprojet/gardexml.h"
 #include "gestionnairefichiers.h"
 #include "mesure.h"
+#include "modele/calendrier.h"
 
 #include <QCoreApplication>
 #include <QFile>

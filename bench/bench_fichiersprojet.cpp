@@ -1,11 +1,11 @@
 // Saving and loading project files, against a bare QDomDocument serialise / parse of the
 // same file measured in the same run: the floor the file manager cannot beat.
-#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
+#include "mesure.h"
+#include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/son.h"
 #include "modele/video.h"
-#include "mesure.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -21,9 +21,15 @@ void remplir(Calendrier &calendrier, int jours)
     for (int jour = 1; jour <= jours; ++jour) {
         const QString url = QStringLiteral("/home/utilisateur/Images/calendrier/jour-%1.jpg").arg(jour);
         switch (jour % 3) {
-        case 0: calendrier.ajouterMedia(jour, new Image(url)); break;
-        case 1: calendrier.ajouterMedia(jour, new Son(url)); break;
-        default: calendrier.ajouterMedia(jour, new Video(url)); break;
+        case 0:
+            calendrier.ajouterMedia(jour, new Image(url));
+            break;
+        case 1:
+            calendrier.ajouterMedia(jour, new Son(url));
+            break;
+        default:
+            calendrier.ajouterMedia(jour, new Video(url));
+            break;
         }
     }
 }
@@ -63,8 +69,8 @@ void mesurer(const QString &repertoire, int jours, int repetitions)
     const qint64 taille = QFile(chemin).size();
     std::printf("%6d days (%8lld bytes): save %9.3f ms (x%.2f of serialise %9.3f ms), "
                 "load %9.3f ms (x%.2f of parse %9.3f ms)\n",
-                jours, static_cast<long long>(taille), enregistrer, enregistrer / serialiser, serialiser, charger,
-                charger / analyser, analyser);
+        jours, static_cast<long long>(taille), enregistrer, enregistrer / serialiser, serialiser, charger,
+        charger / analyser, analyser);
 }
 
 } // namespace
@@ -73,7 +79,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QTemporaryDir repertoire;
-    std::printf("Project files, median of repeated runs, ratio against a bare QDomDocument in the same run\n");
+    std::printf(
+        "Project files, median of repeated runs, ratio against a bare QDomDocument in the same run\n");
     mesurer(repertoire.path(), 31, 300);
     mesurer(repertoire.path(), 100000, 5);
     return 0;

@@ -1,12 +1,12 @@
 // Generating a full calendar of large media, against `cp -r` of the same media files
 // measured in the same run (the copy is nearly all of a generation's work), and the
 // size estimate that the main window recomputes on the GUI thread after every change.
-#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
+#include "mesure.h"
+#include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/son.h"
 #include "modele/video.h"
-#include "mesure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,9 +78,15 @@ int main(int argc, char *argv[])
             return 1;
         }
         switch (jour % 3) {
-        case 0: calendrier.ajouterMedia(jour, new Image(chemin)); break;
-        case 1: calendrier.ajouterMedia(jour, new Son(chemin)); break;
-        default: calendrier.ajouterMedia(jour, new Video(chemin)); break;
+        case 0:
+            calendrier.ajouterMedia(jour, new Image(chemin));
+            break;
+        case 1:
+            calendrier.ajouterMedia(jour, new Son(chemin));
+            break;
+        default:
+            calendrier.ajouterMedia(jour, new Video(chemin));
+            break;
         }
     }
 
@@ -102,17 +108,18 @@ int main(int argc, char *argv[])
             // Replacing that copy by hand, as safely: copy beside it, then swap and remove the old.
             tempsRecopie.push_back(chronometrerMs([&] {
                 if (QProcess::execute(QStringLiteral("sh"),
-                                      {QStringLiteral("-c"),
-                                       QStringLiteral("cp -r \"$2\" \"$1.new\" && rm -rf \"$1\" && mv \"$1.new\" \"$1\""),
-                                       QStringLiteral("sh"), copie, medias})
+                        {QStringLiteral("-c"),
+                            QStringLiteral(
+                                "cp -r \"$2\" \"$1.new\" && rm -rf \"$1\" && mv \"$1.new\" \"$1\""),
+                            QStringLiteral("sh"), copie, medias})
                     != 0)
                     std::fprintf(stderr, "cp -r then rm -rf failed\n");
             }));
             // The unsafe way, for reference: remove it first, then copy.
             tempsEffacerCopier.push_back(chronometrerMs([&] {
                 if (QProcess::execute(QStringLiteral("sh"),
-                                      {QStringLiteral("-c"), QStringLiteral("rm -rf \"$1\" && cp -r \"$2\" \"$1\""),
-                                       QStringLiteral("sh"), copie, medias})
+                        {QStringLiteral("-c"), QStringLiteral("rm -rf \"$1\" && cp -r \"$2\" \"$1\""),
+                            QStringLiteral("sh"), copie, medias})
                     != 0)
                     std::fprintf(stderr, "rm -rf then cp -r failed\n");
             }));
@@ -151,12 +158,12 @@ int main(int argc, char *argv[])
     const double generationMs = mediane(tempsGeneration);
     std::printf("generation of %d media of %lld MB: %8.1f ms; cp -r of the same files: %8.1f ms; "
                 "ratio %.2f (goal <= 1.2); median of %d rounds\n",
-                JOURS, TAILLE_MEDIA / (1024 * 1024), generationMs, copieMs, generationMs / copieMs, TOURS);
+        JOURS, TAILLE_MEDIA / (1024 * 1024), generationMs, copieMs, generationMs / copieMs, TOURS);
     const double remplacementMs = mediane(tempsRemplacement);
     const double recopieMs = mediane(tempsRecopie);
     std::printf("the same generation replacing an earlier full site: %8.1f ms; cp -r beside an earlier copy, "
                 "then rm -rf of it: %8.1f ms; ratio %.2f (rm -rf first, then cp -r: %.1f ms)\n",
-                remplacementMs, recopieMs, remplacementMs / recopieMs, mediane(tempsEffacerCopier));
+        remplacementMs, recopieMs, remplacementMs / recopieMs, mediane(tempsEffacerCopier));
     std::printf("generation of an empty calendar (template alone): %.1f ms\n", mediane(tempsModele));
 
     // The size estimate of a full calendar, against a bare stat of the same media files.
@@ -176,6 +183,6 @@ int main(int argc, char *argv[])
     }) / appels;
     std::printf("size estimate of a full calendar (%lld bytes): %.3f ms per call (goal well under 5 ms); "
                 "stat of its %d media alone: %.3f ms\n",
-                taille, estimationMs, JOURS, statMs);
+        taille, estimationMs, JOURS, statMs);
     return 0;
 }

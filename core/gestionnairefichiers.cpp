@@ -167,8 +167,8 @@ int GestionnaireFichiers::calculer_taille(Calendrier const &calendrier, long lon
     return GenerationSite::calculerTaille(calendrier, taille);
 }
 
-bool GestionnaireFichiers::estRepertoireSortieInterdit(QString const &repertoire, QString const &fichierProjet,
-                                                       Calendrier const &calendrier)
+bool GestionnaireFichiers::estRepertoireSortieInterdit(
+    QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     return PolitiqueSortie::estRepertoireSortieInterdit(repertoire, fichierProjet, calendrier);
 }

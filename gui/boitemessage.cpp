@@ -10,10 +10,11 @@ QList<BoiteMessage::Montree> montrees;
 bool silencieux = false;
 } // namespace
 
-QMessageBox::StandardButton BoiteMessage::question(QWidget *parent, const QString &texte,
-                                                   QMessageBox::StandardButton parDefaut)
+QMessageBox::StandardButton BoiteMessage::question(
+    QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut)
 {
-    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent, QString()});
+    return afficher(
+        {QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent, QString()});
 }
 
 void BoiteMessage::avertir(QWidget *parent, const QString &texte, const QString &informatif)
@@ -26,11 +27,12 @@ void BoiteMessage::informer(QWidget *parent, const QString &texte)
     afficher({QMessageBox::Information, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString()});
 }
 
-bool BoiteMessage::informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture)
+bool BoiteMessage::informerAvecOuverture(
+    QWidget *parent, const QString &texte, const QString &libelleOuverture)
 {
     return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, QMessageBox::Ok,
-                     parent, QString()},
-                    libelleOuverture)
+                        parent, QString()},
+               libelleOuverture)
         == QMessageBox::Open;
 }
 

@@ -16,8 +16,7 @@ class BoiteMessage
 {
 public:
     /// What a box showed, noted for tests when it was answered without being shown.
-    struct Montree
-    {
+    struct Montree {
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString texte;
         QMessageBox::StandardButtons boutons;
@@ -31,8 +30,8 @@ public:
     /// Asks a Yes/No question; the button pressed (NoButton when closed otherwise).
     /// `parDefaut` is the button Enter presses: No unless told otherwise, since every
     /// question's Yes erases or discards something.
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &texte,
-                                                QMessageBox::StandardButton parDefaut = QMessageBox::No);
+    static QMessageBox::StandardButton question(
+        QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut = QMessageBox::No);
     static void avertir(QWidget *parent, const QString &texte, const QString &informatif = QString());
     static void informer(QWidget *parent, const QString &texte);
     /// An information with OK and an Open button labelled `libelleOuverture`; whether
@@ -50,5 +49,6 @@ public:
     static void reinitialiser();
 
 private:
-    static QMessageBox::StandardButton afficher(const Montree &boite, const QString &libelleOuverture = QString());
+    static QMessageBox::StandardButton afficher(
+        const Montree &boite, const QString &libelleOuverture = QString());
 };

@@ -102,7 +102,7 @@ QString BoutonJour::getLegende() const
     const auto tient = [&mesures, largeur](const QString &texte) {
         const QStringList lignes = texte.split(QLatin1Char('\n'));
         return std::all_of(lignes.cbegin(), lignes.cend(),
-                           [&](const QString &ligne) { return mesures.horizontalAdvance(ligne) <= largeur; });
+            [&](const QString &ligne) { return mesures.horizontalAdvance(ligne) <= largeur; });
     };
     // Past half the file name the fold only shortens its second line: wider than that,
     // only a caption that fits on one line is worth taking.

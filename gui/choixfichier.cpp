@@ -13,7 +13,7 @@ QString ChoixFichier::choisir(QFileDialog &selecteur)
 {
     if (!choix.isEmpty() || silencieux) {
         montres.append({selecteur.windowTitle(), selecteur.fileMode(), selecteur.mimeTypeFilters(),
-                        selecteur.selectedMimeTypeFilter(), selecteur.parentWidget()});
+            selecteur.selectedMimeTypeFilter(), selecteur.parentWidget()});
         return choix.isEmpty() ? QString() : choix.dequeue();
     }
     if (selecteur.exec() != QDialog::Accepted)

@@ -16,8 +16,7 @@ class ChoixFichier
 {
 public:
     /// What a chooser offered, noted for tests when it was answered without being shown.
-    struct Montre
-    {
+    struct Montre {
         QString titre;
         QFileDialog::FileMode mode = QFileDialog::AnyFile;
         QStringList filtresMime;

@@ -2,11 +2,11 @@
 #include "ui_fenetreedition.h"
 
 #include "boitemessage.h"
-#include "modele/calendrier.h"
 #include "choixfichier.h"
+#include "fichierprojet/gardexml.h"
+#include "modele/calendrier.h"
 #include "modele/contenumedia.h"
 #include "modele/fichierordinaire.h"
-#include "fichierprojet/gardexml.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
 
@@ -232,10 +232,11 @@ void FenetreEdition::mettreAJourCompteur()
 {
     const int restants = caracteresRestants();
     if (restants >= 0)
-        elements.restants->setText(restants == 1 ? tr("1 character left") : tr("%1 characters left").arg(restants));
+        elements.restants->setText(
+            restants == 1 ? tr("1 character left") : tr("%1 characters left").arg(restants));
     else
-        elements.restants->setText(restants == -1 ? tr("1 character too many")
-                                                  : tr("%1 characters too many").arg(-restants));
+        elements.restants->setText(
+            restants == -1 ? tr("1 character too many") : tr("%1 characters too many").arg(-restants));
     if (elements.ok != nullptr)
         elements.ok->setEnabled(restants >= 0 || typeMediaSelectionne != Media::MESSAGE);
 }
@@ -331,8 +332,9 @@ void FenetreEdition::clicBoutonOk()
         return;
     // Pasted text can bring control characters that no project file can store.
     if (texte && GardeXml::positionCaractereInterdit(getTexteMessage()) >= 0) {
-        BoiteMessage::avertir(this, tr("The message holds an invisible control character that a calendar file "
-                                       "cannot store. Remove it, or type the text again."));
+        BoiteMessage::avertir(this,
+            tr("The message holds an invisible control character that a calendar file "
+               "cannot store. Remove it, or type the text again."));
         return;
     }
     // An empty location, or an empty message, is how a day is cleared.

@@ -72,8 +72,7 @@ private slots:
 
 private:
     /// The form's widgets that the dialog drives, found once by object name.
-    struct Elements
-    {
+    struct Elements {
         static Elements trouver(const QObject &fenetre);
 
         QLineEdit *champUrl = nullptr;

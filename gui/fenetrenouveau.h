@@ -39,8 +39,7 @@ private slots:
 
 private:
     /// The form's fields that the dialog reads and fills, found once by object name.
-    struct Elements
-    {
+    struct Elements {
         static Elements trouver(const QObject &fenetre);
 
         QLineEdit *champNom = nullptr;

@@ -76,10 +76,11 @@ void FenetreOptions::clicBoutonOk()
     }
     const QString fuseau = elements.fuseau->text().trimmed();
     if (!fuseauValide(fuseau)) {
-        BoiteMessage::avertir(this, tr("\u201c%1\u201d is not a time zone this computer knows.\n"
-                                       "Give a name such as Europe/Paris, or leave the field empty "
-                                       "for each visitor\u2019s own clock.")
-                                        .arg(fuseau));
+        BoiteMessage::avertir(this,
+            tr("\u201c%1\u201d is not a time zone this computer knows.\n"
+               "Give a name such as Europe/Paris, or leave the field empty "
+               "for each visitor\u2019s own clock.")
+                .arg(fuseau));
         elements.fuseau->setFocus();
         return;
     }

@@ -3,7 +3,6 @@
 
 #include "boitemessage.h"
 #include "boutonjour.h"
-#include "modele/calendrier.h"
 #include "choixfichier.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
@@ -11,13 +10,14 @@
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
 #include "generateur.h"
-#include "modele/genremedia.h"
 #include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
+#include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/message.h"
-#include "site/miseenformetaille.h"
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
+#include "site/miseenformetaille.h"
 #include "version.h"
 
 #include <QAction>
@@ -506,7 +506,8 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     const int resultat = FichierProjet::charger(chemin, *nouveau, &racineReconnue);
     if (resultat != 0 || !racineReconnue) {
         delete nouveau;
-        afficherErreur(tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
+        afficherErreur(
+            tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
         return false;
     }
 
@@ -521,9 +522,10 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
             jours << QString::number(jour);
         if (horsGrille.size() > 5)
             jours << QStringLiteral("\u2026");
-        BoiteMessage::informer(this, tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
-                                        "published, and they stay in the file when you save.")
-                                         .arg(jours.join(QStringLiteral(", "))));
+        BoiteMessage::informer(this,
+            tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
+               "published, and they stay in the file when you save.")
+                .arg(jours.join(QStringLiteral(", "))));
     }
     // Moved media are said once, now, rather than at the first Generate.
     const QString introuvables = listerMediasIntrouvables();
@@ -542,12 +544,14 @@ void FenetrePrincipale::clicBoutonEnregistrer()
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
-            afficherErreur(tr("Error saving the calendar: the file name of day %1 holds a character that a calendar "
-                              "file cannot store. Rename the file and choose it again.")
-                               .arg(jour));
+            afficherErreur(
+                tr("Error saving the calendar: the file name of day %1 holds a character that a calendar "
+                   "file cannot store. Rename the file and choose it again.")
+                    .arg(jour));
         else if (GardeXml::positionCaractereInterdit(getCalendrier()->getNom()) >= 0)
-            afficherErreur(tr("Error saving the calendar: its name holds a character that a calendar file cannot "
-                              "store."));
+            afficherErreur(
+                tr("Error saving the calendar: its name holds a character that a calendar file cannot "
+                   "store."));
         else
             afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
         return;
@@ -590,14 +594,15 @@ bool FenetrePrincipale::refuserRepertoireSortie(const QString &repertoire)
 {
     if (!GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, getUrlCalendrier(), *getCalendrier()))
         return false;
-    afficherErreur(tr("This directory holds the calendar or its media and cannot be used for the generation."));
+    afficherErreur(
+        tr("This directory holds the calendar or its media and cannot be used for the generation."));
     return true;
 }
 
 bool FenetrePrincipale::confirmerEffacement(const QString &repertoire)
 {
     return poserQuestion(tr("This action will erase all the contents of the directory ") + repertoire
-                         + tr("\nGenerate anyway?"));
+        + tr("\nGenerate anyway?"));
 }
 
 void FenetrePrincipale::clicBoutonQuitter()
@@ -614,7 +619,8 @@ void FenetrePrincipale::noterDetailsErreur(QString const &details)
 void FenetrePrincipale::ouvrirPage(const QString &repertoireSortie)
 {
     // Absolute, so that the browser finds it whatever its own working directory.
-    const QString page = QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    const QString page =
+        QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
@@ -639,8 +645,8 @@ void FenetrePrincipale::finDeGeneration(int resultat, QString repertoireSortie)
         BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
         return;
     }
-    if (BoiteMessage::informerAvecOuverture(nullptr, tr("Generating the calendar successfully in ") + repertoireSortie,
-                                            tr("Open in Browser")))
+    if (BoiteMessage::informerAvecOuverture(nullptr,
+            tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser")))
         ouvrirPage(repertoireSortie);
 }
 
@@ -673,7 +679,8 @@ void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
         progression.cancel();
     });
     connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
-    connect(&progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->requestInterruption(); });
+    connect(&progression, &QProgressDialog::canceled, generateur,
+        [generateur] { generateur->requestInterruption(); });
 
     generateur->start(QThread::InheritPriority);
     progression.exec();
@@ -826,10 +833,12 @@ Media *FenetrePrincipale::creerMedia(const GenreMedia &genre, const QString &che
         afficherErreur(tr("This text file is empty or cannot be read:\n%1").arg(nom));
         return nullptr;
     }
-    if (texte.toUcs4().size() > Message::LONGUEUR_MAXIMALE || GardeXml::positionCaractereInterdit(texte) >= 0) {
-        afficherErreur(tr("A message holds at most %1 characters of plain text; this file cannot become one:\n%2")
-                           .arg(Message::LONGUEUR_MAXIMALE)
-                           .arg(nom));
+    if (texte.toUcs4().size() > Message::LONGUEUR_MAXIMALE
+        || GardeXml::positionCaractereInterdit(texte) >= 0) {
+        afficherErreur(
+            tr("A message holds at most %1 characters of plain text; this file cannot become one:\n%2")
+                .arg(Message::LONGUEUR_MAXIMALE)
+                .arg(nom));
         return nullptr;
     }
     return genre.creer(texte);

@@ -129,8 +129,7 @@ private slots:
 
 private:
     /// The form's widgets that the window drives, found once by object name.
-    struct Elements
-    {
+    struct Elements {
         static Elements trouver(const QObject &fenetre);
 
         QPointer<QPushButton> enregistrer;

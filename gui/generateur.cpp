@@ -1,9 +1,10 @@
 #include "generateur.h"
 
-#include "modele/calendrier.h"
 #include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
 
-Generateur::Generateur(QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif)
+Generateur::Generateur(
+    QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif)
     : QThread(parent)
 {
     setCalendrier(calendrier);
@@ -53,9 +54,8 @@ void Generateur::run()
 {
     GestionnaireFichiers gestionnaire;
     // Without a calendar there is nothing to generate; the directory is left alone.
-    const int resultat = calendrier == nullptr
-        ? 3
-        : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);
+    const int resultat =
+        calendrier == nullptr ? 3 : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);
 
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
     if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())

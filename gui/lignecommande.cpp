@@ -1,10 +1,10 @@
 #include "lignecommande.h"
 
-#include "modele/calendrier.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
-#include "modele/genremedia.h"
 #include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
+#include "modele/genremedia.h"
 #include "modele/media.h"
 #include "version.h"
 
@@ -80,13 +80,13 @@ bool aUnFichier(const Media &media)
 
 LigneCommande::LigneCommande()
     : optionGenerer(QStringLiteral("generate"),
-                    QStringLiteral("Generate the site of FILE into the directory DIR, without a display.")),
+        QStringLiteral("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
-                   QStringLiteral("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
+          QStringLiteral("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
       optionVerifier(QStringLiteral("check"),
-                     QStringLiteral("Check FILE: its media, its days and the estimated site size.")),
+          QStringLiteral("Check FILE: its media, its days and the estimated site size.")),
       optionForcer(QStringLiteral("force"),
-                   QStringLiteral("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
+          QStringLiteral("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), QStringLiteral("With --generate: print no progress."))
 {
     analyseur.setApplicationDescription(
@@ -95,11 +95,10 @@ LigneCommande::LigneCommande()
     analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionForcer, optionSilencieux});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
-    analyseur.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A calendar project file (.xml)."),
-                                    QStringLiteral("[FILE]"));
+    analyseur.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("A calendar project file (.xml)."), QStringLiteral("[FILE]"));
     analyseur.addPositionalArgument(QStringLiteral("DIR"),
-                                    QStringLiteral("With --generate: the directory that receives the site."),
-                                    QStringLiteral("[DIR]"));
+        QStringLiteral("With --generate: the directory that receives the site."), QStringLiteral("[DIR]"));
 }
 
 int LigneCommande::executer(int &argc, char **argv)
@@ -205,14 +204,15 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
     return true;
 }
 
-bool LigneCommande::accepterRepertoire(const QString &repertoire, const QString &fichier,
-                                       const Calendrier &calendrier)
+bool LigneCommande::accepterRepertoire(
+    const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
     const QString nom = QDir::toNativeSeparators(repertoire);
     if (GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, fichier, calendrier)) {
-        echouer(QStringLiteral("%1: this directory holds the calendar or its media, or is your home directory "
-                               "or the root of a disk, and cannot be used for the generation")
-                    .arg(nom));
+        echouer(
+            QStringLiteral("%1: this directory holds the calendar or its media, or is your home directory "
+                           "or the root of a disk, and cannot be used for the generation")
+                .arg(nom));
         return false;
     }
     if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
@@ -244,12 +244,14 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
                                                         : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
         }
-        ecrireLigne(stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
+        ecrireLigne(
+            stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
     }
     return SUCCES;
 }
 
-void LigneCommande::signalerEchecGeneration(int resultat, const QString &repertoire, const Calendrier &calendrier)
+void LigneCommande::signalerEchecGeneration(
+    int resultat, const QString &repertoire, const Calendrier &calendrier)
 {
     const QString nom = QDir::toNativeSeparators(repertoire);
     QString raison;
@@ -304,7 +306,9 @@ int LigneCommande::verifier(const QString &fichier)
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     ecrireLigne(stdout,
-                QStringLiteral("Calendar \"%1\": %2 days with a media.").arg(calendrier.getNom()).arg(contenu.size()));
+        QStringLiteral("Calendar \"%1\": %2 days with a media.")
+            .arg(calendrier.getNom())
+            .arg(contenu.size()));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
         if (!aUnFichier(*it.value())) {
@@ -312,18 +316,23 @@ int LigneCommande::verifier(const QString &fichier)
         } else if (url.isEmpty()) {
             signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
         } else if (!QFileInfo::exists(url)) {
-            signaler(QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+            signaler(
+                QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
         } else if (!estFichierLisible(url)) {
-            signaler(QStringLiteral("Day %1: unreadable media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+            signaler(QStringLiteral("Day %1: unreadable media %2")
+                         .arg(it.key())
+                         .arg(QDir::toNativeSeparators(url)));
         }
         // Generated like the others, but the page has no ball to open it.
         if (it.key() < 1 || it.key() > 31)
-            ecrireLigne(stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));
+            ecrireLigne(
+                stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));
     }
 
     long long taille = 0;
     gestionnaire.calculer_taille(calendrier, &taille);
-    ecrireLigne(stdout, QStringLiteral("Estimated site size: %1 (%2 bytes)").arg(tailleLisible(taille)).arg(taille));
+    ecrireLigne(
+        stdout, QStringLiteral("Estimated site size: %1 (%2 bytes)").arg(tailleLisible(taille)).arg(taille));
 
     if (problemes > 0)
         return echouer(QStringLiteral("%1: cannot be generated, %2 problem(s) listed above")
@@ -348,11 +357,13 @@ int LigneCommande::apercu(const QString &fichier)
         signalerEchecGeneration(resultat, repertoire, calendrier);
         return ECHEC;
     }
-    const QString page = QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    const QString page =
+        QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
     ecrireLigne(stdout, QDir::toNativeSeparators(page));
     // The desktop's opener, as the window's desktop service uses on such desktops.
     if (!QProcess::startDetached(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()}))
-        return echouer(QStringLiteral("the preview is ready but no browser could be started (xdg-open is missing)"));
+        return echouer(
+            QStringLiteral("the preview is ready but no browser could be started (xdg-open is missing)"));
     return SUCCES;
 }
 

@@ -23,8 +23,8 @@ inline void remplir(Calendrier &calendrier, const QStringList &jours)
 {
     for (const QString &jour : jours) {
         const QStringList champs = jour.split(QLatin1Char(':'));
-        calendrier.ajouterMedia(champs.at(0).toInt(), creerMedia(Media::TypeMedia(champs.at(1).toInt()),
-                                                                 champs.mid(2).join(QLatin1Char(':'))));
+        calendrier.ajouterMedia(champs.at(0).toInt(),
+            creerMedia(Media::TypeMedia(champs.at(1).toInt()), champs.mid(2).join(QLatin1Char(':'))));
     }
 }
 
@@ -38,9 +38,15 @@ inline QStringList resume(const Calendrier &calendrier)
         if (it.value() == nullptr)
             lignes << QStringLiteral("%1:null").arg(it.key());
         else if (const auto *message = dynamic_cast<const Message *>(it.value()))
-            lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(message->getType())).arg(message->getTexte());
+            lignes << QStringLiteral("%1:%2:%3")
+                          .arg(it.key())
+                          .arg(int(message->getType()))
+                          .arg(message->getTexte());
         else
-            lignes << QStringLiteral("%1:%2:%3").arg(it.key()).arg(int(it.value()->getType())).arg(it.value()->getUrl());
+            lignes << QStringLiteral("%1:%2:%3")
+                          .arg(it.key())
+                          .arg(int(it.value()->getType()))
+                          .arg(it.value()->getUrl());
     }
     return lignes;
 }
@@ -52,8 +58,7 @@ class ImageRetenue : public Image
 public:
     ImageRetenue(const QString &url, QSemaphore &atteinte, QSemaphore &reprise)
         : Image(url), atteinte(atteinte), reprise(reprise)
-    {
-    }
+    {}
 
     QString getSceneJS(QString identifiant) const override
     {

@@ -62,8 +62,8 @@ inline std::function<bool(QWidget *)> remplirNouveau(const QString &nom, const Q
 
 /// Gives the next edited day a media through the kind button `boutonType` and presses OK
 /// (Cancel when `boutonType` is empty), noting the dialog's title in `titre`.
-inline std::function<bool(QWidget *)> remplirEdition(const char *boutonType, const QString &url,
-                                                     QString *titre = nullptr)
+inline std::function<bool(QWidget *)> remplirEdition(
+    const char *boutonType, const QString &url, QString *titre = nullptr)
 {
     const QString nomBouton = QString::fromLatin1(boutonType);
     return [nomBouton, url, titre](QWidget *modale) {

@@ -19,7 +19,8 @@ inline bool ecrire(const QString &chemin, const QByteArray &contenu)
 {
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && fichier.write(contenu) == contenu.size();
 }
 
 /// The lines of a text file, without the empty one after its last line feed.
@@ -54,7 +55,8 @@ inline QStringList fichiersMedia(const QString &site)
 inline void viderRepertoire(const QString &repertoire)
 {
     QDir dossier(repertoire);
-    for (const QString &entree : dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QString &entree :
+        dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QFileInfo info(dossier.filePath(entree));
         if (info.isDir() && !info.isSymLink())
             QDir(info.filePath()).removeRecursively();

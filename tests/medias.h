@@ -15,5 +15,9 @@ inline bool ecrireWav(const QString &chemin)
 
 inline bool ecrireMp4(const QString &chemin)
 {
-    return ecrire(chemin, QByteArray("\0\0\0\x18" "ftypisom\0\0\0\0isommp41", 24) + QByteArray(16, '\0'));
+    return ecrire(chemin,
+        QByteArray("\0\0\0\x18"
+                   "ftypisom\0\0\0\0isommp41",
+            24)
+            + QByteArray(16, '\0'));
 }

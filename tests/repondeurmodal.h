@@ -30,8 +30,14 @@ public:
         minuterie.start();
     }
 
-    bool aRepondu() const { return repondu; }
-    bool aDuForcer() const { return force; }
+    bool aRepondu() const
+    {
+        return repondu;
+    }
+    bool aDuForcer() const
+    {
+        return force;
+    }
 
     /// Typed path then accept(): the reliable way to answer a non-native file chooser.
     static void choisir(QFileDialog *selecteur, const QString &cheminAbsolu)
@@ -65,8 +71,7 @@ private:
 };
 
 /// What a message box showed before the test answered it.
-struct Boite
-{
+struct Boite {
     QString texte;
     QString titre;
     QMessageBox::Icon icone = QMessageBox::NoIcon;
@@ -78,9 +83,9 @@ struct Boite
     static Boite de(const QMessageBox *boite)
     {
         return {boite->text(), boite->windowTitle(), boite->icon(), boite->standardButtons(),
-                boite->parentWidget() != nullptr, boite->informativeText(),
-                boite->defaultButton() != nullptr ? boite->standardButton(boite->defaultButton())
-                                                  : QMessageBox::NoButton};
+            boite->parentWidget() != nullptr, boite->informativeText(),
+            boite->defaultButton() != nullptr ? boite->standardButton(boite->defaultButton())
+                                              : QMessageBox::NoButton};
     }
 };
 
@@ -117,7 +122,8 @@ inline std::function<bool(QWidget *)> accepter(QList<Boite> &vues)
 }
 
 /// Answers the next question (a box with a No button) with `reponse`, adding it to `vues`.
-inline std::function<bool(QWidget *)> repondreQuestion(QList<Boite> &vues, QMessageBox::StandardButton reponse)
+inline std::function<bool(QWidget *)> repondreQuestion(
+    QList<Boite> &vues, QMessageBox::StandardButton reponse)
 {
     return [&vues, reponse](QWidget *modale) {
         auto *boite = qobject_cast<QMessageBox *>(modale);
@@ -164,8 +170,7 @@ inline std::function<bool(QWidget *)> refuserTout(QString &vu)
 }
 
 /// What a file chooser offered before the test answered it.
-struct Selecteur
-{
+struct Selecteur {
     QString titre;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
     QStringList filtresMime;
@@ -183,7 +188,7 @@ inline std::function<bool(QWidget *)> choisirDansSelecteur(const QString &chemin
             return false;
         if (vu != nullptr)
             *vu = {selecteur->windowTitle(), selecteur->fileMode(), selecteur->mimeTypeFilters(),
-                   selecteur->selectedMimeTypeFilter(), selecteur->parentWidget()};
+                selecteur->selectedMimeTypeFilter(), selecteur->parentWidget()};
         if (chemin.isEmpty())
             selecteur->reject();
         else

@@ -116,17 +116,24 @@ void TestBoutonJour::legende_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("attendu");
 
-    QTest::newRow("short location shown whole") << "/tmp/a/b.png" << "/tmp/a/b.png";
-    QTest::newRow("13 characters shown whole") << "/home/x/a.png" << "/home/x/a.png";
-    QTest::newRow("long location, short file name") << "/home/alice/Pictures/tree.jpg" << "tree.jpg";
-    QTest::newRow("file name of exactly 13") << "/home/alice/abcdefghi.png" << "abcdefghi.png\n...";
-    QTest::newRow("file name of 14 loses one") << "/home/alice/abcdefghij.png" << "abcdefghij.pn\n...";
+    QTest::newRow("short location shown whole") << "/tmp/a/b.png"
+                                                << "/tmp/a/b.png";
+    QTest::newRow("13 characters shown whole") << "/home/x/a.png"
+                                               << "/home/x/a.png";
+    QTest::newRow("long location, short file name") << "/home/alice/Pictures/tree.jpg"
+                                                    << "tree.jpg";
+    QTest::newRow("file name of exactly 13") << "/home/alice/abcdefghi.png"
+                                             << "abcdefghi.png\n...";
+    QTest::newRow("file name of 14 loses one") << "/home/alice/abcdefghij.png"
+                                               << "abcdefghij.pn\n...";
     QTest::newRow("long file name") << "/home/alice/Pictures/christmas-market-2026.jpg"
                                     << "christmas-mar\n...-2026.jpg";
-    QTest::newRow("ends with a slash") << "/home/alice/Pictures/" << "";
-    QTest::newRow("backslash is an ordinary character")
-        << "C:\\Users\\alice\\tree.jpg" << "C:\\Users\\alic\n...ree.jpg";
-    QTest::newRow("no separator") << "a-very-long-file-name.ogg" << "a-very-long-f\n...-name.ogg";
+    QTest::newRow("ends with a slash") << "/home/alice/Pictures/"
+                                       << "";
+    QTest::newRow("backslash is an ordinary character") << "C:\\Users\\alice\\tree.jpg"
+                                                        << "C:\\Users\\alic\n...ree.jpg";
+    QTest::newRow("no separator") << "a-very-long-file-name.ogg"
+                                  << "a-very-long-f\n...-name.ogg";
 }
 
 void TestBoutonJour::legende()

@@ -14,7 +14,10 @@ class MediaCompte : public Son
 {
 public:
     explicit MediaCompte(const QString &url = QString()) : Son(url) {}
-    ~MediaCompte() override { ++destructions[this]; }
+    ~MediaCompte() override
+    {
+        ++destructions[this];
+    }
 };
 
 } // namespace
@@ -24,7 +27,10 @@ class TestCalendrier : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { destructions.clear(); }
+    void init()
+    {
+        destructions.clear();
+    }
 
     void calendrierVide();
     void remplacerSupprimeLAncienUneFois();
@@ -97,9 +103,11 @@ void TestCalendrier::joursHorsGrilleOrdonnes()
     for (int jour : {10, 1, std::numeric_limits<int>::max(), 0, 9, -1, std::numeric_limits<int>::min()})
         calendrier.ajouterMedia(jour, new Image(QString::number(jour)));
 
-    const QList<int> attendus{std::numeric_limits<int>::min(), -1, 0, 1, 9, 10, std::numeric_limits<int>::max()};
+    const QList<int> attendus{
+        std::numeric_limits<int>::min(), -1, 0, 1, 9, 10, std::numeric_limits<int>::max()};
     QCOMPARE(calendrier.getContenuConstant().keys(), attendus);
-    for (auto it = calendrier.getContenuConstant().cbegin(); it != calendrier.getContenuConstant().cend(); ++it)
+    for (auto it = calendrier.getContenuConstant().cbegin(); it != calendrier.getContenuConstant().cend();
+         ++it)
         QCOMPARE(it.value()->getUrl(), QString::number(it.key()));
 }
 
@@ -139,14 +147,28 @@ void TestCalendrier::urlDuProjet_data()
     QTest::addColumn<QString>("repertoire");
     QTest::addColumn<QString>("url");
 
-    QTest::newRow("plain") << "avent" << "D:/calendriers" << "D:/calendriers/avent.xml";
-    QTest::newRow("trailing slash") << "avent" << "D:/calendriers/" << "D:/calendriers/avent.xml";
-    QTest::newRow("absolute unix") << "avent" << "/home/u/cal" << "/home/u/cal/avent.xml";
-    QTest::newRow("root") << "avent" << "/" << "/avent.xml";
-    QTest::newRow("empty directory") << "avent" << "" << "./avent.xml";
-    QTest::newRow("extension always appended") << "avent.xml" << "/d" << "/d/avent.xml.xml";
+    QTest::newRow("plain") << "avent"
+                           << "D:/calendriers"
+                           << "D:/calendriers/avent.xml";
+    QTest::newRow("trailing slash") << "avent"
+                                    << "D:/calendriers/"
+                                    << "D:/calendriers/avent.xml";
+    QTest::newRow("absolute unix") << "avent"
+                                   << "/home/u/cal"
+                                   << "/home/u/cal/avent.xml";
+    QTest::newRow("root") << "avent"
+                          << "/"
+                          << "/avent.xml";
+    QTest::newRow("empty directory") << "avent"
+                                     << ""
+                                     << "./avent.xml";
+    QTest::newRow("extension always appended") << "avent.xml"
+                                               << "/d"
+                                               << "/d/avent.xml.xml";
     // A backslash is an ordinary character on this platform.
-    QTest::newRow("backslashes kept") << "avent" << "D:\\calendriers" << "D:\\calendriers/avent.xml";
+    QTest::newRow("backslashes kept") << "avent"
+                                      << "D:\\calendriers"
+                                      << "D:\\calendriers/avent.xml";
 }
 
 void TestCalendrier::urlDuProjet()

@@ -19,8 +19,10 @@
 
 namespace {
 
-const QString QUESTION_EFFACEMENT = QStringLiteral("This action will erase all the contents of the directory %1\nGenerate anyway?");
-const QString REFUS = QStringLiteral("This directory holds the calendar or its media and cannot be used for the generation.");
+const QString QUESTION_EFFACEMENT =
+    QStringLiteral("This action will erase all the contents of the directory %1\nGenerate anyway?");
+const QString REFUS =
+    QStringLiteral("This directory holds the calendar or its media and cannot be used for the generation.");
 const QString ERREUR = QStringLiteral("Error generating the calendar.");
 const QString SUCCES = QStringLiteral("Generating the calendar successfully in %1");
 
@@ -39,7 +41,10 @@ public:
     QList<QUrl> ouvertes;
 
 public slots:
-    void ouvrir(const QUrl &url) { ouvertes << url; }
+    void ouvrir(const QUrl &url)
+    {
+        ouvertes << url;
+    }
 };
 
 } // namespace
@@ -68,7 +73,10 @@ private slots:
     void deBoutEnBout();
 
 private:
-    QString chemin(const QString &nom) const { return temp.filePath(nom); }
+    QString chemin(const QString &nom) const
+    {
+        return temp.filePath(nom);
+    }
     /// A calendar "Avent" with a small real picture on each of `jours`.
     Calendrier *calendrierAvecPhotos(const QList<int> &jours);
 
@@ -187,7 +195,8 @@ void TestCommandesGeneration::generer()
         QVERIFY(!messages.at(0).avecParent);
         QVERIFY(!QFile::exists(sortie + QStringLiteral("/notes.txt")));
         QVERIFY(QFile::exists(sortie + QStringLiteral("/index.html")));
-        QCOMPARE(lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
+        QCOMPARE(
+            lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
         QCOMPARE(chantiersRestants(sortie), QStringList());
     }
     QVERIFY(bureau.ouvertes.isEmpty());
@@ -204,10 +213,18 @@ void TestCommandesGeneration::refus_data()
     QTest::addColumn<QString>("media");
 
     // The project file is saved at the root of the temporary directory.
-    QTest::newRow("Generate into the project's directory") << "bouton_generer" << "." << "medias/jour1.png";
-    QTest::newRow("Generate into a media's directory") << "bouton_generer" << "medias" << "medias/jour1.png";
-    QTest::newRow("Generate into a parent of a media") << "bouton_generer" << "photos" << "photos/2024/jour1.png";
-    QTest::newRow("Preview with a media inside tmp") << "bouton_apercu" << "tmp" << "tmp/jour1.png";
+    QTest::newRow("Generate into the project's directory") << "bouton_generer"
+                                                           << "."
+                                                           << "medias/jour1.png";
+    QTest::newRow("Generate into a media's directory") << "bouton_generer"
+                                                       << "medias"
+                                                       << "medias/jour1.png";
+    QTest::newRow("Generate into a parent of a media") << "bouton_generer"
+                                                       << "photos"
+                                                       << "photos/2024/jour1.png";
+    QTest::newRow("Preview with a media inside tmp") << "bouton_apercu"
+                                                     << "tmp"
+                                                     << "tmp/jour1.png";
 }
 
 void TestCommandesGeneration::refus()
@@ -311,7 +328,8 @@ void TestCommandesGeneration::apercu()
         // A missing media is listed instead of a preview; nothing else is said.
         QCOMPARE(resultat.aRepondu(), mediaManquant);
         if (mediaManquant)
-            QVERIFY(messages.at(0).texte.endsWith(QStringLiteral("Day 9: ") + chemin(QStringLiteral("medias/absente.png"))));
+            QVERIFY(messages.at(0).texte.endsWith(
+                QStringLiteral("Day 9: ") + chemin(QStringLiteral("medias/absente.png"))));
         QVERIFY(bureau.ouvertes.isEmpty());
         return;
     }
@@ -374,7 +392,8 @@ void TestCommandesGeneration::resultatAffiche()
         QCOMPARE(boites.at(0).boutons, QMessageBox::Ok | QMessageBox::Open);
     }
     QCOMPARE(bureau.ouvertes,
-             pageOuverte ? QList<QUrl>{QUrl::fromLocalFile(sortie + QStringLiteral("/index.html"))} : QList<QUrl>{});
+        pageOuverte ? QList<QUrl>{QUrl::fromLocalFile(sortie + QStringLiteral("/index.html"))}
+                    : QList<QUrl>{});
 }
 
 void TestCommandesGeneration::apercuApresNouveau()
@@ -469,8 +488,9 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
         if (progression == nullptr)
             return false;
         const QStringList chantiers = chantiersRestants(sortie);
-        if (retenue ? !atteinte.tryAcquire()
-                    : chantiers.isEmpty() || fichiersMedia(chantiers.first() + QStringLiteral("/site")).isEmpty())
+        if (retenue
+                ? !atteinte.tryAcquire()
+                : chantiers.isEmpty() || fichiersMedia(chantiers.first() + QStringLiteral("/site")).isEmpty())
             return false;
         generateur = fenetre.findChild<Generateur *>();
         texte = progression->labelText();
@@ -547,7 +567,8 @@ void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
     QVERIFY(ecrire(photo, QByteArray(1000, 'p')));
     auto *calendrier = new Calendrier(QStringLiteral("Ferme"));
     for (int jour = 1; jour <= 10; ++jour)
-        calendrier->ajouterMedia(jour, jour == 2 ? new ImageRetenue(photo, atteinte, reprise) : new Image(photo));
+        calendrier->ajouterMedia(
+            jour, jour == 2 ? new ImageRetenue(photo, atteinte, reprise) : new Image(photo));
 
     auto *fenetre = new FenetrePrincipale;
     const auto liberer = qScopeGuard([&] { reprise.release(10); });
@@ -629,7 +650,8 @@ void TestCommandesGeneration::deBoutEnBout()
     QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".txt")});
     QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".txt")), lire(photo));
     const QByteArray scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
-    QVERIFY(scene.contains(QStringLiteral("case %1:\nphoto = new Photo(\"%2\");").arg(jour).arg(id).toUtf8()));
+    QVERIFY(
+        scene.contains(QStringLiteral("case %1:\nphoto = new Photo(\"%2\");").arg(jour).arg(id).toUtf8()));
     QVERIFY(!scene.contains("bypass = true;"));
 }
 

@@ -45,7 +45,8 @@ void TestDialogues::boiteMontreeSansReponsePrevue_data()
     QTest::newRow("question, No") << int(QMessageBox::Question) << int(QMessageBox::No) << ouiNon;
     QTest::newRow("question, Yes") << int(QMessageBox::Question) << int(QMessageBox::Yes) << ouiNon;
     QTest::newRow("warning") << int(QMessageBox::Warning) << int(QMessageBox::Ok) << int(QMessageBox::Ok);
-    QTest::newRow("information") << int(QMessageBox::Information) << int(QMessageBox::Ok) << int(QMessageBox::Ok);
+    QTest::newRow("information") << int(QMessageBox::Information) << int(QMessageBox::Ok)
+                                 << int(QMessageBox::Ok);
 }
 
 void TestDialogues::boiteMontreeSansReponsePrevue()

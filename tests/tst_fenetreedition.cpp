@@ -119,7 +119,10 @@ private slots:
     void limiteDuMessage();
 
 private:
-    QString chemin(const QString &nom) const { return repertoire.filePath(nom); }
+    QString chemin(const QString &nom) const
+    {
+        return repertoire.filePath(nom);
+    }
 
     QTemporaryDir repertoire;
 };
@@ -150,7 +153,8 @@ void TestFenetreEdition::initTestCase()
     QVERIFY(ecrire(chemin("tournee.jpg"), jpeg(large, true)));
 
     QVERIFY(ecrire(chemin("notes.txt"), "not a picture\n"));
-    QVERIFY(ecrire(chemin("film.webm"), QByteArray::fromHex("1a45dfa39f4286810142f7810142f2810442f381084282847765626d")));
+    QVERIFY(ecrire(chemin("film.webm"),
+        QByteArray::fromHex("1a45dfa39f4286810142f7810142f2810442f381084282847765626d")));
     QCOMPARE(mkfifo(QFile::encodeName(chemin("fifo.png")).constData(), 0600), 0);
     QVERIFY(ecrire(chemin("abime.png"), "\x89PNG\r\n\x1a\n truncated"));
 }
@@ -187,13 +191,21 @@ void TestFenetreEdition::etatInitial_data()
     QTest::addColumn<QString>("coche");
     QTest::addColumn<bool>("avecApercu");
 
-    QTest::newRow("empty day") << 3 << Media::AUCUN << "" << "Day 03" << "bouton_photo" << false;
-    QTest::newRow("photo") << 7 << Media::PHOTO << "photo.png" << "Day 07" << "bouton_photo" << true;
-    QTest::newRow("photo whose file is gone")
-        << 12 << Media::PHOTO << "absente.png" << "Day 12" << "bouton_photo" << false;
-    QTest::newRow("music, even with a picture file")
-        << 24 << Media::MUSIQUE << "photo.png" << "Day 24" << "bouton_musique" << false;
-    QTest::newRow("video") << 31 << Media::VIDEO << "film.mp4" << "Day 31" << "bouton_video" << false;
+    QTest::newRow("empty day") << 3 << Media::AUCUN << ""
+                               << "Day 03"
+                               << "bouton_photo" << false;
+    QTest::newRow("photo") << 7 << Media::PHOTO << "photo.png"
+                           << "Day 07"
+                           << "bouton_photo" << true;
+    QTest::newRow("photo whose file is gone") << 12 << Media::PHOTO << "absente.png"
+                                              << "Day 12"
+                                              << "bouton_photo" << false;
+    QTest::newRow("music, even with a picture file") << 24 << Media::MUSIQUE << "photo.png"
+                                                     << "Day 24"
+                                                     << "bouton_musique" << false;
+    QTest::newRow("video") << 31 << Media::VIDEO << "film.mp4"
+                           << "Day 31"
+                           << "bouton_video" << false;
 }
 
 void TestFenetreEdition::etatInitial()
@@ -249,13 +261,20 @@ void TestFenetreEdition::changementDeType_data()
     QTest::addColumn<QString>("boutonDepart");
     QTest::addColumn<QString>("clic");
 
-    QTest::newRow("photo, photo again") << Media::PHOTO << "bouton_photo" << "bouton_photo";
-    QTest::newRow("photo to music") << Media::PHOTO << "bouton_photo" << "bouton_musique";
-    QTest::newRow("photo to video") << Media::PHOTO << "bouton_photo" << "bouton_video";
-    QTest::newRow("music, music again") << Media::MUSIQUE << "bouton_musique" << "bouton_musique";
-    QTest::newRow("music to photo") << Media::MUSIQUE << "bouton_musique" << "bouton_photo";
-    QTest::newRow("video, video again") << Media::VIDEO << "bouton_video" << "bouton_video";
-    QTest::newRow("video to music") << Media::VIDEO << "bouton_video" << "bouton_musique";
+    QTest::newRow("photo, photo again") << Media::PHOTO << "bouton_photo"
+                                        << "bouton_photo";
+    QTest::newRow("photo to music") << Media::PHOTO << "bouton_photo"
+                                    << "bouton_musique";
+    QTest::newRow("photo to video") << Media::PHOTO << "bouton_photo"
+                                    << "bouton_video";
+    QTest::newRow("music, music again") << Media::MUSIQUE << "bouton_musique"
+                                        << "bouton_musique";
+    QTest::newRow("music to photo") << Media::MUSIQUE << "bouton_musique"
+                                    << "bouton_photo";
+    QTest::newRow("video, video again") << Media::VIDEO << "bouton_video"
+                                        << "bouton_video";
+    QTest::newRow("video to music") << Media::VIDEO << "bouton_video"
+                                    << "bouton_musique";
 }
 
 void TestFenetreEdition::changementDeType()
@@ -301,13 +320,20 @@ void TestFenetreEdition::apercuDuFichierChoisi_data()
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<bool>("avecApercu");
 
-    QTest::newRow("picture") << "bouton_photo" << "photo.png" << true;
-    QTest::newRow("jpeg picture") << "bouton_photo" << "droite.jpg" << true;
-    QTest::newRow("picture chosen for music") << "bouton_musique" << "photo.png" << true;
-    QTest::newRow("text file") << "bouton_photo" << "notes.txt" << false;
-    QTest::newRow("damaged picture") << "bouton_photo" << "abime.png" << false;
-    QTest::newRow("typed name of no file") << "bouton_video" << "absent.mp4" << false;
-    QTest::newRow("FIFO, never read") << "bouton_photo" << "fifo.png" << false;
+    QTest::newRow("picture") << "bouton_photo"
+                             << "photo.png" << true;
+    QTest::newRow("jpeg picture") << "bouton_photo"
+                                  << "droite.jpg" << true;
+    QTest::newRow("picture chosen for music") << "bouton_musique"
+                                              << "photo.png" << true;
+    QTest::newRow("text file") << "bouton_photo"
+                               << "notes.txt" << false;
+    QTest::newRow("damaged picture") << "bouton_photo"
+                                     << "abime.png" << false;
+    QTest::newRow("typed name of no file") << "bouton_video"
+                                           << "absent.mp4" << false;
+    QTest::newRow("FIFO, never read") << "bouton_photo"
+                                      << "fifo.png" << false;
 }
 
 void TestFenetreEdition::apercuDuFichierChoisi()
@@ -399,12 +425,10 @@ void TestFenetreEdition::filtresDuSelecteur_data()
 
     QTest::newRow("photo") << "bouton_photo" << images << "image/jpeg";
     QTest::newRow("music") << "bouton_musique"
-                           << QStringList{"application/octet-stream", "audio/mpeg", "audio/ogg",
-                                          "audio/wav"}
+                           << QStringList{"application/octet-stream", "audio/mpeg", "audio/ogg", "audio/wav"}
                            << "audio/mpeg";
     QTest::newRow("video") << "bouton_video"
-                           << QStringList{"application/octet-stream", "video/mp4", "video/ogg",
-                                          "video/webm"}
+                           << QStringList{"application/octet-stream", "video/mp4", "video/ogg", "video/webm"}
                            << "video/mp4";
 }
 
@@ -486,23 +510,24 @@ void TestFenetreEdition::okMetLeMediaSurLeJour_data()
     QTest::addColumn<QString>("url");
 
     // `question`: the file is missing or not of the kind, and Yes keeps it. AUCUN: the day is empty.
-    QTest::newRow("photo with a file")
-        << Media::AUCUN << "bouton_photo" << "photo.png" << false << Media::PHOTO << "photo.png";
-    QTest::newRow("empty day left without a file") << Media::AUCUN << "" << "" << false << Media::AUCUN << "";
-    QTest::newRow("photo day cleared by a change of kind")
-        << Media::PHOTO << "bouton_musique" << "" << false << Media::AUCUN << "";
-    QTest::newRow("video with a file")
-        << Media::AUCUN << "bouton_video" << "film.webm" << false << Media::VIDEO << "film.webm";
-    QTest::newRow("missing video kept")
-        << Media::AUCUN << "bouton_video" << "film.mp4" << true << Media::VIDEO << "film.mp4";
-    QTest::newRow("picture chosen as music kept")
-        << Media::AUCUN << "bouton_musique" << "photo.png" << true << Media::MUSIQUE << "photo.png";
-    QTest::newRow("untouched photo day")
-        << Media::PHOTO << "" << "" << false << Media::PHOTO << "photo.png";
-    QTest::newRow("untouched video day holding a picture")
-        << Media::VIDEO << "bouton_video" << "" << true << Media::VIDEO << "photo.png";
-    QTest::newRow("music day made a photo")
-        << Media::MUSIQUE << "bouton_photo" << "droite.jpg" << false << Media::PHOTO << "droite.jpg";
+    QTest::newRow("photo with a file") << Media::AUCUN << "bouton_photo"
+                                       << "photo.png" << false << Media::PHOTO << "photo.png";
+    QTest::newRow("empty day left without a file") << Media::AUCUN << ""
+                                                   << "" << false << Media::AUCUN << "";
+    QTest::newRow("photo day cleared by a change of kind") << Media::PHOTO << "bouton_musique"
+                                                           << "" << false << Media::AUCUN << "";
+    QTest::newRow("video with a file") << Media::AUCUN << "bouton_video"
+                                       << "film.webm" << false << Media::VIDEO << "film.webm";
+    QTest::newRow("missing video kept") << Media::AUCUN << "bouton_video"
+                                        << "film.mp4" << true << Media::VIDEO << "film.mp4";
+    QTest::newRow("picture chosen as music kept") << Media::AUCUN << "bouton_musique"
+                                                  << "photo.png" << true << Media::MUSIQUE << "photo.png";
+    QTest::newRow("untouched photo day") << Media::PHOTO << ""
+                                         << "" << false << Media::PHOTO << "photo.png";
+    QTest::newRow("untouched video day holding a picture") << Media::VIDEO << "bouton_video"
+                                                           << "" << true << Media::VIDEO << "photo.png";
+    QTest::newRow("music day made a photo") << Media::MUSIQUE << "bouton_photo"
+                                            << "droite.jpg" << false << Media::PHOTO << "droite.jpg";
 }
 
 void TestFenetreEdition::okMetLeMediaSurLeJour()
@@ -560,18 +585,27 @@ void TestFenetreEdition::fichierDouteuxNonGarde_data()
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<QString>("texte");
 
-    const QString image = QStringLiteral("This file does not look like a picture. The page may not be able to show it. "
-                                         "Keep it anyway?");
-    const QString musique = QStringLiteral("This file does not look like a piece of music. The page may not be able "
-                                           "to play it. Keep it anyway?");
-    const QString video = QStringLiteral("This file does not look like a video. The page may not be able to play it. "
-                                         "Keep it anyway?");
-    QTest::newRow("text as a photo") << "bouton_photo" << "notes.txt" << image;
-    QTest::newRow("missing photo") << "bouton_photo" << "absente.png" << image;
-    QTest::newRow("FIFO as a photo") << "bouton_photo" << "fifo.png" << image;
-    QTest::newRow("picture as music") << "bouton_musique" << "photo.png" << musique;
-    QTest::newRow("video as music") << "bouton_musique" << "film.webm" << musique;
-    QTest::newRow("text as a video") << "bouton_video" << "notes.txt" << video;
+    const QString image =
+        QStringLiteral("This file does not look like a picture. The page may not be able to show it. "
+                       "Keep it anyway?");
+    const QString musique =
+        QStringLiteral("This file does not look like a piece of music. The page may not be able "
+                       "to play it. Keep it anyway?");
+    const QString video =
+        QStringLiteral("This file does not look like a video. The page may not be able to play it. "
+                       "Keep it anyway?");
+    QTest::newRow("text as a photo") << "bouton_photo"
+                                     << "notes.txt" << image;
+    QTest::newRow("missing photo") << "bouton_photo"
+                                   << "absente.png" << image;
+    QTest::newRow("FIFO as a photo") << "bouton_photo"
+                                     << "fifo.png" << image;
+    QTest::newRow("picture as music") << "bouton_musique"
+                                      << "photo.png" << musique;
+    QTest::newRow("video as music") << "bouton_musique"
+                                    << "film.webm" << musique;
+    QTest::newRow("text as a video") << "bouton_video"
+                                     << "notes.txt" << video;
 }
 
 void TestFenetreEdition::fichierDouteuxNonGarde()
@@ -645,8 +679,9 @@ void TestFenetreEdition::messageDuJour()
     QCOMPARE(texte->toPlainText(), QStringLiteral("Look\nunder the tree"));
     QCOMPARE(restants->text(), QStringLiteral("980 characters left"));
     QVERIFY(texte->isVisibleTo(&fenetre) && restants->isVisibleTo(&fenetre));
-    for (QWidget *fichier : {static_cast<QWidget *>(champUrl(fenetre)), static_cast<QWidget *>(apercu(fenetre)),
-                             static_cast<QWidget *>(bouton(fenetre, "bouton_parcourir"))})
+    for (QWidget *fichier :
+        {static_cast<QWidget *>(champUrl(fenetre)), static_cast<QWidget *>(apercu(fenetre)),
+            static_cast<QWidget *>(bouton(fenetre, "bouton_parcourir"))})
         QVERIFY(!fichier->isVisibleTo(&fenetre));
 
     // Another kind brings the file row back; the text waits in case the user comes back.
@@ -675,7 +710,8 @@ void TestFenetreEdition::limiteDuMessage_data()
     for (int i = 0; i < 1000; ++i)
         sapins += QString::fromUtf8("\U0001F384");
     QTest::newRow("emoji count as one") << sapins << "0 characters left" << true;
-    QTest::newRow("a control character: warned, not stored") << QStringLiteral("bell\x07") << "995 characters left" << true;
+    QTest::newRow("a control character: warned, not stored")
+        << QStringLiteral("bell\x07") << "995 characters left" << true;
 }
 
 void TestFenetreEdition::limiteDuMessage()

@@ -1,13 +1,13 @@
-#include "modele/calendrier.h"
 #include "fenetreprincipale.h"
 #include "fenetres.h"
 #include "gestionnairefichiers.h"
-#include "modele/image.h"
 #include "medias.h"
+#include "modele/calendrier.h"
+#include "modele/image.h"
 #include "modele/message.h"
-#include "repondeurmodal.h"
 #include "modele/son.h"
 #include "modele/video.h"
+#include "repondeurmodal.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -63,7 +63,10 @@ class ReceveurUrl : public QObject
     Q_OBJECT
 
 public slots:
-    void ouvrir(const QUrl &url) { urls << url; }
+    void ouvrir(const QUrl &url)
+    {
+        urls << url;
+    }
 
 public:
     QList<QUrl> urls;
@@ -93,7 +96,10 @@ private slots:
 private:
     /// A shown, active window with a photo on day 1 and a tune on day 2, saved at "Avent.xml".
     void preparer(FenetrePrincipale &fenetre);
-    QString chemin(const QString &nom) const { return dossier.filePath(nom); }
+    QString chemin(const QString &nom) const
+    {
+        return dossier.filePath(nom);
+    }
 
     QTemporaryDir dossier;
 };
@@ -143,8 +149,10 @@ void TestFenetreInteractions::raccourcis_data()
     // Each command shows that it ran by its first question or chooser; both are turned down.
     QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << perdu + "Create new anyway?"
                             << QString();
-    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << perdu + "Open anyway?" << QString();
-    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << perdu + "Quit anyway?" << QString();
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << perdu + "Open anyway?"
+                            << QString();
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << perdu + "Quit anyway?"
+                            << QString();
     QTest::newRow("Ctrl+I") << int(Qt::Key_I) << int(Qt::ControlModifier) << QString()
                             << "Select a folder to import";
     QTest::newRow("F5") << int(Qt::Key_F5) << int(Qt::NoModifier)
@@ -275,11 +283,13 @@ void TestFenetreInteractions::depotSurTuile_data()
     // Day 1 holds a photo: the tile was the target, so it is replaced without a question.
     // The names lie: the content decides.
     const Jours inchanges{{1, Media::PHOTO}, {2, Media::MUSIQUE}};
-    QTest::newRow("sound on a photo") << "a/clochettes.png" << QByteArray() << Jours{{1, Media::MUSIQUE}, {2, Media::MUSIQUE}};
-    QTest::newRow("text becomes a message") << "a/liste.png" << QByteArray("milk, carrots\n")
-                                            << Jours{{1, Media::MESSAGE}, {2, Media::MUSIQUE}};
+    QTest::newRow("sound on a photo")
+        << "a/clochettes.png" << QByteArray() << Jours{{1, Media::MUSIQUE}, {2, Media::MUSIQUE}};
+    QTest::newRow("text becomes a message")
+        << "a/liste.png" << QByteArray("milk, carrots\n") << Jours{{1, Media::MESSAGE}, {2, Media::MUSIQUE}};
     QTest::newRow("text too long for a message") << "a/roman.txt" << QByteArray(1001, 'a') << inchanges;
-    QTest::newRow("no known kind") << "a/octets.png" << QByteArray("\x01\x02\x03\x00\xff\xfe", 6) << inchanges;
+    QTest::newRow("no known kind") << "a/octets.png" << QByteArray("\x01\x02\x03\x00\xff\xfe", 6)
+                                   << inchanges;
 }
 
 void TestFenetreInteractions::depotSurTuile()
@@ -301,7 +311,8 @@ void TestFenetreInteractions::depotSurTuile()
     if (attendu.value(1) == Media::MUSIQUE)
         QCOMPARE(tuile(fenetre, 1)->toolTip(), chemin(fichier));
     if (attendu.value(1) == Media::MESSAGE)
-        QCOMPARE(static_cast<Message *>(fenetre.getCalendrier()->getMedia(1))->getTexte(), QString("milk, carrots"));
+        QCOMPARE(static_cast<Message *>(fenetre.getCalendrier()->getMedia(1))->getTexte(),
+            QString("milk, carrots"));
 }
 
 void TestFenetreInteractions::depotMultiple_data()
@@ -328,7 +339,7 @@ void TestFenetreInteractions::depotMultiple()
     FenetrePrincipale fenetre;
     preparer(fenetre);
     const QStringList fichiers{chemin("import/01-etoile.png"), chemin("import/24.mp4"),
-                               chemin("import/lutins.wav"), chemin("import/notes.bin")};
+        chemin("import/lutins.wav"), chemin("import/notes.bin")};
     QVERIFY(ecrirePngBrut(fichiers.at(0)));
     QVERIFY(ecrireMp4(fichiers.at(1)));
     QVERIFY(ecrireWav(fichiers.at(2)));
@@ -336,11 +347,11 @@ void TestFenetreInteractions::depotMultiple()
 
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
     deposer(fenetre, commeDossier ? QStringList{chemin("import")} : fichiers,
-            fenetre.findChild<QWidget *>("nom"));
+        fenetre.findChild<QWidget *>("nom"));
 
     QCOMPARE(jours(fenetre), attendu);
     QCOMPARE(fenetre.getCalendrier()->getMedia(1)->getUrl(),
-             reponse == QMessageBox::Yes ? fichiers.at(0) : chemin("media/sapin.png"));
+        reponse == QMessageBox::Yes ? fichiers.at(0) : chemin("media/sapin.png"));
     QCOMPARE(fenetre.getCalendrier()->getMedia(3)->getUrl(), fichiers.at(2));
     QVERIFY(fenetre.sauvegardeNecessaire());
 

@@ -8,10 +8,9 @@
 
 namespace {
 
-const QString MESSAGE_VIDE =
-    QStringLiteral("Please enter a name for the project and a working directory.");
-const QString MESSAGE_INVALIDE = QStringLiteral(
-    "Please enter a correct name for the project (must contain only letters and numbers).");
+const QString MESSAGE_VIDE = QStringLiteral("Please enter a name for the project and a working directory.");
+const QString MESSAGE_INVALIDE =
+    QStringLiteral("Please enter a correct name for the project (must contain only letters and numbers).");
 
 QLineEdit *champ(FenetreNouveau &fenetre, const char *nom)
 {
@@ -89,7 +88,7 @@ void TestFenetreNouveau::verificationDeLaSaisie_data()
 {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("avecRepertoire");
-    QTest::addColumn<QString>("message");   // empty when the input is accepted
+    QTest::addColumn<QString>("message"); // empty when the input is accepted
 
     QTest::newRow("letters") << "Avent" << true << QString();
     QTest::newRow("letters and digits") << "aZ09mz" << true << QString();
@@ -110,7 +109,8 @@ void TestFenetreNouveau::verificationDeLaSaisie_data()
     QTest::newRow("dot") << "avent.xml" << true << MESSAGE_INVALIDE;
     QTest::newRow("slash") << "../avent" << true << MESSAGE_INVALIDE;
     QTest::newRow("accented letter") << QString::fromUtf8("No\xC3\xABl") << true << MESSAGE_INVALIDE;
-    QTest::newRow("non-latin letter") << QString::fromUtf8("\xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C") << true << MESSAGE_INVALIDE;
+    QTest::newRow("non-latin letter")
+        << QString::fromUtf8("\xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C") << true << MESSAGE_INVALIDE;
     QTest::newRow("non-ascii digit") << QString::fromUtf8("\xD9\xA3") << true << MESSAGE_INVALIDE;
     QTest::newRow("fullwidth letter") << QString::fromUtf8("\xEF\xBC\xA1") << true << MESSAGE_INVALIDE;
 
@@ -267,7 +267,7 @@ void TestFenetreNouveau::remplacementRefuseGardeLaSaisie()
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
     QCOMPARE(boites.at(0).texte,
-             QStringLiteral("A calendar with this name already exists in this directory. \nReplace it?"));
+        QStringLiteral("A calendar with this name already exists in this directory. \nReplace it?"));
     QCOMPARE(boites.at(0).parent.data(), &fenetre);
     QCOMPARE(fenetre.isVisible(), !accepte);
     QCOMPARE(projet.getNomPojet(), accepte ? QStringLiteral("Avent") : QString());

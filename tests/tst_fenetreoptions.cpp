@@ -10,8 +10,7 @@
 
 namespace {
 
-struct Options
-{
+struct Options {
     bool rattrapage;
     int mois;
     QString fuseau;
@@ -69,9 +68,11 @@ void TestFenetreOptions::ok_data()
     const Options toutes{true, 12, QStringLiteral("Europe/Paris")};
     QTest::newRow("all set") << defaut << toutes << int(QDialog::Accepted) << toutes << false;
     QTest::newRow("all cleared") << toutes << defaut << int(QDialog::Accepted) << defaut << false;
-    QTest::newRow("nothing changed: nothing to save") << toutes << toutes << int(QDialog::Rejected) << toutes << false;
+    QTest::newRow("nothing changed: nothing to save")
+        << toutes << toutes << int(QDialog::Rejected) << toutes << false;
     QTest::newRow("zone trimmed") << defaut << Options{false, 0, QStringLiteral(" Asia/Tokyo ")}
-                                  << int(QDialog::Accepted) << Options{false, 0, QStringLiteral("Asia/Tokyo")} << false;
+                                  << int(QDialog::Accepted) << Options{false, 0, QStringLiteral("Asia/Tokyo")}
+                                  << false;
     QTest::newRow("unknown zone: warned, stays open, nothing changed")
         << defaut << Options{true, 3, QStringLiteral("Mars/Olympus_Mons")} << -1 << defaut << true;
 }

@@ -49,7 +49,10 @@ class ImageTemoin : public Image
 {
 public:
     ImageTemoin(const QString &url, int &destructions) : Image(url), destructions(destructions) {}
-    ~ImageTemoin() override { ++destructions; }
+    ~ImageTemoin() override
+    {
+        ++destructions;
+    }
 
 private:
     int &destructions;
@@ -107,7 +110,10 @@ private slots:
 private:
     /// A window showing a calendar with a photo on day 1 and a tune on day 2.
     Calendrier *calendrierExemple() const;
-    QString cheminProjet(const QString &nom) const { return repertoire.filePath(nom + ".xml"); }
+    QString cheminProjet(const QString &nom) const
+    {
+        return repertoire.filePath(nom + ".xml");
+    }
 
     QTemporaryDir repertoire;
 };
@@ -191,9 +197,9 @@ void TestFenetrePrincipale::formulaire()
     const struct {
         const char *nom;
         const char *texte;
-    } commandes[] = {{"bouton_nouveau", "New..."},     {"bouton_ouvrir", "Open..."},
-                     {"bouton_enregistrer", "Save"},   {"bouton_apercu", "Preview"},
-                     {"bouton_generer", "Generate..."}, {"bouton_quitter", "Quit"}};
+    } commandes[] = {{"bouton_nouveau", "New..."}, {"bouton_ouvrir", "Open..."},
+        {"bouton_enregistrer", "Save"}, {"bouton_apercu", "Preview"}, {"bouton_generer", "Generate..."},
+        {"bouton_quitter", "Quit"}};
     for (const auto &commande : commandes) {
         QPushButton *b = bouton(fenetre, commande.nom);
         QVERIFY2(b != nullptr, commande.nom);
@@ -239,8 +245,8 @@ void TestFenetrePrincipale::ordreDeLaGrille()
 void TestFenetrePrincipale::ordreDeTabulation()
 {
     FenetrePrincipale fenetre;
-    QStringList attendu{"bouton_nouveau", "bouton_ouvrir",  "bouton_enregistrer", "bouton_options",
-                        "bouton_apercu",  "bouton_generer", "bouton_quitter"};
+    QStringList attendu{"bouton_nouveau", "bouton_ouvrir", "bouton_enregistrer", "bouton_options",
+        "bouton_apercu", "bouton_generer", "bouton_quitter"};
     for (int jour = 1; jour <= 31; ++jour)
         attendu << QStringLiteral("b%1").arg(jour, 2, 10, QLatin1Char('0'));
 
@@ -416,19 +422,32 @@ void TestFenetrePrincipale::mettreEnFormeTaille_data()
     QTest::addColumn<QString>("valeur");
     QTest::addColumn<QString>("unite");
 
-    QTest::newRow("0") << qint64(0) << "0" << "bytes";
-    QTest::newRow("999") << qint64(999) << "999" << "bytes";
-    QTest::newRow("negative") << qint64(-5) << "-5" << "bytes";
-    QTest::newRow("1 000") << qint64(1000) << "1.000" << "ko";
-    QTest::newRow("1 005, three digits") << qint64(1005) << "1.005" << "ko";
-    QTest::newRow("999 999") << qint64(999999) << "999.999" << "ko";
-    QTest::newRow("1 000 000") << qint64(1000000) << "1.000" << "Mo";
-    QTest::newRow("1 005 000") << qint64(1005000) << "1.005" << "Mo";
-    QTest::newRow("1 999 999 truncated") << qint64(1999999) << "1.999" << "Mo";
-    QTest::newRow("999 999 999") << qint64(999999999) << "999.999" << "Mo";
-    QTest::newRow("1 000 000 000") << qint64(1000000000) << "1.000" << "Go";
-    QTest::newRow("12 345 678 901") << qint64(12345678901LL) << "12.345" << "Go";
-    QTest::newRow("beyond 32 bits") << qint64(5000000000000LL) << "5000.000" << "Go";
+    QTest::newRow("0") << qint64(0) << "0"
+                       << "bytes";
+    QTest::newRow("999") << qint64(999) << "999"
+                         << "bytes";
+    QTest::newRow("negative") << qint64(-5) << "-5"
+                              << "bytes";
+    QTest::newRow("1 000") << qint64(1000) << "1.000"
+                           << "ko";
+    QTest::newRow("1 005, three digits") << qint64(1005) << "1.005"
+                                         << "ko";
+    QTest::newRow("999 999") << qint64(999999) << "999.999"
+                             << "ko";
+    QTest::newRow("1 000 000") << qint64(1000000) << "1.000"
+                               << "Mo";
+    QTest::newRow("1 005 000") << qint64(1005000) << "1.005"
+                               << "Mo";
+    QTest::newRow("1 999 999 truncated") << qint64(1999999) << "1.999"
+                                         << "Mo";
+    QTest::newRow("999 999 999") << qint64(999999999) << "999.999"
+                                 << "Mo";
+    QTest::newRow("1 000 000 000") << qint64(1000000000) << "1.000"
+                                   << "Go";
+    QTest::newRow("12 345 678 901") << qint64(12345678901LL) << "12.345"
+                                    << "Go";
+    QTest::newRow("beyond 32 bits") << qint64(5000000000000LL) << "5000.000"
+                                    << "Go";
 }
 
 void TestFenetrePrincipale::mettreEnFormeTaille()
@@ -585,8 +604,8 @@ void TestFenetrePrincipale::commandeAbandonnee()
     RepondeurModal annulation(remplirNouveau(QString(), QString()));
     bouton(fenetre, commande.constData())->click();
 
-    QCOMPARE(textesMontres(),
-             modifie ? QStringList{nouveau ? QUESTION_NOUVEAU : QUESTION_OUVRIR} : QStringList());
+    QCOMPARE(
+        textesMontres(), modifie ? QStringList{nouveau ? QUESTION_NOUVEAU : QUESTION_OUVRIR} : QStringList());
     // No dialog follows a No.
     QCOMPARE(annulation.aRepondu(), nouveau && !modifie);
     if (modifie)
@@ -742,9 +761,10 @@ void TestFenetrePrincipale::ouvrirToleranceRacine()
 {
     // A calendar file with unknown extras still opens: reading stays tolerant.
     const QString chemin = repertoire.filePath("souple.xml");
-    QVERIFY(ecrire(chemin, "<tinselbox nom=\"Souple\" extra=\"1\"><jour numero=\"9\">"
-                                  "<son url=\"/home/alice/Music/cloches.ogg\"/><inconnu/></jour>"
-                                  "<ailleurs/></tinselbox>"));
+    QVERIFY(ecrire(chemin,
+        "<tinselbox nom=\"Souple\" extra=\"1\"><jour numero=\"9\">"
+        "<son url=\"/home/alice/Music/cloches.ogg\"/><inconnu/></jour>"
+        "<ailleurs/></tinselbox>"));
     FenetrePrincipale fenetre;
     ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
@@ -777,8 +797,10 @@ void TestFenetrePrincipale::enregistrerEchec_data()
     QTest::addColumn<QString>("lieu");
     QTest::addColumn<QString>("raison");
     // Even root cannot write into a directory that does not exist, nor on a read-only mount.
-    QTest::newRow("missing directory") << "absent" << "No such file or directory";
-    QTest::newRow("read-only file system") << "lecture-seule" << "Read-only file system";
+    QTest::newRow("missing directory") << "absent"
+                                       << "No such file or directory";
+    QTest::newRow("read-only file system") << "lecture-seule"
+                                           << "Read-only file system";
 }
 
 void TestFenetrePrincipale::enregistrerEchec()
@@ -809,7 +831,7 @@ void TestFenetrePrincipale::enregistrerEchec()
     QCOMPARE(boites.at(0).texte, ERREUR_ENREGISTREMENT);
     QCOMPARE(boites.at(0).icone, QMessageBox::Warning);
     QVERIFY2(boites.at(0).informatif.contains(chemin) && boites.at(0).informatif.contains(raison),
-             qPrintable(boites.at(0).informatif));
+        qPrintable(boites.at(0).informatif));
     // The changes are still recorded, so Quit keeps asking.
     QVERIFY(fenetre.sauvegardeNecessaire());
     QCOMPARE(fenetre.getUrlCalendrier(), chemin);
@@ -835,7 +857,8 @@ void TestFenetrePrincipale::mediasIntrouvablesApresOuverture()
     bouton(fenetre, "bouton_ouvrir")->click();
 
     // Said once, all of them in one message, and marked where they belong.
-    const QString liste = QStringLiteral("2 media files cannot be found:\nDay 7: %1\nDay 12: %2").arg(deplacee, tube);
+    const QString liste =
+        QStringLiteral("2 media files cannot be found:\nDay 7: %1\nDay 12: %2").arg(deplacee, tube);
     QCOMPARE(textesMontres(), QStringList{liste});
     QVERIFY(!tuile(fenetre, 3)->estIntrouvable());
     QVERIFY(tuile(fenetre, 7)->estIntrouvable());
@@ -853,12 +876,14 @@ void TestFenetrePrincipale::enregistrerCaractereInterdit_data()
 {
     QTest::addColumn<bool>("dansLeNom");
     QTest::addColumn<QString>("texte");
-    QTest::newRow("in a location") << false
-                                   << "Error saving the calendar: the file name of day 12 holds a character that a "
-                                      "calendar file cannot store. Rename the file and choose it again.";
-    QTest::newRow("in the name") << true
-                                 << "Error saving the calendar: its name holds a character that a calendar file "
-                                    "cannot store.";
+    QTest::newRow("in a location")
+        << false
+        << "Error saving the calendar: the file name of day 12 holds a character that a "
+           "calendar file cannot store. Rename the file and choose it again.";
+    QTest::newRow("in the name")
+        << true
+        << "Error saving the calendar: its name holds a character that a calendar file "
+           "cannot store.";
 }
 
 void TestFenetrePrincipale::enregistrerCaractereInterdit()
@@ -871,8 +896,9 @@ void TestFenetrePrincipale::enregistrerCaractereInterdit()
     FenetrePrincipale fenetre;
     auto *calendrier = new Calendrier(dansLeNom ? QStringLiteral("Av\x01nt") : QStringLiteral("Avent"));
     calendrier->ajouterMedia(3, new Image(QStringLiteral("/home/alice/sapin.png")));
-    calendrier->ajouterMedia(12, new Image(dansLeNom ? QStringLiteral("/home/alice/b.png")
-                                                     : QStringLiteral("/home/alice/No") + QChar(0xFFFE)));
+    calendrier->ajouterMedia(12,
+        new Image(dansLeNom ? QStringLiteral("/home/alice/b.png")
+                            : QStringLiteral("/home/alice/No") + QChar(0xFFFE)));
     fenetre.afficherCalendrier(calendrier);
     fenetre.setUrlCalendrier(cheminProjet("Avent"));
     fenetre.sauvegardeUtile();
@@ -889,15 +915,17 @@ void TestFenetrePrincipale::enregistrerCaractereInterdit()
 void TestFenetrePrincipale::ouvrirJoursHorsGrille()
 {
     const QString chemin = cheminProjet("Main");
-    QVERIFY(ecrire(chemin, "<tinselbox nom=\"Main\" version=\"1\"><jour numero=\"40\"><image url=\"/a\"/></jour>"
-                           "<jour numero=\"5\"><son url=\"/b\"/></jour><jour numero=\"-3\"><video url=\"/c\"/>"
-                           "</jour><jour numero=\"0\"><image url=\"/d\"/></jour></tinselbox>"));
+    QVERIFY(ecrire(chemin,
+        "<tinselbox nom=\"Main\" version=\"1\"><jour numero=\"40\"><image url=\"/a\"/></jour>"
+        "<jour numero=\"5\"><son url=\"/b\"/></jour><jour numero=\"-3\"><video url=\"/c\"/>"
+        "</jour><jour numero=\"0\"><image url=\"/d\"/></jour></tinselbox>"));
     FenetrePrincipale fenetre;
     ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
-    QCOMPARE(textesMontres(), QStringList({"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
-                                           "shown nor published, and they stay in the file when you save.",
-                                           "1 media file cannot be found:\nDay 5: /b"}));
+    QCOMPARE(textesMontres(),
+        QStringList({"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
+                     "shown nor published, and they stay in the file when you save.",
+            "1 media file cannot be found:\nDay 5: /b"}));
     QCOMPARE(tuile(fenetre, 5)->getType(), Media::MUSIQUE);
 
     // Kept on save, without a word.

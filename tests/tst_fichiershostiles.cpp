@@ -2,12 +2,12 @@
 // carry. Every crafted file is loaded and validated in a child process (this very
 // executable, run with "--sonde") under a memory limit, so that a crash or a hang fails
 // its own row instead of the whole run.
+#include "documentshostiles.h"
+#include "fichierprojet/gardexml.h"
+#include "fichiers.h"
+#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/contenumedia.h"
-#include "documentshostiles.h"
-#include "fichiers.h"
-#include "fichierprojet/gardexml.h"
-#include "gestionnairefichiers.h"
 #include "modele/image.h"
 
 #include <QProcess>

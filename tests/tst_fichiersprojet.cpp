@@ -68,7 +68,10 @@ private slots:
 
 private:
     QTemporaryDir temporaire;
-    QString chemin(const QString &nom) const { return temporaire.filePath(nom); }
+    QString chemin(const QString &nom) const
+    {
+        return temporaire.filePath(nom);
+    }
 };
 
 void TestFichiersProjet::initTestCase()
@@ -79,7 +82,7 @@ void TestFichiersProjet::initTestCase()
 void TestFichiersProjet::texteDuFichier_data()
 {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<QStringList>("jours");   // "day:kind:location", added in this order
+    QTest::addColumn<QStringList>("jours"); // "day:kind:location", added in this order
     QTest::addColumn<QString>("texte");
 
     QTest::newRow("example") << "Avent" << QStringList{"3:2:D:/musique/chant.mp3", "1:1:D:/photos/sapin.jpg"}
@@ -91,7 +94,8 @@ void TestFichiersProjet::texteDuFichier_data()
                                 "  <son url=\"D:/musique/chant.mp3\"/>\n"
                                 " </jour>\n"
                                 "</tinselbox>\n";
-    QTest::newRow("empty calendar: one line") << "" << QStringList() << "<tinselbox nom=\"\" version=\"1\"/>\n";
+    QTest::newRow("empty calendar: one line")
+        << "" << QStringList() << "<tinselbox nom=\"\" version=\"1\"/>\n";
     QTest::newRow("message: text as content, line breaks as references")
         << "m" << QStringList{"5:4:first line\nsecond <line> & \"more\"\r\n", "6:4:"}
         << "<tinselbox nom=\"m\" version=\"1\">\n"
@@ -135,10 +139,12 @@ void TestFichiersProjet::allerRetour_data()
     };
     QTest::newRow("plain") << "Avent" << troisJours("/home/u/sapin.jpg");
     QTest::newRow("empty name, empty location") << "" << troisJours("");
-    QTest::newRow("accents") << QString::fromUtf8("Noël à Gérardmer") << troisJours(QString::fromUtf8("/home/ü/crèche ñ.png"));
+    QTest::newRow("accents") << QString::fromUtf8("Noël à Gérardmer")
+                             << troisJours(QString::fromUtf8("/home/ü/crèche ñ.png"));
     QTest::newRow("markup characters") << "a&b<c>\"d\"'e'" << troisJours("/x/&amp;/<y>/\"z\"'.jpg");
     QTest::newRow("tab, line feed, carriage return") << "a\tb\nc\rd" << troisJours("/x\ty\nz\r.jpg");
-    QTest::newRow("beyond the basic plane") << QString::fromUtf8("🎄 雪") << troisJours(QString::fromUtf8("/🎄/雪.mp3"));
+    QTest::newRow("beyond the basic plane")
+        << QString::fromUtf8("🎄 雪") << troisJours(QString::fromUtf8("/🎄/雪.mp3"));
     QTest::newRow("empty calendar") << "Avent" << QStringList();
     QStringList videos;
     for (int jour = 1; jour <= 31; ++jour)
@@ -178,17 +184,21 @@ void TestFichiersProjet::lectureTolerante_data()
         << "<tinselbox version=\"1\"><jour numero=\"2\"><image url=\"a\"/></jour></tinselbox>" << avant
         << QStringList{"2:1:a"};
     QTest::newRow("empty nom, other version")
-        << "<tinselbox nom=\"\" version=\"7\"><jour numero=\"2\"><son url=\"a\"/></jour></tinselbox>" << ""
-        << QStringList{"2:2:a"};
-    QTest::newRow("other root: unchanged") << "<calendrier nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></calendrier>"
-                                           << avant << QStringList();
-    QTest::newRow("other case root: unchanged") << "<Tinselbox nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></Tinselbox>"
-                                                << avant << QStringList();
+        << "<tinselbox nom=\"\" version=\"7\"><jour numero=\"2\"><son url=\"a\"/></jour></tinselbox>"
+        << "" << QStringList{"2:2:a"};
+    QTest::newRow("other root: unchanged")
+        << "<calendrier nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></calendrier>" << avant
+        << QStringList();
+    QTest::newRow("other case root: unchanged")
+        << "<Tinselbox nom=\"x\"><jour numero=\"1\"><image url=\"a\"/></jour></Tinselbox>" << avant
+        << QStringList();
     QTest::newRow("missing or bad numbers give day 0")
-        << "<tinselbox nom=\"n\"><jour><image url=\"a\"/></jour><jour numero=\"abc\"><son url=\"b\"/></jour></tinselbox>"
+        << "<tinselbox nom=\"n\"><jour><image url=\"a\"/></jour><jour numero=\"abc\"><son "
+           "url=\"b\"/></jour></tinselbox>"
         << "n" << QStringList{"0:2:b"};
     QTest::newRow("white space around the number")
-        << "<tinselbox nom=\"n\"><jour numero=\" 7 \"><video url=\"v\"/></jour></tinselbox>" << "n" << QStringList{"7:3:v"};
+        << "<tinselbox nom=\"n\"><jour numero=\" 7 \"><video url=\"v\"/></jour></tinselbox>"
+        << "n" << QStringList{"7:3:v"};
     QTest::newRow("int limits")
         << "<tinselbox nom=\"n\"><jour numero=\"2147483647\"><image url=\"max\"/></jour>"
            "<jour numero=\"-2147483648\"><image url=\"min\"/></jour></tinselbox>"
@@ -198,25 +208,28 @@ void TestFichiersProjet::lectureTolerante_data()
            "<jour numero=\"-99999999999999999999\"><son url=\"b\"/></jour></tinselbox>"
         << "n" << QStringList{"0:2:b"};
     QTest::newRow("last media of a day wins")
-        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/><son url=\"b\"/></jour></tinselbox>" << "n"
-        << QStringList{"4:2:b"};
+        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/><son url=\"b\"/></jour></tinselbox>"
+        << "n" << QStringList{"4:2:b"};
     QTest::newRow("later day with the same number wins")
-        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/></jour><jour numero=\"4\"><video url=\"c\"/></jour></tinselbox>"
+        << "<tinselbox nom=\"n\"><jour numero=\"4\"><image url=\"a\"/></jour><jour numero=\"4\"><video "
+           "url=\"c\"/></jour></tinselbox>"
         << "n" << QStringList{"4:3:c"};
     QTest::newRow("base and unknown elements give nothing")
-        << "<tinselbox nom=\"n\"><jour numero=\"1\"><media url=\"a\"/></jour><jour numero=\"2\"><photo url=\"b\"/></jour></tinselbox>"
+        << "<tinselbox nom=\"n\"><jour numero=\"1\"><media url=\"a\"/></jour><jour numero=\"2\"><photo "
+           "url=\"b\"/></jour></tinselbox>"
         << "n" << QStringList();
     QTest::newRow("picture then unknown keeps the picture")
-        << "<tinselbox nom=\"n\"><jour numero=\"1\"><image url=\"a\"/><autre/></jour></tinselbox>" << "n"
-        << QStringList{"1:1:a"};
-    QTest::newRow("media without url")
-        << "<tinselbox nom=\"n\"><jour numero=\"1\"><son/></jour></tinselbox>" << "n" << QStringList{"1:2:"};
+        << "<tinselbox nom=\"n\"><jour numero=\"1\"><image url=\"a\"/><autre/></jour></tinselbox>"
+        << "n" << QStringList{"1:1:a"};
+    QTest::newRow("media without url") << "<tinselbox nom=\"n\"><jour numero=\"1\"><son/></jour></tinselbox>"
+                                       << "n" << QStringList{"1:2:"};
     QTest::newRow("message written by hand: raw line feed, CDATA, url ignored")
         << "<tinselbox nom=\"n\"><jour numero=\"1\"><message url=\"x\">a\nb</message></jour>"
            "<jour numero=\"2\"><message><![CDATA[<i>&]]></message></jour></tinselbox>"
         << "n" << QStringList{"1:4:a\nb", "2:4:<i>&"};
     QTest::newRow("foreign nodes skipped")
-        << "<?pi x?><!-- c --><tinselbox nom=\"n\">text<!-- c --><autre><jour numero=\"9\"><image url=\"deep\"/></jour></autre>"
+        << "<?pi x?><!-- c --><tinselbox nom=\"n\">text<!-- c --><autre><jour numero=\"9\"><image "
+           "url=\"deep\"/></jour></autre>"
            "<jour numero=\"5\">t<image url=\"a\"><son url=\"inside\"/></image></jour></tinselbox>"
         << "n" << QStringList{"5:1:a"};
 }
@@ -280,11 +293,13 @@ void TestFichiersProjet::options_data()
     QTest::addColumn<QString>("fuseau");
     QTest::addColumn<QString>("racine");
 
-    QTest::newRow("defaults: nothing written") << false << 0 << "" << "<tinselbox nom=\"o\" version=\"1\"/>";
+    QTest::newRow("defaults: nothing written") << false << 0 << ""
+                                               << "<tinselbox nom=\"o\" version=\"1\"/>";
     QTest::newRow("all, in their order") << true << 12 << "Europe/Paris"
                                          << "<tinselbox nom=\"o\" version=\"1\" rattrapage=\"1\" mois=\"12\" "
                                             "fuseau=\"Europe/Paris\"/>";
-    QTest::newRow("month alone") << false << 1 << "" << "<tinselbox nom=\"o\" version=\"1\" mois=\"1\"/>";
+    QTest::newRow("month alone") << false << 1 << ""
+                                 << "<tinselbox nom=\"o\" version=\"1\" mois=\"1\"/>";
     QTest::newRow("zone alone") << false << 0 << "Pacific/Kiritimati"
                                 << "<tinselbox nom=\"o\" version=\"1\" fuseau=\"Pacific/Kiritimati\"/>";
 }
@@ -354,17 +369,18 @@ void TestFichiersProjet::codesDeLecture_data()
     for (int i = 0; i < 100000; ++i)
         profond += "</a>";
 
-    const QByteArray rires = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n"
-                             "<!ENTITY lol1 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">\n"
-                             "<!ENTITY lol2 \"&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;\">\n"
-                             "<!ENTITY lol3 \"&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;\">\n"
-                             "<!ENTITY lol4 \"&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;\">\n"
-                             "<!ENTITY lol5 \"&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;\">\n"
-                             "<!ENTITY lol6 \"&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;\">\n"
-                             "<!ENTITY lol7 \"&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;\">\n"
-                             "<!ENTITY lol8 \"&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;\">\n"
-                             "<!ENTITY lol9 \"&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;\">\n"
-                             "]>\n<tinselbox nom=\"&lol9;\" version=\"1\"/>\n";
+    const QByteArray rires =
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n"
+        "<!ENTITY lol1 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">\n"
+        "<!ENTITY lol2 \"&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;\">\n"
+        "<!ENTITY lol3 \"&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;\">\n"
+        "<!ENTITY lol4 \"&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;\">\n"
+        "<!ENTITY lol5 \"&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;\">\n"
+        "<!ENTITY lol6 \"&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;\">\n"
+        "<!ENTITY lol7 \"&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;\">\n"
+        "<!ENTITY lol8 \"&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;\">\n"
+        "<!ENTITY lol9 \"&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;\">\n"
+        "]>\n<tinselbox nom=\"&lol9;\" version=\"1\"/>\n";
 
     QByteArray binaire;
     for (int i = 0; i < 4096; ++i)
@@ -372,16 +388,17 @@ void TestFichiersProjet::codesDeLecture_data()
 
     QTest::newRow("empty file") << QByteArray() << 1 << QString();
     QTest::newRow("not XML") << QByteArray("this is not a calendar\n") << 1 << QString();
-    QTest::newRow("truncated document") << QByteArray("<tinselbox nom=\"a\" version=\"1\">\n <jour numero=\"1\">\n  <ima") << 1 << QString();
+    QTest::newRow("truncated document")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\">\n <jour numero=\"1\">\n  <ima") << 1 << QString();
     QTest::newRow("binary") << binaire << 1 << QString();
     QTest::newRow("100 000 levels deep") << profond << 1 << QString();
     QTest::newRow("entity expansion") << rires << 1 << QString();
     // Qt's parser replaces bytes that are not UTF-8 rather than refusing the document.
     QTest::newRow("Latin-1 bytes in a UTF-8 document")
         << QByteArray("<tinselbox nom=\"No\xEBl\" version=\"1\"/>") << 0 << QString::fromUtf8("No\uFFFDl");
-    QTest::newRow("declared Latin-1 is read as such")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><tinselbox nom=\"No\xEBl\" version=\"1\"/>") << 0
-        << QString::fromUtf8("Noël");
+    QTest::newRow("declared Latin-1 is read as such") << QByteArray(
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><tinselbox nom=\"No\xEBl\" version=\"1\"/>")
+                                                      << 0 << QString::fromUtf8("Noël");
 }
 
 void TestFichiersProjet::codesDeLecture()
@@ -431,7 +448,9 @@ void TestFichiersProjet::enregistrementDansUnRepertoireAbsent()
 {
     const QString repertoire = chemin(QStringLiteral("absent"));
     Calendrier calendrier(QStringLiteral("c"));
-    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, repertoire + QStringLiteral("/c.xml")), 2);
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(
+                 calendrier, repertoire + QStringLiteral("/c.xml")),
+        2);
     QVERIFY(!QFileInfo::exists(repertoire));
 }
 
@@ -456,8 +475,9 @@ void TestFichiersProjet::enregistrementEchoueSansToucherLAncien()
     QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, repertoire), 2);
     QVERIFY(QFileInfo(repertoire).isDir());
     QCOMPARE(lire(repertoire + QStringLiteral("/inside")), QByteArray("mine"));
-    QCOMPARE(QDir(temporaire.path()).entryList(QStringList{QStringLiteral("occupe.xml*")}, QDir::AllEntries | QDir::Hidden),
-             QStringList{QStringLiteral("occupe.xml")});
+    QCOMPARE(QDir(temporaire.path())
+                 .entryList(QStringList{QStringLiteral("occupe.xml*")}, QDir::AllEntries | QDir::Hidden),
+        QStringList{QStringLiteral("occupe.xml")});
 }
 
 void TestFichiersProjet::ecritureInterrompueSignalee_data()
@@ -498,19 +518,23 @@ void TestFichiersProjet::validationDesFichiersInvalides_data()
     QTest::newRow("root without version") << QByteArray("<tinselbox nom=\"a\"/>");
     QTest::newRow("version not an integer") << QByteArray("<tinselbox nom=\"a\" version=\"one\"/>");
     QTest::newRow("other root") << QByteArray("<calendrier nom=\"a\" version=\"1\"/>");
-    QTest::newRow("jour without numero") << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour><image url=\"x\"/></jour></tinselbox>");
-    QTest::newRow("jour with a non-integer numero")
-        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"abc\"><image url=\"x\"/></jour></tinselbox>");
-    QTest::newRow("jour without media") << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"/></tinselbox>");
+    QTest::newRow("jour without numero")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour><image url=\"x\"/></jour></tinselbox>");
+    QTest::newRow("jour with a non-integer numero") << QByteArray(
+        "<tinselbox nom=\"a\" version=\"1\"><jour numero=\"abc\"><image url=\"x\"/></jour></tinselbox>");
+    QTest::newRow("jour without media")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"/></tinselbox>");
     QTest::newRow("jour with two media")
-        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><image url=\"x\"/><son url=\"y\"/></jour></tinselbox>");
-    QTest::newRow("message holding an element")
-        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><message>a<b/></message></jour></tinselbox>");
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><image url=\"x\"/><son "
+                      "url=\"y\"/></jour></tinselbox>");
+    QTest::newRow("message holding an element") << QByteArray(
+        "<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><message>a<b/></message></jour></tinselbox>");
     QTest::newRow("month 13") << QByteArray("<tinselbox nom=\"a\" version=\"1\" mois=\"13\"/>");
     QTest::newRow("month 0") << QByteArray("<tinselbox nom=\"a\" version=\"1\" mois=\"0\"/>");
-    QTest::newRow("past days not a boolean") << QByteArray("<tinselbox nom=\"a\" version=\"1\" rattrapage=\"yes\"/>");
-    QTest::newRow("unknown media element")
-        << QByteArray("<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><photo url=\"x\"/></jour></tinselbox>");
+    QTest::newRow("past days not a boolean")
+        << QByteArray("<tinselbox nom=\"a\" version=\"1\" rattrapage=\"yes\"/>");
+    QTest::newRow("unknown media element") << QByteArray(
+        "<tinselbox nom=\"a\" version=\"1\"><jour numero=\"1\"><photo url=\"x\"/></jour></tinselbox>");
 }
 
 void TestFichiersProjet::validationDesFichiersInvalides()
@@ -534,7 +558,8 @@ void TestFichiersProjet::tresGrandFichierProjet()
         sortie.write("<tinselbox nom=\"grand\" version=\"1\">\n");
         const QByteArray chemin(400, 'a');
         for (int jour = 0; jour < 110000; ++jour)
-            sortie.write(" <jour numero=\"" + QByteArray::number(jour) + "\">\n  <image url=\"/" + chemin + "\"/>\n </jour>\n");
+            sortie.write(" <jour numero=\"" + QByteArray::number(jour) + "\">\n  <image url=\"/" + chemin
+                + "\"/>\n </jour>\n");
         sortie.write("</tinselbox>\n");
         QVERIFY(sortie.size() > 45 * 1000 * 1000);
     }

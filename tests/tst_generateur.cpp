@@ -15,17 +15,17 @@
 namespace {
 
 // Receives results the way the main window does: queued, on the GUI thread.
-struct Recepteur : QObject
-{
+struct Recepteur : QObject {
     QList<QPair<int, QString>> resultats;
     bool surLeFilPrincipal = true;
 
     void brancher(Generateur *generateur)
     {
-        connect(generateur, &Generateur::resultatDisponible, this, [this](int code, const QString &repertoire) {
-            resultats << qMakePair(code, repertoire);
-            surLeFilPrincipal = surLeFilPrincipal && QThread::currentThread() == qApp->thread();
-        });
+        connect(
+            generateur, &Generateur::resultatDisponible, this, [this](int code, const QString &repertoire) {
+                resultats << qMakePair(code, repertoire);
+                surLeFilPrincipal = surLeFilPrincipal && QThread::currentThread() == qApp->thread();
+            });
     }
 };
 
@@ -98,7 +98,8 @@ private slots:
         QVERIFY(QDir::setCurrent(courant));
         const auto retour = qScopeGuard([&] { QDir::setCurrent(ancien); });
 
-        const QString sortie = cas == QLatin1String("vide") ? QString() : nouveauChemin(QStringLiteral("site"));
+        const QString sortie =
+            cas == QLatin1String("vide") ? QString() : nouveauChemin(QStringLiteral("site"));
         QObject fenetre;
         QPointer<Generateur> generateur =
             new Generateur(&fenetre, cas == QLatin1String("aucun") ? nullptr : &calendrier, sortie, apercu);
@@ -121,12 +122,13 @@ private slots:
         QCOMPARE(recepteur.resultats.size(), 1);
         QCOMPARE(recepteur.resultats.at(0), qMakePair(code, sortie));
         QVERIFY(recepteur.surLeFilPrincipal);
-        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a-garder")});
+        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("a-garder")});
 
         if (code == 0) {
             QCOMPARE(fichiersMedia(sortie).size(), 3);
             QCOMPARE(lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"),
-                     apercu);
+                apercu);
         }
         if (cas == QLatin1String("aucun"))
             QVERIFY(!QFileInfo::exists(sortie));
@@ -201,7 +203,8 @@ private slots:
         // A tight poll on the staging folder: the whole run takes well under a second.
         auto mediasConstruits = [&] {
             const QStringList chantiers = chantiersRestants(sortie);
-            return chantiers.isEmpty() ? QStringList() : fichiersMedia(chantiers.first() + QStringLiteral("/site"));
+            return chantiers.isEmpty() ? QStringList()
+                                       : fichiersMedia(chantiers.first() + QStringLiteral("/site"));
         };
         QElapsedTimer attente;
         attente.start();
@@ -232,7 +235,8 @@ private slots:
         // The template copy comes before the first day; only a very loaded machine lets
         // the worker through it before the request above.
         if (!fichiersMedia(sortie).isEmpty())
-            QSKIP("The run reached its first day before the test could ask it to stop (a very loaded machine)");
+            QSKIP(
+                "The run reached its first day before the test could ask it to stop (a very loaded machine)");
         QCOMPARE(signal.count(), 0);
     }
 };

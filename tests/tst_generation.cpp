@@ -1,6 +1,6 @@
-#include "modele/calendrier.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
 #include "modele/son.h"
@@ -65,7 +65,7 @@ int modeNouveauFichier()
 int permissions(const QString &chemin)
 {
     return int(std::filesystem::status(QFile::encodeName(chemin).toStdString()).permissions()
-               & std::filesystem::perms::mask);
+        & std::filesystem::perms::mask);
 }
 
 // Runs a generation on a thread that has already been asked to stop.
@@ -133,15 +133,15 @@ private slots:
         const QStringList lignesModele = lignes(MODELE + QLatin1Char('/') + script);
         const QStringList lignesObtenues = lignes(sortie + QLatin1Char('/') + script);
         if (apercu)
-            QCOMPARE(lignesObtenues, avecInsertion(lignesModele, QStringLiteral("// <INITIALISATION>"),
-                                                   {QStringLiteral("bypass = true;"), QString()}));
+            QCOMPARE(lignesObtenues,
+                avecInsertion(lignesModele, QStringLiteral("// <INITIALISATION>"),
+                    {QStringLiteral("bypass = true;"), QString()}));
         else
             QCOMPARE(lignesObtenues, lignesModele);
         attendu.remove(script);
         obtenu.remove(script);
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
-
     }
 
     void siteLisibleParTous()
@@ -156,7 +156,8 @@ private slots:
         const QString sortie = nouveauChemin() + QStringLiteral("/sous");
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
         QCOMPARE(permissions(sortie), 0755);
-        QDirIterator it(sortie, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(
+            sortie, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString chemin = it.next();
             QCOMPARE(permissions(chemin), it.fileInfo().isDir() ? 0755 : 0644);
@@ -174,7 +175,8 @@ private slots:
         calendrier.ajouterMedia(40, new Video(nouveauMedia(QByteArray(5000, 'q'))));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
-        QCOMPARE(fichiersMedia(sortie), QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
+        QCOMPARE(fichiersMedia(sortie),
+            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
         const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(!scene.contains(QStringLiteral("case 0:")));
         QVERIFY(!scene.contains(QStringLiteral("case 40:")));
@@ -189,11 +191,14 @@ private slots:
         const QString sortie = nouveauChemin();
         const QString cle = sortie + QStringLiteral("/cle");
         QVERIFY(QDir().mkpath(cle));
-        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                        QStringLiteral("size=1m"), QStringLiteral("tmpfs"), cle})
+        if (QProcess::execute(QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                    QStringLiteral("size=1m"), QStringLiteral("tmpfs"), cle})
             != 0)
             QSKIP("Mounting a tmpfs was refused (needs root)");
-        const auto demontage = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), cle}); });
+        const auto demontage = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), cle});
+        });
         QVERIFY(ecrire(cle + QStringLiteral("/photos.txt"), "sur la cle"));
 
         Calendrier calendrier(QStringLiteral("cle"));
@@ -220,24 +225,28 @@ private slots:
         const Image image(photo);
         const Son son(musique);
         const QStringList scene = QStringList{QStringLiteral("case 17:")} + lignesDe(son.getSceneJS(id17))
-            + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3)) + QStringList{QString()};
+            + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3))
+            + QStringList{QString()};
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
-                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
-                               QStringLiteral("// <GESTION DE LA SCENE>"), scene));
+            avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
+                QStringLiteral("// <GESTION DE LA SCENE>"), scene));
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionPhotos.js")),
-                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")),
-                               QStringLiteral("// <GESTION DE LA COLLECTION>"),
-                               lignesDe(image.getCollectionJS(id3)) + QStringList{QString()}));
+            avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")),
+                QStringLiteral("// <GESTION DE LA COLLECTION>"),
+                lignesDe(image.getCollectionJS(id3)) + QStringList{QString()}));
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionSons.js")),
-                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionSons.js")),
-                               QStringLiteral("// <GESTION DE LA COLLECTION>"),
-                               lignesDe(son.getCollectionJS(id17)) + QStringList{QString()}));
+            avecInsertion(lignes(MODELE + QStringLiteral("/scripts/collectionSons.js")),
+                QStringLiteral("// <GESTION DE LA COLLECTION>"),
+                lignesDe(son.getCollectionJS(id17)) + QStringList{QString()}));
         QCOMPARE(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")),
-                 lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
+            lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
 
-        QCOMPARE(fichiersMedia(sortie), (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
-        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
-        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")), QByteArray("musique du 17"));
+        QCOMPARE(fichiersMedia(sortie),
+            (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
+        QCOMPARE(
+            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")),
+            QByteArray("musique du 17"));
     }
 
     void messageSansFichierNiCollection()
@@ -254,14 +263,16 @@ private slots:
         const int debut = scene.indexOf(QStringLiteral("case 5:"));
         QVERIFY(debut > 0);
         QCOMPARE(scene.mid(debut + 1, 4),
-                 (QStringList{QStringLiteral("carte = new Carte(\"Hello \\u003c/script\\u003e\\u000a\\u0022you\\u0022\");"),
-                              QStringLiteral("imagesMobiles.push(carte);"), QStringLiteral("declencherTimer(carte, 10000);"),
-                              QStringLiteral("break;")}));
+            (QStringList{
+                QStringLiteral("carte = new Carte(\"Hello \\u003c/script\\u003e\\u000a\\u0022you\\u0022\");"),
+                QStringLiteral("imagesMobiles.push(carte);"),
+                QStringLiteral("declencherTimer(carte, 10000);"), QStringLiteral("break;")}));
         QCOMPARE(fichiersMedia(sortie).size(), 1);
         for (const char *collection : {"collectionSons.js", "collectionVideos.js"})
-            QCOMPARE(lire(sortie + QStringLiteral("/scripts/") + collection), lire(MODELE + QStringLiteral("/scripts/") + collection));
+            QCOMPARE(lire(sortie + QStringLiteral("/scripts/") + collection),
+                lire(MODELE + QStringLiteral("/scripts/") + collection));
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/collectionPhotos.js")).size(),
-                 lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")).size() + 2);
+            lignes(MODELE + QStringLiteral("/scripts/collectionPhotos.js")).size() + 2);
     }
 
     void lignesDesOptions_data()
@@ -273,9 +284,11 @@ private slots:
         QTest::addColumn<QStringList>("ajout");
 
         QTest::newRow("all") << true << 12 << "Europe/Paris" << false
-                             << QStringList{"rattrapage = true;", "mois = 12;", "fuseau = \"Europe/Paris\";", ""};
-        QTest::newRow("zone escaped, with preview") << false << 0 << "A\"</script>" << true
-                                                    << QStringList{"bypass = true;", "", "fuseau = \"A\\u0022\\u003c/script\\u003e\";", ""};
+                             << QStringList{
+                                    "rattrapage = true;", "mois = 12;", "fuseau = \"Europe/Paris\";", ""};
+        QTest::newRow("zone escaped, with preview")
+            << false << 0 << "A\"</script>" << true
+            << QStringList{"bypass = true;", "", "fuseau = \"A\\u0022\\u003c/script\\u003e\";", ""};
         QTest::newRow("month alone") << false << 3 << "" << false << QStringList{"mois = 3;", ""};
     }
     void lignesDesOptions()
@@ -293,8 +306,8 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
-                 avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
-                               QStringLiteral("// <INITIALISATION>"), ajout));
+            avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
+                QStringLiteral("// <INITIALISATION>"), ajout));
     }
 
     void identifiants_data()
@@ -303,9 +316,12 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("md5");
         // Digests computed outside the program from the UTF-8 bytes of day and name.
-        QTest::newRow("7abc") << 7 << QStringLiteral("abc") << QStringLiteral("d0e15d0b2876a9e0cddf83d43dafe01b");
-        QTest::newRow("accented name") << 17 << QStringLiteral("No\u00ebl") << QStringLiteral("1631889136c8ca5fbac923bbad540aeb");
-        QTest::newRow("name with space") << 1 << QStringLiteral("Avent 2026") << QStringLiteral("d3be5e0d442bc52643f32e3199d101ba");
+        QTest::newRow("7abc") << 7 << QStringLiteral("abc")
+                              << QStringLiteral("d0e15d0b2876a9e0cddf83d43dafe01b");
+        QTest::newRow("accented name")
+            << 17 << QStringLiteral("No\u00ebl") << QStringLiteral("1631889136c8ca5fbac923bbad540aeb");
+        QTest::newRow("name with space")
+            << 1 << QStringLiteral("Avent 2026") << QStringLiteral("d3be5e0d442bc52643f32e3199d101ba");
     }
     void identifiants()
     {
@@ -332,7 +348,7 @@ private slots:
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
 
         const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt"),
-                               getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
+            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
         QStringList attendus = noms;
         attendus.sort();
         QCOMPARE(fichiersMedia(sortie), attendus);
@@ -367,7 +383,8 @@ private slots:
         QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 5);
         QVERIFY(arborescence(sortie) == avant);
         QCOMPARE(chantiersRestants(sortie), QStringList());
-        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("Day 5")), qPrintable(gestionnaire.getDetailsErreur()));
+        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("Day 5")),
+            qPrintable(gestionnaire.getDetailsErreur()));
         QVERIFY(gestionnaire.getDetailsErreur().contains(url));
     }
 
@@ -385,8 +402,9 @@ private slots:
         QString base = nouveauChemin(QStringLiteral("disque"));
         QVERIFY(QDir().mkpath(base));
         if (cas == QLatin1String("plein")) {
-            if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                            QStringLiteral("size=2m"), QStringLiteral("tmpfs"), base})
+            if (QProcess::execute(QStringLiteral("mount"),
+                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                        QStringLiteral("size=2m"), QStringLiteral("tmpfs"), base})
                 != 0)
                 QSKIP("Mounting a small tmpfs was refused (needs root)");
         }
@@ -423,7 +441,8 @@ private slots:
             QCOMPARE(resultat, 5);
             const QString attendu = cas == QLatin1String("plein") ? QStringLiteral("No space left on device")
                                                                   : QStringLiteral("File too large");
-            QVERIFY2(gestionnaire.getDetailsErreur().contains(attendu), qPrintable(gestionnaire.getDetailsErreur()));
+            QVERIFY2(gestionnaire.getDetailsErreur().contains(attendu),
+                qPrintable(gestionnaire.getDetailsErreur()));
         }
         QVERIFY(arborescence(sortie) == avant);
         QCOMPARE(chantiersRestants(sortie), QStringList());
@@ -457,7 +476,8 @@ private slots:
 
         Calendrier calendrier(QStringLiteral("x"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, QString(), false), 4);
-        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a-garder.txt")});
+        QCOMPARE(QDir(courant).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("a-garder.txt")});
         QCOMPARE(resetRepertoire(QString()), 4);
     }
 
@@ -475,19 +495,21 @@ private slots:
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
         QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
     void insertionSousLeMarqueur_data()
     {
         QTest::addColumn<QByteArray>("avant");
         QTest::addColumn<QByteArray>("apres");
-        QTest::newRow("indented marker") << QByteArray("a\n    // <M>\nb\n") << QByteArray("a\n    // <M>\nX\nY\n\nb\n");
-        QTest::newRow("marker twice") << QByteArray("// <M>\n// <M> encore\n")
-                                      << QByteArray("// <M>\nX\nY\n\n// <M> encore\nX\nY\n\n");
+        QTest::newRow("indented marker")
+            << QByteArray("a\n    // <M>\nb\n") << QByteArray("a\n    // <M>\nX\nY\n\nb\n");
+        QTest::newRow("marker twice")
+            << QByteArray("// <M>\n// <M> encore\n") << QByteArray("// <M>\nX\nY\n\n// <M> encore\nX\nY\n\n");
         QTest::newRow("no marker") << QByteArray("a\n\nb\n") << QByteArray("a\n\nb\n");
         QTest::newRow("case differs") << QByteArray("// <m>\n") << QByteArray("// <m>\n");
-        QTest::newRow("last line unterminated") << QByteArray("x\n// <M>") << QByteArray("x\n// <M>\nX\nY\n\n");
+        QTest::newRow("last line unterminated")
+            << QByteArray("x\n// <M>") << QByteArray("x\n// <M>\nX\nY\n\n");
         QTest::newRow("non-ASCII kept") << QByteArray("// \xc3\xa9t\xc3\xa9 <M>\n\xe2\x82\xac\n")
                                         << QByteArray("// \xc3\xa9t\xc3\xa9 <M>\nX\nY\n\n\xe2\x82\xac\n");
     }
@@ -497,7 +519,8 @@ private slots:
         QFETCH(QByteArray, apres);
         const QString fichier = nouveauChemin(QStringLiteral("script")) + QStringLiteral(".js");
         QVERIFY(ecrire(fichier, avant));
-        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\nY\n")), 0);
+        QCOMPARE(
+            ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\nY\n")), 0);
         QCOMPARE(lire(fichier), apres);
         QVERIFY(!QFileInfo::exists(fichier + QStringLiteral(".new")));
     }
@@ -505,12 +528,14 @@ private slots:
     void insertionImpossible()
     {
         const QString fichier = nouveauChemin(QStringLiteral("script")) + QStringLiteral(".js");
-        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
+        QCOMPARE(
+            ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
 
         // A directory where the rewritten copy should go: even root cannot write there.
         QVERIFY(ecrire(fichier, "// <M>\n"));
         QVERIFY(QDir().mkdir(fichier + QStringLiteral(".new")));
-        QCOMPARE(ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
+        QCOMPARE(
+            ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
         QCOMPARE(lire(fichier), QByteArray("// <M>\n"));
         QVERIFY(QFileInfo(fichier + QStringLiteral(".new")).isDir());
     }
@@ -522,10 +547,11 @@ private slots:
         QVERIFY(ecrire(source + QStringLiteral("/executable.sh"), "x"));
         QVERIFY(ecrire(source + QStringLiteral("/.cache"), "cache"));
         QVERIFY(ecrire(source + QStringLiteral("/sous/.cache-aussi/profond.txt"), "profond"));
-        QFile::setPermissions(source + QStringLiteral("/lecture-seule.txt"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QFile::setPermissions(
+            source + QStringLiteral("/lecture-seule.txt"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
         QFile::setPermissions(source + QStringLiteral("/executable.sh"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                | QFileDevice::ExeOther);
 
         const QString cible = nouveauChemin(QStringLiteral("cible"));
         QVERIFY(copyRecursively(source, cible));
@@ -565,7 +591,8 @@ private slots:
         QTest::newRow("empty calendar") << QByteArrayList{} << QString() << 0LL;
         QTest::newRow("missing media counts 0") << QByteArrayList{} << QStringLiteral("absent") << 0LL;
         QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 2LL;
-        QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')} << QStringLiteral("absent") << 70005LL;
+        QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')}
+                                   << QStringLiteral("absent") << 70005LL;
     }
     void taille()
     {
@@ -635,7 +662,8 @@ private slots:
         QTest::newRow("sibling with common prefix") << base + QStringLiteral("/medias-bis") << false;
         QTest::newRow("link to a media directory") << base + QStringLiteral("/autre/lien-medias") << true;
         for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-            if (volume.isValid() && volume.rootPath() != QStringLiteral("/") && QFileInfo(volume.rootPath()).isDir()) {
+            if (volume.isValid() && volume.rootPath() != QStringLiteral("/")
+                && QFileInfo(volume.rootPath()).isDir()) {
                 QTest::newRow("mount point") << volume.rootPath() << true;
                 break;
             }
@@ -659,7 +687,8 @@ private slots:
             QVERIFY(QDir().mkpath(base + QStringLiteral("/parent-maison/moi")));
             QVERIFY(QDir().mkpath(base + QStringLiteral("/passage")));
             QVERIFY(QFile::link(base + QStringLiteral("/projet"), base + QStringLiteral("/lien-projet")));
-            QVERIFY(QFile::link(base + QStringLiteral("/medias"), base + QStringLiteral("/autre/lien-medias")));
+            QVERIFY(
+                QFile::link(base + QStringLiteral("/medias"), base + QStringLiteral("/autre/lien-medias")));
             QVERIFY(QFile::link(base + QStringLiteral("/ailleurs"), base + QStringLiteral("/passage/lien")));
         }
         const QByteArray ancienHome = qgetenv("HOME");
@@ -673,9 +702,9 @@ private slots:
         calendrier.ajouterMedia(1, new Image(base + QStringLiteral("/medias/photo.jpg")));
         calendrier.ajouterMedia(2, new Son(base + QStringLiteral("/sons/noel/chant.mp3")));
         calendrier.ajouterMedia(3, new Video(base + QStringLiteral("/passage/lien/film.webm")));
-        QCOMPARE(GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, base + QStringLiteral("/projet/avent.xml"),
-                                                                   calendrier),
-                 interdit);
+        QCOMPARE(GestionnaireFichiers::estRepertoireSortieInterdit(
+                     repertoire, base + QStringLiteral("/projet/avent.xml"), calendrier),
+            interdit);
     }
 
     void generationNEffacePasLesMedias()
@@ -687,7 +716,8 @@ private slots:
         calendrier.ajouterMedia(1, new Image(photo));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, dossier, false), 4);
         QCOMPARE(lire(photo), QByteArray("unique"));
-        QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("sous")});
+        QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("sous")});
     }
 
     void videOuSiteGenere_data()
@@ -740,7 +770,8 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(genererInterrompu(calendrier, sortie), int(GestionnaireFichiers::GENERATION_INTERROMPUE));
         QVERIFY(fichiersMedia(sortie).isEmpty());
-        QVERIFY(!lignes(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("case 1:")));
+        QVERIFY(
+            !lignes(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("case 1:")));
 
         // The request only matters on a thread that can be stopped: the same calendar goes through here.
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);

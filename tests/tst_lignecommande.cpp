@@ -106,7 +106,7 @@ void TestLigneCommande::version()
 void TestLigneCommande::generer()
 {
     const QStringList jours{QStringLiteral("3:1:sapin.png"), QStringLiteral("12:2:chant.mp3"),
-                            QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas")};
+        QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas")};
     const QString fichier = ecrireProjet(QStringLiteral("avent.xml"), jours);
     QVERIFY(!fichier.isEmpty());
 
@@ -127,7 +127,8 @@ void TestLigneCommande::generer()
 
     // A site generated earlier is replaced without --force.
     QVERIFY(ecrire(site + QStringLiteral("/data/ancien.txt"), "old"));
-    const Execution seconde = lancer({fichier, site, QStringLiteral("--generate"), QStringLiteral("--quiet")});
+    const Execution seconde =
+        lancer({fichier, site, QStringLiteral("--generate"), QStringLiteral("--quiet")});
     QCOMPARE(seconde.erreurs, QString());
     QCOMPARE(seconde.code, 0);
     QCOMPARE(arborescence(site), arborescence(attendu));
@@ -139,11 +140,16 @@ void TestLigneCommande::refus_data()
     QTest::addColumn<QString>("repertoire");
     QTest::addColumn<bool>("forcer");
 
-    QTest::newRow("missing FILE") << "absent.xml" << "etranger" << true;
-    QTest::newRow("home directory, even with --force") << "refus.xml" << "maison" << true;
-    QTest::newRow("folder of the media, even with --force") << "refus.xml" << "projet/media" << true;
-    QTest::newRow("folder of the project file, even with --force") << "refus.xml" << "projet" << true;
-    QTest::newRow("foreign non-empty DIR without --force") << "refus.xml" << "etranger" << false;
+    QTest::newRow("missing FILE") << "absent.xml"
+                                  << "etranger" << true;
+    QTest::newRow("home directory, even with --force") << "refus.xml"
+                                                       << "maison" << true;
+    QTest::newRow("folder of the media, even with --force") << "refus.xml"
+                                                            << "projet/media" << true;
+    QTest::newRow("folder of the project file, even with --force") << "refus.xml"
+                                                                   << "projet" << true;
+    QTest::newRow("foreign non-empty DIR without --force") << "refus.xml"
+                                                           << "etranger" << false;
 }
 
 void TestLigneCommande::refus()
@@ -176,13 +182,13 @@ void TestLigneCommande::verifier_data()
     QTest::newRow("every media present")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")} << 0
         << QStringList{QStringLiteral("The calendar can be generated.")};
-    QTest::newRow("a message needs no file")
-        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:4:Hello")} << 0
-        << QStringList{QStringLiteral("The calendar can be generated.")};
+    QTest::newRow("a message needs no file") << QStringList{QStringLiteral("1:1:sapin.png"),
+        QStringLiteral("2:4:Hello")} << 0 << QStringList{QStringLiteral("The calendar can be generated.")};
     QTest::newRow("a missing media, a day outside 1 to 31")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),
-                       QStringLiteral("40:2:chant.mp3")}
-        << 1 << QStringList{QStringLiteral("Day 5: missing media "), QStringLiteral("Day 40: outside 1 to 31")};
+               QStringLiteral("40:2:chant.mp3")}
+        << 1
+        << QStringList{QStringLiteral("Day 5: missing media "), QStringLiteral("Day 40: outside 1 to 31")};
 }
 
 void TestLigneCommande::verifier()

@@ -43,33 +43,44 @@ void TestMedia::fragments_data()
     QTest::addColumn<QString>("fichierCollection");
 
     QTest::newRow("picture") << int(Media::PHOTO)
-                             << "photo = new Photo(\"" + ID + "\");\n"
-                                "imagesMobiles.push(photo);\n"
-                                "declencherTimer(photo, 10000);\n"
-                                "break;\n"
+                             << "photo = new Photo(\"" + ID
+            + "\");\n"
+              "imagesMobiles.push(photo);\n"
+              "declencherTimer(photo, 10000);\n"
+              "break;\n"
                              << "this.fichiers.set(\"" + ID + "\", \"./data/" + ID + ".txt\");\n"
                              << "collectionPhotos.js";
-    QTest::newRow("sound: third line without semicolon")
-        << int(Media::MUSIQUE)
-        << "pochette = new Photo(\"pochette\");\n"
-           "imagesMobiles.push(pochette);\n"
-           "pochette.sortir()\n"
-           "son = collectionSons.jouerSon(\"" + ID + "\");\n"
-           "detecterArret(son);\n"
-           "break;\n"
-        << "case \"" + ID + "\":\n"
-           "this.chargerSon(\"" + ID + "\", \"data/" + ID + ".txt\");\n"
-           "break;\n"
-        << "collectionSons.js";
+    QTest::newRow("sound: third line without semicolon") << int(Media::MUSIQUE)
+                                                         << "pochette = new Photo(\"pochette\");\n"
+                                                            "imagesMobiles.push(pochette);\n"
+                                                            "pochette.sortir()\n"
+                                                            "son = collectionSons.jouerSon(\""
+            + ID
+            + "\");\n"
+              "detecterArret(son);\n"
+              "break;\n"
+                                                         << "case \"" + ID
+            + "\":\n"
+              "this.chargerSon(\""
+            + ID + "\", \"data/" + ID
+            + ".txt\");\n"
+              "break;\n"
+                                                         << "collectionSons.js";
     QTest::newRow("video") << int(Media::VIDEO)
-                           << "ecran = new Video(\"" + ID + "\");\n"
-                              "video = collectionVideos.jouerVideo(\"" + ID + "\", ecran);\n"
-                              "videos.push(ecran);\n"
-                              "detecterArret(video);\n"
-                              "break;\n"
-                           << "case \"" + ID + "\":\n"
-                              "this.chargerVideo(\"" + ID + "\", \"data/" + ID + ".txt\", ecran);\n"
-                              "break;\n"
+                           << "ecran = new Video(\"" + ID
+            + "\");\n"
+              "video = collectionVideos.jouerVideo(\""
+            + ID
+            + "\", ecran);\n"
+              "videos.push(ecran);\n"
+              "detecterArret(video);\n"
+              "break;\n"
+                           << "case \"" + ID
+            + "\":\n"
+              "this.chargerVideo(\""
+            + ID + "\", \"data/" + ID
+            + ".txt\", ecran);\n"
+              "break;\n"
                            << "collectionVideos.js";
     QTest::newRow("base kind: nothing") << int(Media::AUCUN) << QString() << QString() << QString();
 }
@@ -97,11 +108,16 @@ void TestMedia::elementDuFichierProjet_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("texte");
 
-    QTest::newRow("picture") << int(Media::PHOTO) << "D:/photos/sapin.jpg" << "<image url=\"D:/photos/sapin.jpg\"/>\n";
-    QTest::newRow("sound") << int(Media::MUSIQUE) << "/m/chant.mp3" << "<son url=\"/m/chant.mp3\"/>\n";
-    QTest::newRow("video") << int(Media::VIDEO) << "v.webm" << "<video url=\"v.webm\"/>\n";
-    QTest::newRow("empty location") << int(Media::PHOTO) << "" << "<image url=\"\"/>\n";
-    QTest::newRow("base kind: no attribute") << int(Media::AUCUN) << "/x" << "<media/>\n";
+    QTest::newRow("picture") << int(Media::PHOTO) << "D:/photos/sapin.jpg"
+                             << "<image url=\"D:/photos/sapin.jpg\"/>\n";
+    QTest::newRow("sound") << int(Media::MUSIQUE) << "/m/chant.mp3"
+                           << "<son url=\"/m/chant.mp3\"/>\n";
+    QTest::newRow("video") << int(Media::VIDEO) << "v.webm"
+                           << "<video url=\"v.webm\"/>\n";
+    QTest::newRow("empty location") << int(Media::PHOTO) << ""
+                                    << "<image url=\"\"/>\n";
+    QTest::newRow("base kind: no attribute") << int(Media::AUCUN) << "/x"
+                                             << "<media/>\n";
 }
 
 void TestMedia::elementDuFichierProjet()
@@ -135,7 +151,7 @@ void TestMedia::valeursSpecialesRelues()
     document.appendChild(document.importNode(Image(url).getQDomElement(), true));
     const QString texte = document.toString(1);
     QVERIFY2(!texte.contains(QLatin1Char('\n')) || texte.indexOf(QLatin1Char('\n')) == texte.size() - 1,
-             qPrintable(texte));
+        qPrintable(texte));
 
     QDomDocument relu;
     QVERIFY(relu.setContent(texte));
@@ -148,7 +164,10 @@ class ImageComptee : public Image
 {
 public:
     using Image::Image;
-    ~ImageComptee() override { ++destructionsDerivees; }
+    ~ImageComptee() override
+    {
+        ++destructionsDerivees;
+    }
 };
 } // namespace
 
@@ -186,9 +205,10 @@ void TestMedia::chaqueGenreComplet()
         if (media->getNomFichierCollection().isEmpty()) {
             QVERIFY2(media->getCollectionJS(QStringLiteral("x")).isEmpty(), qPrintable(nom));
         } else {
-            const QString script = QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
+            const QString script =
+                QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
             QVERIFY2(lire(script).contains(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION.toUtf8()),
-                     qPrintable(script));
+                qPrintable(script));
         }
         calendrier.ajouterMedia(int(genre.type), genre.creer(nom));
     }
@@ -206,12 +226,18 @@ void TestMedia::litteralJavaScript_data()
     QTest::addColumn<QString>("litteral");
 
     QTest::newRow("empty") << QString() << "\"\"";
-    QTest::newRow("printable ASCII kept") << "Merry Christmas, 2026! (a+b=c) ~{}[]" << "\"Merry Christmas, 2026! (a+b=c) ~{}[]\"";
-    QTest::newRow("quotes and backslash") << "\"a\" 'b' c\\d" << "\"\\u0022a\\u0022 \\u0027b\\u0027 c\\u005cd\"";
-    QTest::newRow("markup") << "</script><b>&amp;" << "\"\\u003c/script\\u003e\\u003cb\\u003e\\u0026amp;\"";
-    QTest::newRow("line breaks and tab") << "a\r\nb\nc\rd\te" << "\"a\\u000d\\u000ab\\u000ac\\u000dd\\u0009e\"";
-    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c") << "\"a\\u2028b\\u2029c\"";
-    QTest::newRow("accents, DEL, NUL") << QString::fromUtf8("No\u00ebl\x7f") + QChar(0) << "\"No\\u00ebl\\u007f\\u0000\"";
+    QTest::newRow("printable ASCII kept") << "Merry Christmas, 2026! (a+b=c) ~{}[]"
+                                          << "\"Merry Christmas, 2026! (a+b=c) ~{}[]\"";
+    QTest::newRow("quotes and backslash") << "\"a\" 'b' c\\d"
+                                          << "\"\\u0022a\\u0022 \\u0027b\\u0027 c\\u005cd\"";
+    QTest::newRow("markup") << "</script><b>&amp;"
+                            << "\"\\u003c/script\\u003e\\u003cb\\u003e\\u0026amp;\"";
+    QTest::newRow("line breaks and tab") << "a\r\nb\nc\rd\te"
+                                         << "\"a\\u000d\\u000ab\\u000ac\\u000dd\\u0009e\"";
+    QTest::newRow("line and paragraph separators")
+        << QString::fromUtf8("a\u2028b\u2029c") << "\"a\\u2028b\\u2029c\"";
+    QTest::newRow("accents, DEL, NUL")
+        << QString::fromUtf8("No\u00ebl\x7f") + QChar(0) << "\"No\\u00ebl\\u007f\\u0000\"";
     QTest::newRow("surrogates one by one") << QString::fromUtf8("\U0001F384") << "\"\\ud83c\\udf84\"";
 }
 
@@ -225,10 +251,11 @@ void TestMedia::litteralJavaScript()
 void TestMedia::sceneDUnMessage()
 {
     const Message message(QStringLiteral("Line 1\n\"Line\" 2"));
-    QCOMPARE(message.getSceneJS(ID), QStringLiteral("carte = new Carte(\"Line 1\\u000a\\u0022Line\\u0022 2\");\n"
-                                                    "imagesMobiles.push(carte);\n"
-                                                    "declencherTimer(carte, 10000);\n"
-                                                    "break;\n"));
+    QCOMPARE(message.getSceneJS(ID),
+        QStringLiteral("carte = new Carte(\"Line 1\\u000a\\u0022Line\\u0022 2\");\n"
+                       "imagesMobiles.push(carte);\n"
+                       "declencherTimer(carte, 10000);\n"
+                       "break;\n"));
     QVERIFY(message.getUrl().isEmpty());
 }
 
@@ -237,10 +264,14 @@ void TestMedia::debutDUnMessage_data()
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("debut");
 
-    QTest::newRow("short, on one line") << "Merry\n  Christmas!" << "Merry Christmas!";
-    QTest::newRow("cut between words") << "Look under the tree in the garden" << QString::fromUtf8("Look under the tree in\u2026");
-    QTest::newRow("one long word") << QString(40, QLatin1Char('x')) << QString(23, QLatin1Char('x')) + QChar(0x2026);
-    QTest::newRow("blank") << " \n\t" << "";
+    QTest::newRow("short, on one line") << "Merry\n  Christmas!"
+                                        << "Merry Christmas!";
+    QTest::newRow("cut between words")
+        << "Look under the tree in the garden" << QString::fromUtf8("Look under the tree in\u2026");
+    QTest::newRow("one long word") << QString(40, QLatin1Char('x'))
+                                   << QString(23, QLatin1Char('x')) + QChar(0x2026);
+    QTest::newRow("blank") << " \n\t"
+                           << "";
 }
 
 void TestMedia::debutDUnMessage()

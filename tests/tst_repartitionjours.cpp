@@ -1,5 +1,5 @@
-#include "modele/genremedia.h"
 #include "medias.h"
+#include "modele/genremedia.h"
 #include "modele/repartitionjours.h"
 
 #include <QTemporaryDir>
@@ -42,15 +42,15 @@ void TestRepartitionJours::jourDuNom()
 
 void TestRepartitionJours::repartir()
 {
-    const QStringList fichiers{"/m/snow10.png", "/m/24.mp4", "/m/Snow2.png", "/m/03-bells.ogg",
-                               "/m/3-again.ogg", "/m/apple.png"};
+    const QStringList fichiers{
+        "/m/snow10.png", "/m/24.mp4", "/m/Snow2.png", "/m/03-bells.ogg", "/m/3-again.ogg", "/m/apple.png"};
     // Day 1 holds a media; day 3 too, but a numbered file still aims at it.
     QStringList sansJour;
     const QMap<int, QString> repartition = RepartitionJours::repartir(fichiers, {1, 3}, &sansJour);
     // "3-again" comes before "03-bells" (same number, then "a" before "b") and takes day 3;
     // the other and the unnumbered files fill empty days in name order.
-    QMap<int, QString> attendu{{3, "/m/3-again.ogg"}, {24, "/m/24.mp4"},   {2, "/m/03-bells.ogg"},
-                               {4, "/m/apple.png"},   {5, "/m/Snow2.png"}, {6, "/m/snow10.png"}};
+    QMap<int, QString> attendu{{3, "/m/3-again.ogg"}, {24, "/m/24.mp4"}, {2, "/m/03-bells.ogg"},
+        {4, "/m/apple.png"}, {5, "/m/Snow2.png"}, {6, "/m/snow10.png"}};
     QCOMPARE(repartition, attendu);
     QVERIFY(sansJour.isEmpty());
 
@@ -59,7 +59,7 @@ void TestRepartitionJours::repartir()
     for (int jour = 1; jour <= 31; ++jour)
         tous.insert(jour);
     QCOMPARE(RepartitionJours::repartir({"/m/a.png", "/m/12.png"}, tous, &sansJour),
-             (QMap<int, QString>{{12, "/m/12.png"}}));
+        (QMap<int, QString>{{12, "/m/12.png"}}));
     QCOMPARE(sansJour, QStringList{"/m/a.png"});
 }
 

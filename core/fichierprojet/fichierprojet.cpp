@@ -1,10 +1,10 @@
 #include "fichierprojet/fichierprojet.h"
 
+#include "fichierprojet/gardexml.h"
+#include "fichierprojet/lecteurprojet.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
-#include "fichierprojet/gardexml.h"
 #include "modele/genremedia.h"
-#include "fichierprojet/lecteurprojet.h"
 #include "modele/media.h"
 
 #include <QAbstractMessageHandler>
@@ -55,9 +55,12 @@ protected:
 // Attributes are written in this order, any other after them by name. Qt's own DOM
 // writer keeps them in a hash whose order changes from one run to the next.
 const QLatin1String ORDRE_ATTRIBUTS[] = {
-    FichierProjet::NOM_ATTRIBUT_NOM,        FichierProjet::NOM_ATTRIBUT_VERSION,
-    FichierProjet::NOM_ATTRIBUT_RATTRAPAGE, FichierProjet::NOM_ATTRIBUT_MOIS,
-    FichierProjet::NOM_ATTRIBUT_FUSEAU,     FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR,
+    FichierProjet::NOM_ATTRIBUT_NOM,
+    FichierProjet::NOM_ATTRIBUT_VERSION,
+    FichierProjet::NOM_ATTRIBUT_RATTRAPAGE,
+    FichierProjet::NOM_ATTRIBUT_MOIS,
+    FichierProjet::NOM_ATTRIBUT_FUSEAU,
+    FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR,
     GenreMedia::NOM_ATTRIBUT_URL,
 };
 
@@ -78,12 +81,24 @@ void ajouterValeurAttribut(const QString &valeur, QString &sortie)
     for (int i = 0; i < valeur.size(); ++i) {
         const QChar c = valeur.at(i);
         switch (c.unicode()) {
-        case '<': sortie += QLatin1String("&lt;"); break;
-        case '"': sortie += QLatin1String("&quot;"); break;
-        case '&': sortie += QLatin1String("&amp;"); break;
-        case '\t': sortie += QLatin1String("&#x9;"); break;
-        case '\n': sortie += QLatin1String("&#xa;"); break;
-        case '\r': sortie += QLatin1String("&#xd;"); break;
+        case '<':
+            sortie += QLatin1String("&lt;");
+            break;
+        case '"':
+            sortie += QLatin1String("&quot;");
+            break;
+        case '&':
+            sortie += QLatin1String("&amp;");
+            break;
+        case '\t':
+            sortie += QLatin1String("&#x9;");
+            break;
+        case '\n':
+            sortie += QLatin1String("&#xa;");
+            break;
+        case '\r':
+            sortie += QLatin1String("&#xd;");
+            break;
         case '>':
             // Only where it would close "]]>".
             if (i >= 2 && valeur.at(i - 1) == QLatin1Char(']') && valeur.at(i - 2) == QLatin1Char(']'))
@@ -91,7 +106,8 @@ void ajouterValeurAttribut(const QString &valeur, QString &sortie)
             else
                 sortie += c;
             break;
-        default: sortie += c;
+        default:
+            sortie += c;
         }
     }
 }
@@ -108,12 +124,23 @@ void ajouterTexte(const QString &texte, QString &sortie)
     }
     for (const QChar c : texte) {
         switch (c.unicode()) {
-        case '<': sortie += QLatin1String("&lt;"); break;
-        case '>': sortie += QLatin1String("&gt;"); break;
-        case '&': sortie += QLatin1String("&amp;"); break;
-        case '\n': sortie += QLatin1String("&#10;"); break;
-        case '\r': sortie += QLatin1String("&#13;"); break;
-        default: sortie += c;
+        case '<':
+            sortie += QLatin1String("&lt;");
+            break;
+        case '>':
+            sortie += QLatin1String("&gt;");
+            break;
+        case '&':
+            sortie += QLatin1String("&amp;");
+            break;
+        case '\n':
+            sortie += QLatin1String("&#10;");
+            break;
+        case '\r':
+            sortie += QLatin1String("&#13;");
+            break;
+        default:
+            sortie += c;
         }
     }
 }
@@ -148,7 +175,8 @@ void ajouterElement(const QDomElement &element, int profondeur, QString &sortie)
         ajouterTexte(element.text(), sortie);
     } else {
         sortie += QLatin1String(">\n");
-        for (QDomElement enfant = element.firstChildElement(); !enfant.isNull(); enfant = enfant.nextSiblingElement())
+        for (QDomElement enfant = element.firstChildElement(); !enfant.isNull();
+             enfant = enfant.nextSiblingElement())
             ajouterElement(enfant, profondeur + 1, sortie);
         sortie += retrait;
     }
@@ -158,7 +186,8 @@ void ajouterElement(const QDomElement &element, int profondeur, QString &sortie)
 QString texteDocument(const QDomDocument &document)
 {
     QString sortie;
-    for (QDomElement element = document.firstChildElement(); !element.isNull(); element = element.nextSiblingElement())
+    for (QDomElement element = document.firstChildElement(); !element.isNull();
+         element = element.nextSiblingElement())
         ajouterElement(element, 0, sortie);
     return sortie;
 }

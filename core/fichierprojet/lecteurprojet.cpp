@@ -1,8 +1,8 @@
 #include "fichierprojet/lecteurprojet.h"
 
-#include "modele/calendrier.h"
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
+#include "modele/calendrier.h"
 #include "modele/genremedia.h"
 
 #include <QXmlStreamReader>
@@ -69,8 +69,9 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
                         genreTexte = genre;
                         texte.clear();
                     } else if (genre != nullptr) {
-                        lu.ajouterMedia(jour, genre->creer(
-                                                  lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString()));
+                        lu.ajouterMedia(jour,
+                            genre->creer(
+                                lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString()));
                     }
                 }
                 break;

@@ -13,8 +13,7 @@ class QDomElement;
 /// the day dialog know about it, in one row. The table of rows is the only place
 /// that tells kinds apart; a new kind is one row here plus its class, which writes
 /// the kind's script fragments.
-struct GenreMedia
-{
+struct GenreMedia {
     /// Element of the base class, which no kind uses and the reader ignores.
     static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
     /// Attribute that holds a media's location in its element.

@@ -83,8 +83,8 @@ QString Message::litteralJavaScript(const QString &texte)
     litteral += QLatin1Char('"');
     for (const QChar c : texte) {
         const ushort u = c.unicode();
-        const bool sur = u >= 0x20 && u <= 0x7e && u != '"' && u != '\'' && u != '\\' && u != '<' && u != '>'
-                         && u != '&';
+        const bool sur =
+            u >= 0x20 && u <= 0x7e && u != '"' && u != '\'' && u != '\\' && u != '<' && u != '>' && u != '&';
         if (sur)
             litteral += c;
         else

@@ -35,8 +35,8 @@ bool peripherique(const QString &chemin, dev_t *resultat)
 
 QStringList entrees(const QString &repertoire)
 {
-    return QDir(repertoire).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Unsorted);
+    return QDir(repertoire)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
 // nftw passes no user data: the walks of one thread share this state.

@@ -59,8 +59,9 @@ bool avecFichier(const Media *media)
 // Both walks see every entry, hidden and system ones included, in the order given.
 QStringList listerEntrees(const QString &repertoire)
 {
-    return QDir(repertoire).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Unsorted);
+    return QDir(repertoire)
+        .entryList(
+            QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
 class Descripteur
@@ -74,7 +75,10 @@ public:
     }
     Descripteur(const Descripteur &) = delete;
     Descripteur &operator=(const Descripteur &) = delete;
-    int get() const { return fd; }
+    int get() const
+    {
+        return fd;
+    }
     // Closing can report the last write's failure (a full disk over the network).
     int fermer()
     {
@@ -92,7 +96,8 @@ private:
 // marker insertion rewrites the scripts.
 int creerDestination(const QString &destination)
 {
-    const int fd = ::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
         struct stat infos;
         if (::fstat(fd, &infos) == 0 && (infos.st_mode & (S_IRUSR | S_IWUSR)) != (S_IRUSR | S_IWUSR))
@@ -155,8 +160,8 @@ bool copierContenu(int source, int destination, int *erreur)
 
 } // namespace
 
-GenerationSite::EchecCopie GenerationSite::copierFichier(QString const &source, QString const &destination,
-                                                        int *erreur)
+GenerationSite::EchecCopie GenerationSite::copierFichier(
+    QString const &source, QString const &destination, int *erreur)
 {
     int ignoree = 0;
     int &code = erreur != nullptr ? *erreur : ignoree;
@@ -234,8 +239,8 @@ QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendri
     return introuvables;
 }
 
-int GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-                            QString *details)
+int GenerationSite::generer(
+    Calendrier const &calendrier, QString const &repertoireSortie, bool apercu, QString *details)
 {
     QString ignores;
     QString &raison = details != nullptr ? *details : ignores;
@@ -244,9 +249,10 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
     if (PolitiqueSortie::estRepertoireSortieInterdit(repertoireSortie, QString(), calendrier)) {
-        raison = traduire("The directory %1 cannot be used for the generation: it holds the calendar's media, "
-                          "a mounted file system, or the user's home.")
-                     .arg(repertoireSortie);
+        raison =
+            traduire("The directory %1 cannot be used for the generation: it holds the calendar's media, "
+                     "a mounted file system, or the user's home.")
+                .arg(repertoireSortie);
         return 4;
     }
 
@@ -268,7 +274,8 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
     ChantierSite chantier(repertoireSortie);
     int erreur = 0;
     if (!chantier.ouvrir(&erreur)) {
-        raison = traduire("The directory %1 cannot be written: %2.").arg(repertoireSortie, raisonSysteme(erreur));
+        raison =
+            traduire("The directory %1 cannot be written: %2.").arg(repertoireSortie, raisonSysteme(erreur));
         return 4;
     }
     const QString site = chantier.repertoireConstruction();
@@ -297,8 +304,7 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
 
         // A kind without a file (a message) has nothing to copy.
         switch (avecFichier(media) ? copierFichier(media->getUrl(),
-                                                   joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)),
-                                                   &erreur)
+                    joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)), &erreur)
                                    : AUCUN_ECHEC) {
         case AUCUN_ECHEC:
             break;
@@ -331,7 +337,7 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
         if (nomCollection.isEmpty())
             continue;
         if (ajouterDansLeFichierSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
-                                               media->getCollectionJS(identifiant))
+                media->getCollectionJS(identifiant))
             != 0) {
             raison = echecScript.arg(repertoireSortie);
             return 2;
@@ -339,8 +345,10 @@ int GenerationSite::generer(Calendrier const &calendrier, QString const &reperto
     }
 
     const QString options = lignesOptions(calendrier);
-    if ((!options.isEmpty() && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
-        || (apercu && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0)) {
+    if ((!options.isEmpty()
+            && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
+        || (apercu
+            && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0)) {
         raison = echecScript.arg(repertoireSortie);
         return 2;
     }
@@ -436,7 +444,9 @@ int copierFichierMedia(Media const *media, QString nomFichier, QString repertoir
     if (media == nullptr)
         return 5;
     const QString destination = QDir(repertoire).filePath(nomFichier);
-    return GenerationSite::copierFichier(media->getUrl(), destination, nullptr) == GenerationSite::AUCUN_ECHEC ? 0 : 5;
+    return GenerationSite::copierFichier(media->getUrl(), destination, nullptr) == GenerationSite::AUCUN_ECHEC
+        ? 0
+        : 5;
 }
 
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)

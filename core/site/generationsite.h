@@ -41,7 +41,7 @@ public:
     /// with the site of `calendrier`; a preview lets the visitor open every day. On
     /// failure `*details` (when given) says in plain words what failed and why.
     static int generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-                       QString *details = nullptr);
+        QString *details = nullptr);
     /// Size of the site of `calendrier`: the template and every regular media file.
     static int calculerTaille(Calendrier const &calendrier, long long *taille);
 

@@ -1,9 +1,9 @@
 #include "site/politiquesortie.h"
 
 #include "modele/calendrier.h"
+#include "modele/media.h"
 #include "site/chantiersite.h"
 #include "site/generationsite.h"
-#include "modele/media.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +36,8 @@ bool estDansOuEgal(const QString &chemin, const QString &repertoire)
 {
     if (chemin.compare(repertoire, sensibiliteChemins()) == 0)
         return true;
-    const QString prefixe = repertoire.endsWith(QLatin1Char('/')) ? repertoire : repertoire + QLatin1Char('/');
+    const QString prefixe =
+        repertoire.endsWith(QLatin1Char('/')) ? repertoire : repertoire + QLatin1Char('/');
     return chemin.startsWith(prefixe, sensibiliteChemins());
 }
 
@@ -59,13 +60,14 @@ bool estRacineSystemeFichiers(const QString &repertoire)
         return true;
     // A mount point is the root of a whole disk, a USB key for instance.
     const QStorageInfo volume(repertoire);
-    return volume.isValid() && QDir::cleanPath(volume.rootPath()).compare(repertoire, sensibiliteChemins()) == 0;
+    return volume.isValid()
+        && QDir::cleanPath(volume.rootPath()).compare(repertoire, sensibiliteChemins()) == 0;
 }
 
 } // namespace
 
-bool PolitiqueSortie::estRepertoireSortieInterdit(QString const &repertoire, QString const &fichierProjet,
-                                                  Calendrier const &calendrier)
+bool PolitiqueSortie::estRepertoireSortieInterdit(
+    QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     if (repertoire.isEmpty())
         return true;
@@ -100,6 +102,6 @@ bool PolitiqueSortie::estVideOuSiteGenere(QString const &repertoire)
         return true;
     return QFileInfo(dossier.filePath(GenerationSite::PAGE)).isFile()
         && QFileInfo(dossier.filePath(QString(GenerationSite::REPERTOIRE_SCRIPTS) + QLatin1Char('/')
-                                      + GenerationSite::SCRIPT_CALENDRIER))
+                         + GenerationSite::SCRIPT_CALENDRIER))
                .isFile();
 }

@@ -30,7 +30,10 @@ public:
         etat = etat * 1664525u + 1013904223u;
         return (etat >> 8) / double(1u << 24);
     }
-    double entre(double min, double max) { return min + (max - min) * suivant(); }
+    double entre(double min, double max)
+    {
+        return min + (max - min) * suivant();
+    }
 
 private:
     std::uint32_t etat;
@@ -134,9 +137,9 @@ QImage dessinerClef()
     p.setBrush(Qt::white);
 
     QPainterPath clef;
-    clef.addEllipse(QPointF(17, 19), 15, 15);         // bow
+    clef.addEllipse(QPointF(17, 19), 15, 15); // bow
     clef.addRoundedRect(QRectF(28, 15, 48, 8), 2, 2); // shaft
-    clef.addRect(QRectF(60, 22, 6, 12));              // bit
+    clef.addRect(QRectF(60, 22, 6, 12)); // bit
     clef.addRect(QRectF(69, 22, 7, 9));
     QPainterPath trou;
     trou.addEllipse(QPointF(15, 19), 6, 6);
@@ -212,7 +215,8 @@ QImage dessinerPochette()
     for (double x : {262.0, 348.0, 452.0, 538.0})
         p.drawEllipse(QPointF(x, 446), 11, 11);
     p.setBrush(QColor("#8a8a8a"));
-    for (const QPointF &vis : {QPointF(28, 28), QPointF(772, 28), QPointF(28, 470), QPointF(772, 470), QPointF(400, 414)})
+    for (const QPointF &vis :
+        {QPointF(28, 28), QPointF(772, 28), QPointF(28, 470), QPointF(772, 470), QPointF(400, 414)})
         p.drawEllipse(vis, 9, 9);
     return image;
 }
@@ -241,9 +245,8 @@ const char *const POLICE_SOURCE = "/usr/share/fonts/opentype/freefont/FreeSansBo
 bool ecrirePolice(const QString &source, const QString &destination, QTextStream &erreur)
 {
     const QStringList arguments = {source, QStringLiteral("--unicodes=U+0030-0039"),
-                                   QStringLiteral("--layout-features="), QStringLiteral("--name-IDs=*"),
-                                   QStringLiteral("--drop-tables+=FFTM"),
-                                   QStringLiteral("--output-file=") + destination};
+        QStringLiteral("--layout-features="), QStringLiteral("--name-IDs=*"),
+        QStringLiteral("--drop-tables+=FFTM"), QStringLiteral("--output-file=") + destination};
     QProcess pyftsubset;
     pyftsubset.setProcessChannelMode(QProcess::ForwardedChannels);
     pyftsubset.start(QStringLiteral("pyftsubset"), arguments);

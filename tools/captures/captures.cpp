@@ -7,11 +7,11 @@
 // calendar-options (all when none is given). Each picture is written as
 // <directory>/<name>.png.
 
-#include "modele/calendrier.h"
 #include "fenetreedition.h"
-#include "fenetreoptions.h"
 #include "fenetrenouveau.h"
+#include "fenetreoptions.h"
 #include "fenetreprincipale.h"
+#include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
 #include "modele/projet.h"
@@ -23,8 +23,8 @@
 #include <QFile>
 #include <QFont>
 #include <QImage>
-#include <QLinearGradient>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QMap>
 #include <QPainter>
 #include <QPainterPath>
@@ -41,11 +41,23 @@ namespace {
 struct Echantillons {
     QTemporaryDir dossier;
 
-    QString chemin(const QString &nom) const { return dossier.filePath(nom); }
+    QString chemin(const QString &nom) const
+    {
+        return dossier.filePath(nom);
+    }
 
-    QString photo() const { return chemin(QStringLiteral("market-lights.png")); }
-    QString musique() const { return chemin(QStringLiteral("sleigh-bells-in-the-snow.ogg")); }
-    QString video() const { return chemin(QStringLiteral("first-snow.webm")); }
+    QString photo() const
+    {
+        return chemin(QStringLiteral("market-lights.png"));
+    }
+    QString musique() const
+    {
+        return chemin(QStringLiteral("sleigh-bells-in-the-snow.ogg"));
+    }
+    QString video() const
+    {
+        return chemin(QStringLiteral("first-snow.webm"));
+    }
 
     bool preparer() const
     {
@@ -97,8 +109,8 @@ struct Echantillons {
         guirlande.quadTo(480, 30, 640, 120);
         p.drawPath(guirlande);
         p.setPen(Qt::NoPen);
-        const QColor couleurs[] = {QColor(255, 90, 70), QColor(255, 210, 80), QColor(120, 220, 140),
-                                   QColor(110, 170, 255)};
+        const QColor couleurs[] = {
+            QColor(255, 90, 70), QColor(255, 210, 80), QColor(120, 220, 140), QColor(110, 170, 255)};
         for (int i = 1; i < 24; ++i) {
             const QPointF point = guirlande.pointAtPercent(i / 24.0);
             p.setBrush(couleurs[i % 4]);
@@ -145,16 +157,17 @@ QPixmap fenetrePrincipale(bool avecCalendrier, const Echantillons &echantillons)
 // A folder of 24 numbered media, as a user gathers them, dropped on the grid at once.
 QPixmap importDossier(const Echantillons &echantillons)
 {
-    const QStringList noms{"market-lights.png", "sleigh-bells.wav",   "first-snow.mp4",   "gingerbread.png",
-                           "carol-singers.wav", "skating-rink.mp4",   "frosty-window.png", "church-bells.wav",
-                           "snowball-fight.mp4", "advent-wreath.png", "jingle-waltz.wav", "tree-lighting.mp4",
-                           "lantern-walk.png",  "hot-chocolate.png",  "choir-rehearsal.wav", "sledging.mp4",
-                           "paper-stars.png",   "music-box.wav",      "reindeer-farm.mp4", "mistletoe.png",
-                           "winter-solstice.png", "night-before.wav", "wrapping-paper.png", "christmas-eve.mp4"};
+    const QStringList noms{"market-lights.png", "sleigh-bells.wav", "first-snow.mp4", "gingerbread.png",
+        "carol-singers.wav", "skating-rink.mp4", "frosty-window.png", "church-bells.wav",
+        "snowball-fight.mp4", "advent-wreath.png", "jingle-waltz.wav", "tree-lighting.mp4",
+        "lantern-walk.png", "hot-chocolate.png", "choir-rehearsal.wav", "sledging.mp4", "paper-stars.png",
+        "music-box.wav", "reindeer-farm.mp4", "mistletoe.png", "winter-solstice.png", "night-before.wav",
+        "wrapping-paper.png", "christmas-eve.mp4"};
     const QDir dossier(echantillons.chemin(QStringLiteral("advent-media")));
     QDir().mkpath(dossier.path());
     for (int i = 0; i < noms.size(); ++i) {
-        const QString chemin = dossier.filePath(QStringLiteral("%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(noms.at(i)));
+        const QString chemin =
+            dossier.filePath(QStringLiteral("%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(noms.at(i)));
         // Only the first bytes matter: the kind is read from them.
         QFile fichier(chemin);
         if (!fichier.open(QIODevice::WriteOnly))
@@ -164,7 +177,10 @@ QPixmap importDossier(const Echantillons &echantillons)
         else if (chemin.endsWith(QLatin1String(".wav")))
             fichier.write(QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) + QByteArray(28, '\0'));
         else
-            fichier.write(QByteArray("\0\0\0\x18" "ftypisom\0\0\0\0isommp41", 24) + QByteArray(16, '\0'));
+            fichier.write(QByteArray("\0\0\0\x18"
+                                     "ftypisom\0\0\0\0isommp41",
+                              24)
+                + QByteArray(16, '\0'));
     }
 
     FenetrePrincipale fenetre;
@@ -235,7 +251,8 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments().mid(1);
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
-        erreur << "usage: captures <directory> [main-window|main-window-calendar|new-project|folder-import|day-edit|"
+        erreur << "usage: captures <directory> "
+                  "[main-window|main-window-calendar|new-project|folder-import|day-edit|"
                   "day-edit-message|calendar-options]...\n";
         return 2;
     }
@@ -253,8 +270,7 @@ int main(int argc, char *argv[])
 
     const QMap<QString, std::function<QPixmap()>> captures{
         {QStringLiteral("main-window"), [&] { return fenetrePrincipale(false, echantillons); }},
-        {QStringLiteral("main-window-calendar"),
-         [&] { return fenetrePrincipale(true, echantillons); }},
+        {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
         {QStringLiteral("folder-import"), [&] { return importDossier(echantillons); }},
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},

@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     lecteur.setScaledSize(QSize(taille, taille));
     QImage image = lecteur.read();
     if (image.isNull()) {
-        erreur << arguments.at(1) << ": " << lecteur.errorString() << " (is Qt's SVG image plugin installed?)\n";
+        erreur << arguments.at(1) << ": " << lecteur.errorString()
+               << " (is Qt's SVG image plugin installed?)\n";
         return 1;
     }
     image = image.convertToFormat(QImage::Format_ARGB32);
