@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Options {
@@ -40,6 +42,7 @@ private slots:
     void ok();
     void periodeLangueEtAdresse();
     void boutonDeLaFenetrePrincipale();
+    void grilleDeLaLongueur();
     void tuileDUnMessage();
 };
 
@@ -179,6 +182,52 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
         QCOMPARE(fenetre.getCalendrier()->getRattrapage(), changer);
     }
+}
+
+void TestFenetreOptions::grilleDeLaLongueur()
+{
+    // One tile per day of the calendar; a shorter length hides days that hold content, and says so.
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    calendrier->setJours(24);
+    calendrier->ajouterMedia(20, new Message(QStringLiteral("Hello")));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    const auto tuilesVisibles = [&fenetre] {
+        QList<int> jours;
+        for (const BoutonJour *b : fenetre.findChildren<BoutonJour *>()) {
+            if (b->isVisible())
+                jours << b->getNumeroJour();
+        }
+        std::sort(jours.begin(), jours.end());
+        return jours;
+    };
+    QList<int> attendus;
+    for (int jour = 1; jour <= 24; ++jour)
+        attendus << jour;
+    QCOMPARE(tuilesVisibles(), attendus);
+    const int hauteurTuile = tuile(fenetre, 1)->height();
+
+    RepondeurModal repondeur([](QWidget *modale) {
+        auto *options = qobject_cast<FenetreOptions *>(modale);
+        if (options == nullptr)
+            return false;
+        options->findChild<QSpinBox *>("champ_jours")->setValue(12);
+        options->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(tuilesVisibles(), attendus.mid(0, 12));
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    const QList<BoiteMessage::Montree> montrees = BoiteMessage::prendreMontrees();
+    QCOMPARE(montrees.size(), 1);
+    QCOMPARE(montrees.first().texte,
+        QStringLiteral("This calendar holds days outside 1 to 12 (20). They are neither shown nor "
+                       "published, and they stay in the file when you save."));
+    // The grid closes up: two rows take the space of four.
+    QTRY_VERIFY(tuile(fenetre, 1)->height() > hauteurTuile);
 }
 
 void TestFenetreOptions::tuileDUnMessage()
