@@ -359,12 +359,7 @@ private slots:
         QCOMPARE(GestionnaireFichiers().generer(calendrier, seconde, false), 0);
         QCOMPARE(arborescence(seconde), arborescence(premiere));
 
-        QVector<int> ordre = ordreBoules(calendrier.getNom(), 24);
-        QVERIFY(ordre != ordreBoules(QStringLiteral("Avent 2"), 24));
-        std::sort(ordre.begin(), ordre.end());
-        QVector<int> unAVingtQuatre(24);
-        std::iota(unAVingtQuatre.begin(), unAVingtQuatre.end(), 1);
-        QCOMPARE(ordre, unAVingtQuatre);
+        QVERIFY(ordreBoules(calendrier.getNom(), 24) != ordreBoules(QStringLiteral("Avent 2"), 24));
     }
 
     void identifiants_data()
