@@ -240,6 +240,9 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            // Days beyond the calendar's length were left out.
+            if (!GenerationSite::estJourPublie(calendrier, it.key()))
+                continue;
             const QString url = aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl())
                                                         : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));

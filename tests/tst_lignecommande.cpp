@@ -108,7 +108,8 @@ void TestLigneCommande::version()
 void TestLigneCommande::generer()
 {
     const QStringList jours{QStringLiteral("3:1:sapin.png"), QStringLiteral("12:2:chant.mp3"),
-        QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas")};
+        QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas"),
+        QStringLiteral("40:4:Never")};
     const QString fichier = ecrireProjet(QStringLiteral("avent.xml"), jours);
     QVERIFY(!fichier.isEmpty());
 
