@@ -12,7 +12,7 @@ const globalesPage = [
     "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "bypass",
     "langue", "textes", "formaterTexte", "formaterDate",
     "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
-    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule",
+    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule", "Disposition",
 ];
 const globalesNavigateur = [
     "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",

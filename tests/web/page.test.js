@@ -204,9 +204,10 @@ describe('the menu', { concurrency: 3 }, () => {
             await h.attendre(page, () => oCanvas.style.width === '780px');
             await h.images(page, 1);
             const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
-            assert.deepEqual(taille, ['780px', '384px']);
-            // The canvas is centred by the page; ball 5 sits at half its drawing coordinates.
-            await page.mouse.click(centre(5).x / 2, centre(5).y / 2);
+            assert.deepEqual(taille, ['780px', '700px']);
+            // The canvas fills the window; the half-size scene stands on its
+            // bottom edge, so ball 5 sits at half its drawing coordinates, 316 px down.
+            await page.mouse.click(centre(5).x / 2, 316 + centre(5).y / 2);
             assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 156]);
             assert.deepEqual(erreurs, []);
             await fermer();
