@@ -55,7 +55,7 @@ var bypass = false;
     // is scaled to fit (echelle), centred across and standing on the bottom
     // edge (decalageX, decalageY in CSS pixels); the background, the trees
     // and the strings reach the window's edges.
-    var vue = { largeur: 0, hauteur: 0, echelle: 1, decalageX: 0, decalageY: 0, densite: 1, portrait: false };
+    var vue = { largeur: 0, hauteur: 0, echelle: 1, decalageX: 0, decalageY: 0, densite: 1 };
     // Smallest touch target, CSS pixels.
     var CIBLE_MIN = 44;
     // Backing store pixels kept per frame at most: past it the density drops,
@@ -79,6 +79,9 @@ var bypass = false;
     // The line under the balls when none may open this month ("" for none).
     var ligneCalendrier = "";
     var paragrapheCalendrier = null;
+    // The countdown to the next day, in its place while the period runs.
+    var ligneCompte = "";
+    var elementCompte = null;
     // The days opened on earlier visits, read once: a day opened during this
     // visit is marked from the next one.
     var souvenirsVisite = null;
@@ -135,7 +138,7 @@ var bypass = false;
 
     // Gives each ball its place (and size) for the screen's orientation.
     function disposer() {
-        var places = Disposition.places(boules.length, vue.portrait);
+        var places = Disposition.places(boules.length, Disposition.scene(vue.largeur, vue.hauteur));
         joursParPlace().forEach(function (jour, place) {
             var boule = boules[jour - 1];
             boule.xMenu = places[place][0];
@@ -150,15 +153,13 @@ var bypass = false;
         return scene.haut - 100 - Math.max(0, boule.taille - 90);
     }
 
-    // Fits the canvas to the window, and lays the scene out again when the
-    // screen turns between wide and tall.
+    // Fits the canvas to the window, and lays the scene out again when its
+    // size changes: the screen turned, or a tall one changed its height.
     function redimensionnerCanvas() {
-        var largeur = Math.max(1, window.innerWidth);
-        var hauteur = Math.max(1, window.innerHeight);
-        var portrait = hauteur > largeur;
-        var taille = Disposition.scene(portrait);
-        var tourne = portrait !== vue.portrait || scene.largeur !== taille.largeur;
-        vue.portrait = portrait;
+        var largeur = Math.max(1, document.documentElement.clientWidth || window.innerWidth);
+        var hauteur = Math.max(1, document.documentElement.clientHeight || window.innerHeight);
+        var taille = Disposition.scene(largeur, hauteur);
+        var tourne = scene.largeur !== taille.largeur || scene.hauteur !== taille.hauteur;
         vue.largeur = largeur;
         vue.hauteur = hauteur;
         scene.largeur = taille.largeur;
@@ -290,8 +291,8 @@ var bypass = false;
             boule.dessiner();
         });
         dessinerAnneauFocus();
-        if (ligneCalendrier && !projectionEnCours) {
-            ecrireLigne(ligneCalendrier, "bold", 30, "#1b1b1b", scene.hauteur - 12);
+        if ((ligneCalendrier || ligneCompte) && !projectionEnCours) {
+            ecrireLigne(ligneCalendrier || ligneCompte, "bold", 30, "#1b1b1b", scene.hauteur - 12);
         }
         if (bypass) {
             ecrireLigne(textes.apercu, "", 40, "#cb4127", scene.hauteur);
@@ -370,28 +371,70 @@ var bypass = false;
     var formatFuseau = null;
     var fuseauInconnu = false;
 
-    // Today as { annee, mois, jour }: the date in the calendar's zone when it
-    // has one the browser knows, else by the visitor's clock.
+    // Today as { annee, mois, jour } and the seconds since its midnight: the
+    // date in the calendar's zone when it has one the browser knows, else by
+    // the visitor's clock.
     function aujourdhui() {
         var maintenant = new Date();
         if (fuseau && !fuseauInconnu) {
             try {
                 if (!formatFuseau) {
-                    formatFuseau = new Intl.DateTimeFormat("en-US-u-ca-gregory-nu-latn",
-                        { timeZone: fuseau, year: "numeric", month: "numeric", day: "numeric" });
+                    formatFuseau = new Intl.DateTimeFormat("en-US-u-ca-gregory-nu-latn", {
+                        timeZone: fuseau, year: "numeric", month: "numeric", day: "numeric",
+                        hour: "numeric", minute: "numeric", second: "numeric", hourCycle: "h23"
+                    });
                 }
                 var parties = {};
                 formatFuseau.formatToParts(maintenant).forEach(function (partie) {
                     parties[partie.type] = parseInt(partie.value, 10);
                 });
                 if (parties.year > 0 && parties.month > 0 && parties.day > 0) {
-                    return { annee: parties.year, mois: parties.month, jour: parties.day };
+                    return { annee: parties.year, mois: parties.month, jour: parties.day,
+                        secondes: (parties.hour % 24) * 3600 + parties.minute * 60 + parties.second };
                 }
             } catch (erreur) {
                 fuseauInconnu = true;
             }
         }
-        return { annee: maintenant.getFullYear(), mois: maintenant.getMonth() + 1, jour: maintenant.getDate() };
+        return { annee: maintenant.getFullYear(), mois: maintenant.getMonth() + 1, jour: maintenant.getDate(),
+            secondes: maintenant.getHours() * 3600 + maintenant.getMinutes() * 60 + maintenant.getSeconds() };
+    }
+
+    var JOUR_MS = 86400000;
+
+    // Days since 1 January 1970 of a calendar date, and back.
+    function indiceJour(annee, numeroMois, jour) {
+        return Math.round(Date.UTC(annee, numeroMois - 1, jour) / JOUR_MS);
+    }
+
+    function dateDIndice(indice) {
+        var date = new Date(indice * JOUR_MS);
+        return { annee: date.getUTCFullYear(), mois: date.getUTCMonth() + 1, jour: date.getUTCDate() };
+    }
+
+    function ecrireIndice(indice) {
+        var date = dateDIndice(indice);
+        return formaterDate(date.annee, date.mois, date.jour);
+    }
+
+    // The calendar's period as seen on `date`: the index of its first day and
+    // today's rank in it (1 on the first day, below 1 before, above the number
+    // of days after); null for a calendar of the days of the month. A yearly
+    // start counts from this year's date once it has come, else from last
+    // year's; a 29 February start falls on 1 March in other years.
+    function periodeDu(date) {
+        var unique = /^(\d{4})-(\d{2})-(\d{2})$/.exec(debut);
+        var annuel = /^(\d{2})-(\d{2})$/.exec(debut);
+        var parties = unique ? unique.slice(2) : annuel ? annuel.slice(1) : null;
+        if (!parties || +parties[0] < 1 || +parties[0] > 12 || +parties[1] < 1 || +parties[1] > 31) {
+            return null;
+        }
+        var ce = indiceJour(date.annee, date.mois, date.jour);
+        var premier = indiceJour(unique ? +unique[1] : date.annee, +parties[0], +parties[1]);
+        if (annuel && premier > ce) {
+            premier = indiceJour(date.annee - 1, +parties[0], +parties[1]);
+        }
+        return { premier: premier, rang: ce - premier + 1 };
     }
 
     function joursDuMois(annee, numeroMois) {
@@ -399,9 +442,14 @@ var bypass = false;
     }
 
     // Whether ball `numero` opens on `date` by the calendar's options: today's
-    // ball (and the earlier ones when past days stay open), in the chosen month
-    // if there is one; after that month, every ball when past days stay open.
+    // ball (and the earlier ones when past days stay open), in the period or
+    // in the chosen month if there is one; after the period every ball, after
+    // that month every ball when past days stay open.
     function ouvrableLe(numero, date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return periode.rang > jours || numero === periode.rang || (rattrapage && numero <= periode.rang);
+        }
         if (mois === 0 || date.mois === mois) {
             return numero === date.jour || (rattrapage && numero <= date.jour);
         }
@@ -418,6 +466,11 @@ var bypass = false;
 
     // The name of a locked ball: when it opens next, by the calendar's options.
     function nomFerme(jour, numero, date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return formaterTexte(numero < periode.rang ? "etaitOuvertLe" : "ouvreLe",
+                { jour: jour, date: ecrireIndice(periode.premier + numero - 1) });
+        }
         if (mois === 0) {
             // The next month, this one included, that has this day.
             var annee = date.annee;
@@ -439,6 +492,10 @@ var bypass = false;
     }
 
     function texteLigneCalendrier(date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return !bypass && periode.rang < 1 ? formaterTexte("ouvertureLe", { date: ecrireIndice(periode.premier) }) : "";
+        }
         if (bypass || mois === 0 || date.mois === mois || (rattrapage && date.mois > mois)) {
             return "";
         }
@@ -451,7 +508,23 @@ var bypass = false;
     // A mark counts for the calendar's current run: the year when it has a
     // month of its own, else the month.
     function periode(date) {
+        var enCours = periodeDu(date);
+        if (enCours) {
+            return "j" + enCours.premier;
+        }
         return mois === 0 ? date.annee + "-" + date.mois : String(date.annee);
+    }
+
+    // While the period runs: when the next day opens, at midnight by the
+    // calendar's clock.
+    function texteCompte(date) {
+        var periode = periodeDu(date);
+        if (bypass || !periode || periode.rang < 1 || periode.rang >= jours) {
+            return "";
+        }
+        var minutes = Math.floor((86400 - date.secondes) / 60);
+        var valeurs = { n: periode.rang + 1, h: Math.floor(minutes / 60), min: minutes % 60 };
+        return formaterTexte(valeurs.h > 0 ? "compteHeures" : "compteMinutes", valeurs);
     }
 
     function lireSouvenirs() {
@@ -643,6 +716,11 @@ var bypass = false;
         paragrapheCalendrier = document.createElement("p");
         paragrapheCalendrier.className = "accessible";
         document.body.appendChild(paragrapheCalendrier);
+        // A timer is not read out as it changes: found when looked for.
+        elementCompte = document.createElement("div");
+        elementCompte.className = "accessible";
+        elementCompte.setAttribute("role", "timer");
+        document.body.appendChild(elementCompte);
         regionAnnonces = document.createElement("div");
         regionAnnonces.className = "accessible";
         regionAnnonces.setAttribute("role", "status");
@@ -662,6 +740,10 @@ var bypass = false;
         ligneCalendrier = texteLigneCalendrier(date);
         if (paragrapheCalendrier && paragrapheCalendrier.textContent !== ligneCalendrier) {
             paragrapheCalendrier.textContent = ligneCalendrier;
+        }
+        ligneCompte = texteCompte(date);
+        if (elementCompte && elementCompte.textContent !== ligneCompte) {
+            elementCompte.textContent = ligneCompte;
         }
         boutonsJours.forEach(function (bouton, i) {
             var numero = i + 1;
@@ -778,9 +860,10 @@ var bypass = false;
     }
 
     setInterval(mettreAJour, 1000 / 24);
+    // The date may change, and the countdown with it.
     setInterval(function () {
         if (!projectionEnCours) {
             nommerBoutons();
         }
-    }, 60000);
+    }, 10000);
 }());

@@ -7,8 +7,10 @@
 var Disposition = {
     // Scene sizes in drawing units; the trees stand on the bottom edge.
     PAYSAGE: { largeur: 1560, hauteur: 768 },
-    // 768 units across a 360 px phone keep a ball of radius 48 above 44 px.
+    // 768 units across a 360 px phone keep a ball of radius 48 above 44 px;
+    // the height follows the screen's, from 16:9 to 2.4:1.
     PORTRAIT: { largeur: 768, hauteur: 1366 },
+    RAPPORT_PORTRAIT_MAX: 2.4,
     HAUTEUR_FORET: 120,
 
     // The wide scene of 31 balls, the calendar's own drawing: centre and
@@ -33,19 +35,25 @@ var Disposition = {
     MARGE: 8,
     HAUT: 12,
 
-    scene: function (portrait) {
-        return portrait ? Disposition.PORTRAIT : Disposition.PAYSAGE;
+    // The scene for a screen of largeur x hauteur CSS pixels.
+    scene: function (largeur, hauteur) {
+        if (hauteur <= largeur) {
+            return Disposition.PAYSAGE;
+        }
+        var base = Disposition.PORTRAIT;
+        var rapport = Math.min(Disposition.RAPPORT_PORTRAIT_MAX, Math.max(base.hauteur / base.largeur, hauteur / largeur));
+        return { largeur: base.largeur, hauteur: Math.round(base.largeur * rapport) };
     },
 
     // Places of `nombre` balls: the drawing itself for 31 balls on a wide
     // screen, otherwise rows spread over the space above the trees.
-    places: function (nombre, portrait) {
-        if (!portrait && nombre === Disposition.MENU_31.length) {
+    places: function (nombre, scene) {
+        if (scene === Disposition.PAYSAGE && nombre === Disposition.MENU_31.length) {
             return Disposition.MENU_31.map(function (place) {
                 return place.slice();
             });
         }
-        return Disposition.enRangees(nombre, Disposition.scene(portrait));
+        return Disposition.enRangees(nombre, scene);
     },
 
     // Rows as even as they can be (the longer ones first), each spread over the
