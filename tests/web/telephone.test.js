@@ -98,6 +98,11 @@ test('upright, turned and small: the scene fills the screen, targets over the ba
     assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
     await h.attendre(petit.page, () => photo.chargementOk);
     assert.ok(await petit.page.evaluate(() => photo.largeur <= ImageMobile.scene.largeur), 'the picture fits the tall scene');
+    // Turned while the picture is shown: it stands in the centre of the wide scene.
+    await petit.page.setViewportSize({ width: 640, height: 360 });
+    await h.attendre(petit.page, () => ImageMobile.scene.largeur === 1560);
+    await h.images(petit.page, 2);
+    assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, photo.x, photo.y]), [true, 760, 369]);
     assert.deepEqual(petit.erreurs, []);
     await petit.fermer();
 });
