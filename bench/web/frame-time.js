@@ -45,7 +45,7 @@ async function mesurer(navigateur, url, options) {
             oCtx.fillStyle = '#a3d7d2';
             oCtx.fillRect(0, 0, oCanvas.width, oCanvas.height);
         };
-        const temps = { page: [], vide: [], immobiles: 0 };
+        const temps = { page: [], vide: [], rendu: [], immobiles: 0 };
         let i = 0;
         // An empty frame, then the page's frame, in each display frame.
         (function image() {
@@ -63,6 +63,10 @@ async function mesurer(navigateur, url, options) {
             debut = performance.now();
             window.imageDeLaPage();
             temps.page.push(performance.now() - debut);
+            // Reading one pixel makes the canvas draw what it was asked: the
+            // frame's whole cost, pixels included.
+            oCtx.getImageData(0, 0, 1, 1);
+            temps.rendu.push(performance.now() - debut);
             if (++i < nombre) {
                 requestAnimationFrame(image);
             } else {
@@ -71,7 +75,8 @@ async function mesurer(navigateur, url, options) {
         })();
     }), FRAMES);
     const resultat = {
-        page: mediane(mesures.page), vide: mediane(mesures.vide), immobiles: mesures.immobiles,
+        page: mediane(mesures.page), vide: mediane(mesures.vide), rendu: mediane(mesures.rendu),
+        renduMin: Math.min(...mesures.rendu), immobiles: mesures.immobiles,
         isolee: await page.evaluate(() => crossOriginIsolated),
         pixels: await page.evaluate(() => [oCanvas.width, oCanvas.height]),
     };
@@ -102,8 +107,13 @@ async function mesurer(navigateur, url, options) {
         console.log(`  median empty frame (clearRect + fillRect):   ${r.vide.toFixed(3)} ms`);
         console.log(`  ratio to the empty frame: ${(r.page / r.vide).toFixed(1)}x`);
         console.log(`  share of the ${BUDGET.toFixed(1)} ms frame budget: ${(100 * r.page / BUDGET).toFixed(2)} %`);
+        // On a busy machine the best frame says more of the work than the median.
+        console.log(`  frame with its pixels drawn: median ${r.rendu.toFixed(3)} ms (${(100 * r.rendu / BUDGET).toFixed(1)} % `
+            + `of the budget), best ${r.renduMin.toFixed(3)} ms`);
     });
-    console.log(`phone frame to desktop frame: ${(resultats[1].page / resultats[0].page).toFixed(2)}x`);
+    console.log(`phone frame to desktop frame: ${(resultats[1].page / resultats[0].page).toFixed(2)}x, `
+        + `pixels drawn: median ${(resultats[1].rendu / resultats[0].rendu).toFixed(2)}x, `
+        + `best ${(resultats[1].renduMin / resultats[0].renduMin).toFixed(2)}x`);
     await navigateur.close();
     await serveur.fermer();
 })();
