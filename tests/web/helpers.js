@@ -38,8 +38,22 @@ function dossierArtefacts() {
     return dossier;
 }
 
+// Temporary folders of this test file, removed when its process ends whatever the outcome.
+const temporaires = [];
+process.on('exit', () => {
+    for (const dossier of temporaires) {
+        fs.rmSync(dossier, { recursive: true, force: true });
+    }
+});
+
+function dossierTemporaire(prefixe = 'tinselbox-') {
+    const dossier = fs.mkdtempSync(path.join(os.tmpdir(), prefixe));
+    temporaires.push(dossier);
+    return dossier;
+}
+
 function copierModele() {
-    const site = fs.mkdtempSync(path.join(os.tmpdir(), 'tinselbox-site-'));
+    const site = dossierTemporaire('tinselbox-site-');
     fs.cpSync(MODELE, site, { recursive: true });
     return site;
 }
@@ -407,7 +421,7 @@ function navigateurPartage() {
 module.exports = {
     RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
     MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
-    dossierArtefacts, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
+    dossierArtefacts, dossierTemporaire, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
     png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
     attendreMenu, pixel, positionsBoules, capture, navigateurPartage,
 };

@@ -4,8 +4,6 @@
 'use strict';
 const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const path = require('node:path');
 const h = require('./helpers');
 
 const commun = h.navigateurPartage();
