@@ -17,6 +17,8 @@ CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 # CI sets WERROR=ON so that no warning lands.
 WERROR     ?= OFF
 PREFIX     ?= /usr/local
+# What Debian builds its packages with: checked buffer functions, read-only relocations.
+DURCI       = -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2" -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
 
 .PHONY: all deps deps-programme build run test test-asan bench install uninstall package clean
 
@@ -51,7 +53,7 @@ bench: build
 	./scripts/lancer-benchmarks.sh $(BUILD)
 
 install: deps-programme
-	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR)
+	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI)
 	cmake --build $(INSTALL_BUILD) -j $(JOBS)
 	./scripts/installer.sh installer $(INSTALL_BUILD) $(PREFIX)
 
@@ -59,7 +61,7 @@ uninstall:
 	./scripts/installer.sh desinstaller $(INSTALL_BUILD) $(PREFIX)
 
 package: deps-programme
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR)
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 clean:

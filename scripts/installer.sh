@@ -31,7 +31,10 @@ rafraichir_caches() {
     fi
     if [ -d "$mime" ]; then
         if compgen -G "$mime/packages/*.xml" >/dev/null; then
-            if command -v update-mime-database >/dev/null; then update-mime-database "$mime"; fi
+            # Named in the search path, so that a prefix of its own gets no notice about it.
+            if command -v update-mime-database >/dev/null; then
+                XDG_DATA_DIRS=$racine/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share} update-mime-database "$mime"
+            fi
         else
             # Everything beside packages/ is derived from what packages/ held.
             find "$mime" -mindepth 1 -maxdepth 1 ! -name packages -exec rm -rf {} +
