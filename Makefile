@@ -19,6 +19,9 @@ WERROR     ?= OFF
 PREFIX     ?= /usr/local
 # What Debian builds its packages with: checked buffer functions, read-only relocations.
 DURCI       = -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2" -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
+# Install and package compile the same sources the same way: where ccache is there, the
+# second one takes the first one's objects.
+CACHE       = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps deps-programme build run test test-asan bench install uninstall package clean
 
@@ -53,7 +56,7 @@ bench: build
 	./scripts/lancer-benchmarks.sh $(BUILD)
 
 install: deps-programme
-	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI)
+	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI) $(CACHE)
 	cmake --build $(INSTALL_BUILD) -j $(JOBS)
 	./scripts/installer.sh installer $(INSTALL_BUILD) $(PREFIX)
 
@@ -61,7 +64,7 @@ uninstall:
 	./scripts/installer.sh desinstaller $(INSTALL_BUILD) $(PREFIX)
 
 package: deps-programme
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI)
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI) $(CACHE)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 clean:
