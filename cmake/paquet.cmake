@@ -4,9 +4,10 @@ set(CPACK_PACKAGE_NAME tinselbox)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "tinselbox maintainers <maintainers@tinselbox.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor of web calendars of up to 31 days")
-set(CPACK_PACKAGE_DESCRIPTION "Give each day a picture, a piece of music or a video, save the calendar as an XML
-project file and generate a self-contained web site from it, from the editor or
-from the command line without a display.")
+# Debian shows the description as it is: lines of at most 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Give each day a picture, a piece of music, a video or a written message,
+save the calendar as an XML project file and generate a self-contained web
+site from it, from the editor or from the command line without a display.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tinselbox)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
