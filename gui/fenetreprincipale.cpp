@@ -17,6 +17,7 @@
 #include "modele/message.h"
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
+#include "serviceconversions.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -94,6 +95,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     setAcceptDrops(true);
     creerRaccourcis();
     initialiserGrilleBoutonJour();
+    conversions = new ServiceConversions(this);
+    connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
+        if (getCalendrier() != nullptr)
+            afficherTaille();
+    });
 }
 
 QString FenetrePrincipale::titreApplication()
@@ -249,22 +255,20 @@ void FenetrePrincipale::afficherContenu()
         if (!texte.isEmpty())
             bouton->setNomMedia(texte);
         bouton->setIntrouvable(introuvables.contains(it.key()));
+        const QString avertissement =
+            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
+        if (!avertissement.isEmpty())
+            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
     }
     afficherTaille();
 }
 
 void FenetrePrincipale::afficherTaille()
 {
-    qint64 taille = 0;
-    GestionnaireFichiers gestionnaire;
-    // The code is not examined: the estimate shows whatever the walk could count.
-    gestionnaire.calculer_taille(*getCalendrier(), &taille);
-
-    QString valeur;
-    QString unite;
-    mettreEnFormeTaille(taille, &valeur, &unite);
+    // Every change of a day passes here: its media starts converting at once.
+    conversions->suivre(*getCalendrier());
     if (elements.taille != nullptr)
-        elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
+        elements.taille->setText(ServiceConversions::texteTaille(*getCalendrier()));
 }
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
@@ -668,6 +672,10 @@ void FenetrePrincipale::lancerLaGeneration(QString repertoire, bool apercu)
 
     // Queued in the order emitted: the details arrive before the result they explain.
     connect(generateur, &Generateur::detailsErreurDisponibles, this, &FenetrePrincipale::noterDetailsErreur);
+    connect(generateur, &Generateur::conversionAvancee, &progression,
+        [&progression](int jour, int rang, int total) {
+            progression.setLabelText(tr("Converting day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total));
+        });
     if (apercu)
         connect(generateur, &Generateur::resultatDisponible, this, &FenetrePrincipale::finDeGenerationApercu);
     else

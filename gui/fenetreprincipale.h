@@ -9,6 +9,7 @@
 class BoutonJour;
 class Calendrier;
 class Generateur;
+class ServiceConversions;
 struct GenreMedia;
 class Media;
 class QAction;
@@ -199,4 +200,5 @@ private:
     QAction *actionImporter = nullptr;
     bool modifie = false;
     QString detailsErreurGeneration;
+    ServiceConversions *conversions = nullptr;
 };

@@ -121,7 +121,7 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
 }
 
 bool PlanConversions::preparer(
-    Calendrier const &calendrier, std::function<void(int, int, int)> const &rapport, QString *erreur)
+    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur)
 {
     demarrer(calendrier);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -140,8 +140,8 @@ bool PlanConversions::preparer(
                     .arg(it.value()->getUrl(), resultat.erreur);
             return false;
         }
-        if (rapport)
-            rapport(it.key(), ++rang, total);
+        if (rapport && !rapport(it.key(), ++rang, total))
+            return true;
     }
     return true;
 }

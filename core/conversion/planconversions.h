@@ -33,10 +33,10 @@ public:
     /// source itself, under the extension of its content.
     Publication publication(QString const &source, Media::TypeMedia type, bool originaux = false);
     /// Converts every media file of `calendrier`, waiting for each in day order and
-    /// calling `rapport(jour, rang, total)` as each is ready. False with `*erreur` (the
-    /// day and why) when one cannot be converted.
+    /// calling `rapport(jour, rang, total)` as each is ready; a report that returns false
+    /// stops the wait. False with `*erreur` (the day and why) when one cannot be converted.
     bool preparer(
-        Calendrier const &calendrier, std::function<void(int, int, int)> const &rapport, QString *erreur);
+        Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur);
     /// Size of what `source` is published as, if known without waiting or reading it;
     /// false while it is not converted yet.
     bool taillePubliee(QString const &source, Media::TypeMedia type, bool originaux, qint64 *taille);
