@@ -87,6 +87,8 @@ void PlanConversions::demarrer(QString const &source, Media::TypeMedia type)
 
 void PlanConversions::demarrer(Calendrier const &calendrier)
 {
+    if (calendrier.getOriginaux())
+        return;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (const Media *media : contenu) {
         if (avecFichier(media))
@@ -132,7 +134,8 @@ bool PlanConversions::preparer(
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!avecFichier(it.value()))
             continue;
-        const Publication resultat = publication(it.value()->getUrl(), it.value()->getType());
+        const Publication resultat =
+            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux());
         if (!resultat.ok) {
             *erreur =
                 QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")

@@ -311,7 +311,8 @@ int GenerationSite::generer(
         // extension of what it is published as before its lines are written.
         Publication publication;
         if (avecFichier(media)) {
-            publication = PlanConversions::instance().publication(media->getUrl(), media->getType());
+            publication = PlanConversions::instance().publication(
+                media->getUrl(), media->getType(), calendrier.getOriginaux());
             if (!publication.ok) {
                 raison = traduire("Day %1: the file %2 cannot be converted: %3.")
                              .arg(it.key())
@@ -407,7 +408,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         // What will be published: the converted file once known, the source until then.
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
-            it.value()->getUrl(), it.value()->getType(), false, &publiee);
+            it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux(), &publiee);
         *taille += publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
