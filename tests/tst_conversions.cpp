@@ -1,5 +1,5 @@
 // Phone media through the built program: what a site publishes of each, with ffmpeg, from
-// the cache alone, and without ffmpeg. Samples are made at run time by ffmpeg, heif-enc
+// the cache alone, without ffmpeg, and as chosen. Samples are made at run time by ffmpeg, heif-enc
 // and exiftool; the test is skipped where one of them is missing.
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
@@ -82,6 +82,7 @@ private:
     QString siteAvec;
     QString siteCache;
     QString siteSans;
+    QString siteOriginaux;
     QStringList sources;
 };
 
@@ -181,6 +182,9 @@ void TestConversions::initTestCase()
     }
     projet = racine.filePath(QStringLiteral("essai.xml"));
     QVERIFY(ecrire(projet, xml + "</tinselbox>\n"));
+    const QString projetOriginaux = racine.filePath(QStringLiteral("originaux.xml"));
+    QVERIFY(ecrire(
+        projetOriginaux, xml.replace("version=\"1\">", "version=\"1\" originaux=\"1\">") + "</tinselbox>\n"));
 
     const QString cache = racine.filePath(QStringLiteral("cache"));
     siteAvec = racine.filePath(QStringLiteral("avec"));
@@ -195,6 +199,10 @@ void TestConversions::initTestCase()
     const Execution sans = lancer({QStringLiteral("--generate"), projet, siteSans},
         racine.filePath(QStringLiteral("cache-vide")), false);
     QVERIFY2(sans.code == 0, qPrintable(sans.erreurs));
+    siteOriginaux = racine.filePath(QStringLiteral("originaux"));
+    const Execution originaux = lancer({QStringLiteral("--generate"), projetOriginaux, siteOriginaux},
+        racine.filePath(QStringLiteral("cache-originaux")), true);
+    QVERIFY2(originaux.code == 0, qPrintable(originaux.erreurs));
 }
 
 void TestConversions::publier_data()
@@ -204,17 +212,26 @@ void TestConversions::publier_data()
     QTest::addColumn<QSize>("taille");
     QTest::addColumn<QStringList>("flux");
     QTest::addColumn<QString>("extensionSansFfmpeg");
+    QTest::addColumn<QString>("extensionOriginale");
 
     const QStringList aucun;
     const QStringList h264Aac{QStringLiteral("h264"), QStringLiteral("aac")};
-    QTest::newRow("rotated JPEG with GPS") << 1 << "jpg" << QSize(800, 1200) << aucun << "jpg";
-    QTest::newRow("HEIC") << 2 << "jpg" << QSize(640, 480) << aucun << "jpg";
-    QTest::newRow("wide transparent PNG") << 3 << "png" << QSize(2560, 85) << aucun << "png";
-    QTest::newRow("animated GIF") << 4 << "gif" << QSize(64, 48) << aucun << "gif";
-    QTest::newRow("HEVC MOV") << 5 << "mp4" << QSize() << h264Aac << "mov";
-    QTest::newRow("AVI") << 6 << "mp4" << QSize() << h264Aac << "avi";
-    QTest::newRow("H.264 MP4, index last, located") << 7 << "mp4" << QSize() << h264Aac << "mp4";
-    QTest::newRow("WAV") << 8 << "m4a" << QSize() << QStringList{QStringLiteral("aac")} << "wav";
+    QTest::newRow("rotated JPEG with GPS") << 1 << "jpg" << QSize(800, 1200) << aucun << "jpg"
+                                           << "jpg";
+    QTest::newRow("HEIC") << 2 << "jpg" << QSize(640, 480) << aucun << "jpg"
+                          << "heic";
+    QTest::newRow("wide transparent PNG") << 3 << "png" << QSize(2560, 85) << aucun << "png"
+                                          << "png";
+    QTest::newRow("animated GIF") << 4 << "gif" << QSize(64, 48) << aucun << "gif"
+                                  << "gif";
+    QTest::newRow("HEVC MOV") << 5 << "mp4" << QSize() << h264Aac << "mov"
+                              << "mov";
+    QTest::newRow("AVI") << 6 << "mp4" << QSize() << h264Aac << "avi"
+                         << "avi";
+    QTest::newRow("H.264 MP4, index last, located") << 7 << "mp4" << QSize() << h264Aac << "mp4"
+                                                    << "mp4";
+    QTest::newRow("WAV") << 8 << "m4a" << QSize() << QStringList{QStringLiteral("aac")} << "wav"
+                         << "wav";
 }
 
 void TestConversions::publier()
@@ -224,6 +241,7 @@ void TestConversions::publier()
     QFETCH(QSize, taille);
     QFETCH(QStringList, flux);
     QFETCH(QString, extensionSansFfmpeg);
+    QFETCH(QString, extensionOriginale);
 
     const QString fichier = publie(siteAvec, jour);
     QCOMPARE(QFileInfo(fichier).suffix(), extension);
@@ -258,6 +276,11 @@ void TestConversions::publier()
     QCOMPARE(QFileInfo(sans).suffix(), extensionSansFfmpeg);
     if (!taille.isValid())
         QCOMPARE(lire(sans), lire(sources.at(jour - 1)));
+
+    // "Publish files exactly as chosen": byte for byte, under the name of what they are.
+    const QString original = publie(siteOriginaux, jour);
+    QCOMPARE(QFileInfo(original).suffix(), extensionOriginale);
+    QCOMPARE(lire(original), lire(sources.at(jour - 1)));
 }
 
 void TestConversions::verifierSansFfmpeg()
