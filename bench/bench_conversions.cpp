@@ -143,7 +143,9 @@ int main(int argc, char *argv[])
         const QString cible = temp.filePath(QStringLiteral("regeneration-%1").arg(tour));
         regenerations.push_back(chronometrerMs([&] { gestionnaire.generer(calendrier, cible, false); }));
         const QString copie = temp.filePath(QStringLiteral("copie-%1").arg(tour));
-        copies.push_back(chronometrerMs([&] { executer(QStringLiteral("cp"), {QStringLiteral("-r"), site, copie}); }));
+        copies.push_back(chronometrerMs([&] {
+            executer(QStringLiteral("cp"), {QStringLiteral("-r"), site, copie});
+        }));
     }
 
     // 3. Bytes published, against the originals (the site of "Publish files exactly as chosen").

@@ -197,7 +197,7 @@ void TestCommandesGeneration::generer()
         QVERIFY(!QFile::exists(sortie + QStringLiteral("/notes.txt")));
         QVERIFY(QFile::exists(sortie + QStringLiteral("/index.html")));
         QCOMPARE(
-            lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
+            lire(sortie + "/data/" + identifiant(17, "Avent") + ".png"), lire(chemin("medias/jour17.png")));
         QCOMPARE(chantiersRestants(sortie), QStringList());
     }
     QVERIFY(bureau.ouvertes.isEmpty());
@@ -340,7 +340,7 @@ void TestCommandesGeneration::apercu()
         QVERIFY(!resultat.aRepondu());
         QCOMPARE(bureau.ouvertes, QList<QUrl>{QUrl::fromLocalFile(tmp + QStringLiteral("/index.html"))});
         QVERIFY(lire(tmp + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"));
-        QCOMPARE(fichiersMedia(tmp), QStringList{identifiant(5, "Avent") + ".txt"});
+        QCOMPARE(fichiersMedia(tmp), QStringList{identifiant(5, "Avent") + ".png"});
     }
     // Whatever was in tmp before is gone; the rest of the project directory is untouched.
     QVERIFY(!QFile::exists(tmp + QStringLiteral("/brouillon.odt")));
@@ -645,8 +645,9 @@ void TestCommandesGeneration::deBoutEnBout()
     QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
 
     const QString id = identifiant(jour, QStringLiteral("Avent"));
-    QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".txt")});
-    QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".txt")), lire(photo));
+    // A PNG already fit for the web: published as it is, under its own extension.
+    QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".png")});
+    QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".png")), lire(photo));
     const QByteArray scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
     QVERIFY(
         scene.contains(QStringLiteral("case %1:\nphoto = new Photo(\"%2\");").arg(jour).arg(id).toUtf8()));
