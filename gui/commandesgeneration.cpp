@@ -149,7 +149,10 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
         [this](const QString &details) { detailsErreurGeneration = details; });
     QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
         [&progression](int jour, int rang, int total) {
-            progression.setLabelText(tr("Converting day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total));
+            // Once the last is ready the run only copies.
+            progression.setLabelText(rang < total
+                    ? tr("Converted day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total)
+                    : tr("Generating the calendar ..."));
         });
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
         [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
