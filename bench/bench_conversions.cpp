@@ -53,7 +53,7 @@ QImage photoDeTelephone()
     for (int y = 0; y < image.height(); ++y) {
         QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int bruit = int(hasard.bounded(9)) - 4;
+            const int bruit = int(hasard.bounded(15)) - 7;
             const QRgb p = ligne[x];
             ligne[x] = qRgb(qBound(0, qRed(p) + bruit, 255), qBound(0, qGreen(p) + bruit, 255),
                 qBound(0, qBlue(p) + bruit, 255));
