@@ -166,11 +166,11 @@ bool CacheConversions::ranger(
         return false;
     }
     verrou.unlock();
-    limiter(limiteCourante);
+    limiter(limiteCourante, *fichier);
     return true;
 }
 
-void CacheConversions::limiter(qint64 limite)
+void CacheConversions::limiter(qint64 limite, QString const &garder)
 {
     QMutexLocker verrou(&verrouRangement());
     QFileInfoList entrees = QDir(repertoire).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
@@ -180,7 +180,7 @@ void CacheConversions::limiter(qint64 limite)
     for (const QFileInfo &entree : entrees) {
         if (total <= limite)
             break;
-        if (entree.suffix() == QLatin1String("desc"))
+        if (entree.suffix() == QLatin1String("desc") || entree.filePath() == garder)
             continue;
         // The description goes with its file, so the entry is gone as a whole.
         QFile::remove(cheminDescription(entree.completeBaseName()));

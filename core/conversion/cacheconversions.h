@@ -35,8 +35,9 @@ public:
     /// stored file. Then trims the cache to `limite`.
     bool ranger(QString const &cle, QString const &produit, QString const &extension, QString *fichier,
         QString *erreur);
-    /// Removes the entries least recently used until the cache holds at most `limite` bytes.
-    void limiter(qint64 limite);
+    /// Removes the entries least recently used until the cache holds at most `limite` bytes,
+    /// never the file `garder` (the one just stored, even when it alone is over the limit).
+    void limiter(qint64 limite, QString const &garder = QString());
 
     /// The limit applied after each `ranger`; `LIMITE` unless a test lowers it.
     static void setLimite(qint64 limite);
