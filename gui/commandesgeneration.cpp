@@ -147,6 +147,13 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Queued in the order emitted: the details arrive before the result they explain.
     QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
         [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
+        [&progression](int jour, int rang, int total) {
+            // Once the last is ready the run only copies.
+            progression.setLabelText(rang < total
+                    ? tr("Converted day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total)
+                    : tr("Generating the calendar ..."));
+        });
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
         [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
             const QString details = std::exchange(detailsErreurGeneration, QString());

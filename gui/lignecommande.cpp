@@ -1,5 +1,6 @@
 #include "lignecommande.h"
 
+#include "conversion/planconversions.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
@@ -230,6 +231,20 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // Conversions first, reported day by day as they end; the generation then copies.
+    const bool silencieux = analyseur.isSet(optionSilencieux);
+    QString echecConversion;
+    if (!PlanConversions::instance().preparer(
+            calendrier,
+            [silencieux](int jour, int rang, int total) {
+                if (!silencieux)
+                    ecrireLigne(
+                        stderr, QStringLiteral("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+                return true;
+            },
+            &echecConversion))
+        return echouer(QStringLiteral("cannot generate the calendar: ") + echecConversion);
+
     GestionnaireFichiers gestionnaire;
     const int resultat = gestionnaire.generer(calendrier, repertoire, false);
     if (resultat != 0) {
@@ -323,6 +338,15 @@ int LigneCommande::verifier(const QString &fichier)
                          .arg(it.key())
                          .arg(QDir::toNativeSeparators(url)));
         }
+        // Published as it is: a warning, not a problem.
+        const QString avertissement = aUnFichier(*it.value())
+            ? PlanConversions::avertissementFfmpeg(url, it.value()->getType())
+            : QString();
+        if (!avertissement.isEmpty())
+            ecrireLigne(stdout,
+                QStringLiteral("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
+                    .arg(it.key())
+                    .arg(QDir::toNativeSeparators(url)));
         // Generated like the others, but the page has no ball to open it.
         if (it.key() < 1 || it.key() > 31)
             ecrireLigne(
@@ -330,9 +354,13 @@ int LigneCommande::verifier(const QString &fichier)
     }
 
     long long taille = 0;
-    gestionnaire.calculer_taille(calendrier, &taille);
-    ecrireLigne(
-        stdout, QStringLiteral("Estimated site size: %1 (%2 bytes)").arg(tailleLisible(taille)).arg(taille));
+    bool provisoire = false;
+    GenerationSite::calculerTaille(calendrier, &taille, &provisoire);
+    ecrireLigne(stdout,
+        QStringLiteral("Estimated site size: %1 (%2 bytes)%3")
+            .arg(tailleLisible(taille))
+            .arg(taille)
+            .arg(provisoire ? QStringLiteral(", before converting the media") : QString()));
 
     if (problemes > 0)
         return echouer(QStringLiteral("%1: cannot be generated, %2 problem(s) listed above")

@@ -199,7 +199,7 @@ void TestCommandesGeneration::generer()
         QVERIFY(!QFile::exists(sortie + QStringLiteral("/notes.txt")));
         QVERIFY(QFile::exists(sortie + QStringLiteral("/index.html")));
         QCOMPARE(
-            lire(sortie + "/data/" + identifiant(17, "Avent") + ".txt"), lire(chemin("medias/jour17.png")));
+            lire(sortie + "/data/" + identifiant(17, "Avent") + ".png"), lire(chemin("medias/jour17.png")));
         QCOMPARE(chantiersRestants(sortie), QStringList());
     }
     QVERIFY(bureau.ouvertes.isEmpty());
@@ -336,7 +336,7 @@ void TestCommandesGeneration::apercu()
         QVERIFY(boites.isEmpty());
         QCOMPARE(bureau.ouvertes, QList<QUrl>{QUrl::fromLocalFile(tmp + QStringLiteral("/index.html"))});
         QVERIFY(lire(tmp + QStringLiteral("/scripts/calendrier.js")).contains("\nbypass = true;\n"));
-        QCOMPARE(fichiersMedia(tmp), QStringList{identifiant(5, "Avent") + ".txt"});
+        QCOMPARE(fichiersMedia(tmp), QStringList{identifiant(5, "Avent") + ".png"});
     }
     // Whatever was in tmp before is gone; the rest of the project directory is untouched.
     QVERIFY(!QFile::exists(tmp + QStringLiteral("/brouillon.odt")));
@@ -634,8 +634,9 @@ void TestCommandesGeneration::deBoutEnBout()
     QCOMPARE(boites.at(1).texte, SUCCES.arg(sortie));
 
     const QString id = identifiant(jour, QStringLiteral("Avent"));
-    QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".txt")});
-    QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".txt")), lire(photo));
+    // A PNG already fit for the web: published as it is, under its own extension.
+    QCOMPARE(fichiersMedia(sortie), QStringList{id + QStringLiteral(".png")});
+    QCOMPARE(lire(sortie + QStringLiteral("/data/") + id + QStringLiteral(".png")), lire(photo));
     const QByteArray scene = lire(sortie + QStringLiteral("/scripts/calendrier.js"));
     QVERIFY(
         scene.contains(QStringLiteral("case %1:\nphoto = new Photo(\"%2\");").arg(jour).arg(id).toUtf8()));

@@ -1,5 +1,6 @@
 #include "site/generationsite.h"
 
+#include "conversion/planconversions.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
@@ -290,6 +291,10 @@ int GenerationSite::generer(
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
     const QString echecScript = traduire("The page's scripts cannot be written in %1.");
 
+    // Every conversion at once (those already done in the background are cache hits);
+    // each day below waits only for its own.
+    PlanConversions::instance().demarrer(calendrier);
+
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
@@ -302,10 +307,25 @@ int GenerationSite::generer(
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        // A kind without a file (a message) has nothing to copy.
-        switch (avecFichier(media) ? copierFichier(media->getUrl(),
-                    joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)), &erreur)
-                                   : AUCUN_ECHEC) {
+        // A kind without a file (a message) has nothing to copy. The media learns the
+        // extension of what it is published as before its lines are written.
+        Publication publication;
+        if (avecFichier(media)) {
+            publication = PlanConversions::instance().publication(
+                media->getUrl(), media->getType(), calendrier.getOriginaux());
+            if (!publication.ok) {
+                raison = traduire("Day %1: the file %2 cannot be converted: %3.")
+                             .arg(it.key())
+                             .arg(media->getUrl(), publication.erreur);
+                return 5;
+            }
+            media->setExtensionPubliee(publication.extension);
+        }
+        switch (
+            avecFichier(media) ? copierFichier(publication.fichier,
+                joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
+                &erreur)
+                               : AUCUN_ECHEC) {
         case AUCUN_ECHEC:
             break;
         case SOURCE_ABSENTE:
@@ -375,17 +395,23 @@ int GenerationSite::generer(
     return 0;
 }
 
-int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille)
+int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
 {
     *taille = 0;
+    if (provisoire != nullptr)
+        *provisoire = false;
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
-        const QFileInfo info(it.value()->getUrl());
-        if (info.isFile())
-            *taille += info.size();
+        // What will be published: the converted file once known, the source until then.
+        qint64 publiee = 0;
+        const bool connue = PlanConversions::instance().taillePubliee(
+            it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux(), &publiee);
+        *taille += publiee;
+        if (!connue && provisoire != nullptr)
+            *provisoire = true;
     }
     return 0;
 }

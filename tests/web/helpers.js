@@ -271,7 +271,8 @@ function fixture(nom) {
 
 const TYPES = {
     '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png',
-    '.otf': 'font/otf', '.txt': 'text/plain',
+    '.otf': 'font/otf', '.txt': 'text/plain', '.jpg': 'image/jpeg', '.gif': 'image/gif',
+    '.mp4': 'video/mp4', '.m4a': 'audio/mp4', '.mp3': 'audio/mpeg',
 };
 
 // retenir(chemin) true holds that file's answer until liberer() is called;
