@@ -14,6 +14,8 @@
 #include <QThread>
 
 #include "site/chantiersite.h"
+#include "site/entetepage.h"
+#include "site/imageapercu.h"
 
 #include <QCoreApplication>
 
@@ -284,6 +286,13 @@ int GenerationSite::generer(
         raison = traduire("The calendar's template cannot be copied into %1: %2.")
                      .arg(repertoireSortie, raisonSysteme(erreur));
         return 6;
+    }
+
+    // The page's title and link preview, and the picture the preview shows.
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN))) {
+        raison = traduire("The page cannot be written in %1.").arg(repertoireSortie);
+        return 2;
     }
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
