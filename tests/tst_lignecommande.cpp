@@ -16,6 +16,16 @@ struct Execution {
     QString erreurs;
 };
 
+// The site's files but its preview picture, whose text the two applications' font
+// set-ups antialias a little differently; the picture itself must be there.
+QMap<QString, QByteArray> sansApercu(const QString &site)
+{
+    QMap<QString, QByteArray> fichiers = arborescence(site);
+    if (!fichiers.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"))
+        fichiers.insert(QStringLiteral("(no preview picture)"), QByteArray());
+    return fichiers;
+}
+
 } // namespace
 
 class TestLigneCommande : public QObject
@@ -125,7 +135,7 @@ void TestLigneCommande::generer()
     QCOMPARE(lignesJour.size(), 4);
     QCOMPARE(lignesJour.last(), QStringLiteral("Day 25: a message"));
     QCOMPARE(premiere.code, 0);
-    QCOMPARE(arborescence(site), arborescence(attendu));
+    QCOMPARE(sansApercu(site), sansApercu(attendu));
 
     // A site generated earlier is replaced without --force.
     QVERIFY(ecrire(site + QStringLiteral("/data/ancien.txt"), "old"));
@@ -133,7 +143,7 @@ void TestLigneCommande::generer()
         lancer({fichier, site, QStringLiteral("--generate"), QStringLiteral("--quiet")});
     QCOMPARE(seconde.erreurs, QString());
     QCOMPARE(seconde.code, 0);
-    QCOMPARE(arborescence(site), arborescence(attendu));
+    QCOMPARE(sansApercu(site), sansApercu(attendu));
 }
 
 void TestLigneCommande::refus_data()

@@ -137,7 +137,7 @@ void TestPartage::carteLisible()
     const QString sortie = QString::fromUtf8(infos.readAllStandardOutput());
     QVERIFY2(sortie.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(sortie));
     QVERIFY2(sortie.contains(
-                 QRegularExpression(QStringLiteral("Page size:\\s+297(\\.\\d+)? x 419(\\.\\d+)? pts"))),
+                 QRegularExpression(QStringLiteral("Page size:\\s+29[78](\\.\\d+)? x 4(19|20)(\\.\\d+)? pts"))),
         qPrintable(sortie));
 
     const QString image = racine.filePath(QStringLiteral("carte"));

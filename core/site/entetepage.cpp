@@ -61,26 +61,32 @@ QString EntetePage::balises(Calendrier const &calendrier)
     return lignes;
 }
 
-bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
 {
-    QFile entree(fichierPage);
-    if (!entree.open(QIODevice::ReadOnly))
-        return false;
-    QString page = QString::fromUtf8(entree.readAll());
-    entree.close();
-
     // The template's own title line gives way to the calendar's head lines.
     const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
     const QRegularExpressionMatch trouve = titre.match(page);
     const QString lignes = balises(calendrier);
     if (trouve.hasMatch()) {
         page.replace(trouve.capturedStart(), trouve.capturedLength(), lignes);
-    } else {
-        const int finEntete = page.indexOf(QLatin1String("</head>"));
-        if (finEntete < 0)
-            return false;
-        page.insert(finEntete, lignes.trimmed() + QLatin1Char('\n') + RETRAIT.left(4));
+        return page;
     }
+    const int finEntete = page.indexOf(QLatin1String("</head>"));
+    if (finEntete < 0)
+        return QString();
+    page.insert(finEntete, lignes.trimmed() + QLatin1Char('\n') + RETRAIT.left(4));
+    return page;
+}
+
+bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+{
+    QFile entree(fichierPage);
+    if (!entree.open(QIODevice::ReadOnly))
+        return false;
+    const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
+    entree.close();
+    if (page.isEmpty())
+        return false;
 
     QSaveFile sortie(fichierPage);
     if (!sortie.open(QIODevice::WriteOnly))

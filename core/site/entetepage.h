@@ -14,6 +14,8 @@ public:
     /// Rewrites the head of the page `fichierPage` for `calendrier`; false when the page
     /// cannot be read or written.
     static bool reecrire(QString const &fichierPage, Calendrier const &calendrier);
+    /// The page `page` with its head rewritten for `calendrier`; empty when it has no head.
+    static QString reecrireTexte(QString page, Calendrier const &calendrier);
     /// The head's lines for `calendrier`: the title, then the link-preview tags.
     static QString balises(Calendrier const &calendrier);
     /// The absolute address of the preview picture of a site published at `adresse`, or

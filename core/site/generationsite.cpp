@@ -388,6 +388,14 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
 {
     *taille = 0;
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
+    // The page's head is rewritten for the calendar, and its preview picture added.
+    QFile page(joindre(REPERTOIRE_MODELE, PAGE));
+    if (page.open(QIODevice::ReadOnly)) {
+        const QByteArray modele = page.readAll();
+        *taille +=
+            EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
+    }
+    *taille += ImageApercu::taille(calendrier.getNom());
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(it.key()) || !avecFichier(it.value()))

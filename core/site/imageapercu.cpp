@@ -2,6 +2,7 @@
 
 #include "format/format.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -166,4 +167,20 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier)
 bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin)
 {
     return dessiner(nomCalendrier).save(chemin, "PNG");
+}
+
+qint64 ImageApercu::taille(QString const &nomCalendrier)
+{
+    static QMutex verrou;
+    static QString dernierNom;
+    static qint64 derniereTaille = -1;
+    QMutexLocker garde(&verrou);
+    if (derniereTaille < 0 || nomCalendrier != dernierNom) {
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        dessiner(nomCalendrier).save(&tampon, "PNG");
+        dernierNom = nomCalendrier;
+        derniereTaille = tampon.size();
+    }
+    return derniereTaille;
 }

@@ -17,4 +17,7 @@ public:
     static QImage dessiner(QString const &nomCalendrier);
     /// Writes the picture as a PNG file; false when it cannot be written.
     static bool ecrire(QString const &nomCalendrier, QString const &chemin);
+    /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
+    /// is kept, so that an estimate after each edit paints only when the name changed.
+    static qint64 taille(QString const &nomCalendrier);
 };
