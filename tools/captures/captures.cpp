@@ -12,6 +12,7 @@
 #include "fenetreoptions.h"
 #include "fenetrepartage.h"
 #include "fenetreprincipale.h"
+#include "importfichiers.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
@@ -191,7 +192,7 @@ QPixmap importDossier(const Echantillons &echantillons)
     fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
     fenetre.afficherCalendrier(new Calendrier(QStringLiteral("Advent2026")));
     fenetre.resize(1000, 640);
-    fenetre.importerFichiers({dossier.path()});
+    ImportFichiers(fenetre).importerFichiers({dossier.path()});
     return saisir(fenetre);
 }
 
