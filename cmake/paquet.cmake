@@ -14,7 +14,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The Qt libraries come from the binary's links; the plugins it loads at run time do not.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5svg5, qt5-image-formats-plugins, kimageformat-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5svg5, qt5-image-formats-plugins, kimageformat-plugins, libqrencode4")
 # Preview hands the page to the desktop's opener; any browser will do.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, chromium | www-browser, ffmpeg")
 # The menu, icon and MIME caches are refreshed by the triggers of the packages that own

@@ -2,6 +2,7 @@
 
 #include "boitemessage.h"
 #include "choixfichier.h"
+#include "fenetrepartage.h"
 #include "fenetreprincipale.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
@@ -122,10 +123,23 @@ void CommandesGeneration::afficherResultat(
         BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
         return;
     }
-    if (apercu
-        || BoiteMessage::informerAvecOuverture(nullptr,
-            tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser")))
+    if (apercu) {
         ouvrirPage(repertoireSortie);
+        return;
+    }
+    // A calendar published at an address can be handed on from here.
+    const Calendrier *calendrier = fenetre.getCalendrier();
+    const bool partageable = calendrier != nullptr && !calendrier->getAdresse().isEmpty();
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
+        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
+        partageable ? tr("Share...") : QString());
+    if (choix == QMessageBox::Open) {
+        ouvrirPage(repertoireSortie);
+    } else if (choix == QMessageBox::Apply && partageable) {
+        FenetrePartage partage(&fenetre);
+        partage.configurerFenetre(calendrier);
+        partage.exec();
+    }
 }
 
 void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool apercu)

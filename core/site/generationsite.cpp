@@ -15,6 +15,8 @@
 #include <QThread>
 
 #include "site/chantiersite.h"
+#include "site/entetepage.h"
+#include "site/imageapercu.h"
 
 #include <QCoreApplication>
 
@@ -287,6 +289,13 @@ int GenerationSite::generer(
         return 6;
     }
 
+    // The page's title and link preview, and the picture the preview shows.
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN))) {
+        raison = traduire("The page cannot be written in %1.").arg(repertoireSortie);
+        return 2;
+    }
+
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
     const QString echecScript = traduire("The page's scripts cannot be written in %1.");
@@ -401,6 +410,14 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     if (provisoire != nullptr)
         *provisoire = false;
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
+    // The page's head is rewritten for the calendar, and its preview picture added.
+    QFile page(joindre(REPERTOIRE_MODELE, PAGE));
+    if (page.open(QIODevice::ReadOnly)) {
+        const QByteArray modele = page.readAll();
+        *taille +=
+            EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
+    }
+    *taille += ImageApercu::taille(calendrier.getNom());
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(it.key()) || !avecFichier(it.value()))
