@@ -17,6 +17,7 @@
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "serviceconversions.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
@@ -101,6 +102,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     setAcceptDrops(true);
     creerRaccourcis();
     initialiserGrilleBoutonJour();
+    conversions = new ServiceConversions(this);
+    connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
+        if (getCalendrier() != nullptr)
+            afficherTaille();
+    });
 }
 
 QString FenetrePrincipale::titreApplication()
@@ -258,22 +264,20 @@ void FenetrePrincipale::afficherContenu()
         if (!texte.isEmpty())
             bouton->setNomMedia(texte);
         bouton->setIntrouvable(introuvables.contains(it.key()));
+        const QString avertissement =
+            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
+        if (!avertissement.isEmpty())
+            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
     }
     afficherTaille();
 }
 
 void FenetrePrincipale::afficherTaille()
 {
-    qint64 taille = 0;
-    GestionnaireFichiers gestionnaire;
-    // The code is not examined: the estimate shows whatever the walk could count.
-    gestionnaire.calculer_taille(*getCalendrier(), &taille);
-
-    QString valeur;
-    QString unite;
-    mettreEnFormeTaille(taille, &valeur, &unite);
+    // Every change of a day passes here: its media starts converting at once.
+    conversions->suivre(*getCalendrier());
     if (elements.taille != nullptr)
-        elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
+        elements.taille->setText(ServiceConversions::texteTaille(*getCalendrier()));
 }
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)

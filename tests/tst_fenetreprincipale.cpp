@@ -481,7 +481,8 @@ void TestFenetrePrincipale::texteTaille()
     QString valeur, unite;
     fenetre.mettreEnFormeTaille(attendu, &valeur, &unite);
     QCOMPARE(unite, QStringLiteral("Mo"));
-    QCOMPARE(texteLabel(fenetre, "taille"), QStringLiteral("Size: %1 Mo").arg(valeur));
+    // Said to be provisional until the file's conversion (here: none, it is no sound) ends.
+    QTRY_COMPARE(texteLabel(fenetre, "taille"), QStringLiteral("Size: %1 Mo").arg(valeur));
 }
 
 void TestFenetrePrincipale::editerJour_data()

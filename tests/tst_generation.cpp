@@ -26,11 +26,16 @@ namespace {
 
 const QString MODELE = QStringLiteral(":tinselbox/js");
 
-long long tailleModele()
+// The site of `calendrier` without its media: the template, the page's head rewritten
+// for it and its preview picture.
+long long tailleSiteVide(const Calendrier &calendrier)
 {
+    QTemporaryDir dossier;
+    Calendrier vide(calendrier.getNom());
+    const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
-    for (const QByteArray &contenu : arborescence(MODELE))
-        total += contenu.size();
+    if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
+        return -1;
     return total;
 }
 
@@ -143,6 +148,10 @@ private slots:
             QCOMPARE(lignesObtenues, lignesModele);
         attendu.remove(script);
         obtenu.remove(script);
+        // The page's head carries the calendar's name, and its preview picture is added.
+        QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
+        attendu.remove(QStringLiteral("index.html"));
+        QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -189,7 +198,7 @@ private slots:
         QVERIFY(!scene.contains(QStringLiteral("case 25:")));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleModele() + 2);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2);
         QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
     }
 
@@ -665,7 +674,7 @@ private slots:
 
         long long total = -1;
         QCOMPARE(GestionnaireFichiers().calculer_taille(calendrier, &total), 0);
-        QCOMPARE(total, tailleModele() + ajout);
+        QCOMPARE(total, tailleSiteVide(calendrier) + ajout);
     }
 
     void tailleMemeMediaDeuxFois()
@@ -676,7 +685,7 @@ private slots:
         calendrier.ajouterMedia(2, new Image(photo));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleModele() + 2000);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
 
         // The estimate leaves out only the written script lines.
         Calendrier vide(QStringLiteral("vide"));

@@ -16,6 +16,16 @@ struct Execution {
     QString erreurs;
 };
 
+// The site's files but its preview picture, whose text the two applications' font
+// set-ups antialias a little differently; the picture itself must be there.
+QMap<QString, QByteArray> sansApercu(const QString &site)
+{
+    QMap<QString, QByteArray> fichiers = arborescence(site);
+    if (!fichiers.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"))
+        fichiers.insert(QStringLiteral("(no preview picture)"), QByteArray());
+    return fichiers;
+}
+
 } // namespace
 
 class TestLigneCommande : public QObject
@@ -31,6 +41,8 @@ private slots:
     void refus();
     void verifier_data();
     void verifier();
+    void carte_data();
+    void carte();
 
 private:
     Execution lancer(const QStringList &arguments) const;
@@ -126,7 +138,7 @@ void TestLigneCommande::generer()
     QCOMPARE(lignesJour.size(), 4);
     QCOMPARE(lignesJour.last(), QStringLiteral("Day 25: a message"));
     QCOMPARE(premiere.code, 0);
-    QCOMPARE(arborescence(site), arborescence(attendu));
+    QCOMPARE(sansApercu(site), sansApercu(attendu));
 
     // A site generated earlier is replaced without --force.
     QVERIFY(ecrire(site + QStringLiteral("/data/ancien.txt"), "old"));
@@ -134,7 +146,7 @@ void TestLigneCommande::generer()
         lancer({fichier, site, QStringLiteral("--generate"), QStringLiteral("--quiet")});
     QCOMPARE(seconde.erreurs, QString());
     QCOMPARE(seconde.code, 0);
-    QCOMPARE(arborescence(site), arborescence(attendu));
+    QCOMPARE(sansApercu(site), sansApercu(attendu));
 }
 
 void TestLigneCommande::refus_data()
@@ -225,5 +237,36 @@ void TestLigneCommande::verifier()
     QCOMPARE(execution.erreurs.count(QLatin1Char('\n')), code == 0 ? 0 : 1);
 }
 
-QTEST_GUILESS_MAIN(TestLigneCommande)
+void TestLigneCommande::carte_data()
+{
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<int>("code");
+    QTest::newRow("with an address") << QStringLiteral("https://example.org/avent") << 0;
+    QTest::newRow("without an address, refused") << QString() << 1;
+}
+
+void TestLigneCommande::carte()
+{
+    QFETCH(QString, adresse);
+    QFETCH(int, code);
+    Calendrier calendrier(QStringLiteral("Avent"));
+    calendrier.setAdresse(adresse);
+    const QString fichier = QDir(projet).filePath(QStringLiteral("carte.xml"));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    const QString pdf = racine.filePath(QStringLiteral("carte-%1.pdf").arg(code));
+
+    const Execution execution = lancer({QStringLiteral("--card"), fichier, pdf});
+    QCOMPARE(execution.code, code);
+    if (code == 0) {
+        QCOMPARE(execution.erreurs, QString());
+        QVERIFY(lire(pdf).startsWith("%PDF"));
+    } else {
+        // One line saying why, and no file.
+        QCOMPARE(execution.erreurs.count(QLatin1Char('\n')), 1);
+        QVERIFY2(execution.erreurs.contains(QStringLiteral("no address")), qPrintable(execution.erreurs));
+        QVERIFY(!QFileInfo::exists(pdf));
+    }
+}
+
+QTEST_MAIN(TestLigneCommande)
 #include "tst_lignecommande.moc"

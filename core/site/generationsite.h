@@ -45,8 +45,10 @@ public:
     /// failure `*details` (when given) says in plain words what failed and why.
     static int generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
         QString *details = nullptr);
-    /// Size of the site of `calendrier`: the template and every regular media file.
-    static int calculerTaille(Calendrier const &calendrier, long long *taille);
+    /// Size of the site of `calendrier`: the template and every media file as it will be
+    /// published. `*provisoire` (when given) is set while some conversion is not done,
+    /// the source's own size standing for its output.
+    static int calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
 
     /// Whether day `jour` is one of the calendar's days, 1 to its length.
     static bool estJourPublie(Calendrier const &calendrier, int jour);

@@ -4,12 +4,13 @@
 //   captures <directory> [name...]
 //
 // Names: main-window, main-window-calendar, new-project, folder-import, calendar-24-days, day-edit,
-// day-edit-message, calendar-options (all when none is given). Each picture is written as
-// <directory>/<name>.png.
+// day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
+// pdftoppm). Each picture is written as <directory>/<name>.png.
 
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 #include "fenetreoptions.h"
+#include "fenetrepartage.h"
 #include "fenetreprincipale.h"
 #include "importfichiers.h"
 #include "modele/calendrier.h"
@@ -18,6 +19,7 @@
 #include "modele/projet.h"
 #include "modele/son.h"
 #include "modele/video.h"
+#include "site/cartepartage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,10 +32,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -255,6 +259,36 @@ QPixmap optionsCalendrier(const Echantillons &)
     return saisir(fenetre);
 }
 
+Calendrier *calendrierPublie()
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
+    calendrier->setAdresse(QStringLiteral("https://example.org/advent/"));
+    return calendrier;
+}
+
+QPixmap partage(const Echantillons &)
+{
+    const std::unique_ptr<Calendrier> calendrier(calendrierPublie());
+    FenetrePartage fenetre(nullptr);
+    fenetre.configurerFenetre(calendrier.get());
+    return saisir(fenetre);
+}
+
+// The printed card as a PDF reader shows it, rendered by pdftoppm.
+QPixmap cartePartage(const Echantillons &echantillons)
+{
+    const std::unique_ptr<Calendrier> calendrier(calendrierPublie());
+    const QString pdf = echantillons.chemin(QStringLiteral("card.pdf"));
+    const QString image = echantillons.chemin(QStringLiteral("card"));
+    if (!CartePartage::ecrire(*calendrier, pdf)
+        || QProcess::execute(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, image})
+            != 0)
+        return QPixmap();
+    return QPixmap(image + QStringLiteral(".png"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -273,7 +307,7 @@ int main(int argc, char *argv[])
     if (arguments.isEmpty()) {
         erreur << "usage: captures <directory> "
                   "[main-window|main-window-calendar|new-project|folder-import|calendar-24-days|day-edit|"
-                  "day-edit-message|calendar-options]...\n";
+                  "day-edit-message|calendar-options|share|share-card]...\n";
         return 2;
     }
     const QDir destination(arguments.takeFirst());
@@ -297,6 +331,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
         {QStringLiteral("day-edit-message"), [&] { return editionMessage(echantillons); }},
         {QStringLiteral("calendar-options"), [&] { return optionsCalendrier(echantillons); }},
+        {QStringLiteral("share"), [&] { return partage(echantillons); }},
+        {QStringLiteral("share-card"), [&] { return cartePartage(echantillons); }},
     };
     if (arguments.isEmpty())
         arguments = captures.keys();
