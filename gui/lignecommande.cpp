@@ -281,6 +281,9 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            // Days beyond the calendar's length were left out.
+            if (!GenerationSite::estJourPublie(calendrier, it.key()))
+                continue;
             const QString url = aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl())
                                                         : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
@@ -346,13 +349,38 @@ int LigneCommande::verifier(const QString &fichier)
         signaler(QStringLiteral("The file does not follow the calendar's schema."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    const int longueur = calendrier.getJours();
+    QStringList sansContenu;
+    int avecContenu = 0;
+    for (int jour = 1; jour <= longueur; ++jour) {
+        if (contenu.contains(jour)) {
+            ++avecContenu;
+            continue;
+        }
+        // Runs of empty days are written as ranges: "2, 4-24".
+        int fin = jour;
+        while (fin < longueur && !contenu.contains(fin + 1))
+            ++fin;
+        sansContenu << (fin == jour ? QString::number(jour) : QStringLiteral("%1-%2").arg(jour).arg(fin));
+        jour = fin;
+    }
     ecrireLigne(stdout,
-        QStringLiteral("Calendar \"%1\": %2 days with a media.")
+        QStringLiteral("Calendar \"%1\": %2 of %3 days have content.")
             .arg(calendrier.getNom())
-            .arg(contenu.size()));
+            .arg(avecContenu)
+            .arg(longueur));
+    if (!sansContenu.isEmpty())
+        ecrireLigne(
+            stdout, QStringLiteral("Days without content: %1.").arg(sansContenu.join(QStringLiteral(", "))));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
-        if (!aUnFichier(*it.value())) {
+        if (!GenerationSite::estJourPublie(calendrier, it.key())) {
+            // Kept in the file, but neither generated nor shown.
+            ecrireLigne(stdout,
+                QStringLiteral("Day %1: outside 1 to %2, the page never shows it.")
+                    .arg(it.key())
+                    .arg(longueur));
+        } else if (!aUnFichier(*it.value())) {
             // A message day needs nothing on disk.
         } else if (url.isEmpty()) {
             signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
@@ -365,7 +393,8 @@ int LigneCommande::verifier(const QString &fichier)
                          .arg(QDir::toNativeSeparators(url)));
         }
         // Published as it is: a warning, not a problem.
-        const QString avertissement = aUnFichier(*it.value())
+        const QString avertissement =
+            aUnFichier(*it.value()) && GenerationSite::estJourPublie(calendrier, it.key())
             ? PlanConversions::avertissementFfmpeg(url, it.value()->getType())
             : QString();
         if (!avertissement.isEmpty())
@@ -373,10 +402,6 @@ int LigneCommande::verifier(const QString &fichier)
                 QStringLiteral("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
                     .arg(it.key())
                     .arg(QDir::toNativeSeparators(url)));
-        // Generated like the others, but the page has no ball to open it.
-        if (it.key() < 1 || it.key() > 31)
-            ecrireLigne(
-                stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));
     }
 
     long long taille = 0;

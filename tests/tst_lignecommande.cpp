@@ -46,9 +46,9 @@ private slots:
 
 private:
     Execution lancer(const QStringList &arguments) const;
-    /// Writes the project file of a calendar named "Avent" holding `jours` ("day:kind:file"
-    /// with files relative to the project's media folder).
-    QString ecrireProjet(const QString &nomFichier, const QStringList &jours) const;
+    /// Writes the project file of a calendar named "Avent" of `longueur` days holding `jours`
+    /// ("day:kind:file" with files relative to the project's media folder).
+    QString ecrireProjet(const QString &nomFichier, const QStringList &jours, int longueur = 31) const;
 
     QTemporaryDir racine;
     QString maison;
@@ -94,9 +94,11 @@ Execution TestLigneCommande::lancer(const QStringList &arguments) const
     return execution;
 }
 
-QString TestLigneCommande::ecrireProjet(const QString &nomFichier, const QStringList &jours) const
+QString TestLigneCommande::ecrireProjet(
+    const QString &nomFichier, const QStringList &jours, int longueur) const
 {
     Calendrier calendrier(QStringLiteral("Avent"));
+    calendrier.setJours(longueur);
     QStringList complets;
     for (const QString &jour : jours) {
         const int separateur = jour.lastIndexOf(QLatin1Char(':'));
@@ -118,7 +120,8 @@ void TestLigneCommande::version()
 void TestLigneCommande::generer()
 {
     const QStringList jours{QStringLiteral("3:1:sapin.png"), QStringLiteral("12:2:chant.mp3"),
-        QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas")};
+        QStringLiteral("24:3:neige.webm"), QStringLiteral("25:4:Merry Christmas"),
+        QStringLiteral("40:4:Never")};
     const QString fichier = ecrireProjet(QStringLiteral("avent.xml"), jours);
     QVERIFY(!fichier.isEmpty());
 
@@ -188,28 +191,44 @@ void TestLigneCommande::refus()
 void TestLigneCommande::verifier_data()
 {
     QTest::addColumn<QStringList>("jours");
+    QTest::addColumn<int>("longueur");
     QTest::addColumn<int>("code");
     QTest::addColumn<QStringList>("lignes");
 
     QTest::newRow("every media present")
-        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")} << 0
-        << QStringList{QStringLiteral("The calendar can be generated.")};
-    QTest::newRow("a message needs no file") << QStringList{QStringLiteral("1:1:sapin.png"),
-        QStringLiteral("2:4:Hello")} << 0 << QStringList{QStringLiteral("The calendar can be generated.")};
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("2:2:chant.mp3")} << 31 << 0
+        << QStringList{QStringLiteral("\"Avent\": 2 of 31 days have content."),
+               QStringLiteral("Days without content: 3-31."),
+               QStringLiteral("The calendar can be generated.")};
+    QTest::newRow("a message needs no file and counts")
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("3:4:Hello")} << 31 << 0
+        << QStringList{QStringLiteral("2 of 31 days have content."),
+               QStringLiteral("Days without content: 2, 4-31."),
+               QStringLiteral("The calendar can be generated.")};
     QTest::newRow("a missing media, a day outside 1 to 31")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),
                QStringLiteral("40:2:chant.mp3")}
-        << 1
-        << QStringList{QStringLiteral("Day 5: missing media "), QStringLiteral("Day 40: outside 1 to 31")};
+        << 31 << 1
+        << QStringList{QStringLiteral("2 of 31 days have content."), QStringLiteral("Day 5: missing media "),
+               QStringLiteral("Day 40: outside 1 to 31")};
+    // Days beyond the length are neither counted nor checked: a generation leaves them out.
+    QTest::newRow("24 days, two beyond them")
+        << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("24:4:Hello"),
+               QStringLiteral("25:2:chant.mp3"), QStringLiteral("30:1:perdu.png")}
+        << 24 << 0
+        << QStringList{QStringLiteral("2 of 24 days have content."),
+               QStringLiteral("Days without content: 2-23."), QStringLiteral("Day 25: outside 1 to 24"),
+               QStringLiteral("Day 30: outside 1 to 24"), QStringLiteral("The calendar can be generated.")};
 }
 
 void TestLigneCommande::verifier()
 {
     QFETCH(QStringList, jours);
+    QFETCH(int, longueur);
     QFETCH(int, code);
     QFETCH(QStringList, lignes);
 
-    const QString fichier = ecrireProjet(QStringLiteral("verification.xml"), jours);
+    const QString fichier = ecrireProjet(QStringLiteral("verification.xml"), jours, longueur);
     const Execution execution = lancer({QStringLiteral("--check"), fichier});
     QCOMPARE(execution.code, code);
     for (const QString &ligne : lignes)

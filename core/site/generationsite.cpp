@@ -5,6 +5,7 @@
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/message.h"
+#include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
 #include <QCryptographicHash>
@@ -31,8 +32,6 @@ namespace {
 const QString REPERTOIRE_MODELE = QStringLiteral(":tinselbox/js");
 const QString SUFFIXE_TEMPORAIRE = QStringLiteral(".new");
 const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
-const int PREMIER_JOUR = 1;
-const int DERNIER_JOUR = 31;
 
 QString joindre(const QString &repertoire, const QString &nom)
 {
@@ -223,9 +222,9 @@ GenerationSite::EchecCopie GenerationSite::copierFichier(
     return AUCUN_ECHEC;
 }
 
-bool GenerationSite::estJourPublie(int jour)
+bool GenerationSite::estJourPublie(Calendrier const &calendrier, int jour)
 {
-    return jour >= PREMIER_JOUR && jour <= DERNIER_JOUR;
+    return jour >= Format::PREMIER_JOUR && jour <= calendrier.getJours();
 }
 
 QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendrier)
@@ -233,7 +232,7 @@ QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendri
     QMap<int, QString> introuvables;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
+        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
             continue;
         // isFile() follows links and is false for a FIFO, a socket or a device.
         if (!QFileInfo(it.value()->getUrl()).isFile())
@@ -312,7 +311,7 @@ int GenerationSite::generer(
             return GENERATION_INTERROMPUE;
         }
         const Media *media = it.value();
-        if (!estJourPublie(it.key()) || media == nullptr)
+        if (!estJourPublie(calendrier, it.key()) || media == nullptr)
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
@@ -420,7 +419,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     *taille += ImageApercu::taille(calendrier.getNom());
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
+        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
             continue;
         // What will be published: the converted file once known, the source until then.
         qint64 publiee = 0;
@@ -443,6 +442,16 @@ QString lignesOptions(Calendrier const &calendrier)
         lignes += QStringLiteral("mois = %1;\n").arg(calendrier.getMois());
     if (!calendrier.getFuseau().isEmpty())
         lignes += QStringLiteral("fuseau = %1;\n").arg(Message::litteralJavaScript(calendrier.getFuseau()));
+    if (!calendrier.getDebut().isEmpty())
+        lignes += QStringLiteral("debut = %1;\n").arg(Message::litteralJavaScript(calendrier.getDebut()));
+    if (calendrier.getJours() != Format::DERNIER_JOUR)
+        lignes += QStringLiteral("jours = %1;\n").arg(calendrier.getJours());
+    if (calendrier.getMelange()) {
+        QStringList nombres;
+        for (const int jour : ordreBoules(calendrier.getNom(), calendrier.getJours()))
+            nombres << QString::number(jour);
+        lignes += QStringLiteral("ordre = [%1];\n").arg(nombres.join(QStringLiteral(", ")));
+    }
     return lignes;
 }
 

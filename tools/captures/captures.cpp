@@ -3,9 +3,9 @@
 //
 //   captures <directory> [name...]
 //
-// Names: main-window, main-window-calendar, new-project, folder-import, day-edit, day-edit-message,
-// calendar-options, share, share-card (all when none is given; the card needs pdftoppm).
-// Each picture is written as <directory>/<name>.png.
+// Names: main-window, main-window-calendar, new-project, folder-import, calendar-24-days, day-edit,
+// day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
+// pdftoppm). Each picture is written as <directory>/<name>.png.
 
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
@@ -196,6 +196,25 @@ QPixmap importDossier(const Echantillons &echantillons)
     return saisir(fenetre);
 }
 
+// Advent from 1 December every year: 24 tiles, a few of them filled.
+QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
+    calendrier->setJours(24);
+    calendrier->setDebut(QStringLiteral("12-01"));
+    calendrier->setMelange(true);
+    calendrier->ajouterMedia(1, new Image(echantillons.photo()));
+    calendrier->ajouterMedia(6, new Son(echantillons.musique()));
+    calendrier->ajouterMedia(13, new Video(echantillons.video()));
+    calendrier->ajouterMedia(20, new Message(texteExemple()));
+    calendrier->ajouterMedia(
+        24, new Message(QStringLiteral("Merry Christmas! The last present is under the tree.")));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
+    return saisir(fenetre);
+}
+
 QPixmap nouveauProjet(const Echantillons &)
 {
     Projet projet{QString(), QString()};
@@ -287,7 +306,7 @@ int main(int argc, char *argv[])
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
         erreur << "usage: captures <directory> "
-                  "[main-window|main-window-calendar|new-project|folder-import|day-edit|"
+                  "[main-window|main-window-calendar|new-project|folder-import|calendar-24-days|day-edit|"
                   "day-edit-message|calendar-options|share|share-card]...\n";
         return 2;
     }
@@ -308,6 +327,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
         {QStringLiteral("folder-import"), [&] { return importDossier(echantillons); }},
+        {QStringLiteral("calendar-24-days"), [&] { return calendrierVingtQuatreJours(echantillons); }},
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
         {QStringLiteral("day-edit-message"), [&] { return editionMessage(echantillons); }},
         {QStringLiteral("calendar-options"), [&] { return optionsCalendrier(echantillons); }},
