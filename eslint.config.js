@@ -19,6 +19,16 @@ const globalesNavigateur = [
     "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl", "$",
 ];
 
+// Node's own globals, for the page tests and the benchmarks that drive the browser.
+const globalesNode = [
+    "require", "module", "exports", "__dirname", "__filename", "process", "Buffer", "console", "URL",
+    "setTimeout", "clearTimeout", "setInterval", "clearInterval", "setImmediate", "performance",
+];
+// What the functions a test hands to the browser (page.evaluate) may name there.
+const globalesDansLaPage = [
+    ...globalesNavigateur, "Storage", "DOMException", "fetch", "Blob", "MediaRecorder", "crossOriginIsolated",
+];
+
 module.exports = [
     {
         files: ["core/site/ressources/tinselbox/js/scripts/**/*.js"],
@@ -38,6 +48,24 @@ module.exports = [
             "no-redeclare": ["error", { builtinGlobals: false }],
             "no-unused-vars": ["error", { vars: "local", args: "none", caughtErrors: "none" }],
             "no-var": "off",
+            eqeqeq: "error",
+        },
+    },
+    {
+        files: ["tests/web/**/*.js", "bench/web/**/*.js", "eslint.config.js"],
+        languageOptions: {
+            ecmaVersion: 2024,
+            sourceType: "commonjs",
+            globals: Object.fromEntries([
+                ...globalesDansLaPage.map((nom) => [nom, "readonly"]),
+                ...globalesPage.map((nom) => [nom, "readonly"]),
+                ...globalesNode.map((nom) => [nom, "readonly"]),
+            ]),
+        },
+        rules: {
+            ...js.configs.recommended.rules,
+            strict: ["error", "global"],
+            "no-unused-vars": ["error", { args: "none", caughtErrors: "none" }],
             eqeqeq: "error",
         },
     },
