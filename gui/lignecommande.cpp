@@ -394,7 +394,7 @@ int LigneCommande::verifier(const QString &fichier)
         }
         // Published as it is: a warning, not a problem.
         const QString avertissement =
-            GenerationSite::estJourPublie(calendrier, it.key()) && aUnFichier(*it.value())
+            aUnFichier(*it.value()) && GenerationSite::estJourPublie(calendrier, it.key())
             ? PlanConversions::avertissementFfmpeg(url, it.value()->getType())
             : QString();
         if (!avertissement.isEmpty())
