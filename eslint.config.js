@@ -52,7 +52,7 @@ module.exports = [
         },
     },
     {
-        files: ["tests/web/**/*.js", "bench/web/**/*.js", "eslint.config.js"],
+        files: ["tests/web/**/*.js", "tests/moteurs/**/*.js", "bench/web/**/*.js", "eslint.config.js"],
         languageOptions: {
             ecmaVersion: 2024,
             sourceType: "commonjs",

@@ -24,7 +24,8 @@ const QColor CIEL(0xa3, 0xd7, 0xd2);
 const QColor FIL(0x1b, 0x1b, 0x1b);
 const char *const PALETTE[] = {
     "#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"};
-const QString SCRIPT_CALENDRIER = QStringLiteral(":tinselbox/js/scripts/calendrier.js");
+const QString SCRIPTS_DISPOSITION[] = {QStringLiteral(":tinselbox/js/scripts/disposition.js"),
+    QStringLiteral(":tinselbox/js/scripts/calendrier.js")};
 const QString FORET = QStringLiteral(":tinselbox/js/data/foret.png");
 const QString POLICE_BOULES = QStringLiteral(":tinselbox/js/data/boule.otf");
 
@@ -34,24 +35,28 @@ struct Boule {
     int rayon;
 };
 
-// The balls' places are read from the page's own table, so the picture follows the page.
+// The balls' places are read from the page's own table of the wide scene, so the
+// picture follows the page.
 QVector<Boule> placesBoules()
 {
-    QFile script(SCRIPT_CALENDRIER);
-    if (!script.open(QIODevice::ReadOnly))
-        return {};
-    const QString texte = QString::fromUtf8(script.readAll());
     const QRegularExpression table(
-        QStringLiteral("MENU_BOULES\\s*=\\s*\\[(.*?)\\];"), QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch trouvee = table.match(texte);
-    QVector<Boule> boules;
-    if (!trouvee.hasMatch())
-        return boules;
+        QStringLiteral("(?:MENU_31\\s*:|MENU_BOULES\\s*=)\\s*\\[\\s*("
+                       "(?:\\[\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*\\]\\s*,?\\s*)+)\\]"));
     const QRegularExpression triplet(QStringLiteral("\\[\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\]"));
-    auto it = triplet.globalMatch(trouvee.captured(1));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
+    QVector<Boule> boules;
+    for (const QString &chemin : SCRIPTS_DISPOSITION) {
+        QFile script(chemin);
+        if (!script.open(QIODevice::ReadOnly))
+            continue;
+        const QRegularExpressionMatch trouvee = table.match(QString::fromUtf8(script.readAll()));
+        if (!trouvee.hasMatch())
+            continue;
+        auto it = triplet.globalMatch(trouvee.captured(1));
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
+        }
+        break;
     }
     return boules;
 }

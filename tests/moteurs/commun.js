@@ -100,7 +100,7 @@ async function parcourir(moteur, { aujourdhui, jourVideo, jourMessage }) {
 
     // The other days open as in a preview.
     await moteur.evaluer(() => {
-        bypass = true;
+        window.bypass = true;
     });
     await ouvrir(jourVideo);
     const video = await attendre(moteur, etatScene, (etat) => etat.video, 'the video playing');
