@@ -32,8 +32,8 @@ private slots:
 
 private:
     /// Asks where to save, offering `nomPropose` with `suffixe`; empty when cancelled.
-    QString choisirFichier(const QString &titre, const QString &nomPropose, const QString &typeMime,
-        const QString &suffixe);
+    QString choisirFichier(
+        const QString &titre, const QString &nomPropose, const QString &typeMime, const QString &suffixe);
 
     Ui_FenetrePartage *ui;
     Calendrier const *calendrier = nullptr;

@@ -136,8 +136,8 @@ void TestPartage::carteLisible()
     QVERIFY(infos.waitForFinished(30000));
     const QString sortie = QString::fromUtf8(infos.readAllStandardOutput());
     QVERIFY2(sortie.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(sortie));
-    QVERIFY2(sortie.contains(
-                 QRegularExpression(QStringLiteral("Page size:\\s+29[78](\\.\\d+)? x 4(19|20)(\\.\\d+)? pts"))),
+    QVERIFY2(sortie.contains(QRegularExpression(
+                 QStringLiteral("Page size:\\s+29[78](\\.\\d+)? x 4(19|20)(\\.\\d+)? pts"))),
         qPrintable(sortie));
 
     const QString image = racine.filePath(QStringLiteral("carte"));
