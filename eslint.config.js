@@ -27,6 +27,7 @@ const globalesNode = [
 // What the functions a test hands to the browser (page.evaluate) may name there.
 const globalesDansLaPage = [
     ...globalesNavigateur, "Storage", "DOMException", "fetch", "Blob", "MediaRecorder", "crossOriginIsolated",
+    "innerWidth", "innerHeight",
 ];
 
 module.exports = [
@@ -58,7 +59,8 @@ module.exports = [
             sourceType: "commonjs",
             globals: Object.fromEntries([
                 ...globalesDansLaPage.map((nom) => [nom, "readonly"]),
-                ...globalesPage.map((nom) => [nom, "readonly"]),
+                // A test may set the page's own variables from inside the page.
+                ...globalesPage.map((nom) => [nom, "writable"]),
                 ...globalesNode.map((nom) => [nom, "readonly"]),
             ]),
         },

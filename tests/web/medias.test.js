@@ -5,7 +5,6 @@
 const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
-const os = require('node:os');
 const path = require('node:path');
 const { execFileSync } = require('node:child_process');
 const h = require('./helpers');
@@ -40,7 +39,7 @@ const ECHANTILLONS = [
 ];
 
 function genererSite() {
-    const racine = fs.mkdtempSync(path.join(os.tmpdir(), 'tinselbox-medias-'));
+    const racine = h.dossierTemporaire('tinselbox-medias-');
     const jours = ECHANTILLONS.map(([balise, fichier, commandes], i) => {
         for (const [programme, ...args] of commandes) {
             execFileSync(programme, programme === 'ffmpeg' ? ['-v', 'error', '-y', ...args] : args, { cwd: racine });
