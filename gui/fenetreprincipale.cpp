@@ -18,6 +18,7 @@
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
 #include "site/miseenformetaille.h"
+#include "traduction.h"
 #include "version.h"
 
 #include <QAction>
@@ -262,7 +263,7 @@ void FenetrePrincipale::afficherTaille()
 
     QString valeur;
     QString unite;
-    mettreEnFormeTaille(taille, &valeur, &unite);
+    mettreEnFormeTailleLocale(taille, &valeur, &unite);
     if (elements.taille != nullptr)
         elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
 }
@@ -470,6 +471,8 @@ void FenetrePrincipale::clicBoutonNouveau()
         return;
 
     setCalendrier(new Calendrier(projet.getNomPojet()));
+    // The page speaks the editor's language until the options say otherwise.
+    getCalendrier()->setLangue(Traduction::getLangueInstallee());
     setUrlCalendrier(projet.getUrl());
     afficherCalendrier(getCalendrier());
     sauvegardeInutile();

@@ -54,6 +54,7 @@ constexpr QLatin1String PAGE{"index.html"};
 constexpr QLatin1String REPERTOIRE_MEDIA{"data"};
 constexpr QLatin1String REPERTOIRE_SCRIPTS{"scripts"};
 constexpr QLatin1String SCRIPT_CALENDRIER{"calendrier.js"};
+constexpr QLatin1String SCRIPT_TEXTES{"textes.js"};
 /// The folder beside the project file that a preview generates into.
 constexpr QLatin1String REPERTOIRE_APERCU{"tmp"};
 

@@ -1,0 +1,21 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>LigneCommande</name>
+    <message numerus="yes">
+        <source>Calendar “%1”: %n day(s) with a media.</source>
+        <translation>
+            <numerusform>Calendar “%1”: %n day with a media.</numerusform>
+            <numerusform>Calendar “%1”: %n days with a media.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: cannot be generated, %n problem listed above</numerusform>
+            <numerusform>%1: cannot be generated, %n problems listed above</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
