@@ -351,7 +351,7 @@ void FenetreEdition::clicBoutonOk()
         // Judged by the content, not the name; the user may still know better. No keeps
         // the dialog open to choose another file. A message has no file to judge.
         if (!texte && !ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
-            && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
+            && BoiteMessage::question(this, genre->questionContenuDouteuxTraduite(), QMessageBox::No)
                 != QMessageBox::Yes)
             return;
         calendrier->ajouterMedia(numeroJour, genre->creer(contenu));

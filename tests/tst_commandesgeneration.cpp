@@ -1,4 +1,5 @@
 #include "calendriers.h"
+#include "commandesgeneration.h"
 #include "fenetreprincipale.h"
 #include "fenetres.h"
 #include "fichiers.h"
@@ -354,19 +355,19 @@ void TestCommandesGeneration::apercu()
 
 void TestCommandesGeneration::resultatAffiche_data()
 {
-    QTest::addColumn<QString>("slot");
+    QTest::addColumn<bool>("apercu");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("reponse");
     QTest::addColumn<bool>("pageOuverte");
-    QTest::newRow("generation failed") << "finDeGeneration" << 5 << int(QMessageBox::Ok) << false;
-    QTest::newRow("preview failed") << "finDeGenerationApercu" << 4 << int(QMessageBox::Ok) << false;
-    QTest::newRow("success, OK") << "finDeGeneration" << 0 << int(QMessageBox::Ok) << false;
-    QTest::newRow("success, Open in Browser") << "finDeGeneration" << 0 << int(QMessageBox::Open) << true;
+    QTest::newRow("generation failed") << false << 5 << int(QMessageBox::Ok) << false;
+    QTest::newRow("preview failed") << true << 4 << int(QMessageBox::Ok) << false;
+    QTest::newRow("success, OK") << false << 0 << int(QMessageBox::Ok) << false;
+    QTest::newRow("success, Open in Browser") << false << 0 << int(QMessageBox::Open) << true;
 }
 
 void TestCommandesGeneration::resultatAffiche()
 {
-    QFETCH(QString, slot);
+    QFETCH(bool, apercu);
     QFETCH(int, code);
     QFETCH(int, reponse);
     QFETCH(bool, pageOuverte);
@@ -377,10 +378,7 @@ void TestCommandesGeneration::resultatAffiche()
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
     const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
 
-    // As the worker delivers them: the details first, then the result.
-    if (code != 0)
-        QMetaObject::invokeMethod(&fenetre, "noterDetailsErreur", Q_ARG(QString, details));
-    QMetaObject::invokeMethod(&fenetre, qPrintable(slot), Q_ARG(int, code), Q_ARG(QString, sortie));
+    CommandesGeneration(fenetre).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);

@@ -25,7 +25,7 @@ struct GenreMedia {
     Media::TypeMedia type;
     /// Element of the project file.
     QString balise;
-    /// Label along the bottom of the tile, untranslated (context "BoutonJour").
+    /// Label along the bottom of the tile, untranslated (see libelleTraduit()).
     const char *libelle;
     /// Opaque background of the tile, 0xRRGGBB.
     quint32 couleurTuile;
@@ -45,13 +45,18 @@ struct GenreMedia {
     /// A new media of this kind at the location given (the text, for a kind without a file).
     Media *(*creer)(const QString &url);
     /// What the day dialog asks before keeping a file that is missing or whose content is
-    /// not of this kind, untranslated (context "FenetreEdition").
+    /// not of this kind, untranslated (see questionContenuDouteuxTraduite()).
     const char *questionContenuDouteux;
     /// The kind's content is a file at its location; otherwise it is the text of a
     /// `Message`, stored as the element's content, with nothing to copy or check.
     bool avecFichier = true;
     /// Caption of the day's tile; null for a kind with a file, whose tile shows the location.
     QString (*legende)(const Media &media) = nullptr;
+
+    /// The label in the user's language; the table's texts have a translation context of its own.
+    QString libelleTraduit() const;
+    /// The question in the user's language; empty for a kind that asks none.
+    QString questionContenuDouteuxTraduite() const;
 
     /// Every kind, in the order of their values.
     static const QVector<GenreMedia> &tous();
