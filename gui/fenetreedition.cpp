@@ -10,6 +10,7 @@
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
+#include "serviceconversions.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -209,7 +210,11 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
         image = lecteur.read();
     }
     if (image.isNull()) {
-        apercu->setText(tr("No preview available"));
+        // A sound or video some browsers cannot play says so where its preview would be.
+        const QString avertissement =
+            ServiceConversions::avertissement(emplacement, getTypeMediaSelectionne());
+        apercu->setWordWrap(true);
+        apercu->setText(avertissement.isEmpty() ? tr("No preview available") : avertissement);
         return;
     }
     apercu->setPixmap(QPixmap::fromImage(

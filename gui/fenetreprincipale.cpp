@@ -17,6 +17,8 @@
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "serviceconversions.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "traduction.h"
 #include "version.h"
@@ -42,15 +44,34 @@ void activer(QWidget *widget, bool actif)
         widget->setEnabled(actif);
 }
 
-// The grid shows days 1 to 31; a hand-edited file may hold others, which are kept.
+// The grid shows the calendar's days, 1 to its length; a hand-edited file or a shorter
+// length may leave others, which are kept.
 QList<int> joursHorsGrille(const Calendrier &calendrier)
 {
     QList<int> jours;
     for (const int jour : calendrier.getContenuConstant().keys()) {
-        if (jour < 1 || jour > 31)
+        if (!GenerationSite::estJourPublie(calendrier, jour))
             jours << jour;
     }
     return jours;
+}
+
+// Says once that some days are beyond the calendar's length, so that they do not look lost.
+void signalerJoursHorsGrille(QWidget *parent, const Calendrier &calendrier)
+{
+    const QList<int> horsGrille = joursHorsGrille(calendrier);
+    if (horsGrille.isEmpty())
+        return;
+    QStringList jours;
+    for (const int jour : horsGrille.mid(0, 5))
+        jours << QString::number(jour);
+    if (horsGrille.size() > 5)
+        jours << QStringLiteral("\u2026");
+    BoiteMessage::informer(parent,
+        FenetrePrincipale::tr("This calendar holds days outside 1 to %1 (%2). They are neither shown nor "
+                              "published, and they stay in the file when you save.")
+            .arg(calendrier.getJours())
+            .arg(jours.join(QStringLiteral(", "))));
 }
 
 // The first day, in day order, whose media location a project file cannot carry.
@@ -82,6 +103,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     setAcceptDrops(true);
     creerRaccourcis();
     initialiserGrilleBoutonJour();
+    conversions = new ServiceConversions(this);
+    connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
+        if (getCalendrier() != nullptr)
+            afficherTaille();
+    });
 }
 
 QString FenetrePrincipale::titreApplication()
@@ -214,6 +240,8 @@ void FenetrePrincipale::afficherContenu()
         if (bouton != nullptr) {
             bouton->init();
             boutons.insert(bouton->getNumeroJour(), bouton);
+            // One tile per day of the calendar; the grid closes up over the hidden ones.
+            bouton->setHidden(calendrier != nullptr && bouton->getNumeroJour() > calendrier->getJours());
         }
     }
     if (calendrier == nullptr) {
@@ -237,22 +265,20 @@ void FenetrePrincipale::afficherContenu()
         if (!texte.isEmpty())
             bouton->setNomMedia(texte);
         bouton->setIntrouvable(introuvables.contains(it.key()));
+        const QString avertissement =
+            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
+        if (!avertissement.isEmpty())
+            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
     }
     afficherTaille();
 }
 
 void FenetrePrincipale::afficherTaille()
 {
-    qint64 taille = 0;
-    GestionnaireFichiers gestionnaire;
-    // The code is not examined: the estimate shows whatever the walk could count.
-    gestionnaire.calculer_taille(*getCalendrier(), &taille);
-
-    QString valeur;
-    QString unite;
-    mettreEnFormeTailleLocale(taille, &valeur, &unite);
+    // Every change of a day passes here: its media starts converting at once.
+    conversions->suivre(*getCalendrier());
     if (elements.taille != nullptr)
-        elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
+        elements.taille->setText(ServiceConversions::texteTaille(*getCalendrier()));
 }
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
@@ -404,9 +430,20 @@ void FenetrePrincipale::clicBoutonOptions()
         return;
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(getCalendrier());
+    const QList<int> horsGrilleAvant = joursHorsGrille(*getCalendrier());
     // The dialog is accepted only when an option changed.
-    if (fenetre.exec() == QDialog::Accepted)
-        sauvegardeUtile();
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+    // The length decides which tiles the grid shows and which days the size counts.
+    afficherCalendrier(getCalendrier());
+    sauvegardeUtile();
+    // A shorter length hides days that hold content: said now, not only at the next Open.
+    for (const int jour : joursHorsGrille(*getCalendrier())) {
+        if (!horsGrilleAvant.contains(jour)) {
+            signalerJoursHorsGrille(this, *getCalendrier());
+            break;
+        }
+    }
 }
 
 void FenetrePrincipale::clicBoutonNouveau()
@@ -469,18 +506,7 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     afficherCalendrier(nouveau);
     sauvegardeInutile();
 
-    const QList<int> horsGrille = joursHorsGrille(*nouveau);
-    if (!horsGrille.isEmpty()) {
-        QStringList jours;
-        for (const int jour : horsGrille.mid(0, 5))
-            jours << QString::number(jour);
-        if (horsGrille.size() > 5)
-            jours << QStringLiteral("\u2026");
-        BoiteMessage::informer(this,
-            tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
-               "published, and they stay in the file when you save.")
-                .arg(jours.join(QStringLiteral(", "))));
-    }
+    signalerJoursHorsGrille(this, *nouveau);
     // Moved media are said once, now, rather than at the first Generate.
     const QString introuvables = generation->listerMediasIntrouvables();
     if (!introuvables.isEmpty())

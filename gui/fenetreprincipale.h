@@ -13,6 +13,7 @@ class Calendrier;
 class CommandesGeneration;
 class CommandesJours;
 class ImportFichiers;
+class ServiceConversions;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -152,4 +153,5 @@ private:
     std::unique_ptr<CommandesGeneration> generation;
     std::unique_ptr<ImportFichiers> import;
     std::unique_ptr<CommandesJours> jours;
+    ServiceConversions *conversions = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "modele/message.h"
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
+#include "site/generationsite.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -107,6 +108,15 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
         occupes.insert(it.key());
     QStringList sansJour;
     QMap<int, QString> repartition = RepartitionJours::repartir(genres.keys(), occupes, &sansJour);
+    // Days beyond the calendar's length have no tile: their files find no day.
+    for (auto it = repartition.begin(); it != repartition.end();) {
+        if (GenerationSite::estJourPublie(*calendrier, it.key())) {
+            ++it;
+        } else {
+            sansJour << it.value();
+            it = repartition.erase(it);
+        }
+    }
 
     QStringList remplaces;
     for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it) {

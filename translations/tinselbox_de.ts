@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>der Kalender hat keine Adresse; gib sie in den Optionen an</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>die Adresse ist zu lang für einen QR-Code</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Kalender teilen</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scanne diesen Code mit einem Handy oder schicke die Adresse:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>QR-Code der Kalenderadresse</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adresse der veröffentlichten Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>Adresse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>&amp;QR-Code speichern…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>K&amp;arte speichern…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Eine A6-Karte zum Ausdrucken, mit dem Namen des Kalenders und diesem QR-Code.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>QR-Code speichern</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Der QR-Code kann nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Karte speichern</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Fehler beim Öffnen des Kalenders.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Dieser Kalender enthält Tage außerhalb von 1 bis 31 (%1). Sie werden weder angezeigt noch veröffentlicht und bleiben beim Speichern in der Datei.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Ersetzen?</translation>
         <source>Select a folder to import</source>
         <translation>Zu importierenden Ordner auswählen</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Dieser Kalender enthält Tage außerhalb von 1 bis %1 (%2). Sie werden weder angezeigt noch veröffentlicht und bleiben beim Speichern in der Datei.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (Medien werden umgewandelt…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Ersetzen?</translation>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>Der bisherige Inhalt von %1 kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Eine Kalender-Projektdatei (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Mit --generate: der Ordner, der die Website aufnimmt.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Erzeugt die Website von FILE im Ordner DIR, ohne Bildschirm.</translation>
     </message>
@@ -585,10 +682,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>kein Bildschirm, auf dem der Editor geöffnet werden kann; --generate und --check brauchen keinen</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>wähle nur eine der Optionen --generate, --preview und --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Kalender „%1“: %n Tag mit einem Medium.</numerusform>
-            <numerusform>Kalender „%1“: %n Tage mit einem Medium.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Tag %1: keine Mediendatei angegeben.</translation>
@@ -704,10 +790,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Tag %1: nicht lesbares Medium %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Tag %1: außerhalb von 1 bis 31, die Seite zeigt ihn nie.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>die Vorschau ist fertig, aber kein Browser konnte gestartet werden (xdg-open fehlt)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Mit --generate: der Ordner, der die Website aufnimmt; mit --card: die PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Schreibt die druckbare Karte von FILE nach OUT.pdf: ihren Namen und den QR-Code ihrer Adresse.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>wähle nur eine der Optionen --generate, --preview, --check und --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card braucht einen Kalender FILE und eine PDF-Datei OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Kalender „%1“: %2 von %3 Tagen haben Inhalt.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Tage ohne Inhalt: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Tag %1: außerhalb von 1 bis %2, die Seite zeigt ihn nie.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Tag %1: %2 läuft nicht in jedem Browser; mit installiertem ffmpeg wird es umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>die Karte kann nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
     </message>
 </context>
 <context>

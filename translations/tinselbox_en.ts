@@ -4,13 +4,6 @@
 <context>
     <name>LigneCommande</name>
     <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Calendar “%1”: %n day with a media.</numerusform>
-            <numerusform>Calendar “%1”: %n days with a media.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: cannot be generated, %n problem(s) listed above</source>
         <translation>
             <numerusform>%1: cannot be generated, %n problem listed above</numerusform>

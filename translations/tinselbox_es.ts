@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>el calendario no tiene dirección; indícala en Opciones</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>la dirección es demasiado larga para un código QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Compartir el calendario</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Escanea este código con un móvil o envía la dirección:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Código QR de la dirección del calendario</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Dirección de la página publicada</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copiar dirección</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Guardar código &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Guardar t&amp;arjeta…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Una tarjeta A6 para imprimir, con el nombre del calendario y este código QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Guardar el código QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>No se puede guardar el código QR en %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Guardar la tarjeta</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Open anyway?</source>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Error al abrir el calendario.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Este calendario contiene días fuera del 1 al 31 (%1). No se muestran ni se publican, y se conservan en el archivo al guardar.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Replace them?</source>
         <source>Select a folder to import</source>
         <translation>Selecciona una carpeta para importar</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Día %1 convertido (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Este calendario contiene días fuera del 1 al %1 (%2). No se muestran ni se publican, y se conservan en el archivo al guardar.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (convirtiendo archivos multimedia…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Replace them?</source>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>No se puede reemplazar el contenido anterior de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>No se puede escribir la página en %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Un archivo de proyecto de calendario (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Con --generate: la carpeta que recibe el sitio.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Genera el sitio de FILE en la carpeta DIR, sin pantalla.</translation>
     </message>
@@ -585,10 +682,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>no hay pantalla en la que abrir el editor; --generate y --check no la necesitan</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>elige solo una de --generate, --preview y --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>El archivo no sigue el esquema de los calendarios.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Calendario «%1»: %n día con un archivo multimedia.</numerusform>
-            <numerusform>Calendario «%1»: %n días con un archivo multimedia.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Día %1: no se ha indicado ningún archivo multimedia.</translation>
@@ -704,10 +790,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Día %1: archivo multimedia ilegible %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Día %1: fuera del 1 al 31, la página nunca lo muestra.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>la vista previa está lista, pero no se pudo abrir ningún navegador (falta xdg-open)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Con --generate: la carpeta que recibe el sitio; con --card: el archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Escribe en OUT.pdf la tarjeta imprimible de FILE: su nombre y el código QR de su dirección.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>elige solo una de --generate, --preview, --check y --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card necesita un calendario FILE y un archivo PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Día %1 convertido (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendario «%1»: %2 de %3 días tienen contenido.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Días sin contenido: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Día %1: fuera del 1 al %2, la página nunca lo muestra.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Día %1: %2 no se reproducirá en todos los navegadores; instalar ffmpeg lo convierte.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>no se puede escribir la tarjeta: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Día {n}: hoy nada</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>l’adresse est trop longue pour un code QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Partager le calendrier</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scannez ce code avec un téléphone, ou envoyez l’adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Code QR de l’adresse du calendrier</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adresse de la page publiée</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copier l’adresse</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Enregistrer le code &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Enregistrer la c&amp;arte…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Une carte A6 à imprimer, avec le nom du calendrier et ce code QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Enregistrer le code QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Le code QR ne peut pas être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Enregistrer la carte</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Erreur à l’ouverture du calendrier.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Ce calendrier contient des jours hors de 1 à 31 (%1). Ils ne sont ni affichés ni publiés, et restent dans le fichier à l’enregistrement.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Les remplacer&#xa0;?</translation>
         <source>Select a folder to import</source>
         <translation>Choisir un dossier à importer</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Jour %1 converti (%2 sur %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Ce calendrier contient des jours hors de 1 à %1 (%2). Ils ne sont ni affichés ni publiés, et restent dans le fichier à l’enregistrement.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (conversion des médias…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>La page ne peut pas être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Un fichier de projet de calendrier (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Avec --generate&#xa0;: le dossier qui reçoit le site.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Génère le site de FILE dans le dossier DIR, sans affichage.</translation>
     </message>
@@ -585,10 +682,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>aucun affichage où ouvrir l’éditeur&#xa0;; --generate et --check n’en ont pas besoin</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>choisissez une seule option parmi --generate, --preview et --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Calendrier «&#xa0;%1&#xa0;»&#xa0;: %n jour avec un média.</numerusform>
-            <numerusform>Calendrier «&#xa0;%1&#xa0;»&#xa0;: %n jours avec un média.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Jour %1&#xa0;: aucun fichier média indiqué.</translation>
@@ -704,10 +790,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Jour %1&#xa0;: média illisible %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Jour %1&#xa0;: hors de 1 à 31, la page ne l’affiche jamais.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>l’aperçu est prêt mais aucun navigateur n’a pu être lancé (xdg-open est absent)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Avec --generate&#xa0;: le dossier qui reçoit le site&#xa0;; avec --card&#xa0;: le fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Écrit dans OUT.pdf la carte à imprimer de FILE&#xa0;: son nom et le code QR de son adresse.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>choisissez une seule option parmi --generate, --preview, --check et --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card demande un calendrier FILE et un fichier PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Jour %1 converti (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendrier «&#xa0;%1&#xa0;»&#xa0;: %2 jours sur %3 ont un contenu.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Jours sans contenu&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Jour %1&#xa0;: hors de 1 à %2, la page ne l’affiche jamais.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Jour %1&#xa0;: %2 ne sera pas lu par tous les navigateurs&#xa0;; installer ffmpeg permet de le convertir.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>impossible d’écrire la carte&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
     </message>
 </context>
 <context>

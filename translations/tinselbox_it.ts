@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>il calendario non ha un indirizzo; indicalo nelle opzioni</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>l’indirizzo è troppo lungo per un codice QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Condividi il calendario</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scansiona questo codice con un telefono o invia l’indirizzo:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Codice QR dell’indirizzo del calendario</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Indirizzo della pagina pubblicata</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copia indirizzo</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Salva codice &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Salva sche&amp;da…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Una scheda A6 da stampare, con il nome del calendario e questo codice QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Salva il codice QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Impossibile salvare il codice QR in %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Salva la scheda</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Impossibile salvare la scheda.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Aprire comunque?</translation>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Errore nell’apertura del calendario.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Questo calendario contiene giorni fuori dall’intervallo da 1 a 31 (%1). Non vengono né mostrati né pubblicati e restano nel file quando salvi.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Sostituirli?</translation>
         <source>Select a folder to import</source>
         <translation>Seleziona una cartella da importare</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Giorno %1 convertito (%2 di %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Questo calendario contiene giorni fuori dall’intervallo da 1 a %1 (%2). Non vengono né mostrati né pubblicati e restano nel file quando salvi.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (conversione dei file multimediali…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Sostituirli?</translation>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>Impossibile sostituire il contenuto precedente di %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Impossibile scrivere la pagina in %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Un file di progetto del calendario (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Con --generate: la cartella che riceve il sito.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Genera il sito di FILE nella cartella DIR, senza schermo.</translation>
     </message>
@@ -585,10 +682,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>nessuno schermo su cui aprire l’editor; --generate e --check non ne hanno bisogno</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>scegli una sola tra --generate, --preview e --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Il file non segue lo schema dei calendari.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Calendario «%1»: %n giorno con un file multimediale.</numerusform>
-            <numerusform>Calendario «%1»: %n giorni con un file multimediale.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Giorno %1: nessun file multimediale indicato.</translation>
@@ -704,10 +790,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Giorno %1: file multimediale illeggibile %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Giorno %1: fuori dall’intervallo da 1 a 31, la pagina non lo mostra mai.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>l’anteprima è pronta ma non è stato possibile avviare un browser (manca xdg-open)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Con --generate: la cartella che riceve il sito; con --card: il file PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Scrive in OUT.pdf la scheda stampabile di FILE: il suo nome e il codice QR del suo indirizzo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>scegli una sola tra --generate, --preview, --check e --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card richiede un calendario FILE e un file PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Giorno %1 convertito (%2 di %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendario «%1»: %2 giorni su %3 hanno un contenuto.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Giorni senza contenuto: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Giorno %1: fuori dall’intervallo da 1 a %2, la pagina non lo mostra mai.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Giorno %1: %2 non verrà riprodotto in tutti i browser; installando ffmpeg viene convertito.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>impossibile scrivere la scheda: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Giorno {n}: oggi niente</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
     </message>
 </context>
 <context>

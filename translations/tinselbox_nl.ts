@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>de kalender heeft geen adres; geef het op in Opties</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>het adres is te lang voor een QR-code</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scan om te openen</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Kalender delen</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scan deze code met een telefoon, of stuur het adres:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>QR-code van het adres van de kalender</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adres van de gepubliceerde pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>Adres &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>&amp;QR-code opslaan…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>K&amp;aart opslaan…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Een A6-kaart om af te drukken, met de naam van de kalender en deze QR-code.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>QR-code opslaan</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>De QR-code kan niet in %1 worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Kaart opslaan</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>De kaart kan niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Toch openen?</translation>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Fout bij het openen van de kalender.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Deze kalender bevat dagen buiten 1 tot 31 (%1). Ze worden niet getoond of gepubliceerd en blijven bij het opslaan in het bestand.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Vervangen?</translation>
         <source>Select a folder to import</source>
         <translation>Kies een map om te importeren</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dag %1 omgezet (%2 van %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Deze kalender bevat dagen buiten 1 tot %1 (%2). Ze worden niet getoond of gepubliceerd en blijven bij het opslaan in het bestand.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (media worden omgezet…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Vervangen?</translation>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>De pagina kan niet in %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Een projectbestand van een kalender (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Met --generate: de map die de site ontvangt.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Genereert de site van FILE in de map DIR, zonder scherm.</translation>
     </message>
@@ -585,10 +682,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>geen scherm om de editor op te openen; --generate en --check hebben er geen nodig</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>kies één van --generate, --preview en --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Het bestand volgt het schema van de kalenders niet.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Kalender “%1”: %n dag met een medium.</numerusform>
-            <numerusform>Kalender “%1”: %n dagen met een medium.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Dag %1: geen mediabestand opgegeven.</translation>
@@ -704,10 +790,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Dag %1: onleesbaar medium %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Dag %1: buiten 1 tot 31, de pagina toont hem nooit.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>het voorbeeld is klaar, maar er kon geen browser worden gestart (xdg-open ontbreekt)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Met --generate: de map die de site ontvangt; met --card: het PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Schrijft de afdrukbare kaart van FILE naar OUT.pdf: de naam en de QR-code van het adres.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>kies één van --generate, --preview, --check en --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card heeft een kalender FILE en een PDF-bestand OUT.pdf nodig</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Dag %1 omgezet (%2 van %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Kalender “%1”: %2 van de %3 dagen hebben inhoud.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Dagen zonder inhoud: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Dag %1: buiten 1 tot %2, de pagina toont hem nooit.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Dag %1: %2 speelt niet in elke browser af; met ffmpeg geïnstalleerd wordt het omgezet.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>kan de kaart niet schrijven: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Dag {n}: vandaag niets</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
     </message>
 </context>
 <context>

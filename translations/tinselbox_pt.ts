@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>o calendário não tem endereço; informe-o nas Opções</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>o endereço é longo demais para um código QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escaneie para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+    </message>
+</context>
+<context>
     <name>FenetreEdition</name>
     <message>
         <source>Edit</source>
@@ -220,6 +250,57 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
     </message>
 </context>
 <context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Compartilhar o calendário</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Escaneie este código com um celular ou envie o endereço:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Código QR do endereço do calendário</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Endereço da página publicada</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copiar endereço</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Salvar código &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Salvar c&amp;artão…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Um cartão A6 para imprimir, com o nome do calendário e este código QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Salvar o código QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Não é possível salvar o código QR em %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Salvar o cartão</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Não é possível salvar o cartão.</translation>
+    </message>
+</context>
+<context>
     <name>FenetrePrincipale</name>
     <message>
         <source>tinselbox</source>
@@ -306,10 +387,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>Error opening the calendar.</source>
         <translation>Erro ao abrir o calendário.</translation>
-    </message>
-    <message>
-        <source>This calendar holds days outside 1 to 31 (%1). They are neither shown nor published, and they stay in the file when you save.</source>
-        <translation>Este calendário contém dias fora de 1 a 31 (%1). Eles não são exibidos nem publicados e continuam no arquivo ao salvar.</translation>
     </message>
     <message>
         <source>Their days are marked in the calendar.</source>
@@ -421,6 +498,22 @@ Substituí-las?</translation>
         <source>Select a folder to import</source>
         <translation>Selecione uma pasta para importar</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dia %1 convertido (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Este calendário contém dias fora de 1 a %1 (%2). Eles não são exibidos nem publicados e continuam no arquivo ao salvar.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (convertendo as mídias…)</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -482,6 +575,14 @@ Substituí-las?</translation>
     <message>
         <source>The previous contents of %1 cannot be replaced: %2.</source>
         <translation>Não é possível substituir o conteúdo anterior de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Não é possível gravar a página em %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +660,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Um arquivo de projeto de calendário (.xml).</translation>
     </message>
     <message>
-        <source>With --generate: the directory that receives the site.</source>
-        <translation>Com --generate: a pasta que recebe o site.</translation>
-    </message>
-    <message>
         <source>Generate the site of FILE into the directory DIR, without a display.</source>
         <translation>Gera o site de FILE na pasta DIR, sem tela.</translation>
     </message>
@@ -585,10 +682,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>no display to open the editor on; --generate and --check need none</source>
         <translation>nenhuma tela onde abrir o editor; --generate e --check não precisam de uma</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview and --check</source>
-        <translation>escolha apenas uma entre --generate, --preview e --check</translation>
     </message>
     <message>
         <source>--force goes with --generate or --preview</source>
@@ -686,13 +779,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>O arquivo não segue o esquema dos calendários.</translation>
     </message>
-    <message numerus="yes">
-        <source>Calendar “%1”: %n day(s) with a media.</source>
-        <translation>
-            <numerusform>Calendário “%1”: %n dia com uma mídia.</numerusform>
-            <numerusform>Calendário “%1”: %n dias com uma mídia.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Day %1: no media file given.</source>
         <translation>Dia %1: nenhum arquivo de mídia informado.</translation>
@@ -704,10 +790,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Day %1: unreadable media %2</source>
         <translation>Dia %1: mídia ilegível %2</translation>
-    </message>
-    <message>
-        <source>Day %1: outside 1 to 31, the page never shows it.</source>
-        <translation>Dia %1: fora de 1 a 31, a página nunca o exibe.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -727,6 +809,54 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
         <translation>a pré-visualização está pronta, mas nenhum navegador pôde ser iniciado (xdg-open não está instalado)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Com --generate: a pasta que recebe o site; com --card: o arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Grava em OUT.pdf o cartão para imprimir de FILE: o nome e o código QR do endereço dele.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>escolha apenas uma entre --generate, --preview, --check e --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card precisa de um calendário FILE e de um arquivo PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Dia %1 convertido (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendário “%1”: %2 de %3 dias têm conteúdo.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Dias sem conteúdo: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Dia %1: fora de 1 a %2, a página nunca o exibe.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Dia %1: %2 não vai tocar em todos os navegadores; instalar o ffmpeg o converte.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>não é possível gravar o cartão: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
     </message>
 </context>
 <context>
@@ -798,6 +928,17 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Dia {n}: nada hoje</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
     </message>
 </context>
 <context>
