@@ -146,6 +146,13 @@ void FenetrePrincipale::creerRaccourcis()
     actionImporter->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
     addAction(actionImporter);
     connect(actionImporter, &QAction::triggered, this, [this] { import->importerDossier(); });
+
+    // The interface's language, remembered; it applies at the next start.
+    auto *actionLangue = new QAction(tr("Language..."), this);
+    actionLangue->setObjectName(QStringLiteral("action_langue"));
+    actionLangue->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_L));
+    addAction(actionLangue);
+    connect(actionLangue, &QAction::triggered, this, [this] { Traduction::choisirLangue(this); });
 }
 
 FenetrePrincipale::~FenetrePrincipale()

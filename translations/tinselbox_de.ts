@@ -514,6 +514,10 @@ Ersetzen?</translation>
         <source> (converting media...)</source>
         <translation> (Medien werden umgewandelt…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>

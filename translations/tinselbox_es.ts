@@ -514,6 +514,10 @@ Replace them?</source>
         <source> (converting media...)</source>
         <translation> (convirtiendo archivos multimedia…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>

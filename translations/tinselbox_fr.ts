@@ -514,6 +514,10 @@ Les remplacer&#xa0;?</translation>
         <source> (converting media...)</source>
         <translation> (conversion des médias…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>

@@ -514,6 +514,10 @@ Sostituirli?</translation>
         <source> (converting media...)</source>
         <translation> (conversione dei file multimediali…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>

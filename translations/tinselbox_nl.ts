@@ -514,6 +514,10 @@ Vervangen?</translation>
         <source> (converting media...)</source>
         <translation> (media worden omgezet…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Taal…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>

@@ -514,6 +514,10 @@ Substituí-las?</translation>
         <source> (converting media...)</source>
         <translation> (convertendo as mídias…)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
