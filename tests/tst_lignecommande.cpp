@@ -279,7 +279,7 @@ void TestLigneCommande::langues_data()
     // The program's own texts, Qt's, and the size as the language writes it.
     QTest::newRow("French") << QStringLiteral("fr_FR.UTF-8")
                             << QStringList{QStringLiteral("Vérifie FILE\u00a0: ses médias"),
-                                   QStringLiteral("Afficher cette aide.")}
+                                   QStringLiteral("Afficher les informations de version.")}
                             << QStringList{
                                    QStringLiteral("Calendrier «\u00a0Avent\u00a0»\u00a0: 1 jours sur 31"),
                                    QStringLiteral("Taille estimée du site\u00a0: "), QStringLiteral(" ko ("),
