@@ -63,12 +63,12 @@ describe('the page in the calendar\'s language', { skip: SAUTER }, () => {
 
             const { page, erreurs, fermer } = await h.ouvrirPage(navigateur, h.urlFichier(site), DATE);
             try {
-                await h.attendre(page, () => document.querySelectorAll('.accessible button').length === 31);
+                await h.attendreMenu(page);
                 const vu = await page.evaluate(() => ({
                     lang: document.documentElement.lang,
-                    noms: Array.from(document.querySelectorAll('.accessible button'), (b) => b.textContent),
                     repli: document.querySelector('canvas').textContent,
                 }));
+                vu.noms = await page.getByRole('button').allTextContents();
                 assert.equal(vu.lang, attendu.langue);
                 assert.equal(vu.noms[4], attendu.jour5);
                 assert.equal(vu.noms[11], attendu.jour12);
