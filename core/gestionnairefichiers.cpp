@@ -35,18 +35,15 @@ GestionnaireFichiers::GestionnaireFichiers()
 
 namespace {
 
-QString traduire(const char *texte)
-{
-    return QCoreApplication::translate("GestionnaireFichiers", texte);
-}
-
 QString detailsEcriture(int code, QString const &url, QString const &raison)
 {
     if (code == 0)
         return QString();
     const QString sansExtension = raison.endsWith(QLatin1Char('.')) ? raison.chopped(1) : raison;
-    return sansExtension.isEmpty() ? traduire("The file %1 cannot be written.").arg(url)
-                                   : traduire("The file %1 cannot be written: %2.").arg(url, sansExtension);
+    return sansExtension.isEmpty()
+        ? QCoreApplication::translate("GestionnaireFichiers", "The file %1 cannot be written.").arg(url)
+        : QCoreApplication::translate("GestionnaireFichiers", "The file %1 cannot be written: %2.")
+              .arg(url, sansExtension);
 }
 
 QString detailsLecture(int code, QString const &url, QString raison)
@@ -63,15 +60,18 @@ QString detailsLecture(int code, QString const &url, QString raison)
         }
         break;
     case 1:
-        return traduire("%1 is not a calendar file.").arg(url);
+        return QCoreApplication::translate("GestionnaireFichiers", "%1 is not a calendar file.").arg(url);
     case 3:
-        return QFileInfo::exists(url) ? traduire("%1 is not a regular file.").arg(url)
-                                      : traduire("The file %1 does not exist.").arg(url);
+        return QFileInfo::exists(url)
+            ? QCoreApplication::translate("GestionnaireFichiers", "%1 is not a regular file.").arg(url)
+            : QCoreApplication::translate("GestionnaireFichiers", "The file %1 does not exist.").arg(url);
     default:
         break;
     }
-    return raison.isEmpty() ? traduire("The file %1 cannot be opened.").arg(url)
-                            : traduire("The file %1 cannot be opened: %2.").arg(url, raison);
+    return raison.isEmpty()
+        ? QCoreApplication::translate("GestionnaireFichiers", "The file %1 cannot be opened.").arg(url)
+        : QCoreApplication::translate("GestionnaireFichiers", "The file %1 cannot be opened: %2.")
+              .arg(url, raison);
 }
 
 } // namespace
@@ -114,7 +114,9 @@ QString GestionnaireFichiers::getDetailsErreur() const
 
 QString GestionnaireFichiers::detailsOuverture(int code, QString const &url)
 {
-    return code == 0 ? traduire("%1 is not a calendar file.").arg(url) : detailsLecture(code, url, QString());
+    return code == 0
+        ? QCoreApplication::translate("GestionnaireFichiers", "%1 is not a calendar file.").arg(url)
+        : detailsLecture(code, url, QString());
 }
 
 int GestionnaireFichiers::creerQFileDepuisDom(QDomDocument const &document, QFile &fichier)

@@ -1,6 +1,7 @@
 #include "fenetreedition.h"
 #include "ui_fenetreedition.h"
 
+#include "adaptationformulaire.h"
 #include "boitemessage.h"
 #include "choixfichier.h"
 #include "fichierprojet/gardexml.h"
@@ -43,6 +44,12 @@ FenetreEdition::FenetreEdition(QWidget *parent)
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
+    // A kind's name never shrinks below its length: the dialog widens for longer words.
+    for (const QString &nom : nomsBoutonsGenre()) {
+        if (auto *bouton = findChild<QPushButton *>(nom))
+            bouton->setSizePolicy(QSizePolicy::Minimum, bouton->sizePolicy().verticalPolicy());
+    }
+    AdaptationFormulaire::adapter(*this);
     connect(elements.champMessage, &QPlainTextEdit::textChanged, this, [this] {
         texteMessage = elements.champMessage->toPlainText();
         mettreAJourCompteur();

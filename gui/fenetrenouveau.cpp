@@ -1,6 +1,7 @@
 #include "fenetrenouveau.h"
 #include "ui_fenetrenouveau.h"
 
+#include "adaptationformulaire.h"
 #include "boitemessage.h"
 #include "choixfichier.h"
 #include "modele/projet.h"
@@ -14,6 +15,7 @@ FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
     : QDialog(parent), ui(new Ui_FenetreNouveau), projet(nullptr)
 {
     ui->setupUi(this);
+    AdaptationFormulaire::adapter(*this);
     elements = Elements::trouver(*this);
     setProjet(&projetAConfigurer);
 }

@@ -4,6 +4,7 @@
 #include "boitemessage.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "traduction.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,10 +29,6 @@ QStringList nomsFuseaux()
 }
 
 // Each language under its own name, as its speakers look for it.
-const char *const NOMS_LANGUES[] = {
-    "English", "Fran\u00e7ais", "Deutsch", "Espa\u00f1ol", "Italiano", "Nederlands", "Portugu\u00eas"};
-static_assert(std::size(NOMS_LANGUES) == std::size(Format::LANGUES), "one name per language");
-
 const QString FORME_DATE = QStringLiteral("yyyy-MM-dd");
 const QString FORME_ANNUELLE = QStringLiteral("MM-dd");
 } // namespace
@@ -41,11 +38,10 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     ui->setupUi(this);
     elements = Elements::trouver(*this);
 
-    // Item i is month i; item 0 any month. Month names in English, as the rest of the editor.
-    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
+    // Item i is month i; item 0 any month. Month names in the interface's language.
     elements.mois->addItem(tr("Any month"));
     for (int mois = 1; mois <= 12; ++mois)
-        elements.mois->addItem(tr("%1 only").arg(anglais.standaloneMonthName(mois)));
+        elements.mois->addItem(tr("%1 only").arg(QLocale().standaloneMonthName(mois)));
 
     auto *completion = new QCompleter(nomsFuseaux(), this);
     completion->setCaseSensitivity(Qt::CaseInsensitive);
@@ -53,7 +49,7 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     elements.fuseau->setCompleter(completion);
 
     for (std::size_t i = 0; i < std::size(Format::LANGUES); ++i)
-        elements.langue->addItem(QString::fromUtf8(NOMS_LANGUES[i]), QString(Format::LANGUES[i]));
+        elements.langue->addItem(Traduction::nomLangue(Format::LANGUES[i]), QString(Format::LANGUES[i]));
     elements.jours->setRange(Format::PREMIER_JOUR, Format::DERNIER_JOUR);
     elements.dateDebut->setDate(QDate::currentDate());
     connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);

@@ -20,6 +20,7 @@
 #include "serviceconversions.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
+#include "traduction.h"
 #include "version.h"
 
 #include <QAction>
@@ -145,6 +146,13 @@ void FenetrePrincipale::creerRaccourcis()
     actionImporter->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
     addAction(actionImporter);
     connect(actionImporter, &QAction::triggered, this, [this] { import->importerDossier(); });
+
+    // The interface's language, remembered; it applies at the next start.
+    auto *actionLangue = new QAction(tr("Language..."), this);
+    actionLangue->setObjectName(QStringLiteral("action_langue"));
+    actionLangue->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_L));
+    addAction(actionLangue);
+    connect(actionLangue, &QAction::triggered, this, [this] { Traduction::choisirLangue(this); });
 }
 
 FenetrePrincipale::~FenetrePrincipale()
@@ -458,6 +466,8 @@ void FenetrePrincipale::clicBoutonNouveau()
         return;
 
     setCalendrier(new Calendrier(projet.getNomPojet()));
+    // The page speaks the editor's language until the options say otherwise.
+    getCalendrier()->setLangue(Traduction::getLangueInstallee());
     setUrlCalendrier(projet.getUrl());
     afficherCalendrier(getCalendrier());
     sauvegardeInutile();

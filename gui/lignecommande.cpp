@@ -8,6 +8,8 @@
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "site/cartepartage.h"
+#include "site/miseenformetaille.h"
+#include "traduction.h"
 #include "version.h"
 
 #include <QApplication>
@@ -16,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QProcess>
 #include <QUrl>
 
@@ -27,6 +28,13 @@ namespace {
 const int SUCCES = 0;
 const int ECHEC = 1;
 const int USAGE = 2;
+
+const char *const DESCRIPTION = QT_TRANSLATE_NOOP("LigneCommande",
+    "Builds a web calendar of up to 31 days and generates its site.\n"
+    "Without an option, opens the editor, with the calendar FILE if given.");
+const char *const ARGUMENT_FICHIER = QT_TRANSLATE_NOOP("LigneCommande", "A calendar project file (.xml).");
+const char *const ARGUMENT_REPERTOIRE = QT_TRANSLATE_NOOP(
+    "LigneCommande", "With --generate: the directory that receives the site; with --card: the PDF file.");
 
 void ecrireLigne(FILE *flux, const QString &texte)
 {
@@ -66,10 +74,13 @@ bool estFichierLisible(const QString &chemin)
     return fichier.open(QIODevice::ReadOnly);
 }
 
+// As the window's size label writes it, in the interface's language.
 QString tailleLisible(qint64 taille)
 {
-    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
-    return anglais.formattedDataSize(taille, 2, QLocale::DataSizeSIFormat);
+    QString valeur;
+    QString unite;
+    mettreEnFormeTailleLocale(taille, &valeur, &unite);
+    return valeur + QLatin1Char(' ') + unite;
 }
 
 // A message holds its text, not a file: nothing to find, read or copy.
@@ -93,30 +104,25 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 LigneCommande::LigneCommande()
     : optionGenerer(QStringLiteral("generate"),
-        QStringLiteral("Generate the site of FILE into the directory DIR, without a display.")),
+        tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
-          QStringLiteral("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
-      optionVerifier(QStringLiteral("check"),
-          QStringLiteral("Check FILE: its media, its days and the estimated site size.")),
+          tr("Generate the preview of FILE into tmp/ beside it and open it in the browser.")),
+      optionVerifier(
+          QStringLiteral("check"), tr("Check FILE: its media, its days and the estimated site size.")),
       optionForcer(QStringLiteral("force"),
-          QStringLiteral("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
-      optionSilencieux(QStringLiteral("quiet"), QStringLiteral("With --generate: print no progress.")),
+          tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
+      optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          QStringLiteral(
-              "Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
 {
-    analyseur.setApplicationDescription(
-        QStringLiteral("Builds a web calendar of up to 31 days and generates its site.\n"
-                       "Without an option, opens the editor, with the calendar FILE if given."));
+    analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
         {optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer, optionSilencieux});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
+    analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
     analyseur.addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("A calendar project file (.xml)."), QStringLiteral("[FILE]"));
-    analyseur.addPositionalArgument(QStringLiteral("DIR"),
-        QStringLiteral("With --generate: the directory that receives the site; with --card: the PDF file."),
-        QStringLiteral("[DIR|OUT.pdf]"));
+        QStringLiteral("DIR"), tr(ARGUMENT_REPERTOIRE), QStringLiteral("[DIR|OUT.pdf]"));
 }
 
 int LigneCommande::executer(int &argc, char **argv)
@@ -139,18 +145,19 @@ int LigneCommande::executer(int &argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     gestionnaireAvisPrecedent = qInstallMessageHandler(taireAvisToolkit);
     QGuiApplication application(argc, argv);
+    Traduction::installer();
     if (!lu) {
         signalerErreurAnalyse();
         return USAGE;
     }
     if (analyseur.isSet(QStringLiteral("help")))
-        analyseur.showHelp(SUCCES);
+        afficherAide();
     if (analyseur.isSet(QStringLiteral("version")))
         analyseur.showVersion();
     if (!verifierUsage(sansAffichage))
         return USAGE;
     if (!sansAffichage)
-        return echouer(QStringLiteral("no display to open the editor on; --generate and --check need none"));
+        return echouer(tr("no display to open the editor on; --generate and --check need none"));
 
     const QStringList positionnels = analyseur.positionalArguments();
     if (analyseur.isSet(optionGenerer))
@@ -172,28 +179,29 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
 
     QString faute;
     if (int(generation) + int(apercu) + int(verification) + int(carte) > 1)
-        faute = QStringLiteral("choose one of --generate, --preview, --check and --card");
+        faute = tr("choose one of --generate, --preview, --check and --card");
     else if (analyseur.isSet(optionForcer) && !generation && !apercu)
-        faute = QStringLiteral("--force goes with --generate or --preview");
+        faute = tr("--force goes with --generate or --preview");
     else if (analyseur.isSet(optionSilencieux) && !generation)
-        faute = QStringLiteral("--quiet goes with --generate");
+        faute = tr("--quiet goes with --generate");
     else if (generation && positionnels != 2)
-        faute = QStringLiteral("--generate needs a calendar FILE and a directory DIR");
+        faute = tr("--generate needs a calendar FILE and a directory DIR");
     else if (carte && positionnels != 2)
-        faute = QStringLiteral("--card needs a calendar FILE and a PDF file OUT.pdf");
+        faute = tr("--card needs a calendar FILE and a PDF file OUT.pdf");
     else if ((apercu || verification) && positionnels != 1)
-        faute = QStringLiteral("%1 needs one calendar FILE").arg(apercu ? "--preview" : "--check");
+        faute = tr("%1 needs one calendar FILE").arg(apercu ? "--preview" : "--check");
     else if (!sansAffichage && positionnels > 1)
-        faute = QStringLiteral("the editor opens one calendar FILE at most");
+        faute = tr("the editor opens one calendar FILE at most");
     if (faute.isEmpty())
         return true;
-    echouer(faute + QStringLiteral(" (see --help)"));
+    echouer(faute + tr(" (see --help)"));
     return false;
 }
 
 int LigneCommande::lancerEditeur(int &argc, char **argv)
 {
     QApplication application(argc, argv);
+    Traduction::installer();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(IDENTIFIANT_APPLICATION));
     if (!analyseur.parse(QCoreApplication::arguments())) {
         signalerErreurAnalyse();
@@ -217,13 +225,13 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
     const int resultat = FichierProjet::charger(fichier, calendrier, &racineReconnue);
     QString raison;
     if (resultat == 3)
-        raison = QStringLiteral("no such file");
+        raison = tr("no such file");
     else if (resultat == 2)
-        raison = QStringLiteral("the file cannot be opened");
+        raison = tr("the file cannot be opened");
     else if (resultat == 1)
-        raison = QStringLiteral("not a well-formed XML file");
+        raison = tr("not a well-formed XML file");
     else if (resultat != 0 || !racineReconnue)
-        raison = QStringLiteral("not a tinselbox calendar");
+        raison = tr("not a tinselbox calendar");
     if (!raison.isEmpty()) {
         echouer(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fichier), raison));
         return false;
@@ -236,15 +244,14 @@ bool LigneCommande::accepterRepertoire(
 {
     const QString nom = QDir::toNativeSeparators(repertoire);
     if (GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, fichier, calendrier)) {
-        echouer(
-            QStringLiteral("%1: this directory holds the calendar or its media, or is your home directory "
-                           "or the root of a disk, and cannot be used for the generation")
-                .arg(nom));
+        echouer(tr("%1: this directory holds the calendar or its media, or is your home directory "
+                   "or the root of a disk, and cannot be used for the generation")
+                    .arg(nom));
         return false;
     }
     if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(QStringLiteral("%1: this directory is not empty and holds no generated site; "
-                               "--force erases its contents")
+        echouer(tr("%1: this directory is not empty and holds no generated site; "
+                   "--force erases its contents")
                     .arg(nom));
         return false;
     }
@@ -264,12 +271,11 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
             calendrier,
             [silencieux](int jour, int rang, int total) {
                 if (!silencieux)
-                    ecrireLigne(
-                        stderr, QStringLiteral("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+                    ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
                 return true;
             },
             &echecConversion))
-        return echouer(QStringLiteral("cannot generate the calendar: ") + echecConversion);
+        return echouer(tr("cannot generate the calendar: ") + echecConversion);
 
     GestionnaireFichiers gestionnaire;
     const int resultat = gestionnaire.generer(calendrier, repertoire, false);
@@ -284,12 +290,11 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
             // Days beyond the calendar's length were left out.
             if (!GenerationSite::estJourPublie(calendrier, it.key()))
                 continue;
-            const QString url = aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl())
-                                                        : QStringLiteral("a message");
-            ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
+            const QString url =
+                aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl()) : tr("a message");
+            ecrireLigne(stderr, tr("Day %1: %2").arg(it.key()).arg(url));
         }
-        ecrireLigne(
-            stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
+        ecrireLigne(stderr, tr("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
     }
     return SUCCES;
 }
@@ -301,18 +306,18 @@ void LigneCommande::signalerEchecGeneration(
     QString raison;
     switch (resultat) {
     case 2:
-        raison = QStringLiteral("a script of the site could not be written in %1").arg(nom);
+        raison = tr("a script of the site could not be written in %1").arg(nom);
         break;
     case 4:
-        raison = QStringLiteral("the directory %1 could not be created or emptied").arg(nom);
+        raison = tr("the directory %1 could not be created or emptied").arg(nom);
         break;
     case 5: {
-        raison = QStringLiteral("a media file could not be copied into %1").arg(nom);
+        raison = tr("a media file could not be copied into %1").arg(nom);
         // Days are copied in order: the first unreadable media is the one that stopped it.
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
             if (aUnFichier(*it.value()) && !estFichierLisible(it.value()->getUrl())) {
-                raison = QStringLiteral("the media of day %1 cannot be read: %2")
+                raison = tr("the media of day %1 cannot be read: %2")
                              .arg(it.key())
                              .arg(QDir::toNativeSeparators(it.value()->getUrl()));
                 break;
@@ -321,16 +326,16 @@ void LigneCommande::signalerEchecGeneration(
         break;
     }
     case 6:
-        raison = QStringLiteral("the calendar template could not be copied into %1").arg(nom);
+        raison = tr("the calendar template could not be copied into %1").arg(nom);
         break;
     case GestionnaireFichiers::GENERATION_INTERROMPUE:
-        raison = QStringLiteral("the generation was interrupted");
+        raison = tr("the generation was interrupted");
         break;
     default:
-        raison = QStringLiteral("error %1 while generating into %2").arg(resultat).arg(nom);
+        raison = tr("error %1 while generating into %2").arg(resultat).arg(nom);
         break;
     }
-    echouer(QStringLiteral("cannot generate the calendar: ") + raison);
+    echouer(tr("cannot generate the calendar: ") + raison);
 }
 
 int LigneCommande::verifier(const QString &fichier)
@@ -346,7 +351,7 @@ int LigneCommande::verifier(const QString &fichier)
     };
     GestionnaireFichiers gestionnaire;
     if (!gestionnaire.estValide(fichier))
-        signaler(QStringLiteral("The file does not follow the calendar's schema."));
+        signaler(tr("The file does not follow the calendar's schema."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     const int longueur = calendrier.getJours();
@@ -365,32 +370,26 @@ int LigneCommande::verifier(const QString &fichier)
         jour = fin;
     }
     ecrireLigne(stdout,
-        QStringLiteral("Calendar \"%1\": %2 of %3 days have content.")
+        tr("Calendar \"%1\": %2 of %3 days have content.")
             .arg(calendrier.getNom())
             .arg(avecContenu)
             .arg(longueur));
     if (!sansContenu.isEmpty())
-        ecrireLigne(
-            stdout, QStringLiteral("Days without content: %1.").arg(sansContenu.join(QStringLiteral(", "))));
+        ecrireLigne(stdout, tr("Days without content: %1.").arg(sansContenu.join(QStringLiteral(", "))));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
         if (!GenerationSite::estJourPublie(calendrier, it.key())) {
             // Kept in the file, but neither generated nor shown.
-            ecrireLigne(stdout,
-                QStringLiteral("Day %1: outside 1 to %2, the page never shows it.")
-                    .arg(it.key())
-                    .arg(longueur));
+            ecrireLigne(
+                stdout, tr("Day %1: outside 1 to %2, the page never shows it.").arg(it.key()).arg(longueur));
         } else if (!aUnFichier(*it.value())) {
             // A message day needs nothing on disk.
         } else if (url.isEmpty()) {
-            signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
+            signaler(tr("Day %1: no media file given.").arg(it.key()));
         } else if (!QFileInfo::exists(url)) {
-            signaler(
-                QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+            signaler(tr("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
         } else if (!estFichierLisible(url)) {
-            signaler(QStringLiteral("Day %1: unreadable media %2")
-                         .arg(it.key())
-                         .arg(QDir::toNativeSeparators(url)));
+            signaler(tr("Day %1: unreadable media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
         }
         // Published as it is: a warning, not a problem.
         const QString avertissement =
@@ -399,7 +398,7 @@ int LigneCommande::verifier(const QString &fichier)
             : QString();
         if (!avertissement.isEmpty())
             ecrireLigne(stdout,
-                QStringLiteral("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
+                tr("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
                     .arg(it.key())
                     .arg(QDir::toNativeSeparators(url)));
     }
@@ -408,16 +407,15 @@ int LigneCommande::verifier(const QString &fichier)
     bool provisoire = false;
     GenerationSite::calculerTaille(calendrier, &taille, &provisoire);
     ecrireLigne(stdout,
-        QStringLiteral("Estimated site size: %1 (%2 bytes)%3")
+        (provisoire ? tr("Estimated site size: %1 (%2 bytes), before converting the media")
+                    : tr("Estimated site size: %1 (%2 bytes)"))
             .arg(tailleLisible(taille))
-            .arg(taille)
-            .arg(provisoire ? QStringLiteral(", before converting the media") : QString()));
+            .arg(taille));
 
     if (problemes > 0)
-        return echouer(QStringLiteral("%1: cannot be generated, %2 problem(s) listed above")
-                           .arg(QDir::toNativeSeparators(fichier))
-                           .arg(problemes));
-    ecrireLigne(stdout, QStringLiteral("The calendar can be generated."));
+        return echouer(tr("%1: cannot be generated, %n problem(s) listed above", nullptr, problemes)
+                           .arg(QDir::toNativeSeparators(fichier)));
+    ecrireLigne(stdout, tr("The calendar can be generated."));
     return SUCCES;
 }
 
@@ -441,9 +439,27 @@ int LigneCommande::apercu(const QString &fichier)
     ecrireLigne(stdout, QDir::toNativeSeparators(page));
     // The desktop's opener, as the window's desktop service uses on such desktops.
     if (!QProcess::startDetached(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()}))
-        return echouer(
-            QStringLiteral("the preview is ready but no browser could be started (xdg-open is missing)"));
+        return echouer(tr("the preview is ready but no browser could be started (xdg-open is missing)"));
     return SUCCES;
+}
+
+void LigneCommande::afficherAide()
+{
+    // The options were described before any translation could be installed: their
+    // English descriptions are the source texts to look up.
+    QCommandLineParser aide;
+    aide.setApplicationDescription(tr(DESCRIPTION));
+    for (const QCommandLineOption *option :
+        {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte, &optionForcer, &optionSilencieux}) {
+        aide.addOption(QCommandLineOption(
+            option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
+    }
+    aide.addHelpOption();
+    aide.addVersionOption();
+    aide.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
+    aide.addPositionalArgument(
+        QStringLiteral("DIR"), tr(ARGUMENT_REPERTOIRE), QStringLiteral("[DIR|OUT.pdf]"));
+    aide.showHelp(SUCCES);
 }
 
 int LigneCommande::carte(const QString &fichier, const QString &sortie)
@@ -452,12 +468,12 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
     if (!chargerCalendrier(fichier, calendrier))
         return ECHEC;
     if (calendrier.getAdresse().isEmpty())
-        return echouer(QStringLiteral("%1: the calendar has no address to put on a card; "
-                                      "set \"Address of the published page\" in the editor's Options")
+        return echouer(tr("%1: the calendar has no address to put on a card; "
+                          "set “Address of the published page” in the editor’s Options")
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(QStringLiteral("cannot write the card: ") + raison);
+        return echouer(tr("cannot write the card: ") + raison);
     return SUCCES;
 }
 
@@ -466,7 +482,7 @@ void LigneCommande::signalerErreurAnalyse()
     QString texte = analyseur.errorText();
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
-    echouer(texte + QStringLiteral(" (see --help)"));
+    echouer(texte + tr(" (see --help)"));
 }
 
 int LigneCommande::echouer(const QString &message)

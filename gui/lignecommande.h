@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 
 class Calendrier;
@@ -14,6 +15,8 @@ class Calendrier;
 /// cannot be understood; every failure is one line on standard error.
 class LigneCommande
 {
+    Q_DECLARE_TR_FUNCTIONS(LigneCommande)
+
 public:
     LigneCommande();
 
@@ -36,6 +39,8 @@ private:
     bool accepterRepertoire(const QString &repertoire, const QString &fichier, const Calendrier &calendrier);
     /// Prints what a generation's result code means for `calendrier`.
     void signalerEchecGeneration(int resultat, const QString &repertoire, const Calendrier &calendrier);
+    /// Prints the help in the interface's language and exits.
+    void afficherAide();
     /// Prints the parser's complaint as one line on standard error.
     void signalerErreurAnalyse();
     /// Prints `message` as one line on standard error and returns 1.

@@ -32,7 +32,7 @@ QString ServiceConversions::texteTaille(Calendrier const &calendrier)
     GenerationSite::calculerTaille(calendrier, &taille, &provisoire);
     QString valeur;
     QString unite;
-    mettreEnFormeTaille(taille, &valeur, &unite);
+    mettreEnFormeTailleLocale(taille, &valeur, &unite);
     const QString texte = QCoreApplication::translate("FenetrePrincipale", "Size: %1 %2").arg(valeur, unite);
     return provisoire ? texte + QCoreApplication::translate("FenetrePrincipale", " (converting media...)")
                       : texte;

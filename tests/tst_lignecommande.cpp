@@ -43,9 +43,11 @@ private slots:
     void verifier();
     void carte_data();
     void carte();
+    void langues_data();
+    void langues();
 
 private:
-    Execution lancer(const QStringList &arguments) const;
+    Execution lancer(const QStringList &arguments, const QString &langue = QStringLiteral("C.UTF-8")) const;
     /// Writes the project file of a calendar named "Avent" of `longueur` days holding `jours`
     /// ("day:kind:file" with files relative to the project's media folder).
     QString ecrireProjet(const QString &nomFichier, const QStringList &jours, int longueur = 31) const;
@@ -68,7 +70,7 @@ void TestLigneCommande::initTestCase()
     QVERIFY(ecrire(media + QStringLiteral("/neige.webm"), QByteArray(7000, 'v')));
 }
 
-Execution TestLigneCommande::lancer(const QStringList &arguments) const
+Execution TestLigneCommande::lancer(const QStringList &arguments, const QString &langue) const
 {
     // Nothing of a desktop: no DISPLAY, no QT_QPA_PLATFORM, a home of the test's own.
     QProcessEnvironment environnement;
@@ -79,7 +81,7 @@ Execution TestLigneCommande::lancer(const QStringList &arguments) const
             environnement.insert(nom, parent.value(nom));
     }
     environnement.insert(QStringLiteral("HOME"), maison);
-    environnement.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environnement.insert(QStringLiteral("LANG"), langue);
 
     QProcess processus;
     processus.setProcessEnvironment(environnement);
@@ -266,6 +268,47 @@ void TestLigneCommande::carte()
         QVERIFY2(execution.erreurs.contains(QStringLiteral("no address")), qPrintable(execution.erreurs));
         QVERIFY(!QFileInfo::exists(pdf));
     }
+}
+
+void TestLigneCommande::langues_data()
+{
+    QTest::addColumn<QString>("langue");
+    QTest::addColumn<QStringList>("aide");
+    QTest::addColumn<QStringList>("verification");
+
+    // The program's own texts, Qt's, and the size as the language writes it.
+    QTest::newRow("French") << QStringLiteral("fr_FR.UTF-8")
+                            << QStringList{QStringLiteral("Vérifie FILE\u00a0: ses médias"),
+                                   QStringLiteral("Afficher les informations de version.")}
+                            << QStringList{
+                                   QStringLiteral("Calendrier «\u00a0Avent\u00a0»\u00a0: 1 jours sur 31"),
+                                   QStringLiteral("Taille estimée du site\u00a0: "), QStringLiteral(" ko ("),
+                                   QStringLiteral("Le calendrier peut être généré.")};
+    QTest::newRow("German") << QStringLiteral(
+        "de_DE.UTF-8") << QStringList{QStringLiteral("Prüft FILE: seine Medien"), QStringLiteral("Aufruf: ")}
+                            << QStringList{QStringLiteral("Kalender „Avent“: 1 von 31 Tagen"),
+                                   QStringLiteral("Geschätzte Größe der Website: "), QStringLiteral(" kB ("),
+                                   QStringLiteral("Der Kalender kann erzeugt werden.")};
+}
+
+void TestLigneCommande::langues()
+{
+    QFETCH(QString, langue);
+    QFETCH(QStringList, aide);
+    QFETCH(QStringList, verification);
+
+    const Execution execution = lancer({QStringLiteral("--help")}, langue);
+    QCOMPARE(execution.code, 0);
+    for (const QString &texte : aide)
+        QVERIFY2(execution.sortie.contains(texte), qPrintable(execution.sortie));
+
+    const QString fichier = ecrireProjet(QStringLiteral("langue.xml"), {QStringLiteral("3:1:sapin.png")});
+    const Execution verifie = lancer({QStringLiteral("--check"), fichier}, langue);
+    QCOMPARE(verifie.code, 0);
+    for (const QString &texte : verification)
+        QVERIFY2(verifie.sortie.contains(texte), qPrintable(verifie.sortie));
+    // A decimal comma: the size is never written with a point in these languages.
+    QVERIFY(!verifie.sortie.contains(QRegularExpression(QStringLiteral("\\d\\.\\d{3} [kMG]"))));
 }
 
 QTEST_MAIN(TestLigneCommande)

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString traduire(const char *texte)
-{
-    return QCoreApplication::translate("CartePartage", texte);
-}
-
 // The largest size up to `maximum` pixels at which `texte` fits `largeur`, elided below `minimum`.
 QFont policeAjustee(QFont police, const QString &texte, qreal largeur, int maximum, int minimum)
 {
@@ -38,18 +33,20 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
     QString &raison = erreur != nullptr ? *erreur : ignoree;
     const QString adresse = calendrier.getAdresse();
     if (adresse.isEmpty()) {
-        raison = traduire("the calendar has no address; set it in Options");
+        raison =
+            QCoreApplication::translate("CartePartage", "the calendar has no address; set it in Options");
         return false;
     }
     const CodeQr code(adresse);
     if (!code.estValide()) {
-        raison = traduire("the address is too long for a QR code");
+        raison = QCoreApplication::translate("CartePartage", "the address is too long for a QR code");
         return false;
     }
     // QPdfWriter says nothing when its file cannot be created; find out first.
     QFile essai(chemin);
     if (!essai.open(QIODevice::WriteOnly)) {
-        raison = traduire("%1 cannot be written: %2").arg(chemin, essai.errorString());
+        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written: %2")
+                     .arg(chemin, essai.errorString());
         return false;
     }
     essai.close();
@@ -62,7 +59,7 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
     pdf.setCreator(QStringLiteral("tinselbox"));
     QPainter peintre;
     if (!peintre.begin(&pdf)) {
-        raison = traduire("%1 cannot be written").arg(chemin);
+        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written").arg(chemin);
         return false;
     }
     const QRectF page(0, 0, pdf.width(), pdf.height());
@@ -87,7 +84,8 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
     consigne.setPixelSize(int(6 * mm));
     peintre.setFont(consigne);
     const QRectF zoneConsigne(interieur.left(), zoneCode.bottom() + 2 * mm, interieur.width(), 10 * mm);
-    peintre.drawText(zoneConsigne, Qt::AlignCenter, traduire("Scan to open"));
+    peintre.drawText(
+        zoneConsigne, Qt::AlignCenter, QCoreApplication::translate("CartePartage", "Scan to open"));
 
     QFont petite(QStringLiteral("DejaVu Sans"));
     petite = policeAjustee(petite, adresse, interieur.width(), int(3.5 * mm), int(2 * mm));
@@ -98,7 +96,7 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
         QFontMetricsF(petite).elidedText(adresse, Qt::ElideMiddle, interieur.width()));
 
     if (!peintre.end()) {
-        raison = traduire("%1 cannot be written").arg(chemin);
+        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written").arg(chemin);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "site/textespage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,6 +64,7 @@ QString EntetePage::balises(Calendrier const &calendrier)
 
 QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
 {
+    page = TextesPage::avecLangue(page, TextesPage::langue(calendrier));
     // The template's own title line gives way to the calendar's head lines.
     const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
     const QRegularExpressionMatch trouve = titre.match(page);

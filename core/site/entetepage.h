@@ -4,8 +4,8 @@
 
 class Calendrier;
 
-/// The head of a generated site's page: its title and the tags a link preview reads,
-/// written into the copy of the template's page.
+/// The head of a generated site's page: its language, its title and the tags a link
+/// preview reads, written into the copy of the template's page.
 class EntetePage
 {
 public:

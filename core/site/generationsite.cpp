@@ -18,6 +18,7 @@
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
 #include "site/imageapercu.h"
+#include "site/textespage.h"
 
 #include <QCoreApplication>
 
@@ -36,11 +37,6 @@ const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
 QString joindre(const QString &repertoire, const QString &nom)
 {
     return repertoire + QLatin1Char('/') + nom;
-}
-
-QString traduire(const char *texte)
-{
-    return QCoreApplication::translate("GenerationSite", texte);
 }
 
 // The system's own words for an errno value ("No space left on device").
@@ -251,10 +247,10 @@ int GenerationSite::generer(
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
     if (PolitiqueSortie::estRepertoireSortieInterdit(repertoireSortie, QString(), calendrier)) {
-        raison =
-            traduire("The directory %1 cannot be used for the generation: it holds the calendar's media, "
-                     "a mounted file system, or the user's home.")
-                .arg(repertoireSortie);
+        raison = QCoreApplication::translate("GenerationSite",
+            "The directory %1 cannot be used for the generation: it holds the calendar's media, "
+            "a mounted file system, or the user's home.")
+                     .arg(repertoireSortie);
         return 4;
     }
 
@@ -265,25 +261,30 @@ int GenerationSite::generer(
         const QString url = introuvables.first();
         const QFileInfo info(url);
         if (url.isEmpty())
-            raison = traduire("Day %1 has no media file.").arg(jour);
+            raison = QCoreApplication::translate("GenerationSite", "Day %1 has no media file.").arg(jour);
         else if (info.exists())
-            raison = traduire("Day %1: %2 is not a regular file.").arg(jour).arg(url);
+            raison = QCoreApplication::translate("GenerationSite", "Day %1: %2 is not a regular file.")
+                         .arg(jour)
+                         .arg(url);
         else
-            raison = traduire("Day %1: the file %2 cannot be found.").arg(jour).arg(url);
+            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be found.")
+                         .arg(jour)
+                         .arg(url);
         return 5;
     }
 
     ChantierSite chantier(repertoireSortie);
     int erreur = 0;
     if (!chantier.ouvrir(&erreur)) {
-        raison =
-            traduire("The directory %1 cannot be written: %2.").arg(repertoireSortie, raisonSysteme(erreur));
+        raison = QCoreApplication::translate("GenerationSite", "The directory %1 cannot be written: %2.")
+                     .arg(repertoireSortie, raisonSysteme(erreur));
         return 4;
     }
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
     if (!copierArbre(REPERTOIRE_MODELE, site, &erreur)) {
-        raison = traduire("The calendar's template cannot be copied into %1: %2.")
+        raison = QCoreApplication::translate(
+            "GenerationSite", "The calendar's template cannot be copied into %1: %2.")
                      .arg(repertoireSortie, raisonSysteme(erreur));
         return 6;
     }
@@ -291,13 +292,21 @@ int GenerationSite::generer(
     // The page's title and link preview, and the picture the preview shows.
     if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
         || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN))) {
-        raison = traduire("The page cannot be written in %1.").arg(repertoireSortie);
+        raison = QCoreApplication::translate("GenerationSite", "The page cannot be written in %1.")
+                     .arg(repertoireSortie);
         return 2;
     }
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
-    const QString echecScript = traduire("The page's scripts cannot be written in %1.");
+    const QString echecScript =
+        QCoreApplication::translate("GenerationSite", "The page's scripts cannot be written in %1.");
+
+    // The page's texts in the calendar's language, and only that one.
+    if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier))) {
+        raison = echecScript.arg(repertoireSortie);
+        return 2;
+    }
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -307,7 +316,9 @@ int GenerationSite::generer(
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
         if (QThread::currentThread()->isInterruptionRequested()) {
-            raison = traduire("The generation was stopped; %1 was left as it was.").arg(repertoireSortie);
+            raison = QCoreApplication::translate(
+                "GenerationSite", "The generation was stopped; %1 was left as it was.")
+                         .arg(repertoireSortie);
             return GENERATION_INTERROMPUE;
         }
         const Media *media = it.value();
@@ -322,7 +333,8 @@ int GenerationSite::generer(
             publication = PlanConversions::instance().publication(
                 media->getUrl(), media->getType(), calendrier.getOriginaux());
             if (!publication.ok) {
-                raison = traduire("Day %1: the file %2 cannot be converted: %3.")
+                raison = QCoreApplication::translate(
+                    "GenerationSite", "Day %1: the file %2 cannot be converted: %3.")
                              .arg(it.key())
                              .arg(media->getUrl(), publication.erreur);
                 return 5;
@@ -337,18 +349,23 @@ int GenerationSite::generer(
         case AUCUN_ECHEC:
             break;
         case SOURCE_ABSENTE:
-            raison = traduire("Day %1: the file %2 cannot be found.").arg(it.key()).arg(media->getUrl());
+            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be found.")
+                         .arg(it.key())
+                         .arg(media->getUrl());
             return 5;
         case SOURCE_NON_REGULIERE:
-            raison = traduire("Day %1: %2 is not a regular file.").arg(it.key()).arg(media->getUrl());
+            raison = QCoreApplication::translate("GenerationSite", "Day %1: %2 is not a regular file.")
+                         .arg(it.key())
+                         .arg(media->getUrl());
             return 5;
         case SOURCE_ILLISIBLE:
-            raison = traduire("Day %1: the file %2 cannot be read: %3.")
+            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be read: %3.")
                          .arg(it.key())
                          .arg(media->getUrl(), raisonSysteme(erreur));
             return 5;
         case ECRITURE:
-            raison = traduire("Day %1: the file %2 cannot be copied into %3: %4.")
+            raison = QCoreApplication::translate(
+                "GenerationSite", "Day %1: the file %2 cannot be copied into %3: %4.")
                          .arg(it.key())
                          .arg(media->getUrl(), repertoireSortie, raisonSysteme(erreur));
             return 5;
@@ -383,20 +400,24 @@ int GenerationSite::generer(
 
     // Last chance to stop with the old site untouched.
     if (QThread::currentThread()->isInterruptionRequested()) {
-        raison = traduire("The generation was stopped; %1 was left as it was.").arg(repertoireSortie);
+        raison = QCoreApplication::translate(
+            "GenerationSite", "The generation was stopped; %1 was left as it was.")
+                     .arg(repertoireSortie);
         return GENERATION_INTERROMPUE;
     }
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {
-        raison = erreur == EXDEV
-            ? traduire("The directory %1 holds a mounted file system (%2) and cannot be replaced.")
-                  .arg(repertoireSortie, fautif)
-            : traduire("The previous contents of %1 cannot be removed (%2): %3.")
-                  .arg(repertoireSortie, fautif, raisonSysteme(erreur));
+        raison = erreur == EXDEV ? QCoreApplication::translate("GenerationSite",
+                     "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
+                                       .arg(repertoireSortie, fautif)
+                                 : QCoreApplication::translate("GenerationSite",
+                                     "The previous contents of %1 cannot be removed (%2): %3.")
+                                       .arg(repertoireSortie, fautif, raisonSysteme(erreur));
         return 4;
     }
     if (!chantier.remplacer(&erreur)) {
-        raison = traduire("The previous contents of %1 cannot be replaced: %2.")
+        raison = QCoreApplication::translate(
+            "GenerationSite", "The previous contents of %1 cannot be replaced: %2.")
                      .arg(repertoireSortie, raisonSysteme(erreur));
         return 4;
     }
@@ -452,6 +473,8 @@ QString lignesOptions(Calendrier const &calendrier)
             nombres << QString::number(jour);
         lignes += QStringLiteral("ordre = [%1];\n").arg(nombres.join(QStringLiteral(", ")));
     }
+    if (!calendrier.getLangue().isEmpty())
+        lignes += QStringLiteral("langue = %1;\n").arg(Message::litteralJavaScript(calendrier.getLangue()));
     return lignes;
 }
 

@@ -1,5 +1,8 @@
 #include "site/miseenformetaille.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 void mettreEnFormeTaille(qint64 taille, QString *valeur, QString *unite)
 {
     struct Echelle {
@@ -23,4 +26,23 @@ void mettreEnFormeTaille(qint64 taille, QString *valeur, QString *unite)
     }
     *valeur = QString::number(taille);
     *unite = QStringLiteral("bytes");
+}
+
+void mettreEnFormeTailleLocale(qint64 taille, QString *valeur, QString *unite)
+{
+    // The units as each language abbreviates them, looked up from the ones above.
+    static const char *const unites[][2] = {
+        {"Go", QT_TRANSLATE_NOOP("Taille", "GB")},
+        {"Mo", QT_TRANSLATE_NOOP("Taille", "MB")},
+        {"ko", QT_TRANSLATE_NOOP("Taille", "kB")},
+        {"bytes", QT_TRANSLATE_NOOP("Taille", "bytes")},
+    };
+    mettreEnFormeTaille(taille, valeur, unite);
+    valeur->replace(QLatin1Char('.'), QLocale().decimalPoint());
+    for (const auto &paire : unites) {
+        if (*unite == QLatin1String(paire[0])) {
+            *unite = QCoreApplication::translate("Taille", paire[1]);
+            return;
+        }
+    }
 }

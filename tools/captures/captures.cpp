@@ -3,7 +3,7 @@
 //
 //   captures <directory> [name...]
 //
-// Names: main-window, main-window-calendar, new-project, folder-import, calendar-24-days, day-edit,
+// Names: main-window, main-window-calendar, main-window-de, new-project, folder-import, calendar-24-days, day-edit,
 // day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
 // pdftoppm). Each picture is written as <directory>/<name>.png.
 
@@ -20,6 +20,7 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/cartepartage.h"
+#include "traduction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -306,7 +307,8 @@ int main(int argc, char *argv[])
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
         erreur << "usage: captures <directory> "
-                  "[main-window|main-window-calendar|new-project|folder-import|calendar-24-days|day-edit|"
+                  "[main-window|main-window-calendar|main-window-de|new-project|folder-import|calendar-24-"
+                  "days|day-edit|"
                   "day-edit-message|calendar-options|share|share-card]...\n";
         return 2;
     }
@@ -325,6 +327,14 @@ int main(int argc, char *argv[])
     const QMap<QString, std::function<QPixmap()>> captures{
         {QStringLiteral("main-window"), [&] { return fenetrePrincipale(false, echantillons); }},
         {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
+        {QStringLiteral("main-window-de"),
+            [&] {
+                // The editor in German; the other pictures stay in English.
+                Traduction::installer(QStringLiteral("de"));
+                const QPixmap image = fenetrePrincipale(true, echantillons);
+                Traduction::installer(QStringLiteral("en"));
+                return image;
+            }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
         {QStringLiteral("folder-import"), [&] { return importDossier(echantillons); }},
         {QStringLiteral("calendar-24-days"), [&] { return calendrierVingtQuatreJours(echantillons); }},

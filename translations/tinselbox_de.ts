@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Zum Hinzufügen klicken…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>FEHLT</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>der Kalender hat keine Adresse; gib sie in den Optionen an</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>die Adresse ist zu lang für einen QR-Code</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSIK</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>NACHRICHT</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Schreibe hier die Nachricht des Tages.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Keine Vorschau verfügbar</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Noch 1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Noch %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 Zeichen zu viel</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 Zeichen zu viel</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>Die Nachricht enthält ein unsichtbares Steuerzeichen, das eine Kalenderdatei nicht speichern kann. Entferne es oder tippe den Text neu.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Buchstaben und Ziffern, z.&#xa0;B. Advent2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>Der Name darf nur die Buchstaben A bis Z (ohne Umlaute und Akzente) und die Ziffern 0 bis 9 enthalten.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Bitte gib einen Namen für das Projekt und einen Arbeitsordner an.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Bitte gib einen gültigen Projektnamen an (nur Buchstaben und Ziffern).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Arbeitsordner auswählen</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>In diesem Ordner gibt es bereits einen Kalender mit diesem Namen. 
+Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Kalenderoptionen</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>Vergangene Tage bleiben offen</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Wer einen Tag verpasst hat, kann ihn später noch öffnen.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>Tage öffnen sich:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Zeitzone:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>Die Uhr jedes Besuchers</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Anzahl der Tage:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Beginnt am:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>Tag 1 öffnet an diesem Datum, Tag 2 am Tag danach und so weiter. Ohne Haken folgen die Kugeln den Tagen des Monats.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Sprache der Seite:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Adresse der veröffentlichten Seite:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/kalender/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Kugeln mischen</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>Die Nummern werden in einer eigenen Reihenfolge auf die Plätze der Kugeln verteilt, bei jeder Erzeugung gleich.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Dateien unverändert veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Jedes Bild, jeden Ton und jedes Video Byte für Byte kopieren, statt sie fürs Web zu verkleinern.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Eine Zeitzone wie Europe/Paris lässt den Tag für alle Besucher zur selben Mitternacht wechseln. Diese Optionen bestimmen nur, welche Kugeln die Seite öffnet: Die Dateien der anderen Tage verbergen sie nicht.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>Jeder Monat</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>Nur im %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>„%1“ ist keine Zeitzone, die dieser Computer kennt.
+Gib einen Namen wie Europe/Paris an oder lass das Feld leer, damit die Uhr jedes Besuchers gilt.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>„%1“ ist keine Adresse einer Webseite.
+Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Kalender teilen</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scanne diesen Code mit einem Handy oder schicke die Adresse:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>QR-Code der Kalenderadresse</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adresse der veröffentlichten Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>Adresse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>&amp;QR-Code speichern…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>K&amp;arte speichern…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Eine A6-Karte zum Ausdrucken, mit dem Namen des Kalenders und diesem QR-Code.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>QR-Code speichern</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Der QR-Code kann nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Karte speichern</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Erzeugen…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Kalenderoptionen: welche Tage die Seite öffnet</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Ordner importieren…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Größe: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 Mediendatei wurde nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 Mediendateien wurden nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Wähle diese Dateien erneut aus oder leere ihre Tage und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Deine Änderungen gehen verloren, wenn du sie nicht speicherst. 
+Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Deine Änderungen gehen verloren, wenn du sie nicht speicherst. 
+Trotzdem einen neuen anlegen?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Deine Änderungen gehen verloren, wenn du sie nicht speicherst. 
+Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Kalender auswählen</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Fehler beim Öffnen des Kalenders.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>Ihre Tage sind im Kalender markiert.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Fehler beim Speichern des Kalenders: Der Dateiname von Tag %1 enthält ein Zeichen, das eine Kalenderdatei nicht speichern kann. Benenne die Datei um und wähle sie erneut aus.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Fehler beim Speichern des Kalenders: Sein Name enthält ein Zeichen, das eine Kalenderdatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Fehler beim Speichern des Kalenders.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Zielordner für die Erzeugung auswählen</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Dieser Ordner enthält den Kalender oder seine Medien und kann nicht für die Erzeugung verwendet werden.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+Trotzdem erzeugen?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fehler beim Erzeugen des Kalenders.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Kalender erfolgreich erzeugt in </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wird erzeugt…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Tag leeren</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Diese Textdatei ist leer oder nicht lesbar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Eine Nachricht fasst höchstens %1 Zeichen reinen Text; diese Datei kann keine werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Der Inhalt dieser Datei hat keine Art, die ein Tag aufnehmen kann:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Diese Tage enthalten bereits ein Medium: %1. 
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Es wurde keine Mediendatei zum Importieren gefunden.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Diese Dateien haben keine Art, die ein Tag aufnehmen kann, und wurden ausgelassen:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Diese Dateien haben keinen Tag bekommen:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Zu importierenden Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Dieser Kalender enthält Tage außerhalb von 1 bis %1 (%2). Sie werden weder angezeigt noch veröffentlicht und bleiben beim Speichern in der Datei.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (Medien werden umgewandelt…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Es gibt keinen Kalender zum Erzeugen.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>Der Ordner %1 kann nicht für die Erzeugung verwendet werden: Er enthält die Medien des Kalenders, ein eingehängtes Dateisystem oder den persönlichen Ordner.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>Tag %1 hat keine Mediendatei.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Tag %1: %2 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Tag %1: Die Datei %2 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>Die Vorlage des Kalenders kann nicht nach %1 kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>Die Skripte der Seite können nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht nach %3 kopiert werden: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>Der Ordner %1 enthält ein eingehängtes Dateisystem (%2) und kann nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Der bisherige Inhalt von %1 kann nicht entfernt werden (%2): %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Der bisherige Inhalt von %1 kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Diese Datei sieht nicht wie ein Bild aus. Die Seite kann sie möglicherweise nicht anzeigen. Trotzdem behalten?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSIK</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Diese Datei sieht nicht wie ein Musikstück aus. Die Seite kann sie möglicherweise nicht abspielen. Trotzdem behalten?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Diese Datei sieht nicht wie ein Video aus. Die Seite kann sie möglicherweise nicht abspielen. Trotzdem behalten?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>NACHRICHT</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 ist keine Kalenderdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Erstellt einen Webkalender mit bis zu 31 Tagen und erzeugt seine Website.
+Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Eine Kalender-Projektdatei (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Erzeugt die Website von FILE im Ordner DIR, ohne Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Erzeugt die Vorschau von FILE in tmp/ daneben und öffnet sie im Browser.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Prüft FILE: seine Medien, seine Tage und die geschätzte Größe der Website.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Löscht einen nicht leeren Ordner DIR ohne erzeugte Website, statt ihn abzulehnen.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Mit --generate: keinen Fortschritt ausgeben.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>kein Bildschirm, auf dem der Editor geöffnet werden kann; --generate und --check brauchen keinen</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force gehört zu --generate oder --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet gehört zu --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate braucht einen Kalender FILE und einen Ordner DIR</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 braucht einen Kalender FILE</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>der Editor öffnet höchstens einen Kalender FILE</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (siehe --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>keine wohlgeformte XML-Datei</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>kein tinselbox-Kalender</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1: Dieser Ordner enthält den Kalender oder seine Medien oder ist dein persönlicher Ordner oder die Wurzel eines Datenträgers und kann nicht für die Erzeugung verwendet werden</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1: Dieser Ordner ist nicht leer und enthält keine erzeugte Website; --force löscht seinen Inhalt</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>eine Nachricht</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Kalender in %1 erzeugt</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>ein Skript der Website konnte nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>der Ordner %1 konnte nicht angelegt oder geleert werden</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>eine Mediendatei konnte nicht nach %1 kopiert werden</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>das Medium von Tag %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>die Kalendervorlage konnte nicht nach %1 kopiert werden</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>die Erzeugung wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>Fehler %1 beim Erzeugen in %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>der Kalender kann nicht erzeugt werden: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Tag %1: keine Mediendatei angegeben.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Tag %1: fehlendes Medium %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Tag %1: nicht lesbares Medium %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: kann nicht erzeugt werden, %n Problem oben aufgeführt</numerusform>
+            <numerusform>%1: kann nicht erzeugt werden, %n Probleme oben aufgeführt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>Der Kalender kann erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>die Vorschau ist fertig, aber kein Browser konnte gestartet werden (xdg-open fehlt)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Mit --generate: der Ordner, der die Website aufnimmt; mit --card: die PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Schreibt die druckbare Karte von FILE nach OUT.pdf: ihren Namen und den QR-Code ihrer Adresse.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>wähle nur eine der Optionen --generate, --preview, --check und --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card braucht einen Kalender FILE und eine PDF-Datei OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Kalender „%1“: %2 von %3 Tagen haben Inhalt.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Tage ohne Inhalt: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Tag %1: außerhalb von 1 bis %2, die Seite zeigt ihn nie.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Tag %1: %2 läuft nicht in jedem Browser; mit installiertem ffmpeg wird es umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>die Karte kann nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Dein Browser kann diesen Kalender nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} nummerierte Kugeln, die über Tannen hängen</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Dies ist eine Vorschau: Du kannst alle Tage anklicken, um sie auszuprobieren.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Tag {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Tag {n}, schon geöffnet</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, öffnet am {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, war am {date} geöffnet</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, bleibt zu: Der {mois} hat nur {n} Tage</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Dieser Kalender öffnet am {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Dieser Kalender öffnet wieder am {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>Tag {n} öffnet in {h}&#xa0;Std. {min}&#xa0;Min.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>Tag {n} öffnet in {min}&#xa0;Min.</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Tag {n}: ein Bild</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Tag {n}: Musik</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Tag {n}: ein Video</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Tag {n}: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Tag {n}: heute nichts</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>Sprache des Systems (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>Der Editor spricht die gewählte Sprache beim nächsten Start.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Haz clic para añadir…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>NO ENCONTRADO</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>el calendario no tiene dirección; indícala en Opciones</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>la dirección es demasiado larga para un código QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MÚSICA</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VÍDEO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAJE</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Escribe aquí el mensaje del día.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Vista previa no disponible</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Queda 1 carácter</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Quedan %1 caracteres</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 carácter de más</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 caracteres de más</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Selecciona un archivo</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>El mensaje contiene un carácter de control invisible que un archivo de calendario no puede guardar. Elimínalo o vuelve a escribir el texto.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Letras y cifras, p.&#xa0;ej. Adviento2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>El nombre solo puede contener las letras de la A a la Z (sin tildes) y las cifras del 0 al 9.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Indica un nombre para el proyecto y una carpeta de trabajo.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Indica un nombre de proyecto válido (solo letras y cifras).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Selecciona la carpeta de trabajo</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>Ya existe un calendario con este nombre en esta carpeta. 
+¿Reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Opciones del calendario</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>Los días pasados siguen abiertos</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Quien se haya perdido un día aún puede abrirlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>Los días se abren:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Zona horaria:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>El reloj de cada visitante</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Número de días:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Empieza el:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>El día 1 se abre en esta fecha, el día 2 al día siguiente, y así sucesivamente. Sin marcar, las bolas siguen los días del mes.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Todos los años</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Idioma de la página:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Dirección de la página publicada:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/calendario/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Mezclar las bolas</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>Los números se reparten entre los lugares de las bolas en un orden propio, el mismo en cada generación.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Publicar los archivos tal cual</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Copiar cada imagen, sonido y vídeo byte a byte en lugar de aligerarlos para la web.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Una zona horaria como Europe/Paris hace que el día cambie para todos los visitantes a la misma medianoche. Estas opciones solo deciden qué bolas abre la página: no ocultan los archivos de los demás días.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>Cualquier mes</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>Solo en %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>«%1» no es una zona horaria que este ordenador conozca.
+Indica un nombre como Europe/Paris o deja el campo vacío para usar el reloj de cada visitante.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>«%1» no es la dirección de una página web.
+Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Compartir el calendario</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Escanea este código con un móvil o envía la dirección:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Código QR de la dirección del calendario</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Dirección de la página publicada</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copiar dirección</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Guardar código &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Guardar t&amp;arjeta…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Una tarjeta A6 para imprimir, con el nombre del calendario y este código QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Guardar el código QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>No se puede guardar el código QR en %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Guardar la tarjeta</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Generar…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Nuevo…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Opciones del calendario: qué días abre la página</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importar una carpeta…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Tamaño: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>No se encuentra 1 archivo multimedia:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>No se encuentran %1 archivos multimedia:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Día %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Vuelve a elegir estos archivos o vacía sus días y después inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Los cambios se perderán si no los guardas. 
+¿Salir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Los cambios se perderán si no los guardas. 
+¿Crear uno nuevo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Los cambios se perderán si no los guardas. 
+¿Abrir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Selecciona un calendario</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Error al abrir el calendario.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>Sus días están marcados en el calendario.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Error al guardar el calendario: el nombre del archivo del día %1 contiene un carácter que un archivo de calendario no puede guardar. Cambia el nombre del archivo y vuelve a elegirlo.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Error al guardar el calendario: su nombre contiene un carácter que un archivo de calendario no puede guardar.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Error al guardar el calendario.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Selecciona la carpeta de generación</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Esta carpeta contiene el calendario o sus archivos multimedia y no se puede usar para la generación.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Esta acción borrará todo el contenido de la carpeta </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+¿Generar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Error al generar el calendario.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Calendario generado correctamente en </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Generando el calendario…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Vaciar el día</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>No se puede mostrar la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Este archivo de texto está vacío o no se puede leer:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un mensaje admite como máximo %1 caracteres de texto sin formato; este archivo no puede convertirse en uno:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>El contenido de este archivo no es de ningún tipo que un día pueda contener:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Estos días ya contienen un archivo multimedia: %1. 
+¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>No se encontró ningún archivo multimedia para importar.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Estos archivos no son de ningún tipo que un día pueda contener y se han omitido:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Estos archivos no han recibido ningún día:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Selecciona una carpeta para importar</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Día %1 convertido (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Este calendario contiene días fuera del 1 al %1 (%2). No se muestran ni se publican, y se conservan en el archivo al guardar.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (convirtiendo archivos multimedia…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>No hay ningún calendario que generar.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>La carpeta %1 no se puede usar para la generación: contiene los archivos multimedia del calendario, un sistema de archivos montado o la carpeta personal del usuario.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>El día %1 no tiene ningún archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Día %1: %2 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Día %1: no se encuentra el archivo %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>No se puede copiar la plantilla del calendario en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>No se pueden escribir los scripts de la página en %1.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Día %1: no se puede leer el archivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Día %1: no se puede copiar el archivo %2 en %3: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>La carpeta %1 contiene un sistema de archivos montado (%2) y no se puede reemplazar.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>No se puede eliminar el contenido anterior de %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>No se puede reemplazar el contenido anterior de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>No se puede escribir la página en %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Este archivo no parece una imagen. Puede que la página no pueda mostrarlo. ¿Conservarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MÚSICA</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Este archivo no parece una pieza de música. Puede que la página no pueda reproducirlo. ¿Conservarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VÍDEO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Este archivo no parece un vídeo. Puede que la página no pueda reproducirlo. ¿Conservarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAJE</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 no es un archivo de calendario.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>El archivo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Crea un calendario web de hasta 31 días y genera su sitio.
+Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Un archivo de proyecto de calendario (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Genera el sitio de FILE en la carpeta DIR, sin pantalla.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Genera la vista previa de FILE en tmp/, a su lado, y la abre en el navegador.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Comprueba FILE: sus archivos multimedia, sus días y el tamaño estimado del sitio.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Borra una carpeta DIR no vacía que no contiene ningún sitio generado, en lugar de rechazarla.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Con --generate: no muestra el progreso.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>no hay pantalla en la que abrir el editor; --generate y --check no la necesitan</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force va con --generate o --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet va con --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate necesita un calendario FILE y una carpeta DIR</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 necesita un calendario FILE</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>el editor abre como máximo un calendario FILE</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (consulta --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>no se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>no es un archivo XML bien formado</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>no es un calendario de tinselbox</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1: esta carpeta contiene el calendario o sus archivos multimedia, o es tu carpeta personal o la raíz de un disco, y no se puede usar para la generación</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1: esta carpeta no está vacía y no contiene ningún sitio generado; --force borra su contenido</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un mensaje</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Día %1: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Calendario generado en %1</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>no se pudo escribir un script del sitio en %1</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>no se pudo crear ni vaciar la carpeta %1</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>no se pudo copiar un archivo multimedia en %1</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>no se puede leer el archivo multimedia del día %1: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>no se pudo copiar la plantilla del calendario en %1</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>se interrumpió la generación</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>error %1 al generar en %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>no se puede generar el calendario: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>El archivo no sigue el esquema de los calendarios.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Día %1: no se ha indicado ningún archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Día %1: falta el archivo multimedia %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Día %1: archivo multimedia ilegible %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: no se puede generar, %n problema indicado arriba</numerusform>
+            <numerusform>%1: no se puede generar, %n problemas indicados arriba</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>El calendario se puede generar.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>la vista previa está lista, pero no se pudo abrir ningún navegador (falta xdg-open)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Con --generate: la carpeta que recibe el sitio; con --card: el archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Escribe en OUT.pdf la tarjeta imprimible de FILE: su nombre y el código QR de su dirección.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>elige solo una de --generate, --preview, --check y --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card necesita un calendario FILE y un archivo PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Día %1 convertido (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendario «%1»: %2 de %3 días tienen contenido.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Días sin contenido: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Día %1: fuera del 1 al %2, la página nunca lo muestra.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Día %1: %2 no se reproducirá en todos los navegadores; instalar ffmpeg lo convierte.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>no se puede escribir la tarjeta: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Tu navegador no puede mostrar este calendario.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} bolas numeradas colgadas sobre los abetos</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Esto es una vista previa: puedes hacer clic en todos los días para probarla.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Día {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Día {n}, ya abierto</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, se abre el {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, estuvo abierto el {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, sigue cerrado: {mois} solo tiene {n} días</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Este calendario se abre el {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Este calendario vuelve a abrirse el {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>El día {n} se abre dentro de {h}&#xa0;h {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>El día {n} se abre dentro de {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Día {n}: una imagen</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Día {n}: música</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Día {n}: un vídeo</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Día {n}: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Día {n}: hoy nada</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>El idioma del sistema (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>El editor usará el idioma elegido la próxima vez que se inicie.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Cliquer pour ajouter…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>INTROUVABLE</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>l’adresse est trop longue pour un code QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>PHOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSIQUE</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDÉO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESSAGE</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Écrivez ici le message du jour.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Aucun aperçu disponible</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Encore 1 caractère</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Encore %1 caractères</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 caractère de trop</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 caractères de trop</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>Le message contient un caractère de contrôle invisible qu’un fichier de calendrier ne peut pas enregistrer. Supprimez-le ou retapez le texte.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Lettres et chiffres, p.&#xa0;ex. Avent2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>Le nom ne peut contenir que les lettres A à Z (sans accents) et les chiffres 0 à 9.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Indiquez un nom pour le projet et un dossier de travail.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Indiquez un nom de projet valide (uniquement des lettres et des chiffres).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Choisir le dossier de travail</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>Un calendrier de ce nom existe déjà dans ce dossier. 
+Le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Options du calendrier</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>Les jours passés restent ouverts</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Qui a manqué un jour peut encore l’ouvrir plus tard.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>Les jours s’ouvrent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Fuseau horaire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>L’horloge de chaque visiteur</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Nombre de jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Commence le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>Le jour 1 s’ouvre à cette date, le jour 2 le lendemain, et ainsi de suite. Sans cette case, les boules suivent les jours du mois.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Chaque année</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Langue de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Adresse de la page publiée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/calendrier/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Mélanger les boules</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>Les numéros sont répartis sur les places des boules dans un ordre qui leur est propre, le même à chaque génération.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Publier les fichiers tels quels</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Copier chaque image, son et vidéo octet pour octet au lieu de les alléger pour le Web.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Ces options décident seulement quelles boules la page ouvre&#xa0;: elles ne cachent pas les fichiers des autres jours.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>N’importe quel mois</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>En %1 seulement</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fuseau horaire connu de cet ordinateur.
+Indiquez un nom comme Europe/Paris, ou laissez le champ vide pour suivre l’horloge de chaque visiteur.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
+Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Partager le calendrier</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scannez ce code avec un téléphone, ou envoyez l’adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Code QR de l’adresse du calendrier</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adresse de la page publiée</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copier l’adresse</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Enregistrer le code &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Enregistrer la c&amp;arte…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Une carte A6 à imprimer, avec le nom du calendrier et ce code QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Enregistrer le code QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Le code QR ne peut pas être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Enregistrer la carte</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Générer…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Nouveau…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Options du calendrier&#xa0;: les jours que la page ouvre</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importer un dossier…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Taille&#xa0;: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 fichier média est introuvable&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 fichiers médias sont introuvables&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Choisissez de nouveau ces fichiers ou videz leurs jours, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas. 
+Quitter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas. 
+Créer un nouveau calendrier quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas. 
+Ouvrir quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Choisir un calendrier</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Erreur à l’ouverture du calendrier.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>Leurs jours sont signalés dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Erreur à l’enregistrement du calendrier&#xa0;: le nom du fichier du jour %1 contient un caractère qu’un fichier de calendrier ne peut pas enregistrer. Renommez le fichier et choisissez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Erreur à l’enregistrement du calendrier&#xa0;: son nom contient un caractère qu’un fichier de calendrier ne peut pas enregistrer.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Erreur à l’enregistrement du calendrier.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Choisir le dossier de génération</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Ce dossier contient le calendrier ou ses médias et ne peut pas servir à la génération.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Cette action effacera tout le contenu du dossier </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+Générer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Erreur à la génération du calendrier.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Calendrier généré avec succès dans </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Génération du calendrier…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Vider le jour</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Le dossier %1 ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Ce fichier texte est vide ou illisible&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un message contient au plus %1 caractères de texte brut&#xa0;; ce fichier ne peut pas en devenir un&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Le contenu de ce fichier n’est d’aucun type qu’un jour peut contenir&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Ces jours contiennent déjà un média&#xa0;: %1. 
+Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Aucun fichier média à importer n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Ces fichiers ne sont d’aucun type qu’un jour peut contenir et ont été laissés de côté&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Ces fichiers n’ont reçu aucun jour&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Choisir un dossier à importer</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Jour %1 converti (%2 sur %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Ce calendrier contient des jours hors de 1 à %1 (%2). Ils ne sont ni affichés ni publiés, et restent dans le fichier à l’enregistrement.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (conversion des médias…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Il n’y a aucun calendrier à générer.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>Le dossier %1 ne peut pas servir à la génération&#xa0;: il contient les médias du calendrier, un système de fichiers monté ou le dossier personnel de l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>Le jour %1 n’a aucun fichier média.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>Le modèle du calendrier ne peut pas être copié dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>Les scripts de la page ne peuvent pas être écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 est illisible&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être copié dans %3&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>Le dossier %1 contient un système de fichiers monté (%2) et ne peut pas être remplacé.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être supprimé (%2)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>La page ne peut pas être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>PHOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Ce fichier ne ressemble pas à une image. La page ne pourra peut-être pas l’afficher. Le garder quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSIQUE</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Ce fichier ne ressemble pas à un morceau de musique. La page ne pourra peut-être pas le lire. Le garder quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDÉO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Ce fichier ne ressemble pas à une vidéo. La page ne pourra peut-être pas la lire. Le garder quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESSAGE</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 n’est pas un fichier de calendrier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Le fichier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Construit un calendrier Web de 31 jours au plus et génère son site.
+Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Un fichier de projet de calendrier (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Génère le site de FILE dans le dossier DIR, sans affichage.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Génère l’aperçu de FILE dans tmp/ à côté de lui et l’ouvre dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Vérifie FILE&#xa0;: ses médias, ses jours et la taille estimée du site.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Efface un DIR non vide qui ne contient aucun site généré, au lieu de le refuser.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Avec --generate&#xa0;: n’affiche pas la progression.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>aucun affichage où ouvrir l’éditeur&#xa0;; --generate et --check n’en ont pas besoin</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force s’utilise avec --generate ou --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet s’utilise avec --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate demande un calendrier FILE et un dossier DIR</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 demande un calendrier FILE</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>l’éditeur ouvre un seul calendrier FILE au plus</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (voir --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>fichier XML mal formé</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>pas un calendrier tinselbox</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1&#xa0;: ce dossier contient le calendrier ou ses médias, ou bien c’est votre dossier personnel ou la racine d’un disque, et il ne peut pas servir à la génération</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1&#xa0;: ce dossier n’est pas vide et ne contient aucun site généré&#xa0;; --force efface son contenu</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un message</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Calendrier généré dans %1</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>un script du site n’a pas pu être écrit dans %1</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>le dossier %1 n’a pas pu être créé ni vidé</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>un fichier média n’a pas pu être copié dans %1</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>le média du jour %1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>le modèle du calendrier n’a pas pu être copié dans %1</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>la génération a été interrompue</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>erreur %1 pendant la génération dans %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>impossible de générer le calendrier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Jour %1&#xa0;: aucun fichier média indiqué.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Jour %1&#xa0;: média introuvable %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Jour %1&#xa0;: média illisible %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1&#xa0;: génération impossible, %n problème signalé ci-dessus</numerusform>
+            <numerusform>%1&#xa0;: génération impossible, %n problèmes signalés ci-dessus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>Le calendrier peut être généré.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>l’aperçu est prêt mais aucun navigateur n’a pu être lancé (xdg-open est absent)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Avec --generate&#xa0;: le dossier qui reçoit le site&#xa0;; avec --card&#xa0;: le fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Écrit dans OUT.pdf la carte à imprimer de FILE&#xa0;: son nom et le code QR de son adresse.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>choisissez une seule option parmi --generate, --preview, --check et --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card demande un calendrier FILE et un fichier PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Jour %1 converti (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendrier «&#xa0;%1&#xa0;»&#xa0;: %2 jours sur %3 ont un contenu.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Jours sans contenu&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Jour %1&#xa0;: hors de 1 à %2, la page ne l’affiche jamais.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Jour %1&#xa0;: %2 ne sera pas lu par tous les navigateurs&#xa0;; installer ffmpeg permet de le convertir.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>impossible d’écrire la carte&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Votre navigateur ne peut pas afficher ce calendrier.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} boules numérotées suspendues au-dessus des sapins</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Ceci est un aperçu&#xa0;: vous pouvez cliquer sur tous les jours pour l’essayer.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Jour {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Jour {n}, déjà ouvert</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, s’ouvre le {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, était ouvert le {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, reste fermé&#xa0;: {mois} n’a que {n} jours</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Ce calendrier s’ouvre le {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Ce calendrier rouvre le {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>Le jour {n} s’ouvre dans {h}&#xa0;h {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>Le jour {n} s’ouvre dans {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Jour {n}&#xa0;: une image</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Jour {n}&#xa0;: de la musique</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Jour {n}&#xa0;: une vidéo</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Jour {n}&#xa0;: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>ko</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>La langue du système (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+</TS>

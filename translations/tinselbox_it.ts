@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Clicca per aggiungere…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>MANCANTE</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>il calendario non ha un indirizzo; indicalo nelle opzioni</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>l’indirizzo è troppo lungo per un codice QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSICA</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESSAGGIO</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Scrivi qui il messaggio del giorno.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Anteprima non disponibile</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Resta 1 carattere</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Restano %1 caratteri</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 carattere di troppo</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 caratteri di troppo</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Seleziona un file</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>Il messaggio contiene un carattere di controllo invisibile che un file di calendario non può memorizzare. Rimuovilo o riscrivi il testo.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Lettere e cifre, ad es. Avvento2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>Il nome può contenere solo le lettere dalla A alla Z (senza accenti) e le cifre da 0 a 9.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Inserisci un nome per il progetto e una cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Inserisci un nome di progetto valido (solo lettere e cifre).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Seleziona la cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>In questa cartella esiste già un calendario con questo nome. 
+Sostituirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Opzioni del calendario</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>I giorni passati restano aperti</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Chi ha perso un giorno può ancora aprirlo più tardi.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>I giorni si aprono:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Fuso orario:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>L’orologio di ogni visitatore</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Numero di giorni:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Inizia il:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>Il giorno 1 si apre in questa data, il giorno 2 il giorno dopo, e così via. Se non è selezionato, le palline seguono i giorni del mese.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Ogni anno</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Lingua della pagina:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Indirizzo della pagina pubblicata:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/calendario/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Mescola le palline</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>I numeri vengono distribuiti sui posti delle palline in un ordine proprio, lo stesso a ogni generazione.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Pubblica i file così come sono</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Copia ogni immagine, suono e video byte per byte invece di alleggerirli per il web.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Un fuso orario come Europe/Paris fa cambiare il giorno per tutti i visitatori alla stessa mezzanotte. Queste opzioni decidono solo quali palline apre la pagina: non nascondono i file degli altri giorni.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>Qualsiasi mese</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>Solo a %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>«%1» non è un fuso orario noto a questo computer.
+Indica un nome come Europe/Paris, oppure lascia il campo vuoto per usare l’orologio di ogni visitatore.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>«%1» non è l’indirizzo di una pagina web.
+Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Condividi il calendario</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scansiona questo codice con un telefono o invia l’indirizzo:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Codice QR dell’indirizzo del calendario</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Indirizzo della pagina pubblicata</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copia indirizzo</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Salva codice &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Salva sche&amp;da…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Una scheda A6 da stampare, con il nome del calendario e questo codice QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Salva il codice QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Impossibile salvare il codice QR in %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Salva la scheda</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Impossibile salvare la scheda.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Genera…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Nuovo…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opzioni…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Opzioni del calendario: quali giorni apre la pagina</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importa una cartella…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Dimensione: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>Impossibile trovare 1 file multimediale:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>Impossibile trovare %1 file multimediali:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Giorno %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Scegli di nuovo questi file o svuota i loro giorni, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Le modifiche andranno perse se non le salvi. 
+Uscire comunque?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Le modifiche andranno perse se non le salvi. 
+Crearne uno nuovo comunque?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Le modifiche andranno perse se non le salvi. 
+Aprire comunque?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Seleziona un calendario</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Errore nell’apertura del calendario.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>I loro giorni sono segnalati nel calendario.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Errore nel salvataggio del calendario: il nome del file del giorno %1 contiene un carattere che un file di calendario non può memorizzare. Rinomina il file e sceglilo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Errore nel salvataggio del calendario: il suo nome contiene un carattere che un file di calendario non può memorizzare.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Errore nel salvataggio del calendario.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Seleziona la cartella di generazione</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Questa cartella contiene il calendario o i suoi file multimediali e non può essere usata per la generazione.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Questa azione cancellerà tutto il contenuto della cartella </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+Generare comunque?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Errore nella generazione del calendario.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Calendario generato correttamente in </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Generazione del calendario…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Svuota il giorno</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Impossibile mostrare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Questo file di testo è vuoto o illeggibile:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un messaggio contiene al massimo %1 caratteri di testo semplice; questo file non può diventarlo:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Il contenuto di questo file non è di nessun tipo che un giorno possa contenere:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Questi giorni contengono già un file multimediale: %1. 
+Sostituirli?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Non è stato trovato nessun file multimediale da importare.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Questi file non sono di nessun tipo che un giorno possa contenere e sono stati esclusi:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>A questi file non è stato assegnato nessun giorno:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Seleziona una cartella da importare</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Giorno %1 convertito (%2 di %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Questo calendario contiene giorni fuori dall’intervallo da 1 a %1 (%2). Non vengono né mostrati né pubblicati e restano nel file quando salvi.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (conversione dei file multimediali…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Non c’è nessun calendario da generare.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>La cartella %1 non può essere usata per la generazione: contiene i file multimediali del calendario, un file system montato o la cartella personale dell’utente.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>Il giorno %1 non ha nessun file multimediale.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Giorno %1: %2 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Giorno %1: impossibile trovare il file %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere nella cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>Impossibile copiare il modello del calendario in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>Impossibile scrivere gli script della pagina in %1.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Giorno %1: impossibile leggere il file %2: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Giorno %1: impossibile copiare il file %2 in %3: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>La cartella %1 contiene un file system montato (%2) e non può essere sostituita.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Impossibile rimuovere il contenuto precedente di %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Impossibile sostituire il contenuto precedente di %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Impossibile scrivere la pagina in %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Questo file non sembra un’immagine. La pagina potrebbe non riuscire a mostrarlo. Tenerlo comunque?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUSICA</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Questo file non sembra un brano musicale. La pagina potrebbe non riuscire a riprodurlo. Tenerlo comunque?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Questo file non sembra un video. La pagina potrebbe non riuscire a riprodurlo. Tenerlo comunque?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESSAGGIO</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 non è un file di calendario.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Il file %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Impossibile aprire il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Impossibile aprire il file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Crea un calendario web di massimo 31 giorni e ne genera il sito.
+Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Un file di progetto del calendario (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Genera il sito di FILE nella cartella DIR, senza schermo.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Genera l’anteprima di FILE in tmp/ accanto a esso e la apre nel browser.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Controlla FILE: i suoi file multimediali, i suoi giorni e la dimensione stimata del sito.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Cancella una DIR non vuota che non contiene alcun sito generato, invece di rifiutarla.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Con --generate: non mostra l’avanzamento.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>nessuno schermo su cui aprire l’editor; --generate e --check non ne hanno bisogno</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force va usato con --generate o --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet va usato con --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate richiede un calendario FILE e una cartella DIR</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 richiede un calendario FILE</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>l’editor apre al massimo un calendario FILE</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (vedi --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>file inesistente</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>non è un file XML ben formato</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>non è un calendario tinselbox</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1: questa cartella contiene il calendario o i suoi file multimediali, oppure è la tua cartella personale o la radice di un disco, e non può essere usata per la generazione</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1: questa cartella non è vuota e non contiene alcun sito generato; --force ne cancella il contenuto</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un messaggio</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Giorno %1: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Calendario generato in %1</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>non è stato possibile scrivere uno script del sito in %1</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>non è stato possibile creare o svuotare la cartella %1</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>non è stato possibile copiare un file multimediale in %1</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>impossibile leggere il file multimediale del giorno %1: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>non è stato possibile copiare il modello del calendario in %1</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>la generazione è stata interrotta</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>errore %1 durante la generazione in %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>impossibile generare il calendario: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>Il file non segue lo schema dei calendari.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Giorno %1: nessun file multimediale indicato.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Giorno %1: file multimediale mancante %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Giorno %1: file multimediale illeggibile %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: impossibile generare, %n problema elencato sopra</numerusform>
+            <numerusform>%1: impossibile generare, %n problemi elencati sopra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>Il calendario può essere generato.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>l’anteprima è pronta ma non è stato possibile avviare un browser (manca xdg-open)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Con --generate: la cartella che riceve il sito; con --card: il file PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Scrive in OUT.pdf la scheda stampabile di FILE: il suo nome e il codice QR del suo indirizzo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>scegli una sola tra --generate, --preview, --check e --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card richiede un calendario FILE e un file PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Giorno %1 convertito (%2 di %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendario «%1»: %2 giorni su %3 hanno un contenuto.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Giorni senza contenuto: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Giorno %1: fuori dall’intervallo da 1 a %2, la pagina non lo mostra mai.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Giorno %1: %2 non verrà riprodotto in tutti i browser; installando ffmpeg viene convertito.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>impossibile scrivere la scheda: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Il tuo browser non può mostrare questo calendario.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} palline numerate appese sopra gli abeti</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Questa è un’anteprima: puoi cliccare su tutti i giorni per provarla.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Giorno {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Giorno {n}, già aperto</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, si apre il {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, era aperto il {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, resta chiuso: {mois} ha solo {n} giorni</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Questo calendario si apre il {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Questo calendario riapre il {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>Il giorno {n} si apre tra {h}&#xa0;h {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>Il giorno {n} si apre tra {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Giorno {n}: un’immagine</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Giorno {n}: musica</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Giorno {n}: un video</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Giorno {n}: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Giorno {n}: oggi niente</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>byte</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>La lingua del sistema (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>L’editor userà la lingua scelta al prossimo avvio.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Klik om toe te voegen…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>ONTBREEKT</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>de kalender heeft geen adres; geef het op in Opties</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>het adres is te lang voor een QR-code</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scan om te openen</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUZIEK</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>BERICHT</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Schrijf hier het bericht van de dag.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Dag %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Geen voorbeeld beschikbaar</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Nog 1 teken</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Nog %1 tekens</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 teken te veel</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 tekens te veel</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Kies een bestand</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>Het bericht bevat een onzichtbaar stuurteken dat een kalenderbestand niet kan opslaan. Verwijder het of typ de tekst opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Letters en cijfers, bijv. Advent2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Map:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>De naam mag alleen de letters A tot Z (zonder accenten) en de cijfers 0 tot 9 bevatten.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Geef een naam voor het project en een werkmap op.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Geef een geldige projectnaam op (alleen letters en cijfers).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Kies de werkmap</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>Er staat al een kalender met deze naam in deze map. 
+Vervangen?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Kalenderopties</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>Voorbije dagen blijven open</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Wie een dag gemist heeft, kan hem later nog openen.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>Dagen gaan open in:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Tijdzone:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>De eigen klok van elke bezoeker</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Aantal dagen:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Begint op:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>Dag 1 gaat open op deze datum, dag 2 de dag erna, enzovoort. Niet aangevinkt volgen de ballen de dagen van de maand.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Elk jaar</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Taal van de pagina:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Adres van de gepubliceerde pagina:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/kalender/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Ballen door elkaar</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>De nummers worden in een eigen volgorde over de plaatsen van de ballen verdeeld, bij elke generatie dezelfde.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Bestanden ongewijzigd publiceren</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Elke afbeelding, elk geluid en elke video byte voor byte kopiëren in plaats van ze lichter te maken voor het web.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Een tijdzone zoals Europe/Paris laat de dag voor elke bezoeker om dezelfde middernacht wisselen. Deze opties bepalen alleen welke ballen de pagina opent: ze verbergen de bestanden van de andere dagen niet.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>Elke maand</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>Alleen in %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>“%1” is geen tijdzone die deze computer kent.
+Geef een naam zoals Europe/Paris op, of laat het veld leeg voor de eigen klok van elke bezoeker.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>“%1” is geen adres van een webpagina.
+Geef het volledige adres op, beginnend met https:// of http://, of laat het veld leeg.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Kalender delen</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Scan deze code met een telefoon, of stuur het adres:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>QR-code van het adres van de kalender</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Adres van de gepubliceerde pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>Adres &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>&amp;QR-code opslaan…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>K&amp;aart opslaan…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Een A6-kaart om af te drukken, met de naam van de kalender en deze QR-code.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>QR-code opslaan</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>De QR-code kan niet in %1 worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Kaart opslaan</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>De kaart kan niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Genereren…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Nieuw…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opties…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Kalenderopties: welke dagen de pagina opent</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Map importeren…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Grootte: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 mediabestand is niet te vinden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 mediabestanden zijn niet te vinden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Kies deze bestanden opnieuw of maak hun dagen leeg en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Je wijzigingen gaan verloren als je ze niet opslaat. 
+Toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Je wijzigingen gaan verloren als je ze niet opslaat. 
+Toch een nieuwe maken?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Je wijzigingen gaan verloren als je ze niet opslaat. 
+Toch openen?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Kies een kalender</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Fout bij het openen van de kalender.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>Hun dagen zijn in de kalender gemarkeerd.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Fout bij het opslaan van de kalender: de bestandsnaam van dag %1 bevat een teken dat een kalenderbestand niet kan opslaan. Geef het bestand een andere naam en kies het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Fout bij het opslaan van de kalender: de naam bevat een teken dat een kalenderbestand niet kan opslaan.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Fout bij het opslaan van de kalender.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Kies de map voor het genereren</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Deze map bevat de kalender of zijn media en kan niet worden gebruikt om te genereren.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Deze actie wist de volledige inhoud van de map </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+Toch genereren?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fout bij het genereren van de kalender.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Kalender met succes gegenereerd in </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wordt gegenereerd…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bewerken…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Dag leegmaken</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Tonen in map</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>De map %1 kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Dit tekstbestand is leeg of onleesbaar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Een bericht bevat hooguit %1 tekens platte tekst; dit bestand kan er geen worden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>De inhoud van dit bestand is van geen soort die een dag kan bevatten:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Deze dagen bevatten al een medium: %1. 
+Vervangen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Er is geen mediabestand gevonden om te importeren.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Deze bestanden zijn van geen soort die een dag kan bevatten en zijn weggelaten:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Deze bestanden hebben geen dag gekregen:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Kies een map om te importeren</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dag %1 omgezet (%2 van %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Deze kalender bevat dagen buiten 1 tot %1 (%2). Ze worden niet getoond of gepubliceerd en blijven bij het opslaan in het bestand.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (media worden omgezet…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Taal…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Er is geen kalender om te genereren.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>De map %1 kan niet worden gebruikt om te genereren: hij bevat de media van de kalender, een aangekoppeld bestandssysteem of de persoonlijke map van de gebruiker.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>Dag %1 heeft geen mediabestand.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Dag %1: %2 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Dag %1: het bestand %2 is niet te vinden.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>Het sjabloon van de kalender kan niet naar %1 worden gekopieerd: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>De scripts van de pagina kunnen niet in %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Het genereren is gestopt; %1 is gebleven zoals het was.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Dag %1: het bestand %2 kan niet worden gelezen: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Dag %1: het bestand %2 kan niet naar %3 worden gekopieerd: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>De map %1 bevat een aangekoppeld bestandssysteem (%2) en kan niet worden vervangen.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>De vorige inhoud van %1 kan niet worden verwijderd (%2): %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>De pagina kan niet in %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Dit bestand lijkt geen afbeelding. De pagina kan het mogelijk niet tonen. Toch behouden?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MUZIEK</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Dit bestand lijkt geen muziekstuk. De pagina kan het mogelijk niet afspelen. Toch behouden?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VIDEO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Dit bestand lijkt geen video. De pagina kan het mogelijk niet afspelen. Toch behouden?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>BERICHT</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Het bestand %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 is geen kalenderbestand.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Het bestand %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Het bestand %1 kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Het bestand %1 kan niet worden geopend: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Maakt een webkalender van hooguit 31 dagen en genereert de site ervan.
+Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Een projectbestand van een kalender (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Genereert de site van FILE in de map DIR, zonder scherm.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Genereert het voorbeeld van FILE in tmp/ ernaast en opent het in de browser.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Controleert FILE: de media, de dagen en de geschatte grootte van de site.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Wist een niet-lege DIR zonder gegenereerde site, in plaats van die te weigeren.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Met --generate: geen voortgang tonen.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>geen scherm om de editor op te openen; --generate en --check hebben er geen nodig</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force hoort bij --generate of --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet hoort bij --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate heeft een kalender FILE en een map DIR nodig</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 heeft één kalender FILE nodig</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>de editor opent hooguit één kalender FILE</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (zie --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>het bestand kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>geen welgevormd XML-bestand</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>geen tinselbox-kalender</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1: deze map bevat de kalender of zijn media, of is je persoonlijke map of de hoofdmap van een schijf, en kan niet worden gebruikt om te genereren</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1: deze map is niet leeg en bevat geen gegenereerde site; --force wist de inhoud</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>een bericht</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Kalender gegenereerd in %1</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>een script van de site kon niet in %1 worden geschreven</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>de map %1 kon niet worden aangemaakt of leeggemaakt</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>een mediabestand kon niet naar %1 worden gekopieerd</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>het medium van dag %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>het kalendersjabloon kon niet naar %1 worden gekopieerd</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>het genereren is onderbroken</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>fout %1 bij het genereren in %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>kan de kalender niet genereren: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>Het bestand volgt het schema van de kalenders niet.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Dag %1: geen mediabestand opgegeven.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Dag %1: ontbrekend medium %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Dag %1: onleesbaar medium %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: kan niet worden gegenereerd, %n probleem hierboven vermeld</numerusform>
+            <numerusform>%1: kan niet worden gegenereerd, %n problemen hierboven vermeld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>De kalender kan worden gegenereerd.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>het voorbeeld is klaar, maar er kon geen browser worden gestart (xdg-open ontbreekt)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Met --generate: de map die de site ontvangt; met --card: het PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Schrijft de afdrukbare kaart van FILE naar OUT.pdf: de naam en de QR-code van het adres.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>kies één van --generate, --preview, --check en --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card heeft een kalender FILE en een PDF-bestand OUT.pdf nodig</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Dag %1 omgezet (%2 van %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Kalender “%1”: %2 van de %3 dagen hebben inhoud.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Dagen zonder inhoud: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Dag %1: buiten 1 tot %2, de pagina toont hem nooit.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Dag %1: %2 speelt niet in elke browser af; met ffmpeg geïnstalleerd wordt het omgezet.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>kan de kaart niet schrijven: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Je browser kan deze kalender niet tonen.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} genummerde ballen die boven dennenbomen hangen</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Dit is een voorbeeld: je kunt op alle dagen klikken om het te testen.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Dag {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Dag {n}, al geopend</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, gaat open op {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, was open op {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, blijft dicht: {mois} heeft maar {n} dagen</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Deze kalender gaat open op {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Deze kalender gaat weer open op {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>Dag {n} gaat open over {h}&#xa0;u {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>Dag {n} gaat open over {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Dag {n}: een afbeelding</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Dag {n}: muziek</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Dag {n}: een video</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Dag {n}: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Dag {n}: vandaag niets</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>De taal van het systeem (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>De editor spreekt de gekozen taal bij de volgende start.</translation>
+    </message>
+</context>
+</TS>

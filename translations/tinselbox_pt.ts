@@ -1,0 +1,982 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>BoutonJour</name>
+    <message>
+        <source>Click to add ...</source>
+        <translation>Clique para adicionar…</translation>
+    </message>
+    <message>
+        <source>MISSING</source>
+        <translation>AUSENTE</translation>
+    </message>
+</context>
+<context>
+    <name>CartePartage</name>
+    <message>
+        <source>the calendar has no address; set it in Options</source>
+        <translation>o calendário não tem endereço; informe-o nas Opções</translation>
+    </message>
+    <message>
+        <source>the address is too long for a QR code</source>
+        <translation>o endereço é longo demais para um código QR</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escaneie para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreEdition</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MÚSICA</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VÍDEO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAGEM</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Write the day&apos;s message here.</source>
+        <translation>Escreva aqui a mensagem do dia.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>No preview available</source>
+        <translation>Pré-visualização indisponível</translation>
+    </message>
+    <message>
+        <source>1 character left</source>
+        <translation>Resta 1 caractere</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Restam %1 caracteres</translation>
+    </message>
+    <message>
+        <source>1 character too many</source>
+        <translation>1 caractere a mais</translation>
+    </message>
+    <message>
+        <source>%1 characters too many</source>
+        <translation>%1 caracteres a mais</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Selecione um arquivo</translation>
+    </message>
+    <message>
+        <source>The message holds an invisible control character that a calendar file cannot store. Remove it, or type the text again.</source>
+        <translation>A mensagem contém um caractere de controle invisível que um arquivo de calendário não consegue guardar. Remova-o ou digite o texto novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreNouveau</name>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Letters and digits, e.g. Advent2026</source>
+        <translation>Letras e números, ex.: Advento2026</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Pasta:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>The name may hold only the letters A to Z (no accents) and the digits 0 to 9.</source>
+        <translation>O nome só pode conter as letras de A a Z (sem acentos) e os algarismos de 0 a 9.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project and a working directory.</source>
+        <translation>Informe um nome para o projeto e uma pasta de trabalho.</translation>
+    </message>
+    <message>
+        <source>Please enter a correct name for the project (must contain only letters and numbers).</source>
+        <translation>Informe um nome de projeto válido (apenas letras e números).</translation>
+    </message>
+    <message>
+        <source>Select the working directory</source>
+        <translation>Selecione a pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>A calendar with this name already exists in this directory. 
+Replace it?</source>
+        <translation>Já existe um calendário com este nome nesta pasta. 
+Substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>FenetreOptions</name>
+    <message>
+        <source>Calendar options</source>
+        <translation>Opções do calendário</translation>
+    </message>
+    <message>
+        <source>Past days stay open</source>
+        <translation>Os dias passados continuam abertos</translation>
+    </message>
+    <message>
+        <source>A visitor who missed a day can still open it later.</source>
+        <translation>Quem perdeu um dia ainda pode abri-lo depois.</translation>
+    </message>
+    <message>
+        <source>Days open in:</source>
+        <translation>Os dias abrem em:</translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation>Fuso horário:</translation>
+    </message>
+    <message>
+        <source>Each visitor&apos;s own clock</source>
+        <translation>O relógio de cada visitante</translation>
+    </message>
+    <message>
+        <source>Number of days:</source>
+        <translation>Número de dias:</translation>
+    </message>
+    <message>
+        <source>Starts on:</source>
+        <translation>Começa em:</translation>
+    </message>
+    <message>
+        <source>Day 1 opens on this date, day 2 the day after, and so on. Unchecked, the balls follow the days of the month.</source>
+        <translation>O dia 1 abre nesta data, o dia 2 no dia seguinte, e assim por diante. Desmarcado, as bolas seguem os dias do mês.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>Todos os anos</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Idioma da página:</translation>
+    </message>
+    <message>
+        <source>Address of the published page:</source>
+        <translation>Endereço da página publicada:</translation>
+    </message>
+    <message>
+        <source>https://example.org/calendar/</source>
+        <translation>https://example.org/calendario/</translation>
+    </message>
+    <message>
+        <source>Shuffle the balls</source>
+        <translation>Embaralhar as bolas</translation>
+    </message>
+    <message>
+        <source>The numbers are dealt over the balls&apos; places in an order of their own, the same at every generation.</source>
+        <translation>Os números são distribuídos pelos lugares das bolas em uma ordem própria, a mesma em cada geração.</translation>
+    </message>
+    <message>
+        <source>Publish files exactly as chosen</source>
+        <translation>Publicar os arquivos como estão</translation>
+    </message>
+    <message>
+        <source>Copy every picture, sound and video byte for byte instead of making it lighter for the web.</source>
+        <translation>Copiar cada imagem, som e vídeo byte a byte em vez de deixá-los mais leves para a web.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
+        <translation>Um fuso horário como Europe/Paris faz o dia mudar para todos os visitantes à mesma meia-noite. Estas opções só decidem quais bolas a página abre: não escondem os arquivos dos outros dias.</translation>
+    </message>
+    <message>
+        <source>Any month</source>
+        <translation>Qualquer mês</translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation>Apenas em %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a time zone this computer knows.
+Give a name such as Europe/Paris, or leave the field empty for each visitor’s own clock.</source>
+        <translation>“%1” não é um fuso horário que este computador conheça.
+Informe um nome como Europe/Paris ou deixe o campo vazio para usar o relógio de cada visitante.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the address of a web page.
+Give the whole address, starting with https:// or http://, or leave the field empty.</source>
+        <translation>“%1” não é o endereço de uma página web.
+Informe o endereço completo, começando por https:// ou http://, ou deixe o campo vazio.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePartage</name>
+    <message>
+        <source>Share the calendar</source>
+        <translation>Compartilhar o calendário</translation>
+    </message>
+    <message>
+        <source>Scan this code with a phone, or send the address:</source>
+        <translation>Escaneie este código com um celular ou envie o endereço:</translation>
+    </message>
+    <message>
+        <source>QR code of the calendar&apos;s address</source>
+        <translation>Código QR do endereço do calendário</translation>
+    </message>
+    <message>
+        <source>Address of the published page</source>
+        <translation>Endereço da página publicada</translation>
+    </message>
+    <message>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Copiar endereço</translation>
+    </message>
+    <message>
+        <source>Save &amp;QR code...</source>
+        <translation>Salvar código &amp;QR…</translation>
+    </message>
+    <message>
+        <source>Save c&amp;ard...</source>
+        <translation>Salvar c&amp;artão…</translation>
+    </message>
+    <message>
+        <source>An A6 card to print, with the calendar&apos;s name and this QR code.</source>
+        <translation>Um cartão A6 para imprimir, com o nome do calendário e este código QR.</translation>
+    </message>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Salvar o código QR</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be saved in %1.</source>
+        <translation>Não é possível salvar o código QR em %1.</translation>
+    </message>
+    <message>
+        <source>Save the card</source>
+        <translation>Salvar o cartão</translation>
+    </message>
+    <message>
+        <source>The card cannot be saved.</source>
+        <translation>Não é possível salvar o cartão.</translation>
+    </message>
+</context>
+<context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>tinselbox</source>
+        <translation>tinselbox</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualizar</translation>
+    </message>
+    <message>
+        <source>Generate...</source>
+        <translation>Gerar…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Novo…</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opções…</translation>
+    </message>
+    <message>
+        <source>Calendar options: which days the page opens</source>
+        <translation>Opções do calendário: quais dias a página abre</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importar uma pasta…</translation>
+    </message>
+    <message>
+        <source>Size: %1 %2</source>
+        <translation>Tamanho: %1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 arquivo de mídia não foi encontrado:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 arquivos de mídia não foram encontrados:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dia %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Escolha esses arquivos novamente ou esvazie os dias deles e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Quit anyway?</source>
+        <translation>Suas alterações serão perdidas se você não as salvar. 
+Sair mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Create new anyway?</source>
+        <translation>Suas alterações serão perdidas se você não as salvar. 
+Criar um novo mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don’t save them. 
+Open anyway?</source>
+        <translation>Suas alterações serão perdidas se você não as salvar. 
+Abrir mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Select a calendar</source>
+        <translation>Selecione um calendário</translation>
+    </message>
+    <message>
+        <source>Error opening the calendar.</source>
+        <translation>Erro ao abrir o calendário.</translation>
+    </message>
+    <message>
+        <source>Their days are marked in the calendar.</source>
+        <translation>Os dias deles estão marcados no calendário.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: the file name of day %1 holds a character that a calendar file cannot store. Rename the file and choose it again.</source>
+        <translation>Erro ao salvar o calendário: o nome do arquivo do dia %1 contém um caractere que um arquivo de calendário não consegue guardar. Renomeie o arquivo e escolha-o novamente.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar: its name holds a character that a calendar file cannot store.</source>
+        <translation>Erro ao salvar o calendário: o nome dele contém um caractere que um arquivo de calendário não consegue guardar.</translation>
+    </message>
+    <message>
+        <source>Error saving the calendar.</source>
+        <translation>Erro ao salvar o calendário.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Selecione a pasta de geração</translation>
+    </message>
+    <message>
+        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
+        <translation>Esta pasta contém o calendário ou as mídias dele e não pode ser usada para a geração.</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory </source>
+        <translation>Esta ação apagará todo o conteúdo da pasta </translation>
+    </message>
+    <message>
+        <source>
+Generate anyway?</source>
+        <translation>
+Gerar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Erro ao gerar o calendário.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in </source>
+        <translation>Calendário gerado com sucesso em </translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir no navegador</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Gerando o calendário…</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Esvaziar o dia</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Não é possível mostrar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Este arquivo de texto está vazio ou não pode ser lido:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Uma mensagem tem no máximo %1 caracteres de texto simples; este arquivo não pode virar uma:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>O conteúdo deste arquivo não é de nenhum tipo que um dia possa conter:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Estes dias já contêm uma mídia: %1. 
+Substituí-las?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Nenhum arquivo de mídia foi encontrado para importar.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Estes arquivos não são de nenhum tipo que um dia possa conter e foram deixados de fora:
+%1</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Estes arquivos não receberam nenhum dia:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Selecione uma pasta para importar</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dia %1 convertido (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
+        <translation>Este calendário contém dias fora de 1 a %1 (%2). Eles não são exibidos nem publicados e continuam no arquivo ao salvar.</translation>
+    </message>
+    <message>
+        <source> (converting media...)</source>
+        <translation> (convertendo as mídias…)</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
+</context>
+<context>
+    <name>Generateur</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Não há nenhum calendário para gerar.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationSite</name>
+    <message>
+        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
+        <translation>A pasta %1 não pode ser usada para a geração: contém as mídias do calendário, um sistema de arquivos montado ou a pasta pessoal do usuário.</translation>
+    </message>
+    <message>
+        <source>Day %1 has no media file.</source>
+        <translation>O dia %1 não tem nenhum arquivo de mídia.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a regular file.</source>
+        <translation>Dia %1: %2 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be found.</source>
+        <translation>Dia %1: o arquivo %2 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar na pasta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
+        <translation>Não é possível copiar o modelo do calendário para %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1.</source>
+        <translation>Não é possível gravar os scripts da página em %1.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>A geração foi interrompida; %1 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be read: %3.</source>
+        <translation>Dia %1: não é possível ler o arquivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
+        <translation>Dia %1: não é possível copiar o arquivo %2 para %3: %4.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>A pasta %1 contém um sistema de arquivos montado (%2) e não pode ser substituída.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Não é possível remover o conteúdo anterior de %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Não é possível substituir o conteúdo anterior de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1.</source>
+        <translation>Não é possível gravar a página em %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GenreMedia</name>
+    <message>
+        <source>PHOTO</source>
+        <translation>FOTO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a picture. The page may not be able to show it. Keep it anyway?</source>
+        <translation>Este arquivo não parece uma imagem. A página talvez não consiga exibi-lo. Manter mesmo assim?</translation>
+    </message>
+    <message>
+        <source>MUSIC</source>
+        <translation>MÚSICA</translation>
+    </message>
+    <message>
+        <source>This file does not look like a piece of music. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Este arquivo não parece uma música. A página talvez não consiga reproduzi-lo. Manter mesmo assim?</translation>
+    </message>
+    <message>
+        <source>VIDEO</source>
+        <translation>VÍDEO</translation>
+    </message>
+    <message>
+        <source>This file does not look like a video. The page may not be able to play it. Keep it anyway?</source>
+        <translation>Este arquivo não parece um vídeo. A página talvez não consiga reproduzi-lo. Manter mesmo assim?</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAGEM</translation>
+    </message>
+</context>
+<context>
+    <name>GestionnaireFichiers</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Não é possível gravar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar file.</source>
+        <translation>%1 não é um arquivo de calendário.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>O arquivo %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Não é possível abrir o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Não é possível abrir o arquivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Builds a web calendar of up to 31 days and generates its site.
+Without an option, opens the editor, with the calendar FILE if given.</source>
+        <translation>Cria um calendário web de até 31 dias e gera o site dele.
+Sem opção, abre o editor, com o calendário FILE se for informado.</translation>
+    </message>
+    <message>
+        <source>A calendar project file (.xml).</source>
+        <translation>Um arquivo de projeto de calendário (.xml).</translation>
+    </message>
+    <message>
+        <source>Generate the site of FILE into the directory DIR, without a display.</source>
+        <translation>Gera o site de FILE na pasta DIR, sem tela.</translation>
+    </message>
+    <message>
+        <source>Generate the preview of FILE into tmp/ beside it and open it in the browser.</source>
+        <translation>Gera a pré-visualização de FILE em tmp/, ao lado dele, e a abre no navegador.</translation>
+    </message>
+    <message>
+        <source>Check FILE: its media, its days and the estimated site size.</source>
+        <translation>Verifica FILE: as mídias, os dias e o tamanho estimado do site.</translation>
+    </message>
+    <message>
+        <source>Erase a non-empty DIR that holds no generated site, instead of refusing it.</source>
+        <translation>Apaga uma DIR não vazia que não contém nenhum site gerado, em vez de recusá-la.</translation>
+    </message>
+    <message>
+        <source>With --generate: print no progress.</source>
+        <translation>Com --generate: não mostra o progresso.</translation>
+    </message>
+    <message>
+        <source>no display to open the editor on; --generate and --check need none</source>
+        <translation>nenhuma tela onde abrir o editor; --generate e --check não precisam de uma</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate or --preview</source>
+        <translation>--force é usado com --generate ou --preview</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate</source>
+        <translation>--quiet é usado com --generate</translation>
+    </message>
+    <message>
+        <source>--generate needs a calendar FILE and a directory DIR</source>
+        <translation>--generate precisa de um calendário FILE e de uma pasta DIR</translation>
+    </message>
+    <message>
+        <source>%1 needs one calendar FILE</source>
+        <translation>%1 precisa de um calendário FILE</translation>
+    </message>
+    <message>
+        <source>the editor opens one calendar FILE at most</source>
+        <translation>o editor abre no máximo um calendário FILE</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (veja --help)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>não é possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML file</source>
+        <translation>não é um arquivo XML bem formado</translation>
+    </message>
+    <message>
+        <source>not a tinselbox calendar</source>
+        <translation>não é um calendário do tinselbox</translation>
+    </message>
+    <message>
+        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
+        <translation>%1: esta pasta contém o calendário ou as mídias dele, ou é a sua pasta pessoal ou a raiz de um disco, e não pode ser usada para a geração</translation>
+    </message>
+    <message>
+        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
+        <translation>%1: esta pasta não está vazia e não contém nenhum site gerado; --force apaga o conteúdo dela</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>uma mensagem</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dia %1: %2</translation>
+    </message>
+    <message>
+        <source>Generated the calendar in %1</source>
+        <translation>Calendário gerado em %1</translation>
+    </message>
+    <message>
+        <source>a script of the site could not be written in %1</source>
+        <translation>não foi possível gravar um script do site em %1</translation>
+    </message>
+    <message>
+        <source>the directory %1 could not be created or emptied</source>
+        <translation>não foi possível criar ou esvaziar a pasta %1</translation>
+    </message>
+    <message>
+        <source>a media file could not be copied into %1</source>
+        <translation>não foi possível copiar um arquivo de mídia para %1</translation>
+    </message>
+    <message>
+        <source>the media of day %1 cannot be read: %2</source>
+        <translation>não é possível ler a mídia do dia %1: %2</translation>
+    </message>
+    <message>
+        <source>the calendar template could not be copied into %1</source>
+        <translation>não foi possível copiar o modelo do calendário para %1</translation>
+    </message>
+    <message>
+        <source>the generation was interrupted</source>
+        <translation>a geração foi interrompida</translation>
+    </message>
+    <message>
+        <source>error %1 while generating into %2</source>
+        <translation>erro %1 ao gerar em %2</translation>
+    </message>
+    <message>
+        <source>cannot generate the calendar: </source>
+        <translation>não é possível gerar o calendário: </translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema.</source>
+        <translation>O arquivo não segue o esquema dos calendários.</translation>
+    </message>
+    <message>
+        <source>Day %1: no media file given.</source>
+        <translation>Dia %1: nenhum arquivo de mídia informado.</translation>
+    </message>
+    <message>
+        <source>Day %1: missing media %2</source>
+        <translation>Dia %1: mídia ausente %2</translation>
+    </message>
+    <message>
+        <source>Day %1: unreadable media %2</source>
+        <translation>Dia %1: mídia ilegível %2</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes)</source>
+        <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: cannot be generated, %n problem(s) listed above</source>
+        <translation>
+            <numerusform>%1: não pode ser gerado, %n problema listado acima</numerusform>
+            <numerusform>%1: não pode ser gerado, %n problemas listados acima</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calendar can be generated.</source>
+        <translation>O calendário pode ser gerado.</translation>
+    </message>
+    <message>
+        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
+        <translation>a pré-visualização está pronta, mas nenhum navegador pôde ser iniciado (xdg-open não está instalado)</translation>
+    </message>
+    <message>
+        <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
+        <translation>Com --generate: a pasta que recebe o site; com --card: o arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
+        <translation>Grava em OUT.pdf o cartão para imprimir de FILE: o nome e o código QR do endereço dele.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check and --card</source>
+        <translation>escolha apenas uma entre --generate, --preview, --check e --card</translation>
+    </message>
+    <message>
+        <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
+        <translation>--card precisa de um calendário FILE e de um arquivo PDF OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3)</source>
+        <translation>Dia %1 convertido (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Calendar &quot;%1&quot;: %2 of %3 days have content.</source>
+        <translation>Calendário “%1”: %2 de %3 dias têm conteúdo.</translation>
+    </message>
+    <message>
+        <source>Days without content: %1.</source>
+        <translation>Dias sem conteúdo: %1.</translation>
+    </message>
+    <message>
+        <source>Day %1: outside 1 to %2, the page never shows it.</source>
+        <translation>Dia %1: fora de 1 a %2, a página nunca o exibe.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 will not play in every browser; installing ffmpeg converts it.</source>
+        <translation>Dia %1: %2 não vai tocar em todos os navegadores; instalar o ffmpeg o converte.</translation>
+    </message>
+    <message>
+        <source>Estimated site size: %1 (%2 bytes), before converting the media</source>
+        <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
+    </message>
+    <message>
+        <source>cannot write the card: </source>
+        <translation>não é possível gravar o cartão: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
+        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Your browser cannot show this calendar.</source>
+        <translation>Seu navegador não consegue exibir este calendário.</translation>
+    </message>
+    <message>
+        <source>{n} numbered balls hanging above fir trees</source>
+        <translation>{n} bolas numeradas penduradas acima dos pinheiros</translation>
+    </message>
+    <message>
+        <source>This is a preview: you can click on all days to test it.</source>
+        <translation>Esta é uma pré-visualização: você pode clicar em todos os dias para testá-la.</translation>
+    </message>
+    <message>
+        <source>Day {n}</source>
+        <translation>Dia {n}</translation>
+    </message>
+    <message>
+        <source>Day {n}, already opened</source>
+        <translation>Dia {n}, já aberto</translation>
+    </message>
+    <message>
+        <source>{jour}, opens on {date}</source>
+        <translation>{jour}, abre em {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, was open on {date}</source>
+        <translation>{jour}, esteve aberto em {date}</translation>
+    </message>
+    <message>
+        <source>{jour}, stays shut: {mois} has {n} days</source>
+        <translation>{jour}, continua fechado: {mois} só tem {n} dias</translation>
+    </message>
+    <message>
+        <source>This calendar opens on {date}.</source>
+        <translation>Este calendário abre em {date}.</translation>
+    </message>
+    <message>
+        <source>This calendar opens again on {date}.</source>
+        <translation>Este calendário volta a abrir em {date}.</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {h} h {min} min</source>
+        <translation>O dia {n} abre daqui a {h}&#xa0;h {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n} opens in {min} min</source>
+        <translation>O dia {n} abre daqui a {min}&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Day {n}: picture</source>
+        <translation>Dia {n}: uma imagem</translation>
+    </message>
+    <message>
+        <source>Day {n}: music</source>
+        <translation>Dia {n}: música</translation>
+    </message>
+    <message>
+        <source>Day {n}: video</source>
+        <translation>Dia {n}: um vídeo</translation>
+    </message>
+    <message>
+        <source>Day {n}: {texte}</source>
+        <translation>Dia {n}: {texte}</translation>
+    </message>
+    <message>
+        <source>Day {n}: nothing today</source>
+        <translation>Dia {n}: nada hoje</translation>
+    </message>
+</context>
+<context>
+    <name>PlanConversions</name>
+    <message>
+        <source>Day %1: the file %2 cannot be converted: %3.</source>
+        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
+    </message>
+    <message>
+        <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
+        <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
+    </message>
+</context>
+<context>
+    <name>Taille</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>Traduction</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language (%1)</source>
+        <translation>O idioma do sistema (%1)</translation>
+    </message>
+    <message>
+        <source>The editor speaks the chosen language the next time it starts.</source>
+        <translation>O editor usará o idioma escolhido na próxima vez que for iniciado.</translation>
+    </message>
+</context>
+</TS>
