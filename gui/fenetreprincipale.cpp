@@ -12,11 +12,14 @@
 #include "fichierprojet/gardexml.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
+#include "historique.h"
 #include "importfichiers.h"
+#include "menusfenetre.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "parametres.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -31,6 +34,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -72,14 +76,18 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
       urlCalendrier(),
       generation(std::make_unique<CommandesGeneration>(*this)),
       import(std::make_unique<ImportFichiers>(*this)),
-      jours(std::make_unique<CommandesJours>(*this))
+      jours(std::make_unique<CommandesJours>(*this)),
+      historique(std::make_unique<Historique>(*this))
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
     setWindowTitle(titreApplication());
     calendrier = nullptr;
     setAcceptDrops(true);
-    creerRaccourcis();
+    menus = std::make_unique<MenusFenetre>(*this);
+    relierCommandes();
+    // A fresh configuration keeps the form's size.
+    restoreGeometry(Parametres::getGeometrie());
     initialiserGrilleBoutonJour();
 }
 
@@ -88,37 +96,36 @@ QString FenetrePrincipale::titreApplication()
     return QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE);
 }
 
-void FenetrePrincipale::creerRaccourcis()
+void FenetrePrincipale::relierCommandes()
 {
+    using Slot = void (FenetrePrincipale::*)();
     const struct {
+        MenusFenetre::Commande commande;
         const char *bouton;
-        QKeySequence touches;
-    } raccourcis[] = {{"bouton_nouveau", QKeySequence(Qt::CTRL + Qt::Key_N)},
-        {"bouton_ouvrir", QKeySequence(Qt::CTRL + Qt::Key_O)},
-        {"bouton_enregistrer", QKeySequence(Qt::CTRL + Qt::Key_S)},
-        {"bouton_apercu", QKeySequence(Qt::Key_F5)}, {"bouton_quitter", QKeySequence(Qt::CTRL + Qt::Key_Q)}};
-    for (const auto &raccourci : raccourcis) {
-        QPointer<QPushButton> bouton = findChild<QPushButton *>(QString::fromLatin1(raccourci.bouton));
-        if (bouton == nullptr)
-            continue;
-        auto *action = new QAction(this);
-        action->setObjectName(QStringLiteral("raccourci_") + QString::fromLatin1(raccourci.bouton));
-        action->setShortcut(raccourci.touches);
-        addAction(action);
-        // Through the button, so that a disabled command stays out of reach.
-        connect(action, &QAction::triggered, this, [bouton] {
-            if (bouton != nullptr && bouton->isEnabled())
-                bouton->click();
-        });
-        bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
-            bouton->text(), raccourci.touches.toString(QKeySequence::NativeText)));
+        Slot slot;
+    } commandes[] = {{MenusFenetre::NOUVEAU, "bouton_nouveau", &FenetrePrincipale::clicBoutonNouveau},
+        {MenusFenetre::OUVRIR, "bouton_ouvrir", &FenetrePrincipale::clicBoutonOuvrir},
+        {MenusFenetre::ENREGISTRER, "bouton_enregistrer", &FenetrePrincipale::clicBoutonEnregistrer},
+        {MenusFenetre::QUITTER, "bouton_quitter", &FenetrePrincipale::clicBoutonQuitter},
+        {MenusFenetre::OPTIONS, "bouton_options", &FenetrePrincipale::clicBoutonOptions},
+        {MenusFenetre::APERCU, "bouton_apercu", &FenetrePrincipale::clicBoutonApercu},
+        {MenusFenetre::GENERER, "bouton_generer", &FenetrePrincipale::clicBoutonGenerer}};
+    for (const auto &commande : commandes) {
+        QAction *action = menus->getAction(commande.commande);
+        connect(action, &QAction::triggered, this, commande.slot);
+        auto *bouton = findChild<QPushButton *>(QString::fromLatin1(commande.bouton));
+        if (bouton != nullptr && !action->shortcut().isEmpty())
+            bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
+                bouton->text(), action->shortcut().toString(QKeySequence::NativeText)));
     }
-
-    actionImporter = new QAction(tr("Import a folder..."), this);
-    actionImporter->setObjectName(QStringLiteral("action_importer"));
-    actionImporter->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
-    addAction(actionImporter);
-    connect(actionImporter, &QAction::triggered, this, [this] { import->importerDossier(); });
+    connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
+        [this] { import->importerDossier(); });
+    QUndoStack &pile = historique->getPile();
+    connect(menus->getAction(MenusFenetre::ANNULER), &QAction::triggered, &pile, &QUndoStack::undo);
+    connect(menus->getAction(MenusFenetre::RETABLIR), &QAction::triggered, &pile, &QUndoStack::redo);
+    connect(&pile, &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
+    // The unsaved mark is the stack's: undoing back to the saved state clears it.
+    connect(&pile, &QUndoStack::cleanChanged, this, [this](bool propre) { marquerModifications(!propre); });
 }
 
 FenetrePrincipale::~FenetrePrincipale()
@@ -126,6 +133,8 @@ FenetrePrincipale::~FenetrePrincipale()
     // A worker still stopping reads the calendar: it goes first (its destructor stops it
     // and waits), not later with the other children.
     qDeleteAll(findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly));
+    // The history goes after the menus it would otherwise update.
+    historique->getPile().disconnect();
     delete calendrier;
     delete ui;
 }
@@ -174,8 +183,15 @@ void FenetrePrincipale::appliquerEtat()
     activer(elements.generer, avecCalendrier);
     activer(elements.options, avecCalendrier);
     activer(elements.enregistrer, modifie);
-    if (actionImporter != nullptr)
-        actionImporter->setEnabled(avecCalendrier);
+    // The worker of a stopped run still reads the calendar until its current file is done.
+    const bool libre = !generation->arretEnCours();
+    const QUndoStack &pile = historique->getPile();
+    const bool actives[] = {libre, libre, libre && modifie, libre && avecCalendrier, libre,
+        libre && pile.canUndo(), libre && pile.canRedo(), libre && avecCalendrier, libre && avecCalendrier,
+        libre && avecCalendrier, true};
+    static_assert(sizeof actives / sizeof *actives == MenusFenetre::NOMBRE_COMMANDES, "one per command");
+    for (int commande = 0; commande < MenusFenetre::NOMBRE_COMMANDES; ++commande)
+        menus->getAction(MenusFenetre::Commande(commande))->setEnabled(actives[commande]);
     if (avecCalendrier) {
         // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
         QString nom = calendrier->getNom();
@@ -185,8 +201,7 @@ void FenetrePrincipale::appliquerEtat()
         setWindowTitle(titreApplication());
     }
     setWindowModified(modifie);
-    // The worker of a stopped run still reads the calendar until its current file is done.
-    setEnabled(!generation->arretEnCours());
+    setEnabled(libre);
 }
 
 void FenetrePrincipale::marquerModifications(bool modifications)
@@ -257,6 +272,11 @@ void FenetrePrincipale::afficherTaille()
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
 {
     ::mettreEnFormeTaille(taille, valeur, unite);
+}
+
+Historique &FenetrePrincipale::getHistorique() const
+{
+    return *historique;
 }
 
 Calendrier *FenetrePrincipale::getCalendrier() const
@@ -334,6 +354,7 @@ void FenetrePrincipale::sauvegardeUtile()
 
 void FenetrePrincipale::sauvegardeInutile()
 {
+    historique->getPile().setClean();
     verrouillerBoutonEnregistrer();
 }
 
@@ -386,10 +407,12 @@ void FenetrePrincipale::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (demanderConfirmation())
-        event->accept();
-    else
+    if (!demanderConfirmation()) {
         event->ignore();
+        return;
+    }
+    Parametres::setGeometrie(saveGeometry());
+    event->accept();
 }
 
 void FenetrePrincipale::clicBoutonJour()
@@ -401,11 +424,14 @@ void FenetrePrincipale::clicBoutonOptions()
 {
     if (getCalendrier() == nullptr)
         return;
+    const QDomDocument avant = historique->instantane();
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(getCalendrier());
     // The dialog is accepted only when an option changed.
-    if (fenetre.exec() == QDialog::Accepted)
-        sauvegardeUtile();
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+    historique->noter(avant, tr("Options"));
+    sauvegardeUtile();
 }
 
 void FenetrePrincipale::clicBoutonNouveau()
@@ -420,6 +446,7 @@ void FenetrePrincipale::clicBoutonNouveau()
     if (fenetre.exec() != QDialog::Accepted)
         return;
 
+    historique->vider();
     setCalendrier(new Calendrier(projet.getNomPojet()));
     setUrlCalendrier(projet.getUrl());
     afficherCalendrier(getCalendrier());
@@ -442,9 +469,11 @@ void FenetrePrincipale::clicBoutonOuvrir()
     filtres.sort(Qt::CaseSensitive);
     dialogue.setMimeTypeFilters(filtres);
     dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
+    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::PROJETS));
     const QString url = ChoixFichier::choisir(dialogue);
     if (url.isEmpty())
         return;
+    Parametres::setDernierDossier(Parametres::PROJETS, url);
     ouvrirCalendrier(url);
 }
 
@@ -462,9 +491,11 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
         return false;
     }
 
+    historique->vider();
     setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+    Parametres::ajouterCalendrierRecent(chemin);
 
     const QList<int> horsGrille = joursHorsGrille(*nouveau);
     if (!horsGrille.isEmpty()) {
@@ -508,12 +539,15 @@ void FenetrePrincipale::clicBoutonEnregistrer()
         return;
     }
     sauvegardeInutile();
+    Parametres::ajouterCalendrierRecent(getUrlCalendrier());
 }
 
 void FenetrePrincipale::clicBoutonQuitter()
 {
-    if (demanderConfirmation())
-        QCoreApplication::exit(0);
+    if (!demanderConfirmation())
+        return;
+    Parametres::setGeometrie(saveGeometry());
+    QCoreApplication::exit(0);
 }
 
 void FenetrePrincipale::clicBoutonApercu()

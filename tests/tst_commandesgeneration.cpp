@@ -91,6 +91,7 @@ void TestCommandesGeneration::initTestCase()
     Q_INIT_RESOURCE(ressources);
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    configurationTemporaire();
     QVERIFY(temp.isValid());
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau, "ouvrir");
 }
