@@ -16,6 +16,7 @@
 #include <QCompleter>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -234,6 +235,7 @@ void TestFenetreBureau::annulerRetablir()
         if (options == nullptr)
             return false;
         options->findChild<QCheckBox *>("case_rattrapage")->setChecked(true);
+        options->findChild<QSpinBox *>("champ_jours")->setValue(24);
         options->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         return true;
     });
@@ -242,8 +244,10 @@ void TestFenetreBureau::annulerRetablir()
     QVERIFY(fenetre.getCalendrier()->getRattrapage());
     fenetre.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    QCOMPARE(fenetre.getCalendrier()->getJours(), 24);
     touche("Ctrl+Z");
     QVERIFY(!fenetre.getCalendrier()->getRattrapage());
+    QCOMPARE(fenetre.getCalendrier()->getJours(), 31);
     QCOMPARE(etat(), QStringLiteral("-- saved"));
 
     // Another calendar starts another history.
