@@ -32,6 +32,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     menuEdition->setObjectName(QStringLiteral("menu_edition"));
     menuEdition->addAction(creer(ANNULER, tr("&Undo"), "action_annuler"));
     menuEdition->addAction(creer(RETABLIR, tr("&Redo"), "action_retablir"));
+    // The place of the interface language chooser: a separator, then its item, here.
 
     QMenu *calendrier = barre->addMenu(tr("&Calendar"));
     calendrier->setObjectName(QStringLiteral("menu_calendrier"));
