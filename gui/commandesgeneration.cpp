@@ -2,6 +2,7 @@
 
 #include "boitemessage.h"
 #include "choixfichier.h"
+#include "fenetrepartage.h"
 #include "fenetreprincipale.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
@@ -125,10 +126,23 @@ void CommandesGeneration::afficherResultat(
         BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
         return;
     }
-    if (apercu
-        || BoiteMessage::informerAvecOuverture(nullptr,
-            tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser")))
+    if (apercu) {
         ouvrirPage(repertoireSortie);
+        return;
+    }
+    // A calendar published at an address can be handed on from here.
+    const Calendrier *calendrier = fenetre.getCalendrier();
+    const bool partageable = calendrier != nullptr && !calendrier->getAdresse().isEmpty();
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
+        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
+        partageable ? tr("Share...") : QString());
+    if (choix == QMessageBox::Open) {
+        ouvrirPage(repertoireSortie);
+    } else if (choix == QMessageBox::Apply && partageable) {
+        FenetrePartage partage(&fenetre);
+        partage.configurerFenetre(calendrier);
+        partage.exec();
+    }
 }
 
 void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool apercu)
@@ -150,6 +164,13 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Queued in the order emitted: the details arrive before the result they explain.
     QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
         [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
+        [&progression](int jour, int rang, int total) {
+            // Once the last is ready the run only copies.
+            progression.setLabelText(rang < total
+                    ? tr("Converted day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total)
+                    : tr("Generating the calendar ..."));
+        });
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
         [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
             const QString details = std::exchange(detailsErreurGeneration, QString());

@@ -92,7 +92,9 @@ void CommandesJours::deplacerFocus(BoutonJour *bouton, int colonnes, int lignes)
     const int cible = index + colonnes + lignes * COLONNES_GRILLE;
     if (cible < 0 || cible >= grille->count())
         return;
-    if (auto *tuile = qobject_cast<BoutonJour *>(grille->itemAt(cible)->widget()))
+    // Days beyond the calendar's length have hidden tiles.
+    auto *tuile = qobject_cast<BoutonJour *>(grille->itemAt(cible)->widget());
+    if (tuile != nullptr && !tuile->isHidden())
         tuile->setFocus(Qt::TabFocusReason);
 }
 

@@ -11,6 +11,7 @@
 #include "modele/message.h"
 #include "parametres.h"
 #include "saisiechemin.h"
+#include "serviceconversions.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -208,7 +209,11 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
         image = lecteur.read();
     }
     if (image.isNull()) {
-        apercu->setText(tr("No preview available"));
+        // A sound or video some browsers cannot play says so where its preview would be.
+        const QString avertissement =
+            ServiceConversions::avertissement(emplacement, getTypeMediaSelectionne());
+        apercu->setWordWrap(true);
+        apercu->setText(avertissement.isEmpty() ? tr("No preview available") : avertissement);
         return;
     }
     apercu->setPixmap(QPixmap::fromImage(

@@ -20,6 +20,8 @@
 #include "modele/media.h"
 #include "modele/projet.h"
 #include "parametres.h"
+#include "serviceconversions.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -45,15 +47,34 @@ void activer(QWidget *widget, bool actif)
         widget->setEnabled(actif);
 }
 
-// The grid shows days 1 to 31; a hand-edited file may hold others, which are kept.
+// The grid shows the calendar's days, 1 to its length; a hand-edited file or a shorter
+// length may leave others, which are kept.
 QList<int> joursHorsGrille(const Calendrier &calendrier)
 {
     QList<int> jours;
     for (const int jour : calendrier.getContenuConstant().keys()) {
-        if (jour < 1 || jour > 31)
+        if (!GenerationSite::estJourPublie(calendrier, jour))
             jours << jour;
     }
     return jours;
+}
+
+// Says once that some days are beyond the calendar's length, so that they do not look lost.
+void signalerJoursHorsGrille(QWidget *parent, const Calendrier &calendrier)
+{
+    const QList<int> horsGrille = joursHorsGrille(calendrier);
+    if (horsGrille.isEmpty())
+        return;
+    QStringList jours;
+    for (const int jour : horsGrille.mid(0, 5))
+        jours << QString::number(jour);
+    if (horsGrille.size() > 5)
+        jours << QStringLiteral("\u2026");
+    BoiteMessage::informer(parent,
+        FenetrePrincipale::tr("This calendar holds days outside 1 to %1 (%2). They are neither shown nor "
+                              "published, and they stay in the file when you save.")
+            .arg(calendrier.getJours())
+            .arg(jours.join(QStringLiteral(", "))));
 }
 
 // The first day, in day order, whose media location a project file cannot carry.
@@ -89,6 +110,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     // A fresh configuration keeps the form's size.
     restoreGeometry(Parametres::getGeometrie());
     initialiserGrilleBoutonJour();
+    conversions = new ServiceConversions(this);
+    connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
+        if (getCalendrier() != nullptr)
+            afficherTaille();
+    });
 }
 
 QString FenetrePrincipale::titreApplication()
@@ -98,31 +124,9 @@ QString FenetrePrincipale::titreApplication()
 
 void FenetrePrincipale::relierCommandes()
 {
-    using Slot = void (FenetrePrincipale::*)();
-    const struct {
-        MenusFenetre::Commande commande;
-        const char *bouton;
-        Slot slot;
-    } commandes[] = {{MenusFenetre::NOUVEAU, "bouton_nouveau", &FenetrePrincipale::clicBoutonNouveau},
-        {MenusFenetre::OUVRIR, "bouton_ouvrir", &FenetrePrincipale::clicBoutonOuvrir},
-        {MenusFenetre::ENREGISTRER, "bouton_enregistrer", &FenetrePrincipale::clicBoutonEnregistrer},
-        {MenusFenetre::QUITTER, "bouton_quitter", &FenetrePrincipale::clicBoutonQuitter},
-        {MenusFenetre::OPTIONS, "bouton_options", &FenetrePrincipale::clicBoutonOptions},
-        {MenusFenetre::APERCU, "bouton_apercu", &FenetrePrincipale::clicBoutonApercu},
-        {MenusFenetre::GENERER, "bouton_generer", &FenetrePrincipale::clicBoutonGenerer}};
-    for (const auto &commande : commandes) {
-        QAction *action = menus->getAction(commande.commande);
-        connect(action, &QAction::triggered, this, commande.slot);
-        auto *bouton = findChild<QPushButton *>(QString::fromLatin1(commande.bouton));
-        if (bouton != nullptr && !action->shortcut().isEmpty())
-            bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
-                bouton->text(), action->shortcut().toString(QKeySequence::NativeText)));
-    }
     connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
         [this] { import->importerDossier(); });
     QUndoStack &pile = historique->getPile();
-    connect(menus->getAction(MenusFenetre::ANNULER), &QAction::triggered, &pile, &QUndoStack::undo);
-    connect(menus->getAction(MenusFenetre::RETABLIR), &QAction::triggered, &pile, &QUndoStack::redo);
     connect(&pile, &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
     // The unsaved mark is the stack's: undoing back to the saved state clears it.
     connect(&pile, &QUndoStack::cleanChanged, this, [this](bool propre) { marquerModifications(!propre); });
@@ -228,6 +232,8 @@ void FenetrePrincipale::afficherContenu()
         if (bouton != nullptr) {
             bouton->init();
             boutons.insert(bouton->getNumeroJour(), bouton);
+            // One tile per day of the calendar; the grid closes up over the hidden ones.
+            bouton->setHidden(calendrier != nullptr && bouton->getNumeroJour() > calendrier->getJours());
         }
     }
     if (calendrier == nullptr) {
@@ -251,22 +257,20 @@ void FenetrePrincipale::afficherContenu()
         if (!texte.isEmpty())
             bouton->setNomMedia(texte);
         bouton->setIntrouvable(introuvables.contains(it.key()));
+        const QString avertissement =
+            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
+        if (!avertissement.isEmpty())
+            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
     }
     afficherTaille();
 }
 
 void FenetrePrincipale::afficherTaille()
 {
-    qint64 taille = 0;
-    GestionnaireFichiers gestionnaire;
-    // The code is not examined: the estimate shows whatever the walk could count.
-    gestionnaire.calculer_taille(*getCalendrier(), &taille);
-
-    QString valeur;
-    QString unite;
-    mettreEnFormeTaille(taille, &valeur, &unite);
+    // Every change of a day passes here: its media starts converting at once.
+    conversions->suivre(*getCalendrier());
     if (elements.taille != nullptr)
-        elements.taille->setText(tr("Size: %1 %2").arg(valeur, unite));
+        elements.taille->setText(ServiceConversions::texteTaille(*getCalendrier()));
 }
 
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
@@ -427,11 +431,21 @@ void FenetrePrincipale::clicBoutonOptions()
     const QDomDocument avant = historique->instantane();
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(getCalendrier());
+    const QList<int> horsGrilleAvant = joursHorsGrille(*getCalendrier());
     // The dialog is accepted only when an option changed.
     if (fenetre.exec() != QDialog::Accepted)
         return;
     historique->noter(avant, tr("Options"));
+    // The length decides which tiles the grid shows and which days the size counts.
+    afficherCalendrier(getCalendrier());
     sauvegardeUtile();
+    // A shorter length hides days that hold content: said now, not only at the next Open.
+    for (const int jour : joursHorsGrille(*getCalendrier())) {
+        if (!horsGrilleAvant.contains(jour)) {
+            signalerJoursHorsGrille(this, *getCalendrier());
+            break;
+        }
+    }
 }
 
 void FenetrePrincipale::clicBoutonNouveau()
@@ -497,18 +511,7 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     sauvegardeInutile();
     Parametres::ajouterCalendrierRecent(chemin);
 
-    const QList<int> horsGrille = joursHorsGrille(*nouveau);
-    if (!horsGrille.isEmpty()) {
-        QStringList jours;
-        for (const int jour : horsGrille.mid(0, 5))
-            jours << QString::number(jour);
-        if (horsGrille.size() > 5)
-            jours << QStringLiteral("\u2026");
-        BoiteMessage::informer(this,
-            tr("This calendar holds days outside 1 to 31 (%1). They are neither shown nor "
-               "published, and they stay in the file when you save.")
-                .arg(jours.join(QStringLiteral(", "))));
-    }
+    signalerJoursHorsGrille(this, *nouveau);
     // Moved media are said once, now, rather than at the first Generate.
     const QString introuvables = generation->listerMediasIntrouvables();
     if (!introuvables.isEmpty())

@@ -15,6 +15,7 @@ class CommandesJours;
 class Historique;
 class MenusFenetre;
 class ImportFichiers;
+class ServiceConversions;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -136,7 +137,7 @@ private:
         QPointer<QLabel> taille;
     };
 
-    /// Connects the menus' actions to the commands and gives the buttons their shortcut's tip.
+    /// Connects what the menus' own units do not: the import action and the history's state.
     void relierCommandes();
     void marquerModifications(bool modifie);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
@@ -158,4 +159,5 @@ private:
     std::unique_ptr<CommandesJours> jours;
     std::unique_ptr<Historique> historique;
     std::unique_ptr<MenusFenetre> menus;
+    ServiceConversions *conversions = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
 #include "parametres.h"
+#include "site/generationsite.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -111,6 +112,15 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
         occupes.insert(it.key());
     QStringList sansJour;
     QMap<int, QString> repartition = RepartitionJours::repartir(genres.keys(), occupes, &sansJour);
+    // Days beyond the calendar's length have no tile: their files find no day.
+    for (auto it = repartition.begin(); it != repartition.end();) {
+        if (GenerationSite::estJourPublie(*calendrier, it.key())) {
+            ++it;
+        } else {
+            sansJour << it.value();
+            it = repartition.erase(it);
+        }
+    }
 
     QStringList remplaces;
     for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it) {

@@ -3,6 +3,7 @@
 #include "boitemessage.h"
 #include "calendriersrecents.h"
 #include "fenetreprincipale.h"
+#include "historique.h"
 #include "version.h"
 
 #include <QAction>
@@ -10,6 +11,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QUndoStack>
 
 MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actions(NOMBRE_COMMANDES, nullptr)
 {
@@ -70,6 +73,27 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     }
     // On the window too, so that the keys work whether or not the menu bar is shown.
     fenetre.addActions(actions.toList());
+
+    // Through the button: a command has one place, and the action has the button's state.
+    const struct {
+        Commande commande;
+        const char *bouton;
+    } boutons[] = {{NOUVEAU, "bouton_nouveau"}, {OUVRIR, "bouton_ouvrir"},
+        {ENREGISTRER, "bouton_enregistrer"}, {QUITTER, "bouton_quitter"}, {OPTIONS, "bouton_options"},
+        {APERCU, "bouton_apercu"}, {GENERER, "bouton_generer"}};
+    for (const auto &lien : boutons) {
+        QAction *action = actions.at(lien.commande);
+        auto *bouton = fenetre.findChild<QPushButton *>(QString::fromLatin1(lien.bouton));
+        if (bouton == nullptr)
+            continue;
+        QObject::connect(action, &QAction::triggered, bouton, &QPushButton::click);
+        if (!action->shortcut().isEmpty())
+            bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
+                bouton->text(), action->shortcut().toString(QKeySequence::NativeText)));
+    }
+    QUndoStack &pile = fenetre.getHistorique().getPile();
+    QObject::connect(actions.at(ANNULER), &QAction::triggered, &pile, &QUndoStack::undo);
+    QObject::connect(actions.at(RETABLIR), &QAction::triggered, &pile, &QUndoStack::redo);
 
     QObject::connect(actions.at(A_PROPOS), &QAction::triggered, &fenetre,
         [this] { BoiteMessage::informer(&this->fenetre, texteAPropos()); });

@@ -89,9 +89,9 @@ QString GenreMedia::texteTuile(const Media &media)
     return genre != nullptr && genre->legende != nullptr ? genre->legende(media) : media.getUrl();
 }
 
-QString GenreMedia::nomFichierStocke(const QString &identifiant)
+QString GenreMedia::nomFichierStocke(const QString &identifiant, const QString &extension)
 {
-    return identifiant + QLatin1Char('.') + EXTENSION_STOCKAGE;
+    return identifiant + QLatin1Char('.') + extension;
 }
 
 QString GenreMedia::libelleTraduit() const

@@ -19,7 +19,7 @@ struct GenreMedia {
     static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
     /// Attribute that holds a media's location in its element.
     static constexpr QLatin1String NOM_ATTRIBUT_URL = Format::ATTRIBUT_URL;
-    /// Extension of a media's copy in a generated site, whatever its kind.
+    /// Extension of a media's copy in a generated site when its type is unknown.
     static constexpr QLatin1String EXTENSION_STOCKAGE{"txt"};
 
     Media::TypeMedia type;
@@ -72,5 +72,6 @@ struct GenreMedia {
     /// What the day's tile shows under its number: the caption of the kind, else the location.
     static QString texteTuile(const Media &media);
     /// Name of a media's copy in a generated site: identifier, point, extension.
-    static QString nomFichierStocke(const QString &identifiant);
+    static QString nomFichierStocke(
+        const QString &identifiant, const QString &extension = QString(EXTENSION_STOCKAGE));
 };
