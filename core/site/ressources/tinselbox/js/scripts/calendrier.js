@@ -180,14 +180,12 @@ var bypass = false;
         placerBoutons();
     }
 
-    // After a turn: the balls go to their new places (or stay out of sight
+    // After a turn: the balls glide to their new places (or stay out of sight
     // while a day is shown) and the day's picture, video or card fits the new
     // scene where it stands.
     function replacerScene() {
         boules.forEach(function (boule, i) {
             if (!projectionEnCours) {
-                boule.x = boule.xMenu;
-                boule.y = boule.yMenu;
                 boule.deplacerVers(boule.xMenu, boule.yMenu);
             } else if (i !== numeroJour - 1) {
                 boule.x = boule.xMenu;

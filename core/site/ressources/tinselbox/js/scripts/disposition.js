@@ -56,21 +56,36 @@ var Disposition = {
         return Disposition.enRangees(nombre, scene);
     },
 
-    // Rows as even as they can be (the longer ones first), each spread over the
-    // whole width; each ball keeps the size rank it has in the drawing, and
-    // moves within its cell by a fixed wobble, so no two cells, and no two
-    // balls' squares, overlap.
-    enRangees: function (nombre, scene) {
-        var bas = scene.hauteur - Disposition.HAUTEUR_FORET / 2;
-        var hauteurUtile = bas - Disposition.HAUT;
-        var colonnes = Math.max(1, Math.min(nombre, Math.round(Math.sqrt(nombre * scene.largeur / hauteurUtile))));
+    // The largest radius that fits cells of a grid of `colonnes` columns; the
+    // attachment stands an eighth of the radius above the ball.
+    rayonPour: function (nombre, colonnes, scene) {
         var rangees = Math.ceil(nombre / colonnes);
-        var parRangee = Math.ceil(nombre / rangees);
-        var largeurCellule = scene.largeur / parRangee;
-        var hauteurCellule = hauteurUtile / rangees;
-        // The attachment stands an eighth of the radius above the ball.
-        var rayonMax = Math.min(Disposition.RAYON_MAX, largeurCellule / 2 - Disposition.MARGE,
+        var largeurCellule = scene.largeur / Math.ceil(nombre / rangees);
+        var hauteurCellule = (scene.hauteur - Disposition.HAUTEUR_FORET / 2 - Disposition.HAUT) / rangees;
+        return Math.min(Disposition.RAYON_MAX, largeurCellule / 2 - Disposition.MARGE,
             (hauteurCellule - Disposition.MARGE) / 2.125);
+    },
+
+    // Rows as even as they can be (the longer ones first), in a grid that
+    // gives about the biggest balls, each row spread over the whole width; each ball
+    // keeps the size rank it has in the drawing, and moves within its cell by
+    // a fixed wobble, so no two cells, and no two balls' squares, overlap.
+    enRangees: function (nombre, scene) {
+        var rayons = [0];
+        var meilleur = 0;
+        for (var essai = 1; essai <= nombre; essai++) {
+            rayons.push(Disposition.rayonPour(nombre, essai, scene));
+            meilleur = Math.max(meilleur, rayons[essai]);
+        }
+        // Of grids giving balls of nearly the biggest size, the widest fills
+        // the width best.
+        var colonnes = 1;
+        for (essai = 1; essai <= nombre; essai++) {
+            colonnes = rayons[essai] >= 0.92 * meilleur ? essai : colonnes;
+        }
+        var rangees = Math.ceil(nombre / colonnes);
+        var hauteurCellule = (scene.hauteur - Disposition.HAUTEUR_FORET / 2 - Disposition.HAUT) / rangees;
+        var rayonMax = Disposition.rayonPour(nombre, colonnes, scene);
         var rayonMin = Math.min(rayonMax, Math.max(Disposition.RAYON_MIN, 0.6 * rayonMax));
         var places = [];
         var place = 0;
@@ -82,8 +97,9 @@ var Disposition = {
                 var part = (base - Disposition.RAYON_DESSIN_MIN) / (Disposition.RAYON_DESSIN_MAX - Disposition.RAYON_DESSIN_MIN);
                 var rayon = Math.round(rayonMin + part * (rayonMax - rayonMin));
                 // A few big cells would let a ball wander off: the wobble stays small.
-                var jeuX = Math.min(0.2 * largeur, Math.max(0, largeur / 2 - rayon - Disposition.MARGE));
-                var jeuY = Math.min(0.2 * hauteurCellule, Math.max(0, (hauteurCellule - 2.125 * rayon - Disposition.MARGE) / 2));
+                var jeuX = Math.min(0.2 * largeur, rayon / 2, Math.max(0, largeur / 2 - rayon - Disposition.MARGE));
+                var jeuY = Math.min(0.2 * hauteurCellule, rayon / 2,
+                    Math.max(0, (hauteurCellule - 2.125 * rayon - Disposition.MARGE) / 2));
                 var x = largeur * (c + 0.5) + jeuX * Disposition.oscillation(2 * place);
                 var y = Disposition.HAUT + hauteurCellule * (r + 0.5) + rayon / 16
                     + jeuY * Disposition.oscillation(2 * place + 1);
