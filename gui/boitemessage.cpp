@@ -13,18 +13,24 @@ bool silencieux = false;
 QMessageBox::StandardButton BoiteMessage::question(
     QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut)
 {
-    return afficher(
-        {QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent, QString()});
+    return afficher({QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, parDefaut, parent,
+        QString(), QString()});
 }
 
 void BoiteMessage::avertir(QWidget *parent, const QString &texte, const QString &informatif)
 {
-    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, QMessageBox::Ok, parent, informatif});
+    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, QMessageBox::Ok, parent, informatif, QString()});
+}
+
+void BoiteMessage::avertirAvecDetails(QWidget *parent, const QString &texte, const QString &detaille)
+{
+    afficher({QMessageBox::Warning, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString(), detaille});
 }
 
 void BoiteMessage::informer(QWidget *parent, const QString &texte)
 {
-    afficher({QMessageBox::Information, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString()});
+    afficher(
+        {QMessageBox::Information, texte, QMessageBox::Ok, QMessageBox::Ok, parent, QString(), QString()});
 }
 
 bool BoiteMessage::informerAvecOuverture(
@@ -39,7 +45,7 @@ QMessageBox::StandardButton BoiteMessage::informerAvecChoix(
     QMessageBox::StandardButtons boutons = QMessageBox::Ok | QMessageBox::Open;
     if (!libellePartage.isEmpty())
         boutons |= QMessageBox::Apply;
-    return afficher({QMessageBox::Information, texte, boutons, QMessageBox::Ok, parent, QString()},
+    return afficher({QMessageBox::Information, texte, boutons, QMessageBox::Ok, parent, QString(), QString()},
         libelleOuverture, libellePartage);
 }
 
@@ -52,6 +58,7 @@ QMessageBox::StandardButton BoiteMessage::afficher(
     }
     QMessageBox boite(vue.icone, QString(), vue.texte, vue.boutons, vue.parent);
     boite.setInformativeText(vue.informatif);
+    boite.setDetailedText(vue.detaille);
     if (vue.boutonParDefaut != QMessageBox::NoButton)
         boite.setDefaultButton(vue.boutonParDefaut);
     if (QAbstractButton *ouvrir = boite.button(QMessageBox::Open)) {

@@ -23,6 +23,8 @@ public:
         QMessageBox::StandardButton boutonParDefaut = QMessageBox::NoButton;
         QPointer<QWidget> parent;
         QString informatif;
+        /// The long part a box shows on request, in a field that scrolls.
+        QString detaille;
     };
 
     BoiteMessage() = delete;
@@ -34,6 +36,8 @@ public:
         QWidget *parent, const QString &texte, QMessageBox::StandardButton parDefaut = QMessageBox::No);
     static void avertir(QWidget *parent, const QString &texte, const QString &informatif = QString());
     static void informer(QWidget *parent, const QString &texte);
+    /// A warning whose lists go in its detailed text, which scrolls however long it is.
+    static void avertirAvecDetails(QWidget *parent, const QString &texte, const QString &detaille);
     /// An information with OK and an Open button labelled `libelleOuverture`; whether
     /// Open was pressed.
     static bool informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture);

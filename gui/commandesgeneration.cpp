@@ -7,6 +7,7 @@
 #include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "parametres.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -81,9 +82,11 @@ void CommandesGeneration::generer()
 
     QFileDialog dialogue(&fenetre, tr("Select the generation directory"));
     dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::SORTIE));
     const QString repertoire = ChoixFichier::choisir(dialogue);
     if (repertoire.isEmpty())
         return;
+    Parametres::setDernierDossier(Parametres::SORTIE, repertoire);
 
     if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
         return;

@@ -4,6 +4,7 @@
 #include "boutonjour.h"
 #include "fenetreedition.h"
 #include "fenetreprincipale.h"
+#include "historique.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 
@@ -28,10 +29,12 @@ void CommandesJours::editerJour(BoutonJour *bouton)
     if (bouton == nullptr || fenetre.getCalendrier() == nullptr)
         return;
 
+    const QDomDocument avant = fenetre.getHistorique().instantane();
     FenetreEdition dialogue(nullptr);
     dialogue.configurerFenetre(bouton->getNumeroJour(), fenetre.getCalendrier());
     if (dialogue.exec() != QDialog::Accepted)
         return;
+    fenetre.getHistorique().noter(avant, tr("Edit day %1").arg(bouton->getNumeroJour()));
     fenetre.afficherCalendrier(fenetre.getCalendrier());
     fenetre.sauvegardeUtile();
 }
@@ -41,9 +44,12 @@ void CommandesJours::viderJour(int jour)
     Calendrier *calendrier = fenetre.getCalendrier();
     if (calendrier == nullptr || calendrier->getMedia(jour) == nullptr)
         return;
+    // At once, without a question: undo brings the day back.
+    const QDomDocument avant = fenetre.getHistorique().instantane();
     Media *media = calendrier->getMedia(jour);
     calendrier->supprimerMedia(jour);
     delete media;
+    fenetre.getHistorique().noter(avant, tr("Clear day %1").arg(jour));
     fenetre.afficherCalendrier(calendrier);
     fenetre.sauvegardeUtile();
 }

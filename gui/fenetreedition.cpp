@@ -10,10 +10,13 @@
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
+#include "parametres.h"
+#include "saisiechemin.h"
 #include "serviceconversions.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +53,9 @@ FenetreEdition::FenetreEdition(QWidget *parent)
             bouton->setSizePolicy(QSizePolicy::Minimum, bouton->sizePolicy().verticalPolicy());
     }
     AdaptationFormulaire::adapter(*this);
+    // Typed or pasted, the location is checked at OK like a chosen one.
+    SaisieChemin::installer(elements.champUrl, SaisieChemin::FICHIERS);
+    connect(elements.champUrl, &QLineEdit::textEdited, this, [this](const QString &texte) { setUrl(texte); });
     connect(elements.champMessage, &QPlainTextEdit::textChanged, this, [this] {
         texteMessage = elements.champMessage->toPlainText();
         mettreAJourCompteur();
@@ -323,9 +329,14 @@ void FenetreEdition::clicBoutonParcourir()
     const QString parDefaut = filtreMimeParDefaut(typeMediaSelectionne);
     if (!parDefaut.isEmpty())
         selecteur.selectMimeTypeFilter(parDefaut);
+    const QString saisi = SaisieChemin::chemin(url);
+    selecteur.setDirectory(QFileInfo(saisi).absoluteDir().exists() && !saisi.isEmpty()
+            ? QFileInfo(saisi).absolutePath()
+            : Parametres::getDernierDossier(Parametres::MEDIAS));
     const QString choix = ChoixFichier::choisir(selecteur);
     if (choix.isEmpty())
         return;
+    Parametres::setDernierDossier(Parametres::MEDIAS, choix);
     afficherDansChampUrl(choix);
     mettreAJourApercu(choix);
 }
@@ -349,6 +360,9 @@ void FenetreEdition::clicBoutonOk()
                "cannot store. Remove it, or type the text again."));
         return;
     }
+    // A typed location is checked below as a chosen one is.
+    if (!texte)
+        setUrl(SaisieChemin::chemin(url));
     // An empty location, or an empty message, is how a day is cleared.
     const QString contenu = texte ? getTexteMessage() : url;
     if (contenu.isEmpty()) {

@@ -5,7 +5,10 @@
 #include "boitemessage.h"
 #include "choixfichier.h"
 #include "modele/projet.h"
+#include "parametres.h"
+#include "saisiechemin.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -18,6 +21,9 @@ FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
     AdaptationFormulaire::adapter(*this);
     elements = Elements::trouver(*this);
     setProjet(&projetAConfigurer);
+    // Typed or pasted, the directory is checked at OK like a chosen one.
+    SaisieChemin::installer(elements.champUrl, SaisieChemin::DOSSIERS);
+    connect(elements.champUrl, &QLineEdit::textEdited, this, [this](const QString &texte) { url = texte; });
 }
 
 FenetreNouveau::~FenetreNouveau()
@@ -88,15 +94,20 @@ void FenetreNouveau::clicBoutonParcourir()
     QFileDialog selecteur(this, tr("Select the working directory"));
     selecteur.setFileMode(QFileDialog::Directory);
     selecteur.setOption(QFileDialog::DontUseNativeDialog);
+    const QString saisi = SaisieChemin::chemin(url);
+    selecteur.setDirectory(
+        QFileInfo(saisi).isDir() ? saisi : Parametres::getDernierDossier(Parametres::PROJETS));
     const QString choix = ChoixFichier::choisir(selecteur);
-    if (!choix.isEmpty())
-        setUrl(choix);
+    if (choix.isEmpty())
+        return;
+    Parametres::setDernierDossier(Parametres::PROJETS, choix);
+    setUrl(choix);
 }
 
 void FenetreNouveau::clicBoutonOk()
 {
     const QString nom = getNom();
-    if (nom.isEmpty() || url.isEmpty()) {
+    if (nom.isEmpty() || url.trimmed().isEmpty()) {
         afficherMessageErreurSaisieVide();
         return;
     }
@@ -104,6 +115,14 @@ void FenetreNouveau::clicBoutonOk()
         afficherMessageErreurSaisieInvalide();
         return;
     }
+    // A chooser gives only folders that exist; a typed path must be one too.
+    const QString dossier = SaisieChemin::chemin(url);
+    if (!QFileInfo(dossier).isDir()) {
+        afficherMessageErreur(tr("The working directory %1 does not exist or is not a folder.")
+                                  .arg(QDir::toNativeSeparators(dossier)));
+        return;
+    }
+    setUrl(dossier);
     // Asked here so that No leaves the name and directory in place to be changed. Without
     // this question the first Save would silently replace that calendar.
     const Projet choisi(nom, url);

@@ -12,11 +12,14 @@
 #include "fichierprojet/gardexml.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
+#include "historique.h"
 #include "importfichiers.h"
+#include "menusfenetre.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "parametres.h"
 #include "serviceconversions.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
@@ -34,6 +37,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -94,14 +98,18 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
       urlCalendrier(),
       generation(std::make_unique<CommandesGeneration>(*this)),
       import(std::make_unique<ImportFichiers>(*this)),
-      jours(std::make_unique<CommandesJours>(*this))
+      jours(std::make_unique<CommandesJours>(*this)),
+      historique(std::make_unique<Historique>(*this))
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
     setWindowTitle(titreApplication());
     calendrier = nullptr;
     setAcceptDrops(true);
-    creerRaccourcis();
+    menus = std::make_unique<MenusFenetre>(*this);
+    relierCommandes();
+    // A fresh configuration keeps the form's size.
+    restoreGeometry(Parametres::getGeometrie());
     initialiserGrilleBoutonJour();
     conversions = new ServiceConversions(this);
     connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
@@ -115,44 +123,14 @@ QString FenetrePrincipale::titreApplication()
     return QStringLiteral("tinselbox %1.%2").arg(VERSION_MAJEURE).arg(VERSION_MINEURE);
 }
 
-void FenetrePrincipale::creerRaccourcis()
+void FenetrePrincipale::relierCommandes()
 {
-    const struct {
-        const char *bouton;
-        QKeySequence touches;
-    } raccourcis[] = {{"bouton_nouveau", QKeySequence(Qt::CTRL + Qt::Key_N)},
-        {"bouton_ouvrir", QKeySequence(Qt::CTRL + Qt::Key_O)},
-        {"bouton_enregistrer", QKeySequence(Qt::CTRL + Qt::Key_S)},
-        {"bouton_apercu", QKeySequence(Qt::Key_F5)}, {"bouton_quitter", QKeySequence(Qt::CTRL + Qt::Key_Q)}};
-    for (const auto &raccourci : raccourcis) {
-        QPointer<QPushButton> bouton = findChild<QPushButton *>(QString::fromLatin1(raccourci.bouton));
-        if (bouton == nullptr)
-            continue;
-        auto *action = new QAction(this);
-        action->setObjectName(QStringLiteral("raccourci_") + QString::fromLatin1(raccourci.bouton));
-        action->setShortcut(raccourci.touches);
-        addAction(action);
-        // Through the button, so that a disabled command stays out of reach.
-        connect(action, &QAction::triggered, this, [bouton] {
-            if (bouton != nullptr && bouton->isEnabled())
-                bouton->click();
-        });
-        bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
-            bouton->text(), raccourci.touches.toString(QKeySequence::NativeText)));
-    }
-
-    actionImporter = new QAction(tr("Import a folder..."), this);
-    actionImporter->setObjectName(QStringLiteral("action_importer"));
-    actionImporter->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
-    addAction(actionImporter);
-    connect(actionImporter, &QAction::triggered, this, [this] { import->importerDossier(); });
-
-    // The interface's language, remembered; it applies at the next start.
-    auto *actionLangue = new QAction(tr("Language..."), this);
-    actionLangue->setObjectName(QStringLiteral("action_langue"));
-    actionLangue->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_L));
-    addAction(actionLangue);
-    connect(actionLangue, &QAction::triggered, this, [this] { Traduction::choisirLangue(this); });
+    connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
+        [this] { import->importerDossier(); });
+    QUndoStack &pile = historique->getPile();
+    connect(&pile, &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
+    // The unsaved mark is the stack's: undoing back to the saved state clears it.
+    connect(&pile, &QUndoStack::cleanChanged, this, [this](bool propre) { marquerModifications(!propre); });
 }
 
 FenetrePrincipale::~FenetrePrincipale()
@@ -160,6 +138,8 @@ FenetrePrincipale::~FenetrePrincipale()
     // A worker still stopping reads the calendar: it goes first (its destructor stops it
     // and waits), not later with the other children.
     qDeleteAll(findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly));
+    // The history goes after the menus it would otherwise update.
+    historique->getPile().disconnect();
     delete calendrier;
     delete ui;
 }
@@ -208,8 +188,15 @@ void FenetrePrincipale::appliquerEtat()
     activer(elements.generer, avecCalendrier);
     activer(elements.options, avecCalendrier);
     activer(elements.enregistrer, modifie);
-    if (actionImporter != nullptr)
-        actionImporter->setEnabled(avecCalendrier);
+    // The worker of a stopped run still reads the calendar until its current file is done.
+    const bool libre = !generation->arretEnCours();
+    const QUndoStack &pile = historique->getPile();
+    const bool actives[] = {libre, libre, libre && modifie, libre && avecCalendrier, libre,
+        libre && pile.canUndo(), libre && pile.canRedo(), libre && avecCalendrier, libre && avecCalendrier,
+        libre && avecCalendrier, true};
+    static_assert(sizeof actives / sizeof *actives == MenusFenetre::NOMBRE_COMMANDES, "one per command");
+    for (int commande = 0; commande < MenusFenetre::NOMBRE_COMMANDES; ++commande)
+        menus->getAction(MenusFenetre::Commande(commande))->setEnabled(actives[commande]);
     if (avecCalendrier) {
         // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
         QString nom = calendrier->getNom();
@@ -219,8 +206,7 @@ void FenetrePrincipale::appliquerEtat()
         setWindowTitle(titreApplication());
     }
     setWindowModified(modifie);
-    // The worker of a stopped run still reads the calendar until its current file is done.
-    setEnabled(!generation->arretEnCours());
+    setEnabled(libre);
 }
 
 void FenetrePrincipale::marquerModifications(bool modifications)
@@ -291,6 +277,11 @@ void FenetrePrincipale::afficherTaille()
 void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite)
 {
     ::mettreEnFormeTaille(taille, valeur, unite);
+}
+
+Historique &FenetrePrincipale::getHistorique() const
+{
+    return *historique;
 }
 
 Calendrier *FenetrePrincipale::getCalendrier() const
@@ -368,6 +359,7 @@ void FenetrePrincipale::sauvegardeUtile()
 
 void FenetrePrincipale::sauvegardeInutile()
 {
+    historique->getPile().setClean();
     verrouillerBoutonEnregistrer();
 }
 
@@ -420,10 +412,12 @@ void FenetrePrincipale::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (demanderConfirmation())
-        event->accept();
-    else
+    if (!demanderConfirmation()) {
         event->ignore();
+        return;
+    }
+    Parametres::setGeometrie(saveGeometry());
+    event->accept();
 }
 
 void FenetrePrincipale::clicBoutonJour()
@@ -435,12 +429,14 @@ void FenetrePrincipale::clicBoutonOptions()
 {
     if (getCalendrier() == nullptr)
         return;
+    const QDomDocument avant = historique->instantane();
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(getCalendrier());
     const QList<int> horsGrilleAvant = joursHorsGrille(*getCalendrier());
     // The dialog is accepted only when an option changed.
     if (fenetre.exec() != QDialog::Accepted)
         return;
+    historique->noter(avant, tr("Options"));
     // The length decides which tiles the grid shows and which days the size counts.
     afficherCalendrier(getCalendrier());
     sauvegardeUtile();
@@ -465,6 +461,7 @@ void FenetrePrincipale::clicBoutonNouveau()
     if (fenetre.exec() != QDialog::Accepted)
         return;
 
+    historique->vider();
     setCalendrier(new Calendrier(projet.getNomPojet()));
     // The page speaks the editor's language until the options say otherwise.
     getCalendrier()->setLangue(Traduction::getLangueInstallee());
@@ -489,9 +486,11 @@ void FenetrePrincipale::clicBoutonOuvrir()
     filtres.sort(Qt::CaseSensitive);
     dialogue.setMimeTypeFilters(filtres);
     dialogue.selectMimeTypeFilter(QStringLiteral("text/xml"));
+    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::PROJETS));
     const QString url = ChoixFichier::choisir(dialogue);
     if (url.isEmpty())
         return;
+    Parametres::setDernierDossier(Parametres::PROJETS, url);
     ouvrirCalendrier(url);
 }
 
@@ -509,9 +508,11 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
         return false;
     }
 
+    historique->vider();
     setUrlCalendrier(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
+    Parametres::ajouterCalendrierRecent(chemin);
 
     signalerJoursHorsGrille(this, *nouveau);
     // Moved media are said once, now, rather than at the first Generate.
@@ -544,12 +545,15 @@ void FenetrePrincipale::clicBoutonEnregistrer()
         return;
     }
     sauvegardeInutile();
+    Parametres::ajouterCalendrierRecent(getUrlCalendrier());
 }
 
 void FenetrePrincipale::clicBoutonQuitter()
 {
-    if (demanderConfirmation())
-        QCoreApplication::exit(0);
+    if (!demanderConfirmation())
+        return;
+    Parametres::setGeometrie(saveGeometry());
+    QCoreApplication::exit(0);
 }
 
 void FenetrePrincipale::clicBoutonApercu()

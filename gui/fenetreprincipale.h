@@ -12,6 +12,8 @@ class BoutonJour;
 class Calendrier;
 class CommandesGeneration;
 class CommandesJours;
+class Historique;
+class MenusFenetre;
 class ImportFichiers;
 class ServiceConversions;
 class QAction;
@@ -80,6 +82,9 @@ public:
     /// is not a calendar is refused with a message. Returns whether it was opened.
     bool ouvrirCalendrier(const QString &chemin);
 
+    /// The undo history of the calendar shown; the commands record their changes in it.
+    Historique &getHistorique() const;
+
     /// Whether unsaved changes may be discarded; asks only when there are some.
     bool demanderConfirmation();
 
@@ -132,8 +137,8 @@ private:
         QPointer<QLabel> taille;
     };
 
-    /// The shortcuts that press the command buttons, and "Import a folder...".
-    void creerRaccourcis();
+    /// Connects what the menus' own units do not: the import action and the history's state.
+    void relierCommandes();
     void marquerModifications(bool modifie);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
     bool poserQuestion(const QString &texte);
@@ -148,10 +153,11 @@ private:
     Calendrier *calendrier;
     QString urlCalendrier;
     Elements elements;
-    QAction *actionImporter = nullptr;
     bool modifie = false;
     std::unique_ptr<CommandesGeneration> generation;
     std::unique_ptr<ImportFichiers> import;
     std::unique_ptr<CommandesJours> jours;
+    std::unique_ptr<Historique> historique;
+    std::unique_ptr<MenusFenetre> menus;
     ServiceConversions *conversions = nullptr;
 };

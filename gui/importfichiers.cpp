@@ -5,11 +5,13 @@
 #include "choixfichier.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/gardexml.h"
+#include "historique.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
 #include "modele/projet.h"
 #include "modele/repartitionjours.h"
+#include "parametres.h"
 #include "site/generationsite.h"
 
 #include <QDir>
@@ -68,7 +70,9 @@ bool ImportFichiers::donnerFichierAuJour(int jour, const QString &chemin)
     Media *media = creerMedia(*genre, chemin);
     if (media == nullptr)
         return false;
+    const QDomDocument avant = fenetre.getHistorique().instantane();
     fenetre.getCalendrier()->ajouterMedia(jour, media);
+    fenetre.getHistorique().noter(avant, tr("Set day %1").arg(jour));
     fenetre.afficherCalendrier(fenetre.getCalendrier());
     fenetre.sauvegardeUtile();
     return true;
@@ -123,38 +127,47 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
         if (occupes.contains(it.key()))
             remplaces << QString::number(it.key());
     }
+    // No keeps those days as they are; the other days still get their files. The files
+    // kept out so are the user's choice, not a failure to report.
     if (!remplaces.isEmpty()
         && BoiteMessage::question(&fenetre,
                tr("These days already hold a media: %1. \nReplace them?")
                    .arg(remplaces.join(QStringLiteral(", "))),
                QMessageBox::No)
             != QMessageBox::Yes) {
-        // No keeps those days as they are; the other days still get their files.
-        for (const QString &jour : qAsConst(remplaces)) {
-            sansJour << QFileInfo(repartition.value(jour.toInt())).fileName();
+        for (const QString &jour : qAsConst(remplaces))
             repartition.remove(jour.toInt());
-        }
     }
 
+    const QDomDocument avant = fenetre.getHistorique().instantane();
     for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it)
         calendrier->ajouterMedia(it.key(), creerMedia(*genres.value(it.value()), it.value()));
+    fenetre.getHistorique().noter(avant, tr("Import"));
     if (!repartition.isEmpty()) {
         fenetre.afficherCalendrier(calendrier);
         fenetre.sauvegardeUtile();
     }
 
-    QStringList compteRendu;
-    if (repartition.isEmpty() && inconnus.isEmpty() && sansJour.isEmpty())
-        compteRendu << tr("No media file was found to import.");
-    if (!inconnus.isEmpty())
-        compteRendu << tr("These files are of no kind a day can hold and were left out:\n%1")
-                           .arg(inconnus.join(QLatin1Char('\n')));
-    for (QString &nom : sansJour)
-        nom = QFileInfo(nom).fileName();
-    if (!sansJour.isEmpty())
-        compteRendu << tr("These files were given no day:\n%1").arg(sansJour.join(QLatin1Char('\n')));
-    if (!compteRendu.isEmpty())
-        BoiteMessage::avertir(&fenetre, compteRendu.join(QStringLiteral("\n\n")));
+    if (repartition.isEmpty() && remplaces.isEmpty() && inconnus.isEmpty() && sansJour.isEmpty()) {
+        BoiteMessage::avertir(&fenetre, tr("No media file was found to import."));
+        return;
+    }
+    QStringList resume;
+    QStringList listes;
+    if (!sansJour.isEmpty()) {
+        for (QString &nom : sansJour)
+            nom = QFileInfo(nom).fileName();
+        resume << tr("Files given no day: %1.").arg(sansJour.size());
+        listes << tr("These files were given no day:\n%1").arg(sansJour.join(QLatin1Char('\n')));
+    }
+    if (!inconnus.isEmpty()) {
+        resume << tr("Files of no kind a day can hold, left out: %1.").arg(inconnus.size());
+        listes << tr("These files are of no kind a day can hold and were left out:\n%1")
+                      .arg(inconnus.join(QLatin1Char('\n')));
+    }
+    if (!listes.isEmpty())
+        BoiteMessage::avertirAvecDetails(
+            &fenetre, resume.join(QLatin1Char('\n')), listes.join(QStringLiteral("\n\n")));
 }
 
 void ImportFichiers::importerDossier()
@@ -163,9 +176,13 @@ void ImportFichiers::importerDossier()
         return;
     QFileDialog dialogue(&fenetre, tr("Select a folder to import"));
     dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::MEDIAS));
     const QString dossier = ChoixFichier::choisir(dialogue);
-    if (!dossier.isEmpty())
-        importerFichiers({dossier});
+    if (dossier.isEmpty())
+        return;
+    // The media folder is where the user goes next, not its parent.
+    Parametres::setDernierDossier(Parametres::MEDIAS, dossier);
+    importerFichiers({dossier});
 }
 
 QStringList ImportFichiers::cheminsDeposes(const QMimeData *donnees)

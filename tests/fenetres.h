@@ -9,13 +9,23 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <functional>
 
 /// Message boxes and choosers are answered from the answers a test queues, never shown;
 /// one without a queued answer is noted and turned down.
+/// What the editor remembers goes to a configuration of the test's own, removed at exit.
+inline void configurationTemporaire()
+{
+    static QTemporaryDir configuration;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuration.path());
+}
+
 inline void dialoguesSilencieux()
 {
+    configurationTemporaire();
     BoiteMessage::setSilencieux(true);
     ChoixFichier::setSilencieux(true);
 }

@@ -93,6 +93,7 @@ void TestCommandesGeneration::initTestCase()
     Q_INIT_RESOURCE(ressources);
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    configurationTemporaire();
     QVERIFY(temp.isValid());
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau, "ouvrir");
     // Boxes and choosers take the answers a test queues; the progress dialog alone is shown.

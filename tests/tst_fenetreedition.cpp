@@ -182,7 +182,7 @@ void TestFenetreEdition::formulaire()
         QVERIFY2(!bouton(fenetre, nom)->icon().isNull(), nom);
         QCOMPARE(bouton(fenetre, nom)->iconSize(), QSize(32, 32));
     }
-    QVERIFY(champUrl(fenetre)->isReadOnly());
+    QVERIFY(!champUrl(fenetre)->isReadOnly());
 }
 
 void TestFenetreEdition::etatInitial_data()

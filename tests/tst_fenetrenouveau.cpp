@@ -83,7 +83,7 @@ void TestFenetreNouveau::formulaire()
     // The record's values are not offered for editing.
     QVERIFY(champ(fenetre, "champ_nom")->text().isEmpty());
     QVERIFY(champ(fenetre, "champ_url")->text().isEmpty());
-    QVERIFY(champ(fenetre, "champ_url")->isReadOnly());
+    QVERIFY(!champ(fenetre, "champ_url")->isReadOnly());
     QVERIFY(!champ(fenetre, "champ_nom")->isReadOnly());
 }
 
