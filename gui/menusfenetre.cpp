@@ -41,7 +41,8 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     QAction *langue = menuEdition->addAction(tr("Language..."));
     langue->setObjectName(QStringLiteral("action_langue"));
     langue->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_L));
-    QObject::connect(langue, &QAction::triggered, &fenetre, [this] { Traduction::choisirLangue(&fenetre); });
+    QObject::connect(
+        langue, &QAction::triggered, &fenetre, [cible = &fenetre] { Traduction::choisirLangue(cible); });
 
     QMenu *calendrier = barre->addMenu(tr("&Calendar"));
     calendrier->setObjectName(QStringLiteral("menu_calendrier"));
