@@ -80,36 +80,37 @@ int GestionnaireFichiers::creerFichierDepuisCalendrier(Calendrier const &calendr
 {
     QString raison;
     const int resultat = FichierProjet::enregistrer(calendrier, url, &raison);
-    detailsErreur = detailsEcriture(resultat, url, raison);
-    return resultat;
+    return retenir(
+        resultat == 0 ? Resultat() : Resultat::echec(resultat, detailsEcriture(resultat, url, raison)));
 }
 
 int GestionnaireFichiers::creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier)
 {
     const int resultat = FichierProjet::charger(url, calendrier);
-    detailsErreur = detailsLecture(resultat, url, QString());
-    return resultat;
+    return retenir(
+        resultat == 0 ? Resultat() : Resultat::echec(resultat, detailsLecture(resultat, url, QString())));
 }
 
 int GestionnaireFichiers::creerFichierDepuisDom(QDomDocument const &document, QString const &url)
 {
     QString raison;
     const int resultat = FichierProjet::ecrire(document, url, &raison);
-    detailsErreur = detailsEcriture(resultat, url, raison);
-    return resultat;
+    return retenir(
+        resultat == 0 ? Resultat() : Resultat::echec(resultat, detailsEcriture(resultat, url, raison)));
 }
 
 int GestionnaireFichiers::creerDomDepuisFichier(QString const &url, QDomDocument &document)
 {
     QFile fichier(url);
     const int resultat = FichierProjet::lire(fichier, document);
-    detailsErreur = detailsLecture(resultat, url, fichier.errorString());
-    return resultat;
+    return retenir(resultat == 0
+            ? Resultat()
+            : Resultat::echec(resultat, detailsLecture(resultat, url, fichier.errorString())));
 }
 
 QString GestionnaireFichiers::getDetailsErreur() const
 {
-    return detailsErreur;
+    return dernierResultat.getMessage();
 }
 
 QString GestionnaireFichiers::detailsOuverture(int code, QString const &url)
@@ -154,7 +155,18 @@ Media *GestionnaireFichiers::convertirEnMedia(QDomElement const &element)
 
 int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu)
 {
-    return GenerationSite::generer(calendrier, repertoireSortie, apercu, &detailsErreur);
+    return retenir(GenerationSite::generer(calendrier, repertoireSortie, apercu));
+}
+
+int GestionnaireFichiers::retenir(Resultat const &resultat)
+{
+    dernierResultat = resultat;
+    return resultat.getCode();
+}
+
+Resultat GestionnaireFichiers::getResultat() const
+{
+    return dernierResultat;
 }
 
 QMap<int, QString> GestionnaireFichiers::mediasIntrouvables(Calendrier const &calendrier)
@@ -171,6 +183,12 @@ bool GestionnaireFichiers::estRepertoireSortieInterdit(
     QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     return PolitiqueSortie::estRepertoireSortieInterdit(repertoire, fichierProjet, calendrier);
+}
+
+Resultat GestionnaireFichiers::controlerRepertoireSortie(
+    QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
+{
+    return PolitiqueSortie::controler(repertoire, fichierProjet, calendrier);
 }
 
 bool GestionnaireFichiers::estVideOuSiteGenere(QString const &repertoire)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/resultat.h"
 #include "site/generationsite.h"
 
 #include <QMap>
@@ -15,7 +16,7 @@ class QIODevice;
 /// The file manager: the one front for project files (`FichierProjet`), site generation
 /// and size estimates (`GenerationSite`) and the output-directory policy
 /// (`PolitiqueSortie`). Construct one locally for each operation; it keeps only the
-/// details of its last failure.
+/// result of its last operation, whose message says what failed and why.
 ///
 /// Operations return 0 for success, 1 when a file is not well-formed XML, 2 when a
 /// file cannot be opened or written, 3 when it does not exist, 4 when a directory
@@ -71,8 +72,10 @@ public:
 
     /// What the last failed operation of this object could not do and why, in plain
     /// words for the user (the day, the file or directory, the system's reason); empty
-    /// after a success or when nothing more is known than the code.
+    /// after a success.
     QString getDetailsErreur() const;
+    /// The last operation's result; its code is the one the operation returned.
+    Resultat getResultat() const;
     /// The details of a failed read of the project file `url` with code `code` (0: read,
     /// but not a calendar).
     static QString detailsOuverture(int code, QString const &url);
@@ -84,10 +87,15 @@ public:
     /// links resolved. `fichierProjet` may be empty.
     static bool estRepertoireSortieInterdit(
         QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier);
+    /// The same, with the one reason of a refusal in its message.
+    static Resultat controlerRepertoireSortie(
+        QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier);
     /// Whether `repertoire` may be emptied without asking: it does not exist, is empty,
-    /// or holds a site generated earlier (an `index.html` and a `scripts/calendrier.js`).
+    /// or holds a site the generator marked, or a site of an earlier version.
     static bool estVideOuSiteGenere(QString const &repertoire);
 
 private:
-    QString detailsErreur;
+    int retenir(Resultat const &resultat);
+
+    Resultat dernierResultat;
 };

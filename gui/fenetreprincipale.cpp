@@ -592,10 +592,11 @@ void FenetrePrincipale::clicBoutonGenerer()
 
 bool FenetrePrincipale::refuserRepertoireSortie(const QString &repertoire)
 {
-    if (!GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, getUrlCalendrier(), *getCalendrier()))
+    const Resultat refus =
+        GestionnaireFichiers::controlerRepertoireSortie(repertoire, getUrlCalendrier(), *getCalendrier());
+    if (refus)
         return false;
-    afficherErreur(
-        tr("This directory holds the calendar or its media and cannot be used for the generation."));
+    afficherErreur(refus.getMessage());
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "site/generationsite.h"
+#include "site/politiquesortie.h"
 #include "version.h"
 
 #include <QApplication>
@@ -52,15 +54,6 @@ bool affichageDisponible(const QStringList &arguments)
     Q_UNUSED(arguments)
     return true;
 #endif
-}
-
-// A FIFO or a device is not a media: reading it could block or never end.
-bool estFichierLisible(const QString &chemin)
-{
-    if (!QFileInfo(chemin).isFile())
-        return false;
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly);
 }
 
 QString tailleLisible(qint64 taille)
@@ -207,18 +200,14 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const QString nom = QDir::toNativeSeparators(repertoire);
-    if (GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, fichier, calendrier)) {
-        echouer(
-            QStringLiteral("%1: this directory holds the calendar or its media, or is your home directory "
-                           "or the root of a disk, and cannot be used for the generation")
-                .arg(nom));
+    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    if (!refus) {
+        echouer(refus.getMessage());
         return false;
     }
     if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(QStringLiteral("%1: this directory is not empty and holds no generated site; "
-                               "--force erases its contents")
-                    .arg(nom));
+        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage()
+            + QStringLiteral(" --force erases them."));
         return false;
     }
     return true;
@@ -231,62 +220,20 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
         return ECHEC;
 
     GestionnaireFichiers gestionnaire;
-    const int resultat = gestionnaire.generer(calendrier, repertoire, false);
-    if (resultat != 0) {
-        signalerEchecGeneration(resultat, repertoire, calendrier);
-        return ECHEC;
-    }
+    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
+        return echouer(gestionnaire.getDetailsErreur());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-            const QString url = aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl())
+            const QString url = aUnFichier(*it.value()) ? Resultat::cheminLisible(it.value()->getUrl())
                                                         : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
         }
         ecrireLigne(
-            stderr, QStringLiteral("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
+            stderr, QStringLiteral("Generated the calendar in %1").arg(Resultat::cheminLisible(repertoire)));
     }
     return SUCCES;
-}
-
-void LigneCommande::signalerEchecGeneration(
-    int resultat, const QString &repertoire, const Calendrier &calendrier)
-{
-    const QString nom = QDir::toNativeSeparators(repertoire);
-    QString raison;
-    switch (resultat) {
-    case 2:
-        raison = QStringLiteral("a script of the site could not be written in %1").arg(nom);
-        break;
-    case 4:
-        raison = QStringLiteral("the directory %1 could not be created or emptied").arg(nom);
-        break;
-    case 5: {
-        raison = QStringLiteral("a media file could not be copied into %1").arg(nom);
-        // Days are copied in order: the first unreadable media is the one that stopped it.
-        const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-            if (aUnFichier(*it.value()) && !estFichierLisible(it.value()->getUrl())) {
-                raison = QStringLiteral("the media of day %1 cannot be read: %2")
-                             .arg(it.key())
-                             .arg(QDir::toNativeSeparators(it.value()->getUrl()));
-                break;
-            }
-        }
-        break;
-    }
-    case 6:
-        raison = QStringLiteral("the calendar template could not be copied into %1").arg(nom);
-        break;
-    case GestionnaireFichiers::GENERATION_INTERROMPUE:
-        raison = QStringLiteral("the generation was interrupted");
-        break;
-    default:
-        raison = QStringLiteral("error %1 while generating into %2").arg(resultat).arg(nom);
-        break;
-    }
-    echouer(QStringLiteral("cannot generate the calendar: ") + raison);
 }
 
 int LigneCommande::verifier(const QString &fichier)
@@ -310,18 +257,11 @@ int LigneCommande::verifier(const QString &fichier)
             .arg(calendrier.getNom())
             .arg(contenu.size()));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        const QString url = it.value()->getUrl();
-        if (!aUnFichier(*it.value())) {
-            // A message day needs nothing on disk.
-        } else if (url.isEmpty()) {
-            signaler(QStringLiteral("Day %1: no media file given.").arg(it.key()));
-        } else if (!QFileInfo::exists(url)) {
-            signaler(
-                QStringLiteral("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
-        } else if (!estFichierLisible(url)) {
-            signaler(QStringLiteral("Day %1: unreadable media %2")
-                         .arg(it.key())
-                         .arg(QDir::toNativeSeparators(url)));
+        // The checks of a generation, the media's bytes read too; a message needs nothing on disk.
+        if (aUnFichier(*it.value())) {
+            const Resultat media = GenerationSite::controlerMedia(it.key(), it.value()->getUrl(), true);
+            if (!media)
+                signaler(media.getMessage());
         }
         // Generated like the others, but the page has no ball to open it.
         if (it.key() < 1 || it.key() > 31)
@@ -352,18 +292,22 @@ int LigneCommande::apercu(const QString &fichier)
         return ECHEC;
 
     GestionnaireFichiers gestionnaire;
-    const int resultat = gestionnaire.generer(calendrier, repertoire, true);
-    if (resultat != 0) {
-        signalerEchecGeneration(resultat, repertoire, calendrier);
-        return ECHEC;
-    }
+    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
+        return echouer(gestionnaire.getDetailsErreur());
     const QString page =
         QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
-    ecrireLigne(stdout, QDir::toNativeSeparators(page));
-    // The desktop's opener, as the window's desktop service uses on such desktops.
-    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()}))
-        return echouer(
-            QStringLiteral("the preview is ready but no browser could be started (xdg-open is missing)"));
+    ecrireLigne(stdout, Resultat::cheminLisible(page));
+    // The desktop's opener, as the window's desktop service uses on such desktops. It says
+    // by its status whether a browser took the page; its own complaints are not ours.
+    QProcess ouvreur;
+    ouvreur.setStandardInputFile(QProcess::nullDevice());
+    ouvreur.setStandardOutputFile(QProcess::nullDevice());
+    ouvreur.setStandardErrorFile(QProcess::nullDevice());
+    ouvreur.start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()});
+    if (!ouvreur.waitForFinished(-1) || ouvreur.exitStatus() != QProcess::NormalExit
+        || ouvreur.exitCode() != 0)
+        return echouer(QStringLiteral("the preview is ready in %1, but no browser could be opened to show it")
+                           .arg(Resultat::cheminLisible(repertoire)));
     return SUCCES;
 }
 
