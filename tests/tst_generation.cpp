@@ -140,6 +140,8 @@ private slots:
             QCOMPARE(lignesObtenues, lignesModele);
         attendu.remove(script);
         obtenu.remove(script);
+        // Beside the template, the manifest that marks the site as generated.
+        QVERIFY(obtenu.take(QStringLiteral(".site-tinselbox")).startsWith("tinselbox site 1\n"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -495,7 +497,8 @@ private slots:
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
         QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            QStringList{QStringLiteral(".site-tinselbox")}
+                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
     void insertionSousLeMarqueur_data()
@@ -626,14 +629,14 @@ private slots:
         GestionnaireFichiers().calculer_taille(calendrier, &total);
         QCOMPARE(total, tailleModele() + 2000);
 
-        // The estimate leaves out only the written script lines.
+        // The estimate leaves out only the written script lines and the site's manifest.
         Calendrier vide(QStringLiteral("vide"));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(vide, sortie, false), 0);
         long long surDisque = 0;
         QVERIFY(calculerTailleRecursively(sortie, &surDisque));
         GestionnaireFichiers().calculer_taille(vide, &total);
-        QCOMPARE(total, surDisque);
+        QCOMPARE(total, surDisque - QFileInfo(sortie + QStringLiteral("/.site-tinselbox")).size());
     }
 
     void repertoireInterdit_data()
@@ -727,7 +730,8 @@ private slots:
         QTest::newRow("missing") << QStringLiteral("absent") << true;
         QTest::newRow("empty") << QStringLiteral("vide") << true;
         QTest::newRow("generated site") << QStringLiteral("site") << true;
-        QTest::newRow("generated site with more files") << QStringLiteral("site+") << true;
+        QTest::newRow("generated site with data files added") << QStringLiteral("site+data") << true;
+        QTest::newRow("generated site with the user's files beside") << QStringLiteral("site+") << false;
         QTest::newRow("foreign files") << QStringLiteral("etranger") << false;
         QTest::newRow("only a hidden file") << QStringLiteral("cache") << false;
         QTest::newRow("index.html alone") << QStringLiteral("index") << false;
@@ -747,6 +751,8 @@ private slots:
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, true), 0);
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("+data")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/data/ancien.txt"), "old"));
         } else if (quoi == QLatin1String("etranger")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/lettre.odt"), "a moi"));
         } else if (quoi == QLatin1String("cache")) {

@@ -188,7 +188,8 @@ void TestLigneCommande::verifier_data()
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),
                QStringLiteral("40:2:chant.mp3")}
         << 1
-        << QStringList{QStringLiteral("Day 5: missing media "), QStringLiteral("Day 40: outside 1 to 31")};
+        << QStringList{QStringLiteral("Day 5: the file "), QStringLiteral("perdu.png cannot be found."),
+               QStringLiteral("Day 40: outside 1 to 31")};
 }
 
 void TestLigneCommande::verifier()

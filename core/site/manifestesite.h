@@ -9,7 +9,7 @@
 class ManifesteSite
 {
 public:
-    static constexpr QLatin1String NOM_FICHIER{".tinselbox-site"};
+    static constexpr QLatin1String NOM_FICHIER{".site-tinselbox"};
 
     ManifesteSite() = delete;
 
