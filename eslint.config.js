@@ -9,7 +9,8 @@ const globalesPage = [
     "oCanvas", "oCtx", "imagesStatiques", "imagesAnimees", "imagesMobiles", "videos", "boules",
     "mouseX", "mouseY", "mediaASurveiller", "collectionImages", "collectionPhotos", "collectionSons",
     "collectionVideos", "projectionEnCours", "souris", "timer", "numeroJour",
-    "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "bypass",
+    "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "bypass",
+    "langue", "textes", "formaterTexte", "formaterDate",
     "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
     "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule",
 ];

@@ -2,15 +2,21 @@
 #include "ui_fenetreoptions.h"
 
 #include "boitemessage.h"
+#include "format/format.h"
 #include "modele/calendrier.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDate>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTimeZone>
+
+#include <iterator>
 
 namespace {
 QStringList nomsFuseaux()
@@ -20,6 +26,14 @@ QStringList nomsFuseaux()
         noms << QString::fromUtf8(identifiant);
     return noms;
 }
+
+// Each language under its own name, as its speakers look for it.
+const char *const NOMS_LANGUES[] = {
+    "English", "Fran\u00e7ais", "Deutsch", "Espa\u00f1ol", "Italiano", "Nederlands", "Portugu\u00eas"};
+static_assert(std::size(NOMS_LANGUES) == std::size(Format::LANGUES), "one name per language");
+
+const QString FORME_DATE = QStringLiteral("yyyy-MM-dd");
+const QString FORME_ANNUELLE = QStringLiteral("MM-dd");
 } // namespace
 
 FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_FenetreOptions)
@@ -37,6 +51,13 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     completion->setCaseSensitivity(Qt::CaseInsensitive);
     completion->setFilterMode(Qt::MatchContains);
     elements.fuseau->setCompleter(completion);
+
+    for (std::size_t i = 0; i < std::size(Format::LANGUES); ++i)
+        elements.langue->addItem(QString::fromUtf8(NOMS_LANGUES[i]), QString(Format::LANGUES[i]));
+    elements.jours->setRange(Format::PREMIER_JOUR, Format::DERNIER_JOUR);
+    elements.dateDebut->setDate(QDate::currentDate());
+    connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+    connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
 }
 
 FenetreOptions::~FenetreOptions()
@@ -50,6 +71,14 @@ FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetr
     elements.rattrapage = fenetre.findChild<QCheckBox *>(QStringLiteral("case_rattrapage"));
     elements.mois = fenetre.findChild<QComboBox *>(QStringLiteral("choix_mois"));
     elements.fuseau = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_fuseau"));
+    elements.jours = fenetre.findChild<QSpinBox *>(QStringLiteral("champ_jours"));
+    elements.debut = fenetre.findChild<QCheckBox *>(QStringLiteral("case_debut"));
+    elements.dateDebut = fenetre.findChild<QDateEdit *>(QStringLiteral("champ_debut"));
+    elements.chaqueAnnee = fenetre.findChild<QCheckBox *>(QStringLiteral("case_chaque_annee"));
+    elements.melange = fenetre.findChild<QCheckBox *>(QStringLiteral("case_melange"));
+    elements.langue = fenetre.findChild<QComboBox *>(QStringLiteral("liste_langue"));
+    elements.adresse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_adresse"));
+    elements.originaux = fenetre.findChild<QCheckBox *>(QStringLiteral("case_originaux"));
     return elements;
 }
 
@@ -61,6 +90,53 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     elements.rattrapage->setChecked(calendrier->getRattrapage());
     elements.mois->setCurrentIndex(calendrier->getMois());
     elements.fuseau->setText(calendrier->getFuseau());
+    elements.jours->setValue(calendrier->getJours());
+
+    const QString debut = calendrier->getDebut();
+    const bool annuel = debut.size() == FORME_ANNUELLE.size();
+    if (!debut.isEmpty()) {
+        // A yearly start shows in this year; 29 February in the next leap year.
+        QDate date = QDate::fromString(debut, FORME_DATE);
+        for (int annee = QDate::currentDate().year(); annuel && !date.isValid(); ++annee)
+            date = QDate::fromString(QString::number(annee) + QLatin1Char('-') + debut, FORME_DATE);
+        elements.dateDebut->setDate(date);
+    }
+    elements.debut->setChecked(!debut.isEmpty());
+    elements.chaqueAnnee->setChecked(annuel);
+    actualiserDebut();
+
+    elements.melange->setChecked(calendrier->getMelange());
+    // A language this editor does not know yet is kept as it was read.
+    const QString langue = calendrier->getLangue().isEmpty() ? QStringLiteral("en") : calendrier->getLangue();
+    if (elements.langue->findData(langue) < 0)
+        elements.langue->addItem(langue, langue);
+    elements.langue->setCurrentIndex(elements.langue->findData(langue));
+    elements.adresse->setText(calendrier->getAdresse());
+    elements.originaux->setChecked(calendrier->getOriginaux());
+}
+
+void FenetreOptions::actualiserDebut()
+{
+    elements.dateDebut->setEnabled(elements.debut->isChecked());
+    elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    elements.dateDebut->setDisplayFormat(
+        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+}
+
+QString FenetreOptions::debutChoisi() const
+{
+    if (!elements.debut->isChecked())
+        return {};
+    return elements.dateDebut->date().toString(
+        elements.chaqueAnnee->isChecked() ? FORME_ANNUELLE : FORME_DATE);
+}
+
+QString FenetreOptions::langueChoisie() const
+{
+    const QString langue = elements.langue->currentData().toString();
+    if (langue == QLatin1String("en") && calendrier->getLangue().isEmpty())
+        return {};
+    return langue;
 }
 
 bool FenetreOptions::fuseauValide(const QString &fuseau)
@@ -84,15 +160,31 @@ void FenetreOptions::clicBoutonOk()
         elements.fuseau->setFocus();
         return;
     }
-    const bool rattrapage = elements.rattrapage->isChecked();
-    const int mois = elements.mois->currentIndex();
-    if (rattrapage == calendrier->getRattrapage() && mois == calendrier->getMois()
-        && fuseau == calendrier->getFuseau()) {
+    const QString adresse = elements.adresse->text().trimmed();
+    if (!Calendrier::adresseValide(adresse)) {
+        BoiteMessage::avertir(this,
+            tr("\u201c%1\u201d is not the address of a web page.\n"
+               "Give the whole address, starting with https:// or http://, "
+               "or leave the field empty.")
+                .arg(adresse));
+        elements.adresse->setFocus();
+        return;
+    }
+
+    Calendrier choisi;
+    choisi.setRattrapage(elements.rattrapage->isChecked());
+    choisi.setMois(elements.mois->currentIndex());
+    choisi.setFuseau(fuseau);
+    choisi.setJours(elements.jours->value());
+    choisi.setDebut(debutChoisi());
+    choisi.setMelange(elements.melange->isChecked());
+    choisi.setLangue(langueChoisie());
+    choisi.setAdresse(adresse);
+    choisi.setOriginaux(elements.originaux->isChecked());
+    if (choisi.memesOptions(*calendrier)) {
         reject();
         return;
     }
-    calendrier->setRattrapage(rattrapage);
-    calendrier->setMois(mois);
-    calendrier->setFuseau(fuseau);
+    calendrier->copierOptions(choisi);
     accept();
 }

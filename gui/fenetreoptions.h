@@ -6,12 +6,16 @@
 class Calendrier;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLineEdit;
+class QSpinBox;
 class Ui_FenetreOptions;
 
-/// Dialog of the calendar's options, which decide the days the page opens: past days
-/// that stay open, a single month, and the time zone whose date counts. OK writes
-/// them to the calendar and is accepted only when one of them changed.
+/// Dialog of the calendar's options: which days the page opens (past days that stay open,
+/// a single month, the time zone whose date counts, the number of days and their start,
+/// a shuffled order), the page's language, the address it is published at, and whether
+/// media are published as chosen. OK writes them to the calendar and is accepted only
+/// when one of them changed.
 class FenetreOptions : public QDialog
 {
     Q_OBJECT
@@ -31,6 +35,7 @@ public:
 
 private slots:
     void clicBoutonOk();
+    void actualiserDebut();
 
 private:
     /// The form's widgets that the dialog drives, found once by object name.
@@ -40,7 +45,20 @@ private:
         QCheckBox *rattrapage = nullptr;
         QComboBox *mois = nullptr;
         QLineEdit *fuseau = nullptr;
+        QSpinBox *jours = nullptr;
+        QCheckBox *debut = nullptr;
+        QDateEdit *dateDebut = nullptr;
+        QCheckBox *chaqueAnnee = nullptr;
+        QCheckBox *melange = nullptr;
+        QComboBox *langue = nullptr;
+        QLineEdit *adresse = nullptr;
+        QCheckBox *originaux = nullptr;
     };
+
+    /// The start as the dialog shows it, in the calendar's form ("" when unchecked).
+    QString debutChoisi() const;
+    /// The chosen language; an untouched English choice keeps a calendar without one as it is.
+    QString langueChoisie() const;
 
     Ui_FenetreOptions *ui;
     Calendrier *calendrier = nullptr;

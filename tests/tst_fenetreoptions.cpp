@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QSpinBox>
 #include <QtTest>
 
 namespace {
@@ -36,6 +38,7 @@ private slots:
     void cleanup();
     void ok_data();
     void ok();
+    void periodeLangueEtAdresse();
     void boutonDeLaFenetrePrincipale();
     void tuileDUnMessage();
 };
@@ -110,6 +113,43 @@ void TestFenetreOptions::ok()
     QCOMPARE(boites.size(), avertissement ? 1 : 0);
     if (avertissement)
         QVERIFY(boites.first().texte.contains(QStringLiteral("Mars/Olympus_Mons")));
+}
+
+void TestFenetreOptions::periodeLangueEtAdresse()
+{
+    Calendrier calendrier(QStringLiteral("Avent"));
+    calendrier.setDebut(QStringLiteral("02-29"));
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(&calendrier);
+    auto *date = fenetre.findChild<QDateEdit *>("champ_debut");
+    // A yearly 29 February shows in a leap year, and keeps its day.
+    QCOMPARE(date->date().day(), 29);
+    QVERIFY(date->isEnabled());
+    QCOMPARE(fenetre.findChild<QComboBox *>("liste_langue")->currentData().toString(), QStringLiteral("en"));
+
+    fenetre.show();
+    fenetre.findChild<QSpinBox *>("champ_jours")->setValue(24);
+    date->setDate(QDate(2026, 12, 1));
+    auto *langue = fenetre.findChild<QComboBox *>("liste_langue");
+    langue->setCurrentIndex(langue->findData(QStringLiteral("de")));
+    fenetre.findChild<QCheckBox *>("case_melange")->setChecked(true);
+    auto *adresse = fenetre.findChild<QLineEdit *>("champ_adresse");
+    adresse->setText(QStringLiteral("example.org/avent"));
+    auto *ok = fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    ok->click();
+    QVERIFY(fenetre.isVisible());
+    QCOMPARE(BoiteMessage::prendreMontrees().size(), 1);
+    QCOMPARE(calendrier.getJours(), 31);
+
+    adresse->setText(QStringLiteral(" https://example.org/avent/ "));
+    ok->click();
+    QCOMPARE(fenetre.result(), int(QDialog::Accepted));
+    QCOMPARE(calendrier.getDebut(), QStringLiteral("12-01"));
+    QCOMPARE(calendrier.getJours(), 24);
+    QCOMPARE(calendrier.getLangue(), QStringLiteral("de"));
+    QVERIFY(calendrier.getMelange());
+    QCOMPARE(calendrier.getAdresse(), QStringLiteral("https://example.org/avent/"));
+    QVERIFY(!calendrier.getOriginaux());
 }
 
 void TestFenetreOptions::boutonDeLaFenetrePrincipale()

@@ -50,6 +50,8 @@ private slots:
     void messagesAllerRetour();
     void options_data();
     void options();
+    void optionsRelues_data();
+    void optionsRelues();
     void memesOctetsQuAvant();
 
     void codesDeLecture_data();
@@ -326,6 +328,49 @@ void TestFichiersProjet::options()
     QCOMPARE(relu.getRattrapage(), rattrapage);
     QCOMPARE(relu.getMois(), mois);
     QCOMPARE(relu.getFuseau(), fuseau);
+}
+
+void TestFichiersProjet::optionsRelues_data()
+{
+    QTest::addColumn<QString>("lu");
+    QTest::addColumn<QString>("ecrit");
+
+    QTest::newRow("every option, written in the file's order")
+        << "originaux=\"1\" adresse=\"https://example.org/avent/\" langue=\"de\" melange=\"true\" "
+           "jours=\"24\" "
+           "debut=\"2026-12-01\" fuseau=\"Europe/Paris\" mois=\"12\" rattrapage=\"1\""
+        << "rattrapage=\"1\" mois=\"12\" fuseau=\"Europe/Paris\" debut=\"2026-12-01\" jours=\"24\" "
+           "melange=\"1\" "
+           "langue=\"de\" adresse=\"https://example.org/avent/\" originaux=\"1\"";
+    QTest::newRow("every year, from 29 February") << "debut=\"02-29\" jours=\"12\""
+                                                  << "debut=\"02-29\" jours=\"12\"";
+    QTest::newRow("English kept when chosen") << "langue=\"en\""
+                                              << "langue=\"en\"";
+    QTest::newRow("defaults and values out of range are left out")
+        << "jours=\"31\" melange=\"0\" originaux=\"no\" debut=\"2026-02-30\" langue=\"french\" "
+           "adresse=\"ftp://example.org/\""
+        << "";
+    QTest::newRow("too many days, a month 13, a relative address")
+        << "jours=\"40\" debut=\"13-01\" adresse=\"avent/index.html\""
+        << "";
+}
+
+void TestFichiersProjet::optionsRelues()
+{
+    QFETCH(QString, lu);
+    QFETCH(QString, ecrit);
+
+    const QString fichier = chemin(QStringLiteral("options-relues.xml"));
+    ecrire(fichier, QStringLiteral("<tinselbox nom=\"o\" version=\"1\" %1/>").arg(lu).toUtf8());
+    GestionnaireFichiers gestionnaire;
+    Calendrier calendrier;
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    const QString attendu = ecrit.isEmpty()
+        ? QStringLiteral("<tinselbox nom=\"o\" version=\"1\"/>\n")
+        : QStringLiteral("<tinselbox nom=\"o\" version=\"1\" %1/>\n").arg(ecrit);
+    QCOMPARE(QString::fromUtf8(lire(fichier)), attendu);
+    QVERIFY(gestionnaire.estValide(fichier));
 }
 
 void TestFichiersProjet::memesOctetsQuAvant()

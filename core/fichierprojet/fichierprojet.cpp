@@ -2,6 +2,7 @@
 
 #include "fichierprojet/gardexml.h"
 #include "fichierprojet/lecteurprojet.h"
+#include "format/format.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -52,22 +53,12 @@ protected:
     void handleMessage(QtMsgType, const QString &, const QUrl &, const QSourceLocation &) override {}
 };
 
-// Attributes are written in this order, any other after them by name. Qt's own DOM
+// Attributes are written in the format's order, any other after them by name. Qt's own DOM
 // writer keeps them in a hash whose order changes from one run to the next.
-const QLatin1String ORDRE_ATTRIBUTS[] = {
-    FichierProjet::NOM_ATTRIBUT_NOM,
-    FichierProjet::NOM_ATTRIBUT_VERSION,
-    FichierProjet::NOM_ATTRIBUT_RATTRAPAGE,
-    FichierProjet::NOM_ATTRIBUT_MOIS,
-    FichierProjet::NOM_ATTRIBUT_FUSEAU,
-    FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR,
-    GenreMedia::NOM_ATTRIBUT_URL,
-};
-
 int rangAttribut(const QString &nom)
 {
     int rang = 0;
-    for (const QLatin1String &connu : ORDRE_ATTRIBUTS) {
+    for (const QLatin1String &connu : Format::ORDRE_ATTRIBUTS) {
         if (nom == connu)
             return rang;
         ++rang;
@@ -305,13 +296,7 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
     QDomElement racine = document.createElement(NOM_BALISE_RACINE);
     racine.setAttribute(NOM_ATTRIBUT_NOM, calendrier.getNom());
     racine.setAttribute(NOM_ATTRIBUT_VERSION, IDENTIFIANT_VERSION);
-    // Options at their default are left out: a calendar without them keeps the file it had.
-    if (calendrier.getRattrapage())
-        racine.setAttribute(NOM_ATTRIBUT_RATTRAPAGE, QStringLiteral("1"));
-    if (calendrier.getMois() != 0)
-        racine.setAttribute(NOM_ATTRIBUT_MOIS, QString::number(calendrier.getMois()));
-    if (!calendrier.getFuseau().isEmpty())
-        racine.setAttribute(NOM_ATTRIBUT_FUSEAU, calendrier.getFuseau());
+    ecrireOptions(calendrier, racine);
     document.appendChild(racine);
 
     const QString balise = NOM_BALISE_JOUR;
@@ -326,6 +311,50 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
     return 0;
 }
 
+void FichierProjet::ecrireOptions(Calendrier const &calendrier, QDomElement &racine)
+{
+    // Options at their default are left out: a calendar without them keeps the file it had.
+    if (calendrier.getRattrapage())
+        racine.setAttribute(Format::ATTRIBUT_RATTRAPAGE, QStringLiteral("1"));
+    if (calendrier.getMois() != 0)
+        racine.setAttribute(Format::ATTRIBUT_MOIS, QString::number(calendrier.getMois()));
+    if (!calendrier.getFuseau().isEmpty())
+        racine.setAttribute(Format::ATTRIBUT_FUSEAU, calendrier.getFuseau());
+    if (!calendrier.getDebut().isEmpty())
+        racine.setAttribute(Format::ATTRIBUT_DEBUT, calendrier.getDebut());
+    if (calendrier.getJours() != Format::DERNIER_JOUR)
+        racine.setAttribute(Format::ATTRIBUT_JOURS, QString::number(calendrier.getJours()));
+    if (calendrier.getMelange())
+        racine.setAttribute(Format::ATTRIBUT_MELANGE, QStringLiteral("1"));
+    // Written whenever set, English included: the language was chosen for this calendar.
+    if (!calendrier.getLangue().isEmpty())
+        racine.setAttribute(Format::ATTRIBUT_LANGUE, calendrier.getLangue());
+    if (!calendrier.getAdresse().isEmpty())
+        racine.setAttribute(Format::ATTRIBUT_ADRESSE, calendrier.getAdresse());
+    if (calendrier.getOriginaux())
+        racine.setAttribute(Format::ATTRIBUT_ORIGINAUX, QStringLiteral("1"));
+}
+
+void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier)
+{
+    const auto oui = [&attribut](QLatin1String nom) {
+        const QString valeur = attribut(nom).trimmed();
+        return valeur == QLatin1String("1") || valeur == QLatin1String("true");
+    };
+    // A value out of its range reads as the option's default, as a month outside 1 to 12
+    // always meant any month.
+    calendrier.setRattrapage(oui(Format::ATTRIBUT_RATTRAPAGE));
+    calendrier.setMois(attribut(Format::ATTRIBUT_MOIS).trimmed().toInt());
+    calendrier.setFuseau(attribut(Format::ATTRIBUT_FUSEAU).trimmed());
+    calendrier.setDebut(attribut(Format::ATTRIBUT_DEBUT).trimmed());
+    const QString jours = attribut(Format::ATTRIBUT_JOURS).trimmed();
+    calendrier.setJours(jours.isEmpty() ? Format::DERNIER_JOUR : jours.toInt());
+    calendrier.setMelange(oui(Format::ATTRIBUT_MELANGE));
+    calendrier.setLangue(attribut(Format::ATTRIBUT_LANGUE).trimmed());
+    calendrier.setAdresse(attribut(Format::ATTRIBUT_ADRESSE).trimmed());
+    calendrier.setOriginaux(oui(Format::ATTRIBUT_ORIGINAUX));
+}
+
 int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &calendrier)
 {
     const QString baliseJour = NOM_BALISE_JOUR;
@@ -336,11 +365,7 @@ int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &cale
 
         if (racine.hasAttribute(NOM_ATTRIBUT_NOM))
             calendrier.setNom(racine.attribute(NOM_ATTRIBUT_NOM));
-        const QString rattrapage = racine.attribute(NOM_ATTRIBUT_RATTRAPAGE).trimmed();
-        calendrier.setRattrapage(rattrapage == QLatin1String("1") || rattrapage == QLatin1String("true"));
-        // A month that is not one of 1 to 12 means any month.
-        calendrier.setMois(racine.attribute(NOM_ATTRIBUT_MOIS).trimmed().toInt());
-        calendrier.setFuseau(racine.attribute(NOM_ATTRIBUT_FUSEAU).trimmed());
+        lireOptions([&racine](QLatin1String nom) { return racine.attribute(nom); }, calendrier);
 
         for (QDomElement jour = racine.firstChildElement(baliseJour); !jour.isNull();
              jour = jour.nextSiblingElement(baliseJour)) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "format/format.h"
+
 #include <QLatin1String>
+
+#include <functional>
 
 class Calendrier;
 class Media;
@@ -19,16 +23,12 @@ class QString;
 class FichierProjet
 {
 public:
-    static constexpr QLatin1String NOM_BALISE_RACINE{"tinselbox"};
-    static constexpr QLatin1String NOM_BALISE_JOUR{"jour"};
-    static constexpr QLatin1String NOM_ATTRIBUT_NOM{"nom"};
-    static constexpr QLatin1String NOM_ATTRIBUT_VERSION{"version"};
-    static constexpr QLatin1String NOM_ATTRIBUT_NUMERO_JOUR{"numero"};
-    // The calendar's options, on the root, written only when not at their default.
-    static constexpr QLatin1String NOM_ATTRIBUT_RATTRAPAGE{"rattrapage"};
-    static constexpr QLatin1String NOM_ATTRIBUT_MOIS{"mois"};
-    static constexpr QLatin1String NOM_ATTRIBUT_FUSEAU{"fuseau"};
-    static constexpr QLatin1String IDENTIFIANT_VERSION{"1"};
+    static constexpr QLatin1String NOM_BALISE_RACINE = Format::BALISE_RACINE;
+    static constexpr QLatin1String NOM_BALISE_JOUR = Format::BALISE_JOUR;
+    static constexpr QLatin1String NOM_ATTRIBUT_NOM = Format::ATTRIBUT_NOM;
+    static constexpr QLatin1String NOM_ATTRIBUT_VERSION = Format::ATTRIBUT_VERSION;
+    static constexpr QLatin1String NOM_ATTRIBUT_NUMERO_JOUR = Format::ATTRIBUT_NUMERO_JOUR;
+    static constexpr QLatin1String IDENTIFIANT_VERSION = Format::VERSION;
 
     FichierProjet() = delete;
 
@@ -57,6 +57,11 @@ public:
     static bool estValide(QString const &chemin);
 
     static int versDom(Calendrier const &calendrier, QDomDocument &document);
+    /// Sets the calendar's options away from their default as attributes of `racine`.
+    static void ecrireOptions(Calendrier const &calendrier, QDomElement &racine);
+    /// Reads every option of a root whose attributes `attribut` gives by name (empty when
+    /// absent); a value out of range reads as the option's default.
+    static void lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier);
     /// Tolerant: unknown elements and media of no known kind are skipped.
     static int versCalendrier(QDomDocument const &document, Calendrier &calendrier);
     static Media *versMedia(QDomElement const &element);

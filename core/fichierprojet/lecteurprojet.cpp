@@ -9,16 +9,6 @@
 
 namespace {
 
-// The options are optional attributes of the root; a month that is not one of 1 to 12
-// means any month.
-void lireOptions(QXmlStreamAttributes const &attributs, Calendrier &calendrier)
-{
-    const QString rattrapage = attributs.value(FichierProjet::NOM_ATTRIBUT_RATTRAPAGE).toString().trimmed();
-    calendrier.setRattrapage(rattrapage == QLatin1String("1") || rattrapage == QLatin1String("true"));
-    calendrier.setMois(attributs.value(FichierProjet::NOM_ATTRIBUT_MOIS).toString().trimmed().toInt());
-    calendrier.setFuseau(attributs.value(FichierProjet::NOM_ATTRIBUT_FUSEAU).toString().trimmed());
-}
-
 int numeroDuJour(QXmlStreamAttributes const &attributs)
 {
     bool ok = false;
@@ -57,8 +47,11 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
                         nomPresent = true;
                         lu.setNom(lecteur.attributes().value(FichierProjet::NOM_ATTRIBUT_NOM).toString());
                     }
-                    if (racine)
-                        lireOptions(lecteur.attributes(), lu);
+                    if (racine) {
+                        const QXmlStreamAttributes attributs = lecteur.attributes();
+                        FichierProjet::lireOptions(
+                            [&attributs](QLatin1String nom) { return attributs.value(nom).toString(); }, lu);
+                    }
                 } else if (profondeur == 2 && racine) {
                     dansJour = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_JOUR;
                     if (dansJour)
@@ -105,9 +98,7 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
         return 0;
     if (nomPresent)
         calendrier.setNom(lu.getNom());
-    calendrier.setRattrapage(lu.getRattrapage());
-    calendrier.setMois(lu.getMois());
-    calendrier.setFuseau(lu.getFuseau());
+    calendrier.copierOptions(lu);
     QMap<int, Media *> &contenu = lu.getContenu();
     for (auto it = contenu.begin(); it != contenu.end(); it = contenu.erase(it))
         calendrier.ajouterMedia(it.key(), it.value());

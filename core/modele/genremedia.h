@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/format.h"
 #include "modele/media.h"
 
 #include <QLatin1String>
@@ -17,7 +18,7 @@ struct GenreMedia {
     /// Element of the base class, which no kind uses and the reader ignores.
     static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
     /// Attribute that holds a media's location in its element.
-    static constexpr QLatin1String NOM_ATTRIBUT_URL{"url"};
+    static constexpr QLatin1String NOM_ATTRIBUT_URL = Format::ATTRIBUT_URL;
     /// Extension of a media's copy in a generated site, whatever its kind.
     static constexpr QLatin1String EXTENSION_STOCKAGE{"txt"};
 

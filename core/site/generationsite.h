@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/format.h"
 #include "format/resultat.h"
 
 #include <QLatin1String>
@@ -23,10 +24,10 @@ class Media;
 class GenerationSite
 {
 public:
-    static constexpr QLatin1String NOM_REPERTOIRE_MEDIA{"data"};
-    static constexpr QLatin1String REPERTOIRE_SCRIPTS{"scripts"};
-    static constexpr QLatin1String SCRIPT_CALENDRIER{"calendrier.js"};
-    static constexpr QLatin1String PAGE{"index.html"};
+    static constexpr QLatin1String NOM_REPERTOIRE_MEDIA = Format::REPERTOIRE_MEDIA;
+    static constexpr QLatin1String REPERTOIRE_SCRIPTS = Format::REPERTOIRE_SCRIPTS;
+    static constexpr QLatin1String SCRIPT_CALENDRIER = Format::SCRIPT_CALENDRIER;
+    static constexpr QLatin1String PAGE = Format::PAGE;
     static constexpr QLatin1String MARQUEUR_GESTION_SCENE{"// <GESTION DE LA SCENE>"};
     static constexpr QLatin1String MARQUEUR_GESTION_COLLECTION{"// <GESTION DE LA COLLECTION>"};
     static constexpr QLatin1String MARQUEUR_BYPASS{"// <INITIALISATION>"};

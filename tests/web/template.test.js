@@ -59,7 +59,7 @@ test('markers stand where the written lines expect them', () => {
     }
 });
 
-test('index.html loads the stylesheet, the favicon and the fourteen scripts in order around the canvas', () => {
+test('index.html loads the stylesheet, the favicon and the fifteen scripts in order around the canvas', () => {
     const html = lire('index.html');
     assert.match(html, /^<!DOCTYPE html>/i);
     assert.match(html, /<title>TINSELBOX<\/title>/);
@@ -68,8 +68,8 @@ test('index.html loads the stylesheet, the favicon and the fourteen scripts in o
     const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>/g)].map((m) => m[1]);
     assert.deepEqual(scripts, ['jquery-1.11.3.min.js', 'souris.js', 'collectionImages.js', 'collectionPhotos.js',
         'collectionSons.js', 'collectionVideos.js', 'imageStatique.js', 'imageAnimee.js', 'imageMobile.js',
-        'photo.js', 'video.js', 'carte.js', 'boule.js', 'calendrier.js'].map((s) => 'scripts/' + s));
-    assert.match(html, /<canvas id="tableau" width="1560" height="768">Votre navigateur ne semble pas compatible avec cette application.<\/canvas>/);
+        'photo.js', 'video.js', 'carte.js', 'boule.js', 'textes.js', 'calendrier.js'].map((s) => 'scripts/' + s));
+    assert.match(html, /<canvas id="tableau" width="1560" height="768">Your browser cannot show this calendar.<\/canvas>/);
     for (const adresse of scripts) {
         assert.ok(fs.existsSync(path.join(h.MODELE, adresse)), adresse);
     }

@@ -6,7 +6,8 @@
 "use strict";
 /* exported oCanvas, oCtx, imagesStatiques, imagesAnimees, imagesMobiles, videos, boules, mouseX, mouseY,
    mediaASurveiller, collectionImages, collectionPhotos, collectionSons, collectionVideos, projectionEnCours,
-   souris, timer, numeroJour, photo, pochette, son, ecran, video, carte, rattrapage, mois, fuseau, bypass */
+   souris, timer, numeroJour, photo, pochette, son, ecran, video, carte, rattrapage, mois, fuseau, debut, jours,
+   ordre, bypass */
 
 var oCanvas = null;
 var oCtx = null;
@@ -35,10 +36,15 @@ var video = null;
 var carte = null;
 // The calendar's options, written under the marker when not at their default:
 // past days stay open; the only month (1 to 12) in which balls open, 0 for
-// any; the time zone (IANA name) whose date counts, "" for the visitor's clock.
+// any; the time zone (IANA name) whose date counts, "" for the visitor's clock;
+// the first day, "YYYY-MM-DD" once or "MM-DD" every year, "" for the days of
+// the month; the number of days; the day drawn at each place, [] for 1, 2, 3...
 var rattrapage = false;
 var mois = 0;
 var fuseau = "";
+var debut = "";
+var jours = 31;
+var ordre = [];
 var bypass = false;
 // <INITIALISATION>
 
@@ -60,15 +66,11 @@ var bypass = false;
     // by the media that the day's written lines watch; a message is announced
     // by its own text.
     var NATURES = [
-        { annonce: function (media) { return media.texte; }, reconnaitre: function (media) { return media instanceof Carte; } },
-        { annonce: "picture", reconnaitre: function (media) { return media instanceof Photo; } },
-        { annonce: "music", reconnaitre: function (media) { return media instanceof HTMLAudioElement; } },
-        { annonce: "video", reconnaitre: function (media) { return media instanceof HTMLVideoElement; } }
+        { annonce: "annonceMessage", reconnaitre: function (media) { return media instanceof Carte; } },
+        { annonce: "annonceImage", reconnaitre: function (media) { return media instanceof Photo; } },
+        { annonce: "annonceMusique", reconnaitre: function (media) { return media instanceof HTMLAudioElement; } },
+        { annonce: "annonceVideo", reconnaitre: function (media) { return media instanceof HTMLVideoElement; } }
     ];
-    var ANNONCE_JOUR_VIDE = "nothing today";
-
-    var NOMS_MOIS = ["January", "February", "March", "April", "May", "June", "July", "August", "September",
-        "October", "November", "December"];
 
     // Days the visitor has opened, kept in the browser under a key of this
     // page's own address, so two calendars on one site keep their own.
@@ -221,7 +223,7 @@ var bypass = false;
             oCtx.fillStyle = "#cb4127";
             oCtx.textAlign = "center";
             oCtx.textBaseline = "bottom";
-            oCtx.fillText("This is a preview: you can click on all days to test it.", scene.largeur / 2, scene.hauteur);
+            oCtx.fillText(textes.apercu, scene.largeur / 2, scene.hauteur);
         }
     }
 
@@ -315,26 +317,33 @@ var bypass = false;
         return bypass || estOuvrable(boule);
     }
 
-    // When a locked ball opens, for its accessible name.
-    function quandOuvre(numero, date) {
+    // The name of a locked ball: when it opens next, by the calendar's options.
+    function nomFerme(jour, numero, date) {
         if (mois === 0) {
-            return "opens on the " + ordinal(numero);
+            // The next month, this one included, that has this day.
+            var annee = date.annee;
+            var m = date.mois;
+            while ((numero < date.jour && m === date.mois && annee === date.annee) || numero > joursDuMois(annee, m)) {
+                m = m === 12 ? 1 : m + 1;
+                annee += m === 1 ? 1 : 0;
+            }
+            return formaterTexte("ouvreLe", { jour: jour, date: formaterDate(annee, m, numero) });
         }
         var longueur = joursDuMois(date.annee, mois);
         if (numero <= longueur) {
-            return "opens on " + numero + " " + NOMS_MOIS[mois - 1];
+            return formaterTexte("ouvreLe", { jour: jour, date: formaterDate(date.annee, mois, numero) });
         }
         if (rattrapage && mois < 12) {
-            return "opens on 1 " + NOMS_MOIS[mois];
+            return formaterTexte("ouvreLe", { jour: jour, date: formaterDate(date.annee, mois + 1, 1) });
         }
-        return "stays shut: " + NOMS_MOIS[mois - 1] + " has " + longueur + " days";
+        return formaterTexte("resteFerme", { jour: jour, mois: formaterDate(date.annee, mois), n: longueur });
     }
 
     function texteLigneCalendrier(date) {
         if (bypass || mois === 0 || date.mois === mois || (rattrapage && date.mois > mois)) {
             return "";
         }
-        return (date.mois < mois ? "This calendar opens on 1 " : "This calendar opens again on 1 ") + NOMS_MOIS[mois - 1] + ".";
+        return formaterTexte(date.mois < mois ? "ouvertureLe" : "reouvertureLe", { date: formaterDate(date.annee, mois, 1) });
     }
 
     // ---- Remembered days. Storage may be refused or hold anything: then
@@ -431,7 +440,7 @@ var bypass = false;
         }
         gererScene(choisie);
         boules[choisie].retablirCouleurs();
-        annoncer("Day " + (choisie + 1) + ": " + natureDuJour());
+        annoncer(natureDuJour(choisie + 1));
     }
 
     function relacherSouris(evenement) {
@@ -473,7 +482,8 @@ var bypass = false;
 
     function creerCoucheAccessible() {
         oCanvas.setAttribute("role", "img");
-        oCanvas.setAttribute("aria-label", "31 numbered balls hanging above fir trees");
+        oCanvas.setAttribute("aria-label", formaterTexte("scene", { n: boules.length }));
+        oCanvas.textContent = textes.repli;
         var couche = document.createElement("div");
         couche.className = "accessible";
         boutonsJours = boules.map(function (boule, i) {
@@ -510,11 +520,6 @@ var bypass = false;
         document.body.appendChild(regionAnnonces);
     }
 
-    function ordinal(n) {
-        var suffixes = { 1: "st", 2: "nd", 3: "rd" };
-        return n + ((n % 100 >= 11 && n % 100 <= 13) ? "th" : (suffixes[n % 10] || "th"));
-    }
-
     // Named again, and the marks and the line under the balls redone, at every
     // return to the menu and every minute: the date may have changed.
     function nommerBoutons() {
@@ -532,7 +537,8 @@ var bypass = false;
             var ouvrable = bypass || ouvrableLe(numero, date);
             var ouverte = souvenirsVisite[numero] === enCours;
             boules[i].marquer(ouverte);
-            var nom = "Day " + numero + (ouverte ? ", already opened" : "") + (ouvrable ? "" : ", " + quandOuvre(numero, date));
+            var jour = formaterTexte(ouverte ? "dejaOuvert" : "jour", { n: numero });
+            var nom = ouvrable ? jour : nomFerme(jour, numero, date);
             if (bouton.textContent !== nom) {
                 bouton.textContent = nom;
                 bouton.setAttribute("aria-disabled", String(!ouvrable));
@@ -540,17 +546,17 @@ var bypass = false;
         });
     }
 
-    function natureDuJour() {
-        if (!projectionEnCours || !mediaASurveiller) {
-            return ANNONCE_JOUR_VIDE;
-        }
-        for (var i = 0; i < NATURES.length; i++) {
-            if (NATURES[i].reconnaitre(mediaASurveiller)) {
-                var annonce = NATURES[i].annonce;
-                return typeof annonce === "function" ? annonce(mediaASurveiller) : annonce;
+    // What the live region says as day `numero` opens: the kind of its media,
+    // or a message's own text.
+    function natureDuJour(numero) {
+        if (projectionEnCours && mediaASurveiller) {
+            for (var i = 0; i < NATURES.length; i++) {
+                if (NATURES[i].reconnaitre(mediaASurveiller)) {
+                    return formaterTexte(NATURES[i].annonce, { n: numero, texte: mediaASurveiller.texte });
+                }
             }
         }
-        return ANNONCE_JOUR_VIDE;
+        return formaterTexte("annonceVide", { n: numero });
     }
 
     function annoncer(texte) {

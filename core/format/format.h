@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QLatin1String>
+
+/// The names and limits that the project file, the generated site and the page share, in
+/// one place for the reader, the writer, the generator, the output policy and the command
+/// line. Stored files and generated pages rely on every value here.
+namespace Format {
+
+// The project file.
+constexpr QLatin1String BALISE_RACINE{"tinselbox"};
+constexpr QLatin1String BALISE_JOUR{"jour"};
+constexpr QLatin1String ATTRIBUT_NOM{"nom"};
+constexpr QLatin1String ATTRIBUT_VERSION{"version"};
+constexpr QLatin1String ATTRIBUT_NUMERO_JOUR{"numero"};
+constexpr QLatin1String ATTRIBUT_URL{"url"};
+constexpr QLatin1String VERSION{"1"};
+
+// The calendar's options, on the root, each written only when set.
+constexpr QLatin1String ATTRIBUT_RATTRAPAGE{"rattrapage"};
+constexpr QLatin1String ATTRIBUT_MOIS{"mois"};
+constexpr QLatin1String ATTRIBUT_FUSEAU{"fuseau"};
+constexpr QLatin1String ATTRIBUT_DEBUT{"debut"};
+constexpr QLatin1String ATTRIBUT_JOURS{"jours"};
+constexpr QLatin1String ATTRIBUT_MELANGE{"melange"};
+constexpr QLatin1String ATTRIBUT_LANGUE{"langue"};
+constexpr QLatin1String ATTRIBUT_ADRESSE{"adresse"};
+constexpr QLatin1String ATTRIBUT_ORIGINAUX{"originaux"};
+
+/// The order in which a project file writes its attributes; any other comes after them,
+/// by name. A fixed order keeps the same calendar the same bytes.
+constexpr QLatin1String ORDRE_ATTRIBUTS[] = {
+    ATTRIBUT_NOM,
+    ATTRIBUT_VERSION,
+    ATTRIBUT_RATTRAPAGE,
+    ATTRIBUT_MOIS,
+    ATTRIBUT_FUSEAU,
+    ATTRIBUT_DEBUT,
+    ATTRIBUT_JOURS,
+    ATTRIBUT_MELANGE,
+    ATTRIBUT_LANGUE,
+    ATTRIBUT_ADRESSE,
+    ATTRIBUT_ORIGINAUX,
+    ATTRIBUT_NUMERO_JOUR,
+    ATTRIBUT_URL,
+};
+
+// Days.
+constexpr int PREMIER_JOUR = 1;
+constexpr int DERNIER_JOUR = 31;
+
+// The generated site.
+constexpr QLatin1String PAGE{"index.html"};
+constexpr QLatin1String REPERTOIRE_MEDIA{"data"};
+constexpr QLatin1String REPERTOIRE_SCRIPTS{"scripts"};
+constexpr QLatin1String SCRIPT_CALENDRIER{"calendrier.js"};
+/// The folder beside the project file that a preview generates into.
+constexpr QLatin1String REPERTOIRE_APERCU{"tmp"};
+
+// The page.
+/// How long an opened picture or message stays before the balls come back.
+constexpr int DUREE_AFFICHAGE_MS = 10000;
+/// The languages a page can speak.
+constexpr QLatin1String LANGUES[] = {QLatin1String("en"), QLatin1String("fr"), QLatin1String("de"),
+    QLatin1String("es"), QLatin1String("it"), QLatin1String("nl"), QLatin1String("pt")};
+
+} // namespace Format
