@@ -7,10 +7,7 @@
 #include <QString>
 
 class Calendrier;
-class Media;
 class QDomDocument;
-class QDomElement;
-class QFile;
 class QIODevice;
 
 /// The file manager: the one front for project files (`FichierProjet`), site generation
@@ -25,23 +22,6 @@ class QIODevice;
 class GestionnaireFichiers
 {
 public:
-    static const QString NOM_REPERTOIRE_MEDIA;
-    static const QString NOM_BALISE_RACINE;
-    static const QString NOM_BALISE_JOUR;
-    static const QString NOM_BALISE_MEDIA;
-    static const QString NOM_BALISE_IMAGE;
-    static const QString NOM_BALISE_SON;
-    static const QString NOM_BALISE_VIDEO;
-    static const QString NOM_ATTRIBUT_NOM;
-    static const QString NOM_ATTRIBUT_VERSION;
-    static const QString NOM_ATTRIBUT_NUMERO_JOUR;
-    static const QString NOM_ATTRIBUT_URL;
-    static const QString IDENTIFIANT_VERSION;
-    static const QString EXTENSION_MEDIA;
-    static const QString MARQUEUR_GESTION_SCENE;
-    static const QString MARQUEUR_GESTION_COLLECTION;
-    static const QString MARQUEUR_BYPASS;
-
     /// Code of a generation stopped between two days by an interruption request.
     static const int GENERATION_INTERROMPUE = GenerationSite::GENERATION_INTERROMPUE;
 
@@ -50,10 +30,8 @@ public:
     // Project files.
     int creerFichierDepuisCalendrier(Calendrier const &calendrier, QString const &url);
     int creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier);
-    int creerFichierDepuisDom(QDomDocument const &document, QString const &url);
+    /// The project file read into a calendar, through the one reader, as a document.
     int creerDomDepuisFichier(QString const &url, QDomDocument &document);
-    int creerQFileDepuisDom(QDomDocument const &document, QFile &fichier);
-    int creerDomDepuisQFile(QFile &fichier, QDomDocument &document);
     bool estValide(QString const &url);
 
     /// Writes the project file text of `document` to an open device; 0, or 2 on a write error.
@@ -61,8 +39,8 @@ public:
 
     // Conversions between the project document and a calendar.
     int creerDomDepuisCalendrier(Calendrier const &calendrier, QDomDocument &document);
+    /// The document's text read by the one reader, as a project file is.
     int creerCalendrierDepuisDom(QDomDocument const &document, Calendrier &calendrier);
-    Media *convertirEnMedia(QDomElement const &element);
 
     // Web site.
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
@@ -76,9 +54,6 @@ public:
     QString getDetailsErreur() const;
     /// The last operation's result; its code is the one the operation returned.
     Resultat getResultat() const;
-    /// The details of a failed read of the project file `url` with code `code` (0: read,
-    /// but not a calendar).
-    static QString detailsOuverture(int code, QString const &url);
 
     /// Whether `repertoire` must never be emptied for a generation: it is empty (the
     /// current directory), the user's home directory or one of its parents, the root of

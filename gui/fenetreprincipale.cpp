@@ -502,12 +502,10 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
     auto *nouveau = new Calendrier();
-    bool racineReconnue = false;
-    const int resultat = FichierProjet::charger(chemin, *nouveau, &racineReconnue);
-    if (resultat != 0 || !racineReconnue) {
+    const Resultat ouverture = FichierProjet::ouvrir(chemin, *nouveau);
+    if (!ouverture) {
         delete nouveau;
-        afficherErreur(
-            tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
+        afficherErreur(tr("Error opening the calendar."), ouverture.getMessage());
         return false;
     }
 

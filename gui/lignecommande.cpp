@@ -179,22 +179,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
 bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calendrier)
 {
     // One pass without a document tree, as the editor's Open.
-    bool racineReconnue = false;
-    const int resultat = FichierProjet::charger(fichier, calendrier, &racineReconnue);
-    QString raison;
-    if (resultat == 3)
-        raison = QStringLiteral("no such file");
-    else if (resultat == 2)
-        raison = QStringLiteral("the file cannot be opened");
-    else if (resultat == 1)
-        raison = QStringLiteral("not a well-formed XML file");
-    else if (resultat != 0 || !racineReconnue)
-        raison = QStringLiteral("not a tinselbox calendar");
-    if (!raison.isEmpty()) {
-        echouer(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fichier), raison));
-        return false;
-    }
-    return true;
+    const Resultat ouverture = FichierProjet::ouvrir(fichier, calendrier);
+    if (!ouverture)
+        echouer(ouverture.getMessage());
+    return ouverture.estReussi();
 }
 
 bool LigneCommande::accepterRepertoire(

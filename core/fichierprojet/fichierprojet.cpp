@@ -9,6 +9,7 @@
 #include "modele/media.h"
 
 #include <QAbstractMessageHandler>
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -23,19 +24,6 @@
 namespace {
 
 const QString SCHEMA = QStringLiteral(":/xsd/tinselbox.xsd");
-
-// Opens a project file for reading only (a FIFO would never end). A write-protected file
-// is still reported, as it could not be saved back.
-int ouvrirEnLecture(QFile &fichier)
-{
-    const bool modifiable = QFileInfo(fichier.fileName()).isWritable();
-    const int ouverture = FichierOrdinaire::ouvrirEnLecture(fichier);
-    if (ouverture == 0 && !modifiable) {
-        fichier.close();
-        return 2;
-    }
-    return ouverture;
-}
 
 void retirerDeclarationXml(QByteArray &texte)
 {
@@ -196,12 +184,34 @@ int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chem
 
 int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue)
 {
+    const int code = ouvrir(chemin, calendrier).getCode();
+    if (racineReconnue != nullptr)
+        *racineReconnue = code != PAS_UN_CALENDRIER;
+    return code == PAS_UN_CALENDRIER ? 0 : code;
+}
+
+Resultat FichierProjet::ouvrir(QString const &chemin, Calendrier &calendrier)
+{
     // Read in one pass without a document tree: a large file costs what the calendar keeps.
     QFile fichier(chemin);
-    const int ouverture = ouvrirEnLecture(fichier);
-    if (ouverture != 0)
+    const Resultat ouverture = FichierOrdinaire::ouvrir(fichier);
+    if (!ouverture)
         return ouverture;
-    return LecteurProjet::lire(fichier, calendrier, racineReconnue);
+    QString racine;
+    const Resultat lecture = LecteurProjet::lire(fichier, calendrier, chemin, &racine);
+    if (!lecture || racine == NOM_BALISE_RACINE)
+        return lecture;
+    return Resultat::echec(PAS_UN_CALENDRIER,
+        QCoreApplication::translate(
+            "FichierProjet", "%1 is an XML file but not a calendar: its root element is <%2>.")
+            .arg(Resultat::cheminLisible(chemin), Resultat::cheminLisible(racine)))
+        .avecChemin(chemin);
+}
+
+bool FichierProjet::estEnregistrable(QString const &chemin)
+{
+    const QFileInfo info(chemin);
+    return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
 }
 
 int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
@@ -236,21 +246,6 @@ int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripheriq
 QByteArray FichierProjet::texte(QDomDocument const &document)
 {
     return texteDocument(document).toUtf8();
-}
-
-int FichierProjet::lire(QFile &fichier, QDomDocument &document)
-{
-    const int ouverture = ouvrirEnLecture(fichier);
-    if (ouverture != 0)
-        return ouverture;
-    // The DOM parser gets the text the guard decoded and checked, nothing else.
-    QString texte;
-    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
-        texte += morceau;
-        return true;
-    });
-    fichier.close();
-    return accepte && document.setContent(texte, false) ? 0 : 1;
 }
 
 bool FichierProjet::estValide(QString const &chemin)
@@ -353,38 +348,4 @@ void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &att
     calendrier.setLangue(attribut(Format::ATTRIBUT_LANGUE).trimmed());
     calendrier.setAdresse(attribut(Format::ATTRIBUT_ADRESSE).trimmed());
     calendrier.setOriginaux(oui(Format::ATTRIBUT_ORIGINAUX));
-}
-
-int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &calendrier)
-{
-    const QString baliseJour = NOM_BALISE_JOUR;
-    for (QDomNode noeud = document.firstChild(); !noeud.isNull(); noeud = noeud.nextSibling()) {
-        const QDomElement racine = noeud.toElement();
-        if (racine.isNull() || racine.tagName() != NOM_BALISE_RACINE)
-            continue;
-
-        if (racine.hasAttribute(NOM_ATTRIBUT_NOM))
-            calendrier.setNom(racine.attribute(NOM_ATTRIBUT_NOM));
-        lireOptions([&racine](QLatin1String nom) { return racine.attribute(nom); }, calendrier);
-
-        for (QDomElement jour = racine.firstChildElement(baliseJour); !jour.isNull();
-             jour = jour.nextSiblingElement(baliseJour)) {
-            bool ok = false;
-            int numero = jour.attribute(NOM_ATTRIBUT_NUMERO_JOUR).trimmed().toInt(&ok, 10);
-            if (!ok)
-                numero = 0;
-
-            for (QDomElement element = jour.firstChildElement(); !element.isNull();
-                 element = element.nextSiblingElement()) {
-                if (Media *media = versMedia(element))
-                    calendrier.ajouterMedia(numero, media);
-            }
-        }
-    }
-    return 0;
-}
-
-Media *FichierProjet::versMedia(QDomElement const &element)
-{
-    return GenreMedia::depuisElement(element);
 }

@@ -1,6 +1,7 @@
 #include "site/generationsite.h"
 
 #include "modele/calendrier.h"
+#include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/message.h"
@@ -82,22 +83,6 @@ QString systemeVirtuel(int fd, const QString &chemin)
     return type == "devtmpfs" ? QString::fromLatin1(type) : QString();
 }
 
-QString natureFichier(const QString &chemin)
-{
-    struct stat infos;
-    if (::stat(QFile::encodeName(chemin).constData(), &infos) != 0)
-        return traduire("not a file");
-    if (S_ISDIR(infos.st_mode))
-        return traduire("a directory");
-    if (S_ISFIFO(infos.st_mode))
-        return traduire("a FIFO");
-    if (S_ISSOCK(infos.st_mode))
-        return traduire("a socket");
-    if (S_ISCHR(infos.st_mode) || S_ISBLK(infos.st_mode))
-        return traduire("a device");
-    return traduire("not a regular file");
-}
-
 // Whether an open source may be published: a regular file of a real file system.
 GenerationSite::EchecCopie examinerSource(int fd, const QString &chemin, struct stat *infos, int *erreur)
 {
@@ -128,7 +113,7 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
     case GenerationSite::SOURCE_NON_REGULIERE:
         message = traduire("Day %1: %2 is not a regular file (it is %3).")
                       .arg(jour)
-                      .arg(lisible(url), natureFichier(url));
+                      .arg(lisible(url), FichierOrdinaire::nature(url));
         break;
     case GenerationSite::SOURCE_ILLISIBLE:
         message = traduire("Day %1: the file %2 cannot be read: %3.")
