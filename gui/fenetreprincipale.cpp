@@ -193,7 +193,8 @@ void FenetrePrincipale::appliquerEtat()
         // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
         QString nom = calendrier->getNom();
         nom.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-        setWindowTitle(nom + QStringLiteral("[*] - ") + titreApplication());
+        setWindowTitle(nom + (lectureSeule ? tr(" [read-only]") : QString()) + QStringLiteral("[*] - ")
+            + titreApplication());
     } else {
         setWindowTitle(titreApplication());
     }
@@ -471,6 +472,7 @@ void FenetrePrincipale::clicBoutonNouveau()
 
     setCalendrier(new Calendrier(projet.getNomPojet()));
     setUrlCalendrier(projet.getUrl());
+    lectureSeule = false;
     afficherCalendrier(getCalendrier());
     sauvegardeInutile();
 }
@@ -510,6 +512,7 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     }
 
     setUrlCalendrier(chemin);
+    lectureSeule = !FichierProjet::estEnregistrable(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
 
@@ -536,6 +539,17 @@ void FenetrePrincipale::clicBoutonEnregistrer()
 {
     if (getCalendrier() == nullptr)
         return;
+    // A calendar opened from a file that cannot be written is saved elsewhere.
+    if (lectureSeule) {
+        QFileDialog dialogue(this, tr("Save the calendar as"));
+        dialogue.setAcceptMode(QFileDialog::AcceptSave);
+        dialogue.setDefaultSuffix(QStringLiteral("xml"));
+        const QString url = ChoixFichier::choisir(dialogue);
+        if (url.isEmpty())
+            return;
+        setUrlCalendrier(url);
+        lectureSeule = false;
+    }
 
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {

@@ -198,5 +198,7 @@ private:
     Elements elements;
     QAction *actionImporter = nullptr;
     bool modifie = false;
+    /// The calendar's file cannot be written: Save asks for another place.
+    bool lectureSeule = false;
     QString detailsErreurGeneration;
 };

@@ -486,9 +486,13 @@ void TestFichiersProjet::fichierProtegeEnEcriture()
         QSKIP("running as root: file permissions do not stop root from opening a read-only file");
     const QString fichier = chemin(QStringLiteral("protege.xml"));
     QVERIFY(ecrire(fichier, "<tinselbox nom=\"p\" version=\"1\"/>\n"));
+    // Read-only is no reason to refuse a calendar; unreadable is.
     QVERIFY(QFile::setPermissions(fichier, QFileDevice::ReadOwner));
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    QCOMPARE(calendrier.getNom(), QStringLiteral("p"));
+    QVERIFY(QFile::setPermissions(fichier, QFileDevice::WriteOwner));
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 2);
-    QCOMPARE(calendrier.getNom(), QStringLiteral("untouched"));
+    QVERIFY(gestionnaire.getDetailsErreur().endsWith(QStringLiteral(": Permission denied.")));
 }
 
 void TestFichiersProjet::enregistrementDansUnRepertoireAbsent()
