@@ -20,6 +20,7 @@
 #include <QXmlSchemaValidator>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -253,24 +254,29 @@ bool FichierProjet::estValide(QString const &chemin)
     QFile fichier(chemin);
     if (FichierOrdinaire::ouvrirEnLecture(fichier) != 0)
         return false;
-    // A document without byte-order mark or declaration, as the editor writes them, goes to
-    // the validator as it is once the guard has read it through: both read it as UTF-8.
-    // Any other goes as the guard decoded it, in UTF-8 and without the declaration, so that
-    // the validator cannot read a text the guard did not see.
+    // The validator gets the text as the guard decoded and prepared it, in UTF-8 and without
+    // the declaration, so that it cannot read a text the guard did not see (nor the bodies of
+    // comments, whose length it cannot bear). A document without byte-order mark or
+    // declaration, as the editor writes them, must be UTF-8 as it is.
     const QByteArray debut = fichier.peek(8);
     const bool brut = !debut.startsWith("<?xml") && QTextCodec::codecForUtfText(debut, nullptr) == nullptr;
     QByteArray texte;
-    const bool accepte = GardeXml::lire(fichier, [&texte, brut](QString const &morceau) {
-        if (!brut)
-            texte += morceau.toUtf8();
+    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
+        texte += morceau.toUtf8();
         return true;
     });
     if (!accepte)
         return false;
-    if (brut)
+    if (brut) {
         fichier.seek(0);
-    else
-        retirerDeclarationXml(texte);
+        std::unique_ptr<QTextDecoder> decodeur(QTextCodec::codecForMib(106)->makeDecoder());
+        while (!fichier.atEnd()) {
+            decodeur->toUnicode(fichier.read(1 << 20));
+            if (decodeur->hasFailure())
+                return false;
+        }
+    }
+    retirerDeclarationXml(texte);
 
     GestionnaireMessagesSilencieux silence;
     QFile fichierSchema(SCHEMA);
@@ -283,7 +289,7 @@ bool FichierProjet::estValide(QString const &chemin)
 
     QXmlSchemaValidator validateur(schema);
     validateur.setMessageHandler(&silence);
-    return brut ? validateur.validate(&fichier, QUrl()) : validateur.validate(texte, QUrl());
+    return validateur.validate(texte, QUrl());
 }
 
 int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
