@@ -2,23 +2,36 @@
 # make test       build and run every test
 # make test-asan  the same suite in an address + undefined behaviour sanitizer build
 # make bench      build and run the benchmarks
-# make install    build and install under PREFIX (/usr/local), then refresh the desktop's caches
-# make uninstall  remove what make install put there
-# make package    build the Debian package build/tinselbox_<version>_<arch>.deb
+# make install    build the program alone and install it under PREFIX (/usr/local), then
+#                 refresh the desktop's caches
+# make uninstall  remove what make install put under PREFIX
+# make package    build the Debian package build-package/tinselbox_<version>_<arch>.deb
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+# Install and package build without the tests, each in a directory of its own, so that
+# neither waits for the test suite and their install lists never mix.
+INSTALL_BUILD ?= build-install
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 # CI sets WERROR=ON so that no warning lands.
 WERROR     ?= OFF
 PREFIX     ?= /usr/local
+# What Debian builds its packages with: checked buffer functions, read-only relocations.
+DURCI       = -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2" -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
+# Install and package compile the same sources the same way: where ccache is there, the
+# second one takes the first one's objects.
+CACHE       = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test test-asan bench install uninstall caches-bureau package clean
+.PHONY: all deps deps-programme build run test test-asan bench install uninstall package clean
 
 all: build
 
 deps:
 	@./scripts/installer-dependances.sh
+
+deps-programme:
+	@./scripts/installer-dependances.sh --programme
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINSELBOX_WERROR=$(WERROR)
@@ -42,26 +55,17 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	./scripts/lancer-benchmarks.sh $(BUILD)
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
-	@$(MAKE) --no-print-directory caches-bureau
+install: deps-programme
+	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI) $(CACHE)
+	cmake --build $(INSTALL_BUILD) -j $(JOBS)
+	./scripts/installer.sh installer $(INSTALL_BUILD) $(PREFIX)
 
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
-	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
-	@$(MAKE) --no-print-directory caches-bureau
+	./scripts/installer.sh desinstaller $(INSTALL_BUILD) $(PREFIX)
 
-# The menu, the file types and the icon theme read caches that a copy does not refresh.
-# Skipped for a staged install (DESTDIR): the target system refreshes its own.
-caches-bureau:
-	@if [ -z "$(DESTDIR)" ]; then \
-	  if command -v update-desktop-database >/dev/null; then update-desktop-database -q $(PREFIX)/share/applications; fi; \
-	  if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi; \
-	  if command -v gtk-update-icon-cache >/dev/null; then gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true; fi; \
-	fi
-
-package: build
-	cmake --build $(BUILD) --target package
+package: deps-programme
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINSELBOX_WERROR=$(WERROR) $(DURCI) $(CACHE)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(INSTALL_BUILD) $(PACKAGE_BUILD)

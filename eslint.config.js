@@ -12,11 +12,21 @@ const globalesPage = [
     "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "bypass",
     "langue", "textes", "formaterTexte", "formaterDate",
     "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
-    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule",
+    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule", "Disposition",
 ];
 const globalesNavigateur = [
     "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
     "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl", "$",
+];
+
+// Node's own globals, for the page tests and the benchmarks that drive the browser.
+const globalesNode = [
+    "require", "module", "exports", "__dirname", "__filename", "process", "Buffer", "console", "URL",
+    "setTimeout", "clearTimeout", "setInterval", "clearInterval", "setImmediate", "performance",
+];
+// What the functions a test hands to the browser (page.evaluate) may name there.
+const globalesDansLaPage = [
+    ...globalesNavigateur, "Storage", "DOMException", "fetch", "Blob", "MediaRecorder", "crossOriginIsolated",
 ];
 
 module.exports = [
@@ -38,6 +48,24 @@ module.exports = [
             "no-redeclare": ["error", { builtinGlobals: false }],
             "no-unused-vars": ["error", { vars: "local", args: "none", caughtErrors: "none" }],
             "no-var": "off",
+            eqeqeq: "error",
+        },
+    },
+    {
+        files: ["tests/web/**/*.js", "bench/web/**/*.js", "eslint.config.js"],
+        languageOptions: {
+            ecmaVersion: 2024,
+            sourceType: "commonjs",
+            globals: Object.fromEntries([
+                ...globalesDansLaPage.map((nom) => [nom, "readonly"]),
+                ...globalesPage.map((nom) => [nom, "readonly"]),
+                ...globalesNode.map((nom) => [nom, "readonly"]),
+            ]),
+        },
+        rules: {
+            ...js.configs.recommended.rules,
+            strict: ["error", "global"],
+            "no-unused-vars": ["error", { args: "none", caughtErrors: "none" }],
             eqeqeq: "error",
         },
     },

@@ -45,7 +45,7 @@ public:
     // Web site.
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
     int calculer_taille(Calendrier const &calendrier, long long *taille);
-    /// Days 1 to 31 whose media file cannot be found or is not a regular file, with its location.
+    /// Days of the calendar (1 to its length) whose media file cannot be found or is not a regular file, with its location.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);
 
     /// What the last failed operation of this object could not do and why, in plain

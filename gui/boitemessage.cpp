@@ -30,13 +30,21 @@ void BoiteMessage::informer(QWidget *parent, const QString &texte)
 bool BoiteMessage::informerAvecOuverture(
     QWidget *parent, const QString &texte, const QString &libelleOuverture)
 {
-    return afficher({QMessageBox::Information, texte, QMessageBox::Ok | QMessageBox::Open, QMessageBox::Ok,
-                        parent, QString()},
-               libelleOuverture)
-        == QMessageBox::Open;
+    return informerAvecChoix(parent, texte, libelleOuverture, QString()) == QMessageBox::Open;
 }
 
-QMessageBox::StandardButton BoiteMessage::afficher(const Montree &vue, const QString &libelleOuverture)
+QMessageBox::StandardButton BoiteMessage::informerAvecChoix(
+    QWidget *parent, const QString &texte, const QString &libelleOuverture, const QString &libellePartage)
+{
+    QMessageBox::StandardButtons boutons = QMessageBox::Ok | QMessageBox::Open;
+    if (!libellePartage.isEmpty())
+        boutons |= QMessageBox::Apply;
+    return afficher({QMessageBox::Information, texte, boutons, QMessageBox::Ok, parent, QString()},
+        libelleOuverture, libellePartage);
+}
+
+QMessageBox::StandardButton BoiteMessage::afficher(
+    const Montree &vue, const QString &libelleOuverture, const QString &libellePartage)
 {
     if (!reponses.isEmpty() || silencieux) {
         montrees.append(vue);
@@ -51,6 +59,8 @@ QMessageBox::StandardButton BoiteMessage::afficher(const Montree &vue, const QSt
         // Escape and the close button dismiss the box as OK does (Qt finds No by itself).
         boite.setEscapeButton(QMessageBox::Ok);
     }
+    if (QAbstractButton *partager = boite.button(QMessageBox::Apply))
+        partager->setText(libellePartage);
     boite.exec();
     return boite.standardButton(boite.clickedButton());
 }

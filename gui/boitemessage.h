@@ -37,6 +37,10 @@ public:
     /// An information with OK and an Open button labelled `libelleOuverture`; whether
     /// Open was pressed.
     static bool informerAvecOuverture(QWidget *parent, const QString &texte, const QString &libelleOuverture);
+    /// The same with, when `libellePartage` is given, a third button under that label; the
+    /// button pressed: Ok, Open, or Apply for the third.
+    static QMessageBox::StandardButton informerAvecChoix(QWidget *parent, const QString &texte,
+        const QString &libelleOuverture, const QString &libellePartage);
 
     /// Queues the answer of the next box.
     static void prevoirReponse(QMessageBox::StandardButton reponse);
@@ -49,6 +53,6 @@ public:
     static void reinitialiser();
 
 private:
-    static QMessageBox::StandardButton afficher(
-        const Montree &boite, const QString &libelleOuverture = QString());
+    static QMessageBox::StandardButton afficher(const Montree &boite,
+        const QString &libelleOuverture = QString(), const QString &libellePartage = QString());
 };

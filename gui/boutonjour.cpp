@@ -168,7 +168,7 @@ QRect BoutonJour::zoneLegende() const
 QString BoutonJour::getStringType() const
 {
     const GenreMedia *genre = GenreMedia::pour(type);
-    return genre != nullptr ? tr(genre->libelle) : QString();
+    return genre != nullptr ? genre->libelleTraduit() : QString();
 }
 
 QColor BoutonJour::getColorType() const

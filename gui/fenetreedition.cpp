@@ -9,6 +9,7 @@
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
+#include "serviceconversions.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -202,7 +203,11 @@ void FenetreEdition::mettreAJourApercu(QString emplacement)
         image = lecteur.read();
     }
     if (image.isNull()) {
-        apercu->setText(tr("No preview available"));
+        // A sound or video some browsers cannot play says so where its preview would be.
+        const QString avertissement =
+            ServiceConversions::avertissement(emplacement, getTypeMediaSelectionne());
+        apercu->setWordWrap(true);
+        apercu->setText(avertissement.isEmpty() ? tr("No preview available") : avertissement);
         return;
     }
     apercu->setPixmap(QPixmap::fromImage(
@@ -351,7 +356,7 @@ void FenetreEdition::clicBoutonOk()
         // Judged by the content, not the name; the user may still know better. No keeps
         // the dialog open to choose another file. A message has no file to judge.
         if (!texte && !ContenuMedia::estDeLaFamille(url, genre->famillesMimeContenu)
-            && BoiteMessage::question(this, tr(genre->questionContenuDouteux), QMessageBox::No)
+            && BoiteMessage::question(this, genre->questionContenuDouteuxTraduite(), QMessageBox::No)
                 != QMessageBox::Yes)
             return;
         calendrier->ajouterMedia(numeroJour, genre->creer(contenu));

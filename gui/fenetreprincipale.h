@@ -6,18 +6,20 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 class BoutonJour;
 class Calendrier;
-class Generateur;
-struct GenreMedia;
-class Media;
+class CommandesGeneration;
+class CommandesJours;
+class ImportFichiers;
+class ServiceConversions;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
 class QGridLayout;
 class QLabel;
-class QMimeData;
 class QPushButton;
 class Ui_FenetrePrincipale;
 
@@ -84,26 +86,19 @@ public:
     /// "tinselbox" and its version, the title without a calendar.
     static QString titreApplication();
 
-    /// Gives day `jour` the file `chemin`, its kind taken from its content; a file of no
-    /// known kind is refused with a message. Returns whether the day changed.
-    bool donnerFichierAuJour(int jour, const QString &chemin);
-    /// Gives many days their media at once from files and folders (a folder's own files,
-    /// not its subfolders): numbered names go to their day, the others fill empty days in
-    /// name order. Replacing days that hold a media is asked once, No by default.
-    void importerFichiers(const QStringList &chemins);
-    /// Empties day `jour` (marking unsaved changes when it held a media).
-    void viderJour(int jour);
-
     /// Writes a size in bytes as a number with three decimals and a decimal unit.
     void mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite);
 
-    /// Generates the site into `repertoire` (a preview when `apercu`) on a worker thread
-    /// while a busy progress dialog waits for the result.
-    ///
-    /// Dismissing the progress dialog (close button, Escape) stops the run before its next
-    /// day; the window then stays disabled until the worker's thread has ended, since the
-    /// worker still reads the calendar, and shows nothing about that run.
-    void lancerLaGeneration(QString repertoire, bool apercu);
+    /// Generates the site into `repertoire` (a preview when `apercu`); see CommandesGeneration.
+    void lancerLaGeneration(const QString &repertoire, bool apercu);
+
+    /// The unsaved-changes question of Open; false when the answer is No.
+    bool confirmerOuverture();
+
+    /// Sets every command and tile from the state: the commands that need a calendar
+    /// when there is one, Save when there are unsaved changes, and nothing at all while a
+    /// stopped run still reads the calendar.
+    void appliquerEtat();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -120,12 +115,6 @@ private slots:
     void clicBoutonApercu();
     void clicBoutonGenerer();
     void clicBoutonQuitter();
-    void finDeGenerationApercu(int resultat, QString repertoireSortie);
-    void finDeGeneration(int resultat, QString repertoireSortie);
-    /// Asks for a folder and imports its files (see importerFichiers).
-    void clicImporterDossier();
-    /// Keeps the details of the failure whose result comes next.
-    void noterDetailsErreur(QString const &details);
 
 private:
     /// The form's widgets that the window drives, found once by object name.
@@ -145,48 +134,11 @@ private:
 
     /// The shortcuts that press the command buttons, and "Import a folder...".
     void creerRaccourcis();
-    void editerJour(BoutonJour *bouton);
-    /// Moves the focus from `bouton` by `colonnes` and `lignes` in the grid of seven columns.
-    void deplacerFocus(BoutonJour *bouton, int colonnes, int lignes);
-    void afficherMenuTuile(BoutonJour *bouton, const QPoint &position);
-    void afficherDansDossier(int jour);
-    /// The unsaved-changes question of Open; false when the answer is No.
-    bool confirmerOuverture();
-    /// The local files and folders a drag carries.
-    static QStringList cheminsDeposes(const QMimeData *donnees);
-    /// Whether a dropped file is to be opened as a project file rather than used as a media.
-    static bool estFichierProjet(const QString &chemin);
-    /// The one place where a file becomes a day's media; nullptr, after saying why, when it cannot.
-    Media *creerMedia(const GenreMedia &genre, const QString &chemin);
-
-    /// Sets every command and tile from the state: the commands that need a calendar
-    /// when there is one, Save when there are unsaved changes, and nothing at all while a
-    /// stopped run still reads the calendar.
-    void appliquerEtat();
     void marquerModifications(bool modifie);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
     bool poserQuestion(const QString &texte);
     /// Shows an error in a warning box without title; `details` says what failed and why.
     void afficherErreur(const QString &texte, const QString &details = QString());
-    /// "2 media files cannot be found:" and a line per day with its location; empty when
-    /// every published day's media is there.
-    QString listerMediasIntrouvables() const;
-    /// Refuses Preview and Generate, listing them, while media files are missing.
-    bool refuserMediasIntrouvables();
-    /// Opens the generated page in the desktop's browser.
-    void ouvrirPage(const QString &repertoireSortie);
-    /// Warns and returns true when generating into `repertoire` would erase the user's files.
-    bool refuserRepertoireSortie(const QString &repertoire);
-    /// The erase question for `repertoire`; false when the answer is No.
-    bool confirmerEffacement(const QString &repertoire);
-    /// Whether a worker of this window is still running (possibly stopping).
-    bool generationEnCours() const;
-    /// Whether a run the user stopped is still finishing its current file.
-    bool arretEnCours() const;
-    /// Whether the result being delivered comes from a run that was stopped.
-    bool resultatAbandonne() const;
-    /// Keeps the window disabled until `generateur`'s thread has ended.
-    void attendreFinDeGeneration(Generateur *generateur);
     void activerGrilleBoutonJour(bool active);
     /// Shows the calendar's name, days and size, or nothing without a calendar.
     void afficherContenu();
@@ -200,5 +152,8 @@ private:
     bool modifie = false;
     /// The calendar's file cannot be written: Save asks for another place.
     bool lectureSeule = false;
-    QString detailsErreurGeneration;
+    std::unique_ptr<CommandesGeneration> generation;
+    std::unique_ptr<ImportFichiers> import;
+    std::unique_ptr<CommandesJours> jours;
+    ServiceConversions *conversions = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "generateur.h"
 
+#include "conversion/planconversions.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 
@@ -53,6 +54,22 @@ void Generateur::setModeApercuActif(bool modeApercuActif)
 void Generateur::run()
 {
     GestionnaireFichiers gestionnaire;
+    // Conversions first, day by day for the progress dialog; the generation then copies.
+    QString echecConversion;
+    if (calendrier != nullptr
+        && !PlanConversions::instance().preparer(
+            *calendrier,
+            [this](int jour, int rang, int total) {
+                emit conversionAvancee(jour, rang, total);
+                return !isInterruptionRequested();
+            },
+            &echecConversion)) {
+        if (!isInterruptionRequested()) {
+            emit detailsErreurDisponibles(echecConversion);
+            emit resultatDisponible(5, repertoireExport);
+        }
+        return;
+    }
     // Without a calendar there is nothing to generate; the directory is left alone.
     const int resultat =
         calendrier == nullptr ? 3 : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);

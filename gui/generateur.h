@@ -41,6 +41,8 @@ signals:
     /// Emitted just before a failed run's `resultatDisponible`, from the worker thread:
     /// what failed and why, in plain words (see GestionnaireFichiers::getDetailsErreur()).
     void detailsErreurDisponibles(QString const &details);
+    /// Day `jour`'s media is converted, the `rang`-th of `total` (from the worker thread).
+    void conversionAvancee(int jour, int rang, int total);
 
 protected:
     void run() override;

@@ -1,11 +1,13 @@
 #include "lignecommande.h"
 
+#include "conversion/planconversions.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "site/cartepartage.h"
 #include "site/generationsite.h"
 #include "site/politiquesortie.h"
 #include "version.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QUrl>
@@ -69,6 +72,16 @@ bool aUnFichier(const Media &media)
     return genre == nullptr || genre->avecFichier;
 }
 
+// Without a display the toolkit's own notices (no runtime directory under cron, no
+// session bus) would break the rule of one line per failure; its fatal errors still show.
+QtMessageHandler gestionnaireAvisPrecedent = nullptr;
+
+void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const QString &message)
+{
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && gestionnaireAvisPrecedent != nullptr)
+        gestionnaireAvisPrecedent(type, contexte, message);
+}
+
 } // namespace
 
 LigneCommande::LigneCommande()
@@ -80,18 +93,23 @@ LigneCommande::LigneCommande()
           QStringLiteral("Check FILE: its media, its days and the estimated site size.")),
       optionForcer(QStringLiteral("force"),
           QStringLiteral("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
-      optionSilencieux(QStringLiteral("quiet"), QStringLiteral("With --generate: print no progress."))
+      optionSilencieux(QStringLiteral("quiet"), QStringLiteral("With --generate: print no progress.")),
+      optionCarte(QStringLiteral("card"),
+          QStringLiteral(
+              "Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
 {
     analyseur.setApplicationDescription(
         QStringLiteral("Builds a web calendar of up to 31 days and generates its site.\n"
                        "Without an option, opens the editor, with the calendar FILE if given."));
-    analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionForcer, optionSilencieux});
+    analyseur.addOptions(
+        {optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer, optionSilencieux});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(
         QStringLiteral("FILE"), QStringLiteral("A calendar project file (.xml)."), QStringLiteral("[FILE]"));
     analyseur.addPositionalArgument(QStringLiteral("DIR"),
-        QStringLiteral("With --generate: the directory that receives the site."), QStringLiteral("[DIR]"));
+        QStringLiteral("With --generate: the directory that receives the site; with --card: the PDF file."),
+        QStringLiteral("[DIR|OUT.pdf]"));
 }
 
 int LigneCommande::executer(int &argc, char **argv)
@@ -104,12 +122,16 @@ int LigneCommande::executer(int &argc, char **argv)
     const QStringList arguments = lireArguments(argc, argv);
     const bool lu = analyseur.parse(arguments);
     const bool sansAffichage = analyseur.isSet(optionGenerer) || analyseur.isSet(optionApercu)
-        || analyseur.isSet(optionVerifier) || analyseur.isSet(QStringLiteral("help"))
-        || analyseur.isSet(QStringLiteral("version"));
+        || analyseur.isSet(optionVerifier) || analyseur.isSet(optionCarte)
+        || analyseur.isSet(QStringLiteral("help")) || analyseur.isSet(QStringLiteral("version"));
     if (!sansAffichage && affichageDisponible(arguments))
         return lancerEditeur(argc, argv);
 
-    QCoreApplication application(argc, argv);
+    // The site's link-preview picture and the card are painted with the system's fonts,
+    // which need a GUI application; the offscreen platform gives one without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    gestionnaireAvisPrecedent = qInstallMessageHandler(taireAvisToolkit);
+    QGuiApplication application(argc, argv);
     if (!lu) {
         signalerErreurAnalyse();
         return USAGE;
@@ -128,6 +150,8 @@ int LigneCommande::executer(int &argc, char **argv)
         return generer(positionnels.at(0), positionnels.at(1));
     if (analyseur.isSet(optionVerifier))
         return verifier(positionnels.at(0));
+    if (analyseur.isSet(optionCarte))
+        return carte(positionnels.at(0), positionnels.at(1));
     return apercu(positionnels.at(0));
 }
 
@@ -136,17 +160,20 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
     const bool generation = analyseur.isSet(optionGenerer);
     const bool apercu = analyseur.isSet(optionApercu);
     const bool verification = analyseur.isSet(optionVerifier);
+    const bool carte = analyseur.isSet(optionCarte);
     const int positionnels = analyseur.positionalArguments().size();
 
     QString faute;
-    if (int(generation) + int(apercu) + int(verification) > 1)
-        faute = QStringLiteral("choose one of --generate, --preview and --check");
+    if (int(generation) + int(apercu) + int(verification) + int(carte) > 1)
+        faute = QStringLiteral("choose one of --generate, --preview, --check and --card");
     else if (analyseur.isSet(optionForcer) && !generation && !apercu)
         faute = QStringLiteral("--force goes with --generate or --preview");
     else if (analyseur.isSet(optionSilencieux) && !generation)
         faute = QStringLiteral("--quiet goes with --generate");
     else if (generation && positionnels != 2)
         faute = QStringLiteral("--generate needs a calendar FILE and a directory DIR");
+    else if (carte && positionnels != 2)
+        faute = QStringLiteral("--card needs a calendar FILE and a PDF file OUT.pdf");
     else if ((apercu || verification) && positionnels != 1)
         faute = QStringLiteral("%1 needs one calendar FILE").arg(apercu ? "--preview" : "--check");
     else if (!sansAffichage && positionnels > 1)
@@ -207,6 +234,20 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // Conversions first, reported day by day as they end; the generation then copies.
+    const bool silencieux = analyseur.isSet(optionSilencieux);
+    QString echecConversion;
+    if (!PlanConversions::instance().preparer(
+            calendrier,
+            [silencieux](int jour, int rang, int total) {
+                if (!silencieux)
+                    ecrireLigne(
+                        stderr, QStringLiteral("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+                return true;
+            },
+            &echecConversion))
+        return echouer(QStringLiteral("cannot generate the calendar: ") + echecConversion);
+
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, false) != 0)
         return echouer(gestionnaire.getDetailsErreur());
@@ -214,6 +255,9 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            // Days beyond the calendar's length were left out.
+            if (!GenerationSite::estJourPublie(calendrier, it.key()))
+                continue;
             const QString url = aUnFichier(*it.value()) ? Resultat::cheminLisible(it.value()->getUrl())
                                                         : QStringLiteral("a message");
             ecrireLigne(stderr, QStringLiteral("Day %1: %2").arg(it.key()).arg(url));
@@ -240,27 +284,63 @@ int LigneCommande::verifier(const QString &fichier)
         signaler(QStringLiteral("The file does not follow the calendar's schema."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    const int longueur = calendrier.getJours();
+    QStringList sansContenu;
+    int avecContenu = 0;
+    for (int jour = 1; jour <= longueur; ++jour) {
+        if (contenu.contains(jour)) {
+            ++avecContenu;
+            continue;
+        }
+        // Runs of empty days are written as ranges: "2, 4-24".
+        int fin = jour;
+        while (fin < longueur && !contenu.contains(fin + 1))
+            ++fin;
+        sansContenu << (fin == jour ? QString::number(jour) : QStringLiteral("%1-%2").arg(jour).arg(fin));
+        jour = fin;
+    }
     ecrireLigne(stdout,
-        QStringLiteral("Calendar \"%1\": %2 days with a media.")
+        QStringLiteral("Calendar \"%1\": %2 of %3 days have content.")
             .arg(calendrier.getNom())
-            .arg(contenu.size()));
+            .arg(avecContenu)
+            .arg(longueur));
+    if (!sansContenu.isEmpty())
+        ecrireLigne(
+            stdout, QStringLiteral("Days without content: %1.").arg(sansContenu.join(QStringLiteral(", "))));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        // The checks of a generation, the media's bytes read too; a message needs nothing on disk.
-        if (aUnFichier(*it.value())) {
+        const QString url = it.value()->getUrl();
+        if (!GenerationSite::estJourPublie(calendrier, it.key())) {
+            // Kept in the file, but neither generated nor shown.
+            ecrireLigne(stdout,
+                QStringLiteral("Day %1: outside 1 to %2, the page never shows it.")
+                    .arg(it.key())
+                    .arg(longueur));
+        } else if (aUnFichier(*it.value())) {
+            // The checks of a generation, the media's bytes read too; a message needs nothing on disk.
             const Resultat media = GenerationSite::controlerMedia(it.key(), it.value()->getUrl(), true);
             if (!media)
                 signaler(media.getMessage());
         }
-        // Generated like the others, but the page has no ball to open it.
-        if (it.key() < 1 || it.key() > 31)
-            ecrireLigne(
-                stdout, QStringLiteral("Day %1: outside 1 to 31, the page never shows it.").arg(it.key()));
+        // Published as it is: a warning, not a problem.
+        const QString avertissement =
+            aUnFichier(*it.value()) && GenerationSite::estJourPublie(calendrier, it.key())
+            ? PlanConversions::avertissementFfmpeg(url, it.value()->getType())
+            : QString();
+        if (!avertissement.isEmpty())
+            ecrireLigne(stdout,
+                QStringLiteral("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
+                    .arg(it.key())
+                    .arg(Resultat::cheminLisible(url)));
     }
 
     long long taille = 0;
-    gestionnaire.calculer_taille(calendrier, &taille);
-    ecrireLigne(
-        stdout, QStringLiteral("Estimated site size: %1 (%2 bytes)").arg(tailleLisible(taille)).arg(taille));
+    bool provisoire = false;
+    GenerationSite::calculerTaille(calendrier, &taille, &provisoire);
+    ecrireLigne(stdout,
+        QStringLiteral("Estimated site size: %1 (%2 bytes)%3")
+            .arg(tailleLisible(taille))
+            .arg(taille)
+            .arg(provisoire ? QStringLiteral(", before converting the media") : QString()));
 
     if (problemes > 0)
         return echouer(QStringLiteral("%1: cannot be generated, %2 problem(s) listed above")
@@ -296,6 +376,21 @@ int LigneCommande::apercu(const QString &fichier)
         || ouvreur.exitCode() != 0)
         return echouer(QStringLiteral("the preview is ready in %1, but no browser could be opened to show it")
                            .arg(Resultat::cheminLisible(repertoire)));
+    return SUCCES;
+}
+
+int LigneCommande::carte(const QString &fichier, const QString &sortie)
+{
+    Calendrier calendrier;
+    if (!chargerCalendrier(fichier, calendrier))
+        return ECHEC;
+    if (calendrier.getAdresse().isEmpty())
+        return echouer(QStringLiteral("%1: the calendar has no address to put on a card; "
+                                      "set \"Address of the published page\" in the editor's Options")
+                           .arg(QDir::toNativeSeparators(fichier)));
+    QString raison;
+    if (!CartePartage::ecrire(calendrier, sortie, &raison))
+        return echouer(QStringLiteral("cannot write the card: ") + raison);
     return SUCCES;
 }
 

@@ -7,8 +7,8 @@
 class Calendrier;
 
 /// The program's command line: `tinselbox [FILE]` runs the editor; `--generate`,
-/// `--check` and `--preview` work on a project file without a window, under a plain
-/// core application, so that they run where no display exists (a cron job, a server).
+/// `--check`, `--preview` and `--card` work on a project file without a window, on the
+/// offscreen platform, so that they run where no display exists (a cron job, a server).
 ///
 /// Exit status: 0 for success, 1 when the work failed, 2 for a command line that
 /// cannot be understood; every failure is one line on standard error.
@@ -27,6 +27,7 @@ private:
     int generer(const QString &fichier, const QString &repertoire);
     int verifier(const QString &fichier);
     int apercu(const QString &fichier);
+    int carte(const QString &fichier, const QString &sortie);
 
     /// Reads the project file as the editor's Open does; prints why it cannot be read.
     bool chargerCalendrier(const QString &fichier, Calendrier &calendrier);
@@ -44,4 +45,5 @@ private:
     QCommandLineOption optionVerifier;
     QCommandLineOption optionForcer;
     QCommandLineOption optionSilencieux;
+    QCommandLineOption optionCarte;
 };

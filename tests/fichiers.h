@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 
 /// The whole content of a file, empty when it cannot be read.
@@ -48,7 +49,10 @@ inline QMap<QString, QByteArray> arborescence(const QString &racine)
 /// The media files stored in a generated site, by name.
 inline QStringList fichiersMedia(const QString &site)
 {
-    return QDir(site + QStringLiteral("/data")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    // A day's file is named by its identifier, 32 hexadecimal digits, and what it holds.
+    return QDir(site + QStringLiteral("/data"))
+        .entryList(QDir::Files, QDir::Name)
+        .filter(QRegularExpression(QStringLiteral("^[0-9a-f]{32}\\.")));
 }
 
 /// Removes everything inside `repertoire` (links themselves, not what they point to).

@@ -319,25 +319,32 @@ void TestFenetreInteractions::depotMultiple_data()
 {
     QTest::addColumn<bool>("commeDossier");
     QTest::addColumn<int>("reponse");
+    QTest::addColumn<int>("longueur");
     QTest::addColumn<Jours>("attendu");
 
     // 01-etoile.png aims at day 1, which holds a photo; 24.mp4 at day 24; lutins.wav fills
     // the first empty day; notes.bin is of no kind.
     // Day 1 is a photo either way; its file tells whether it was replaced.
     const Jours attendu{{1, Media::PHOTO}, {2, Media::MUSIQUE}, {3, Media::MUSIQUE}, {24, Media::VIDEO}};
-    QTest::newRow("files, No keeps day 1") << false << int(QMessageBox::No) << attendu;
-    QTest::newRow("folder, No keeps day 1") << true << int(QMessageBox::No) << attendu;
-    QTest::newRow("folder, Yes replaces day 1") << true << int(QMessageBox::Yes) << attendu;
+    QTest::newRow("files, No keeps day 1") << false << int(QMessageBox::No) << 31 << attendu;
+    QTest::newRow("folder, No keeps day 1") << true << int(QMessageBox::No) << 31 << attendu;
+    QTest::newRow("folder, Yes replaces day 1") << true << int(QMessageBox::Yes) << 31 << attendu;
+    // Day 24 is beyond a 12-day calendar: its file finds no day.
+    QTest::newRow("12 days, 24.mp4 left out")
+        << true << int(QMessageBox::No) << 12
+        << Jours{{1, Media::PHOTO}, {2, Media::MUSIQUE}, {3, Media::MUSIQUE}};
 }
 
 void TestFenetreInteractions::depotMultiple()
 {
     QFETCH(bool, commeDossier);
     QFETCH(int, reponse);
+    QFETCH(int, longueur);
     QFETCH(Jours, attendu);
 
     FenetrePrincipale fenetre;
     preparer(fenetre);
+    fenetre.getCalendrier()->setJours(longueur);
     const QStringList fichiers{chemin("import/01-etoile.png"), chemin("import/24.mp4"),
         chemin("import/lutins.wav"), chemin("import/notes.bin")};
     QVERIFY(ecrirePngBrut(fichiers.at(0)));
@@ -362,6 +369,7 @@ void TestFenetreInteractions::depotMultiple()
     QCOMPARE(boites.at(0).boutonParDefaut, QMessageBox::No);
     QVERIFY(boites.at(1).texte.contains("notes.bin"));
     QCOMPARE(boites.at(1).texte.contains("01-etoile.png"), reponse == QMessageBox::No);
+    QCOMPARE(boites.at(1).texte.contains("24.mp4"), longueur < 24);
 }
 
 void TestFenetreInteractions::depotProjet()

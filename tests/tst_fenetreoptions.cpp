@@ -40,6 +40,7 @@ private slots:
     void ok();
     void periodeLangueEtAdresse();
     void boutonDeLaFenetrePrincipale();
+    void grilleDeLaLongueur();
     void tuileDUnMessage();
 };
 
@@ -179,6 +180,48 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
         QCOMPARE(fenetre.getCalendrier()->getRattrapage(), changer);
     }
+}
+
+void TestFenetreOptions::grilleDeLaLongueur()
+{
+    // One tile per day of the calendar; a shorter length hides days that hold content, and says so.
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    calendrier->setJours(24);
+    calendrier->ajouterMedia(20, new Message(QStringLiteral("Hello")));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    // Tiles are in day order: the visible ones must be the first `n`.
+    const auto tuilesVisibles = [&fenetre] {
+        int n = 0;
+        while (n < 31 && tuile(fenetre, n + 1)->isVisible())
+            ++n;
+        return n;
+    };
+    QCOMPARE(tuilesVisibles(), 24);
+    QVERIFY(!tuile(fenetre, 31)->isVisible());
+    const int hauteurTuile = tuile(fenetre, 1)->height();
+
+    RepondeurModal repondeur([](QWidget *modale) {
+        auto *options = qobject_cast<FenetreOptions *>(modale);
+        if (options == nullptr)
+            return false;
+        options->findChild<QSpinBox *>("champ_jours")->setValue(12);
+        options->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QCOMPARE(tuilesVisibles(), 12);
+    QVERIFY(fenetre.sauvegardeNecessaire());
+    const QList<BoiteMessage::Montree> montrees = BoiteMessage::prendreMontrees();
+    QCOMPARE(montrees.size(), 1);
+    QCOMPARE(montrees.first().texte,
+        QStringLiteral("This calendar holds days outside 1 to 12 (20). They are neither shown nor "
+                       "published, and they stay in the file when you save."));
+    // The grid closes up: two rows take the space of four.
+    QTRY_VERIFY(tuile(fenetre, 1)->height() > hauteurTuile);
 }
 
 void TestFenetreOptions::tuileDUnMessage()

@@ -481,7 +481,8 @@ void TestFenetrePrincipale::texteTaille()
     QString valeur, unite;
     fenetre.mettreEnFormeTaille(attendu, &valeur, &unite);
     QCOMPARE(unite, QStringLiteral("Mo"));
-    QCOMPARE(texteLabel(fenetre, "taille"), QStringLiteral("Size: %1 Mo").arg(valeur));
+    // Said to be provisional until the file's conversion (here: none, it is no sound) ends.
+    QTRY_COMPARE(texteLabel(fenetre, "taille"), QStringLiteral("Size: %1 Mo").arg(valeur));
 }
 
 void TestFenetrePrincipale::editerJour_data()
@@ -916,14 +917,15 @@ void TestFenetrePrincipale::ouvrirJoursHorsGrille()
 {
     const QString chemin = cheminProjet("Main");
     QVERIFY(ecrire(chemin,
-        "<tinselbox nom=\"Main\" version=\"1\"><jour numero=\"40\"><image url=\"/a\"/></jour>"
+        "<tinselbox nom=\"Main\" version=\"1\" jours=\"24\"><jour numero=\"40\"><image url=\"/a\"/></jour>"
         "<jour numero=\"5\"><son url=\"/b\"/></jour><jour numero=\"-3\"><video url=\"/c\"/>"
-        "</jour><jour numero=\"0\"><image url=\"/d\"/></jour></tinselbox>"));
+        "</jour><jour numero=\"0\"><image url=\"/d\"/></jour><jour numero=\"28\"><image url=\"/e\"/>"
+        "</jour></tinselbox>"));
     FenetrePrincipale fenetre;
     ChoixFichier::prevoirChoix(chemin);
     bouton(fenetre, "bouton_ouvrir")->click();
     QCOMPARE(textesMontres(),
-        QStringList({"This calendar holds days outside 1 to 31 (-3, 0, 40). They are neither "
+        QStringList({"This calendar holds days outside 1 to 24 (-3, 0, 28, 40). They are neither "
                      "shown nor published, and they stay in the file when you save.",
             "1 media file cannot be found:\nDay 5: /b"}));
     QCOMPARE(tuile(fenetre, 5)->getType(), Media::MUSIQUE);
@@ -934,7 +936,7 @@ void TestFenetrePrincipale::ouvrirJoursHorsGrille()
     QCOMPARE(textesMontres(), QStringList());
     Calendrier relu;
     QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(chemin, relu), 0);
-    QCOMPARE(relu.getContenuConstant().keys(), QList<int>({-3, 0, 5, 40}));
+    QCOMPARE(relu.getContenuConstant().keys(), QList<int>({-3, 0, 5, 28, 40}));
 }
 
 void TestFenetrePrincipale::quitter_data()

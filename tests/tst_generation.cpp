@@ -6,6 +6,7 @@
 #include "modele/message.h"
 #include "modele/son.h"
 #include "modele/video.h"
+#include "site/ordreboules.h"
 
 #include <QScopeGuard>
 #include <QStorageInfo>
@@ -15,8 +16,10 @@
 
 #include <QProcess>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -24,11 +27,16 @@ namespace {
 
 const QString MODELE = QStringLiteral(":tinselbox/js");
 
-long long tailleModele()
+// The site of `calendrier` without its media: the template, the page's head rewritten
+// for it and its preview picture.
+long long tailleSiteVide(const Calendrier &calendrier)
 {
+    QTemporaryDir dossier;
+    Calendrier vide(calendrier.getNom());
+    const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
-    for (const QByteArray &contenu : arborescence(MODELE))
-        total += contenu.size();
+    if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
+        return -1;
     return total;
 }
 
@@ -143,6 +151,10 @@ private slots:
         obtenu.remove(script);
         // Beside the template, the manifest that marks the site as generated.
         QVERIFY(obtenu.take(QStringLiteral(".site-tinselbox")).startsWith("tinselbox site 1\n"));
+        // The page's head carries the calendar's name, and its preview picture is added.
+        QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
+        attendu.remove(QStringLiteral("index.html"));
+        QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -169,9 +181,12 @@ private slots:
 
     void joursHorsCalendrierIgnores()
     {
-        // Hand-edited days are kept in the calendar but neither published nor counted;
-        // a message has no file to miss.
+        // Hand-edited days, and days beyond the calendar's length, are kept in the calendar
+        // but neither published nor counted; a message has no file to miss.
         Calendrier calendrier(QStringLiteral("hors"));
+        calendrier.setJours(24);
+        calendrier.ajouterMedia(25, new Image(nouveauMedia(QByteArray(7000, 'h'))));
+        calendrier.ajouterMedia(30, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
         calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
         calendrier.ajouterMedia(2, new Message(QStringLiteral("Joyeux Noel")));
         calendrier.ajouterMedia(1, new Image(nouveauMedia("un")));
@@ -183,9 +198,10 @@ private slots:
         const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(!scene.contains(QStringLiteral("case 0:")));
         QVERIFY(!scene.contains(QStringLiteral("case 40:")));
+        QVERIFY(!scene.contains(QStringLiteral("case 25:")));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleModele() + 2);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2);
         QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
     }
 
@@ -283,22 +299,49 @@ private slots:
         QTest::addColumn<bool>("rattrapage");
         QTest::addColumn<int>("mois");
         QTest::addColumn<QString>("fuseau");
+        QTest::addColumn<QString>("debut");
+        QTest::addColumn<int>("jours");
+        QTest::addColumn<bool>("melange");
         QTest::addColumn<bool>("apercu");
         QTest::addColumn<QStringList>("ajout");
 
-        QTest::newRow("all") << true << 12 << "Europe/Paris" << false
+        QTest::newRow("all") << true << 12 << "Europe/Paris"
+                             << "" << 31 << false << false
                              << QStringList{
                                     "rattrapage = true;", "mois = 12;", "fuseau = \"Europe/Paris\";", ""};
         QTest::newRow("zone escaped, with preview")
-            << false << 0 << "A\"</script>" << true
+            << false << 0 << "A\"</script>"
+            << "" << 31 << false << true
             << QStringList{"bypass = true;", "", "fuseau = \"A\\u0022\\u003c/script\\u003e\";", ""};
-        QTest::newRow("month alone") << false << 3 << "" << false << QStringList{"mois = 3;", ""};
+        QTest::newRow("month alone") << false << 3 << ""
+                                     << "" << 31 << false << false << QStringList{"mois = 3;", ""};
+        QTest::newRow("every year, 24 days, with preview")
+            << false << 0 << ""
+            << "12-01" << 24 << false << true
+            << QStringList{"bypass = true;", "", "debut = \"12-01\";", "jours = 24;", ""};
+        // The same name and length give this order on every machine, in every version
+        // (checked against a separate implementation of the seed, generator and shuffle).
+        QTest::newRow("once, 12 days, shuffled")
+            << true << 0 << ""
+            << "2027-05-03" << 12 << true << false
+            << QStringList{"rattrapage = true;", "debut = \"2027-05-03\";", "jours = 12;",
+                   "ordre = [10, 7, 3, 5, 1, 12, 11, 6, 2, 8, 9, 4];", ""};
+        QTest::newRow("31 days shuffled")
+            << false << 0 << ""
+            << "" << 31 << true << false
+            << QStringList{"ordre = [27, 23, 2, 30, 1, 17, 19, 4, 6, 5, 22, 13, 18, 7, 11, "
+                           "8, 31, 20, 16, 10, 24, 29, 14, 3, 26, 21, 12, 25, "
+                           "15, 28, 9];",
+                   ""};
     }
     void lignesDesOptions()
     {
         QFETCH(bool, rattrapage);
         QFETCH(int, mois);
         QFETCH(QString, fuseau);
+        QFETCH(QString, debut);
+        QFETCH(int, jours);
+        QFETCH(bool, melange);
         QFETCH(bool, apercu);
         QFETCH(QStringList, ajout);
 
@@ -306,11 +349,29 @@ private slots:
         calendrier.setRattrapage(rattrapage);
         calendrier.setMois(mois);
         calendrier.setFuseau(fuseau);
+        calendrier.setDebut(debut);
+        calendrier.setJours(jours);
+        calendrier.setMelange(melange);
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
             avecInsertion(lignes(MODELE + QStringLiteral("/scripts/calendrier.js")),
                 QStringLiteral("// <INITIALISATION>"), ajout));
+    }
+
+    void melangeStable()
+    {
+        // Two generations of one calendar give the same page; another name, another order.
+        Calendrier calendrier(QStringLiteral("Avent"));
+        calendrier.setJours(24);
+        calendrier.setMelange(true);
+        const QString premiere = nouveauChemin();
+        const QString seconde = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, premiere, false), 0);
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, seconde, false), 0);
+        QCOMPARE(arborescence(seconde), arborescence(premiere));
+
+        QVERIFY(ordreBoules(calendrier.getNom(), 24) != ordreBoules(QStringLiteral("Avent 2"), 24));
     }
 
     void identifiants_data()
@@ -681,7 +742,7 @@ private slots:
 
         long long total = -1;
         QCOMPARE(GestionnaireFichiers().calculer_taille(calendrier, &total), 0);
-        QCOMPARE(total, tailleModele() + ajout);
+        QCOMPARE(total, tailleSiteVide(calendrier) + ajout);
     }
 
     void tailleMemeMediaDeuxFois()
@@ -692,7 +753,7 @@ private slots:
         calendrier.ajouterMedia(2, new Image(photo));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleModele() + 2000);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
 
         // The estimate leaves out only the written script lines and the site's manifest.
         Calendrier vide(QStringLiteral("vide"));

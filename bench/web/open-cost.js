@@ -1,6 +1,7 @@
 // What a visitor pays to open a calendar of 31 photos of 1.5 MB, served over
 // HTTP in headless Chromium:
-// - the bytes requested on open, against the template's own size;
+// - the bytes requested on open, on a desktop screen and on a phone held
+//   upright, against the template's own size;
 // - on a connection throttled to 10 Mbit/s, the time from a click on today's
 //   ball to its picture drawn, against fetching that picture alone.
 //   node bench/web/open-cost.js
@@ -30,8 +31,11 @@ function photoBruitee() {
     return h.png(665, 665, () => [hasard(), hasard(), hasard(), 255]);
 }
 
-async function ouvrir(navigateur, url, debit, calendrier = true) {
-    const contexte = await navigateur.newContext({ viewport: { width: 1560, height: 768 }, timezoneId: 'UTC' });
+const BUREAU = { viewport: { width: 1560, height: 768 } };
+const TELEPHONE = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+
+async function ouvrir(navigateur, url, debit, calendrier = true, ecran = BUREAU) {
+    const contexte = await navigateur.newContext({ ...ecran, timezoneId: 'UTC' });
     const page = await contexte.newPage();
     await page.clock.setFixedTime(DATE);
     const cdp = await contexte.newCDPSession(page);
@@ -61,12 +65,16 @@ async function ouvrir(navigateur, url, debit, calendrier = true) {
     const serveur = await h.servir(site);
     const navigateur = await h.lancerNavigateur();
 
-    // Bytes on open: what the page has fetched once the balls are in place.
-    const ouverture = await ouvrir(navigateur, serveur.url);
-    await ouverture.page.waitForLoadState('networkidle');
-    await ouverture.page.waitForTimeout(7000);
-    const surOuverture = ouverture.octets.total;
-    await ouverture.fermer();
+    // Bytes on open: what the page has fetched once the balls are in place,
+    // on a desktop screen and on a phone held upright.
+    const surOuverture = {};
+    for (const [nom, ecran] of [['bureau', BUREAU], ['telephone', TELEPHONE]]) {
+        const ouverture = await ouvrir(navigateur, serveur.url, 0, true, ecran);
+        await ouverture.page.waitForLoadState('networkidle');
+        await ouverture.page.waitForTimeout(7000);
+        surOuverture[nom] = ouverture.octets.total;
+        await ouverture.fermer();
+    }
 
     // Throttled: the fetch of one picture alone from a page that is not the
     // calendar, then a click on today's ball once the balls are in place.
@@ -89,8 +97,10 @@ async function ouvrir(navigateur, url, debit, calendrier = true) {
 
     const mo = (octets) => (octets / 1e6).toFixed(2) + ' MB';
     console.log(`browser: Chromium ${navigateur.version()} (headless), 31 pictures of ${mo(photo.length)}`);
-    console.log(`template: ${mo(modele)}; bytes requested on open: ${mo(surOuverture)}`);
-    console.log(`ratio of the bytes on open to the template: ${(surOuverture / modele).toFixed(2)}x`);
+    console.log(`template: ${mo(modele)}; bytes requested on open: ${mo(surOuverture.bureau)} at 1560x768, `
+        + `${mo(surOuverture.telephone)} at 390x844 (density 3)`);
+    console.log(`ratio of the bytes on open to the template: ${(surOuverture.bureau / modele).toFixed(2)}x at 1560x768, `
+        + `${(surOuverture.telephone / modele).toFixed(2)}x at 390x844`);
     console.log(`at 10 Mbit/s, one picture alone: ${fetchSeul.toFixed(0)} ms; click to picture drawn: ${clicImage} ms`);
     console.log(`ratio of click-to-picture to one picture alone: ${(clicImage / fetchSeul).toFixed(2)}x`);
     await navigateur.close();

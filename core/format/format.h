@@ -54,6 +54,10 @@ constexpr QLatin1String PAGE{"index.html"};
 constexpr QLatin1String REPERTOIRE_MEDIA{"data"};
 constexpr QLatin1String REPERTOIRE_SCRIPTS{"scripts"};
 constexpr QLatin1String SCRIPT_CALENDRIER{"calendrier.js"};
+/// The picture a link to the page previews with, in the media folder.
+constexpr QLatin1String IMAGE_APERCU_LIEN{"apercu-lien.png"};
+constexpr int LARGEUR_APERCU_LIEN = 1200;
+constexpr int HAUTEUR_APERCU_LIEN = 630;
 /// The folder beside the project file that a preview generates into.
 constexpr QLatin1String REPERTOIRE_APERCU{"tmp"};
 

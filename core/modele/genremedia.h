@@ -19,13 +19,13 @@ struct GenreMedia {
     static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
     /// Attribute that holds a media's location in its element.
     static constexpr QLatin1String NOM_ATTRIBUT_URL = Format::ATTRIBUT_URL;
-    /// Extension of a media's copy in a generated site, whatever its kind.
+    /// Extension of a media's copy in a generated site when its type is unknown.
     static constexpr QLatin1String EXTENSION_STOCKAGE{"txt"};
 
     Media::TypeMedia type;
     /// Element of the project file.
     QString balise;
-    /// Label along the bottom of the tile, untranslated (context "BoutonJour").
+    /// Label along the bottom of the tile, untranslated (see libelleTraduit()).
     const char *libelle;
     /// Opaque background of the tile, 0xRRGGBB.
     quint32 couleurTuile;
@@ -45,13 +45,18 @@ struct GenreMedia {
     /// A new media of this kind at the location given (the text, for a kind without a file).
     Media *(*creer)(const QString &url);
     /// What the day dialog asks before keeping a file that is missing or whose content is
-    /// not of this kind, untranslated (context "FenetreEdition").
+    /// not of this kind, untranslated (see questionContenuDouteuxTraduite()).
     const char *questionContenuDouteux;
     /// The kind's content is a file at its location; otherwise it is the text of a
     /// `Message`, stored as the element's content, with nothing to copy or check.
     bool avecFichier = true;
     /// Caption of the day's tile; null for a kind with a file, whose tile shows the location.
     QString (*legende)(const Media &media) = nullptr;
+
+    /// The label in the user's language; the table's texts have a translation context of its own.
+    QString libelleTraduit() const;
+    /// The question in the user's language; empty for a kind that asks none.
+    QString questionContenuDouteuxTraduite() const;
 
     /// Every kind, in the order of their values.
     static const QVector<GenreMedia> &tous();
@@ -67,5 +72,6 @@ struct GenreMedia {
     /// What the day's tile shows under its number: the caption of the kind, else the location.
     static QString texteTuile(const Media &media);
     /// Name of a media's copy in a generated site: identifier, point, extension.
-    static QString nomFichierStocke(const QString &identifiant);
+    static QString nomFichierStocke(
+        const QString &identifiant, const QString &extension = QString(EXTENSION_STOCKAGE));
 };

@@ -76,7 +76,17 @@ QDomElement Media::creerElementAvecUrl(const QString &nomBalise) const
     return element;
 }
 
-QString Media::nomFichierStocke(const QString &identifiant)
+QString Media::getExtensionPubliee() const
 {
-    return GenreMedia::nomFichierStocke(identifiant);
+    return extensionPubliee.isEmpty() ? QString(GenreMedia::EXTENSION_STOCKAGE) : extensionPubliee;
+}
+
+void Media::setExtensionPubliee(QString const &extension) const
+{
+    extensionPubliee = extension;
+}
+
+QString Media::nomFichierStocke(const QString &identifiant) const
+{
+    return GenreMedia::nomFichierStocke(identifiant, getExtensionPubliee());
 }

@@ -35,6 +35,12 @@ public:
     QString getUrl() const;
     void setUrl(QString const &url);
 
+    /// Extension of the media's copy in a generated site, which the generator learns from
+    /// the file's content before it asks for the lines; `GenreMedia::EXTENSION_STOCKAGE`
+    /// until then. A detail of the site being written, not of the calendar, hence const.
+    QString getExtensionPubliee() const;
+    void setExtensionPubliee(QString const &extension) const;
+
 protected:
     /// The row of this media's kind; only for kinds that have one.
     const GenreMedia &genre() const;
@@ -43,8 +49,9 @@ protected:
     /// The element named `nomBalise` with the "url" attribute set to the URL.
     QDomElement creerElementAvecUrl(const QString &nomBalise) const;
     /// Name of the stored copy of the media in the site: identifier, point, extension.
-    static QString nomFichierStocke(const QString &identifiant);
+    QString nomFichierStocke(const QString &identifiant) const;
 
 private:
     QString url;
+    mutable QString extensionPubliee;
 };

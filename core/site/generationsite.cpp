@@ -1,12 +1,16 @@
 #include "site/generationsite.h"
 
+#include "conversion/planconversions.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/message.h"
 #include "site/chantiersite.h"
+#include "site/entetepage.h"
+#include "site/imageapercu.h"
 #include "site/manifestesite.h"
+#include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
 #include <QCoreApplication>
@@ -31,8 +35,6 @@ namespace {
 const QString REPERTOIRE_MODELE = QStringLiteral(":tinselbox/js");
 const QString SUFFIXE_TEMPORAIRE = QStringLiteral(".new");
 const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
-const int PREMIER_JOUR = 1;
-const int DERNIER_JOUR = 31;
 
 QString joindre(const QString &repertoire, const QString &nom)
 {
@@ -319,9 +321,9 @@ GenerationSite::EchecCopie GenerationSite::copierFichier(
     return AUCUN_ECHEC;
 }
 
-bool GenerationSite::estJourPublie(int jour)
+bool GenerationSite::estJourPublie(Calendrier const &calendrier, int jour)
 {
-    return jour >= PREMIER_JOUR && jour <= DERNIER_JOUR;
+    return jour >= Format::PREMIER_JOUR && jour <= calendrier.getJours();
 }
 
 QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendrier)
@@ -329,7 +331,7 @@ QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendri
     QMap<int, QString> introuvables;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
+        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
             continue;
         // isFile() follows links and is false for a FIFO, a socket or a device.
         if (!QFileInfo(it.value()->getUrl()).isFile())
@@ -380,7 +382,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // A missing media is found before anything is built.
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (estJourPublie(it.key()) && avecFichier(it.value())) {
+        if (estJourPublie(calendrier, it.key()) && avecFichier(it.value())) {
             const Resultat media = controlerMedia(it.key(), it.value()->getUrl(), false);
             if (!media)
                 return media;
@@ -404,6 +406,12 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 .arg(sortie, raisonSysteme(erreur)),
             erreur);
 
+    // The page's title and link preview, and the picture the preview shows.
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN)))
+        return Resultat::echec(2, traduire("The page cannot be written in %1.").arg(sortie))
+            .avecChemin(repertoireSortie);
+
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
     const auto echecScript = [&](const QString &raison) {
@@ -417,20 +425,36 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const Resultat arret = Resultat::echec(
         GENERATION_INTERROMPUE, traduire("The generation was stopped; %1 was left as it was.").arg(sortie));
 
+    // Every conversion at once (those already done in the background are cache hits);
+    // each day below waits only for its own.
+    PlanConversions::instance().demarrer(calendrier);
+
     QString raison;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
         if (QThread::currentThread()->isInterruptionRequested())
             return arret;
         const Media *media = it.value();
-        if (!estJourPublie(it.key()) || media == nullptr)
+        if (!estJourPublie(calendrier, it.key()) || media == nullptr)
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        // A kind without a file (a message) has nothing to copy.
+        // A kind without a file (a message) has nothing to copy. The media learns the
+        // extension of what it is published as before its lines are written.
         if (avecFichier(media)) {
-            const EchecCopie echec = copierFichier(media->getUrl(),
-                joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant)), &erreur);
+            const Publication publication = PlanConversions::instance().publication(
+                media->getUrl(), media->getType(), calendrier.getOriginaux());
+            if (!publication.ok)
+                return Resultat::echec(5,
+                    traduire("Day %1: the file %2 cannot be converted: %3.")
+                        .arg(it.key())
+                        .arg(lisible(media->getUrl()), publication.erreur))
+                    .avecJour(it.key())
+                    .avecChemin(media->getUrl());
+            media->setExtensionPubliee(publication.extension);
+            const EchecCopie echec = copierFichier(publication.fichier,
+                joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
+                &erreur);
             if (echec != AUCUN_ECHEC)
                 return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
         }
@@ -483,17 +507,31 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     return Resultat();
 }
 
-int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille)
+int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
 {
     *taille = 0;
+    if (provisoire != nullptr)
+        *provisoire = false;
     calculerTailleRecursively(REPERTOIRE_MODELE, taille);
+    // The page's head is rewritten for the calendar, and its preview picture added.
+    QFile page(joindre(REPERTOIRE_MODELE, PAGE));
+    if (page.open(QIODevice::ReadOnly)) {
+        const QByteArray modele = page.readAll();
+        *taille +=
+            EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
+    }
+    *taille += ImageApercu::taille(calendrier.getNom());
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(it.key()) || !avecFichier(it.value()))
+        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
             continue;
-        const QFileInfo info(it.value()->getUrl());
-        if (info.isFile())
-            *taille += info.size();
+        // What will be published: the converted file once known, the source until then.
+        qint64 publiee = 0;
+        const bool connue = PlanConversions::instance().taillePubliee(
+            it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux(), &publiee);
+        *taille += publiee;
+        if (!connue && provisoire != nullptr)
+            *provisoire = true;
     }
     return 0;
 }
@@ -508,6 +546,16 @@ QString lignesOptions(Calendrier const &calendrier)
         lignes += QStringLiteral("mois = %1;\n").arg(calendrier.getMois());
     if (!calendrier.getFuseau().isEmpty())
         lignes += QStringLiteral("fuseau = %1;\n").arg(Message::litteralJavaScript(calendrier.getFuseau()));
+    if (!calendrier.getDebut().isEmpty())
+        lignes += QStringLiteral("debut = %1;\n").arg(Message::litteralJavaScript(calendrier.getDebut()));
+    if (calendrier.getJours() != Format::DERNIER_JOUR)
+        lignes += QStringLiteral("jours = %1;\n").arg(calendrier.getJours());
+    if (calendrier.getMelange()) {
+        QStringList nombres;
+        for (const int jour : ordreBoules(calendrier.getNom(), calendrier.getJours()))
+            nombres << QString::number(jour);
+        lignes += QStringLiteral("ordre = [%1];\n").arg(nombres.join(QStringLiteral(", ")));
+    }
     return lignes;
 }
 

@@ -20,7 +20,8 @@ class Media;
 /// Codes as the file manager's: 0 success, 2 a script cannot be rewritten, 4 the
 /// directory cannot be emptied or created (or must not be), 5 a media file cannot be
 /// copied, 6 the template cannot be copied, `GENERATION_INTERROMPUE` on request.
-/// Only days 1 to 31 are published; other days of a calendar are left out.
+/// Only days 1 to the calendar's length are published; other days of a calendar are left
+/// out (and kept in it).
 class GenerationSite
 {
 public:
@@ -58,10 +59,13 @@ public:
     /// a generation: a regular file of a real file system; with `lireContenu`, its bytes
     /// are read too and must match its size.
     static Resultat controlerMedia(int jour, QString const &chemin, bool lireContenu);
-    /// Size of the site of `calendrier`: the template and every regular media file.
-    static int calculerTaille(Calendrier const &calendrier, long long *taille);
+    /// Size of the site of `calendrier`: the template and every media file as it will be
+    /// published. `*provisoire` (when given) is set while some conversion is not done,
+    /// the source's own size standing for its output.
+    static int calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
 
-    static bool estJourPublie(int jour);
+    /// Whether day `jour` is one of the calendar's days, 1 to its length.
+    static bool estJourPublie(Calendrier const &calendrier, int jour);
     /// Published days whose media is not a regular file (missing, moved, a FIFO...), with
     /// the location the calendar holds.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);

@@ -38,8 +38,22 @@ function dossierArtefacts() {
     return dossier;
 }
 
+// Temporary folders of this test file, removed when its process ends whatever the outcome.
+const temporaires = [];
+process.on('exit', () => {
+    for (const dossier of temporaires) {
+        fs.rmSync(dossier, { recursive: true, force: true });
+    }
+});
+
+function dossierTemporaire(prefixe = 'tinselbox-') {
+    const dossier = fs.mkdtempSync(path.join(os.tmpdir(), prefixe));
+    temporaires.push(dossier);
+    return dossier;
+}
+
 function copierModele() {
-    const site = fs.mkdtempSync(path.join(os.tmpdir(), 'tinselbox-site-'));
+    const site = dossierTemporaire('tinselbox-site-');
     fs.cpSync(MODELE, site, { recursive: true });
     return site;
 }
@@ -257,7 +271,8 @@ function fixture(nom) {
 
 const TYPES = {
     '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png',
-    '.otf': 'font/otf', '.txt': 'text/plain',
+    '.otf': 'font/otf', '.txt': 'text/plain', '.jpg': 'image/jpeg', '.gif': 'image/gif',
+    '.mp4': 'video/mp4', '.m4a': 'audio/mp4', '.mp3': 'audio/mpeg',
 };
 
 // retenir(chemin) true holds that file's answer until liberer() is called;
@@ -358,11 +373,48 @@ async function images(page, nombre) {
     await page.clock.runFor(Math.ceil(nombre * DUREE_IMAGE));
 }
 
-// Lets the balls drop into place with the font and the pictures loaded.
-async function attendreMenu(page) {
+// The scene's pictures and the ball font loaded; the clock has not moved.
+async function attendreChargement(page) {
     await attendre(page, () => ['foret', 'clef'].every((nom) => collectionImages.getImage(nom).complete));
     await page.evaluate(() => document.fonts.load('bold 50pt boule'));
-    await images(page, 150);
+}
+
+// Takes every moving object of the scene to where it is going, by the page's own steps
+// but without drawing them, then draws one frame. For tests that look at where things
+// end up, not at the frames on the way: each frame drawn costs a headless browser dearly.
+async function poserMouvements(page) {
+    await page.evaluate(() => {
+        const objets = [...boules, ...imagesMobiles, ...imagesAnimees, ...videos.filter((ecran) => ecran.chargementOk)];
+        for (let pas = 0; pas < 10000; pas++) {
+            let bouge = false;
+            for (const objet of objets.filter((o) => o.enMouvement)) {
+                const [x, y] = [objet.x, objet.y];
+                objet.avancer();
+                bouge = bouge || objet.x !== x || objet.y !== y || !objet.enMouvement;
+            }
+            if (!bouge) {
+                return;
+            }
+        }
+    });
+    await images(page, 1);
+}
+
+// The balls in their places, with the font and the pictures loaded.
+async function attendreMenu(page) {
+    await attendreChargement(page);
+    await poserMouvements(page);
+}
+
+// The page's clock, in milliseconds.
+function maintenant(page) {
+    return page.evaluate(() => Date.now());
+}
+
+// Moves the page's clock on to `instant` (from maintenant()), running each timer due on
+// the way once, as after a machine's sleep: no frame is drawn in between.
+async function avancerJusqua(page, instant) {
+    await page.clock.fastForward(Math.max(0, instant - await maintenant(page)));
 }
 
 function pixel(page, x, y) {
@@ -398,7 +450,7 @@ function navigateurPartage() {
         commun.navigateur = await lancerNavigateur();
     });
     after(async () => {
-        await commun.navigateur.close();
+        await commun.navigateur?.close();
         await Promise.all(serveurs.map((s) => s.fermer()));
     });
     return commun;
@@ -407,7 +459,8 @@ function navigateurPartage() {
 module.exports = {
     RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
     MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
-    dossierArtefacts, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
+    dossierArtefacts, dossierTemporaire, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
     png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
-    attendreMenu, pixel, positionsBoules, capture, navigateurPartage,
+    attendreChargement, poserMouvements, attendreMenu, maintenant, avancerJusqua, pixel, positionsBoules, capture,
+    navigateurPartage,
 };

@@ -4,8 +4,6 @@
 'use strict';
 const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const path = require('node:path');
 const h = require('./helpers');
 
 const commun = h.navigateurPartage();
@@ -27,7 +25,7 @@ async function ouvrirJour(page, jour) {
 
 async function verifierRetourAuMenu(page) {
     assert.equal(await page.evaluate(() => projectionEnCours), false);
-    await h.images(page, 150);
+    await h.poserMouvements(page);
     (await h.positionsBoules(page)).forEach((boule, i) => {
         assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01, `ball ${i + 1}`);
     });
@@ -50,25 +48,27 @@ describe('days with a media', { concurrency: 3 }, () => {
         h.ajouterJour(dossier, 5, 'photo', h.png(480, 320, tableau));
         const { page, erreurs, fermer } = await ouvrirMenu((await servir(dossier)).url);
         await ouvrirJour(page, 5);
+        // Shown from now: its 10 s count from here.
+        const affichee = await h.maintenant(page);
         assert.deepEqual(await page.evaluate(() => [photo.x, photo.y, photo.xCible, photo.yCible]), [540, 768, 540, 224],
             'starts just below the bottom edge, bound for the centre');
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         const photo = await page.evaluate(() => ({ x: photo.x, y: photo.y, l: photo.largeur, h: photo.hauteur }));
         assert.ok(Math.abs(photo.x - 540) <= 0.01 && Math.abs(photo.y - 224) <= 0.01, `photo at ${photo.x}, ${photo.y}`);
         assert.deepEqual([photo.l, photo.h], [480, 320], 'a smaller picture keeps its size');
         assert.deepEqual(await h.pixel(page, 540 + 10, 224 + 5), tableau(10, 5));
         await h.capture(page, 'page-photo.png');
 
-        await page.clock.runFor(10000 - 100 * h.DUREE_IMAGE - 300);
+        await h.avancerJusqua(page, affichee + 9700);
         assert.equal(await page.evaluate(() => projectionEnCours), true, 'still shown just before 10 s');
-        await page.clock.runFor(400);
+        await h.avancerJusqua(page, affichee + 10100);
         assert.equal(await page.evaluate(() => photo.yCible), 768);
         await verifierRetourAuMenu(page);
         assert.ok(Math.abs(await page.evaluate(() => photo.y) - 768) <= 0.01);
         // A point the picture covered and no ball covers.
         assert.ok(proche(await h.pixel(page, 650, 300), h.FOND, 0));
         // The timer ran once and is gone: nothing moves the balls again.
-        await page.clock.runFor(20000);
+        await page.clock.fastForward(20000);
         assert.equal(await page.evaluate(() => projectionEnCours), false);
         assert.deepEqual(erreurs, []);
         await fermer();
@@ -89,7 +89,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         for (const [i, [l, ht, largeur, hauteur]] of cas.entries()) {
             await t.test(`${l} x ${ht}`, async () => {
                 await ouvrirJour(page, i + 1);
-                await h.images(page, 120);
+                await h.poserMouvements(page);
                 const photo = await page.evaluate(() => [photo.largeur, photo.hauteur, photo.x, photo.y]);
                 assert.deepEqual(photo, [largeur, hauteur, (1560 - largeur) / 2, (768 - hauteur) / 2].map((v, j) =>
                     j < 2 ? v : photo[j] - v <= 0.01 && v - photo[j] <= 0.01 ? photo[j] : v));
@@ -97,7 +97,7 @@ describe('days with a media', { concurrency: 3 }, () => {
                 if (hauteur < 768) {
                     assert.ok(proche(await h.pixel(page, 780, Math.floor((768 - hauteur) / 2) - 2), h.FOND, 0));
                 }
-                await page.clock.runFor(10000);
+                await page.clock.fastForward(10000);
                 await verifierRetourAuMenu(page);
             });
         }
@@ -111,7 +111,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         const { page, erreurs, fermer } = await ouvrirMenu((await servir(dossier)).url, '2026-12-09T10:00:00Z');
         await ouvrirJour(page, 9);
         assert.equal(await page.evaluate(() => { const enCours = !son.paused; son.pause(); return enCours; }), true);
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         const etat = await page.evaluate(() => ({
             x: pochette.x, y: pochette.y, adresse: son.getAttribute('src'), surveille: mediaASurveiller === son,
         }));
@@ -137,7 +137,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         const serveur = await servir(dossier, (chemin) => chemin.endsWith(id + '.txt'));
         const { page, erreurs, fermer } = await ouvrirMenu(serveur.url, '2026-12-07T10:00:00Z');
         await ouvrirJour(page, 7);
-        await h.images(page, 60);
+        await h.poserMouvements(page);
         assert.deepEqual(await page.evaluate(() => [ecran.chargementOk, videos.length, $('video').length, $('video').css('display')]),
             [false, 1, 1, 'none']);
         assert.ok(proche(await h.pixel(page, 780, 384), h.FOND, 0), 'nothing drawn before the data');
@@ -146,7 +146,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         await h.attendre(page, () => ecran.chargementOk);
         // Held on its first frames while the screen rises, so the machine's speed cannot end it early.
         await page.evaluate(() => video.pause());
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         const ecran = await page.evaluate(() => [ecran.largeur, ecran.hauteur, ecran.x, ecran.y]);
         assert.deepEqual(ecran.slice(0, 2), [160, 90]);
         assert.ok(Math.abs(ecran[2] - 700) <= 0.01 && Math.abs(ecran[3] - 339) <= 0.01, `screen at ${ecran}`);
@@ -189,7 +189,7 @@ describe('days with a media', { concurrency: 3 }, () => {
                         if (type === 'photo') {
                             await h.attendre(page, () => photo.chargementOk);
                             assert.ok(await page.evaluate(() => photo.image.naturalWidth) > 0);
-                            await page.clock.runFor(10000);
+                            await page.clock.fastForward(10000);
                         } else if (type === 'son') {
                             await h.attendre(page, () => son.ended || son.error);
                             assert.deepEqual(await page.evaluate(() => [son.error, son.duration > 0.2]), [null, true]);

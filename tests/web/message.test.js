@@ -44,17 +44,18 @@ describe('message days', { concurrency: 2 }, () => {
     test('the card rises with the text, leaves after 10 s or at a click, and any text comes through whole', async () => {
         const { page, erreurs, fermer } = await messages();
         await page.mouse.click(h.MENU[4][0], h.MENU[4][1]);
+        const ouverte = await h.maintenant(page);
         assert.deepEqual(await etat(page), { enCours: true, texte: MESSAGE, annonce: 'Day 5: ' + MESSAGE });
         const carte = await page.evaluate(() => ({ ...carte }));
         assert.deepEqual([carte.y, carte.yCible], [768, (768 - carte.hauteur) / 2], 'rises from below the bottom edge');
         assert.equal(carte.lignes.length, 2, 'one line per line of the text');
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         const { x, y } = await page.evaluate(() => ({ x: carte.x, y: carte.y }));
         assert.ok(Math.abs(y - carte.yCible) < 0.01, `card in the centre (${y})`);
         assert.deepEqual((await h.pixel(page, Math.round(x + 30), Math.round(y + carte.hauteur / 2))).slice(0, 3),
             [0xff, 0xfa, 0xf0], 'the card is drawn');
         await h.capture(page, 'page-message.png');
-        await page.clock.runFor(10000 - 100 * h.DUREE_IMAGE + 300);
+        await h.avancerJusqua(page, ouverte + 10300);
         assert.equal((await etat(page)).enCours, false, 'back to the balls after 10 s');
         assert.equal(await page.evaluate(() => carte.yCible), 768);
 
@@ -68,7 +69,7 @@ describe('message days', { concurrency: 2 }, () => {
         const litteral = h.litteralJS(HOSTILE);
         assert.match(litteral, /^"([\x20-\x21\x23-\x25\x28-\x3b\x3d\x3f-\x5b\x5d-\x7e]|\\u[0-9a-f]{4})*"$/);
         assert.equal(await page.evaluate(litteral), HOSTILE);
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         await page.mouse.click(h.MENU[5][0], h.MENU[5][1]);
         assert.deepEqual(await etat(page), { enCours: true, texte: HOSTILE, annonce: 'Day 6: ' + HOSTILE });
         const lignes = await page.evaluate(() => carte.lignes);
@@ -77,7 +78,7 @@ describe('message days', { concurrency: 2 }, () => {
 
         // A long text wraps within the card, which stays inside the scene, and loses nothing.
         await page.keyboard.press('Escape');
-        await h.images(page, 100);
+        await h.poserMouvements(page);
         await page.mouse.click(h.MENU[3][0], h.MENU[3][1]);
         const long = await page.evaluate(() => {
             oCtx.font = carte.police;

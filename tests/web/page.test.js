@@ -47,7 +47,10 @@ const surLeDisque = (jour) => ({ x: h.MENU[jour - 1][0] - Math.round(h.MENU[jour
 // The pages are independent: they share the browser, each in its own context.
 describe('the menu', { concurrency: 3 }, () => {
     test('the 31 balls drop into their menu places above the forest, in their palette colours', async () => {
-        const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
+        // The drop itself is checked here: 150 frames, 6.25 s.
+        const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, await site(), '2026-12-05T10:00:00Z');
+        await h.attendreChargement(page);
+        await h.images(page, 150);
         const boules = await h.positionsBoules(page);
         assert.equal(boules.length, 31);
         boules.forEach((boule, i) => {
@@ -92,7 +95,7 @@ describe('the menu', { concurrency: 3 }, () => {
                 }
                 await page.mouse.click(centre(5).x, centre(5).y);
                 assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
-                await h.images(page, 120);
+                await h.poserMouvements(page);
                 const boules = await h.positionsBoules(page);
                 assert.ok(Math.abs(boules[4].x - 65) < 0.01 && Math.abs(boules[4].y - 65) < 0.01, 'ball 5 in the corner');
                 boules.forEach((boule, i) => {
@@ -172,7 +175,7 @@ describe('the menu', { concurrency: 3 }, () => {
                 await h.attendre(page, () => mediaASurveiller === null || !!mediaASurveiller.error);
                 await h.images(page, 1);
                 assert.equal(await page.evaluate(() => projectionEnCours), false);
-                await h.images(page, 150);
+                await h.poserMouvements(page);
                 (await h.positionsBoules(page)).forEach((boule, i) => {
                     assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01);
                 });
@@ -204,9 +207,10 @@ describe('the menu', { concurrency: 3 }, () => {
             await h.attendre(page, () => oCanvas.style.width === '780px');
             await h.images(page, 1);
             const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
-            assert.deepEqual(taille, ['780px', '384px']);
-            // The canvas is centred by the page; ball 5 sits at half its drawing coordinates.
-            await page.mouse.click(centre(5).x / 2, centre(5).y / 2);
+            assert.deepEqual(taille, ['780px', '700px']);
+            // The canvas fills the window; the half-size scene stands on its
+            // bottom edge, so ball 5 sits at half its drawing coordinates, 316 px down.
+            await page.mouse.click(centre(5).x / 2, 316 + centre(5).y / 2);
             assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 156]);
             assert.deepEqual(erreurs, []);
             await fermer();

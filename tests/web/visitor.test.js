@@ -54,13 +54,14 @@ describe('the visitor', { concurrency: 3 }, () => {
 
         // The picture arrives 5 s after the click: its 10 s count from then.
         await bouton(page, 'Day 12').press('Enter');
-        await page.clock.runFor(5000);
+        await page.clock.fastForward(5000);
         assert.deepEqual(await page.evaluate(() => [projectionEnCours, photo.chargementOk]), [true, false]);
         serveur.liberer();
         await h.attendre(page, () => photo.chargementOk);
-        await page.clock.runFor(9700);
+        const arrivee = await h.maintenant(page);
+        await h.avancerJusqua(page, arrivee + 9700);
         assert.equal(await page.evaluate(() => projectionEnCours), true, 'still shown 9.7 s after it arrived');
-        await page.clock.runFor(400);
+        await h.avancerJusqua(page, arrivee + 10100);
         assert.equal(await page.evaluate(() => projectionEnCours), false);
         assert.deepEqual(demandees, [ids[11]], 'only the opened day\'s picture');
         assert.deepEqual(erreurs, []);
@@ -94,7 +95,7 @@ describe('the visitor', { concurrency: 3 }, () => {
         assert.deepEqual(await etat(page), [true, 5, 'Day 5: picture']);
         await h.attendre(page, () => photo.chargementOk);
         await page.keyboard.press('Escape');
-        await h.images(page, 150);
+        await h.poserMouvements(page);
         const [enCours, yPhoto] = await page.evaluate(() => [projectionEnCours, photo.y]);
         assert.ok(!enCours && Math.abs(yPhoto - 768) < 0.01, 'Escape sends the picture back with the balls');
 

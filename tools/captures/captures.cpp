@@ -3,20 +3,23 @@
 //
 //   captures <directory> [name...]
 //
-// Names: main-window, main-window-calendar, new-project, folder-import, day-edit, day-edit-message,
-// calendar-options (all when none is given). Each picture is written as
-// <directory>/<name>.png.
+// Names: main-window, main-window-calendar, new-project, folder-import, calendar-24-days, day-edit,
+// day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
+// pdftoppm). Each picture is written as <directory>/<name>.png.
 
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 #include "fenetreoptions.h"
+#include "fenetrepartage.h"
 #include "fenetreprincipale.h"
+#include "importfichiers.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
 #include "modele/projet.h"
 #include "modele/son.h"
 #include "modele/video.h"
+#include "site/cartepartage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,10 +32,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -187,7 +192,26 @@ QPixmap importDossier(const Echantillons &echantillons)
     fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
     fenetre.afficherCalendrier(new Calendrier(QStringLiteral("Advent2026")));
     fenetre.resize(1000, 640);
-    fenetre.importerFichiers({dossier.path()});
+    ImportFichiers(fenetre).importerFichiers({dossier.path()});
+    return saisir(fenetre);
+}
+
+// Advent from 1 December every year: 24 tiles, a few of them filled.
+QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
+    calendrier->setJours(24);
+    calendrier->setDebut(QStringLiteral("12-01"));
+    calendrier->setMelange(true);
+    calendrier->ajouterMedia(1, new Image(echantillons.photo()));
+    calendrier->ajouterMedia(6, new Son(echantillons.musique()));
+    calendrier->ajouterMedia(13, new Video(echantillons.video()));
+    calendrier->ajouterMedia(20, new Message(texteExemple()));
+    calendrier->ajouterMedia(
+        24, new Message(QStringLiteral("Merry Christmas! The last present is under the tree.")));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
     return saisir(fenetre);
 }
 
@@ -235,6 +259,36 @@ QPixmap optionsCalendrier(const Echantillons &)
     return saisir(fenetre);
 }
 
+Calendrier *calendrierPublie()
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
+    calendrier->setAdresse(QStringLiteral("https://example.org/advent/"));
+    return calendrier;
+}
+
+QPixmap partage(const Echantillons &)
+{
+    const std::unique_ptr<Calendrier> calendrier(calendrierPublie());
+    FenetrePartage fenetre(nullptr);
+    fenetre.configurerFenetre(calendrier.get());
+    return saisir(fenetre);
+}
+
+// The printed card as a PDF reader shows it, rendered by pdftoppm.
+QPixmap cartePartage(const Echantillons &echantillons)
+{
+    const std::unique_ptr<Calendrier> calendrier(calendrierPublie());
+    const QString pdf = echantillons.chemin(QStringLiteral("card.pdf"));
+    const QString image = echantillons.chemin(QStringLiteral("card"));
+    if (!CartePartage::ecrire(*calendrier, pdf)
+        || QProcess::execute(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, image})
+            != 0)
+        return QPixmap();
+    return QPixmap(image + QStringLiteral(".png"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -252,8 +306,8 @@ int main(int argc, char *argv[])
     QTextStream erreur(stderr);
     if (arguments.isEmpty()) {
         erreur << "usage: captures <directory> "
-                  "[main-window|main-window-calendar|new-project|folder-import|day-edit|"
-                  "day-edit-message|calendar-options]...\n";
+                  "[main-window|main-window-calendar|new-project|folder-import|calendar-24-days|day-edit|"
+                  "day-edit-message|calendar-options|share|share-card]...\n";
         return 2;
     }
     const QDir destination(arguments.takeFirst());
@@ -273,9 +327,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("new-project"), [&] { return nouveauProjet(echantillons); }},
         {QStringLiteral("folder-import"), [&] { return importDossier(echantillons); }},
+        {QStringLiteral("calendar-24-days"), [&] { return calendrierVingtQuatreJours(echantillons); }},
         {QStringLiteral("day-edit"), [&] { return editionJour(echantillons); }},
         {QStringLiteral("day-edit-message"), [&] { return editionMessage(echantillons); }},
         {QStringLiteral("calendar-options"), [&] { return optionsCalendrier(echantillons); }},
+        {QStringLiteral("share"), [&] { return partage(echantillons); }},
+        {QStringLiteral("share-card"), [&] { return cartePartage(echantillons); }},
     };
     if (arguments.isEmpty())
         arguments = captures.keys();

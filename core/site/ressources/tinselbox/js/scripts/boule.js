@@ -82,7 +82,7 @@ Boule.prototype.retablirCouleurs = function () {
 Boule.prototype.dessinerFil = function () {
     if (this.visible) {
         oCtx.beginPath();
-        oCtx.moveTo(this.x, 0);
+        oCtx.moveTo(this.x, ImageMobile.scene.haut);
         oCtx.lineTo(this.x, this.y);
         oCtx.stroke();
     }

@@ -49,18 +49,18 @@ var bypass = false;
 // <INITIALISATION>
 
 (function () {
-    // Menu place and radius of the balls of days 1 to 31, in day order.
-    var MENU_BOULES = [
-        [1018, 230, 50], [446, 506, 69], [1326, 586, 80], [860, 274, 64], [110, 156, 55],
-        [1364, 268, 70], [734, 398, 71], [1268, 394, 72], [144, 618, 65], [200, 270, 60],
-        [1226, 139, 90], [770, 566, 55], [600, 80, 60], [686, 228, 70], [236, 446, 68],
-        [818, 120, 71], [954, 422, 70], [1048, 94, 57], [354, 122, 80], [368, 336, 56],
-        [316, 570, 54], [1124, 308, 62], [930, 585, 80], [550, 370, 81], [58, 360, 55],
-        [1485, 454, 50], [588, 624, 63], [1450, 95, 60], [1166, 510, 50], [1082, 630, 60],
-        [478, 214, 53]
-    ];
-
     var scene = ImageMobile.scene;
+
+    // How the scene lies on the screen: the canvas fills the window; the scene
+    // is scaled to fit (echelle), centred across and standing on the bottom
+    // edge (decalageX, decalageY in CSS pixels); the background, the trees
+    // and the strings reach the window's edges.
+    var vue = { largeur: 0, hauteur: 0, echelle: 1, decalageX: 0, decalageY: 0, densite: 1 };
+    // Smallest touch target, CSS pixels.
+    var CIBLE_MIN = 44;
+    // Backing store pixels kept per frame at most: past it the density drops,
+    // so a 4K or dense screen still draws in time.
+    var PIXELS_MAX = 8.5e6;
 
     // What the live region says when a day opens, for each kind of media, known
     // by the media that the day's written lines watch; a message is announced
@@ -79,6 +79,9 @@ var bypass = false;
     // The line under the balls when none may open this month ("" for none).
     var ligneCalendrier = "";
     var paragrapheCalendrier = null;
+    // The countdown to the next day, in its place while the period runs.
+    var ligneCompte = "";
+    var elementCompte = null;
     // The days opened on earlier visits, read once: a day opened during this
     // visit is marked from the next one.
     var souvenirsVisite = null;
@@ -103,49 +106,124 @@ var bypass = false;
         collectionPhotos = new CollectionPhotos();
         collectionSons = new CollectionSons();
         collectionVideos = new CollectionVideos();
-        for (var i = 0; i < MENU_BOULES.length; i++) {
-            boules.push(new Boule(MENU_BOULES[i][0], -100, MENU_BOULES[i][2], String(i + 1)));
+        jours = Math.min(31, Math.max(1, Math.floor(Number(jours)) || 31));
+        for (var i = 0; i < jours; i++) {
+            boules.push(new Boule(0, -1000, Disposition.RAYON_DESSIN_MIN, String(i + 1)));
         }
         var foret = new ImageStatique("foret");
-        foret.setPosition(0, 648);
         imagesStatiques.push(foret);
         creerCoucheAccessible();
+        disposer();
+        placerBoutons();
+        boules.forEach(function (boule) {
+            boule.x = boule.xMenu;
+            boule.y = horsDeVue(boule);
+        });
         afficherMenu();
     }
 
-    function redimensionnerCanvas() {
-        var largeur = window.innerWidth;
-        var hauteur = window.innerHeight;
-        if (largeur / scene.largeur < hauteur / scene.hauteur) {
-            oCanvas.style.width = largeur + "px";
-            oCanvas.style.height = (largeur * scene.hauteur / scene.largeur) + "px";
-        } else {
-            oCanvas.style.height = hauteur + "px";
-            oCanvas.style.width = (hauteur * scene.largeur / scene.hauteur) + "px";
-        }
-        ajusterDensite();
+    // The day at each place: the written order when it deals each day once,
+    // else 1, 2, 3...
+    function joursParPlace() {
+        var vus = {};
+        var valide = Array.isArray(ordre) && ordre.length === boules.length && ordre.every(function (jour) {
+            var bon = jour === Math.floor(jour) && jour >= 1 && jour <= boules.length && !vus[jour];
+            vus[jour] = true;
+            return bon;
+        });
+        return boules.map(function (boule, i) {
+            return valide ? ordre[i] : i + 1;
+        });
     }
 
-    // On a dense screen the backing store gets one pixel per screen pixel; the
-    // drawing coordinates stay the scene's. A zoom changes the ratio and
-    // fires a resize, which comes back here.
+    // Gives each ball its place (and size) for the screen's orientation.
+    function disposer() {
+        var places = Disposition.places(boules.length, Disposition.scene(vue.largeur, vue.hauteur));
+        joursParPlace().forEach(function (jour, place) {
+            var boule = boules[jour - 1];
+            boule.xMenu = places[place][0];
+            boule.yMenu = places[place][1];
+            boule.taille = places[place][2];
+        });
+        imagesStatiques[0].setPosition(0, scene.hauteur - Disposition.HAUTEUR_FORET);
+    }
+
+    // Above the window's top edge, attachment and all.
+    function horsDeVue(boule) {
+        return scene.haut - 100 - Math.max(0, boule.taille - 90);
+    }
+
+    // Fits the canvas to the window, and lays the scene out again when its
+    // size changes: the screen turned, or a tall one changed its height.
+    function redimensionnerCanvas() {
+        var largeur = Math.max(1, document.documentElement.clientWidth || window.innerWidth);
+        var hauteur = Math.max(1, document.documentElement.clientHeight || window.innerHeight);
+        var taille = Disposition.scene(largeur, hauteur);
+        var tourne = scene.largeur !== taille.largeur || scene.hauteur !== taille.hauteur;
+        vue.largeur = largeur;
+        vue.hauteur = hauteur;
+        scene.largeur = taille.largeur;
+        scene.hauteur = taille.hauteur;
+        vue.echelle = Math.min(largeur / scene.largeur, hauteur / scene.hauteur);
+        vue.decalageX = (largeur - scene.largeur * vue.echelle) / 2;
+        vue.decalageY = hauteur - scene.hauteur * vue.echelle;
+        scene.haut = -vue.decalageY / vue.echelle;
+        scene.gauche = -vue.decalageX / vue.echelle;
+        scene.droite = (largeur - vue.decalageX) / vue.echelle;
+        oCanvas.style.width = largeur + "px";
+        oCanvas.style.height = hauteur + "px";
+        ajusterDensite();
+        if (tourne && boules.length) {
+            disposer();
+            replacerScene();
+        }
+        placerBoutons();
+    }
+
+    // After a turn: the balls glide to their new places (or stay out of sight
+    // while a day is shown) and the day's picture, video or card fits the new
+    // scene where it stands.
+    function replacerScene() {
+        boules.forEach(function (boule, i) {
+            if (!projectionEnCours) {
+                boule.deplacerVers(boule.xMenu, boule.yMenu);
+            } else if (i !== numeroJour - 1) {
+                boule.x = boule.xMenu;
+                boule.y = horsDeVue(boule);
+                boule.deplacerVers(boule.x, boule.y);
+            } else {
+                boule.x = boule.xCible = scene.gauche + boule.taille + 10;
+                boule.y = boule.yCible = scene.haut + boule.taille + 10;
+            }
+        });
+        imagesMobiles.concat(videos).forEach(function (objet) {
+            objet.replacer();
+        });
+    }
+
+    // On a dense screen the backing store gets one pixel per screen pixel, up
+    // to a budget; the drawing coordinates stay the scene's. A zoom changes
+    // the ratio and fires a resize, which comes back here.
     function ajusterDensite() {
         var densite = window.devicePixelRatio > 1 ? window.devicePixelRatio : 1;
-        var largeur = Math.round(scene.largeur * densite);
-        var hauteur = Math.round(scene.hauteur * densite);
+        densite = Math.min(densite, Math.sqrt(PIXELS_MAX / (vue.largeur * vue.hauteur)));
+        var largeur = Math.round(vue.largeur * densite);
+        var hauteur = Math.round(vue.hauteur * densite);
         if (oCanvas.width !== largeur || oCanvas.height !== hauteur) {
             oCanvas.width = largeur;
             oCanvas.height = hauteur;
         }
-        oCtx.setTransform(largeur / scene.largeur, 0, 0, hauteur / scene.hauteur, 0, 0);
+        vue.densite = largeur / vue.largeur;
+    }
+
+    // Drawing units of the scene from here on.
+    function transformerVersScene() {
+        var d = vue.densite;
+        oCtx.setTransform(d * vue.echelle, 0, 0, d * vue.echelle, d * vue.decalageX, d * vue.decalageY);
     }
 
     window.addEventListener("load", function () {
         oCanvas = document.getElementById("tableau");
-        scene.largeur = oCanvas.width;
-        scene.hauteur = oCanvas.height;
-        oCanvas.style.width = scene.largeur + "px";
-        oCanvas.style.height = scene.hauteur + "px";
         oCtx = oCanvas.getContext("2d");
         souris = new Souris();
         document.addEventListener("keydown", appuyerTouche);
@@ -188,12 +266,12 @@ var bypass = false;
         if (!oCtx) {
             return;
         }
-        oCtx.clearRect(0, 0, scene.largeur, scene.hauteur);
+        oCtx.setTransform(1, 0, 0, 1, 0, 0);
+        oCtx.clearRect(0, 0, oCanvas.width, oCanvas.height);
         oCtx.fillStyle = "#a3d7d2";
-        oCtx.fillRect(0, 0, scene.largeur, scene.hauteur);
-        imagesStatiques.forEach(function (image) {
-            image.dessiner();
-        });
+        oCtx.fillRect(0, 0, oCanvas.width, oCanvas.height);
+        transformerVersScene();
+        dessinerForet();
         imagesAnimees.forEach(function (image) {
             image.animer();
             image.dessiner();
@@ -211,20 +289,42 @@ var bypass = false;
             boule.dessiner();
         });
         dessinerAnneauFocus();
-        if (ligneCalendrier && !projectionEnCours) {
-            oCtx.font = "bold 30pt Arial";
-            oCtx.fillStyle = "#1b1b1b";
-            oCtx.textAlign = "center";
-            oCtx.textBaseline = "bottom";
-            oCtx.fillText(ligneCalendrier, scene.largeur / 2, scene.hauteur - 12);
+        if ((ligneCalendrier || ligneCompte) && !projectionEnCours) {
+            ecrireLigne(ligneCalendrier || ligneCompte, "bold", 30, "#1b1b1b", scene.hauteur - 12);
         }
         if (bypass) {
-            oCtx.font = "40pt Arial";
-            oCtx.fillStyle = "#cb4127";
-            oCtx.textAlign = "center";
-            oCtx.textBaseline = "bottom";
-            oCtx.fillText(textes.apercu, scene.largeur / 2, scene.hauteur);
+            ecrireLigne(textes.apercu, "", 40, "#cb4127", scene.hauteur);
         }
+    }
+
+    // A line centred on the scene's bottom, its size (points) reduced so that
+    // it fits the scene's width.
+    function ecrireLigne(texte, graisse, taille, couleur, y) {
+        oCtx.font = graisse + " " + taille + "pt Arial";
+        var largeur = oCtx.measureText(texte).width;
+        if (largeur > scene.largeur - 20) {
+            taille = Math.max(8, Math.floor(taille * (scene.largeur - 20) / largeur));
+            oCtx.font = graisse + " " + taille + "pt Arial";
+        }
+        oCtx.fillStyle = couleur;
+        oCtx.textAlign = "center";
+        oCtx.textBaseline = "bottom";
+        oCtx.fillText(texte, scene.largeur / 2, y);
+    }
+
+    // The row of trees, repeated to both edges of the window.
+    function dessinerForet() {
+        var foret = imagesStatiques[0];
+        var largeur = Disposition.PAYSAGE.largeur;
+        var premier = Math.floor((scene.gauche - foret.x) / largeur);
+        for (var x = foret.x + premier * largeur; x < scene.droite; x += largeur) {
+            foret.setPosition(x, foret.y);
+            foret.dessiner();
+        }
+        foret.setPosition(0, foret.y);
+        imagesStatiques.slice(1).forEach(function (image) {
+            image.dessiner();
+        });
     }
 
     // The keyboard focus, drawn around its ball: a dark ring and a white one,
@@ -259,10 +359,8 @@ var bypass = false;
 
     function convertirPosition(evenement) {
         var cadre = oCanvas.getBoundingClientRect();
-        var gauche = cadre.left + window.pageXOffset;
-        var haut = cadre.top + window.pageYOffset;
-        mouseX = (evenement.clientX - gauche + window.pageXOffset) * scene.largeur / cadre.width;
-        mouseY = (evenement.clientY - haut + window.pageYOffset) * scene.hauteur / cadre.height;
+        mouseX = (evenement.clientX - cadre.left - vue.decalageX) / vue.echelle;
+        mouseY = (evenement.clientY - cadre.top - vue.decalageY) / vue.echelle;
         souris.setPosition(mouseX, mouseY);
     }
 
@@ -271,28 +369,70 @@ var bypass = false;
     var formatFuseau = null;
     var fuseauInconnu = false;
 
-    // Today as { annee, mois, jour }: the date in the calendar's zone when it
-    // has one the browser knows, else by the visitor's clock.
+    // Today as { annee, mois, jour } and the seconds since its midnight: the
+    // date in the calendar's zone when it has one the browser knows, else by
+    // the visitor's clock.
     function aujourdhui() {
         var maintenant = new Date();
         if (fuseau && !fuseauInconnu) {
             try {
                 if (!formatFuseau) {
-                    formatFuseau = new Intl.DateTimeFormat("en-US-u-ca-gregory-nu-latn",
-                        { timeZone: fuseau, year: "numeric", month: "numeric", day: "numeric" });
+                    formatFuseau = new Intl.DateTimeFormat("en-US-u-ca-gregory-nu-latn", {
+                        timeZone: fuseau, year: "numeric", month: "numeric", day: "numeric",
+                        hour: "numeric", minute: "numeric", second: "numeric", hourCycle: "h23"
+                    });
                 }
                 var parties = {};
                 formatFuseau.formatToParts(maintenant).forEach(function (partie) {
                     parties[partie.type] = parseInt(partie.value, 10);
                 });
                 if (parties.year > 0 && parties.month > 0 && parties.day > 0) {
-                    return { annee: parties.year, mois: parties.month, jour: parties.day };
+                    return { annee: parties.year, mois: parties.month, jour: parties.day,
+                        secondes: (parties.hour % 24) * 3600 + parties.minute * 60 + parties.second };
                 }
             } catch (erreur) {
                 fuseauInconnu = true;
             }
         }
-        return { annee: maintenant.getFullYear(), mois: maintenant.getMonth() + 1, jour: maintenant.getDate() };
+        return { annee: maintenant.getFullYear(), mois: maintenant.getMonth() + 1, jour: maintenant.getDate(),
+            secondes: maintenant.getHours() * 3600 + maintenant.getMinutes() * 60 + maintenant.getSeconds() };
+    }
+
+    var JOUR_MS = 86400000;
+
+    // Days since 1 January 1970 of a calendar date, and back.
+    function indiceJour(annee, numeroMois, jour) {
+        return Math.round(Date.UTC(annee, numeroMois - 1, jour) / JOUR_MS);
+    }
+
+    function dateDIndice(indice) {
+        var date = new Date(indice * JOUR_MS);
+        return { annee: date.getUTCFullYear(), mois: date.getUTCMonth() + 1, jour: date.getUTCDate() };
+    }
+
+    function ecrireIndice(indice) {
+        var date = dateDIndice(indice);
+        return formaterDate(date.annee, date.mois, date.jour);
+    }
+
+    // The calendar's period as seen on `date`: the index of its first day and
+    // today's rank in it (1 on the first day, below 1 before, above the number
+    // of days after); null for a calendar of the days of the month. A yearly
+    // start counts from this year's date once it has come, else from last
+    // year's; a 29 February start falls on 1 March in other years.
+    function periodeDu(date) {
+        var unique = /^(\d{4})-(\d{2})-(\d{2})$/.exec(debut);
+        var annuel = /^(\d{2})-(\d{2})$/.exec(debut);
+        var parties = unique ? unique.slice(2) : annuel ? annuel.slice(1) : null;
+        if (!parties || +parties[0] < 1 || +parties[0] > 12 || +parties[1] < 1 || +parties[1] > 31) {
+            return null;
+        }
+        var ce = indiceJour(date.annee, date.mois, date.jour);
+        var premier = indiceJour(unique ? +unique[1] : date.annee, +parties[0], +parties[1]);
+        if (annuel && premier > ce) {
+            premier = indiceJour(date.annee - 1, +parties[0], +parties[1]);
+        }
+        return { premier: premier, rang: ce - premier + 1 };
     }
 
     function joursDuMois(annee, numeroMois) {
@@ -300,9 +440,14 @@ var bypass = false;
     }
 
     // Whether ball `numero` opens on `date` by the calendar's options: today's
-    // ball (and the earlier ones when past days stay open), in the chosen month
-    // if there is one; after that month, every ball when past days stay open.
+    // ball (and the earlier ones when past days stay open), in the period or
+    // in the chosen month if there is one; after the period every ball, after
+    // that month every ball when past days stay open.
     function ouvrableLe(numero, date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return periode.rang > jours || numero === periode.rang || (rattrapage && numero <= periode.rang);
+        }
         if (mois === 0 || date.mois === mois) {
             return numero === date.jour || (rattrapage && numero <= date.jour);
         }
@@ -319,6 +464,11 @@ var bypass = false;
 
     // The name of a locked ball: when it opens next, by the calendar's options.
     function nomFerme(jour, numero, date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return formaterTexte(numero < periode.rang ? "etaitOuvertLe" : "ouvreLe",
+                { jour: jour, date: ecrireIndice(periode.premier + numero - 1) });
+        }
         if (mois === 0) {
             // The next month, this one included, that has this day.
             var annee = date.annee;
@@ -340,6 +490,10 @@ var bypass = false;
     }
 
     function texteLigneCalendrier(date) {
+        var periode = periodeDu(date);
+        if (periode) {
+            return !bypass && periode.rang < 1 ? formaterTexte("ouvertureLe", { date: ecrireIndice(periode.premier) }) : "";
+        }
         if (bypass || mois === 0 || date.mois === mois || (rattrapage && date.mois > mois)) {
             return "";
         }
@@ -352,7 +506,23 @@ var bypass = false;
     // A mark counts for the calendar's current run: the year when it has a
     // month of its own, else the month.
     function periode(date) {
+        var enCours = periodeDu(date);
+        if (enCours) {
+            return "j" + enCours.premier;
+        }
         return mois === 0 ? date.annee + "-" + date.mois : String(date.annee);
+    }
+
+    // While the period runs: when the next day opens, at midnight by the
+    // calendar's clock.
+    function texteCompte(date) {
+        var periode = periodeDu(date);
+        if (bypass || !periode || periode.rang < 1 || periode.rang >= jours) {
+            return "";
+        }
+        var minutes = Math.floor((86400 - date.secondes) / 60);
+        var valeurs = { n: periode.rang + 1, h: Math.floor(minutes / 60), min: minutes % 60 };
+        return formaterTexte(valeurs.h > 0 ? "compteHeures" : "compteMinutes", valeurs);
     }
 
     function lireSouvenirs() {
@@ -383,8 +553,19 @@ var bypass = false;
         }
     }
 
+    // The ball under (x, y) that `accepter` takes: first by the disc of its
+    // target (the ball, or a thumb's size on a small screen), where no two
+    // balls meet; else by the square around the ball. In day order.
     function premiereBouleTouchee(x, y, accepter) {
+        var rayonMin = CIBLE_MIN / 2 / vue.echelle;
         for (var i = 0; i < boules.length; i++) {
+            var boule = boules[i];
+            var rayon = Math.max(boule.taille, rayonMin);
+            if (boule.estVisible() && Math.pow(x - boule.x, 2) + Math.pow(y - boule.y, 2) <= rayon * rayon && accepter(boule)) {
+                return i;
+            }
+        }
+        for (i = 0; i < boules.length; i++) {
             if (boules[i].estTouchee(x, y) && accepter(boules[i])) {
                 return i;
             }
@@ -422,7 +603,20 @@ var bypass = false;
         var choisie = premiereBouleTouchee(mouseX, mouseY, peutOuvrir);
         if (choisie >= 0) {
             ouvrirBoule(choisie);
+            return;
         }
+        var fermee = premiereBouleTouchee(mouseX, mouseY, function () {
+            return true;
+        });
+        if (fermee >= 0) {
+            refuserBoule(fermee);
+        }
+    }
+
+    // A locked ball shows its key and says when it opens.
+    function refuserBoule(indice) {
+        boules[indice].assombrir();
+        annoncer(boutonsJours[indice].textContent);
     }
 
     // The chosen ball goes to the top-left corner, the others out of sight above,
@@ -430,9 +624,9 @@ var bypass = false;
     function ouvrirBoule(choisie) {
         boules.forEach(function (boule, i) {
             if (i === choisie) {
-                boule.deplacerVers(boule.taille + 10, boule.taille + 10);
+                boule.deplacerVers(scene.gauche + boule.taille + 10, scene.haut + boule.taille + 10);
             } else {
-                boule.deplacerVers(boule.x, -100);
+                boule.deplacerVers(boule.x, horsDeVue(boule));
             }
         });
         if (!bypass) {
@@ -484,14 +678,22 @@ var bypass = false;
         oCanvas.setAttribute("role", "img");
         oCanvas.setAttribute("aria-label", formaterTexte("scene", { n: boules.length }));
         oCanvas.textContent = textes.repli;
+        // The buttons lie over their balls, for screen readers that explore
+        // by touch; taps and clicks pass through them to the canvas.
         var couche = document.createElement("div");
-        couche.className = "accessible";
+        couche.className = "couche-jours";
         boutonsJours = boules.map(function (boule, i) {
             var bouton = document.createElement("button");
             bouton.type = "button";
+            bouton.className = "bouton-jour";
             bouton.addEventListener("click", function () {
-                if (!projectionEnCours && peutOuvrir(boule)) {
+                if (projectionEnCours) {
+                    return;
+                }
+                if (peutOuvrir(boule)) {
                     ouvrirBoule(i);
+                } else {
+                    refuserBoule(i);
                 }
             });
             bouton.addEventListener("focus", function () {
@@ -512,6 +714,11 @@ var bypass = false;
         paragrapheCalendrier = document.createElement("p");
         paragrapheCalendrier.className = "accessible";
         document.body.appendChild(paragrapheCalendrier);
+        // A timer is not read out as it changes: found when looked for.
+        elementCompte = document.createElement("div");
+        elementCompte.className = "accessible";
+        elementCompte.setAttribute("role", "timer");
+        document.body.appendChild(elementCompte);
         regionAnnonces = document.createElement("div");
         regionAnnonces.className = "accessible";
         regionAnnonces.setAttribute("role", "status");
@@ -531,6 +738,10 @@ var bypass = false;
         ligneCalendrier = texteLigneCalendrier(date);
         if (paragrapheCalendrier && paragrapheCalendrier.textContent !== ligneCalendrier) {
             paragrapheCalendrier.textContent = ligneCalendrier;
+        }
+        ligneCompte = texteCompte(date);
+        if (elementCompte && elementCompte.textContent !== ligneCompte) {
+            elementCompte.textContent = ligneCompte;
         }
         boutonsJours.forEach(function (bouton, i) {
             var numero = i + 1;
@@ -578,11 +789,25 @@ var bypass = false;
         }
     }
 
+    // Each day's button over its ball's place: the same centre, round, the
+    // ball's size and at least a thumb's.
+    function placerBoutons() {
+        boutonsJours.forEach(function (bouton, i) {
+            var boule = boules[i];
+            var cote = Math.max(2 * boule.taille * vue.echelle, CIBLE_MIN);
+            var style = bouton.style;
+            style.left = (vue.decalageX + boule.xMenu * vue.echelle - cote / 2) + "px";
+            style.top = (vue.decalageY + boule.yMenu * vue.echelle - cote / 2) + "px";
+            style.width = cote + "px";
+            style.height = cote + "px";
+        });
+    }
+
     function afficherMenu() {
         projectionEnCours = false;
         nommerBoutons();
-        boules.forEach(function (boule, i) {
-            boule.deplacerVers(MENU_BOULES[i][0], MENU_BOULES[i][1]);
+        boules.forEach(function (boule) {
+            boule.deplacerVers(boule.xMenu, boule.yMenu);
         });
         imagesMobiles.forEach(function (image) {
             image.rentrer();
@@ -633,9 +858,10 @@ var bypass = false;
     }
 
     setInterval(mettreAJour, 1000 / 24);
+    // The date may change, and the countdown with it.
     setInterval(function () {
         if (!projectionEnCours) {
             nommerBoutons();
         }
-    }, 60000);
+    }, 10000);
 }());

@@ -5,17 +5,22 @@
 
 function Carte(texte) {
     this.texte = texte;
-    var mise = Carte.mettreEnPage(texte);
+    this.ajusterAScene();
+}
+
+Carte.prototype = Object.create(ImageMobile.prototype);
+Carte.prototype.constructor = Carte;
+
+// The text laid out for the scene's size.
+Carte.prototype.ajusterAScene = function () {
+    var mise = Carte.mettreEnPage(this.texte);
     this.lignes = mise.lignes;
     this.police = mise.taille + "px " + Carte.FAMILLE;
     this.interligne = Math.round(mise.taille * Carte.INTERLIGNE);
     this.largeur = Math.max(Carte.LARGEUR_MIN, Math.ceil(mise.largeur) + 2 * Carte.MARGE);
     this.hauteur = this.lignes.length * this.interligne + 2 * Carte.MARGE;
     this.placerEntreeSortie(this.largeur, this.hauteur);
-}
-
-Carte.prototype = Object.create(ImageMobile.prototype);
-Carte.prototype.constructor = Carte;
+};
 
 Carte.FAMILLE = "Georgia, \"DejaVu Serif\", serif";
 // Text sizes tried, largest first, in scene units: the smallest stays readable

@@ -14,9 +14,10 @@ function ImageMobile(nom) {
 // Distance to the target on both axes below which an object stops.
 ImageMobile.prototype.seuilArret = 0.01;
 
-// The scene's drawing size, taken at start-up from the canvas's size in
-// index.html, whatever the size of its backing store on a dense screen.
-ImageMobile.scene = { largeur: 0, hauteur: 0 };
+// The scene's drawing size for the screen's orientation, whatever the size of
+// the canvas's backing store; and the window's top, left and right edges in
+// the scene's units (the scene stands on the bottom edge, centred across).
+ImageMobile.scene = { largeur: 0, hauteur: 0, haut: 0, gauche: 0, droite: 0 };
 
 // When the visitor's system asks for reduced motion, every object stands at
 // once where it is sent.
@@ -113,6 +114,23 @@ ImageMobile.prototype.placerEntreeSortie = function (largeur, hauteur) {
     this.x = this.xEntree;
     this.y = this.yEntree;
     this.deplacerVers(this.xSortie, this.ySortie);
+};
+
+// Sizes the object for the scene as it is now (after the screen turned).
+ImageMobile.prototype.ajusterAScene = function () {
+    var chargee = CollectionImages.imageChargee(this.image);
+    this.placerEntreeSortie(chargee ? this.image.naturalWidth : 0, chargee ? this.image.naturalHeight : 0);
+};
+
+// Fits the object to a new scene and stands it where it was going: in the
+// centre, or out of sight below.
+ImageMobile.prototype.replacer = function () {
+    var versSortie = this.xCible === this.xSortie && this.yCible === this.ySortie;
+    this.ajusterAScene();
+    this.x = versSortie ? this.xSortie : this.xEntree;
+    this.y = versSortie ? this.ySortie : this.yEntree;
+    this.deplacerVers(this.x, this.y);
+    this.enMouvement = false;
 };
 
 ImageMobile.prototype.dessiner = function () {

@@ -57,6 +57,12 @@ Photo.prototype.quandAffichee = function (rappel) {
     }
 };
 
+Photo.prototype.ajusterAScene = function () {
+    if (this.chargementOk) {
+        this.placerAuCentre(this.image.naturalWidth, this.image.naturalHeight);
+    }
+};
+
 Photo.prototype.rentrer = function () {
     if (!this.chargementOk) {
         this.abandonnee = true;

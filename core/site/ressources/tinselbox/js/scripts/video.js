@@ -29,6 +29,13 @@ Video.prototype.initialiser = function () {
     this.chargementOk = true;
 };
 
+Video.prototype.ajusterAScene = function () {
+    if (this.chargementOk) {
+        var element = this.getElement();
+        this.placerAuCentre(element.videoWidth, element.videoHeight);
+    }
+};
+
 Video.prototype.dessiner = function () {
     if (this.chargementOk) {
         oCtx.drawImage(this.getElement(), this.x, this.y, this.largeur, this.hauteur);

@@ -1,0 +1,195 @@
+#include "conversion/cacheconversions.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+std::atomic<qint64> limiteCourante{CacheConversions::LIMITE};
+
+QMutex &verrouRangement()
+{
+    static QMutex verrou;
+    return verrou;
+}
+
+QString hacher(const QByteArray &octets)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(octets, QCryptographicHash::Sha256).toHex());
+}
+
+bool ecrireAtomiquement(const QString &chemin, const QByteArray &contenu)
+{
+    QSaveFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() && fichier.commit();
+}
+
+QByteArray lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.read(4096) : QByteArray();
+}
+
+// What identifies an unchanged file without reading it.
+QString signature(const QFileInfo &info)
+{
+    return QStringLiteral("%1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+} // namespace
+
+CacheConversions::CacheConversions(QString repertoireChoisi) : repertoire(std::move(repertoireChoisi))
+{
+    if (repertoire.isEmpty()) {
+        repertoire = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        // A program run without an application name (a test, a tool) still gets a folder of its own.
+        if (repertoire.isEmpty())
+            repertoire = QDir::temp().filePath(QStringLiteral("tinselbox-cache"));
+        repertoire = QDir(repertoire).filePath(QStringLiteral("conversions"));
+    }
+    QDir().mkpath(QDir(repertoire).filePath(QStringLiteral("sources")));
+    QDir().mkpath(QDir(repertoire).filePath(QStringLiteral("brouillons")));
+}
+
+QString CacheConversions::getRepertoire() const
+{
+    return repertoire;
+}
+
+QString CacheConversions::cheminSource(QString const &source) const
+{
+    const QString absolu = QFileInfo(source).absoluteFilePath();
+    return QDir(repertoire).filePath(QStringLiteral("sources/") + hacher(absolu.toUtf8()).left(32));
+}
+
+QString CacheConversions::cheminDescription(QString const &cle) const
+{
+    return QDir(repertoire).filePath(cle + QStringLiteral(".desc"));
+}
+
+QString CacheConversions::empreinte(QString const &source, QString const &reglages)
+{
+    return hacher((source + QLatin1Char('\n') + reglages).toUtf8()).left(40);
+}
+
+bool CacheConversions::cleConnue(QString const &source, QString const &reglages, QString *cle) const
+{
+    const QFileInfo info(source);
+    const QList<QByteArray> lignes = lire(cheminSource(source)).split('\n');
+    if (!info.isFile() || lignes.size() < 3 || QString::fromUtf8(lignes.at(0)) != info.absoluteFilePath()
+        || QString::fromLatin1(lignes.at(1)) != signature(info))
+        return false;
+    *cle = empreinte(QString::fromLatin1(lignes.at(2)), reglages);
+    return true;
+}
+
+bool CacheConversions::cle(QString const &source, QString const &reglages, QString *resultat)
+{
+    if (cleConnue(source, reglages, resultat))
+        return true;
+    const QFileInfo info(source);
+    QFile fichier(source);
+    if (!info.isFile() || !fichier.open(QIODevice::ReadOnly))
+        return false;
+    QCryptographicHash hachage(QCryptographicHash::Sha256);
+    if (!hachage.addData(&fichier))
+        return false;
+    const QString contenu = QString::fromLatin1(hachage.result().toHex());
+    // Kept only if the file did not change while it was read.
+    if (signature(QFileInfo(source)) == signature(info))
+        ecrireAtomiquement(cheminSource(source),
+            info.absoluteFilePath().toUtf8() + '\n' + signature(info).toLatin1() + '\n' + contenu.toLatin1()
+                + '\n');
+    *resultat = empreinte(contenu, reglages);
+    return true;
+}
+
+bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *extension) const
+{
+    const QList<QByteArray> lignes = lire(cheminDescription(cle)).split('\n');
+    if (lignes.size() < 2 || lignes.at(0).isEmpty())
+        return false;
+    *extension = QString::fromLatin1(lignes.at(0));
+    fichier->clear();
+    if (lignes.at(1) == "1") {
+        const QString stocke = QDir(repertoire).filePath(cle + QLatin1Char('.') + *extension);
+        QFile donnees(stocke);
+        if (!donnees.exists())
+            return false;
+        // The time of last use decides what goes first when the cache is full.
+        if (donnees.open(QIODevice::ReadWrite))
+            donnees.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+        *fichier = stocke;
+    }
+    return true;
+}
+
+QString CacheConversions::brouillon(QString const &cle) const
+{
+    // One name per run: two programs may convert the same source at once.
+    static std::atomic<int> compteur{0};
+    return QDir(repertoire)
+        .filePath(QStringLiteral("brouillons/%1-%2-%3")
+                      .arg(cle)
+                      .arg(QCoreApplication::applicationPid())
+                      .arg(++compteur));
+}
+
+bool CacheConversions::ranger(
+    QString const &cle, QString const &produit, QString const &extension, QString *fichier, QString *erreur)
+{
+    QMutexLocker verrou(&verrouRangement());
+    fichier->clear();
+    if (!produit.isEmpty()) {
+        *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
+        QFile::remove(*fichier);
+        if (!QFile::rename(produit, *fichier)) {
+            *erreur = QStringLiteral("the converted file cannot be kept in %1").arg(repertoire);
+            QFile::remove(produit);
+            return false;
+        }
+    }
+    if (!ecrireAtomiquement(
+            cheminDescription(cle), extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n')) {
+        *erreur = QStringLiteral("the cache directory %1 cannot be written").arg(repertoire);
+        return false;
+    }
+    verrou.unlock();
+    limiter(limiteCourante, *fichier);
+    return true;
+}
+
+void CacheConversions::limiter(qint64 limite, QString const &garder)
+{
+    QMutexLocker verrou(&verrouRangement());
+    QFileInfoList entrees = QDir(repertoire).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+    qint64 total = 0;
+    for (const QFileInfo &entree : entrees)
+        total += entree.size();
+    for (const QFileInfo &entree : entrees) {
+        if (total <= limite)
+            break;
+        if (entree.suffix() == QLatin1String("desc") || entree.filePath() == garder)
+            continue;
+        // The description goes with its file, so the entry is gone as a whole.
+        QFile::remove(cheminDescription(entree.completeBaseName()));
+        if (QFile::remove(entree.filePath()))
+            total -= entree.size();
+    }
+}
+
+void CacheConversions::setLimite(qint64 limite)
+{
+    limiteCourante = limite;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+/// Makes a picture fit for the web: upright, sRGB, at most `COTE_MAX` pixels on its long
+/// side, a progressive JPEG without any metadata (a PNG where it has transparency).
+/// An animated GIF, a picture already fit and a file that cannot be decoded are left as
+/// they are.
+class ConvertisseurImage
+{
+public:
+    static const int COTE_MAX = 2560;
+    static const int QUALITE_JPEG = 85;
+    /// Changes whenever the output of a given picture changes, so cached outputs are redone.
+    static const QString REGLAGES;
+
+    ConvertisseurImage() = delete;
+
+    /// Converts `source` into `destinationSansExtension` plus the returned `*extension`.
+    /// `*copie` is true (nothing written) when the source is to be published as it is,
+    /// under `*extension`. False with `*erreur` when the output cannot be written.
+    static bool convertir(QString const &source, QString const &destinationSansExtension, QString *extension,
+        bool *copie, QString *erreur);
+
+    /// Whether a JPEG or PNG file carries EXIF, XMP or IPTC data (positions live there).
+    static bool porteDesMetadonnees(QString const &chemin);
+};

@@ -1,0 +1,117 @@
+#include "conversion/outilffmpeg.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> abandon{false};
+
+QString programme(const char *nom)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(nom));
+}
+
+// A run that never ends would hold the one ffmpeg slot forever.
+bool attendre(QProcess &processus)
+{
+    while (!processus.waitForFinished(200)) {
+        if (processus.state() == QProcess::NotRunning)
+            return false;
+        if (abandon) {
+            processus.kill();
+            processus.waitForFinished(-1);
+            return false;
+        }
+    }
+    return processus.exitStatus() == QProcess::NormalExit && processus.exitCode() == 0;
+}
+
+} // namespace
+
+bool OutilFfmpeg::disponible()
+{
+    return !programme("ffmpeg").isEmpty() && !programme("ffprobe").isEmpty();
+}
+
+bool OutilFfmpeg::sonder(QString const &source, ProprietesFlux *proprietes)
+{
+    const QString sonde = programme("ffprobe");
+    if (sonde.isEmpty())
+        return false;
+    QProcess processus;
+    processus.setProcessChannelMode(QProcess::SeparateChannels);
+    processus.start(sonde,
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_format"),
+            QStringLiteral("-show_streams"), QStringLiteral("-of"), QStringLiteral("json"),
+            QStringLiteral("file:") + source});
+    if (!processus.waitForStarted() || !attendre(processus))
+        return false;
+    const QJsonObject racine = QJsonDocument::fromJson(processus.readAllStandardOutput()).object();
+    *proprietes = ProprietesFlux();
+    proprietes->conteneur =
+        racine.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
+    for (const QJsonValue &valeur : racine.value(QStringLiteral("streams")).toArray()) {
+        const QJsonObject flux = valeur.toObject();
+        const QString genre = flux.value(QStringLiteral("codec_type")).toString();
+        // A cover picture in a sound file is a video stream of one frame: not a video.
+        const bool couverture =
+            flux.value(QStringLiteral("disposition")).toObject().value(QStringLiteral("attached_pic")).toInt()
+            != 0;
+        if (genre == QLatin1String("video") && !couverture && proprietes->codecVideo.isEmpty()) {
+            proprietes->codecVideo = flux.value(QStringLiteral("codec_name")).toString();
+            proprietes->pixels = flux.value(QStringLiteral("pix_fmt")).toString();
+            proprietes->largeur = flux.value(QStringLiteral("width")).toInt();
+            proprietes->hauteur = flux.value(QStringLiteral("height")).toInt();
+        } else if (genre == QLatin1String("audio") && proprietes->codecAudio.isEmpty()) {
+            proprietes->codecAudio = flux.value(QStringLiteral("codec_name")).toString();
+        }
+    }
+    return !proprietes->conteneur.isEmpty()
+        && (!proprietes->codecVideo.isEmpty() || !proprietes->codecAudio.isEmpty());
+}
+
+bool OutilFfmpeg::executer(QStringList const &arguments, QString *erreur)
+{
+    static QMutex unSeul;
+    QMutexLocker verrou(&unSeul);
+    if (abandon) {
+        *erreur = QStringLiteral("the conversion was stopped");
+        return false;
+    }
+    const QString convertisseur = programme("ffmpeg");
+    if (convertisseur.isEmpty()) {
+        *erreur = QStringLiteral("ffmpeg is not installed");
+        return false;
+    }
+    QProcess processus;
+    processus.start(convertisseur,
+        QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+            QStringLiteral("error"), QStringLiteral("-y")}
+            + arguments);
+    if (!processus.waitForStarted()) {
+        *erreur = processus.errorString();
+        return false;
+    }
+    if (attendre(processus))
+        return true;
+    const QStringList lignes =
+        QString::fromLocal8Bit(processus.readAllStandardError()).trimmed().split(QLatin1Char('\n'));
+    *erreur = abandon ? QStringLiteral("the conversion was stopped")
+                      : lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
+    if (erreur->isEmpty())
+        *erreur = QStringLiteral("ffmpeg failed");
+    return false;
+}
+
+void OutilFfmpeg::abandonner()
+{
+    abandon = true;
+}

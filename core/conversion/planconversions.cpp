@@ -1,0 +1,246 @@
+#include "conversion/planconversions.h"
+
+#include "conversion/cacheconversions.h"
+#include "conversion/convertisseuraudiovideo.h"
+#include "conversion/convertisseurimage.h"
+#include "conversion/outilffmpeg.h"
+#include "conversion/typefichier.h"
+#include "modele/calendrier.h"
+#include "modele/genremedia.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QtConcurrent>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> abandon{false};
+
+bool avecFichier(const Media *media)
+{
+    const GenreMedia *genre = media != nullptr ? GenreMedia::pour(media->getType()) : nullptr;
+    return genre != nullptr && genre->avecFichier;
+}
+
+Publication telleQuelle(const QString &source)
+{
+    Publication publication;
+    publication.fichier = source;
+    publication.extension = TypeFichier::extension(source);
+    return publication;
+}
+
+} // namespace
+
+PlanConversions &PlanConversions::instance()
+{
+    static PlanConversions plan;
+    return plan;
+}
+
+PlanConversions::PlanConversions()
+{
+    fileAudioVideo.setMaxThreadCount(1);
+}
+
+bool PlanConversions::estImage(Media::TypeMedia type)
+{
+    return type == Media::PHOTO;
+}
+
+QString PlanConversions::reglages(Media::TypeMedia type)
+{
+    return estImage(type) ? ConvertisseurImage::REGLAGES
+                          : ConvertisseurAudioVideo::REGLAGES + QStringLiteral(" kind %1").arg(int(type));
+}
+
+// A source that changes on disk is a new piece of work; telling so costs one stat.
+QString PlanConversions::cleTravail(QString const &source, Media::TypeMedia type) const
+{
+    const QFileInfo info(source);
+    return QStringLiteral("%1\n%2\n%3\n%4")
+        .arg(int(type))
+        .arg(info.size())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(info.absoluteFilePath());
+}
+
+void PlanConversions::demarrer(QString const &source, Media::TypeMedia type)
+{
+    if (abandon || source.isEmpty() || !QFileInfo(source).isFile())
+        return;
+    const QString cle = cleTravail(source, type);
+    QMutexLocker verrouillage(&verrou);
+    if (travaux.contains(cle))
+        return;
+    QThreadPool *file = estImage(type) ? QThreadPool::globalInstance() : &fileAudioVideo;
+    travaux.insert(cle, QtConcurrent::run(file, [this, source, type] {
+        const Publication publication = convertir(source, type);
+        emit publicationPrete(source);
+        return publication;
+    }));
+}
+
+void PlanConversions::demarrer(Calendrier const &calendrier)
+{
+    if (calendrier.getOriginaux())
+        return;
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (const Media *media : contenu) {
+        if (avecFichier(media))
+            demarrer(media->getUrl(), media->getType());
+    }
+}
+
+Publication PlanConversions::publication(QString const &source, Media::TypeMedia type, bool originaux)
+{
+    if (originaux)
+        return telleQuelle(source);
+    demarrer(source, type);
+    QFuture<Publication> travail;
+    bool trouve = false;
+    {
+        QMutexLocker verrouillage(&verrou);
+        const auto it = travaux.constFind(cleTravail(source, type));
+        trouve = it != travaux.constEnd();
+        if (trouve)
+            travail = *it;
+    }
+    // Not a regular file (the copy will say so), or the program is quitting.
+    if (!trouve) {
+        Publication telle = telleQuelle(source);
+        if (abandon) {
+            telle.ok = false;
+            telle.erreur = QStringLiteral("the conversion was stopped");
+        }
+        return telle;
+    }
+    return travail.result();
+}
+
+bool PlanConversions::preparer(
+    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur)
+{
+    demarrer(calendrier);
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    int total = 0;
+    for (const Media *media : contenu)
+        total += avecFichier(media) ? 1 : 0;
+    int rang = 0;
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (!avecFichier(it.value()))
+            continue;
+        const Publication resultat =
+            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux());
+        if (!resultat.ok) {
+            *erreur =
+                QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")
+                    .arg(it.key())
+                    .arg(it.value()->getUrl(), resultat.erreur);
+            return false;
+        }
+        if (rapport && !rapport(it.key(), ++rang, total))
+            return true;
+    }
+    return true;
+}
+
+bool PlanConversions::taillePubliee(
+    QString const &source, Media::TypeMedia type, bool originaux, qint64 *taille)
+{
+    const QFileInfo info(source);
+    *taille = info.isFile() ? info.size() : 0;
+    if (originaux || !info.isFile())
+        return true;
+    QFuture<Publication> travail;
+    {
+        QMutexLocker verrouillage(&verrou);
+        const auto it = travaux.constFind(cleTravail(source, type));
+        if (it != travaux.constEnd())
+            travail = *it;
+    }
+    if (travail.resultCount() > 0) {
+        *taille = QFileInfo(travail.result().fichier).size();
+        return true;
+    }
+    // A conversion of an earlier run, recognised without reading the source.
+    CacheConversions cache;
+    QString cle;
+    QString fichier;
+    QString extension;
+    if (!cache.cleConnue(source, reglages(type), &cle) || !cache.trouver(cle, &fichier, &extension))
+        return false;
+    if (!fichier.isEmpty())
+        *taille = QFileInfo(fichier).size();
+    return true;
+}
+
+QString PlanConversions::avertissementFfmpeg(QString const &source, Media::TypeMedia type)
+{
+    if ((type != Media::MUSIQUE && type != Media::VIDEO) || OutilFfmpeg::disponible()
+        || !QFileInfo(source).isFile() || TypeFichier::lisiblePartout(source))
+        return QString();
+    return QCoreApplication::translate("PlanConversions",
+        "This file will not play in every browser. Installing ffmpeg converts it when the site is "
+        "generated.");
+}
+
+void PlanConversions::abandonner()
+{
+    abandon = true;
+    OutilFfmpeg::abandonner();
+}
+
+Publication PlanConversions::convertir(QString const &source, Media::TypeMedia type)
+{
+    Publication publication = telleQuelle(source);
+    if (abandon) {
+        publication.ok = false;
+        publication.erreur = QStringLiteral("the conversion was stopped");
+        return publication;
+    }
+    CacheConversions cache;
+    const QString parametres = reglages(type);
+    QString cle;
+    if (!cache.cle(source, parametres, &cle))
+        return publication;
+    QString fichier;
+    QString extension;
+    if (cache.trouver(cle, &fichier, &extension)) {
+        publication.fichier = fichier.isEmpty() ? source : fichier;
+        publication.extension = extension;
+        return publication;
+    }
+
+    const QString brouillon = cache.brouillon(cle);
+    bool copie = true;
+    bool ffmpegManquant = false;
+    QString erreur;
+    const bool converti = estImage(type)
+        ? ConvertisseurImage::convertir(source, brouillon, &extension, &copie, &erreur)
+        : ConvertisseurAudioVideo::convertir(
+            source, type, brouillon, &extension, &copie, &ffmpegManquant, &erreur);
+    publication.extension = extension;
+    publication.ffmpegManquant = ffmpegManquant;
+    if (!converti) {
+        QFile::remove(brouillon + QLatin1Char('.') + extension);
+        publication.ok = false;
+        publication.erreur = erreur;
+        return publication;
+    }
+    // Without ffmpeg the outcome is not final: installing it later converts the file.
+    if (!estImage(type) && !OutilFfmpeg::disponible())
+        return publication;
+    if (!cache.ranger(cle, copie ? QString() : brouillon + QLatin1Char('.') + extension, extension, &fichier,
+            &erreur)) {
+        publication.ok = false;
+        publication.erreur = erreur;
+        return publication;
+    }
+    publication.fichier = copie ? source : fichier;
+    return publication;
+}

@@ -1,0 +1,105 @@
+#include "site/cartepartage.h"
+
+#include "modele/calendrier.h"
+#include "site/codeqr.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+QString traduire(const char *texte)
+{
+    return QCoreApplication::translate("CartePartage", texte);
+}
+
+// The largest size up to `maximum` pixels at which `texte` fits `largeur`, elided below `minimum`.
+QFont policeAjustee(QFont police, const QString &texte, qreal largeur, int maximum, int minimum)
+{
+    for (int taille = maximum; taille >= minimum; taille -= 2) {
+        police.setPixelSize(taille);
+        if (QFontMetricsF(police).horizontalAdvance(texte) <= largeur)
+            return police;
+    }
+    police.setPixelSize(minimum);
+    return police;
+}
+
+} // namespace
+
+bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur)
+{
+    QString ignoree;
+    QString &raison = erreur != nullptr ? *erreur : ignoree;
+    const QString adresse = calendrier.getAdresse();
+    if (adresse.isEmpty()) {
+        raison = traduire("the calendar has no address; set it in Options");
+        return false;
+    }
+    const CodeQr code(adresse);
+    if (!code.estValide()) {
+        raison = traduire("the address is too long for a QR code");
+        return false;
+    }
+    // QPdfWriter says nothing when its file cannot be created; find out first.
+    QFile essai(chemin);
+    if (!essai.open(QIODevice::WriteOnly)) {
+        raison = traduire("%1 cannot be written: %2").arg(chemin, essai.errorString());
+        return false;
+    }
+    essai.close();
+
+    QPdfWriter pdf(chemin);
+    pdf.setPageSize(QPageSize(QPageSize::A6));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(300);
+    pdf.setTitle(calendrier.getNom());
+    pdf.setCreator(QStringLiteral("tinselbox"));
+    QPainter peintre;
+    if (!peintre.begin(&pdf)) {
+        raison = traduire("%1 cannot be written").arg(chemin);
+        return false;
+    }
+    const QRectF page(0, 0, pdf.width(), pdf.height());
+    const qreal mm = pdf.resolution() / 25.4;
+    const QRectF interieur = page.adjusted(8 * mm, 8 * mm, -8 * mm, -8 * mm);
+
+    QFont titre(QStringLiteral("DejaVu Sans"));
+    titre.setBold(true);
+    const QString nom = calendrier.getNom().trimmed();
+    titre = policeAjustee(titre, nom, interieur.width(), int(9 * mm), int(4 * mm));
+    peintre.setFont(titre);
+    peintre.setPen(QColor(0x1b, 0x1b, 0x1b));
+    const QRectF zoneTitre(interieur.left(), interieur.top() + 4 * mm, interieur.width(), 18 * mm);
+    peintre.drawText(
+        zoneTitre, Qt::AlignCenter, QFontMetricsF(titre).elidedText(nom, Qt::ElideRight, interieur.width()));
+
+    const qreal cote = 80 * mm;
+    const QRectF zoneCode(page.center().x() - cote / 2, zoneTitre.bottom() + 3 * mm, cote, cote);
+    code.peindre(peintre, zoneCode);
+
+    QFont consigne(QStringLiteral("DejaVu Sans"));
+    consigne.setPixelSize(int(6 * mm));
+    peintre.setFont(consigne);
+    const QRectF zoneConsigne(interieur.left(), zoneCode.bottom() + 2 * mm, interieur.width(), 10 * mm);
+    peintre.drawText(zoneConsigne, Qt::AlignCenter, traduire("Scan to open"));
+
+    QFont petite(QStringLiteral("DejaVu Sans"));
+    petite = policeAjustee(petite, adresse, interieur.width(), int(3.5 * mm), int(2 * mm));
+    peintre.setFont(petite);
+    peintre.setPen(QColor(0x59, 0x59, 0x59));
+    const QRectF zoneAdresse(interieur.left(), zoneConsigne.bottom() + 2 * mm, interieur.width(), 8 * mm);
+    peintre.drawText(zoneAdresse, Qt::AlignCenter,
+        QFontMetricsF(petite).elidedText(adresse, Qt::ElideMiddle, interieur.width()));
+
+    if (!peintre.end()) {
+        raison = traduire("%1 cannot be written").arg(chemin);
+        return false;
+    }
+    return true;
+}

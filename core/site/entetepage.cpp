@@ -1,0 +1,96 @@
+#include "site/entetepage.h"
+
+#include "format/format.h"
+#include "modele/calendrier.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace {
+
+const QString RETRAIT = QStringLiteral("        ");
+
+QString meta(const char *attribut, const QString &nom, const QString &contenu)
+{
+    return RETRAIT
+        + QStringLiteral("<meta %1=\"%2\" content=\"%3\">\n")
+              .arg(QLatin1String(attribut), nom, contenu.toHtmlEscaped());
+}
+
+} // namespace
+
+QString EntetePage::adresseImage(QString const &adresse)
+{
+    if (adresse.isEmpty())
+        return QString();
+    QUrl base(adresse);
+    QString chemin = base.path();
+    if (!chemin.endsWith(QLatin1Char('/'))
+        && !chemin.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
+        base.setPath(chemin + QLatin1Char('/'));
+    const QString relative = QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN;
+    return base.resolved(QUrl(relative)).toString(QUrl::FullyEncoded);
+}
+
+QString EntetePage::balises(Calendrier const &calendrier)
+{
+    const QString nom = calendrier.getNom();
+    const QString description = QCoreApplication::translate(
+        "EntetePage", "A calendar of %1 days: open today's ball to find its surprise.")
+                                    .arg(calendrier.getJours());
+    const QString adresse = calendrier.getAdresse();
+
+    QString lignes = RETRAIT + QStringLiteral("<title>%1</title>\n").arg(nom.toHtmlEscaped());
+    lignes += meta("name", QStringLiteral("description"), description);
+    lignes += meta("property", QStringLiteral("og:title"), nom);
+    lignes += meta("property", QStringLiteral("og:type"), QStringLiteral("website"));
+    lignes += meta("property", QStringLiteral("og:description"), description);
+    // Link previews only follow absolute addresses: without one, the picture stays unnamed.
+    if (!adresse.isEmpty()) {
+        lignes += meta("property", QStringLiteral("og:url"), adresse);
+        lignes += meta("property", QStringLiteral("og:image"), adresseImage(adresse));
+        lignes +=
+            meta("property", QStringLiteral("og:image:width"), QString::number(Format::LARGEUR_APERCU_LIEN));
+        lignes +=
+            meta("property", QStringLiteral("og:image:height"), QString::number(Format::HAUTEUR_APERCU_LIEN));
+    }
+    lignes += meta("name", QStringLiteral("twitter:card"), QStringLiteral("summary_large_image"));
+    return lignes;
+}
+
+QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
+{
+    // The template's own title line gives way to the calendar's head lines.
+    const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
+    const QRegularExpressionMatch trouve = titre.match(page);
+    const QString lignes = balises(calendrier);
+    if (trouve.hasMatch()) {
+        page.replace(trouve.capturedStart(), trouve.capturedLength(), lignes);
+        return page;
+    }
+    const int finEntete = page.indexOf(QLatin1String("</head>"));
+    if (finEntete < 0)
+        return QString();
+    page.insert(finEntete, lignes.trimmed() + QLatin1Char('\n') + RETRAIT.left(4));
+    return page;
+}
+
+bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+{
+    QFile entree(fichierPage);
+    if (!entree.open(QIODevice::ReadOnly))
+        return false;
+    const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
+    entree.close();
+    if (page.isEmpty())
+        return false;
+
+    QSaveFile sortie(fichierPage);
+    if (!sortie.open(QIODevice::WriteOnly))
+        return false;
+    sortie.write(page.toUtf8());
+    return sortie.commit();
+}

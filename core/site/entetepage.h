@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class Calendrier;
+
+/// The head of a generated site's page: its title and the tags a link preview reads,
+/// written into the copy of the template's page.
+class EntetePage
+{
+public:
+    EntetePage() = delete;
+
+    /// Rewrites the head of the page `fichierPage` for `calendrier`; false when the page
+    /// cannot be read or written.
+    static bool reecrire(QString const &fichierPage, Calendrier const &calendrier);
+    /// The page `page` with its head rewritten for `calendrier`; empty when it has no head.
+    static QString reecrireTexte(QString page, Calendrier const &calendrier);
+    /// The head's lines for `calendrier`: the title, then the link-preview tags.
+    static QString balises(Calendrier const &calendrier);
+    /// The absolute address of the preview picture of a site published at `adresse`, or
+    /// an empty string without an address. An address whose last part has no extension
+    /// names the site's folder ("https://example.org/advent" as ".../advent/").
+    static QString adresseImage(QString const &adresse);
+};

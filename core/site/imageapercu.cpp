@@ -1,0 +1,186 @@
+#include "site/imageapercu.h"
+
+#include "format/format.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QVector>
+
+namespace {
+
+// The page's scene, its colours and artwork, as the template draws them.
+const int LARGEUR_SCENE = 1560;
+const int HAUTEUR_SCENE = 768;
+const int HAUT_FORET = 648;
+const QColor CIEL(0xa3, 0xd7, 0xd2);
+const QColor FIL(0x1b, 0x1b, 0x1b);
+const char *const PALETTE[] = {
+    "#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"};
+const QString SCRIPT_CALENDRIER = QStringLiteral(":tinselbox/js/scripts/calendrier.js");
+const QString FORET = QStringLiteral(":tinselbox/js/data/foret.png");
+const QString POLICE_BOULES = QStringLiteral(":tinselbox/js/data/boule.otf");
+
+struct Boule {
+    int x;
+    int y;
+    int rayon;
+};
+
+// The balls' places are read from the page's own table, so the picture follows the page.
+QVector<Boule> placesBoules()
+{
+    QFile script(SCRIPT_CALENDRIER);
+    if (!script.open(QIODevice::ReadOnly))
+        return {};
+    const QString texte = QString::fromUtf8(script.readAll());
+    const QRegularExpression table(
+        QStringLiteral("MENU_BOULES\\s*=\\s*\\[(.*?)\\];"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch trouvee = table.match(texte);
+    QVector<Boule> boules;
+    if (!trouvee.hasMatch())
+        return boules;
+    const QRegularExpression triplet(QStringLiteral("\\[\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\]"));
+    auto it = triplet.globalMatch(trouvee.captured(1));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
+    }
+    return boules;
+}
+
+bool avecPolices()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+}
+
+// The balls' font, registered once whichever thread asks first.
+QString familleBoules()
+{
+    static QMutex verrou;
+    static QString famille;
+    static bool charge = false;
+    QMutexLocker garde(&verrou);
+    if (!charge) {
+        charge = true;
+        const int id = QFontDatabase::addApplicationFont(POLICE_BOULES);
+        const QStringList familles = QFontDatabase::applicationFontFamilies(id);
+        if (!familles.isEmpty())
+            famille = familles.constFirst();
+    }
+    return famille;
+}
+
+void dessinerBoule(QPainter &peintre, const Boule &boule, int numero, const QString &famille)
+{
+    const QString texte = QString::number(numero);
+    peintre.setPen(QPen(FIL, 1.5));
+    peintre.drawLine(QPointF(boule.x, 0), QPointF(boule.x, boule.y));
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(QColor(PALETTE[(texte + QLatin1Char('1')).toInt() % 8]));
+    peintre.drawEllipse(QPointF(boule.x, boule.y - boule.rayon), boule.rayon / 8.0, boule.rayon / 8.0);
+    peintre.setBrush(QColor(PALETTE[numero % 8]));
+    peintre.drawEllipse(QPointF(boule.x, boule.y), boule.rayon, boule.rayon);
+    if (famille.isEmpty())
+        return;
+    QFont police(famille);
+    police.setBold(true);
+    // The page sizes the number in points of the canvas: 4/3 of a unit each.
+    police.setPixelSize(boule.rayon * 4 / 3);
+    peintre.setFont(police);
+    peintre.setPen(Qt::white);
+    const QRectF cadre(
+        boule.x - boule.rayon * 2, boule.y + 10 - boule.rayon * 2, boule.rayon * 4, boule.rayon * 4);
+    peintre.drawText(cadre, Qt::AlignCenter, texte);
+}
+
+// The name, white with a dark outline on a translucent band, as large as fits.
+void dessinerNom(QPainter &peintre, const QString &nom, const QRectF &bande)
+{
+    QFont police(QStringLiteral("DejaVu Sans"));
+    police.setBold(true);
+    qreal taille = 96;
+    const qreal largeurMax = bande.width() - 80;
+    for (;;) {
+        police.setPixelSize(int(taille));
+        if (QFontMetricsF(police).horizontalAdvance(nom) <= largeurMax || taille <= 28)
+            break;
+        taille -= 4;
+    }
+    const QString texte = QFontMetricsF(police).elidedText(nom, Qt::ElideRight, largeurMax);
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(QColor(27, 27, 27, 150));
+    peintre.drawRoundedRect(bande, 24, 24);
+
+    const QFontMetricsF mesures(police);
+    QPainterPath chemin;
+    const qreal x = bande.center().x() - mesures.horizontalAdvance(texte) / 2;
+    const qreal y = bande.center().y() + (mesures.ascent() - mesures.descent()) / 2;
+    chemin.addText(QPointF(x, y), police, texte);
+    peintre.setPen(QPen(QColor(27, 27, 27), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawPath(chemin);
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Qt::white);
+    peintre.drawPath(chemin);
+}
+
+} // namespace
+
+QImage ImageApercu::dessiner(QString const &nomCalendrier)
+{
+    QImage image(Format::LARGEUR_APERCU_LIEN, Format::HAUTEUR_APERCU_LIEN, QImage::Format_RGB32);
+    image.fill(CIEL);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setRenderHint(QPainter::TextAntialiasing);
+    peintre.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    // The scene fills the height; its sides, wider than the picture, are cut evenly.
+    const qreal echelle = qreal(Format::HAUTEUR_APERCU_LIEN) / HAUTEUR_SCENE;
+    peintre.save();
+    peintre.translate((Format::LARGEUR_APERCU_LIEN - LARGEUR_SCENE * echelle) / 2, 0);
+    peintre.scale(echelle, echelle);
+    const QImage foret(FORET);
+    if (!foret.isNull())
+        peintre.drawImage(QPointF(0, HAUT_FORET), foret);
+    const bool polices = avecPolices();
+    const QString famille = polices ? familleBoules() : QString();
+    const QVector<Boule> boules = placesBoules();
+    for (int i = 0; i < boules.size(); ++i)
+        dessinerBoule(peintre, boules.at(i), i + 1, famille);
+    peintre.restore();
+
+    if (polices && !nomCalendrier.trimmed().isEmpty())
+        dessinerNom(
+            peintre, nomCalendrier.trimmed(), QRectF(60, 230, Format::LARGEUR_APERCU_LIEN - 120, 170));
+    return image;
+}
+
+bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin)
+{
+    return dessiner(nomCalendrier).save(chemin, "PNG");
+}
+
+qint64 ImageApercu::taille(QString const &nomCalendrier)
+{
+    static QMutex verrou;
+    static QString dernierNom;
+    static qint64 derniereTaille = -1;
+    QMutexLocker garde(&verrou);
+    if (derniereTaille < 0 || nomCalendrier != dernierNom) {
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        dessiner(nomCalendrier).save(&tampon, "PNG");
+        dernierNom = nomCalendrier;
+        derniereTaille = tampon.size();
+    }
+    return derniereTaille;
+}

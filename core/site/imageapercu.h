@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+/// The picture a link to the page previews with in messengers and social sites: the
+/// page's scene (its sky, balls and fir trees) with the calendar's name across it, at
+/// the size such sites expect.
+///
+/// The name needs the system's fonts, which only a GUI application (offscreen is
+/// enough) provides; without one the scene is drawn without any text.
+class ImageApercu
+{
+public:
+    ImageApercu() = delete;
+
+    static QImage dessiner(QString const &nomCalendrier);
+    /// Writes the picture as a PNG file; false when it cannot be written.
+    static bool ecrire(QString const &nomCalendrier, QString const &chemin);
+    /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
+    /// is kept, so that an estimate after each edit paints only when the name changed.
+    static qint64 taille(QString const &nomCalendrier);
+};

@@ -1,0 +1,117 @@
+// Where the balls hang. A wide screen gets the wide scene, a tall one (a phone
+// held upright) a tall scene with the same trees and balls; each gives the
+// places (centre and radius) of a calendar of 1 to 31 balls.
+"use strict";
+/* exported Disposition */
+
+var Disposition = {
+    // Scene sizes in drawing units; the trees stand on the bottom edge.
+    PAYSAGE: { largeur: 1560, hauteur: 768 },
+    // 768 units across a 360 px phone keep a ball of radius 48 above 44 px;
+    // the height follows the screen's, from 16:9 to 2.4:1.
+    PORTRAIT: { largeur: 768, hauteur: 1366 },
+    RAPPORT_PORTRAIT_MAX: 2.4,
+    HAUTEUR_FORET: 120,
+
+    // The wide scene of 31 balls, the calendar's own drawing: centre and
+    // radius of places 1 to 31.
+    MENU_31: [
+        [1018, 230, 50], [446, 506, 69], [1326, 586, 80], [860, 274, 64], [110, 156, 55],
+        [1364, 268, 70], [734, 398, 71], [1268, 394, 72], [144, 618, 65], [200, 270, 60],
+        [1226, 139, 90], [770, 566, 55], [600, 80, 60], [686, 228, 70], [236, 446, 68],
+        [818, 120, 71], [954, 422, 70], [1048, 94, 57], [354, 122, 80], [368, 336, 56],
+        [316, 570, 54], [1124, 308, 62], [930, 585, 80], [550, 370, 81], [58, 360, 55],
+        [1485, 454, 50], [588, 624, 63], [1450, 95, 60], [1166, 510, 50], [1082, 630, 60],
+        [478, 214, 53]
+    ],
+
+    // Radii of the laid-out balls: the drawing's smallest and largest, and
+    // the smallest that stays a thumb's size on a 360 px phone upright.
+    RAYON_DESSIN_MIN: 50,
+    RAYON_DESSIN_MAX: 90,
+    RAYON_MIN: 48,
+    RAYON_MAX: 130,
+    // Room kept between a ball and the edge of its cell, and above the top row.
+    MARGE: 8,
+    HAUT: 12,
+
+    // The scene for a screen of largeur x hauteur CSS pixels.
+    scene: function (largeur, hauteur) {
+        if (hauteur <= largeur) {
+            return Disposition.PAYSAGE;
+        }
+        var base = Disposition.PORTRAIT;
+        var rapport = Math.min(Disposition.RAPPORT_PORTRAIT_MAX, Math.max(base.hauteur / base.largeur, hauteur / largeur));
+        return { largeur: base.largeur, hauteur: Math.round(base.largeur * rapport) };
+    },
+
+    // Places of `nombre` balls: the drawing itself for 31 balls on a wide
+    // screen, otherwise rows spread over the space above the trees.
+    places: function (nombre, scene) {
+        if (scene === Disposition.PAYSAGE && nombre === Disposition.MENU_31.length) {
+            return Disposition.MENU_31.map(function (place) {
+                return place.slice();
+            });
+        }
+        return Disposition.enRangees(nombre, scene);
+    },
+
+    // The largest radius that fits cells of a grid of `colonnes` columns; the
+    // attachment stands an eighth of the radius above the ball.
+    rayonPour: function (nombre, colonnes, scene) {
+        var rangees = Math.ceil(nombre / colonnes);
+        var largeurCellule = scene.largeur / Math.ceil(nombre / rangees);
+        var hauteurCellule = (scene.hauteur - Disposition.HAUTEUR_FORET / 2 - Disposition.HAUT) / rangees;
+        return Math.min(Disposition.RAYON_MAX, largeurCellule / 2 - Disposition.MARGE,
+            (hauteurCellule - Disposition.MARGE) / 2.125);
+    },
+
+    // Rows as even as they can be (the longer ones first), in a grid that
+    // gives about the biggest balls, each row spread over the whole width; each ball
+    // keeps the size rank it has in the drawing, and moves within its cell by
+    // a fixed wobble, so no two cells, and no two balls' squares, overlap.
+    enRangees: function (nombre, scene) {
+        var rayons = [0];
+        var meilleur = 0;
+        for (var essai = 1; essai <= nombre; essai++) {
+            rayons.push(Disposition.rayonPour(nombre, essai, scene));
+            meilleur = Math.max(meilleur, rayons[essai]);
+        }
+        // Of grids giving balls of nearly the biggest size, the widest fills
+        // the width best.
+        var colonnes = 1;
+        for (essai = 1; essai <= nombre; essai++) {
+            colonnes = rayons[essai] >= 0.92 * meilleur ? essai : colonnes;
+        }
+        var rangees = Math.ceil(nombre / colonnes);
+        var hauteurCellule = (scene.hauteur - Disposition.HAUTEUR_FORET / 2 - Disposition.HAUT) / rangees;
+        var rayonMax = Disposition.rayonPour(nombre, colonnes, scene);
+        var rayonMin = Math.min(rayonMax, Math.max(Disposition.RAYON_MIN, 0.6 * rayonMax));
+        var places = [];
+        var place = 0;
+        for (var r = 0; r < rangees; r++) {
+            var dansRangee = Math.floor(nombre / rangees) + (r < nombre % rangees ? 1 : 0);
+            var largeur = scene.largeur / dansRangee;
+            for (var c = 0; c < dansRangee; c++, place++) {
+                var base = Disposition.MENU_31[place % Disposition.MENU_31.length][2];
+                var part = (base - Disposition.RAYON_DESSIN_MIN) / (Disposition.RAYON_DESSIN_MAX - Disposition.RAYON_DESSIN_MIN);
+                var rayon = Math.round(rayonMin + part * (rayonMax - rayonMin));
+                // A few big cells would let a ball wander off: the wobble stays small.
+                var jeuX = Math.min(0.2 * largeur, rayon / 2, Math.max(0, largeur / 2 - rayon - Disposition.MARGE));
+                var jeuY = Math.min(0.2 * hauteurCellule, rayon / 2,
+                    Math.max(0, (hauteurCellule - 2.125 * rayon - Disposition.MARGE) / 2));
+                var x = largeur * (c + 0.5) + jeuX * Disposition.oscillation(2 * place);
+                var y = Disposition.HAUT + hauteurCellule * (r + 0.5) + rayon / 16
+                    + jeuY * Disposition.oscillation(2 * place + 1);
+                places.push([Math.round(x), Math.round(y), rayon]);
+            }
+        }
+        return places;
+    },
+
+    // A fixed number in [-1, 1] for each index, the same on every machine.
+    oscillation: function (indice) {
+        var valeur = Math.sin(indice * 12.9898 + 78.233) * 43758.5453;
+        return 2 * (valeur - Math.floor(valeur)) - 1;
+    }
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class FenetrePrincipale;
+class Generateur;
+
+/// Preview and Generate of the main window: the checks before a run, the run on a worker
+/// thread behind a busy progress dialog, and what the window shows of its result.
+///
+/// The workers are children of the window, which deletes them before the calendar they
+/// read. The texts are the window's own and keep its translation context.
+class CommandesGeneration
+{
+    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+
+public:
+    explicit CommandesGeneration(FenetrePrincipale &fenetre);
+
+    /// Generates into "tmp" beside the project file and opens the page.
+    void apercu();
+    /// Asks for a directory, confirms its erasure and generates into it.
+    void generer();
+
+    /// Generates the site into `repertoire` (a preview when `apercu`) on a worker thread
+    /// while a busy progress dialog waits for the result.
+    ///
+    /// Dismissing the progress dialog (close button, Escape) stops the run before its next
+    /// day; the window then stays disabled until the worker's thread has ended, since the
+    /// worker still reads the calendar, and shows nothing about that run.
+    void lancerLaGeneration(const QString &repertoire, bool apercu);
+    /// Shows a run's result: the error with `details`, else the success box, or the page
+    /// itself for a preview.
+    void afficherResultat(int resultat, const QString &repertoireSortie, const QString &details, bool apercu);
+
+    /// Whether a worker of the window is still running (possibly stopping).
+    bool generationEnCours() const;
+    /// Whether a run the user stopped is still finishing its current file.
+    bool arretEnCours() const;
+    /// "2 media files cannot be found:" and a line per day with its location; empty when
+    /// every published day's media is there.
+    QString listerMediasIntrouvables() const;
+
+private:
+    /// Refuses Preview and Generate, listing them, while media files are missing.
+    bool refuserMediasIntrouvables();
+    /// Warns and returns true when generating into `repertoire` would erase the user's files.
+    bool refuserRepertoireSortie(const QString &repertoire);
+    /// The erase question for `repertoire`; false when the answer is No.
+    bool confirmerEffacement(const QString &repertoire);
+    /// Opens the generated page in the desktop's browser.
+    void ouvrirPage(const QString &repertoireSortie);
+    /// Keeps the window disabled until `generateur`'s thread has ended.
+    void attendreFinDeGeneration(Generateur *generateur);
+
+    FenetrePrincipale &fenetre;
+    /// The details of the failure whose result comes next.
+    QString detailsErreurGeneration;
+};

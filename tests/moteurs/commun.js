@@ -1,0 +1,116 @@
+// A smoke run shared by the engines other than Chromium: a site with today's
+// picture, a video and a message, served on 127.0.0.1; the page's errors are
+// collected by a listener put first in its head.
+'use strict';
+const fs = require('node:fs');
+const path = require('node:path');
+const h = require('../web/helpers');
+
+const COLLECTEUR = '<script>window.erreursPage = [];'
+    + 'addEventListener("error", function (e) { erreursPage.push(String(e.message || e.type)); });'
+    + 'addEventListener("unhandledrejection", function (e) { erreursPage.push(String(e.reason)); });</script>';
+
+// Today's day of the month holds the picture (the browser and this process share the
+// clock and the zone); the video and the message take two other days.
+function preparerSite() {
+    const aujourdhui = new Date().getDate();
+    const autres = [1, 2, 3].filter((jour) => jour !== aujourdhui);
+    const site = h.copierModele();
+    h.ajouterJour(site, aujourdhui, 'photo', h.png(120, 80, [200, 30, 30, 255]));
+    h.ajouterJour(site, autres[0], 'video', h.fixture('video.mp4'));
+    h.ajouterJour(site, autres[1], 'message', 'Merry Christmas');
+    const page = path.join(site, 'index.html');
+    fs.writeFileSync(page, fs.readFileSync(page, 'utf8').replace('<head>', '<head>\n' + COLLECTEUR));
+    return { site, aujourdhui, jourVideo: autres[0], jourMessage: autres[1] };
+}
+
+// Run in the page: whether the balls hang still in their places and one of them is drawn.
+function etatBoules() {
+    if (typeof boules === 'undefined' || boules.length === 0 || !oCtx) {
+        return null;
+    }
+    const echelle = oCanvas.width / ImageMobile.scene.largeur;
+    const b = boules[10];
+    const p = oCtx.getImageData(Math.round(b.x * echelle), Math.round((b.y - b.taille / 2) * echelle), 1, 1).data;
+    return { places: boules.map((x) => Math.round(x.y)).join(','), pixel: Array.from(p.slice(0, 3)) };
+}
+
+// Run in the page: what is shown now.
+function etatScene() {
+    return {
+        projection: projectionEnCours,
+        jour: numeroJour,
+        annonce: document.querySelector('[role=status]').textContent,
+        photo: photo !== null && photo.chargementOk === true,
+        video: video !== null && video.currentTime > 0 && !video.error,
+        carte: carte !== null,
+        erreurs: window.erreursPage,
+    };
+}
+
+// Run in the page: gives the keyboard focus to the button of day `jour`.
+function focaliser(jour) {
+    const motif = new RegExp('^Day ' + jour + '(,|$)');
+    const bouton = Array.from(document.querySelectorAll('button')).find((b) => motif.test(b.textContent));
+    bouton.focus();
+    return document.activeElement === bouton;
+}
+
+async function attendre(moteur, fonction, condition, quoi, delai = 20000) {
+    const fin = Date.now() + delai;
+    let dernier;
+    for (;;) {
+        dernier = await moteur.evaluer(fonction);
+        if (condition(dernier)) {
+            return dernier;
+        }
+        if (Date.now() > fin) {
+            throw new Error(`${moteur.nom}: timed out waiting for ${quoi}; last seen ${JSON.stringify(dernier)}`);
+        }
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+}
+
+const CIEL = [0xa3, 0xd7, 0xd2];
+
+// The smoke run itself; `moteur` gives nom, evaluer(fonction, ...arguments) and
+// touche(nom) ('Enter' or 'Escape') sent to the focused element.
+async function parcourir(moteur, { aujourdhui, jourVideo, jourMessage }) {
+    const assert = require('node:assert/strict');
+    let precedent = null;
+    await attendre(moteur, etatBoules, (etat) => {
+        const immobiles = etat !== null && precedent !== null && etat.places === precedent.places;
+        precedent = etat;
+        return immobiles && etat.pixel.some((c, i) => Math.abs(c - CIEL[i]) > 8);
+    }, 'the balls drawn in their places');
+
+    const ouvrir = async (jour) => {
+        assert.equal(await moteur.evaluer(focaliser, jour), true, `${moteur.nom}: day ${jour} focused`);
+        await moteur.touche('Enter');
+    };
+    const fermer = async () => {
+        await moteur.touche('Escape');
+        await attendre(moteur, etatScene, (etat) => !etat.projection, 'the balls back');
+    };
+
+    await ouvrir(aujourdhui);
+    const photo = await attendre(moteur, etatScene, (etat) => etat.photo, "today's picture");
+    assert.deepEqual([photo.projection, photo.jour, photo.annonce], [true, aujourdhui, `Day ${aujourdhui}: picture`]);
+    await fermer();
+
+    // The other days open as in a preview.
+    await moteur.evaluer(() => {
+        bypass = true;
+    });
+    await ouvrir(jourVideo);
+    const video = await attendre(moteur, etatScene, (etat) => etat.video, 'the video playing');
+    assert.equal(video.annonce, `Day ${jourVideo}: video`);
+    await fermer();
+
+    await ouvrir(jourMessage);
+    const message = await attendre(moteur, etatScene, (etat) => etat.carte, 'the message');
+    assert.equal(message.annonce, `Day ${jourMessage}: Merry Christmas`);
+    assert.deepEqual(message.erreurs, [], `${moteur.nom}: no page error`);
+}
+
+module.exports = { preparerSite, parcourir, servir: h.servir };

@@ -1,0 +1,213 @@
+// Handing a published calendar on: the page's title and link preview, the preview
+// picture, the QR code and the printed card, read back as a phone would.
+#include "boitemessage.h"
+#include "choixfichier.h"
+#include "commandesgeneration.h"
+#include "fenetrepartage.h"
+#include "fenetreprincipale.h"
+#include "fichiers.h"
+#include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
+#include "site/cartepartage.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// What zbarimg reads in a picture, or a reason starting with "!".
+QString lireCodeQr(const QString &image)
+{
+    QProcess lecteur;
+    lecteur.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), QStringLiteral("--raw"), image});
+    if (!lecteur.waitForFinished(30000))
+        return QStringLiteral("! zbarimg did not finish");
+    return QString::fromUtf8(lecteur.readAllStandardOutput()).trimmed();
+}
+
+// The content of the <meta> named `nom` (name= or property=), or "(absent)".
+QString meta(const QString &page, const QString &nom)
+{
+    const QRegularExpression motif(QStringLiteral("<meta (?:name|property)=\"%1\" content=\"([^\"]*)\">")
+                                       .arg(QRegularExpression::escape(nom)));
+    const QRegularExpressionMatchIterator it = motif.globalMatch(page);
+    QStringList trouves;
+    for (auto i = it; i.hasNext();)
+        trouves << i.next().captured(1);
+    return trouves.isEmpty() ? QStringLiteral("(absent)") : trouves.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class TestPartage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void apercuLien_data();
+    void apercuLien();
+    void carteLisible();
+    void fenetrePartage();
+    void succesProposePartage_data();
+    void succesProposePartage();
+
+private:
+    QTemporaryDir racine;
+};
+
+void TestPartage::initTestCase()
+{
+    QVERIFY(racine.isValid());
+}
+
+void TestPartage::apercuLien_data()
+{
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<QString>("image");
+
+    QTest::newRow("no address") << QString() << QStringLiteral("(absent)");
+    QTest::newRow("folder without a slash") << QStringLiteral(
+        "https://example.org/avent") << QStringLiteral("https://example.org/avent/data/apercu-lien.png");
+    QTest::newRow("folder with a slash")
+        << QStringLiteral("http://example.org/famille/avent/")
+        << QStringLiteral("http://example.org/famille/avent/data/apercu-lien.png");
+    QTest::newRow("the page itself") << QStringLiteral("https://example.org/a/index.html?x=1")
+                                     << QStringLiteral("https://example.org/a/data/apercu-lien.png");
+    QTest::newRow("host only") << QStringLiteral("https://xn--nol-bma.example")
+                               << QStringLiteral("https://xn--nol-bma.example/data/apercu-lien.png");
+}
+
+void TestPartage::apercuLien()
+{
+    QFETCH(QString, adresse);
+    QFETCH(QString, image);
+    Calendrier calendrier(QStringLiteral("Noël & <les \"Dupont\">"));
+    calendrier.setAdresse(adresse);
+    QCOMPARE(calendrier.getAdresse(), adresse);
+    const QString site = racine.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(GestionnaireFichiers().generer(calendrier, site, false), 0);
+
+    const QString page = QString::fromUtf8(lire(site + QStringLiteral("/index.html")));
+    const QString nom = QStringLiteral("No\u00ebl &amp; &lt;les &quot;Dupont&quot;&gt;");
+    QCOMPARE(page.count(QStringLiteral("<title>")), 1);
+    QVERIFY2(page.contains(QStringLiteral("<title>%1</title>").arg(nom)), qPrintable(page.left(800)));
+    QCOMPARE(meta(page, QStringLiteral("og:title")), nom);
+    QCOMPARE(meta(page, QStringLiteral("og:type")), QStringLiteral("website"));
+    QVERIFY(!meta(page, QStringLiteral("description")).startsWith(QStringLiteral("(absent)")));
+    QCOMPARE(meta(page, QStringLiteral("og:description")), meta(page, QStringLiteral("description")));
+    QCOMPARE(meta(page, QStringLiteral("twitter:card")), QStringLiteral("summary_large_image"));
+    QCOMPARE(meta(page, QStringLiteral("og:url")), adresse.isEmpty() ? QStringLiteral("(absent)") : adresse);
+    QCOMPARE(meta(page, QStringLiteral("og:image")), image);
+    // The head stays well-formed: the viewport and the scripts are still there.
+    QVERIFY(page.contains(QStringLiteral("name=\"viewport\"")));
+    QVERIFY(page.contains(QStringLiteral("scripts/calendrier.js")));
+
+    // Written with or without an address, at the size link previews expect.
+    const QImage apercu(site + QStringLiteral("/data/apercu-lien.png"));
+    QCOMPARE(apercu.size(), QSize(1200, 630));
+    // Ball 11, the largest, in its colour: the scene's balls are in the picture.
+    QCOMPARE(apercu.pixelColor(985, 60).name(), QStringLiteral("#e95f43"));
+}
+
+void TestPartage::carteLisible()
+{
+    for (const char *outil : {"zbarimg", "pdftoppm", "pdfinfo"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(outil))));
+    }
+    const QString adresse = QStringLiteral("https://example.org/famille/avent-2026/?depuis=carte");
+    Calendrier calendrier(QStringLiteral("Avent des Dupont"));
+    calendrier.setAdresse(adresse);
+    const QString pdf = racine.filePath(QStringLiteral("carte.pdf"));
+    QString raison;
+    QVERIFY2(CartePartage::ecrire(calendrier, pdf, &raison), qPrintable(raison));
+
+    QProcess infos;
+    infos.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(infos.waitForFinished(30000));
+    const QString sortie = QString::fromUtf8(infos.readAllStandardOutput());
+    QVERIFY2(sortie.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(sortie));
+    QVERIFY2(sortie.contains(QRegularExpression(
+                 QStringLiteral("Page size:\\s+29[78](\\.\\d+)? x 4(19|20)(\\.\\d+)? pts"))),
+        qPrintable(sortie));
+
+    const QString image = racine.filePath(QStringLiteral("carte"));
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, image}),
+        0);
+    QCOMPARE(lireCodeQr(image + QStringLiteral(".png")), adresse);
+
+    // Without an address there is nothing to print, and nothing is written.
+    Calendrier sansAdresse(QStringLiteral("Avent"));
+    const QString refusee = racine.filePath(QStringLiteral("refusee.pdf"));
+    QVERIFY(!CartePartage::ecrire(sansAdresse, refusee, &raison));
+    QVERIFY(raison.contains(QStringLiteral("no address")));
+    QVERIFY(!QFileInfo::exists(refusee));
+}
+
+void TestPartage::fenetrePartage()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+        QSKIP("zbarimg is not installed");
+    const QString adresse = QStringLiteral("https://example.org/avent");
+    Calendrier calendrier(QStringLiteral("Avent"));
+    calendrier.setAdresse(adresse);
+    FenetrePartage fenetre;
+    fenetre.configurerFenetre(&calendrier);
+    ChoixFichier::reinitialiser();
+    const auto retour = qScopeGuard([] { ChoixFichier::reinitialiser(); });
+
+    fenetre.findChild<QPushButton *>(QStringLiteral("bouton_copier"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), adresse);
+
+    // A name typed without its extension gets it.
+    ChoixFichier::prevoirChoix(racine.filePath(QStringLiteral("code")));
+    fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer_qr"))->click();
+    QCOMPARE(lireCodeQr(racine.filePath(QStringLiteral("code.png"))), adresse);
+
+    ChoixFichier::prevoirChoix(racine.filePath(QStringLiteral("carte-fenetre.pdf")));
+    fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer_carte"))->click();
+    QVERIFY(lire(racine.filePath(QStringLiteral("carte-fenetre.pdf"))).startsWith("%PDF"));
+    QCOMPARE(ChoixFichier::choixEnAttente(), 0);
+}
+
+void TestPartage::succesProposePartage_data()
+{
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<int>("boutons");
+    QTest::newRow("with an address") << QStringLiteral("https://example.org/avent")
+                                     << int(QMessageBox::Ok | QMessageBox::Open | QMessageBox::Apply);
+    QTest::newRow("without") << QString() << int(QMessageBox::Ok | QMessageBox::Open);
+}
+
+void TestPartage::succesProposePartage()
+{
+    QFETCH(QString, adresse);
+    QFETCH(int, boutons);
+    FenetrePrincipale fenetre;
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    calendrier->setAdresse(adresse);
+    fenetre.setCalendrier(calendrier);
+    BoiteMessage::reinitialiser();
+    BoiteMessage::prevoirReponse(QMessageBox::Ok);
+    const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
+
+    CommandesGeneration(fenetre).afficherResultat(
+        0, racine.filePath(QStringLiteral("site")), QString(), false);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(int(boites.at(0).boutons), boutons);
+}
+
+QTEST_MAIN(TestPartage)
+#include "tst_partage.moc"
