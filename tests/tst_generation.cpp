@@ -755,14 +755,14 @@ private slots:
         GestionnaireFichiers().calculer_taille(calendrier, &total);
         QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
 
-        // The estimate leaves out only the written script lines and the site's manifest.
+        // The estimate leaves out only the written script lines.
         Calendrier vide(QStringLiteral("vide"));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(vide, sortie, false), 0);
         long long surDisque = 0;
         QVERIFY(calculerTailleRecursively(sortie, &surDisque));
         GestionnaireFichiers().calculer_taille(vide, &total);
-        QCOMPARE(total, surDisque - QFileInfo(sortie + QStringLiteral("/.site-tinselbox")).size());
+        QCOMPARE(total, surDisque);
     }
 
     void repertoireInterdit_data()

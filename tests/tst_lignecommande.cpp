@@ -89,7 +89,7 @@ Execution TestLigneCommande::lancer(
             || nom.startsWith(QLatin1String("LSAN_")) || nom.startsWith(QLatin1String("UBSAN_")))
             environnement.insert(nom, parent.value(nom));
     }
-    environnement.insert(QStringLiteral("HOME"), maison);
+    environnement.insert(QStringLiteral("HOME"), programme.isEmpty() ? maison : outils);
     environnement.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     if (!outils.isEmpty())
         environnement.insert(
@@ -264,16 +264,20 @@ void TestLigneCommande::projetEnLectureSeule()
     QVERIFY(QDir().mkpath(sortie));
     QVERIFY(QFile::setPermissions(sortie, QFileDevice::Permissions(0x7777)));
 
+    // A home of its own, for its conversion cache (given as the tools folder, first in PATH).
+    const QString maisonAutre = commun.filePath(QStringLiteral("maison"));
+    QVERIFY(QDir().mkpath(maisonAutre));
+    QVERIFY(QFile::setPermissions(maisonAutre, QFileDevice::Permissions(0x7777)));
     const QStringList autre{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
         QStringLiteral("--clear-groups"), QStringLiteral(BINAIRE_TINSELBOX)};
-    if (lancer(autre + QStringList{QStringLiteral("--version")}, QString(), QStringLiteral("setpriv")).code
+    if (lancer(autre + QStringList{QStringLiteral("--version")}, maisonAutre, QStringLiteral("setpriv")).code
         != 0)
         QSKIP("the program cannot be run as another user from here");
-    const Execution verification =
-        lancer(autre + QStringList{QStringLiteral("--check"), fichier}, QString(), QStringLiteral("setpriv"));
+    const Execution verification = lancer(
+        autre + QStringList{QStringLiteral("--check"), fichier}, maisonAutre, QStringLiteral("setpriv"));
     QVERIFY2(verification.code == 0, qPrintable(verification.erreurs + verification.sortie));
     const Execution generation = lancer(autre + QStringList{QStringLiteral("--generate"), fichier, sortie},
-        QString(), QStringLiteral("setpriv"));
+        maisonAutre, QStringLiteral("setpriv"));
     QVERIFY2(generation.code == 0, qPrintable(generation.erreurs));
     QCOMPARE(lire(sortie + QStringLiteral("/data/") + getHash(QStringLiteral("1"), QStringLiteral("Partage"))
                  + QStringLiteral(".txt")),

@@ -521,6 +521,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
     *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += ManifesteSite::taille();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))

@@ -1,5 +1,6 @@
 #include "site/manifestesite.h"
 
+#include "format/format.h"
 #include "site/chantiersite.h"
 
 #include <QDir>
@@ -30,11 +31,11 @@ QStringList entrees(const QString &repertoire)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A media's copy: its identifier and an extension.
+// A media's copy (its identifier and an extension), or the page's preview picture.
 bool estMediaPublie(const QString &nom)
 {
     static const QRegularExpression motif(QStringLiteral("^[0-9a-f]{32}(\\.[A-Za-z0-9]{1,8})?$"));
-    return motif.match(nom).hasMatch();
+    return motif.match(nom).hasMatch() || nom == Format::IMAGE_APERCU_LIEN;
 }
 
 bool suitLeModele(const QString &repertoire, const QString &relatif)
@@ -80,6 +81,15 @@ int ManifesteSite::ecrire(QString const &repertoire)
     }
     fichier.close();
     return 0;
+}
+
+qint64 ManifesteSite::taille()
+{
+    initialiserRessources();
+    qint64 total = ENTETE.size() + 1;
+    for (const QString &nom : entrees(MODELE))
+        total += QFile::encodeName(nom).size() + 1;
+    return total;
 }
 
 bool ManifesteSite::estSiteMarque(QString const &repertoire)
