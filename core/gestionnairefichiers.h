@@ -1,21 +1,21 @@
 #pragma once
 
+#include <QCoreApplication>
+
+#include "format/resultat.h"
 #include "site/generationsite.h"
 
 #include <QMap>
 #include <QString>
 
 class Calendrier;
-class Media;
 class QDomDocument;
-class QDomElement;
-class QFile;
 class QIODevice;
 
 /// The file manager: the one front for project files (`FichierProjet`), site generation
 /// and size estimates (`GenerationSite`) and the output-directory policy
 /// (`PolitiqueSortie`). Construct one locally for each operation; it keeps only the
-/// details of its last failure.
+/// result of its last operation, whose message says what failed and why.
 ///
 /// Operations return 0 for success, 1 when a file is not well-formed XML, 2 when a
 /// file cannot be opened or written, 3 when it does not exist, 4 when a directory
@@ -23,24 +23,9 @@ class QIODevice;
 /// cannot be copied, 7 when a generation was interrupted on request.
 class GestionnaireFichiers
 {
-public:
-    static const QString NOM_REPERTOIRE_MEDIA;
-    static const QString NOM_BALISE_RACINE;
-    static const QString NOM_BALISE_JOUR;
-    static const QString NOM_BALISE_MEDIA;
-    static const QString NOM_BALISE_IMAGE;
-    static const QString NOM_BALISE_SON;
-    static const QString NOM_BALISE_VIDEO;
-    static const QString NOM_ATTRIBUT_NOM;
-    static const QString NOM_ATTRIBUT_VERSION;
-    static const QString NOM_ATTRIBUT_NUMERO_JOUR;
-    static const QString NOM_ATTRIBUT_URL;
-    static const QString IDENTIFIANT_VERSION;
-    static const QString EXTENSION_MEDIA;
-    static const QString MARQUEUR_GESTION_SCENE;
-    static const QString MARQUEUR_GESTION_COLLECTION;
-    static const QString MARQUEUR_BYPASS;
+    Q_DECLARE_TR_FUNCTIONS(GestionnaireFichiers)
 
+public:
     /// Code of a generation stopped between two days by an interruption request.
     static const int GENERATION_INTERROMPUE = GenerationSite::GENERATION_INTERROMPUE;
 
@@ -49,10 +34,8 @@ public:
     // Project files.
     int creerFichierDepuisCalendrier(Calendrier const &calendrier, QString const &url);
     int creerCalendrierDepuisFichier(QString const &url, Calendrier &calendrier);
-    int creerFichierDepuisDom(QDomDocument const &document, QString const &url);
+    /// The project file read into a calendar, through the one reader, as a document.
     int creerDomDepuisFichier(QString const &url, QDomDocument &document);
-    int creerQFileDepuisDom(QDomDocument const &document, QFile &fichier);
-    int creerDomDepuisQFile(QFile &fichier, QDomDocument &document);
     bool estValide(QString const &url);
 
     /// Writes the project file text of `document` to an open device; 0, or 2 on a write error.
@@ -60,8 +43,8 @@ public:
 
     // Conversions between the project document and a calendar.
     int creerDomDepuisCalendrier(Calendrier const &calendrier, QDomDocument &document);
+    /// The document's text read by the one reader, as a project file is.
     int creerCalendrierDepuisDom(QDomDocument const &document, Calendrier &calendrier);
-    Media *convertirEnMedia(QDomElement const &element);
 
     // Web site.
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
@@ -71,11 +54,10 @@ public:
 
     /// What the last failed operation of this object could not do and why, in plain
     /// words for the user (the day, the file or directory, the system's reason); empty
-    /// after a success or when nothing more is known than the code.
+    /// after a success.
     QString getDetailsErreur() const;
-    /// The details of a failed read of the project file `url` with code `code` (0: read,
-    /// but not a calendar).
-    static QString detailsOuverture(int code, QString const &url);
+    /// The last operation's result; its code is the one the operation returned.
+    Resultat getResultat() const;
 
     /// Whether `repertoire` must never be emptied for a generation: it is empty (the
     /// current directory), the user's home directory or one of its parents, the root of
@@ -84,10 +66,15 @@ public:
     /// links resolved. `fichierProjet` may be empty.
     static bool estRepertoireSortieInterdit(
         QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier);
+    /// The same, with the one reason of a refusal in its message.
+    static Resultat controlerRepertoireSortie(
+        QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier);
     /// Whether `repertoire` may be emptied without asking: it does not exist, is empty,
-    /// or holds a site generated earlier (an `index.html` and a `scripts/calendrier.js`).
+    /// or holds a site the generator marked, or a site of an earlier version.
     static bool estVideOuSiteGenere(QString const &repertoire);
 
 private:
-    QString detailsErreur;
+    int retenir(Resultat const &resultat);
+
+    Resultat dernierResultat;
 };

@@ -95,11 +95,11 @@ void CommandesGeneration::generer()
 
 bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 {
-    if (!GestionnaireFichiers::estRepertoireSortieInterdit(
-            repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier()))
+    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
+        repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
+    if (refus)
         return false;
-    BoiteMessage::avertir(&fenetre,
-        tr("This directory holds the calendar or its media and cannot be used for the generation."));
+    BoiteMessage::avertir(&fenetre, refus.getMessage());
     return true;
 }
 

@@ -201,7 +201,8 @@ void FenetrePrincipale::appliquerEtat()
         // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
         QString nom = calendrier->getNom();
         nom.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-        setWindowTitle(nom + QStringLiteral("[*] - ") + titreApplication());
+        setWindowTitle(nom + (lectureSeule ? tr(" [read-only]") : QString()) + QStringLiteral("[*] - ")
+            + titreApplication());
     } else {
         setWindowTitle(titreApplication());
     }
@@ -466,6 +467,7 @@ void FenetrePrincipale::clicBoutonNouveau()
     // The page speaks the editor's language until the options say otherwise.
     getCalendrier()->setLangue(Traduction::getLangueInstallee());
     setUrlCalendrier(projet.getUrl());
+    lectureSeule = false;
     afficherCalendrier(getCalendrier());
     sauvegardeInutile();
 }
@@ -499,17 +501,16 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     // A file that is not a calendar must not become the Save target: the next
     // Save would overwrite it with an empty calendar.
     auto *nouveau = new Calendrier();
-    bool racineReconnue = false;
-    const int resultat = FichierProjet::charger(chemin, *nouveau, &racineReconnue);
-    if (resultat != 0 || !racineReconnue) {
+    const Resultat ouverture = FichierProjet::ouvrir(chemin, *nouveau);
+    if (!ouverture) {
         delete nouveau;
-        afficherErreur(
-            tr("Error opening the calendar."), GestionnaireFichiers::detailsOuverture(resultat, chemin));
+        afficherErreur(tr("Error opening the calendar."), ouverture.getMessage());
         return false;
     }
 
     historique->vider();
     setUrlCalendrier(chemin);
+    lectureSeule = !FichierProjet::estEnregistrable(chemin);
     afficherCalendrier(nouveau);
     sauvegardeInutile();
     Parametres::ajouterCalendrierRecent(chemin);
@@ -526,6 +527,17 @@ void FenetrePrincipale::clicBoutonEnregistrer()
 {
     if (getCalendrier() == nullptr)
         return;
+    // A calendar opened from a file that cannot be written is saved elsewhere.
+    if (lectureSeule) {
+        QFileDialog dialogue(this, tr("Save the calendar as"));
+        dialogue.setAcceptMode(QFileDialog::AcceptSave);
+        dialogue.setDefaultSuffix(QStringLiteral("xml"));
+        const QString url = ChoixFichier::choisir(dialogue);
+        if (url.isEmpty())
+            return;
+        setUrlCalendrier(url);
+        lectureSeule = false;
+    }
 
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {

@@ -154,6 +154,8 @@ private:
     QString urlCalendrier;
     Elements elements;
     bool modifie = false;
+    /// The calendar's file cannot be written: Save asks for another place.
+    bool lectureSeule = false;
     std::unique_ptr<CommandesGeneration> generation;
     std::unique_ptr<ImportFichiers> import;
     std::unique_ptr<CommandesJours> jours;

@@ -8,7 +8,9 @@
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "site/cartepartage.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
+#include "site/politiquesortie.h"
 #include "traduction.h"
 #include "version.h"
 
@@ -63,15 +65,6 @@ bool affichageDisponible(const QStringList &arguments)
     Q_UNUSED(arguments)
     return true;
 #endif
-}
-
-// A FIFO or a device is not a media: reading it could block or never end.
-bool estFichierLisible(const QString &chemin)
-{
-    if (!QFileInfo(chemin).isFile())
-        return false;
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly);
 }
 
 // As the window's size label writes it, in the interface's language.
@@ -221,38 +214,23 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
 bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calendrier)
 {
     // One pass without a document tree, as the editor's Open.
-    bool racineReconnue = false;
-    const int resultat = FichierProjet::charger(fichier, calendrier, &racineReconnue);
-    QString raison;
-    if (resultat == 3)
-        raison = tr("no such file");
-    else if (resultat == 2)
-        raison = tr("the file cannot be opened");
-    else if (resultat == 1)
-        raison = tr("not a well-formed XML file");
-    else if (resultat != 0 || !racineReconnue)
-        raison = tr("not a tinselbox calendar");
-    if (!raison.isEmpty()) {
-        echouer(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fichier), raison));
-        return false;
-    }
-    return true;
+    const Resultat ouverture = FichierProjet::ouvrir(fichier, calendrier);
+    if (!ouverture)
+        echouer(ouverture.getMessage());
+    return ouverture.estReussi();
 }
 
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const QString nom = QDir::toNativeSeparators(repertoire);
-    if (GestionnaireFichiers::estRepertoireSortieInterdit(repertoire, fichier, calendrier)) {
-        echouer(tr("%1: this directory holds the calendar or its media, or is your home directory "
-                   "or the root of a disk, and cannot be used for the generation")
-                    .arg(nom));
+    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    if (!refus) {
+        echouer(refus.getMessage());
         return false;
     }
     if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(tr("%1: this directory is not empty and holds no generated site; "
-                   "--force erases its contents")
-                    .arg(nom));
+        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
+            + tr("--force erases them."));
         return false;
     }
     return true;
@@ -278,11 +256,8 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
         return echouer(tr("cannot generate the calendar: ") + echecConversion);
 
     GestionnaireFichiers gestionnaire;
-    const int resultat = gestionnaire.generer(calendrier, repertoire, false);
-    if (resultat != 0) {
-        signalerEchecGeneration(resultat, repertoire, calendrier);
-        return ECHEC;
-    }
+    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
+        return echouer(gestionnaire.getDetailsErreur());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -291,51 +266,12 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
             if (!GenerationSite::estJourPublie(calendrier, it.key()))
                 continue;
             const QString url =
-                aUnFichier(*it.value()) ? QDir::toNativeSeparators(it.value()->getUrl()) : tr("a message");
+                aUnFichier(*it.value()) ? Resultat::cheminLisible(it.value()->getUrl()) : tr("a message");
             ecrireLigne(stderr, tr("Day %1: %2").arg(it.key()).arg(url));
         }
-        ecrireLigne(stderr, tr("Generated the calendar in %1").arg(QDir::toNativeSeparators(repertoire)));
+        ecrireLigne(stderr, tr("Generated the calendar in %1").arg(Resultat::cheminLisible(repertoire)));
     }
     return SUCCES;
-}
-
-void LigneCommande::signalerEchecGeneration(
-    int resultat, const QString &repertoire, const Calendrier &calendrier)
-{
-    const QString nom = QDir::toNativeSeparators(repertoire);
-    QString raison;
-    switch (resultat) {
-    case 2:
-        raison = tr("a script of the site could not be written in %1").arg(nom);
-        break;
-    case 4:
-        raison = tr("the directory %1 could not be created or emptied").arg(nom);
-        break;
-    case 5: {
-        raison = tr("a media file could not be copied into %1").arg(nom);
-        // Days are copied in order: the first unreadable media is the one that stopped it.
-        const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-            if (aUnFichier(*it.value()) && !estFichierLisible(it.value()->getUrl())) {
-                raison = tr("the media of day %1 cannot be read: %2")
-                             .arg(it.key())
-                             .arg(QDir::toNativeSeparators(it.value()->getUrl()));
-                break;
-            }
-        }
-        break;
-    }
-    case 6:
-        raison = tr("the calendar template could not be copied into %1").arg(nom);
-        break;
-    case GestionnaireFichiers::GENERATION_INTERROMPUE:
-        raison = tr("the generation was interrupted");
-        break;
-    default:
-        raison = tr("error %1 while generating into %2").arg(resultat).arg(nom);
-        break;
-    }
-    echouer(tr("cannot generate the calendar: ") + raison);
 }
 
 int LigneCommande::verifier(const QString &fichier)
@@ -382,14 +318,11 @@ int LigneCommande::verifier(const QString &fichier)
             // Kept in the file, but neither generated nor shown.
             ecrireLigne(
                 stdout, tr("Day %1: outside 1 to %2, the page never shows it.").arg(it.key()).arg(longueur));
-        } else if (!aUnFichier(*it.value())) {
-            // A message day needs nothing on disk.
-        } else if (url.isEmpty()) {
-            signaler(tr("Day %1: no media file given.").arg(it.key()));
-        } else if (!QFileInfo::exists(url)) {
-            signaler(tr("Day %1: missing media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
-        } else if (!estFichierLisible(url)) {
-            signaler(tr("Day %1: unreadable media %2").arg(it.key()).arg(QDir::toNativeSeparators(url)));
+        } else if (aUnFichier(*it.value())) {
+            // The checks of a generation, the media's bytes read too; a message needs nothing on disk.
+            const Resultat media = GenerationSite::controlerMedia(it.key(), it.value()->getUrl(), true);
+            if (!media)
+                signaler(media.getMessage());
         }
         // Published as it is: a warning, not a problem.
         const QString avertissement =
@@ -400,7 +333,7 @@ int LigneCommande::verifier(const QString &fichier)
             ecrireLigne(stdout,
                 tr("Day %1: %2 will not play in every browser; installing ffmpeg converts it.")
                     .arg(it.key())
-                    .arg(QDir::toNativeSeparators(url)));
+                    .arg(Resultat::cheminLisible(url)));
     }
 
     long long taille = 0;
@@ -429,17 +362,22 @@ int LigneCommande::apercu(const QString &fichier)
         return ECHEC;
 
     GestionnaireFichiers gestionnaire;
-    const int resultat = gestionnaire.generer(calendrier, repertoire, true);
-    if (resultat != 0) {
-        signalerEchecGeneration(resultat, repertoire, calendrier);
-        return ECHEC;
-    }
+    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
+        return echouer(gestionnaire.getDetailsErreur());
     const QString page =
         QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
-    ecrireLigne(stdout, QDir::toNativeSeparators(page));
-    // The desktop's opener, as the window's desktop service uses on such desktops.
-    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()}))
-        return echouer(tr("the preview is ready but no browser could be started (xdg-open is missing)"));
+    ecrireLigne(stdout, Resultat::cheminLisible(page));
+    // The desktop's opener, as the window's desktop service uses on such desktops. It says
+    // by its status whether a browser took the page; its own complaints are not ours.
+    QProcess ouvreur;
+    ouvreur.setStandardInputFile(QProcess::nullDevice());
+    ouvreur.setStandardOutputFile(QProcess::nullDevice());
+    ouvreur.setStandardErrorFile(QProcess::nullDevice());
+    ouvreur.start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(page).toString()});
+    if (!ouvreur.waitForFinished(-1) || ouvreur.exitStatus() != QProcess::NormalExit
+        || ouvreur.exitCode() != 0)
+        return echouer(tr("the preview is ready in %1, but no browser could be opened to show it")
+                           .arg(Resultat::cheminLisible(repertoire)));
     return SUCCES;
 }
 

@@ -37,8 +37,6 @@ private:
     /// The refusals of the window's Generate and Preview, `--force` standing for the
     /// erase question; prints the refusal.
     bool accepterRepertoire(const QString &repertoire, const QString &fichier, const Calendrier &calendrier);
-    /// Prints what a generation's result code means for `calendrier`.
-    void signalerEchecGeneration(int resultat, const QString &repertoire, const Calendrier &calendrier);
     /// Prints the help in the interface's language and exits.
     void afficherAide();
     /// Prints the parser's complaint as one line on standard error.

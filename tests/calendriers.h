@@ -29,8 +29,9 @@ inline void remplir(Calendrier &calendrier, const QStringList &jours)
 }
 
 /// "day:kind:location" for every day, in day order, to compare calendars at a glance
-/// (the text in place of the location for a message).
-inline QStringList resume(const Calendrier &calendrier)
+/// (the text in place of the location for a message). Locations inside `dossier`, the
+/// folder of the project file they were read from, are shown relative to it.
+inline QStringList resume(const Calendrier &calendrier, const QString &dossier = QString())
 {
     QStringList lignes;
     const auto &contenu = calendrier.getContenuConstant();
@@ -46,7 +47,10 @@ inline QStringList resume(const Calendrier &calendrier)
             lignes << QStringLiteral("%1:%2:%3")
                           .arg(it.key())
                           .arg(int(it.value()->getType()))
-                          .arg(it.value()->getUrl());
+                          .arg(!dossier.isEmpty()
+                                      && it.value()->getUrl().startsWith(dossier + QLatin1Char('/'))
+                                  ? it.value()->getUrl().mid(dossier.size() + 1)
+                                  : it.value()->getUrl());
     }
     return lignes;
 }

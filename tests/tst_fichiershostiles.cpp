@@ -151,6 +151,30 @@ void TestFichiersHostiles::sondes_data()
     // Read with the bytes replaced; the validator, reading the file as it is, refuses them.
     QTest::newRow("bytes that are not UTF-8")
         << contenu << QByteArray("<tinselbox nom=\"No\xEBl\" version=\"1\"/>") << 0 << false;
+    // Read in linear time (the benchmark measures it near the size limit): a long comment,
+    // instruction or CDATA section; the validator's memory bounds the length here.
+    const int longueur = 16 * 1024 * 1024;
+    // Text the validator keeps whole: shorter.
+    const int longueurTexte = 4 * 1024 * 1024;
+    QTest::newRow("16 MB comment") << contenu
+                                   << "<!--" + QByteArray(longueur, 'c') + "-->" + racineAvecAttributs(2) << 0
+                                   << true;
+    QTest::newRow("16 MB instruction")
+        << contenu << "<?pi " + QByteArray(longueur, 'p') + "?>" + racineAvecAttributs(2) << 0 << true;
+    QTest::newRow("4 MB CDATA section")
+        << contenu
+        << "<tinselbox nom=\"x\" version=\"1\"><![CDATA[" + QByteArray(longueurTexte, 'd') + "]]></tinselbox>"
+        << 0 << false;
+    // The day dialog's limit holds in the file too, whatever the length that follows.
+    const QByteArray jour = "<tinselbox nom=\"x\" version=\"1\"><jour numero=\"3\"><message>";
+    const QByteArray finJour = "</message></jour></tinselbox>";
+    QTest::newRow("message of 1000 characters")
+        << contenu << jour + QByteArray(1000, 'm') + finJour << 0 << true;
+    QTest::newRow("message of 1001 characters")
+        << contenu << jour + QByteArray(1001, 'm') + finJour << 1 << true;
+    QTest::newRow("4 MB message") << contenu
+                                  << jour + "<![CDATA[" + QByteArray(longueurTexte, 'm') + "]]>" + finJour
+                                  << 1 << true;
     QTest::newRow("link to a project") << QStringLiteral("lien") << projet << 0 << true;
     QTest::newRow("FIFO") << QStringLiteral("fifo") << QByteArray() << 3 << false;
     QTest::newRow("link to a FIFO") << QStringLiteral("lien-fifo") << QByteArray() << 3 << false;

@@ -171,8 +171,10 @@ void TestFichiersProjet::allerRetour()
     Calendrier relu(QStringLiteral("before"));
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, relu), 0);
     QCOMPARE(relu.getNom(), nom);
-    QCOMPARE(resume(relu), resume(calendrier));
-    QCOMPARE(resume(relu), jours);
+    // Relative locations are read from the project file's folder.
+    const QString dossier = QFileInfo(fichier).absolutePath();
+    QCOMPARE(resume(relu, dossier), resume(calendrier));
+    QCOMPARE(resume(relu, dossier), jours);
 }
 
 void TestFichiersProjet::lectureTolerante_data()
@@ -248,7 +250,7 @@ void TestFichiersProjet::lectureTolerante()
     Calendrier calendrier(QStringLiteral("kept"));
     QCOMPARE(GestionnaireFichiers().creerCalendrierDepuisFichier(fichier, calendrier), 0);
     QCOMPARE(calendrier.getNom(), nom);
-    QCOMPARE(resume(calendrier), jours);
+    QCOMPARE(resume(calendrier, QFileInfo(fichier).absolutePath()), jours);
 }
 
 void TestFichiersProjet::messagesAllerRetour_data()
@@ -484,9 +486,13 @@ void TestFichiersProjet::fichierProtegeEnEcriture()
         QSKIP("running as root: file permissions do not stop root from opening a read-only file");
     const QString fichier = chemin(QStringLiteral("protege.xml"));
     QVERIFY(ecrire(fichier, "<tinselbox nom=\"p\" version=\"1\"/>\n"));
+    // Read-only is no reason to refuse a calendar; unreadable is.
     QVERIFY(QFile::setPermissions(fichier, QFileDevice::ReadOwner));
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    QCOMPARE(calendrier.getNom(), QStringLiteral("p"));
+    QVERIFY(QFile::setPermissions(fichier, QFileDevice::WriteOwner));
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 2);
-    QCOMPARE(calendrier.getNom(), QStringLiteral("untouched"));
+    QVERIFY(gestionnaire.getDetailsErreur().endsWith(QStringLiteral(": Permission denied.")));
 }
 
 void TestFichiersProjet::enregistrementDansUnRepertoireAbsent()

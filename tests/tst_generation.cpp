@@ -1,3 +1,4 @@
+#include "calendriers.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
@@ -148,6 +149,8 @@ private slots:
             QCOMPARE(lignesObtenues, lignesModele);
         attendu.remove(script);
         obtenu.remove(script);
+        // Beside the template, the manifest that marks the site as generated.
+        QVERIFY(obtenu.take(QStringLiteral(".site-tinselbox")).startsWith("tinselbox site 1\n"));
         // The page's head carries the calendar's name, and its preview picture is added.
         QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
         attendu.remove(QStringLiteral("index.html"));
@@ -420,14 +423,20 @@ private slots:
     void mediaManquantLaisseLeSite_data()
     {
         QTest::addColumn<QString>("url");
-        QTest::newRow("missing file") << temp.filePath(QStringLiteral("absent.jpg"));
-        QTest::newRow("empty path") << QString();
-        QTest::newRow("directory") << temp.path();
-        QTest::newRow("fifo") << QStringLiteral("fifo");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing file") << temp.filePath(QStringLiteral("absent.jpg")) << "cannot be found";
+        QTest::newRow("empty path") << QString() << "has no media file";
+        QTest::newRow("directory") << temp.path() << "is not a regular file (it is a directory)";
+        QTest::newRow("fifo") << QStringLiteral("fifo") << "is not a regular file (it is a FIFO)";
+        QTest::newRow("pseudo-file of the kernel")
+            << QStringLiteral("/proc/self/environ") << "is a system file";
+        QTest::newRow("line feed in the path, shown escaped")
+            << temp.filePath(QStringLiteral("faux\nDay 6: ok.jpg")) << "faux\\nDay 6: ok.jpg cannot be found";
     }
     void mediaManquantLaisseLeSite()
     {
         QFETCH(QString, url);
+        QFETCH(QString, cause);
         if (url == QLatin1String("fifo")) {
             url = nouveauChemin(QStringLiteral("tube"));
             QVERIFY(::mkfifo(QFile::encodeName(url).constData(), 0600) == 0);
@@ -444,9 +453,67 @@ private slots:
         QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 5);
         QVERIFY(arborescence(sortie) == avant);
         QCOMPARE(chantiersRestants(sortie), QStringList());
-        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("Day 5")),
+        const QString message = gestionnaire.getDetailsErreur();
+        QVERIFY2(message.startsWith(QStringLiteral("Day 5")) && message.contains(cause), qPrintable(message));
+        QVERIFY(!message.contains(QLatin1Char('\n')));
+        // --check applies the same checks, the bytes read too.
+        QCOMPARE(GenerationSite::controlerMedia(5, url, true).getMessage(), message);
+    }
+
+    // Two generations into one directory: one writes, the other fails at once and says why.
+    void deuxGenerationsALaFois()
+    {
+        Calendrier calendrier(QStringLiteral("course"));
+        QSemaphore atteinte;
+        QSemaphore reprise;
+        calendrier.ajouterMedia(1, new ImageRetenue(nouveauMedia("un"), atteinte, reprise));
+        const QString sortie = nouveauChemin();
+        int premier = -1;
+        QScopedPointer<QThread> fil(
+            QThread::create([&] { premier = GestionnaireFichiers().generer(calendrier, sortie, false); }));
+        fil->start();
+        QVERIFY(atteinte.tryAcquire(1, 30000));
+        Calendrier autre(QStringLiteral("autre"));
+        GestionnaireFichiers second;
+        QCOMPARE(second.generer(autre, sortie, false), 4);
+        QCOMPARE(second.getDetailsErreur(),
+            QStringLiteral("The site cannot be generated: another generation is writing to %1.")
+                .arg(QFileInfo(sortie).canonicalFilePath()));
+        reprise.release();
+        fil->wait();
+        QCOMPARE(premier, 0);
+        QVERIFY(lire(sortie + QStringLiteral("/scripts/calendrier.js")).contains("case 1:"));
+        QCOMPARE(chantiersRestants(sortie), QStringList());
+
+        // A staging folder left by a run that crashed goes with the next run.
+        const QString abandonne = QFileInfo(sortie).path() + QStringLiteral("/.")
+            + QFileInfo(sortie).fileName() + QStringLiteral(".tinselbox-AbC123");
+        QVERIFY(ecrire(abandonne + QStringLiteral("/site/index.html"), "half"));
+        QCOMPARE(GestionnaireFichiers().generer(autre, sortie, false), 0);
+        QCOMPARE(chantiersRestants(sortie), QStringList());
+    }
+
+    // A full disk is named as such (a small tmpfs; skipped where mounting is refused).
+    void disquePlein()
+    {
+        const QString point = nouveauChemin(QStringLiteral("petit"));
+        QVERIFY(QDir().mkpath(point));
+        QProcess montage;
+        montage.start(QStringLiteral("mount"),
+            {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=1m"),
+                QStringLiteral("tmpfs"), point});
+        if (!montage.waitForFinished(10000) || montage.exitCode() != 0)
+            QSKIP("a tmpfs cannot be mounted here");
+        const auto demontage = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), point});
+        });
+        Calendrier calendrier(QStringLiteral("plein"));
+        calendrier.ajouterMedia(3, new Image(nouveauMedia(QByteArray(2 * 1024 * 1024, 'x'))));
+        GestionnaireFichiers gestionnaire;
+        QCOMPARE(gestionnaire.generer(calendrier, point + QStringLiteral("/site"), false), 5);
+        QVERIFY2(gestionnaire.getDetailsErreur().endsWith(QStringLiteral(": No space left on device.")),
             qPrintable(gestionnaire.getDetailsErreur()));
-        QVERIFY(gestionnaire.getDetailsErreur().contains(url));
+        QVERIFY(QDir(point).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
     // A copy that fails half-way (a full disk) or a stop leaves the previous site whole.
@@ -556,7 +623,8 @@ private slots:
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
         QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            QStringList{QStringLiteral(".site-tinselbox")}
+                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
     void insertionSousLeMarqueur_data()
@@ -788,12 +856,17 @@ private slots:
         QTest::newRow("missing") << QStringLiteral("absent") << true;
         QTest::newRow("empty") << QStringLiteral("vide") << true;
         QTest::newRow("generated site") << QStringLiteral("site") << true;
-        QTest::newRow("generated site with more files") << QStringLiteral("site+") << true;
+        QTest::newRow("generated site with data files added") << QStringLiteral("site+data") << true;
+        QTest::newRow("generated site with the user's files beside") << QStringLiteral("site+") << false;
         QTest::newRow("foreign files") << QStringLiteral("etranger") << false;
         QTest::newRow("only a hidden file") << QStringLiteral("cache") << false;
         QTest::newRow("index.html alone") << QStringLiteral("index") << false;
         QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
         QTest::newRow("a file") << QStringLiteral("fichier") << false;
+        QTest::newRow("earlier version's site, template entries only") << QStringLiteral("anterieur") << true;
+        QTest::newRow("earlier version's site with the user's file in data")
+            << QStringLiteral("anterieur+") << false;
+        QTest::newRow("manifest that does not read back") << QStringLiteral("faux-manifeste") << false;
         QTest::newRow("empty path") << QString() << false;
     }
     void videOuSiteGenere()
@@ -808,6 +881,8 @@ private slots:
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, true), 0);
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("+data")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/data/ancien.txt"), "old"));
         } else if (quoi == QLatin1String("etranger")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/lettre.odt"), "a moi"));
         } else if (quoi == QLatin1String("cache")) {
@@ -819,6 +894,17 @@ private slots:
             QVERIFY(QDir().mkpath(chemin + QStringLiteral("/scripts/calendrier.js")));
         } else if (quoi == QLatin1String("fichier")) {
             QVERIFY(ecrire(chemin, "a moi"));
+        } else if (quoi.startsWith(QLatin1String("anterieur"))) {
+            // As the versions without a manifest left it: the template and media copies.
+            Calendrier calendrier(QStringLiteral("x"));
+            calendrier.ajouterMedia(2, new Image(nouveauMedia("deux")));
+            QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, false), 0);
+            QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
+            if (quoi.endsWith(QLatin1Char('+')))
+                QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
+        } else if (quoi == QLatin1String("faux-manifeste")) {
+            QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
+            QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
         }
         QCOMPARE(GestionnaireFichiers::estVideOuSiteGenere(chemin), attendu);
     }

@@ -3,10 +3,15 @@
 #include "calendriers.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
+#include "site/generationsite.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +44,8 @@ private slots:
     void generer();
     void refus_data();
     void refus();
+    void apercuSansNavigateur();
+    void projetEnLectureSeule();
     void verifier_data();
     void verifier();
     void carte_data();
@@ -47,7 +54,10 @@ private slots:
     void langues();
 
 private:
-    Execution lancer(const QStringList &arguments, const QString &langue = QStringLiteral("C.UTF-8")) const;
+    /// Runs the program (or `programme` with the arguments) without a desktop, under the
+    /// locale `langue`; `outils` goes first in its PATH.
+    Execution lancer(const QStringList &arguments, const QString &outils = QString(),
+        const QString &programme = QString(), const QString &langue = QStringLiteral("C.UTF-8")) const;
     /// Writes the project file of a calendar named "Avent" of `longueur` days holding `jours`
     /// ("day:kind:file" with files relative to the project's media folder).
     QString ecrireProjet(const QString &nomFichier, const QStringList &jours, int longueur = 31) const;
@@ -70,7 +80,8 @@ void TestLigneCommande::initTestCase()
     QVERIFY(ecrire(media + QStringLiteral("/neige.webm"), QByteArray(7000, 'v')));
 }
 
-Execution TestLigneCommande::lancer(const QStringList &arguments, const QString &langue) const
+Execution TestLigneCommande::lancer(const QStringList &arguments, const QString &outils,
+    const QString &programme, const QString &langue) const
 {
     // Nothing of a desktop: no DISPLAY, no QT_QPA_PLATFORM, a home of the test's own.
     QProcessEnvironment environnement;
@@ -80,13 +91,16 @@ Execution TestLigneCommande::lancer(const QStringList &arguments, const QString 
             || nom.startsWith(QLatin1String("LSAN_")) || nom.startsWith(QLatin1String("UBSAN_")))
             environnement.insert(nom, parent.value(nom));
     }
-    environnement.insert(QStringLiteral("HOME"), maison);
+    environnement.insert(QStringLiteral("HOME"), programme.isEmpty() ? maison : outils);
     environnement.insert(QStringLiteral("LANG"), langue);
+    if (!outils.isEmpty())
+        environnement.insert(
+            QStringLiteral("PATH"), outils + QLatin1Char(':') + parent.value(QStringLiteral("PATH")));
 
     QProcess processus;
     processus.setProcessEnvironment(environnement);
     processus.setWorkingDirectory(racine.path());
-    processus.start(QStringLiteral(BINAIRE_TINSELBOX), arguments);
+    processus.start(programme.isEmpty() ? QStringLiteral(BINAIRE_TINSELBOX) : programme, arguments);
     Execution execution;
     if (!processus.waitForFinished(60000))
         return execution;
@@ -156,17 +170,31 @@ void TestLigneCommande::refus_data()
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<QString>("repertoire");
     QTest::addColumn<bool>("forcer");
+    QTest::addColumn<QString>("raison");
 
     QTest::newRow("missing FILE") << "absent.xml"
-                                  << "etranger" << true;
+                                  << "etranger" << true << "cannot be found";
+    QTest::newRow("FILE is a FIFO") << "../tubes/tube.xml"
+                                    << "etranger" << true << "is not a regular file (it is a FIFO)";
+    QTest::newRow("FILE is XML but no calendar")
+        << "page.xml"
+        << "etranger" << true << "is an XML file but not a calendar: its root element is <html>";
     QTest::newRow("home directory, even with --force") << "refus.xml"
-                                                       << "maison" << true;
-    QTest::newRow("folder of the media, even with --force") << "refus.xml"
-                                                            << "projet/media" << true;
-    QTest::newRow("folder of the project file, even with --force") << "refus.xml"
-                                                                   << "projet" << true;
-    QTest::newRow("foreign non-empty DIR without --force") << "refus.xml"
-                                                           << "etranger" << false;
+                                                       << "maison" << true << "this is your home directory";
+    QTest::newRow("folder of the media, even with --force")
+        << "refus.xml"
+        << "projet/media" << true << "this directory holds the media of day 1";
+    QTest::newRow("folder of the project file, even with --force")
+        << "refus.xml"
+        << "projet" << true << "this directory holds the calendar's project file";
+    QTest::newRow("root of a disk, even with --force") << "refus.xml"
+                                                       << "/" << true << "this is the root of a disk";
+    QTest::newRow("a regular file as DIR")
+        << "refus.xml"
+        << "etranger/lettre.txt" << true << "this is a file, not a directory";
+    QTest::newRow("foreign non-empty DIR without --force")
+        << "refus.xml"
+        << "etranger" << false << "is not empty and holds no site that tinselbox generated";
 }
 
 void TestLigneCommande::refus()
@@ -174,11 +202,18 @@ void TestLigneCommande::refus()
     QFETCH(QString, fichier);
     QFETCH(QString, repertoire);
     QFETCH(bool, forcer);
+    QFETCH(QString, raison);
 
     QVERIFY(!ecrireProjet(QStringLiteral("refus.xml"), {QStringLiteral("1:1:sapin.png")}).isEmpty());
+    QVERIFY(ecrire(QDir(projet).filePath(QStringLiteral("page.xml")), "<html><body/></html>"));
+    // Beside the folders compared below, which a FIFO would block.
+    const QString tube = racine.filePath(QStringLiteral("tubes/tube.xml"));
+    QVERIFY(QDir().mkpath(racine.filePath(QStringLiteral("tubes"))));
+    QVERIFY(QFileInfo::exists(tube) || ::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
     QVERIFY(ecrire(racine.filePath(QStringLiteral("etranger/lettre.txt")), "keep"));
-    const QString cible = racine.filePath(repertoire);
-    const QMap<QString, QByteArray> avant = arborescence(cible);
+    const QString cible = repertoire.startsWith(QLatin1Char('/')) ? repertoire : racine.filePath(repertoire);
+    const QMap<QString, QByteArray> avant =
+        cible == QLatin1String("/") ? QMap<QString, QByteArray>() : arborescence(cible);
 
     QStringList arguments{QStringLiteral("--generate"), QDir(projet).filePath(fichier), cible};
     if (forcer)
@@ -187,7 +222,68 @@ void TestLigneCommande::refus()
     QVERIFY(execution.code > 0);
     QCOMPARE(execution.erreurs.count(QLatin1Char('\n')), 1);
     QVERIFY2(execution.erreurs.startsWith(QStringLiteral("tinselbox: ")), qPrintable(execution.erreurs));
-    QCOMPARE(arborescence(cible), avant);
+    QVERIFY2(execution.erreurs.contains(raison), qPrintable(execution.erreurs));
+    if (cible != QLatin1String("/"))
+        QCOMPARE(arborescence(cible), avant);
+}
+
+void TestLigneCommande::apercuSansNavigateur()
+{
+    // An opener that finds no browser, as xdg-open does on a server.
+    const QString outils = racine.filePath(QStringLiteral("outils"));
+    QVERIFY(ecrire(outils + QStringLiteral("/xdg-open"), "#!/bin/sh\nexit 3\n"));
+    QVERIFY(QFile::setPermissions(
+        outils + QStringLiteral("/xdg-open"), QFileDevice::ExeOwner | QFileDevice::ReadOwner));
+    const QString fichier = ecrireProjet(QStringLiteral("apercu.xml"), {QStringLiteral("1:1:sapin.png")});
+    const Execution execution = lancer({QStringLiteral("--preview"), fichier}, outils);
+    QCOMPARE(execution.code, 1);
+    QCOMPARE(execution.erreurs.count(QLatin1Char('\n')), 1);
+    QVERIFY2(execution.erreurs.contains(QStringLiteral("no browser could be opened")),
+        qPrintable(execution.erreurs));
+    QVERIFY(QFileInfo(QDir(projet).filePath(QStringLiteral("tmp/index.html"))).isFile());
+}
+
+void TestLigneCommande::projetEnLectureSeule()
+{
+    // Another user's calendar, readable but not writable: checked and generated all the same.
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("another user cannot be taken on here");
+    QTemporaryDir commun(QStringLiteral("/tmp/tinselbox-partage-XXXXXX"));
+    QVERIFY(commun.isValid());
+    QVERIFY(QFile::setPermissions(commun.path(),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::ExeOther));
+    const QString photo = commun.filePath(QStringLiteral("sapin.png"));
+    QVERIFY(ecrire(photo, QByteArray(3000, 'p')));
+    Calendrier calendrier(QStringLiteral("Partage"));
+    calendrier.ajouterMedia(1, new Image(QStringLiteral("sapin.png")));
+    const QString fichier = commun.filePath(QStringLiteral("partage.xml"));
+    QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    for (const QString &chemin : {photo, fichier})
+        QVERIFY(QFile::setPermissions(
+            chemin, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+    const QString sortie = commun.filePath(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(sortie));
+    QVERIFY(QFile::setPermissions(sortie, QFileDevice::Permissions(0x7777)));
+
+    // A home of its own, for its conversion cache (given as the tools folder, first in PATH).
+    const QString maisonAutre = commun.filePath(QStringLiteral("maison"));
+    QVERIFY(QDir().mkpath(maisonAutre));
+    QVERIFY(QFile::setPermissions(maisonAutre, QFileDevice::Permissions(0x7777)));
+    const QStringList autre{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+        QStringLiteral("--clear-groups"), QStringLiteral(BINAIRE_TINSELBOX)};
+    if (lancer(autre + QStringList{QStringLiteral("--version")}, maisonAutre, QStringLiteral("setpriv")).code
+        != 0)
+        QSKIP("the program cannot be run as another user from here");
+    const Execution verification = lancer(
+        autre + QStringList{QStringLiteral("--check"), fichier}, maisonAutre, QStringLiteral("setpriv"));
+    QVERIFY2(verification.code == 0, qPrintable(verification.erreurs + verification.sortie));
+    const Execution generation = lancer(autre + QStringList{QStringLiteral("--generate"), fichier, sortie},
+        maisonAutre, QStringLiteral("setpriv"));
+    QVERIFY2(generation.code == 0, qPrintable(generation.erreurs));
+    QCOMPARE(lire(sortie + QStringLiteral("/data/") + getHash(QStringLiteral("1"), QStringLiteral("Partage"))
+                 + QStringLiteral(".txt")),
+        QByteArray(3000, 'p'));
 }
 
 void TestLigneCommande::verifier_data()
@@ -211,8 +307,8 @@ void TestLigneCommande::verifier_data()
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("5:1:perdu.png"),
                QStringLiteral("40:2:chant.mp3")}
         << 31 << 1
-        << QStringList{QStringLiteral("2 of 31 days have content."), QStringLiteral("Day 5: missing media "),
-               QStringLiteral("Day 40: outside 1 to 31")};
+        << QStringList{QStringLiteral("2 of 31 days have content."), QStringLiteral("Day 5: the file "),
+               QStringLiteral("perdu.png cannot be found."), QStringLiteral("Day 40: outside 1 to 31")};
     // Days beyond the length are neither counted nor checked: a generation leaves them out.
     QTest::newRow("24 days, two beyond them")
         << QStringList{QStringLiteral("1:1:sapin.png"), QStringLiteral("24:4:Hello"),
@@ -297,13 +393,13 @@ void TestLigneCommande::langues()
     QFETCH(QStringList, aide);
     QFETCH(QStringList, verification);
 
-    const Execution execution = lancer({QStringLiteral("--help")}, langue);
+    const Execution execution = lancer({QStringLiteral("--help")}, QString(), QString(), langue);
     QCOMPARE(execution.code, 0);
     for (const QString &texte : aide)
         QVERIFY2(execution.sortie.contains(texte), qPrintable(execution.sortie));
 
     const QString fichier = ecrireProjet(QStringLiteral("langue.xml"), {QStringLiteral("3:1:sapin.png")});
-    const Execution verifie = lancer({QStringLiteral("--check"), fichier}, langue);
+    const Execution verifie = lancer({QStringLiteral("--check"), fichier}, QString(), QString(), langue);
     QCOMPARE(verifie.code, 0);
     for (const QString &texte : verification)
         QVERIFY2(verifie.sortie.contains(texte), qPrintable(verifie.sortie));

@@ -207,7 +207,7 @@ void TestMedia::chaqueGenreComplet()
         } else {
             const QString script =
                 QStringLiteral(":tinselbox/js/scripts/") + media->getNomFichierCollection();
-            QVERIFY2(lire(script).contains(GestionnaireFichiers::MARQUEUR_GESTION_COLLECTION.toUtf8()),
+            QVERIFY2(lire(script).contains(QByteArray(GenerationSite::MARQUEUR_GESTION_COLLECTION.data())),
                 qPrintable(script));
         }
         calendrier.ajouterMedia(int(genre.type), genre.creer(nom));
@@ -217,7 +217,7 @@ void TestMedia::chaqueGenreComplet()
     QVERIFY(gestionnaire.estValide(projet));
     Calendrier relu;
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(projet, relu), 0);
-    QCOMPARE(resume(relu), resume(calendrier));
+    QCOMPARE(resume(relu, temporaire.path()), resume(calendrier));
 }
 
 void TestMedia::litteralJavaScript_data()

@@ -9,6 +9,7 @@
 #include "modele/media.h"
 
 #include <QAbstractMessageHandler>
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -19,23 +20,11 @@
 #include <QXmlSchemaValidator>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 const QString SCHEMA = QStringLiteral(":/xsd/tinselbox.xsd");
-
-// Opens a project file for reading only (a FIFO would never end). A write-protected file
-// is still reported, as it could not be saved back.
-int ouvrirEnLecture(QFile &fichier)
-{
-    const bool modifiable = QFileInfo(fichier.fileName()).isWritable();
-    const int ouverture = FichierOrdinaire::ouvrirEnLecture(fichier);
-    if (ouverture == 0 && !modifiable) {
-        fichier.close();
-        return 2;
-    }
-    return ouverture;
-}
 
 void retirerDeclarationXml(QByteArray &texte)
 {
@@ -196,12 +185,34 @@ int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chem
 
 int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue)
 {
+    const int code = ouvrir(chemin, calendrier).getCode();
+    if (racineReconnue != nullptr)
+        *racineReconnue = code != PAS_UN_CALENDRIER;
+    return code == PAS_UN_CALENDRIER ? 0 : code;
+}
+
+Resultat FichierProjet::ouvrir(QString const &chemin, Calendrier &calendrier)
+{
     // Read in one pass without a document tree: a large file costs what the calendar keeps.
     QFile fichier(chemin);
-    const int ouverture = ouvrirEnLecture(fichier);
-    if (ouverture != 0)
+    const Resultat ouverture = FichierOrdinaire::ouvrir(fichier);
+    if (!ouverture)
         return ouverture;
-    return LecteurProjet::lire(fichier, calendrier, racineReconnue);
+    QString racine;
+    const Resultat lecture = LecteurProjet::lire(fichier, calendrier, chemin, &racine);
+    if (!lecture || racine == NOM_BALISE_RACINE)
+        return lecture;
+    return Resultat::echec(PAS_UN_CALENDRIER,
+        QCoreApplication::translate(
+            "FichierProjet", "%1 is an XML file but not a calendar: its root element is <%2>.")
+            .arg(Resultat::cheminLisible(chemin), Resultat::cheminLisible(racine)))
+        .avecChemin(chemin);
+}
+
+bool FichierProjet::estEnregistrable(QString const &chemin)
+{
+    const QFileInfo info(chemin);
+    return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
 }
 
 int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
@@ -238,44 +249,34 @@ QByteArray FichierProjet::texte(QDomDocument const &document)
     return texteDocument(document).toUtf8();
 }
 
-int FichierProjet::lire(QFile &fichier, QDomDocument &document)
-{
-    const int ouverture = ouvrirEnLecture(fichier);
-    if (ouverture != 0)
-        return ouverture;
-    // The DOM parser gets the text the guard decoded and checked, nothing else.
-    QString texte;
-    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
-        texte += morceau;
-        return true;
-    });
-    fichier.close();
-    return accepte && document.setContent(texte, false) ? 0 : 1;
-}
-
 bool FichierProjet::estValide(QString const &chemin)
 {
     QFile fichier(chemin);
     if (FichierOrdinaire::ouvrirEnLecture(fichier) != 0)
         return false;
-    // A document without byte-order mark or declaration, as the editor writes them, goes to
-    // the validator as it is once the guard has read it through: both read it as UTF-8.
-    // Any other goes as the guard decoded it, in UTF-8 and without the declaration, so that
-    // the validator cannot read a text the guard did not see.
+    // The validator gets the text as the guard decoded and prepared it, in UTF-8 and without
+    // the declaration, so that it cannot read a text the guard did not see (nor the bodies of
+    // comments, whose length it cannot bear). A document without byte-order mark or
+    // declaration, as the editor writes them, must be UTF-8 as it is.
     const QByteArray debut = fichier.peek(8);
     const bool brut = !debut.startsWith("<?xml") && QTextCodec::codecForUtfText(debut, nullptr) == nullptr;
     QByteArray texte;
-    const bool accepte = GardeXml::lire(fichier, [&texte, brut](QString const &morceau) {
-        if (!brut)
-            texte += morceau.toUtf8();
+    const bool accepte = GardeXml::lire(fichier, [&texte](QString const &morceau) {
+        texte += morceau.toUtf8();
         return true;
     });
     if (!accepte)
         return false;
-    if (brut)
+    if (brut) {
         fichier.seek(0);
-    else
-        retirerDeclarationXml(texte);
+        std::unique_ptr<QTextDecoder> decodeur(QTextCodec::codecForMib(106)->makeDecoder());
+        while (!fichier.atEnd()) {
+            decodeur->toUnicode(fichier.read(1 << 20));
+            if (decodeur->hasFailure())
+                return false;
+        }
+    }
+    retirerDeclarationXml(texte);
 
     GestionnaireMessagesSilencieux silence;
     QFile fichierSchema(SCHEMA);
@@ -288,7 +289,7 @@ bool FichierProjet::estValide(QString const &chemin)
 
     QXmlSchemaValidator validateur(schema);
     validateur.setMessageHandler(&silence);
-    return brut ? validateur.validate(&fichier, QUrl()) : validateur.validate(texte, QUrl());
+    return validateur.validate(texte, QUrl());
 }
 
 int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
@@ -353,38 +354,4 @@ void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &att
     calendrier.setLangue(attribut(Format::ATTRIBUT_LANGUE).trimmed());
     calendrier.setAdresse(attribut(Format::ATTRIBUT_ADRESSE).trimmed());
     calendrier.setOriginaux(oui(Format::ATTRIBUT_ORIGINAUX));
-}
-
-int FichierProjet::versCalendrier(QDomDocument const &document, Calendrier &calendrier)
-{
-    const QString baliseJour = NOM_BALISE_JOUR;
-    for (QDomNode noeud = document.firstChild(); !noeud.isNull(); noeud = noeud.nextSibling()) {
-        const QDomElement racine = noeud.toElement();
-        if (racine.isNull() || racine.tagName() != NOM_BALISE_RACINE)
-            continue;
-
-        if (racine.hasAttribute(NOM_ATTRIBUT_NOM))
-            calendrier.setNom(racine.attribute(NOM_ATTRIBUT_NOM));
-        lireOptions([&racine](QLatin1String nom) { return racine.attribute(nom); }, calendrier);
-
-        for (QDomElement jour = racine.firstChildElement(baliseJour); !jour.isNull();
-             jour = jour.nextSiblingElement(baliseJour)) {
-            bool ok = false;
-            int numero = jour.attribute(NOM_ATTRIBUT_NUMERO_JOUR).trimmed().toInt(&ok, 10);
-            if (!ok)
-                numero = 0;
-
-            for (QDomElement element = jour.firstChildElement(); !element.isNull();
-                 element = element.nextSiblingElement()) {
-                if (Media *media = versMedia(element))
-                    calendrier.ajouterMedia(numero, media);
-            }
-        }
-    }
-    return 0;
-}
-
-Media *FichierProjet::versMedia(QDomElement const &element)
-{
-    return GenreMedia::depuisElement(element);
 }

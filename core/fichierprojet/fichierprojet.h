@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/format.h"
+#include "format/resultat.h"
 
 #include <QLatin1String>
 
@@ -39,6 +40,14 @@ public:
     /// pass through `GardeXml`. `racineReconnue`, when given, tells on success whether the
     /// root was a project file's root (a document with another root reads as nothing).
     static int charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue = nullptr);
+    /// Opens the project file `chemin` as the editor and the command line do: reads it into
+    /// `calendrier`, or says why it cannot be, an XML document that is no calendar included
+    /// (code `PAS_UN_CALENDRIER`). A file that cannot be written is read all the same.
+    static Resultat ouvrir(QString const &chemin, Calendrier &calendrier);
+    /// Code of a well-formed document whose root is not a project file's.
+    static const int PAS_UN_CALENDRIER = 8;
+    /// Whether a save can replace the file `chemin`: the file and its folder can be written.
+    static bool estEnregistrable(QString const &chemin);
 
     /// Writes `document` as the file `chemin`; an earlier file is replaced only once
     /// the new content is complete.
@@ -50,9 +59,6 @@ public:
     /// indentation per level, attributes in a fixed order, so that the same calendar
     /// always gives the same bytes.
     static QByteArray texte(QDomDocument const &document);
-    /// Reads the not yet opened `fichier` into `document`, for reading only and through
-    /// `GardeXml`; 3 for anything that is not a regular file.
-    static int lire(QFile &fichier, QDomDocument &document);
     /// Whether the file `chemin` satisfies the project file schema.
     static bool estValide(QString const &chemin);
 
@@ -62,7 +68,4 @@ public:
     /// Reads every option of a root whose attributes `attribut` gives by name (empty when
     /// absent); a value out of range reads as the option's default.
     static void lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier);
-    /// Tolerant: unknown elements and media of no known kind are skipped.
-    static int versCalendrier(QDomDocument const &document, Calendrier &calendrier);
-    static Media *versMedia(QDomElement const &element);
 };

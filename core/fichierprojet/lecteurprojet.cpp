@@ -4,10 +4,24 @@
 #include "fichierprojet/gardexml.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
+#include "modele/message.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace {
+
+// Code points, as the day dialog counts them.
+int longueur(const QString &texte)
+{
+    int surrogats = 0;
+    for (const QChar c : texte)
+        surrogats += c.isLowSurrogate() ? 1 : 0;
+    return texte.size() - surrogats;
+}
 
 int numeroDuJour(QXmlStreamAttributes const &attributs)
 {
@@ -19,8 +33,18 @@ int numeroDuJour(QXmlStreamAttributes const &attributs)
 
 } // namespace
 
-int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *racineReconnue)
+Resultat LecteurProjet::lire(
+    QIODevice &peripherique, Calendrier &calendrier, QString const &chemin, QString *racineLue)
 {
+    const QString dossier = chemin.isEmpty() ? QString() : QFileInfo(chemin).absolutePath();
+    // A location written on another system ("C:\\photos", "\\\\server") is kept as it is.
+    static const QRegularExpression autreSysteme(QStringLiteral("^([A-Za-z]:[\\\\/]|\\\\\\\\)"));
+    const auto emplacement = [&dossier](const QString &url) {
+        if (url.isEmpty() || dossier.isEmpty() || !QDir::isRelativePath(url)
+            || autreSysteme.match(url).hasMatch())
+            return url;
+        return QDir::cleanPath(QDir(dossier).filePath(url));
+    };
     QXmlStreamReader lecteur;
     lecteur.setNamespaceProcessing(false);
 
@@ -34,6 +58,8 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
     // A kind without a file (a message) is made at its end, from all the text it holds.
     const GenreMedia *genreTexte = nullptr;
     QString texte;
+    bool tropLong = false;
+    QString nomRacine;
 
     const auto recevoir = [&](QString const &morceau) {
         lecteur.addData(morceau);
@@ -42,7 +68,8 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
             case QXmlStreamReader::StartElement:
                 ++profondeur;
                 if (profondeur == 1) {
-                    racine = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_RACINE;
+                    nomRacine = lecteur.qualifiedName().toString();
+                    racine = nomRacine == FichierProjet::NOM_BALISE_RACINE;
                     if (racine && lecteur.attributes().hasAttribute(FichierProjet::NOM_ATTRIBUT_NOM)) {
                         nomPresent = true;
                         lu.setNom(lecteur.attributes().value(FichierProjet::NOM_ATTRIBUT_NOM).toString());
@@ -63,17 +90,27 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
                         texte.clear();
                     } else if (genre != nullptr) {
                         lu.ajouterMedia(jour,
-                            genre->creer(
-                                lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString()));
+                            genre->creer(emplacement(
+                                lecteur.attributes().value(GenreMedia::NOM_ATTRIBUT_URL).toString())));
                     }
                 }
                 break;
             case QXmlStreamReader::Characters:
-                if (genreTexte != nullptr)
+                if (genreTexte != nullptr) {
                     texte += lecteur.text();
+                    // Refused as soon as it is surely too long, whatever length follows.
+                    if (texte.size() > 2 * Message::LONGUEUR_MAXIMALE) {
+                        tropLong = true;
+                        return false;
+                    }
+                }
                 break;
             case QXmlStreamReader::EndElement:
                 if (profondeur == 3 && genreTexte != nullptr) {
+                    if (longueur(texte) > Message::LONGUEUR_MAXIMALE) {
+                        tropLong = true;
+                        return false;
+                    }
                     lu.ajouterMedia(jour, genreTexte->creer(texte));
                     genreTexte = nullptr;
                 }
@@ -89,18 +126,47 @@ int LecteurProjet::lire(QIODevice &peripherique, Calendrier &calendrier, bool *r
         return !lecteur.hasError() || lecteur.error() == QXmlStreamReader::PrematureEndOfDocumentError;
     };
 
-    if (!GardeXml::lire(peripherique, recevoir) || lecteur.hasError() || !lecteur.isEndDocument())
-        return 1;
+    const bool accepte = GardeXml::lire(peripherique, recevoir);
+    const QString nom = Resultat::cheminLisible(chemin);
+    if (tropLong)
+        return Resultat::echec(1,
+            LecteurProjet::tr(
+                "%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a "
+                "day can hold.")
+                .arg(nom)
+                .arg(jour)
+                .arg(Message::LONGUEUR_MAXIMALE))
+            .avecChemin(chemin)
+            .avecJour(jour);
+    if (lecteur.hasError() && lecteur.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        return Resultat::echec(1,
+            LecteurProjet::tr("%1 is not a well-formed XML file (line %2, column %3: %4).")
+                .arg(nom)
+                .arg(lecteur.lineNumber())
+                .arg(lecteur.columnNumber())
+                .arg(lecteur.errorString()))
+            .avecChemin(chemin);
+    if (!accepte)
+        return Resultat::echec(1,
+            LecteurProjet::tr(
+                "%1 is not a calendar file: it holds a document type, or more nesting, attributes or "
+                "elements than a calendar file has.")
+                .arg(nom))
+            .avecChemin(chemin);
+    if (!lecteur.isEndDocument())
+        return Resultat::echec(
+            1, LecteurProjet::tr("%1 is not a well-formed XML file: it ends too soon.").arg(nom))
+            .avecChemin(chemin);
 
-    if (racineReconnue != nullptr)
-        *racineReconnue = racine;
+    if (racineLue != nullptr)
+        *racineLue = nomRacine;
     if (!racine)
-        return 0;
+        return Resultat();
     if (nomPresent)
         calendrier.setNom(lu.getNom());
     calendrier.copierOptions(lu);
     QMap<int, Media *> &contenu = lu.getContenu();
     for (auto it = contenu.begin(); it != contenu.end(); it = contenu.erase(it))
         calendrier.ajouterMedia(it.key(), it.value());
-    return 0;
+    return Resultat();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+
+#include "format/resultat.h"
+
 #include <QString>
 
 class QFile;
@@ -8,11 +12,18 @@ class QFile;
 /// either. Symbolic links are followed.
 class FichierOrdinaire
 {
+    Q_DECLARE_TR_FUNCTIONS(FichierOrdinaire)
+
 public:
     /// Whether `chemin` names a regular file once symbolic links are resolved.
     static bool estFichierOrdinaire(QString const &chemin);
     /// Opens `fichier` (named, not yet open) for reading only, without ever blocking on
-    /// something that is not a regular file: 0, 2 when it cannot be opened (a directory
-    /// included), 3 when it does not exist or is not a regular file.
+    /// something that is not a regular file. Codes: 2 when it cannot be opened (a
+    /// directory included), 3 when it does not exist or is not a regular file; the message
+    /// names the file and says why.
+    static Resultat ouvrir(QFile &fichier);
+    /// The same, with the code alone.
     static int ouvrirEnLecture(QFile &fichier);
+    /// What `chemin` is when it is not a regular file: "a FIFO", "a directory"...
+    static QString nature(QString const &chemin);
 };

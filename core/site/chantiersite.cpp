@@ -1,15 +1,19 @@
 #include "site/chantiersite.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStorageInfo>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <ftw.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,66 +135,146 @@ ChantierSite::~ChantierSite()
         int erreur = 0;
         supprimerSansFranchir(dossier, &erreur);
     }
+    // The directories made for a run that failed go again, while the lock still holds.
+    for (int i = crees.size() - 1; i >= 0 && !remplace; --i) {
+        if (::rmdir(natif(crees.at(i)).constData()) != 0)
+            break;
+    }
+    if (verrou >= 0)
+        ::close(verrou);
 }
 
-bool ChantierSite::ouvrir(int *erreur)
-{
-    const QFileInfo info(sortie);
-    sortieExiste = info.exists();
-    QString parent;
-    QString nom;
-    if (sortieExiste) {
-        if (!info.isDir()) {
-            *erreur = ENOTDIR;
-            return false;
-        }
-        // A link to a directory is followed: the site goes where the link leads.
-        sortie = info.canonicalFilePath();
-        parent = QFileInfo(sortie).path();
-        nom = QFileInfo(sortie).fileName();
-    } else {
-        // Built beside the first missing ancestor, which the final rename creates.
-        const QString absolu = QDir::cleanPath(info.absoluteFilePath());
-        QString manquant = absolu;
-        while (!QFileInfo(QFileInfo(manquant).path()).exists())
-            manquant = QFileInfo(manquant).path();
-        const QString cheminParent = QFileInfo(manquant).path();
-        const QFileInfo infoParent(cheminParent);
-        if (!infoParent.isDir()) {
-            *erreur = ENOTDIR;
-            return false;
-        }
-        parent = infoParent.canonicalFilePath();
-        nom = QFileInfo(manquant).fileName();
-        sortie = QDir::cleanPath(parent + QLatin1Char('/') + absolu.mid(cheminParent.size()));
-    }
+namespace {
 
+// Creates `chemin` and its missing parents; `*crees` gets those it created, outermost first.
+bool creerChemin(const QString &chemin, QStringList *crees, int *erreur)
+{
+    QStringList manquants;
+    for (QString courant = chemin; !QFileInfo::exists(courant) && !QFileInfo(courant).isSymLink();
+         courant = QFileInfo(courant).path())
+        manquants.prepend(courant);
+    for (const QString &repertoire : qAsConst(manquants)) {
+        if (::mkdir(natif(repertoire).constData(), 0777) != 0 && errno != EEXIST) {
+            *erreur = errno;
+            return false;
+        }
+        *crees << repertoire;
+    }
+    return true;
+}
+
+} // namespace
+
+Resultat ChantierSite::verrouiller()
+{
+    const QString nom = Resultat::cheminLisible(sortie);
+    // A directory removed by the run that held it is looked for again.
+    for (int essai = 0; essai < 3; ++essai) {
+        const QFileInfo info(sortie);
+        if (info.exists() && !info.isDir())
+            return Resultat::echec(4, ChantierSite::tr("%1 is a file, not a directory.").arg(nom))
+                .avecChemin(sortie);
+        int erreur = 0;
+        if (!info.exists() && !creerChemin(QDir::cleanPath(info.absoluteFilePath()), &crees, &erreur))
+            return Resultat::echec(4,
+                ChantierSite::tr("The directory %1 cannot be created: %2.")
+                    .arg(nom, Resultat::raisonSysteme(erreur)))
+                .avecChemin(sortie)
+                .avecRaison(Resultat::raisonSysteme(erreur));
+        // A link to a directory is followed: the site goes where the link leads.
+        const QString canonique = QFileInfo(sortie).canonicalFilePath();
+        if (!canonique.isEmpty())
+            sortie = canonique;
+
+        verrou = ::open(natif(sortie).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (verrou < 0 || ::flock(verrou, LOCK_EX | LOCK_NB) != 0) {
+            erreur = errno;
+            if (erreur == EWOULDBLOCK)
+                return Resultat::echec(4,
+                    ChantierSite::tr("The site cannot be generated: another generation is writing to %1.")
+                        .arg(nom))
+                    .avecChemin(sortie);
+            return Resultat::echec(4,
+                ChantierSite::tr("The directory %1 cannot be opened: %2.")
+                    .arg(nom, Resultat::raisonSysteme(erreur)))
+                .avecChemin(sortie)
+                .avecRaison(Resultat::raisonSysteme(erreur));
+        }
+        struct stat verrouille;
+        struct stat actuel;
+        if (::fstat(verrou, &verrouille) == 0 && ::stat(natif(sortie).constData(), &actuel) == 0
+            && verrouille.st_dev == actuel.st_dev && verrouille.st_ino == actuel.st_ino)
+            return Resultat();
+        ::close(verrou);
+        verrou = -1;
+    }
+    return Resultat::echec(
+        4, ChantierSite::tr("The site cannot be generated: another generation is writing to %1.").arg(nom))
+        .avecChemin(sortie);
+}
+
+bool ChantierSite::estDossierChantier(QString const &nom)
+{
+    static const QRegularExpression motif(QStringLiteral("^\\.tinselbox-[A-Za-z0-9]{6}$"));
+    return motif.match(nom).hasMatch();
+}
+
+void ChantierSite::retirerChantiersAbandonnes() const
+{
+    // Under the lock, any folder of a run into this directory is a crashed run's.
+    const QString nom = QFileInfo(sortie).fileName();
+    const QRegularExpression voisin(QStringLiteral("^\\.") + QRegularExpression::escape(nom)
+        + QStringLiteral("\\.tinselbox-[A-Za-z0-9]{6}$"));
+    const QString parent = QFileInfo(sortie).path();
+    int erreur = 0;
+    for (const QString &entree : entrees(parent)) {
+        if (voisin.match(entree).hasMatch() && QFileInfo(parent + QLatin1Char('/') + entree).isDir())
+            supprimerSansFranchir(parent + QLatin1Char('/') + entree, &erreur);
+    }
+    for (const QString &entree : entrees(sortie)) {
+        if (estDossierChantier(entree) && QFileInfo(sortie + QLatin1Char('/') + entree).isDir())
+            supprimerSansFranchir(sortie + QLatin1Char('/') + entree, &erreur);
+    }
+}
+
+Resultat ChantierSite::ouvrir()
+{
+    const Resultat verrouillage = verrouiller();
+    if (!verrouillage)
+        return verrouillage;
+    retirerChantiersAbandonnes();
+
+    const QString parent = QFileInfo(sortie).path();
+    const QString nom = QFileInfo(sortie).fileName();
     QStringList places;
     dev_t devSortie = 0;
     dev_t devParent = 0;
     // Beside the directory only when a rename can bring the site over.
-    if (!sortieExiste
-        || (peripherique(sortie, &devSortie) && peripherique(parent, &devParent) && devSortie == devParent))
+    if (peripherique(sortie, &devSortie) && peripherique(parent, &devParent) && devSortie == devParent)
         places << parent + QStringLiteral("/.") + nom + SUFFIXE_CHANTIER;
-    if (sortieExiste)
-        places << sortie + QStringLiteral("/.") + SUFFIXE_CHANTIER.mid(1);
+    places << sortie + QStringLiteral("/.") + SUFFIXE_CHANTIER.mid(1);
 
+    int erreur = 0;
     for (const QString &modele : qAsConst(places)) {
         QByteArray gabarit = natif(modele);
         if (::mkdtemp(gabarit.data()) == nullptr) {
-            *erreur = errno;
+            erreur = errno;
             continue;
         }
         dossier = QFile::decodeName(gabarit);
         if (::mkdir(natif(repertoireConstruction()).constData(), 0777) != 0) {
-            *erreur = errno;
-            supprimerSansFranchir(dossier, erreur);
+            erreur = errno;
+            supprimerSansFranchir(dossier, &erreur);
             dossier.clear();
-            return false;
+            break;
         }
-        return true;
+        return Resultat();
     }
-    return false;
+    return Resultat::echec(4,
+        ChantierSite::tr("The directory %1 cannot be written: %2.")
+            .arg(Resultat::cheminLisible(sortie), Resultat::raisonSysteme(erreur)))
+        .avecChemin(sortie)
+        .avecRaison(Resultat::raisonSysteme(erreur));
 }
 
 QString ChantierSite::repertoireConstruction() const
@@ -205,8 +289,6 @@ QString ChantierSite::racine() const
 
 bool ChantierSite::contenuAmovible(int *erreur, QString *chemin) const
 {
-    if (!sortieExiste)
-        return true;
     if (contientPointDeMontage(sortie)) {
         *erreur = EXDEV;
         *chemin = sortie;
@@ -236,14 +318,6 @@ bool ChantierSite::contenuAmovible(int *erreur, QString *chemin) const
 bool ChantierSite::remplacer(int *erreur)
 {
     const QString construction = repertoireConstruction();
-    if (!sortieExiste) {
-        if (!QDir().mkpath(QFileInfo(sortie).path())) {
-            *erreur = errno != 0 ? errno : EACCES;
-            return false;
-        }
-        return deplacer(construction, sortie, erreur);
-    }
-
     const QString ancien = dossier + QLatin1Char('/') + ANCIEN;
     if (::mkdir(natif(ancien).constData(), 0700) != 0) {
         *erreur = errno;
@@ -260,6 +334,7 @@ bool ChantierSite::remplacer(int *erreur)
         return false;
     }
     // The new site is in place; only the old contents are left to remove with the folder.
+    remplace = true;
     if (!supprimerSansFranchir(dossier, erreur))
         return false;
     dossier.clear();

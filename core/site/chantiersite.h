@@ -1,19 +1,29 @@
 #pragma once
 
+#include <QCoreApplication>
+
+#include "format/resultat.h"
+
 #include <QString>
+#include <QStringList>
 
 /// The folder a new site is built in before it takes the place of the output directory's
 /// contents, so that a generation that fails or is stopped leaves that directory exactly
 /// as it was.
 ///
-/// The folder is a hidden sibling of the output directory (or of its first missing
-/// ancestor), on the same file system so that the final move is made of renames; when the
-/// parent cannot be written it is a hidden folder inside the output directory itself. It
-/// is removed when the object dies, whatever happened.
+/// The output directory is created first if need be and locked (an advisory lock) for the
+/// whole run, so that a second generation into it fails at once instead of mixing two
+/// sites; a directory created for a run that fails is removed again. The folder is a hidden
+/// sibling of the output directory, on the same file system so that the final move is made
+/// of renames; when the parent cannot be written it is a hidden folder inside the output
+/// directory itself. It is removed when the object dies, whatever happened, and a folder
+/// left by a run that crashed is removed by the next run into the same directory.
 ///
 /// Failures give the system's reason (an errno value) and the path concerned.
 class ChantierSite
 {
+    Q_DECLARE_TR_FUNCTIONS(ChantierSite)
+
 public:
     explicit ChantierSite(QString const &repertoireSortie);
     ~ChantierSite();
@@ -21,8 +31,8 @@ public:
     ChantierSite(const ChantierSite &) = delete;
     ChantierSite &operator=(const ChantierSite &) = delete;
 
-    /// Creates the folder; false with `*erreur` set when no place for it can be written.
-    bool ouvrir(int *erreur);
+    /// Locks the output directory and creates the folder; a failure says why.
+    Resultat ouvrir();
     /// The directory in which to build the new site.
     QString repertoireConstruction() const;
     /// The folder itself (empty before ouvrir() or once it is gone).
@@ -42,9 +52,17 @@ public:
     static bool supprimerSansFranchir(QString const &chemin, int *erreur);
     /// Whether a file system is mounted anywhere strictly below `repertoire`.
     static bool contientPointDeMontage(QString const &repertoire);
+    /// Whether `nom`, an entry of an output directory, is such a folder of a run.
+    static bool estDossierChantier(QString const &nom);
 
 private:
+    Resultat verrouiller();
+    void retirerChantiersAbandonnes() const;
+
     QString sortie;
-    bool sortieExiste = false;
+    /// The directories this run created on the way to the output directory, outermost first.
+    QStringList crees;
+    int verrou = -1;
+    bool remplace = false;
     QString dossier;
 };

@@ -2,16 +2,23 @@
 
 #include "conversion/planconversions.h"
 #include "modele/calendrier.h"
+#include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/message.h"
+#include "site/chantiersite.h"
+#include "site/entetepage.h"
+#include "site/imageapercu.h"
+#include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTextStream>
 #include <QThread>
 
@@ -25,7 +32,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -39,10 +48,103 @@ QString joindre(const QString &repertoire, const QString &nom)
     return repertoire + QLatin1Char('/') + nom;
 }
 
-// The system's own words for an errno value ("No space left on device").
 QString raisonSysteme(int erreur)
 {
-    return qt_error_string(erreur);
+    return Resultat::raisonSysteme(erreur);
+}
+
+QString lisible(const QString &chemin)
+{
+    return Resultat::cheminLisible(chemin);
+}
+
+// The file systems the kernel makes up: their files are no user's media, and their sizes
+// say nothing of what reading them gives. Empty for a real file system.
+QString systemeVirtuel(int fd, const QString &chemin)
+{
+    struct statfs infos;
+    if (::fstatfs(fd, &infos) == 0) {
+        switch (infos.f_type) {
+        case PROC_SUPER_MAGIC:
+            return QStringLiteral("proc");
+        case SYSFS_MAGIC:
+            return QStringLiteral("sysfs");
+        case DEBUGFS_MAGIC:
+        case TRACEFS_MAGIC:
+        case SECURITYFS_MAGIC:
+        case CGROUP_SUPER_MAGIC:
+        case CGROUP2_SUPER_MAGIC:
+        case PSTOREFS_MAGIC:
+        case EFIVARFS_MAGIC:
+        case BPF_FS_MAGIC:
+            return QStringLiteral("a kernel file system");
+        default:
+            break;
+        }
+    }
+    // devtmpfs has the magic number of tmpfs: only the mount table tells them apart.
+    const QByteArray type = QStorageInfo(chemin).fileSystemType();
+    return type == "devtmpfs" ? QString::fromLatin1(type) : QString();
+}
+
+// Whether an open source may be published: a regular file of a real file system.
+GenerationSite::EchecCopie examinerSource(int fd, const QString &chemin, struct stat *infos, int *erreur)
+{
+    if (::fstat(fd, infos) != 0) {
+        *erreur = errno;
+        return GenerationSite::SOURCE_ILLISIBLE;
+    }
+    if (!S_ISREG(infos->st_mode))
+        return GenerationSite::SOURCE_NON_REGULIERE;
+    if (!systemeVirtuel(fd, chemin).isEmpty())
+        return GenerationSite::SOURCE_SYSTEME;
+    return GenerationSite::AUCUN_ECHEC;
+}
+
+// What a media's failure means, said once for generation and check alike.
+Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie echec, int erreur,
+    const QString &repertoireSortie = QString())
+{
+    QString message;
+    switch (echec) {
+    case GenerationSite::AUCUN_ECHEC:
+        return Resultat();
+    case GenerationSite::SOURCE_ABSENTE:
+        message = url.isEmpty()
+            ? GenerationSite::tr("Day %1 has no media file.").arg(jour)
+            : GenerationSite::tr("Day %1: the file %2 cannot be found.").arg(jour).arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_NON_REGULIERE:
+        message = GenerationSite::tr("Day %1: %2 is not a regular file (it is %3).")
+                      .arg(jour)
+                      .arg(lisible(url), FichierOrdinaire::nature(url));
+        break;
+    case GenerationSite::SOURCE_ILLISIBLE:
+        message = GenerationSite::tr("Day %1: the file %2 cannot be read: %3.")
+                      .arg(jour)
+                      .arg(lisible(url), raisonSysteme(erreur));
+        break;
+    case GenerationSite::SOURCE_SYSTEME:
+        message =
+            GenerationSite::tr("Day %1: %2 is a system file, not a media file.").arg(jour).arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_INCOHERENTE:
+        message = GenerationSite::tr(
+            "Day %1: the file %2 does not hold as many bytes as its size says; it is not a "
+            "media file.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::ECRITURE:
+        message = GenerationSite::tr("Day %1: the file %2 cannot be copied into %3: %4.")
+                      .arg(jour)
+                      .arg(lisible(url), lisible(repertoireSortie), raisonSysteme(erreur));
+        break;
+    }
+    Resultat resultat = Resultat::echec(5, message).avecJour(jour).avecChemin(url);
+    if (erreur != 0)
+        resultat.avecRaison(raisonSysteme(erreur));
+    return resultat;
 }
 
 // Whether a day's content is a file (a message is text held in the project file).
@@ -122,15 +224,17 @@ bool ecrireTout(int fd, const char *octets, qint64 taille, int *erreur)
 
 // Kernel copy (media files can be hundreds of megabytes), falling back to reads and
 // writes where the file systems do not offer it.
-bool copierContenu(int source, int destination, int *erreur)
+bool copierContenu(int source, int destination, qint64 *copies, int *erreur)
 {
     bool noyau = true;
     QByteArray tampon;
     for (;;) {
         if (noyau) {
             const ssize_t copie = ::copy_file_range(source, nullptr, destination, nullptr, 1 << 30, 0);
-            if (copie > 0)
+            if (copie > 0) {
+                *copies += copie;
                 continue;
+            }
             if (copie == 0)
                 return true;
             if (errno == EINTR)
@@ -153,6 +257,7 @@ bool copierContenu(int source, int destination, int *erreur)
         }
         if (!ecrireTout(destination, tampon.constData(), lu, erreur))
             return false;
+        *copies += lu;
     }
 }
 
@@ -197,23 +302,25 @@ GenerationSite::EchecCopie GenerationSite::copierFichier(
         return errno == ENOENT || errno == ENOTDIR ? SOURCE_ABSENTE : SOURCE_ILLISIBLE;
     }
     struct stat infos;
-    if (::fstat(entree.get(), &infos) != 0) {
-        code = errno;
-        return SOURCE_ILLISIBLE;
-    }
-    if (!S_ISREG(infos.st_mode))
-        return SOURCE_NON_REGULIERE;
+    const EchecCopie examen = examinerSource(entree.get(), source, &infos, &code);
+    if (examen != AUCUN_ECHEC)
+        return examen;
 
     Descripteur sortie(creerDestination(destination));
     if (sortie.get() < 0) {
         code = errno;
         return ECRITURE;
     }
-    if (!copierContenu(entree.get(), sortie.get(), &code) || sortie.fermer() != 0) {
+    qint64 copies = 0;
+    if (!copierContenu(entree.get(), sortie.get(), &copies, &code) || sortie.fermer() != 0) {
         if (code == 0)
             code = errno;
         ::unlink(QFile::encodeName(destination).constData());
         return code == EIO ? SOURCE_ILLISIBLE : ECRITURE;
+    }
+    if (copies != qint64(infos.st_size)) {
+        ::unlink(QFile::encodeName(destination).constData());
+        return SOURCE_INCOHERENTE;
     }
     return AUCUN_ECHEC;
 }
@@ -237,90 +344,104 @@ QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendri
     return introuvables;
 }
 
-int GenerationSite::generer(
-    Calendrier const &calendrier, QString const &repertoireSortie, bool apercu, QString *details)
+Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool lireContenu)
 {
-    QString ignores;
-    QString &raison = details != nullptr ? *details : ignores;
-    raison.clear();
+    if (chemin.isEmpty())
+        return echecMedia(jour, chemin, SOURCE_ABSENTE, 0);
+    // Without blocking: a FIFO opened for reading would wait for a writer forever.
+    Descripteur entree(::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (entree.get() < 0) {
+        const int erreur = errno;
+        return erreur == ENOENT || erreur == ENOTDIR ? echecMedia(jour, chemin, SOURCE_ABSENTE, 0)
+                                                     : echecMedia(jour, chemin, SOURCE_ILLISIBLE, erreur);
+    }
+    int erreur = 0;
+    struct stat infos;
+    const EchecCopie examen = examinerSource(entree.get(), chemin, &infos, &erreur);
+    if (examen != AUCUN_ECHEC || !lireContenu)
+        return echecMedia(jour, chemin, examen, erreur);
+    QByteArray tampon(1 << 20, Qt::Uninitialized);
+    qint64 lus = 0;
+    for (;;) {
+        const ssize_t lu = ::read(entree.get(), tampon.data(), size_t(tampon.size()));
+        if (lu == 0)
+            break;
+        if (lu < 0 && errno == EINTR)
+            continue;
+        if (lu < 0)
+            return echecMedia(jour, chemin, SOURCE_ILLISIBLE, errno);
+        lus += lu;
+    }
+    return lus == qint64(infos.st_size) ? Resultat() : echecMedia(jour, chemin, SOURCE_INCOHERENTE, 0);
+}
 
+Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu)
+{
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
-    if (PolitiqueSortie::estRepertoireSortieInterdit(repertoireSortie, QString(), calendrier)) {
-        raison = QCoreApplication::translate("GenerationSite",
-            "The directory %1 cannot be used for the generation: it holds the calendar's media, "
-            "a mounted file system, or the user's home.")
-                     .arg(repertoireSortie);
-        return 4;
-    }
+    const Resultat refus = PolitiqueSortie::controler(repertoireSortie, QString(), calendrier);
+    if (!refus)
+        return refus;
 
     // A missing media is found before anything is built.
-    const QMap<int, QString> introuvables = mediasIntrouvables(calendrier);
-    if (!introuvables.isEmpty()) {
-        const int jour = introuvables.firstKey();
-        const QString url = introuvables.first();
-        const QFileInfo info(url);
-        if (url.isEmpty())
-            raison = QCoreApplication::translate("GenerationSite", "Day %1 has no media file.").arg(jour);
-        else if (info.exists())
-            raison = QCoreApplication::translate("GenerationSite", "Day %1: %2 is not a regular file.")
-                         .arg(jour)
-                         .arg(url);
-        else
-            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be found.")
-                         .arg(jour)
-                         .arg(url);
-        return 5;
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (estJourPublie(calendrier, it.key()) && avecFichier(it.value())) {
+            const Resultat media = controlerMedia(it.key(), it.value()->getUrl(), false);
+            if (!media)
+                return media;
+        }
     }
 
+    const QString sortie = lisible(repertoireSortie);
+    const auto echecSysteme = [&repertoireSortie](int code, const QString &message, int erreur) {
+        return Resultat::echec(code, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
+    };
     ChantierSite chantier(repertoireSortie);
+    const Resultat ouverture = chantier.ouvrir();
+    if (!ouverture)
+        return ouverture;
     int erreur = 0;
-    if (!chantier.ouvrir(&erreur)) {
-        raison = QCoreApplication::translate("GenerationSite", "The directory %1 cannot be written: %2.")
-                     .arg(repertoireSortie, raisonSysteme(erreur));
-        return 4;
-    }
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
-    if (!copierArbre(REPERTOIRE_MODELE, site, &erreur)) {
-        raison = QCoreApplication::translate(
-            "GenerationSite", "The calendar's template cannot be copied into %1: %2.")
-                     .arg(repertoireSortie, raisonSysteme(erreur));
-        return 6;
-    }
+    if (!copierArbre(REPERTOIRE_MODELE, site, &erreur))
+        return echecSysteme(6,
+            GenerationSite::tr("The calendar's template cannot be copied into %1: %2.")
+                .arg(sortie, raisonSysteme(erreur)),
+            erreur);
 
     // The page's title and link preview, and the picture the preview shows.
     if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
-        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN))) {
-        raison = QCoreApplication::translate("GenerationSite", "The page cannot be written in %1.")
-                     .arg(repertoireSortie);
-        return 2;
-    }
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN)))
+        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+            .avecChemin(repertoireSortie);
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
-    const QString echecScript =
-        QCoreApplication::translate("GenerationSite", "The page's scripts cannot be written in %1.");
+    const auto echecScript = [&](const QString &raison) {
+        return Resultat::echec(2,
+            raison.isEmpty()
+                ? GenerationSite::tr("The page's scripts cannot be written in %1.").arg(sortie)
+                : GenerationSite::tr("The page's scripts cannot be written in %1: %2.").arg(sortie, raison))
+            .avecChemin(repertoireSortie)
+            .avecRaison(raison);
+    };
+    const Resultat arret = Resultat::echec(GENERATION_INTERROMPUE,
+        GenerationSite::tr("The generation was stopped; %1 was left as it was.").arg(sortie));
 
     // The page's texts in the calendar's language, and only that one.
-    if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier))) {
-        raison = echecScript.arg(repertoireSortie);
-        return 2;
-    }
+    if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
+        return echecScript(QString());
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
     PlanConversions::instance().demarrer(calendrier);
 
-    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    QString raison;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
-        if (QThread::currentThread()->isInterruptionRequested()) {
-            raison = QCoreApplication::translate(
-                "GenerationSite", "The generation was stopped; %1 was left as it was.")
-                         .arg(repertoireSortie);
-            return GENERATION_INTERROMPUE;
-        }
+        if (QThread::currentThread()->isInterruptionRequested())
+            return arret;
         const Media *media = it.value();
         if (!estJourPublie(calendrier, it.key()) || media == nullptr)
             continue;
@@ -328,100 +449,72 @@ int GenerationSite::generer(
 
         // A kind without a file (a message) has nothing to copy. The media learns the
         // extension of what it is published as before its lines are written.
-        Publication publication;
         if (avecFichier(media)) {
-            publication = PlanConversions::instance().publication(
+            const Publication publication = PlanConversions::instance().publication(
                 media->getUrl(), media->getType(), calendrier.getOriginaux());
-            if (!publication.ok) {
-                raison = QCoreApplication::translate(
-                    "GenerationSite", "Day %1: the file %2 cannot be converted: %3.")
-                             .arg(it.key())
-                             .arg(media->getUrl(), publication.erreur);
-                return 5;
-            }
+            if (!publication.ok)
+                return Resultat::echec(5,
+                    GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
+                        .arg(it.key())
+                        .arg(lisible(media->getUrl()), publication.erreur))
+                    .avecJour(it.key())
+                    .avecChemin(media->getUrl());
             media->setExtensionPubliee(publication.extension);
-        }
-        switch (
-            avecFichier(media) ? copierFichier(publication.fichier,
+            const EchecCopie echec = copierFichier(publication.fichier,
                 joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
-                &erreur)
-                               : AUCUN_ECHEC) {
-        case AUCUN_ECHEC:
-            break;
-        case SOURCE_ABSENTE:
-            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be found.")
-                         .arg(it.key())
-                         .arg(media->getUrl());
-            return 5;
-        case SOURCE_NON_REGULIERE:
-            raison = QCoreApplication::translate("GenerationSite", "Day %1: %2 is not a regular file.")
-                         .arg(it.key())
-                         .arg(media->getUrl());
-            return 5;
-        case SOURCE_ILLISIBLE:
-            raison = QCoreApplication::translate("GenerationSite", "Day %1: the file %2 cannot be read: %3.")
-                         .arg(it.key())
-                         .arg(media->getUrl(), raisonSysteme(erreur));
-            return 5;
-        case ECRITURE:
-            raison = QCoreApplication::translate(
-                "GenerationSite", "Day %1: the file %2 cannot be copied into %3: %4.")
-                         .arg(it.key())
-                         .arg(media->getUrl(), repertoireSortie, raisonSysteme(erreur));
-            return 5;
+                &erreur);
+            if (echec != AUCUN_ECHEC)
+                return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
         }
 
         const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
-        if (ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour) != 0) {
-            raison = echecScript.arg(repertoireSortie);
-            return 2;
-        }
+        if (insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour, &raison) != 0)
+            return echecScript(raison);
 
         // A kind without a collection script (a message) has nothing to load.
         const QString nomCollection = media->getNomFichierCollection();
         if (nomCollection.isEmpty())
             continue;
-        if (ajouterDansLeFichierSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
-                media->getCollectionJS(identifiant))
-            != 0) {
-            raison = echecScript.arg(repertoireSortie);
-            return 2;
-        }
+        if (insererSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
+                media->getCollectionJS(identifiant), &raison)
+            != 0)
+            return echecScript(raison);
     }
 
     const QString options = lignesOptions(calendrier);
     if ((!options.isEmpty()
-            && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options) != 0)
-        || (apercu
-            && ajouterDansLeFichierSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU) != 0)) {
-        raison = echecScript.arg(repertoireSortie);
-        return 2;
-    }
+            && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison) != 0)
+        || (apercu && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison) != 0))
+        return echecScript(raison);
+
+    erreur = ManifesteSite::ecrire(site);
+    if (erreur != 0)
+        return echecSysteme(4,
+            GenerationSite::tr("The directory %1 cannot be written: %2.").arg(sortie, raisonSysteme(erreur)),
+            erreur);
 
     // Last chance to stop with the old site untouched.
-    if (QThread::currentThread()->isInterruptionRequested()) {
-        raison = QCoreApplication::translate(
-            "GenerationSite", "The generation was stopped; %1 was left as it was.")
-                     .arg(repertoireSortie);
-        return GENERATION_INTERROMPUE;
-    }
+    if (QThread::currentThread()->isInterruptionRequested())
+        return arret;
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {
-        raison = erreur == EXDEV ? QCoreApplication::translate("GenerationSite",
-                     "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
-                                       .arg(repertoireSortie, fautif)
-                                 : QCoreApplication::translate("GenerationSite",
-                                     "The previous contents of %1 cannot be removed (%2): %3.")
-                                       .arg(repertoireSortie, fautif, raisonSysteme(erreur));
-        return 4;
+        if (erreur == EXDEV)
+            return Resultat::echec(4,
+                GenerationSite::tr(
+                    "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
+                    .arg(sortie, lisible(fautif)))
+                .avecChemin(fautif);
+        return echecSysteme(4,
+            GenerationSite::tr("The previous contents of %1 cannot be removed (%2): %3.")
+                .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
+            erreur);
     }
-    if (!chantier.remplacer(&erreur)) {
-        raison = QCoreApplication::translate(
-            "GenerationSite", "The previous contents of %1 cannot be replaced: %2.")
-                     .arg(repertoireSortie, raisonSysteme(erreur));
-        return 4;
-    }
-    return 0;
+    if (!chantier.remplacer(&erreur))
+        return echecSysteme(4,
+            GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
+                .arg(sortie, raisonSysteme(erreur)),
+            erreur);
+    return Resultat();
 }
 
 int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
@@ -438,6 +531,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
     *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += ManifesteSite::taille();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
@@ -526,12 +620,23 @@ int copierFichierMedia(Media const *media, QString nomFichier, QString repertoir
 
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)
 {
+    QString ignoree;
+    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree);
+}
+
+int insererSousLeMarqueur(
+    QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
+{
     QFile entree(fichier);
     QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!entree.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!entree.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *raison = entree.errorString();
         return 2;
-    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    }
+    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        *raison = sortie.errorString();
         return 2;
+    }
 
     QTextStream lecture(&entree);
     QTextStream ecriture(&sortie);
@@ -544,7 +649,9 @@ int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QStrin
             ecriture << texte << '\n';
     }
     ecriture.flush();
+    sortie.flush();
     const bool ecrit = ecriture.status() == QTextStream::Ok && sortie.error() == QFileDevice::NoError;
+    *raison = sortie.errorString();
     entree.close();
     sortie.close();
 
@@ -553,11 +660,18 @@ int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QStrin
         sortie.remove();
         return 2;
     }
+    raison->clear();
     // The rewritten script replaces the old one with the same permissions.
     sortie.setPermissions(entree.permissions());
-    if (!entree.remove())
+    if (!entree.remove()) {
+        *raison = entree.errorString();
         return 2;
-    return sortie.rename(fichier) ? 0 : 2;
+    }
+    if (!sortie.rename(fichier)) {
+        *raison = sortie.errorString();
+        return 2;
+    }
+    return 0;
 }
 
 QString getHash(QString texte1, QString texte2)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "format/format.h"
+#include "format/resultat.h"
 
 #include <QLatin1String>
 #include <QMap>
@@ -23,6 +26,8 @@ class Media;
 /// out (and kept in it).
 class GenerationSite
 {
+    Q_DECLARE_TR_FUNCTIONS(GenerationSite)
+
 public:
     static constexpr QLatin1String NOM_REPERTOIRE_MEDIA = Format::REPERTOIRE_MEDIA;
     static constexpr QLatin1String REPERTOIRE_SCRIPTS = Format::REPERTOIRE_SCRIPTS;
@@ -38,13 +43,26 @@ public:
     GenerationSite() = delete;
 
     /// Why a file copy failed: its source, or writing the copy.
-    enum EchecCopie { AUCUN_ECHEC, SOURCE_ABSENTE, SOURCE_NON_REGULIERE, SOURCE_ILLISIBLE, ECRITURE };
+    enum EchecCopie {
+        AUCUN_ECHEC,
+        SOURCE_ABSENTE,
+        SOURCE_NON_REGULIERE,
+        SOURCE_ILLISIBLE,
+        /// On a system file system (proc, sys, devtmpfs...): no user's media lives there.
+        SOURCE_SYSTEME,
+        /// Its bytes do not match the size it claims, as for the kernel's generated files.
+        SOURCE_INCOHERENTE,
+        ECRITURE
+    };
 
     /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
-    /// with the site of `calendrier`; a preview lets the visitor open every day. On
-    /// failure `*details` (when given) says in plain words what failed and why.
-    static int generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-        QString *details = nullptr);
+    /// with the site of `calendrier`; a preview lets the visitor open every day. A failure
+    /// says in plain words what failed and why.
+    static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu);
+    /// Whether the media file `chemin` of day `jour` can be published, with the checks of
+    /// a generation: a regular file of a real file system; with `lireContenu`, its bytes
+    /// are read too and must match its size.
+    static Resultat controlerMedia(int jour, QString const &chemin, bool lireContenu);
     /// Size of the site of `calendrier`: the template and every media file as it will be
     /// published. `*provisoire` (when given) is set while some conversion is not done,
     /// the source's own size standing for its output.
@@ -68,6 +86,9 @@ public:
 int resetRepertoire(QString repertoire);
 int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire);
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
+/// The same, with the system's reason of a failure in `*raison`.
+int insererSousLeMarqueur(
+    QString const &fichier, QString const &marqueur, QString const &texte, QString *raison);
 QString getHash(QString texte1, QString texte2);
 /// The page's lines for the calendar's options not at their default, one per option;
 /// empty when all are at their default.

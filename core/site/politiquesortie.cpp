@@ -3,8 +3,9 @@
 #include "modele/calendrier.h"
 #include "modele/media.h"
 #include "site/chantiersite.h"
-#include "site/generationsite.h"
+#include "site/manifestesite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -66,26 +67,48 @@ bool estRacineSystemeFichiers(const QString &repertoire)
 
 } // namespace
 
-bool PolitiqueSortie::estRepertoireSortieInterdit(
+Resultat PolitiqueSortie::controler(
     QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     if (repertoire.isEmpty())
-        return true;
+        return Resultat::echec(4, PolitiqueSortie::tr("No directory was given for the generation."));
+    const auto refus = [&repertoire](const QString &raison) {
+        return Resultat::echec(4,
+            PolitiqueSortie::tr("%1 cannot be used for the generation: %2.")
+                .arg(Resultat::cheminLisible(repertoire), raison))
+            .avecChemin(repertoire);
+    };
+    const QFileInfo info(repertoire);
+    if (info.exists() && !info.isDir())
+        return refus(PolitiqueSortie::tr("this is a file, not a directory"));
     const QStringList formes = formesDuChemin(repertoire);
     for (const QString &forme : formes) {
         if (estRacineSystemeFichiers(forme))
-            return true;
+            return refus(PolitiqueSortie::tr("this is the root of a disk"));
     }
     // Emptying it would reach into a USB key or a network share mounted below it.
     if (ChantierSite::contientPointDeMontage(repertoire))
-        return true;
-    if (contient(formes, QDir::homePath()) || contient(formes, fichierProjet))
-        return true;
-    for (const Media *media : calendrier.getContenuConstant()) {
-        if (media != nullptr && contient(formes, media->getUrl()))
-            return true;
+        return refus(PolitiqueSortie::tr("a disk is mounted inside this directory"));
+    if (contient(formes, QDir::homePath())) {
+        const bool maison = formesDuChemin(QDir::homePath()).contains(formes.first())
+            || formesDuChemin(QDir::homePath()).contains(formes.last());
+        return refus(maison ? PolitiqueSortie::tr("this is your home directory")
+                            : PolitiqueSortie::tr("this directory holds your home directory"));
     }
-    return false;
+    if (contient(formes, fichierProjet))
+        return refus(PolitiqueSortie::tr("this directory holds the calendar's project file"));
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (it.value() != nullptr && contient(formes, it.value()->getUrl()))
+            return refus(PolitiqueSortie::tr("this directory holds the media of day %1").arg(it.key()));
+    }
+    return Resultat();
+}
+
+bool PolitiqueSortie::estRepertoireSortieInterdit(
+    QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
+{
+    return !controler(repertoire, fichierProjet, calendrier).estReussi();
 }
 
 bool PolitiqueSortie::estVideOuSiteGenere(QString const &repertoire)
@@ -97,11 +120,19 @@ bool PolitiqueSortie::estVideOuSiteGenere(QString const &repertoire)
         return true;
     if (!info.isDir())
         return false;
-    const QDir dossier(repertoire);
-    if (dossier.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        return true;
-    return QFileInfo(dossier.filePath(GenerationSite::PAGE)).isFile()
-        && QFileInfo(dossier.filePath(QString(GenerationSite::REPERTOIRE_SCRIPTS) + QLatin1Char('/')
-                         + GenerationSite::SCRIPT_CALENDRIER))
-               .isFile();
+    bool vide = true;
+    for (const QString &nom :
+        QDir(repertoire)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted))
+        vide = vide && ChantierSite::estDossierChantier(nom);
+    return vide || ManifesteSite::estSiteMarque(repertoire) || ManifesteSite::estSiteAnterieur(repertoire);
+}
+
+Resultat PolitiqueSortie::refusRemplacement(QString const &repertoire)
+{
+    return Resultat::echec(4,
+        PolitiqueSortie::tr(
+            "%1 is not empty and holds no site that tinselbox generated; its contents would be erased.")
+            .arg(Resultat::cheminLisible(repertoire)))
+        .avecChemin(repertoire);
 }
