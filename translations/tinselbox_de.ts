@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>Die Website kann nicht erzeugt werden: Eine andere Erzeugung schreibt gerade in %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>Der Ordner %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>In diesem Ordner gibt es bereits einen Kalender mit diesem Namen. 
 Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>Der Arbeitsordner %1 existiert nicht oder ist kein Ordner.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Trotzdem öffnen?</translation>
         <translation>Zielordner für die Erzeugung auswählen</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Dieser Ordner enthält den Kalender oder seine Medien und kann nicht für die Erzeugung verwendet werden.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners </translation>
     </message>
@@ -518,6 +541,160 @@ Ersetzen?</translation>
         <source>Language...</source>
         <translation>Sprache…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Tag %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Tag %1 leeren</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [schreibgeschützt]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Kalender speichern unter</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Tag %1 belegen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Dateien ohne Tag: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Ausgelassen, da kein Tag sie aufnehmen kann: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Erzeugen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>Ü&amp;ber tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>eine FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>eine normale Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>Die Datei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 ist keine normale Datei (sondern %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 ist eine XML-Datei, aber kein Kalender: Ihr Wurzelelement ist &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Ersetzen?</translation>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>Der Ordner %1 kann nicht für die Erzeugung verwendet werden: Er enthält die Medien des Kalenders, ein eingehängtes Dateisystem oder den persönlichen Ordner.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>Tag %1 hat keine Mediendatei.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Tag %1: %2 ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Ersetzen?</translation>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Tag %1: %2 ist keine normale Datei (sondern %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Tag %1: %2 ist eine Systemdatei, keine Mediendatei.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Tag %1: Die Datei %2 enthält nicht so viele Byte, wie ihre Größe angibt; sie ist keine Mediendatei.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>Die Skripte der Seite können nicht in %1 geschrieben werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Ersetzen?</translation>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 ist keine Kalenderdatei.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>%1 kann nicht geöffnet werden: Die Nachricht von Tag %2 hat mehr als %3 Zeichen, das Maximum für einen Tag.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 ist keine gewöhnliche Datei.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 ist keine wohlgeformte XML-Datei (Zeile %2, Spalte %3: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>Die Datei %1 existiert nicht.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 ist keine Kalenderdatei: Sie enthält eine Dokumenttyp-Angabe oder mehr Verschachtelung, Attribute oder Elemente, als eine Kalenderdatei hat.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 ist keine wohlgeformte XML-Datei: Sie endet zu früh.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation> (siehe --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>Datei nicht gefunden</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>die Datei kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>keine wohlgeformte XML-Datei</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>kein tinselbox-Kalender</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1: Dieser Ordner enthält den Kalender oder seine Medien oder ist dein persönlicher Ordner oder die Wurzel eines Datenträgers und kann nicht für die Erzeugung verwendet werden</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1: Dieser Ordner ist nicht leer und enthält keine erzeugte Website; --force löscht seinen Inhalt</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>eine Nachricht</translation>
     </message>
@@ -748,52 +908,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Kalender in %1 erzeugt</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>ein Skript der Website konnte nicht in %1 geschrieben werden</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>der Ordner %1 konnte nicht angelegt oder geleert werden</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>eine Mediendatei konnte nicht nach %1 kopiert werden</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>das Medium von Tag %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>die Kalendervorlage konnte nicht nach %1 kopiert werden</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>die Erzeugung wurde unterbrochen</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>Fehler %1 beim Erzeugen in %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>der Kalender kann nicht erzeugt werden: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Tag %1: keine Mediendatei angegeben.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Tag %1: fehlendes Medium %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Tag %1: nicht lesbares Medium %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The calendar can be generated.</source>
         <translation>Der Kalender kann erzeugt werden.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>die Vorschau ist fertig, aber kein Browser konnte gestartet werden (xdg-open fehlt)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force löscht ihn.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>Für die Erzeugung wurde kein Ordner angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>das ist die Wurzel eines Laufwerks</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>in diesem Ordner ist ein Laufwerk eingehängt</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>das ist dein Benutzerordner</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>dieser Ordner enthält deinen Benutzerordner</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>dieser Ordner enthält die Projektdatei des Kalenders</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>dieser Ordner enthält die Medien von Tag %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; sein Inhalt würde gelöscht.</translation>
     </message>
 </context>
 <context>

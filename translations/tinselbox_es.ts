@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>No se puede generar el sitio: otra generación está escribiendo en %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>Ya existe un calendario con este nombre en esta carpeta. 
 ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>La carpeta de trabajo %1 no existe o no es una carpeta.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Open anyway?</source>
         <translation>Selecciona la carpeta de generación</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Esta carpeta contiene el calendario o sus archivos multimedia y no se puede usar para la generación.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Esta acción borrará todo el contenido de la carpeta </translation>
     </message>
@@ -518,6 +541,160 @@ Replace them?</source>
         <source>Language...</source>
         <translation>Idioma…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Vaciar el menú</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Editar el día %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Vaciar el día %1</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [solo lectura]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Guardar el calendario como</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Rellenar el día %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Archivos sin día asignado: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Archivos omitidos por ser de un tipo que un día no puede contener: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuevo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Generar…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Acerca de tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>inexistente</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un archivo normal</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>No se encuentra el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 no es un archivo normal (es %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 es un archivo XML, pero no un calendario: su elemento raíz es &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Replace them?</source>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>La carpeta %1 no se puede usar para la generación: contiene los archivos multimedia del calendario, un sistema de archivos montado o la carpeta personal del usuario.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>El día %1 no tiene ningún archivo multimedia.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Día %1: %2 no es un archivo normal.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Replace them?</source>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Día %1: %2 no es un archivo normal (es %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Día %1: %2 es un archivo del sistema, no un archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Día %1: el archivo %2 no contiene tantos bytes como indica su tamaño; no es un archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>No se pueden escribir los scripts de la página en %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Replace them?</source>
         <source>The file %1 cannot be written: %2.</source>
         <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 no es un archivo de calendario.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>No se puede abrir %1: el mensaje del día %2 supera los %3 caracteres, el máximo que admite un día.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 no es un archivo normal.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 no es un archivo XML bien formado (línea %2, columna %3: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>El archivo %1 no existe.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 no es un archivo de calendario: contiene una declaración de tipo de documento, o más anidamiento, atributos o elementos de los que tiene un archivo de calendario.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>No se puede abrir el archivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>No se puede abrir el archivo %1: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 no es un archivo XML bien formado: termina antes de tiempo.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation> (consulta --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>no existe el archivo</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>no se puede abrir el archivo</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>no es un archivo XML bien formado</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>no es un calendario de tinselbox</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1: esta carpeta contiene el calendario o sus archivos multimedia, o es tu carpeta personal o la raíz de un disco, y no se puede usar para la generación</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1: esta carpeta no está vacía y no contiene ningún sitio generado; --force borra su contenido</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un mensaje</translation>
     </message>
@@ -748,52 +908,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Calendario generado en %1</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>no se pudo escribir un script del sitio en %1</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>no se pudo crear ni vaciar la carpeta %1</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>no se pudo copiar un archivo multimedia en %1</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>no se puede leer el archivo multimedia del día %1: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>no se pudo copiar la plantilla del calendario en %1</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>se interrumpió la generación</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>error %1 al generar en %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>no se puede generar el calendario: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>El archivo no sigue el esquema de los calendarios.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Día %1: no se ha indicado ningún archivo multimedia.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Día %1: falta el archivo multimedia %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Día %1: archivo multimedia ilegible %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The calendar can be generated.</source>
         <translation>El calendario se puede generar.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>la vista previa está lista, pero no se pudo abrir ningún navegador (falta xdg-open)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force lo borra.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>No se ha indicado ninguna carpeta para la generación.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>No se puede usar %1 para la generación: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>es la raíz de un disco</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>hay un disco montado dentro de esta carpeta</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>es tu carpeta personal</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>esta carpeta contiene tu carpeta personal</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>esta carpeta contiene el archivo de proyecto del calendario</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>esta carpeta contiene el archivo multimedia del día %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>La carpeta %1 no está vacía y no contiene ningún sitio generado por tinselbox; su contenido se borraría.</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>Le dossier %1 ne peut pas être créé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>Le site ne peut pas être généré&#xa0;: une autre génération est en train d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>Le dossier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>Un calendrier de ce nom existe déjà dans ce dossier. 
 Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>Le dossier de travail %1 n’existe pas ou n’en est pas un.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>Choisir le dossier de génération</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Ce dossier contient le calendrier ou ses médias et ne peut pas servir à la génération.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Cette action effacera tout le contenu du dossier </translation>
     </message>
@@ -518,6 +541,160 @@ Les remplacer&#xa0;?</translation>
         <source>Language...</source>
         <translation>Langue…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Calendriers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Vider le menu</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifier le jour %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Vider le jour %1</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [lecture seule]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Enregistrer le calendrier sous</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Remplir le jour %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Fichiers sans jour attribué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Fichiers laissés de côté, d’aucun type qu’un jour peut contenir&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Générer…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>À &amp;propos de tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>un chemin qui ne mène à rien</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>Le fichier %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 n’est pas un fichier ordinaire (c’est %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 est un fichier XML, mais pas un calendrier&#xa0;: son élément racine est &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Les remplacer&#xa0;?</translation>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>Le dossier %1 ne peut pas servir à la génération&#xa0;: il contient les médias du calendrier, un système de fichiers monté ou le dossier personnel de l’utilisateur.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>Le jour %1 n’a aucun fichier média.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Les remplacer&#xa0;?</translation>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire (c’est %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Jour %1&#xa0;: %2 est un fichier système, pas un fichier média.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne contient pas autant d’octets que l’indique sa taille&#xa0;; ce n’est pas un fichier média.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>Les scripts de la page ne peuvent pas être écrits dans %1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Les remplacer&#xa0;?</translation>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 n’est pas un fichier de calendrier.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>Impossible d’ouvrir %1&#xa0;: le message du jour %2 dépasse %3 caractères, le maximum qu’un jour peut contenir.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 n’est pas un fichier ordinaire.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 n’est pas un fichier XML bien formé (ligne %2, colonne %3&#xa0;: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>Le fichier %1 n’existe pas.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 n’est pas un fichier de calendrier&#xa0;: il contient une déclaration de type de document, ou plus d’imbrications, d’attributs ou d’éléments qu’un fichier de calendrier n’en compte.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>Le fichier %1 ne peut pas être ouvert.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>Le fichier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 n’est pas un fichier XML bien formé&#xa0;: il s’arrête trop tôt.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation> (voir --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>fichier introuvable</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>le fichier ne peut pas être ouvert</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>fichier XML mal formé</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>pas un calendrier tinselbox</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1&#xa0;: ce dossier contient le calendrier ou ses médias, ou bien c’est votre dossier personnel ou la racine d’un disque, et il ne peut pas servir à la génération</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1&#xa0;: ce dossier n’est pas vide et ne contient aucun site généré&#xa0;; --force efface son contenu</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un message</translation>
     </message>
@@ -748,52 +908,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Calendrier généré dans %1</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>un script du site n’a pas pu être écrit dans %1</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>le dossier %1 n’a pas pu être créé ni vidé</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>un fichier média n’a pas pu être copié dans %1</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>le média du jour %1 est illisible&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>le modèle du calendrier n’a pas pu être copié dans %1</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>la génération a été interrompue</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>erreur %1 pendant la génération dans %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>impossible de générer le calendrier&#xa0;: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Jour %1&#xa0;: aucun fichier média indiqué.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Jour %1&#xa0;: média introuvable %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Jour %1&#xa0;: média illisible %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The calendar can be generated.</source>
         <translation>Le calendrier peut être généré.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>l’aperçu est prêt mais aucun navigateur n’a pu être lancé (xdg-open est absent)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force l’efface.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>Aucun dossier n’a été indiqué pour la génération.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>c’est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>c’est la racine d’un disque</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>un disque est monté dans ce dossier</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>c’est votre dossier personnel</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>ce dossier contient votre dossier personnel</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>ce dossier contient le fichier de projet du calendrier</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>ce dossier contient les médias du jour %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
 </context>
 <context>

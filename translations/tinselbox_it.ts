@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>Impossibile creare la cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>Impossibile generare il sito: un’altra generazione sta scrivendo in %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>Impossibile aprire la cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere nella cartella %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>In questa cartella esiste già un calendario con questo nome. 
 Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>La cartella di lavoro %1 non esiste o non è una cartella.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Aprire comunque?</translation>
         <translation>Seleziona la cartella di generazione</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Questa cartella contiene il calendario o i suoi file multimediali e non può essere usata per la generazione.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Questa azione cancellerà tutto il contenuto della cartella </translation>
     </message>
@@ -518,6 +541,160 @@ Sostituirli?</translation>
         <source>Language...</source>
         <translation>Lingua…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Svuota &amp;menu</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifica il giorno %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Svuota il giorno %1</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [sola lettura]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Salva il calendario come</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Riempi il giorno %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>File senza giorno assegnato: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>File esclusi perché di un tipo che un giorno non può contenere: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuovo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genera…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Informazioni su tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>inesistente</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un file normale</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>Impossibile trovare il file %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 non è un file normale (è %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Impossibile aprire il file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 è un file XML ma non un calendario: il suo elemento radice è &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Sostituirli?</translation>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>La cartella %1 non può essere usata per la generazione: contiene i file multimediali del calendario, un file system montato o la cartella personale dell’utente.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>Il giorno %1 non ha nessun file multimediale.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Giorno %1: %2 non è un file normale.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Sostituirli?</translation>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Giorno %1: %2 non è un file normale (è %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Giorno %1: %2 è un file di sistema, non un file multimediale.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Giorno %1: il file %2 non contiene tanti byte quanti ne indica la sua dimensione; non è un file multimediale.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>Impossibile scrivere gli script della pagina in %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Sostituirli?</translation>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Impossibile scrivere il file %1: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 non è un file di calendario.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>Impossibile aprire %1: il messaggio del giorno %2 supera i %3 caratteri, il massimo che un giorno può contenere.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 non è un file normale.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 non è un file XML ben formato (riga %2, colonna %3: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>Il file %1 non esiste.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 non è un file di calendario: contiene una dichiarazione del tipo di documento, oppure più annidamenti, attributi o elementi di quanti ne abbia un file di calendario.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>Impossibile aprire il file %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>Impossibile aprire il file %1: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 non è un file XML ben formato: termina troppo presto.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation> (vedi --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>file inesistente</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>impossibile aprire il file</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>non è un file XML ben formato</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>non è un calendario tinselbox</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1: questa cartella contiene il calendario o i suoi file multimediali, oppure è la tua cartella personale o la radice di un disco, e non può essere usata per la generazione</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1: questa cartella non è vuota e non contiene alcun sito generato; --force ne cancella il contenuto</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un messaggio</translation>
     </message>
@@ -748,52 +908,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Calendario generato in %1</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>non è stato possibile scrivere uno script del sito in %1</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>non è stato possibile creare o svuotare la cartella %1</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>non è stato possibile copiare un file multimediale in %1</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>impossibile leggere il file multimediale del giorno %1: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>non è stato possibile copiare il modello del calendario in %1</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>la generazione è stata interrotta</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>errore %1 durante la generazione in %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>impossibile generare il calendario: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Il file non segue lo schema dei calendari.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Giorno %1: nessun file multimediale indicato.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Giorno %1: file multimediale mancante %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Giorno %1: file multimediale illeggibile %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The calendar can be generated.</source>
         <translation>Il calendario può essere generato.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>l’anteprima è pronta ma non è stato possibile avviare un browser (manca xdg-open)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force lo cancella.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>Non è stata indicata nessuna cartella per la generazione.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>Impossibile usare %1 per la generazione: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>è un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>è la radice di un disco</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>in questa cartella è montato un disco</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>è la tua cartella personale</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>questa cartella contiene la tua cartella personale</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>questa cartella contiene il file di progetto del calendario</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>questa cartella contiene il file multimediale del giorno %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>La cartella %1 non è vuota e non contiene alcun sito generato da tinselbox; il suo contenuto verrebbe cancellato.</translation>
     </message>
 </context>
 <context>

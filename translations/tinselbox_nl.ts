@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 is een bestand, geen map.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>De map %1 kan niet worden aangemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>De site kan niet worden gegenereerd: een andere generatie schrijft al naar %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>De map %1 kan niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>Er staat al een kalender met deze naam in deze map. 
 Vervangen?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>De werkmap %1 bestaat niet of is geen map.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Toch openen?</translation>
         <translation>Kies de map voor het genereren</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Deze map bevat de kalender of zijn media en kan niet worden gebruikt om te genereren.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Deze actie wist de volledige inhoud van de map </translation>
     </message>
@@ -518,6 +541,160 @@ Vervangen?</translation>
         <source>Language...</source>
         <translation>Taal…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Recent geopend</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Menu wissen</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Dag %1 bewerken</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Dag %1 leegmaken</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [alleen-lezen]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Kalender opslaan als</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Dag %1 invullen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Bestanden zonder dag: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Weggelaten bestanden die een dag niet kan bevatten: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nieuw…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>O&amp;pnieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genereren…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Over tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>niets</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>een FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>een apparaat</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>een gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>Het bestand %1 is niet te vinden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 is geen gewoon bestand (het is %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Het bestand %1 kan niet worden geopend: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 is een XML-bestand maar geen kalender: het hoofdelement is &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Vervangen?</translation>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>De map %1 kan niet worden gebruikt om te genereren: hij bevat de media van de kalender, een aangekoppeld bestandssysteem of de persoonlijke map van de gebruiker.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>Dag %1 heeft geen mediabestand.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Dag %1: %2 is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Vervangen?</translation>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Dag %1: %2 is geen gewoon bestand (het is %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Dag %1: %2 is een systeembestand, geen mediabestand.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Dag %1: het bestand %2 bevat niet zoveel bytes als zijn grootte aangeeft; het is geen mediabestand.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>De scripts van de pagina kunnen niet in %1 worden geschreven: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Vervangen?</translation>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 is geen kalenderbestand.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>%1 kan niet worden geopend: het bericht van dag %2 is langer dan %3 tekens, het maximum voor een dag.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 is geen gewoon bestand.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 is geen goed gevormd XML-bestand (regel %2, kolom %3: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>Het bestand %1 bestaat niet.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 is geen kalenderbestand: het bevat een documenttype, of meer nestniveaus, attributen of elementen dan een kalenderbestand heeft.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>Het bestand %1 kan niet worden geopend.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>Het bestand %1 kan niet worden geopend: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 is geen goed gevormd XML-bestand: het houdt te vroeg op.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation> (zie --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>bestand bestaat niet</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>het bestand kan niet worden geopend</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>geen welgevormd XML-bestand</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>geen tinselbox-kalender</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1: deze map bevat de kalender of zijn media, of is je persoonlijke map of de hoofdmap van een schijf, en kan niet worden gebruikt om te genereren</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1: deze map is niet leeg en bevat geen gegenereerde site; --force wist de inhoud</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>een bericht</translation>
     </message>
@@ -748,52 +908,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Kalender gegenereerd in %1</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>een script van de site kon niet in %1 worden geschreven</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>de map %1 kon niet worden aangemaakt of leeggemaakt</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>een mediabestand kon niet naar %1 worden gekopieerd</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>het medium van dag %1 kan niet worden gelezen: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>het kalendersjabloon kon niet naar %1 worden gekopieerd</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>het genereren is onderbroken</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>fout %1 bij het genereren in %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>kan de kalender niet genereren: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>Het bestand volgt het schema van de kalenders niet.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Dag %1: geen mediabestand opgegeven.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Dag %1: ontbrekend medium %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Dag %1: onleesbaar medium %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The calendar can be generated.</source>
         <translation>De kalender kan worden gegenereerd.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>het voorbeeld is klaar, maar er kon geen browser worden gestart (xdg-open ontbreekt)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force wist die inhoud.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>Er is geen map opgegeven voor het genereren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>dit is een bestand, geen map</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>dit is de hoofdmap van een schijf</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>in deze map is een schijf aangekoppeld</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>dit is je persoonlijke map</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>deze map bevat je persoonlijke map</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>deze map bevat het projectbestand van de kalender</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>deze map bevat het medium van dag %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>De map %1 is niet leeg en bevat geen site die door tinselbox is gegenereerd; de inhoud ervan zou worden gewist.</translation>
     </message>
 </context>
 <context>

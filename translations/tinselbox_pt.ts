@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChantierSite</name>
+    <message>
+        <source>%1 is a file, not a directory.</source>
+        <translation>%1 é um arquivo, não uma pasta.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created: %2.</source>
+        <translation>Não é possível criar a pasta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The site cannot be generated: another generation is writing to %1.</source>
+        <translation>Não é possível gerar o site: outra geração já está gravando em %1.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be opened: %2.</source>
+        <translation>Não é possível abrir a pasta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar na pasta %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -148,6 +171,10 @@
 Replace it?</source>
         <translation>Já existe um calendário com este nome nesta pasta. 
 Substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The working directory %1 does not exist or is not a folder.</source>
+        <translation>A pasta de trabalho %1 não existe ou não é uma pasta.</translation>
     </message>
 </context>
 <context>
@@ -409,10 +436,6 @@ Abrir mesmo assim?</translation>
         <translation>Selecione a pasta de geração</translation>
     </message>
     <message>
-        <source>This directory holds the calendar or its media and cannot be used for the generation.</source>
-        <translation>Esta pasta contém o calendário ou as mídias dele e não pode ser usada para a geração.</translation>
-    </message>
-    <message>
         <source>This action will erase all the contents of the directory </source>
         <translation>Esta ação apagará todo o conteúdo da pasta </translation>
     </message>
@@ -518,6 +541,160 @@ Substituí-las?</translation>
         <source>Language...</source>
         <translation>Idioma…</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Limpar menu</translation>
+    </message>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Editar o dia %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Esvaziar o dia %1</translation>
+    </message>
+    <message>
+        <source> [read-only]</source>
+        <translation> [somente leitura]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Save the calendar as</source>
+        <translation>Salvar o calendário como</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Preencher o dia %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Arquivos sem dia: %1.</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Arquivos deixados de fora, de um tipo que nenhum dia pode conter: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Novo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendário</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opções…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Pré-visualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Gerar…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Sobre o tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FichierOrdinaire</name>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>uma pasta</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>um FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>um socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>um dispositivo</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found.</source>
+        <translation>O arquivo %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is %2).</source>
+        <translation>%1 não é um arquivo comum (é %2).</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a file.</source>
+        <translation>%1 é uma pasta, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Não é possível abrir o arquivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierProjet</name>
+    <message>
+        <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
+        <translation>%1 é um arquivo XML, mas não um calendário: o elemento raiz dele é &lt;%2&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Generateur</name>
@@ -529,16 +706,8 @@ Substituí-las?</translation>
 <context>
     <name>GenerationSite</name>
     <message>
-        <source>The directory %1 cannot be used for the generation: it holds the calendar&apos;s media, a mounted file system, or the user&apos;s home.</source>
-        <translation>A pasta %1 não pode ser usada para a geração: contém as mídias do calendário, um sistema de arquivos montado ou a pasta pessoal do usuário.</translation>
-    </message>
-    <message>
         <source>Day %1 has no media file.</source>
         <translation>O dia %1 não tem nenhum arquivo de mídia.</translation>
-    </message>
-    <message>
-        <source>Day %1: %2 is not a regular file.</source>
-        <translation>Dia %1: %2 não é um arquivo comum.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be found.</source>
@@ -588,6 +757,22 @@ Substituí-las?</translation>
         <source>Day %1: the file %2 cannot be converted: %3.</source>
         <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a regular file (it is %3).</source>
+        <translation>Dia %1: %2 não é um arquivo comum (é %3).</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is a system file, not a media file.</source>
+        <translation>Dia %1: %2 é um arquivo de sistema, não um arquivo de mídia.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 does not hold as many bytes as its size says; it is not a media file.</source>
+        <translation>Dia %1: o arquivo %2 não contém tantos bytes quanto o tamanho dele indica; não é um arquivo de mídia.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s scripts cannot be written in %1: %2.</source>
+        <translation>Não é possível gravar os scripts da página em %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -630,25 +815,24 @@ Substituí-las?</translation>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
+</context>
+<context>
+    <name>LecteurProjet</name>
     <message>
-        <source>%1 is not a calendar file.</source>
-        <translation>%1 não é um arquivo de calendário.</translation>
+        <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
+        <translation>Não é possível abrir %1: a mensagem do dia %2 tem mais de %3 caracteres, o máximo que um dia pode conter.</translation>
     </message>
     <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 não é um arquivo comum.</translation>
+        <source>%1 is not a well-formed XML file (line %2, column %3: %4).</source>
+        <translation>%1 não é um arquivo XML bem formado (linha %2, coluna %3: %4).</translation>
     </message>
     <message>
-        <source>The file %1 does not exist.</source>
-        <translation>O arquivo %1 não existe.</translation>
+        <source>%1 is not a calendar file: it holds a document type, or more nesting, attributes or elements than a calendar file has.</source>
+        <translation>%1 não é um arquivo de calendário: contém um tipo de documento, ou mais níveis de aninhamento, atributos ou elementos do que um arquivo de calendário possui.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be opened.</source>
-        <translation>Não é possível abrir o arquivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be opened: %2.</source>
-        <translation>Não é possível abrir o arquivo %1: %2.</translation>
+        <source>%1 is not a well-formed XML file: it ends too soon.</source>
+        <translation>%1 não é um arquivo XML bem formado: termina cedo demais.</translation>
     </message>
 </context>
 <context>
@@ -712,30 +896,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation> (veja --help)</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>arquivo inexistente</translation>
-    </message>
-    <message>
-        <source>the file cannot be opened</source>
-        <translation>não é possível abrir o arquivo</translation>
-    </message>
-    <message>
-        <source>not a well-formed XML file</source>
-        <translation>não é um arquivo XML bem formado</translation>
-    </message>
-    <message>
-        <source>not a tinselbox calendar</source>
-        <translation>não é um calendário do tinselbox</translation>
-    </message>
-    <message>
-        <source>%1: this directory holds the calendar or its media, or is your home directory or the root of a disk, and cannot be used for the generation</source>
-        <translation>%1: esta pasta contém o calendário ou as mídias dele, ou é a sua pasta pessoal ou a raiz de um disco, e não pode ser usada para a geração</translation>
-    </message>
-    <message>
-        <source>%1: this directory is not empty and holds no generated site; --force erases its contents</source>
-        <translation>%1: esta pasta não está vazia e não contém nenhum site gerado; --force apaga o conteúdo dela</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>uma mensagem</translation>
     </message>
@@ -748,52 +908,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Calendário gerado em %1</translation>
     </message>
     <message>
-        <source>a script of the site could not be written in %1</source>
-        <translation>não foi possível gravar um script do site em %1</translation>
-    </message>
-    <message>
-        <source>the directory %1 could not be created or emptied</source>
-        <translation>não foi possível criar ou esvaziar a pasta %1</translation>
-    </message>
-    <message>
-        <source>a media file could not be copied into %1</source>
-        <translation>não foi possível copiar um arquivo de mídia para %1</translation>
-    </message>
-    <message>
-        <source>the media of day %1 cannot be read: %2</source>
-        <translation>não é possível ler a mídia do dia %1: %2</translation>
-    </message>
-    <message>
-        <source>the calendar template could not be copied into %1</source>
-        <translation>não foi possível copiar o modelo do calendário para %1</translation>
-    </message>
-    <message>
-        <source>the generation was interrupted</source>
-        <translation>a geração foi interrompida</translation>
-    </message>
-    <message>
-        <source>error %1 while generating into %2</source>
-        <translation>erro %1 ao gerar em %2</translation>
-    </message>
-    <message>
         <source>cannot generate the calendar: </source>
         <translation>não é possível gerar o calendário: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
         <translation>O arquivo não segue o esquema dos calendários.</translation>
-    </message>
-    <message>
-        <source>Day %1: no media file given.</source>
-        <translation>Dia %1: nenhum arquivo de mídia informado.</translation>
-    </message>
-    <message>
-        <source>Day %1: missing media %2</source>
-        <translation>Dia %1: mídia ausente %2</translation>
-    </message>
-    <message>
-        <source>Day %1: unreadable media %2</source>
-        <translation>Dia %1: mídia ilegível %2</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -809,10 +929,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The calendar can be generated.</source>
         <translation>O calendário pode ser gerado.</translation>
-    </message>
-    <message>
-        <source>the preview is ready but no browser could be started (xdg-open is missing)</source>
-        <translation>a pré-visualização está pronta, mas nenhum navegador pôde ser iniciado (xdg-open não está instalado)</translation>
     </message>
     <message>
         <source>With --generate: the directory that receives the site; with --card: the PDF file.</source>
@@ -861,6 +977,14 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
+    </message>
+    <message>
+        <source>--force erases them.</source>
+        <translation>--force apaga esse conteúdo.</translation>
+    </message>
+    <message>
+        <source>the preview is ready in %1, but no browser could be opened to show it</source>
+        <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1067,49 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
+    </message>
+</context>
+<context>
+    <name>PolitiqueSortie</name>
+    <message>
+        <source>No directory was given for the generation.</source>
+        <translation>Nenhuma pasta foi informada para a geração.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: %2.</source>
+        <translation>Não é possível usar %1 para a geração: %2.</translation>
+    </message>
+    <message>
+        <source>this is a file, not a directory</source>
+        <translation>isto é um arquivo, não uma pasta</translation>
+    </message>
+    <message>
+        <source>this is the root of a disk</source>
+        <translation>esta é a raiz de um disco</translation>
+    </message>
+    <message>
+        <source>a disk is mounted inside this directory</source>
+        <translation>há um disco montado dentro desta pasta</translation>
+    </message>
+    <message>
+        <source>this is your home directory</source>
+        <translation>esta é a sua pasta pessoal</translation>
+    </message>
+    <message>
+        <source>this directory holds your home directory</source>
+        <translation>esta pasta contém a sua pasta pessoal</translation>
+    </message>
+    <message>
+        <source>this directory holds the calendar&apos;s project file</source>
+        <translation>esta pasta contém o arquivo de projeto do calendário</translation>
+    </message>
+    <message>
+        <source>this directory holds the media of day %1</source>
+        <translation>esta pasta contém a mídia do dia %1</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
+        <translation>A pasta %1 não está vazia e não contém nenhum site gerado pelo tinselbox; todo o conteúdo dela seria apagado.</translation>
     </message>
 </context>
 <context>
