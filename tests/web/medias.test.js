@@ -91,4 +91,5 @@ test('each published phone media shows or plays from a server that types files b
     assert.deepEqual(types['.m4a'], ['audio/mp4', 'nosniff']);
     assert.deepEqual(erreurs, []);
     await fermer();
+    await serveur.fermer();
 });
