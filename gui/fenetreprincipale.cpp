@@ -21,7 +21,6 @@
 #include "modele/projet.h"
 #include "parametres.h"
 #include "serviceconversions.h"
-#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "traduction.h"
 #include "version.h"
@@ -48,22 +47,10 @@ void activer(QWidget *widget, bool actif)
         widget->setEnabled(actif);
 }
 
-// The grid shows the calendar's days, 1 to its length; a hand-edited file or a shorter
-// length may leave others, which are kept.
-QList<int> joursHorsGrille(const Calendrier &calendrier)
-{
-    QList<int> jours;
-    for (const int jour : calendrier.getContenuConstant().keys()) {
-        if (!GenerationSite::estJourPublie(calendrier, jour))
-            jours << jour;
-    }
-    return jours;
-}
-
 // Says once that some days are beyond the calendar's length, so that they do not look lost.
 void signalerJoursHorsGrille(QWidget *parent, const Calendrier &calendrier)
 {
-    const QList<int> horsGrille = joursHorsGrille(calendrier);
+    const QList<int> horsGrille = calendrier.joursHorsLongueur();
     if (horsGrille.isEmpty())
         return;
     QStringList jours;
@@ -433,7 +420,7 @@ void FenetrePrincipale::clicBoutonOptions()
     const QDomDocument avant = historique->instantane();
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(getCalendrier());
-    const QList<int> horsGrilleAvant = joursHorsGrille(*getCalendrier());
+    const QList<int> horsGrilleAvant = getCalendrier()->joursHorsLongueur();
     // The dialog is accepted only when an option changed.
     if (fenetre.exec() != QDialog::Accepted)
         return;
@@ -442,7 +429,7 @@ void FenetrePrincipale::clicBoutonOptions()
     afficherCalendrier(getCalendrier());
     sauvegardeUtile();
     // A shorter length hides days that hold content: said now, not only at the next Open.
-    for (const int jour : joursHorsGrille(*getCalendrier())) {
+    for (const int jour : getCalendrier()->joursHorsLongueur()) {
         if (!horsGrilleAvant.contains(jour)) {
             signalerJoursHorsGrille(this, *getCalendrier());
             break;

@@ -159,6 +159,16 @@ void Calendrier::copierOptions(Calendrier const &autre)
     originaux = autre.originaux;
 }
 
+QList<int> Calendrier::joursHorsLongueur() const
+{
+    QList<int> horsLongueur;
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        if (it.key() < Format::PREMIER_JOUR || it.key() > jours)
+            horsLongueur << it.key();
+    }
+    return horsLongueur;
+}
+
 bool Calendrier::memesOptions(Calendrier const &autre) const
 {
     return rattrapage == autre.rattrapage && mois == autre.mois && fuseau == autre.fuseau

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -70,6 +71,9 @@ public:
     /// Returns 0 when an entry was removed, 3 when the day had none.
     int supprimerMedia(int jour);
     Media *getMedia(int jour) const;
+    /// The days holding content outside 1 to the calendar's length (a hand-edited file, or a
+    /// length made shorter): kept, but neither shown nor published.
+    QList<int> joursHorsLongueur() const;
 
     QMap<int, Media *> &getContenu();
     QMap<int, Media *> const &getContenuConstant() const;
