@@ -11,7 +11,7 @@ programme_seul=false
 
 PAQUETS=(cmake g++ make pkg-config valgrind
          qtbase5-dev libqt5xmlpatterns5-dev libqt5svg5 qt5-image-formats-plugins
-         xvfb xauth fonts-dejavu-core chromium xdg-utils
+         xvfb xauth fonts-dejavu-core chromium-headless-shell xdg-utils
          desktop-file-utils appstream dpkg-dev
          fonttools python3-fonttools fonts-freefont-otf
          clang-format qttools5-dev qttools5-dev-tools qttranslations5-l10n
@@ -21,7 +21,7 @@ PAQUETS=(cmake g++ make pkg-config valgrind
          lintian)
 
 # Needed only to run the tests, the page's browsers and the package checks.
-POUR_LES_TESTS=(valgrind xvfb xauth fonts-dejavu-core chromium xdg-utils desktop-file-utils appstream
+POUR_LES_TESTS=(valgrind xvfb xauth fonts-dejavu-core chromium-headless-shell xdg-utils desktop-file-utils appstream
                 fonttools python3-fonttools fonts-freefont-otf clang-format qttranslations5-l10n
                 kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
                 zbar-tools poppler-utils firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
