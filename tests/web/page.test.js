@@ -205,13 +205,15 @@ describe('the menu', { concurrency: 3 }, () => {
             await page.setViewportSize({ width: 780, height: 700 });
             // A loaded machine may deliver the resize event a little later.
             await h.attendre(page, () => oCanvas.style.width === '780px');
-            await h.images(page, 1);
+            await h.poserMouvements(page);
             const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
             assert.deepEqual(taille, ['780px', '700px']);
-            // The canvas fills the window; the half-size scene stands on its
-            // bottom edge, so ball 5 sits at half its drawing coordinates, 316 px down.
-            await page.mouse.click(centre(5).x / 2, 316 + centre(5).y / 2);
-            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 156]);
+            // The canvas fills the window; the scene takes the window's shape at half
+            // size, 1560 x 1400, the drawing's heights stretched by 1400 / 768: ball 5
+            // (110, 156) hangs at (110, 284), so at (55, 142) on the screen.
+            assert.deepEqual(await page.evaluate(() => [ImageMobile.scene.largeur, ImageMobile.scene.hauteur]), [1560, 1400]);
+            await page.mouse.click(55, 142);
+            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 284]);
             assert.deepEqual(erreurs, []);
             await fermer();
         });

@@ -80,7 +80,7 @@ test('upright, turned and small: the scene fills the screen, targets over the ba
 
     // Turned: laid out again as the wide scene.
     await page.setViewportSize({ width: 844, height: 390 });
-    await h.attendre(page, () => ImageMobile.scene.largeur === 1560);
+    await h.attendre(page, () => ImageMobile.scene.largeur > ImageMobile.scene.hauteur);
     await h.images(page, 150);
     const tournee = await verifierEcran(page, '844x390');
     await h.capture(page, 'page-telephone-844x390.png');
@@ -100,9 +100,10 @@ test('upright, turned and small: the scene fills the screen, targets over the ba
     assert.ok(await petit.page.evaluate(() => photo.largeur <= ImageMobile.scene.largeur), 'the picture fits the tall scene');
     // Turned while the picture is shown: it stands in the centre of the wide scene.
     await petit.page.setViewportSize({ width: 640, height: 360 });
-    await h.attendre(petit.page, () => ImageMobile.scene.largeur === 1560);
+    await h.attendre(petit.page, () => ImageMobile.scene.largeur > ImageMobile.scene.hauteur);
     await h.images(petit.page, 2);
-    assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, photo.x, photo.y]), [true, 760, 369]);
+    assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, photo.x, photo.y]),
+        [true, (1560 - 40) / 2, (Math.round(1560 * 360 / 640) - 30) / 2]);
     assert.deepEqual(petit.erreurs, []);
     await petit.fermer();
 });
@@ -126,6 +127,26 @@ test('a locked ball, tapped or entered, says when it opens in place of the last 
     await page.keyboard.press('Enter');
     assert.equal(await annonce(), 'Day 12, opens on 12 December');
     assert.deepEqual(await page.evaluate(() => [projectionEnCours, boules[11].verrouillee]), [false, true]);
+    assert.deepEqual(erreurs, []);
+    await fermer();
+});
+
+test('from a small phone to 4K, upright or not, the scene covers the screen without scrolling', async () => {
+    const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, await site(), '2026-12-05T10:00:00Z');
+    await h.attendreMenu(page);
+    const ecrans = [[360, 640], [768, 1024], [1024, 768], [1280, 800], [1366, 768], [1920, 1080], [2560, 1080], [3840, 2160]];
+    for (const [largeur, hauteur] of ecrans) {
+        await page.setViewportSize({ width: largeur, height: hauteur });
+        await h.attendre(page, ([l, ht]) => {
+            const attendue = Disposition.scene(l, ht);
+            return innerWidth === l && ImageMobile.scene.largeur === attendue.largeur && ImageMobile.scene.hauteur === attendue.hauteur;
+        }, [largeur, hauteur]);
+        const m = await mesurer(page);
+        const nom = `${largeur}x${hauteur}`;
+        assert.ok(m.defilement[0] <= largeur && m.defilement[1] <= hauteur, `${nom}: no scroll (${m.defilement})`);
+        assert.ok(m.scene[0] * m.scene[1] >= 0.85 * largeur * hauteur, `${nom}: scene ${m.scene} covers 85 %`);
+        assert.ok(m.balles.every((balle) => 2 * balle.taille >= 44), `${nom}: balls of 44 px`);
+    }
     assert.deepEqual(erreurs, []);
     await fermer();
 });

@@ -5,10 +5,14 @@
 /* exported Disposition */
 
 var Disposition = {
-    // Scene sizes in drawing units; the trees stand on the bottom edge.
+    // Scene sizes in drawing units; the trees stand on the bottom edge. A
+    // landscape screen of another shape stretches the wide scene to its own,
+    // from square to 32:9, so that the balls and the day's picture spread over
+    // the whole screen rather than a band of it.
     PAYSAGE: { largeur: 1560, hauteur: 768 },
+    RAPPORT_PAYSAGE_MAX: 32 / 9,
     // 768 units across a 360 px phone keep a ball of radius 48 above 44 px;
-    // the height follows the screen's, from 16:9 to 2.4:1.
+    // the height follows the screen's, up to 2.4:1.
     PORTRAIT: { largeur: 768, hauteur: 1366 },
     RAPPORT_PORTRAIT_MAX: 2.4,
     HAUTEUR_FORET: 120,
@@ -37,20 +41,28 @@ var Disposition = {
 
     // The scene for a screen of largeur x hauteur CSS pixels.
     scene: function (largeur, hauteur) {
+        var base = Disposition.PAYSAGE;
+        var rapport;
         if (hauteur <= largeur) {
-            return Disposition.PAYSAGE;
+            rapport = Math.min(Disposition.RAPPORT_PAYSAGE_MAX, largeur / hauteur);
+            return rapport < base.largeur / base.hauteur
+                ? { largeur: base.largeur, hauteur: Math.round(base.largeur / rapport) }
+                : { largeur: Math.round(base.hauteur * rapport), hauteur: base.hauteur };
         }
-        var base = Disposition.PORTRAIT;
-        var rapport = Math.min(Disposition.RAPPORT_PORTRAIT_MAX, Math.max(base.hauteur / base.largeur, hauteur / largeur));
+        base = Disposition.PORTRAIT;
+        rapport = Math.min(Disposition.RAPPORT_PORTRAIT_MAX, hauteur / largeur);
         return { largeur: base.largeur, hauteur: Math.round(base.largeur * rapport) };
     },
 
     // Places of `nombre` balls: the drawing itself for 31 balls on a wide
-    // screen, otherwise rows spread over the space above the trees.
+    // screen, stretched to its shape, otherwise rows spread over the space
+    // above the trees.
     places: function (nombre, scene) {
-        if (scene === Disposition.PAYSAGE && nombre === Disposition.MENU_31.length) {
+        var base = Disposition.PAYSAGE;
+        if (scene.largeur >= scene.hauteur && nombre === Disposition.MENU_31.length) {
             return Disposition.MENU_31.map(function (place) {
-                return place.slice();
+                return [Math.round(place[0] * scene.largeur / base.largeur),
+                    Math.round(place[1] * scene.hauteur / base.hauteur), place[2]];
             });
         }
         return Disposition.enRangees(nombre, scene);
