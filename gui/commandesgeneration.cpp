@@ -4,6 +4,7 @@
 #include "choixfichier.h"
 #include "fenetrepartage.h"
 #include "fenetreprincipale.h"
+#include "format/format.h"
 #include "generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
@@ -65,7 +66,7 @@ void CommandesGeneration::apercu()
         return;
 
     const QString repertoire =
-        QDir(QFileInfo(fenetre.getUrlCalendrier()).path()).filePath(QStringLiteral("tmp"));
+        QDir(QFileInfo(fenetre.getUrlCalendrier()).path()).filePath(Format::REPERTOIRE_APERCU);
     if (refuserRepertoireSortie(repertoire))
         return;
     // A "tmp" left by an earlier preview is replaced silently; anything else there is the
@@ -114,8 +115,7 @@ bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
 {
     // Absolute, so that the browser finds it whatever its own working directory.
-    const QString page =
-        QFileInfo(QDir(repertoireSortie).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    const QString page = QFileInfo(QDir(repertoireSortie).filePath(Format::PAGE)).absoluteFilePath();
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 

@@ -3,6 +3,7 @@
 #include "conversion/planconversions.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
+#include "format/format.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
@@ -357,15 +358,14 @@ int LigneCommande::apercu(const QString &fichier)
     Calendrier calendrier;
     if (!chargerCalendrier(fichier, calendrier))
         return ECHEC;
-    const QString repertoire = QDir(QFileInfo(fichier).path()).filePath(QStringLiteral("tmp"));
+    const QString repertoire = QDir(QFileInfo(fichier).path()).filePath(Format::REPERTOIRE_APERCU);
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, true) != 0)
         return echouer(gestionnaire.getDetailsErreur());
-    const QString page =
-        QFileInfo(QDir(repertoire).filePath(QStringLiteral("index.html"))).absoluteFilePath();
+    const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
     // by its status whether a browser took the page; its own complaints are not ours.

@@ -1,5 +1,6 @@
 #include "modele/image.h"
 
+#include "format/format.h"
 #include "modele/genremedia.h"
 
 Image::Image(QString url) : Media(url) {}
@@ -15,15 +16,15 @@ QString Image::getSceneJS(QString identifiant) const
 {
     return QStringLiteral("photo = new Photo(\"%1\");\n"
                           "imagesMobiles.push(photo);\n"
-                          "declencherTimer(photo, 10000);\n"
+                          "declencherTimer(photo, %2);\n"
                           "break;\n")
-        .arg(identifiant);
+        .arg(identifiant, QString::number(Format::DUREE_AFFICHAGE_MS));
 }
 
 QString Image::getCollectionJS(QString identifiant) const
 {
-    return QStringLiteral("this.fichiers.set(\"%1\", \"./data/%2\");\n")
-        .arg(identifiant, nomFichierStocke(identifiant));
+    return QStringLiteral("this.fichiers.set(\"%1\", \"./%2/%3\");\n")
+        .arg(identifiant, Format::REPERTOIRE_MEDIA, nomFichierStocke(identifiant));
 }
 
 QString Image::getNomFichierCollection() const

@@ -1,5 +1,6 @@
 #include "modele/message.h"
 
+#include "format/format.h"
 #include "modele/genremedia.h"
 
 #include <QDomDocument>
@@ -29,9 +30,9 @@ QString Message::getSceneJS(QString) const
 {
     return QStringLiteral("carte = new Carte(%1);\n"
                           "imagesMobiles.push(carte);\n"
-                          "declencherTimer(carte, 10000);\n"
+                          "declencherTimer(carte, %2);\n"
                           "break;\n")
-        .arg(litteralJavaScript(texte));
+        .arg(litteralJavaScript(texte), QString::number(Format::DUREE_AFFICHAGE_MS));
 }
 
 QString Message::getCollectionJS(QString) const

@@ -1,5 +1,6 @@
 #include "modele/son.h"
 
+#include "format/format.h"
 #include "modele/genremedia.h"
 
 Son::Son(QString url) : Media(url) {}
@@ -26,9 +27,9 @@ QString Son::getSceneJS(QString identifiant) const
 QString Son::getCollectionJS(QString identifiant) const
 {
     return QStringLiteral("case \"%1\":\n"
-                          "this.chargerSon(\"%1\", \"data/%2\");\n"
+                          "this.chargerSon(\"%1\", \"%2/%3\");\n"
                           "break;\n")
-        .arg(identifiant, nomFichierStocke(identifiant));
+        .arg(identifiant, Format::REPERTOIRE_MEDIA, nomFichierStocke(identifiant));
 }
 
 QString Son::getNomFichierCollection() const

@@ -1,5 +1,6 @@
 #include "modele/video.h"
 
+#include "format/format.h"
 #include "modele/genremedia.h"
 
 Video::Video(QString url) : Media(url) {}
@@ -24,9 +25,9 @@ QString Video::getSceneJS(QString identifiant) const
 QString Video::getCollectionJS(QString identifiant) const
 {
     return QStringLiteral("case \"%1\":\n"
-                          "this.chargerVideo(\"%1\", \"data/%2\", ecran);\n"
+                          "this.chargerVideo(\"%1\", \"%2/%3\", ecran);\n"
                           "break;\n")
-        .arg(identifiant, nomFichierStocke(identifiant));
+        .arg(identifiant, Format::REPERTOIRE_MEDIA, nomFichierStocke(identifiant));
 }
 
 QString Video::getNomFichierCollection() const

@@ -22,7 +22,6 @@ namespace {
 
 const QByteArray ENTETE = QByteArrayLiteral("tinselbox site 1");
 const QString MODELE = QStringLiteral(":tinselbox/js");
-const QString REPERTOIRE_MEDIA = QStringLiteral("data");
 const qint64 TAILLE_MAXIMALE = 64 * 1024;
 
 QStringList entrees(const QString &repertoire)
@@ -54,7 +53,8 @@ bool suitLeModele(const QString &repertoire, const QString &relatif)
                 return false;
         } else if (!(info.isFile()
                        && (modele.isFile()
-                           || (relatif == QLatin1Char('/') + REPERTOIRE_MEDIA && estMediaPublie(nom))))) {
+                           || (relatif == QLatin1Char('/') + Format::REPERTOIRE_MEDIA
+                               && estMediaPublie(nom))))) {
             return false;
         }
     }
