@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/format.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -87,7 +89,7 @@ private:
     int mois = 0;
     QString fuseau;
     QString debut;
-    int jours = 31;
+    int jours = Format::DERNIER_JOUR;
     bool melange = false;
     QString langue;
     QString adresse;

@@ -1,5 +1,7 @@
 #include "modele/repartitionjours.h"
 
+#include "format/format.h"
+
 #include <QCollator>
 #include <QFileInfo>
 
@@ -15,7 +17,7 @@ int RepartitionJours::jourDuNom(const QString &nomFichier)
     if (chiffres == 0 || chiffres > 2)
         return 0;
     const int jour = nomFichier.leftRef(chiffres).toInt();
-    return jour >= PREMIER_JOUR && jour <= DERNIER_JOUR ? jour : 0;
+    return jour >= Format::PREMIER_JOUR && jour <= Format::DERNIER_JOUR ? jour : 0;
 }
 
 void RepartitionJours::trierParNom(QStringList &chemins)
@@ -41,11 +43,11 @@ QMap<int, QString> RepartitionJours::repartir(
         else
             sansNumero << chemin;
     }
-    int jour = PREMIER_JOUR;
+    int jour = Format::PREMIER_JOUR;
     for (const QString &chemin : qAsConst(sansNumero)) {
-        while (jour <= DERNIER_JOUR && (joursOccupes.contains(jour) || repartition.contains(jour)))
+        while (jour <= Format::DERNIER_JOUR && (joursOccupes.contains(jour) || repartition.contains(jour)))
             ++jour;
-        if (jour > DERNIER_JOUR) {
+        if (jour > Format::DERNIER_JOUR) {
             if (sansJour != nullptr)
                 *sansJour << chemin;
             continue;

@@ -11,9 +11,6 @@
 class RepartitionJours
 {
 public:
-    static constexpr int PREMIER_JOUR = 1;
-    static constexpr int DERNIER_JOUR = 31;
-
     RepartitionJours() = delete;
 
     /// The day a file name starts with ("05-snow.jpg" 5, "24.mp4" 24), or 0 when it
