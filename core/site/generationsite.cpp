@@ -438,6 +438,10 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     PlanConversions::instance().demarrer(calendrier);
 
     QString raison;
+    // The days' lines, written under each marker in one pass per script once every media
+    // is copied: the latest day first, as one insertion per day used to leave them.
+    QStringList blocsScene;
+    QMap<QString, QStringList> blocsCollections;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
         if (QThread::currentThread()->isInterruptionRequested())
@@ -467,16 +471,19 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
         }
 
-        const QString blocJour = QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant);
-        if (insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocJour, &raison) != 0)
-            return echecScript(raison);
-
+        blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant));
         // A kind without a collection script (a message) has nothing to load.
         const QString nomCollection = media->getNomFichierCollection();
-        if (nomCollection.isEmpty())
-            continue;
-        if (insererSousLeMarqueur(joindre(scripts, nomCollection), MARQUEUR_GESTION_COLLECTION,
-                media->getCollectionJS(identifiant), &raison)
+        if (!nomCollection.isEmpty())
+            blocsCollections[nomCollection].prepend(media->getCollectionJS(identifiant));
+    }
+    if (!blocsScene.isEmpty()
+        && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison)
+            != 0)
+        return echecScript(raison);
+    for (auto it = blocsCollections.constBegin(); it != blocsCollections.constEnd(); ++it) {
+        if (insererSousLeMarqueur(
+                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison)
             != 0)
             return echecScript(raison);
     }
