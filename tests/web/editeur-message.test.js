@@ -10,10 +10,7 @@ const path = require('node:path');
 const { execFileSync } = require('node:child_process');
 const h = require('./helpers');
 
-const CONSTRUCTION = process.env.TINSELBOX_BUILD_DIR;
-const PROGRAMME = CONSTRUCTION ? path.join(CONSTRUCTION, 'gui', 'tinselbox') : '';
-const SAUTER = !CONSTRUCTION ? 'TINSELBOX_BUILD_DIR is not set: run it through ctest'
-    : !fs.existsSync(PROGRAMME) ? `${PROGRAMME} is not built` : false;
+const { chemin: PROGRAMME, sauter: SAUTER } = h.programmeConstruit(path.join('gui', 'tinselbox'));
 
 const HOSTILE = 'He said "hi" & \'bye\' \\ C:\\temp\r\nline\u2028two\u2029three </script><script>alert(1)</script>'
     + ' <!-- ]]> é 雪 🎄 \t end';

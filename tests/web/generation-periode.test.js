@@ -9,19 +9,8 @@ const path = require('node:path');
 const { execFile } = require('node:child_process');
 const h = require('./helpers');
 
-const CONSTRUCTION = process.env.TINSELBOX_BUILD_DIR;
-const PROGRAMME = CONSTRUCTION ? path.join(CONSTRUCTION, 'gui', 'tinselbox') : '';
+const { chemin: PROGRAMME, sauter: SAUTER } = h.programmeConstruit(path.join('gui', 'tinselbox'));
 const DATE = '2026-12-05T10:00:00Z';
-
-function raisonDeSauter() {
-    if (!CONSTRUCTION) {
-        return 'TINSELBOX_BUILD_DIR is not set: run it through ctest, or set it to a build directory';
-    }
-    if (!fs.existsSync(PROGRAMME)) {
-        return `${PROGRAMME} is not built`;
-    }
-    return false;
-}
 
 const commun = h.navigateurPartage();
 
@@ -33,7 +22,7 @@ function generer(projet, site) {
     });
 }
 
-test('a 24-day calendar opens its fifth ball on 5 December', { skip: raisonDeSauter() }, async () => {
+test('a 24-day calendar opens its fifth ball on 5 December', { skip: SAUTER }, async () => {
     const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'tinselbox-periode-'));
     try {
         const projet = path.join(dossier, 'Avent.xml');

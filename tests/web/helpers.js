@@ -319,6 +319,16 @@ async function servir(site, retenir = () => false, entetes = {}) {
     };
 }
 
+// A program of the build tree that ctest names in TINSELBOX_BUILD_DIR: its path, and why a
+// test that needs it is skipped (false when it is built).
+function programmeConstruit(relatif) {
+    const construction = process.env.TINSELBOX_BUILD_DIR;
+    const chemin = construction ? path.join(construction, relatif) : '';
+    const sauter = !construction ? 'TINSELBOX_BUILD_DIR is not set: run it through ctest, or set it to a build directory'
+        : !fs.existsSync(chemin) ? `${chemin} is not built` : false;
+    return { construction, chemin, sauter };
+}
+
 // ---- Browser.
 
 // The headless shell: the same engine without the browser's own interface, whose
@@ -462,7 +472,7 @@ module.exports = {
     RACINE, MODELE, MENU, PALETTE, FOND, DUREE_IMAGE,
     MARQUEUR_SCENE, MARQUEUR_COLLECTION, MARQUEUR_INITIALISATION, FRAGMENTS,
     dossierArtefacts, dossierTemporaire, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
-    png, wav, mp3, ogg, fixture, servir, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
+    png, wav, mp3, ogg, fixture, servir, programmeConstruit, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
     attendreChargement, poserMouvements, attendreMenu, maintenant, avancerJusqua, pixel, positionsBoules, capture,
     navigateurPartage,
 };

@@ -10,10 +10,7 @@ const path = require('node:path');
 const { execFileSync } = require('node:child_process');
 const h = require('./helpers');
 
-const CONSTRUCTION = process.env.TINSELBOX_BUILD_DIR;
-const PROGRAMME = CONSTRUCTION ? path.join(CONSTRUCTION, 'gui', 'tinselbox') : '';
-const SAUTER = !CONSTRUCTION || !fs.existsSync(PROGRAMME)
-    ? 'TINSELBOX_BUILD_DIR is not set or the program is not built' : false;
+const { chemin: PROGRAMME, sauter: SAUTER } = h.programmeConstruit(path.join('gui', 'tinselbox'));
 
 // On 5 December, day 3 is past, day 5 today and day 12 locked.
 const DATE = '2026-12-05T10:00:00Z';
