@@ -22,6 +22,17 @@ QString ChoixFichier::choisir(QFileDialog &selecteur)
     return fichiers.isEmpty() ? QString() : fichiers.constFirst();
 }
 
+QString ChoixFichier::choisirDossier(QWidget *parent, const QString &titre, Parametres::Dossier genre)
+{
+    QFileDialog dialogue(parent, titre);
+    dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setDirectory(Parametres::getDernierDossier(genre));
+    const QString dossier = choisir(dialogue);
+    if (!dossier.isEmpty())
+        Parametres::setDernierDossier(genre, dossier);
+    return dossier;
+}
+
 void ChoixFichier::prevoirChoix(const QString &chemin)
 {
     choix.enqueue(chemin);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "parametres.h"
+
 #include <QFileDialog>
 #include <QList>
 #include <QPointer>
@@ -28,6 +30,9 @@ public:
 
     /// Runs `selecteur` modally; the first path chosen, or an empty string when cancelled.
     static QString choisir(QFileDialog &selecteur);
+    /// A directory chooser opening in the last directory of its kind, which the chosen one
+    /// becomes; an empty string when cancelled.
+    static QString choisirDossier(QWidget *parent, const QString &titre, Parametres::Dossier genre);
 
     /// Queues the path the next chooser returns; an empty path cancels it.
     static void prevoirChoix(const QString &chemin);

@@ -12,7 +12,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMap>
 #include <QPointer>
@@ -81,13 +80,10 @@ void CommandesGeneration::generer()
     if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
-    QFileDialog dialogue(&fenetre, tr("Select the generation directory"));
-    dialogue.setFileMode(QFileDialog::Directory);
-    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::SORTIE));
-    const QString repertoire = ChoixFichier::choisir(dialogue);
+    const QString repertoire =
+        ChoixFichier::choisirDossier(&fenetre, tr("Select the generation directory"), Parametres::SORTIE);
     if (repertoire.isEmpty())
         return;
-    Parametres::setDernierDossier(Parametres::SORTIE, repertoire);
 
     if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
         return;

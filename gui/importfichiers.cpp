@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMap>
 #include <QMimeData>
@@ -174,15 +173,11 @@ void ImportFichiers::importerDossier()
 {
     if (fenetre.getCalendrier() == nullptr)
         return;
-    QFileDialog dialogue(&fenetre, tr("Select a folder to import"));
-    dialogue.setFileMode(QFileDialog::Directory);
-    dialogue.setDirectory(Parametres::getDernierDossier(Parametres::MEDIAS));
-    const QString dossier = ChoixFichier::choisir(dialogue);
-    if (dossier.isEmpty())
-        return;
     // The media folder is where the user goes next, not its parent.
-    Parametres::setDernierDossier(Parametres::MEDIAS, dossier);
-    importerFichiers({dossier});
+    const QString dossier =
+        ChoixFichier::choisirDossier(&fenetre, tr("Select a folder to import"), Parametres::MEDIAS);
+    if (!dossier.isEmpty())
+        importerFichiers({dossier});
 }
 
 QStringList ImportFichiers::cheminsDeposes(const QMimeData *donnees)
