@@ -6,9 +6,10 @@
 #include "fenetreprincipale.h"
 #include "format/format.h"
 #include "generateur.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "parametres.h"
+#include "site/generationsite.h"
+#include "site/politiquesortie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -38,8 +39,7 @@ QString CommandesGeneration::listerMediasIntrouvables() const
 {
     if (fenetre.getCalendrier() == nullptr)
         return QString();
-    const QMap<int, QString> introuvables =
-        GestionnaireFichiers::mediasIntrouvables(*fenetre.getCalendrier());
+    const QMap<int, QString> introuvables = GenerationSite::mediasIntrouvables(*fenetre.getCalendrier());
     if (introuvables.isEmpty())
         return QString();
     QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
@@ -70,7 +70,7 @@ void CommandesGeneration::apercu()
         return;
     // A "tmp" left by an earlier preview is replaced silently; anything else there is the
     // user's own and is not erased without asking.
-    if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
+    if (!PolitiqueSortie::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
         return;
     lancerLaGeneration(repertoire, true);
 }
@@ -92,8 +92,8 @@ void CommandesGeneration::generer()
 
 bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
-        repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
+    const Resultat refus =
+        PolitiqueSortie::controler(repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
     if (refus)
         return false;
     BoiteMessage::avertir(&fenetre, refus.getMessage());
@@ -103,8 +103,8 @@ bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 {
     return BoiteMessage::question(&fenetre,
-               tr("This action will erase all the contents of the directory ") + repertoire
-                   + tr("\nGenerate anyway?"))
+               tr("This action will erase all the contents of the directory %1\nGenerate anyway?")
+                   .arg(repertoire))
         != QMessageBox::No;
 }
 
@@ -130,7 +130,7 @@ void CommandesGeneration::afficherResultat(
     const Calendrier *calendrier = fenetre.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
     const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
+        tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
         partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
@@ -158,8 +158,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     bool resultatRecu = false;
 
     // Queued in the order emitted: the details arrive before the result they explain.
-    QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
-        [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::resultatDetaille, &fenetre,
+        [this](const Resultat &resultat) { detailsErreurGeneration = resultat.getMessage(); });
     QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
         [&progression](int jour, int rang, int total) {
             // Once the last is ready the run only copies.

@@ -11,7 +11,6 @@
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
 #include "generateur.h"
-#include "gestionnairefichiers.h"
 #include "historique.h"
 #include "importfichiers.h"
 #include "menusfenetre.h"
@@ -21,6 +20,7 @@
 #include "modele/projet.h"
 #include "parametres.h"
 #include "serviceconversions.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "traduction.h"
 #include "version.h"
@@ -236,7 +236,7 @@ void FenetrePrincipale::afficherContenu()
 
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
-    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
+    const QMap<int, QString> introuvables = GenerationSite::mediasIntrouvables(*calendrier);
     const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         BoutonJour *bouton = boutons.value(it.key(), nullptr);
@@ -529,8 +529,8 @@ void FenetrePrincipale::clicBoutonEnregistrer()
         lectureSeule = false;
     }
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
+    const Resultat enregistrement = FichierProjet::enregistrer(*getCalendrier(), getUrlCalendrier());
+    if (!enregistrement) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
@@ -543,7 +543,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
                 tr("Error saving the calendar: its name holds a character that a calendar file cannot "
                    "store."));
         else
-            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
+            afficherErreur(tr("Error saving the calendar."), enregistrement.getMessage());
         return;
     }
     sauvegardeInutile();

@@ -8,6 +8,7 @@
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
@@ -188,7 +189,7 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("the editor opens one calendar FILE at most");
     if (faute.isEmpty())
         return true;
-    echouer(faute + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(faute));
     return false;
 }
 
@@ -224,14 +225,14 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    const Resultat refus = PolitiqueSortie::controler(repertoire, fichier, calendrier);
     if (!refus) {
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
-            + tr("--force erases them."));
+    if (!analyseur.isSet(optionForcer) && !PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
+        echouer(tr("%1 is not empty and holds no site that tinselbox generated; --force erases its contents.")
+                    .arg(Resultat::cheminLisible(repertoire)));
         return false;
     }
     return true;
@@ -245,20 +246,17 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
 
     // Conversions first, reported day by day as they end; the generation then copies.
     const bool silencieux = analyseur.isSet(optionSilencieux);
-    QString echecConversion;
-    if (!PlanConversions::instance().preparer(
-            calendrier,
-            [silencieux](int jour, int rang, int total) {
-                if (!silencieux)
-                    ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return true;
-            },
-            &echecConversion))
-        return echouer(tr("cannot generate the calendar: ") + echecConversion);
-
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    QObject::connect(
+        &service, &ServiceGeneration::conversionAvancee, [silencieux](int jour, int rang, int total) {
+            if (!silencieux)
+                ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        });
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return echouer(resultat.getMessage());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -362,9 +360,13 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    service.setApercu(true);
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return echouer(resultat.getMessage());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -411,7 +413,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(tr("cannot write the card: ") + raison);
+        return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
     return SUCCES;
 }
 

@@ -86,8 +86,8 @@ bool ConvertisseurImage::porteDesMetadonnees(QString const &chemin)
     return jpegAvecMetadonnees(fichier) || (fichier.seek(0) && pngAvecMetadonnees(fichier));
 }
 
-bool ConvertisseurImage::convertir(QString const &source, QString const &destinationSansExtension,
-    QString *extension, bool *copie, QString *erreur)
+Resultat ConvertisseurImage::convertir(
+    QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie)
 {
     *copie = true;
     *extension = TypeFichier::extension(source);
@@ -96,15 +96,15 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     lecteur.setAutoTransform(true);
     const QByteArray format = lecteur.format();
     if (!lecteur.canRead())
-        return true;
+        return Resultat();
     // Converting frames would lose the animation.
     if (format == "gif" && lecteur.imageCount() > 1)
-        return true;
+        return Resultat();
     const QSize taille = lecteur.size();
     const int cote = std::max(taille.width(), taille.height());
     if ((format == "jpeg" || format == "png") && taille.isValid() && cote <= COTE_MAX
         && !porteDesMetadonnees(source))
-        return true;
+        return Resultat();
 
     // The long side is the same whichever way the picture is turned.
     if (taille.isValid() && cote > COTE_MAX) {
@@ -114,7 +114,7 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     }
     QImage image = lecteur.read();
     if (image.isNull())
-        return true;
+        return Resultat();
     if (std::max(image.width(), image.height()) > COTE_MAX)
         image = image.scaled(COTE_MAX, COTE_MAX, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
@@ -135,9 +135,11 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
         ecrivain.setProgressiveScanWrite(true);
         ecrivain.setOptimizedWrite(true);
     }
-    if (!ecrivain.write(nue)) {
-        *erreur = ecrivain.errorString();
-        return false;
-    }
-    return true;
+    if (!ecrivain.write(nue))
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted picture of %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(source), ecrivain.errorString()))
+            .avecChemin(source)
+            .avecRaison(ecrivain.errorString());
+    return Resultat();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 /// Makes a picture fit for the web: upright, sRGB, at most `COTE_MAX` pixels on its long
@@ -8,6 +11,8 @@
 /// they are.
 class ConvertisseurImage
 {
+    Q_DECLARE_TR_FUNCTIONS(ConvertisseurImage)
+
 public:
     static const int COTE_MAX = 2560;
     static const int QUALITE_JPEG = 85;
@@ -18,9 +23,9 @@ public:
 
     /// Converts `source` into `destinationSansExtension` plus the returned `*extension`.
     /// `*copie` is true (nothing written) when the source is to be published as it is,
-    /// under `*extension`. False with `*erreur` when the output cannot be written.
-    static bool convertir(QString const &source, QString const &destinationSansExtension, QString *extension,
-        bool *copie, QString *erreur);
+    /// under `*extension`. A failure when the output cannot be written.
+    static Resultat convertir(
+        QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie);
 
     /// Whether a JPEG or PNG file carries EXIF, XMP or IPTC data (positions live there).
     static bool porteDesMetadonnees(QString const &chemin);

@@ -26,6 +26,11 @@ bool avecFichier(const Media *media)
     return genre != nullptr && genre->avecFichier;
 }
 
+Resultat arret()
+{
+    return Resultat::echec(Resultat::Cause::Interrompu, PlanConversions::tr("The conversions were stopped."));
+}
+
 Publication telleQuelle(const QString &source)
 {
     Publication publication;
@@ -113,17 +118,26 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
     // Not a regular file (the copy will say so), or the program is quitting.
     if (!trouve) {
         Publication telle = telleQuelle(source);
-        if (abandon) {
-            telle.ok = false;
-            telle.erreur = QStringLiteral("the conversion was stopped");
-        }
+        if (abandon)
+            telle.resultat = arret();
         return telle;
     }
     return travail.result();
 }
 
-bool PlanConversions::preparer(
-    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur)
+Resultat PlanConversions::echecDuJour(int jour, QString const &source, Resultat const &echec)
+{
+    if (echec.getCause() == Resultat::Cause::Interrompu)
+        return echec;
+    Resultat resultat = Resultat::echec(echec.getCause(),
+        tr("Day %1: the file %2 cannot be converted. %3")
+            .arg(jour)
+            .arg(Resultat::cheminLisible(source), echec.getMessage()));
+    return resultat.avecJour(jour).avecChemin(source).avecRaison(echec.getRaison());
+}
+
+Resultat PlanConversions::preparer(
+    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport)
 {
     demarrer(calendrier);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -136,17 +150,12 @@ bool PlanConversions::preparer(
             continue;
         const Publication resultat =
             publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
-        if (!resultat.ok) {
-            *erreur =
-                QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")
-                    .arg(it.key())
-                    .arg(it.value()->getUrl(), resultat.erreur);
-            return false;
-        }
+        if (!resultat.resultat)
+            return echecDuJour(it.key(), it.value()->getUrl(), resultat.resultat);
         if (rapport && !rapport(it.key(), ++rang, total))
-            return true;
+            return arret();
     }
-    return true;
+    return Resultat();
 }
 
 bool PlanConversions::taillePubliee(
@@ -184,9 +193,8 @@ QString PlanConversions::avertissementFfmpeg(QString const &source, Media::TypeM
     if ((type != Media::MUSIQUE && type != Media::VIDEO) || OutilFfmpeg::disponible()
         || !QFileInfo(source).isFile() || TypeFichier::lisiblePartout(source))
         return QString();
-    return QCoreApplication::translate("PlanConversions",
-        "This file will not play in every browser. Installing ffmpeg converts it when the site is "
-        "generated.");
+    return tr("This file will not play in every browser. Installing ffmpeg converts it when the site is "
+              "generated.");
 }
 
 void PlanConversions::abandonner()
@@ -199,8 +207,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
 {
     Publication publication = telleQuelle(source);
     if (abandon) {
-        publication.ok = false;
-        publication.erreur = QStringLiteral("the conversion was stopped");
+        publication.resultat = arret();
         return publication;
     }
     CacheConversions cache;
@@ -219,28 +226,23 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     const QString brouillon = cache.brouillon(cle);
     bool copie = true;
     bool ffmpegManquant = false;
-    QString erreur;
-    const bool converti = estImage(type)
-        ? ConvertisseurImage::convertir(source, brouillon, &extension, &copie, &erreur)
-        : ConvertisseurAudioVideo::convertir(
-            source, type, brouillon, &extension, &copie, &ffmpegManquant, &erreur);
+    const Resultat converti = estImage(type)
+        ? ConvertisseurImage::convertir(source, brouillon, &extension, &copie)
+        : ConvertisseurAudioVideo::convertir(source, type, brouillon, &extension, &copie, &ffmpegManquant);
     publication.extension = extension;
     publication.ffmpegManquant = ffmpegManquant;
     if (!converti) {
         QFile::remove(brouillon + QLatin1Char('.') + extension);
-        publication.ok = false;
-        publication.erreur = erreur;
+        publication.resultat = converti;
         return publication;
     }
     // Without ffmpeg the outcome is not final: installing it later converts the file.
     if (!estImage(type) && !OutilFfmpeg::disponible())
         return publication;
-    if (!cache.ranger(cle, copie ? QString() : brouillon + QLatin1Char('.') + extension, extension, &fichier,
-            &erreur)) {
-        publication.ok = false;
-        publication.erreur = erreur;
+    publication.resultat =
+        cache.ranger(cle, copie ? QString() : brouillon + QLatin1Char('.') + extension, extension, &fichier);
+    if (!publication.resultat)
         return publication;
-    }
     publication.fichier = copie ? source : fichier;
     return publication;
 }

@@ -172,11 +172,12 @@ Resultat ChantierSite::verrouiller()
     for (int essai = 0; essai < 3; ++essai) {
         const QFileInfo info(sortie);
         if (info.exists() && !info.isDir())
-            return Resultat::echec(4, ChantierSite::tr("%1 is a file, not a directory.").arg(nom))
+            return Resultat::echec(
+                Resultat::Cause::Repertoire, ChantierSite::tr("%1 is a file, not a directory.").arg(nom))
                 .avecChemin(sortie);
         int erreur = 0;
         if (!info.exists() && !creerChemin(QDir::cleanPath(info.absoluteFilePath()), &crees, &erreur))
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 ChantierSite::tr("The directory %1 cannot be created: %2.")
                     .arg(nom, Resultat::raisonSysteme(erreur)))
                 .avecChemin(sortie)
@@ -190,11 +191,11 @@ Resultat ChantierSite::verrouiller()
         if (verrou < 0 || ::flock(verrou, LOCK_EX | LOCK_NB) != 0) {
             erreur = errno;
             if (erreur == EWOULDBLOCK)
-                return Resultat::echec(4,
+                return Resultat::echec(Resultat::Cause::Repertoire,
                     ChantierSite::tr("The site cannot be generated: another generation is writing to %1.")
                         .arg(nom))
                     .avecChemin(sortie);
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 ChantierSite::tr("The directory %1 cannot be opened: %2.")
                     .arg(nom, Resultat::raisonSysteme(erreur)))
                 .avecChemin(sortie)
@@ -208,8 +209,8 @@ Resultat ChantierSite::verrouiller()
         ::close(verrou);
         verrou = -1;
     }
-    return Resultat::echec(
-        4, ChantierSite::tr("The site cannot be generated: another generation is writing to %1.").arg(nom))
+    return Resultat::echec(Resultat::Cause::Repertoire,
+        ChantierSite::tr("The site cannot be generated: another generation is writing to %1.").arg(nom))
         .avecChemin(sortie);
 }
 
@@ -270,7 +271,7 @@ Resultat ChantierSite::ouvrir()
         }
         return Resultat();
     }
-    return Resultat::echec(4,
+    return Resultat::echec(Resultat::Cause::Repertoire,
         ChantierSite::tr("The directory %1 cannot be written: %2.")
             .arg(Resultat::cheminLisible(sortie), Resultat::raisonSysteme(erreur)))
         .avecChemin(sortie)
