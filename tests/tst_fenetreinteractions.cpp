@@ -1,5 +1,5 @@
-#include "fenetreprincipale.h"
 #include "fenetres.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "medias.h"
 #include "modele/calendrier.h"

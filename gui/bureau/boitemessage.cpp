@@ -1,4 +1,4 @@
-#include "boitemessage.h"
+#include "bureau/boitemessage.h"
 
 #include <QAbstractButton>
 #include <QQueue>

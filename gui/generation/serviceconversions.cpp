@@ -1,4 +1,4 @@
-#include "serviceconversions.h"
+#include "generation/serviceconversions.h"
 
 #include "conversion/planconversions.h"
 #include "modele/calendrier.h"

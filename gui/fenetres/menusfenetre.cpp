@@ -1,10 +1,10 @@
-#include "menusfenetre.h"
+#include "fenetres/menusfenetre.h"
 
-#include "boitemessage.h"
-#include "calendriersrecents.h"
-#include "fenetreprincipale.h"
-#include "historique.h"
-#include "traduction.h"
+#include "bureau/boitemessage.h"
+#include "bureau/calendriersrecents.h"
+#include "bureau/traduction.h"
+#include "document/historique.h"
+#include "fenetres/fenetreprincipale.h"
 #include "version.h"
 
 #include <QAction>

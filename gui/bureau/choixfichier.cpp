@@ -1,4 +1,4 @@
-#include "choixfichier.h"
+#include "bureau/choixfichier.h"
 
 #include <QQueue>
 

@@ -1,8 +1,8 @@
-#include "fenetrepartage.h"
+#include "fenetres/fenetrepartage.h"
 #include "ui_fenetrepartage.h"
 
-#include "boitemessage.h"
-#include "choixfichier.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
 #include "modele/calendrier.h"
 #include "site/cartepartage.h"
 #include "site/codeqr.h"

@@ -1,4 +1,4 @@
-#include "parametres.h"
+#include "bureau/parametres.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "commandesjours.h"
+#include "actions/commandesjours.h"
 
-#include "boitemessage.h"
-#include "boutonjour.h"
-#include "fenetreedition.h"
-#include "fenetreprincipale.h"
-#include "historique.h"
+#include "bureau/boitemessage.h"
+#include "document/historique.h"
+#include "fenetres/boutonjour.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetreprincipale.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parametres.h"
+#include "bureau/parametres.h"
 
 #include <QFileDialog>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "historique.h"
+#include "document/historique.h"
 
-#include "fenetreprincipale.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 

@@ -1,4 +1,4 @@
-#include "generateur.h"
+#include "generation/generateur.h"
 
 #include "conversion/planconversions.h"
 #include "gestionnairefichiers.h"

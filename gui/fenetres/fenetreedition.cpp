@@ -1,18 +1,18 @@
-#include "fenetreedition.h"
+#include "fenetres/fenetreedition.h"
 #include "ui_fenetreedition.h"
 
-#include "adaptationformulaire.h"
-#include "boitemessage.h"
-#include "choixfichier.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/parametres.h"
+#include "fenetres/adaptationformulaire.h"
+#include "fenetres/saisiechemin.h"
 #include "fichierprojet/gardexml.h"
+#include "generation/serviceconversions.h"
 #include "modele/calendrier.h"
 #include "modele/contenumedia.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
-#include "parametres.h"
-#include "saisiechemin.h"
-#include "serviceconversions.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

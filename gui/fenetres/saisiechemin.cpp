@@ -1,4 +1,4 @@
-#include "saisiechemin.h"
+#include "fenetres/saisiechemin.h"
 
 #include <QCompleter>
 #include <QDir>

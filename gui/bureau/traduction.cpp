@@ -1,4 +1,4 @@
-#include "traduction.h"
+#include "bureau/traduction.h"
 
 #include "format/format.h"
 

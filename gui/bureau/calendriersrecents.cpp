@@ -1,7 +1,7 @@
-#include "calendriersrecents.h"
+#include "bureau/calendriersrecents.h"
 
-#include "fenetreprincipale.h"
-#include "parametres.h"
+#include "bureau/parametres.h"
+#include "fenetres/fenetreprincipale.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "fenetreoptions.h"
+#include "fenetres/fenetreoptions.h"
 #include "ui_fenetreoptions.h"
 
-#include "boitemessage.h"
+#include "bureau/boitemessage.h"
+#include "bureau/traduction.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
-#include "traduction.h"
 
 #include <QCheckBox>
 #include <QComboBox>

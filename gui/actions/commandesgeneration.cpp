@@ -1,14 +1,14 @@
-#include "commandesgeneration.h"
+#include "actions/commandesgeneration.h"
 
-#include "boitemessage.h"
-#include "choixfichier.h"
-#include "fenetrepartage.h"
-#include "fenetreprincipale.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/parametres.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
 #include "format/format.h"
-#include "generateur.h"
+#include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
-#include "parametres.h"
 
 #include <QDesktopServices>
 #include <QDir>

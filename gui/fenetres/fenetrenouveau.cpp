@@ -1,12 +1,12 @@
-#include "fenetrenouveau.h"
+#include "fenetres/fenetrenouveau.h"
 #include "ui_fenetrenouveau.h"
 
-#include "adaptationformulaire.h"
-#include "boitemessage.h"
-#include "choixfichier.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/parametres.h"
+#include "fenetres/adaptationformulaire.h"
+#include "fenetres/saisiechemin.h"
 #include "modele/projet.h"
-#include "parametres.h"
-#include "saisiechemin.h"
 
 #include <QDir>
 #include <QFileDialog>

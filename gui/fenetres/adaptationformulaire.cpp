@@ -1,4 +1,4 @@
-#include "adaptationformulaire.h"
+#include "fenetres/adaptationformulaire.h"
 
 #include <QDialog>
 #include <QVBoxLayout>
