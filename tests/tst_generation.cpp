@@ -184,7 +184,7 @@ private slots:
         // Hand-edited days, and days beyond the calendar's length, are kept in the calendar
         // but neither published nor counted; a message has no file to miss.
         Calendrier calendrier(QStringLiteral("hors"));
-        calendrier.setJours(24);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
         calendrier.ajouterMedia(25, new Image(nouveauMedia(QByteArray(7000, 'h'))));
         calendrier.ajouterMedia(30, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
         calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
@@ -346,12 +346,12 @@ private slots:
         QFETCH(QStringList, ajout);
 
         Calendrier calendrier(QStringLiteral("o"));
-        calendrier.setRattrapage(rattrapage);
-        calendrier.setMois(mois);
-        calendrier.setFuseau(fuseau);
-        calendrier.setDebut(debut);
-        calendrier.setJours(jours);
-        calendrier.setMelange(melange);
+        fixerOption(calendrier, &OptionsCalendrier::rattrapage, rattrapage);
+        fixerOption(calendrier, &OptionsCalendrier::mois, mois);
+        fixerOption(calendrier, &OptionsCalendrier::fuseau, fuseau);
+        fixerOption(calendrier, &OptionsCalendrier::debut, debut);
+        fixerOption(calendrier, &OptionsCalendrier::jours, jours);
+        fixerOption(calendrier, &OptionsCalendrier::melange, melange);
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
@@ -363,8 +363,8 @@ private slots:
     {
         // Two generations of one calendar give the same page; another name, another order.
         Calendrier calendrier(QStringLiteral("Avent"));
-        calendrier.setJours(24);
-        calendrier.setMelange(true);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
+        fixerOption(calendrier, &OptionsCalendrier::melange, true);
         const QString premiere = nouveauChemin();
         const QString seconde = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, premiere, false), 0);

@@ -61,7 +61,7 @@ void signalerJoursHorsGrille(QWidget *parent, const Calendrier &calendrier)
     BoiteMessage::informer(parent,
         FenetrePrincipale::tr("This calendar holds days outside 1 to %1 (%2). They are neither shown nor "
                               "published, and they stay in the file when you save.")
-            .arg(calendrier.getJours())
+            .arg(calendrier.getOptions().jours)
             .arg(jours.join(QStringLiteral(", "))));
 }
 
@@ -222,7 +222,8 @@ void FenetrePrincipale::afficherContenu()
             bouton->init();
             boutons.insert(bouton->getNumeroJour(), bouton);
             // One tile per day of the calendar; the grid closes up over the hidden ones.
-            bouton->setHidden(calendrier != nullptr && bouton->getNumeroJour() > calendrier->getJours());
+            bouton->setHidden(
+                calendrier != nullptr && !calendrier->getOptions().estJourPublie(bouton->getNumeroJour()));
         }
     }
     if (calendrier == nullptr) {
@@ -452,7 +453,9 @@ void FenetrePrincipale::clicBoutonNouveau()
     historique->vider();
     setCalendrier(new Calendrier(projet.getNomPojet()));
     // The page speaks the editor's language until the options say otherwise.
-    getCalendrier()->setLangue(Traduction::getLangueInstallee());
+    OptionsCalendrier options;
+    options.langue = Traduction::getLangueInstallee();
+    getCalendrier()->setOptions(options);
     setUrlCalendrier(projet.getUrl());
     lectureSeule = false;
     afficherCalendrier(getCalendrier());
