@@ -110,7 +110,7 @@ private:
     QString nouveauMedia(const QByteArray &contenu)
     {
         const QString chemin = nouveauChemin(QStringLiteral("media")) + QStringLiteral(".bin");
-        ecrire(chemin, contenu);
+        ecrire(chemin, sonFactice(contenu));
         return chemin;
     }
 
@@ -194,14 +194,14 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
         QCOMPARE(fichiersMedia(sortie),
-            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
+            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3")});
         const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(!scene.contains(QStringLiteral("case 0:")));
         QVERIFY(!scene.contains(QStringLiteral("case 40:")));
         QVERIFY(!scene.contains(QStringLiteral("case 25:")));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2);
+        QCOMPARE(total, tailleSiteVide(calendrier) + sonFactice("un").size());
         QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
     }
 
@@ -243,6 +243,8 @@ private slots:
 
         const Image image(photo);
         const Son son(musique);
+        image.setExtensionPubliee(QStringLiteral("mp3"));
+        son.setExtensionPubliee(QStringLiteral("mp3"));
         const QStringList scene = QStringList{QStringLiteral("case 17:")} + lignesDe(son.getSceneJS(id17))
             + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3))
             + QStringList{QString()};
@@ -261,11 +263,11 @@ private slots:
             lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
 
         QCOMPARE(fichiersMedia(sortie),
-            (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
+            (QStringList{id3 + QStringLiteral(".mp3"), id17 + QStringLiteral(".mp3")}));
         QCOMPARE(
-            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
-        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")),
-            QByteArray("musique du 17"));
+            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".mp3")), sonFactice("photo du 3"));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".mp3")),
+            sonFactice("musique du 17"));
     }
 
     void messageSansFichierNiCollection()
@@ -398,7 +400,7 @@ private slots:
         calendrier.ajouterMedia(jour, new Video(nouveauMedia("film")));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
-        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".txt")});
+        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".mp3")});
         QVERIFY(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")).contains(md5.toLatin1()));
     }
 
@@ -411,13 +413,13 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
 
-        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt"),
-            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
+        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3"),
+            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".mp3")};
         QStringList attendus = noms;
         attendus.sort();
         QCOMPARE(fichiersMedia(sortie), attendus);
         for (const QString &nom : noms)
-            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), QByteArray("la meme photo"));
+            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), sonFactice("la meme photo"));
     }
 
     void mediaManquantLaisseLeSite_data()
@@ -719,9 +721,10 @@ private slots:
         QTest::addColumn<long long>("ajout");
         QTest::newRow("empty calendar") << QByteArrayList{} << QString() << 0LL;
         QTest::newRow("missing media counts 0") << QByteArrayList{} << QStringLiteral("absent") << 0LL;
-        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 2LL;
+        // Each media with its 10-byte tag.
+        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 12LL;
         QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')}
-                                   << QStringLiteral("absent") << 70005LL;
+                                   << QStringLiteral("absent") << 70025LL;
     }
     void taille()
     {
@@ -753,7 +756,7 @@ private slots:
         calendrier.ajouterMedia(2, new Image(photo));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2 * sonFactice(QByteArray(1000, 'p')).size());
 
         // The estimate leaves out only the written script lines.
         Calendrier vide(QStringLiteral("vide"));

@@ -1,6 +1,7 @@
 #include "site/generationsite.h"
 
 #include "conversion/planconversions.h"
+#include "conversion/typefichier.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -132,6 +133,16 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
         message = GenerationSite::tr(
             "Day %1: the file %2 does not hold as many bytes as its size says; it is not a "
             "media file.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_NON_MEDIA:
+        message = GenerationSite::tr("Day %1: %2 is not a picture, a sound or a video.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_ENDOMMAGEE:
+        message = GenerationSite::tr("Day %1: the picture %2 is damaged: it ends before its last part.")
                       .arg(jour)
                       .arg(lisible(url));
         break;
@@ -353,8 +364,15 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     int erreur = 0;
     struct stat infos;
     const EchecCopie examen = examinerSource(entree.get(), chemin, &infos, &erreur);
-    if (examen != AUCUN_ECHEC || !lireContenu)
+    if (examen != AUCUN_ECHEC)
         return echecMedia(jour, chemin, examen, erreur);
+    // Judged by its bytes: a project file can name any file its receiver can read.
+    if (!TypeFichier::estMedia(chemin))
+        return echecMedia(jour, chemin, SOURCE_NON_MEDIA, 0);
+    if (TypeFichier::estTronque(chemin))
+        return echecMedia(jour, chemin, SOURCE_ENDOMMAGEE, 0);
+    if (!lireContenu)
+        return Resultat();
     QByteArray tampon(1 << 20, Qt::Uninitialized);
     qint64 lus = 0;
     for (;;) {
@@ -393,7 +411,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(code, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
     };
     ChantierSite chantier(repertoireSortie);
-    const Resultat ouverture = chantier.ouvrir();
+    // The policy again, on the directory now held: a link swapped in since the first check
+    // is judged by where it leads.
+    const Resultat ouverture = chantier.ouvrir([&calendrier](const QString &tenu) {
+        return PolitiqueSortie::controler(tenu, QString(), calendrier);
+    });
     if (!ouverture)
         return ouverture;
     int erreur = 0;
@@ -458,6 +480,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                         .arg(lisible(media->getUrl()), publication.erreur))
                     .avecJour(it.key())
                     .avecChemin(media->getUrl());
+            // Only a picture, a sound or a video reaches the site, converted or not.
+            if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
+                return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
             const EchecCopie echec = copierFichier(publication.fichier,
                 joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
@@ -511,7 +536,17 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
             erreur);
     }
-    if (!chantier.remplacer(&erreur))
+    if (ChantierSite::crochetAvantRemplacement)
+        ChantierSite::crochetAvantRemplacement(repertoireSortie);
+    erreur = 0;
+    const bool remplace = chantier.remplacer(&erreur);
+    if (!remplace && erreur == ESTALE)
+        return Resultat::echec(4,
+            GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
+                               "nothing was written into it and nothing was removed.")
+                .arg(sortie))
+            .avecChemin(repertoireSortie);
+    if (!remplace)
         return echecSysteme(4,
             GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
