@@ -867,6 +867,8 @@ private slots:
         QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
         QTest::newRow("a file") << QStringLiteral("fichier") << false;
         QTest::newRow("earlier version's site, template entries only") << QStringLiteral("anterieur") << true;
+        QTest::newRow("earlier version's site with the library it shipped")
+            << QStringLiteral("anterieur-bibliotheque") << true;
         QTest::newRow("earlier version's site with the user's file in data")
             << QStringLiteral("anterieur+") << false;
         QTest::newRow("manifest that does not read back") << QStringLiteral("faux-manifeste") << false;
@@ -905,6 +907,8 @@ private slots:
             QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("-bibliotheque")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/scripts/jquery-1.11.3.min.js"), "/*! v1.11.3 */"));
         } else if (quoi == QLatin1String("faux-manifeste")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
             QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
