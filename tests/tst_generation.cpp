@@ -33,6 +33,7 @@ long long tailleSiteVide(const Calendrier &calendrier)
 {
     QTemporaryDir dossier;
     Calendrier vide(calendrier.getNom());
+    vide.copierOptions(calendrier);
     const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
@@ -155,6 +156,7 @@ private slots:
         QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
         attendu.remove(QStringLiteral("index.html"));
         QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
+        QVERIFY(obtenu.take(QStringLiteral("rappels.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -624,9 +626,10 @@ private slots:
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
-        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral(".site-tinselbox")}
-                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+            + QStringList{QStringLiteral(".site-tinselbox"), QStringLiteral("rappels.ics")};
+        entrees.sort();
+        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entrees);
     }
 
     void insertionSousLeMarqueur_data()
@@ -905,6 +908,7 @@ private slots:
             calendrier.ajouterMedia(2, new Image(nouveauMedia("deux")));
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, false), 0);
             QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
+            QVERIFY(QFile::remove(chemin + QStringLiteral("/rappels.ics")));
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
             if (quoi.endsWith(QLatin1String("-bibliotheque")))

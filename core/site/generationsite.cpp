@@ -13,6 +13,7 @@
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
+#include "site/rappelsics.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -449,6 +450,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // The page's texts in the calendar's language, and only that one.
     if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
         return echecScript(QString());
+    if (!RappelsIcs::ecrire(joindre(site, RappelsIcs::NOM_FICHIER), calendrier))
+        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+            .avecChemin(repertoireSortie);
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -568,6 +572,11 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
     *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
+    // The options' lines, with the line end their insertion adds.
+    const QString options = lignesOptions(calendrier);
+    if (!options.isEmpty())
+        *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
