@@ -23,6 +23,8 @@ int GestionnaireFichiers::codeDe(Resultat const &resultat)
     case Resultat::Cause::DocumentIllisible:
         return 1;
     case Resultat::Cause::FichierInaccessible:
+    case Resultat::Cause::Publication:
+    case Resultat::Cause::DossierEtranger:
         return 2;
     case Resultat::Cause::Introuvable:
     case Resultat::Cause::SansCalendrier:

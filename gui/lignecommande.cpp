@@ -1,7 +1,8 @@
 #include "lignecommande.h"
 
+#include "bureau/traduction.h"
 #include "conversion/planconversions.h"
-#include "fenetreprincipale.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
 #include "gestionnairefichiers.h"
@@ -13,7 +14,6 @@
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
-#include "traduction.h"
 #include "version.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "calendriers.h"
-#include "fenetreprincipale.h"
 #include "fenetres.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "medias.h"
 #include "modele/calendrier.h"

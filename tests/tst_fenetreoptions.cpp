@@ -1,7 +1,7 @@
 #include "calendriers.h"
-#include "fenetreoptions.h"
-#include "fenetreprincipale.h"
 #include "fenetres.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetreprincipale.h"
 #include "repondeurmodal.h"
 
 #include <QCheckBox>

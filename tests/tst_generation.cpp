@@ -35,6 +35,7 @@ long long tailleSiteVide(const Calendrier &calendrier)
 {
     QTemporaryDir dossier;
     Calendrier vide(calendrier.getNom());
+    vide.setOptions(calendrier.getOptions());
     const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
@@ -127,7 +128,7 @@ private:
     QString nouveauMedia(const QByteArray &contenu)
     {
         const QString chemin = nouveauChemin(QStringLiteral("media")) + QStringLiteral(".bin");
-        ecrire(chemin, contenu);
+        ecrire(chemin, sonFactice(contenu));
         return chemin;
     }
 
@@ -172,6 +173,7 @@ private slots:
         QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
         attendu.remove(QStringLiteral("index.html"));
         QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
+        QVERIFY(obtenu.take(QStringLiteral("rappels.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -211,14 +213,14 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
         QCOMPARE(fichiersMedia(sortie),
-            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
+            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3")});
         const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(!scene.contains(QStringLiteral("case 0:")));
         QVERIFY(!scene.contains(QStringLiteral("case 40:")));
         QVERIFY(!scene.contains(QStringLiteral("case 25:")));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2);
+        QCOMPARE(total, tailleSiteVide(calendrier) + sonFactice("un").size());
         QCOMPARE(GenerationSite::mediasIntrouvables(calendrier).size(), 0);
     }
 
@@ -260,6 +262,8 @@ private slots:
 
         const Image image(photo);
         const Son son(musique);
+        image.setExtensionPubliee(QStringLiteral("mp3"));
+        son.setExtensionPubliee(QStringLiteral("mp3"));
         const QStringList scene = QStringList{QStringLiteral("case 17:")} + lignesDe(son.getSceneJS(id17))
             + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3))
             + QStringList{QString()};
@@ -278,11 +282,11 @@ private slots:
             lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
 
         QCOMPARE(fichiersMedia(sortie),
-            (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
+            (QStringList{id3 + QStringLiteral(".mp3"), id17 + QStringLiteral(".mp3")}));
         QCOMPARE(
-            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
-        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")),
-            QByteArray("musique du 17"));
+            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".mp3")), sonFactice("photo du 3"));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".mp3")),
+            sonFactice("musique du 17"));
     }
 
     void messageSansFichierNiCollection()
@@ -415,7 +419,7 @@ private slots:
         calendrier.ajouterMedia(jour, new Video(nouveauMedia("film")));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
-        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".txt")});
+        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".mp3")});
         QVERIFY(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")).contains(md5.toLatin1()));
     }
 
@@ -428,13 +432,13 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
 
-        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt"),
-            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
+        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3"),
+            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".mp3")};
         QStringList attendus = noms;
         attendus.sort();
         QCOMPARE(fichiersMedia(sortie), attendus);
         for (const QString &nom : noms)
-            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), QByteArray("la meme photo"));
+            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), sonFactice("la meme photo"));
     }
 
     void mediaManquantLaisseLeSite_data()
@@ -639,9 +643,10 @@ private slots:
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
-        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral(".site-tinselbox")}
-                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+            + QStringList{QStringLiteral(".site-tinselbox"), QStringLiteral("rappels.ics")};
+        entrees.sort();
+        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entrees);
     }
 
     void insertionSousLeMarqueur_data()
@@ -736,9 +741,10 @@ private slots:
         QTest::addColumn<long long>("ajout");
         QTest::newRow("empty calendar") << QByteArrayList{} << QString() << 0LL;
         QTest::newRow("missing media counts 0") << QByteArrayList{} << QStringLiteral("absent") << 0LL;
-        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 2LL;
+        // Each media with its 10-byte tag.
+        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 12LL;
         QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')}
-                                   << QStringLiteral("absent") << 70005LL;
+                                   << QStringLiteral("absent") << 70025LL;
     }
     void taille()
     {
@@ -770,7 +776,7 @@ private slots:
         calendrier.ajouterMedia(2, new Image(photo));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2 * sonFactice(QByteArray(1000, 'p')).size());
 
         // The estimate leaves out only the written script lines.
         Calendrier vide(QStringLiteral("vide"));
@@ -881,6 +887,8 @@ private slots:
         QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
         QTest::newRow("a file") << QStringLiteral("fichier") << false;
         QTest::newRow("earlier version's site, template entries only") << QStringLiteral("anterieur") << true;
+        QTest::newRow("earlier version's site with the library it shipped")
+            << QStringLiteral("anterieur-bibliotheque") << true;
         QTest::newRow("earlier version's site with the user's file in data")
             << QStringLiteral("anterieur+") << false;
         QTest::newRow("manifest that does not read back") << QStringLiteral("faux-manifeste") << false;
@@ -917,8 +925,11 @@ private slots:
             calendrier.ajouterMedia(2, new Image(nouveauMedia("deux")));
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, false), 0);
             QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
+            QVERIFY(QFile::remove(chemin + QStringLiteral("/rappels.ics")));
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("-bibliotheque")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/scripts/jquery-1.11.3.min.js"), "/*! v1.11.3 */"));
         } else if (quoi == QLatin1String("faux-manifeste")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
             QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));

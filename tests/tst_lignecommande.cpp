@@ -75,9 +75,9 @@ void TestLigneCommande::initTestCase()
     projet = racine.filePath(QStringLiteral("projet"));
     media = racine.filePath(QStringLiteral("projet/media"));
     QVERIFY(ecrire(maison + QStringLiteral("/notes.txt"), "mine"));
-    QVERIFY(ecrire(media + QStringLiteral("/sapin.png"), QByteArray(3000, 'p')));
-    QVERIFY(ecrire(media + QStringLiteral("/chant.mp3"), QByteArray(5000, 's')));
-    QVERIFY(ecrire(media + QStringLiteral("/neige.webm"), QByteArray(7000, 'v')));
+    QVERIFY(ecrire(media + QStringLiteral("/sapin.png"), sonFactice(QByteArray(2990, 'p'))));
+    QVERIFY(ecrire(media + QStringLiteral("/chant.mp3"), sonFactice(QByteArray(4990, 's'))));
+    QVERIFY(ecrire(media + QStringLiteral("/neige.webm"), sonFactice(QByteArray(6990, 'v'))));
 }
 
 Execution TestLigneCommande::lancer(const QStringList &arguments, const QString &outils,
@@ -254,7 +254,7 @@ void TestLigneCommande::projetEnLectureSeule()
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
             | QFileDevice::ExeOther));
     const QString photo = commun.filePath(QStringLiteral("sapin.png"));
-    QVERIFY(ecrire(photo, QByteArray(3000, 'p')));
+    QVERIFY(ecrire(photo, sonFactice(QByteArray(2990, 'p'))));
     Calendrier calendrier(QStringLiteral("Partage"));
     calendrier.ajouterMedia(1, new Image(QStringLiteral("sapin.png")));
     const QString fichier = commun.filePath(QStringLiteral("partage.xml"));
@@ -282,8 +282,8 @@ void TestLigneCommande::projetEnLectureSeule()
         maisonAutre, QStringLiteral("setpriv"));
     QVERIFY2(generation.code == 0, qPrintable(generation.erreurs));
     QCOMPARE(lire(sortie + QStringLiteral("/data/") + getHash(QStringLiteral("1"), QStringLiteral("Partage"))
-                 + QStringLiteral(".txt")),
-        QByteArray(3000, 'p'));
+                 + QStringLiteral(".mp3")),
+        sonFactice(QByteArray(2990, 'p')));
 }
 
 void TestLigneCommande::verifier_data()

@@ -1,11 +1,11 @@
 // Handing a published calendar on: the page's title and link preview, the preview
 // picture, the QR code and the printed card, read back as a phone would.
-#include "boitemessage.h"
+#include "actions/commandesgeneration.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
 #include "calendriers.h"
-#include "choixfichier.h"
-#include "commandesgeneration.h"
-#include "fenetrepartage.h"
-#include "fenetreprincipale.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"

@@ -2,7 +2,9 @@
 
 #include "format/resultat.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QImage>
 #include <QString>
 
 /// Makes a picture fit for the web: upright, sRGB, at most `COTE_MAX` pixels on its long
@@ -26,6 +28,13 @@ public:
     /// under `*extension`. A failure when the output cannot be written.
     static Resultat convertir(
         QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie);
+
+    /// The picture `source` upright, in sRGB, with no metadata, at most `coteMax` pixels
+    /// on its long side (decoded at a reduced size where the format allows). A null
+    /// image, with `*erreur` set, when it cannot be decoded.
+    static QImage lire(QString const &source, int coteMax, QString *erreur);
+    /// `image` as a progressive, optimised JPEG of `qualite`, with no metadata.
+    static QByteArray encoderJpeg(QImage const &image, int qualite);
 
     /// Whether a JPEG or PNG file carries EXIF, XMP or IPTC data (positions live there).
     static bool porteDesMetadonnees(QString const &chemin);

@@ -148,6 +148,14 @@ Resultat PlanConversions::preparer(
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!avecFichier(it.value()))
             continue;
+        if (QFileInfo(it.value()->getUrl()).isFile() && !TypeFichier::estMedia(it.value()->getUrl())) {
+            return Resultat::echec(Resultat::Cause::Media,
+                tr("Day %1: %2 is not a picture, a sound or a video.")
+                    .arg(it.key())
+                    .arg(Resultat::cheminLisible(it.value()->getUrl())))
+                .avecJour(it.key())
+                .avecChemin(it.value()->getUrl());
+        }
         const Publication resultat =
             publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
         if (!resultat.resultat)
@@ -208,6 +216,13 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     Publication publication = telleQuelle(source);
     if (abandon) {
         publication.resultat = arret();
+        return publication;
+    }
+    // Nothing but a picture, a sound or a video is converted or published.
+    if (!TypeFichier::estMedia(source)) {
+        publication.resultat = Resultat::echec(Resultat::Cause::Media,
+            tr("%1 is not a picture, a sound or a video.").arg(Resultat::cheminLisible(source)))
+                                   .avecChemin(source);
         return publication;
     }
     CacheConversions cache;

@@ -10,6 +10,7 @@
 
 #include <QAbstractMessageHandler>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -179,12 +180,32 @@ QString texteDocument(const QDomDocument &document)
     return sortie;
 }
 
+// A media inside the project's folder is written relative to it, as the reader takes it:
+// the folder can then be moved or copied whole to another place or computer.
+void rendreRelatifs(QDomDocument &document, const QString &dossier)
+{
+    const QString prefixe = dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
+    for (QDomElement jour = document.documentElement().firstChildElement(); !jour.isNull();
+         jour = jour.nextSiblingElement()) {
+        for (QDomElement media = jour.firstChildElement(); !media.isNull();
+             media = media.nextSiblingElement()) {
+            const QString url = media.attribute(GenreMedia::NOM_ATTRIBUT_URL);
+            if (url.isEmpty() || QDir::isRelativePath(url))
+                continue;
+            const QString propre = QDir::cleanPath(url);
+            if (propre.startsWith(prefixe))
+                media.setAttribute(GenreMedia::NOM_ATTRIBUT_URL, propre.mid(prefixe.size()));
+        }
+    }
+}
+
 } // namespace
 
 Resultat FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin)
 {
     QDomDocument document;
     versDom(calendrier, document);
+    rendreRelatifs(document, QDir::cleanPath(QFileInfo(chemin).absolutePath()));
     return ecrire(document, chemin);
 }
 

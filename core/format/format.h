@@ -30,6 +30,8 @@ constexpr QLatin1String SCRIPT_TEXTES{"textes.js"};
 constexpr QLatin1String IMAGE_APERCU_LIEN{"apercu-lien.png"};
 constexpr int LARGEUR_APERCU_LIEN = 1200;
 constexpr int HAUTEUR_APERCU_LIEN = 630;
+/// The reminders a visitor imports into a calendar, at the site's root.
+constexpr QLatin1String FICHIER_RAPPELS{"rappels.ics"};
 /// The folder beside the project file that a preview generates into.
 constexpr QLatin1String REPERTOIRE_APERCU{"tmp"};
 

@@ -30,6 +30,11 @@ QString Resultat::getMessage() const
     return message;
 }
 
+int Resultat::getDetail() const
+{
+    return detail;
+}
+
 int Resultat::getJour() const
 {
     return jour;
@@ -43,6 +48,12 @@ QString Resultat::getChemin() const
 QString Resultat::getRaison() const
 {
     return raison;
+}
+
+Resultat &Resultat::avecDetail(int nouveau)
+{
+    detail = nouveau;
+    return *this;
 }
 
 Resultat &Resultat::avecJour(int jour)

@@ -32,6 +32,11 @@ public:
         PasUnCalendrier,
         /// There is no calendar to work on.
         SansCalendrier,
+        /// The site cannot be published: the address is missing or wrong, a transfer failed,
+        /// or the server refused.
+        Publication,
+        /// The remote folder holds files that are not a site this program published.
+        DossierEtranger,
     };
 
     /// A success.
@@ -45,12 +50,16 @@ public:
     Cause getCause() const;
     /// Empty for a success.
     QString getMessage() const;
+    /// The number the library or protocol that failed gave (libcurl's code, or 1000 plus an
+    /// HTTP status), 0 when none: for the caller that retries or tells two refusals apart.
+    int getDetail() const;
     /// The day concerned, 0 when none.
     int getJour() const;
     QString getChemin() const;
     /// The system's own words ("No space left on device"), empty when none.
     QString getRaison() const;
 
+    Resultat &avecDetail(int detail);
     Resultat &avecJour(int jour);
     Resultat &avecChemin(QString const &chemin);
     Resultat &avecRaison(QString const &raison);
@@ -64,6 +73,7 @@ public:
 
 private:
     Cause cause = Cause::Aucune;
+    int detail = 0;
     int jour = 0;
     QString message;
     QString chemin;

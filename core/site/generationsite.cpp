@@ -1,6 +1,7 @@
 #include "site/generationsite.h"
 
 #include "conversion/planconversions.h"
+#include "conversion/typefichier.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -12,6 +13,7 @@
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
+#include "site/rappelsics.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -132,6 +134,16 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
         message = GenerationSite::tr(
             "Day %1: the file %2 does not hold as many bytes as its size says; it is not a "
             "media file.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_NON_MEDIA:
+        message = GenerationSite::tr("Day %1: %2 is not a picture, a sound or a video.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_ENDOMMAGEE:
+        message = GenerationSite::tr("Day %1: the picture %2 is damaged: it ends before its last part.")
                       .arg(jour)
                       .arg(lisible(url));
         break;
@@ -353,8 +365,15 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     int erreur = 0;
     struct stat infos;
     const EchecCopie examen = examinerSource(entree.get(), chemin, &infos, &erreur);
-    if (examen != AUCUN_ECHEC || !lireContenu)
+    if (examen != AUCUN_ECHEC)
         return echecMedia(jour, chemin, examen, erreur);
+    // Judged by its bytes: a project file can name any file its receiver can read.
+    if (!TypeFichier::estMedia(chemin))
+        return echecMedia(jour, chemin, SOURCE_NON_MEDIA, 0);
+    if (TypeFichier::estTronque(chemin))
+        return echecMedia(jour, chemin, SOURCE_ENDOMMAGEE, 0);
+    if (!lireContenu)
+        return Resultat();
     QByteArray tampon(1 << 20, Qt::Uninitialized);
     qint64 lus = 0;
     for (;;) {
@@ -393,7 +412,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(cause, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
     };
     ChantierSite chantier(repertoireSortie);
-    const Resultat ouverture = chantier.ouvrir();
+    // The policy again, on the directory now held: a link swapped in since the first check
+    // is judged by where it leads.
+    const Resultat ouverture = chantier.ouvrir([&calendrier](const QString &tenu) {
+        return PolitiqueSortie::controler(tenu, QString(), calendrier);
+    });
     if (!ouverture)
         return ouverture;
     int erreur = 0;
@@ -428,6 +451,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // The page's texts in the calendar's language, and only that one.
     if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
         return echecScript(QString());
+    if (!RappelsIcs::ecrire(joindre(site, RappelsIcs::NOM_FICHIER), calendrier))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+            .avecChemin(repertoireSortie);
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -453,6 +479,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 media->getUrl(), media->getType(), calendrier.getOptions().originaux);
             if (!publication.resultat)
                 return PlanConversions::echecDuJour(it.key(), media->getUrl(), publication.resultat);
+            // Only a picture, a sound or a video reaches the site, converted or not.
+            if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
+                return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
             const EchecCopie echec = copierFichier(publication.fichier,
                 joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
@@ -504,7 +533,17 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
             erreur);
     }
-    if (!chantier.remplacer(&erreur))
+    if (ChantierSite::crochetAvantRemplacement)
+        ChantierSite::crochetAvantRemplacement(repertoireSortie);
+    erreur = 0;
+    const bool remplace = chantier.remplacer(&erreur);
+    if (!remplace && erreur == ESTALE)
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
+                               "nothing was written into it and nothing was removed.")
+                .arg(sortie))
+            .avecChemin(repertoireSortie);
+    if (!remplace)
         return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
@@ -526,6 +565,11 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
     *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
+    // The options' lines, with the line end their insertion adds.
+    const QString options = lignesOptions(calendrier);
+    if (!options.isEmpty())
+        *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {

@@ -100,6 +100,12 @@ QString TextesPage::texte(QString const &cle, QString const &langue)
     return traduire(charger(traducteur, langue), *texte);
 }
 
+QString TextesPage::traduireTexte(char const *source, QString const &langue)
+{
+    QTranslator traducteur;
+    return traduire(charger(traducteur, langue), TextePage{"", source});
+}
+
 QString TextesPage::traduireTable(QString const &script, QString const &langue)
 {
     // One `cle: "text"` line per text, as the template writes them.
