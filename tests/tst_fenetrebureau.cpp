@@ -241,13 +241,13 @@ void TestFenetreBureau::annulerRetablir()
     });
     fenetre.findChild<QAction *>(QStringLiteral("action_options"))->trigger();
     QVERIFY(repondeur.aRepondu());
-    QVERIFY(fenetre.getCalendrier()->getRattrapage());
+    QVERIFY(fenetre.getCalendrier()->getOptions().rattrapage);
     fenetre.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fenetre));
-    QCOMPARE(fenetre.getCalendrier()->getJours(), 24);
+    QCOMPARE(fenetre.getCalendrier()->getOptions().jours, 24);
     touche("Ctrl+Z");
-    QVERIFY(!fenetre.getCalendrier()->getRattrapage());
-    QCOMPARE(fenetre.getCalendrier()->getJours(), 31);
+    QVERIFY(!fenetre.getCalendrier()->getOptions().rattrapage);
+    QCOMPARE(fenetre.getCalendrier()->getOptions().jours, 31);
     QCOMPARE(etat(), QStringLiteral("-- saved"));
 
     // Another calendar starts another history.

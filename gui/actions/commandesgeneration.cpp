@@ -133,7 +133,7 @@ void CommandesGeneration::afficherResultat(
     }
     // A calendar published at an address can be handed on from here.
     const Calendrier *calendrier = document.getCalendrier();
-    const bool partageable = calendrier != nullptr && !calendrier->getAdresse().isEmpty();
+    const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
     const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
         tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
         partageable ? tr("Share...") : QString());

@@ -43,7 +43,7 @@ void CommandesJours::editerJour(BoutonJour *bouton)
 
     // The dialog changes a copy of the day: the change becomes one step of the history.
     Calendrier copie(calendrier->getNom());
-    copie.copierOptions(*calendrier);
+    copie.setOptions(calendrier->getOptions());
     if (const Media *media = calendrier->getMedia(jour))
         copie.ajouterMedia(jour, GenreMedia::depuisElement(media->getQDomElement()));
     FenetreEdition dialogue(nullptr);

@@ -111,7 +111,7 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
     QMap<int, QString> repartition = RepartitionJours::repartir(genres.keys(), occupes, &sansJour);
     // Days beyond the calendar's length have no tile: their files find no day.
     for (auto it = repartition.begin(); it != repartition.end();) {
-        if (GenerationSite::estJourPublie(*calendrier, it.key())) {
+        if (calendrier->getOptions().estJourPublie(it.key())) {
             ++it;
         } else {
             sansJour << it.value();

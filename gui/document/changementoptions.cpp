@@ -3,33 +3,27 @@
 #include "document/documentcalendrier.h"
 #include "modele/calendrier.h"
 
-ChangementOptions::ChangementOptions(DocumentCalendrier &document, const Calendrier &choisies)
-    : QUndoCommand(tr("Options")),
-      document(document),
-      avant(std::make_unique<Calendrier>()),
-      apres(std::make_unique<Calendrier>())
+ChangementOptions::ChangementOptions(DocumentCalendrier &document, const OptionsCalendrier &choisies)
+    : QUndoCommand(tr("Options")), document(document), apres(choisies)
 {
     if (document.getCalendrier() != nullptr)
-        avant->copierOptions(*document.getCalendrier());
-    apres->copierOptions(choisies);
+        avant = document.getCalendrier()->getOptions();
 }
-
-ChangementOptions::~ChangementOptions() = default;
 
 void ChangementOptions::undo()
 {
-    appliquer(*avant);
+    appliquer(avant);
 }
 
 void ChangementOptions::redo()
 {
-    appliquer(*apres);
+    appliquer(apres);
 }
 
-void ChangementOptions::appliquer(const Calendrier &options)
+void ChangementOptions::appliquer(const OptionsCalendrier &options)
 {
     if (document.getCalendrier() == nullptr)
         return;
-    document.getCalendrier()->copierOptions(options);
+    document.getCalendrier()->setOptions(options);
     document.signalerModification();
 }

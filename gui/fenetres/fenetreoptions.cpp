@@ -28,9 +28,64 @@ QStringList nomsFuseaux()
     return noms;
 }
 
-// Each language under its own name, as its speakers look for it.
 const QString FORME_DATE = QStringLiteral("yyyy-MM-dd");
 const QString FORME_ANNUELLE = QStringLiteral("MM-dd");
+
+/// The options the form shows in one widget each, by root attribute: a check box holds a
+/// yes or no, a line edit or a spin box the option's text, a list the data of its item.
+/// An option the table refuses, or `verifier` does, is answered with `refus`.
+struct Champ {
+    const char *option;
+    const char *widget;
+    const char *refus;
+    bool (*verifier)(const QString &texte);
+};
+
+const Champ CHAMPS[] = {
+    {"rattrapage", "case_rattrapage", nullptr, nullptr},
+    {"mois", "choix_mois", nullptr, nullptr},
+    {"fuseau", "champ_fuseau",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a time zone this computer knows.\n"
+            "Give a name such as Europe/Paris, or leave the field empty "
+            "for each visitor\u2019s own clock."),
+        &FenetreOptions::fuseauValide},
+    {"jours", "champ_jours", nullptr, nullptr},
+    {"melange", "case_melange", nullptr, nullptr},
+    {"adresse", "champ_adresse",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not the address of a web page.\n"
+            "Give the whole address, starting with https:// or http://, "
+            "or leave the field empty."),
+        nullptr},
+    {"originaux", "case_originaux", nullptr, nullptr},
+};
+
+void montrer(QWidget *widget, const QString &texte, const QString &defaut)
+{
+    const QString valeur = texte.isEmpty() ? defaut : texte;
+    if (auto *caseACocher = qobject_cast<QCheckBox *>(widget))
+        caseACocher->setChecked(!texte.isEmpty());
+    else if (auto *ligne = qobject_cast<QLineEdit *>(widget))
+        ligne->setText(valeur);
+    else if (auto *nombre = qobject_cast<QSpinBox *>(widget))
+        nombre->setValue(valeur.toInt());
+    else if (auto *liste = qobject_cast<QComboBox *>(widget))
+        liste->setCurrentIndex(qMax(0, liste->findData(texte)));
+}
+
+QString saisie(const QWidget *widget)
+{
+    if (auto *caseACocher = qobject_cast<const QCheckBox *>(widget))
+        return caseACocher->isChecked() ? QStringLiteral("1") : QString();
+    if (auto *ligne = qobject_cast<const QLineEdit *>(widget))
+        return ligne->text().trimmed();
+    if (auto *nombre = qobject_cast<const QSpinBox *>(widget))
+        return QString::number(nombre->value());
+    if (auto *liste = qobject_cast<const QComboBox *>(widget))
+        return liste->currentData().toString();
+    return {};
+}
 } // namespace
 
 FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_FenetreOptions)
@@ -39,9 +94,9 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     elements = Elements::trouver(*this);
 
     // Item i is month i; item 0 any month. Month names in the interface's language.
-    elements.mois->addItem(tr("Any month"));
+    elements.mois->addItem(tr("Any month"), QString());
     for (int mois = 1; mois <= 12; ++mois)
-        elements.mois->addItem(tr("%1 only").arg(QLocale().standaloneMonthName(mois)));
+        elements.mois->addItem(tr("%1 only").arg(QLocale().standaloneMonthName(mois)), QString::number(mois));
 
     auto *completion = new QCompleter(nomsFuseaux(), this);
     completion->setCaseSensitivity(Qt::CaseInsensitive);
@@ -64,17 +119,13 @@ FenetreOptions::~FenetreOptions()
 FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetre)
 {
     Elements elements;
-    elements.rattrapage = fenetre.findChild<QCheckBox *>(QStringLiteral("case_rattrapage"));
     elements.mois = fenetre.findChild<QComboBox *>(QStringLiteral("choix_mois"));
     elements.fuseau = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_fuseau"));
     elements.jours = fenetre.findChild<QSpinBox *>(QStringLiteral("champ_jours"));
     elements.debut = fenetre.findChild<QCheckBox *>(QStringLiteral("case_debut"));
     elements.dateDebut = fenetre.findChild<QDateEdit *>(QStringLiteral("champ_debut"));
     elements.chaqueAnnee = fenetre.findChild<QCheckBox *>(QStringLiteral("case_chaque_annee"));
-    elements.melange = fenetre.findChild<QCheckBox *>(QStringLiteral("case_melange"));
     elements.langue = fenetre.findChild<QComboBox *>(QStringLiteral("liste_langue"));
-    elements.adresse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_adresse"));
-    elements.originaux = fenetre.findChild<QCheckBox *>(QStringLiteral("case_originaux"));
     return elements;
 }
 
@@ -83,12 +134,15 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     calendrier = calendrierAEditer;
     if (calendrier == nullptr)
         return;
-    elements.rattrapage->setChecked(calendrier->getRattrapage());
-    elements.mois->setCurrentIndex(calendrier->getMois());
-    elements.fuseau->setText(calendrier->getFuseau());
-    elements.jours->setValue(calendrier->getJours());
+    const OptionsCalendrier &options = calendrier->getOptions();
+    for (const Champ &champ : CHAMPS) {
+        const OptionsCalendrier::Attribut *attribut =
+            OptionsCalendrier::attribut(QLatin1String(champ.option));
+        montrer(
+            findChild<QWidget *>(QLatin1String(champ.widget)), attribut->texte(options), attribut->defaut);
+    }
 
-    const QString debut = calendrier->getDebut();
+    const QString debut = options.debut;
     const bool annuel = debut.size() == FORME_ANNUELLE.size();
     if (!debut.isEmpty()) {
         // A yearly start shows in this year; 29 February in the next leap year.
@@ -101,14 +155,11 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     elements.chaqueAnnee->setChecked(annuel);
     actualiserDebut();
 
-    elements.melange->setChecked(calendrier->getMelange());
     // A language this editor does not know yet is kept as it was read.
-    const QString langue = calendrier->getLangue().isEmpty() ? QStringLiteral("en") : calendrier->getLangue();
+    const QString langue = options.langue.isEmpty() ? QStringLiteral("en") : options.langue;
     if (elements.langue->findData(langue) < 0)
         elements.langue->addItem(langue, langue);
     elements.langue->setCurrentIndex(elements.langue->findData(langue));
-    elements.adresse->setText(calendrier->getAdresse());
-    elements.originaux->setChecked(calendrier->getOriginaux());
 }
 
 void FenetreOptions::actualiserDebut()
@@ -130,7 +181,7 @@ QString FenetreOptions::debutChoisi() const
 QString FenetreOptions::langueChoisie() const
 {
     const QString langue = elements.langue->currentData().toString();
-    if (langue == QLatin1String("en") && calendrier->getLangue().isEmpty())
+    if (langue == QLatin1String("en") && calendrier->getOptions().langue.isEmpty())
         return {};
     return langue;
 }
@@ -146,41 +197,25 @@ void FenetreOptions::clicBoutonOk()
         reject();
         return;
     }
-    const QString fuseau = elements.fuseau->text().trimmed();
-    if (!fuseauValide(fuseau)) {
-        BoiteMessage::avertir(this,
-            tr("\u201c%1\u201d is not a time zone this computer knows.\n"
-               "Give a name such as Europe/Paris, or leave the field empty "
-               "for each visitor\u2019s own clock.")
-                .arg(fuseau));
-        elements.fuseau->setFocus();
-        return;
+    // Options the form does not show are kept as they are.
+    OptionsCalendrier choisies = calendrier->getOptions();
+    for (const Champ &champ : CHAMPS) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(champ.widget));
+        const QString texte = saisie(widget);
+        const bool accepte = choisies.fixer(QLatin1String(champ.option), texte)
+            && (champ.verifier == nullptr || champ.verifier(texte));
+        if (!accepte && champ.refus != nullptr) {
+            BoiteMessage::avertir(this, tr(champ.refus).arg(texte));
+            widget->setFocus();
+            return;
+        }
     }
-    const QString adresse = elements.adresse->text().trimmed();
-    if (!Calendrier::adresseValide(adresse)) {
-        BoiteMessage::avertir(this,
-            tr("\u201c%1\u201d is not the address of a web page.\n"
-               "Give the whole address, starting with https:// or http://, "
-               "or leave the field empty.")
-                .arg(adresse));
-        elements.adresse->setFocus();
-        return;
-    }
-
-    Calendrier choisi;
-    choisi.setRattrapage(elements.rattrapage->isChecked());
-    choisi.setMois(elements.mois->currentIndex());
-    choisi.setFuseau(fuseau);
-    choisi.setJours(elements.jours->value());
-    choisi.setDebut(debutChoisi());
-    choisi.setMelange(elements.melange->isChecked());
-    choisi.setLangue(langueChoisie());
-    choisi.setAdresse(adresse);
-    choisi.setOriginaux(elements.originaux->isChecked());
-    if (choisi.memesOptions(*calendrier)) {
+    choisies.fixer(QStringLiteral("debut"), debutChoisi());
+    choisies.fixer(QStringLiteral("langue"), langueChoisie());
+    if (choisies == calendrier->getOptions()) {
         reject();
         return;
     }
-    calendrier->copierOptions(choisi);
+    calendrier->setOptions(choisies);
     accept();
 }

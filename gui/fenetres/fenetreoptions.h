@@ -38,21 +38,18 @@ private slots:
     void actualiserDebut();
 
 private:
-    /// The form's widgets that the dialog drives, found once by object name.
+    /// The form's widgets that the dialog drives beyond showing an option's text, found once
+    /// by object name.
     struct Elements {
         static Elements trouver(const QObject &fenetre);
 
-        QCheckBox *rattrapage = nullptr;
         QComboBox *mois = nullptr;
         QLineEdit *fuseau = nullptr;
         QSpinBox *jours = nullptr;
         QCheckBox *debut = nullptr;
         QDateEdit *dateDebut = nullptr;
         QCheckBox *chaqueAnnee = nullptr;
-        QCheckBox *melange = nullptr;
         QComboBox *langue = nullptr;
-        QLineEdit *adresse = nullptr;
-        QCheckBox *originaux = nullptr;
     };
 
     /// The start as the dialog shows it, in the calendar's form ("" when unchecked).

@@ -32,7 +32,7 @@ FenetrePartage::~FenetrePartage()
 void FenetrePartage::configurerFenetre(Calendrier const *nouveau)
 {
     calendrier = nouveau;
-    const QString adresse = calendrier != nullptr ? calendrier->getAdresse() : QString();
+    const QString adresse = calendrier != nullptr ? calendrier->getOptions().adresse : QString();
     ui->champ_adresse->setText(adresse);
     const CodeQr code(adresse);
     // Whole pixels per module keep the code sharp on screen; about 260 pixels wide.

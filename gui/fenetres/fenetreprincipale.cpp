@@ -63,7 +63,7 @@ void signalerJoursHorsGrille(QWidget *parent, const Calendrier &calendrier)
     BoiteMessage::informer(parent,
         FenetrePrincipale::tr("This calendar holds days outside 1 to %1 (%2). They are neither shown nor "
                               "published, and they stay in the file when you save.")
-            .arg(calendrier.getJours())
+            .arg(calendrier.getOptions().jours)
             .arg(jours.join(QStringLiteral(", "))));
 }
 
@@ -229,7 +229,8 @@ void FenetrePrincipale::afficherContenu()
             bouton->init();
             boutons.insert(bouton->getNumeroJour(), bouton);
             // One tile per day of the calendar; the grid closes up over the hidden ones.
-            bouton->setHidden(calendrier != nullptr && bouton->getNumeroJour() > calendrier->getJours());
+            bouton->setHidden(
+                calendrier != nullptr && !calendrier->getOptions().estJourPublie(bouton->getNumeroJour()));
         }
     }
     if (calendrier == nullptr) {
@@ -383,7 +384,7 @@ void FenetrePrincipale::clicBoutonOptions()
         return;
     // The dialog changes a copy of the options: the change becomes one step of the history.
     Calendrier choisies;
-    choisies.copierOptions(*getCalendrier());
+    choisies.setOptions(getCalendrier()->getOptions());
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&choisies);
     const QList<int> horsGrilleAvant = getCalendrier()->joursHorsLongueur();
@@ -391,7 +392,7 @@ void FenetrePrincipale::clicBoutonOptions()
     if (fenetre.exec() != QDialog::Accepted)
         return;
     // The length decides which tiles the grid shows and which days the size counts.
-    document->executer(new ChangementOptions(*document, choisies));
+    document->executer(new ChangementOptions(*document, choisies.getOptions()));
     // A shorter length hides days that hold content: said now, not only at the next Open.
     for (const int jour : getCalendrier()->joursHorsLongueur()) {
         if (!horsGrilleAvant.contains(jour)) {
@@ -415,7 +416,9 @@ void FenetrePrincipale::clicBoutonNouveau()
 
     auto *nouveau = new Calendrier(projet.getNomPojet());
     // The page speaks the editor's language until the options say otherwise.
-    nouveau->setLangue(Traduction::getLangueInstallee());
+    OptionsCalendrier options;
+    options.langue = Traduction::getLangueInstallee();
+    nouveau->setOptions(options);
     document->remplacer(nouveau, projet.getUrl());
 }
 
