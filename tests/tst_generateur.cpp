@@ -1,6 +1,6 @@
 #include "calendriers.h"
 #include "fichiers.h"
-#include "generateur.h"
+#include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 
 #include <QPointer>

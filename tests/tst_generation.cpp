@@ -33,6 +33,7 @@ long long tailleSiteVide(const Calendrier &calendrier)
 {
     QTemporaryDir dossier;
     Calendrier vide(calendrier.getNom());
+    vide.copierOptions(calendrier);
     const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
@@ -155,6 +156,7 @@ private slots:
         QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
         attendu.remove(QStringLiteral("index.html"));
         QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
+        QVERIFY(obtenu.take(QStringLiteral("rappels.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -184,7 +186,7 @@ private slots:
         // Hand-edited days, and days beyond the calendar's length, are kept in the calendar
         // but neither published nor counted; a message has no file to miss.
         Calendrier calendrier(QStringLiteral("hors"));
-        calendrier.setJours(24);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
         calendrier.ajouterMedia(25, new Image(nouveauMedia(QByteArray(7000, 'h'))));
         calendrier.ajouterMedia(30, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
         calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
@@ -348,12 +350,12 @@ private slots:
         QFETCH(QStringList, ajout);
 
         Calendrier calendrier(QStringLiteral("o"));
-        calendrier.setRattrapage(rattrapage);
-        calendrier.setMois(mois);
-        calendrier.setFuseau(fuseau);
-        calendrier.setDebut(debut);
-        calendrier.setJours(jours);
-        calendrier.setMelange(melange);
+        fixerOption(calendrier, &OptionsCalendrier::rattrapage, rattrapage);
+        fixerOption(calendrier, &OptionsCalendrier::mois, mois);
+        fixerOption(calendrier, &OptionsCalendrier::fuseau, fuseau);
+        fixerOption(calendrier, &OptionsCalendrier::debut, debut);
+        fixerOption(calendrier, &OptionsCalendrier::jours, jours);
+        fixerOption(calendrier, &OptionsCalendrier::melange, melange);
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
@@ -365,8 +367,8 @@ private slots:
     {
         // Two generations of one calendar give the same page; another name, another order.
         Calendrier calendrier(QStringLiteral("Avent"));
-        calendrier.setJours(24);
-        calendrier.setMelange(true);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
+        fixerOption(calendrier, &OptionsCalendrier::melange, true);
         const QString premiere = nouveauChemin();
         const QString seconde = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, premiere, false), 0);
@@ -624,9 +626,10 @@ private slots:
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
-        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral(".site-tinselbox")}
-                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+            + QStringList{QStringLiteral(".site-tinselbox"), QStringLiteral("rappels.ics")};
+        entrees.sort();
+        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entrees);
     }
 
     void insertionSousLeMarqueur_data()
@@ -867,6 +870,8 @@ private slots:
         QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
         QTest::newRow("a file") << QStringLiteral("fichier") << false;
         QTest::newRow("earlier version's site, template entries only") << QStringLiteral("anterieur") << true;
+        QTest::newRow("earlier version's site with the library it shipped")
+            << QStringLiteral("anterieur-bibliotheque") << true;
         QTest::newRow("earlier version's site with the user's file in data")
             << QStringLiteral("anterieur+") << false;
         QTest::newRow("manifest that does not read back") << QStringLiteral("faux-manifeste") << false;
@@ -903,8 +908,11 @@ private slots:
             calendrier.ajouterMedia(2, new Image(nouveauMedia("deux")));
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, false), 0);
             QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
+            QVERIFY(QFile::remove(chemin + QStringLiteral("/rappels.ics")));
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("-bibliotheque")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/scripts/jquery-1.11.3.min.js"), "/*! v1.11.3 */"));
         } else if (quoi == QLatin1String("faux-manifeste")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
             QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));

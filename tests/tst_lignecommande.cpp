@@ -114,7 +114,7 @@ QString TestLigneCommande::ecrireProjet(
     const QString &nomFichier, const QStringList &jours, int longueur) const
 {
     Calendrier calendrier(QStringLiteral("Avent"));
-    calendrier.setJours(longueur);
+    fixerOption(calendrier, &OptionsCalendrier::jours, longueur);
     QStringList complets;
     for (const QString &jour : jours) {
         const int separateur = jour.lastIndexOf(QLatin1Char(':'));
@@ -348,7 +348,7 @@ void TestLigneCommande::carte()
     QFETCH(QString, adresse);
     QFETCH(int, code);
     Calendrier calendrier(QStringLiteral("Avent"));
-    calendrier.setAdresse(adresse);
+    fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
     const QString fichier = QDir(projet).filePath(QStringLiteral("carte.xml"));
     QCOMPARE(GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, fichier), 0);
     const QString pdf = racine.filePath(QStringLiteral("carte-%1.pdf").arg(code));

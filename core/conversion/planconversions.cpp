@@ -87,7 +87,7 @@ void PlanConversions::demarrer(QString const &source, Media::TypeMedia type)
 
 void PlanConversions::demarrer(Calendrier const &calendrier)
 {
-    if (calendrier.getOriginaux())
+    if (calendrier.getOptions().originaux)
         return;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (const Media *media : contenu) {
@@ -142,7 +142,7 @@ bool PlanConversions::preparer(
             return false;
         }
         const Publication resultat =
-            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux());
+            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
         if (!resultat.ok) {
             *erreur =
                 QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")

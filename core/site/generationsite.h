@@ -73,8 +73,6 @@ public:
     /// the source's own size standing for its output.
     static int calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
 
-    /// Whether day `jour` is one of the calendar's days, 1 to its length.
-    static bool estJourPublie(Calendrier const &calendrier, int jour);
     /// Published days whose media is not a regular file (missing, moved, a FIFO...), with
     /// the location the calendar holds.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);
