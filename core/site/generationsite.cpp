@@ -2,6 +2,7 @@
 
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
+#include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -465,7 +466,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     QMap<QString, QStringList> blocsCollections;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
-        if (QThread::currentThread()->isInterruptionRequested())
+        if (Interruption::demandee())
             return arret;
         const Media *media = it.value();
         if (!calendrier.getOptions().estJourPublie(it.key()) || media == nullptr)
@@ -525,7 +526,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             erreur);
 
     // Last chance to stop with the old site untouched.
-    if (QThread::currentThread()->isInterruptionRequested())
+    if (Interruption::demandee())
         return arret;
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {

@@ -183,8 +183,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
             progression.cancel();
         });
     QObject::connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
-    QObject::connect(&progression, &QProgressDialog::canceled, generateur,
-        [generateur] { generateur->requestInterruption(); });
+    QObject::connect(
+        &progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->arreter(); });
 
     generateur->start(QThread::InheritPriority);
     progression.exec();
@@ -194,7 +194,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
     // emit canceled(), so the stop is asked for here too.
     suivi->setProperty(GENERATION_ABANDONNEE, true);
-    suivi->requestInterruption();
+    suivi->arreter();
     attendreFinDeGeneration(suivi);
 }
 
