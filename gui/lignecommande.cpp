@@ -232,7 +232,9 @@ bool LigneCommande::accepterRepertoire(
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
+    if (analyseur.isSet(optionForcer))
+        PolitiqueSortie::accepterEffacement(repertoire);
+    else if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
         echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
             + tr("--force erases them."));
         return false;

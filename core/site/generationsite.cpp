@@ -415,8 +415,18 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
     // is judged by where it leads.
-    const Resultat ouverture = chantier.ouvrir([&calendrier](const QString &tenu) {
-        return PolitiqueSortie::controler(tenu, QString(), calendrier);
+    const Resultat ouverture = chantier.ouvrir([&calendrier, &repertoireSortie](const QString &tenu) {
+        const Resultat refus = PolitiqueSortie::controler(tenu, QString(), calendrier);
+        if (!refus)
+            return refus;
+        // What the user was asked about (or not) is what gets replaced, nothing else.
+        if (!PolitiqueSortie::remplacementPermis(tenu))
+            return Resultat::echec(4,
+                GenerationSite::tr("%1 changed since it was checked: it now holds files that tinselbox did "
+                                   "not generate, which are left as they are.")
+                    .arg(lisible(repertoireSortie)))
+                .avecChemin(repertoireSortie);
+        return Resultat();
     });
     if (!ouverture)
         return ouverture;

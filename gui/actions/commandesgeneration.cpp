@@ -9,6 +9,7 @@
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "site/politiquesortie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -102,10 +103,14 @@ bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 
 bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 {
-    return BoiteMessage::question(&fenetre,
-               tr("This action will erase all the contents of the directory ") + repertoire
-                   + tr("\nGenerate anyway?"))
+    const bool oui = BoiteMessage::question(&fenetre,
+                         tr("This action will erase all the contents of the directory ") + repertoire
+                             + tr("\nGenerate anyway?"))
         != QMessageBox::No;
+    // The yes holds for the directory seen now, not for whatever takes its name later.
+    if (oui)
+        PolitiqueSortie::accepterEffacement(repertoire);
+    return oui;
 }
 
 void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
