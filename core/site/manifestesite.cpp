@@ -93,7 +93,9 @@ qint64 ManifesteSite::taille()
 {
     initialiserRessources();
     qint64 total = ENTETE.size() + 1;
-    for (const QString &nom : entrees(MODELE))
+    QStringList noms = entrees(MODELE);
+    noms << Format::FICHIER_RAPPELS;
+    for (const QString &nom : noms)
         total += QFile::encodeName(nom).size() + 1;
     return total;
 }
