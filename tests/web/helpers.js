@@ -357,7 +357,7 @@ async function ouvrirPage(navigateur, url, date, options = {}) {
     await page.clock.install({ time: new Date(date).getTime() - 60000 });
     await page.clock.pauseAt(new Date(date));
     await page.goto(url);
-    await attendre(page, () => typeof calendrier.collectionImages !== 'undefined' && calendrier.collectionImages !== null);
+    await attendre(page, () => typeof calendrier !== 'undefined' && !!calendrier.collectionImages);
     return { page, erreurs, fermer: () => contexte.close() };
 }
 
