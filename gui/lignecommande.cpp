@@ -2,9 +2,9 @@
 
 #include "bureau/traduction.h"
 #include "conversion/planconversions.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
+#include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
@@ -24,6 +24,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
+
+#include <csignal>
 
 #include <cstdio>
 
@@ -97,7 +99,7 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 } // namespace
 
-LigneCommande::LigneCommande()
+LigneCommande::LigneCommande(Editeur editeur)
     : optionGenerer(QStringLiteral("generate"),
         tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
@@ -108,7 +110,8 @@ LigneCommande::LigneCommande()
           tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
@@ -205,11 +208,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
     if (!verifierUsage(false))
         return USAGE;
 
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    const QStringList positionnels = analyseur.positionalArguments();
-    if (!positionnels.isEmpty())
-        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    // Only a program built without the window (a test of the other modes) lacks one.
+    if (!editeur)
+        return 1;
+    const std::unique_ptr<QWidget> fenetre = editeur(analyseur.positionalArguments());
     return application.exec();
 }
 
@@ -230,7 +232,9 @@ bool LigneCommande::accepterRepertoire(
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
+    if (analyseur.isSet(optionForcer))
+        PolitiqueSortie::accepterEffacement(repertoire);
+    else if (!PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
         echouer(tr("%1 is not empty and holds no site that tinselbox generated; --force erases its contents.")
                     .arg(Resultat::cheminLisible(repertoire)));
         return false;
@@ -244,19 +248,24 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    Interruption::installerSignaux();
     // Conversions first, reported day by day as they end; the generation then copies.
     const bool silencieux = analyseur.isSet(optionSilencieux);
+    // Said once, before anything is published: what goes out unconverted, and what it keeps.
+    const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
+    if (!nonConvertis.isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(repertoire);
-    QObject::connect(
-        &service, &ServiceGeneration::conversionAvancee, [silencieux](int jour, int rang, int total) {
-            if (!silencieux)
+    QObject::connect(&service, &ServiceGeneration::conversionAvancee,
+        [silencieux, &nonConvertis](int jour, int rang, int total) {
+            if (!silencieux && !nonConvertis.contains(jour))
                 ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
         });
     const Resultat resultat = service.executer();
     if (!resultat)
-        return echouer(resultat.getMessage());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -360,13 +369,14 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    Interruption::installerSignaux();
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(repertoire);
     service.setApercu(true);
     const Resultat resultat = service.executer();
     if (!resultat)
-        return echouer(resultat.getMessage());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -422,7 +432,22 @@ void LigneCommande::signalerErreurAnalyse()
     QString texte = analyseur.errorText();
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
-    echouer(texte + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(texte));
+}
+
+int LigneCommande::arrete(const QString &repertoire)
+{
+    // Queued conversions are dropped; the running one was ended by the signal.
+    PlanConversions::instance().abandonner();
+    const int numero = Interruption::signal();
+    const QString nom = numero == SIGINT ? QStringLiteral("SIGINT")
+        : numero == SIGTERM              ? QStringLiteral("SIGTERM")
+        : numero == SIGHUP               ? QStringLiteral("SIGHUP")
+                                         : QString::number(numero);
+    ecrireLigne(stderr,
+        QStringLiteral("tinselbox: ")
+            + tr("stopped by %1; %2 was left as it was.").arg(nom, Resultat::cheminLisible(repertoire)));
+    return 128 + numero;
 }
 
 int LigneCommande::echouer(const QString &message)

@@ -641,6 +641,9 @@ private slots:
         // Leftovers of the earlier site, and a foreign file, go with it.
         QVERIFY(ecrire(sortie + QStringLiteral("/data/vieux.txt"), "ancien"));
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
+        // Not the generator's alone any more: replaced once the user says yes.
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 4);
+        PolitiqueSortie::accepterEffacement(sortie);
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
         QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)

@@ -116,7 +116,8 @@ Resultat ConvertisseurImage::convertir(
 
     const auto echec = [&source](const QString &raison) {
         return Resultat::echec(Resultat::Cause::Conversion,
-            tr("The converted picture of %1 cannot be written: %2.").arg(Resultat::cheminLisible(source), raison))
+            tr("The converted picture of %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(source), raison))
             .avecChemin(source)
             .avecRaison(raison);
     };

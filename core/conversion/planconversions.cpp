@@ -5,6 +5,7 @@
 #include "conversion/convertisseurimage.h"
 #include "conversion/outilffmpeg.h"
 #include "conversion/typefichier.h"
+#include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 
@@ -122,7 +123,15 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
             telle.resultat = arret();
         return telle;
     }
-    return travail.result();
+    const Publication resultat = travail.result();
+    // A stopped conversion is no outcome to keep: it runs again when asked for next.
+    if (resultat.resultat.getCause() == Resultat::Cause::Interrompu) {
+        QMutexLocker verrouillage(&verrou);
+        const QString cle = cleTravail(source, type);
+        if (travaux.value(cle) == travail)
+            travaux.remove(cle);
+    }
+    return resultat;
 }
 
 Resultat PlanConversions::echecDuJour(int jour, QString const &source, Resultat const &echec)
@@ -158,6 +167,8 @@ Resultat PlanConversions::preparer(
         }
         const Publication resultat =
             publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
+        if (resultat.resultat.getCause() == Resultat::Cause::Interrompu || Interruption::signal() != 0)
+            return arret();
         if (!resultat.resultat)
             return echecDuJour(it.key(), it.value()->getUrl(), resultat.resultat);
         if (rapport && !rapport(it.key(), ++rang, total))
@@ -205,6 +216,32 @@ QString PlanConversions::avertissementFfmpeg(QString const &source, Media::TypeM
               "generated.");
 }
 
+QList<int> PlanConversions::joursNonConvertis(Calendrier const &calendrier)
+{
+    QList<int> jours;
+    if (calendrier.getOptions().originaux || OutilFfmpeg::disponible())
+        return jours;
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        const Media *media = it.value();
+        if (avecFichier(media) && (media->getType() == Media::MUSIQUE || media->getType() == Media::VIDEO)
+            && calendrier.getOptions().estJourPublie(it.key()))
+            jours << it.key();
+    }
+    return jours;
+}
+
+QString PlanConversions::avisSansFfmpeg(QList<int> const &jours)
+{
+    QStringList noms;
+    for (const int jour : jours)
+        noms << QString::number(jour);
+    return QCoreApplication::translate("PlanConversions",
+        "ffmpeg is not installed: the sound and video files of days %1 are published as they are, "
+        "unconverted, and keep the position (GPS) and other details they hold.")
+        .arg(noms.join(QStringLiteral(", ")));
+}
+
 void PlanConversions::abandonner()
 {
     abandon = true;
@@ -239,6 +276,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     }
 
     const QString brouillon = cache.brouillon(cle);
+    const int interruptions = Interruption::conversionsInterrompues();
     bool copie = true;
     bool ffmpegManquant = false;
     const Resultat converti = estImage(type)
@@ -248,7 +286,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     publication.ffmpegManquant = ffmpegManquant;
     if (!converti) {
         QFile::remove(brouillon + QLatin1Char('.') + extension);
-        publication.resultat = converti;
+        publication.resultat = Interruption::conversionsInterrompues() != interruptions ? arret() : converti;
         return publication;
     }
     // Without ffmpeg the outcome is not final: installing it later converts the file.

@@ -7,7 +7,8 @@
 /// What a media file becomes in a generated site: the file to copy there and the
 /// extension it is published under.
 struct Publication {
-    /// A failure when the file could be read but not converted, or the conversions were stopped.
+    /// A failure when the file could be read but not converted; `Interrompu` when the
+    /// conversion was stopped (a Stop, a signal), which runs again when asked for next.
     Resultat resultat;
     /// The file to copy into the site: a converted copy in the cache, or the source itself.
     QString fichier;

@@ -1,6 +1,7 @@
 #include "service/servicegeneration.h"
 
 #include "conversion/planconversions.h"
+#include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 #include "site/generationsite.h"
@@ -66,11 +67,14 @@ void ServiceGeneration::arreter()
     arret = true;
     if (QThread *courant = fil)
         courant->requestInterruption();
+    // The running ffmpeg ends now rather than at the end of its file.
+    if (fil != nullptr)
+        Interruption::interrompreConversion();
 }
 
 bool ServiceGeneration::arretDemande() const
 {
-    return arret || QThread::currentThread()->isInterruptionRequested();
+    return arret || Interruption::demandee();
 }
 
 QStringList ServiceGeneration::getFichiers() const

@@ -12,8 +12,9 @@ class Calendrier;
 /// reports its outcome. The calendar is copied when it is handed over: the caller may
 /// change or delete its own once the worker is made.
 ///
-/// Stopping a run: call `requestInterruption()`. The generation stops before its next
-/// day and the worker then emits nothing; the output directory stays as far as it got.
+/// Stopping a run: call `arreter()` (or `requestInterruption()`, which lets a running
+/// conversion end first). The running ffmpeg ends at once, the generation stops before its
+/// next day and the worker then emits nothing; the output directory stays as it was.
 /// Once the worker has seen the request after the generation, it emits nothing either,
 /// whatever the code. A result emitted just before the request may still be on its way
 /// to a queued receiver: a receiver that must show nothing after asking for a stop
@@ -34,6 +35,8 @@ public:
     void setRepertoireExport(QString const &repertoireExport);
     bool getModeApercuActif() const;
     void setModeApercuActif(bool modeApercuActif);
+    /// Asks the run to stop and ends the conversion it may be waiting for.
+    void arreter();
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the
