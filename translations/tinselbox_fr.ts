@@ -13,6 +13,21 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1.</source>
+        <translation>Le fichier converti ne peut pas être conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written.</source>
+        <translation>Le dossier de cache %1 ne peut pas être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -98,6 +113,73 @@
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandesGeneration</name>
@@ -169,6 +251,17 @@ Générer quand même&#xa0;?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Le dossier %1 ne peut pas être affiché.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>L’image convertie de %1 ne peut pas être écrite : %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +683,22 @@ Ouvrir quand même&#xa0;?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 est un fichier XML, mais pas un calendrier&#xa0;: son élément racine est &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Le calendrier ne peut pas être écrit : il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>Le calendrier ne peut pas être écrit : %1.</translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -604,13 +713,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’image de fond ne peut pas être écrite dans %1&#xa0;: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Il n’y a aucun calendrier à générer.</translation>
     </message>
 </context>
 <context>
@@ -664,10 +766,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>La page ne peut pas être écrite dans %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire (c’est %3).</translation>
     </message>
@@ -682,6 +780,22 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Les scripts de la page ne peuvent pas être écrits dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -713,17 +827,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Le fichier %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +902,10 @@ Les remplacer&#xa0;?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 n’est pas un fichier XML bien formé&#xa0;: il s’arrête trop tôt.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -857,10 +964,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>l’éditeur ouvre un seul calendrier FILE au plus</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (voir --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un message</translation>
     </message>
@@ -871,10 +974,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendrier généré dans %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossible de générer le calendrier&#xa0;: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
@@ -936,20 +1035,39 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossible d’écrire la carte&#xa0;: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force l’efface.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox ; --force efface son contenu.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>impossible d’écrire la carte %1 : %2</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1139,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversion a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg a échoué : %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg s’est arrêté avec le code %1.</translation>
     </message>
 </context>
 <context>
@@ -1101,12 +1238,28 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>Les conversions ont été arrêtées.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Jour %1 : le fichier %2 ne peut pas être converti. %3</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1304,36 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Il n’y a aucun calendrier à générer.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>La génération a été interrompue ; %1 est resté tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1367,126 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,21 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1.</source>
+        <translation>O ficheiro convertido não pode ser guardado em %1.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written.</source>
+        <translation>Não é possível escrever na pasta de cache %1.</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -98,6 +113,73 @@
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Não é possível gravar na pasta %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandesGeneration</name>
@@ -169,6 +251,17 @@ Gerar mesmo assim?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Não é possível mostrar a pasta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>Não é possível escrever a imagem convertida de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>A imagem %1 não pode ser codificada em JPEG.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +683,22 @@ Abrir mesmo assim?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 é um arquivo XML, mas não um calendário: o elemento raiz dele é &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Não é possível gravar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Não é possível escrever o calendário: contém um carácter que um ficheiro de calendário não pode conter.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>Não é possível escrever o calendário: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -604,13 +713,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>A imagem de fundo não pode ser escrita em %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Não há nenhum calendário para gerar.</translation>
     </message>
 </context>
 <context>
@@ -664,10 +766,6 @@ Abrir mesmo assim?</translation>
         <translation>Não é possível gravar a página em %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Dia %1: %2 não é um arquivo comum (é %3).</translation>
     </message>
@@ -682,6 +780,22 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Não é possível gravar os scripts da página em %1: %2.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -713,17 +827,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAGEM</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Não é possível gravar o arquivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +902,10 @@ Substituí-las?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 não é um arquivo XML bem formado: termina cedo demais.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -857,10 +964,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>o editor abre no máximo um calendário FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (veja --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>uma mensagem</translation>
     </message>
@@ -871,10 +974,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendário gerado em %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>não é possível gerar o calendário: </translation>
     </message>
     <message>
         <source>The file does not follow the calendar&apos;s schema.</source>
@@ -936,20 +1035,39 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>não é possível gravar o cartão: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force apaga esse conteúdo.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (consulte --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 não está vazio e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>não é possível escrever o cartão %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1139,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>A conversão foi interrompida.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>O ffmpeg falhou: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>O ffmpeg não está instalado.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>O ffmpeg terminou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1101,12 +1238,28 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>As conversões foram interrompidas.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Dia %1: o ficheiro %2 não pode ser convertido. %3</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 não é uma imagem, um som nem um vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1304,36 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>A pasta %1 não está vazia e não contém nenhum site gerado pelo tinselbox; todo o conteúdo dela seria apagado.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Não há nenhum calendário para gerar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>A geração foi interrompida; %1 ficou como estava.</translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1367,126 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>O editor usará o idioma escolhido na próxima vez que for iniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
