@@ -3,7 +3,9 @@
 #include "gestionnairefichiers.h"
 #include "site/generationsite.h"
 
+#include <QDirIterator>
 #include <QDomDocument>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,68 +41,73 @@ private slots:
 void TestMedia::fragments_data()
 {
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("scene");
-    QTest::addColumn<QString>("collection");
-    QTest::addColumn<QString>("fichierCollection");
+    QTest::addColumn<bool>("avecCollection");
 
-    QTest::newRow("picture") << int(Media::PHOTO)
-                             << "photo = new Photo(\"" + ID
-            + "\");\n"
-              "imagesMobiles.push(photo);\n"
-              "declencherTimer(photo, 10000);\n"
-              "break;\n"
-                             << "this.fichiers.set(\"" + ID + "\", \"./data/" + ID + ".txt\");\n"
-                             << "collectionPhotos.js";
-    QTest::newRow("sound: third line without semicolon") << int(Media::MUSIQUE)
-                                                         << "pochette = new Photo(\"pochette\");\n"
-                                                            "imagesMobiles.push(pochette);\n"
-                                                            "pochette.sortir()\n"
-                                                            "son = collectionSons.jouerSon(\""
-            + ID
-            + "\");\n"
-              "detecterArret(son);\n"
-              "break;\n"
-                                                         << "case \"" + ID
-            + "\":\n"
-              "this.chargerSon(\""
-            + ID + "\", \"data/" + ID
-            + ".txt\");\n"
-              "break;\n"
-                                                         << "collectionSons.js";
-    QTest::newRow("video") << int(Media::VIDEO)
-                           << "ecran = new Video(\"" + ID
-            + "\");\n"
-              "video = collectionVideos.jouerVideo(\""
-            + ID
-            + "\", ecran);\n"
-              "videos.push(ecran);\n"
-              "detecterArret(video);\n"
-              "break;\n"
-                           << "case \"" + ID
-            + "\":\n"
-              "this.chargerVideo(\""
-            + ID + "\", \"data/" + ID
-            + ".txt\", ecran);\n"
-              "break;\n"
-                           << "collectionVideos.js";
-    QTest::newRow("base kind: nothing") << int(Media::AUCUN) << QString() << QString() << QString();
+    QTest::newRow("picture") << int(Media::PHOTO) << true;
+    QTest::newRow("sound") << int(Media::MUSIQUE) << true;
+    QTest::newRow("video") << int(Media::VIDEO) << true;
+    QTest::newRow("message") << int(Media::MESSAGE) << false;
+}
+
+// What the page's scripts define: functions, classes and methods, by name.
+QSet<QString> nomsDefinis()
+{
+    Q_INIT_RESOURCE(ressources);
+    QSet<QString> noms;
+    static const QRegularExpression definition(
+        QStringLiteral("(?:function\\s+|class\\s+)([A-Za-z_$][\\w$]*)|([A-Za-z_$][\\w$]*)\\s*(?:[:=]\\s*(?:"
+                       "function|\\(|async)|\\([^()]*\\)\\s*\\{)"));
+    QDirIterator scripts(QStringLiteral(":/tinselbox/js/scripts"), {QStringLiteral("*.js")});
+    while (scripts.hasNext()) {
+        QFile script(scripts.next());
+        if (!script.open(QIODevice::ReadOnly))
+            continue;
+        auto trouves = definition.globalMatch(QString::fromUtf8(script.readAll()));
+        while (trouves.hasNext()) {
+            const QRegularExpressionMatch trouve = trouves.next();
+            noms.insert(trouve.captured(1).isEmpty() ? trouve.captured(2) : trouve.captured(1));
+        }
+    }
+    return noms;
 }
 
 void TestMedia::fragments()
 {
     QFETCH(int, type);
-    QFETCH(QString, scene);
-    QFETCH(QString, collection);
-    QFETCH(QString, fichierCollection);
+    QFETCH(bool, avecCollection);
 
-    // The fragments never depend on the file's location.
-    for (const QString &url : {QString(), QStringLiteral("/home/a/b & \"c\".jpg")}) {
-        const std::unique_ptr<Media> media(creerMedia(Media::TypeMedia(type), url));
-        QCOMPARE(int(media->getType()), type);
-        QCOMPARE(media->getSceneJS(ID), scene);
-        QCOMPARE(media->getCollectionJS(ID), collection);
-        QCOMPARE(media->getNomFichierCollection(), fichierCollection);
+    // The lines run in the page: every function or class they call is one its scripts define,
+    // the day's case ends, and the file they load is the one the generator stores.
+    static const QSet<QString> definis =
+        nomsDefinis() + QSet<QString>{QStringLiteral("push"), QStringLiteral("set")};
+    static const QRegularExpression appel(QStringLiteral("(?:new\\s+)?([A-Za-z_$][\\w$]*)\\s*\\("));
+    const std::unique_ptr<Media> media(
+        creerMedia(Media::TypeMedia(type), QStringLiteral("/a/b & \"c\".jpg")));
+    media->setExtensionPubliee(QStringLiteral("jpg"));
+    const QString scene = media->getSceneJS(ID);
+    const QString collection = media->getCollectionJS(ID);
+    QVERIFY(scene.endsWith(QStringLiteral("break;\n")));
+    for (const QString &lignes : {scene, collection}) {
+        auto appels = appel.globalMatch(lignes);
+        while (appels.hasNext()) {
+            const QString nom = appels.next().captured(1);
+            QVERIFY2(definis.contains(nom), qPrintable(nom + QStringLiteral(" is called but never defined")));
+        }
     }
+    QCOMPARE(!media->getNomFichierCollection().isEmpty(), avecCollection);
+    if (!avecCollection)
+        return;
+    QVERIFY(scene.contains(ID));
+    QVERIFY2(QFile::exists(QStringLiteral(":/tinselbox/js/scripts/") + media->getNomFichierCollection()),
+        qPrintable(media->getNomFichierCollection()));
+    QVERIFY2(collection.contains(
+                 QStringLiteral("data/") + GenreMedia::nomFichierStocke(ID, QStringLiteral("jpg"))),
+        qPrintable(collection));
+    // The lines never depend on the file's location.
+    const std::unique_ptr<Media> ailleurs(creerMedia(Media::TypeMedia(type), QString()));
+    ailleurs->setExtensionPubliee(QStringLiteral("jpg"));
+    QCOMPARE(ailleurs->getSceneJS(ID), scene);
+    QCOMPARE(ailleurs->getCollectionJS(ID), collection);
 }
 
 void TestMedia::elementDuFichierProjet_data()
