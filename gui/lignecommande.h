@@ -53,6 +53,8 @@ private:
     void signalerErreurAnalyse();
     /// Prints `message` as one line on standard error and returns 1.
     static int echouer(const QString &message);
+    /// Ends a run stopped by a signal: one line, and 128 plus the signal's number.
+    static int arrete(const QString &repertoire);
 
     QCommandLineParser analyseur;
     QCommandLineOption optionGenerer;

@@ -10,6 +10,7 @@
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "site/politiquesortie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -106,10 +107,14 @@ bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 
 bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 {
-    return BoiteMessage::question(&fenetre,
-               tr("This action will erase all the contents of the directory %1\nGenerate anyway?")
-                   .arg(repertoire))
+    const bool oui = BoiteMessage::question(&fenetre,
+                         tr("This action will erase all the contents of the directory %1\nGenerate anyway?")
+                             .arg(repertoire))
         != QMessageBox::No;
+    // The yes holds for the directory seen now, not for whatever takes its name later.
+    if (oui)
+        PolitiqueSortie::accepterEffacement(repertoire);
+    return oui;
 }
 
 void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
@@ -188,8 +193,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
             progression.cancel();
         });
     QObject::connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
-    QObject::connect(&progression, &QProgressDialog::canceled, generateur,
-        [generateur] { generateur->requestInterruption(); });
+    QObject::connect(
+        &progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->arreter(); });
 
     generateur->start(QThread::InheritPriority);
     progression.exec();
@@ -199,7 +204,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
     // emit canceled(), so the stop is asked for here too.
     suivi->setProperty(GENERATION_ABANDONNEE, true);
-    suivi->requestInterruption();
+    suivi->arreter();
     attendreFinDeGeneration(suivi);
 }
 
