@@ -22,9 +22,14 @@ QString etat(const Calendrier &calendrier)
 {
     QStringList jours;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it)
-        jours
-            << QStringLiteral("%1:%2:%3").arg(it.key()).arg(it.value()->getType()).arg(it.value()->getUrl());
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        // A message has its text, not a location.
+        const auto *message = dynamic_cast<const Message *>(it.value());
+        jours << QStringLiteral("%1:%2:%3")
+                     .arg(it.key())
+                     .arg(it.value()->getType())
+                     .arg(message != nullptr ? message->getTexte() : it.value()->getUrl());
+    }
     return QStringLiteral("%1 | %2 days%3")
         .arg(jours.join(QLatin1Char(' ')))
         .arg(calendrier.getOptions().jours)
