@@ -35,8 +35,8 @@ QList<Generateur *> generateurs(const QWidget &fenetre)
 } // namespace
 
 CommandesGeneration::CommandesGeneration(
-    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat)
-    : document(document), fenetre(fenetre), appliquerEtat(std::move(appliquerEtat))
+    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret)
+    : document(document), fenetre(fenetre), finArret(std::move(finArret))
 {}
 
 QString CommandesGeneration::listerMediasIntrouvables() const
@@ -212,9 +212,9 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { appliquerEtat(); });
+    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { finArret(); });
     // The thread may have ended before the connection was made.
-    appliquerEtat();
+    finArret();
 }
 
 bool CommandesGeneration::generationEnCours() const
