@@ -155,7 +155,7 @@ bool CacheConversions::cle(QString const &source, QString const &reglages, QStri
     return true;
 }
 
-bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *extension) const
+bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *extension, bool verifier) const
 {
     const QList<QByteArray> lignes = lire(cheminDescription(cle)).split('\n');
     if (lignes.size() < 2 || lignes.at(0).isEmpty())
@@ -165,8 +165,21 @@ bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *ex
     if (lignes.at(1) == "1") {
         const QString stocke = QDir(repertoire).filePath(cle + QLatin1Char('.') + *extension);
         QFile donnees(stocke);
-        if (!donnees.exists())
+        // An entry that does not hold what it recorded (cut short, replaced, of an earlier
+        // version that recorded nothing) is dropped: the source is converted again.
+        bool conforme = lignes.size() >= 4 && donnees.size() == lignes.at(2).toLongLong()
+            && donnees.open(QIODevice::ReadOnly);
+        if (conforme && verifier) {
+            QCryptographicHash hachage(QCryptographicHash::Sha256);
+            conforme = hachage.addData(&donnees) && hachage.result().toHex() == lignes.at(3);
+        }
+        donnees.close();
+        if (!conforme) {
+            QMutexLocker verrou(&verrouRangement());
+            QFile::remove(cheminDescription(cle));
+            QFile::remove(stocke);
             return false;
+        }
         // The time of last use decides what goes first when the cache is full.
         if (donnees.open(QIODevice::ReadWrite))
             donnees.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
@@ -191,18 +204,36 @@ bool CacheConversions::ranger(
 {
     QMutexLocker verrou(&verrouRangement());
     fichier->clear();
+    QByteArray description = extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n';
     if (!produit.isEmpty()) {
-        *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
-        QFile::remove(*fichier);
-        if (!QFile::rename(produit, *fichier)) {
-            *erreur = QStringLiteral("the converted file cannot be kept in %1").arg(repertoire);
+        // What the entry holds, checked at each use.
+        QFile brouillon(produit);
+        QCryptographicHash hachage(QCryptographicHash::Sha256);
+        if (!brouillon.open(QIODevice::ReadOnly) || !hachage.addData(&brouillon)) {
+            *erreur = QCoreApplication::translate("CacheConversions", "its converted copy cannot be read in %1: %2")
+                          .arg(repertoire, brouillon.errorString());
             QFile::remove(produit);
             return false;
         }
+        description += QByteArray::number(brouillon.size()) + '\n' + hachage.result().toHex() + '\n';
+        brouillon.close();
+        // Written under a name of its own and renamed into place: never half there.
+        *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
+        QFile::remove(*fichier);
+        if (!brouillon.rename(*fichier)) {
+            *erreur = QCoreApplication::translate("CacheConversions", "its converted copy cannot be kept in %1: %2")
+                          .arg(repertoire, brouillon.errorString());
+            QFile::remove(produit);
+            fichier->clear();
+            return false;
+        }
     }
-    if (!ecrireAtomiquement(
-            cheminDescription(cle), extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n')) {
-        *erreur = QStringLiteral("the cache directory %1 cannot be written").arg(repertoire);
+    QSaveFile sortie(cheminDescription(cle));
+    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(description) != description.size() || !sortie.commit()) {
+        *erreur = QCoreApplication::translate("CacheConversions", "the cache folder %1 cannot be written: %2")
+                      .arg(repertoire, sortie.errorString());
+        if (!fichier->isEmpty())
+            QFile::remove(*fichier);
         return false;
     }
     verrou.unlock();

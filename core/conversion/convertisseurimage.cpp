@@ -3,8 +3,11 @@
 #include "conversion/typefichier.h"
 
 #include <QBuffer>
+#include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -116,20 +119,28 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
 
     *copie = false;
     *extension = transparente ? QStringLiteral("png") : QStringLiteral("jpg");
-    const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
-    if (!transparente) {
-        const QByteArray jpeg = encoderJpeg(image, QUALITE_JPEG);
-        QFile sortie(destination);
-        if (jpeg.isEmpty() || !sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size()
-            || !sortie.flush()) {
-            *erreur = jpeg.isEmpty() ? QStringLiteral("the picture cannot be encoded") : sortie.errorString();
+    // Encoded in memory, then written with each write checked: an encoder writing to a
+    // full disk may report success and leave a picture cut short.
+    QByteArray octets;
+    if (transparente) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QImageWriter ecrivain(&tampon, QByteArrayLiteral("png"));
+        if (!ecrivain.write(image)) {
+            *erreur = ecrivain.errorString();
             return false;
         }
-        return true;
+    } else {
+        octets = encoderJpeg(image, QUALITE_JPEG);
+        if (octets.isEmpty()) {
+            *erreur = QStringLiteral("the picture cannot be encoded");
+            return false;
+        }
     }
-    QImageWriter ecrivain(destination, QByteArrayLiteral("png"));
-    if (!ecrivain.write(image)) {
-        *erreur = ecrivain.errorString();
+    QFile sortie(destinationSansExtension + QLatin1Char('.') + *extension);
+    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(octets) != octets.size() || !sortie.flush()) {
+        *erreur = QCoreApplication::translate("ConvertisseurImage", "its converted copy cannot be written in %1: %2")
+                      .arg(QFileInfo(sortie.fileName()).absolutePath(), sortie.errorString());
         return false;
     }
     return true;

@@ -80,19 +80,24 @@ QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
     return page;
 }
 
-bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison)
 {
     QFile entree(fichierPage);
-    if (!entree.open(QIODevice::ReadOnly))
+    if (!entree.open(QIODevice::ReadOnly)) {
+        if (raison != nullptr)
+            *raison = entree.errorString();
         return false;
+    }
     const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
     entree.close();
     if (page.isEmpty())
         return false;
 
     QSaveFile sortie(fichierPage);
-    if (!sortie.open(QIODevice::WriteOnly))
-        return false;
-    sortie.write(page.toUtf8());
-    return sortie.commit();
+    const QByteArray octets = page.toUtf8();
+    if (sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() && sortie.commit())
+        return true;
+    if (raison != nullptr)
+        *raison = sortie.errorString();
+    return false;
 }

@@ -440,10 +440,16 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             erreur);
 
     // The page's title and link preview, and the picture the preview shows.
-    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
-        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN)))
-        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
-            .avecChemin(repertoireSortie);
+    QString raisonPage;
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier, &raisonPage)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
+            calendrier.getOptions().jours, &raisonPage))
+        return Resultat::echec(2,
+            raisonPage.isEmpty()
+                ? GenerationSite::tr("The page cannot be written in %1.").arg(sortie)
+                : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, raisonPage))
+            .avecChemin(repertoireSortie)
+            .avecRaison(raisonPage);
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
@@ -582,7 +588,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         *taille +=
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
-    *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += ImageApercu::taille(calendrier.getNom(), calendrier.getOptions().jours);
     *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
     // The options' lines, with the line end their insertion adds.
     const QString options = lignesOptions(calendrier);
@@ -688,49 +694,40 @@ int insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
 {
     QFile entree(fichier);
-    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!entree.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!entree.open(QIODevice::ReadOnly)) {
         *raison = entree.errorString();
         return 2;
     }
-    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    const QStringList lignes = QString::fromUtf8(entree.readAll()).split(QLatin1Char('\n'));
+    entree.close();
+    QString resultat;
+    for (int i = 0; i < lignes.size(); ++i) {
+        // The last piece is what follows the last line feed: empty in a script that ends one.
+        if (i == lignes.size() - 1 && lignes.at(i).isEmpty())
+            break;
+        resultat += lignes.at(i) + QLatin1Char('\n');
+        if (lignes.at(i).contains(marqueur))
+            resultat += texte + QLatin1Char('\n');
+    }
+    // Written aside with every write checked, then renamed over the old script with its
+    // permissions: a script left half rewritten would break the site.
+    const QByteArray octets = resultat.toUtf8();
+    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
+    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate) || sortie.write(octets) != octets.size()
+        || !sortie.flush()) {
         *raison = sortie.errorString();
+        sortie.close();
+        sortie.remove();
         return 2;
     }
-
-    QTextStream lecture(&entree);
-    QTextStream ecriture(&sortie);
-    lecture.setCodec("UTF-8");
-    ecriture.setCodec("UTF-8");
-    while (!lecture.atEnd()) {
-        const QString ligne = lecture.readLine();
-        ecriture << ligne << '\n';
-        if (ligne.contains(marqueur))
-            ecriture << texte << '\n';
-    }
-    ecriture.flush();
-    sortie.flush();
-    const bool ecrit = ecriture.status() == QTextStream::Ok && sortie.error() == QFileDevice::NoError;
-    *raison = sortie.errorString();
-    entree.close();
     sortie.close();
-
-    // A script left half rewritten would break the site: report it instead of claiming success.
-    if (!ecrit) {
+    sortie.setPermissions(entree.permissions());
+    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData()) != 0) {
+        *raison = raisonSysteme(errno);
         sortie.remove();
         return 2;
     }
     raison->clear();
-    // The rewritten script replaces the old one with the same permissions.
-    sortie.setPermissions(entree.permissions());
-    if (!entree.remove()) {
-        *raison = entree.errorString();
-        return 2;
-    }
-    if (!sortie.rename(fichier)) {
-        *raison = sortie.errorString();
-        return 2;
-    }
     return 0;
 }
 
