@@ -1,5 +1,7 @@
 #include "conversion/cacheconversions.h"
 
+#include "format/ecriturefichier.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -210,8 +212,9 @@ bool CacheConversions::ranger(
         QFile brouillon(produit);
         QCryptographicHash hachage(QCryptographicHash::Sha256);
         if (!brouillon.open(QIODevice::ReadOnly) || !hachage.addData(&brouillon)) {
-            *erreur = QCoreApplication::translate("CacheConversions", "its converted copy cannot be read in %1: %2")
-                          .arg(repertoire, brouillon.errorString());
+            *erreur =
+                QCoreApplication::translate("CacheConversions", "its converted copy cannot be read in %1: %2")
+                    .arg(repertoire, brouillon.errorString());
             QFile::remove(produit);
             return false;
         }
@@ -221,17 +224,18 @@ bool CacheConversions::ranger(
         *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
         QFile::remove(*fichier);
         if (!brouillon.rename(*fichier)) {
-            *erreur = QCoreApplication::translate("CacheConversions", "its converted copy cannot be kept in %1: %2")
-                          .arg(repertoire, brouillon.errorString());
+            *erreur =
+                QCoreApplication::translate("CacheConversions", "its converted copy cannot be kept in %1: %2")
+                    .arg(repertoire, brouillon.errorString());
             QFile::remove(produit);
             fichier->clear();
             return false;
         }
     }
-    QSaveFile sortie(cheminDescription(cle));
-    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(description) != description.size() || !sortie.commit()) {
+    QString raison;
+    if (!EcritureFichier::remplacer(cheminDescription(cle), description, &raison)) {
         *erreur = QCoreApplication::translate("CacheConversions", "the cache folder %1 cannot be written: %2")
-                      .arg(repertoire, sortie.errorString());
+                      .arg(repertoire, raison);
         if (!fichier->isEmpty())
             QFile::remove(*fichier);
         return false;

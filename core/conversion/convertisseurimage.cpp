@@ -1,8 +1,8 @@
 #include "conversion/convertisseurimage.h"
 
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 
-#include <QBuffer>
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -137,10 +137,12 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
             return false;
         }
     }
-    QFile sortie(destinationSansExtension + QLatin1Char('.') + *extension);
-    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(octets) != octets.size() || !sortie.flush()) {
-        *erreur = QCoreApplication::translate("ConvertisseurImage", "its converted copy cannot be written in %1: %2")
-                      .arg(QFileInfo(sortie.fileName()).absolutePath(), sortie.errorString());
+    const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
+    QString raison;
+    if (!EcritureFichier::ecrire(destination, octets, &raison)) {
+        *erreur = QCoreApplication::translate(
+            "ConvertisseurImage", "its converted copy cannot be written in %1: %2")
+                      .arg(QFileInfo(destination).absolutePath(), raison);
         return false;
     }
     return true;

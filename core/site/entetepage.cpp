@@ -1,5 +1,6 @@
 #include "site/entetepage.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/textespage.h"
@@ -93,11 +94,5 @@ bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendri
     if (page.isEmpty())
         return false;
 
-    QSaveFile sortie(fichierPage);
-    const QByteArray octets = page.toUtf8();
-    if (sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() && sortie.commit())
-        return true;
-    if (raison != nullptr)
-        *raison = sortie.errorString();
-    return false;
+    return EcritureFichier::remplacer(fichierPage, page.toUtf8(), raison);
 }

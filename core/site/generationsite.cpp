@@ -2,6 +2,7 @@
 
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 #include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
@@ -711,18 +712,12 @@ int insererSousLeMarqueur(
     }
     // Written aside with every write checked, then renamed over the old script with its
     // permissions: a script left half rewritten would break the site.
-    const QByteArray octets = resultat.toUtf8();
     QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate) || sortie.write(octets) != octets.size()
-        || !sortie.flush()) {
-        *raison = sortie.errorString();
-        sortie.close();
-        sortie.remove();
+    if (!EcritureFichier::ecrire(sortie.fileName(), resultat.toUtf8(), raison))
         return 2;
-    }
-    sortie.close();
     sortie.setPermissions(entree.permissions());
-    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData()) != 0) {
+    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData())
+        != 0) {
         *raison = raisonSysteme(errno);
         sortie.remove();
         return 2;

@@ -1,5 +1,6 @@
 #include "site/imageapercu.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 
 #include <QBuffer>
@@ -178,12 +179,7 @@ bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, in
     tampon.open(QIODevice::WriteOnly);
     if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
         return false;
-    QFile sortie(chemin);
-    if (sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() && sortie.flush())
-        return true;
-    if (raison != nullptr)
-        *raison = sortie.errorString();
-    return false;
+    return EcritureFichier::ecrire(chemin, octets, raison);
 }
 
 qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)
