@@ -2,7 +2,6 @@
 
 #include "bureau/traduction.h"
 #include "conversion/planconversions.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
 #include "format/interruption.h"
@@ -99,7 +98,7 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 } // namespace
 
-LigneCommande::LigneCommande()
+LigneCommande::LigneCommande(Editeur editeur)
     : optionGenerer(QStringLiteral("generate"),
         tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
@@ -110,7 +109,8 @@ LigneCommande::LigneCommande()
           tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
@@ -207,11 +207,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
     if (!verifierUsage(false))
         return USAGE;
 
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    const QStringList positionnels = analyseur.positionalArguments();
-    if (!positionnels.isEmpty())
-        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    // Only a program built without the window (a test of the other modes) lacks one.
+    if (!editeur)
+        return 1;
+    const std::unique_ptr<QWidget> fenetre = editeur(analyseur.positionalArguments());
     return application.exec();
 }
 

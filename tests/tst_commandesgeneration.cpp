@@ -376,7 +376,9 @@ void TestCommandesGeneration::resultatAffiche()
     FenetrePrincipale fenetre;
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
-    CommandesGeneration(fenetre).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
+    // A failure reaches the window through the document.
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {
+    }).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);

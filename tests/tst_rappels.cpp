@@ -140,41 +140,15 @@ private slots:
         QFETCH(QString, lien5);
 
         Calendrier calendrier(NOM);
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.fuseau = fuseau;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.debut = debut;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.mois = mois;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.jours = jours;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.rattrapage = rattrapage;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.langue = langue;
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.adresse = adresse;
-            calendrier.setOptions(options);
-        }
+        OptionsCalendrier options;
+        options.fuseau = fuseau;
+        options.debut = debut;
+        options.mois = mois;
+        options.jours = jours;
+        options.rattrapage = rattrapage;
+        options.langue = langue;
+        options.adresse = adresse;
+        calendrier.setOptions(options);
         const QByteArray ics = RappelsIcs::texte(calendrier, aujourdhui);
 
         // Lines end in CRLF and hold at most 75 octets.
@@ -211,11 +185,8 @@ private slots:
         // The same calendar gives the same bytes, whatever the day of another generation
         // in the same run; the UIDs do not follow the dates.
         QCOMPARE(RappelsIcs::texte(calendrier, aujourdhui), ics);
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.jours = jours - 1;
-            calendrier.setOptions(options);
-        }
+        options.jours = jours - 1;
+        calendrier.setOptions(options);
         QVERIFY(RappelsIcs::texte(calendrier, aujourdhui)
                     .contains(evenements.first()[QStringLiteral("uid")].toString().toUtf8()));
     }
@@ -224,16 +195,10 @@ private slots:
     void dansLeSite()
     {
         Calendrier calendrier(QStringLiteral("site"));
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.debut = QStringLiteral("2026-12-01");
-            calendrier.setOptions(options);
-        }
-        {
-            OptionsCalendrier options = calendrier.getOptions();
-            options.jours = 24;
-            calendrier.setOptions(options);
-        }
+        OptionsCalendrier options;
+        options.debut = QStringLiteral("2026-12-01");
+        options.jours = 24;
+        calendrier.setOptions(options);
         const QString site = temp.filePath(QStringLiteral("site"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, site, false), 0);
         QFile fichier(site + QStringLiteral("/rappels.ics"));
