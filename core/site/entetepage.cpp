@@ -40,8 +40,10 @@ QString EntetePage::adresseImage(QString const &adresse)
 QString EntetePage::balises(Calendrier const &calendrier)
 {
     const QString nom = calendrier.getNom();
-    const QString description = QCoreApplication::translate(
-        "EntetePage", "A calendar of %1 days: open today's ball to find its surprise.")
+    // In the calendar's language, as the page itself: its visitors read it, not the editor.
+    const QString description = TextesPage::traduireTexte(
+        QT_TRANSLATE_NOOP("Page", "A calendar of %1 days: open today's ball to find its surprise."),
+        TextesPage::langue(calendrier))
                                     .arg(calendrier.getOptions().jours);
     const QString adresse = calendrier.getOptions().adresse;
 
