@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: Es gibt keinen Benutzerordner für umgewandelte Medien; sie werden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be read in %1: %2</source>
+        <translation>ihre umgewandelte Kopie in %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be kept in %1: %2</source>
+        <translation>ihre umgewandelte Kopie kann nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be written: %2</source>
+        <translation>der Cache-Ordner %1 kann nicht beschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -40,10 +59,6 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Scan to open</source>
-        <translation>Zum Öffnen scannen</translation>
     </message>
 </context>
 <context>
@@ -97,6 +112,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 wurde beim Öffnen durch etwas anderes ersetzt; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 ist das Stammverzeichnis eines Datenträgers.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +254,10 @@ Trotzdem erzeugen?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+        <source>its converted copy cannot be written in %1: %2</source>
+        <translation>ihre umgewandelte Kopie kann nicht in %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -683,6 +765,26 @@ Trotzdem öffnen?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Die Skripte der Seite können nicht in %1 geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Tag %1: Das Bild %2 ist beschädigt: Es endet vor seinem letzten Teil.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 hat sich seit der Prüfung geändert: Es enthält jetzt Dateien, die tinselbox nicht erzeugt hat; sie bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -799,6 +901,10 @@ Ersetzen?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 ist keine wohlgeformte XML-Datei: Sie endet zu früh.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 kann nicht geöffnet werden: Der Name des Kalenders ist länger als %2 Zeichen, die Höchstlänge eines Namens.</translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -877,10 +983,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Kalender kann nicht erzeugt werden: </translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte)</translation>
     </message>
@@ -950,6 +1052,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Die Datei folgt nicht dem Schema des Kalenders: Was diese Version nicht kennt, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>durch %1 angehalten; %2 blieb unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1218,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1107,6 +1236,22 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>Die Umwandlung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>ihre umgewandelte Kopie in %1 ist unvollständig; der Datenträger ist vielleicht voll</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1296,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; sein Inhalt würde gelöscht.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>dies ist eine Verknüpfung auf %1, das nicht existiert</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1348,126 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>Der Editor spricht die gewählte Sprache beim nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: no hay carpeta personal donde guardar los medios convertidos; se guardan en %1.</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be read in %1: %2</source>
+        <translation>su copia convertida no se puede leer en %1: %2</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be kept in %1: %2</source>
+        <translation>su copia convertida no se puede guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be written: %2</source>
+        <translation>no se puede escribir en la carpeta de caché %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -40,10 +59,6 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
-        <source>Scan to open</source>
-        <translation>Escanea para abrir</translation>
     </message>
 </context>
 <context>
@@ -97,6 +112,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>No se puede escribir en la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 fue sustituido por otra cosa mientras se abría; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 es la raíz de un disco.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +254,10 @@ Generate anyway?</source>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+        <source>its converted copy cannot be written in %1: %2</source>
+        <translation>su copia convertida no se puede escribir en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -683,6 +765,26 @@ Open anyway?</source>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>No se pueden escribir los scripts de la página en %1: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Día %1: la imagen %2 está dañada: termina antes de su última parte.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 ha cambiado desde que se comprobó: ahora contiene archivos que tinselbox no generó, que se dejan como están.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>No se puede escribir la página en %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -799,6 +901,10 @@ Replace them?</source>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 no es un archivo XML bien formado: termina antes de tiempo.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 no se puede abrir: el nombre del calendario tiene más de %2 caracteres, el máximo de un nombre.</translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -877,10 +983,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no se puede generar el calendario: </translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>El archivo no sigue el esquema de los calendarios.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes)</translation>
     </message>
@@ -950,6 +1052,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>El archivo no sigue el esquema del calendario: lo que esta versión no conoce se deja de lado.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>detenido por %1; %2 se dejó como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1218,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>Day {n}: nothing today</source>
         <translation>Día {n}: hoy nada</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1107,6 +1236,22 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversión se detuvo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>su copia convertida en %1 quedó incompleta; puede que el disco esté lleno</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1296,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>La carpeta %1 no está vacía y no contiene ningún sitio generado por tinselbox; su contenido se borraría.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>es un enlace a %1, que no existe</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1348,126 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>El editor usará el idioma elegido la próxima vez que se inicie.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

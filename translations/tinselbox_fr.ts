@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox&#xa0;: il n’y a pas de dossier personnel où garder les médias convertis&#xa0;; ils sont gardés dans %1.</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be read in %1: %2</source>
+        <translation>sa copie convertie ne peut pas être lue dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be kept in %1: %2</source>
+        <translation>sa copie convertie ne peut pas être gardée dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be written: %2</source>
+        <translation>le dossier du cache %1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -40,10 +59,6 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
-        <source>Scan to open</source>
-        <translation>Scanner pour ouvrir</translation>
     </message>
 </context>
 <context>
@@ -97,6 +112,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 a été remplacé par autre chose pendant son ouverture&#xa0;; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 est un lien vers %2, qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 est la racine d’un disque.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +254,10 @@ Générer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+        <source>its converted copy cannot be written in %1: %2</source>
+        <translation>sa copie convertie ne peut pas être écrite dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -683,6 +765,26 @@ Ouvrir quand même&#xa0;?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Les scripts de la page ne peuvent pas être écrits dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Jour %1&#xa0;: l’image %2 est endommagée&#xa0;: elle s’arrête avant sa fin.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 a changé depuis sa vérification&#xa0;: il contient maintenant des fichiers que tinselbox n’a pas générés, qui sont laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -799,6 +901,10 @@ Les remplacer&#xa0;?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 n’est pas un fichier XML bien formé&#xa0;: il s’arrête trop tôt.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 ne peut pas être ouvert&#xa0;: le nom du calendrier dépasse %2&#xa0;caractères, le maximum pour un nom.</translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -877,10 +983,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>impossible de générer le calendrier&#xa0;: </translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets)</translation>
     </message>
@@ -950,6 +1052,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Le fichier ne suit pas le schéma du calendrier&#xa0;: ce que cette version ne connaît pas est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>arrêté par %1&#xa0;; %2 a été laissé tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1218,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>Day {n}: nothing today</source>
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1107,6 +1236,22 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversion a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>sa copie convertie dans %1 a été tronquée&#xa0;; le disque est peut-être plein</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1296,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>c’est un lien vers %1, qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1348,126 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

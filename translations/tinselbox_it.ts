@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: non c’è una cartella personale in cui tenere i media convertiti; sono tenuti in %1.</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be read in %1: %2</source>
+        <translation>la sua copia convertita non può essere letta in %1: %2</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be kept in %1: %2</source>
+        <translation>la sua copia convertita non può essere tenuta in %1: %2</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be written: %2</source>
+        <translation>la cartella della cache %1 non può essere scritta: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -40,10 +59,6 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>impossibile scrivere %1</translation>
-    </message>
-    <message>
-        <source>Scan to open</source>
-        <translation>Scansiona per aprire</translation>
     </message>
 </context>
 <context>
@@ -97,6 +112,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossibile scrivere nella cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 è stato sostituito da qualcos’altro mentre veniva aperto; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 è la radice di un disco.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +254,10 @@ Generare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+        <source>its converted copy cannot be written in %1: %2</source>
+        <translation>la sua copia convertita non può essere scritta in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -683,6 +765,26 @@ Aprire comunque?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Impossibile scrivere gli script della pagina in %1: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Giorno %1: l’immagine %2 è danneggiata: finisce prima della sua ultima parte.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 è cambiata dopo il controllo: ora contiene file che tinselbox non ha generato, che restano come sono.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La pagina non può essere scritta in %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -799,6 +901,10 @@ Sostituirli?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 non è un file XML ben formato: termina troppo presto.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 non può essere aperto: il nome del calendario supera i %2 caratteri, il massimo per un nome.</translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -877,10 +983,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>impossibile generare il calendario: </translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Il file non segue lo schema dei calendari.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte)</translation>
     </message>
@@ -950,6 +1052,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Il file non segue lo schema del calendario: ciò che questa versione non conosce viene tralasciato.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>fermato da %1; %2 è stata lasciata com’era.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1218,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>Day {n}: nothing today</source>
         <translation>Giorno {n}: oggi niente</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1107,6 +1236,22 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1296,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>La cartella %1 non è vuota e non contiene alcun sito generato da tinselbox; il suo contenuto verrebbe cancellato.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>è un collegamento a %1, che non esiste</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1348,126 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’editor userà la lingua scelta al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: er is geen thuismap om omgezette media in te bewaren; ze worden bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be read in %1: %2</source>
+        <translation>de omgezette kopie kan niet worden gelezen in %1: %2</translation>
+    </message>
+    <message>
+        <source>its converted copy cannot be kept in %1: %2</source>
+        <translation>de omgezette kopie kan niet worden bewaard in %1: %2</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be written: %2</source>
+        <translation>er kan niet worden geschreven in de cachemap %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendriersRecents</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -40,10 +59,6 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 kan niet worden geschreven</translation>
-    </message>
-    <message>
-        <source>Scan to open</source>
-        <translation>Scan om te openen</translation>
     </message>
 </context>
 <context>
@@ -97,6 +112,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 werd door iets anders vervangen terwijl het werd geopend; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 is een koppeling naar %2, dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 is de hoofdmap van een schijf.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -172,10 +254,10 @@ Toch genereren?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+        <source>its converted copy cannot be written in %1: %2</source>
+        <translation>de omgezette kopie kan niet worden geschreven in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -683,6 +765,26 @@ Toch openen?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>De scripts van de pagina kunnen niet in %1 worden geschreven: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Dag %1: de afbeelding %2 is beschadigd: ze houdt op voor haar laatste deel.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 is veranderd sinds de controle: de map bevat nu bestanden die tinselbox niet heeft gemaakt; die blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>De pagina kan niet worden geschreven in %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -799,6 +901,10 @@ Vervangen?</translation>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 is geen goed gevormd XML-bestand: het houdt te vroeg op.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 kan niet worden geopend: de naam van de kalender is langer dan %2 tekens, het maximum voor een naam.</translation>
+    </message>
 </context>
 <context>
     <name>LigneCommande</name>
@@ -877,10 +983,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>kan de kalender niet genereren: </translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Het bestand volgt het schema van de kalenders niet.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes)</translation>
     </message>
@@ -950,6 +1052,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Het bestand volgt het schema van de kalender niet: wat deze versie niet kent, wordt weggelaten.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>gestopt door %1; %2 is gelaten zoals het was.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1218,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>Day {n}: nothing today</source>
         <translation>Dag {n}: vandaag niets</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scan om te openen</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1107,6 +1236,22 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>De omzetting is gestopt.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van de dagen %1 worden gepubliceerd zoals ze zijn, zonder omzetting, en behouden de locatie (GPS) en andere gegevens die ze bevatten.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>de omgezette kopie in %1 is onvolledig; de schijf is misschien vol</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1296,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>De map %1 is niet leeg en bevat geen site die door tinselbox is gegenereerd; de inhoud ervan zou worden gewist.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>dit is een koppeling naar %1, dat niet bestaat</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1184,6 +1348,126 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>De editor spreekt de gekozen taal bij de volgende start.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "modele/calendrier.h"
 #include "site/codeqr.h"
+#include "site/textespage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -84,8 +85,8 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
     consigne.setPixelSize(int(6 * mm));
     peintre.setFont(consigne);
     const QRectF zoneConsigne(interieur.left(), zoneCode.bottom() + 2 * mm, interieur.width(), 10 * mm);
-    peintre.drawText(
-        zoneConsigne, Qt::AlignCenter, QCoreApplication::translate("CartePartage", "Scan to open"));
+    peintre.drawText(zoneConsigne, Qt::AlignCenter,
+        TextesPage::traduireTexte(QT_TRANSLATE_NOOP("Page", "Scan to open"), TextesPage::langue(calendrier)));
 
     QFont petite(QStringLiteral("DejaVu Sans"));
     petite = policeAjustee(petite, adresse, interieur.width(), int(3.5 * mm), int(2 * mm));

@@ -1,5 +1,6 @@
 #include "site/entetepage.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/textespage.h"
@@ -39,8 +40,10 @@ QString EntetePage::adresseImage(QString const &adresse)
 QString EntetePage::balises(Calendrier const &calendrier)
 {
     const QString nom = calendrier.getNom();
-    const QString description = QCoreApplication::translate(
-        "EntetePage", "A calendar of %1 days: open today's ball to find its surprise.")
+    // In the calendar's language, as the page itself: its visitors read it, not the editor.
+    const QString description = TextesPage::traduireTexte(
+        QT_TRANSLATE_NOOP("Page", "A calendar of %1 days: open today's ball to find its surprise."),
+        TextesPage::langue(calendrier))
                                     .arg(calendrier.getOptions().jours);
     const QString adresse = calendrier.getOptions().adresse;
 
@@ -80,19 +83,18 @@ QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
     return page;
 }
 
-bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison)
 {
     QFile entree(fichierPage);
-    if (!entree.open(QIODevice::ReadOnly))
+    if (!entree.open(QIODevice::ReadOnly)) {
+        if (raison != nullptr)
+            *raison = entree.errorString();
         return false;
+    }
     const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
     entree.close();
     if (page.isEmpty())
         return false;
 
-    QSaveFile sortie(fichierPage);
-    if (!sortie.open(QIODevice::WriteOnly))
-        return false;
-    sortie.write(page.toUtf8());
-    return sortie.commit();
+    return EcritureFichier::remplacer(fichierPage, page.toUtf8(), raison);
 }

@@ -3,6 +3,7 @@
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
 #include "bureau/parametres.h"
+#include "conversion/planconversions.h"
 #include "document/documentcalendrier.h"
 #include "fenetres/fenetrepartage.h"
 #include "format/format.h"
@@ -138,9 +139,14 @@ void CommandesGeneration::afficherResultat(
     // A calendar published at an address can be handed on from here.
     const Calendrier *calendrier = document.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
-    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
-        partageable ? tr("Share...") : QString());
+    // Said with the outcome, once: what went out unconverted for want of ffmpeg.
+    const QList<int> nonConvertis =
+        calendrier != nullptr ? PlanConversions::joursNonConvertis(*calendrier) : QList<int>();
+    QString texte = tr("Generating the calendar successfully in %1").arg(repertoireSortie);
+    if (!nonConvertis.isEmpty())
+        texte += QStringLiteral("\n\n") + PlanConversions::avisSansFfmpeg(nonConvertis);
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        nullptr, texte, tr("Open in Browser"), partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
     } else if (choix == QMessageBox::Apply && partageable) {
