@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Zum Öffnen scannen</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>bytes</source>
         <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Tannen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Raureif</translation>
     </message>
 </context>
 <context>

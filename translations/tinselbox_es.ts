@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Escanea para abrir</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Escanee para recibir un recordatorio cada día</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     <message>
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abetos</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noche de invierno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
     </message>
 </context>
 <context>

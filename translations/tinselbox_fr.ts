@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Scanner pour ouvrir</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannez pour un rappel chaque jour</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     <message>
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>bytes</source>
         <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Sapins</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Nuit d’hiver</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Scansiona per aprire</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Inquadra per un promemoria ogni giorno</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
     <message>
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>bytes</source>
         <translation>byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abeti</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Notte d’inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Brina</translation>
     </message>
 </context>
 <context>

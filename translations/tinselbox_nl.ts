@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Scan om te openen</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scan voor een herinnering elke dag</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
     <message>
         <source>The card cannot be saved.</source>
         <translation>De kaart kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Een code voor de &amp;herinneringen op de kaart zetten</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Een tweede, kleinere code die een herinnering voor elke dag aan de agenda van een telefoon toevoegt.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Dennenbomen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Rijp</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,10 @@
         <source>Scan to open</source>
         <translation>Escaneie para abrir</translation>
     </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Leia para receber um lembrete em cada dia</translation>
+    </message>
 </context>
 <context>
     <name>ChantierSite</name>
@@ -325,6 +329,14 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
     <message>
         <source>The card cannot be saved.</source>
         <translation>Não é possível salvar o cartão.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Adicionar ao cartão um código para os &amp;lembretes</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Um segundo código, mais pequeno, que adiciona um lembrete de cada dia ao calendário de um telefone.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1160,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Pinheiros</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noite de inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Geada</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,12 @@ QString meta(const char *attribut, const QString &nom, const QString &contenu)
 
 QString EntetePage::adresseImage(QString const &adresse)
 {
+    return adresseDansLeSite(
+        adresse, QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN);
+}
+
+QString EntetePage::adresseDansLeSite(QString const &adresse, QString const &relative)
+{
     if (adresse.isEmpty())
         return QString();
     QUrl base(adresse);
@@ -32,7 +38,6 @@ QString EntetePage::adresseImage(QString const &adresse)
     if (!chemin.endsWith(QLatin1Char('/'))
         && !chemin.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
         base.setPath(chemin + QLatin1Char('/'));
-    const QString relative = QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN;
     return base.resolved(QUrl(relative)).toString(QUrl::FullyEncoded);
 }
 
