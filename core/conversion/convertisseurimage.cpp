@@ -98,8 +98,8 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     const QByteArray format = lecteur.format();
     if (!lecteur.canRead())
         return true;
-    // Converting frames would lose the animation.
-    if (format == "gif" && lecteur.imageCount() > 1)
+    // Converting frames would lose the animation; browsers play animated GIF and WebP.
+    if ((format == "gif" || format == "webp") && lecteur.imageCount() > 1)
         return true;
     const QSize taille = lecteur.size();
     const int cote = std::max(taille.width(), taille.height());

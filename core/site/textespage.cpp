@@ -74,7 +74,7 @@ QString traduire(const QTranslator *traducteur, TextePage const &texte)
 
 QString TextesPage::langue(Calendrier const &calendrier)
 {
-    return calendrier.getLangue().isEmpty() ? QStringLiteral("en") : calendrier.getLangue();
+    return calendrier.getOptions().langue.isEmpty() ? QStringLiteral("en") : calendrier.getOptions().langue;
 }
 
 QStringList TextesPage::cles()
