@@ -31,17 +31,17 @@ private slots:
                 qPrintable(QStringLiteral("%1: %2").arg(boule.name()).arg(contraste)));
         }
         for (const QColor &fond : {theme.contourTexte, theme.cielHaut, theme.cielBas})
-            QVERIFY2(ThemePage::contraste(theme.texte, fond) >= ThemePage::CONTRASTE_MIN, qPrintable(fond.name()));
+            QVERIFY2(
+                ThemePage::contraste(theme.texte, fond) >= ThemePage::CONTRASTE_MIN, qPrintable(fond.name()));
 
         // The page is told every colour but those of the scene it draws by itself.
-        const QString ligne = ThemePage::lignePage(cle);
+        const QString texte = ThemePage::objetPage(cle);
         if (cle == ThemePage::SAPINS) {
-            QVERIFY(ligne.isEmpty());
+            QVERIFY(texte.isEmpty());
         } else {
-            QVERIFY(ligne.startsWith(QLatin1String("theme = ")) && ligne.endsWith(QLatin1String(";\n")));
-            const QJsonObject objet = QJsonDocument::fromJson(ligne.mid(8, ligne.size() - 10).toUtf8()).object();
+            const QJsonObject objet = QJsonDocument::fromJson(texte.toUtf8()).object();
             QCOMPARE(objet.value(QStringLiteral("nom")).toString(), cle);
-            QCOMPARE(objet.value(QStringLiteral("numeros")).toArray().size(), 8);
+            QCOMPARE(objet.value(QStringLiteral("palette")).toArray().size(), 8);
             QCOMPARE(objet.value(QStringLiteral("neige")).toBool(), theme.neige);
         }
     }
@@ -53,12 +53,13 @@ private slots:
         for (const ThemePage::Theme &theme : ThemePage::themes()) {
             const QImage image = ThemePage::apercu(theme, QSize(120, 68));
             QCOMPARE(image.size(), QSize(120, 68));
-            vus.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
+            vus.insert(
+                QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
         }
         QCOMPARE(vus.size(), ThemePage::themes().size());
         // An unknown or missing theme is the default scene.
         QCOMPARE(QString(ThemePage::pour(QStringLiteral("inconnu")).cle), QString(ThemePage::SAPINS));
-        QVERIFY(ThemePage::lignePage(QStringLiteral("inconnu")).isEmpty());
+        QVERIFY(ThemePage::objetPage(QStringLiteral("inconnu")).isEmpty());
     }
 };
 

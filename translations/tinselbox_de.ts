@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>„%1“ ist keine Adresse einer Webseite.
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aussehen der Seite:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Keines: der Himmel des Themas</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Ihr eigenes Bild hinter den Kugeln, so gezeigt, wie es ist. Es wird in zwei Ausschnitten veröffentlicht, für hohe und für breite Bildschirme.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Den Namen des Kalenders auf der Seite zeigen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>„%1“ ist kein Bild, das dieser Computer lesen kann.
+Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Ein Hintergrundbild auswählen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnere mich</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» no es la dirección de una página web.
 Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspecto de la página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Ninguna: el cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Su propia imagen detrás de las bolas, mostrada tal cual. Se publica en dos recortes, para pantallas altas y para pantallas anchas.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar el nombre del calendario en la página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» no es una imagen que este ordenador sepa leer.
+Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleccionar una imagen de fondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Día {n}: hoy nada</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordármelo</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Apparence de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Aucune&#xa0;: le ciel du thème</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Votre propre image derrière les boules, montrée telle quelle. Elle est publiée en deux recadrages, pour les écrans hauts et pour les écrans larges.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Afficher le nom du calendrier sur la page</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que cet ordinateur sait lire.
+Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Choisir une image de fond</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me le rappeler</translation>
     </message>
 </context>
 <context>

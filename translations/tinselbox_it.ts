@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» non è l’indirizzo di una pagina web.
 Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspetto della pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nessuna: il cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>La vostra immagine dietro le palline, mostrata così com’è. È pubblicata in due ritagli, per schermi alti e per schermi larghi.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostra il nome del calendario sulla pagina</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» non è un’immagine che questo computer sa leggere.
+Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleziona un’immagine di sfondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Giorno {n}: oggi niente</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordamelo</translation>
     </message>
 </context>
 <context>

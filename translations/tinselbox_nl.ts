@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>“%1” is geen adres van een webpagina.
 Geef het volledige adres op, beginnend met https:// of http://, of laat het veld leeg.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Uiterlijk van de pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Achtergrondafbeelding:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Geen: de lucht van het thema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Uw eigen afbeelding achter de ballen, getoond zoals ze is. Ze wordt in twee uitsneden gepubliceerd, voor hoge en voor brede schermen.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>De naam van de kalender op de pagina tonen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>‘%1’ is geen afbeelding die deze computer kan lezen.
+Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Een achtergrondafbeelding kiezen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Dag {n}: vandaag niets</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Sneeuw</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Herinner mij</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>“%1” não é o endereço de uma página web.
 Informe o endereço completo, começando por https:// ou http://, ou deixe o campo vazio.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspeto da página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagem de fundo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nenhuma: o céu do tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>A sua própria imagem atrás das bolas, mostrada tal como é. É publicada em dois recortes, para ecrãs altos e para ecrãs largos.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar o nome do calendário na página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» não é uma imagem que este computador saiba ler.
+Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Selecionar uma imagem de fundo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -1087,6 +1121,14 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Day {n}: nothing today</source>
         <translation>Dia {n}: nada hoje</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Lembrar-me</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/textespage.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -70,6 +71,16 @@ QString EntetePage::balises(Calendrier const &calendrier)
 QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
 {
     page = TextesPage::avecLangue(page, TextesPage::langue(calendrier));
+    // A theme's own drawing is loaded only by the pages that have it, after the script
+    // that receives its colours.
+    if (!ThemePage::objetPage(calendrier.getOptions().theme).isEmpty()) {
+        static const QRegularExpression script(
+            QStringLiteral("([ \\t]*)<script src=\"scripts/calendrier\\.js\"></script>\\n"));
+        const QRegularExpressionMatch ligne = script.match(page);
+        if (ligne.hasMatch())
+            page.insert(ligne.capturedEnd(),
+                ligne.captured(1) + QStringLiteral("<script src=\"scripts/theme.js\"></script>\n"));
+    }
     // The template's own title line gives way to the calendar's head lines.
     const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
     const QRegularExpressionMatch trouve = titre.match(page);

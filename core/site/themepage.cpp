@@ -171,28 +171,24 @@ QImage ThemePage::apercu(Theme const &theme, QSize const &taille)
     return image;
 }
 
-QString ThemePage::lignePage(QString const &cle)
+QString ThemePage::objetPage(QString const &cle)
 {
     if (cle.isEmpty() || cle == SAPINS || !existe(cle))
         return QString();
     const Theme &theme = pour(cle);
+    // The page picks its numbers' colours itself, by the same rule.
     QJsonArray palette;
-    QJsonArray numeros;
-    for (const QColor &couleur : theme.palette) {
+    for (const QColor &couleur : theme.palette)
         palette.append(couleur.name());
-        numeros.append(couleurNumero(couleur).name());
-    }
     const QJsonObject objet{
         {QStringLiteral("nom"), QString(theme.cle)},
         {QStringLiteral("ciel"), QJsonArray{theme.cielHaut.name(), theme.cielBas.name()}},
         {QStringLiteral("sol"), theme.sol.name()},
         {QStringLiteral("decor"), theme.decor.name()},
         {QStringLiteral("palette"), palette},
-        {QStringLiteral("numeros"), numeros},
         {QStringLiteral("texte"), theme.texte.name()},
         {QStringLiteral("contour"), theme.contourTexte.name()},
         {QStringLiteral("neige"), theme.neige},
     };
-    return QStringLiteral("theme = %1;\n")
-        .arg(QString::fromUtf8(QJsonDocument(objet).toJson(QJsonDocument::Compact)));
+    return QString::fromUtf8(QJsonDocument(objet).toJson(QJsonDocument::Compact));
 }

@@ -53,7 +53,7 @@ public:
 
     /// A small picture of the theme's scene, for choosing it.
     static QImage apercu(Theme const &theme, QSize const &taille);
-    /// The page's line for the theme's colours; empty for `sapins`, which the page draws
-    /// without being told.
-    static QString lignePage(QString const &cle);
+    /// The theme's colours as the page reads them (a JavaScript object); empty for
+    /// `sapins`, which the page draws without being told, and for an unknown name.
+    static QString objetPage(QString const &cle);
 };

@@ -9,7 +9,7 @@
     var PAS = 1000 / 24;
     var CIEL = "#a3d7d2";
 
-    var fond = null;
+    var arrierePlan = null;
     var cleFond = "";
     // The loop's first frame, and the steps taken since (its own the first).
     var origine = null;
@@ -23,24 +23,35 @@
         var scene = ns.ImageMobile.scene;
         var foret = ns.imagesStatiques[0];
         var chargee = !!foret && ns.CollectionImages.imageChargee(foret.image);
+        var photo = ns.photoDeFond;
         var cle = [canvas.width, canvas.height, vue.echelle, vue.decalageX, vue.decalageY, vue.densite,
-            scene.gauche, scene.droite, foret ? foret.y : "", chargee].join(" ");
+            scene.gauche, scene.droite, foret ? foret.y : "", chargee, photo ? photo.src : ""].join(" ");
         if (cle !== cleFond) {
-            if (!fond) {
-                fond = document.createElement("canvas");
+            if (!arrierePlan) {
+                arrierePlan = document.createElement("canvas");
             }
-            fond.width = canvas.width;
-            fond.height = canvas.height;
-            var contexte = fond.getContext("2d");
-            contexte.fillStyle = CIEL;
-            contexte.fillRect(0, 0, fond.width, fond.height);
-            ns.transformerVersScene(contexte);
-            if (chargee) {
-                dessinerForet(contexte, foret);
+            arrierePlan.width = canvas.width;
+            arrierePlan.height = canvas.height;
+            var contexte = arrierePlan.getContext("2d");
+            if (photo) {
+                // The family's picture as it is, covering the window, with nothing over it.
+                var echelle = Math.max(arrierePlan.width / photo.naturalWidth, arrierePlan.height / photo.naturalHeight);
+                var largeur = photo.naturalWidth * echelle;
+                var hauteur = photo.naturalHeight * echelle;
+                contexte.drawImage(photo, (arrierePlan.width - largeur) / 2, (arrierePlan.height - hauteur) / 2, largeur, hauteur);
+            } else if (ns.decor) {
+                ns.decor.dessinerFond(contexte, arrierePlan.width, arrierePlan.height);
+            } else {
+                contexte.fillStyle = CIEL;
+                contexte.fillRect(0, 0, arrierePlan.width, arrierePlan.height);
+                ns.transformerVersScene(contexte);
+                if (chargee) {
+                    dessinerForet(contexte, foret);
+                }
             }
             cleFond = cle;
         }
-        return fond;
+        return arrierePlan;
     }
 
     // The row of trees, repeated to both edges of the window.
@@ -55,6 +66,9 @@
 
     // Every moving object one step on, once the collections exist.
     function avancer() {
+        if (ns.decor) {
+            ns.decor.avancer();
+        }
         if (ns.collectionImages && ns.collectionPhotos && collectionSons && collectionVideos) {
             ns.boules.forEach(function (boule) {
                 boule.avancer();
@@ -95,6 +109,8 @@
         imagesMobiles.forEach(function (image) {
             image.dessiner();
         });
+        // The strings: dark on the fir trees' sky, the theme's text colour, softened, on its own.
+        ctx.strokeStyle = theme && theme.texte ? theme.texte + "99" : "#000000";
         ns.boules.forEach(function (boule) {
             boule.dessinerFil();
         });
@@ -102,9 +118,16 @@
             boule.dessiner();
         });
         ns.dessinerAnneauFocus(ctx);
+        if (ns.decor) {
+            ns.decor.dessinerEffets(ctx);
+        }
+        var couleurs = ns.couleursTexte();
+        if (titre && !ns.projectionEnCours) {
+            ecrireLigne(ctx, document.title, "bold", 34, couleurs.texte, 62, couleurs.contour);
+        }
         var ligne = ns.ligneCalendrier || ns.ligneCompte;
         if (ligne && !ns.projectionEnCours) {
-            ecrireLigne(ctx, ligne, "bold", 30, "#1b1b1b", scene.hauteur - 12);
+            ecrireLigne(ctx, ligne, "bold", 30, couleurs.texte, scene.hauteur - 12, couleurs.contour);
         }
         if (bypass) {
             ecrireLigne(ctx, ns.textes.apercu, "", 40, "#cb4127", scene.hauteur);
@@ -113,7 +136,9 @@
 
     // A line centred on the scene's bottom, its size (points) reduced so that
     // it fits the scene's width.
-    function ecrireLigne(ctx, texte, graisse, taille, couleur, y) {
+    // An outline, when given, keeps the text readable over any sky or picture,
+    // with no band behind it.
+    function ecrireLigne(ctx, texte, graisse, taille, couleur, y, contour) {
         var scene = ns.ImageMobile.scene;
         ctx.font = graisse + " " + taille + "pt Arial";
         var largeur = ctx.measureText(texte).width;
@@ -121,10 +146,41 @@
             taille = Math.max(8, Math.floor(taille * (scene.largeur - 20) / largeur));
             ctx.font = graisse + " " + taille + "pt Arial";
         }
-        ctx.fillStyle = couleur;
         ctx.textAlign = "center";
         ctx.textBaseline = "bottom";
+        if (contour) {
+            ctx.save();
+            ctx.lineJoin = "round";
+            ctx.lineWidth = Math.max(3, taille / 5);
+            ctx.strokeStyle = contour;
+            ctx.strokeText(texte, scene.largeur / 2, y);
+            ctx.restore();
+        }
+        ctx.fillStyle = couleur;
         ctx.fillText(texte, scene.largeur / 2, y);
+    }
+
+    // The page's own texts: the theme's colours; over the fir trees, as always, with
+    // a white outline once a picture lies behind them.
+    function couleursTexte() {
+        if (theme && theme.texte) {
+            return { texte: theme.texte, contour: theme.contour };
+        }
+        return { texte: "#1b1b1b", contour: ns.photoDeFond || titre ? "#ffffff" : null };
+    }
+
+    // The family's picture, for the window's shape, once the balls are drawn: the
+    // page opens as fast as without it.
+    function chargerPhotoDeFond() {
+        if (!fond) {
+            return;
+        }
+        var photo = new Image();
+        photo.addEventListener("load", function () {
+            ns.photoDeFond = photo;
+        });
+        var portrait = window.innerHeight > window.innerWidth;
+        photo.src = "data/" + (portrait ? "fond-portrait.jpg" : "fond-paysage.jpg");
     }
 
     // One step of the scene, drawn; then the watched media may bring the balls back.
@@ -149,6 +205,13 @@
     }
 
     window.requestAnimationFrame(boucle);
+    window.addEventListener("load", function () {
+        window.requestAnimationFrame(function () {
+            window.requestAnimationFrame(chargerPhotoDeFond);
+        });
+    });
 
+    ns.photoDeFond = null;
+    ns.couleursTexte = couleursTexte;
     ns.image = image;
 }());
