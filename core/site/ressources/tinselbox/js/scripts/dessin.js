@@ -1,6 +1,6 @@
 // The drawing loop: on the display's frames the scene moves on by steps of
-// 1/24 s, and each step is drawn. The sky and the trees, which do not move,
-// are drawn once into a picture of their own that each frame copies.
+// 1/24 s, and each step is drawn. The trees, which do not move, are drawn once
+// with their strip of sky into a picture of their own that each frame copies.
 "use strict";
 
 (function () {
@@ -8,48 +8,73 @@
     // Steps per second of every movement of the scene.
     var PAS = 1000 / 24;
     var CIEL = "#a3d7d2";
+    var FIL = "#000000";
 
+    // The strip of the canvas from the top of the trees down, sky and trees
+    // drawn once for the window's size and density, and where it goes.
+    var bande = null;
+    var hautBande = 0;
+    var cleBande = "";
+    // With a theme or the family's picture, the whole backdrop drawn once.
     var arrierePlan = null;
-    var cleFond = "";
+    var cleArrierePlan = "";
     // The loop's first frame, and the steps taken since (its own the first).
     var origine = null;
     var pas = -1;
 
-    // The sky and the trees as they stand for the window's size and density:
-    // drawn again only when one of these changes, or when the trees load.
-    function fondActuel() {
+    // The strip as it stands for the window: drawn again only when the size,
+    // the density or the layout changes, or when the trees load. It begins on
+    // a whole pixel row, so its trees fall on the same pixels as drawn in place.
+    function bandeActuelle() {
         var canvas = ns.oCanvas;
         var vue = ns.vue;
         var scene = ns.ImageMobile.scene;
         var foret = ns.imagesStatiques[0];
-        var chargee = !!foret && ns.CollectionImages.imageChargee(foret.image);
+        if (!foret || !ns.CollectionImages.imageChargee(foret.image)) {
+            return null;
+        }
+        var cle = [canvas.width, canvas.height, vue.echelle, vue.decalageX, vue.decalageY, vue.densite,
+            scene.gauche, scene.droite, foret.y].join(" ");
+        if (cle !== cleBande) {
+            var echelle = vue.densite * vue.echelle;
+            hautBande = Math.max(0, Math.min(canvas.height - 1, Math.floor(echelle * foret.y + vue.densite * vue.decalageY)));
+            bande = bande || document.createElement("canvas");
+            bande.width = canvas.width;
+            bande.height = canvas.height - hautBande;
+            var contexte = bande.getContext("2d", { alpha: false });
+            contexte.fillStyle = CIEL;
+            contexte.fillRect(0, 0, bande.width, bande.height);
+            contexte.setTransform(echelle, 0, 0, echelle, vue.densite * vue.decalageX, vue.densite * vue.decalageY - hautBande);
+            dessinerForet(contexte, foret);
+            cleBande = cle;
+        }
+        return bande;
+    }
+
+    // The backdrop of a themed page, or the family's picture: drawn again only
+    // when the window, the density, the layout or the picture changes.
+    function arrierePlanActuel() {
+        var canvas = ns.oCanvas;
+        var vue = ns.vue;
+        var scene = ns.ImageMobile.scene;
         var photo = ns.photoDeFond;
         var cle = [canvas.width, canvas.height, vue.echelle, vue.decalageX, vue.decalageY, vue.densite,
-            scene.gauche, scene.droite, foret ? foret.y : "", chargee, photo ? photo.src : ""].join(" ");
-        if (cle !== cleFond) {
-            if (!arrierePlan) {
-                arrierePlan = document.createElement("canvas");
-            }
+            scene.gauche, scene.droite, photo ? photo.src : ""].join(" ");
+        if (cle !== cleArrierePlan) {
+            arrierePlan = arrierePlan || document.createElement("canvas");
             arrierePlan.width = canvas.width;
             arrierePlan.height = canvas.height;
-            var contexte = arrierePlan.getContext("2d");
+            var contexte = arrierePlan.getContext("2d", { alpha: false });
             if (photo) {
                 // The family's picture as it is, covering the window, with nothing over it.
-                var echelle = Math.max(arrierePlan.width / photo.naturalWidth, arrierePlan.height / photo.naturalHeight);
+                var echelle = Math.max(canvas.width / photo.naturalWidth, canvas.height / photo.naturalHeight);
                 var largeur = photo.naturalWidth * echelle;
                 var hauteur = photo.naturalHeight * echelle;
-                contexte.drawImage(photo, (arrierePlan.width - largeur) / 2, (arrierePlan.height - hauteur) / 2, largeur, hauteur);
-            } else if (ns.decor) {
-                ns.decor.dessinerFond(contexte, arrierePlan.width, arrierePlan.height);
+                contexte.drawImage(photo, (canvas.width - largeur) / 2, (canvas.height - hauteur) / 2, largeur, hauteur);
             } else {
-                contexte.fillStyle = CIEL;
-                contexte.fillRect(0, 0, arrierePlan.width, arrierePlan.height);
-                ns.transformerVersScene(contexte);
-                if (chargee) {
-                    dessinerForet(contexte, foret);
-                }
+                ns.decor.dessinerFond(contexte, canvas.width, canvas.height);
             }
-            cleFond = cle;
+            cleArrierePlan = cle;
         }
         return arrierePlan;
     }
@@ -94,7 +119,17 @@
         }
         var scene = ns.ImageMobile.scene;
         ctx.setTransform(1, 0, 0, 1, 0, 0);
-        ctx.drawImage(fondActuel(), 0, 0);
+        if (ns.photoDeFond || ns.decor) {
+            ctx.drawImage(arrierePlanActuel(), 0, 0);
+        } else {
+            // The sky over the whole canvas lets the browser drop what the last frame drew.
+            ctx.fillStyle = CIEL;
+            ctx.fillRect(0, 0, ns.oCanvas.width, ns.oCanvas.height);
+            var arbres = bandeActuelle();
+            if (arbres) {
+                ctx.drawImage(arbres, 0, hautBande);
+            }
+        }
         ns.transformerVersScene(ctx);
         ns.imagesStatiques.slice(1).forEach(function (image) {
             image.dessiner();
@@ -109,10 +144,10 @@
         imagesMobiles.forEach(function (image) {
             image.dessiner();
         });
-        // The strings: dark on the fir trees' sky, the theme's text colour, softened, on its own.
-        ctx.strokeStyle = theme && theme.texte ? theme.texte + "99" : "#000000";
+        // The strings: the theme's text colour, softened, on its own sky.
+        ctx.fillStyle = theme && theme.texte ? theme.texte + "99" : FIL;
         ns.boules.forEach(function (boule) {
-            boule.dessinerFil();
+            boule.dessinerFil(ctx);
         });
         ns.boules.forEach(function (boule) {
             boule.dessiner();
@@ -121,7 +156,7 @@
         if (ns.decor) {
             ns.decor.dessinerEffets(ctx);
         }
-        var couleurs = ns.couleursTexte();
+        var couleurs = couleursTexte();
         if (titre && !ns.projectionEnCours) {
             ecrireLigne(ctx, document.title, "bold", 34, couleurs.texte, 62, couleurs.contour);
         }
@@ -134,10 +169,9 @@
         }
     }
 
-    // A line centred on the scene's bottom, its size (points) reduced so that
-    // it fits the scene's width.
-    // An outline, when given, keeps the text readable over any sky or picture,
-    // with no band behind it.
+    // A line centred across the scene, its size (points) reduced so that it
+    // fits the scene's width. An outline, when given, keeps it readable over any
+    // sky or picture, with no band behind it.
     function ecrireLigne(ctx, texte, graisse, taille, couleur, y, contour) {
         var scene = ns.ImageMobile.scene;
         ctx.font = graisse + " " + taille + "pt Arial";
@@ -161,7 +195,7 @@
     }
 
     // The page's own texts: the theme's colours; over the fir trees, as always, with
-    // a white outline once a picture lies behind them.
+    // a white outline once a picture or the calendar's name lies over the scene.
     function couleursTexte() {
         if (theme && theme.texte) {
             return { texte: theme.texte, contour: theme.contour };
@@ -185,6 +219,7 @@
 
     // One step of the scene, drawn; then the watched media may bring the balls back.
     function image() {
+        ns.etapes++;
         avancer();
         dessiner();
         ns.surveillerRetourAuMenu();
@@ -212,6 +247,7 @@
     });
 
     ns.photoDeFond = null;
-    ns.couleursTexte = couleursTexte;
+    // Steps drawn since the page opened.
+    ns.etapes = 0;
     ns.image = image;
 }());
