@@ -222,7 +222,7 @@ void TestPartage::succesProposePartage()
     const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
 
     CommandesGeneration(fenetre.getDocument(), fenetre, [] {
-    }).afficherResultat(0, racine.filePath(QStringLiteral("site")), QString(), false);
+    }).afficherResultat(Resultat(), racine.filePath(QStringLiteral("site")), false);
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
     QCOMPARE(int(boites.at(0).boutons), boutons);

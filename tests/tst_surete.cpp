@@ -2,6 +2,7 @@
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "site/chantiersite.h"
+#include "site/generationsite.h"
 
 #include <QImage>
 #include <QProcess>
@@ -92,7 +93,8 @@ class TestSurete : public QObject
 
     QString enregistrer(const Calendrier &calendrier, const QString &chemin)
     {
-        return GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, chemin) == 0 ? chemin : QString();
+        return GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, chemin) == 0 ? chemin
+                                                                                            : QString();
     }
 
 private slots:
@@ -115,18 +117,26 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QString nonMedia = QStringLiteral("id_rsa is not a picture, a sound or a video.");
-        QTest::newRow("private key, check") << "cle" << "--check" << 1 << nonMedia;
-        QTest::newRow("private key, generate") << "cle" << "--generate" << 1 << nonMedia;
+        QTest::newRow("private key, check") << "cle"
+                                            << "--check" << 1 << nonMedia;
+        QTest::newRow("private key, generate") << "cle"
+                                               << "--generate" << 1 << nonMedia;
         const QString endommage = QStringLiteral("is damaged: it ends before its last part.");
-        QTest::newRow("cut picture, check") << "tronque" << "--check" << 1 << endommage;
-        QTest::newRow("cut picture, generate") << "tronque" << "--generate" << 1 << endommage;
-        QTest::newRow("name of 4 MB") << "nom" << "--check" << 1 << "longer than 200 characters";
-        QTest::newRow("dangling link as the directory")
-            << "lien" << "--generate" << 1 << "which does not exist";
-        QTest::newRow("project folder moved") << "deplace" << "--generate" << 0 << "Generated the calendar";
-        QTest::newRow("no home folder") << "sansmaison" << "--generate" << 0 << "there is no home folder";
+        QTest::newRow("cut picture, check") << "tronque"
+                                            << "--check" << 1 << endommage;
+        QTest::newRow("cut picture, generate") << "tronque"
+                                               << "--generate" << 1 << endommage;
+        QTest::newRow("name of 4 MB") << "nom"
+                                      << "--check" << 1 << "longer than 200 characters";
+        QTest::newRow("dangling link as the directory") << "lien"
+                                                        << "--generate" << 1 << "which does not exist";
+        QTest::newRow("project folder moved") << "deplace"
+                                              << "--generate" << 0 << "Generated the calendar";
+        QTest::newRow("no home folder") << "sansmaison"
+                                        << "--generate" << 0 << "there is no home folder";
         QTest::newRow("no ffmpeg")
-            << "sansffmpeg" << "--generate" << 0
+            << "sansffmpeg"
+            << "--generate" << 0
             << "ffmpeg is not installed: the sound and video files of days 2, 3 are published as they are";
     }
     void ligneDeCommande()
@@ -229,10 +239,10 @@ private slots:
             else
                 QVERIFY(QDir().rename(victime, repertoire));
         };
-        GestionnaireFichiers gestionnaire;
-        QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 4);
-        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("was moved or replaced")),
-            qPrintable(gestionnaire.getDetailsErreur()));
+        const Resultat resultat = GenerationSite::generer(calendrier, sortie, false);
+        QCOMPARE(resultat.getCause(), Resultat::Cause::Repertoire);
+        QVERIFY2(resultat.getMessage().contains(QStringLiteral("was moved or replaced")),
+            qPrintable(resultat.getMessage()));
         // Neither what took its place nor the directory itself was touched.
         QCOMPARE(arborescence(parUnLien ? victime : sortie), avant);
         QCOMPARE(arborescence(deplace), ancienSite);
@@ -261,9 +271,9 @@ private slots:
             QProcess ffmpeg;
             ffmpeg.start(QStringLiteral("ffmpeg"),
                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                    QStringLiteral("-i"), QStringLiteral("testsrc=size=640x360:rate=25"), QStringLiteral("-t"),
-                    QStringLiteral("40"), QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"),
-                    QStringLiteral("8"), video});
+                    QStringLiteral("-i"), QStringLiteral("testsrc=size=640x360:rate=25"),
+                    QStringLiteral("-t"), QStringLiteral("40"), QStringLiteral("-c:v"),
+                    QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("8"), video});
             QVERIFY(ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0);
         }
         const QString dossier = nouveauDossier(QStringLiteral("signal"));

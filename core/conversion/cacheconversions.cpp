@@ -186,8 +186,8 @@ QString CacheConversions::brouillon(QString const &cle) const
                       .arg(++compteur));
 }
 
-bool CacheConversions::ranger(
-    QString const &cle, QString const &produit, QString const &extension, QString *fichier, QString *erreur)
+Resultat CacheConversions::ranger(
+    QString const &cle, QString const &produit, QString const &extension, QString *fichier)
 {
     QMutexLocker verrou(&verrouRangement());
     fichier->clear();
@@ -195,19 +195,21 @@ bool CacheConversions::ranger(
         *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
         QFile::remove(*fichier);
         if (!QFile::rename(produit, *fichier)) {
-            *erreur = QStringLiteral("the converted file cannot be kept in %1").arg(repertoire);
             QFile::remove(produit);
-            return false;
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The converted file cannot be kept in %1.").arg(Resultat::cheminLisible(repertoire)))
+                .avecChemin(repertoire);
         }
     }
     if (!ecrireAtomiquement(
             cheminDescription(cle), extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n')) {
-        *erreur = QStringLiteral("the cache directory %1 cannot be written").arg(repertoire);
-        return false;
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The cache directory %1 cannot be written.").arg(Resultat::cheminLisible(repertoire)))
+            .avecChemin(repertoire);
     }
     verrou.unlock();
     limiter(limiteCourante, *fichier);
-    return true;
+    return Resultat();
 }
 
 void CacheConversions::limiter(qint64 limite, QString const &garder)

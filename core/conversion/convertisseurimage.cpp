@@ -87,8 +87,8 @@ bool ConvertisseurImage::porteDesMetadonnees(QString const &chemin)
     return jpegAvecMetadonnees(fichier) || (fichier.seek(0) && pngAvecMetadonnees(fichier));
 }
 
-bool ConvertisseurImage::convertir(QString const &source, QString const &destinationSansExtension,
-    QString *extension, bool *copie, QString *erreur)
+Resultat ConvertisseurImage::convertir(
+    QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie)
 {
     *copie = true;
     *extension = TypeFichier::extension(source);
@@ -97,42 +97,48 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     lecteur.setAutoTransform(true);
     const QByteArray format = lecteur.format();
     if (!lecteur.canRead())
-        return true;
+        return Resultat();
     // Converting frames would lose the animation; browsers play animated GIF and WebP.
     if ((format == "gif" || format == "webp") && lecteur.imageCount() > 1)
-        return true;
+        return Resultat();
     const QSize taille = lecteur.size();
     const int cote = std::max(taille.width(), taille.height());
     if ((format == "jpeg" || format == "png") && taille.isValid() && cote <= COTE_MAX
         && !porteDesMetadonnees(source))
-        return true;
+        return Resultat();
 
     QImage image = lire(source, COTE_MAX, nullptr);
     if (image.isNull())
-        return true;
+        return Resultat();
     const bool transparente = aDeLaTransparence(image);
     if (!transparente)
         image = image.convertToFormat(QImage::Format_RGB32);
 
+    const auto echec = [&source](const QString &raison) {
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted picture of %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(source), raison))
+            .avecChemin(source)
+            .avecRaison(raison);
+    };
     *copie = false;
     *extension = transparente ? QStringLiteral("png") : QStringLiteral("jpg");
     const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
     if (!transparente) {
         const QByteArray jpeg = encoderJpeg(image, QUALITE_JPEG);
+        if (jpeg.isEmpty())
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The picture %1 cannot be encoded as JPEG.").arg(Resultat::cheminLisible(source)))
+                .avecChemin(source);
         QFile sortie(destination);
-        if (jpeg.isEmpty() || !sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size()
-            || !sortie.flush()) {
-            *erreur = jpeg.isEmpty() ? QStringLiteral("the picture cannot be encoded") : sortie.errorString();
-            return false;
-        }
-        return true;
+        if (!sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size() || !sortie.flush())
+            return echec(sortie.errorString());
+        return Resultat();
     }
     QImageWriter ecrivain(destination, QByteArrayLiteral("png"));
-    if (!ecrivain.write(image)) {
-        *erreur = ecrivain.errorString();
-        return false;
-    }
-    return true;
+    if (!ecrivain.write(image))
+        return echec(ecrivain.errorString());
+    return Resultat();
 }
 
 QImage ConvertisseurImage::lire(QString const &source, int coteMax, QString *erreur)
