@@ -11,11 +11,13 @@
 #include "modele/message.h"
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
+#include "site/fondpage.h"
 #include "site/imageapercu.h"
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 #include "site/rappelsics.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -472,6 +474,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
             GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
+    if (!calendrier.getOptions().fond.isEmpty()) {
+        const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
+        if (!fond)
+            return fond;
+    }
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -589,6 +596,9 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
+    // Cropping a large picture takes a while: its limit stands for the two crops.
+    if (!calendrier.getOptions().fond.isEmpty())
+        *taille += 2 * FondPage::TAILLE_MAX;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
@@ -619,7 +629,14 @@ QString lignesOptions(Calendrier const &calendrier)
             for (const int jour : ordreBoules(calendrier.getNom(), options.jours))
                 nombres << QString::number(jour);
             valeur = QLatin1Char('[') + nombres.join(QStringLiteral(", ")) + QLatin1Char(']');
-        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen) {
+        } else if (&attribut == OptionsCalendrier::attribut(QStringLiteral("theme"))) {
+            // The theme's colours; the default scene needs none.
+            valeur = ThemePage::objetPage(texte);
+            if (valeur.isEmpty())
+                continue;
+        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen
+            || &attribut == OptionsCalendrier::attribut(QStringLiteral("fond"))) {
+            // The background's crops have fixed names: the page only learns there is one.
             valeur = QStringLiteral("true");
         } else if (attribut.genre == OptionsCalendrier::Genre::Nombre) {
             valeur = texte;
