@@ -294,8 +294,12 @@ int LigneCommande::verifier(const QString &fichier)
         ++problemes;
     };
     GestionnaireFichiers gestionnaire;
+    // What the reader accepts, a generation accepts: a part this version does not know
+    // (written by a newer one) is left out, said but not counted as a problem.
     if (!gestionnaire.estValide(fichier))
-        signaler(tr("The file does not follow the calendar's schema."));
+        ecrireLigne(stdout,
+            tr("The file does not follow the calendar's schema: what this version does not know is left "
+               "out."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     const int longueur = calendrier.getOptions().jours;

@@ -16,15 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: Es gibt keinen Benutzerordner für umgewandelte Medien; sie werden in %1 aufbewahrt.</translation>
     </message>
     <message>
-        <source>The converted file cannot be kept in %1.</source>
-        <translation>Die konvertierte Datei kann nicht in %1 aufbewahrt werden.</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Die konvertierte Datei kann in %1 nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>The cache directory %1 cannot be written.</source>
-        <translation>Der Cache-Ordner %1 kann nicht beschrieben werden.</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Die konvertierte Datei kann nicht in %1 aufbewahrt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Der Cache-Ordner %1 kann nicht beschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -57,8 +61,8 @@
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Zum Öffnen scannen</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
     </message>
 </context>
 <context>
@@ -115,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde beim Öffnen durch etwas anderes ersetzt; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Stammverzeichnis eines Datenträgers.</translation>
     </message>
 </context>
 <context>
@@ -262,13 +266,6 @@ Trotzdem erzeugen?</translation>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>Das Bild %1 kann nicht als JPEG kodiert werden.</translation>
-    </message>
-</context>
-<context>
-    <name>EntetePage</name>
-    <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>„%1“ ist keine Adresse einer Webseite.
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aussehen der Seite:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Keines: der Himmel des Themas</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Ihr eigenes Bild hinter den Kugeln, so gezeigt, wie es ist. Es wird in zwei Ausschnitten veröffentlicht, für hohe und für breite Bildschirme.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Den Namen des Kalenders auf der Seite zeigen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>„%1“ ist kein Bild, das dieser Computer lesen kann.
+Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Ein Hintergrundbild auswählen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -531,6 +562,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
     </message>
 </context>
 <context>
@@ -783,19 +822,23 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: Das Bild %2 ist beschädigt: Es endet vor seinem letzten Teil.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich seit der Prüfung geändert: Es enthält jetzt Dateien, die tinselbox nicht erzeugt hat; sie bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
     </message>
 </context>
 <context>
@@ -904,7 +947,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: Der Name des Kalenders ist länger als %2 Zeichen, die Höchstlänge eines Namens.</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1019,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Kalender in %1 erzeugt</translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte)</translation>
     </message>
@@ -1043,6 +1082,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
     <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Die Datei folgt nicht dem Schema des Kalenders: Was diese Version nicht kennt, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>durch %1 angehalten; %2 blieb unverändert.</translation>
+    </message>
+    <message>
         <source>%1 (see --help)</source>
         <translation>%1 (siehe --help)</translation>
     </message>
@@ -1053,10 +1100,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>die Karte %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1234,12 +1277,36 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnere mich</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
     </message>
     <message>
         <source>The conversions were stopped.</source>
@@ -1250,16 +1317,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Tag %1: Die Datei %2 kann nicht konvertiert werden. %3</translation>
     </message>
     <message>
-        <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>Die konvertierte Kopie von %1 in %2 wurde abgeschnitten; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
@@ -1306,7 +1369,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine Verknüpfung auf %1, das nicht existiert</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1415,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>bytes</source>
         <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Tannen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Raureif</translation>
     </message>
 </context>
 <context>

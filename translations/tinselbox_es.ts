@@ -16,15 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: no hay carpeta personal donde guardar los medios convertidos; se guardan en %1.</translation>
     </message>
     <message>
-        <source>The converted file cannot be kept in %1.</source>
-        <translation>El archivo convertido no se puede guardar en %1.</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>El archivo convertido no se puede leer en %1: %2.</translation>
     </message>
     <message>
-        <source>The cache directory %1 cannot be written.</source>
-        <translation>No se puede escribir en la carpeta de caché %1.</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>El archivo convertido no se puede guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta de caché %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -57,8 +61,8 @@
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Escanea para abrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Escanee para recibir un recordatorio cada día</translation>
     </message>
 </context>
 <context>
@@ -115,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue sustituido por otra cosa mientras se abría; no se escribió nada.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la raíz de un disco.</translation>
     </message>
 </context>
 <context>
@@ -262,13 +266,6 @@ Generate anyway?</source>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>La imagen %1 no se puede codificar como JPEG.</translation>
-    </message>
-</context>
-<context>
-    <name>EntetePage</name>
-    <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» no es la dirección de una página web.
 Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspecto de la página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Ninguna: el cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Su propia imagen detrás de las bolas, mostrada tal cual. Se publica en dos recortes, para pantallas altas y para pantallas anchas.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar el nombre del calendario en la página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» no es una imagen que este ordenador sepa leer.
+Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleccionar una imagen de fondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -531,6 +562,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     <message>
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
     </message>
 </context>
 <context>
@@ -783,19 +822,23 @@ Open anyway?</source>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: la imagen %2 está dañada: termina antes de su última parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado desde que se comprobó: ahora contiene archivos que tinselbox no generó, que se dejan como están.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>No se puede escribir la página en %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
     </message>
 </context>
 <context>
@@ -904,7 +947,7 @@ Replace them?</source>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: el nombre del calendario tiene más de %2 caracteres, el máximo de un nombre.</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1019,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Calendario generado en %1</translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>El archivo no sigue el esquema de los calendarios.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes)</translation>
     </message>
@@ -1043,6 +1082,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
     <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>El archivo no sigue el esquema del calendario: lo que esta versión no conoce se deja de lado.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>detenido por %1; %2 se dejó como estaba.</translation>
+    </message>
+    <message>
         <source>%1 (see --help)</source>
         <translation>%1 (consulte --help)</translation>
     </message>
@@ -1053,10 +1100,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>no se puede escribir la tarjeta %1: %2</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1234,12 +1277,36 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>Day {n}: nothing today</source>
         <translation>Día {n}: hoy nada</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordármelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
     </message>
     <message>
         <source>The conversions were stopped.</source>
@@ -1250,16 +1317,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Día %1: el archivo %2 no se puede convertir. %3</translation>
     </message>
     <message>
-        <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 no es una imagen, un sonido ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copia convertida de %1 en %2 quedó cortada; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>
@@ -1306,7 +1369,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a %1, que no existe</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1415,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abetos</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noche de invierno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
     </message>
 </context>
 <context>

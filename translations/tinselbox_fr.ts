@@ -16,15 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox&#xa0;: il n’y a pas de dossier personnel où garder les médias convertis&#xa0;; ils sont gardés dans %1.</translation>
     </message>
     <message>
-        <source>The converted file cannot be kept in %1.</source>
-        <translation>Le fichier converti ne peut pas être conservé dans %1.</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Le fichier converti ne peut pas être lu dans %1 : %2.</translation>
     </message>
     <message>
-        <source>The cache directory %1 cannot be written.</source>
-        <translation>Le dossier de cache %1 ne peut pas être écrit.</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Le fichier converti ne peut pas être conservé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Le dossier de cache %1 ne peut pas être écrit : %2.</translation>
     </message>
 </context>
 <context>
@@ -57,8 +61,8 @@
         <translation>impossible d’écrire %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scanner pour ouvrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannez pour un rappel chaque jour</translation>
     </message>
 </context>
 <context>
@@ -115,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été remplacé par autre chose pendant son ouverture&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien vers %2, qui n’existe pas.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la racine d’un disque.</translation>
     </message>
 </context>
 <context>
@@ -262,13 +266,6 @@ Générer quand même&#xa0;?</translation>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
-    </message>
-</context>
-<context>
-    <name>EntetePage</name>
-    <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Apparence de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Aucune&#xa0;: le ciel du thème</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Votre propre image derrière les boules, montrée telle quelle. Elle est publiée en deux recadrages, pour les écrans hauts et pour les écrans larges.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Afficher le nom du calendrier sur la page</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que cet ordinateur sait lire.
+Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Choisir une image de fond</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -531,6 +562,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     <message>
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
     </message>
 </context>
 <context>
@@ -689,7 +728,7 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
@@ -783,19 +822,23 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: l’image %2 est endommagée&#xa0;: elle s’arrête avant sa fin.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé depuis sa vérification&#xa0;: il contient maintenant des fichiers que tinselbox n’a pas générés, qui sont laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -904,7 +947,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: le nom du calendrier dépasse %2&#xa0;caractères, le maximum pour un nom.</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1019,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Calendrier généré dans %1</translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets)</translation>
     </message>
@@ -1043,6 +1082,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
     <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Le fichier ne suit pas le schéma du calendrier&#xa0;: ce que cette version ne connaît pas est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>arrêté par %1&#xa0;; %2 a été laissé tel quel.</translation>
+    </message>
+    <message>
         <source>%1 (see --help)</source>
         <translation>%1 (voir --help)</translation>
     </message>
@@ -1053,10 +1100,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>impossible d’écrire la carte %1 : %2</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1234,12 +1277,36 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>Day {n}: nothing today</source>
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me le rappeler</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
     </message>
     <message>
         <source>The conversions were stopped.</source>
@@ -1250,16 +1317,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Jour %1 : le fichier %2 ne peut pas être converti. %3</translation>
     </message>
     <message>
-        <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copie convertie de %1 dans %2 a été tronquée ; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1306,7 +1369,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien vers %1, qui n’existe pas</translation>
     </message>
 </context>
 <context>
@@ -1332,7 +1395,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation>La génération a été interrompue ; %1 est resté tel quel.</translation>
+        <translation>La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1415,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>bytes</source>
         <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Sapins</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Nuit d’hiver</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
     </message>
 </context>
 <context>

@@ -16,15 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: não há pasta pessoal para guardar os ficheiros convertidos; são guardados em %1.</translation>
     </message>
     <message>
-        <source>The converted file cannot be kept in %1.</source>
-        <translation>O ficheiro convertido não pode ser guardado em %1.</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>O ficheiro convertido não pode ser lido em %1: %2.</translation>
     </message>
     <message>
-        <source>The cache directory %1 cannot be written.</source>
-        <translation>Não é possível escrever na pasta de cache %1.</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>O ficheiro convertido não pode ser guardado em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Não é possível escrever na pasta de cache %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -57,8 +61,8 @@
         <translation>não é possível gravar %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Escaneie para abrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Leia para receber um lembrete em cada dia</translation>
     </message>
 </context>
 <context>
@@ -115,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi substituído por outra coisa enquanto era aberto; nada foi escrito.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma ligação para %2, que não existe.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é a raiz de um disco.</translation>
     </message>
 </context>
 <context>
@@ -262,13 +266,6 @@ Gerar mesmo assim?</translation>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>A imagem %1 não pode ser codificada em JPEG.</translation>
-    </message>
-</context>
-<context>
-    <name>EntetePage</name>
-    <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>“%1” não é o endereço de uma página web.
 Informe o endereço completo, começando por https:// ou http://, ou deixe o campo vazio.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspeto da página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagem de fundo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nenhuma: o céu do tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>A sua própria imagem atrás das bolas, mostrada tal como é. É publicada em dois recortes, para ecrãs altos e para ecrãs largos.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar o nome do calendário na página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» não é uma imagem que este computador saiba ler.
+Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Selecionar uma imagem de fundo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -531,6 +562,14 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
     <message>
         <source>The card cannot be saved.</source>
         <translation>Não é possível salvar o cartão.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Adicionar ao cartão um código para os &amp;lembretes</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Um segundo código, mais pequeno, que adiciona um lembrete de cada dia ao calendário de um telefone.</translation>
     </message>
 </context>
 <context>
@@ -783,19 +822,23 @@ Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: %2 não é uma imagem, um som nem um vídeo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: a imagem %2 está danificada: acaba antes da sua última parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mudou desde que foi verificada: agora contém ficheiros que o tinselbox não gerou, que ficam como estão.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>A página não pode ser escrita em %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi movida ou substituída por outra coisa durante a geração; nada foi escrito nela e nada foi removido.</translation>
     </message>
 </context>
 <context>
@@ -904,7 +947,7 @@ Substituí-las?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser aberto: o nome do calendário tem mais de %2 caracteres, o máximo para um nome.</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1019,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Calendário gerado em %1</translation>
     </message>
     <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>O arquivo não segue o esquema dos calendários.</translation>
-    </message>
-    <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes)</translation>
     </message>
@@ -1043,6 +1082,14 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
     </message>
     <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>O ficheiro não segue o esquema do calendário: o que esta versão não conhece é deixado de fora.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>parado por %1; %2 ficou como estava.</translation>
+    </message>
+    <message>
         <source>%1 (see --help)</source>
         <translation>%1 (consulte --help)</translation>
     </message>
@@ -1053,10 +1100,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>não é possível escrever o cartão %1: %2</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1234,12 +1277,36 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>Day {n}: nothing today</source>
         <translation>Dia {n}: nada hoje</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escaneie para abrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Lembrar-me</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Dia %1: %2 não é uma imagem, um som nem um vídeo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>O ffmpeg não está instalado: os ficheiros de som e vídeo dos dias %1 são publicados tal como estão, sem conversão, e mantêm a posição (GPS) e os outros dados que contêm.</translation>
     </message>
     <message>
         <source>The conversions were stopped.</source>
@@ -1250,16 +1317,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Dia %1: o ficheiro %2 não pode ser convertido. %3</translation>
     </message>
     <message>
-        <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 não é uma imagem, um som nem um vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>A cópia convertida de %1 em %2 ficou cortada; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -1306,7 +1369,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma ligação para %1, que não existe</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1415,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Pinheiros</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noite de inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Geada</translation>
     </message>
 </context>
 <context>

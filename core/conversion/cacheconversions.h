@@ -10,7 +10,9 @@
 ///
 /// An entry is keyed by the source's content and the conversion's settings. The content
 /// key of a source is remembered with its path, size and modification time, so an
-/// unchanged source is recognised without being read. The cache is bounded: past
+/// unchanged source is recognised without being read. A converted file is stored under a
+/// name of its own and renamed into place, with its size and digest recorded beside it and
+/// checked before it is used again. The cache is bounded: past
 /// `LIMITE` bytes the entries least recently used go first.
 class CacheConversions
 {
@@ -31,8 +33,10 @@ public:
     bool cleConnue(QString const &source, QString const &reglages, QString *cle) const;
 
     /// The entry of `cle`: the converted file (empty when the source is published as
-    /// it is) and its extension. A hit counts as a use.
-    bool trouver(QString const &cle, QString *fichier, QString *extension) const;
+    /// it is) and its extension. A hit counts as a use. The file must have the size
+    /// recorded with it and, with `verifier`, the digest too; one that does not is
+    /// removed, and the lookup fails.
+    bool trouver(QString const &cle, QString *fichier, QString *extension, bool verifier = true) const;
     /// Where a conversion for `cle` writes its output (plus an extension) before `ranger`.
     QString brouillon(QString const &cle) const;
     /// Records the outcome for `cle`: the `produit` written at `brouillon(cle)` plus

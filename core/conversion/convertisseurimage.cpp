@@ -1,10 +1,13 @@
 #include "conversion/convertisseurimage.h"
 
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -123,21 +126,26 @@ Resultat ConvertisseurImage::convertir(
     };
     *copie = false;
     *extension = transparente ? QStringLiteral("png") : QStringLiteral("jpg");
-    const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
-    if (!transparente) {
-        const QByteArray jpeg = encoderJpeg(image, QUALITE_JPEG);
-        if (jpeg.isEmpty())
+    // Encoded in memory, then written with each write checked: an encoder writing to a
+    // full disk may report success and leave a picture cut short.
+    QByteArray octets;
+    if (transparente) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QImageWriter ecrivain(&tampon, QByteArrayLiteral("png"));
+        if (!ecrivain.write(image))
+            return echec(ecrivain.errorString());
+    } else {
+        octets = encoderJpeg(image, QUALITE_JPEG);
+        if (octets.isEmpty())
             return Resultat::echec(Resultat::Cause::Conversion,
                 tr("The picture %1 cannot be encoded as JPEG.").arg(Resultat::cheminLisible(source)))
                 .avecChemin(source);
-        QFile sortie(destination);
-        if (!sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size() || !sortie.flush())
-            return echec(sortie.errorString());
-        return Resultat();
     }
-    QImageWriter ecrivain(destination, QByteArrayLiteral("png"));
-    if (!ecrivain.write(image))
-        return echec(ecrivain.errorString());
+    const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
+    QString raison;
+    if (!EcritureFichier::ecrire(destination, octets, &raison))
+        return echec(raison);
     return Resultat();
 }
 

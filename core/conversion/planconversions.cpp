@@ -6,6 +6,7 @@
 #include "conversion/outilffmpeg.h"
 #include "conversion/typefichier.h"
 #include "format/interruption.h"
+#include "format/resultat.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 
@@ -200,7 +201,7 @@ bool PlanConversions::taillePubliee(
     QString cle;
     QString fichier;
     QString extension;
-    if (!cache.cleConnue(source, reglages(type), &cle) || !cache.trouver(cle, &fichier, &extension))
+    if (!cache.cleConnue(source, reglages(type), &cle) || !cache.trouver(cle, &fichier, &extension, false))
         return false;
     if (!fichier.isEmpty())
         *taille = QFileInfo(fichier).size();
@@ -284,6 +285,16 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
         : ConvertisseurAudioVideo::convertir(source, type, brouillon, &extension, &copie, &ffmpegManquant);
     publication.extension = extension;
     publication.ffmpegManquant = ffmpegManquant;
+    const QString produit = brouillon + QLatin1Char('.') + extension;
+    // A copy cut short (a disk that filled up under the converter) is never kept.
+    if (converti && !copie && (QFileInfo(produit).size() <= 0 || TypeFichier::estTronque(produit))) {
+        QFile::remove(produit);
+        publication.resultat = Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted copy of %1 in %2 was cut short; the disk may be full.")
+                .arg(Resultat::cheminLisible(source), Resultat::cheminLisible(cache.getRepertoire())))
+                                   .avecChemin(source);
+        return publication;
+    }
     if (!converti) {
         QFile::remove(brouillon + QLatin1Char('.') + extension);
         publication.resultat = Interruption::conversionsInterrompues() != interruptions ? arret() : converti;

@@ -2,6 +2,7 @@
 
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 #include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
@@ -10,11 +11,13 @@
 #include "modele/message.h"
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
+#include "site/fondpage.h"
 #include "site/imageapercu.h"
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 #include "site/rappelsics.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -440,11 +443,16 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             erreur);
 
     // The page's title and link preview, and the picture the preview shows.
-    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
-        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN)))
+    QString raisonPage;
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier, &raisonPage)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
+            calendrier.getOptions().jours, &raisonPage))
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
-            GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
-            .avecChemin(repertoireSortie);
+            raisonPage.isEmpty()
+                ? GenerationSite::tr("The page cannot be written in %1.").arg(sortie)
+                : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, raisonPage))
+            .avecChemin(repertoireSortie)
+            .avecRaison(raisonPage);
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
@@ -466,6 +474,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
             GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
+    if (!calendrier.getOptions().fond.isEmpty()) {
+        const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
+        if (!fond)
+            return fond;
+    }
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -576,13 +589,16 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
         *taille +=
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
-    *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += ImageApercu::taille(calendrier.getNom(), calendrier.getOptions().jours);
     *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
     // The options' lines, with the line end their insertion adds.
     const QString options = lignesOptions(calendrier);
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
+    // Cropping a large picture takes a while: its limit stands for the two crops.
+    if (!calendrier.getOptions().fond.isEmpty())
+        *taille += 2 * FondPage::TAILLE_MAX;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
@@ -613,7 +629,14 @@ QString lignesOptions(Calendrier const &calendrier)
             for (const int jour : ordreBoules(calendrier.getNom(), options.jours))
                 nombres << QString::number(jour);
             valeur = QLatin1Char('[') + nombres.join(QStringLiteral(", ")) + QLatin1Char(']');
-        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen) {
+        } else if (&attribut == OptionsCalendrier::attribut(QStringLiteral("theme"))) {
+            // The theme's colours; the default scene needs none.
+            valeur = ThemePage::objetPage(texte);
+            if (valeur.isEmpty())
+                continue;
+        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen
+            || &attribut == OptionsCalendrier::attribut(QStringLiteral("fond"))) {
+            // The background's crops have fixed names: the page only learns there is one.
             valeur = QStringLiteral("true");
         } else if (attribut.genre == OptionsCalendrier::Genre::Nombre) {
             valeur = texte;
@@ -671,49 +694,34 @@ bool insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
 {
     QFile entree(fichier);
-    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!entree.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!entree.open(QIODevice::ReadOnly)) {
         *raison = entree.errorString();
         return false;
     }
-    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        *raison = sortie.errorString();
-        return false;
-    }
-
-    QTextStream lecture(&entree);
-    QTextStream ecriture(&sortie);
-    lecture.setCodec("UTF-8");
-    ecriture.setCodec("UTF-8");
-    while (!lecture.atEnd()) {
-        const QString ligne = lecture.readLine();
-        ecriture << ligne << '\n';
-        if (ligne.contains(marqueur))
-            ecriture << texte << '\n';
-    }
-    ecriture.flush();
-    sortie.flush();
-    const bool ecrit = ecriture.status() == QTextStream::Ok && sortie.error() == QFileDevice::NoError;
-    *raison = sortie.errorString();
+    const QStringList lignes = QString::fromUtf8(entree.readAll()).split(QLatin1Char('\n'));
     entree.close();
-    sortie.close();
-
-    // A script left half rewritten would break the site: report it instead of claiming success.
-    if (!ecrit) {
+    QString resultat;
+    for (int i = 0; i < lignes.size(); ++i) {
+        // The last piece is what follows the last line feed: empty in a script that ends one.
+        if (i == lignes.size() - 1 && lignes.at(i).isEmpty())
+            break;
+        resultat += lignes.at(i) + QLatin1Char('\n');
+        if (lignes.at(i).contains(marqueur))
+            resultat += texte + QLatin1Char('\n');
+    }
+    // Written aside with every write checked, then renamed over the old script with its
+    // permissions: a script left half rewritten would break the site.
+    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
+    if (!EcritureFichier::ecrire(sortie.fileName(), resultat.toUtf8(), raison))
+        return false;
+    sortie.setPermissions(entree.permissions());
+    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData())
+        != 0) {
+        *raison = raisonSysteme(errno);
         sortie.remove();
         return false;
     }
     raison->clear();
-    // The rewritten script replaces the old one with the same permissions.
-    sortie.setPermissions(entree.permissions());
-    if (!entree.remove()) {
-        *raison = entree.errorString();
-        return false;
-    }
-    if (!sortie.rename(fichier)) {
-        *raison = sortie.errorString();
-        return false;
-    }
     return true;
 }
 

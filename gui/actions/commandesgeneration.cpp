@@ -3,6 +3,7 @@
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
 #include "bureau/parametres.h"
+#include "conversion/planconversions.h"
 #include "document/documentcalendrier.h"
 #include "fenetres/fenetrepartage.h"
 #include "format/format.h"
@@ -35,8 +36,8 @@ QList<Generateur *> generateurs(const QWidget &fenetre)
 } // namespace
 
 CommandesGeneration::CommandesGeneration(
-    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat)
-    : document(document), fenetre(fenetre), appliquerEtat(std::move(appliquerEtat))
+    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret)
+    : document(document), fenetre(fenetre), finArret(std::move(finArret))
 {}
 
 QString CommandesGeneration::listerMediasIntrouvables() const
@@ -138,9 +139,14 @@ void CommandesGeneration::afficherResultat(
     // A calendar published at an address can be handed on from here.
     const Calendrier *calendrier = document.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
-    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
-        partageable ? tr("Share...") : QString());
+    // Said with the outcome, once: what went out unconverted for want of ffmpeg.
+    const QList<int> nonConvertis =
+        calendrier != nullptr ? PlanConversions::joursNonConvertis(*calendrier) : QList<int>();
+    QString texte = tr("Generating the calendar successfully in %1").arg(repertoireSortie);
+    if (!nonConvertis.isEmpty())
+        texte += QStringLiteral("\n\n") + PlanConversions::avisSansFfmpeg(nonConvertis);
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        nullptr, texte, tr("Open in Browser"), partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
     } else if (choix == QMessageBox::Apply && partageable) {
@@ -212,9 +218,9 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { appliquerEtat(); });
+    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { finArret(); });
     // The thread may have ended before the connection was made.
-    appliquerEtat();
+    finArret();
 }
 
 bool CommandesGeneration::generationEnCours() const

@@ -21,9 +21,9 @@ class CommandesGeneration
     Q_DECLARE_TR_FUNCTIONS(CommandesGeneration)
 
 public:
-    /// Generates `document`'s calendar; the dialogs and workers belong to `fenetre`, whose
-    /// state `appliquerEtat` sets again once a stopped run has ended.
-    CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat);
+    /// Generates `document`'s calendar; the dialogs and workers belong to `fenetre`.
+    /// `finArret` runs once a stopped run has ended, for the window to enable itself again.
+    CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret);
 
     /// Generates into "tmp" beside the project file and opens the page.
     void apercu();
@@ -63,7 +63,7 @@ private:
 
     DocumentCalendrier &document;
     QWidget &fenetre;
-    std::function<void()> appliquerEtat;
+    std::function<void()> finArret;
     /// The outcome whose code comes next.
     Resultat resultatGeneration;
 };
