@@ -2,13 +2,14 @@
 
 #include "bureau/traduction.h"
 #include "conversion/planconversions.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
+#include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
@@ -23,6 +24,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
+
+#include <csignal>
 
 #include <cstdio>
 
@@ -96,7 +99,7 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 } // namespace
 
-LigneCommande::LigneCommande()
+LigneCommande::LigneCommande(Editeur editeur)
     : optionGenerer(QStringLiteral("generate"),
         tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
@@ -107,7 +110,8 @@ LigneCommande::LigneCommande()
           tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
@@ -188,7 +192,7 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("the editor opens one calendar FILE at most");
     if (faute.isEmpty())
         return true;
-    echouer(faute + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(faute));
     return false;
 }
 
@@ -204,11 +208,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
     if (!verifierUsage(false))
         return USAGE;
 
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    const QStringList positionnels = analyseur.positionalArguments();
-    if (!positionnels.isEmpty())
-        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    // Only a program built without the window (a test of the other modes) lacks one.
+    if (!editeur)
+        return 1;
+    const std::unique_ptr<QWidget> fenetre = editeur(analyseur.positionalArguments());
     return application.exec();
 }
 
@@ -224,14 +227,16 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    const Resultat refus = PolitiqueSortie::controler(repertoire, fichier, calendrier);
     if (!refus) {
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
-            + tr("--force erases them."));
+    if (analyseur.isSet(optionForcer))
+        PolitiqueSortie::accepterEffacement(repertoire);
+    else if (!PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
+        echouer(tr("%1 is not empty and holds no site that tinselbox generated; --force erases its contents.")
+                    .arg(Resultat::cheminLisible(repertoire)));
         return false;
     }
     return true;
@@ -243,22 +248,24 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    Interruption::installerSignaux();
     // Conversions first, reported day by day as they end; the generation then copies.
     const bool silencieux = analyseur.isSet(optionSilencieux);
-    QString echecConversion;
-    if (!PlanConversions::instance().preparer(
-            calendrier,
-            [silencieux](int jour, int rang, int total) {
-                if (!silencieux)
-                    ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return true;
-            },
-            &echecConversion))
-        return echouer(tr("cannot generate the calendar: ") + echecConversion);
-
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+    // Said once, before anything is published: what goes out unconverted, and what it keeps.
+    const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
+    if (!nonConvertis.isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    QObject::connect(&service, &ServiceGeneration::conversionAvancee,
+        [silencieux, &nonConvertis](int jour, int rang, int total) {
+            if (!silencieux && !nonConvertis.contains(jour))
+                ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        });
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -287,8 +294,12 @@ int LigneCommande::verifier(const QString &fichier)
         ++problemes;
     };
     GestionnaireFichiers gestionnaire;
+    // What the reader accepts, a generation accepts: a part this version does not know
+    // (written by a newer one) is left out, said but not counted as a problem.
     if (!gestionnaire.estValide(fichier))
-        signaler(tr("The file does not follow the calendar's schema."));
+        ecrireLigne(stdout,
+            tr("The file does not follow the calendar's schema: what this version does not know is left "
+               "out."));
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     const int longueur = calendrier.getOptions().jours;
@@ -362,9 +373,14 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+    Interruption::installerSignaux();
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    service.setApercu(true);
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -411,7 +427,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(tr("cannot write the card: ") + raison);
+        return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
     return SUCCES;
 }
 
@@ -420,7 +436,22 @@ void LigneCommande::signalerErreurAnalyse()
     QString texte = analyseur.errorText();
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
-    echouer(texte + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(texte));
+}
+
+int LigneCommande::arrete(const QString &repertoire)
+{
+    // Queued conversions are dropped; the running one was ended by the signal.
+    PlanConversions::instance().abandonner();
+    const int numero = Interruption::signal();
+    const QString nom = numero == SIGINT ? QStringLiteral("SIGINT")
+        : numero == SIGTERM              ? QStringLiteral("SIGTERM")
+        : numero == SIGHUP               ? QStringLiteral("SIGHUP")
+                                         : QString::number(numero);
+    ecrireLigne(stderr,
+        QStringLiteral("tinselbox: ")
+            + tr("stopped by %1; %2 was left as it was.").arg(nom, Resultat::cheminLisible(repertoire)));
+    return 128 + numero;
 }
 
 int LigneCommande::echouer(const QString &message)

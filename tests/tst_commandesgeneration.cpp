@@ -356,7 +356,7 @@ void TestCommandesGeneration::apercu()
 void TestCommandesGeneration::resultatAffiche_data()
 {
     QTest::addColumn<bool>("apercu");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("code"); // 0 for a success
     QTest::addColumn<int>("reponse");
     QTest::addColumn<bool>("pageOuverte");
     QTest::newRow("generation failed") << false << 5 << int(QMessageBox::Ok) << false;
@@ -376,7 +376,10 @@ void TestCommandesGeneration::resultatAffiche()
     FenetrePrincipale fenetre;
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
-    CommandesGeneration(fenetre).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
+    // A failure reaches the window through the document.
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {})
+        .afficherResultat(
+            code != 0 ? Resultat::echec(Resultat::Cause::Media, details) : Resultat(), sortie, apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
@@ -443,6 +446,8 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
         QDir().mkpath(QFileInfo(video).absolutePath());
         QFile fichier(video);
         QVERIFY(fichier.open(QIODevice::WriteOnly));
+        // Taken for a sound by its first bytes, so that it is published.
+        QCOMPARE(fichier.write(sonFactice(QByteArray())), qint64(10));
         QByteArray bloc(1024 * 1024, '\0');
         for (int i = 0; i < 32; ++i) {
             bloc.fill(char('a' + i));
@@ -560,7 +565,7 @@ void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
     QSemaphore atteinte;
     QSemaphore reprise;
     const QString photo = chemin(QStringLiteral("medias/sapin.png"));
-    QVERIFY(ecrire(photo, QByteArray(1000, 'p')));
+    QVERIFY(ecrire(photo, sonFactice(QByteArray(990, 'p'))));
     auto *calendrier = new Calendrier(QStringLiteral("Ferme"));
     for (int jour = 1; jour <= 10; ++jour)
         calendrier->ajouterMedia(

@@ -13,6 +13,36 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: non c’è una cartella personale in cui tenere i media convertiti; sono tenuti in %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Svuota &amp;menu</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -31,8 +61,38 @@
         <translation>impossibile scrivere %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scansiona per aprire</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Inquadra per un promemoria ogni giorno</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifica il giorno %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Svuota il giorno %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Riempi il giorno %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Impossibile ripristinare il contenuto multimediale del giorno %1; il giorno mantiene ciò che conteneva.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
     </message>
 </context>
 <context>
@@ -57,12 +117,155 @@
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossibile scrivere nella cartella %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 è stato sostituito da qualcos’altro mentre veniva aperto; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 è la radice di un disco.</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CiblePublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>Impossibile trovare 1 file multimediale:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>Impossibile trovare %1 file multimediali:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Giorno %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Scegli di nuovo questi file o svuota i loro giorni, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Seleziona la cartella di generazione</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Questa azione cancellerà tutto il contenuto della cartella %1
+Generare comunque?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Errore nella generazione del calendario.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendario generato correttamente in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Generazione del calendario…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Giorno %1 convertito (%2 di %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Svuota il giorno</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Impossibile mostrare la cartella %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -275,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» non è l’indirizzo di una pagina web.
 Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspetto della pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nessuna: il cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>La vostra immagine dietro le palline, mostrata così com’è. È pubblicata in due ritagli, per schermi alti e per schermi larghi.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostra il nome del calendario sulla pagina</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» non è un’immagine che questo computer sa leggere.
+Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleziona un’immagine di sfondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -326,6 +563,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
     </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -366,28 +611,8 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
         <translation>Opzioni del calendario: quali giorni apre la pagina</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importa una cartella…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Dimensione: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>Impossibile trovare 1 file multimediale:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>Impossibile trovare %1 file multimediali:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Giorno %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Scegli di nuovo questi file o svuota i loro giorni, poi riprova.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -432,104 +657,6 @@ Aprire comunque?</translation>
         <translation>Errore nel salvataggio del calendario.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Seleziona la cartella di generazione</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Questa azione cancellerà tutto il contenuto della cartella </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Generare comunque?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Errore nella generazione del calendario.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendario generato correttamente in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Apri nel browser</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Generazione del calendario…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Modifica…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Svuota il giorno</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostra nella cartella</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Impossibile mostrare la cartella %1.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Questo file di testo è vuoto o illeggibile:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Un messaggio contiene al massimo %1 caratteri di testo semplice; questo file non può diventarlo:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Il contenuto di questo file non è di nessun tipo che un giorno possa contenere:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Questi giorni contengono già un file multimediale: %1. 
-Sostituirli?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Non è stato trovato nessun file multimediale da importare.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Questi file non sono di nessun tipo che un giorno possa contenere e sono stati esclusi:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>A questi file non è stato assegnato nessun giorno:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Seleziona una cartella da importare</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Condividi…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Giorno %1 convertito (%2 di %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Questo calendario contiene giorni fuori dall’intervallo da 1 a %1 (%2). Non vengono né mostrati né pubblicati e restano nel file quando salvi.</translation>
     </message>
@@ -538,112 +665,12 @@ Sostituirli?</translation>
         <translation> (conversione dei file multimediali…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Lingua…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Apri &amp;recenti</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>Svuota &amp;menu</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Modifica il giorno %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Svuota il giorno %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [sola lettura]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Riempi il giorno %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>File senza giorno assegnato: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>File esclusi perché di un tipo che un giorno non può contenere: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nuovo…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Apri…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salva</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Ripeti</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendario</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opzioni…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Anteprima</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Genera…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Informazioni su tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -695,6 +722,22 @@ Sostituirli?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 è un file XML ma non un calendario: il suo elemento radice è &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -709,13 +752,6 @@ Sostituirli?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’immagine di sfondo non può essere scritta in %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Non c’è nessun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -769,10 +805,6 @@ Sostituirli?</translation>
         <translation>Impossibile scrivere la pagina in %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Giorno %1: %2 non è un file normale (è %3).</translation>
     </message>
@@ -787,6 +819,26 @@ Sostituirli?</translation>
     <message>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Impossibile scrivere gli script della pagina in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Giorno %1: l’immagine %2 è danneggiata: finisce prima della sua ultima parte.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 è cambiata dopo il controllo: ora contiene file che tinselbox non ha generato, che restano come sono.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La pagina non può essere scritta in %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
     </message>
 </context>
 <context>
@@ -821,14 +873,58 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
-    <name>GestionnaireFichiers</name>
+    <name>ImportFichiers</name>
     <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Impossibile scrivere il file %1.</translation>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Questo file di testo è vuoto o illeggibile:
+%1</translation>
     </message>
     <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere il file %1: %2.</translation>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un messaggio contiene al massimo %1 caratteri di testo semplice; questo file non può diventarlo:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Il contenuto di questo file non è di nessun tipo che un giorno possa contenere:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Questi giorni contengono già un file multimediale: %1. 
+Sostituirli?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Non è stato trovato nessun file multimediale da importare.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>File senza giorno assegnato: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>A questi file non è stato assegnato nessun giorno:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>File esclusi perché di un tipo che un giorno non può contenere: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Questi file non sono di nessun tipo che un giorno possa contenere e sono stati esclusi:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Seleziona una cartella da importare</translation>
     </message>
 </context>
 <context>
@@ -848,6 +944,10 @@ Sostituirli?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 non è un file XML ben formato: termina troppo presto.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 non può essere aperto: il nome del calendario supera i %2 caratteri, il massimo per un nome.</translation>
     </message>
 </context>
 <context>
@@ -907,10 +1007,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>l’editor apre al massimo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (vedi --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un messaggio</translation>
     </message>
@@ -921,14 +1017,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generato in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossibile generare il calendario: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Il file non segue lo schema dei calendari.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -986,20 +1074,133 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossibile scrivere la scheda: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force lo cancella.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Il file non segue lo schema del calendario: ciò che questa versione non conosce viene tralasciato.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>fermato da %1; %2 è stata lasciata com’era.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuovo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importa una cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genera…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Informazioni su tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1076,16 +1277,52 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>Day {n}: nothing today</source>
         <translation>Giorno {n}: oggi niente</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordamelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1367,36 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>La cartella %1 non è vuota e non contiene alcun sito generato da tinselbox; il suo contenuto verrebbe cancellato.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>è un collegamento a %1, che non esiste</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Non c’è nessun calendario da generare.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1151,6 +1418,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abeti</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Notte d’inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Brina</translation>
+    </message>
+</context>
+<context>
     <name>Traduction</name>
     <message>
         <source>Language</source>
@@ -1163,6 +1449,126 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’editor userà la lingua scelta al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "conversion/outilffmpeg.h"
 
+#include "format/interruption.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,6 +11,9 @@
 #include <QStandardPaths>
 
 #include <atomic>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,13 +24,38 @@ QString programme(const char *nom)
     return QStandardPaths::findExecutable(QString::fromLatin1(nom));
 }
 
-// A run that never ends would hold the one ffmpeg slot forever.
+// A child that the kernel ends when the thread that started it goes, however the program
+// ends (even killed outright): a conversion never goes on alone.
+class ProcessusLie : public QProcess
+{
+public:
+    ProcessusLie() : parent(::getpid()) {}
+
+protected:
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    void setupChildProcess() override
+    {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The parent may have gone between the fork and the line above.
+        if (::getppid() != parent)
+            ::_exit(127);
+    }
+    QT_WARNING_POP
+
+private:
+    const pid_t parent;
+};
+
+// A run that never ends would hold the one ffmpeg slot forever; a stop ends it within a
+// tenth of a second.
 bool attendre(QProcess &processus)
 {
-    while (!processus.waitForFinished(200)) {
+    const int interruptions = Interruption::conversionsInterrompues();
+    while (!processus.waitForFinished(100)) {
         if (processus.state() == QProcess::NotRunning)
             return false;
-        if (abandon) {
+        if (abandon || Interruption::conversionsInterrompues() != interruptions) {
             processus.kill();
             processus.waitForFinished(-1);
             return false;
@@ -46,7 +76,7 @@ bool OutilFfmpeg::sonder(QString const &source, ProprietesFlux *proprietes)
     const QString sonde = programme("ffprobe");
     if (sonde.isEmpty())
         return false;
-    QProcess processus;
+    ProcessusLie processus;
     processus.setProcessChannelMode(QProcess::SeparateChannels);
     processus.start(sonde,
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_format"),
@@ -78,37 +108,43 @@ bool OutilFfmpeg::sonder(QString const &source, ProprietesFlux *proprietes)
         && (!proprietes->codecVideo.isEmpty() || !proprietes->codecAudio.isEmpty());
 }
 
-bool OutilFfmpeg::executer(QStringList const &arguments, QString *erreur)
+Resultat OutilFfmpeg::executer(QStringList const &arguments)
 {
+    const auto arret = [] {
+        return Resultat::echec(Resultat::Cause::Interrompu, tr("The conversion was stopped."));
+    };
+    const auto echec = [](QString const &raison) {
+        return Resultat::echec(Resultat::Cause::Conversion, tr("ffmpeg failed: %1.").arg(raison))
+            .avecRaison(raison);
+    };
     static QMutex unSeul;
     QMutexLocker verrou(&unSeul);
-    if (abandon) {
-        *erreur = QStringLiteral("the conversion was stopped");
-        return false;
-    }
+    if (abandon)
+        return arret();
     const QString convertisseur = programme("ffmpeg");
-    if (convertisseur.isEmpty()) {
-        *erreur = QStringLiteral("ffmpeg is not installed");
-        return false;
-    }
-    QProcess processus;
+    if (convertisseur.isEmpty())
+        return Resultat::echec(Resultat::Cause::Conversion, tr("ffmpeg is not installed."));
+    const int interruptions = Interruption::conversionsInterrompues();
+    ProcessusLie processus;
     processus.start(convertisseur,
         QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
             QStringLiteral("error"), QStringLiteral("-y")}
             + arguments);
-    if (!processus.waitForStarted()) {
-        *erreur = processus.errorString();
-        return false;
-    }
+    if (!processus.waitForStarted())
+        return echec(processus.errorString());
     if (attendre(processus))
-        return true;
+        return Resultat();
+    if (abandon)
+        return arret();
     const QStringList lignes =
         QString::fromLocal8Bit(processus.readAllStandardError()).trimmed().split(QLatin1Char('\n'));
-    *erreur = abandon ? QStringLiteral("the conversion was stopped")
-                      : lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
-    if (erreur->isEmpty())
-        *erreur = QStringLiteral("ffmpeg failed");
-    return false;
+    if (Interruption::conversionsInterrompues() != interruptions)
+        return arret();
+    const QString raison = lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
+    if (raison.isEmpty())
+        return Resultat::echec(
+            Resultat::Cause::Conversion, tr("ffmpeg stopped with code %1.").arg(processus.exitCode()));
+    return echec(raison);
 }
 
 void OutilFfmpeg::abandonner()

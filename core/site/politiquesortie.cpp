@@ -8,7 +8,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPair>
+#include <QSet>
 #include <QStorageInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,9 +77,10 @@ Resultat PolitiqueSortie::controler(
     QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     if (repertoire.isEmpty())
-        return Resultat::echec(4, PolitiqueSortie::tr("No directory was given for the generation."));
+        return Resultat::echec(
+            Resultat::Cause::Repertoire, PolitiqueSortie::tr("No directory was given for the generation."));
     const auto refus = [&repertoire](const QString &raison) {
-        return Resultat::echec(4,
+        return Resultat::echec(Resultat::Cause::Repertoire,
             PolitiqueSortie::tr("%1 cannot be used for the generation: %2.")
                 .arg(Resultat::cheminLisible(repertoire), raison))
             .avecChemin(repertoire);
@@ -132,9 +139,43 @@ bool PolitiqueSortie::estVideOuSiteGenere(QString const &repertoire)
     return vide || ManifesteSite::estSiteMarque(repertoire) || ManifesteSite::estSiteAnterieur(repertoire);
 }
 
+namespace {
+
+QMutex verrouAccords;
+QSet<QPair<quint64, quint64>> accords;
+
+bool identite(const QString &repertoire, QPair<quint64, quint64> *resultat)
+{
+    struct stat infos;
+    if (::stat(QFile::encodeName(repertoire).constData(), &infos) != 0 || !S_ISDIR(infos.st_mode))
+        return false;
+    *resultat = qMakePair(quint64(infos.st_dev), quint64(infos.st_ino));
+    return true;
+}
+
+} // namespace
+
+void PolitiqueSortie::accepterEffacement(QString const &repertoire)
+{
+    QPair<quint64, quint64> cle;
+    if (!identite(repertoire, &cle))
+        return;
+    QMutexLocker verrou(&verrouAccords);
+    accords.insert(cle);
+}
+
+bool PolitiqueSortie::remplacementPermis(QString const &repertoire)
+{
+    if (estVideOuSiteGenere(repertoire))
+        return true;
+    QPair<quint64, quint64> cle;
+    QMutexLocker verrou(&verrouAccords);
+    return identite(repertoire, &cle) && accords.contains(cle);
+}
+
 Resultat PolitiqueSortie::refusRemplacement(QString const &repertoire)
 {
-    return Resultat::echec(4,
+    return Resultat::echec(Resultat::Cause::Repertoire,
         PolitiqueSortie::tr(
             "%1 is not empty and holds no site that tinselbox generated; its contents would be erased.")
             .arg(Resultat::cheminLisible(repertoire)))

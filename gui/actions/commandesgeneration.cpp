@@ -3,12 +3,15 @@
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
 #include "bureau/parametres.h"
+#include "conversion/planconversions.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/fenetrepartage.h"
-#include "fenetres/fenetreprincipale.h"
 #include "format/format.h"
+#include "format/resultat.h"
 #include "generation/generateur.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "site/generationsite.h"
+#include "site/politiquesortie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -26,20 +29,22 @@ namespace {
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
 const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
 
-QList<Generateur *> generateurs(const FenetrePrincipale &fenetre)
+QList<Generateur *> generateurs(const QWidget &fenetre)
 {
     return fenetre.findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
 }
 } // namespace
 
-CommandesGeneration::CommandesGeneration(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+CommandesGeneration::CommandesGeneration(
+    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret)
+    : document(document), fenetre(fenetre), finArret(std::move(finArret))
+{}
 
 QString CommandesGeneration::listerMediasIntrouvables() const
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return QString();
-    const QMap<int, QString> introuvables =
-        GestionnaireFichiers::mediasIntrouvables(*fenetre.getCalendrier());
+    const QMap<int, QString> introuvables = GenerationSite::mediasIntrouvables(*document.getCalendrier());
     if (introuvables.isEmpty())
         return QString();
     QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
@@ -61,23 +66,23 @@ bool CommandesGeneration::refuserMediasIntrouvables()
 
 void CommandesGeneration::apercu()
 {
-    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+    if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire =
-        QDir(QFileInfo(fenetre.getUrlCalendrier()).path()).filePath(Format::REPERTOIRE_APERCU);
+        QDir(QFileInfo(document.getChemin()).path()).filePath(Format::REPERTOIRE_APERCU);
     if (refuserRepertoireSortie(repertoire))
         return;
     // A "tmp" left by an earlier preview is replaced silently; anything else there is the
     // user's own and is not erased without asking.
-    if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
+    if (!PolitiqueSortie::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
         return;
     lancerLaGeneration(repertoire, true);
 }
 
 void CommandesGeneration::generer()
 {
-    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+    if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire =
@@ -92,8 +97,8 @@ void CommandesGeneration::generer()
 
 bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
-        repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
+    const Resultat refus =
+        PolitiqueSortie::controler(repertoire, document.getChemin(), *document.getCalendrier());
     if (refus)
         return false;
     BoiteMessage::avertir(&fenetre, refus.getMessage());
@@ -102,10 +107,14 @@ bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 
 bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 {
-    return BoiteMessage::question(&fenetre,
-               tr("This action will erase all the contents of the directory ") + repertoire
-                   + tr("\nGenerate anyway?"))
+    const bool oui = BoiteMessage::question(&fenetre,
+                         tr("This action will erase all the contents of the directory %1\nGenerate anyway?")
+                             .arg(repertoire))
         != QMessageBox::No;
+    // The yes holds for the directory seen now, not for whatever takes its name later.
+    if (oui)
+        PolitiqueSortie::accepterEffacement(repertoire);
+    return oui;
 }
 
 void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
@@ -116,10 +125,11 @@ void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
 }
 
 void CommandesGeneration::afficherResultat(
-    int resultat, const QString &repertoireSortie, const QString &details, bool apercu)
+    const Resultat &resultat, const QString &repertoireSortie, bool apercu)
 {
-    if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
+    if (!resultat) {
+        document.signalerEchec(Resultat::echec(resultat.getCause(), tr("Error generating the calendar."))
+                                   .avecRaison(resultat.getMessage()));
         return;
     }
     if (apercu) {
@@ -127,11 +137,16 @@ void CommandesGeneration::afficherResultat(
         return;
     }
     // A calendar published at an address can be handed on from here.
-    const Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
-    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
-        partageable ? tr("Share...") : QString());
+    // Said with the outcome, once: what went out unconverted for want of ffmpeg.
+    const QList<int> nonConvertis =
+        calendrier != nullptr ? PlanConversions::joursNonConvertis(*calendrier) : QList<int>();
+    QString texte = tr("Generating the calendar successfully in %1").arg(repertoireSortie);
+    if (!nonConvertis.isEmpty())
+        texte += QStringLiteral("\n\n") + PlanConversions::avisSansFfmpeg(nonConvertis);
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        nullptr, texte, tr("Open in Browser"), partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
     } else if (choix == QMessageBox::Apply && partageable) {
@@ -144,7 +159,7 @@ void CommandesGeneration::afficherResultat(
 void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool apercu)
 {
     // One run at a time: a stopped run may still be finishing its current file.
-    if (fenetre.getCalendrier() == nullptr || generationEnCours())
+    if (document.getCalendrier() == nullptr || generationEnCours())
         return;
 
     QProgressDialog progression;
@@ -153,13 +168,13 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setMaximum(0);
     progression.setCancelButton(nullptr);
 
-    auto *generateur = new Generateur(&fenetre, fenetre.getCalendrier(), repertoire, apercu);
+    auto *generateur = new Generateur(&fenetre, document.getCalendrier(), repertoire, apercu);
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 
     // Queued in the order emitted: the details arrive before the result they explain.
-    QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
-        [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::resultatDetaille, &fenetre,
+        [this](const Resultat &resultat) { resultatGeneration = resultat; });
     QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
         [&progression](int jour, int rang, int total) {
             // Once the last is ready the run only copies.
@@ -168,12 +183,12 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
                     : tr("Generating the calendar ..."));
         });
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
-        [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
-            const QString details = std::exchange(detailsErreurGeneration, QString());
+        [this, suivi, apercu](int, const QString &repertoireSortie) {
+            const Resultat detail = std::exchange(resultatGeneration, Resultat());
             if (!suivi.isNull()
                 && (suivi->isInterruptionRequested() || suivi->property(GENERATION_ABANDONNEE).toBool()))
                 return;
-            afficherResultat(resultat, repertoireSortie, details, apercu);
+            afficherResultat(detail, repertoireSortie, apercu);
         });
     // Noted here rather than by a separate connection: the dialog's modal run may end as
     // soon as cancel() has hidden it.
@@ -183,8 +198,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
             progression.cancel();
         });
     QObject::connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
-    QObject::connect(&progression, &QProgressDialog::canceled, generateur,
-        [generateur] { generateur->requestInterruption(); });
+    QObject::connect(
+        &progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->arreter(); });
 
     generateur->start(QThread::InheritPriority);
     progression.exec();
@@ -194,7 +209,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
     // emit canceled(), so the stop is asked for here too.
     suivi->setProperty(GENERATION_ABANDONNEE, true);
-    suivi->requestInterruption();
+    suivi->arreter();
     attendreFinDeGeneration(suivi);
 }
 
@@ -203,9 +218,9 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    QObject::connect(generateur, &QThread::finished, &fenetre, &FenetrePrincipale::appliquerEtat);
+    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { finArret(); });
     // The thread may have ended before the connection was made.
-    fenetre.appliquerEtat();
+    finArret();
 }
 
 bool CommandesGeneration::generationEnCours() const

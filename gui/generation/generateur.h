@@ -1,17 +1,20 @@
 #pragma once
 
+#include "format/resultat.h"
+#include "service/servicegeneration.h"
+
 #include <QString>
 #include <QThread>
 
 class Calendrier;
 
-/// Runs one site generation on a thread of its own and reports its outcome.
+/// Runs one conversion and generation (`ServiceGeneration`) on a thread of its own and
+/// reports its outcome. The calendar is copied when it is handed over: the caller may
+/// change or delete its own once the worker is made.
 ///
-/// The calendar is read without a lock: the caller keeps it alive and unchanged
-/// until the thread has finished.
-///
-/// Stopping a run: call `requestInterruption()`. The generation stops before its next
-/// day and the worker then emits nothing; the output directory stays as far as it got.
+/// Stopping a run: call `arreter()` (or `requestInterruption()`, which lets a running
+/// conversion end first). The running ffmpeg ends at once, the generation stops before its
+/// next day and the worker then emits nothing; the output directory stays as it was.
 /// Once the worker has seen the request after the generation, it emits nothing either,
 /// whatever the code. A result emitted just before the request may still be on its way
 /// to a queued receiver: a receiver that must show nothing after asking for a stop
@@ -32,15 +35,17 @@ public:
     void setRepertoireExport(QString const &repertoireExport);
     bool getModeApercuActif() const;
     void setModeApercuActif(bool modeApercuActif);
+    /// Asks the run to stop and ends the conversion it may be waiting for.
+    void arreter();
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the
     /// generation's code (0 for success; 3 without a calendar, nothing written)
     /// and the output directory as stored.
     void resultatDisponible(int result, QString const &repertoireSortie);
-    /// Emitted just before a failed run's `resultatDisponible`, from the worker thread:
-    /// what failed and why, in plain words (see GestionnaireFichiers::getDetailsErreur()).
-    void detailsErreurDisponibles(QString const &details);
+    /// Emitted just before `resultatDisponible`, from the worker thread: the outcome, whose
+    /// message says what failed and why.
+    void resultatDetaille(Resultat const &resultat);
     /// Day `jour`'s media is converted, the `rang`-th of `total` (from the worker thread).
     void conversionAvancee(int jour, int rang, int total);
 
@@ -49,6 +54,5 @@ protected:
 
 private:
     Calendrier *calendrier = nullptr;
-    QString repertoireExport;
-    bool modeApercuActif = false;
+    ServiceGeneration service;
 };
