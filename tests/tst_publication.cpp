@@ -8,9 +8,12 @@
 #include "publication/listesite.h"
 #include "publication/planpublication.h"
 #include "publication/publieur.h"
+#include "publication/secretpublication.h"
 
 #include <QTemporaryDir>
+
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestPublication : public QObject
 {
@@ -22,6 +25,9 @@ private slots:
     void lireAdresse();
     void planifier_data();
     void planifier();
+    void lireSecret_data();
+    void lireSecret();
+    void trousseau();
     void publier_data();
     void publier();
 
@@ -235,6 +241,69 @@ void TestPublication::planifier()
     }
 }
 
+void TestPublication::lireSecret_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("secret");
+
+    QTest::newRow("one line") << QByteArray("s3cret\n") << 0600 << "s3cret";
+    QTest::newRow("no line feed") << QByteArray("s3cret") << 0400 << "s3cret";
+    QTest::newRow("only one line feed dropped") << QByteArray("s3cret\n\n") << 0600 << "s3cret\n";
+    QTest::newRow("spaces kept") << QByteArray(" s3 cret \n") << 0600 << " s3 cret ";
+    QTest::newRow("group may read") << QByteArray("s3cret\n") << 0640 << QString();
+    QTest::newRow("anyone may write") << QByteArray("s3cret\n") << 0602 << QString();
+    QTest::newRow("empty") << QByteArray("\n") << 0600 << QString();
+    QTest::newRow("link") << QByteArray("link") << 0600 << QString();
+    QTest::newRow("folder") << QByteArray("folder") << 0700 << QString();
+}
+
+void TestPublication::lireSecret()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, mode);
+    QFETCH(QString, secret);
+
+    const QString chemin =
+        dossier.filePath(QStringLiteral("secret-") + QString::fromLatin1(QTest::currentDataTag()));
+    if (contenu == "folder") {
+        QVERIFY(QDir().mkpath(chemin));
+    } else if (contenu == "link") {
+        const QString cible = dossier.filePath(QStringLiteral("secret-cible"));
+        QVERIFY(ecrire(cible, "s3cret\n"));
+        QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(QFile::link(cible, chemin));
+    } else {
+        QVERIFY(ecrire(chemin, contenu));
+    }
+    if (contenu != "link")
+        QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)), 0);
+    QString lu;
+    const Resultat resultat = SecretPublication::lireFichier(chemin, &lu);
+    QCOMPARE(resultat.estReussi(), !secret.isEmpty());
+    QCOMPARE(lu, secret);
+    if (!resultat)
+        QVERIFY(resultat.getMessage().contains(QFileInfo(chemin).fileName()));
+}
+
+void TestPublication::trousseau()
+{
+    // Run by CTest inside a session bus of its own with an unlocked keyring.
+    if (qEnvironmentVariableIsEmpty("TINSELBOX_TROUSSEAU_ESSAI"))
+        QSKIP("needs a keyring of its own");
+    const QString cle = QStringLiteral("sftp://anne@127.0.0.1/~/essai");
+    QString lu;
+    bool absent = false;
+    QVERIFY(SecretPublication::effacerTrousseau(cle));
+    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(absent);
+    QVERIFY(SecretPublication::ecrireTrousseau(cle, QStringLiteral("pässwörd")));
+    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(!absent);
+    QCOMPARE(lu, QStringLiteral("pässwörd"));
+    QVERIFY(SecretPublication::effacerTrousseau(cle));
+}
+
 void TestPublication::publier_data()
 {
     QTest::addColumn<int>("protocole");
@@ -319,6 +388,8 @@ void TestPublication::publier()
     QVERIFY(publie());
     QVERIFY(bilan.envoyes > 5);
     const QMap<QString, QByteArray> premier = serveur.contenu();
+    // Generating the same calendar again gives the same bytes, so nothing is sent.
+    generer(site, Qt::red, false);
     resultat = publier(reglages);
     QVERIFY2(resultat, qPrintable(resultat.getMessage()));
     QCOMPARE(bilan.envoyes, 0);
