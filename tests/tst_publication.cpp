@@ -3,6 +3,7 @@
 #include "imagepng.h"
 #include "serveuressai.h"
 
+#include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
 #include "publication/ciblepublication.h"
 #include "publication/listesite.h"
@@ -442,6 +443,52 @@ void TestPublication::publier()
     present.remove(QStringLiteral("famille.txt"));
     present.remove(ListeSite::NOM_FICHIER);
     QCOMPARE(present, arborescence(site));
+
+    // The command line: a dry run of a calendar whose day 1 changed, then its publish.
+    {
+        Calendrier calendrier(QStringLiteral("Famille"));
+        const QString image = dossier.filePath(QStringLiteral("medias/ligne-")
+            + QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+        QVERIFY(ecrirePng(image, Qt::yellow, QSize(32, 32)));
+        remplir(calendrier, {QStringLiteral("1:1:") + image, QStringLiteral("5:4:Merry Christmas")});
+        OptionsCalendrier options = calendrier.getOptions();
+        options.publication = serveur.adresse();
+        calendrier.setOptions(options);
+        const QString projet = racine + QStringLiteral("/famille.xml");
+        QCOMPARE(FichierProjet::enregistrer(calendrier, projet), 0);
+        const QString secret = racine + QStringLiteral("/secret");
+        QVERIFY(ecrire(secret, serveur.secret().toUtf8() + '\n'));
+        QVERIFY(QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner));
+        // The user's SSH key and the host key accepted earlier, in a home of the test's own.
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("HOME"), racine);
+        environnement.insert(QStringLiteral("XDG_DATA_HOME"), racine + QStringLiteral("/donnees"));
+        environnement.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        QDir(racine).rename(QStringLiteral("ssh"), QStringLiteral(".ssh"));
+        QStringList arguments{
+            QStringLiteral("--publish"), projet, QStringLiteral("--ca-file"), serveur.fichierCa()};
+        if (!serveur.secret().isEmpty())
+            arguments << QStringLiteral("--secret-file") << secret;
+        if (sorte == CiblePublication::SFTP)
+            arguments << QStringLiteral("--accept-host-key") << reglages.empreinteAcceptee;
+        QProcess programme;
+        programme.setProcessEnvironment(environnement);
+        programme.start(
+            QStringLiteral(BINAIRE_TINSELBOX), arguments + QStringList{QStringLiteral("--dry-run")});
+        QVERIFY(programme.waitForFinished(60000));
+        const QString simulation = QString::fromUtf8(programme.readAllStandardOutput());
+        QVERIFY2(programme.exitCode() == 0, qPrintable(QString::fromUtf8(programme.readAllStandardError())));
+        QVERIFY2(simulation.contains(QLatin1String("would delete data/")), qPrintable(simulation));
+        programme.start(QStringLiteral(BINAIRE_TINSELBOX), arguments);
+        QVERIFY(programme.waitForFinished(60000));
+        const QString erreurs = QString::fromUtf8(programme.readAllStandardError());
+        QVERIFY2(programme.exitCode() == 0, qPrintable(erreurs));
+        QVERIFY2(erreurs.contains(QLatin1String("Sent scripts/calendrier.js")), qPrintable(erreurs));
+        QVERIFY(
+            QString::fromUtf8(programme.readAllStandardOutput()).startsWith(QLatin1String("Published to")));
+        QVERIFY(!erreurs.contains(serveur.secret().isEmpty() ? QStringLiteral("\x01") : serveur.secret()));
+        QDir(racine).rename(QStringLiteral(".ssh"), QStringLiteral("ssh"));
+    }
 
     if (sorte == CiblePublication::SFTP) {
         // A host key that changed is refused as a possible attack.
