@@ -3,6 +3,8 @@
 #include "imagepng.h"
 #include "serveuressai.h"
 
+#include "bureau/boitemessage.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
 #include "publication/ciblepublication.h"
@@ -31,6 +33,7 @@ private slots:
     void trousseau();
     void publier_data();
     void publier();
+    void fenetre();
 
 private:
     /// Generates into `site` a calendar of four pictures; `couleurDuJour2` changes day 2's
@@ -498,6 +501,59 @@ void TestPublication::publier()
         resultat = publier(reglages);
         QVERIFY2(resultat.getMessage().contains(QLatin1String("attack")), qPrintable(resultat.getMessage()));
     }
+}
+
+void TestPublication::fenetre()
+{
+    const QString racine = dossier.filePath(QStringLiteral("fenetre"));
+    ServeurEssai serveur(CiblePublication::SFTP, racine);
+    if (!serveur.manque().isEmpty())
+        QSKIP(qPrintable(serveur.manque()));
+    QString erreur;
+    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
+    // The user's SSH key in a home of the test's own; no keyring to reach.
+    const QString maison = racine + QStringLiteral("/maison");
+    QVERIFY(QDir().mkpath(maison + QStringLiteral("/.ssh")));
+    for (const QString &nom : {QStringLiteral("id_ed25519"), QStringLiteral("id_ed25519.pub")})
+        QVERIFY(QFile::copy(
+            serveur.repertoireSsh() + QLatin1Char('/') + nom, maison + QStringLiteral("/.ssh/") + nom));
+    qputenv("HOME", maison.toUtf8());
+    qputenv("XDG_DATA_HOME", (maison + QStringLiteral("/donnees")).toUtf8());
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+
+    auto *calendrier = new Calendrier(QStringLiteral("Famille"));
+    remplir(*calendrier, {QStringLiteral("5:4:Merry Christmas")});
+    OptionsCalendrier options = calendrier->getOptions();
+    options.publication = serveur.adresse();
+    calendrier->setOptions(options);
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+
+    // The password dialog is left empty: the SSH key logs in.
+    QTimer repondeur;
+    connect(&repondeur, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("fenetre_secret") && w->isVisible())
+                QTimer::singleShot(0, qobject_cast<QDialog *>(w), &QDialog::accept);
+        }
+    });
+    repondeur.start(20);
+    BoiteMessage::setSilencieux(true);
+    // The keyring's failure is shown; then Yes to the unknown host key, shown with its fingerprint.
+    BoiteMessage::prevoirReponse(QMessageBox::Ok);
+    BoiteMessage::prevoirReponse(QMessageBox::Yes);
+    fenetre.findChild<QAction *>(QStringLiteral("action_publier"))->trigger();
+    QStringList boites;
+    for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
+        boites << boite.texte;
+    BoiteMessage::reinitialiser();
+    BoiteMessage::setSilencieux(false);
+    QVERIFY2(boites.size() == 3 && boites.at(0).contains(QLatin1String("keyring"))
+            && boites.at(1).contains(QLatin1String("SHA256:")),
+        qPrintable(boites.join(QLatin1Char('|'))));
+    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published")),
+        qPrintable(boites.join(QLatin1Char('|'))));
+    QVERIFY(serveur.contenu().contains(QStringLiteral("index.html")));
 }
 
 QTEST_MAIN(TestPublication)

@@ -50,6 +50,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     calendrier->addSeparator();
     calendrier->addAction(creer(APERCU, tr("&Preview"), "action_apercu"));
     calendrier->addAction(creer(GENERER, tr("&Generate..."), "action_generer"));
+    calendrier->addAction(creer(PUBLIER, tr("P&ublish"), "action_publier"));
 
     QMenu *aide = barre->addMenu(tr("&Help"));
     aide->setObjectName(QStringLiteral("menu_aide"));
@@ -71,6 +72,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
             nullptr},
         {APERCU, {QKeySequence(Qt::Key_F5)}, "preview"},
         {GENERER, {}, "generate"},
+        {PUBLIER, {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_P)}, nullptr},
     };
     for (const auto &reglage : reglages) {
         QAction *action = actions.at(reglage.commande);
