@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox : aucun dossier personnel pour garder les médias convertis ; ils sont gardés dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -56,6 +63,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation>%1 a été remplacé par autre chose pendant son ouverture ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation>%1 est un lien vers %2, qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation>%1 est la racine d’un disque.</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation>L’adresse de publication doit commencer par sftp://, ftps://, davs:// ou s3://.</translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation>L’adresse de publication ne nomme aucun serveur valable.</translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation>L’adresse de publication ne doit pas contenir de mot de passe ; il est demandé à la publication.</translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation>L’adresse de publication ne doit pas finir par un #fragment.</translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation>L’adresse S3 demande l’identifiant de clé d’accès avant le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation>L’adresse de publication demande un nom d’utilisateur avant le serveur : UTILISATEUR@HÔTE.</translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation>L’adresse de publication n’a pas de port valable.</translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Le dossier de publication ne doit pas contenir « . » ni « .. ».</translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation>Le dossier de publication ne doit pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation>L’adresse S3 doit finir par ?region=RÉGION (par exemple ?region=us-east-1).</translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation>L’adresse S3 demande un nom de compartiment après le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation>Seule une adresse S3 prend une ?requête.</translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation>L’adresse SFTP demande un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
     </message>
 </context>
 <context>
@@ -274,6 +348,28 @@ Indiquez un nom comme Europe/Paris, ou laissez le champ vide pour suivre l’hor
 Give the whole address, starting with https:// or http://, or leave the field empty.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publier vers :</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utilisateur@hote/~/www/calendrier</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTILISATEUR@HÔTE/CHEMIN, ftps://UTILISATEUR@HÔTE/CHEMIN (FTP avec TLS), davs://UTILISATEUR@HÔTE/CHEMIN (WebDAV sur HTTPS) ou s3://ID_CLÉ_ACCÈS@HÔTE/COMPARTIMENT/PRÉFIXE?region=RÉGION. Les mots de passe ne sont jamais gardés ici : Publier les demande et les garde dans le trousseau du système.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>« %1 » n’est pas une adresse de publication.
+Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, davs://hote/www ou s3://CLE@hote/compartiment?region=us-east-1, sans mot de passe, ou laissez le champ vide.</translation>
     </message>
 </context>
 <context>
@@ -645,6 +741,77 @@ Les remplacer&#xa0;?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Le mot de passe est demandé à la place.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clé secrète de %1 :</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>La garder dans le trousseau du système</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publication…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arrêt après l’étape en cours…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Envoi de %1 : %2 sur %3
+En tout : %4 sur %5, %6/s, %7 s restantes</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
+%2
+
+Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publier à côté d’eux ?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -788,6 +955,18 @@ Les remplacer&#xa0;?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Les scripts de la page ne peuvent pas être écrits dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Jour %1 : %2 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation>Jour %1 : l’image %2 est abîmée : elle s’arrête avant sa dernière partie.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération ; rien n’y a été écrit et rien n’a été supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -887,14 +1066,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>aucun affichage où ouvrir l’éditeur&#xa0;; --generate et --check n’en ont pas besoin</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force s’utilise avec --generate ou --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet s’utilise avec --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate demande un calendrier FILE et un dossier DIR</translation>
     </message>
@@ -954,10 +1125,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Écrit dans OUT.pdf la carte à imprimer de FILE&#xa0;: son nom et le code QR de son adresse.</translation>
     </message>
     <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>choisissez une seule option parmi --generate, --preview, --check et --card</translation>
-    </message>
-    <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
         <translation>--card demande un calendrier FILE et un fichier PDF OUT.pdf</translation>
     </message>
@@ -1000,6 +1167,97 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, générer et publier FILE à son adresse de publication, en n’envoyant que ce qui a changé.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Avec --publish : lister ce qui serait envoyé et supprimé, sans rien changer.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Avec --publish : lire le mot de passe ou la clé secrète S3 dans FILE, que seul son propriétaire peut lire.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Avec --publish : faire aussi confiance à l’autorité de certification de FILE (un serveur avec son propre certificat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Avec --publish : faire confiance au serveur SFTP dont la clé d’hôte a cette empreinte, et s’en souvenir.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>choisissez une seule option parmi --generate, --preview, --check, --card et --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va avec --generate, --preview ou --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va avec --generate ou --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file et --accept-host-key vont avec --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE donne le mot de passe à la place.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>aucun mot de passe pour %1 : donnez --secret-file FILE (un fichier que vous seul pouvez lire), ou gardez-le dans le trousseau depuis Publier dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1 : le calendrier n’a pas d’adresse de publication ; indiquez-en une dans les Options de l’éditeur</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Envoyé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Pour lui faire confiance, publiez à nouveau avec --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publie à côté d’eux.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enverrait %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>supprimerait %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Essai à blanc : %1 fichier(s) à envoyer (%2), %3 à supprimer, %4 inchangé(s).</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publié vers %1 : %2 fichier(s) envoyé(s) (%3), %4 supprimé(s), %5 inchangé(s).</translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation>%1 n’est pas un fichier ordinaire : un site ne contient que des fichiers et des dossiers.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ne peut pas être lu : %2.</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1345,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation>Jour %1 : %2 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
 </context>
 <context>
     <name>PolitiqueSortie</name>
@@ -1130,6 +1392,75 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation>c’est un lien vers %1, qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas d’adresse de publication ; indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message>
+        <source>Cannot publish the calendar: %1</source>
+        <translation>Impossible de publier le calendrier : %1</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossible de créer un dossier de préparation pour le site : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation>Aucune adresse de publication n’est indiquée.</translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation>Le dossier distant %1 contient des fichiers qu’aucune publication de calendrier n’y a mis ; publier à côté d’eux demande votre confirmation (ils ne sont jamais supprimés).</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation>Impossible d’envoyer %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossible de lire le fichier secret %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Le fichier secret %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Le fichier secret %1 peut être lu par d’autres : seul son propriétaire doit pouvoir le lire (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Le fichier secret %1 est trop grand pour contenir un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Le fichier secret %1 est vide.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Le trousseau ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être gardé dans le trousseau : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1163,6 +1494,89 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation>La publication a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; ce peut être une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation>la clé d’hôte de %1 n’est pas connue (%2) ; ne l’acceptez que si c’est celle de votre serveur</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation>permission refusée par le serveur</translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation>le serveur n’a plus de place</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation>le serveur a répondu avec le statut HTTP %1</translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation>le serveur ne répond plus (délai dépassé)</translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation>le serveur %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation>le serveur %1 ne peut pas être joint</translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation>la connexion sécurisée au serveur a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation>on ne peut pas faire confiance au certificat du serveur (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
+    </message>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation>Impossible de lister le dossier distant %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation>Impossible d’envoyer %1</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation>Impossible de lister le compartiment %1</translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation>Impossible de lister le compartiment %1 : la réponse du serveur est illisible (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation>Impossible de créer le dossier distant %1</translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation>Impossible de mettre %1 en place</translation>
     </message>
 </context>
 </TS>
