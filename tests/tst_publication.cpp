@@ -12,7 +12,9 @@
 #include "publication/planpublication.h"
 #include "publication/publieur.h"
 #include "publication/secretpublication.h"
+#include "publication/tachematinale.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <QtTest>
@@ -31,6 +33,8 @@ private slots:
     void lireSecret_data();
     void lireSecret();
     void trousseau();
+    void tacheMatinale_data();
+    void tacheMatinale();
     void publier_data();
     void publier();
     void fenetre();
@@ -308,6 +312,68 @@ void TestPublication::trousseau()
     QVERIFY(SecretPublication::effacerTrousseau(cle));
 }
 
+void TestPublication::tacheMatinale_data()
+{
+    QTest::addColumn<QString>("projet");
+    QTest::addColumn<QString>("fuseau");
+    QTest::addColumn<QString>("crontab");
+
+    // The crontab line is in the machine's zone, UTC here, on 7 December.
+    QTest::newRow("zone") << "/home/anne/noel.xml"
+                          << "Europe/Paris"
+                          << "5 23 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("machine's zone") << "/home/anne/noel.xml"
+                                    << ""
+                                    << "5 0 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("west of it") << "/home/anne/noel.xml"
+                                << "America/New_York"
+                                << "5 5 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("quotes, percent, dollar")
+        << "/home/anne/No\"ël 50% $HOME 'x'.xml"
+        << "Europe/Paris"
+        << "5 23 * * * 'BIN' --publish --quiet '/home/anne/No\"ël 50\\% $HOME '\\''x'\\''.xml'";
+}
+
+void TestPublication::tacheMatinale()
+{
+    QFETCH(QString, projet);
+    QFETCH(QString, fuseau);
+    QFETCH(QString, crontab);
+
+    const QString programme = QStringLiteral(BINAIRE_TINSELBOX);
+    const QByteArray tz = qgetenv("TZ");
+    qputenv("TZ", "UTC");
+    const QString ligne = TacheMatinale::ligneCrontab(programme, projet, fuseau, QDate(2026, 12, 7));
+    qputenv("TZ", tz);
+    QCOMPARE(ligne, QString(crontab).replace(QLatin1String("BIN"), programme));
+
+    // The units as systemd reads them, without running it.
+    const QString analyse = QStandardPaths::findExecutable(QStringLiteral("systemd-analyze"));
+    if (analyse.isEmpty())
+        QSKIP("no systemd-analyze");
+    const QString unites = dossier.filePath(QStringLiteral("unites-")
+        + QString::fromLatin1(QTest::currentDataTag())
+              .remove(QLatin1Char(' '))
+              .remove(QLatin1Char(','))
+              .remove(QLatin1Char('\'')));
+    QVERIFY(QDir().mkpath(unites));
+    const QString nom = TacheMatinale::nomUnite(projet);
+    QVERIFY(nom.startsWith(QLatin1String("tinselbox-publish-")));
+    QVERIFY(ecrire(unites + QLatin1Char('/') + nom + QStringLiteral(".service"),
+        TacheMatinale::service(programme, projet)));
+    const QByteArray minuteur = TacheMatinale::minuteur(projet, fuseau);
+    QVERIFY(minuteur.contains("Persistent=true"));
+    QVERIFY(ecrire(unites + QLatin1Char('/') + nom + QStringLiteral(".timer"), minuteur));
+    QProcess verification;
+    verification.setProcessChannelMode(QProcess::MergedChannels);
+    verification.start(analyse,
+        {QStringLiteral("verify"), QStringLiteral("--man=no"),
+            unites + QLatin1Char('/') + nom + QStringLiteral(".timer")});
+    QVERIFY(verification.waitForFinished(30000));
+    const QString sortie = QString::fromLocal8Bit(verification.readAll());
+    QVERIFY2(verification.exitCode() == 0 && sortie.trimmed().isEmpty(), qPrintable(sortie));
+}
+
 void TestPublication::publier_data()
 {
     QTest::addColumn<int>("protocole");
@@ -554,6 +620,21 @@ void TestPublication::fenetre()
     QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published")),
         qPrintable(boites.join(QLatin1Char('|'))));
     QVERIFY(serveur.contenu().contains(QStringLiteral("index.html")));
+
+    // Without systemd, "Publish every morning" shows the crontab line and stays off.
+    if (TacheMatinale::systemdDisponible())
+        return;
+    fenetre.setUrlCalendrier(racine + QStringLiteral("/famille.xml"));
+    BoiteMessage::setSilencieux(true);
+    QAction *chaqueMatin = fenetre.findChild<QAction *>(QStringLiteral("action_publier_matin"));
+    chaqueMatin->trigger();
+    const QList<BoiteMessage::Montree> montrees = BoiteMessage::prendreMontrees();
+    BoiteMessage::setSilencieux(false);
+    QCOMPARE(montrees.size(), 1);
+    QVERIFY2(montrees.first().texte.contains(QStringLiteral(" * * * '"))
+            && montrees.first().texte.contains(QLatin1String("famille.xml")),
+        qPrintable(montrees.first().texte));
+    QVERIFY(!chaqueMatin->isChecked());
 }
 
 QTEST_MAIN(TestPublication)

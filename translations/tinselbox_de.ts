@@ -812,6 +812,26 @@ Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen
         <source>P&amp;ublish</source>
         <translation>Veröffe&amp;ntlichen</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
+
+%1
+
+Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>Das Passwort kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>

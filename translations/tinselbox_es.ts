@@ -812,6 +812,26 @@ Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿
         <source>P&amp;ublish</source>
         <translation>P&amp;ublicar</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar cada &amp;mañana</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>La contraseña no se puede quitar del llavero: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
 </context>
 <context>

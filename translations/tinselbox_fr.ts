@@ -812,6 +812,26 @@ Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur 
         <source>P&amp;ublish</source>
         <translation>P&amp;ublier</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
+
+%1
+
+La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publier chaque &amp;matin</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d’écrire %1 : %2.</translation>
     </message>
 </context>
 <context>

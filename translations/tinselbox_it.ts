@@ -812,6 +812,26 @@ Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e
         <source>P&amp;ublish</source>
         <translation>P&amp;ubblica</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Pubblica ogni &amp;mattina</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -812,6 +812,26 @@ Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). V
         <source>P&amp;ublish</source>
         <translation>P&amp;ubliceren</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
+
+%1
+
+De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Elke &amp;ochtend publiceren</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>Het wachtwoord kan niet uit de sleutelbos worden verwijderd: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Kan de map %1 niet maken.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Kan %1 niet schrijven: %2.</translation>
     </message>
 </context>
 <context>

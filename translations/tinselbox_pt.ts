@@ -812,6 +812,26 @@ Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar 
         <source>P&amp;ublish</source>
         <translation>P&amp;ublicar</translation>
     </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
+
+%1
+
+A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar todas as &amp;manhãs</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -1460,6 +1480,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
         <translation>Não é possível remover a palavra-passe do porta-chaves: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Não é possível escrever %1: %2.</translation>
     </message>
 </context>
 <context>

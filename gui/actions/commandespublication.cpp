@@ -5,9 +5,12 @@
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
 #include "publication/secretpublication.h"
+#include "publication/tachematinale.h"
 #include "site/miseenformetaille.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -192,4 +195,46 @@ void CommandesPublication::publier()
                 tr("The site on the server still works as it was; publishing again completes it."));
         return;
     }
+}
+
+bool CommandesPublication::publieChaqueMatin() const
+{
+    const QString projet = fenetre.getUrlCalendrier();
+    return !projet.isEmpty() && TacheMatinale::estActive(projet);
+}
+
+bool CommandesPublication::publierChaqueMatin(bool actif)
+{
+    const Calendrier *calendrier = fenetre.getCalendrier();
+    const QString projet = fenetre.getUrlCalendrier();
+    if (calendrier == nullptr)
+        return false;
+    if (!actif) {
+        const Resultat retrait = TacheMatinale::desactiver(projet);
+        if (!retrait)
+            BoiteMessage::avertir(&fenetre, retrait.getMessage());
+        return publieChaqueMatin();
+    }
+    if (projet.isEmpty() || calendrier->getOptions().publication.isEmpty()) {
+        BoiteMessage::avertir(&fenetre,
+            tr("Publishing every morning needs a saved calendar with a publishing address "
+               "(Options, Publishing)."));
+        return false;
+    }
+    const QString programme = QCoreApplication::applicationFilePath();
+    if (!TacheMatinale::systemdDisponible()) {
+        BoiteMessage::informer(&fenetre,
+            tr("systemd does not run on this computer. To publish every morning, add this line with crontab "
+               "-e; "
+               "it is in this computer's time zone:\n\n%1\n\nThe job needs the password in a file only you "
+               "can "
+               "read (--secret-file FILE) or an SSH key.")
+                .arg(TacheMatinale::ligneCrontab(
+                    programme, projet, calendrier->getOptions().fuseau, QDate::currentDate())));
+        return false;
+    }
+    const Resultat installation = TacheMatinale::activer(programme, projet, calendrier->getOptions().fuseau);
+    if (!installation)
+        BoiteMessage::avertir(&fenetre, installation.getMessage());
+    return installation.estReussi();
 }

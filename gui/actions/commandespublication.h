@@ -21,6 +21,11 @@ public:
 
     /// Publishes the window's calendar to its publishing address.
     void publier();
+    /// Installs (or removes) the job that publishes the saved calendar every morning; where
+    /// systemd does not run, shows the crontab line that does it. Whether the job is on.
+    bool publierChaqueMatin(bool actif);
+    /// Whether the job of the window's saved calendar is installed.
+    bool publieChaqueMatin() const;
 
 private:
     /// The password or secret key of `cible`: the keyring's, else asked (and kept there
