@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Zum Öffnen scannen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Tag %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Tag %1 leeren</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Tag %1 belegen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Das Medium von Tag %1 konnte nicht wiederhergestellt werden; der Tag behält seinen bisherigen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
     </message>
 </context>
 <context>
@@ -130,6 +171,78 @@
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
         <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Benutzerordner.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 Mediendatei wurde nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 Mediendateien wurden nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Wähle diese Dateien erneut aus oder leere ihre Tage und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Zielordner für die Erzeugung auswählen</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners %1
+Trotzdem erzeugen?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fehler beim Erzeugen des Kalenders.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Kalender erfolgreich erzeugt in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wird erzeugt…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Tag leeren</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
@@ -462,28 +575,8 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Kalenderoptionen: welche Tage die Seite öffnet</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Ordner importieren…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Größe: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 Mediendatei wurde nicht gefunden:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 Mediendateien wurden nicht gefunden:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Tag %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Wähle diese Dateien erneut aus oder leere ihre Tage und versuche es dann noch einmal.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -528,104 +621,6 @@ Trotzdem öffnen?</translation>
         <translation>Fehler beim Speichern des Kalenders.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Zielordner für die Erzeugung auswählen</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Trotzdem erzeugen?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Fehler beim Erzeugen des Kalenders.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Kalender erfolgreich erzeugt in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Im Browser öffnen</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Kalender wird erzeugt…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Tag leeren</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Im Ordner anzeigen</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Diese Textdatei ist leer oder nicht lesbar:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Eine Nachricht fasst höchstens %1 Zeichen reinen Text; diese Datei kann keine werden:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Der Inhalt dieser Datei hat keine Art, die ein Tag aufnehmen kann:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Diese Tage enthalten bereits ein Medium: %1. 
-Ersetzen?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Es wurde keine Mediendatei zum Importieren gefunden.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Diese Dateien haben keine Art, die ein Tag aufnehmen kann, und wurden ausgelassen:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Diese Dateien haben keinen Tag bekommen:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Zu importierenden Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Teilen…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Dieser Kalender enthält Tage außerhalb von 1 bis %1 (%2). Sie werden weder angezeigt noch veröffentlicht und bleiben beim Speichern in der Datei.</translation>
     </message>
@@ -634,112 +629,12 @@ Ersetzen?</translation>
         <translation> (Medien werden umgewandelt…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Sprache…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>Liste &amp;leeren</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Tag %1 bearbeiten</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Tag %1 leeren</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [schreibgeschützt]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Tag %1 belegen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Dateien ohne Tag: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Ausgelassen, da kein Tag sie aufnehmen kann: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Neu…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Optionen…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Vorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Erzeugen…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>Ü&amp;ber tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>The password is asked for instead.</source>
@@ -809,10 +704,6 @@ Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen
         <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
     </message>
     <message>
-        <source>P&amp;ublish</source>
-        <translation>Veröffe&amp;ntlichen</translation>
-    </message>
-    <message>
         <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
         <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
     </message>
@@ -827,10 +718,6 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 %1
 
 Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
-    </message>
-    <message>
-        <source>Publish every &amp;morning</source>
-        <translation>Jeden &amp;Morgen veröffentlichen</translation>
     </message>
 </context>
 <context>
@@ -984,6 +871,10 @@ Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--se
         <translation>Tag %1: Das Bild %2 ist beschädigt: Es endet vor seinem letzten Teil.</translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 hat sich seit der Prüfung geändert: Es enthält jetzt Dateien, die tinselbox nicht erzeugt hat; sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation>%1 wurde während der Erzeugung verschoben oder ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
     </message>
@@ -1031,6 +922,61 @@ Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--se
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Diese Textdatei ist leer oder nicht lesbar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Eine Nachricht fasst höchstens %1 Zeichen reinen Text; diese Datei kann keine werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Der Inhalt dieser Datei hat keine Art, die ein Tag aufnehmen kann:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Diese Tage enthalten bereits ein Medium: %1. 
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Es wurde keine Mediendatei zum Importieren gefunden.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Dateien ohne Tag: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Diese Dateien haben keinen Tag bekommen:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Ausgelassen, da kein Tag sie aufnehmen kann: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Diese Dateien haben keine Art, die ein Tag aufnehmen kann, und wurden ausgelassen:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Zu importierenden Ordner auswählen</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1047,6 +993,10 @@ Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--se
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 ist keine wohlgeformte XML-Datei: Sie endet zu früh.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 kann nicht geöffnet werden: Der Name des Kalenders ist länger als %2 Zeichen, das Höchste, was ein Name haben kann.</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1218,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Veröffentlicht nach %1: %2 Datei(en) gesendet (%3), %4 gelöscht, %5 unverändert.</translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>durch %1 angehalten; %2 blieb, wie es war.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1278,6 +1232,85 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Ordner importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Erzeugen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>Ü&amp;ber tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>Veröffe&amp;ntlichen</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1401,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
         <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>Die Umwandlung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert veröffentlicht und behalten die Position (GPS) und andere enthaltene Angaben.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Recent geopend</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Menu wissen</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Scan om te openen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Dag %1 bewerken</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Dag %1 leegmaken</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Dag %1 invullen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Het medium van dag %1 kon niet worden teruggezet; de dag houdt wat hij had.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
     </message>
 </context>
 <context>
@@ -130,6 +171,78 @@
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
         <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 mediabestand is niet te vinden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 mediabestanden zijn niet te vinden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Kies deze bestanden opnieuw of maak hun dagen leeg en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Kies de map voor het genereren</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Deze actie wist de volledige inhoud van de map %1
+Toch genereren?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fout bij het genereren van de kalender.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Kalender met succes gegenereerd in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wordt gegenereerd…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dag %1 omgezet (%2 van %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Bewerken…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Dag leegmaken</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Tonen in map</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>De map %1 kan niet worden getoond.</translation>
     </message>
 </context>
 <context>
@@ -462,28 +575,8 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Kalenderopties: welke dagen de pagina opent</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Map importeren…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Grootte: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 mediabestand is niet te vinden:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 mediabestanden zijn niet te vinden:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Dag %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Kies deze bestanden opnieuw of maak hun dagen leeg en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -528,104 +621,6 @@ Toch openen?</translation>
         <translation>Fout bij het opslaan van de kalender.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Kies de map voor het genereren</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Deze actie wist de volledige inhoud van de map </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Toch genereren?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Fout bij het genereren van de kalender.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Kalender met succes gegenereerd in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Openen in browser</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Kalender wordt gegenereerd…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bewerken…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Dag leegmaken</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Tonen in map</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>De map %1 kan niet worden getoond.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Dit tekstbestand is leeg of onleesbaar:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Een bericht bevat hooguit %1 tekens platte tekst; dit bestand kan er geen worden:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>De inhoud van dit bestand is van geen soort die een dag kan bevatten:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Deze dagen bevatten al een medium: %1. 
-Vervangen?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Er is geen mediabestand gevonden om te importeren.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Deze bestanden zijn van geen soort die een dag kan bevatten en zijn weggelaten:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Deze bestanden hebben geen dag gekregen:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Kies een map om te importeren</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Delen…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Dag %1 omgezet (%2 van %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Deze kalender bevat dagen buiten 1 tot %1 (%2). Ze worden niet getoond of gepubliceerd en blijven bij het opslaan in het bestand.</translation>
     </message>
@@ -634,112 +629,12 @@ Vervangen?</translation>
         <translation> (media worden omgezet…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Taal…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Recent geopend</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Menu wissen</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Dag %1 bewerken</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Dag %1 leegmaken</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [alleen-lezen]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opties</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Dag %1 invullen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importeren</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Bestanden zonder dag: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Weggelaten bestanden die een dag niet kan bevatten: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nieuw…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Openen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>Op&amp;slaan</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Afsluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Be&amp;werken</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Ongedaan maken</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>O&amp;pnieuw</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opties…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Voorbeeld</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Genereren…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Over tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>The password is asked for instead.</source>
@@ -809,10 +704,6 @@ Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). V
         <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
     </message>
     <message>
-        <source>P&amp;ublish</source>
-        <translation>P&amp;ubliceren</translation>
-    </message>
-    <message>
         <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
         <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
     </message>
@@ -827,10 +718,6 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 %1
 
 De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
-    </message>
-    <message>
-        <source>Publish every &amp;morning</source>
-        <translation>Elke &amp;ochtend publiceren</translation>
     </message>
 </context>
 <context>
@@ -984,6 +871,10 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
         <translation>Dag %1: de afbeelding %2 is beschadigd: ze houdt op voor haar laatste deel.</translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation>%1 is veranderd sinds de controle: er staan nu bestanden in die tinselbox niet heeft gegenereerd; die blijven zoals ze zijn.</translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation>%1 is tijdens het genereren verplaatst of vervangen; er is niets in geschreven en niets verwijderd.</translation>
     </message>
@@ -1031,6 +922,61 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Dit tekstbestand is leeg of onleesbaar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Een bericht bevat hooguit %1 tekens platte tekst; dit bestand kan er geen worden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>De inhoud van dit bestand is van geen soort die een dag kan bevatten:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Deze dagen bevatten al een medium: %1. 
+Vervangen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Er is geen mediabestand gevonden om te importeren.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Bestanden zonder dag: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Deze bestanden hebben geen dag gekregen:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Weggelaten bestanden die een dag niet kan bevatten: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Deze bestanden zijn van geen soort die een dag kan bevatten en zijn weggelaten:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Kies een map om te importeren</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1047,6 +993,10 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 is geen goed gevormd XML-bestand: het houdt te vroeg op.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation>%1 kan niet worden geopend: de naam van de kalender is langer dan %2 tekens, het meeste dat een naam kan bevatten.</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1218,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Gepubliceerd naar %1: %2 bestand(en) verzonden (%3), %4 verwijderd, %5 ongewijzigd.</translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>gestopt door %1; %2 is gelaten zoals het was.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1278,6 +1232,85 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nieuw…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Map importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>O&amp;pnieuw</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Taal…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genereren…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Over tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubliceren</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Elke &amp;ochtend publiceren</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1401,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
         <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>De conversie is gestopt.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van dagen %1 worden ongewijzigd gepubliceerd, niet geconverteerd, en behouden de positie (GPS) en andere gegevens die ze bevatten.</translation>
     </message>
 </context>
 <context>
