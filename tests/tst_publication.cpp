@@ -524,7 +524,7 @@ void TestPublication::publier()
         options.publication = serveur.adresse();
         calendrier.setOptions(options);
         const QString projet = racine + QStringLiteral("/famille.xml");
-        QCOMPARE(FichierProjet::enregistrer(calendrier, projet), 0);
+        QVERIFY(FichierProjet::enregistrer(calendrier, projet));
         const QString secret = racine + QStringLiteral("/secret");
         QVERIFY(ecrire(secret, serveur.secret().toUtf8() + '\n'));
         QVERIFY(QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner));

@@ -1,9 +1,8 @@
 #include "publication/publicationcalendrier.h"
 
-#include "conversion/planconversions.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
+#include "service/servicegeneration.h"
 
 #include <QTemporaryDir>
 
@@ -15,23 +14,28 @@ Resultat PublicationCalendrier::publier(
     QString erreur;
     const QString adresse = calendrier.getOptions().publication;
     if (adresse.isEmpty())
-        return Resultat::echec(
-            1, tr("The calendar has no publishing address; set one in Options, Publishing."));
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The calendar has no publishing address; set one in Options, Publishing."));
     const CiblePublication cible = CiblePublication::lire(adresse, &erreur);
     if (!cible.estValide())
-        return Resultat::echec(1, erreur);
+        return Resultat::echec(Resultat::Cause::Publication, erreur);
 
-    if (!PlanConversions::instance().preparer(calendrier, demande.conversion, &erreur))
-        return Resultat::echec(1, tr("Cannot publish the calendar: %1").arg(erreur));
     // The staging folder goes with its site once published.
     QTemporaryDir chantier;
     if (!chantier.isValid())
-        return Resultat::echec(
-            1, tr("Cannot make a staging folder for the site: %1.").arg(chantier.errorString()));
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            tr("Cannot make a staging folder for the site: %1.").arg(chantier.errorString()));
     const QString site = chantier.filePath(QStringLiteral("site"));
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, site, false) != 0)
-        return Resultat::echec(1, gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(site);
+    QObject::connect(&service, &ServiceGeneration::conversionAvancee, [&](int jour, int rang, int total) {
+        if (demande.conversion && !demande.conversion(jour, rang, total))
+            service.arreter();
+    });
+    const Resultat generation = service.executer();
+    if (!generation)
+        return generation;
 
     Publieur publieur(cible, demande.reglages);
     const Resultat resultat =

@@ -35,7 +35,8 @@ Resultat SecretPublication::lireFichier(QString const &chemin, QString *secret)
         ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (descripteur < 0) {
         const QString raison = Resultat::raisonSysteme(errno);
-        return Resultat::echec(1, tr("Cannot read the secret file %1: %2.").arg(lisible, raison))
+        return Resultat::echec(
+            Resultat::Cause::Publication, tr("Cannot read the secret file %1: %2.").arg(lisible, raison))
             .avecRaison(raison);
     }
     struct stat etat {
@@ -43,26 +44,28 @@ Resultat SecretPublication::lireFichier(QString const &chemin, QString *secret)
     QFile fichier;
     if (::fstat(descripteur, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         ::close(descripteur);
-        return Resultat::echec(1, tr("The secret file %1 is not a regular file.").arg(lisible));
+        return Resultat::echec(
+            Resultat::Cause::Publication, tr("The secret file %1 is not a regular file.").arg(lisible));
     }
     if (etat.st_uid != ::geteuid() || (etat.st_mode & 077) != 0) {
         ::close(descripteur);
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::Publication,
             tr("The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).")
                 .arg(lisible));
     }
     if (!fichier.open(descripteur, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descripteur);
-        return Resultat::echec(
-            1, tr("Cannot read the secret file %1: %2.").arg(lisible, fichier.errorString()));
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("Cannot read the secret file %1: %2.").arg(lisible, fichier.errorString()));
     }
     QByteArray contenu = fichier.read(TAILLE_MAXIMALE + 1);
     if (contenu.size() > TAILLE_MAXIMALE)
-        return Resultat::echec(1, tr("The secret file %1 is too large to hold a password.").arg(lisible));
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The secret file %1 is too large to hold a password.").arg(lisible));
     if (contenu.endsWith('\n'))
         contenu.chop(1);
     if (contenu.isEmpty())
-        return Resultat::echec(1, tr("The secret file %1 is empty.").arg(lisible));
+        return Resultat::echec(Resultat::Cause::Publication, tr("The secret file %1 is empty.").arg(lisible));
     *secret = QString::fromUtf8(contenu);
     return Resultat();
 }
@@ -78,7 +81,8 @@ Resultat SecretPublication::lireTrousseau(QString const &cle, QString *secret, b
         return Resultat();
     }
     if (travail.error() != QKeychain::NoError)
-        return Resultat::echec(1, tr("The keyring cannot be read: %1.").arg(travail.errorString()))
+        return Resultat::echec(
+            Resultat::Cause::Publication, tr("The keyring cannot be read: %1.").arg(travail.errorString()))
             .avecRaison(travail.errorString());
     *secret = travail.textData();
     return Resultat();
@@ -91,8 +95,8 @@ Resultat SecretPublication::ecrireTrousseau(QString const &cle, QString const &s
     travail.setTextData(secret);
     attendre(travail);
     if (travail.error() != QKeychain::NoError)
-        return Resultat::echec(
-            1, tr("The password cannot be kept in the keyring: %1.").arg(travail.errorString()))
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The password cannot be kept in the keyring: %1.").arg(travail.errorString()))
             .avecRaison(travail.errorString());
     return Resultat();
 }
@@ -103,8 +107,8 @@ Resultat SecretPublication::effacerTrousseau(QString const &cle)
     travail.setKey(cle);
     attendre(travail);
     if (travail.error() != QKeychain::NoError && travail.error() != QKeychain::EntryNotFound)
-        return Resultat::echec(
-            1, tr("The password cannot be removed from the keyring: %1.").arg(travail.errorString()))
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The password cannot be removed from the keyring: %1.").arg(travail.errorString()))
             .avecRaison(travail.errorString());
     return Resultat();
 }

@@ -48,7 +48,7 @@ Resultat systemctl(QStringList const &arguments)
     if (!processus.waitForFinished(30000) || processus.exitStatus() != QProcess::NormalExit
         || processus.exitCode() != 0) {
         const QString sortie = QString::fromLocal8Bit(processus.readAll()).trimmed();
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::Publication,
             TacheMatinale::tr("systemctl --user %1 failed: %2")
                 .arg(arguments.join(QLatin1Char(' ')), sortie.isEmpty() ? processus.errorString() : sortie));
     }
@@ -117,8 +117,8 @@ Resultat TacheMatinale::activer(QString const &programme, QString const &projet,
 {
     const QDir dossier(repertoireUnites());
     if (!QDir().mkpath(dossier.path()))
-        return Resultat::echec(
-            1, tr("Cannot make the folder %1.").arg(Resultat::cheminLisible(dossier.path())));
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("Cannot make the folder %1.").arg(Resultat::cheminLisible(dossier.path())));
     const QString nom = nomUnite(projet);
     const std::pair<QString, QByteArray> unites[] = {
         {nom + QLatin1String(".service"), service(programme, projet)},
@@ -128,7 +128,7 @@ Resultat TacheMatinale::activer(QString const &programme, QString const &projet,
         QSaveFile fichier(dossier.filePath(unite.first));
         if (!fichier.open(QIODevice::WriteOnly) || fichier.write(unite.second) != unite.second.size()
             || !fichier.commit())
-            return Resultat::echec(1,
+            return Resultat::echec(Resultat::Cause::Publication,
                 tr("Cannot write %1: %2.")
                     .arg(Resultat::cheminLisible(fichier.fileName()), fichier.errorString()));
     }

@@ -90,7 +90,7 @@ Resultat TransfertWebdav::lister(QMap<QString, qint64> *fichiers)
     fichiers->clear();
     dossiers.clear();
     const Resultat resultat = listerDossier(QString(), fichiers);
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         fichiers->clear();
         return Resultat();
     }
@@ -104,7 +104,7 @@ Resultat TransfertWebdav::lire(QString const &relatif, QByteArray *contenu, bool
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
     });
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         *absent = true;
         return Resultat();
     }
@@ -137,7 +137,7 @@ Resultat TransfertWebdav::creerDossiers(QString const &relatif)
                         curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
                         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
                     });
-                if (!resultat && resultat.getCode() != 1405)
+                if (!resultat && resultat.getDetail() != 1405)
                     return resultat;
             }
         } else {
@@ -146,7 +146,7 @@ Resultat TransfertWebdav::creerDossiers(QString const &relatif)
                     preparer(manquant + QLatin1Char('/'));
                     curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
                 });
-            if (!resultat && resultat.getCode() != 1405)
+            if (!resultat && resultat.getDetail() != 1405)
                 return resultat;
         }
         dossiers.insert(manquant);
@@ -184,5 +184,5 @@ Resultat TransfertWebdav::supprimer(QString const &relatif)
         preparer(relatif);
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "DELETE");
     });
-    return resultat.getCode() == 1404 ? Resultat() : resultat;
+    return resultat.getDetail() == 1404 ? Resultat() : resultat;
 }

@@ -183,14 +183,14 @@ void CommandesPublication::publier()
             demande.reglages.empreinteAcceptee = empreinte;
             continue;
         }
-        if (resultat.getCode() == Publieur::DOSSIER_ETRANGER && !demande.accepterEtranger
+        if (resultat.getCause() == Resultat::Cause::DossierEtranger && !demande.accepterEtranger
             && BoiteMessage::question(
                    &fenetre, resultat.getMessage() + QLatin1String("\n\n") + tr("Publish beside them?"))
                 == QMessageBox::Yes) {
             demande.accepterEtranger = true;
             continue;
         }
-        if (resultat.getCode() != CURLE_ABORTED_BY_CALLBACK)
+        if (resultat.getCause() != Resultat::Cause::Interrompu)
             BoiteMessage::avertir(&fenetre, resultat.getMessage(),
                 tr("The site on the server still works as it was; publishing again completes it."));
         return;
