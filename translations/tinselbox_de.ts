@@ -1490,10 +1490,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>ihre umgewandelte Kopie in %1 ist unvollständig; der Datenträger ist vielleicht voll</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1503,6 +1499,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

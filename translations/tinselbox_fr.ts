@@ -1490,10 +1490,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>sa copie convertie dans %1 a été tronquée&#xa0;; le disque est peut-être plein</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1503,6 +1499,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1490,10 +1490,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1503,6 +1499,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1490,10 +1490,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van de dagen %1 worden gepubliceerd zoals ze zijn, zonder omzetting, en behouden de locatie (GPS) en andere gegevens die ze bevatten.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>de omgezette kopie in %1 is onvolledig; de schijf is misschien vol</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1503,6 +1499,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

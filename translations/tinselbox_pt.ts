@@ -1490,10 +1490,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>O ffmpeg não está instalado: os ficheiros de som e vídeo dos dias %1 são publicados tal como estão, sem conversão, e mantêm a posição (GPS) e os outros dados que contêm.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>a sua cópia convertida em %1 ficou incompleta; o disco pode estar cheio</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1503,6 +1499,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

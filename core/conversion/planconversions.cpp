@@ -291,8 +291,9 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
         QFile::remove(produit);
         publication.resultat = Resultat::echec(Resultat::Cause::Conversion,
             QCoreApplication::translate(
-                "PlanConversions", "its converted copy in %1 was cut short; the disk may be full")
-                .arg(Resultat::cheminLisible(cache.getRepertoire())));
+                "PlanConversions", "The converted copy of %1 in %2 was cut short; the disk may be full.")
+                .arg(Resultat::cheminLisible(source), Resultat::cheminLisible(cache.getRepertoire())))
+                                   .avecChemin(source);
         return publication;
     }
     if (!converti) {

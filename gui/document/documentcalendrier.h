@@ -76,4 +76,3 @@ private:
     bool lectureSeule = false;
     QUndoStack pile;
 };
-
