@@ -3,6 +3,7 @@
 
 #include "boitemessage.h"
 #include "format/format.h"
+#include "formatdates.h"
 #include "modele/calendrier.h"
 #include "traduction.h"
 
@@ -115,8 +116,9 @@ void FenetreOptions::actualiserDebut()
 {
     elements.dateDebut->setEnabled(elements.debut->isChecked());
     elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    // The locale's own order and punctuation ("1. Dezember", "December 1").
     elements.dateDebut->setDisplayFormat(
-        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+        FormatDates::motif(QLocale(), !elements.chaqueAnnee->isChecked(), false, false));
 }
 
 QString FenetreOptions::debutChoisi() const

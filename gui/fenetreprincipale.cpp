@@ -23,6 +23,7 @@
 #include "serviceconversions.h"
 #include "site/miseenformetaille.h"
 #include "traduction.h"
+#include "tuilesjours.h"
 #include "version.h"
 
 #include <QAction>
@@ -98,6 +99,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     // A fresh configuration keeps the form's size.
     restoreGeometry(Parametres::getGeometrie());
     initialiserGrilleBoutonJour();
+    tuiles = new TuilesJours(this, elements.tuiles);
     conversions = new ServiceConversions(this);
     connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
         if (getCalendrier() != nullptr)
@@ -215,16 +217,13 @@ void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
 
 void FenetrePrincipale::afficherContenu()
 {
-    // Every tile is reset first so that a day missing from this calendar shows empty.
-    QMap<int, BoutonJour *> boutons;
     for (BoutonJour *bouton : qAsConst(elements.tuiles)) {
-        if (bouton != nullptr) {
-            bouton->init();
-            boutons.insert(bouton->getNumeroJour(), bouton);
-            // One tile per day of the calendar; the grid closes up over the hidden ones.
+        // One tile per day of the calendar; the grid closes up over the hidden ones.
+        if (bouton != nullptr)
             bouton->setHidden(calendrier != nullptr && bouton->getNumeroJour() > calendrier->getJours());
-        }
     }
+    tuiles->remplir(calendrier,
+        calendrier != nullptr ? GestionnaireFichiers::mediasIntrouvables(*calendrier) : QMap<int, QString>());
     if (calendrier == nullptr) {
         if (elements.nom != nullptr)
             elements.nom->clear();
@@ -232,25 +231,8 @@ void FenetrePrincipale::afficherContenu()
             elements.taille->clear();
         return;
     }
-
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
-    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
-    const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
-    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        BoutonJour *bouton = boutons.value(it.key(), nullptr);
-        if (bouton == nullptr || it.value() == nullptr)
-            continue;
-        bouton->setType(it.value()->getType());
-        const QString texte = GenreMedia::texteTuile(*it.value());
-        if (!texte.isEmpty())
-            bouton->setNomMedia(texte);
-        bouton->setIntrouvable(introuvables.contains(it.key()));
-        const QString avertissement =
-            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
-        if (!avertissement.isEmpty())
-            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
-    }
     afficherTaille();
 }
 

@@ -16,6 +16,7 @@ class Historique;
 class MenusFenetre;
 class ImportFichiers;
 class ServiceConversions;
+class TuilesJours;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -162,4 +163,5 @@ private:
     std::unique_ptr<Historique> historique;
     std::unique_ptr<MenusFenetre> menus;
     ServiceConversions *conversions = nullptr;
+    TuilesJours *tuiles = nullptr;
 };

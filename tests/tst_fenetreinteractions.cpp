@@ -309,7 +309,7 @@ void TestFenetreInteractions::depotSurTuile()
     QCOMPARE(fenetre.sauvegardeNecessaire(), change);
     QCOMPARE(textesMontres().size(), change ? 0 : 1);
     if (attendu.value(1) == Media::MUSIQUE)
-        QCOMPARE(tuile(fenetre, 1)->toolTip(), chemin(fichier));
+        QVERIFY(tuile(fenetre, 1)->toolTip().contains(chemin(fichier)));
     if (attendu.value(1) == Media::MESSAGE)
         QCOMPARE(static_cast<Message *>(fenetre.getCalendrier()->getMedia(1))->getTexte(),
             QString("milk, carrots"));

@@ -59,6 +59,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vorschau an einem Datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht (Uhrzeit in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht:</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -645,6 +660,18 @@ Ersetzen?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Tag %1 auf Tag %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Tage %1 und %2 tauschen</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vorschau an einem &amp;Datum...</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -817,6 +844,13 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit der Form %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -986,6 +1020,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Mit --preview: die Seite so zeigen, wie ein Besucher sie zum Zeitpunkt MOMENT sieht (YYYY-MM-DDTHH:MM, in der Zeitzone des Kalenders).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date gehört zu --preview</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1144,6 +1186,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>Der Editor spricht die gewählte Sprache beim nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
     </message>
 </context>
 </TS>

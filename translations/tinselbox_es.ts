@@ -59,6 +59,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vista previa en una fecha</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar la página como la ve un visitante en este momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar la página como la ve un visitante en este momento:</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -645,6 +660,18 @@ Replace them?</source>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover el día %1 al día %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Intercambiar los días %1 y %2</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vista previa en una &amp;fecha...</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -817,6 +844,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» no es una fecha y hora de la forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -986,6 +1020,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostrar la página como la ve un visitante en MOMENT (YYYY-MM-DDTHH:MM, en la zona horaria del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1144,6 +1186,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>El editor usará el idioma elegido la próxima vez que se inicie.</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>falta el archivo</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Aperçu à une date</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment (heure de %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -645,6 +660,18 @@ Les remplacer&#xa0;?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Déplacer le jour %1 au jour %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Échanger les jours %1 et %2</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Aperçu à une &amp;date...</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -817,6 +844,13 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure de la forme %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -986,6 +1020,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Avec --preview&#xa0;: afficher la page telle qu’un visiteur la voit à MOMENT (YYYY-MM-DDTHH:MM, dans le fuseau horaire du calendrier).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va avec --preview</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1144,6 +1186,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>fichier introuvable</translation>
     </message>
 </context>
 </TS>

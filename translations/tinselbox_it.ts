@@ -59,6 +59,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Anteprima a una data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento (ora di %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento:</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -645,6 +660,18 @@ Sostituirli?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Sposta il giorno %1 al giorno %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Scambia i giorni %1 e %2</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Anteprima a una &amp;data...</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -817,6 +844,13 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» non è una data e ora nella forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -986,6 +1020,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostra la pagina come la vede un visitatore a MOMENT (YYYY-MM-DDTHH:MM, nel fuso orario del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1144,6 +1186,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’editor userà la lingua scelta al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>file mancante</translation>
     </message>
 </context>
 </TS>

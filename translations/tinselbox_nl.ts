@@ -59,6 +59,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Voorbeeld op een datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet (tijd in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet:</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -645,6 +660,18 @@ Vervangen?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Dag %1 naar dag %2 verplaatsen</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Dagen %1 en %2 verwisselen</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Voorbeeld op een &amp;datum...</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -817,6 +844,13 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>‘%1’ is geen datum en tijd van de vorm %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -986,6 +1020,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Met --preview: de pagina tonen zoals een bezoeker hem op MOMENT ziet (YYYY-MM-DDTHH:MM, in de tijdzone van de kalender).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date hoort bij --preview</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1144,6 +1186,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>De editor spreekt de gekozen taal bij de volgende start.</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>bestand ontbreekt</translation>
     </message>
 </context>
 </TS>
