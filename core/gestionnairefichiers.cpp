@@ -86,9 +86,10 @@ int GestionnaireFichiers::creerCalendrierDepuisDom(QDomDocument const &document,
     return retenir(LecteurProjet::lire(texte, calendrier, QString()));
 }
 
-int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu)
+int GestionnaireFichiers::generer(
+    Calendrier const &calendrier, QString repertoireSortie, bool apercu, QDateTime const &instant)
 {
-    return retenir(GenerationSite::generer(calendrier, repertoireSortie, apercu));
+    return retenir(GenerationSite::generer(calendrier, repertoireSortie, apercu, instant));
 }
 
 QMap<int, QString> GestionnaireFichiers::mediasIntrouvables(Calendrier const &calendrier)

@@ -5,6 +5,7 @@
 #include "format/resultat.h"
 #include "site/generationsite.h"
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
@@ -47,7 +48,8 @@ public:
     int creerCalendrierDepuisDom(QDomDocument const &document, Calendrier &calendrier);
 
     // Web site.
-    int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
+    int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu,
+        QDateTime const &instant = QDateTime());
     int calculer_taille(Calendrier const &calendrier, long long *taille);
     /// Days of the calendar (1 to its length) whose media file cannot be found or is not a regular file, with its location.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);

@@ -59,7 +59,7 @@ bool CommandesGeneration::refuserMediasIntrouvables()
     return true;
 }
 
-void CommandesGeneration::apercu()
+void CommandesGeneration::apercu(QDateTime const &instant)
 {
     if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
@@ -72,7 +72,9 @@ void CommandesGeneration::apercu()
     // user's own and is not erased without asking.
     if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
         return;
+    instantApercu = instant;
     lancerLaGeneration(repertoire, true);
+    instantApercu = QDateTime();
 }
 
 void CommandesGeneration::generer()
@@ -154,6 +156,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setCancelButton(nullptr);
 
     auto *generateur = new Generateur(&fenetre, fenetre.getCalendrier(), repertoire, apercu);
+    generateur->setInstantApercu(apercu ? instantApercu : QDateTime());
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 

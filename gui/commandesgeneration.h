@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 class FenetrePrincipale;
@@ -18,8 +19,9 @@ class CommandesGeneration
 public:
     explicit CommandesGeneration(FenetrePrincipale &fenetre);
 
-    /// Generates into "tmp" beside the project file and opens the page.
-    void apercu();
+    /// Generates into "tmp" beside the project file and opens the page: with every ball
+    /// open, or as a visitor sees it at `instant` when that is valid.
+    void apercu(QDateTime const &instant = QDateTime());
     /// Asks for a directory, confirms its erasure and generates into it.
     void generer();
 
@@ -55,6 +57,8 @@ private:
     void attendreFinDeGeneration(Generateur *generateur);
 
     FenetrePrincipale &fenetre;
+    /// The moment the next preview shows, if any.
+    QDateTime instantApercu;
     /// The details of the failure whose result comes next.
     QString detailsErreurGeneration;
 };

@@ -4,6 +4,7 @@
 #include "boitemessage.h"
 #include "boutonjour.h"
 #include "choixfichier.h"
+#include "choixinstant.h"
 #include "commandesgeneration.h"
 #include "commandesjours.h"
 #include "fenetrenouveau.h"
@@ -540,6 +541,15 @@ void FenetrePrincipale::clicBoutonQuitter()
 void FenetrePrincipale::clicBoutonApercu()
 {
     generation->apercu();
+}
+
+void FenetrePrincipale::apercuALaDate()
+{
+    if (getCalendrier() == nullptr)
+        return;
+    const QDateTime instant = ChoixInstant::demander(this, *getCalendrier());
+    if (instant.isValid())
+        generation->apercu(instant);
 }
 
 void FenetrePrincipale::clicBoutonGenerer()

@@ -95,6 +95,9 @@ public:
     /// Writes a size in bytes as a number with three decimals and a decimal unit.
     void mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite);
 
+    /// Asks for a moment, then previews the page as a visitor sees it then.
+    void apercuALaDate();
+
     /// Generates the site into `repertoire` (a preview when `apercu`); see CommandesGeneration.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
 

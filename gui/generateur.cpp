@@ -71,8 +71,9 @@ void Generateur::run()
         return;
     }
     // Without a calendar there is nothing to generate; the directory is left alone.
-    const int resultat =
-        calendrier == nullptr ? 3 : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);
+    const int resultat = calendrier == nullptr
+        ? 3
+        : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif, instantApercu);
 
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
     if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())
@@ -81,4 +82,9 @@ void Generateur::run()
         emit detailsErreurDisponibles(calendrier == nullptr ? tr("There is no calendar to generate.")
                                                             : gestionnaire.getDetailsErreur());
     emit resultatDisponible(resultat, repertoireExport);
+}
+
+void Generateur::setInstantApercu(QDateTime const &instant)
+{
+    instantApercu = instant;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QThread>
 
@@ -32,6 +33,8 @@ public:
     void setRepertoireExport(QString const &repertoireExport);
     bool getModeApercuActif() const;
     void setModeApercuActif(bool modeApercuActif);
+    /// A preview shows the page as a visitor sees it at `instant` when it is valid.
+    void setInstantApercu(QDateTime const &instant);
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the
@@ -51,4 +54,5 @@ private:
     Calendrier *calendrier = nullptr;
     QString repertoireExport;
     bool modeApercuActif = false;
+    QDateTime instantApercu;
 };

@@ -10,6 +10,7 @@
 #include "modele/media.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
+#include "site/instantapercu.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
 #include "traduction.h"
@@ -107,11 +108,15 @@ LigneCommande::LigneCommande()
           tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      optionDate(QStringLiteral("date"),
+          tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
+             "calendar's time zone)."),
+          QStringLiteral("MOMENT"))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
-    analyseur.addOptions(
-        {optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer, optionSilencieux});
+    analyseur.addOptions({optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionForcer,
+        optionSilencieux});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -172,10 +177,16 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
     const int positionnels = analyseur.positionalArguments().size();
 
     QString faute;
+    QString erreurDate;
     if (int(generation) + int(apercu) + int(verification) + int(carte) > 1)
         faute = tr("choose one of --generate, --preview, --check and --card");
     else if (analyseur.isSet(optionForcer) && !generation && !apercu)
         faute = tr("--force goes with --generate or --preview");
+    else if (analyseur.isSet(optionDate) && !apercu)
+        faute = tr("--date goes with --preview");
+    else if (analyseur.isSet(optionDate)
+        && !InstantApercu::lire(analyseur.value(optionDate), QString(), &erreurDate).isValid())
+        faute = erreurDate;
     else if (analyseur.isSet(optionSilencieux) && !generation)
         faute = tr("--quiet goes with --generate");
     else if (generation && positionnels != 2)
@@ -362,8 +373,12 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // The moment is read in the calendar's own time zone.
+    const QDateTime instant = analyseur.isSet(optionDate)
+        ? InstantApercu::lire(analyseur.value(optionDate), calendrier.getFuseau())
+        : QDateTime();
     GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
+    if (gestionnaire.generer(calendrier, repertoire, true, instant) != 0)
         return echouer(gestionnaire.getDetailsErreur());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
@@ -387,8 +402,8 @@ void LigneCommande::afficherAide()
     // English descriptions are the source texts to look up.
     QCommandLineParser aide;
     aide.setApplicationDescription(tr(DESCRIPTION));
-    for (const QCommandLineOption *option :
-        {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte, &optionForcer, &optionSilencieux}) {
+    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
+             &optionCarte, &optionForcer, &optionSilencieux}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }

@@ -51,4 +51,5 @@ private:
     QCommandLineOption optionForcer;
     QCommandLineOption optionSilencieux;
     QCommandLineOption optionCarte;
+    QCommandLineOption optionDate;
 };
