@@ -564,12 +564,14 @@ void FenetrePrincipale::lancerLaGeneration(const QString &repertoire, bool aperc
 
 void FenetrePrincipale::dragEnterEvent(QDragEnterEvent *event)
 {
-    import->accepterGlisser(event);
+    if (!jours->accepterGlisserJour(event))
+        import->accepterGlisser(event);
 }
 
 void FenetrePrincipale::dropEvent(QDropEvent *event)
 {
-    import->deposer(event);
+    if (!jours->deposerJour(event))
+        import->deposer(event);
 }
 
 bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *evenement)
@@ -577,6 +579,8 @@ bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *evenement)
     auto *bouton = qobject_cast<BoutonJour *>(objet);
     if (bouton != nullptr && evenement->type() == QEvent::KeyPress
         && jours->touche(bouton, *static_cast<QKeyEvent *>(evenement)))
+        return true;
+    if (bouton != nullptr && jours->glisserTuile(bouton, evenement))
         return true;
     return QMainWindow::eventFilter(objet, evenement);
 }
