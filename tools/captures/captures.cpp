@@ -7,6 +7,7 @@
 // day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
 // pdftoppm). Each picture is written as <directory>/<name>.png.
 
+#include "conversion/fabriquevignettes.h"
 #include "fenetreedition.h"
 #include "fenetrenouveau.h"
 #include "fenetreoptions.h"
@@ -21,6 +22,7 @@
 #include "modele/video.h"
 #include "site/cartepartage.h"
 #include "traduction.h"
+#include "tuilesjours.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,15 +81,16 @@ struct Echantillons {
         return fichier.open(QIODevice::WriteOnly) && fichier.resize(taille);
     }
 
-    // A night market under a string of lights, drawn so the preview has a picture to show.
-    static bool dessinerPhoto(const QString &chemin)
+    // A night market under a string of lights, drawn so the preview has a picture to show;
+    // each `variante` has a sky of its own, as the photos of different evenings.
+    static bool dessinerPhoto(const QString &chemin, int variante = 0)
     {
         QImage image(640, 400, QImage::Format_RGB32);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient ciel(0, 0, 0, 400);
-        ciel.setColorAt(0, QColor(20, 30, 70));
-        ciel.setColorAt(1, QColor(70, 60, 110));
+        ciel.setColorAt(0, QColor::fromHsv((230 + variante * 47) % 360, 180, 70 + (variante % 3) * 40));
+        ciel.setColorAt(1, QColor::fromHsv((260 + variante * 47) % 360, 110, 110 + (variante % 4) * 30));
         p.fillRect(image.rect(), ciel);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(235, 240, 250));
@@ -147,6 +150,12 @@ QPixmap saisir(QWidget &fenetre)
 {
     fenetre.show();
     QApplication::processEvents();
+    // The tiles' thumbnails are made in the background: the picture waits for them.
+    if (auto *tuiles = fenetre.findChild<TuilesJours *>()) {
+        while (tuiles->getFabrique().occupee())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents();
+    }
     return fenetre.grab();
 }
 
@@ -197,17 +206,21 @@ QPixmap importDossier(const Echantillons &echantillons)
     return saisir(fenetre);
 }
 
-// Advent from 1 December every year: 24 tiles, a few of them filled.
+// Advent from 1 December every year: 24 tiles with their dates, most of them photos.
 QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
     calendrier->setJours(24);
     calendrier->setDebut(QStringLiteral("12-01"));
     calendrier->setMelange(true);
-    calendrier->ajouterMedia(1, new Image(echantillons.photo()));
+    for (int jour = 1; jour <= 24; ++jour) {
+        const QString photo = echantillons.chemin(QStringLiteral("IMG_%1.png").arg(2040 + jour));
+        if (jour % 6 != 0 && Echantillons::dessinerPhoto(photo, jour))
+            calendrier->ajouterMedia(jour, new Image(photo));
+    }
     calendrier->ajouterMedia(6, new Son(echantillons.musique()));
-    calendrier->ajouterMedia(13, new Video(echantillons.video()));
-    calendrier->ajouterMedia(20, new Message(texteExemple()));
+    calendrier->ajouterMedia(12, new Video(echantillons.video()));
+    calendrier->ajouterMedia(18, new Message(texteExemple()));
     calendrier->ajouterMedia(
         24, new Message(QStringLiteral("Merry Christmas! The last present is under the tree.")));
     FenetrePrincipale fenetre;
