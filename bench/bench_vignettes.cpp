@@ -81,10 +81,17 @@ int main(int argc, char **argv)
         depuisTic.restart();
     });
 
-    QElapsedTimer chrono;
-    chrono.start();
+    // The same pulse with nothing else to do first: what the machine itself costs.
     depuisTic.start();
     tic.start();
+    QElapsedTimer chrono;
+    chrono.start();
+    while (chrono.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    const qint64 retardAuReposMs = retardMaxMs;
+    retardMaxMs = 0;
+
+    chrono.restart();
     for (const QString &chemin : qAsConst(chemins))
         fabrique.vignette(chemin, Media::PHOTO);
     while (pretes < PHOTOS)
@@ -109,7 +116,8 @@ int main(int argc, char **argv)
         "31 thumbnails ready in %.0f ms (%.1fx the baseline; goal 3000 ms)\n", totalMs, totalMs / baseMs);
     std::printf("from the disk cache at the next start: %.0f ms (%.2fx the baseline)\n", relanceMs,
         relanceMs / baseMs);
-    std::printf("event loop: latest 10 ms tick came %lld ms late (goal 50 ms)\n", retardMaxMs);
+    std::printf("event loop: latest 10 ms tick came %lld ms late (goal 50 ms); %lld ms with nothing to do\n",
+        retardMaxMs, retardAuReposMs);
     std::printf("memory added: %.1f MB (goal 30 MB)\n", (memoireApres - memoireAvant) / 1024.0);
     return 0;
 }
