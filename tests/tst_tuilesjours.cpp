@@ -1,13 +1,13 @@
-#include "boutonjour.h"
+#include "bureau/formatdates.h"
 #include "conversion/fabriquevignettes.h"
-#include "formatdates.h"
+#include "fenetres/boutonjour.h"
+#include "fenetres/tuilesjours.h"
 #include "modele/calendrier.h"
 #include "modele/datesjours.h"
 #include "modele/image.h"
 #include "modele/message.h"
 #include "modele/son.h"
 #include "modele/video.h"
-#include "tuilesjours.h"
 
 #include <QBuffer>
 #include <QProcess>
@@ -109,7 +109,9 @@ void TestTuilesJours::vignettesParGenre()
     }
 
     Calendrier calendrier("Tuiles");
-    calendrier.setJours(5);
+    OptionsCalendrier cinqJours;
+    cinqJours.jours = 5;
+    calendrier.setOptions(cinqJours);
     calendrier.ajouterMedia(1, new Image(photo));
     calendrier.ajouterMedia(2, new Son(son));
     calendrier.ajouterMedia(3, new Video(video));
@@ -206,8 +208,10 @@ void TestTuilesJours::dates()
     QLocale::setDefault(locale);
     Calendrier calendrier("Dates");
     const QDate aujourdhui = DatesJours::aujourdhui(calendrier);
-    calendrier.setDebut(aujourdhui.addDays(-2).toString(Qt::ISODate));
-    calendrier.setJours(4);
+    OptionsCalendrier options;
+    options.debut = aujourdhui.addDays(-2).toString(Qt::ISODate);
+    options.jours = 4;
+    calendrier.setOptions(options);
     QVector<QPointer<BoutonJour>> tuiles;
     std::vector<std::unique_ptr<BoutonJour>> proprietaires;
     for (int jour = 1; jour <= 4; ++jour) {

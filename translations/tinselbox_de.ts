@@ -724,6 +724,21 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>Das Hintergrundbild %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>Das Hintergrundbild %1 kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>Das Hintergrundbild kann nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day {n}</source>
         <translation>Tag {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>Tag {n} ist offen</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

@@ -724,6 +724,21 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>La imagen de fondo %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>La imagen de fondo %1 no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>La imagen de fondo no se puede escribir en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Day {n}</source>
         <translation>Día {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>El día {n} está abierto</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

@@ -724,6 +724,21 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>L’image de fond %1 ne peut pas être lue&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>L’image de fond %1 ne peut pas être convertie.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>L’image de fond ne peut pas être écrite dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Day {n}</source>
         <translation>Jour {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>Le jour {n} est ouvert</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

@@ -724,6 +724,21 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>L’immagine di sfondo %1 non può essere letta: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>L’immagine di sfondo %1 non può essere convertita.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>L’immagine di sfondo non può essere scritta in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Day {n}</source>
         <translation>Giorno {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>Il giorno {n} è aperto</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

@@ -724,6 +724,21 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>De achtergrondafbeelding %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>De achtergrondafbeelding %1 kan niet worden omgezet.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>De achtergrondafbeelding kan niet in %1 worden geschreven: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Day {n}</source>
         <translation>Dag {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>Dag {n} is open</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

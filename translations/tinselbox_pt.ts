@@ -724,6 +724,21 @@ Substituí-las?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>A imagem de fundo %1 não pode ser lida: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>A imagem de fundo %1 não pode ser convertida.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>A imagem de fundo não pode ser escrita em %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1046,6 +1061,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Day {n}</source>
         <translation>Dia {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>O dia {n} está aberto</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>

@@ -43,18 +43,18 @@ QDate DatesJours::premierJour(QString const &debut, int jours, QDate const &aujo
 
 QDate DatesJours::aujourdhui(Calendrier const &calendrier)
 {
-    const QTimeZone zone(calendrier.getFuseau().toUtf8());
+    const QTimeZone zone(calendrier.getOptions().fuseau.toUtf8());
     const QDateTime maintenant = QDateTime::currentDateTime();
     return zone.isValid() ? maintenant.toTimeZone(zone).date() : maintenant.date();
 }
 
 int DatesJours::jourDu(Calendrier const &calendrier, QDate const &date)
 {
-    const QDate premier = premierJour(calendrier.getDebut(), calendrier.getJours(), date);
+    const QDate premier = premierJour(calendrier.getOptions().debut, calendrier.getOptions().jours, date);
     int jour = 0;
     if (premier.isValid())
         jour = int(premier.daysTo(date)) + 1;
-    else if (calendrier.getMois() == 0 || calendrier.getMois() == date.month())
+    else if (calendrier.getOptions().mois == 0 || calendrier.getOptions().mois == date.month())
         jour = date.day();
-    return jour >= 1 && jour <= calendrier.getJours() ? jour : 0;
+    return jour >= 1 && jour <= calendrier.getOptions().jours ? jour : 0;
 }

@@ -23,7 +23,7 @@ function lancer(arguments_, env = process.env) {
 
 // Which balls a visitor may open, in day order, once the page has set its buttons.
 async function ouvrables(page) {
-    await h.attendre(page, () => document.querySelectorAll('button[aria-disabled]').length === boules.length);
+    await h.attendre(page, () => document.querySelectorAll('button[aria-disabled]').length === calendrier.boules.length);
     return page.evaluate(() => Array.from(document.querySelectorAll('button[aria-disabled]'),
         (bouton) => bouton.getAttribute('aria-disabled') === 'false'));
 }

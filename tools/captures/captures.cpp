@@ -7,13 +7,15 @@
 // day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
 // pdftoppm). Each picture is written as <directory>/<name>.png.
 
+#include "actions/importfichiers.h"
+#include "bureau/traduction.h"
 #include "conversion/fabriquevignettes.h"
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
-#include "fenetreoptions.h"
-#include "fenetrepartage.h"
-#include "fenetreprincipale.h"
-#include "importfichiers.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetrenouveau.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
+#include "fenetres/tuilesjours.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
@@ -21,8 +23,6 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/cartepartage.h"
-#include "traduction.h"
-#include "tuilesjours.h"
 
 #include <QApplication>
 #include <QDir>
@@ -210,9 +210,11 @@ QPixmap importDossier(const Echantillons &echantillons)
 QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
-    calendrier->setJours(24);
-    calendrier->setDebut(QStringLiteral("12-01"));
-    calendrier->setMelange(true);
+    OptionsCalendrier options;
+    options.jours = 24;
+    options.debut = QStringLiteral("12-01");
+    options.melange = true;
+    calendrier->setOptions(options);
     for (int jour = 1; jour <= 24; ++jour) {
         const QString photo = echantillons.chemin(QStringLiteral("IMG_%1.png").arg(2040 + jour));
         if (jour % 6 != 0 && Echantillons::dessinerPhoto(photo, jour))
@@ -265,9 +267,11 @@ QPixmap editionMessage(const Echantillons &)
 QPixmap optionsCalendrier(const Echantillons &)
 {
     Calendrier calendrier(QStringLiteral("Advent2026"));
-    calendrier.setRattrapage(true);
-    calendrier.setMois(12);
-    calendrier.setFuseau(QStringLiteral("Europe/Paris"));
+    OptionsCalendrier options;
+    options.rattrapage = true;
+    options.mois = 12;
+    options.fuseau = QStringLiteral("Europe/Paris");
+    calendrier.setOptions(options);
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&calendrier);
     return saisir(fenetre);
@@ -276,7 +280,9 @@ QPixmap optionsCalendrier(const Echantillons &)
 Calendrier *calendrierPublie()
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
-    calendrier->setAdresse(QStringLiteral("https://example.org/advent/"));
+    OptionsCalendrier options;
+    options.adresse = QStringLiteral("https://example.org/advent/");
+    calendrier->setOptions(options);
     return calendrier;
 }
 

@@ -52,7 +52,7 @@ async function photographier(navigateur, url, nom, options, action) {
 }
 
 async function ouvrirJour(page, jour) {
-    const bouton = await page.evaluate((i) => ({ x: boules[i].x, y: boules[i].y }), jour - 1);
+    const bouton = await page.evaluate((i) => ({ x: calendrier.boules[i].x, y: calendrier.boules[i].y }), jour - 1);
     await page.mouse.click(bouton.x, bouton.y);
     await h.poserMouvements(page);
 }
