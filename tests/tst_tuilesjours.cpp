@@ -176,10 +176,23 @@ void TestTuilesJours::vignetteSuitLeFichier()
     image.fill(Qt::blue);
     QVERIFY(image.save(chemin));
     QFile(chemin).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    {
+        FabriqueVignettes fabrique(nullptr, cache.path());
+        QVERIFY(fabrique.vignette(chemin, Media::PHOTO).image.isNull());
+        QTRY_VERIFY(!fabrique.occupee());
+        QCOMPARE(fabrique.vignette(chemin, Media::PHOTO).image.pixelColor(5, 5), QColor(Qt::blue));
+    }
+
+    // A picture trimmed from the disk (its length's line left) is made again, not lost.
+    for (const QFileInfo &fichier : QDir(cache.path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files))
+        QVERIFY(QFile::remove(fichier.filePath()));
     FabriqueVignettes fabrique(nullptr, cache.path());
-    QVERIFY(fabrique.vignette(chemin, Media::PHOTO).image.isNull());
+    fabrique.vignette(chemin, Media::PHOTO);
     QTRY_VERIFY(!fabrique.occupee());
     QCOMPARE(fabrique.vignette(chemin, Media::PHOTO).image.pixelColor(5, 5), QColor(Qt::blue));
+    // The disk's share is bounded: over the limit, the oldest go.
+    fabrique.limiter(0);
+    QVERIFY(QDir(cache.path()).isEmpty());
 }
 
 void TestTuilesJours::dates_data()

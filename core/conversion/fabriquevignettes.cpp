@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -25,14 +26,24 @@ const int MEMOIRE_KO = 24 * 1024;
 // A frame or a length that takes longer is given up: the tile keeps its caption.
 const int DELAI_PROCESSUS_MS = 15000;
 
-QByteArray lireSortie(const QString &programme, const QStringList &arguments)
+QByteArray lireSortie(const QString &programme, const QStringList &arguments, const std::atomic<bool> *arret)
 {
     if (programme.isEmpty())
         return QByteArray();
     QProcess processus;
     processus.setProcessChannelMode(QProcess::SeparateChannels);
     processus.start(programme, arguments);
-    if (!processus.waitForStarted() || !processus.waitForFinished(DELAI_PROCESSUS_MS)) {
+    bool fini = processus.waitForStarted();
+    QElapsedTimer chrono;
+    chrono.start();
+    // In short waits, so that closing the window never waits for a long video.
+    while (fini && !processus.waitForFinished(100)) {
+        if (processus.state() == QProcess::NotRunning)
+            break;
+        if ((arret != nullptr && *arret) || chrono.elapsed() > DELAI_PROCESSUS_MS)
+            fini = false;
+    }
+    if (!fini) {
         processus.kill();
         processus.waitForFinished(-1);
         return QByteArray();
@@ -42,19 +53,20 @@ QByteArray lireSortie(const QString &programme, const QStringList &arguments)
         : QByteArray();
 }
 
-qint64 duree(const QString &chemin)
+qint64 duree(const QString &chemin, const std::atomic<bool> *arret)
 {
     const QByteArray sortie = lireSortie(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
             QStringLiteral("format=duration"), QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"),
-            QStringLiteral("file:") + chemin});
+            QStringLiteral("file:") + chemin},
+        arret);
     bool ok = false;
     const double secondes = QString::fromLatin1(sortie).trimmed().toDouble(&ok);
     return ok && secondes >= 0 ? qint64(secondes * 1000 + 0.5) : -1;
 }
 
 // The frame at one second, or the first one of a shorter video.
-QImage imageVideo(const QString &chemin, int cote)
+QImage imageVideo(const QString &chemin, int cote, const std::atomic<bool> *arret)
 {
     const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     for (const char *instant : {"1", "0"}) {
@@ -65,7 +77,8 @@ QImage imageVideo(const QString &chemin, int cote)
                 QStringLiteral("-vf"),
                 QStringLiteral("scale=%1:%1:force_original_aspect_ratio=decrease").arg(cote),
                 QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-c:v"),
-                QStringLiteral("png"), QStringLiteral("-")});
+                QStringLiteral("png"), QStringLiteral("-")},
+            arret);
         const QImage image = QImage::fromData(png, "PNG");
         if (!image.isNull())
             return image;
@@ -102,12 +115,29 @@ FabriqueVignettes::FabriqueVignettes(QObject *parent, QString repertoireChoisi)
         repertoire =
             QFileInfo(CacheConversions().getRepertoire()).dir().filePath(QStringLiteral("vignettes"));
     QDir().mkpath(repertoire);
+    // Trimmed once per start, in the background like the rest.
+    pool.start([this] { limiter(LIMITE_DISQUE); });
 }
 
 FabriqueVignettes::~FabriqueVignettes()
 {
+    arret = true;
     pool.clear();
     pool.waitForDone();
+}
+
+void FabriqueVignettes::limiter(qint64 limite)
+{
+    QFileInfoList fichiers = QDir(repertoire).entryInfoList(QDir::Files, QDir::Time);
+    qint64 total = 0;
+    for (const QFileInfo &fichier : qAsConst(fichiers))
+        total += fichier.size();
+    // Newest first: the oldest are at the end.
+    while (total > limite && !fichiers.isEmpty()) {
+        const QFileInfo fichier = fichiers.takeLast();
+        if (QFile::remove(fichier.filePath()))
+            total -= fichier.size();
+    }
 }
 
 QString FabriqueVignettes::getRepertoire() const
@@ -135,7 +165,8 @@ QString FabriqueVignettes::cle(QString const &chemin)
         QCryptographicHash::hash(texte.toUtf8(), QCryptographicHash::Sha256).toHex().left(32));
 }
 
-Vignette FabriqueVignettes::fabriquer(QString const &chemin, Media::TypeMedia type, int cote)
+Vignette FabriqueVignettes::fabriquer(
+    QString const &chemin, Media::TypeMedia type, int cote, std::atomic<bool> const *arret)
 {
     Vignette vignette;
     // A FIFO or a device would block the reader: only regular files are read.
@@ -146,11 +177,11 @@ Vignette FabriqueVignettes::fabriquer(QString const &chemin, Media::TypeMedia ty
         vignette.image = imagePhoto(chemin, cote);
         break;
     case Media::VIDEO:
-        vignette.image = imageVideo(chemin, cote);
-        vignette.dureeMs = duree(chemin);
+        vignette.image = imageVideo(chemin, cote, arret);
+        vignette.dureeMs = duree(chemin, arret);
         break;
     case Media::MUSIQUE:
-        vignette.dureeMs = duree(chemin);
+        vignette.dureeMs = duree(chemin, arret);
         break;
     default:
         break;
@@ -172,14 +203,19 @@ Vignette FabriqueVignettes::vignette(QString const &chemin, Media::TypeMedia typ
     pool.start([this, cleFichier, chemin, type, base] {
         Vignette faite;
         // A thumbnail of an earlier run is read back; the length is a line of its own.
+        // A picture or a video whose picture went (trimmed, damaged) is made again.
         QFile fichierDuree(base + QStringLiteral(".duree"));
-        const bool surDisque = fichierDuree.open(QIODevice::ReadOnly);
+        bool surDisque = fichierDuree.open(QIODevice::ReadOnly);
         if (surDisque) {
             faite.dureeMs = QString::fromLatin1(fichierDuree.readLine()).trimmed().toLongLong();
             if (QFileInfo::exists(base + QStringLiteral(".png")))
                 faite.image.load(base + QStringLiteral(".png"), "PNG");
-        } else {
-            faite = fabriquer(chemin, type);
+            surDisque = !faite.image.isNull() || type == Media::MUSIQUE;
+        }
+        if (!surDisque) {
+            faite = fabriquer(chemin, type, COTE, &arret);
+            if (arret)
+                return;
             // Kept for the next run; a failure to write only costs a decoding then.
             if (!faite.image.isNull())
                 faite.image.save(base + QStringLiteral(".png"), "PNG", 90);

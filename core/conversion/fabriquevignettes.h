@@ -9,6 +9,8 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <atomic>
+
 /// What a day's tile shows of its media file: a small upright picture (a photo, or a
 /// video's frame at about one second) and, for a sound or a video, its length.
 struct Vignette {
@@ -35,7 +37,7 @@ public:
 
     /// Keeps its thumbnails on disk in `repertoire`; by default beside the conversion cache.
     explicit FabriqueVignettes(QObject *parent = nullptr, QString repertoire = QString());
-    /// Drops the thumbnails not yet begun and waits for those being made.
+    /// Drops the thumbnails not yet begun, stops a running ffmpeg and waits for the rest.
     ~FabriqueVignettes() override;
 
     /// The thumbnail of `chemin` when it is ready; otherwise starts making it (once) and
@@ -45,8 +47,15 @@ public:
     bool occupee() const;
     QString getRepertoire() const;
 
-    /// Makes the thumbnail of `chemin` at once, in the calling thread, without any cache.
-    static Vignette fabriquer(QString const &chemin, Media::TypeMedia type, int cote = COTE);
+    /// Makes the thumbnail of `chemin` at once, in the calling thread, without any cache;
+    /// a running ffmpeg or ffprobe is stopped as soon as `*arret` is set.
+    static Vignette fabriquer(QString const &chemin, Media::TypeMedia type, int cote = COTE,
+        std::atomic<bool> const *arret = nullptr);
+    /// Removes the thumbnails on disk least recently made until they take at most `limite` bytes.
+    void limiter(qint64 limite);
+
+    /// What the thumbnails on disk may take; the oldest go first at each start.
+    static const qint64 LIMITE_DISQUE = 64LL * 1024 * 1024;
 
 signals:
     /// The thumbnail of `chemin` is ready; vignette() now returns it.
@@ -60,4 +69,5 @@ private:
     QThreadPool pool;
     QCache<QString, Vignette> memoire;
     QSet<QString> enCours;
+    std::atomic<bool> arret{false};
 };
