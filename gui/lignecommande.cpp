@@ -2,9 +2,9 @@
 
 #include "bureau/traduction.h"
 #include "conversion/planconversions.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
+#include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
@@ -24,6 +24,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
+
+#include <csignal>
 
 #include <cstdio>
 
@@ -97,7 +99,7 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 } // namespace
 
-LigneCommande::LigneCommande()
+LigneCommande::LigneCommande(Editeur editeur)
     : optionGenerer(QStringLiteral("generate"),
         tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
@@ -112,7 +114,8 @@ LigneCommande::LigneCommande()
       optionDate(QStringLiteral("date"),
           tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
              "calendar's time zone)."),
-          QStringLiteral("MOMENT"))
+          QStringLiteral("MOMENT")),
+      editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions({optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionForcer,
@@ -215,11 +218,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
     if (!verifierUsage(false))
         return USAGE;
 
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    const QStringList positionnels = analyseur.positionalArguments();
-    if (!positionnels.isEmpty())
-        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    // Only a program built without the window (a test of the other modes) lacks one.
+    if (!editeur)
+        return 1;
+    const std::unique_ptr<QWidget> fenetre = editeur(analyseur.positionalArguments());
     return application.exec();
 }
 
@@ -240,7 +242,9 @@ bool LigneCommande::accepterRepertoire(
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
+    if (analyseur.isSet(optionForcer))
+        PolitiqueSortie::accepterEffacement(repertoire);
+    else if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
         echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
             + tr("--force erases them."));
         return false;
@@ -254,22 +258,29 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    Interruption::installerSignaux();
     // Conversions first, reported day by day as they end; the generation then copies.
     const bool silencieux = analyseur.isSet(optionSilencieux);
+    // Said once, before anything is published: what goes out unconverted, and what it keeps.
+    const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
+    if (!nonConvertis.isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
     QString echecConversion;
     if (!PlanConversions::instance().preparer(
             calendrier,
-            [silencieux](int jour, int rang, int total) {
-                if (!silencieux)
+            [silencieux, &nonConvertis](int jour, int rang, int total) {
+                if (!silencieux && !nonConvertis.contains(jour))
                     ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return true;
+                return Interruption::signal() == 0;
             },
-            &echecConversion))
-        return echouer(tr("cannot generate the calendar: ") + echecConversion);
+            &echecConversion)
+        || Interruption::signal() != 0)
+        return Interruption::signal() != 0 ? arrete(repertoire)
+                                           : echouer(tr("cannot generate the calendar: ") + echecConversion);
 
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, false) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -377,9 +388,10 @@ int LigneCommande::apercu(const QString &fichier)
     const QDateTime instant = analyseur.isSet(optionDate)
         ? InstantApercu::lire(analyseur.value(optionDate), calendrier.getOptions().fuseau)
         : QDateTime();
+    Interruption::installerSignaux();
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, true, instant) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -436,6 +448,21 @@ void LigneCommande::signalerErreurAnalyse()
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
     echouer(texte + tr(" (see --help)"));
+}
+
+int LigneCommande::arrete(const QString &repertoire)
+{
+    // Queued conversions are dropped; the running one was ended by the signal.
+    PlanConversions::instance().abandonner();
+    const int numero = Interruption::signal();
+    const QString nom = numero == SIGINT ? QStringLiteral("SIGINT")
+        : numero == SIGTERM              ? QStringLiteral("SIGTERM")
+        : numero == SIGHUP               ? QStringLiteral("SIGHUP")
+                                         : QString::number(numero);
+    ecrireLigne(stderr,
+        QStringLiteral("tinselbox: ")
+            + tr("stopped by %1; %2 was left as it was.").arg(nom, Resultat::cheminLisible(repertoire)));
+    return 128 + numero;
 }
 
 int LigneCommande::echouer(const QString &message)

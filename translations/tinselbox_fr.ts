@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Calendriers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Vider le menu</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -33,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Scanner pour ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifier le jour %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Vider le jour %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Remplir le jour %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Le média du jour %1 n’a pas pu être rétabli&#xa0;; le jour garde ce qu’il contenait.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
     </message>
 </context>
 <context>
@@ -57,6 +105,18 @@
         <source>The directory %1 cannot be written: %2.</source>
         <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -71,6 +131,141 @@
     <message>
         <source>Show the page as a visitor sees it at this moment:</source>
         <translation>Afficher la page telle qu’un visiteur la voit à ce moment&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 fichier média est introuvable&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 fichiers médias sont introuvables&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Choisissez de nouveau ces fichiers ou videz leurs jours, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Choisir le dossier de génération</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Cette action effacera tout le contenu du dossier %1
+Générer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Erreur à la génération du calendrier.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendrier généré avec succès dans %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Génération du calendrier…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Jour %1 converti (%2 sur %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Vider le jour</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Le dossier %1 ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Déplacer le jour %1 au jour %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Échanger les jours %1 et %2</translation>
     </message>
 </context>
 <context>
@@ -381,28 +576,8 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
         <translation>Options du calendrier&#xa0;: les jours que la page ouvre</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importer un dossier…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Taille&#xa0;: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 fichier média est introuvable&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 fichiers médias sont introuvables&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Jour %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Choisissez de nouveau ces fichiers ou videz leurs jours, puis réessayez.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -447,104 +622,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>Erreur à l’enregistrement du calendrier.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Choisir le dossier de génération</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Cette action effacera tout le contenu du dossier </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Générer quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Erreur à la génération du calendrier.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendrier généré avec succès dans </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Ouvrir dans le navigateur</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Génération du calendrier…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Modifier…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Vider le jour</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Afficher dans le dossier</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Le dossier %1 ne peut pas être affiché.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Ce fichier texte est vide ou illisible&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Un message contient au plus %1 caractères de texte brut&#xa0;; ce fichier ne peut pas en devenir un&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Le contenu de ce fichier n’est d’aucun type qu’un jour peut contenir&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Ces jours contiennent déjà un média&#xa0;: %1. 
-Les remplacer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Aucun fichier média à importer n’a été trouvé.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Ces fichiers ne sont d’aucun type qu’un jour peut contenir et ont été laissés de côté&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Ces fichiers n’ont reçu aucun jour&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Choisir un dossier à importer</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Partager…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Jour %1 converti (%2 sur %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Ce calendrier contient des jours hors de 1 à %1 (%2). Ils ne sont ni affichés ni publiés, et restent dans le fichier à l’enregistrement.</translation>
     </message>
@@ -553,124 +630,12 @@ Les remplacer&#xa0;?</translation>
         <translation> (conversion des médias…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Langue…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Calendriers &amp;récents</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Vider le menu</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Modifier le jour %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Vider le jour %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [lecture seule]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Remplir le jour %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importation</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Fichiers sans jour attribué&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Fichiers laissés de côté, d’aucun type qu’un jour peut contenir&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nouveau…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendrier</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Options…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Aperçu</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Générer…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>À &amp;propos de tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Move day %1 to day %2</source>
-        <translation>Déplacer le jour %1 au jour %2</translation>
-    </message>
-    <message>
-        <source>Swap days %1 and %2</source>
-        <translation>Échanger les jours %1 et %2</translation>
-    </message>
-    <message>
-        <source>Preview on a &amp;date...</source>
-        <translation>Aperçu à une &amp;date...</translation>
     </message>
 </context>
 <context>
@@ -815,6 +780,22 @@ Les remplacer&#xa0;?</translation>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Les scripts de la page ne peuvent pas être écrits dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -859,6 +840,61 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Ce fichier texte est vide ou illisible&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un message contient au plus %1 caractères de texte brut&#xa0;; ce fichier ne peut pas en devenir un&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Le contenu de ce fichier n’est d’aucun type qu’un jour peut contenir&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Ces jours contiennent déjà un média&#xa0;: %1. 
+Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Aucun fichier média à importer n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Fichiers sans jour attribué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Ces fichiers n’ont reçu aucun jour&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Fichiers laissés de côté, d’aucun type qu’un jour peut contenir&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Ces fichiers ne sont d’aucun type qu’un jour peut contenir et ont été laissés de côté&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Choisir un dossier à importer</translation>
+    </message>
+</context>
+<context>
     <name>InstantApercu</name>
     <message>
         <source>&quot;%1&quot; is not a date and time of the form %2</source>
@@ -882,6 +918,10 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 n’est pas un fichier XML bien formé&#xa0;: il s’arrête trop tôt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1083,96 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>--date goes with --preview</source>
         <translation>--date va avec --preview</translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importer un dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Générer…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>À &amp;propos de tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Aperçu à une &amp;date...</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1129,6 +1259,18 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PolitiqueSortie</name>
@@ -1172,6 +1314,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Taille</name>
@@ -1205,6 +1366,126 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>L’éditeur parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,12 @@
 #include "actions/commandesjours.h"
 
 #include "bureau/boitemessage.h"
-#include "document/historique.h"
+#include "document/changementmedias.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/boutonjour.h"
 #include "fenetres/fenetreedition.h"
-#include "fenetres/fenetreprincipale.h"
 #include "modele/calendrier.h"
+#include "modele/genremedia.h"
 #include "modele/media.h"
 
 #include <QAction>
@@ -27,63 +28,75 @@
 namespace {
 // Days per row of the grid, as the form lays the tiles out.
 const int COLONNES_GRILLE = 7;
+
 // What a tile dragged within the window carries: its day number.
 const char *const TYPE_JOUR = "application/x-tinselbox-day";
+
+// A media of its own for a step of the history, which takes it over.
+Media *copie(const Media *media)
+{
+    return media != nullptr ? GenreMedia::depuisElement(media->getQDomElement()) : nullptr;
+}
+
+bool memeMedia(const Media *un, const Media *autre)
+{
+    if (un == nullptr || autre == nullptr)
+        return un == autre;
+    return un->getType() == autre->getType() && un->getUrl() == autre->getUrl();
+}
 } // namespace
 
-CommandesJours::CommandesJours(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+CommandesJours::CommandesJours(DocumentCalendrier &document, QWidget &fenetre)
+    : document(document), fenetre(fenetre)
+{}
 
 void CommandesJours::editerJour(BoutonJour *bouton)
 {
-    if (bouton == nullptr || fenetre.getCalendrier() == nullptr)
+    const Calendrier *calendrier = document.getCalendrier();
+    if (bouton == nullptr || calendrier == nullptr)
         return;
+    const int jour = bouton->getNumeroJour();
 
-    const QDomDocument avant = fenetre.getHistorique().instantane();
+    // The dialog changes a copy of the day: the change becomes one step of the history.
+    Calendrier copie(calendrier->getNom());
+    copie.setOptions(calendrier->getOptions());
+    if (const Media *media = calendrier->getMedia(jour))
+        copie.ajouterMedia(jour, GenreMedia::depuisElement(media->getQDomElement()));
     FenetreEdition dialogue(nullptr);
-    dialogue.configurerFenetre(bouton->getNumeroJour(), fenetre.getCalendrier());
+    dialogue.configurerFenetre(jour, &copie);
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    fenetre.getHistorique().noter(avant, tr("Edit day %1").arg(bouton->getNumeroJour()));
-    fenetre.afficherCalendrier(fenetre.getCalendrier());
-    fenetre.sauvegardeUtile();
+    Media *nouveau = copie.getMedia(jour);
+    if (memeMedia(nouveau, calendrier->getMedia(jour)))
+        return;
+    copie.supprimerMedia(jour);
+    document.executer(new ChangementMedias(document, {{jour, nouveau}}, ChangementMedias::EDITION, jour));
 }
 
 void CommandesJours::viderJour(int jour)
 {
-    Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     if (calendrier == nullptr || calendrier->getMedia(jour) == nullptr)
         return;
     // At once, without a question: undo brings the day back.
-    const QDomDocument avant = fenetre.getHistorique().instantane();
-    Media *media = calendrier->getMedia(jour);
-    calendrier->supprimerMedia(jour);
-    delete media;
-    fenetre.getHistorique().noter(avant, tr("Clear day %1").arg(jour));
-    fenetre.afficherCalendrier(calendrier);
-    fenetre.sauvegardeUtile();
+    document.executer(new ChangementMedias(document, {{jour, nullptr}}, ChangementMedias::VIDAGE, jour));
 }
 
 void CommandesJours::echangerJours(int jour, int autre)
 {
-    Calendrier *calendrier = fenetre.getCalendrier();
-    if (calendrier == nullptr || jour == autre || jour < 1 || autre < 1
-        || jour > calendrier->getOptions().jours || autre > calendrier->getOptions().jours)
+    const Calendrier *calendrier = document.getCalendrier();
+    if (calendrier == nullptr || jour == autre || !calendrier->getOptions().estJourPublie(jour)
+        || !calendrier->getOptions().estJourPublie(autre))
         return;
-    QMap<int, Media *> &contenu = calendrier->getContenu();
-    if (contenu.value(jour) == nullptr && contenu.value(autre) == nullptr)
+    const Media *premier = calendrier->getMedia(jour);
+    const Media *second = calendrier->getMedia(autre);
+    if (premier == nullptr && second == nullptr)
         return;
-    const QDomDocument avant = fenetre.getHistorique().instantane();
-    Media *premier = contenu.take(jour);
-    Media *second = contenu.take(autre);
-    if (premier != nullptr)
-        contenu.insert(autre, premier);
-    if (second != nullptr)
-        contenu.insert(jour, second);
-    fenetre.getHistorique().noter(avant,
-        second == nullptr ? tr("Move day %1 to day %2").arg(jour).arg(autre)
-                          : tr("Swap days %1 and %2").arg(jour).arg(autre));
-    fenetre.afficherCalendrier(calendrier);
-    fenetre.sauvegardeUtile();
+    auto *etape = new ChangementMedias(
+        document, {{jour, copie(second)}, {autre, copie(premier)}}, ChangementMedias::DEPOT, autre);
+    etape->setText(second == nullptr ? tr("Move day %1 to day %2").arg(jour).arg(autre)
+                                     : tr("Swap days %1 and %2").arg(jour).arg(autre));
+    document.executer(etape);
 }
 
 bool CommandesJours::touche(BoutonJour *bouton, const QKeyEvent &evenement)
@@ -96,11 +109,8 @@ bool CommandesJours::touche(BoutonJour *bouton, const QKeyEvent &evenement)
         if (!pas.contains(evenement.key()))
             return false;
         const QPoint direction = pas.value(evenement.key());
-        const int jour = bouton->getNumeroJour();
-        BoutonJour *cible = voisine(bouton, direction.x(), direction.y());
-        if (cible != nullptr) {
-            const int autre = cible->getNumeroJour();
-            echangerJours(jour, autre);
+        if (BoutonJour *cible = voisine(bouton, direction.x(), direction.y())) {
+            echangerJours(bouton->getNumeroJour(), cible->getNumeroJour());
             cible->setFocus(Qt::TabFocusReason);
         }
         return true;
@@ -133,7 +143,7 @@ bool CommandesJours::touche(BoutonJour *bouton, const QKeyEvent &evenement)
 
 BoutonJour *CommandesJours::voisine(BoutonJour *bouton, int colonnes, int lignes) const
 {
-    QGridLayout *grille = fenetre.getGrilleBoutonJour();
+    auto *grille = fenetre.findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
     const int index = grille != nullptr ? grille->indexOf(bouton) : -1;
     if (index < 0)
         return nullptr;
@@ -167,7 +177,7 @@ bool CommandesJours::glisserTuile(BoutonJour *bouton, QEvent *evenement)
     if (evenement->type() != QEvent::MouseMove || !boutonEnfonce)
         return false;
     const auto *souris = static_cast<QMouseEvent *>(evenement);
-    const Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     if ((souris->pos() - departGlisser).manhattanLength() < QApplication::startDragDistance()
         || calendrier == nullptr || calendrier->getMedia(bouton->getNumeroJour()) == nullptr)
         return false;
@@ -187,7 +197,7 @@ bool CommandesJours::glisserTuile(BoutonJour *bouton, QEvent *evenement)
 
 bool CommandesJours::accepterGlisserJour(QDragEnterEvent *event) const
 {
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(TYPE_JOUR)) || fenetre.getCalendrier() == nullptr)
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(TYPE_JOUR)) || document.getCalendrier() == nullptr)
         return false;
     event->setDropAction(Qt::MoveAction);
     event->accept();
@@ -209,10 +219,10 @@ bool CommandesJours::deposerJour(QDropEvent *event)
 
 void CommandesJours::afficherMenuTuile(BoutonJour *bouton, const QPoint &position)
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return;
     const int jour = bouton->getNumeroJour();
-    const Media *media = fenetre.getCalendrier()->getMedia(jour);
+    const Media *media = document.getCalendrier()->getMedia(jour);
     const bool avecFichier = media != nullptr && !media->getUrl().isEmpty();
 
     QMenu menu(&fenetre);
@@ -231,7 +241,7 @@ void CommandesJours::afficherMenuTuile(BoutonJour *bouton, const QPoint &positio
 void CommandesJours::afficherDansDossier(int jour)
 {
     const Media *media =
-        fenetre.getCalendrier() != nullptr ? fenetre.getCalendrier()->getMedia(jour) : nullptr;
+        document.getCalendrier() != nullptr ? document.getCalendrier()->getMedia(jour) : nullptr;
     if (media == nullptr)
         return;
     // The desktop opens folders, not a file selected inside one, on every platform.
