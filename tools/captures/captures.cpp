@@ -348,9 +348,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("main-window-de"),
             [&] {
-                // The editor in German; the other pictures stay in English.
+                // The editor in German, its dates written the German way ("Di., 1. Dez."); the
+                // other pictures stay in English.
                 Traduction::installer(QStringLiteral("de"));
-                const QPixmap image = fenetrePrincipale(true, echantillons);
+                const QPixmap image = calendrierVingtQuatreJours(echantillons);
                 Traduction::installer(QStringLiteral("en"));
                 return image;
             }},
