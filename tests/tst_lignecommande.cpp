@@ -6,6 +6,7 @@
 #include "site/generationsite.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +96,20 @@ Execution TestLigneCommande::lancer(const QStringList &arguments, const QString 
     }
     environnement.insert(QStringLiteral("HOME"), programme.isEmpty() ? maison : outils);
     environnement.insert(QStringLiteral("LANG"), langue);
+    // Another user may not read the checkout (a home folder often is its owner's alone):
+    // the leak checker's suppressions go along as a copy it can read.
+    const QString fuites = environnement.value(QStringLiteral("LSAN_OPTIONS"));
+    const QRegularExpression suppressions(QStringLiteral("suppressions=([^:]+)"));
+    const QRegularExpressionMatch trouve = suppressions.match(fuites);
+    if (!programme.isEmpty() && !outils.isEmpty() && trouve.hasMatch()) {
+        const QString copie = outils + QStringLiteral("/lsan.supp");
+        QFile::remove(copie);
+        QFile::copy(trouve.captured(1), copie);
+        QFile::setPermissions(
+            copie, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        environnement.insert(QStringLiteral("LSAN_OPTIONS"),
+            QString(fuites).replace(trouve.capturedStart(1), trouve.capturedLength(1), copie));
+    }
     if (!outils.isEmpty())
         environnement.insert(
             QStringLiteral("PATH"), outils + QLatin1Char(':') + parent.value(QStringLiteral("PATH")));

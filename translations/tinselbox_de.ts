@@ -16,6 +16,18 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: Es gibt keinen Benutzerordner für umgewandelte Medien; sie werden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -49,8 +61,8 @@
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Zum Öffnen scannen</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
     </message>
 </context>
 <context>
@@ -107,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde beim Öffnen durch etwas anderes ersetzt; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Stammverzeichnis eines Datenträgers.</translation>
     </message>
 </context>
 <context>
@@ -269,10 +281,14 @@ Trotzdem erzeugen?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +501,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>„%1“ ist keine Adresse einer Webseite.
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aussehen der Seite:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Keines: der Himmel des Themas</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Ihr eigenes Bild hinter den Kugeln, so gezeigt, wie es ist. Es wird in zwei Ausschnitten veröffentlicht, für hohe und für breite Bildschirme.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Den Namen des Kalenders auf der Seite zeigen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>„%1“ ist kein Bild, das dieser Computer lesen kann.
+Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Ein Hintergrundbild auswählen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -535,6 +585,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +745,22 @@ Trotzdem öffnen?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 ist eine XML-Datei, aber kein Kalender: Ihr Wurzelelement ist &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -701,13 +775,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>Das Hintergrundbild kann nicht in %1 geschrieben werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Es gibt keinen Kalender zum Erzeugen.</translation>
     </message>
 </context>
 <context>
@@ -761,10 +828,6 @@ Trotzdem öffnen?</translation>
         <translation>Die Seite kann nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Tag %1: %2 ist keine normale Datei (sondern %3).</translation>
     </message>
@@ -782,19 +845,23 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: Das Bild %2 ist beschädigt: Es endet vor seinem letzten Teil.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich seit der Prüfung geändert: Es enthält jetzt Dateien, die tinselbox nicht erzeugt hat; sie bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
     </message>
 </context>
 <context>
@@ -826,17 +893,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>NACHRICHT</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +977,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: Der Name des Kalenders ist länger als %2 Zeichen, die Höchstlänge eines Namens.</translation>
     </message>
 </context>
 <context>
@@ -981,10 +1037,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Editor öffnet höchstens einen Kalender FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (siehe --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>eine Nachricht</translation>
     </message>
@@ -995,14 +1047,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Kalender in %1 erzeugt</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>der Kalender kann nicht erzeugt werden: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1060,20 +1104,32 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>die Karte kann nicht geschrieben werden: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force löscht ihn.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Die Datei folgt nicht dem Schema des Kalenders: Was diese Version nicht kennt, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>durch %1 angehalten; %2 blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1082,10 +1138,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>--date goes with --preview</source>
         <translation>--date gehört zu --preview</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1227,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">Die Umwandlung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1248,27 +1319,51 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnere mich</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>ihre umgewandelte Kopie in %1 ist unvollständig; der Datenträger ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1316,7 +1411,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine Verknüpfung auf %1, das nicht existiert</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1427,17 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot send %1: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Es gibt keinen Kalender zum Erzeugen.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1457,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>bytes</source>
         <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Tannen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Raureif</translation>
     </message>
 </context>
 <context>

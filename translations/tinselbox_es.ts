@@ -16,6 +16,18 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: no hay carpeta personal donde guardar los medios convertidos; se guardan en %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -49,8 +61,8 @@
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Escanea para abrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Escanee para recibir un recordatorio cada día</translation>
     </message>
 </context>
 <context>
@@ -107,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue sustituido por otra cosa mientras se abría; no se escribió nada.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la raíz de un disco.</translation>
     </message>
 </context>
 <context>
@@ -269,10 +281,14 @@ Generate anyway?</source>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +501,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» no es la dirección de una página web.
 Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspecto de la página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Ninguna: el cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Su propia imagen detrás de las bolas, mostrada tal cual. Se publica en dos recortes, para pantallas altas y para pantallas anchas.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar el nombre del calendario en la página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» no es una imagen que este ordenador sepa leer.
+Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleccionar una imagen de fondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -535,6 +585,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     <message>
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +745,22 @@ Open anyway?</source>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 es un archivo XML, pero no un calendario: su elemento raíz es &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -701,13 +775,6 @@ Open anyway?</source>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>La imagen de fondo no se puede escribir en %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>No hay ningún calendario que generar.</translation>
     </message>
 </context>
 <context>
@@ -761,10 +828,6 @@ Open anyway?</source>
         <translation>No se puede escribir la página en %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Día %1: %2 no es un archivo normal (es %3).</translation>
     </message>
@@ -782,19 +845,23 @@ Open anyway?</source>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: la imagen %2 está dañada: termina antes de su última parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado desde que se comprobó: ahora contiene archivos que tinselbox no generó, que se dejan como están.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>No se puede escribir la página en %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
     </message>
 </context>
 <context>
@@ -826,17 +893,6 @@ Open anyway?</source>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAJE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>No se puede escribir el archivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +977,7 @@ Replace them?</source>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: el nombre del calendario tiene más de %2 caracteres, el máximo de un nombre.</translation>
     </message>
 </context>
 <context>
@@ -981,10 +1037,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>el editor abre como máximo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (consulta --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un mensaje</translation>
     </message>
@@ -995,14 +1047,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generado en %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>no se puede generar el calendario: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>El archivo no sigue el esquema de los calendarios.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1060,20 +1104,32 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>no se puede escribir la tarjeta: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force lo borra.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>El archivo no sigue el esquema del calendario: lo que esta versión no conoce se deja de lado.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>detenido por %1; %2 se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1082,10 +1138,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>--date goes with --preview</source>
         <translation>--date va con --preview</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1227,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversión se detuvo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1248,27 +1319,51 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>Day {n}: nothing today</source>
         <translation>Día {n}: hoy nada</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordármelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>su copia convertida en %1 quedó incompleta; puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1316,7 +1411,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a %1, que no existe</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1427,17 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot send %1: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">No hay ningún calendario que generar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">Se detuvo la generación; %1 se ha quedado como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1457,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abetos</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noche de invierno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,18 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox&#xa0;: il n’y a pas de dossier personnel où garder les médias convertis&#xa0;; ils sont gardés dans %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -49,8 +61,8 @@
         <translation>impossible d’écrire %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scanner pour ouvrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannez pour un rappel chaque jour</translation>
     </message>
 </context>
 <context>
@@ -107,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été remplacé par autre chose pendant son ouverture&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien vers %2, qui n’existe pas.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la racine d’un disque.</translation>
     </message>
 </context>
 <context>
@@ -269,10 +281,14 @@ Générer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +501,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Apparence de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Aucune&#xa0;: le ciel du thème</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Votre propre image derrière les boules, montrée telle quelle. Elle est publiée en deux recadrages, pour les écrans hauts et pour les écrans larges.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Afficher le nom du calendrier sur la page</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que cet ordinateur sait lire.
+Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Choisir une image de fond</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -535,6 +585,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     <message>
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +745,22 @@ Ouvrir quand même&#xa0;?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 est un fichier XML, mais pas un calendrier&#xa0;: son élément racine est &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -701,13 +775,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’image de fond ne peut pas être écrite dans %1&#xa0;: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Il n’y a aucun calendrier à générer.</translation>
     </message>
 </context>
 <context>
@@ -761,10 +828,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>La page ne peut pas être écrite dans %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire (c’est %3).</translation>
     </message>
@@ -782,19 +845,23 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: l’image %2 est endommagée&#xa0;: elle s’arrête avant sa fin.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé depuis sa vérification&#xa0;: il contient maintenant des fichiers que tinselbox n’a pas générés, qui sont laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -826,17 +893,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Le fichier %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +977,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: le nom du calendrier dépasse %2&#xa0;caractères, le maximum pour un nom.</translation>
     </message>
 </context>
 <context>
@@ -981,10 +1037,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>l’éditeur ouvre un seul calendrier FILE au plus</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (voir --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un message</translation>
     </message>
@@ -995,14 +1047,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendrier généré dans %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossible de générer le calendrier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1060,20 +1104,32 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossible d’écrire la carte&#xa0;: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force l’efface.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Le fichier ne suit pas le schéma du calendrier&#xa0;: ce que cette version ne connaît pas est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>arrêté par %1&#xa0;; %2 a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1082,10 +1138,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>--date goes with --preview</source>
         <translation>--date va avec --preview</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1227,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversion a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1248,27 +1319,51 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>Day {n}: nothing today</source>
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me le rappeler</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>sa copie convertie dans %1 a été tronquée&#xa0;; le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1316,7 +1411,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien vers %1, qui n’existe pas</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1427,17 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot send %1: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Il n’y a aucun calendrier à générer.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1457,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>bytes</source>
         <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Sapins</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Nuit d’hiver</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,18 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation>tinselbox: non c’è una cartella personale in cui tenere i media convertiti; sono tenuti in %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -49,8 +61,8 @@
         <translation>impossibile scrivere %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scansiona per aprire</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Inquadra per un promemoria ogni giorno</translation>
     </message>
 </context>
 <context>
@@ -107,15 +119,15 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato sostituito da qualcos’altro mentre veniva aperto; non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è la radice di un disco.</translation>
     </message>
 </context>
 <context>
@@ -269,10 +281,14 @@ Generare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>ConvertisseurImage</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -485,6 +501,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» non è l’indirizzo di una pagina web.
 Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspetto della pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nessuna: il cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>La vostra immagine dietro le palline, mostrata così com’è. È pubblicata in due ritagli, per schermi alti e per schermi larghi.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostra il nome del calendario sulla pagina</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» non è un’immagine che questo computer sa leggere.
+Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleziona un’immagine di sfondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -535,6 +585,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
     <message>
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +745,22 @@ Aprire comunque?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 è un file XML ma non un calendario: il suo elemento radice è &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -701,13 +775,6 @@ Aprire comunque?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’immagine di sfondo non può essere scritta in %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Non c’è nessun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -761,10 +828,6 @@ Aprire comunque?</translation>
         <translation>Impossibile scrivere la pagina in %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Giorno %1: %2 non è un file normale (è %3).</translation>
     </message>
@@ -782,19 +845,23 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: l’immagine %2 è danneggiata: finisce prima della sua ultima parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è cambiata dopo il controllo: ora contiene file che tinselbox non ha generato, che restano come sono.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La pagina non può essere scritta in %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
     </message>
 </context>
 <context>
@@ -826,17 +893,6 @@ Aprire comunque?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGGIO</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Impossibile scrivere il file %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere il file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +977,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere aperto: il nome del calendario supera i %2 caratteri, il massimo per un nome.</translation>
     </message>
 </context>
 <context>
@@ -981,10 +1037,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>l’editor apre al massimo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (vedi --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un messaggio</translation>
     </message>
@@ -995,14 +1047,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generato in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossibile generare il calendario: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Il file non segue lo schema dei calendari.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1060,20 +1104,32 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossibile scrivere la scheda: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
     </message>
     <message>
-        <source>--force erases them.</source>
-        <translation>--force lo cancella.</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
+    </message>
+    <message>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Il file non segue lo schema del calendario: ciò che questa versione non conosce viene tralasciato.</translation>
+    </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>fermato da %1; %2 è stata lasciata com’era.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1082,10 +1138,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>--date goes with --preview</source>
         <translation>--date va con --preview</translation>
-    </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1227,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1248,27 +1319,51 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>Day {n}: nothing today</source>
         <translation>Giorno {n}: oggi niente</translation>
     </message>
+    <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordamelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
+        <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
+    </message>
+    <message>
+        <source>its converted copy in %1 was cut short; the disk may be full</source>
+        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1316,7 +1411,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, che non esiste</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1427,17 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot send %1: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Non c’è nessun calendario da generare.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">La generazione è stata interrotta; %1 è rimasto com’era.</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1457,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>bytes</source>
         <translation>byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abeti</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Notte d’inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Brina</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "site/imageapercu.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 
 #include <QBuffer>
@@ -139,7 +140,7 @@ void dessinerNom(QPainter &peintre, const QString &nom, const QRectF &bande)
 
 } // namespace
 
-QImage ImageApercu::dessiner(QString const &nomCalendrier)
+QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
 {
     QImage image(Format::LARGEUR_APERCU_LIEN, Format::HAUTEUR_APERCU_LIEN, QImage::Format_RGB32);
     image.fill(CIEL);
@@ -159,7 +160,8 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier)
     const bool polices = avecPolices();
     const QString famille = polices ? familleBoules() : QString();
     const QVector<Boule> boules = placesBoules();
-    for (int i = 0; i < boules.size(); ++i)
+    // A shorter calendar shows its own number of balls, the first places of the drawing.
+    for (int i = 0; i < boules.size() && i < nombre; ++i)
         dessinerBoule(peintre, boules.at(i), i + 1, famille);
     peintre.restore();
 
@@ -169,22 +171,30 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier)
     return image;
 }
 
-bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin)
+bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre, QString *raison)
 {
-    return dessiner(nomCalendrier).save(chemin, "PNG");
+    // Encoded in memory: the encoder's own write errors would say nothing of their cause.
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
+        return false;
+    return EcritureFichier::ecrire(chemin, octets, raison);
 }
 
-qint64 ImageApercu::taille(QString const &nomCalendrier)
+qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)
 {
     static QMutex verrou;
     static QString dernierNom;
+    static int dernierNombre = 0;
     static qint64 derniereTaille = -1;
     QMutexLocker garde(&verrou);
-    if (derniereTaille < 0 || nomCalendrier != dernierNom) {
+    if (derniereTaille < 0 || nomCalendrier != dernierNom || nombre != dernierNombre) {
         QBuffer tampon;
         tampon.open(QIODevice::WriteOnly);
-        dessiner(nomCalendrier).save(&tampon, "PNG");
+        dessiner(nomCalendrier, nombre).save(&tampon, "PNG");
         dernierNom = nomCalendrier;
+        dernierNombre = nombre;
         derniereTaille = tampon.size();
     }
     return derniereTaille;

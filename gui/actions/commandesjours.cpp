@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDomDocument>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -38,11 +39,19 @@ Media *copie(const Media *media)
     return media != nullptr ? GenreMedia::depuisElement(media->getQDomElement()) : nullptr;
 }
 
+// Compared as the project file writes them: a message's text is no location.
+QString texteElement(const Media *media)
+{
+    if (media == nullptr)
+        return QString();
+    QDomDocument document;
+    document.appendChild(document.importNode(media->getQDomElement(), true));
+    return document.toString();
+}
+
 bool memeMedia(const Media *un, const Media *autre)
 {
-    if (un == nullptr || autre == nullptr)
-        return un == autre;
-    return un->getType() == autre->getType() && un->getUrl() == autre->getUrl();
+    return texteElement(un) == texteElement(autre);
 }
 } // namespace
 

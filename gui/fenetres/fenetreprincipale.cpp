@@ -21,11 +21,11 @@
 #include "format/resultat.h"
 #include "generation/generateur.h"
 #include "generation/serviceconversions.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -232,7 +232,7 @@ void FenetrePrincipale::afficherContenu()
                 calendrier != nullptr && !calendrier->getOptions().estJourPublie(bouton->getNumeroJour()));
     }
     tuiles->remplir(calendrier,
-        calendrier != nullptr ? GestionnaireFichiers::mediasIntrouvables(*calendrier) : QMap<int, QString>());
+        calendrier != nullptr ? GenerationSite::mediasIntrouvables(*calendrier) : QMap<int, QString>());
     if (calendrier == nullptr) {
         if (elements.nom != nullptr)
             elements.nom->clear();
@@ -469,8 +469,8 @@ void FenetrePrincipale::clicBoutonEnregistrer()
             return;
     }
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), destination) != 0) {
+    const Resultat enregistrement = FichierProjet::enregistrer(*getCalendrier(), destination);
+    if (!enregistrement) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
@@ -483,7 +483,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
                 tr("Error saving the calendar: its name holds a character that a calendar file cannot "
                    "store."));
         else
-            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
+            afficherErreur(tr("Error saving the calendar."), enregistrement.getMessage());
         return;
     }
     document->marquerEnregistre(destination);

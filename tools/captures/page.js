@@ -4,7 +4,8 @@
 //
 //   node tools/captures/page.js <directory> <tinselbox program>
 //
-// Writes page-menu, page-menu-dpr2, page-photo, page-message and page-phone (.png).
+// Writes page-menu, page-menu-dpr2, page-photo, page-message, page-phone, and each theme's
+// page-theme-<theme> (with page-theme-nuit-phone) (.png).
 'use strict';
 const fs = require('node:fs');
 const os = require('node:os');
@@ -63,13 +64,17 @@ async function principal() {
     const navigateur = await h.lancerNavigateur();
     try {
         fs.writeFileSync(path.join(dossier, 'market-lights.png'), h.png(480, 320, photo));
-        const projet = path.join(dossier, 'Advent2026.xml');
-        fs.writeFileSync(projet, '<tinselbox nom="Advent2026" version="1" rattrapage="true" jours="24">\n'
-            + ' <jour numero="3">\n  <image url="market-lights.png"/>\n </jour>\n'
-            + ` <jour numero="5">\n  <message>${MESSAGE}</message>\n </jour>\n</tinselbox>\n`);
-        const site = path.join(dossier, 'site');
-        execFileSync(programme, ['--generate', '--quiet', projet, site], { stdio: 'inherit' });
-        const url = h.urlFichier(site);
+        // The sample calendar with the root attributes `attributs`, generated into `nom`.
+        const generer = (nom, attributs) => {
+            const projet = path.join(dossier, nom + '.xml');
+            fs.writeFileSync(projet, `<tinselbox nom="Advent2026" version="1" rattrapage="true" jours="24"${attributs}>\n`
+                + ' <jour numero="3">\n  <image url="market-lights.png"/>\n </jour>\n'
+                + ` <jour numero="5">\n  <message>${MESSAGE}</message>\n </jour>\n</tinselbox>\n`);
+            const site = path.join(dossier, nom);
+            execFileSync(programme, ['--generate', '--quiet', projet, site], { stdio: 'inherit' });
+            return h.urlFichier(site);
+        };
+        const url = generer('site', '');
 
         await photographier(navigateur, url, 'page-menu');
         await photographier(navigateur, url, 'page-menu-dpr2', { deviceScaleFactor: 2 });
@@ -77,6 +82,15 @@ async function principal() {
         await photographier(navigateur, url, 'page-message', {}, (page) => ouvrirJour(page, 5));
         await photographier(navigateur, url, 'page-phone',
             { viewport: { width: 390, height: 844 }, deviceScaleFactor: 1, isMobile: true, hasTouch: true });
+        for (const theme of ['sapins', 'nuit', 'papier', 'givre']) {
+            // The default scene needs no attribute; each page shows the calendar's name.
+            const themee = generer('theme-' + theme, (theme === 'sapins' ? '' : ` theme="${theme}"`) + ' titre="1"');
+            await photographier(navigateur, themee, 'page-theme-' + theme);
+            if (theme === 'nuit') {
+                await photographier(navigateur, themee, 'page-theme-nuit-phone',
+                    { viewport: { width: 390, height: 844 }, deviceScaleFactor: 1, isMobile: true, hasTouch: true });
+            }
+        }
     } finally {
         await navigateur.close();
         fs.rmSync(dossier, { recursive: true, force: true });
