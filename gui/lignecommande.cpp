@@ -15,6 +15,7 @@
 #include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
+#include "site/instantapercu.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
 #include "version.h"
@@ -129,11 +130,15 @@ LigneCommande::LigneCommande(Editeur editeur)
       optionCleHote(QStringLiteral("accept-host-key"),
           tr("With --publish: trust the SFTP server whose host key has this fingerprint, and remember it."),
           QStringLiteral("SHA256:...")),
+      optionDate(QStringLiteral("date"),
+          tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
+             "calendar's time zone)."),
+          QStringLiteral("MOMENT")),
       editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
-        {optionGenerer, optionApercu, optionVerifier, optionCarte, optionPublier, optionForcer,
+        {optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier, optionForcer,
             optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
@@ -201,10 +206,16 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         || analyseur.isSet(optionFichierCa) || analyseur.isSet(optionCleHote);
 
     QString faute;
+    QString erreurDate;
     if (int(generation) + int(apercu) + int(verification) + int(carte) + int(publication) > 1)
         faute = tr("choose one of --generate, --preview, --check, --card and --publish");
     else if (analyseur.isSet(optionForcer) && !generation && !apercu && !publication)
         faute = tr("--force goes with --generate, --preview or --publish");
+    else if (analyseur.isSet(optionDate) && !apercu)
+        faute = tr("--date goes with --preview");
+    else if (analyseur.isSet(optionDate)
+        && !InstantApercu::lire(analyseur.value(optionDate), QString(), &erreurDate).isValid())
+        faute = erreurDate;
     else if (analyseur.isSet(optionSilencieux) && !generation && !publication)
         faute = tr("--quiet goes with --generate or --publish");
     else if (optionDePublication && !publication)
@@ -402,11 +413,16 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // The moment is read in the calendar's own time zone.
+    const QDateTime instant = analyseur.isSet(optionDate)
+        ? InstantApercu::lire(analyseur.value(optionDate), calendrier.getOptions().fuseau)
+        : QDateTime();
     Interruption::installerSignaux();
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(repertoire);
     service.setApercu(true);
+    service.setInstant(instant);
     const Resultat resultat = service.executer();
     if (!resultat)
         return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
@@ -540,9 +556,9 @@ void LigneCommande::afficherAide()
     // English descriptions are the source texts to look up.
     QCommandLineParser aide;
     aide.setApplicationDescription(tr(DESCRIPTION));
-    for (const QCommandLineOption *option :
-        {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte, &optionPublier, &optionForcer,
-            &optionSilencieux, &optionSimulation, &optionFichierSecret, &optionFichierCa, &optionCleHote}) {
+    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
+             &optionCarte, &optionPublier, &optionForcer, &optionSilencieux, &optionSimulation,
+             &optionFichierSecret, &optionFichierCa, &optionCleHote}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }

@@ -73,5 +73,6 @@ private:
     QCommandLineOption optionFichierSecret;
     QCommandLineOption optionFichierCa;
     QCommandLineOption optionCleHote;
+    QCommandLineOption optionDate;
     Editeur editeur;
 };

@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vorschau an einem Datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht (Uhrzeit in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Trotzdem erzeugen?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Tag %1 auf Tag %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Tage %1 und %2 tauschen</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit der Form %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Veröffentlicht nach %1: %2 Datei(en) gesendet (%3), %4 gelöscht, %5 unverändert.</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Mit --preview: die Seite so zeigen, wie ein Besucher sie zum Zeitpunkt MOMENT sieht (YYYY-MM-DDTHH:MM, in der Zeitzone des Kalenders).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date gehört zu --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Veröffe&amp;ntlichen</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vorschau an einem &amp;Datum...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Jeden &amp;Morgen veröffentlichen</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vista previa en una fecha</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar la página como la ve un visitante en este momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar la página como la ve un visitante en este momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Generate anyway?</source>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>No se puede mostrar la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover el día %1 al día %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Intercambiar los días %1 y %2</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» no es una fecha y hora de la forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Publicado en %1: %2 archivo(s) enviado(s) (%3), %4 borrado(s), %5 sin cambios.</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostrar la página como la ve un visitante en MOMENT (YYYY-MM-DDTHH:MM, en la zona horaria del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>P&amp;ublicar</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vista previa en una &amp;fecha...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Publicar cada &amp;mañana</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>falta el archivo</translation>
     </message>
 </context>
 </TS>

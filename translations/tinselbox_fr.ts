@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Aperçu à une date</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment (heure de %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Générer quand même&#xa0;?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Le dossier %1 ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Déplacer le jour %1 au jour %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Échanger les jours %1 et %2</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure de la forme %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Publié vers %1 : %2 fichier(s) envoyé(s) (%3), %4 supprimé(s), %5 inchangé(s).</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Avec --preview&#xa0;: afficher la page telle qu’un visiteur la voit à MOMENT (YYYY-MM-DDTHH:MM, dans le fuseau horaire du calendrier).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va avec --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>P&amp;ublier</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Aperçu à une &amp;date...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Publier chaque &amp;matin</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>fichier introuvable</translation>
     </message>
 </context>
 </TS>

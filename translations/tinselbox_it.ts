@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Anteprima a una data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento (ora di %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Generare comunque?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Impossibile mostrare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Sposta il giorno %1 al giorno %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Scambia i giorni %1 e %2</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» non è una data e ora nella forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Pubblicato su %1: %2 file inviati (%3), %4 eliminati, %5 invariati.</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostra la pagina come la vede un visitatore a MOMENT (YYYY-MM-DDTHH:MM, nel fuso orario del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>P&amp;ubblica</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Anteprima a una &amp;data...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Pubblica ogni &amp;mattina</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>file mancante</translation>
     </message>
 </context>
 </TS>

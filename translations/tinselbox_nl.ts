@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Voorbeeld op een datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet (tijd in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Toch genereren?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>De map %1 kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Dag %1 naar dag %2 verplaatsen</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Dagen %1 en %2 verwisselen</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>‘%1’ is geen datum en tijd van de vorm %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Gepubliceerd naar %1: %2 bestand(en) verzonden (%3), %4 verwijderd, %5 ongewijzigd.</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Met --preview: de pagina tonen zoals een bezoeker hem op MOMENT ziet (YYYY-MM-DDTHH:MM, in de tijdzone van de kalender).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date hoort bij --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>P&amp;ubliceren</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Voorbeeld op een &amp;datum...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Elke &amp;ochtend publiceren</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>bestand ontbreekt</translation>
     </message>
 </context>
 </TS>

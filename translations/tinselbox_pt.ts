@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Pré-visualizar numa data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar a página como um visitante a vê neste momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar a página como um visitante a vê neste momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -255,6 +270,14 @@ Gerar mesmo assim?</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Não é possível mostrar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover o dia %1 para o dia %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Trocar os dias %1 e %2</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1056,13 @@ Substituí-las?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» não é uma data e hora da forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1274,6 +1304,14 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
         <translation>Publicado em %1: %2 ficheiro(s) enviado(s) (%3), %4 apagado(s), %5 sem alterações.</translation>
     </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Com --preview: mostrar a página como um visitante a vê em MOMENT (YYYY-MM-DDTHH:MM, no fuso horário do calendário).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date vai com --preview</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1361,8 +1399,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>P&amp;ublicar</translation>
     </message>
     <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Pré-visualizar numa &amp;data...</translation>
+    </message>
+    <message>
         <source>Publish every &amp;morning</source>
-        <translation>Publicar todas as &amp;manhãs</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1816,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível pôr %1 no lugar</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>ficheiro em falta</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
+#include "bureau/formatdates.h"
 #include "bureau/parametres.h"
 #include "bureau/traduction.h"
 #include "format/format.h"
@@ -198,8 +199,9 @@ void FenetreOptions::actualiserDebut()
 {
     elements.dateDebut->setEnabled(elements.debut->isChecked());
     elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    // The locale's own order and punctuation ("1. Dezember", "December 1").
     elements.dateDebut->setDisplayFormat(
-        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+        FormatDates::motif(QLocale(), !elements.chaqueAnnee->isChecked(), false, false));
 }
 
 QString FenetreOptions::debutChoisi() const

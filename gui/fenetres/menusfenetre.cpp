@@ -50,6 +50,14 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     calendrier->addAction(creer(OPTIONS, tr("&Options..."), "action_options"));
     calendrier->addSeparator();
     calendrier->addAction(creer(APERCU, tr("&Preview"), "action_apercu"));
+    // Beside Preview, and enabled with it.
+    QAction *apercuDate = calendrier->addAction(tr("Preview on a &date..."));
+    apercuDate->setObjectName(QStringLiteral("action_apercu_date"));
+    apercuDate->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_F5));
+    QObject::connect(
+        apercuDate, &QAction::triggered, &fenetre, [cible = &fenetre] { cible->apercuALaDate(); });
+    QObject::connect(actions.at(APERCU), &QAction::changed, apercuDate,
+        [apercuDate, apercu = actions.at(APERCU)] { apercuDate->setEnabled(apercu->isEnabled()); });
     calendrier->addAction(creer(GENERER, tr("&Generate..."), "action_generer"));
     calendrier->addAction(creer(PUBLIER, tr("P&ublish"), "action_publier"));
     // Machine state, not the calendar's: read again each time the menu opens.
