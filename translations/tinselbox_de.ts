@@ -281,6 +281,92 @@ Trotzdem erzeugen?</translation>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>Der geheime Schlüssel von %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems merken</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Veröffentlichen …</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Anhalten nach dem laufenden Schritt …</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Sende %1: %2 von %3
+Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
+%2
+
+Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Daneben veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
+
+%1
+
+Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Veröffentlichen</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>Der geheime Schlüssel von %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Im Schlüsselbund des Systems merken</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Veröffentlichen …</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Anhalten</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Anhalten nach dem laufenden Schritt …</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Sende %1: %2 von %3
-Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
-            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
-%2
-
-Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Daneben veröffentlichen?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
-
-%1
-
-Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
     </message>
 </context>
 <context>

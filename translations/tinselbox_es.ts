@@ -281,6 +281,92 @@ Generate anyway?</source>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>En su lugar se pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Recordarla en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Deteniendo tras el paso actual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Enviando %1: %2 de %3
+En total: %4 de %5, %6/s, quedan %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
+%2
+
+Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>¿Publicar junto a ellos?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Open anyway?</source>
     <message>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>En su lugar se pide la contraseña.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publicar</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La clave secreta de %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Recordarla en el llavero del sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publicando…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Deteniendo tras el paso actual…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Enviando %1: %2 de %3
-En total: %4 de %5, %6/s, quedan %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
-            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
-%2
-
-Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>¿Publicar junto a ellos?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
-
-%1
-
-La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar cada &amp;mañana</translation>
     </message>
 </context>
 <context>

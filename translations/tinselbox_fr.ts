@@ -281,6 +281,92 @@ Générer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Le mot de passe est demandé à la place.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clé secrète de %1 :</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>La garder dans le trousseau du système</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publication…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arrêt après l’étape en cours…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Envoi de %1 : %2 sur %3
+En tout : %4 sur %5, %6/s, %7 s restantes</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
+%2
+
+Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publier à côté d’eux ?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
+
+%1
+
+La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Le mot de passe est demandé à la place.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publier</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La clé secrète de %1 :</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>La garder dans le trousseau du système</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publication…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Arrêt après l’étape en cours…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Envoi de %1 : %2 sur %3
-En tout : %4 sur %5, %6/s, %7 s restantes</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
-            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
-%2
-
-Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Publier à côté d’eux ?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
-
-%1
-
-La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier chaque &amp;matin</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,92 @@ Generare comunque?</translation>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Viene chiesta invece la password.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Pubblica</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La chiave segreta di %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Ricordala nel portachiavi del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Pubblicazione…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arresto dopo il passo in corso…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Invio di %1: %2 di %3
+In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
+            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
+%2
+
+Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Pubblicare accanto a essi?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Aprire comunque?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Viene chiesta invece la password.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Pubblica</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La chiave segreta di %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Ricordala nel portachiavi del sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Pubblicazione…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Ferma</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Arresto dopo il passo in corso…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Invio di %1: %2 di %3
-In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
-            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
-%2
-
-Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Pubblicare accanto a essi?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
-
-%1
-
-Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblica ogni &amp;mattina</translation>
     </message>
 </context>
 <context>

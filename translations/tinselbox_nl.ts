@@ -281,6 +281,92 @@ Toch genereren?</translation>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>De geheime sleutel van %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Onthouden in de sleutelbos van het systeem</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publiceren…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Stoppen na de huidige stap…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>%1 verzenden: %2 van %3
+In totaal: %4 van %5, %6/s, nog %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
+%2
+
+Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Ernaast publiceren?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
+
+%1
+
+De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Toch openen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publiceren</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>De geheime sleutel van %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Onthouden in de sleutelbos van het systeem</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publiceren…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stoppen</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Stoppen na de huidige stap…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>%1 verzenden: %2 van %3
-In totaal: %4 van %5, %6/s, nog %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
-            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
-%2
-
-Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Ernaast publiceren?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
-
-%1
-
-De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke &amp;ochtend publiceren</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,92 @@ Gerar mesmo assim?</translation>
     </message>
 </context>
 <context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Em vez disso, é pedida a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>A chave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Guardá-la no porta-chaves do sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>A publicar…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>A parar depois do passo atual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>A enviar %1: %2 de %3
+No total: %4 de %5, %6/s, faltam %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
+%2
+
+Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publicar ao lado deles?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
+
+%1
+
+A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
@@ -716,89 +802,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salvar o calendário como</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Em vez disso, é pedida a palavra-passe.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publicar</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>A chave secreta de %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Guardá-la no porta-chaves do sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>A publicar…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>A parar depois do passo atual…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>A enviar %1: %2 de %3
-No total: %4 de %5, %6/s, faltam %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
-            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
-%2
-
-Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Publicar ao lado deles?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
-
-%1
-
-A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1404,7 +1407,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar todas as &amp;manhãs</translation>
     </message>
 </context>
 <context>
