@@ -284,8 +284,8 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     if (converti && !copie && (QFileInfo(produit).size() <= 0 || TypeFichier::estTronque(produit))) {
         QFile::remove(produit);
         publication.ok = false;
-        publication.erreur = QCoreApplication::translate("PlanConversions",
-            "its converted copy in %1 was cut short; the disk may be full")
+        publication.erreur = QCoreApplication::translate(
+            "PlanConversions", "its converted copy in %1 was cut short; the disk may be full")
                                  .arg(Resultat::cheminLisible(cache.getRepertoire()));
         return publication;
     }
