@@ -9,6 +9,7 @@
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
@@ -191,7 +192,7 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("the editor opens one calendar FILE at most");
     if (faute.isEmpty())
         return true;
-    echouer(faute + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(faute));
     return false;
 }
 
@@ -226,16 +227,16 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    const Resultat refus = PolitiqueSortie::controler(repertoire, fichier, calendrier);
     if (!refus) {
         echouer(refus.getMessage());
         return false;
     }
     if (analyseur.isSet(optionForcer))
         PolitiqueSortie::accepterEffacement(repertoire);
-    else if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
-            + tr("--force erases them."));
+    else if (!PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
+        echouer(tr("%1 is not empty and holds no site that tinselbox generated; --force erases its contents.")
+                    .arg(Resultat::cheminLisible(repertoire)));
         return false;
     }
     return true;
@@ -254,22 +255,17 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
     if (!nonConvertis.isEmpty())
         ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
-    QString echecConversion;
-    if (!PlanConversions::instance().preparer(
-            calendrier,
-            [silencieux, &nonConvertis](int jour, int rang, int total) {
-                if (!silencieux && !nonConvertis.contains(jour))
-                    ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return Interruption::signal() == 0;
-            },
-            &echecConversion)
-        || Interruption::signal() != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire)
-                                           : echouer(tr("cannot generate the calendar: ") + echecConversion);
-
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    QObject::connect(&service, &ServiceGeneration::conversionAvancee,
+        [silencieux, &nonConvertis](int jour, int rang, int total) {
+            if (!silencieux && !nonConvertis.contains(jour))
+                ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        });
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -378,9 +374,13 @@ int LigneCommande::apercu(const QString &fichier)
         return ECHEC;
 
     Interruption::installerSignaux();
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    service.setApercu(true);
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -427,7 +427,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(tr("cannot write the card: ") + raison);
+        return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
     return SUCCES;
 }
 
@@ -436,7 +436,7 @@ void LigneCommande::signalerErreurAnalyse()
     QString texte = analyseur.errorText();
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
-    echouer(texte + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(texte));
 }
 
 int LigneCommande::arrete(const QString &repertoire)

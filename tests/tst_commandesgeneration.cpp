@@ -356,7 +356,7 @@ void TestCommandesGeneration::apercu()
 void TestCommandesGeneration::resultatAffiche_data()
 {
     QTest::addColumn<bool>("apercu");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("code"); // 0 for a success
     QTest::addColumn<int>("reponse");
     QTest::addColumn<bool>("pageOuverte");
     QTest::newRow("generation failed") << false << 5 << int(QMessageBox::Ok) << false;
@@ -377,8 +377,9 @@ void TestCommandesGeneration::resultatAffiche()
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
     // A failure reaches the window through the document.
-    CommandesGeneration(fenetre.getDocument(), fenetre, [] {
-    }).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {})
+        .afficherResultat(
+            code != 0 ? Resultat::echec(Resultat::Cause::Media, details) : Resultat(), sortie, apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);

@@ -104,7 +104,7 @@ private slots:
         QPointer<Generateur> generateur =
             new Generateur(&fenetre, cas == QLatin1String("aucun") ? nullptr : &calendrier, sortie, apercu);
         QSignalSpy signal(generateur.data(), &Generateur::resultatDisponible);
-        QSignalSpy details(generateur.data(), &Generateur::detailsErreurDisponibles);
+        QSignalSpy details(generateur.data(), &Generateur::resultatDetaille);
         Recepteur recepteur;
         recepteur.brancher(generateur);
         connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
@@ -113,10 +113,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
 
         QCOMPARE(signal.count(), 1);
-        // A failure says why, just before its result.
-        QCOMPARE(details.count(), code == 0 ? 0 : 1);
+        // The outcome says why, just before its code.
+        QCOMPARE(details.count(), 1);
+        const Resultat detail = details.at(0).at(0).value<Resultat>();
+        QCOMPARE(detail.estReussi(), code == 0);
         if (cas == QLatin1String("manquant"))
-            QVERIFY(details.at(0).at(0).toString().contains(QStringLiteral("Day 2: the file ")));
+            QVERIFY(detail.getMessage().contains(QStringLiteral("Day 2: the file ")));
         QCOMPARE(signal.at(0).at(0).toInt(), code);
         QCOMPARE(signal.at(0).at(1).toString(), sortie);
         QCOMPARE(recepteur.resultats.size(), 1);

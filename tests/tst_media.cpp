@@ -1,6 +1,7 @@
 #include "calendriers.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
+#include "site/generationsite.h"
 
 #include <QDomDocument>
 #include <QSet>

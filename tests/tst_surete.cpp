@@ -2,6 +2,7 @@
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "site/chantiersite.h"
+#include "site/generationsite.h"
 
 #include <QImage>
 #include <QProcess>
@@ -239,10 +240,10 @@ private slots:
             else
                 QVERIFY(QDir().rename(victime, repertoire));
         };
-        GestionnaireFichiers gestionnaire;
-        QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 4);
-        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("was moved or replaced")),
-            qPrintable(gestionnaire.getDetailsErreur()));
+        const Resultat resultat = GenerationSite::generer(calendrier, sortie, false);
+        QCOMPARE(resultat.getCause(), Resultat::Cause::Repertoire);
+        QVERIFY2(resultat.getMessage().contains(QStringLiteral("was moved or replaced")),
+            qPrintable(resultat.getMessage()));
         // Neither what took its place nor the directory itself was touched.
         QCOMPARE(arborescence(parUnLien ? victime : sortie), avant);
         QCOMPARE(arborescence(deplace), ancienSite);

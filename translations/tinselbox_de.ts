@@ -19,16 +19,16 @@
         <translation>tinselbox: Es gibt keinen Benutzerordner für umgewandelte Medien; sie werden in %1 aufbewahrt.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>ihre umgewandelte Kopie in %1 kann nicht gelesen werden: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>ihre umgewandelte Kopie kann nicht in %1 aufbewahrt werden: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>der Cache-Ordner %1 kann nicht beschrieben werden: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Trotzdem erzeugen?</translation>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>ihre umgewandelte Kopie kann nicht in %1 geschrieben werden: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>„%1“ ist keine Adresse einer Webseite.
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aussehen der Seite:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Keines: der Himmel des Themas</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Ihr eigenes Bild hinter den Kugeln, so gezeigt, wie es ist. Es wird in zwei Ausschnitten veröffentlicht, für hohe und für breite Bildschirme.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Den Namen des Kalenders auf der Seite zeigen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>„%1“ ist kein Bild, das dieser Computer lesen kann.
+Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Ein Hintergrundbild auswählen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Trotzdem öffnen?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 ist eine XML-Datei, aber kein Kalender: Ihr Wurzelelement ist &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>Das Hintergrundbild kann nicht in %1 geschrieben werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Es gibt keinen Kalender zum Erzeugen.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>Die Seite kann nicht in %1 geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>NACHRICHT</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Editor öffnet höchstens einen Kalender FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (siehe --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>eine Nachricht</translation>
     </message>
@@ -977,10 +1017,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Kalender in %1 erzeugt</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>der Kalender kann nicht erzeugt werden: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>die Karte kann nicht geschrieben werden: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force löscht ihn.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>durch %1 angehalten; %2 blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">Die Umwandlung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Zum Öffnen scannen</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnere mich</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
@@ -1242,16 +1305,24 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>Die Umwandlung wurde angehalten.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>ihre umgewandelte Kopie in %1 ist unvollständig; der Datenträger ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Es gibt keinen Kalender zum Erzeugen.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>bytes</source>
         <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Tannen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Raureif</translation>
     </message>
 </context>
 <context>

@@ -19,16 +19,16 @@
         <translation>tinselbox: no hay carpeta personal donde guardar los medios convertidos; se guardan en %1.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>su copia convertida no se puede leer en %1: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>su copia convertida no se puede guardar en %1: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>no se puede escribir en la carpeta de caché %1: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Escanee para recibir un recordatorio cada día</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Generate anyway?</source>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>su copia convertida no se puede escribir en %1: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» no es la dirección de una página web.
 Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspecto de la página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Ninguna: el cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Su propia imagen detrás de las bolas, mostrada tal cual. Se publica en dos recortes, para pantallas altas y para pantallas anchas.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar el nombre del calendario en la página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» no es una imagen que este ordenador sepa leer.
+Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleccionar una imagen de fondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     <message>
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Open anyway?</source>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 es un archivo XML, pero no un calendario: su elemento raíz es &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Open anyway?</source>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>La imagen de fondo no se puede escribir en %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>No hay ningún calendario que generar.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Open anyway?</source>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>No se puede escribir la página en %1.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Open anyway?</source>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAJE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>No se puede escribir el archivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>el editor abre como máximo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (consulta --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un mensaje</translation>
     </message>
@@ -977,10 +1017,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generado en %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>no se puede generar el calendario: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>no se puede escribir la tarjeta: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force lo borra.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>detenido por %1; %2 se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversión se detuvo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Escanea para abrir</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordármelo</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
@@ -1242,16 +1305,24 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>La conversión se detuvo.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>su copia convertida en %1 quedó incompleta; puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">No hay ningún calendario que generar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abetos</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noche de invierno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
     </message>
 </context>
 <context>

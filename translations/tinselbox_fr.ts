@@ -19,16 +19,16 @@
         <translation>tinselbox&#xa0;: il n’y a pas de dossier personnel où garder les médias convertis&#xa0;; ils sont gardés dans %1.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>sa copie convertie ne peut pas être lue dans %1&#xa0;: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>sa copie convertie ne peut pas être gardée dans %1&#xa0;: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>le dossier du cache %1 ne peut pas être écrit&#xa0;: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannez pour un rappel chaque jour</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Générer quand même&#xa0;?</translation>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>sa copie convertie ne peut pas être écrite dans %1&#xa0;: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’une page Web.
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Apparence de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Aucune&#xa0;: le ciel du thème</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Votre propre image derrière les boules, montrée telle quelle. Elle est publiée en deux recadrages, pour les écrans hauts et pour les écrans larges.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Afficher le nom du calendrier sur la page</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que cet ordinateur sait lire.
+Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Choisir une image de fond</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     <message>
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Ouvrir quand même&#xa0;?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 est un fichier XML, mais pas un calendrier&#xa0;: son élément racine est &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’image de fond ne peut pas être écrite dans %1&#xa0;: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Il n’y a aucun calendrier à générer.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>La page ne peut pas être écrite dans %1.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Le fichier %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>l’éditeur ouvre un seul calendrier FILE au plus</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (voir --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un message</translation>
     </message>
@@ -977,10 +1017,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendrier généré dans %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossible de générer le calendrier&#xa0;: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossible d’écrire la carte&#xa0;: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force l’efface.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>arrêté par %1&#xa0;; %2 a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversion a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Scanner pour ouvrir</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me le rappeler</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
@@ -1242,16 +1305,24 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>La conversion a été arrêtée.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>sa copie convertie dans %1 a été tronquée&#xa0;; le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Il n’y a aucun calendrier à générer.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>bytes</source>
         <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Sapins</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Nuit d’hiver</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
     </message>
 </context>
 <context>

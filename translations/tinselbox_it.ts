@@ -19,16 +19,16 @@
         <translation>tinselbox: non c’è una cartella personale in cui tenere i media convertiti; sono tenuti in %1.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>la sua copia convertita non può essere letta in %1: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>la sua copia convertita non può essere tenuta in %1: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>la cartella della cache %1 non può essere scritta: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Inquadra per un promemoria ogni giorno</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Generare comunque?</translation>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>la sua copia convertita non può essere scritta in %1: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>«%1» non è l’indirizzo di una pagina web.
 Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspetto della pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nessuna: il cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>La vostra immagine dietro le palline, mostrata così com’è. È pubblicata in due ritagli, per schermi alti e per schermi larghi.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostra il nome del calendario sulla pagina</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» non è un’immagine che questo computer sa leggere.
+Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleziona un’immagine di sfondo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
     <message>
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Aprire comunque?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 è un file XML ma non un calendario: il suo elemento radice è &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Aprire comunque?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’immagine di sfondo non può essere scritta in %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Non c’è nessun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Aprire comunque?</translation>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>Impossibile scrivere la pagina in %1.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Aprire comunque?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGGIO</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Impossibile scrivere il file %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere il file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>l’editor apre al massimo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (vedi --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un messaggio</translation>
     </message>
@@ -977,10 +1017,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generato in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossibile generare il calendario: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossibile scrivere la scheda: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force lo cancella.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>fermato da %1; %2 è stata lasciata com’era.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">La conversione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Scansiona per aprire</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordamelo</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
@@ -1242,16 +1305,24 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>La conversione è stata fermata.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Non c’è nessun calendario da generare.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>bytes</source>
         <translation>byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abeti</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Notte d’inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Brina</translation>
     </message>
 </context>
 <context>

@@ -19,16 +19,16 @@
         <translation>tinselbox: er is geen thuismap om omgezette media in te bewaren; ze worden bewaard in %1.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>de omgezette kopie kan niet worden gelezen in %1: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>de omgezette kopie kan niet worden bewaard in %1: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>er kan niet worden geschreven in de cachemap %1: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scan voor een herinnering elke dag</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Toch genereren?</translation>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>de omgezette kopie kan niet worden geschreven in %1: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>“%1” is geen adres van een webpagina.
 Geef het volledige adres op, beginnend met https:// of http://, of laat het veld leeg.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Uiterlijk van de pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Achtergrondafbeelding:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Geen: de lucht van het thema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Uw eigen afbeelding achter de ballen, getoond zoals ze is. Ze wordt in twee uitsneden gepubliceerd, voor hoge en voor brede schermen.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>De naam van de kalender op de pagina tonen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>‘%1’ is geen afbeelding die deze computer kan lezen.
+Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Een achtergrondafbeelding kiezen</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
     <message>
         <source>The card cannot be saved.</source>
         <translation>De kaart kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Een code voor de &amp;herinneringen op de kaart zetten</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Een tweede, kleinere code die een herinnering voor elke dag aan de agenda van een telefoon toevoegt.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Toch openen?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 is een XML-bestand maar geen kalender: het hoofdelement is &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Het bestand %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Toch openen?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>De achtergrondafbeelding kan niet in %1 worden geschreven: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Er is geen kalender om te genereren.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Toch openen?</translation>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>De pagina kan niet in %1 worden geschreven.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Toch openen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>BERICHT</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Het bestand %1 kan niet worden geschreven.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de editor opent hooguit één kalender FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (zie --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>een bericht</translation>
     </message>
@@ -977,10 +1017,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Kalender gegenereerd in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>kan de kalender niet genereren: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>kan de kaart niet schrijven: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force wist die inhoud.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>gestopt door %1; %2 is gelaten zoals het was.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">De omzetting is gestopt.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Scan om te openen</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Sneeuw</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Herinner mij</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
@@ -1242,16 +1305,24 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>De omzetting is gestopt.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van de dagen %1 worden gepubliceerd zoals ze zijn, zonder omzetting, en behouden de locatie (GPS) en andere gegevens die ze bevatten.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>de omgezette kopie in %1 is onvolledig; de schijf is misschien vol</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Er is geen kalender om te genereren.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">Het genereren is gestopt; %1 is gebleven zoals het was.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Dennenbomen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Rijp</translation>
     </message>
 </context>
 <context>

@@ -19,16 +19,16 @@
         <translation>tinselbox: não há pasta pessoal para guardar os ficheiros convertidos; são guardados em %1.</translation>
     </message>
     <message>
-        <source>its converted copy cannot be read in %1: %2</source>
-        <translation>a sua cópia convertida não pode ser lida em %1: %2</translation>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its converted copy cannot be kept in %1: %2</source>
-        <translation>a sua cópia convertida não pode ser guardada em %1: %2</translation>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the cache folder %1 cannot be written: %2</source>
-        <translation>a pasta da cache %1 não pode ser escrita: %2</translation>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -59,6 +59,10 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>Scan to be reminded of each day</source>
+        <translation>Leia para receber um lembrete em cada dia</translation>
     </message>
 </context>
 <context>
@@ -256,8 +260,12 @@ Gerar mesmo assim?</translation>
 <context>
     <name>ConvertisseurImage</name>
     <message>
-        <source>its converted copy cannot be written in %1: %2</source>
-        <translation>a sua cópia convertida não pode ser escrita em %1: %2</translation>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,40 @@ Give the whole address, starting with https:// or http://, or leave the field em
         <translation>“%1” não é o endereço de uma página web.
 Informe o endereço completo, começando por https:// ou http://, ou deixe o campo vazio.</translation>
     </message>
+    <message>
+        <source>Look of the page:</source>
+        <translation>Aspeto da página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagem de fundo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nenhuma: o céu do tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>A sua própria imagem atrás das bolas, mostrada tal como é. É publicada em dois recortes, para ecrãs altos e para ecrãs largos.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar o nome do calendário na página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» não é uma imagem que este computador saiba ler.
+Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Selecionar uma imagem de fundo</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -520,6 +562,14 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
     <message>
         <source>The card cannot be saved.</source>
         <translation>Não é possível salvar o cartão.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Adicionar ao cartão um código para os &amp;lembretes</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Um segundo código, mais pequeno, que adiciona um lembrete de cada dia ao calendário de um telefone.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +722,22 @@ Abrir mesmo assim?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 é um arquivo XML, mas não um calendário: o elemento raiz dele é &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation type="unfinished">Não é possível gravar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation type="unfinished">Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FondPage</name>
@@ -686,13 +752,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>A imagem de fundo não pode ser escrita em %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Não há nenhum calendário para gerar.</translation>
     </message>
 </context>
 <context>
@@ -744,10 +803,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The page cannot be written in %1.</source>
         <translation>Não é possível gravar a página em %1.</translation>
-    </message>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
@@ -815,17 +870,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAGEM</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Não é possível gravar o arquivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -963,10 +1007,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>o editor abre no máximo um calendário FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (veja --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>uma mensagem</translation>
     </message>
@@ -977,10 +1017,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendário gerado em %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>não é possível gerar o calendário: </translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1038,16 +1074,8 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>não é possível gravar o cartão: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force apaga esse conteúdo.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
@@ -1060,6 +1088,18 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>stopped by %1; %2 was left as it was.</source>
         <translation>parado por %1; %2 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1185,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished">A conversão foi parada.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1223,16 +1282,20 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Escaneie para abrir</translation>
     </message>
     <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Lembrar-me</translation>
+    </message>
+    <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PlanConversions</name>
-    <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
-    </message>
     <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
@@ -1242,16 +1305,24 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Dia %1: %2 não é uma imagem, um som nem um vídeo.</translation>
     </message>
     <message>
-        <source>The conversion was stopped.</source>
-        <translation>A conversão foi parada.</translation>
-    </message>
-    <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation>O ffmpeg não está instalado: os ficheiros de som e vídeo dos dias %1 são publicados tal como estão, sem conversão, e mantêm a posição (GPS) e os outros dados que contêm.</translation>
     </message>
     <message>
         <source>its converted copy in %1 was cut short; the disk may be full</source>
         <translation>a sua cópia convertida em %1 ficou incompleta; o disco pode estar cheio</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1388,17 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation type="unfinished">Não há nenhum calendário para gerar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation type="unfinished">A geração foi interrompida; %1 ficou como estava.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1333,6 +1415,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Pinheiros</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noite de inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Geada</translation>
     </message>
 </context>
 <context>

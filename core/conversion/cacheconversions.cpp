@@ -201,8 +201,8 @@ QString CacheConversions::brouillon(QString const &cle) const
                       .arg(++compteur));
 }
 
-bool CacheConversions::ranger(
-    QString const &cle, QString const &produit, QString const &extension, QString *fichier, QString *erreur)
+Resultat CacheConversions::ranger(
+    QString const &cle, QString const &produit, QString const &extension, QString *fichier)
 {
     QMutexLocker verrou(&verrouRangement());
     fichier->clear();
@@ -212,11 +212,13 @@ bool CacheConversions::ranger(
         QFile brouillon(produit);
         QCryptographicHash hachage(QCryptographicHash::Sha256);
         if (!brouillon.open(QIODevice::ReadOnly) || !hachage.addData(&brouillon)) {
-            *erreur =
-                QCoreApplication::translate("CacheConversions", "its converted copy cannot be read in %1: %2")
-                    .arg(repertoire, brouillon.errorString());
+            const QString raison = brouillon.errorString();
             QFile::remove(produit);
-            return false;
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The converted file cannot be read in %1: %2.")
+                    .arg(Resultat::cheminLisible(repertoire), raison))
+                .avecChemin(repertoire)
+                .avecRaison(raison);
         }
         description += QByteArray::number(brouillon.size()) + '\n' + hachage.result().toHex() + '\n';
         brouillon.close();
@@ -224,25 +226,30 @@ bool CacheConversions::ranger(
         *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
         QFile::remove(*fichier);
         if (!brouillon.rename(*fichier)) {
-            *erreur =
-                QCoreApplication::translate("CacheConversions", "its converted copy cannot be kept in %1: %2")
-                    .arg(repertoire, brouillon.errorString());
+            const QString raison = brouillon.errorString();
             QFile::remove(produit);
             fichier->clear();
-            return false;
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The converted file cannot be kept in %1: %2.")
+                    .arg(Resultat::cheminLisible(repertoire), raison))
+                .avecChemin(repertoire)
+                .avecRaison(raison);
         }
     }
     QString raison;
     if (!EcritureFichier::remplacer(cheminDescription(cle), description, &raison)) {
-        *erreur = QCoreApplication::translate("CacheConversions", "the cache folder %1 cannot be written: %2")
-                      .arg(repertoire, raison);
         if (!fichier->isEmpty())
             QFile::remove(*fichier);
-        return false;
+        fichier->clear();
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The cache directory %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(repertoire), raison))
+            .avecChemin(repertoire)
+            .avecRaison(raison);
     }
     verrou.unlock();
     limiter(limiteCourante, *fichier);
-    return true;
+    return Resultat();
 }
 
 void CacheConversions::limiter(qint64 limite, QString const &garder)

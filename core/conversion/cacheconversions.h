@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 /// Converted media kept between generations in the user's cache directory, so an
@@ -13,6 +16,8 @@
 /// `LIMITE` bytes the entries least recently used go first.
 class CacheConversions
 {
+    Q_DECLARE_TR_FUNCTIONS(CacheConversions)
+
 public:
     static const qint64 LIMITE = 1024LL * 1024 * 1024;
 
@@ -37,8 +42,7 @@ public:
     /// Records the outcome for `cle`: the `produit` written at `brouillon(cle)` plus
     /// `extension`, or none when the source is published as it is. `*fichier` gets the
     /// stored file. Then trims the cache to `limite`.
-    bool ranger(QString const &cle, QString const &produit, QString const &extension, QString *fichier,
-        QString *erreur);
+    Resultat ranger(QString const &cle, QString const &produit, QString const &extension, QString *fichier);
     /// Removes the entries least recently used until the cache holds at most `limite` bytes,
     /// never the file `garder` (the one just stored, even when it alone is over the limit).
     void limiter(qint64 limite, QString const &garder = QString());

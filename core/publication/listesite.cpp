@@ -41,14 +41,14 @@ Resultat parcourir(QString const &racine, QString const &relatif, ListeSite *lis
             continue;
         }
         if (info.isSymLink() || !info.isFile() || !estCheminAdmis(chemin))
-            return Resultat::echec(1,
+            return Resultat::echec(Resultat::Cause::Introuvable,
                 ListeSite::tr("%1 is not a regular file: a site holds only files and folders.")
                     .arg(Resultat::cheminLisible(info.filePath())))
                 .avecChemin(info.filePath());
         QFile fichier(info.filePath());
         QCryptographicHash empreinte(QCryptographicHash::Sha256);
         if (!fichier.open(QIODevice::ReadOnly) || !empreinte.addData(&fichier))
-            return Resultat::echec(1,
+            return Resultat::echec(Resultat::Cause::FichierInaccessible,
                 ListeSite::tr("%1 cannot be read: %2.")
                     .arg(Resultat::cheminLisible(info.filePath()), fichier.errorString()))
                 .avecChemin(info.filePath())

@@ -220,14 +220,17 @@ Resultat TransfertCurl::executer(QString const &enTete, std::function<void()> co
         if (code == CURLE_OK && (sansHttp || http < 400))
             return Resultat();
         if (reglages.arret != nullptr && *reglages.arret)
-            return Resultat::echec(CURLE_ABORTED_BY_CALLBACK, tr("Publishing was stopped."));
+            return Resultat::echec(Resultat::Cause::Interrompu, tr("Publishing was stopped."))
+                .avecDetail(CURLE_ABORTED_BY_CALLBACK);
         if (!estPassager(code, http))
             break;
     }
     const int numero = code != CURLE_OK ? int(code) : 1000 + int(http);
     const QString raison = cause(code, http);
-    return Resultat::echec(numero, enTete + QLatin1String(": ") + raison + QLatin1Char('.'))
-        .avecRaison(raison);
+    return Resultat::echec(
+        Resultat::Cause::Publication, enTete + QLatin1String(": ") + raison + QLatin1Char('.'))
+        .avecRaison(raison)
+        .avecDetail(numero);
 }
 
 QString TransfertCurl::cause(CURLcode code, long http) const

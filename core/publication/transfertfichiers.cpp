@@ -74,8 +74,8 @@ Resultat TransfertFichiers::lister(QMap<QString, qint64> *fichiers)
     const Resultat resultat = listerDossier(QString(), fichiers);
     // A folder not made yet: the first publish makes it. (An FTP server answers a change
     // into a missing folder as it answers a forbidden one.)
-    if (resultat.getCode() == CURLE_REMOTE_FILE_NOT_FOUND
-        || resultat.getCode() == CURLE_REMOTE_ACCESS_DENIED) {
+    if (resultat.getDetail() == CURLE_REMOTE_FILE_NOT_FOUND
+        || resultat.getDetail() == CURLE_REMOTE_ACCESS_DENIED) {
         fichiers->clear();
         return Resultat();
     }
@@ -89,7 +89,7 @@ Resultat TransfertFichiers::lire(QString const &relatif, QByteArray *contenu, bo
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
     });
-    if (resultat.getCode() == CURLE_REMOTE_FILE_NOT_FOUND) {
+    if (resultat.getDetail() == CURLE_REMOTE_FILE_NOT_FOUND) {
         *absent = true;
         return Resultat();
     }

@@ -73,7 +73,7 @@ Resultat TransfertS3::lister(QMap<QString, qint64> *fichiers)
                 suite = lecteur.readElementText();
         }
         if (lecteur.hasError())
-            return Resultat::echec(1,
+            return Resultat::echec(Resultat::Cause::Publication,
                 tr("Cannot list the bucket %1: the server's answer does not read (%2).")
                     .arg(cible.getCompartiment(), lecteur.errorString()));
         if (!tronque)
@@ -91,7 +91,7 @@ Resultat TransfertS3::lire(QString const &relatif, QByteArray *contenu, bool *ab
         recevoirDans(contenu, 16 * 1024 * 1024);
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
     });
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         *absent = true;
         return Resultat();
     }
@@ -119,5 +119,5 @@ Resultat TransfertS3::supprimer(QString const &relatif)
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "DELETE");
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
     });
-    return resultat.getCode() == 1404 ? Resultat() : resultat;
+    return resultat.getDetail() == 1404 ? Resultat() : resultat;
 }

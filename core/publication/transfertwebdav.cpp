@@ -89,7 +89,7 @@ Resultat TransfertWebdav::lister(QMap<QString, qint64> *fichiers)
     fichiers->clear();
     dossiers.clear();
     const Resultat resultat = listerDossier(QString(), fichiers);
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         fichiers->clear();
         return Resultat();
     }
@@ -103,7 +103,7 @@ Resultat TransfertWebdav::lire(QString const &relatif, QByteArray *contenu, bool
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
     });
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         *absent = true;
         return Resultat();
     }
@@ -135,7 +135,7 @@ Resultat TransfertWebdav::creerDossiers(QString const &relatif)
                     curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
                     curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
                 });
-                if (!resultat && resultat.getCode() != 1405)
+                if (!resultat && resultat.getDetail() != 1405)
                     return resultat;
             }
         } else {
@@ -143,7 +143,7 @@ Resultat TransfertWebdav::creerDossiers(QString const &relatif)
                 preparer(manquant + QLatin1Char('/'));
                 curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
             });
-            if (!resultat && resultat.getCode() != 1405)
+            if (!resultat && resultat.getDetail() != 1405)
                 return resultat;
         }
         dossiers.insert(manquant);
@@ -181,5 +181,5 @@ Resultat TransfertWebdav::supprimer(QString const &relatif)
         preparer(relatif);
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "DELETE");
     });
-    return resultat.getCode() == 1404 ? Resultat() : resultat;
+    return resultat.getDetail() == 1404 ? Resultat() : resultat;
 }

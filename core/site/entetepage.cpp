@@ -4,6 +4,7 @@
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/textespage.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,6 +27,12 @@ QString meta(const char *attribut, const QString &nom, const QString &contenu)
 
 QString EntetePage::adresseImage(QString const &adresse)
 {
+    return adresseDansLeSite(
+        adresse, QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN);
+}
+
+QString EntetePage::adresseDansLeSite(QString const &adresse, QString const &relative)
+{
     if (adresse.isEmpty())
         return QString();
     QUrl base(adresse);
@@ -33,7 +40,6 @@ QString EntetePage::adresseImage(QString const &adresse)
     if (!chemin.endsWith(QLatin1Char('/'))
         && !chemin.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
         base.setPath(chemin + QLatin1Char('/'));
-    const QString relative = QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN;
     return base.resolved(QUrl(relative)).toString(QUrl::FullyEncoded);
 }
 
@@ -68,6 +74,16 @@ QString EntetePage::balises(Calendrier const &calendrier)
 QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
 {
     page = TextesPage::avecLangue(page, TextesPage::langue(calendrier));
+    // A theme's own drawing is loaded only by the pages that have it, after the script
+    // that receives its colours.
+    if (!ThemePage::objetPage(calendrier.getOptions().theme).isEmpty()) {
+        static const QRegularExpression script(
+            QStringLiteral("([ \\t]*)<script src=\"scripts/calendrier\\.js\"></script>\\n"));
+        const QRegularExpressionMatch ligne = script.match(page);
+        if (ligne.hasMatch())
+            page.insert(ligne.capturedEnd(),
+                ligne.captured(1) + QStringLiteral("<script src=\"scripts/theme.js\"></script>\n"));
+    }
     // The template's own title line gives way to the calendar's head lines.
     const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
     const QRegularExpressionMatch trouve = titre.match(page);

@@ -22,4 +22,7 @@ public:
     /// an empty string without an address. An address whose last part has no extension
     /// names the site's folder ("https://example.org/advent" as ".../advent/").
     static QString adresseImage(QString const &adresse);
+    /// The absolute address of the file `relative` of a site published at `adresse`, read
+    /// as `adresseImage` reads it; empty without an address.
+    static QString adresseDansLeSite(QString const &adresse, QString const &relative);
 };

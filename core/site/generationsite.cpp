@@ -11,11 +11,13 @@
 #include "modele/message.h"
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
+#include "site/fondpage.h"
 #include "site/imageapercu.h"
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 #include "site/rappelsics.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -155,7 +157,7 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
                       .arg(lisible(url), lisible(repertoireSortie), raisonSysteme(erreur));
         break;
     }
-    Resultat resultat = Resultat::echec(5, message).avecJour(jour).avecChemin(url);
+    Resultat resultat = Resultat::echec(Resultat::Cause::Media, message).avecJour(jour).avecChemin(url);
     if (erreur != 0)
         resultat.avecRaison(raisonSysteme(erreur));
     return resultat;
@@ -410,8 +412,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     }
 
     const QString sortie = lisible(repertoireSortie);
-    const auto echecSysteme = [&repertoireSortie](int code, const QString &message, int erreur) {
-        return Resultat::echec(code, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
+    const auto echecSysteme = [&repertoireSortie](Resultat::Cause cause, const QString &message, int erreur) {
+        return Resultat::echec(cause, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
     };
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
@@ -422,7 +424,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             return refus;
         // What the user was asked about (or not) is what gets replaced, nothing else.
         if (!PolitiqueSortie::remplacementPermis(tenu))
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 GenerationSite::tr("%1 changed since it was checked: it now holds files that tinselbox did "
                                    "not generate, which are left as they are.")
                     .arg(lisible(repertoireSortie)))
@@ -435,7 +437,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
     if (!copierArbre(REPERTOIRE_MODELE, site, &erreur))
-        return echecSysteme(6,
+        return echecSysteme(Resultat::Cause::Modele,
             GenerationSite::tr("The calendar's template cannot be copied into %1: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
             erreur);
@@ -445,7 +447,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     if (!EntetePage::reecrire(joindre(site, PAGE), calendrier, &raisonPage)
         || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
             calendrier.getOptions().jours, &raisonPage))
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             raisonPage.isEmpty()
                 ? GenerationSite::tr("The page cannot be written in %1.").arg(sortie)
                 : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, raisonPage))
@@ -455,28 +457,33 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
     const auto echecScript = [&](const QString &raison) {
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             raison.isEmpty()
                 ? GenerationSite::tr("The page's scripts cannot be written in %1.").arg(sortie)
                 : GenerationSite::tr("The page's scripts cannot be written in %1: %2.").arg(sortie, raison))
             .avecChemin(repertoireSortie)
             .avecRaison(raison);
     };
-    const Resultat arret = Resultat::echec(GENERATION_INTERROMPUE,
+    const Resultat arret = Resultat::echec(Resultat::Cause::Interrompu,
         GenerationSite::tr("The generation was stopped; %1 was left as it was.").arg(sortie));
 
     // The page's texts in the calendar's language, and only that one.
     if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
         return echecScript(QString());
     if (!RappelsIcs::ecrire(joindre(site, RappelsIcs::NOM_FICHIER), calendrier))
-        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
+    if (!calendrier.getOptions().fond.isEmpty()) {
+        const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
+        if (!fond)
+            return fond;
+    }
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
     PlanConversions::instance().demarrer(calendrier);
 
-    QString raison;
     // The days' lines, written under each marker in one pass per script once every media
     // is copied: the latest day first, as one insertion per day used to leave them.
     QStringList blocsScene;
@@ -495,13 +502,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (avecFichier(media)) {
             const Publication publication = PlanConversions::instance().publication(
                 media->getUrl(), media->getType(), calendrier.getOptions().originaux);
-            if (!publication.ok)
-                return Resultat::echec(5,
-                    GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
-                        .arg(it.key())
-                        .arg(lisible(media->getUrl()), publication.erreur))
-                    .avecJour(it.key())
-                    .avecChemin(media->getUrl());
+            if (!publication.resultat)
+                return PlanConversions::echecDuJour(it.key(), media->getUrl(), publication.resultat);
             // Only a picture, a sound or a video reaches the site, converted or not.
             if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
@@ -519,26 +521,24 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (!nomCollection.isEmpty())
             blocsCollections[nomCollection].prepend(media->getCollectionJS(identifiant));
     }
+    QString raison;
     if (!blocsScene.isEmpty()
-        && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison)
-            != 0)
+        && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison))
         return echecScript(raison);
     for (auto it = blocsCollections.constBegin(); it != blocsCollections.constEnd(); ++it) {
-        if (insererSousLeMarqueur(
-                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison)
-            != 0)
+        if (!insererSousLeMarqueur(
+                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison))
             return echecScript(raison);
     }
 
     const QString options = lignesOptions(calendrier);
-    if ((!options.isEmpty()
-            && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison) != 0)
-        || (apercu && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison) != 0))
+    if ((!options.isEmpty() && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison))
+        || (apercu && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison)))
         return echecScript(raison);
 
     erreur = ManifesteSite::ecrire(site);
     if (erreur != 0)
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The directory %1 cannot be written: %2.").arg(sortie, raisonSysteme(erreur)),
             erreur);
 
@@ -548,12 +548,12 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {
         if (erreur == EXDEV)
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 GenerationSite::tr(
                     "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
                     .arg(sortie, lisible(fautif)))
                 .avecChemin(fautif);
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The previous contents of %1 cannot be removed (%2): %3.")
                 .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
             erreur);
@@ -563,20 +563,20 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     erreur = 0;
     const bool remplace = chantier.remplacer(&erreur);
     if (!remplace && erreur == ESTALE)
-        return Resultat::echec(4,
+        return Resultat::echec(Resultat::Cause::Repertoire,
             GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
                                "nothing was written into it and nothing was removed.")
                 .arg(sortie))
             .avecChemin(repertoireSortie);
     if (!remplace)
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
             erreur);
     return Resultat();
 }
 
-int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
+void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
 {
     *taille = 0;
     if (provisoire != nullptr)
@@ -596,6 +596,9 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
+    // Cropping a large picture takes a while: its limit stands for the two crops.
+    if (!calendrier.getOptions().fond.isEmpty())
+        *taille += 2 * FondPage::TAILLE_MAX;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
@@ -608,7 +611,6 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }
-    return 0;
 }
 
 QString lignesOptions(Calendrier const &calendrier)
@@ -627,7 +629,14 @@ QString lignesOptions(Calendrier const &calendrier)
             for (const int jour : ordreBoules(calendrier.getNom(), options.jours))
                 nombres << QString::number(jour);
             valeur = QLatin1Char('[') + nombres.join(QStringLiteral(", ")) + QLatin1Char(']');
-        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen) {
+        } else if (&attribut == OptionsCalendrier::attribut(QStringLiteral("theme"))) {
+            // The theme's colours; the default scene needs none.
+            valeur = ThemePage::objetPage(texte);
+            if (valeur.isEmpty())
+                continue;
+        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen
+            || &attribut == OptionsCalendrier::attribut(QStringLiteral("fond"))) {
+            // The background's crops have fixed names: the page only learns there is one.
             valeur = QStringLiteral("true");
         } else if (attribut.genre == OptionsCalendrier::Genre::Nombre) {
             valeur = texte;
@@ -675,29 +684,19 @@ int resetRepertoire(QString repertoire)
     return QDir().mkpath(repertoire) ? 0 : 4;
 }
 
-int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire)
-{
-    if (media == nullptr)
-        return 5;
-    const QString destination = QDir(repertoire).filePath(nomFichier);
-    return GenerationSite::copierFichier(media->getUrl(), destination, nullptr) == GenerationSite::AUCUN_ECHEC
-        ? 0
-        : 5;
-}
-
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)
 {
     QString ignoree;
-    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree);
+    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree) ? 0 : 2;
 }
 
-int insererSousLeMarqueur(
+bool insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
 {
     QFile entree(fichier);
     if (!entree.open(QIODevice::ReadOnly)) {
         *raison = entree.errorString();
-        return 2;
+        return false;
     }
     const QStringList lignes = QString::fromUtf8(entree.readAll()).split(QLatin1Char('\n'));
     entree.close();
@@ -714,16 +713,16 @@ int insererSousLeMarqueur(
     // permissions: a script left half rewritten would break the site.
     QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
     if (!EcritureFichier::ecrire(sortie.fileName(), resultat.toUtf8(), raison))
-        return 2;
+        return false;
     sortie.setPermissions(entree.permissions());
     if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData())
         != 0) {
         *raison = raisonSysteme(errno);
         sortie.remove();
-        return 2;
+        return false;
     }
     raison->clear();
-    return 0;
+    return true;
 }
 
 QString getHash(QString texte1, QString texte2)

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDomDocument>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -22,11 +23,19 @@ namespace {
 // Days per row of the grid, as the form lays the tiles out.
 const int COLONNES_GRILLE = 7;
 
+// Compared as the project file writes them: a message's text is no location.
+QString texteElement(const Media *media)
+{
+    if (media == nullptr)
+        return QString();
+    QDomDocument document;
+    document.appendChild(document.importNode(media->getQDomElement(), true));
+    return document.toString();
+}
+
 bool memeMedia(const Media *un, const Media *autre)
 {
-    if (un == nullptr || autre == nullptr)
-        return un == autre;
-    return un->getType() == autre->getType() && un->getUrl() == autre->getUrl();
+    return texteElement(un) == texteElement(autre);
 }
 } // namespace
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "format/resultat.h"
+
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
 class Calendrier;
-class Resultat;
 
 /// The calendar being edited, as the editor holds it: the calendar itself and the project
 /// file it comes from, whether that file can be written, and the undo history with the
@@ -75,3 +76,5 @@ private:
     bool lectureSeule = false;
     QUndoStack pile;
 };
+
+Q_DECLARE_METATYPE(Resultat)

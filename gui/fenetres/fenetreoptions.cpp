@@ -2,17 +2,26 @@
 #include "ui_fenetreoptions.h"
 
 #include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/parametres.h"
 #include "bureau/traduction.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "site/themepage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDate>
 #include <QDateEdit>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTimeZone>
@@ -59,6 +68,13 @@ const Champ CHAMPS[] = {
             "or leave the field empty."),
         nullptr},
     {"originaux", "case_originaux", nullptr, nullptr},
+    {"theme", "liste_theme", nullptr, nullptr},
+    {"fond", "champ_fond",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a picture this computer can read.\n"
+            "Choose a photo, or leave the field empty for the theme\u2019s own sky."),
+        &FenetreOptions::fondValide},
+    {"titre", "case_titre", nullptr, nullptr},
 };
 
 void montrer(QWidget *widget, const QString &texte, const QString &defaut)
@@ -109,6 +125,16 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     elements.dateDebut->setDate(QDate::currentDate());
     connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
     connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+
+    // Each theme as a small picture of its scene; the default one is the empty choice, so
+    // that a calendar without a theme keeps its file as it was.
+    auto *themes = findChild<QComboBox *>(QStringLiteral("liste_theme"));
+    const QSize taille = themes->iconSize();
+    for (const ThemePage::Theme &theme : ThemePage::themes())
+        themes->addItem(QIcon(QPixmap::fromImage(ThemePage::apercu(theme, taille))), ThemePage::nom(theme),
+            theme.cle == ThemePage::SAPINS ? QString() : QString(theme.cle));
+    connect(findChild<QPushButton *>(QStringLiteral("bouton_fond")), &QPushButton::released, this,
+        &FenetreOptions::clicBoutonFond);
 }
 
 FenetreOptions::~FenetreOptions()
@@ -184,6 +210,30 @@ QString FenetreOptions::langueChoisie() const
     if (langue == QLatin1String("en") && calendrier->getOptions().langue.isEmpty())
         return {};
     return langue;
+}
+
+bool FenetreOptions::fondValide(const QString &fond)
+{
+    return fond.isEmpty() || QImageReader(fond).canRead();
+}
+
+void FenetreOptions::clicBoutonFond()
+{
+    auto *champ = findChild<QLineEdit *>(QStringLiteral("champ_fond"));
+    QFileDialog selecteur(this, tr("Select a background picture"));
+    selecteur.setOption(QFileDialog::DontUseNativeDialog);
+    selecteur.setFileMode(QFileDialog::ExistingFile);
+    selecteur.setMimeTypeFilters({QStringLiteral("image/jpeg"), QStringLiteral("image/png"),
+        QStringLiteral("image/heic"), QStringLiteral("image/webp")});
+    const QString saisi = champ->text().trimmed();
+    selecteur.setDirectory(!saisi.isEmpty() && QFileInfo(saisi).absoluteDir().exists()
+            ? QFileInfo(saisi).absolutePath()
+            : Parametres::getDernierDossier(Parametres::MEDIAS));
+    const QString choix = ChoixFichier::choisir(selecteur);
+    if (choix.isEmpty())
+        return;
+    Parametres::setDernierDossier(Parametres::MEDIAS, choix);
+    champ->setText(choix);
 }
 
 bool FenetreOptions::fuseauValide(const QString &fuseau)

@@ -7,6 +7,7 @@
 #include "site/cartepartage.h"
 #include "site/codeqr.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -41,6 +42,7 @@ void FenetrePartage::configurerFenetre(Calendrier const *nouveau)
             QPixmap::fromImage(code.image(qMax(1, 264 / (code.getTaille() + 2 * CodeQr::MARGE)))));
     for (QPushButton *bouton : {ui->bouton_copier, ui->bouton_enregistrer_qr, ui->bouton_enregistrer_carte})
         bouton->setEnabled(code.estValide());
+    ui->case_rappels->setEnabled(code.estValide());
 }
 
 void FenetrePartage::clicBoutonCopier()
@@ -93,6 +95,6 @@ void FenetrePartage::clicBoutonEnregistrerCarte()
     if (chemin.isEmpty())
         return;
     QString raison;
-    if (!CartePartage::ecrire(*calendrier, chemin, &raison))
+    if (!CartePartage::ecrire(*calendrier, chemin, &raison, ui->case_rappels->isChecked()))
         BoiteMessage::avertir(this, tr("The card cannot be saved."), raison);
 }

@@ -19,11 +19,11 @@
 #include "format/resultat.h"
 #include "generation/generateur.h"
 #include "generation/serviceconversions.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -243,7 +243,7 @@ void FenetrePrincipale::afficherContenu()
 
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
-    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
+    const QMap<int, QString> introuvables = GenerationSite::mediasIntrouvables(*calendrier);
     const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         BoutonJour *bouton = boutons.value(it.key(), nullptr);
@@ -486,8 +486,8 @@ void FenetrePrincipale::clicBoutonEnregistrer()
             return;
     }
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), destination) != 0) {
+    const Resultat enregistrement = FichierProjet::enregistrer(*getCalendrier(), destination);
+    if (!enregistrement) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
@@ -500,7 +500,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
                 tr("Error saving the calendar: its name holds a character that a calendar file cannot "
                    "store."));
         else
-            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
+            afficherErreur(tr("Error saving the calendar."), enregistrement.getMessage());
         return;
     }
     document->marquerEnregistre(destination);
