@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die umgewandelte Datei kann in %1 nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die umgewandelte Datei kann nicht in %1 aufbewahrt werden: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cache-Ordner %1 kann nicht beschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Trotzdem erzeugen?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das umgewandelte Bild von %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht als JPEG kodiert werden.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden.</translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender kann nicht geschrieben werden: Er enthält ein Zeichen, das eine Kalenderdatei nicht aufnehmen kann.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender kann nicht geschrieben werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (siehe --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; --force löscht seinen Inhalt.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">Die Umwandlung wurde angehalten.</translation>
+        <translation>Die Umwandlung wurde angehalten.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg ist fehlgeschlagen: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg ist nicht installiert.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg wurde mit Code %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umwandlungen wurden angehalten.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Es gibt keinen Kalender zum Erzeugen.</translation>
+        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
+        <translation>Die Erzeugung wurde angehalten; %1 blieb unverändert.</translation>
     </message>
 </context>
 <context>

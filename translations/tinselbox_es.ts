@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo convertido no se puede leer en %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo convertido no se puede guardar en %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de caché %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Generate anyway?</source>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 no se puede codificar como JPEG.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Open anyway?</source>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">No se puede escribir el archivo %1.</translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">No se puede escribir el archivo %1: %2.</translation>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el calendario: contiene un carácter que un archivo de calendario no puede llevar.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el calendario: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (consulta --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está vacío y no contiene ningún sitio generado por tinselbox; --force borra su contenido.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la tarjeta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">La conversión se detuvo.</translation>
+        <translation>La conversión se detuvo.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg falló: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg no está instalado.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg terminó con el código %1.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las conversiones se detuvieron.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: el archivo %2 no se puede convertir. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">No hay ningún calendario que generar.</translation>
+        <translation>No hay ningún calendario que generar.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
     </message>
 </context>
 <context>

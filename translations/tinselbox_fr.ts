@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier converti ne peut pas être lu dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier converti ne peut pas être gardé dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du cache %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Générer quand même&#xa0;?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image convertie de %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Le fichier %1 ne peut pas être écrit.</translation>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (voir --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire la carte %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">La conversion a été arrêtée.</translation>
+        <translation>La conversion a été arrêtée.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg a échoué&#xa0;: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg n’est pas installé.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg s’est arrêté avec le code %1.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conversions ont été arrêtées.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Il n’y a aucun calendrier à générer.</translation>
+        <translation>Il n’y a aucun calendrier à générer.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
+        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
     </message>
 </context>
 <context>

@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file convertito non può essere letto in %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella della cache %1 non può essere scritta: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Generare comunque?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine %1 non può essere codificata in JPEG.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Impossibile scrivere il file %1.</translation>
+        <translation>Il file %1 non può essere scritto.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Impossibile scrivere il file %1: %2.</translation>
+        <translation>Il file %1 non può essere scritto: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario non può essere scritto: contiene un carattere che un file di calendario non può contenere.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario non può essere scritto: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vedi --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è vuota e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere la scheda %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">La conversione è stata fermata.</translation>
+        <translation>La conversione è stata fermata.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg non è riuscito: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg non è installato.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conversioni sono state fermate.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: il file %2 non può essere convertito. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Non c’è nessun calendario da generare.</translation>
+        <translation>Non c’è alcun calendario da generare.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+        <translation>La generazione è stata fermata; %1 è stata lasciata com’era.</translation>
     </message>
 </context>
 <context>

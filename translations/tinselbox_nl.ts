@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het omgezette bestand kan niet worden gelezen in %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het omgezette bestand kan niet worden bewaard in %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kan niet worden geschreven in de cachemap %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Toch genereren?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De omgezette afbeelding van %1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding %1 kan niet als JPEG worden gecodeerd.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Toch openen?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Het bestand %1 kan niet worden geschreven.</translation>
+        <translation>Het bestand %1 kan niet worden geschreven.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Het bestand %1 kan niet worden geschreven: %2.</translation>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender kan niet worden geschreven: hij bevat een teken dat een kalenderbestand niet kan bevatten.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender kan niet worden geschreven: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (zie --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet leeg en bevat geen site die tinselbox heeft gemaakt; --force wist de inhoud.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de kaart %1 niet schrijven: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">De omzetting is gestopt.</translation>
+        <translation>De omzetting is gestopt.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg is mislukt: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg is niet geïnstalleerd.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg is gestopt met code %1.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>De omzettingen zijn gestopt.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen afbeelding, geluid of video.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Er is geen kalender om te genereren.</translation>
+        <translation>Er is geen kalender om te genereren.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">Het genereren is gestopt; %1 is gebleven zoals het was.</translation>
+        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
     </message>
 </context>
 <context>

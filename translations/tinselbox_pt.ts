@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro convertido não pode ser lido em %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro convertido não pode ser guardado em %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta da cache %1 não pode ser escrita: %2.</translation>
     </message>
 </context>
 <context>
@@ -261,11 +261,11 @@ Gerar mesmo assim?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem convertida de %1 não pode ser escrita: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem %1 não pode ser codificada em JPEG.</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,19 @@ Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Não é possível gravar o arquivo %1.</translation>
+        <translation>O ficheiro %1 não pode ser escrito.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Não é possível gravar o arquivo %1: %2.</translation>
+        <translation>O ficheiro %1 não pode ser escrito: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>O calendário não pode ser escrito: contém um carácter que um ficheiro de calendário não pode conter.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O calendário não pode ser escrito: %1.</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1091,15 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ver --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está vazia e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever o cartão %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1188,19 +1188,19 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">A conversão foi parada.</translation>
+        <translation>A conversão foi parada.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ffmpeg falhou: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ffmpeg não está instalado.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ffmpeg parou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
     </message>
 </context>
 <context>
@@ -1314,15 +1314,15 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>As conversões foram paradas.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: o ficheiro %2 não pode ser convertido. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma imagem, um som nem um vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1391,11 +1391,11 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Não há nenhum calendário para gerar.</translation>
+        <translation>Não há nenhum calendário para gerar.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">A geração foi interrompida; %1 ficou como estava.</translation>
+        <translation>A geração foi parada; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
