@@ -76,5 +76,3 @@ private:
     bool lectureSeule = false;
     QUndoStack pile;
 };
-
-Q_DECLARE_METATYPE(Resultat)
