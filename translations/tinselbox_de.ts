@@ -1309,10 +1309,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>ihre umgewandelte Kopie in %1 ist unvollständig; der Datenträger ist vielleicht voll</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>Die Umwandlungen wurden angehalten.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>Die umgewandelte Kopie von %1 in %2 ist unvollständig; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>

@@ -1309,10 +1309,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>su copia convertida en %1 quedó incompleta; puede que el disco esté lleno</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>Las conversiones se detuvieron.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copia convertida de %1 en %2 quedó incompleta; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>

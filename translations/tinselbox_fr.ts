@@ -1309,10 +1309,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>sa copie convertie dans %1 a été tronquée&#xa0;; le disque est peut-être plein</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>Les conversions ont été arrêtées.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copie convertie de %1 dans %2 a été tronquée&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>

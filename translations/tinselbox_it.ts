@@ -1309,10 +1309,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>Le conversioni sono state fermate.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copia convertita di %1 in %2 è incompleta; forse il disco è pieno.</translation>
     </message>
 </context>
 <context>

@@ -1309,10 +1309,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van de dagen %1 worden gepubliceerd zoals ze zijn, zonder omzetting, en behouden de locatie (GPS) en andere gegevens die ze bevatten.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>de omgezette kopie in %1 is onvolledig; de schijf is misschien vol</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>De omzettingen zijn gestopt.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 is geen afbeelding, geluid of video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>De omgezette kopie van %1 in %2 is onvolledig; de schijf is misschien vol.</translation>
     </message>
 </context>
 <context>

@@ -1309,10 +1309,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>O ffmpeg não está instalado: os ficheiros de som e vídeo dos dias %1 são publicados tal como estão, sem conversão, e mantêm a posição (GPS) e os outros dados que contêm.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>a sua cópia convertida em %1 ficou incompleta; o disco pode estar cheio</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
         <translation>As conversões foram paradas.</translation>
     </message>
@@ -1323,6 +1319,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
         <translation>%1 não é uma imagem, um som nem um vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>A cópia convertida de %1 em %2 ficou incompleta; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
