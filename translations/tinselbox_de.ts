@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation>Die konvertierte Datei kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <translation>Die umgewandelte Datei kann in %1 nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
@@ -284,7 +284,7 @@ Trotzdem erzeugen?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Das konvertierte Bild von %1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Das umgewandelte Bild von %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -1423,7 +1423,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg wurde mit dem Code %1 beendet.</translation>
+        <translation>ffmpeg wurde mit Code %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1537,7 +1537,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Tag %1: Die Datei %2 kann nicht konvertiert werden. %3</translation>
+        <translation>Die Umwandlungen wurden angehalten.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1545,7 +1545,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>Die konvertierte Kopie von %1 in %2 wurde abgeschnitten; der Datenträger ist vielleicht voll.</translation>
+        <translation>Die umgewandelte Kopie von %1 in %2 ist unvollständig; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
     </message>
 </context>
 <context>

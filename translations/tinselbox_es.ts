@@ -284,7 +284,7 @@ Generate anyway?</source>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>No se puede escribir la imagen convertida de %1: %2.</translation>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -1214,7 +1214,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation>%1 (consulte --help)</translation>
+        <translation>%1 (consulta --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
@@ -1411,7 +1411,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>Se detuvo la conversión.</translation>
+        <translation>La conversión se detuvo.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1545,7 +1545,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertida de %1 en %2 quedó cortada; puede que el disco esté lleno.</translation>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>No se puede escribir %1: %2.</translation>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
     </message>
 </context>
 <context>

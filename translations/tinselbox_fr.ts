@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Le dossier de cache %1 ne peut pas être écrit : %2.</translation>
+        <translation>Le fichier converti ne peut pas être lu dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Générer quand même&#xa0;?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>L’image convertie de %1 ne peut pas être écrite : %2.</translation>
+        <translation>L’image convertie de %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -864,7 +864,7 @@ La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Le calendrier ne peut pas être écrit : %1.</translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +1310,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>--date va avec --preview</translation>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
     </message>
 </context>
 <context>
@@ -1415,7 +1415,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation>ffmpeg a échoué : %1.</translation>
+        <translation>ffmpeg a échoué&#xa0;: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
@@ -1537,7 +1537,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Jour %1 : le fichier %2 ne peut pas être converti. %3</translation>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1545,7 +1545,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copie convertie de %1 dans %2 a été tronquée ; le disque est peut-être plein.</translation>
+        <translation>La copie convertie de %1 dans %2 a été tronquée&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d’écrire %1 : %2.</translation>
+        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere nella cartella della cache %1: %2.</translation>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Generare comunque?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere l’immagine convertita di %1: %2.</translation>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -864,7 +864,7 @@ Il compito richiede la password in un file che solo tu puoi leggere (--secret-fi
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Impossibile scrivere il calendario: %1.</translation>
+        <translation>Il file %1 non può essere scritto.</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1218,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 non è vuoto e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
+        <translation>%1 (vedi --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
@@ -1423,7 +1423,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg è terminato con il codice %1.</translation>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1533,7 +1533,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>Le conversioni sono state interrotte.</translation>
+        <translation>Le conversioni sono state fermate.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1545,7 +1545,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertita di %1 in %2 è stata troncata; il disco potrebbe essere pieno.</translation>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossibile scrivere %1: %2.</translation>
+        <translation>Non c’è alcun calendario da generare.</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>De cachemap %1 kan niet worden beschreven: %2.</translation>
+        <translation>Het omgezette bestand kan niet worden gelezen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Toch genereren?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>De geconverteerde afbeelding van %1 kan niet worden geschreven: %2.</translation>
+        <translation>De omgezette afbeelding van %1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -1310,7 +1310,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>--date hoort bij --preview</translation>
+        <translation>kan de kaart %1 niet schrijven: %2</translation>
     </message>
 </context>
 <context>
@@ -1411,7 +1411,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>De conversie is gestopt.</translation>
+        <translation>De omzetting is gestopt.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1423,7 +1423,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg stopte met code %1.</translation>
+        <translation>ffmpeg is gestopt met code %1.</translation>
     </message>
 </context>
 <context>
@@ -1537,7 +1537,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Dag %1: het bestand %2 kan niet worden geconverteerd. %3</translation>
+        <translation>De omzettingen zijn gestopt.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1545,7 +1545,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>De geconverteerde kopie van %1 in %2 is afgebroken; de schijf is misschien vol.</translation>
+        <translation>De omgezette kopie van %1 in %2 is onvolledig; de schijf is misschien vol.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Kan %1 niet schrijven: %2.</translation>
+        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever na pasta de cache %1: %2.</translation>
+        <translation>A pasta da cache %1 não pode ser escrita: %2.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Gerar mesmo assim?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever a imagem convertida de %1: %2.</translation>
+        <translation>A imagem convertida de %1 não pode ser escrita: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -864,7 +864,7 @@ A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Não é possível escrever o calendário: %1.</translation>
+        <translation>O ficheiro %1 não pode ser escrito.</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1218,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 não está vazio e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
+        <translation>%1 (ver --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
@@ -1423,7 +1423,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>O ffmpeg terminou com o código %1.</translation>
+        <translation>O ffmpeg parou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1533,7 +1533,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>As conversões foram interrompidas.</translation>
+        <translation>As conversões foram paradas.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1545,7 +1545,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>A cópia convertida de %1 em %2 ficou cortada; o disco pode estar cheio.</translation>
+        <translation>A cópia convertida de %1 em %2 ficou incompleta; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Não é possível escrever %1: %2.</translation>
+        <translation>A geração foi parada; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
