@@ -290,8 +290,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     if (converti && !copie && (QFileInfo(produit).size() <= 0 || TypeFichier::estTronque(produit))) {
         QFile::remove(produit);
         publication.resultat = Resultat::echec(Resultat::Cause::Conversion,
-            QCoreApplication::translate(
-                "PlanConversions", "The converted copy of %1 in %2 was cut short; the disk may be full.")
+            tr("The converted copy of %1 in %2 was cut short; the disk may be full.")
                 .arg(Resultat::cheminLisible(source), Resultat::cheminLisible(cache.getRepertoire())))
                                    .avecChemin(source);
         return publication;
