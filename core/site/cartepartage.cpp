@@ -3,8 +3,8 @@
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/codeqr.h"
-#include "site/textespage.h"
 #include "site/entetepage.h"
+#include "site/textespage.h"
 
 #include <QCoreApplication>
 #include <QFile>
