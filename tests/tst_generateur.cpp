@@ -2,6 +2,8 @@
 #include "fichiers.h"
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
+#include "service/servicegeneration.h"
+#include "site/politiquesortie.h"
 
 #include <QPointer>
 #include <QScopeGuard>
@@ -240,6 +242,48 @@ private slots:
             QSKIP(
                 "The run reached its first day before the test could ask it to stop (a very loaded machine)");
         QCOMPARE(signal.count(), 0);
+    }
+
+    // The service works on the calendar as it was handed over, and says what it wrote.
+    void serviceSurUneCopie_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("original changed and deleted during the run") << "change";
+        QTest::newRow("stopped before it starts") << "arret";
+        QTest::newRow("no calendar") << "aucun";
+    }
+    void serviceSurUneCopie()
+    {
+        QFETCH(QString, cas);
+        auto original = std::make_unique<Calendrier>(QStringLiteral("copie"));
+        ajouterPhotos(*original, 3, 100);
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(sortie));
+        QVERIFY(ecrire(sortie + QStringLiteral("/ancien.txt"), "x"));
+
+        ServiceGeneration service;
+        service.setCalendrier(cas == QLatin1String("aucun") ? nullptr : original.get());
+        service.setRepertoire(sortie);
+        PolitiqueSortie::accepterEffacement(sortie);
+        original->ajouterMedia(4, new Image(original->getMedia(1)->getUrl()));
+        original.reset();
+        if (cas == QLatin1String("arret"))
+            service.arreter();
+        const Resultat resultat = service.executer();
+
+        if (cas == QLatin1String("change")) {
+            QVERIFY2(resultat, qPrintable(resultat.getMessage()));
+            QCOMPARE(fichiersMedia(sortie).size(), 3);
+            QStringList attendus = arborescence(sortie).keys();
+            attendus.sort();
+            QCOMPARE(service.getFichiers(), attendus);
+            return;
+        }
+        QCOMPARE(resultat.getCause(),
+            cas == QLatin1String("arret") ? Resultat::Cause::Interrompu : Resultat::Cause::SansCalendrier);
+        QVERIFY(!resultat.getMessage().isEmpty());
+        QVERIFY(service.getFichiers().isEmpty());
+        QCOMPARE(arborescence(sortie).keys(), QStringList{QStringLiteral("ancien.txt")});
     }
 };
 

@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo convertido no se puede leer en %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo convertido no se puede guardar en %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de caché %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -149,55 +149,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación debe empezar por sftp://, ftps://, davs:// o s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no nombra ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe contener una contraseña; se pide al publicar.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe terminar con un #fragmento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita el id de clave de acceso antes del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no tiene un puerto válido.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener «.» ni «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener caracteres de control.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 debe terminar con ?region=REGIÓN (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una dirección S3 admite una ?consulta.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una de la carpeta personal.</translation>
     </message>
 </context>
 <context>
@@ -284,11 +284,11 @@ Generate anyway?</source>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 no se puede codificar como JPEG.</translation>
     </message>
 </context>
 <context>
@@ -535,6 +535,28 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
         <source>Select a background picture</source>
         <translation>Seleccionar una imagen de fondo</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publicar en:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://usuario@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://USUARIO@HOST/RUTA, ftps://USUARIO@HOST/RUTA (FTP con TLS), davs://USUARIO@HOST/RUTA (WebDAV sobre HTTPS) o s3://ID_CLAVE_ACCESO@HOST/BUCKET/PREFIJO?region=REGIÓN. Las contraseñas nunca se guardan aquí: Publicar las pide y las guarda en el llavero del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» no es una dirección de publicación.
+Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host/www o s3://CLAVE@host/bucket?region=us-east-1, sin contraseña, o deje el campo vacío.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -695,6 +717,89 @@ Open anyway?</source>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>En su lugar se pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Recordarla en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Deteniendo tras el paso actual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Enviando %1: %2 de %3
+En total: %4 de %5, %6/s, quedan %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
+%2
+
+Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>¿Publicar junto a ellos?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -747,19 +852,19 @@ Open anyway?</source>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">No se puede escribir el archivo %1.</translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">No se puede escribir el archivo %1: %2.</translation>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el calendario: contiene un carácter que un archivo de calendario no puede llevar.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el calendario: %1.</translation>
     </message>
 </context>
 <context>
@@ -1017,14 +1122,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no hay pantalla en la que abrir el editor; --generate y --check no la necesitan</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate necesita un calendario FILE y una carpeta DIR</translation>
     </message>
@@ -1072,10 +1169,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Escribe en OUT.pdf la tarjeta imprimible de FILE: su nombre y el código QR de su dirección.</translation>
     </message>
     <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>elige solo una de --generate, --preview, --check y --card</translation>
-    </message>
-    <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
         <translation>--card necesita un calendario FILE y un archivo PDF OUT.pdf</translation>
     </message>
@@ -1121,15 +1214,95 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (consulta --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está vacío y no contiene ningún sitio generado por tinselbox; --force borra su contenido.</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la tarjeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, generar y publicar FILE en su dirección de publicación, enviando solo lo que cambió.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: listar lo que se enviaría y borraría, sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leer la contraseña o la clave secreta S3 de FILE, que solo su propietario puede leer.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: confiar también en la autoridad de certificación de FILE (un servidor con su propio certificado).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: confiar en el servidor SFTP cuya clave de host tiene esta huella, y recordarlo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>elija una de --generate, --preview, --check, --card y --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file y --accept-host-key van con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE da la contraseña en su lugar.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>no hay contraseña para %1: indique --secret-file FILE (un archivo que solo usted puede leer), o guárdela en el llavero desde Publicar en el editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: el calendario no tiene dirección de publicación; indique una en las Opciones del editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Borrado: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Enviado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Para confiar en ella, publique de nuevo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publica junto a ellos.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enviaría %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>borraría %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prueba: %1 archivo(s) por enviar (%2), %3 por borrar, %4 sin cambios.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publicado en %1: %2 archivo(s) enviado(s) (%3), %4 borrado(s), %5 sin cambios.</translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1144,11 +1317,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal: un sitio solo contiene archivos y carpetas.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer: %2.</translation>
     </message>
 </context>
 <context>
@@ -1222,27 +1395,35 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublicar</translation>
+    </message>
+    <message>
         <source>Preview on a &amp;date...</source>
         <translation>Vista previa en una &amp;fecha...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">La conversión se detuvo.</translation>
+        <translation>La conversión se detuvo.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg falló: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg no está instalado.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg terminó con el código %1.</translation>
     </message>
 </context>
 <context>
@@ -1333,7 +1514,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
     </message>
 </context>
 <context>
@@ -1351,20 +1532,20 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>su copia convertida en %1 quedó incompleta; puede que el disco esté lleno</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las conversiones se detuvieron.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: el archivo %2 no se puede convertir. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una imagen, un sonido ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1415,29 +1596,90 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>El calendario no tiene dirección de publicación; indique una en Opciones, Publicación.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>No se puede crear una carpeta de preparación para el sitio: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de publicación.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos necesita su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>No se puede leer el archivo secreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>El archivo secreto %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>El archivo secreto %1 puede ser leído por otros: solo su propietario debe poder leerlo (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>El archivo secreto %1 es demasiado grande para contener una contraseña.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>El archivo secreto %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>No se puede leer el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>La contraseña no se puede guardar en el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>La contraseña no se puede quitar del llavero: %1.</translation>
     </message>
 </context>
 <context>
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">No hay ningún calendario que generar.</translation>
+        <translation>No hay ningún calendario que generar.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+        <translation>Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1497,120 +1739,83 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la publicación.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de host de %1 ha cambiado desde que se aceptó; puede ser un ataque (alguien entre usted y el servidor), así que no se envió nada</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de host de %1 no es conocida (%2); acéptela solo si es la de su servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor rechazó el inicio de sesión: usuario, clave o contraseña incorrectos</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado por el servidor</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no tiene espacio libre</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor respondió con el estado HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor dejó de responder (tiempo agotado)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra el servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede contactar con el servidor %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>falló la conexión segura con el servidor (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1: la respuesta del servidor no se puede leer (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede poner %1 en su sitio</translation>
     </message>
 </context>
 <context>

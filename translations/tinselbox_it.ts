@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>The converted file cannot be read in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file convertito non può essere letto in %1: %2.</translation>
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file convertito non può essere conservato in %1: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -149,55 +149,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione deve iniziare con sftp://, ftps://, davs:// o s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non indica alcun server valido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non deve contenere una password; viene chiesta al momento della pubblicazione.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non deve terminare con un #frammento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 richiede l’id della chiave di accesso prima del server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non ha una porta valida.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di pubblicazione non deve contenere «.» o «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di pubblicazione non deve contenere caratteri di controllo.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGIONE (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo un indirizzo S3 accetta una ?query.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella personale.</translation>
     </message>
 </context>
 <context>
@@ -284,11 +284,11 @@ Generare comunque?</translation>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine %1 non può essere codificata in JPEG.</translation>
     </message>
 </context>
 <context>
@@ -535,6 +535,28 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <source>Select a background picture</source>
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Pubblica su:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utente@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTENTE@HOST/PERCORSO, ftps://UTENTE@HOST/PERCORSO (FTP con TLS), davs://UTENTE@HOST/PERCORSO (WebDAV su HTTPS) o s3://ID_CHIAVE_ACCESSO@HOST/BUCKET/PREFISSO?region=REGIONE. Le password non sono mai conservate qui: Pubblica le chiede e le conserva nel portachiavi del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» non è un indirizzo di pubblicazione.
+Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/www o s3://CHIAVE@host/bucket?region=us-east-1, senza password, oppure lascia il campo vuoto.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -695,6 +717,89 @@ Aprire comunque?</translation>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Viene chiesta invece la password.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Pubblica</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La chiave segreta di %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Ricordala nel portachiavi del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Pubblicazione…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arresto dopo il passo in corso…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Invio di %1: %2 di %3
+In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
+            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
+%2
+
+Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Pubblicare accanto a essi?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -747,19 +852,19 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished">Impossibile scrivere il file %1.</translation>
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation type="unfinished">Impossibile scrivere il file %1: %2.</translation>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il calendario: contiene un carattere che un file di calendario non può contenere.</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non può essere scritto.</translation>
     </message>
 </context>
 <context>
@@ -1017,14 +1122,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>nessuno schermo su cui aprire l’editor; --generate e --check non ne hanno bisogno</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va usato con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va usato con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate richiede un calendario FILE e una cartella DIR</translation>
     </message>
@@ -1072,10 +1169,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Scrive in OUT.pdf la scheda stampabile di FILE: il suo nome e il codice QR del suo indirizzo.</translation>
     </message>
     <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>scegli una sola tra --generate, --preview, --check e --card</translation>
-    </message>
-    <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
         <translation>--card richiede un calendario FILE e un file PDF OUT.pdf</translation>
     </message>
@@ -1121,15 +1214,95 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vedere --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vedi --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere la scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Converti, genera e pubblica FILE al suo indirizzo di pubblicazione, inviando solo ciò che è cambiato.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: elenca ciò che verrebbe inviato ed eliminato, senza cambiare nulla.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leggi la password o la chiave segreta S3 da FILE, che solo il suo proprietario può leggere.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: fidati anche dell’autorità di certificazione in FILE (un server con un proprio certificato).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: fidati del server SFTP la cui chiave host ha questa impronta, e ricordalo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>scegli una tra --generate, --preview, --check, --card e --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file e --accept-host-key vanno con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE fornisce invece la password.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>nessuna password per %1: indica --secret-file FILE (un file che solo tu puoi leggere), oppure conservala nel portachiavi da Pubblica nell’editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: il calendario non ha un indirizzo di pubblicazione; impostane uno nelle Opzioni dell’editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Eliminato: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Inviato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Per fidarti, pubblica di nuovo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force pubblica accanto a essi.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>invierebbe %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>eliminerebbe %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prova: %1 file da inviare (%2), %3 da eliminare, %4 invariati.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Pubblicato su %1: %2 file inviati (%3), %4 eliminati, %5 invariati.</translation>
     </message>
     <message>
         <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
@@ -1144,11 +1317,11 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file normale: un sito contiene solo file e cartelle.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere letto: %2.</translation>
     </message>
 </context>
 <context>
@@ -1222,27 +1395,35 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubblica</translation>
+    </message>
+    <message>
         <source>Preview on a &amp;date...</source>
         <translation>Anteprima a una &amp;data...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation type="unfinished">La conversione è stata fermata.</translation>
+        <translation>La conversione è stata fermata.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg non è riuscito: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg non è installato.</translation>
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1333,7 +1514,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
     </message>
 </context>
 <context>
@@ -1351,20 +1532,20 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
     </message>
     <message>
-        <source>its converted copy in %1 was cut short; the disk may be full</source>
-        <translation>la sua copia convertita in %1 è incompleta; forse il disco è pieno</translation>
-    </message>
-    <message>
         <source>The conversions were stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conversioni sono state fermate.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: il file %2 non può essere convertito. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un’immagine, un suono o un video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1415,29 +1596,90 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Il calendario non ha un indirizzo di pubblicazione; impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossibile creare una cartella di preparazione per il sito: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun indirizzo di pubblicazione impostato.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario ha messo lì; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossibile leggere il file segreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Il file segreto %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Il file segreto %1 può essere letto da altri: solo il suo proprietario deve poterlo leggere (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Il file segreto %1 è troppo grande per contenere una password.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Il file segreto %1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Impossibile leggere il portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Impossibile conservare la password nel portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
     </message>
 </context>
 <context>
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
-        <translation type="unfinished">Non c’è nessun calendario da generare.</translation>
+        <translation>Non c’è nessun calendario da generare.</translation>
     </message>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
-        <translation type="unfinished">La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+        <translation>La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Non c’è alcun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -1497,120 +1739,83 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pubblicazione è stata fermata.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave host di %1 è cambiata da quando è stata accettata; potrebbe essere un attacco (qualcuno tra te e il server), quindi non è stato inviato nulla</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave host di %1 non è conosciuta (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha rifiutato l’accesso: nome utente, chiave o password errati</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permesso negato dal server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>il server non ha più spazio</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha risposto con lo stato HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha smesso di rispondere (tempo scaduto)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>il server %1 non si trova</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>il server %1 non è raggiungibile</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione sicura al server non è riuscita (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare il bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server è illeggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettere %1 al suo posto</translation>
     </message>
 </context>
 <context>

@@ -289,10 +289,10 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     // A copy cut short (a disk that filled up under the converter) is never kept.
     if (converti && !copie && (QFileInfo(produit).size() <= 0 || TypeFichier::estTronque(produit))) {
         QFile::remove(produit);
-        publication.resultat = Resultat::echec(Resultat::Cause::Media,
-            QCoreApplication::translate(
-                "PlanConversions", "its converted copy in %1 was cut short; the disk may be full")
-                .arg(Resultat::cheminLisible(cache.getRepertoire())));
+        publication.resultat = Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted copy of %1 in %2 was cut short; the disk may be full.")
+                .arg(Resultat::cheminLisible(source), Resultat::cheminLisible(cache.getRepertoire())))
+                                   .avecChemin(source);
         return publication;
     }
     if (!converti) {

@@ -69,6 +69,12 @@ const Champ CHAMPS[] = {
             "or leave the field empty."),
         nullptr},
     {"originaux", "case_originaux", nullptr, nullptr},
+    {"publication", "champ_publication",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a publishing address.\n"
+            "Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or "
+            "s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty."),
+        nullptr},
     {"theme", "liste_theme", nullptr, nullptr},
     {"fond", "champ_fond",
         QT_TRANSLATE_NOOP("FenetreOptions",

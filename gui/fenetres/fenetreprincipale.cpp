@@ -3,6 +3,7 @@
 
 #include "actions/commandesgeneration.h"
 #include "actions/commandesjours.h"
+#include "actions/commandespublication.h"
 #include "actions/importfichiers.h"
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
@@ -122,6 +123,8 @@ void FenetrePrincipale::relierCommandes()
 {
     connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
         [this] { import->importerDossier(); });
+    connect(menus->getAction(MenusFenetre::PUBLIER), &QAction::triggered, this,
+        [this] { CommandesPublication(*this).publier(); });
     connect(&document->getPile(), &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
     // The unsaved mark is the stack's: undoing back to the saved state clears it.
     connect(
@@ -200,7 +203,7 @@ void FenetrePrincipale::appliquerEtat()
     const QUndoStack &pile = document->getPile();
     const bool actives[] = {libre, libre, libre && modifie, libre && avecCalendrier, libre,
         libre && pile.canUndo(), libre && pile.canRedo(), libre && avecCalendrier, libre && avecCalendrier,
-        libre && avecCalendrier, true};
+        libre && avecCalendrier, libre && avecCalendrier, true};
     static_assert(sizeof actives / sizeof *actives == MenusFenetre::NOMBRE_COMMANDES, "one per command");
     for (int commande = 0; commande < MenusFenetre::NOMBRE_COMMANDES; ++commande)
         menus->getAction(MenusFenetre::Commande(commande))->setEnabled(actives[commande]);
