@@ -1404,7 +1404,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar cada &amp;mañana</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier chaque &amp;matin</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblica ogni &amp;mattina</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke &amp;ochtend publiceren</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar todas as &amp;manhãs</translation>
     </message>
 </context>
 <context>
