@@ -134,55 +134,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse muss mit sftp://, ftps://, davs:// oder s3:// beginnen.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse nennt keinen gültigen Server.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse darf kein Passwort enthalten; es wird beim Veröffentlichen abgefragt.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse darf nicht mit einem #Fragment enden.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: USER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse hat keinen gültigen Port.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Veröffentlichungsordner darf weder „.“ noch „..“ enthalten.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Veröffentlichungsordner darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse muss mit ?region=REGION enden (zum Beispiel ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine S3-Adresse nimmt eine ?Abfrage an.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Home-Verzeichnis des Benutzers.</translation>
     </message>
 </context>
 <context>
@@ -1106,11 +1106,11 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei: Eine Website enthält nur Dateien und Ordner.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1376,15 +1376,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Veröffentlichungsadresse festgelegt.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1455,120 +1455,120 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichung wurde angehalten.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>der Host-Schlüssel von %1 hat sich geändert, seit er akzeptiert wurde; das kann ein Angriff sein (jemand zwischen Ihnen und dem Server), daher wurde nichts gesendet</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); akzeptieren Sie ihn nur, wenn es der Ihres Servers ist</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat die Anmeldung abgelehnt: falscher Benutzername, Schlüssel oder falsches Passwort</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff vom Server verweigert</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat keinen Platz mehr</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortet nicht mehr (Zeitüberschreitung)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server %1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server %1 ist nicht erreichbar</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die sichere Verbindung zum Server ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht --ca-file</translation>
     </message>
 </context>
 <context>
     <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden</translation>
     </message>
 </context>
 <context>
     <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden</translation>
     </message>
 </context>
 <context>
     <name>TransfertWebdav</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden</translation>
     </message>
 </context>
 </TS>

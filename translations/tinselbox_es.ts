@@ -134,55 +134,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación debe empezar por sftp://, ftps://, davs:// o s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe contener una contraseña; se pide al publicar.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe terminar con un #fragmento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no tiene un puerto válido.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener «.» ni «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener caracteres de control.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una dirección S3 admite una ?consulta.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
     </message>
 </context>
 <context>
@@ -1106,11 +1106,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal: un sitio solo contiene archivos y carpetas.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1376,15 +1376,15 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de publicación.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1455,120 +1455,120 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La publicación se detuvo.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave del host %1 ha cambiado desde que se aceptó; puede ser un ataque (alguien entre usted y el servidor), así que no se envió nada</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave del host %1 no es conocida (%2); acéptela solo si es la de su servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado por el servidor</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no tiene espacio libre</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor respondió con el estado HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor dejó de responder (tiempo agotado)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra el servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la conexión segura con el servidor falló (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
     </message>
 </context>
 <context>
     <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar %1</translation>
     </message>
 </context>
 <context>
     <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1: la respuesta del servidor no se puede leer (%2).</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar %1</translation>
     </message>
 </context>
 <context>
     <name>TransfertWebdav</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede poner %1 en su sitio</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar %1</translation>
     </message>
 </context>
 </TS>

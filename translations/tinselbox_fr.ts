@@ -134,55 +134,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication doit commencer par sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne doit pas contenir de mot de passe ; il est demandé à la publication.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 doit donner l’identifiant de clé d’accès avant le serveur : s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication doit donner un nom d’utilisateur avant le serveur : USER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication n’a pas de port valide.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de publication ne doit pas contenir « . » ni « .. ».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de publication ne doit pas contenir de caractères de contrôle.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 doit donner un nom de compartiment après le serveur : s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une adresse S3 accepte une ?requête.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse SFTP doit donner un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
     </message>
 </context>
 <context>
@@ -1106,11 +1106,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier ordinaire : un site ne contient que des fichiers et des dossiers.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu : %2.</translation>
     </message>
 </context>
 <context>
@@ -1376,15 +1376,15 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune adresse de publication n’est définie.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier distant %1 contient des fichiers qu’aucune publication de calendrier n’y a mis ; publier à côté d’eux demande votre confirmation (ils ne sont jamais supprimés).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -1455,120 +1455,120 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication a été arrêtée.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé d’hôte de %1 n’est pas connue (%2) ; ne l’acceptez que si c’est celle de votre serveur</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permission refusée par le serveur</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n’a plus de place</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a répondu avec le statut HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 est introuvable</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 est injoignable</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion sécurisée au serveur a échoué (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
 </context>
 <context>
     <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1</translation>
     </message>
 </context>
 <context>
     <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le compartiment %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le compartiment %1 : la réponse du serveur est illisible (%2).</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1</translation>
     </message>
 </context>
 <context>
     <name>TransfertWebdav</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre %1 en place</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1</translation>
     </message>
 </context>
 </TS>

@@ -134,55 +134,55 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres moet beginnen met sftp://, ftps://, davs:// of s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres noemt geen geldige server.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres mag niet eindigen op een #fragment.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: USER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres heeft geen geldige poort.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De publicatiemap mag geen "." of ".." bevatten.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De publicatiemap mag geen stuurtekens bevatten.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres heeft een bucketnaam na de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een S3-adres neemt een ?query aan.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap van de gebruiker.</translation>
     </message>
 </context>
 <context>
@@ -1106,11 +1106,11 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen gewoon bestand: een site bevat alleen bestanden en mappen.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
     </message>
 </context>
 <context>
@@ -1376,15 +1376,15 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen publicatieadres ingesteld.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 bevat bestanden die geen publicatie van een kalender daar heeft gezet; ernaast publiceren vraagt uw bevestiging (ze worden nooit verwijderd).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verzonden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1455,120 +1455,120 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publiceren is gestopt.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de hostsleutel van %1 is niet bekend (%2); accepteer hem alleen als het die van uw server is</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>de server weigerde de aanmelding: verkeerde gebruikersnaam, sleutel of wachtwoord</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>toegang geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>de server heeft geen ruimte meer</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de server antwoordde met HTTP-status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>de server antwoordt niet meer (time-out)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>de server %1 kan niet worden gevonden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>de server %1 is niet bereikbaar</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de beveiligde verbinding met de server is mislukt (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
 </context>
 <context>
     <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verzonden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verwijderd</translation>
     </message>
 </context>
 <context>
     <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De bucket %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De bucket %1 kan niet worden weergegeven: het antwoord van de server is onleesbaar (%2).</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verzonden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verwijderd</translation>
     </message>
 </context>
 <context>
     <name>TransfertWebdav</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 kan niet worden gemaakt</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verzonden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet op zijn plaats worden gezet</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden verwijderd</translation>
     </message>
 </context>
 </TS>
