@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Benutzerordner.</translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1614,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Kalenderveröffentlichung dort abgelegt hat; daneben zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1747,7 +1747,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); nehmen Sie ihn nur an, wenn es der Ihres Servers ist</translation>
+        <translation>Die Veröffentlichung wurde angehalten.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1763,7 +1763,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation>der Server antwortete mit HTTP-Status %1</translation>
+        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
@@ -1807,15 +1807,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist unlesbar (%2).</translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
+        <translation type="unfinished">Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kann nicht an seinen Platz gestellt werden</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

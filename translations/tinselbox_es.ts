@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>La dirección de publicación no nombra ningún servidor válido.</translation>
+        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
+        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
+        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una de la carpeta personal.</translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1321,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 no se puede leer: %2.</translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1614,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos necesita su confirmación (nunca se borran).</translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1751,7 +1751,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>el servidor rechazó el inicio de sesión: usuario, clave o contraseña incorrectos</translation>
+        <translation>La publicación se detuvo.</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1779,7 +1779,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>falló la conexión segura con el servidor (%1)</translation>
+        <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
@@ -1811,11 +1811,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>No se puede crear la carpeta remota %1</translation>
+        <translation type="unfinished">No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>No se puede poner %1 en su sitio</translation>
+        <translation type="unfinished">No se puede poner %1 en su sitio</translation>
     </message>
 </context>
 <context>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>L’adresse de publication ne nomme aucun serveur valable.</translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication n’a pas de port valable.</translation>
+        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse SFTP demande un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
+        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -1610,7 +1610,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Aucune adresse de publication n’est indiquée.</translation>
+        <translation>Aucune adresse de publication n’est définie.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1743,7 +1743,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; ce peut être une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1751,7 +1751,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe erroné</translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1767,7 +1767,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation>le serveur ne répond plus (délai dépassé)</translation>
+        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
@@ -1775,7 +1775,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>le serveur %1 ne peut pas être joint</translation>
+        <translation>le serveur %1 est injoignable</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1783,7 +1783,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>on ne peut pas faire confiance au certificat du serveur (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1811,11 +1811,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Impossible de créer le dossier distant %1</translation>
+        <translation type="unfinished">Impossible de créer le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Impossible de mettre %1 en place</translation>
+        <translation type="unfinished">Impossible de mettre %1 en place</translation>
     </message>
 </context>
 <context>

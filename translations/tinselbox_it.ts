@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
+        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella personale.</translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella home dell’utente.</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1321,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 non può essere letto: %2.</translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1614,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario ha messo lì; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
+        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1739,7 +1739,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>La pubblicazione è stata fermata.</translation>
+        <translation>La pubblicazione è stata interrotta.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
@@ -1747,7 +1747,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>la chiave host di %1 non è conosciuta (%2); accettala solo se è quella del tuo server</translation>
+        <translation>la chiave host di %1 non è nota (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1775,7 +1775,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>il server %1 non è raggiungibile</translation>
+        <translation>impossibile trovare il server %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1783,7 +1783,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità richiede --ca-file</translation>
+        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1807,15 +1807,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Impossibile elencare il bucket %1: la risposta del server è illeggibile (%2).</translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server non è leggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Impossibile creare la cartella remota %1</translation>
+        <translation type="unfinished">Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Impossibile mettere %1 al suo posto</translation>
+        <translation type="unfinished">Impossibile mettere %1 al suo posto</translation>
     </message>
 </context>
 <context>

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation>Het publicatieadres mag geen wachtwoord bevatten; daarom wordt bij het publiceren gevraagd.</translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
+        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap.</translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -1653,7 +1653,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Het wachtwoord kan niet uit de sleutelbos worden verwijderd: %1.</translation>
+        <translation>%1 kan niet worden verzonden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1743,7 +1743,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>de hostsleutel van %1 is veranderd sinds hij werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
+        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1755,7 +1755,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation>toestemming geweigerd door de server</translation>
+        <translation>toegang geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
@@ -1771,7 +1771,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>de server %1 is niet te vinden</translation>
+        <translation>de server %1 kan niet worden gevonden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1783,7 +1783,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server kan niet worden vertrouwd (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1799,7 +1799,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>Kan %1 niet verwijderen</translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1</source>
@@ -1830,7 +1830,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>file missing</source>
-        <translation>bestand ontbreekt</translation>
+        <translation>De bucket %1 kan niet worden weergegeven</translation>
     </message>
 </context>
 </TS>
