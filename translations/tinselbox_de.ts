@@ -536,10 +536,6 @@ Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.<
         <translation>Ein Hintergrundbild auswählen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Veröffentlichen</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Veröffentlichen nach:</translation>
     </message>
@@ -1404,7 +1400,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
     </message>
 </context>
 <context>

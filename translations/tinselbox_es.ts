@@ -536,10 +536,6 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
         <translation>Seleccionar una imagen de fondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar en:</translation>
     </message>
@@ -1404,7 +1400,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar cada &amp;mañana</translation>
     </message>
 </context>
 <context>

@@ -536,10 +536,6 @@ Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translat
         <translation>Choisir une image de fond</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publier vers :</translation>
     </message>
@@ -1404,7 +1400,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier chaque &amp;matin</translation>
     </message>
 </context>
 <context>

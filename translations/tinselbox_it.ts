@@ -536,10 +536,6 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Pubblica su:</translation>
     </message>
@@ -1404,7 +1400,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblica ogni &amp;mattina</translation>
     </message>
 </context>
 <context>

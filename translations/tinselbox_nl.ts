@@ -536,10 +536,6 @@ Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
         <translation>Een achtergrondafbeelding kiezen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publiceren</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publiceren naar:</translation>
     </message>
@@ -1404,7 +1400,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke &amp;ochtend publiceren</translation>
     </message>
 </context>
 <context>

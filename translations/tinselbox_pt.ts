@@ -536,10 +536,6 @@ Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
         <translation>Selecionar uma imagem de fundo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar em:</translation>
     </message>
@@ -1404,7 +1400,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Publish every &amp;morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar todas as &amp;manhãs</translation>
     </message>
 </context>
 <context>
