@@ -536,10 +536,6 @@ Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.<
         <translation>Ein Hintergrundbild auswählen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Veröffentlichen</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Veröffentlichen nach:</translation>
     </message>

@@ -536,10 +536,6 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
         <translation>Seleccionar una imagen de fondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar en:</translation>
     </message>

@@ -536,10 +536,6 @@ Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translat
         <translation>Choisir une image de fond</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publier vers :</translation>
     </message>

@@ -536,10 +536,6 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Pubblica su:</translation>
     </message>

@@ -536,10 +536,6 @@ Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
         <translation>Een achtergrondafbeelding kiezen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publiceren</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publiceren naar:</translation>
     </message>

@@ -536,10 +536,6 @@ Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
         <translation>Selecionar uma imagem de fundo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar em:</translation>
     </message>
