@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation>Die konvertierte Datei kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <translation>Die umgewandelte Datei kann in %1 nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Benutzerordner.</translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--se
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Das konvertierte Bild von %1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Das umgewandelte Bild von %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -620,10 +620,6 @@ Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.<
     <message>
         <source>Select a background picture</source>
         <translation>Ein Hintergrundbild auswählen</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Veröffentlichen</translation>
     </message>
     <message>
         <source>Publish to:</source>
@@ -1426,7 +1422,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg wurde mit dem Code %1 beendet.</translation>
+        <translation>ffmpeg wurde mit Code %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1536,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Tag %1: Die Datei %2 kann nicht konvertiert werden. %3</translation>
+        <translation>Die Umwandlungen wurden angehalten.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1548,7 +1544,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>Die konvertierte Kopie von %1 in %2 wurde abgeschnitten; der Datenträger ist vielleicht voll.</translation>
+        <translation>Die umgewandelte Kopie von %1 in %2 ist unvollständig; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1613,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Kalenderveröffentlichung dort abgelegt hat; daneben zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1682,7 +1678,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
     </message>
 </context>
 <context>
@@ -1750,7 +1746,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); nehmen Sie ihn nur an, wenn es der Ihres Servers ist</translation>
+        <translation>Die Veröffentlichung wurde angehalten.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1766,7 +1762,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation>der Server antwortete mit HTTP-Status %1</translation>
+        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
@@ -1810,15 +1806,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist unlesbar (%2).</translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
+        <translation type="unfinished">Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kann nicht an seinen Platz gestellt werden</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>La dirección de publicación no nombra ningún servidor válido.</translation>
+        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
+        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
+        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una de la carpeta personal.</translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ La tarea necesita la contraseña en un archivo que solo usted puede leer (--secr
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>No se puede escribir la imagen convertida de %1: %2.</translation>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -620,10 +620,6 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
     <message>
         <source>Select a background picture</source>
         <translation>Seleccionar una imagen de fondo</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
     </message>
     <message>
         <source>Publish to:</source>
@@ -1217,7 +1213,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation>%1 (consulte --help)</translation>
+        <translation>%1 (consulta --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
@@ -1324,7 +1320,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 no se puede leer: %2.</translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1410,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>Se detuvo la conversión.</translation>
+        <translation>La conversión se detuvo.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1548,7 +1544,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertida de %1 en %2 quedó cortada; puede que el disco esté lleno.</translation>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1613,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos necesita su confirmación (nunca se borran).</translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1682,7 +1678,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>No se puede escribir %1: %2.</translation>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1754,7 +1750,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>el servidor rechazó el inicio de sesión: usuario, clave o contraseña incorrectos</translation>
+        <translation>La publicación se detuvo.</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1782,7 +1778,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>falló la conexión segura con el servidor (%1)</translation>
+        <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
@@ -1814,11 +1810,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>No se puede crear la carpeta remota %1</translation>
+        <translation type="unfinished">No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>No se puede poner %1 en su sitio</translation>
+        <translation type="unfinished">No se puede poner %1 en su sitio</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Le dossier de cache %1 ne peut pas être écrit : %2.</translation>
+        <translation>Le fichier converti ne peut pas être lu dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>L’adresse de publication ne nomme aucun serveur valable.</translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication n’a pas de port valable.</translation>
+        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse SFTP demande un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
+        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>L’image convertie de %1 ne peut pas être écrite : %2.</translation>
+        <translation>L’image convertie de %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -622,10 +622,6 @@ Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translat
         <translation>Choisir une image de fond</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publier vers :</translation>
     </message>
@@ -867,7 +863,7 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Le calendrier ne peut pas être écrit : %1.</translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1309,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>--date va avec --preview</translation>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
     </message>
 </context>
 <context>
@@ -1418,7 +1414,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation>ffmpeg a échoué : %1.</translation>
+        <translation>ffmpeg a échoué&#xa0;: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
@@ -1540,7 +1536,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Jour %1 : le fichier %2 ne peut pas être converti. %3</translation>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1548,7 +1544,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copie convertie de %1 dans %2 a été tronquée ; le disque est peut-être plein.</translation>
+        <translation>La copie convertie de %1 dans %2 a été tronquée&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1613,7 +1609,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Aucune adresse de publication n’est indiquée.</translation>
+        <translation>Aucune adresse de publication n’est définie.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1682,7 +1678,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d’écrire %1 : %2.</translation>
+        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1746,7 +1742,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; ce peut être une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1754,7 +1750,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe erroné</translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1770,7 +1766,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation>le serveur ne répond plus (délai dépassé)</translation>
+        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
@@ -1778,7 +1774,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>le serveur %1 ne peut pas être joint</translation>
+        <translation>le serveur %1 est injoignable</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1786,7 +1782,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>on ne peut pas faire confiance au certificat du serveur (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1814,11 +1810,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Impossible de créer le dossier distant %1</translation>
+        <translation type="unfinished">Impossible de créer le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Impossible de mettre %1 en place</translation>
+        <translation type="unfinished">Impossible de mettre %1 en place</translation>
     </message>
 </context>
 <context>

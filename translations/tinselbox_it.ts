@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere nella cartella della cache %1: %2.</translation>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
+        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella personale.</translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella home dell’utente.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Il compito richiede la password in un file che solo tu puoi leggere (--secret-fi
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere l’immagine convertita di %1: %2.</translation>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -622,10 +622,6 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Pubblica su:</translation>
     </message>
@@ -867,7 +863,7 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Impossibile scrivere il calendario: %1.</translation>
+        <translation>Il file %1 non può essere scritto.</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1217,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 non è vuoto e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
+        <translation>%1 (vedi --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
@@ -1324,7 +1320,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 non può essere letto: %2.</translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1426,7 +1422,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg è terminato con il codice %1.</translation>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1536,7 +1532,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>Le conversioni sono state interrotte.</translation>
+        <translation>Le conversioni sono state fermate.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1548,7 +1544,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertita di %1 in %2 è stata troncata; il disco potrebbe essere pieno.</translation>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1613,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario ha messo lì; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
+        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1682,7 +1678,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossibile scrivere %1: %2.</translation>
+        <translation>Non c’è alcun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -1742,7 +1738,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>La pubblicazione è stata fermata.</translation>
+        <translation>La pubblicazione è stata interrotta.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
@@ -1750,7 +1746,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>la chiave host di %1 non è conosciuta (%2); accettala solo se è quella del tuo server</translation>
+        <translation>la chiave host di %1 non è nota (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1778,7 +1774,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>il server %1 non è raggiungibile</translation>
+        <translation>impossibile trovare il server %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1786,7 +1782,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità richiede --ca-file</translation>
+        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1810,15 +1806,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Impossibile elencare il bucket %1: la risposta del server è illeggibile (%2).</translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server non è leggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Impossibile creare la cartella remota %1</translation>
+        <translation type="unfinished">Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Impossibile mettere %1 al suo posto</translation>
+        <translation type="unfinished">Impossibile mettere %1 al suo posto</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>De cachemap %1 kan niet worden beschreven: %2.</translation>
+        <translation>Het omgezette bestand kan niet worden gelezen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation>Het publicatieadres mag geen wachtwoord bevatten; daarom wordt bij het publiceren gevraagd.</translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
+        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap.</translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>De geconverteerde afbeelding van %1 kan niet worden geschreven: %2.</translation>
+        <translation>De omgezette afbeelding van %1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -620,10 +620,6 @@ Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
     <message>
         <source>Select a background picture</source>
         <translation>Een achtergrondafbeelding kiezen</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publiceren</translation>
     </message>
     <message>
         <source>Publish to:</source>
@@ -1313,7 +1309,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>--date hoort bij --preview</translation>
+        <translation>kan de kaart %1 niet schrijven: %2</translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1410,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>De conversie is gestopt.</translation>
+        <translation>De omzetting is gestopt.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1426,7 +1422,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg stopte met code %1.</translation>
+        <translation>ffmpeg is gestopt met code %1.</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1536,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Dag %1: het bestand %2 kan niet worden geconverteerd. %3</translation>
+        <translation>De omzettingen zijn gestopt.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1548,7 +1544,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>De geconverteerde kopie van %1 in %2 is afgebroken; de schijf is misschien vol.</translation>
+        <translation>De omgezette kopie van %1 in %2 is onvolledig; de schijf is misschien vol.</translation>
     </message>
 </context>
 <context>
@@ -1656,7 +1652,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Het wachtwoord kan niet uit de sleutelbos worden verwijderd: %1.</translation>
+        <translation>%1 kan niet worden verzonden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1682,7 +1678,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Kan %1 niet schrijven: %2.</translation>
+        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
     </message>
 </context>
 <context>
@@ -1746,7 +1742,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>de hostsleutel van %1 is veranderd sinds hij werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
+        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1758,7 +1754,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation>toestemming geweigerd door de server</translation>
+        <translation>toegang geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
@@ -1774,7 +1770,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>de server %1 is niet te vinden</translation>
+        <translation>de server %1 kan niet worden gevonden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1786,7 +1782,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server kan niet worden vertrouwd (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1802,7 +1798,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>Kan %1 niet verwijderen</translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1</source>
@@ -1833,7 +1829,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>file missing</source>
-        <translation>bestand ontbreekt</translation>
+        <translation>De bucket %1 kan niet worden weergegeven</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever na pasta de cache %1: %2.</translation>
+        <translation>A pasta da cache %1 não pode ser escrita: %2.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation>O endereço de publicação deve começar por sftp://, ftps://, davs:// ou s3://.</translation>
+        <translation>O endereço de publicação tem de começar por sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: UTILIZADOR@HOST.</translation>
+        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 precisa de um nome de bucket depois do servidor: s3://CHAVE@HOST/BUCKET.</translation>
+        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal.</translation>
+        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal do utilizador.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever a imagem convertida de %1: %2.</translation>
+        <translation>A imagem convertida de %1 não pode ser escrita: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -622,10 +622,6 @@ Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
         <translation>Selecionar uma imagem de fundo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar em:</translation>
     </message>
@@ -867,7 +863,7 @@ Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Não é possível escrever o calendário: %1.</translation>
+        <translation>O ficheiro %1 não pode ser escrito.</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1217,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 não está vazio e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
+        <translation>%1 (ver --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
@@ -1324,7 +1320,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 não pode ser lido: %2.</translation>
+        <translation>Não é possível ler %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1426,7 +1422,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>O ffmpeg terminou com o código %1.</translation>
+        <translation>O ffmpeg parou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1536,7 +1532,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>As conversões foram interrompidas.</translation>
+        <translation>As conversões foram paradas.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1548,7 +1544,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>A cópia convertida de %1 em %2 ficou cortada; o disco pode estar cheio.</translation>
+        <translation>A cópia convertida de %1 em %2 ficou incompleta; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -1613,7 +1609,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Nenhum endereço de publicação definido.</translation>
+        <translation>Não está definido nenhum endereço de publicação.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1682,7 +1678,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Não é possível escrever %1: %2.</translation>
+        <translation>A geração foi parada; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -1762,7 +1758,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation>o servidor não tem mais espaço</translation>
+        <translation>A publicação foi interrompida.</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
@@ -1774,7 +1770,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>o servidor %1 não foi encontrado</translation>
+        <translation>não é possível encontrar o servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1786,7 +1782,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>não é possível confiar no certificado do servidor (%1); um servidor com autoridade própria precisa de --ca-file</translation>
+        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1814,11 +1810,11 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>Não é possível criar a pasta remota %1</translation>
+        <translation type="unfinished">Não é possível criar a pasta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Não é possível pôr %1 no lugar</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
