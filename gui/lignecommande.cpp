@@ -9,9 +9,13 @@
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "publication/ciblepublication.h"
+#include "publication/publicationcalendrier.h"
+#include "publication/secretpublication.h"
 #include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
+#include "site/instantapercu.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
 #include "version.h"
@@ -23,6 +27,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <csignal>
@@ -111,11 +116,30 @@ LigneCommande::LigneCommande(Editeur editeur)
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
           tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      optionPublier(QStringLiteral("publish"),
+          tr("Convert, generate and publish FILE to its publishing address, sending only what changed.")),
+      optionSimulation(QStringLiteral("dry-run"),
+          tr("With --publish: list what would be sent and deleted, change nothing.")),
+      optionFichierSecret(QStringLiteral("secret-file"),
+          tr("With --publish: read the password or S3 secret key from FILE, which only its owner may read."),
+          QStringLiteral("FILE")),
+      optionFichierCa(QStringLiteral("ca-file"),
+          tr("With --publish: also trust the certificate authority in FILE (a server with its own "
+             "certificate)."),
+          QStringLiteral("FILE")),
+      optionCleHote(QStringLiteral("accept-host-key"),
+          tr("With --publish: trust the SFTP server whose host key has this fingerprint, and remember it."),
+          QStringLiteral("SHA256:...")),
+      optionDate(QStringLiteral("date"),
+          tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
+             "calendar's time zone)."),
+          QStringLiteral("MOMENT")),
       editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions(
-        {optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer, optionSilencieux});
+        {optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier, optionForcer,
+            optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -133,7 +157,7 @@ int LigneCommande::executer(int &argc, char **argv)
     const QStringList arguments = lireArguments(argc, argv);
     const bool lu = analyseur.parse(arguments);
     const bool sansAffichage = analyseur.isSet(optionGenerer) || analyseur.isSet(optionApercu)
-        || analyseur.isSet(optionVerifier) || analyseur.isSet(optionCarte)
+        || analyseur.isSet(optionVerifier) || analyseur.isSet(optionCarte) || analyseur.isSet(optionPublier)
         || analyseur.isSet(QStringLiteral("help")) || analyseur.isSet(QStringLiteral("version"));
     if (!sansAffichage && affichageDisponible(arguments))
         return lancerEditeur(argc, argv);
@@ -164,6 +188,8 @@ int LigneCommande::executer(int &argc, char **argv)
         return verifier(positionnels.at(0));
     if (analyseur.isSet(optionCarte))
         return carte(positionnels.at(0), positionnels.at(1));
+    if (analyseur.isSet(optionPublier))
+        return publier(positionnels.at(0));
     return apercu(positionnels.at(0));
 }
 
@@ -175,13 +201,27 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
     const bool carte = analyseur.isSet(optionCarte);
     const int positionnels = analyseur.positionalArguments().size();
 
+    const bool publication = analyseur.isSet(optionPublier);
+    const bool optionDePublication = analyseur.isSet(optionSimulation) || analyseur.isSet(optionFichierSecret)
+        || analyseur.isSet(optionFichierCa) || analyseur.isSet(optionCleHote);
+
     QString faute;
-    if (int(generation) + int(apercu) + int(verification) + int(carte) > 1)
-        faute = tr("choose one of --generate, --preview, --check and --card");
-    else if (analyseur.isSet(optionForcer) && !generation && !apercu)
-        faute = tr("--force goes with --generate or --preview");
-    else if (analyseur.isSet(optionSilencieux) && !generation)
-        faute = tr("--quiet goes with --generate");
+    QString erreurDate;
+    if (int(generation) + int(apercu) + int(verification) + int(carte) + int(publication) > 1)
+        faute = tr("choose one of --generate, --preview, --check, --card and --publish");
+    else if (analyseur.isSet(optionForcer) && !generation && !apercu && !publication)
+        faute = tr("--force goes with --generate, --preview or --publish");
+    else if (analyseur.isSet(optionDate) && !apercu)
+        faute = tr("--date goes with --preview");
+    else if (analyseur.isSet(optionDate)
+        && !InstantApercu::lire(analyseur.value(optionDate), QString(), &erreurDate).isValid())
+        faute = erreurDate;
+    else if (analyseur.isSet(optionSilencieux) && !generation && !publication)
+        faute = tr("--quiet goes with --generate or --publish");
+    else if (optionDePublication && !publication)
+        faute = tr("--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish");
+    else if (publication && positionnels != 1)
+        faute = tr("%1 needs one calendar FILE").arg("--publish");
     else if (generation && positionnels != 2)
         faute = tr("--generate needs a calendar FILE and a directory DIR");
     else if (carte && positionnels != 2)
@@ -373,11 +413,16 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // The moment is read in the calendar's own time zone.
+    const QDateTime instant = analyseur.isSet(optionDate)
+        ? InstantApercu::lire(analyseur.value(optionDate), calendrier.getOptions().fuseau)
+        : QDateTime();
     Interruption::installerSignaux();
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(repertoire);
     service.setApercu(true);
+    service.setInstant(instant);
     const Resultat resultat = service.executer();
     if (!resultat)
         return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
@@ -397,14 +442,123 @@ int LigneCommande::apercu(const QString &fichier)
     return SUCCES;
 }
 
+bool LigneCommande::lireSecret(const CiblePublication &cible, QString *secret)
+{
+    secret->clear();
+    if (analyseur.isSet(optionFichierSecret)) {
+        const Resultat lecture = SecretPublication::lireFichier(analyseur.value(optionFichierSecret), secret);
+        if (!lecture)
+            echouer(lecture.getMessage());
+        return lecture.estReussi();
+    }
+    // Without a session bus (a cron job) there is no keyring to ask.
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        bool absent = false;
+        const Resultat lecture = SecretPublication::lireTrousseau(cible.cleSecret(), secret, &absent);
+        if (lecture && !absent)
+            return true;
+        if (!lecture && cible.getProtocole() != CiblePublication::SFTP) {
+            echouer(lecture.getMessage() + QLatin1Char(' ')
+                + tr("--secret-file FILE gives the password instead."));
+            return false;
+        }
+        // An SSH key or agent may still log in; the keyring's fault is not hidden.
+        if (!lecture)
+            ecrireLigne(stderr, lecture.getMessage());
+    }
+    if (cible.getProtocole() == CiblePublication::SFTP)
+        return true;
+    echouer(tr(
+        "no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring "
+        "from the editor's Publish")
+                .arg(cible.texte()));
+    return false;
+}
+
+int LigneCommande::publier(const QString &fichier)
+{
+    Calendrier calendrier;
+    if (!chargerCalendrier(fichier, calendrier))
+        return ECHEC;
+    QString erreur;
+    const CiblePublication cible = CiblePublication::lire(calendrier.getOptions().publication, &erreur);
+    if (!cible.estValide())
+        return echouer(calendrier.getOptions().publication.isEmpty()
+                ? tr("%1: the calendar has no publishing address; set one in the editor's Options")
+                      .arg(QDir::toNativeSeparators(fichier))
+                : erreur);
+
+    PublicationCalendrier::Demande demande;
+    const bool simulation = analyseur.isSet(optionSimulation);
+    if (!simulation || cible.getProtocole() != CiblePublication::SFTP) {
+        if (!lireSecret(cible, &demande.reglages.secret))
+            return ECHEC;
+    }
+    demande.reglages.fichierCa = analyseur.value(optionFichierCa);
+    demande.reglages.empreinteAcceptee = analyseur.value(optionCleHote);
+    demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
+    demande.reglages.fichierHotesConnus =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .filePath(QStringLiteral("known_hosts"));
+    demande.simulation = simulation;
+    demande.accepterEtranger = analyseur.isSet(optionForcer);
+    const bool silencieux = analyseur.isSet(optionSilencieux);
+    demande.conversion = [silencieux](int jour, int rang, int total) {
+        if (!silencieux)
+            ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        return true;
+    };
+    demande.suivi.fichier = [silencieux](const QString &chemin, qint64 taille) {
+        if (silencieux)
+            return;
+        ecrireLigne(stderr,
+            taille < 0 ? tr("Deleted %1").arg(Resultat::cheminLisible(chemin))
+                       : tr("Sent %1 (%2)").arg(Resultat::cheminLisible(chemin), tailleLisible(taille)));
+    };
+
+    Publieur::Bilan bilan;
+    QString empreinteInconnue;
+    const Resultat resultat = PublicationCalendrier::publier(calendrier, demande, &bilan, &empreinteInconnue);
+    if (!resultat) {
+        QString suite;
+        if (!empreinteInconnue.isEmpty())
+            suite = tr(" To trust it, publish again with --accept-host-key %1").arg(empreinteInconnue);
+        else if (resultat.getCause() == Resultat::Cause::DossierEtranger)
+            suite = tr(" --force publishes beside them.");
+        return echouer(resultat.getMessage() + suite);
+    }
+    if (simulation) {
+        for (const QString &chemin : bilan.aEnvoyer)
+            ecrireLigne(stdout, tr("would send %1").arg(Resultat::cheminLisible(chemin)));
+        for (const QString &chemin : bilan.aSupprimer)
+            ecrireLigne(stdout, tr("would delete %1").arg(Resultat::cheminLisible(chemin)));
+        ecrireLigne(stdout,
+            tr("Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.")
+                .arg(bilan.aEnvoyer.size())
+                .arg(tailleLisible(bilan.octetsAEnvoyer))
+                .arg(bilan.aSupprimer.size())
+                .arg(bilan.inchanges));
+        return SUCCES;
+    }
+    ecrireLigne(stdout,
+        tr("Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.")
+            .arg(cible.texte())
+            .arg(bilan.envoyes)
+            .arg(tailleLisible(bilan.octetsEnvoyes))
+            .arg(bilan.supprimes)
+            .arg(bilan.inchanges));
+    return SUCCES;
+}
+
 void LigneCommande::afficherAide()
 {
     // The options were described before any translation could be installed: their
     // English descriptions are the source texts to look up.
     QCommandLineParser aide;
     aide.setApplicationDescription(tr(DESCRIPTION));
-    for (const QCommandLineOption *option :
-        {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte, &optionForcer, &optionSilencieux}) {
+    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
+             &optionCarte, &optionPublier, &optionForcer, &optionSilencieux, &optionSimulation,
+             &optionFichierSecret, &optionFichierCa, &optionCleHote}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The converted file cannot be kept in %1: %2.</source>
-        <translation>Die konvertierte Datei kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <translation>Die umgewandelte Datei kann in %1 nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vorschau an einem Datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht (Uhrzeit in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -150,11 +165,11 @@
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://SCHLÜSSEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: USER@HOST.</translation>
+        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -174,15 +189,15 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://SCHLÜSSEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation>Nur eine S3-Adresse nimmt eine ?Abfrage an.</translation>
+        <translation>Nur eine S3-Adresse nimmt eine ?Abfrage.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Home-Verzeichnis des Benutzers.</translation>
+        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Benutzerordner.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Trotzdem erzeugen?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Tag %1 auf Tag %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Tage %1 und %2 tauschen</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Das konvertierte Bild von %1 kann nicht geschrieben werden: %2.</translation>
+        <translation>Das umgewandelte Bild von %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.<
         <source>Select a background picture</source>
         <translation>Ein Hintergrundbild auswählen</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Veröffentlichen nach:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://benutzer@host/~/www/kalender</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://BENUTZER@HOST/PFAD, ftps://BENUTZER@HOST/PFAD (FTP mit TLS), davs://BENUTZER@HOST/PFAD (WebDAV über HTTPS) oder s3://ZUGRIFFSSCHLÜSSEL_ID@HOST/BUCKET/PRÄFIX?region=REGION. Passwörter werden hier nie gespeichert: Veröffentlichen fragt danach und legt sie im Schlüsselbund des Systems ab.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>„%1“ ist keine Veröffentlichungsadresse.
+Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://host/www oder s3://SCHLUESSEL@host/bucket?region=us-east-1 ohne Passwort an, oder lassen Sie das Feld leer.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -671,6 +716,89 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
+    </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>Der geheime Schlüssel von %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems merken</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Veröffentlichen …</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Anhalten nach dem laufenden Schritt …</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Sende %1: %2 von %3
+Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
+%2
+
+Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Daneben veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
+
+%1
+
+Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit der Form %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>kein Bildschirm, auf dem der Editor geöffnet werden kann; --generate und --check brauchen keinen</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force gehört zu --generate oder --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet gehört zu --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate braucht einen Kalender FILE und einen Ordner DIR</translation>
     </message>
@@ -1040,10 +1167,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Schreibt die druckbare Karte von FILE nach OUT.pdf: ihren Namen und den QR-Code ihrer Adresse.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>wähle nur eine der Optionen --generate, --preview, --check und --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1100,6 +1223,94 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>die Karte %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>FILE umwandeln, erzeugen und an seine Veröffentlichungsadresse veröffentlichen, nur Geändertes senden.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Mit --publish: auflisten, was gesendet und gelöscht würde, nichts ändern.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Mit --publish: das Passwort oder den geheimen S3-Schlüssel aus FILE lesen, das nur sein Besitzer lesen darf.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Mit --publish: auch der Zertifizierungsstelle in FILE vertrauen (ein Server mit eigenem Zertifikat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Mit --publish: dem SFTP-Server mit diesem Host-Schlüssel-Fingerabdruck vertrauen und ihn merken.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>wählen Sie eine von --generate, --preview, --check, --card und --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force gehört zu --generate, --preview oder --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet gehört zu --generate oder --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file und --accept-host-key gehören zu --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE gibt stattdessen das Passwort an.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>kein Passwort für %1: Geben Sie --secret-file FILE an (eine Datei, die nur Sie lesen können), oder legen Sie es über Veröffentlichen im Editor im Schlüsselbund ab</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: Der Kalender hat keine Veröffentlichungsadresse; legen Sie eine in den Optionen des Editors fest</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Gesendet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Um ihm zu vertrauen, erneut mit --accept-host-key %1 veröffentlichen</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force veröffentlicht daneben.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>würde %1 senden</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>würde %1 löschen</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Probelauf: %1 Datei(en) zu senden (%2), %3 zu löschen, %4 unverändert.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Veröffentlicht nach %1: %2 Datei(en) gesendet (%3), %4 gelöscht, %5 unverändert.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Mit --preview: die Seite so zeigen, wie ein Besucher sie zum Zeitpunkt MOMENT sieht (YYYY-MM-DDTHH:MM, in der Zeitzone des Kalenders).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date gehört zu --preview</translation>
     </message>
 </context>
 <context>
@@ -1183,12 +1394,24 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>Veröffe&amp;ntlichen</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vorschau an einem &amp;Datum...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
+    </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>Die Konvertierung wurde angehalten.</translation>
+        <translation>Die Umwandlung wurde angehalten.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1200,7 +1423,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg wurde mit dem Code %1 beendet.</translation>
+        <translation>ffmpeg wurde mit Code %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1537,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Tag %1: Die Datei %2 kann nicht konvertiert werden. %3</translation>
+        <translation>Die Umwandlungen wurden angehalten.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1322,7 +1545,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>Die konvertierte Kopie von %1 in %2 wurde abgeschnitten; der Datenträger ist vielleicht voll.</translation>
+        <translation>Die umgewandelte Kopie von %1 in %2 ist unvollständig; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1596,17 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Der Kalender hat keine Veröffentlichungsadresse; legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Es kann kein Vorbereitungsordner für die Website angelegt werden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
@@ -1380,11 +1614,46 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Kalenderveröffentlichung dort abgelegt hat; daneben zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
         <translation>%1 kann nicht gesendet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Die geheime Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Die geheime Datei %1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Die geheime Datei %1 kann von anderen gelesen werden: Nur ihr Besitzer darf sie lesen (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Die geheime Datei %1 ist zu groß für ein Passwort.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Die geheime Datei %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Der Schlüsselbund kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Das Passwort kann nicht im Schlüsselbund abgelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Das Passwort kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1396,6 +1665,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
     </message>
 </context>
 <context>
@@ -1455,15 +1739,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>Die Veröffentlichung wurde angehalten.</translation>
+        <translation>Das Veröffentlichen wurde angehalten.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>der Host-Schlüssel von %1 hat sich geändert, seit er akzeptiert wurde; das kann ein Angriff sein (jemand zwischen Ihnen und dem Server), daher wurde nichts gesendet</translation>
+        <translation>der Host-Schlüssel von %1 hat sich seit seiner Annahme geändert; das kann ein Angriff sein (jemand zwischen Ihnen und dem Server), daher wurde nichts gesendet</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); akzeptieren Sie ihn nur, wenn es der Ihres Servers ist</translation>
+        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); nehmen Sie ihn nur an, wenn es der Ihres Servers ist</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1479,7 +1763,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
+        <translation>der Server antwortete mit HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
@@ -1501,9 +1785,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
         <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
@@ -1520,55 +1801,36 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Cannot delete %1</source>
         <translation>%1 kann nicht gelöscht werden</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
         <translation>Der Bucket %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>%1 kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>%1 kann nicht gesendet werden</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>%1 kann nicht gelöscht werden</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>%1 kann nicht gelesen werden</translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist unlesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
         <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>Cannot send %1</source>
-        <translation>%1 kann nicht gesendet werden</translation>
-    </message>
-    <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
+        <translation>%1 kann nicht an seinen Platz gestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
     </message>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>%1 kann nicht gelöscht werden</translation>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
     </message>
 </context>
 </TS>

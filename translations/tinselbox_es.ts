@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vista previa en una fecha</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar la página como la ve un visitante en este momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar la página como la ve un visitante en este momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -138,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
+        <translation>La dirección de publicación no nombra ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -150,11 +165,11 @@
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>La dirección S3 necesita el id de clave de acceso antes del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USER@HOST.</translation>
+        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -170,11 +185,11 @@
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
+        <translation>La dirección S3 debe terminar con ?region=REGIÓN (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -182,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una de la carpeta personal.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Generate anyway?</source>
         <source>The folder %1 cannot be shown.</source>
         <translation>No se puede mostrar la carpeta %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover el día %1 al día %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Intercambiar los días %1 y %2</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>No se puede escribir la imagen convertida de %1: %2.</translation>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
         <source>Select a background picture</source>
         <translation>Seleccionar una imagen de fondo</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publicar en:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://usuario@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://USUARIO@HOST/RUTA, ftps://USUARIO@HOST/RUTA (FTP con TLS), davs://USUARIO@HOST/RUTA (WebDAV sobre HTTPS) o s3://ID_CLAVE_ACCESO@HOST/BUCKET/PREFIJO?region=REGIÓN. Las contraseñas nunca se guardan aquí: Publicar las pide y las guarda en el llavero del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» no es una dirección de publicación.
+Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host/www o s3://CLAVE@host/bucket?region=us-east-1, sin contraseña, o deje el campo vacío.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -671,6 +716,89 @@ Open anyway?</source>
     <message>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
+    </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>En su lugar se pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Recordarla en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Deteniendo tras el paso actual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Enviando %1: %2 de %3
+En total: %4 de %5, %6/s, quedan %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
+%2
+
+Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>¿Publicar junto a ellos?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» no es una fecha y hora de la forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no hay pantalla en la que abrir el editor; --generate y --check no la necesitan</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate necesita un calendario FILE y una carpeta DIR</translation>
     </message>
@@ -1042,10 +1169,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Escribe en OUT.pdf la tarjeta imprimible de FILE: su nombre y el código QR de su dirección.</translation>
     </message>
     <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>elige solo una de --generate, --preview, --check y --card</translation>
-    </message>
-    <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
         <translation>--card necesita un calendario FILE y un archivo PDF OUT.pdf</translation>
     </message>
@@ -1091,7 +1214,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 (see --help)</source>
-        <translation>%1 (consulte --help)</translation>
+        <translation>%1 (consulta --help)</translation>
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
@@ -1100,6 +1223,94 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>no se puede escribir la tarjeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, generar y publicar FILE en su dirección de publicación, enviando solo lo que cambió.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: listar lo que se enviaría y borraría, sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leer la contraseña o la clave secreta S3 de FILE, que solo su propietario puede leer.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: confiar también en la autoridad de certificación de FILE (un servidor con su propio certificado).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: confiar en el servidor SFTP cuya clave de host tiene esta huella, y recordarlo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>elija una de --generate, --preview, --check, --card y --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file y --accept-host-key van con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE da la contraseña en su lugar.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>no hay contraseña para %1: indique --secret-file FILE (un archivo que solo usted puede leer), o guárdela en el llavero desde Publicar en el editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: el calendario no tiene dirección de publicación; indique una en las Opciones del editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Borrado: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Enviado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Para confiar en ella, publique de nuevo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publica junto a ellos.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enviaría %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>borraría %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prueba: %1 archivo(s) por enviar (%2), %3 por borrar, %4 sin cambios.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publicado en %1: %2 archivo(s) enviado(s) (%3), %4 borrado(s), %5 sin cambios.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostrar la página como la ve un visitante en MOMENT (YYYY-MM-DDTHH:MM, en la zona horaria del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
     </message>
 </context>
 <context>
@@ -1110,7 +1321,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>No se puede leer %1: %2.</translation>
+        <translation>%1 no se puede leer: %2.</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1393,18 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublicar</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vista previa en una &amp;fecha...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar cada &amp;mañana</translation>
     </message>
 </context>
 <context>
@@ -1322,7 +1545,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertida de %1 en %2 quedó cortada; puede que el disco esté lleno.</translation>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1596,17 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>El calendario no tiene dirección de publicación; indique una en Opciones, Publicación.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>No se puede crear una carpeta de preparación para el sitio: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
@@ -1380,11 +1614,46 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos necesita su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
         <translation>No se puede enviar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>No se puede leer el archivo secreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>El archivo secreto %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>El archivo secreto %1 puede ser leído por otros: solo su propietario debe poder leerlo (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>El archivo secreto %1 es demasiado grande para contener una contraseña.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>El archivo secreto %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>No se puede leer el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>La contraseña no se puede guardar en el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>La contraseña no se puede quitar del llavero: %1.</translation>
     </message>
 </context>
 <context>
@@ -1396,6 +1665,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>Se detuvo la generación; %1 se ha quedado como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1455,19 +1739,19 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>La publicación se detuvo.</translation>
+        <translation>Se detuvo la publicación.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>la clave del host %1 ha cambiado desde que se aceptó; puede ser un ataque (alguien entre usted y el servidor), así que no se envió nada</translation>
+        <translation>la clave de host de %1 ha cambiado desde que se aceptó; puede ser un ataque (alguien entre usted y el servidor), así que no se envió nada</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>la clave del host %1 no es conocida (%2); acéptela solo si es la de su servidor</translation>
+        <translation>la clave de host de %1 no es conocida (%2); acéptela solo si es la de su servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos</translation>
+        <translation>el servidor rechazó el inicio de sesión: usuario, clave o contraseña incorrectos</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1491,19 +1775,16 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>no se puede llegar al servidor %1</translation>
+        <translation>no se puede contactar con el servidor %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>la conexión segura con el servidor falló (%1)</translation>
+        <translation>falló la conexión segura con el servidor (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
         <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
         <translation>No se puede listar la carpeta remota %1</translation>
@@ -1520,9 +1801,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>Cannot delete %1</source>
         <translation>No se puede borrar %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
         <translation>No se puede listar el bucket %1</translation>
@@ -1532,43 +1810,27 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>No se puede listar el bucket %1: la respuesta del servidor no se puede leer (%2).</translation>
     </message>
     <message>
-        <source>Cannot read %1</source>
-        <translation>No se puede leer %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>No se puede enviar %1</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>No se puede borrar %1</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>No se puede listar la carpeta remota %1</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>No se puede leer %1</translation>
-    </message>
-    <message>
         <source>Cannot make the remote folder %1</source>
         <translation>No se puede crear la carpeta remota %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
     </message>
+</context>
+<context>
+    <name>TuilesJours</name>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>No se puede borrar %1</translation>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>falta el archivo</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Le dossier de cache %1 ne peut pas être écrit : %2.</translation>
+        <translation>Le fichier converti ne peut pas être lu dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Aperçu à une date</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment (heure de %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -138,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valable.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -146,19 +161,19 @@
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
+        <translation>L’adresse de publication ne doit pas finir par un #fragment.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’adresse S3 doit donner l’identifiant de clé d’accès avant le serveur : s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’adresse S3 demande l’identifiant de clé d’accès avant le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’adresse de publication doit donner un nom d’utilisateur avant le serveur : USER@HOST.</translation>
+        <translation>L’adresse de publication demande un nom d’utilisateur avant le serveur : UTILISATEUR@HÔTE.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication n’a pas de port valide.</translation>
+        <translation>L’adresse de publication n’a pas de port valable.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -170,19 +185,19 @@
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
+        <translation>L’adresse S3 doit finir par ?region=RÉGION (par exemple ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’adresse S3 doit donner un nom de compartiment après le serveur : s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’adresse S3 demande un nom de compartiment après le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation>Seule une adresse S3 accepte une ?requête.</translation>
+        <translation>Seule une adresse S3 prend une ?requête.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse SFTP doit donner un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
+        <translation>L’adresse SFTP demande un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Générer quand même&#xa0;?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Le dossier %1 ne peut pas être affiché.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Déplacer le jour %1 au jour %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Échanger les jours %1 et %2</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>L’image convertie de %1 ne peut pas être écrite : %2.</translation>
+        <translation>L’image convertie de %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translat
         <source>Select a background picture</source>
         <translation>Choisir une image de fond</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publier vers :</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utilisateur@hote/~/www/calendrier</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTILISATEUR@HÔTE/CHEMIN, ftps://UTILISATEUR@HÔTE/CHEMIN (FTP avec TLS), davs://UTILISATEUR@HÔTE/CHEMIN (WebDAV sur HTTPS) ou s3://ID_CLÉ_ACCÈS@HÔTE/COMPARTIMENT/PRÉFIXE?region=RÉGION. Les mots de passe ne sont jamais gardés ici : Publier les demande et les garde dans le trousseau du système.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>« %1 » n’est pas une adresse de publication.
+Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, davs://hote/www ou s3://CLE@hote/compartiment?region=us-east-1, sans mot de passe, ou laissez le champ vide.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -672,6 +717,89 @@ Ouvrir quand même&#xa0;?</translation>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Le mot de passe est demandé à la place.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clé secrète de %1 :</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>La garder dans le trousseau du système</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publication…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arrêt après l’étape en cours…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Envoi de %1 : %2 sur %3
+En tout : %4 sur %5, %6/s, %7 s restantes</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
+%2
+
+Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publier à côté d’eux ?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
+
+%1
+
+La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -736,7 +864,7 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Le calendrier ne peut pas être écrit : %1.</translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure de la forme %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>aucun affichage où ouvrir l’éditeur&#xa0;; --generate et --check n’en ont pas besoin</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force s’utilise avec --generate ou --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet s’utilise avec --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate demande un calendrier FILE et un dossier DIR</translation>
     </message>
@@ -1040,10 +1167,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Écrit dans OUT.pdf la carte à imprimer de FILE&#xa0;: son nom et le code QR de son adresse.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>choisissez une seule option parmi --generate, --preview, --check et --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1100,6 +1223,94 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>impossible d’écrire la carte %1 : %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, générer et publier FILE à son adresse de publication, en n’envoyant que ce qui a changé.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Avec --publish : lister ce qui serait envoyé et supprimé, sans rien changer.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Avec --publish : lire le mot de passe ou la clé secrète S3 dans FILE, que seul son propriétaire peut lire.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Avec --publish : faire aussi confiance à l’autorité de certification de FILE (un serveur avec son propre certificat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Avec --publish : faire confiance au serveur SFTP dont la clé d’hôte a cette empreinte, et s’en souvenir.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>choisissez une seule option parmi --generate, --preview, --check, --card et --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va avec --generate, --preview ou --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va avec --generate ou --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file et --accept-host-key vont avec --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE donne le mot de passe à la place.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>aucun mot de passe pour %1 : donnez --secret-file FILE (un fichier que vous seul pouvez lire), ou gardez-le dans le trousseau depuis Publier dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1 : le calendrier n’a pas d’adresse de publication ; indiquez-en une dans les Options de l’éditeur</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Envoyé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Pour lui faire confiance, publiez à nouveau avec --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publie à côté d’eux.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enverrait %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>supprimerait %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Essai à blanc : %1 fichier(s) à envoyer (%2), %3 à supprimer, %4 inchangé(s).</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publié vers %1 : %2 fichier(s) envoyé(s) (%3), %4 supprimé(s), %5 inchangé(s).</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Avec --preview&#xa0;: afficher la page telle qu’un visiteur la voit à MOMENT (YYYY-MM-DDTHH:MM, dans le fuseau horaire du calendrier).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1394,18 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Aperçu à une &amp;date...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publier chaque &amp;matin</translation>
+    </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
@@ -1192,7 +1415,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
-        <translation>ffmpeg a échoué : %1.</translation>
+        <translation>ffmpeg a échoué&#xa0;: %1.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed.</source>
@@ -1314,7 +1537,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Jour %1 : le fichier %2 ne peut pas être converti. %3</translation>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1322,7 +1545,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copie convertie de %1 dans %2 a été tronquée ; le disque est peut-être plein.</translation>
+        <translation>La copie convertie de %1 dans %2 a été tronquée&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1373,10 +1596,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas d’adresse de publication ; indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossible de créer un dossier de préparation pour le site : %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Aucune adresse de publication n’est définie.</translation>
+        <translation>Aucune adresse de publication n’est indiquée.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1388,6 +1622,41 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossible de lire le fichier secret %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Le fichier secret %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Le fichier secret %1 peut être lu par d’autres : seul son propriétaire doit pouvoir le lire (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Le fichier secret %1 est trop grand pour contenir un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Le fichier secret %1 est vide.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Le trousseau ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être gardé dans le trousseau : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+    </message>
+</context>
+<context>
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1396,6 +1665,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1743,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; ce peut être une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1467,7 +1751,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe erroné</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1483,7 +1767,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
+        <translation>le serveur ne répond plus (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
@@ -1491,7 +1775,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>le serveur %1 est injoignable</translation>
+        <translation>le serveur %1 ne peut pas être joint</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1499,11 +1783,8 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
+        <translation>on ne peut pas faire confiance au certificat du serveur (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossible de lister le dossier distant %1</translation>
@@ -1520,9 +1801,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>Cannot delete %1</source>
         <translation>Impossible de supprimer %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
         <translation>Impossible de lister le compartiment %1</translation>
@@ -1532,43 +1810,27 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Impossible de lister le compartiment %1 : la réponse du serveur est illisible (%2).</translation>
     </message>
     <message>
-        <source>Cannot read %1</source>
-        <translation>Impossible de lire %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>Impossible d’envoyer %1</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>Impossible de supprimer %1</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>Impossible de lister le dossier distant %1</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>Impossible de lire %1</translation>
-    </message>
-    <message>
         <source>Cannot make the remote folder %1</source>
         <translation>Impossible de créer le dossier distant %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>Impossible d’envoyer %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
     </message>
+</context>
+<context>
+    <name>TuilesJours</name>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>Impossible de supprimer %1</translation>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>fichier introuvable</translation>
     </message>
 </context>
 </TS>

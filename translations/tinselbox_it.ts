@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere nella cartella della cache %1: %2.</translation>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Anteprima a una data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento (ora di %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -150,11 +165,11 @@
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’indirizzo S3 richiede l’id della chiave di accesso prima del server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: USER@HOST.</translation>
+        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -170,11 +185,11 @@
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGIONE (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -182,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella home dell’utente.</translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella personale.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Generare comunque?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Impossibile mostrare la cartella %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Sposta il giorno %1 al giorno %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Scambia i giorni %1 e %2</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere l’immagine convertita di %1: %2.</translation>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <source>Select a background picture</source>
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Pubblica su:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utente@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTENTE@HOST/PERCORSO, ftps://UTENTE@HOST/PERCORSO (FTP con TLS), davs://UTENTE@HOST/PERCORSO (WebDAV su HTTPS) o s3://ID_CHIAVE_ACCESSO@HOST/BUCKET/PREFISSO?region=REGIONE. Le password non sono mai conservate qui: Pubblica le chiede e le conserva nel portachiavi del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» non è un indirizzo di pubblicazione.
+Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/www o s3://CHIAVE@host/bucket?region=us-east-1, senza password, oppure lascia il campo vuoto.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -672,6 +717,89 @@ Aprire comunque?</translation>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Viene chiesta invece la password.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Pubblica</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La chiave segreta di %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Ricordala nel portachiavi del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Pubblicazione…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arresto dopo il passo in corso…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Invio di %1: %2 di %3
+In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
+            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
+%2
+
+Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Pubblicare accanto a essi?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -736,7 +864,7 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Impossibile scrivere il calendario: %1.</translation>
+        <translation>Il file %1 non può essere scritto.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» non è una data e ora nella forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>nessuno schermo su cui aprire l’editor; --generate e --check non ne hanno bisogno</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va usato con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va usato con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate richiede un calendario FILE e una cartella DIR</translation>
     </message>
@@ -1040,10 +1167,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Scrive in OUT.pdf la scheda stampabile di FILE: il suo nome e il codice QR del suo indirizzo.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>scegli una sola tra --generate, --preview, --check e --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1095,11 +1218,99 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 non è vuoto e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
+        <translation>%1 (vedi --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>impossibile scrivere la scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Converti, genera e pubblica FILE al suo indirizzo di pubblicazione, inviando solo ciò che è cambiato.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: elenca ciò che verrebbe inviato ed eliminato, senza cambiare nulla.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leggi la password o la chiave segreta S3 da FILE, che solo il suo proprietario può leggere.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: fidati anche dell’autorità di certificazione in FILE (un server con un proprio certificato).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: fidati del server SFTP la cui chiave host ha questa impronta, e ricordalo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>scegli una tra --generate, --preview, --check, --card e --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file e --accept-host-key vanno con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE fornisce invece la password.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>nessuna password per %1: indica --secret-file FILE (un file che solo tu puoi leggere), oppure conservala nel portachiavi da Pubblica nell’editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: il calendario non ha un indirizzo di pubblicazione; impostane uno nelle Opzioni dell’editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Eliminato: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Inviato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Per fidarti, pubblica di nuovo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force pubblica accanto a essi.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>invierebbe %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>eliminerebbe %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prova: %1 file da inviare (%2), %3 da eliminare, %4 invariati.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Pubblicato su %1: %2 file inviati (%3), %4 eliminati, %5 invariati.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostra la pagina come la vede un visitatore a MOMENT (YYYY-MM-DDTHH:MM, nel fuso orario del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
     </message>
 </context>
 <context>
@@ -1110,7 +1321,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>Impossibile leggere %1: %2.</translation>
+        <translation>%1 non può essere letto: %2.</translation>
     </message>
 </context>
 <context>
@@ -1183,12 +1394,24 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubblica</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Anteprima a una &amp;data...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Pubblica ogni &amp;mattina</translation>
+    </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>La conversione è stata interrotta.</translation>
+        <translation>La conversione è stata fermata.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1200,7 +1423,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg è terminato con il codice %1.</translation>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +1533,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>Le conversioni sono state interrotte.</translation>
+        <translation>Le conversioni sono state fermate.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1322,7 +1545,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>La copia convertita di %1 in %2 è stata troncata; il disco potrebbe essere pieno.</translation>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1373,18 +1596,64 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Il calendario non ha un indirizzo di pubblicazione; impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossibile creare una cartella di preparazione per il sito: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
+        <translation>Nessun indirizzo di pubblicazione impostato.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario vi ha messo; pubblicare accanto a essi richiede la tua conferma (non vengono mai cancellati).</translation>
+        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario ha messo lì; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
         <translation>Impossibile inviare %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossibile leggere il file segreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Il file segreto %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Il file segreto %1 può essere letto da altri: solo il suo proprietario deve poterlo leggere (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Il file segreto %1 è troppo grande per contenere una password.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Il file segreto %1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Impossibile leggere il portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Impossibile conservare la password nel portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
     </message>
 </context>
 <context>
@@ -1396,6 +1665,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>La generazione è stata interrotta; %1 è rimasto com’era.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Non c’è alcun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -1455,7 +1739,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>La pubblicazione è stata interrotta.</translation>
+        <translation>La pubblicazione è stata fermata.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
@@ -1463,7 +1747,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>la chiave host di %1 non è nota (%2); accettala solo se è quella del tuo server</translation>
+        <translation>la chiave host di %1 non è conosciuta (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1487,11 +1771,11 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>impossibile trovare il server %1</translation>
+        <translation>il server %1 non si trova</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>impossibile raggiungere il server %1</translation>
+        <translation>il server %1 non è raggiungibile</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1499,11 +1783,8 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
+        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossibile elencare la cartella remota %1</translation>
@@ -1520,55 +1801,36 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>Cannot delete %1</source>
         <translation>Impossibile eliminare %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
         <translation>Impossibile elencare il bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Impossibile elencare il bucket %1: la risposta del server non è leggibile (%2).</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>Impossibile leggere %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>Impossibile inviare %1</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>Impossibile eliminare %1</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>Impossibile elencare la cartella remota %1</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>Impossibile leggere %1</translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server è illeggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
         <translation>Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
-        <source>Cannot send %1</source>
-        <translation>Impossibile inviare %1</translation>
-    </message>
-    <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
     </message>
+</context>
+<context>
+    <name>TuilesJours</name>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>Impossibile eliminare %1</translation>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>file mancante</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>De cachemap %1 kan niet worden beschreven: %2.</translation>
+        <translation>Het omgezette bestand kan niet worden gelezen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,21 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Voorbeeld op een datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet (tijd in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
@@ -142,7 +157,7 @@
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; daarom wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
@@ -150,11 +165,11 @@
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Het S3-adres heeft de toegangssleutel-id vóór de server nodig: s3://SLEUTEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: USER@HOST.</translation>
+        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -162,7 +177,7 @@
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation>De publicatiemap mag geen "." of ".." bevatten.</translation>
+        <translation>De publicatiemap mag geen &quot;.&quot; of &quot;..&quot; bevatten.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
@@ -170,19 +185,19 @@
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGIO (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>Het S3-adres heeft een bucketnaam na de server nodig: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Het S3-adres heeft een bucketnaam na de server nodig: s3://SLEUTEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation>Alleen een S3-adres neemt een ?query aan.</translation>
+        <translation>Alleen een S3-adres neemt een ?query.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap van de gebruiker.</translation>
+        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Toch genereren?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>De map %1 kan niet worden getoond.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Dag %1 naar dag %2 verplaatsen</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Dagen %1 en %2 verwisselen</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>De geconverteerde afbeelding van %1 kan niet worden geschreven: %2.</translation>
+        <translation>De omgezette afbeelding van %1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
         <source>Select a background picture</source>
         <translation>Een achtergrondafbeelding kiezen</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publiceren naar:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://gebruiker@host/~/www/kalender</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://GEBRUIKER@HOST/PAD, ftps://GEBRUIKER@HOST/PAD (FTP met TLS), davs://GEBRUIKER@HOST/PAD (WebDAV via HTTPS) of s3://TOEGANGSSLEUTEL_ID@HOST/BUCKET/VOORVOEGSEL?region=REGIO. Wachtwoorden worden hier nooit bewaard: Publiceren vraagt ernaar en bewaart ze in de sleutelbos van het systeem.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>“%1” is geen publicatieadres.
+Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs://host/www of s3://SLEUTEL@host/bucket?region=us-east-1, zonder wachtwoord, of laat het veld leeg.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -671,6 +716,89 @@ Toch openen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
+    </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>De geheime sleutel van %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Onthouden in de sleutelbos van het systeem</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publiceren…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Stoppen na de huidige stap…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>%1 verzenden: %2 van %3
+In totaal: %4 van %5, %6/s, nog %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
+%2
+
+Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Ernaast publiceren?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
+
+%1
+
+De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>‘%1’ is geen datum en tijd van de vorm %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>geen scherm om de editor op te openen; --generate en --check hebben er geen nodig</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force hoort bij --generate of --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet hoort bij --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate heeft een kalender FILE en een map DIR nodig</translation>
     </message>
@@ -1040,10 +1167,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Schrijft de afdrukbare kaart van FILE naar OUT.pdf: de naam en de QR-code van het adres.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>kies één van --generate, --preview, --check en --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1100,6 +1223,94 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>de kaart %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>FILE converteren, genereren en publiceren naar zijn publicatieadres, alleen wat veranderd is verzenden.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Met --publish: tonen wat verzonden en verwijderd zou worden, niets veranderen.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Met --publish: het wachtwoord of de geheime S3-sleutel lezen uit FILE, dat alleen de eigenaar mag lezen.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Met --publish: ook de certificaatautoriteit in FILE vertrouwen (een server met een eigen certificaat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Met --publish: de SFTP-server vertrouwen waarvan de hostsleutel deze vingerafdruk heeft, en dat onthouden.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>kies een van --generate, --preview, --check, --card en --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force hoort bij --generate, --preview of --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet hoort bij --generate of --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file en --accept-host-key horen bij --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE geeft in plaats daarvan het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>geen wachtwoord voor %1: geef --secret-file FILE (een bestand dat alleen u kunt lezen), of bewaar het in de sleutelbos via Publiceren in de editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: de kalender heeft geen publicatieadres; stel er een in bij de Opties van de editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Verzonden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Om hem te vertrouwen, publiceer opnieuw met --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publiceert ernaast.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>zou %1 verzenden</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>zou %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Proefrun: %1 bestand(en) te verzenden (%2), %3 te verwijderen, %4 ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Gepubliceerd naar %1: %2 bestand(en) verzonden (%3), %4 verwijderd, %5 ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Met --preview: de pagina tonen zoals een bezoeker hem op MOMENT ziet (YYYY-MM-DDTHH:MM, in de tijdzone van de kalender).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>kan de kaart %1 niet schrijven: %2</translation>
     </message>
 </context>
 <context>
@@ -1183,12 +1394,24 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubliceren</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Voorbeeld op een &amp;datum...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Elke &amp;ochtend publiceren</translation>
+    </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>De conversie is gestopt.</translation>
+        <translation>De omzetting is gestopt.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1200,7 +1423,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>ffmpeg stopte met code %1.</translation>
+        <translation>ffmpeg is gestopt met code %1.</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1537,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Dag %1: het bestand %2 kan niet worden geconverteerd. %3</translation>
+        <translation>De omzettingen zijn gestopt.</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1322,7 +1545,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>De geconverteerde kopie van %1 in %2 is afgebroken; de schijf is misschien vol.</translation>
+        <translation>De omgezette kopie van %1 in %2 is onvolledig; de schijf is misschien vol.</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1596,17 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>De kalender heeft geen publicatieadres; stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Kan geen voorbereidingsmap voor de site maken: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
@@ -1384,7 +1618,42 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation>%1 kan niet worden verzonden: %2.</translation>
+        <translation>Kan %1 niet verzenden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Kan het geheime bestand %1 niet lezen: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Het geheime bestand %1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Het geheime bestand %1 kan door anderen worden gelezen: alleen de eigenaar mag het lezen (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Het geheime bestand %1 is te groot voor een wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Het geheime bestand %1 is leeg.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>De sleutelbos kan niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Het wachtwoord kan niet uit de sleutelbos worden verwijderd: %1.</translation>
     </message>
 </context>
 <context>
@@ -1396,6 +1665,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>Het genereren is gestopt; %1 is gebleven zoals het was.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Kan de map %1 niet maken.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1743,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
+        <translation>de hostsleutel van %1 is veranderd sinds hij werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1471,7 +1755,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation>toegang geweigerd door de server</translation>
+        <translation>toestemming geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
@@ -1487,7 +1771,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>de server %1 kan niet worden gevonden</translation>
+        <translation>de server %1 is niet te vinden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1499,76 +1783,54 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
+        <translation>het certificaat van de server kan niet worden vertrouwd (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation>De externe map %1 kan niet worden weergegeven</translation>
+        <translation>Kan de externe map %1 niet weergeven</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation>%1 kan niet worden gelezen</translation>
+        <translation>Kan %1 niet lezen</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation>%1 kan niet worden verzonden</translation>
+        <translation>Kan %1 niet verzenden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>%1 kan niet worden verwijderd</translation>
+        <translation>Kan %1 niet verwijderen</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation>De bucket %1 kan niet worden weergegeven</translation>
+        <translation>Kan de bucket %1 niet weergeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>De bucket %1 kan niet worden weergegeven: het antwoord van de server is onleesbaar (%2).</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>%1 kan niet worden gelezen</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>%1 kan niet worden verzonden</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>%1 kan niet worden verwijderd</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>De externe map %1 kan niet worden weergegeven</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>%1 kan niet worden gelezen</translation>
+        <translation>Kan de bucket %1 niet weergeven: het antwoord van de server is onleesbaar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation>De externe map %1 kan niet worden gemaakt</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>%1 kan niet worden verzonden</translation>
+        <translation>Kan de externe map %1 niet maken</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kan niet op zijn plaats worden gezet</translation>
+        <translation>Kan %1 niet op zijn plaats zetten</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dag %1</translation>
     </message>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>%1 kan niet worden verwijderd</translation>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>bestand ontbreekt</translation>
     </message>
 </context>
 </TS>

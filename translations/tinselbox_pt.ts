@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The cache directory %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever na pasta de cache %1: %2.</translation>
+        <translation>A pasta da cache %1 não pode ser escrita: %2.</translation>
     </message>
 </context>
 <context>
@@ -131,10 +131,25 @@
     </message>
 </context>
 <context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Pré-visualizar numa data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar a página como um visitante a vê neste momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar a página como um visitante a vê neste momento:</translation>
+    </message>
+</context>
+<context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation>O endereço de publicação tem de começar por sftp://, ftps://, davs:// ou s3://.</translation>
+        <translation>O endereço de publicação deve começar por sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
@@ -150,11 +165,11 @@
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>O endereço S3 precisa do id da chave de acesso antes do servidor: s3://CHAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: USER@HOST.</translation>
+        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: UTILIZADOR@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -170,11 +185,11 @@
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
+        <translation>O endereço S3 deve terminar com ?region=REGIÃO (por exemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 precisa do nome de um bucket depois do servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>O endereço S3 precisa de um nome de bucket depois do servidor: s3://CHAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -182,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal do utilizador.</translation>
+        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +271,20 @@ Gerar mesmo assim?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Não é possível mostrar a pasta %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover o dia %1 para o dia %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Trocar os dias %1 e %2</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
     <message>
         <source>The converted picture of %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever a imagem convertida de %1: %2.</translation>
+        <translation>A imagem convertida de %1 não pode ser escrita: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
@@ -512,6 +535,28 @@ Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
         <source>Select a background picture</source>
         <translation>Selecionar uma imagem de fundo</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publicar em:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utilizador@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTILIZADOR@HOST/CAMINHO, ftps://UTILIZADOR@HOST/CAMINHO (FTP com TLS), davs://UTILIZADOR@HOST/CAMINHO (WebDAV sobre HTTPS) ou s3://ID_CHAVE_ACESSO@HOST/BUCKET/PREFIXO?region=REGIÃO. As palavras-passe nunca são guardadas aqui: Publicar pede-as e guarda-as no porta-chaves do sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» não é um endereço de publicação.
+Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs://host/www ou s3://CHAVE@host/bucket?region=us-east-1, sem palavra-passe, ou deixe o campo vazio.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -672,6 +717,89 @@ Abrir mesmo assim?</translation>
         <source>Save the calendar as</source>
         <translation>Salvar o calendário como</translation>
     </message>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Em vez disso, é pedida a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>A chave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Guardá-la no porta-chaves do sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>A publicar…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>A parar depois do passo atual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>A enviar %1: %2 de %3
+No total: %4 de %5, %6/s, faltam %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
+%2
+
+Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publicar ao lado deles?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
+
+%1
+
+A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -736,7 +864,7 @@ Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Não é possível escrever o calendário: %1.</translation>
+        <translation>O ficheiro %1 não pode ser escrito.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1056,13 @@ Substituí-las?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» não é uma data e hora da forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -987,14 +1122,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>nenhuma tela onde abrir o editor; --generate e --check não precisam de uma</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force é usado com --generate ou --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet é usado com --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate precisa de um calendário FILE e de uma pasta DIR</translation>
     </message>
@@ -1040,10 +1167,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Grava em OUT.pdf o cartão para imprimir de FILE: o nome e o código QR do endereço dele.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>escolha apenas uma entre --generate, --preview, --check e --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1095,11 +1218,99 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 não está vazio e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
+        <translation>%1 (ver --help)</translation>
     </message>
     <message>
         <source>cannot write the card %1: %2</source>
         <translation>não é possível escrever o cartão %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Converter, gerar e publicar FILE no seu endereço de publicação, enviando só o que mudou.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Com --publish: listar o que seria enviado e apagado, sem mudar nada.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Com --publish: ler a palavra-passe ou a chave secreta S3 de FILE, que só o seu dono pode ler.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Com --publish: confiar também na autoridade de certificação em FILE (um servidor com certificado próprio).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Com --publish: confiar no servidor SFTP cuja chave de anfitrião tem esta impressão digital, e lembrá-lo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>escolha uma de --generate, --preview, --check, --card e --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force vai com --generate, --preview ou --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet vai com --generate ou --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file e --accept-host-key vão com --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE dá a palavra-passe em vez disso.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>sem palavra-passe para %1: indique --secret-file FILE (um ficheiro que só você pode ler), ou guarde-a no porta-chaves a partir de Publicar no editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: o calendário não tem endereço de publicação; indique um nas Opções do editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Apagado: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Enviado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Para confiar nela, publique de novo com --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publica ao lado deles.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enviaria %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>apagaria %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Ensaio: %1 ficheiro(s) a enviar (%2), %3 a apagar, %4 sem alterações.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publicado em %1: %2 ficheiro(s) enviado(s) (%3), %4 apagado(s), %5 sem alterações.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Com --preview: mostrar a página como um visitante a vê em MOMENT (YYYY-MM-DDTHH:MM, no fuso horário do calendário).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date vai com --preview</translation>
     </message>
 </context>
 <context>
@@ -1110,7 +1321,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>Não é possível ler %1: %2.</translation>
+        <translation>%1 não pode ser lido: %2.</translation>
     </message>
 </context>
 <context>
@@ -1183,12 +1394,24 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublicar</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Pré-visualizar numa &amp;data...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar todas as &amp;manhãs</translation>
+    </message>
 </context>
 <context>
     <name>OutilFfmpeg</name>
     <message>
         <source>The conversion was stopped.</source>
-        <translation>A conversão foi interrompida.</translation>
+        <translation>A conversão foi parada.</translation>
     </message>
     <message>
         <source>ffmpeg failed: %1.</source>
@@ -1200,7 +1423,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>ffmpeg stopped with code %1.</source>
-        <translation>O ffmpeg terminou com o código %1.</translation>
+        <translation>O ffmpeg parou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +1533,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The conversions were stopped.</source>
-        <translation>As conversões foram interrompidas.</translation>
+        <translation>As conversões foram paradas.</translation>
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
@@ -1322,7 +1545,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>A cópia convertida de %1 em %2 ficou cortada; o disco pode estar cheio.</translation>
+        <translation>A cópia convertida de %1 em %2 ficou incompleta; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -1373,10 +1596,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>O calendário não tem endereço de publicação; indique um em Opções, Publicação.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Não é possível criar uma pasta de preparação para o site: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Não está definido nenhum endereço de publicação.</translation>
+        <translation>Nenhum endereço de publicação definido.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1388,6 +1622,41 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Não é possível ler o ficheiro secreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>O ficheiro secreto %1 não é um ficheiro normal.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>O ficheiro secreto %1 pode ser lido por outros: só o seu dono o pode ler (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>O ficheiro secreto %1 é grande demais para conter uma palavra-passe.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>O ficheiro secreto %1 está vazio.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Não é possível ler o porta-chaves: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Não é possível guardar a palavra-passe no porta-chaves: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Não é possível remover a palavra-passe do porta-chaves: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ServiceGeneration</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -1396,6 +1665,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The generation was stopped; %1 was left as it was.</source>
         <translation>A geração foi interrompida; %1 ficou como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>A geração foi parada; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -1455,27 +1739,27 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>A publicação foi interrompida.</translation>
+        <translation>A publicação foi parada.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>a chave do anfitrião %1 mudou desde que foi aceite; pode ser um ataque (alguém entre si e o servidor), por isso nada foi enviado</translation>
+        <translation>a chave de anfitrião de %1 mudou desde que foi aceite; pode ser um ataque (alguém entre si e o servidor), por isso nada foi enviado</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>a chave do anfitrião %1 não é conhecida (%2); aceite-a só se for a do seu servidor</translation>
+        <translation>a chave de anfitrião de %1 não é conhecida (%2); aceite-a só se for a do seu servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>o servidor recusou o início de sessão: nome de utilizador, chave ou palavra-passe errados</translation>
+        <translation>o servidor recusou a entrada: nome de utilizador, chave ou palavra-passe errados</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation>permissão negada pelo servidor</translation>
+        <translation>permissão recusada pelo servidor</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation>o servidor não tem espaço livre</translation>
+        <translation>o servidor não tem mais espaço</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
@@ -1487,7 +1771,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>não é possível encontrar o servidor %1</translation>
+        <translation>o servidor %1 não foi encontrado</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1499,11 +1783,8 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
+        <translation>não é possível confiar no certificado do servidor (%1); um servidor com autoridade própria precisa de --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Não é possível listar a pasta remota %1</translation>
@@ -1520,9 +1801,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>Cannot delete %1</source>
         <translation>Não é possível apagar %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
         <translation>Não é possível listar o bucket %1</translation>
@@ -1532,43 +1810,27 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Não é possível listar o bucket %1: a resposta do servidor não se lê (%2).</translation>
     </message>
     <message>
-        <source>Cannot read %1</source>
-        <translation>Não é possível ler %1</translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation>Não é possível enviar %1</translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation>Não é possível apagar %1</translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation>Não é possível listar a pasta remota %1</translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation>Não é possível ler %1</translation>
-    </message>
-    <message>
         <source>Cannot make the remote folder %1</source>
         <translation>Não é possível criar a pasta remota %1</translation>
     </message>
     <message>
-        <source>Cannot send %1</source>
-        <translation>Não é possível enviar %1</translation>
-    </message>
-    <message>
         <source>Cannot put %1 in place</source>
-        <translation>Não é possível colocar %1 no lugar</translation>
+        <translation>Não é possível pôr %1 no lugar</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dia %1</translation>
     </message>
     <message>
-        <source>Cannot delete %1</source>
-        <translation>Não é possível apagar %1</translation>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>ficheiro em falta</translation>
     </message>
 </context>
 </TS>

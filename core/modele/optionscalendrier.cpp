@@ -1,5 +1,7 @@
 #include "modele/optionscalendrier.h"
 
+#include "publication/ciblepublication.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QUrl>
@@ -98,7 +100,11 @@ std::vector<Attribut> construireTable()
         texte(QLatin1String("langue"), &O::langue, langueValide, QLatin1String("langue"), ACTIF),
         texte(QLatin1String("adresse"), &O::adresse, &O::adresseValide, AUCUNE, ACTIF),
         booleen(QLatin1String("originaux"), &O::originaux, AUCUNE, ACTIF),
-        texte(QLatin1String("publication"), &O::publication, sansBlanc, AUCUNE, EN_ATTENTE),
+        // Read by the publishing target's own type; it never holds a secret.
+        texte(
+            QLatin1String("publication"), &O::publication,
+            [](QString const &texte) { return texte.isEmpty() || CiblePublication::lire(texte).estValide(); },
+            AUCUNE, ACTIF),
         booleen(QLatin1String("prive"), &O::prive, AUCUNE, EN_ATTENTE),
         texte(QLatin1String("cle"), &O::cle, sansBlanc, AUCUNE, EN_ATTENTE),
         booleen(QLatin1String("verrou"), &O::verrou, AUCUNE, EN_ATTENTE),

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QtConcurrent>
 
 Publieur::Publieur(CiblePublication const &cible, TransfertCurl::Reglages const &reglages)
     : cible(cible), reglages(reglages)
@@ -21,10 +22,10 @@ Resultat Publieur::publier(
 {
     *bilan = Bilan();
     empreinteInconnue.clear();
+    // The site's digests are computed while the server is reached and listed.
     ListeSite locale;
-    const Resultat calcul = ListeSite::calculer(repertoire, &locale);
-    if (!calcul)
-        return calcul;
+    QFuture<Resultat> calcul =
+        QtConcurrent::run([&repertoire, &locale] { return ListeSite::calculer(repertoire, &locale); });
 
     qint64 fait = 0;
     qint64 total = 0;
@@ -36,9 +37,12 @@ Resultat Publieur::publier(
             suivi.progression(enCours, octets, tailleEnCours, fait + octets, total);
     };
     const std::unique_ptr<TransfertCurl> transfert = TransfertCurl::creer(cible, avecSuivi);
-    if (!transfert)
+    if (!transfert) {
+        calcul.waitForFinished();
         return Resultat::echec(Resultat::Cause::Publication, tr("No publishing address is set."));
+    }
     auto echouer = [&](Resultat const &resultat) {
+        calcul.waitForFinished();
         empreinteInconnue = transfert->getEmpreinteInconnue();
         return resultat;
     };
@@ -54,6 +58,9 @@ Resultat Publieur::publier(
         if (!lecture)
             return echouer(lecture);
     }
+    const Resultat calculFait = calcul.result();
+    if (!calculFait)
+        return calculFait;
     const PlanPublication plan = PlanPublication::etablir(
         locale, distants, absente ? nullptr : &texteListe, transfert->parNomTemporaire());
     if (plan.estEtranger() && !accepterEtranger)

@@ -154,6 +154,8 @@ void TransfertCurl::envoyerDepuis(QIODevice *donnees, qint64 taille)
 {
     donnees->seek(0);
     source = donnees;
+    // Larger writes let libssh2 keep more SFTP requests in flight.
+    curl_easy_setopt(poignee, CURLOPT_UPLOAD_BUFFERSIZE, 2L * 1024 * 1024);
     curl_easy_setopt(poignee, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(poignee, CURLOPT_INFILESIZE_LARGE, curl_off_t(taille));
 }

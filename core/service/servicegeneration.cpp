@@ -62,6 +62,11 @@ bool ServiceGeneration::getApercu() const
     return apercu;
 }
 
+void ServiceGeneration::setInstant(QDateTime const &nouveau)
+{
+    instant = nouveau;
+}
+
 void ServiceGeneration::arreter()
 {
     arret = true;
@@ -115,7 +120,7 @@ Resultat ServiceGeneration::executer()
             tr("The generation was stopped; %1 was left as it was.")
                 .arg(Resultat::cheminLisible(repertoire)));
 
-    const Resultat generation = GenerationSite::generer(*calendrier, repertoire, apercu);
+    const Resultat generation = GenerationSite::generer(*calendrier, repertoire, apercu, instant);
     if (!generation)
         return generation;
 

@@ -2,6 +2,7 @@
 
 #include "format/resultat.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,8 @@ public:
     /// A preview lets the visitor open every day.
     void setApercu(bool apercu);
     bool getApercu() const;
+    /// A preview shows the page as a visitor sees it at `instant` when it is valid.
+    void setInstant(QDateTime const &instant);
 
     /// Converts every media (reporting each day), then replaces the directory's contents with
     /// the site; from any thread, one run at a time. A stop asked with `arreter()`, or by
@@ -53,6 +56,7 @@ private:
     std::unique_ptr<Calendrier> calendrier;
     QString repertoire;
     bool apercu = false;
+    QDateTime instant;
     std::atomic<bool> arret{false};
     /// The thread running `executer`, when it is not the main one.
     std::atomic<QThread *> fil{nullptr};

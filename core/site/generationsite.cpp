@@ -13,6 +13,7 @@
 #include "site/entetepage.h"
 #include "site/fondpage.h"
 #include "site/imageapercu.h"
+#include "site/instantapercu.h"
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
@@ -393,7 +394,8 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     return lus == qint64(infos.st_size) ? Resultat() : echecMedia(jour, chemin, SOURCE_INCOHERENTE, 0);
 }
 
-Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu)
+Resultat GenerationSite::generer(
+    Calendrier const &calendrier, QString const &repertoireSortie, bool apercu, QDateTime const &instant)
 {
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
@@ -533,7 +535,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
 
     const QString options = lignesOptions(calendrier);
     if ((!options.isEmpty() && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison))
-        || (apercu && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison)))
+        || (apercu
+            && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS,
+                instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU, &raison)))
         return echecScript(raison);
 
     erreur = ManifesteSite::ecrire(site);

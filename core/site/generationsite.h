@@ -5,6 +5,7 @@
 #include "format/format.h"
 #include "format/resultat.h"
 
+#include <QDateTime>
 #include <QLatin1String>
 #include <QMap>
 #include <QString>
@@ -54,9 +55,11 @@ public:
     };
 
     /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
-    /// with the site of `calendrier`; a preview lets the visitor open every day. A failure
+    /// with the site of `calendrier`; a preview lets the visitor open every day, or, given a
+    /// valid `instant`, shows the page as a visitor sees it at that moment. A failure
     /// says in plain words what failed and why.
-    static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu);
+    static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+        QDateTime const &instant = QDateTime());
     /// Whether the media file `chemin` of day `jour` can be published, with the checks of
     /// a generation: a regular file of a real file system whose content is a picture, a
     /// sound or a video, not a picture cut short; with `lireContenu`, its bytes are read

@@ -25,8 +25,8 @@ const QColor CIEL(0xa3, 0xd7, 0xd2);
 const QColor FIL(0x1b, 0x1b, 0x1b);
 const char *const PALETTE[] = {
     "#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"};
-const QString SCRIPTS_DISPOSITION[] = {QStringLiteral(":tinselbox/js/scripts/disposition.js"),
-    QStringLiteral(":tinselbox/js/scripts/calendrier.js")};
+// The page's layout script, which holds the table of the balls' places.
+const QString SCRIPT_DISPOSITION = QStringLiteral(":tinselbox/js/scripts/disposition.js");
 const QString FORET = QStringLiteral(":tinselbox/js/data/foret.png");
 const QString POLICE_BOULES = QStringLiteral(":tinselbox/js/data/boule.otf");
 
@@ -41,23 +41,18 @@ struct Boule {
 QVector<Boule> placesBoules()
 {
     const QRegularExpression table(
-        QStringLiteral("(?:MENU_31\\s*:|MENU_BOULES\\s*=)\\s*\\[\\s*("
+        QStringLiteral("MENU_31\\s*:\\s*\\[\\s*("
                        "(?:\\[\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*\\]\\s*,?\\s*)+)\\]"));
     const QRegularExpression triplet(QStringLiteral("\\[\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\]"));
     QVector<Boule> boules;
-    for (const QString &chemin : SCRIPTS_DISPOSITION) {
-        QFile script(chemin);
-        if (!script.open(QIODevice::ReadOnly))
-            continue;
-        const QRegularExpressionMatch trouvee = table.match(QString::fromUtf8(script.readAll()));
-        if (!trouvee.hasMatch())
-            continue;
-        auto it = triplet.globalMatch(trouvee.captured(1));
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
-        }
-        break;
+    QFile script(SCRIPT_DISPOSITION);
+    if (!script.open(QIODevice::ReadOnly))
+        return boules;
+    const QRegularExpressionMatch trouvee = table.match(QString::fromUtf8(script.readAll()));
+    auto it = triplet.globalMatch(trouvee.captured(1));
+    while (trouvee.hasMatch() && it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
     }
     return boules;
 }

@@ -64,7 +64,7 @@ bool CommandesGeneration::refuserMediasIntrouvables()
     return true;
 }
 
-void CommandesGeneration::apercu()
+void CommandesGeneration::apercu(QDateTime const &instant)
 {
     if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
@@ -77,7 +77,9 @@ void CommandesGeneration::apercu()
     // user's own and is not erased without asking.
     if (!PolitiqueSortie::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
         return;
+    instantApercu = instant;
     lancerLaGeneration(repertoire, true);
+    instantApercu = QDateTime();
 }
 
 void CommandesGeneration::generer()
@@ -169,6 +171,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setCancelButton(nullptr);
 
     auto *generateur = new Generateur(&fenetre, document.getCalendrier(), repertoire, apercu);
+    generateur->setInstantApercu(apercu ? instantApercu : QDateTime());
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 

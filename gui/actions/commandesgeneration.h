@@ -3,6 +3,7 @@
 #include "format/resultat.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -25,8 +26,9 @@ public:
     /// `finArret` runs once a stopped run has ended, for the window to enable itself again.
     CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret);
 
-    /// Generates into "tmp" beside the project file and opens the page.
-    void apercu();
+    /// Generates into "tmp" beside the project file and opens the page: with every ball
+    /// open, or as a visitor sees it at `instant` when that is valid.
+    void apercu(QDateTime const &instant = QDateTime());
     /// Asks for a directory, confirms its erasure and generates into it.
     void generer();
 
@@ -66,4 +68,6 @@ private:
     std::function<void()> finArret;
     /// The outcome whose code comes next.
     Resultat resultatGeneration;
+    /// The moment the next preview shows, if any.
+    QDateTime instantApercu;
 };

@@ -3,6 +3,7 @@
 
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
+#include "bureau/formatdates.h"
 #include "bureau/parametres.h"
 #include "bureau/traduction.h"
 #include "format/format.h"
@@ -68,6 +69,12 @@ const Champ CHAMPS[] = {
             "or leave the field empty."),
         nullptr},
     {"originaux", "case_originaux", nullptr, nullptr},
+    {"publication", "champ_publication",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a publishing address.\n"
+            "Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or "
+            "s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty."),
+        nullptr},
     {"theme", "liste_theme", nullptr, nullptr},
     {"fond", "champ_fond",
         QT_TRANSLATE_NOOP("FenetreOptions",
@@ -192,8 +199,9 @@ void FenetreOptions::actualiserDebut()
 {
     elements.dateDebut->setEnabled(elements.debut->isChecked());
     elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    // The locale's own order and punctuation ("1. Dezember", "December 1").
     elements.dateDebut->setDisplayFormat(
-        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+        FormatDates::motif(QLocale(), !elements.chaqueAnnee->isChecked(), false, false));
 }
 
 QString FenetreOptions::debutChoisi() const

@@ -73,3 +73,8 @@ void Generateur::run()
     emit resultatDetaille(resultat);
     emit resultatDisponible(GestionnaireFichiers::codeDe(resultat), service.getRepertoire());
 }
+
+void Generateur::setInstantApercu(QDateTime const &instant)
+{
+    service.setInstant(instant);
+}
