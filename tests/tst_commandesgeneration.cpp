@@ -9,6 +9,7 @@
 #include "modele/calendrier.h"
 #include "repondeurmodal.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDateTimeEdit>
 #include <QDesktopServices>

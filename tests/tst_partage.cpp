@@ -11,6 +11,7 @@
 #include "modele/calendrier.h"
 #include "site/cartepartage.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>

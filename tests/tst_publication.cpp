@@ -14,6 +14,7 @@
 #include "publication/secretpublication.h"
 #include "publication/tachematinale.h"
 
+#include <QAction>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 

@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen im Benutzerordner.</translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Trotzdem erzeugen?</translation>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Tage %1 und %2 tauschen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>Der geheime Schlüssel von %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems merken</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Veröffentlichen …</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Anhalten nach dem laufenden Schritt …</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Sende %1: %2 von %3
+Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
+%2
+
+Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Daneben veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
+
+%1
+
+Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.<
         <translation>Ein Hintergrundbild auswählen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Veröffentlichen</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Veröffentlichen nach:</translation>
     </message>
@@ -716,89 +798,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Veröffentlichen</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>Der geheime Schlüssel von %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Im Schlüsselbund des Systems merken</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Veröffentlichen …</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Anhalten</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Anhalten nach dem laufenden Schritt …</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Sende %1: %2 von %3
-Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
-            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
-%2
-
-Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Daneben veröffentlichen?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
-
-%1
-
-Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1613,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Kalenderveröffentlichung dort abgelegt hat; daneben zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1747,7 +1746,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); nehmen Sie ihn nur an, wenn es der Ihres Servers ist</translation>
+        <translation>Die Veröffentlichung wurde angehalten.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1763,7 +1762,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation>der Server antwortete mit HTTP-Status %1</translation>
+        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
@@ -1807,7 +1806,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist unlesbar (%2).</translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
@@ -1815,7 +1814,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kann nicht an seinen Platz gestellt werden</translation>
+        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
     </message>
 </context>
 <context>

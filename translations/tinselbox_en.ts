@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>FenetrePrincipale</name>
+    <name>CommandesPublication</name>
     <message numerus="yes">
         <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
         <translation>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>La dirección de publicación no nombra ningún servidor válido.</translation>
+        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
+        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
+        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una de la carpeta personal.</translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Generate anyway?</source>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Intercambiar los días %1 y %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>En su lugar se pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Recordarla en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Deteniendo tras el paso actual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Enviando %1: %2 de %3
+En total: %4 de %5, %6/s, quedan %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
+%2
+
+Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>¿Publicar junto a ellos?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
         <translation>Seleccionar una imagen de fondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar en:</translation>
     </message>
@@ -716,89 +798,6 @@ Open anyway?</source>
     <message>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>En su lugar se pide la contraseña.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publicar</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La clave secreta de %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Recordarla en el llavero del sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publicando…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Deteniendo tras el paso actual…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Enviando %1: %2 de %3
-En total: %4 de %5, %6/s, quedan %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
-            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
-%2
-
-Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>¿Publicar junto a ellos?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
-
-%1
-
-La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1320,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 no se puede leer: %2.</translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1613,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos necesita su confirmación (nunca se borran).</translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1751,7 +1750,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>el servidor rechazó el inicio de sesión: usuario, clave o contraseña incorrectos</translation>
+        <translation>La publicación se detuvo.</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1779,7 +1778,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>falló la conexión segura con el servidor (%1)</translation>
+        <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>

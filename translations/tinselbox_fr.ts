@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation>L’adresse de publication ne nomme aucun serveur valable.</translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication n’a pas de port valable.</translation>
+        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse SFTP demande un dossier : /~/DOSSIER pour un dossier du répertoire personnel.</translation>
+        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Générer quand même&#xa0;?</translation>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Échanger les jours %1 et %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Le mot de passe est demandé à la place.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clé secrète de %1 :</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>La garder dans le trousseau du système</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publication…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arrêt après l’étape en cours…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Envoi de %1 : %2 sur %3
+En tout : %4 sur %5, %6/s, %7 s restantes</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
+%2
+
+Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publier à côté d’eux ?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
+
+%1
+
+La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translat
         <translation>Choisir une image de fond</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publier vers :</translation>
     </message>
@@ -716,89 +798,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Le mot de passe est demandé à la place.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publier</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La clé secrète de %1 :</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>La garder dans le trousseau du système</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publication…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Arrêt après l’étape en cours…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Envoi de %1 : %2 sur %3
-En tout : %4 sur %5, %6/s, %7 s restantes</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
-            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
-%2
-
-Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Publier à côté d’eux ?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
-
-%1
-
-La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
 </context>
 <context>
@@ -1610,7 +1609,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Aucune adresse de publication n’est indiquée.</translation>
+        <translation>Aucune adresse de publication n’est définie.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1743,7 +1742,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; ce peut être une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1751,7 +1750,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe erroné</translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1767,7 +1766,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation>le serveur ne répond plus (délai dépassé)</translation>
+        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
@@ -1775,7 +1774,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>le serveur %1 ne peut pas être joint</translation>
+        <translation>le serveur %1 est injoignable</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1783,7 +1782,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>on ne peut pas faire confiance au certificat du serveur (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>

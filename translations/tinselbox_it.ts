@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
+        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella personale.</translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella home dell’utente.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Generare comunque?</translation>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Scambia i giorni %1 e %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Viene chiesta invece la password.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Pubblica</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La chiave segreta di %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Ricordala nel portachiavi del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Pubblicazione…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arresto dopo il passo in corso…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Invio di %1: %2 di %3
+In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
+            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
+%2
+
+Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Pubblicare accanto a essi?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translatio
         <translation>Seleziona un’immagine di sfondo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Pubblica su:</translation>
     </message>
@@ -716,89 +798,6 @@ Aprire comunque?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Viene chiesta invece la password.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Pubblica</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>La chiave segreta di %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Ricordala nel portachiavi del sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Pubblicazione…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Ferma</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Arresto dopo il passo in corso…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>Invio di %1: %2 di %3
-In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
-            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
-%2
-
-Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Pubblicare accanto a essi?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
-
-%1
-
-Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1320,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 non può essere letto: %2.</translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1614,7 +1613,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario ha messo lì; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
+        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1739,7 +1738,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation>La pubblicazione è stata fermata.</translation>
+        <translation>La pubblicazione è stata interrotta.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
@@ -1747,7 +1746,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>la chiave host di %1 non è conosciuta (%2); accettala solo se è quella del tuo server</translation>
+        <translation>la chiave host di %1 non è nota (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -1775,7 +1774,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>il server %1 non è raggiungibile</translation>
+        <translation>impossibile trovare il server %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -1783,7 +1782,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità richiede --ca-file</translation>
+        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1807,7 +1806,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation>Impossibile elencare il bucket %1: la risposta del server è illeggibile (%2).</translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server non è leggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>

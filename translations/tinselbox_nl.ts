@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation>Het publicatieadres mag geen wachtwoord bevatten; daarom wordt bij het publiceren gevraagd.</translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
+        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de thuismap.</translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Toch genereren?</translation>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Dagen %1 en %2 verwisselen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>De geheime sleutel van %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Onthouden in de sleutelbos van het systeem</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publiceren…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Stoppen na de huidige stap…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>%1 verzenden: %2 van %3
+In totaal: %4 van %5, %6/s, nog %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
+%2
+
+Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Ernaast publiceren?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
+
+%1
+
+De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
         <translation>Een achtergrondafbeelding kiezen</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publiceren</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publiceren naar:</translation>
     </message>
@@ -716,89 +798,6 @@ Toch openen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publiceren</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>De geheime sleutel van %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Onthouden in de sleutelbos van het systeem</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>Publiceren…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stoppen</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>Stoppen na de huidige stap…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>%1 verzenden: %2 van %3
-In totaal: %4 van %5, %6/s, nog %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
-            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
-%2
-
-Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Ernaast publiceren?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
-
-%1
-
-De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
 </context>
 <context>
@@ -1653,7 +1652,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Het wachtwoord kan niet uit de sleutelbos worden verwijderd: %1.</translation>
+        <translation>%1 kan niet worden verzonden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1743,7 +1742,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation>de hostsleutel van %1 is veranderd sinds hij werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
+        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
@@ -1755,7 +1754,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation>toestemming geweigerd door de server</translation>
+        <translation>toegang geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
@@ -1771,7 +1770,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>de server %1 is niet te vinden</translation>
+        <translation>de server %1 kan niet worden gevonden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1783,7 +1782,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server kan niet worden vertrouwd (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1799,7 +1798,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>Kan %1 niet verwijderen</translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1</source>
@@ -1830,7 +1829,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>file missing</source>
-        <translation>bestand ontbreekt</translation>
+        <translation>De bucket %1 kan niet worden weergegeven</translation>
     </message>
 </context>
 </TS>

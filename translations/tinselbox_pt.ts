@@ -149,7 +149,7 @@
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation>O endereço de publicação deve começar por sftp://, ftps://, davs:// ou s3://.</translation>
+        <translation>O endereço de publicação tem de começar por sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: UTILIZADOR@HOST.</translation>
+        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 precisa de um nome de bucket depois do servidor: s3://CHAVE@HOST/BUCKET.</translation>
+        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal.</translation>
+        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal do utilizador.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +278,92 @@ Gerar mesmo assim?</translation>
     <message>
         <source>Swap days %1 and %2</source>
         <translation>Trocar os dias %1 e %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesPublication</name>
+    <message>
+        <source>The password is asked for instead.</source>
+        <translation>Em vez disso, é pedida a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>A chave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Guardá-la no porta-chaves do sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>A publicar…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>A parar depois do passo atual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>A enviar %1: %2 de %3
+No total: %4 de %5, %6/s, faltam %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
+%2
+
+Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publicar ao lado deles?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
+
+%1
+
+A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +622,6 @@ Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
         <translation>Selecionar uma imagem de fundo</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
         <source>Publish to:</source>
         <translation>Publicar em:</translation>
     </message>
@@ -716,89 +798,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salvar o calendário como</translation>
-    </message>
-    <message>
-        <source>The password is asked for instead.</source>
-        <translation>Em vez disso, é pedida a palavra-passe.</translation>
-    </message>
-    <message>
-        <source>Publish</source>
-        <translation>Publicar</translation>
-    </message>
-    <message>
-        <source>The secret key of %1:</source>
-        <translation>A chave secreta de %1:</translation>
-    </message>
-    <message>
-        <source>The password of %1 (empty to log in with your SSH key):</source>
-        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
-    </message>
-    <message>
-        <source>Remember it in the system keyring</source>
-        <translation>Guardá-la no porta-chaves do sistema</translation>
-    </message>
-    <message>
-        <source>Publishing...</source>
-        <translation>A publicar…</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Stopping after the current step...</source>
-        <translation>A parar depois do passo atual…</translation>
-    </message>
-    <message>
-        <source>Sending %1: %2 of %3
-In all: %4 of %5, %6/s, %7 s left</source>
-        <translation>A enviar %1: %2 de %3
-No total: %4 de %5, %6/s, faltam %7 s</translation>
-    </message>
-    <message>
-        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
-        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
-        <translation>
-            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
-            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
-%2
-
-Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
-        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
-%2
-
-Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
-    </message>
-    <message>
-        <source>Publish beside them?</source>
-        <translation>Publicar ao lado deles?</translation>
-    </message>
-    <message>
-        <source>The site on the server still works as it was; publishing again completes it.</source>
-        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
-    </message>
-    <message>
-        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
-        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
-    </message>
-    <message>
-        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
-
-%1
-
-The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
-        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
-
-%1
-
-A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1320,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation>%1 não pode ser lido: %2.</translation>
+        <translation>Não é possível ler %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1610,7 +1609,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation>Nenhum endereço de publicação definido.</translation>
+        <translation>Não está definido nenhum endereço de publicação.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
@@ -1759,7 +1758,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation>o servidor não tem mais espaço</translation>
+        <translation>A publicação foi interrompida.</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
@@ -1771,7 +1770,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation>o servidor %1 não foi encontrado</translation>
+        <translation>não é possível encontrar o servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
@@ -1783,7 +1782,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>não é possível confiar no certificado do servidor (%1); um servidor com autoridade própria precisa de --ca-file</translation>
+        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -1815,7 +1814,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>Não é possível pôr %1 no lugar</translation>
+        <translation>Não é possível colocar %1 no lugar</translation>
     </message>
 </context>
 <context>

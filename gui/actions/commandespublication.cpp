@@ -1,7 +1,7 @@
 #include "actions/commandespublication.h"
 
 #include "bureau/boitemessage.h"
-#include "fenetres/fenetreprincipale.h"
+#include "document/documentcalendrier.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
 #include "publication/secretpublication.h"
@@ -39,7 +39,9 @@ QString taille(qint64 octets)
 
 } // namespace
 
-CommandesPublication::CommandesPublication(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+CommandesPublication::CommandesPublication(DocumentCalendrier &document, QWidget &fenetre)
+    : document(document), fenetre(fenetre)
+{}
 
 bool CommandesPublication::obtenirSecret(CiblePublication const &cible, QString *secret)
 {
@@ -124,7 +126,7 @@ Resultat CommandesPublication::executer(
             },
             Qt::QueuedConnection);
     };
-    const Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     QFutureWatcher<Resultat> veilleur;
     QEventLoop boucle;
     QObject::connect(&veilleur, &QFutureWatcher<Resultat>::finished, &boucle, &QEventLoop::quit);
@@ -139,7 +141,7 @@ Resultat CommandesPublication::executer(
 
 void CommandesPublication::publier()
 {
-    const Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     if (calendrier == nullptr)
         return;
     QString erreur;
@@ -199,14 +201,14 @@ void CommandesPublication::publier()
 
 bool CommandesPublication::publieChaqueMatin() const
 {
-    const QString projet = fenetre.getUrlCalendrier();
+    const QString projet = document.getChemin();
     return !projet.isEmpty() && TacheMatinale::estActive(projet);
 }
 
 bool CommandesPublication::publierChaqueMatin(bool actif)
 {
-    const Calendrier *calendrier = fenetre.getCalendrier();
-    const QString projet = fenetre.getUrlCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
+    const QString projet = document.getChemin();
     if (calendrier == nullptr)
         return false;
     if (!actif) {

@@ -6,7 +6,8 @@
 #include <QString>
 
 class CiblePublication;
-class FenetrePrincipale;
+class DocumentCalendrier;
+class QWidget;
 
 /// The window's Publish: the secret from the keyring or asked for, the publish on a
 /// worker thread behind a progress dialog that shows each file, the bytes and the time
@@ -14,10 +15,11 @@ class FenetrePrincipale;
 /// key, someone else's files) and the outcome.
 class CommandesPublication
 {
-    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+    Q_DECLARE_TR_FUNCTIONS(CommandesPublication)
 
 public:
-    explicit CommandesPublication(FenetrePrincipale &fenetre);
+    /// Publishes `document`'s calendar; the dialogs belong to `fenetre`.
+    CommandesPublication(DocumentCalendrier &document, QWidget &fenetre);
 
     /// Publishes the window's calendar to its publishing address.
     void publier();
@@ -34,5 +36,6 @@ private:
     /// Runs one publish on a worker thread while the progress dialog shows it.
     Resultat executer(PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte);
 
-    FenetrePrincipale &fenetre;
+    DocumentCalendrier &document;
+    QWidget &fenetre;
 };

@@ -124,7 +124,7 @@ void FenetrePrincipale::relierCommandes()
     connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
         [this] { import->importerDossier(); });
     connect(menus->getAction(MenusFenetre::PUBLIER), &QAction::triggered, this,
-        [this] { CommandesPublication(*this).publier(); });
+        [this] { CommandesPublication(*document, *this).publier(); });
     connect(&document->getPile(), &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
     // The unsaved mark is the stack's: undoing back to the saved state clears it.
     connect(

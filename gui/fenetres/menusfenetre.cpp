@@ -66,10 +66,10 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     chaqueMatin->setCheckable(true);
     QObject::connect(calendrier, &QMenu::aboutToShow, &fenetre, [chaqueMatin, cible = &fenetre] {
         chaqueMatin->setEnabled(cible->getCalendrier() != nullptr);
-        chaqueMatin->setChecked(CommandesPublication(*cible).publieChaqueMatin());
+        chaqueMatin->setChecked(CommandesPublication(cible->getDocument(), *cible).publieChaqueMatin());
     });
     QObject::connect(chaqueMatin, &QAction::triggered, &fenetre, [chaqueMatin, cible = &fenetre](bool actif) {
-        chaqueMatin->setChecked(CommandesPublication(*cible).publierChaqueMatin(actif));
+        chaqueMatin->setChecked(CommandesPublication(cible->getDocument(), *cible).publierChaqueMatin(actif));
     });
 
     QMenu *aide = barre->addMenu(tr("&Help"));
