@@ -1814,7 +1814,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>

@@ -1814,7 +1814,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">No se puede poner %1 en su sitio</translation>
+        <translation type="unfinished">No se puede crear la carpeta remota %1</translation>
     </message>
 </context>
 <context>

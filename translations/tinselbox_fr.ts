@@ -1814,7 +1814,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Impossible de mettre %1 en place</translation>
+        <translation type="unfinished">Impossible de créer le dossier distant %1</translation>
     </message>
 </context>
 <context>

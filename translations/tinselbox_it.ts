@@ -1814,7 +1814,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Impossibile mettere %1 al suo posto</translation>
+        <translation type="unfinished">Impossibile creare la cartella remota %1</translation>
     </message>
 </context>
 <context>

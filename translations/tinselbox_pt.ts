@@ -1814,7 +1814,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Não é possível criar a pasta remota %1</translation>
     </message>
 </context>
 <context>
