@@ -1810,11 +1810,11 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished">Der entfernte Ordner %1 kann nicht angelegt werden</translation>
+        <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Der entfernte Ordner %1 kann nicht angelegt werden</translation>
+        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
     </message>
 </context>
 <context>

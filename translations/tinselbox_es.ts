@@ -1810,11 +1810,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished">No se puede crear la carpeta remota %1</translation>
+        <translation>No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">No se puede crear la carpeta remota %1</translation>
+        <translation>No se puede poner %1 en su sitio</translation>
     </message>
 </context>
 <context>

@@ -1810,11 +1810,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished">Impossible de créer le dossier distant %1</translation>
+        <translation>Impossible de créer le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Impossible de créer le dossier distant %1</translation>
+        <translation>Impossible de mettre %1 en place</translation>
     </message>
 </context>
 <context>

@@ -1810,11 +1810,11 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished">Impossibile creare la cartella remota %1</translation>
+        <translation>Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Impossibile creare la cartella remota %1</translation>
+        <translation>Impossibile mettere %1 al suo posto</translation>
     </message>
 </context>
 <context>

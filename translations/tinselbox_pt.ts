@@ -1810,11 +1810,11 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished">Não é possível criar a pasta remota %1</translation>
+        <translation>Não é possível criar a pasta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished">Não é possível criar a pasta remota %1</translation>
+        <translation>Não é possível colocar %1 no lugar</translation>
     </message>
 </context>
 <context>
