@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QtConcurrent>
 
+#include <openssl/crypto.h>
+
 Publieur::Publieur(CiblePublication const &cible, TransfertCurl::Reglages const &reglages)
     : cible(cible), reglages(reglages)
 {}
@@ -24,8 +26,12 @@ Resultat Publieur::publier(
     empreinteInconnue.clear();
     // The site's digests are computed while the server is reached and listed.
     ListeSite locale;
-    QFuture<Resultat> calcul =
-        QtConcurrent::run([&repertoire, &locale] { return ListeSite::calculer(repertoire, &locale); });
+    QFuture<Resultat> calcul = QtConcurrent::run([&repertoire, &locale] {
+        const Resultat resultat = ListeSite::calculer(repertoire, &locale);
+        // The pool's thread outlives the publish: OpenSSL's state for it goes now, not never.
+        OPENSSL_thread_stop();
+        return resultat;
+    });
 
     qint64 fait = 0;
     qint64 total = 0;
