@@ -86,9 +86,16 @@ int GestionnaireFichiers::creerCalendrierDepuisDom(QDomDocument const &document,
     return retenir(LecteurProjet::lire(texte, calendrier, QString()));
 }
 
-int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu)
+int GestionnaireFichiers::generer(
+    Calendrier const &calendrier, QString repertoireSortie, bool apercu, QString const &motDePasse)
 {
-    return retenir(GenerationSite::generer(calendrier, repertoireSortie, apercu));
+    avis.clear();
+    return retenir(GenerationSite::generer(calendrier, repertoireSortie, apercu, motDePasse, &avis));
+}
+
+QString GestionnaireFichiers::getAvis() const
+{
+    return avis;
 }
 
 QMap<int, QString> GestionnaireFichiers::mediasIntrouvables(Calendrier const &calendrier)

@@ -47,7 +47,11 @@ public:
     int creerCalendrierDepuisDom(QDomDocument const &document, Calendrier &calendrier);
 
     // Web site.
-    int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu);
+    /// A private calendar's site is encrypted under `motDePasse` (not its preview).
+    int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu,
+        QString const &motDePasse = QString());
+    /// What the user should know of the last generation that succeeded; empty when nothing.
+    QString getAvis() const;
     int calculer_taille(Calendrier const &calendrier, long long *taille);
     /// Days of the calendar (1 to its length) whose media file cannot be found or is not a regular file, with its location.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);
@@ -77,4 +81,5 @@ private:
     int retenir(Resultat const &resultat);
 
     Resultat dernierResultat;
+    QString avis;
 };

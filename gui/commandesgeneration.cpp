@@ -1,6 +1,8 @@
 #include "commandesgeneration.h"
 
 #include "boitemessage.h"
+#include "chiffrement/parametrescle.h"
+#include "chiffrement/trousseau.h"
 #include "choixfichier.h"
 #include "fenetrepartage.h"
 #include "fenetreprincipale.h"
@@ -13,6 +15,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMap>
 #include <QPointer>
 #include <QProgressDialog>
@@ -147,6 +151,11 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     if (fenetre.getCalendrier() == nullptr || generationEnCours())
         return;
 
+    // The preview stays on this computer and is not encrypted.
+    QString motDePasse;
+    if (!apercu && fenetre.getCalendrier()->getPrive() && !obtenirMotDePasse(&motDePasse))
+        return;
+
     QProgressDialog progression;
     progression.setLabelText(tr("Generating the calendar ..."));
     progression.setMinimum(0);
@@ -154,6 +163,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setCancelButton(nullptr);
 
     auto *generateur = new Generateur(&fenetre, fenetre.getCalendrier(), repertoire, apercu);
+    generateur->setMotDePasse(motDePasse);
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 
@@ -206,6 +216,24 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     QObject::connect(generateur, &QThread::finished, &fenetre, &FenetrePrincipale::appliquerEtat);
     // The thread may have ended before the connection was made.
     fenetre.appliquerEtat();
+}
+
+bool CommandesGeneration::obtenirMotDePasse(QString *motDePasse)
+{
+    const ParametresCle parametres = ParametresCle::lire(fenetre.getCalendrier()->getCle());
+    QString erreur;
+    if (parametres.estValide()
+        && Trousseau::lire(parametres.getSel(), motDePasse, &erreur) == Trousseau::TROUVE
+        && !motDePasse->isEmpty())
+        return true;
+    QString question = tr("Password of this private calendar:");
+    if (!erreur.isEmpty())
+        question =
+            tr("The keyring could not give the password (%1).").arg(erreur) + QLatin1Char('\n') + question;
+    bool accepte = false;
+    *motDePasse = QInputDialog::getText(
+        &fenetre, tr("Private calendar"), question, QLineEdit::Password, QString(), &accepte);
+    return accepte && !motDePasse->isEmpty();
 }
 
 bool CommandesGeneration::generationEnCours() const

@@ -2,8 +2,11 @@
 #include "ui_fenetreoptions.h"
 
 #include "boitemessage.h"
+#include "chiffrement/parametrescle.h"
+#include "chiffrement/trousseau.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "site/siteprive.h"
 #include "traduction.h"
 
 #include <QCheckBox>
@@ -54,6 +57,8 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     elements.dateDebut->setDate(QDate::currentDate());
     connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
     connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+    connect(elements.prive, &QCheckBox::toggled, this, &FenetreOptions::actualiserPrive);
+    actualiserPrive();
 }
 
 FenetreOptions::~FenetreOptions()
@@ -75,6 +80,10 @@ FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetr
     elements.langue = fenetre.findChild<QComboBox *>(QStringLiteral("liste_langue"));
     elements.adresse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_adresse"));
     elements.originaux = fenetre.findChild<QCheckBox *>(QStringLiteral("case_originaux"));
+    elements.prive = fenetre.findChild<QCheckBox *>(QStringLiteral("case_prive"));
+    elements.motDePasse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_mot_de_passe"));
+    elements.confirmation = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_confirmation"));
+    elements.trousseau = fenetre.findChild<QCheckBox *>(QStringLiteral("case_trousseau"));
     return elements;
 }
 
@@ -109,6 +118,54 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     elements.langue->setCurrentIndex(elements.langue->findData(langue));
     elements.adresse->setText(calendrier->getAdresse());
     elements.originaux->setChecked(calendrier->getOriginaux());
+    elements.prive->setChecked(calendrier->getPrive());
+    // A password already set is kept unless another is typed.
+    if (ParametresCle::lire(calendrier->getCle()).estValide())
+        elements.motDePasse->setPlaceholderText(tr("unchanged"));
+    actualiserPrive();
+}
+
+void FenetreOptions::actualiserPrive()
+{
+    for (QWidget *champ : {static_cast<QWidget *>(elements.motDePasse),
+             static_cast<QWidget *>(elements.confirmation), static_cast<QWidget *>(elements.trousseau)})
+        champ->setEnabled(elements.prive->isChecked());
+}
+
+bool FenetreOptions::cleChoisie(QString *cle)
+{
+    cle->clear();
+    if (!elements.prive->isChecked())
+        return true;
+    const QString motDePasse = elements.motDePasse->text();
+    if (motDePasse.isEmpty() && elements.confirmation->text().isEmpty()
+        && ParametresCle::lire(calendrier->getCle()).estValide()) {
+        *cle = calendrier->getCle();
+        return true;
+    }
+    if (motDePasse.isEmpty()) {
+        BoiteMessage::avertir(this, tr("Type the password visitors will need, twice."));
+        elements.motDePasse->setFocus();
+        return false;
+    }
+    if (motDePasse != elements.confirmation->text()) {
+        BoiteMessage::avertir(this, tr("The two passwords differ. Type the same password twice."));
+        elements.confirmation->clear();
+        elements.confirmation->setFocus();
+        return false;
+    }
+    const Resultat nouvelle = SitePrive::definirMotDePasse(motDePasse, cle);
+    if (!nouvelle) {
+        BoiteMessage::avertir(this, nouvelle.getMessage());
+        return false;
+    }
+    QString erreur;
+    const QByteArray sel = ParametresCle::lire(*cle).getSel();
+    if (elements.trousseau->isChecked() && !Trousseau::ecrire(sel, motDePasse, &erreur))
+        BoiteMessage::avertir(this,
+            tr("The keyring did not keep the password (%1): it will be asked at each generation.")
+                .arg(erreur));
+    return true;
 }
 
 void FenetreOptions::actualiserDebut()
@@ -177,6 +234,11 @@ void FenetreOptions::clicBoutonOk()
     choisi.setLangue(langueChoisie());
     choisi.setAdresse(adresse);
     choisi.setOriginaux(elements.originaux->isChecked());
+    choisi.setPrive(elements.prive->isChecked());
+    QString cle;
+    if (!cleChoisie(&cle))
+        return;
+    choisi.setCle(cle);
     if (choisi.memesOptions(*calendrier)) {
         reject();
         return;

@@ -13,8 +13,8 @@ class Ui_FenetreOptions;
 
 /// Dialog of the calendar's options: which days the page opens (past days that stay open,
 /// a single month, the time zone whose date counts, the number of days and their start,
-/// a shuffled order), the page's language, the address it is published at, and whether
-/// media are published as chosen. OK writes them to the calendar and is accepted only
+/// a shuffled order), the page's language, the address it is published at, whether
+/// media are published as chosen, and whether visitors need a password. OK writes them to the calendar and is accepted only
 /// when one of them changed.
 class FenetreOptions : public QDialog
 {
@@ -36,6 +36,7 @@ public:
 private slots:
     void clicBoutonOk();
     void actualiserDebut();
+    void actualiserPrive();
 
 private:
     /// The form's widgets that the dialog drives, found once by object name.
@@ -53,12 +54,20 @@ private:
         QComboBox *langue = nullptr;
         QLineEdit *adresse = nullptr;
         QCheckBox *originaux = nullptr;
+        QCheckBox *prive = nullptr;
+        QLineEdit *motDePasse = nullptr;
+        QLineEdit *confirmation = nullptr;
+        QCheckBox *trousseau = nullptr;
     };
 
     /// The start as the dialog shows it, in the calendar's form ("" when unchecked).
     QString debutChoisi() const;
     /// The chosen language; an untouched English choice keeps a calendar without one as it is.
     QString langueChoisie() const;
+    /// The key parameters the calendar keeps: new ones for a password typed twice (its key
+    /// made, and the password kept in the keyring if asked), the calendar's own when none is
+    /// typed. False, with the user told why, when the choice cannot be taken.
+    bool cleChoisie(QString *cle);
 
     Ui_FenetreOptions *ui;
     Calendrier *calendrier = nullptr;

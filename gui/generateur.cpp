@@ -51,6 +51,11 @@ void Generateur::setModeApercuActif(bool modeApercuActif)
     this->modeApercuActif = modeApercuActif;
 }
 
+void Generateur::setMotDePasse(QString const &nouveauMotDePasse)
+{
+    motDePasse = nouveauMotDePasse;
+}
+
 void Generateur::run()
 {
     GestionnaireFichiers gestionnaire;
@@ -71,8 +76,9 @@ void Generateur::run()
         return;
     }
     // Without a calendar there is nothing to generate; the directory is left alone.
-    const int resultat =
-        calendrier == nullptr ? 3 : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif);
+    const int resultat = calendrier == nullptr
+        ? 3
+        : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif, motDePasse);
 
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
     if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())

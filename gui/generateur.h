@@ -32,6 +32,8 @@ public:
     void setRepertoireExport(QString const &repertoireExport);
     bool getModeApercuActif() const;
     void setModeApercuActif(bool modeApercuActif);
+    /// The password a private calendar's site is encrypted under.
+    void setMotDePasse(QString const &motDePasse);
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the
@@ -51,4 +53,5 @@ private:
     Calendrier *calendrier = nullptr;
     QString repertoireExport;
     bool modeApercuActif = false;
+    QString motDePasse;
 };

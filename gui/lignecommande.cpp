@@ -1,5 +1,6 @@
 #include "lignecommande.h"
 
+#include "chiffrement/fichiersecret.h"
 #include "conversion/planconversions.h"
 #include "fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
@@ -12,6 +13,7 @@
 #include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
+#include "site/siteprive.h"
 #include "traduction.h"
 #include "version.h"
 
@@ -107,11 +109,15 @@ LigneCommande::LigneCommande()
           tr("Erase a non-empty DIR that holds no generated site, instead of refusing it.")),
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
-          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address."))
+          tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
+      optionMotDePasse(QStringLiteral("password-file"),
+          tr("With --generate or --check: read a private calendar's password from FILE, which only you may "
+             "read."),
+          QStringLiteral("FILE"))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
-    analyseur.addOptions(
-        {optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer, optionSilencieux});
+    analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer,
+        optionSilencieux, optionMotDePasse});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -178,6 +184,8 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("--force goes with --generate or --preview");
     else if (analyseur.isSet(optionSilencieux) && !generation)
         faute = tr("--quiet goes with --generate");
+    else if (analyseur.isSet(optionMotDePasse) && !generation && !verification)
+        faute = tr("--password-file goes with --generate or --check");
     else if (generation && positionnels != 2)
         faute = tr("--generate needs a calendar FILE and a directory DIR");
     else if (carte && positionnels != 2)
@@ -240,7 +248,9 @@ bool LigneCommande::accepterRepertoire(
 int LigneCommande::generer(const QString &fichier, const QString &repertoire)
 {
     Calendrier calendrier;
-    if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
+    QString motDePasse;
+    if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier)
+        || !lireMotDePasse(calendrier, &motDePasse))
         return ECHEC;
 
     // Conversions first, reported day by day as they end; the generation then copies.
@@ -257,8 +267,10 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
         return echouer(tr("cannot generate the calendar: ") + echecConversion);
 
     GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, false) != 0)
+    if (gestionnaire.generer(calendrier, repertoire, false, motDePasse) != 0)
         return echouer(gestionnaire.getDetailsErreur());
+    if (!gestionnaire.getAvis().isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + gestionnaire.getAvis());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -289,6 +301,20 @@ int LigneCommande::verifier(const QString &fichier)
     GestionnaireFichiers gestionnaire;
     if (!gestionnaire.estValide(fichier))
         signaler(tr("The file does not follow the calendar's schema."));
+    if (calendrier.getPrive()) {
+        QString motDePasse;
+        if (!analyseur.isSet(optionMotDePasse))
+            ecrireLigne(stdout, tr("The calendar is private: --password-file checks its password too."));
+        else if (!lireMotDePasse(calendrier, &motDePasse))
+            ++problemes;
+        else {
+            const QString probleme = SitePrive::verifierMotDePasse(calendrier, motDePasse);
+            if (probleme.isEmpty())
+                ecrireLigne(stdout, tr("The password is the calendar's."));
+            else
+                signaler(probleme);
+        }
+    }
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     const int longueur = calendrier.getJours();
@@ -387,8 +413,8 @@ void LigneCommande::afficherAide()
     // English descriptions are the source texts to look up.
     QCommandLineParser aide;
     aide.setApplicationDescription(tr(DESCRIPTION));
-    for (const QCommandLineOption *option :
-        {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte, &optionForcer, &optionSilencieux}) {
+    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte,
+             &optionForcer, &optionSilencieux, &optionMotDePasse}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }
@@ -413,6 +439,23 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
         return echouer(tr("cannot write the card: ") + raison);
     return SUCCES;
+}
+
+bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDePasse)
+{
+    motDePasse->clear();
+    if (!calendrier.getPrive())
+        return true;
+    if (!analyseur.isSet(optionMotDePasse)) {
+        echouer(tr("the calendar is private: give its password with --password-file FILE"));
+        return false;
+    }
+    QString erreur;
+    if (!FichierSecret::lire(analyseur.value(optionMotDePasse), motDePasse, &erreur)) {
+        echouer(tr("--password-file: ") + erreur);
+        return false;
+    }
+    return true;
 }
 
 void LigneCommande::signalerErreurAnalyse()

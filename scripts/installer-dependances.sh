@@ -16,7 +16,7 @@ PAQUETS=(cmake g++ make pkg-config valgrind
          fonttools python3-fonttools fonts-freefont-otf
          clang-format qttools5-dev qttools5-dev-tools qttranslations5-l10n
          kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
-         libqrencode-dev zbar-tools poppler-utils
+         libqrencode-dev libssl-dev qtkeychain-qt5-dev zbar-tools poppler-utils
          firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
          lintian)
 

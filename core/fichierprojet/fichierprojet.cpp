@@ -334,6 +334,10 @@ void FichierProjet::ecrireOptions(Calendrier const &calendrier, QDomElement &rac
         racine.setAttribute(Format::ATTRIBUT_ADRESSE, calendrier.getAdresse());
     if (calendrier.getOriginaux())
         racine.setAttribute(Format::ATTRIBUT_ORIGINAUX, QStringLiteral("1"));
+    if (calendrier.getPrive())
+        racine.setAttribute(Format::ATTRIBUT_PRIVE, QStringLiteral("1"));
+    if (!calendrier.getCle().isEmpty())
+        racine.setAttribute(Format::ATTRIBUT_CLE, calendrier.getCle());
 }
 
 void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier)
@@ -354,4 +358,6 @@ void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &att
     calendrier.setLangue(attribut(Format::ATTRIBUT_LANGUE).trimmed());
     calendrier.setAdresse(attribut(Format::ATTRIBUT_ADRESSE).trimmed());
     calendrier.setOriginaux(oui(Format::ATTRIBUT_ORIGINAUX));
+    calendrier.setPrive(oui(Format::ATTRIBUT_PRIVE));
+    calendrier.setCle(attribut(Format::ATTRIBUT_CLE).trimmed());
 }

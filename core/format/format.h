@@ -26,6 +26,8 @@ constexpr QLatin1String ATTRIBUT_MELANGE{"melange"};
 constexpr QLatin1String ATTRIBUT_LANGUE{"langue"};
 constexpr QLatin1String ATTRIBUT_ADRESSE{"adresse"};
 constexpr QLatin1String ATTRIBUT_ORIGINAUX{"originaux"};
+constexpr QLatin1String ATTRIBUT_PRIVE{"prive"};
+constexpr QLatin1String ATTRIBUT_CLE{"cle"};
 
 /// The order in which a project file writes its attributes; any other comes after them,
 /// by name. A fixed order keeps the same calendar the same bytes.
@@ -41,6 +43,8 @@ constexpr QLatin1String ORDRE_ATTRIBUTS[] = {
     ATTRIBUT_LANGUE,
     ATTRIBUT_ADRESSE,
     ATTRIBUT_ORIGINAUX,
+    ATTRIBUT_PRIVE,
+    ATTRIBUT_CLE,
     ATTRIBUT_NUMERO_JOUR,
     ATTRIBUT_URL,
 };

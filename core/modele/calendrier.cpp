@@ -140,10 +140,30 @@ void Calendrier::setOriginaux(bool nouveauxOriginaux)
     originaux = nouveauxOriginaux;
 }
 
+bool Calendrier::getPrive() const
+{
+    return prive;
+}
+
+void Calendrier::setPrive(bool nouveauPrive)
+{
+    prive = nouveauPrive;
+}
+
+QString Calendrier::getCle() const
+{
+    return cle;
+}
+
+void Calendrier::setCle(QString const &nouvelleCle)
+{
+    cle = nouvelleCle;
+}
+
 bool Calendrier::optionsParDefaut() const
 {
     return !rattrapage && mois == 0 && fuseau.isEmpty() && debut.isEmpty() && jours == Format::DERNIER_JOUR
-        && !melange && langue.isEmpty() && adresse.isEmpty() && !originaux;
+        && !melange && langue.isEmpty() && adresse.isEmpty() && !originaux && !prive && cle.isEmpty();
 }
 
 void Calendrier::copierOptions(Calendrier const &autre)
@@ -157,6 +177,8 @@ void Calendrier::copierOptions(Calendrier const &autre)
     langue = autre.langue;
     adresse = autre.adresse;
     originaux = autre.originaux;
+    prive = autre.prive;
+    cle = autre.cle;
 }
 
 QList<int> Calendrier::joursHorsLongueur() const
@@ -173,7 +195,8 @@ bool Calendrier::memesOptions(Calendrier const &autre) const
 {
     return rattrapage == autre.rattrapage && mois == autre.mois && fuseau == autre.fuseau
         && debut == autre.debut && jours == autre.jours && melange == autre.melange && langue == autre.langue
-        && adresse == autre.adresse && originaux == autre.originaux;
+        && adresse == autre.adresse && originaux == autre.originaux && prive == autre.prive
+        && cle == autre.cle;
 }
 
 int Calendrier::ajouterMedia(int jour, Media *media)

@@ -59,6 +59,13 @@ public:
     /// Whether media files are published byte for byte, as chosen.
     bool getOriginaux() const;
     void setOriginaux(bool originaux);
+    /// Whether visitors need a password: every day's content is then encrypted.
+    bool getPrive() const;
+    void setPrive(bool prive);
+    /// The password's salt and key derivation parameters (never the password), as the
+    /// root attribute `cle` holds them; empty when none were set.
+    QString getCle() const;
+    void setCle(QString const &cle);
     /// Whether every option is at its default, as in a calendar made before they existed.
     bool optionsParDefaut() const;
     /// Copies every option (not the name nor the days) of `autre`.
@@ -94,4 +101,6 @@ private:
     QString langue;
     QString adresse;
     bool originaux = false;
+    bool prive = false;
+    QString cle;
 };

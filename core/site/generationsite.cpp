@@ -1,5 +1,6 @@
 #include "site/generationsite.h"
 
+#include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
@@ -12,6 +13,7 @@
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
+#include "site/siteprive.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -375,7 +377,8 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     return lus == qint64(infos.st_size) ? Resultat() : echecMedia(jour, chemin, SOURCE_INCOHERENTE, 0);
 }
 
-Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu)
+Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+    QString const &motDePasse, QString *avis)
 {
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
@@ -391,6 +394,18 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             if (!media)
                 return media;
         }
+    }
+
+    // A private site's keys, before anything is built: a missing password stops here.
+    const bool prive = calendrier.getPrive() && !apercu;
+    SitePrive::Cles cles;
+    if (prive) {
+        QString avisCles;
+        const Resultat preparation = SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles);
+        if (!preparation)
+            return preparation;
+        if (avis != nullptr)
+            *avis = avisCles;
     }
 
     const QString sortie = lisible(repertoireSortie);
@@ -451,6 +466,34 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
+        // A private day: its content encrypted into a script named for nothing it holds,
+        // and lines that ask the page's lock for it.
+        if (prive) {
+            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
+            QString fichier;
+            QString extension;
+            if (avecFichier(media)) {
+                const Publication publication = PlanConversions::instance().publication(
+                    media->getUrl(), media->getType(), calendrier.getOriginaux());
+                if (!publication.ok)
+                    return Resultat::echec(5,
+                        GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
+                            .arg(it.key())
+                            .arg(lisible(media->getUrl()), publication.erreur))
+                        .avecJour(it.key())
+                        .avecChemin(media->getUrl());
+                fichier = publication.fichier;
+                extension = publication.extension;
+            }
+            const Resultat chiffre =
+                SitePrive::ecrireContenu(cles, identite, SitePrive::entete(*media, extension), fichier,
+                    joindre(repertoireMedia, identite + QStringLiteral(".js")));
+            if (!chiffre)
+                return Resultat(chiffre).avecJour(it.key());
+            blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
+            continue;
+        }
+
         // A kind without a file (a message) has nothing to copy. The media learns the
         // extension of what it is published as before its lines are written.
         if (avecFichier(media)) {
@@ -493,6 +536,12 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison) != 0)
         || (apercu && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison) != 0))
         return echecScript(raison);
+
+    if (prive) {
+        const Resultat verrou = SitePrive::installer(cles, site, TextesPage::langue(calendrier));
+        if (!verrou)
+            return verrou;
+    }
 
     erreur = ManifesteSite::ecrire(site);
     if (erreur != 0)
@@ -539,6 +588,8 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     }
     *taille += ImageApercu::taille(calendrier.getNom());
     *taille += ManifesteSite::taille();
+    if (calendrier.getPrive())
+        *taille += SitePrive::tailleVerrou();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
@@ -547,7 +598,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
             it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux(), &publiee);
-        *taille += publiee;
+        *taille += calendrier.getPrive() ? SitePrive::tailleChiffree(publiee) : publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }

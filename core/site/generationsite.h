@@ -57,8 +57,11 @@ public:
 
     /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
     /// with the site of `calendrier`; a preview lets the visitor open every day. A failure
-    /// says in plain words what failed and why.
-    static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu);
+    /// says in plain words what failed and why. A private calendar's site (not its preview,
+    /// which stays on this computer) is encrypted under `motDePasse`; `*avis` (when given)
+    /// gets what the user should know of a generation that succeeded.
+    static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+        QString const &motDePasse = QString(), QString *avis = nullptr);
     /// Whether the media file `chemin` of day `jour` can be published, with the checks of
     /// a generation: a regular file of a real file system; with `lireContenu`, its bytes
     /// are read too and must match its size.
