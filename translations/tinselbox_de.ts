@@ -59,6 +59,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>Der Schlüssel des Kalenders %1 kann von anderen als Ihnen gelesen werden; er wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>Der Schlüssel des Kalenders %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Das ist nicht das Passwort des Kalenders (das in seinen Optionen festgelegte).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>Der Schlüssel des Kalenders %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>Der Schlüssel des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -274,6 +297,46 @@ Gib einen Namen wie Europe/Paris an oder lass das Feld leer, damit die Uhr jedes
 Give the whole address, starting with https:// or http://, or leave the field empty.</source>
         <translation>„%1“ ist keine Adresse einer Webseite.
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
+    </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privat: Besucher brauchen ein Passwort</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>Bild, Ton, Video und Nachricht jedes Tages werden in der Website verschlüsselt; die Seite fragt nach dem Passwort.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Geben Sie das Passwort, das Besucher brauchen, zweimal ein.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Die beiden Passwörter unterscheiden sich. Geben Sie zweimal dasselbe Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Im Schlüsselbund aufbewahren</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Sonst wird das Passwort bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Wiederholen:</translation>
     </message>
 </context>
 <context>
@@ -645,6 +708,18 @@ Ersetzen?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Passwort dieses privaten Kalenders:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privater Kalender</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -694,6 +769,29 @@ Ersetzen?</translation>
     <message>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 ist eine XML-Datei, aber kein Kalender: Ihr Wurzelelement ist &lt;%2&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 kann von anderen als Ihnen gelesen werden: machen Sie sie nur für Sie lesbar (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 ist zu groß für ein Passwort</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1084,30 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
+    <message>
+        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Mit --generate oder --check: das Passwort eines privaten Kalenders aus FILE lesen, das nur Sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate or --check</source>
+        <translation>--password-file gehört zu --generate oder --check</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>Der Kalender ist privat: --password-file prüft auch sein Passwort.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>Das Passwort ist das des Kalenders.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1057,6 +1179,38 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>Day {n}: nothing today</source>
         <translation>Tag {n}: heute nichts</translation>
     </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Dieser Kalender ist privat.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Auf diesem Gerät merken</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Falsches Passwort. Bitte noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>Der Inhalt dieses Tages ist beschädigt und kann nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Dieser Kalender braucht eine https://-Adresse: Fragen Sie nach seinem Link, der mit https:// beginnt.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1110,6 +1264,45 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; sein Inhalt würde gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Dieser Kalender ist privat: Zum Erzeugen wird sein Passwort benötigt.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Die Projektdatei enthält keine Schlüsselparameter für ihr Passwort: Diese Website erhält einen neuen Schlüssel, und gemerkte Besucher müssen das Passwort erneut eingeben. Legen Sie das Passwort in den Optionen fest, um denselben Schlüssel von einer Erzeugung zur nächsten zu behalten.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>Die Schlüssel des Kalenders können auf diesem Computer nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Die Projektdatei enthält keine Schlüsselparameter: Legen Sie das Passwort in den Optionen fest.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Die Datei %1 hat sich beim Verschlüsseln geändert.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>Der Inhalt kann nicht verschlüsselt werden.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Das Schloss der Seite kann nicht in %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>

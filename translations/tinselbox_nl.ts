@@ -59,6 +59,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>De sleutel van de kalender %1 kan door anderen dan u worden gelezen; hij wordt niet gebruikt.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>De sleutel van de kalender %1 is beschadigd.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Dit is niet het wachtwoord van de kalender (het wachtwoord uit de Opties).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>De sleutel van de kalender %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>De sleutel van de kalender kan niet in %1 worden bewaard: %2.</translation>
+    </message>
+</context>
+<context>
     <name>EntetePage</name>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
@@ -274,6 +297,46 @@ Geef een naam zoals Europe/Paris op, of laat het veld leeg voor de eigen klok va
 Give the whole address, starting with https:// or http://, or leave the field empty.</source>
         <translation>“%1” is geen adres van een webpagina.
 Geef het volledige adres op, beginnend met https:// of http://, of laat het veld leeg.</translation>
+    </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privé: bezoekers hebben een wachtwoord nodig</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>De afbeelding, het geluid, de video en het bericht van elke dag worden in de site versleuteld; de pagina vraagt om het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Typ twee keer het wachtwoord dat bezoekers nodig hebben.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>De twee wachtwoorden verschillen. Typ twee keer hetzelfde wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>De sleutelbos heeft het wachtwoord niet bewaard (%1): het wordt bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Bewaren in de sleutelbos</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Anders wordt het wachtwoord bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Nogmaals:</translation>
     </message>
 </context>
 <context>
@@ -645,6 +708,18 @@ Vervangen?</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Wachtwoord van deze privékalender:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privékalender</translation>
+    </message>
 </context>
 <context>
     <name>FichierOrdinaire</name>
@@ -694,6 +769,29 @@ Vervangen?</translation>
     <message>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 is een XML-bestand maar geen kalender: het hoofdelement is &lt;%2&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 kan door anderen dan u worden gelezen: maak het alleen voor u leesbaar (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 is te groot voor een wachtwoord</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is leeg</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1084,30 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
+    <message>
+        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Met --generate of --check: lees het wachtwoord van een privékalender uit FILE, dat alleen u mag lezen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate or --check</source>
+        <translation>--password-file hoort bij --generate of --check</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>De kalender is privé: --password-file controleert ook het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>Het wachtwoord is dat van de kalender.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1057,6 +1179,38 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>Day {n}: nothing today</source>
         <translation>Dag {n}: vandaag niets</translation>
     </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Deze kalender is privé.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Onthouden op dit apparaat</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Bezig met openen…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Onjuist wachtwoord. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>De inhoud van deze dag is beschadigd en kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Deze kalender heeft een https://-adres nodig: vraag om de link die met https:// begint.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1110,6 +1264,45 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>De map %1 is niet leeg en bevat geen site die door tinselbox is gegenereerd; de inhoud ervan zou worden gewist.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Deze kalender is privé: het wachtwoord is nodig om hem te genereren.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Het projectbestand bevat geen sleutelparameters voor het wachtwoord: deze site krijgt een nieuwe sleutel en onthouden bezoekers moeten het wachtwoord opnieuw typen. Stel het wachtwoord in bij Opties om dezelfde sleutel van de ene generatie op de andere te houden.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>De sleutels van de kalender kunnen op deze computer niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Het projectbestand bevat geen sleutelparameters: stel het wachtwoord in bij Opties.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Het bestand %1 is tijdens het versleutelen veranderd.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>De inhoud kan niet worden versleuteld.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Het slot van de pagina kan niet in %1 worden geschreven.</translation>
     </message>
 </context>
 <context>
