@@ -4,22 +4,25 @@
 "use strict";
 const js = require("@eslint/js");
 
-// The page's own globals, defined by its scripts (calendrier.js and the classes).
-const globalesPage = [
-    "oCanvas", "oCtx", "imagesStatiques", "imagesAnimees", "imagesMobiles", "videos", "boules",
-    "mouseX", "mouseY", "mediaASurveiller", "collectionImages", "collectionPhotos", "collectionSons",
-    "collectionVideos", "projectionEnCours", "souris", "timer", "numeroJour",
-    "photo", "pochette", "son", "ecran", "video", "carte", "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "bypass",
-    "langue", "textes", "formaterTexte", "formaterDate", "verrou",
-    "Souris", "CollectionImages", "CollectionPhotos", "CollectionSons", "CollectionVideos",
-    "ImageStatique", "ImageAnimee", "ImageMobile", "Photo", "Video", "Carte", "Boule", "Disposition",
+// The only globals of the page: the names that the lines the site generator writes
+// into its scripts use (the options, the day lines' media and what they call),
+// and the one object on which the scripts share everything else.
+const globalesEcrites = [
+    "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "langue", "bypass",
+    "photo", "pochette", "son", "ecran", "video", "carte", "Photo", "Video", "Carte",
+    "imagesMobiles", "videos", "collectionSons", "collectionVideos",
 ];
+const ESPACE = "calendrier";
+const globalesPage = [...globalesEcrites, ESPACE];
 const globalesNavigateur = [
-    "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent", "setInterval", "clearInterval",
-    "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl", "$",
+    "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent",
+    "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl",
     // A private calendar's lock.
     "TextEncoder", "TextDecoder", "atob", "btoa", "URL", "Blob",
 ];
+// A top-level declaration of a classic script is a global.
+const nomsPermis = `/^(${globalesPage.join("|")})$/`;
+const SANS_INTERVALLE = "The page draws on requestAnimationFrame and waits with setTimeout.";
 
 // Node's own globals, for the page tests and the benchmarks that drive the browser.
 const globalesNode = [
@@ -29,14 +32,13 @@ const globalesNode = [
 ];
 // What the functions a test hands to the browser (page.evaluate) may name there.
 const globalesDansLaPage = [
-    ...globalesNavigateur, "Storage", "DOMException", "fetch", "Blob", "MediaRecorder", "crossOriginIsolated",
+    ...globalesNavigateur, "HTMLCanvasElement", "getComputedStyle", "setInterval", "clearInterval", "Storage", "DOMException", "fetch", "Blob", "MediaRecorder", "crossOriginIsolated",
     "innerWidth", "innerHeight",
 ];
 
-module.exports = [
+module.exports = Object.assign([
     {
         files: ["core/site/ressources/tinselbox/js/scripts/**/*.js", "core/site/ressources/tinselbox/prive/scripts/**/*.js"],
-        ignores: ["**/jquery-*.min.js"],
         languageOptions: {
             ecmaVersion: 2017,
             sourceType: "script",
@@ -53,7 +55,29 @@ module.exports = [
             "no-unused-vars": ["error", { vars: "local", args: "none", caughtErrors: "none" }],
             "no-var": "off",
             eqeqeq: "error",
+            "no-restricted-globals": ["error",
+                { name: "setInterval", message: SANS_INTERVALLE }, { name: "clearInterval", message: SANS_INTERVALLE }],
+            "no-restricted-properties": ["error",
+                { object: "window", property: "setInterval", message: SANS_INTERVALLE }],
+            "no-restricted-syntax": ["error",
+                {
+                    selector: `Program > VariableDeclaration > VariableDeclarator > Identifier.id:not([name=${nomsPermis}])`,
+                    message: `A global of the page is a name the written lines use; share the rest on ${ESPACE}.`,
+                },
+                {
+                    selector: `Program > :matches(FunctionDeclaration, ClassDeclaration) > Identifier.id:not([name=${nomsPermis}])`,
+                    message: `A global of the page is a name the written lines use; share the rest on ${ESPACE}.`,
+                },
+                {
+                    selector: "AssignmentExpression > MemberExpression.left[object.name=/^(window|globalThis|self)$/]",
+                    message: `No global through window: share it on ${ESPACE}.`,
+                }],
         },
+    },
+    {
+        // The date logic loads under Node too, for its tests.
+        files: ["core/site/ressources/tinselbox/js/scripts/periode.js"],
+        languageOptions: { globals: { module: "readonly" } },
     },
     {
         files: ["tests/web/**/*.js", "tests/moteurs/**/*.js", "bench/web/**/*.js", "eslint.config.js"],
@@ -74,4 +98,4 @@ module.exports = [
             eqeqeq: "error",
         },
     },
-];
+], { globalesEcrites, ESPACE });

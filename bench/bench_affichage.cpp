@@ -1,7 +1,7 @@
 // Showing a full calendar in the main window: afficherCalendrier resets and fills the 31
 // tiles and walks the template and every media file for the size text, all on the GUI
 // thread. The baseline, measured in the same run, is the size walk alone.
-#include "fenetreprincipale.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "mesure.h"
 #include "modele/calendrier.h"

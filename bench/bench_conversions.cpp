@@ -151,13 +151,16 @@ int main(int argc, char *argv[])
     // 3. Bytes published, against the originals (the site of "Publish files exactly as chosen").
     const qint64 originaux = tailleFichiers(photos, {QStringLiteral("*.jpg")});
     const qint64 publies = tailleFichiers(site + QStringLiteral("/data"), {QStringLiteral("*.jpg")});
-    calendrier.setOriginaux(true);
+    OptionsCalendrier options = calendrier.getOptions();
+    options.originaux = true;
+    calendrier.setOptions(options);
     const QString siteOriginaux = temp.filePath(QStringLiteral("site-originaux"));
     gestionnaire.generer(calendrier, siteOriginaux, false);
     long long avant = 0;
     long long apres = 0;
     GestionnaireFichiers().calculer_taille(calendrier, &avant);
-    calendrier.setOriginaux(false);
+    options.originaux = false;
+    calendrier.setOptions(options);
     GestionnaireFichiers().calculer_taille(calendrier, &apres);
 
     std::printf("%d photos of 4032 x 3024, JPEG quality 92, %.2f MB each on average\n", PHOTOS,

@@ -1,8 +1,9 @@
 #include "lignecommande.h"
 
+#include "bureau/traduction.h"
 #include "chiffrement/fichiersecret.h"
 #include "conversion/planconversions.h"
-#include "fenetreprincipale.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
 #include "gestionnairefichiers.h"
@@ -14,7 +15,6 @@
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
 #include "site/siteprive.h"
-#include "traduction.h"
 #include "version.h"
 
 #include <QApplication>
@@ -276,7 +276,7 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
         for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
             // Days beyond the calendar's length were left out.
-            if (!GenerationSite::estJourPublie(calendrier, it.key()))
+            if (!calendrier.getOptions().estJourPublie(it.key()))
                 continue;
             const QString url =
                 aUnFichier(*it.value()) ? Resultat::cheminLisible(it.value()->getUrl()) : tr("a message");
@@ -301,7 +301,7 @@ int LigneCommande::verifier(const QString &fichier)
     GestionnaireFichiers gestionnaire;
     if (!gestionnaire.estValide(fichier))
         signaler(tr("The file does not follow the calendar's schema."));
-    if (calendrier.getPrive()) {
+    if (calendrier.getOptions().prive) {
         QString motDePasse;
         if (!analyseur.isSet(optionMotDePasse))
             ecrireLigne(stdout, tr("The calendar is private: --password-file checks its password too."));
@@ -317,7 +317,7 @@ int LigneCommande::verifier(const QString &fichier)
     }
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
-    const int longueur = calendrier.getJours();
+    const int longueur = calendrier.getOptions().jours;
     QStringList sansContenu;
     int avecContenu = 0;
     for (int jour = 1; jour <= longueur; ++jour) {
@@ -341,7 +341,7 @@ int LigneCommande::verifier(const QString &fichier)
         ecrireLigne(stdout, tr("Days without content: %1.").arg(sansContenu.join(QStringLiteral(", "))));
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         const QString url = it.value()->getUrl();
-        if (!GenerationSite::estJourPublie(calendrier, it.key())) {
+        if (!calendrier.getOptions().estJourPublie(it.key())) {
             // Kept in the file, but neither generated nor shown.
             ecrireLigne(
                 stdout, tr("Day %1: outside 1 to %2, the page never shows it.").arg(it.key()).arg(longueur));
@@ -353,7 +353,7 @@ int LigneCommande::verifier(const QString &fichier)
         }
         // Published as it is: a warning, not a problem.
         const QString avertissement =
-            aUnFichier(*it.value()) && GenerationSite::estJourPublie(calendrier, it.key())
+            aUnFichier(*it.value()) && calendrier.getOptions().estJourPublie(it.key())
             ? PlanConversions::avertissementFfmpeg(url, it.value()->getType())
             : QString();
         if (!avertissement.isEmpty())
@@ -431,7 +431,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
     Calendrier calendrier;
     if (!chargerCalendrier(fichier, calendrier))
         return ECHEC;
-    if (calendrier.getAdresse().isEmpty())
+    if (calendrier.getOptions().adresse.isEmpty())
         return echouer(tr("%1: the calendar has no address to put on a card; "
                           "set “Address of the published page” in the editor’s Options")
                            .arg(QDir::toNativeSeparators(fichier)));
@@ -444,7 +444,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
 bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDePasse)
 {
     motDePasse->clear();
-    if (!calendrier.getPrive())
+    if (!calendrier.getOptions().prive)
         return true;
     if (!analyseur.isSet(optionMotDePasse)) {
         echouer(tr("the calendar is private: give its password with --password-file FILE"));

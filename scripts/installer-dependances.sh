@@ -18,6 +18,7 @@ PAQUETS=(cmake g++ make pkg-config valgrind
          kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
          libqrencode-dev libssl-dev qtkeychain-qt5-dev zbar-tools poppler-utils
          firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
+         python3-icalendar python3-tz
          lintian)
 
 # Needed only to run the tests, the page's browsers and the package checks.
@@ -25,6 +26,7 @@ POUR_LES_TESTS=(valgrind xvfb xauth fonts-dejavu-core chromium-headless-shell xd
                 fonttools python3-fonttools fonts-freefont-otf clang-format qttranslations5-l10n
                 kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
                 zbar-tools poppler-utils firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
+                python3-icalendar python3-tz
                 lintian)
 
 manquants=()

@@ -75,3 +75,12 @@ private:
     QSemaphore &atteinte;
     QSemaphore &reprise;
 };
+
+/// Sets one option of `calendrier`, as the options dialog would.
+template <typename T, typename V>
+void fixerOption(Calendrier &calendrier, T OptionsCalendrier::*champ, V const &valeur)
+{
+    OptionsCalendrier options = calendrier.getOptions();
+    options.*champ = T(valeur);
+    calendrier.setOptions(options);
+}

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "boitemessage.h"
-#include "boutonjour.h"
-#include "choixfichier.h"
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "fenetres/boutonjour.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetrenouveau.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

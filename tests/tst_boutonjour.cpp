@@ -1,4 +1,4 @@
-#include "boutonjour.h"
+#include "fenetres/boutonjour.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -6,8 +6,11 @@
 #include "chiffrement/formatchiffre.h"
 #include "chiffrement/parametrescle.h"
 #include "format/resultat.h"
+#include "modele/optionscalendrier.h"
 #include "site/generationsite.h"
 
+#include <QImage>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -153,13 +156,23 @@ void TestChiffrement::coffre()
 void TestChiffrement::generation()
 {
     QTemporaryDir dossier;
-    const QString image = dossier.filePath(QStringLiteral("sapin.bin"));
-    QVERIFY(ecrire(image, QByteArray(5 * 1024 * 1024, 'p')));
+    // Noise barely compresses: a picture of more than one chunk.
+    const QString image = dossier.filePath(QStringLiteral("sapin.png"));
+    QImage bruit(1200, 1200, QImage::Format_RGB32);
+    QRandomGenerator hasard(7);
+    for (int y = 0; y < bruit.height(); ++y)
+        for (int x = 0; x < bruit.width(); ++x)
+            bruit.setPixel(x, y, hasard.generate());
+    QVERIFY(bruit.save(image, "PNG"));
+    const QByteArray octets = lire(image);
+    QVERIFY(octets.size() > 4 * 1024 * 1024);
     Calendrier calendrier;
     calendrier.setNom(QStringLiteral("Avent"));
-    calendrier.setOriginaux(true);
-    calendrier.setPrive(true);
-    calendrier.setCle(ParametresCle::nouveaux().texte());
+    OptionsCalendrier options;
+    options.originaux = true;
+    options.prive = true;
+    options.cle = ParametresCle::nouveaux().texte();
+    calendrier.setOptions(options);
     remplir(
         calendrier, {QStringLiteral("3:1:") + image, QStringLiteral("4:4:Le traîneau est dans la remise")});
 
@@ -198,7 +211,8 @@ void TestChiffrement::generation()
     QVERIFY(!QFileInfo::exists(apercu + QStringLiteral("/scripts/verrou.js")));
 
     // A private calendar whose file lost its parameters gets new ones, and is told so.
-    calendrier.setCle(QString());
+    options.cle.clear();
+    calendrier.setOptions(options);
     QVERIFY(GenerationSite::generer(calendrier, second, false, QStringLiteral("autre"), &avis));
     QVERIFY2(avis.contains(QStringLiteral("new key")), qPrintable(avis));
     QVERIFY(arborescence(second).value(QStringLiteral("scripts/verrou.js"))

@@ -1,5 +1,5 @@
-#include "boitemessage.h"
-#include "choixfichier.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
 #include "repondeurmodal.h"
 
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
-#include "fenetreoptions.h"
-#include "fenetreprincipale.h"
+#include "bureau/parametres.h"
 #include "fenetres.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetrenouveau.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "medias.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/projet.h"
-#include "parametres.h"
 #include "repondeurmodal.h"
 
 #include <QAction>
@@ -241,13 +241,13 @@ void TestFenetreBureau::annulerRetablir()
     });
     fenetre.findChild<QAction *>(QStringLiteral("action_options"))->trigger();
     QVERIFY(repondeur.aRepondu());
-    QVERIFY(fenetre.getCalendrier()->getRattrapage());
+    QVERIFY(fenetre.getCalendrier()->getOptions().rattrapage);
     fenetre.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fenetre));
-    QCOMPARE(fenetre.getCalendrier()->getJours(), 24);
+    QCOMPARE(fenetre.getCalendrier()->getOptions().jours, 24);
     touche("Ctrl+Z");
-    QVERIFY(!fenetre.getCalendrier()->getRattrapage());
-    QCOMPARE(fenetre.getCalendrier()->getJours(), 31);
+    QVERIFY(!fenetre.getCalendrier()->getOptions().rattrapage);
+    QCOMPARE(fenetre.getCalendrier()->getOptions().jours, 31);
     QCOMPARE(etat(), QStringLiteral("-- saved"));
 
     // Another calendar starts another history.

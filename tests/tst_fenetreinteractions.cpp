@@ -1,5 +1,6 @@
-#include "fenetreprincipale.h"
+#include "calendriers.h"
 #include "fenetres.h"
+#include "fenetres/fenetreprincipale.h"
 #include "gestionnairefichiers.h"
 #include "medias.h"
 #include "modele/calendrier.h"
@@ -344,7 +345,7 @@ void TestFenetreInteractions::depotMultiple()
 
     FenetrePrincipale fenetre;
     preparer(fenetre);
-    fenetre.getCalendrier()->setJours(longueur);
+    fixerOption(*fenetre.getCalendrier(), &OptionsCalendrier::jours, longueur);
     const QStringList fichiers{chemin("import/01-etoile.png"), chemin("import/24.mp4"),
         chemin("import/lutins.wav"), chemin("import/notes.bin")};
     QVERIFY(ecrirePngBrut(fichiers.at(0)));

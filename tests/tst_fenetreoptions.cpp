@@ -1,7 +1,7 @@
 #include "calendriers.h"
-#include "fenetreoptions.h"
-#include "fenetreprincipale.h"
 #include "fenetres.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetreprincipale.h"
 #include "repondeurmodal.h"
 
 #include <QCheckBox>
@@ -12,22 +12,41 @@
 
 namespace {
 
-struct Options {
-    bool rattrapage;
-    int mois;
-    QString fuseau;
-};
+OptionsCalendrier options(bool rattrapage, int mois, const QString &fuseau, int jours = 31,
+    const QString &adresse = QString(), bool originaux = false)
+{
+    OptionsCalendrier options;
+    options.rattrapage = rattrapage;
+    options.mois = mois;
+    options.fuseau = fuseau;
+    options.jours = jours;
+    options.adresse = adresse;
+    options.originaux = originaux;
+    return options;
+}
 
-void regler(QWidget &fenetre, const Options &options)
+// Types the options into the form, untrimmed and unchecked, as a user would.
+void regler(QWidget &fenetre, const OptionsCalendrier &options)
 {
     fenetre.findChild<QCheckBox *>("case_rattrapage")->setChecked(options.rattrapage);
     fenetre.findChild<QComboBox *>("choix_mois")->setCurrentIndex(options.mois);
     fenetre.findChild<QLineEdit *>("champ_fuseau")->setText(options.fuseau);
+    fenetre.findChild<QSpinBox *>("champ_jours")->setValue(options.jours);
+    fenetre.findChild<QLineEdit *>("champ_adresse")->setText(options.adresse);
+    fenetre.findChild<QCheckBox *>("case_originaux")->setChecked(options.originaux);
+}
+
+QString decrire(const OptionsCalendrier &options)
+{
+    QStringList attributs;
+    for (const auto &[nom, valeur] : options.aEcrire())
+        attributs << nom + QLatin1Char('=') + valeur;
+    return attributs.join(QLatin1Char(' '));
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Options)
+Q_DECLARE_METATYPE(OptionsCalendrier)
 
 class TestFenetreOptions : public QObject
 {
@@ -62,37 +81,41 @@ void TestFenetreOptions::cleanup()
 
 void TestFenetreOptions::ok_data()
 {
-    QTest::addColumn<Options>("avant");
-    QTest::addColumn<Options>("saisie");
+    QTest::addColumn<OptionsCalendrier>("avant");
+    QTest::addColumn<OptionsCalendrier>("saisie");
     QTest::addColumn<int>("resultat");
-    QTest::addColumn<Options>("apres");
-    QTest::addColumn<bool>("avertissement");
+    QTest::addColumn<OptionsCalendrier>("apres");
+    QTest::addColumn<QString>("avertissement");
 
-    const Options defaut{false, 0, QString()};
-    const Options toutes{true, 12, QStringLiteral("Europe/Paris")};
-    QTest::newRow("all set") << defaut << toutes << int(QDialog::Accepted) << toutes << false;
-    QTest::newRow("all cleared") << toutes << defaut << int(QDialog::Accepted) << defaut << false;
+    const OptionsCalendrier defaut;
+    const OptionsCalendrier toutes =
+        options(true, 12, QStringLiteral("Europe/Paris"), 24, QStringLiteral("https://example.org/"), true);
+    QTest::newRow("all set") << defaut << toutes << int(QDialog::Accepted) << toutes << QString();
+    QTest::newRow("all cleared") << toutes << defaut << int(QDialog::Accepted) << defaut << QString();
     QTest::newRow("nothing changed: nothing to save")
-        << toutes << toutes << int(QDialog::Rejected) << toutes << false;
-    QTest::newRow("zone trimmed") << defaut << Options{false, 0, QStringLiteral(" Asia/Tokyo ")}
-                                  << int(QDialog::Accepted) << Options{false, 0, QStringLiteral("Asia/Tokyo")}
-                                  << false;
+        << toutes << toutes << int(QDialog::Rejected) << toutes << QString();
+    QTest::newRow("zone and address trimmed")
+        << defaut << options(false, 0, QStringLiteral(" Asia/Tokyo "), 31, QStringLiteral(" http://a.b/ "))
+        << int(QDialog::Accepted)
+        << options(false, 0, QStringLiteral("Asia/Tokyo"), 31, QStringLiteral("http://a.b/")) << QString();
     QTest::newRow("unknown zone: warned, stays open, nothing changed")
-        << defaut << Options{true, 3, QStringLiteral("Mars/Olympus_Mons")} << -1 << defaut << true;
+        << defaut << options(true, 3, QStringLiteral("Mars/Olympus_Mons")) << -1 << defaut
+        << QStringLiteral("Mars/Olympus_Mons");
+    QTest::newRow("not a web address: warned, stays open, nothing changed")
+        << toutes << options(false, 0, QString(), 31, QStringLiteral("ftp://example.org/")) << -1 << toutes
+        << QStringLiteral("ftp://example.org/");
 }
 
 void TestFenetreOptions::ok()
 {
-    QFETCH(Options, avant);
-    QFETCH(Options, saisie);
+    QFETCH(OptionsCalendrier, avant);
+    QFETCH(OptionsCalendrier, saisie);
     QFETCH(int, resultat);
-    QFETCH(Options, apres);
-    QFETCH(bool, avertissement);
+    QFETCH(OptionsCalendrier, apres);
+    QFETCH(QString, avertissement);
 
     Calendrier calendrier(QStringLiteral("Avent"));
-    calendrier.setRattrapage(avant.rattrapage);
-    calendrier.setMois(avant.mois);
-    calendrier.setFuseau(avant.fuseau);
+    calendrier.setOptions(avant);
 
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&calendrier);
@@ -100,6 +123,7 @@ void TestFenetreOptions::ok()
     QCOMPARE(fenetre.findChild<QComboBox *>("choix_mois")->currentIndex(), avant.mois);
     QCOMPARE(fenetre.findChild<QComboBox *>("choix_mois")->itemText(12), QStringLiteral("December only"));
     QCOMPARE(fenetre.findChild<QLineEdit *>("champ_fuseau")->text(), avant.fuseau);
+    QCOMPARE(fenetre.findChild<QSpinBox *>("champ_jours")->value(), avant.jours);
 
     fenetre.show();
     regler(fenetre, saisie);
@@ -107,19 +131,17 @@ void TestFenetreOptions::ok()
     QCOMPARE(fenetre.isVisible(), resultat == -1);
     if (resultat != -1)
         QCOMPARE(fenetre.result(), resultat);
-    QCOMPARE(calendrier.getRattrapage(), apres.rattrapage);
-    QCOMPARE(calendrier.getMois(), apres.mois);
-    QCOMPARE(calendrier.getFuseau(), apres.fuseau);
+    QVERIFY2(calendrier.getOptions() == apres, qPrintable(decrire(calendrier.getOptions())));
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
-    QCOMPARE(boites.size(), avertissement ? 1 : 0);
-    if (avertissement)
-        QVERIFY(boites.first().texte.contains(QStringLiteral("Mars/Olympus_Mons")));
+    QCOMPARE(boites.size(), avertissement.isEmpty() ? 0 : 1);
+    if (!avertissement.isEmpty())
+        QVERIFY(boites.first().texte.contains(avertissement));
 }
 
 void TestFenetreOptions::periodeLangueEtAdresse()
 {
     Calendrier calendrier(QStringLiteral("Avent"));
-    calendrier.setDebut(QStringLiteral("02-29"));
+    fixerOption(calendrier, &OptionsCalendrier::debut, QStringLiteral("02-29"));
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&calendrier);
     auto *date = fenetre.findChild<QDateEdit *>("champ_debut");
@@ -140,17 +162,17 @@ void TestFenetreOptions::periodeLangueEtAdresse()
     ok->click();
     QVERIFY(fenetre.isVisible());
     QCOMPARE(BoiteMessage::prendreMontrees().size(), 1);
-    QCOMPARE(calendrier.getJours(), 31);
+    QCOMPARE(calendrier.getOptions().jours, 31);
 
     adresse->setText(QStringLiteral(" https://example.org/avent/ "));
     ok->click();
     QCOMPARE(fenetre.result(), int(QDialog::Accepted));
-    QCOMPARE(calendrier.getDebut(), QStringLiteral("12-01"));
-    QCOMPARE(calendrier.getJours(), 24);
-    QCOMPARE(calendrier.getLangue(), QStringLiteral("de"));
-    QVERIFY(calendrier.getMelange());
-    QCOMPARE(calendrier.getAdresse(), QStringLiteral("https://example.org/avent/"));
-    QVERIFY(!calendrier.getOriginaux());
+    QCOMPARE(calendrier.getOptions().debut, QStringLiteral("12-01"));
+    QCOMPARE(calendrier.getOptions().jours, 24);
+    QCOMPARE(calendrier.getOptions().langue, QStringLiteral("de"));
+    QVERIFY(calendrier.getOptions().melange);
+    QCOMPARE(calendrier.getOptions().adresse, QStringLiteral("https://example.org/avent/"));
+    QVERIFY(!calendrier.getOptions().originaux);
 }
 
 void TestFenetreOptions::boutonDeLaFenetrePrincipale()
@@ -169,7 +191,7 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
             auto *options = qobject_cast<FenetreOptions *>(modale);
             if (options == nullptr)
                 return false;
-            regler(*options, Options{true, 12, QString()});
+            regler(*options, ::options(true, 12, QString()));
             options->findChild<QDialogButtonBox *>()
                 ->button(changer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
                 ->click();
@@ -178,7 +200,7 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
         QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
         QVERIFY(repondeur.aRepondu());
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
-        QCOMPARE(fenetre.getCalendrier()->getRattrapage(), changer);
+        QCOMPARE(fenetre.getCalendrier()->getOptions().rattrapage, changer);
     }
 }
 
@@ -186,7 +208,7 @@ void TestFenetreOptions::grilleDeLaLongueur()
 {
     // One tile per day of the calendar; a shorter length hides days that hold content, and says so.
     auto *calendrier = new Calendrier(QStringLiteral("Avent"));
-    calendrier->setJours(24);
+    fixerOption(*calendrier, &OptionsCalendrier::jours, 24);
     calendrier->ajouterMedia(20, new Message(QStringLiteral("Hello")));
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrier);

@@ -1,6 +1,6 @@
 #include "calendriers.h"
-#include "fenetreprincipale.h"
 #include "fenetres.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "imagepng.h"

@@ -52,6 +52,8 @@ private slots:
     void options();
     void optionsRelues_data();
     void optionsRelues();
+    void attributsDeLaRacine_data();
+    void attributsDeLaRacine();
     void memesOctetsQuAvant();
 
     void codesDeLecture_data();
@@ -316,9 +318,9 @@ void TestFichiersProjet::options()
     QFETCH(QString, racine);
 
     Calendrier calendrier(QStringLiteral("o"));
-    calendrier.setRattrapage(rattrapage);
-    calendrier.setMois(mois);
-    calendrier.setFuseau(fuseau);
+    fixerOption(calendrier, &OptionsCalendrier::rattrapage, rattrapage);
+    fixerOption(calendrier, &OptionsCalendrier::mois, mois);
+    fixerOption(calendrier, &OptionsCalendrier::fuseau, fuseau);
     const QString fichier = chemin(QStringLiteral("options.xml"));
     GestionnaireFichiers gestionnaire;
     QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, fichier), 0);
@@ -327,9 +329,9 @@ void TestFichiersProjet::options()
 
     Calendrier relu;
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, relu), 0);
-    QCOMPARE(relu.getRattrapage(), rattrapage);
-    QCOMPARE(relu.getMois(), mois);
-    QCOMPARE(relu.getFuseau(), fuseau);
+    QCOMPARE(relu.getOptions().rattrapage, rattrapage);
+    QCOMPARE(relu.getOptions().mois, mois);
+    QCOMPARE(relu.getOptions().fuseau, fuseau);
 }
 
 void TestFichiersProjet::optionsRelues_data()
@@ -375,6 +377,92 @@ void TestFichiersProjet::optionsRelues()
     QVERIFY(gestionnaire.estValide(fichier));
 }
 
+void TestFichiersProjet::attributsDeLaRacine_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("accepte");
+    QTest::addColumn<QString>("refuse");
+    QTest::addColumn<int>("rang");
+
+    // In the order files are written in, which stored files rely on.
+    QTest::newRow("rattrapage") << "rattrapage"
+                                << "1"
+                                << "yes" << 0;
+    QTest::newRow("mois") << "mois"
+                          << "12"
+                          << "13" << 1;
+    QTest::newRow("fuseau") << "fuseau"
+                            << "Europe/Paris"
+                            << "" << 2;
+    QTest::newRow("debut") << "debut"
+                           << "02-29"
+                           << "12-1" << 3;
+    QTest::newRow("jours") << "jours"
+                           << "1"
+                           << "32" << 4;
+    QTest::newRow("melange") << "melange"
+                             << "true"
+                             << "2" << 5;
+    QTest::newRow("langue") << "langue"
+                            << "de"
+                            << "DE" << 6;
+    QTest::newRow("adresse") << "adresse"
+                             << "https://example.org/a"
+                             << "https://" << 7;
+    QTest::newRow("originaux") << "originaux"
+                               << "1"
+                               << "oui" << 8;
+    QTest::newRow("publication") << "publication"
+                                 << "sftp://moi@example.org/www"
+                                 << "a b" << 9;
+    QTest::newRow("prive") << "prive"
+                           << "1"
+                           << "oui" << 10;
+    QTest::newRow("cle") << "cle"
+                         << "c2VsCg"
+                         << "c2 VsCg" << 11;
+    QTest::newRow("verrou") << "verrou"
+                            << "1"
+                            << "on" << 12;
+    QTest::newRow("theme") << "theme"
+                           << "nuit"
+                           << "Nuit" << 13;
+    QTest::newRow("fond") << "fond"
+                          << "photos/sapin.jpg"
+                          << "" << 14;
+    QTest::newRow("titre") << "titre"
+                           << "1"
+                           << "2" << 15;
+}
+
+void TestFichiersProjet::attributsDeLaRacine()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, accepte);
+    QFETCH(QString, refuse);
+    QFETCH(int, rang);
+
+    const std::vector<OptionsCalendrier::Attribut> &table = OptionsCalendrier::attributs();
+    QCOMPARE(int(table.size()), 16);
+    QCOMPARE(QString(table.at(size_t(rang)).nom), nom);
+
+    // The schema and the table agree on every value.
+    const QString fichier = chemin(QStringLiteral("attribut.xml"));
+    const auto valide = [&](const QString &valeur) {
+        ecrire(fichier,
+            QStringLiteral("<tinselbox nom=\"o\" version=\"1\" %1=\"%2\"/>").arg(nom, valeur).toUtf8());
+        return GestionnaireFichiers().estValide(fichier);
+    };
+    OptionsCalendrier options;
+    QVERIFY(valide(accepte));
+    QVERIFY(options.fixer(nom, accepte));
+    QVERIFY(!options.estParDefaut());
+    if (!refuse.isEmpty()) {
+        QVERIFY(!valide(refuse));
+        QVERIFY(!OptionsCalendrier().fixer(nom, refuse));
+    }
+}
+
 void TestFichiersProjet::memesOctetsQuAvant()
 {
     // The fixture was written by the version before messages and options, for this
@@ -398,7 +486,7 @@ void TestFichiersProjet::memesOctetsQuAvant()
 
     Calendrier relu;
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fixture, relu), 0);
-    QVERIFY(relu.optionsParDefaut());
+    QVERIFY(relu.getOptions().estParDefaut());
     QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(relu, fichier), 0);
     // The base kind's element is not read back; everything else is.
     QCOMPARE(lire(fichier), QByteArray(avant).replace(" <jour numero=\"0\">\n  <media/>\n </jour>\n", ""));

@@ -1,6 +1,6 @@
 #include "calendriers.h"
 #include "fichiers.h"
-#include "generateur.h"
+#include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 
 #include <QPointer>
@@ -51,7 +51,7 @@ private:
             const QString chemin = nouveauChemin(QStringLiteral("media"));
             QFile fichier(chemin);
             QVERIFY(fichier.open(QIODevice::WriteOnly));
-            QVERIFY(fichier.write(QByteArray::number(jour)) > 0);
+            QVERIFY(fichier.write(sonFactice(QByteArray::number(jour))) > 0);
             QVERIFY(fichier.resize(qMax<qint64>(taille, fichier.size())));
             calendrier.ajouterMedia(jour, new Image(chemin));
         }

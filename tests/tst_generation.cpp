@@ -33,6 +33,7 @@ long long tailleSiteVide(const Calendrier &calendrier)
 {
     QTemporaryDir dossier;
     Calendrier vide(calendrier.getNom());
+    vide.copierOptions(calendrier);
     const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
@@ -110,7 +111,7 @@ private:
     QString nouveauMedia(const QByteArray &contenu)
     {
         const QString chemin = nouveauChemin(QStringLiteral("media")) + QStringLiteral(".bin");
-        ecrire(chemin, contenu);
+        ecrire(chemin, sonFactice(contenu));
         return chemin;
     }
 
@@ -155,6 +156,7 @@ private slots:
         QVERIFY(obtenu.take(QStringLiteral("index.html")).contains("<title>vide</title>"));
         attendu.remove(QStringLiteral("index.html"));
         QVERIFY(obtenu.take(QStringLiteral("data/apercu-lien.png")).startsWith("\x89PNG"));
+        QVERIFY(obtenu.take(QStringLiteral("rappels.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(obtenu.keys(), attendu.keys());
         QVERIFY(obtenu == attendu);
     }
@@ -184,7 +186,7 @@ private slots:
         // Hand-edited days, and days beyond the calendar's length, are kept in the calendar
         // but neither published nor counted; a message has no file to miss.
         Calendrier calendrier(QStringLiteral("hors"));
-        calendrier.setJours(24);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
         calendrier.ajouterMedia(25, new Image(nouveauMedia(QByteArray(7000, 'h'))));
         calendrier.ajouterMedia(30, new Son(temp.filePath(QStringLiteral("absent.mp3"))));
         calendrier.ajouterMedia(0, new Image(temp.filePath(QStringLiteral("absent.jpg"))));
@@ -194,14 +196,14 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
         QCOMPARE(fichiersMedia(sortie),
-            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt")});
+            QStringList{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3")});
         const QStringList scene = lignes(sortie + QStringLiteral("/scripts/calendrier.js"));
         QVERIFY(!scene.contains(QStringLiteral("case 0:")));
         QVERIFY(!scene.contains(QStringLiteral("case 40:")));
         QVERIFY(!scene.contains(QStringLiteral("case 25:")));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2);
+        QCOMPARE(total, tailleSiteVide(calendrier) + sonFactice("un").size());
         QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
     }
 
@@ -243,6 +245,8 @@ private slots:
 
         const Image image(photo);
         const Son son(musique);
+        image.setExtensionPubliee(QStringLiteral("mp3"));
+        son.setExtensionPubliee(QStringLiteral("mp3"));
         const QStringList scene = QStringList{QStringLiteral("case 17:")} + lignesDe(son.getSceneJS(id17))
             + QStringList{QString(), QStringLiteral("case 3:")} + lignesDe(image.getSceneJS(id3))
             + QStringList{QString()};
@@ -261,11 +265,11 @@ private slots:
             lire(MODELE + QStringLiteral("/scripts/collectionVideos.js")));
 
         QCOMPARE(fichiersMedia(sortie),
-            (QStringList{id3 + QStringLiteral(".txt"), id17 + QStringLiteral(".txt")}));
+            (QStringList{id3 + QStringLiteral(".mp3"), id17 + QStringLiteral(".mp3")}));
         QCOMPARE(
-            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".txt")), QByteArray("photo du 3"));
-        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".txt")),
-            QByteArray("musique du 17"));
+            lire(sortie + QStringLiteral("/data/") + id3 + QStringLiteral(".mp3")), sonFactice("photo du 3"));
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + id17 + QStringLiteral(".mp3")),
+            sonFactice("musique du 17"));
     }
 
     void messageSansFichierNiCollection()
@@ -346,12 +350,12 @@ private slots:
         QFETCH(QStringList, ajout);
 
         Calendrier calendrier(QStringLiteral("o"));
-        calendrier.setRattrapage(rattrapage);
-        calendrier.setMois(mois);
-        calendrier.setFuseau(fuseau);
-        calendrier.setDebut(debut);
-        calendrier.setJours(jours);
-        calendrier.setMelange(melange);
+        fixerOption(calendrier, &OptionsCalendrier::rattrapage, rattrapage);
+        fixerOption(calendrier, &OptionsCalendrier::mois, mois);
+        fixerOption(calendrier, &OptionsCalendrier::fuseau, fuseau);
+        fixerOption(calendrier, &OptionsCalendrier::debut, debut);
+        fixerOption(calendrier, &OptionsCalendrier::jours, jours);
+        fixerOption(calendrier, &OptionsCalendrier::melange, melange);
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, apercu), 0);
         QCOMPARE(lignes(sortie + QStringLiteral("/scripts/calendrier.js")),
@@ -363,8 +367,8 @@ private slots:
     {
         // Two generations of one calendar give the same page; another name, another order.
         Calendrier calendrier(QStringLiteral("Avent"));
-        calendrier.setJours(24);
-        calendrier.setMelange(true);
+        fixerOption(calendrier, &OptionsCalendrier::jours, 24);
+        fixerOption(calendrier, &OptionsCalendrier::melange, true);
         const QString premiere = nouveauChemin();
         const QString seconde = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, premiere, false), 0);
@@ -398,7 +402,7 @@ private slots:
         calendrier.ajouterMedia(jour, new Video(nouveauMedia("film")));
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
-        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".txt")});
+        QCOMPARE(fichiersMedia(sortie), QStringList{md5 + QStringLiteral(".mp3")});
         QVERIFY(lire(sortie + QStringLiteral("/scripts/collectionVideos.js")).contains(md5.toLatin1()));
     }
 
@@ -411,13 +415,13 @@ private slots:
         const QString sortie = nouveauChemin();
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 0);
 
-        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".txt"),
-            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".txt")};
+        const QStringList noms{getHash(QStringLiteral("1"), calendrier.getNom()) + QStringLiteral(".mp3"),
+            getHash(QStringLiteral("2"), calendrier.getNom()) + QStringLiteral(".mp3")};
         QStringList attendus = noms;
         attendus.sort();
         QCOMPARE(fichiersMedia(sortie), attendus);
         for (const QString &nom : noms)
-            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), QByteArray("la meme photo"));
+            QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), sonFactice("la meme photo"));
     }
 
     void mediaManquantLaisseLeSite_data()
@@ -622,9 +626,10 @@ private slots:
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
-        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral(".site-tinselbox")}
-                + QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+            + QStringList{QStringLiteral(".site-tinselbox"), QStringLiteral("rappels.ics")};
+        entrees.sort();
+        QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entrees);
     }
 
     void insertionSousLeMarqueur_data()
@@ -719,9 +724,10 @@ private slots:
         QTest::addColumn<long long>("ajout");
         QTest::newRow("empty calendar") << QByteArrayList{} << QString() << 0LL;
         QTest::newRow("missing media counts 0") << QByteArrayList{} << QStringLiteral("absent") << 0LL;
-        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 2LL;
+        // Each media with its 10-byte tag.
+        QTest::newRow("fifo counts 0") << QByteArrayList{"12"} << QStringLiteral("fifo") << 12LL;
         QTest::newRow("two media") << QByteArrayList{"12345", QByteArray(70000, 'v')}
-                                   << QStringLiteral("absent") << 70005LL;
+                                   << QStringLiteral("absent") << 70025LL;
     }
     void taille()
     {
@@ -753,7 +759,7 @@ private slots:
         calendrier.ajouterMedia(2, new Image(photo));
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
-        QCOMPARE(total, tailleSiteVide(calendrier) + 2000);
+        QCOMPARE(total, tailleSiteVide(calendrier) + 2 * sonFactice(QByteArray(1000, 'p')).size());
 
         // The estimate leaves out only the written script lines.
         Calendrier vide(QStringLiteral("vide"));
@@ -864,6 +870,8 @@ private slots:
         QTest::newRow("script is a directory") << QStringLiteral("faux-script") << false;
         QTest::newRow("a file") << QStringLiteral("fichier") << false;
         QTest::newRow("earlier version's site, template entries only") << QStringLiteral("anterieur") << true;
+        QTest::newRow("earlier version's site with the library it shipped")
+            << QStringLiteral("anterieur-bibliotheque") << true;
         QTest::newRow("earlier version's site with the user's file in data")
             << QStringLiteral("anterieur+") << false;
         QTest::newRow("manifest that does not read back") << QStringLiteral("faux-manifeste") << false;
@@ -900,8 +908,11 @@ private slots:
             calendrier.ajouterMedia(2, new Image(nouveauMedia("deux")));
             QCOMPARE(GestionnaireFichiers().generer(calendrier, chemin, false), 0);
             QVERIFY(QFile::remove(chemin + QStringLiteral("/.site-tinselbox")));
+            QVERIFY(QFile::remove(chemin + QStringLiteral("/rappels.ics")));
             if (quoi.endsWith(QLatin1Char('+')))
                 QVERIFY(ecrire(chemin + QStringLiteral("/data/mes-notes.odt"), "a moi"));
+            if (quoi.endsWith(QLatin1String("-bibliotheque")))
+                QVERIFY(ecrire(chemin + QStringLiteral("/scripts/jquery-1.11.3.min.js"), "/*! v1.11.3 */"));
         } else if (quoi == QLatin1String("faux-manifeste")) {
             QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
             QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));

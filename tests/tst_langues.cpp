@@ -1,14 +1,14 @@
 // The editor in every language it speaks: the texts are translated, the sizes are
 // written the language's way, and no button or label of a window is cut at 800x600.
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
-#include "fenetreoptions.h"
-#include "fenetreprincipale.h"
+#include "bureau/traduction.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetrenouveau.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetreprincipale.h"
 #include "modele/calendrier.h"
 #include "modele/projet.h"
 #include "site/miseenformetaille.h"
 #include "site/textespage.h"
-#include "traduction.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,10 +1,11 @@
 // Handing a published calendar on: the page's title and link preview, the preview
 // picture, the QR code and the printed card, read back as a phone would.
-#include "boitemessage.h"
-#include "choixfichier.h"
-#include "commandesgeneration.h"
-#include "fenetrepartage.h"
-#include "fenetreprincipale.h"
+#include "actions/commandesgeneration.h"
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "calendriers.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
@@ -91,8 +92,8 @@ void TestPartage::apercuLien()
     QFETCH(QString, adresse);
     QFETCH(QString, image);
     Calendrier calendrier(QStringLiteral("Noël & <les \"Dupont\">"));
-    calendrier.setAdresse(adresse);
-    QCOMPARE(calendrier.getAdresse(), adresse);
+    fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
+    QCOMPARE(calendrier.getOptions().adresse, adresse);
     const QString site = racine.filePath(QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(GestionnaireFichiers().generer(calendrier, site, false), 0);
 
@@ -126,7 +127,7 @@ void TestPartage::carteLisible()
     }
     const QString adresse = QStringLiteral("https://example.org/famille/avent-2026/?depuis=carte");
     Calendrier calendrier(QStringLiteral("Avent des Dupont"));
-    calendrier.setAdresse(adresse);
+    fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
     const QString pdf = racine.filePath(QStringLiteral("carte.pdf"));
     QString raison;
     QVERIFY2(CartePartage::ecrire(calendrier, pdf, &raison), qPrintable(raison));
@@ -161,7 +162,7 @@ void TestPartage::fenetrePartage()
         QSKIP("zbarimg is not installed");
     const QString adresse = QStringLiteral("https://example.org/avent");
     Calendrier calendrier(QStringLiteral("Avent"));
-    calendrier.setAdresse(adresse);
+    fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
     FenetrePartage fenetre;
     fenetre.configurerFenetre(&calendrier);
     ChoixFichier::reinitialiser();
@@ -196,7 +197,7 @@ void TestPartage::succesProposePartage()
     QFETCH(int, boutons);
     FenetrePrincipale fenetre;
     auto *calendrier = new Calendrier(QStringLiteral("Avent"));
-    calendrier->setAdresse(adresse);
+    fixerOption(*calendrier, &OptionsCalendrier::adresse, adresse);
     fenetre.setCalendrier(calendrier);
     BoiteMessage::reinitialiser();
     BoiteMessage::prevoirReponse(QMessageBox::Ok);

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>CacheConversions</name>
+    <message>
+        <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -56,6 +63,73 @@
     <message>
         <source>The directory %1 cannot be written: %2.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the root of a disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CiblePublication</name>
+    <message>
+        <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address names no valid server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not hold a password; it is asked for when publishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address must not end with a #fragment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address needs a user name before the server: USER@HOST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing address has no valid port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The publishing folder must not hold control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an S3 address takes a ?query.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -307,8 +381,20 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
         <translation>Bild, Ton, Video und Nachricht jedes Tages werden in der Website verschlüsselt; die Seite fragt nach dem Passwort.</translation>
     </message>
     <message>
+        <source>Keep it in the keyring</source>
+        <translation>Im Schlüsselbund aufbewahren</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Sonst wird das Passwort bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
         <source>Password:</source>
         <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Wiederholen:</translation>
     </message>
     <message>
         <source>unchanged</source>
@@ -325,18 +411,6 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
-    </message>
-    <message>
-        <source>Keep it in the keyring</source>
-        <translation>Im Schlüsselbund aufbewahren</translation>
-    </message>
-    <message>
-        <source>Otherwise the password is asked at each generation.</source>
-        <translation>Sonst wird das Passwort bei jeder Erzeugung abgefragt.</translation>
-    </message>
-    <message>
-        <source>Again:</source>
-        <translation>Wiederholen:</translation>
     </message>
 </context>
 <context>
@@ -795,6 +869,21 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>FondPage</name>
+    <message>
+        <source>The background picture %1 cannot be read: %2.</source>
+        <translation>Das Hintergrundbild %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be converted.</source>
+        <translation>Das Hintergrundbild %1 kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>The background picture cannot be written into %1: %2.</source>
+        <translation>Das Hintergrundbild kann nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Generateur</name>
     <message>
         <source>There is no calendar to generate.</source>
@@ -870,6 +959,18 @@ Ersetzen?</translation>
     <message>
         <source>The page&apos;s scripts cannot be written in %1: %2.</source>
         <translation>Die Skripte der Seite können nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1211,17 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>ListeSite</name>
+    <message>
+        <source>%1 is not a regular file: a site holds only files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Your browser cannot show this calendar.</source>
@@ -1126,6 +1238,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Day {n}</source>
         <translation>Tag {n}</translation>
+    </message>
+    <message>
+        <source>Day {n} is open</source>
+        <translation>Tag {n} ist offen</translation>
     </message>
     <message>
         <source>Day {n}, already opened</source>
@@ -1222,6 +1338,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
     </message>
+    <message>
+        <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PolitiqueSortie</name>
@@ -1264,6 +1384,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; sein Inhalt würde gelöscht.</translation>
+    </message>
+    <message>
+        <source>this is a link to %1, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Publieur</name>
+    <message>
+        <source>No publishing address is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1476,126 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The editor speaks the chosen language the next time it starts.</source>
         <translation>Der Editor spricht die gewählte Sprache beim nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>TransfertCurl</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied by the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no room left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server stopped answering (timeout)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to the server failed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertFichiers</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertS3</name>
+    <message>
+        <source>Cannot list the bucket %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransfertWebdav</name>
+    <message>
+        <source>Cannot list the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the remote folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot send %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -18,57 +18,51 @@ function mediane(valeurs) {
 async function mesurer(navigateur, url, options) {
     const contexte = await navigateur.newContext(options);
     const page = await contexte.newPage();
-    // Keep the page's own frame timer from running between the measured frames,
-    // and keep its frame function (the one it repeats every 1000/24 ms) to call it.
+    // Keep the page's own drawing loop from running between the measured frames:
+    // once the measure starts, the frames the page asks for are not given.
     await page.addInitScript(() => {
-        const origine = window.setInterval;
-        window.intervallesDeLaPage = [];
-        window.setInterval = function (fonction, delai) {
-            const id = origine.apply(this, arguments);
-            window.intervallesDeLaPage.push(id);
-            if (delai === 1000 / 24) {
-                window.imageDeLaPage = fonction;
-            }
-            return id;
-        };
+        const demander = window.requestAnimationFrame.bind(window);
+        window.demanderImage = demander;
+        window.mesureEnCours = false;
+        window.requestAnimationFrame = (rappel) => (window.mesureEnCours ? 0 : demander(rappel));
     });
     await page.goto(url);
-    await h.attendre(page, () => collectionImages !== null
-        && ['foret', 'clef'].every((nom) => collectionImages.getImage(nom).complete));
+    await h.attendre(page, () => calendrier.collectionImages !== null
+        && ['foret', 'clef'].every((nom) => calendrier.collectionImages.getImage(nom).complete));
     await page.evaluate(() => document.fonts.load('bold 50pt boule'));
 
     const mesures = await page.evaluate((nombre) => new Promise((resolve) => {
-        window.intervallesDeLaPage.forEach((id) => clearInterval(id));
+        window.mesureEnCours = true;
         const vide = () => {
-            oCtx.setTransform(1, 0, 0, 1, 0, 0);
-            oCtx.clearRect(0, 0, oCanvas.width, oCanvas.height);
-            oCtx.fillStyle = '#a3d7d2';
-            oCtx.fillRect(0, 0, oCanvas.width, oCanvas.height);
+            calendrier.oCtx.setTransform(1, 0, 0, 1, 0, 0);
+            calendrier.oCtx.clearRect(0, 0, calendrier.oCanvas.width, calendrier.oCanvas.height);
+            calendrier.oCtx.fillStyle = '#a3d7d2';
+            calendrier.oCtx.fillRect(0, 0, calendrier.oCanvas.width, calendrier.oCanvas.height);
         };
         const temps = { page: [], vide: [], rendu: [], immobiles: 0 };
         let i = 0;
-        // An empty frame, then the page's frame, in each display frame.
+        // An empty frame, then the page's frame (one step and its drawing), in each display frame.
         (function image() {
             // Every 40 frames the balls drop in again, so all 31 keep moving.
             if (i % 40 === 0) {
-                boules.forEach((boule) => {
+                calendrier.boules.forEach((boule) => {
                     boule.y = -100;
                     boule.deplacerVers(boule.xMenu, boule.yMenu);
                 });
             }
-            temps.immobiles += boules.filter((boule) => !boule.enMouvement).length;
+            temps.immobiles += calendrier.boules.filter((boule) => !boule.enMouvement).length;
             let debut = performance.now();
             vide();
             temps.vide.push(performance.now() - debut);
             debut = performance.now();
-            window.imageDeLaPage();
+            calendrier.image();
             temps.page.push(performance.now() - debut);
             // Reading one pixel makes the canvas draw what it was asked: the
             // frame's whole cost, pixels included.
-            oCtx.getImageData(0, 0, 1, 1);
+            calendrier.oCtx.getImageData(0, 0, 1, 1);
             temps.rendu.push(performance.now() - debut);
             if (++i < nombre) {
-                requestAnimationFrame(image);
+                window.demanderImage(image);
             } else {
                 resolve(temps);
             }
@@ -78,7 +72,7 @@ async function mesurer(navigateur, url, options) {
         page: mediane(mesures.page), vide: mediane(mesures.vide), rendu: mediane(mesures.rendu),
         renduMin: Math.min(...mesures.rendu), immobiles: mesures.immobiles,
         isolee: await page.evaluate(() => crossOriginIsolated),
-        pixels: await page.evaluate(() => [oCanvas.width, oCanvas.height]),
+        pixels: await page.evaluate(() => [calendrier.oCanvas.width, calendrier.oCanvas.height]),
     };
     await contexte.close();
     return resultat;

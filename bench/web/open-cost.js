@@ -49,7 +49,7 @@ async function ouvrir(navigateur, url, debit, calendrier = true, ecran = BUREAU)
     cdp.on('Network.loadingFinished', (e) => { octets.total += e.encodedDataLength; });
     await page.goto(url);
     if (calendrier) {
-        await h.attendre(page, () => collectionImages !== null, undefined, 120000);
+        await h.attendre(page, () => calendrier.collectionImages !== null, undefined, 120000);
     }
     return { page, octets, fermer: () => contexte.close() };
 }

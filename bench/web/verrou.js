@@ -88,8 +88,8 @@ function photoBruitee(graine) {
     try {
         const serveurSimple = await h.servir(path.join(dossier, 'site-simple'));
         const serveurPrive = await h.servir(path.join(dossier, 'site-prive'));
-        const plain = await octetsALOuverture(navigateur, serveurSimple.url, () => typeof collectionImages !== 'undefined'
-            && collectionImages !== null);
+        const plain = await octetsALOuverture(navigateur, serveurSimple.url, () => typeof calendrier !== 'undefined'
+            && !!calendrier.collectionImages);
         const verrouille = await octetsALOuverture(navigateur, serveurPrive.url, () => !!document.getElementById('verrou-mot'));
         console.log(`bytes on open: plain ${plain}, private ${verrouille}, `
             + `${((verrouille - plain) / 1024).toFixed(1)} KB more (at most 10 KB)`);
@@ -112,7 +112,7 @@ function photoBruitee(graine) {
             const texte = await (await fetch('scripts/verrou.js')).text();
             const parametres = JSON.parse(texte.match(/^parametres = (\{.*\});$/m)[1]
                 .replace(/(\w+):/g, '"$1":'));
-            const format = verrou.format;
+            const format = calendrier.verrou.format;
             const subtle = crypto.subtle;
             let debut = performance.now();
             const cle = await format.deriverMotDePasse(subtle, motDePasse, format.base64EnOctets(parametres.sel),
@@ -120,7 +120,7 @@ function photoBruitee(graine) {
             const deverrouillage = performance.now() - debut;
             const maitre = await format.desenvelopper(subtle, cle, format.base64EnOctets(parametres.enveloppe));
             const recu = await new Promise((resoudre) => {
-                verrou.recevoir = (i, sel, morceaux) => resoudre({ sel, morceaux });
+                calendrier.verrou.recevoir = (i, sel, morceaux) => resoudre({ sel, morceaux });
                 const script = document.createElement('script');
                 script.src = `data/${identite}.js`;
                 document.head.appendChild(script);

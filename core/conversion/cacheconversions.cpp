@@ -13,6 +13,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,17 +51,53 @@ QString signature(const QFileInfo &info)
     return QStringLiteral("%1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
 }
 
+// A folder of this user's alone under the temporary directory: made with no access for
+// others, and used only if it is a real folder of ours (not a link another user planted).
+QString dossierTemporaireParUtilisateur()
+{
+    const QString base = QDir::temp().filePath(QStringLiteral("tinselbox-cache-%1").arg(::getuid()));
+    for (int essai = 0; essai < 100; ++essai) {
+        const QString chemin = essai == 0 ? base : base + QStringLiteral("-%1").arg(essai);
+        const QByteArray natif = QFile::encodeName(chemin);
+        ::mkdir(natif.constData(), 0700);
+        struct stat infos;
+        if (::lstat(natif.constData(), &infos) == 0 && S_ISDIR(infos.st_mode) && infos.st_uid == ::getuid()
+            && (infos.st_mode & 077) == 0)
+            return chemin;
+    }
+    return base;
+}
+
+// Without a home folder (a service account, some scheduled jobs) the usual place would be
+// at the root of the disk; the temporary directory takes its place, said once.
+QString racineParDefaut()
+{
+    const QString xdg = QFile::decodeName(qgetenv("XDG_CACHE_HOME"));
+    const QString maison = QFile::decodeName(qgetenv("HOME"));
+    if ((!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
+        || (QDir::isAbsolutePath(maison) && QDir::cleanPath(maison) != QLatin1String("/")
+            && QFileInfo(maison).isDir() && QFileInfo(maison).isWritable())) {
+        const QString standard = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        // A program run without an application name (a test, a tool) still gets a folder of its own.
+        return standard.isEmpty() ? QDir::temp().filePath(QStringLiteral("tinselbox-cache")) : standard;
+    }
+    static const QString repli = dossierTemporaireParUtilisateur();
+    static std::once_flag avis;
+    std::call_once(avis, [] {
+        std::fprintf(stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("CacheConversions",
+                "tinselbox: there is no home folder to keep converted media in; they are kept in %1.")
+                           .arg(repli)));
+    });
+    return repli;
+}
+
 } // namespace
 
 CacheConversions::CacheConversions(QString repertoireChoisi) : repertoire(std::move(repertoireChoisi))
 {
-    if (repertoire.isEmpty()) {
-        repertoire = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        // A program run without an application name (a test, a tool) still gets a folder of its own.
-        if (repertoire.isEmpty())
-            repertoire = QDir::temp().filePath(QStringLiteral("tinselbox-cache"));
-        repertoire = QDir(repertoire).filePath(QStringLiteral("conversions"));
-    }
+    if (repertoire.isEmpty())
+        repertoire = QDir(racineParDefaut()).filePath(QStringLiteral("conversions"));
     QDir().mkpath(QDir(repertoire).filePath(QStringLiteral("sources")));
     QDir().mkpath(QDir(repertoire).filePath(QStringLiteral("brouillons")));
 }

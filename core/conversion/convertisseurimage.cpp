@@ -2,6 +2,7 @@
 
 #include "conversion/typefichier.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
 #include <QImage>
@@ -97,8 +98,8 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     const QByteArray format = lecteur.format();
     if (!lecteur.canRead())
         return true;
-    // Converting frames would lose the animation.
-    if (format == "gif" && lecteur.imageCount() > 1)
+    // Converting frames would lose the animation; browsers play animated GIF and WebP.
+    if ((format == "gif" || format == "webp") && lecteur.imageCount() > 1)
         return true;
     const QSize taille = lecteur.size();
     const int cote = std::max(taille.width(), taille.height());
@@ -106,38 +107,71 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
         && !porteDesMetadonnees(source))
         return true;
 
-    // The long side is the same whichever way the picture is turned.
-    if (taille.isValid() && cote > COTE_MAX) {
-        const double facteur = double(COTE_MAX) / cote;
-        lecteur.setScaledSize(QSize(std::max(1, int(taille.width() * facteur + 0.5)),
-            std::max(1, int(taille.height() * facteur + 0.5))));
-    }
-    QImage image = lecteur.read();
+    QImage image = lire(source, COTE_MAX, nullptr);
     if (image.isNull())
         return true;
-    if (std::max(image.width(), image.height()) > COTE_MAX)
-        image = image.scaled(COTE_MAX, COTE_MAX, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-
     const bool transparente = aDeLaTransparence(image);
-    image = image.convertToFormat(transparente ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
-        image.convertToColorSpace(QColorSpace::SRgb);
-    // Pixels only: no colour profile, text or other metadata goes along.
-    const QImage nue =
-        QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format()).copy();
+    if (!transparente)
+        image = image.convertToFormat(QImage::Format_RGB32);
 
     *copie = false;
     *extension = transparente ? QStringLiteral("png") : QStringLiteral("jpg");
-    QImageWriter ecrivain(destinationSansExtension + QLatin1Char('.') + *extension,
-        transparente ? QByteArrayLiteral("png") : QByteArrayLiteral("jpeg"));
+    const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
     if (!transparente) {
-        ecrivain.setQuality(QUALITE_JPEG);
-        ecrivain.setProgressiveScanWrite(true);
-        ecrivain.setOptimizedWrite(true);
+        const QByteArray jpeg = encoderJpeg(image, QUALITE_JPEG);
+        QFile sortie(destination);
+        if (jpeg.isEmpty() || !sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size()
+            || !sortie.flush()) {
+            *erreur = jpeg.isEmpty() ? QStringLiteral("the picture cannot be encoded") : sortie.errorString();
+            return false;
+        }
+        return true;
     }
-    if (!ecrivain.write(nue)) {
+    QImageWriter ecrivain(destination, QByteArrayLiteral("png"));
+    if (!ecrivain.write(image)) {
         *erreur = ecrivain.errorString();
         return false;
     }
     return true;
+}
+
+QImage ConvertisseurImage::lire(QString const &source, int coteMax, QString *erreur)
+{
+    QImageReader lecteur(source);
+    lecteur.setAutoTransform(true);
+    const QSize taille = lecteur.size();
+    const int cote = std::max(taille.width(), taille.height());
+    // The long side is the same whichever way the picture is turned.
+    if (taille.isValid() && cote > coteMax) {
+        const double facteur = double(coteMax) / cote;
+        lecteur.setScaledSize(QSize(std::max(1, int(taille.width() * facteur + 0.5)),
+            std::max(1, int(taille.height() * facteur + 0.5))));
+    }
+    QImage image = lecteur.read();
+    if (image.isNull()) {
+        if (erreur != nullptr)
+            *erreur = lecteur.errorString();
+        return image;
+    }
+    if (std::max(image.width(), image.height()) > coteMax)
+        image = image.scaled(coteMax, coteMax, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+    // Pixels only: no colour profile, text or other metadata goes along.
+    return QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format())
+        .copy();
+}
+
+QByteArray ConvertisseurImage::encoderJpeg(QImage const &image, int qualite)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QImageWriter ecrivain(&tampon, QByteArrayLiteral("jpeg"));
+    ecrivain.setQuality(qualite);
+    ecrivain.setProgressiveScanWrite(true);
+    ecrivain.setOptimizedWrite(true);
+    return ecrivain.write(image) ? octets : QByteArray();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QString>
 
 /// Makes a picture fit for the web: upright, sRGB, at most `COTE_MAX` pixels on its long
@@ -21,6 +23,13 @@ public:
     /// under `*extension`. False with `*erreur` when the output cannot be written.
     static bool convertir(QString const &source, QString const &destinationSansExtension, QString *extension,
         bool *copie, QString *erreur);
+
+    /// The picture `source` upright, in sRGB, with no metadata, at most `coteMax` pixels
+    /// on its long side (decoded at a reduced size where the format allows). A null
+    /// image, with `*erreur` set, when it cannot be decoded.
+    static QImage lire(QString const &source, int coteMax, QString *erreur);
+    /// `image` as a progressive, optimised JPEG of `qualite`, with no metadata.
+    static QByteArray encoderJpeg(QImage const &image, int qualite);
 
     /// Whether a JPEG or PNG file carries EXIF, XMP or IPTC data (positions live there).
     static bool porteDesMetadonnees(QString const &chemin);

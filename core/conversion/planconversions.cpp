@@ -87,7 +87,7 @@ void PlanConversions::demarrer(QString const &source, Media::TypeMedia type)
 
 void PlanConversions::demarrer(Calendrier const &calendrier)
 {
-    if (calendrier.getOriginaux())
+    if (calendrier.getOptions().originaux)
         return;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (const Media *media : contenu) {
@@ -134,8 +134,15 @@ bool PlanConversions::preparer(
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!avecFichier(it.value()))
             continue;
+        if (QFileInfo(it.value()->getUrl()).isFile() && !TypeFichier::estMedia(it.value()->getUrl())) {
+            *erreur = QCoreApplication::translate(
+                "PlanConversions", "Day %1: %2 is not a picture, a sound or a video.")
+                          .arg(it.key())
+                          .arg(it.value()->getUrl());
+            return false;
+        }
         const Publication resultat =
-            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux());
+            publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
         if (!resultat.ok) {
             *erreur =
                 QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")
@@ -201,6 +208,12 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     if (abandon) {
         publication.ok = false;
         publication.erreur = QStringLiteral("the conversion was stopped");
+        return publication;
+    }
+    // Nothing but a picture, a sound or a video is converted or published.
+    if (!TypeFichier::estMedia(source)) {
+        publication.ok = false;
+        publication.erreur = QStringLiteral("it is not a picture, a sound or a video");
         return publication;
     }
     CacheConversions cache;

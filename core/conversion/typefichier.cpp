@@ -2,8 +2,12 @@
 
 #include "modele/genremedia.h"
 
+#include <QFile>
 #include <QHash>
 #include <QMimeDatabase>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,4 +59,56 @@ bool TypeFichier::lisiblePartout(QString const &chemin)
     const QString type = typeMime(chemin);
     return type == QLatin1String("video/mp4") || type == QLatin1String("audio/mpeg")
         || type == QLatin1String("audio/mp4") || type == QLatin1String("audio/x-m4a");
+}
+
+bool TypeFichier::estMedia(QString const &chemin)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(chemin, QMimeDatabase::MatchContent);
+    // Containers the database files under "application" although they hold sound or video.
+    static const QStringList conteneurs{QStringLiteral("application/ogg"),
+        QStringLiteral("application/x-matroska"), QStringLiteral("application/vnd.rn-realmedia"),
+        QStringLiteral("application/mxf")};
+    for (const QString &nom : QStringList(type.name()) + type.parentMimeTypes()) {
+        if (nom.startsWith(QLatin1String("image/")) || nom.startsWith(QLatin1String("audio/"))
+            || nom.startsWith(QLatin1String("video/")) || conteneurs.contains(nom))
+            return true;
+    }
+    return false;
+}
+
+bool TypeFichier::estTronque(QString const &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray debut = fichier.peek(8);
+    if (debut == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
+        // The closing chunk: its length (0), "IEND" and its fixed checksum.
+        if (!fichier.seek(std::max<qint64>(0, fichier.size() - 12)))
+            return false;
+        return fichier.read(12) != QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+    }
+    if (!debut.startsWith("\xff\xd8"))
+        return false;
+    // The segments before the first scan have lengths; an embedded thumbnail and its own
+    // end marker lie inside them. In the coded data that follows, 0xFF is always followed
+    // by 0x00 or a marker, so an end marker there is the picture's own.
+    const QByteArray octets = fichier.read(256LL * 1024 * 1024);
+    int position = 2;
+    while (position + 4 <= octets.size()) {
+        if (uchar(octets.at(position)) != 0xFF)
+            return true;
+        const uchar marqueur = uchar(octets.at(position + 1));
+        if (marqueur == 0xFF) {
+            ++position;
+            continue;
+        }
+        if (marqueur == 0xD9)
+            return false;
+        const int longueur = (uchar(octets.at(position + 2)) << 8) | uchar(octets.at(position + 3));
+        position += 2 + longueur;
+        if (marqueur == 0xDA)
+            return octets.indexOf(QByteArray("\xff\xd9", 2), position) < 0;
+    }
+    return true;
 }

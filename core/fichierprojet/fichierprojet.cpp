@@ -10,6 +10,7 @@
 
 #include <QAbstractMessageHandler>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -42,17 +43,24 @@ protected:
     void handleMessage(QtMsgType, const QString &, const QUrl &, const QSourceLocation &) override {}
 };
 
-// Attributes are written in the format's order, any other after them by name. Qt's own DOM
-// writer keeps them in a hash whose order changes from one run to the next.
+// Attributes are written in the file's order (the name, the version, the options' table, a
+// day's number, a media's location), any other after them by name. Qt's own DOM writer keeps
+// them in a hash whose order changes from one run to the next.
 int rangAttribut(const QString &nom)
 {
-    int rang = 0;
-    for (const QLatin1String &connu : Format::ORDRE_ATTRIBUTS) {
-        if (nom == connu)
-            return rang;
-        ++rang;
+    if (nom == Format::ATTRIBUT_NOM)
+        return 0;
+    if (nom == Format::ATTRIBUT_VERSION)
+        return 1;
+    const std::vector<OptionsCalendrier::Attribut> &options = OptionsCalendrier::attributs();
+    for (std::size_t rang = 0; rang < options.size(); ++rang) {
+        if (options[rang].nom == nom)
+            return int(rang) + 2;
     }
-    return rang;
+    const int apres = int(options.size()) + 2;
+    if (nom == Format::ATTRIBUT_NUMERO_JOUR)
+        return apres;
+    return nom == Format::ATTRIBUT_URL ? apres + 1 : apres + 2;
 }
 
 // Escapes an attribute value as Qt's DOM writer did, so files written before keep their bytes.
@@ -172,6 +180,25 @@ QString texteDocument(const QDomDocument &document)
     return sortie;
 }
 
+// A media inside the project's folder is written relative to it, as the reader takes it:
+// the folder can then be moved or copied whole to another place or computer.
+void rendreRelatifs(QDomDocument &document, const QString &dossier)
+{
+    const QString prefixe = dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
+    for (QDomElement jour = document.documentElement().firstChildElement(); !jour.isNull();
+         jour = jour.nextSiblingElement()) {
+        for (QDomElement media = jour.firstChildElement(); !media.isNull();
+             media = media.nextSiblingElement()) {
+            const QString url = media.attribute(GenreMedia::NOM_ATTRIBUT_URL);
+            if (url.isEmpty() || QDir::isRelativePath(url))
+                continue;
+            const QString propre = QDir::cleanPath(url);
+            if (propre.startsWith(prefixe))
+                media.setAttribute(GenreMedia::NOM_ATTRIBUT_URL, propre.mid(prefixe.size()));
+        }
+    }
+}
+
 } // namespace
 
 int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison)
@@ -180,15 +207,8 @@ int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chem
     const int resultat = versDom(calendrier, document);
     if (resultat != 0)
         return resultat;
+    rendreRelatifs(document, QDir::cleanPath(QFileInfo(chemin).absolutePath()));
     return ecrire(document, chemin, raison);
-}
-
-int FichierProjet::charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue)
-{
-    const int code = ouvrir(chemin, calendrier).getCode();
-    if (racineReconnue != nullptr)
-        *racineReconnue = code != PAS_UN_CALENDRIER;
-    return code == PAS_UN_CALENDRIER ? 0 : code;
 }
 
 Resultat FichierProjet::ouvrir(QString const &chemin, Calendrier &calendrier)
@@ -297,7 +317,9 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
     QDomElement racine = document.createElement(NOM_BALISE_RACINE);
     racine.setAttribute(NOM_ATTRIBUT_NOM, calendrier.getNom());
     racine.setAttribute(NOM_ATTRIBUT_VERSION, IDENTIFIANT_VERSION);
-    ecrireOptions(calendrier, racine);
+    // Options at their default are left out: a calendar without them keeps the file it had.
+    for (const auto &[nom, valeur] : calendrier.getOptions().aEcrire())
+        racine.setAttribute(nom, valeur);
     document.appendChild(racine);
 
     const QString balise = NOM_BALISE_JOUR;
@@ -310,54 +332,4 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
         jour.appendChild(document.importNode(it.value()->getQDomElement(), true));
     }
     return 0;
-}
-
-void FichierProjet::ecrireOptions(Calendrier const &calendrier, QDomElement &racine)
-{
-    // Options at their default are left out: a calendar without them keeps the file it had.
-    if (calendrier.getRattrapage())
-        racine.setAttribute(Format::ATTRIBUT_RATTRAPAGE, QStringLiteral("1"));
-    if (calendrier.getMois() != 0)
-        racine.setAttribute(Format::ATTRIBUT_MOIS, QString::number(calendrier.getMois()));
-    if (!calendrier.getFuseau().isEmpty())
-        racine.setAttribute(Format::ATTRIBUT_FUSEAU, calendrier.getFuseau());
-    if (!calendrier.getDebut().isEmpty())
-        racine.setAttribute(Format::ATTRIBUT_DEBUT, calendrier.getDebut());
-    if (calendrier.getJours() != Format::DERNIER_JOUR)
-        racine.setAttribute(Format::ATTRIBUT_JOURS, QString::number(calendrier.getJours()));
-    if (calendrier.getMelange())
-        racine.setAttribute(Format::ATTRIBUT_MELANGE, QStringLiteral("1"));
-    // Written whenever set, English included: the language was chosen for this calendar.
-    if (!calendrier.getLangue().isEmpty())
-        racine.setAttribute(Format::ATTRIBUT_LANGUE, calendrier.getLangue());
-    if (!calendrier.getAdresse().isEmpty())
-        racine.setAttribute(Format::ATTRIBUT_ADRESSE, calendrier.getAdresse());
-    if (calendrier.getOriginaux())
-        racine.setAttribute(Format::ATTRIBUT_ORIGINAUX, QStringLiteral("1"));
-    if (calendrier.getPrive())
-        racine.setAttribute(Format::ATTRIBUT_PRIVE, QStringLiteral("1"));
-    if (!calendrier.getCle().isEmpty())
-        racine.setAttribute(Format::ATTRIBUT_CLE, calendrier.getCle());
-}
-
-void FichierProjet::lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier)
-{
-    const auto oui = [&attribut](QLatin1String nom) {
-        const QString valeur = attribut(nom).trimmed();
-        return valeur == QLatin1String("1") || valeur == QLatin1String("true");
-    };
-    // A value out of its range reads as the option's default, as a month outside 1 to 12
-    // always meant any month.
-    calendrier.setRattrapage(oui(Format::ATTRIBUT_RATTRAPAGE));
-    calendrier.setMois(attribut(Format::ATTRIBUT_MOIS).trimmed().toInt());
-    calendrier.setFuseau(attribut(Format::ATTRIBUT_FUSEAU).trimmed());
-    calendrier.setDebut(attribut(Format::ATTRIBUT_DEBUT).trimmed());
-    const QString jours = attribut(Format::ATTRIBUT_JOURS).trimmed();
-    calendrier.setJours(jours.isEmpty() ? Format::DERNIER_JOUR : jours.toInt());
-    calendrier.setMelange(oui(Format::ATTRIBUT_MELANGE));
-    calendrier.setLangue(attribut(Format::ATTRIBUT_LANGUE).trimmed());
-    calendrier.setAdresse(attribut(Format::ATTRIBUT_ADRESSE).trimmed());
-    calendrier.setOriginaux(oui(Format::ATTRIBUT_ORIGINAUX));
-    calendrier.setPrive(oui(Format::ATTRIBUT_PRIVE));
-    calendrier.setCle(attribut(Format::ATTRIBUT_CLE).trimmed());
 }

@@ -5,8 +5,6 @@
 
 #include <QLatin1String>
 
-#include <functional>
-
 class Calendrier;
 class Media;
 class QDomDocument;
@@ -36,10 +34,6 @@ public:
     /// Saves `calendrier` as the project file `chemin`; `*raison` (when given) gets the
     /// system's reason of a failed write.
     static int enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison = nullptr);
-    /// Reads the project file `chemin` into `calendrier`, left untouched on failure, in one
-    /// pass through `GardeXml`. `racineReconnue`, when given, tells on success whether the
-    /// root was a project file's root (a document with another root reads as nothing).
-    static int charger(QString const &chemin, Calendrier &calendrier, bool *racineReconnue = nullptr);
     /// Opens the project file `chemin` as the editor and the command line do: reads it into
     /// `calendrier`, or says why it cannot be, an XML document that is no calendar included
     /// (code `PAS_UN_CALENDRIER`). A file that cannot be written is read all the same.
@@ -63,9 +57,4 @@ public:
     static bool estValide(QString const &chemin);
 
     static int versDom(Calendrier const &calendrier, QDomDocument &document);
-    /// Sets the calendar's options away from their default as attributes of `racine`.
-    static void ecrireOptions(Calendrier const &calendrier, QDomElement &racine);
-    /// Reads every option of a root whose attributes `attribut` gives by name (empty when
-    /// absent); a value out of range reads as the option's default.
-    static void lireOptions(std::function<QString(QLatin1String)> const &attribut, Calendrier &calendrier);
 };

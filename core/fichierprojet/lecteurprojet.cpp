@@ -76,8 +76,9 @@ Resultat LecteurProjet::lire(
                     }
                     if (racine) {
                         const QXmlStreamAttributes attributs = lecteur.attributes();
-                        FichierProjet::lireOptions(
-                            [&attributs](QLatin1String nom) { return attributs.value(nom).toString(); }, lu);
+                        lu.setOptions(OptionsCalendrier::lire(
+                            [&attributs](QLatin1String nom) { return attributs.value(nom).toString(); },
+                            emplacement));
                     }
                 } else if (profondeur == 2 && racine) {
                     dansJour = lecteur.qualifiedName() == FichierProjet::NOM_BALISE_JOUR;
@@ -164,7 +165,7 @@ Resultat LecteurProjet::lire(
         return Resultat();
     if (nomPresent)
         calendrier.setNom(lu.getNom());
-    calendrier.copierOptions(lu);
+    calendrier.setOptions(lu.getOptions());
     QMap<int, Media *> &contenu = lu.getContenu();
     for (auto it = contenu.begin(); it != contenu.end(); it = contenu.erase(it))
         calendrier.ajouterMedia(it.key(), it.value());

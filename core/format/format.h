@@ -16,39 +16,6 @@ constexpr QLatin1String ATTRIBUT_NUMERO_JOUR{"numero"};
 constexpr QLatin1String ATTRIBUT_URL{"url"};
 constexpr QLatin1String VERSION{"1"};
 
-// The calendar's options, on the root, each written only when set.
-constexpr QLatin1String ATTRIBUT_RATTRAPAGE{"rattrapage"};
-constexpr QLatin1String ATTRIBUT_MOIS{"mois"};
-constexpr QLatin1String ATTRIBUT_FUSEAU{"fuseau"};
-constexpr QLatin1String ATTRIBUT_DEBUT{"debut"};
-constexpr QLatin1String ATTRIBUT_JOURS{"jours"};
-constexpr QLatin1String ATTRIBUT_MELANGE{"melange"};
-constexpr QLatin1String ATTRIBUT_LANGUE{"langue"};
-constexpr QLatin1String ATTRIBUT_ADRESSE{"adresse"};
-constexpr QLatin1String ATTRIBUT_ORIGINAUX{"originaux"};
-constexpr QLatin1String ATTRIBUT_PRIVE{"prive"};
-constexpr QLatin1String ATTRIBUT_CLE{"cle"};
-
-/// The order in which a project file writes its attributes; any other comes after them,
-/// by name. A fixed order keeps the same calendar the same bytes.
-constexpr QLatin1String ORDRE_ATTRIBUTS[] = {
-    ATTRIBUT_NOM,
-    ATTRIBUT_VERSION,
-    ATTRIBUT_RATTRAPAGE,
-    ATTRIBUT_MOIS,
-    ATTRIBUT_FUSEAU,
-    ATTRIBUT_DEBUT,
-    ATTRIBUT_JOURS,
-    ATTRIBUT_MELANGE,
-    ATTRIBUT_LANGUE,
-    ATTRIBUT_ADRESSE,
-    ATTRIBUT_ORIGINAUX,
-    ATTRIBUT_PRIVE,
-    ATTRIBUT_CLE,
-    ATTRIBUT_NUMERO_JOUR,
-    ATTRIBUT_URL,
-};
-
 // Days.
 constexpr int PREMIER_JOUR = 1;
 constexpr int DERNIER_JOUR = 31;
@@ -63,6 +30,8 @@ constexpr QLatin1String SCRIPT_TEXTES{"textes.js"};
 constexpr QLatin1String IMAGE_APERCU_LIEN{"apercu-lien.png"};
 constexpr int LARGEUR_APERCU_LIEN = 1200;
 constexpr int HAUTEUR_APERCU_LIEN = 630;
+/// The reminders a visitor imports into a calendar, at the site's root.
+constexpr QLatin1String FICHIER_RAPPELS{"rappels.ics"};
 /// The folder beside the project file that a preview generates into.
 constexpr QLatin1String REPERTOIRE_APERCU{"tmp"};
 

@@ -31,7 +31,7 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
 {
     QString ignoree;
     QString &raison = erreur != nullptr ? *erreur : ignoree;
-    const QString adresse = calendrier.getAdresse();
+    const QString adresse = calendrier.getOptions().adresse;
     if (adresse.isEmpty()) {
         raison =
             QCoreApplication::translate("CartePartage", "the calendar has no address; set it in Options");

@@ -5,78 +5,188 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStorageInfo>
 #include <QStringList>
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+std::function<void(QString const &)> ChantierSite::crochetAvantRemplacement;
+
 namespace {
 
-const QString SUFFIXE_CHANTIER = QStringLiteral(".tinselbox-XXXXXX");
-const QString CONSTRUCTION = QStringLiteral("site");
-const QString ANCIEN = QStringLiteral("ancien");
+const QString SUFFIXE_CHANTIER = QStringLiteral(".tinselbox-");
+const QByteArray CONSTRUCTION = "site";
+const QByteArray ANCIEN = "ancien";
 
 QByteArray natif(const QString &chemin)
 {
     return QFile::encodeName(chemin);
 }
 
-bool peripherique(const QString &chemin, dev_t *resultat)
+void fermer(int *fd)
+{
+    if (*fd >= 0)
+        ::close(*fd);
+    *fd = -1;
+}
+
+// A directory entry opened as a directory, never through a link.
+int ouvrirDans(int base, const QByteArray &nom)
+{
+    return ::openat(base, nom.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+bool memeFichier(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether `nom` in `base`, links not followed, is the open `fd`.
+bool designe(int base, const QByteArray &nom, int fd)
+{
+    struct stat entree;
+    struct stat tenu;
+    return ::fstatat(base, nom.constData(), &entree, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &tenu) == 0
+        && memeFichier(entree, tenu);
+}
+
+// The entries of an open directory, "." and ".." left out.
+QList<QByteArray> entreesDe(int fd)
+{
+    QList<QByteArray> noms;
+    const int copie = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (copie < 0)
+        return noms;
+    DIR *repertoire = ::fdopendir(copie);
+    if (repertoire == nullptr) {
+        ::close(copie);
+        return noms;
+    }
+    ::rewinddir(repertoire);
+    while (const dirent *entree = ::readdir(repertoire)) {
+        const QByteArray nom(entree->d_name);
+        if (nom != "." && nom != "..")
+            noms << nom;
+    }
+    ::closedir(repertoire);
+    return noms;
+}
+
+// The path a descriptor is reached by, whatever happens to the names leading to it.
+QString cheminDe(int fd)
+{
+    const QString chemin = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    struct stat parChemin;
+    struct stat tenu;
+    if (::stat(natif(chemin).constData(), &parChemin) == 0 && ::fstat(fd, &tenu) == 0
+        && memeFichier(parChemin, tenu))
+        return chemin;
+    return QString();
+}
+
+QString cheminReel(int fd)
+{
+    char tampon[4096];
+    const ssize_t taille =
+        ::readlink(QStringLiteral("/proc/self/fd/%1").arg(fd).toLatin1().constData(), tampon, sizeof tampon);
+    if (taille <= 0 || size_t(taille) >= sizeof tampon)
+        return QString();
+    return QFile::decodeName(QByteArray(tampon, int(taille)));
+}
+
+struct Parcours {
+    dev_t peripherique = 0;
+    int erreur = 0;
+    QByteArray chemin;
+
+    void noter(int code, const QByteArray &ou)
+    {
+        if (erreur == 0) {
+            erreur = code;
+            chemin = ou;
+        }
+    }
+};
+
+bool supprimerDans(int base, const QByteArray &nom, Parcours *parcours, const QByteArray &chemin);
+
+// Empties an open directory, entry by entry, relative to it.
+void viderDans(int fd, Parcours *parcours, const QByteArray &chemin)
+{
+    for (const QByteArray &nom : entreesDe(fd))
+        supprimerDans(fd, nom, parcours, chemin + '/' + nom);
+}
+
+bool supprimerDans(int base, const QByteArray &nom, Parcours *parcours, const QByteArray &chemin)
 {
     struct stat infos;
-    if (::lstat(natif(chemin).constData(), &infos) != 0)
+    if (::fstatat(base, nom.constData(), &infos, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int erreur = errno;
+        if (erreur != ENOENT)
+            parcours->noter(erreur, chemin);
+        return erreur == ENOENT;
+    }
+    // Another file system is never entered: its directory then stays, and the removal
+    // fails instead of emptying a mounted disk.
+    if (infos.st_dev != parcours->peripherique) {
+        parcours->noter(EXDEV, chemin);
         return false;
-    *resultat = infos.st_dev;
+    }
+    if (S_ISDIR(infos.st_mode)) {
+        int fd = ouvrirDans(base, nom);
+        if (fd < 0) {
+            parcours->noter(errno, chemin);
+            return false;
+        }
+        viderDans(fd, parcours, chemin);
+        fermer(&fd);
+    }
+    if (::unlinkat(base, nom.constData(), S_ISDIR(infos.st_mode) ? AT_REMOVEDIR : 0) != 0) {
+        parcours->noter(errno, chemin);
+        return false;
+    }
     return true;
 }
 
-QStringList entrees(const QString &repertoire)
+// Whether everything below an open directory can be removed.
+bool verifierDans(int fd, Parcours *parcours, const QByteArray &chemin)
 {
-    return QDir(repertoire)
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-}
-
-// nftw passes no user data: the walks of one thread share this state.
-thread_local dev_t peripheriqueParcours = 0;
-thread_local int erreurParcours = 0;
-thread_local QByteArray cheminParcours;
-
-int supprimerEntree(const char *chemin, const struct stat *infos, int type, struct FTW *)
-{
-    // Entries of another file system are not even listed (FTW_MOUNT): their directory
-    // then stays, and the removal fails instead of emptying a mounted disk.
-    if (infos->st_dev != peripheriqueParcours) {
-        erreurParcours = EXDEV;
-        return 0;
+    for (const QByteArray &nom : entreesDe(fd)) {
+        const QByteArray sous = chemin + '/' + nom;
+        struct stat infos;
+        if (::fstatat(fd, nom.constData(), &infos, AT_SYMLINK_NOFOLLOW) != 0) {
+            parcours->noter(EACCES, sous);
+            return false;
+        }
+        if (infos.st_dev != parcours->peripherique) {
+            parcours->noter(EXDEV, sous);
+            return false;
+        }
+        if (!S_ISDIR(infos.st_mode))
+            continue;
+        if (::faccessat(fd, nom.constData(), W_OK | X_OK, 0) != 0) {
+            parcours->noter(errno, sous);
+            return false;
+        }
+        int enfant = ouvrirDans(fd, nom);
+        if (enfant < 0) {
+            parcours->noter(EACCES, sous);
+            return false;
+        }
+        const bool amovible = verifierDans(enfant, parcours, sous);
+        fermer(&enfant);
+        if (!amovible)
+            return false;
     }
-    const int resultat = type == FTW_DP ? ::rmdir(chemin) : ::unlink(chemin);
-    if (resultat != 0 && erreurParcours == 0) {
-        erreurParcours = errno;
-        cheminParcours = chemin;
-    }
-    return 0;
-}
-
-int verifierEntree(const char *chemin, const struct stat *infos, int type, struct FTW *)
-{
-    if (infos->st_dev != peripheriqueParcours) {
-        erreurParcours = EXDEV;
-    } else if (type == FTW_DNR || type == FTW_NS) {
-        erreurParcours = EACCES;
-    } else if (type == FTW_D && ::access(chemin, W_OK | X_OK) != 0) {
-        erreurParcours = errno;
-    } else {
-        return 0;
-    }
-    cheminParcours = chemin;
-    return 1;
+    return true;
 }
 
 // Mount points as the kernel lists them, network shares and bind mounts included.
@@ -102,9 +212,13 @@ QStringList pointsDeMontage()
     return points;
 }
 
-bool deplacer(const QString &source, const QString &destination, int *erreur)
+// A rename that never replaces what is at the destination (where the file system can
+// tell), so that an entry appearing meanwhile is not lost.
+bool deplacer(int de, const QByteArray &nom, int vers, int *erreur)
 {
-    if (::rename(natif(source).constData(), natif(destination).constData()) == 0)
+    if (::renameat2(de, nom.constData(), vers, nom.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno == EINVAL && ::renameat(de, nom.constData(), vers, nom.constData()) == 0)
         return true;
     *erreur = errno;
     return false;
@@ -112,39 +226,18 @@ bool deplacer(const QString &source, const QString &destination, int *erreur)
 
 // Moves the named entries from one directory to another; on a failure the ones already
 // moved go back.
-bool deplacerEntrees(const QStringList &noms, const QString &de, const QString &vers, int *erreur)
+bool deplacerEntrees(const QList<QByteArray> &noms, int de, int vers, int *erreur)
 {
     for (int i = 0; i < noms.size(); ++i) {
-        if (!deplacer(de + QLatin1Char('/') + noms.at(i), vers + QLatin1Char('/') + noms.at(i), erreur)) {
+        if (!deplacer(de, noms.at(i), vers, erreur)) {
             int ignoree = 0;
             for (int j = i - 1; j >= 0; --j)
-                deplacer(vers + QLatin1Char('/') + noms.at(j), de + QLatin1Char('/') + noms.at(j), &ignoree);
+                deplacer(vers, noms.at(j), de, &ignoree);
             return false;
         }
     }
     return true;
 }
-
-} // namespace
-
-ChantierSite::ChantierSite(QString const &repertoireSortie) : sortie(repertoireSortie) {}
-
-ChantierSite::~ChantierSite()
-{
-    if (!dossier.isEmpty()) {
-        int erreur = 0;
-        supprimerSansFranchir(dossier, &erreur);
-    }
-    // The directories made for a run that failed go again, while the lock still holds.
-    for (int i = crees.size() - 1; i >= 0 && !remplace; --i) {
-        if (::rmdir(natif(crees.at(i)).constData()) != 0)
-            break;
-    }
-    if (verrou >= 0)
-        ::close(verrou);
-}
-
-namespace {
 
 // Creates `chemin` and its missing parents; `*crees` gets those it created, outermost first.
 bool creerChemin(const QString &chemin, QStringList *crees, int *erreur)
@@ -163,54 +256,117 @@ bool creerChemin(const QString &chemin, QStringList *crees, int *erreur)
     return true;
 }
 
+QByteArray nomAuHasard(const QString &prefixe)
+{
+    static const char lettres[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray nom = natif(prefixe);
+    for (int i = 0; i < 6; ++i)
+        nom += lettres[QRandomGenerator::global()->bounded(int(sizeof lettres) - 1)];
+    return nom;
+}
+
 } // namespace
+
+ChantierSite::ChantierSite(QString const &repertoireSortie)
+    : sortie(repertoireSortie), sortieDonnee(repertoireSortie)
+{}
+
+ChantierSite::~ChantierSite()
+{
+    if (chantier >= 0) {
+        // Emptied through its descriptor; its name is removed only while it still names it.
+        Parcours parcours;
+        struct stat infos;
+        if (::fstat(chantier, &infos) == 0) {
+            parcours.peripherique = infos.st_dev;
+            viderDans(chantier, &parcours, natif(dossier));
+            if (designe(baseChantier, natif(nomChantier), chantier))
+                ::unlinkat(baseChantier, natif(nomChantier).constData(), AT_REMOVEDIR);
+        }
+    }
+    fermer(&construction);
+    fermer(&chantier);
+    if (baseChantier != verrou && baseChantier != parent)
+        fermer(&baseChantier);
+    // The directories made for a run that failed go again, while the lock still holds.
+    for (int i = crees.size() - 1; i >= 0 && !remplace; --i) {
+        if (::rmdir(natif(crees.at(i)).constData()) != 0)
+            break;
+    }
+    fermer(&verrou);
+    fermer(&parent);
+}
 
 Resultat ChantierSite::verrouiller()
 {
-    const QString nom = Resultat::cheminLisible(sortie);
+    const QString nom = Resultat::cheminLisible(sortieDonnee);
+    const auto echec = [&](const QString &message, int erreur) {
+        Resultat resultat = Resultat::echec(4, message).avecChemin(sortieDonnee);
+        if (erreur != 0)
+            resultat.avecRaison(Resultat::raisonSysteme(erreur));
+        return resultat;
+    };
+    const auto echange = [&]() {
+        return echec(ChantierSite::tr("%1 was replaced by something else while it was being opened; "
+                                      "nothing was written.")
+                         .arg(nom),
+            0);
+    };
     // A directory removed by the run that held it is looked for again.
     for (int essai = 0; essai < 3; ++essai) {
-        const QFileInfo info(sortie);
+        const QFileInfo info(sortieDonnee);
+        if (info.isSymLink() && !info.exists())
+            return echec(ChantierSite::tr("%1 is a link to %2, which does not exist.")
+                             .arg(nom, Resultat::cheminLisible(info.symLinkTarget())),
+                0);
         if (info.exists() && !info.isDir())
-            return Resultat::echec(4, ChantierSite::tr("%1 is a file, not a directory.").arg(nom))
-                .avecChemin(sortie);
+            return echec(ChantierSite::tr("%1 is a file, not a directory.").arg(nom), 0);
         int erreur = 0;
         if (!info.exists() && !creerChemin(QDir::cleanPath(info.absoluteFilePath()), &crees, &erreur))
-            return Resultat::echec(4,
-                ChantierSite::tr("The directory %1 cannot be created: %2.")
-                    .arg(nom, Resultat::raisonSysteme(erreur)))
-                .avecChemin(sortie)
-                .avecRaison(Resultat::raisonSysteme(erreur));
-        // A link to a directory is followed: the site goes where the link leads.
-        const QString canonique = QFileInfo(sortie).canonicalFilePath();
-        if (!canonique.isEmpty())
-            sortie = canonique;
-
-        verrou = ::open(natif(sortie).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (verrou < 0 || ::flock(verrou, LOCK_EX | LOCK_NB) != 0) {
+            return echec(ChantierSite::tr("The directory %1 cannot be created: %2.")
+                             .arg(nom, Resultat::raisonSysteme(erreur)),
+                erreur);
+        // A link to a directory is followed once: the site goes where the link leads, and
+        // from here on that directory is held, not its name.
+        sortie = QFileInfo(sortieDonnee).canonicalFilePath();
+        if (sortie.isEmpty())
+            return echange();
+        const QFileInfo reel(sortie);
+        nomSortie = reel.fileName();
+        if (nomSortie.isEmpty())
+            return echec(ChantierSite::tr("%1 is the root of a disk.").arg(nom), 0);
+        fermer(&parent);
+        parent = ::open(natif(reel.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        verrou = parent < 0 ? -1 : ouvrirDans(parent, natif(nomSortie));
+        if (verrou < 0) {
+            erreur = errno;
+            if (erreur == ELOOP || erreur == ENOTDIR)
+                return echange();
+            return echec(ChantierSite::tr("The directory %1 cannot be opened: %2.")
+                             .arg(nom, Resultat::raisonSysteme(erreur)),
+                erreur);
+        }
+        if (::flock(verrou, LOCK_EX | LOCK_NB) != 0) {
             erreur = errno;
             if (erreur == EWOULDBLOCK)
-                return Resultat::echec(4,
+                return echec(
                     ChantierSite::tr("The site cannot be generated: another generation is writing to %1.")
-                        .arg(nom))
-                    .avecChemin(sortie);
-            return Resultat::echec(4,
-                ChantierSite::tr("The directory %1 cannot be opened: %2.")
-                    .arg(nom, Resultat::raisonSysteme(erreur)))
-                .avecChemin(sortie)
-                .avecRaison(Resultat::raisonSysteme(erreur));
+                        .arg(nom),
+                    0);
+            return echec(ChantierSite::tr("The directory %1 cannot be opened: %2.")
+                             .arg(nom, Resultat::raisonSysteme(erreur)),
+                erreur);
         }
-        struct stat verrouille;
-        struct stat actuel;
-        if (::fstat(verrou, &verrouille) == 0 && ::stat(natif(sortie).constData(), &actuel) == 0
-            && verrouille.st_dev == actuel.st_dev && verrouille.st_ino == actuel.st_ino)
+        if (designe(parent, natif(nomSortie), verrou)) {
+            const QString tenu = cheminReel(verrou);
+            if (!tenu.isEmpty())
+                sortie = tenu;
             return Resultat();
-        ::close(verrou);
-        verrou = -1;
+        }
+        fermer(&verrou);
     }
-    return Resultat::echec(
-        4, ChantierSite::tr("The site cannot be generated: another generation is writing to %1.").arg(nom))
-        .avecChemin(sortie);
+    return echec(
+        ChantierSite::tr("The site cannot be generated: another generation is writing to %1.").arg(nom), 0);
 }
 
 bool ChantierSite::estDossierChantier(QString const &nom)
@@ -222,64 +378,82 @@ bool ChantierSite::estDossierChantier(QString const &nom)
 void ChantierSite::retirerChantiersAbandonnes() const
 {
     // Under the lock, any folder of a run into this directory is a crashed run's.
-    const QString nom = QFileInfo(sortie).fileName();
-    const QRegularExpression voisin(QStringLiteral("^\\.") + QRegularExpression::escape(nom)
+    const QRegularExpression voisin(QStringLiteral("^\\.") + QRegularExpression::escape(nomSortie)
         + QStringLiteral("\\.tinselbox-[A-Za-z0-9]{6}$"));
-    const QString parent = QFileInfo(sortie).path();
-    int erreur = 0;
-    for (const QString &entree : entrees(parent)) {
-        if (voisin.match(entree).hasMatch() && QFileInfo(parent + QLatin1Char('/') + entree).isDir())
-            supprimerSansFranchir(parent + QLatin1Char('/') + entree, &erreur);
+    const auto retirer = [](int base, const QByteArray &nom) {
+        struct stat infos;
+        if (::fstatat(base, nom.constData(), &infos, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(infos.st_mode))
+            return;
+        Parcours parcours;
+        parcours.peripherique = infos.st_dev;
+        supprimerDans(base, nom, &parcours, nom);
+    };
+    for (const QByteArray &entree : entreesDe(parent)) {
+        if (voisin.match(QFile::decodeName(entree)).hasMatch())
+            retirer(parent, entree);
     }
-    for (const QString &entree : entrees(sortie)) {
-        if (estDossierChantier(entree) && QFileInfo(sortie + QLatin1Char('/') + entree).isDir())
-            supprimerSansFranchir(sortie + QLatin1Char('/') + entree, &erreur);
+    for (const QByteArray &entree : entreesDe(verrou)) {
+        if (estDossierChantier(QFile::decodeName(entree)))
+            retirer(verrou, entree);
     }
 }
 
-Resultat ChantierSite::ouvrir()
+Resultat ChantierSite::ouvrir(Controle const &controle)
 {
     const Resultat verrouillage = verrouiller();
     if (!verrouillage)
         return verrouillage;
+    if (controle) {
+        const Resultat refus = controle(sortie);
+        if (!refus)
+            return refus;
+    }
     retirerChantiersAbandonnes();
 
-    const QString parent = QFileInfo(sortie).path();
-    const QString nom = QFileInfo(sortie).fileName();
-    QStringList places;
-    dev_t devSortie = 0;
-    dev_t devParent = 0;
+    struct stat infosSortie;
+    struct stat infosParent;
+    QList<int> bases;
     // Beside the directory only when a rename can bring the site over.
-    if (peripherique(sortie, &devSortie) && peripherique(parent, &devParent) && devSortie == devParent)
-        places << parent + QStringLiteral("/.") + nom + SUFFIXE_CHANTIER;
-    places << sortie + QStringLiteral("/.") + SUFFIXE_CHANTIER.mid(1);
+    if (::fstat(verrou, &infosSortie) == 0 && ::fstat(parent, &infosParent) == 0
+        && infosSortie.st_dev == infosParent.st_dev)
+        bases << parent;
+    bases << verrou;
 
     int erreur = 0;
-    for (const QString &modele : qAsConst(places)) {
-        QByteArray gabarit = natif(modele);
-        if (::mkdtemp(gabarit.data()) == nullptr) {
+    for (const int base : qAsConst(bases)) {
+        const QString prefixe =
+            base == parent ? QLatin1Char('.') + nomSortie + SUFFIXE_CHANTIER : SUFFIXE_CHANTIER;
+        QByteArray nom;
+        int essais = 0;
+        do {
+            nom = nomAuHasard(prefixe);
+        } while (::mkdirat(base, nom.constData(), 0700) != 0 && errno == EEXIST && ++essais < 100);
+        chantier = ouvrirDans(base, nom);
+        if (chantier < 0) {
             erreur = errno;
             continue;
         }
-        dossier = QFile::decodeName(gabarit);
-        if (::mkdir(natif(repertoireConstruction()).constData(), 0777) != 0) {
+        baseChantier = base;
+        nomChantier = QFile::decodeName(nom);
+        dossier = (base == parent ? QFileInfo(sortie).path() : sortie) + QLatin1Char('/') + nomChantier;
+        if (::mkdirat(chantier, CONSTRUCTION.constData(), 0777) != 0
+            || (construction = ouvrirDans(chantier, CONSTRUCTION)) < 0) {
             erreur = errno;
-            supprimerSansFranchir(dossier, &erreur);
-            dossier.clear();
             break;
         }
         return Resultat();
     }
     return Resultat::echec(4,
         ChantierSite::tr("The directory %1 cannot be written: %2.")
-            .arg(Resultat::cheminLisible(sortie), Resultat::raisonSysteme(erreur)))
-        .avecChemin(sortie)
+            .arg(Resultat::cheminLisible(sortieDonnee), Resultat::raisonSysteme(erreur)))
+        .avecChemin(sortieDonnee)
         .avecRaison(Resultat::raisonSysteme(erreur));
 }
 
 QString ChantierSite::repertoireConstruction() const
 {
-    return dossier + QLatin1Char('/') + CONSTRUCTION;
+    const QString tenu = cheminDe(construction);
+    return tenu.isEmpty() ? dossier + QLatin1Char('/') + QFile::decodeName(CONSTRUCTION) : tenu;
 }
 
 QString ChantierSite::racine() const
@@ -294,61 +468,116 @@ bool ChantierSite::contenuAmovible(int *erreur, QString *chemin) const
         *chemin = sortie;
         return false;
     }
-    if (!peripherique(sortie, &peripheriqueParcours)) {
+    struct stat infos;
+    if (::fstat(verrou, &infos) != 0) {
         *erreur = errno;
         *chemin = sortie;
         return false;
     }
-    erreurParcours = 0;
-    cheminParcours.clear();
-    for (const QString &nom : entrees(sortie)) {
-        const QString entree = sortie + QLatin1Char('/') + nom;
-        if (entree == dossier)
+    Parcours parcours;
+    parcours.peripherique = infos.st_dev;
+    for (const QByteArray &nom : entreesDe(verrou)) {
+        if (baseChantier == verrou && nom == natif(nomChantier))
             continue;
-        ::nftw(natif(entree).constData(), verifierEntree, 16, FTW_PHYS);
-        if (erreurParcours != 0) {
-            *erreur = erreurParcours;
-            *chemin = QFile::decodeName(cheminParcours);
+        struct stat entree;
+        if (::fstatat(verrou, nom.constData(), &entree, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const QByteArray sous = natif(sortie) + '/' + nom;
+        if (entree.st_dev != parcours.peripherique) {
+            parcours.noter(EXDEV, sous);
+        } else if (S_ISDIR(entree.st_mode)) {
+            if (::faccessat(verrou, nom.constData(), W_OK | X_OK, 0) != 0) {
+                parcours.noter(errno, sous);
+            } else {
+                int fd = ouvrirDans(verrou, nom);
+                if (fd < 0)
+                    parcours.noter(EACCES, sous);
+                else
+                    verifierDans(fd, &parcours, sous);
+                fermer(&fd);
+            }
+        }
+        if (parcours.erreur != 0) {
+            *erreur = parcours.erreur;
+            *chemin = QFile::decodeName(parcours.chemin);
             return false;
         }
     }
     return true;
 }
 
+bool ChantierSite::toujoursEnPlace() const
+{
+    struct stat donne;
+    struct stat tenu;
+    return designe(parent, natif(nomSortie), verrou) && designe(baseChantier, natif(nomChantier), chantier)
+        && ::stat(natif(sortieDonnee).constData(), &donne) == 0 && ::fstat(verrou, &tenu) == 0
+        && memeFichier(donne, tenu);
+}
+
 bool ChantierSite::remplacer(int *erreur)
 {
-    const QString construction = repertoireConstruction();
-    const QString ancien = dossier + QLatin1Char('/') + ANCIEN;
-    if (::mkdir(natif(ancien).constData(), 0700) != 0) {
+    if (!toujoursEnPlace()) {
+        *erreur = ESTALE;
+        return false;
+    }
+    int ancien = -1;
+    if (::mkdirat(chantier, ANCIEN.constData(), 0700) != 0 || (ancien = ouvrirDans(chantier, ANCIEN)) < 0) {
         *erreur = errno;
         return false;
     }
-    QStringList anciens = entrees(sortie);
-    anciens.removeAll(QFileInfo(dossier).fileName());
-    const QStringList nouveaux = entrees(construction);
-    if (!deplacerEntrees(anciens, sortie, ancien, erreur))
-        return false;
-    if (!deplacerEntrees(nouveaux, construction, sortie, erreur)) {
+    QList<QByteArray> anciens = entreesDe(verrou);
+    if (baseChantier == verrou)
+        anciens.removeAll(natif(nomChantier));
+    const QList<QByteArray> nouveaux = entreesDe(construction);
+    bool reussi = deplacerEntrees(anciens, verrou, ancien, erreur);
+    if (reussi && !deplacerEntrees(nouveaux, construction, verrou, erreur)) {
         int ignoree = 0;
-        deplacerEntrees(anciens, ancien, sortie, &ignoree);
-        return false;
+        deplacerEntrees(anciens, ancien, verrou, &ignoree);
+        reussi = false;
     }
+    fermer(&ancien);
+    if (!reussi)
+        return false;
     // The new site is in place; only the old contents are left to remove with the folder.
     remplace = true;
-    if (!supprimerSansFranchir(dossier, erreur))
+    Parcours parcours;
+    struct stat infos;
+    ::fstat(chantier, &infos);
+    parcours.peripherique = infos.st_dev;
+    viderDans(chantier, &parcours, natif(dossier));
+    if (parcours.erreur == 0 && designe(baseChantier, natif(nomChantier), chantier)
+        && ::unlinkat(baseChantier, natif(nomChantier).constData(), AT_REMOVEDIR) != 0)
+        parcours.noter(errno, natif(dossier));
+    if (parcours.erreur != 0) {
+        *erreur = parcours.erreur;
         return false;
+    }
+    fermer(&construction);
+    fermer(&chantier);
     dossier.clear();
     return true;
 }
 
 bool ChantierSite::supprimerSansFranchir(QString const &chemin, int *erreur)
 {
-    if (!peripherique(chemin, &peripheriqueParcours))
+    const QFileInfo info(chemin);
+    int base = ::open(natif(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (base < 0)
         return errno == ENOENT;
-    erreurParcours = 0;
-    ::nftw(natif(chemin).constData(), supprimerEntree, 16, FTW_PHYS | FTW_DEPTH | FTW_MOUNT);
-    if (erreurParcours != 0) {
-        *erreur = erreurParcours;
+    Parcours parcours;
+    struct stat infos;
+    const QByteArray nom = natif(info.fileName());
+    if (::fstatat(base, nom.constData(), &infos, AT_SYMLINK_NOFOLLOW) != 0) {
+        const bool absent = errno == ENOENT;
+        fermer(&base);
+        return absent;
+    }
+    parcours.peripherique = infos.st_dev;
+    supprimerDans(base, nom, &parcours, natif(chemin));
+    fermer(&base);
+    if (parcours.erreur != 0) {
+        *erreur = parcours.erreur;
         return false;
     }
     return true;

@@ -41,8 +41,8 @@ QString EntetePage::balises(Calendrier const &calendrier)
     const QString nom = calendrier.getNom();
     const QString description = QCoreApplication::translate(
         "EntetePage", "A calendar of %1 days: open today's ball to find its surprise.")
-                                    .arg(calendrier.getJours());
-    const QString adresse = calendrier.getAdresse();
+                                    .arg(calendrier.getOptions().jours);
+    const QString adresse = calendrier.getOptions().adresse;
 
     QString lignes = RETRAIT + QStringLiteral("<title>%1</title>\n").arg(nom.toHtmlEscaped());
     lignes += meta("name", QStringLiteral("description"), description);

@@ -2,6 +2,7 @@
 
 #include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
+#include "conversion/typefichier.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -13,6 +14,7 @@
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
+#include "site/rappelsics.h"
 #include "site/siteprive.h"
 
 #include <QCoreApplication>
@@ -134,6 +136,16 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
         message = GenerationSite::tr(
             "Day %1: the file %2 does not hold as many bytes as its size says; it is not a "
             "media file.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_NON_MEDIA:
+        message = GenerationSite::tr("Day %1: %2 is not a picture, a sound or a video.")
+                      .arg(jour)
+                      .arg(lisible(url));
+        break;
+    case GenerationSite::SOURCE_ENDOMMAGEE:
+        message = GenerationSite::tr("Day %1: the picture %2 is damaged: it ends before its last part.")
                       .arg(jour)
                       .arg(lisible(url));
         break;
@@ -327,17 +339,12 @@ GenerationSite::EchecCopie GenerationSite::copierFichier(
     return AUCUN_ECHEC;
 }
 
-bool GenerationSite::estJourPublie(Calendrier const &calendrier, int jour)
-{
-    return jour >= Format::PREMIER_JOUR && jour <= calendrier.getJours();
-}
-
 QMap<int, QString> GenerationSite::mediasIntrouvables(Calendrier const &calendrier)
 {
     QMap<int, QString> introuvables;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
+        if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
         // isFile() follows links and is false for a FIFO, a socket or a device.
         if (!QFileInfo(it.value()->getUrl()).isFile())
@@ -360,8 +367,15 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     int erreur = 0;
     struct stat infos;
     const EchecCopie examen = examinerSource(entree.get(), chemin, &infos, &erreur);
-    if (examen != AUCUN_ECHEC || !lireContenu)
+    if (examen != AUCUN_ECHEC)
         return echecMedia(jour, chemin, examen, erreur);
+    // Judged by its bytes: a project file can name any file its receiver can read.
+    if (!TypeFichier::estMedia(chemin))
+        return echecMedia(jour, chemin, SOURCE_NON_MEDIA, 0);
+    if (TypeFichier::estTronque(chemin))
+        return echecMedia(jour, chemin, SOURCE_ENDOMMAGEE, 0);
+    if (!lireContenu)
+        return Resultat();
     QByteArray tampon(1 << 20, Qt::Uninitialized);
     qint64 lus = 0;
     for (;;) {
@@ -389,7 +403,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // A missing media is found before anything is built.
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (estJourPublie(calendrier, it.key()) && avecFichier(it.value())) {
+        if (calendrier.getOptions().estJourPublie(it.key()) && avecFichier(it.value())) {
             const Resultat media = controlerMedia(it.key(), it.value()->getUrl(), false);
             if (!media)
                 return media;
@@ -397,7 +411,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     }
 
     // A private site's keys, before anything is built: a missing password stops here.
-    const bool prive = calendrier.getPrive() && !apercu;
+    const bool prive = calendrier.getOptions().prive && !apercu;
     SitePrive::Cles cles;
     if (prive) {
         QString avisCles;
@@ -413,7 +427,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(code, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
     };
     ChantierSite chantier(repertoireSortie);
-    const Resultat ouverture = chantier.ouvrir();
+    // The policy again, on the directory now held: a link swapped in since the first check
+    // is judged by where it leads.
+    const Resultat ouverture = chantier.ouvrir([&calendrier](const QString &tenu) {
+        return PolitiqueSortie::controler(tenu, QString(), calendrier);
+    });
     if (!ouverture)
         return ouverture;
     int erreur = 0;
@@ -447,6 +465,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // The page's texts in the calendar's language, and only that one.
     if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
         return echecScript(QString());
+    if (!RappelsIcs::ecrire(joindre(site, RappelsIcs::NOM_FICHIER), calendrier))
+        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+            .avecChemin(repertoireSortie);
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -462,43 +483,16 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (QThread::currentThread()->isInterruptionRequested())
             return arret;
         const Media *media = it.value();
-        if (!estJourPublie(calendrier, it.key()) || media == nullptr)
+        if (!calendrier.getOptions().estJourPublie(it.key()) || media == nullptr)
             continue;
         const QString identifiant = getHash(QString::number(it.key()), calendrier.getNom());
 
-        // A private day: its content encrypted into a script named for nothing it holds,
-        // and lines that ask the page's lock for it.
-        if (prive) {
-            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
-            QString fichier;
-            QString extension;
-            if (avecFichier(media)) {
-                const Publication publication = PlanConversions::instance().publication(
-                    media->getUrl(), media->getType(), calendrier.getOriginaux());
-                if (!publication.ok)
-                    return Resultat::echec(5,
-                        GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
-                            .arg(it.key())
-                            .arg(lisible(media->getUrl()), publication.erreur))
-                        .avecJour(it.key())
-                        .avecChemin(media->getUrl());
-                fichier = publication.fichier;
-                extension = publication.extension;
-            }
-            const Resultat chiffre =
-                SitePrive::ecrireContenu(cles, identite, SitePrive::entete(*media, extension), fichier,
-                    joindre(repertoireMedia, identite + QStringLiteral(".js")));
-            if (!chiffre)
-                return Resultat(chiffre).avecJour(it.key());
-            blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
-            continue;
-        }
-
         // A kind without a file (a message) has nothing to copy. The media learns the
         // extension of what it is published as before its lines are written.
+        QString fichierPublie;
         if (avecFichier(media)) {
             const Publication publication = PlanConversions::instance().publication(
-                media->getUrl(), media->getType(), calendrier.getOriginaux());
+                media->getUrl(), media->getType(), calendrier.getOptions().originaux);
             if (!publication.ok)
                 return Resultat::echec(5,
                     GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
@@ -506,12 +500,32 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                         .arg(lisible(media->getUrl()), publication.erreur))
                     .avecJour(it.key())
                     .avecChemin(media->getUrl());
+            // Only a picture, a sound or a video reaches the site, converted or not.
+            if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
+                return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
-            const EchecCopie echec = copierFichier(publication.fichier,
-                joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
-                &erreur);
+            fichierPublie = publication.fichier;
+            const EchecCopie echec = prive
+                ? AUCUN_ECHEC
+                : copierFichier(publication.fichier,
+                    joindre(
+                        repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
+                    &erreur);
             if (echec != AUCUN_ECHEC)
                 return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
+        }
+
+        // A private day: its content encrypted into a script named for nothing it holds,
+        // and lines that ask the page's lock for it.
+        if (prive) {
+            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
+            const Resultat chiffre = SitePrive::ecrireContenu(cles, identite,
+                SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
+                joindre(repertoireMedia, identite + QStringLiteral(".js")));
+            if (!chiffre)
+                return Resultat(chiffre).avecJour(it.key());
+            blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
+            continue;
         }
 
         blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant));
@@ -565,7 +579,17 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
             erreur);
     }
-    if (!chantier.remplacer(&erreur))
+    if (ChantierSite::crochetAvantRemplacement)
+        ChantierSite::crochetAvantRemplacement(repertoireSortie);
+    erreur = 0;
+    const bool remplace = chantier.remplacer(&erreur);
+    if (!remplace && erreur == ESTALE)
+        return Resultat::echec(4,
+            GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
+                               "nothing was written into it and nothing was removed.")
+                .arg(sortie))
+            .avecChemin(repertoireSortie);
+    if (!remplace)
         return echecSysteme(4,
             GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
@@ -587,18 +611,23 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
     *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
+    // The options' lines, with the line end their insertion adds.
+    const QString options = lignesOptions(calendrier);
+    if (!options.isEmpty())
+        *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
-    if (calendrier.getPrive())
+    if (calendrier.getOptions().prive)
         *taille += SitePrive::tailleVerrou();
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        if (!estJourPublie(calendrier, it.key()) || !avecFichier(it.value()))
+        if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
             continue;
         // What will be published: the converted file once known, the source until then.
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
-            it.value()->getUrl(), it.value()->getType(), calendrier.getOriginaux(), &publiee);
-        *taille += calendrier.getPrive() ? SitePrive::tailleChiffree(publiee) : publiee;
+            it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux, &publiee);
+        *taille += calendrier.getOptions().prive ? SitePrive::tailleChiffree(publiee) : publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }
@@ -608,25 +637,28 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
 QString lignesOptions(Calendrier const &calendrier)
 {
     // Only options away from their default, so that a calendar without any gets today's page.
+    const OptionsCalendrier &options = calendrier.getOptions();
     QString lignes;
-    if (calendrier.getRattrapage())
-        lignes += QStringLiteral("rattrapage = true;\n");
-    if (calendrier.getMois() != 0)
-        lignes += QStringLiteral("mois = %1;\n").arg(calendrier.getMois());
-    if (!calendrier.getFuseau().isEmpty())
-        lignes += QStringLiteral("fuseau = %1;\n").arg(Message::litteralJavaScript(calendrier.getFuseau()));
-    if (!calendrier.getDebut().isEmpty())
-        lignes += QStringLiteral("debut = %1;\n").arg(Message::litteralJavaScript(calendrier.getDebut()));
-    if (calendrier.getJours() != Format::DERNIER_JOUR)
-        lignes += QStringLiteral("jours = %1;\n").arg(calendrier.getJours());
-    if (calendrier.getMelange()) {
-        QStringList nombres;
-        for (const int jour : ordreBoules(calendrier.getNom(), calendrier.getJours()))
-            nombres << QString::number(jour);
-        lignes += QStringLiteral("ordre = [%1];\n").arg(nombres.join(QStringLiteral(", ")));
+    for (const OptionsCalendrier::Attribut &attribut : OptionsCalendrier::attributs()) {
+        const QString texte = attribut.texte(options);
+        if (!attribut.actif || attribut.variablePage.isEmpty() || texte.isEmpty())
+            continue;
+        QString valeur;
+        if (&attribut == OptionsCalendrier::attribut(QStringLiteral("melange"))) {
+            // The shuffle is dealt here, from the name, so that the page only follows it.
+            QStringList nombres;
+            for (const int jour : ordreBoules(calendrier.getNom(), options.jours))
+                nombres << QString::number(jour);
+            valeur = QLatin1Char('[') + nombres.join(QStringLiteral(", ")) + QLatin1Char(']');
+        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen) {
+            valeur = QStringLiteral("true");
+        } else if (attribut.genre == OptionsCalendrier::Genre::Nombre) {
+            valeur = texte;
+        } else {
+            valeur = Message::litteralJavaScript(texte);
+        }
+        lignes += attribut.variablePage + QLatin1String(" = ") + valeur + QLatin1String(";\n");
     }
-    if (!calendrier.getLangue().isEmpty())
-        lignes += QStringLiteral("langue = %1;\n").arg(Message::litteralJavaScript(calendrier.getLangue()));
     return lignes;
 }
 

@@ -52,6 +52,10 @@ public:
         SOURCE_SYSTEME,
         /// Its bytes do not match the size it claims, as for the kernel's generated files.
         SOURCE_INCOHERENTE,
+        /// Its content is no picture, sound or video (a text, a key, a document...).
+        SOURCE_NON_MEDIA,
+        /// A picture cut short: a browser would show it half grey.
+        SOURCE_ENDOMMAGEE,
         ECRITURE
     };
 
@@ -63,16 +67,15 @@ public:
     static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
         QString const &motDePasse = QString(), QString *avis = nullptr);
     /// Whether the media file `chemin` of day `jour` can be published, with the checks of
-    /// a generation: a regular file of a real file system; with `lireContenu`, its bytes
-    /// are read too and must match its size.
+    /// a generation: a regular file of a real file system whose content is a picture, a
+    /// sound or a video, not a picture cut short; with `lireContenu`, its bytes are read
+    /// too and must match its size.
     static Resultat controlerMedia(int jour, QString const &chemin, bool lireContenu);
     /// Size of the site of `calendrier`: the template and every media file as it will be
     /// published. `*provisoire` (when given) is set while some conversion is not done,
     /// the source's own size standing for its output.
     static int calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
 
-    /// Whether day `jour` is one of the calendar's days, 1 to its length.
-    static bool estJourPublie(Calendrier const &calendrier, int jour);
     /// Published days whose media is not a regular file (missing, moved, a FIFO...), with
     /// the location the calendar holds.
     static QMap<int, QString> mediasIntrouvables(Calendrier const &calendrier);

@@ -37,6 +37,12 @@ bool estMediaPublie(const QString &nom)
     return motif.match(nom).hasMatch() || nom == Format::IMAGE_APERCU_LIEN;
 }
 
+// Files that earlier templates held and the current one no longer does.
+bool etaitDansLeModele(const QString &dansModele)
+{
+    return dansModele == QLatin1String("/scripts/jquery-1.11.3.min.js");
+}
+
 bool suitLeModele(const QString &repertoire, const QString &relatif)
 {
     for (const QString &nom : entrees(repertoire)) {
@@ -52,7 +58,7 @@ bool suitLeModele(const QString &repertoire, const QString &relatif)
             if (!suitLeModele(chemin, dansModele))
                 return false;
         } else if (!(info.isFile()
-                       && (modele.isFile()
+                       && (modele.isFile() || etaitDansLeModele(dansModele)
                            || (relatif == QLatin1Char('/') + Format::REPERTOIRE_MEDIA
                                && estMediaPublie(nom))))) {
             return false;
@@ -87,7 +93,9 @@ qint64 ManifesteSite::taille()
 {
     initialiserRessources();
     qint64 total = ENTETE.size() + 1;
-    for (const QString &nom : entrees(MODELE))
+    QStringList noms = entrees(MODELE);
+    noms << Format::FICHIER_RAPPELS;
+    for (const QString &nom : noms)
         total += QFile::encodeName(nom).size() + 1;
     return total;
 }

@@ -16,7 +16,7 @@ public:
     /// Writes the manifest of the site built in `repertoire`, naming its entries; 0 or
     /// the errno value of the failure.
     static int ecrire(QString const &repertoire);
-    /// The size of the manifest of a site made of the template's entries.
+    /// The size of the manifest of a site made of the template's entries and the reminders.
     static qint64 taille();
     /// Whether `repertoire` holds a site whose manifest reads back and names every entry
     /// beside it.

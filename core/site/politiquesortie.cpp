@@ -79,6 +79,10 @@ Resultat PolitiqueSortie::controler(
             .avecChemin(repertoire);
     };
     const QFileInfo info(repertoire);
+    // Creating what a dangling link points to would write where nobody chose.
+    if (info.isSymLink() && !info.exists())
+        return refus(PolitiqueSortie::tr("this is a link to %1, which does not exist")
+                         .arg(Resultat::cheminLisible(info.symLinkTarget())));
     if (info.exists() && !info.isDir())
         return refus(PolitiqueSortie::tr("this is a file, not a directory"));
     const QStringList formes = formesDuChemin(repertoire);

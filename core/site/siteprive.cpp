@@ -51,7 +51,7 @@ Resultat SitePrive::preparer(
     if (motDePasse.isEmpty())
         return Resultat::echec(
             2, SitePrive::tr("This calendar is private: its password is needed to generate it."));
-    cles->parametres = ParametresCle::lire(calendrier.getCle());
+    cles->parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!cles->parametres.estValide()) {
         cles->parametres = ParametresCle::nouveaux();
         *avis = SitePrive::tr(
@@ -85,7 +85,7 @@ Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
 
 QString SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
 {
-    const ParametresCle parametres = ParametresCle::lire(calendrier.getCle());
+    const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!parametres.estValide())
         return tr("The project file holds no key parameters: set the password in Options.");
     QString erreur;
@@ -140,7 +140,7 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
             SitePrive::tr("The file %1 cannot be written: %2.")
                 .arg(Resultat::cheminLisible(destination), sortie.errorString()))
             .avecChemin(destination);
-    sortie.write(QStringLiteral("verrou.recevoir(\"%1\", \"%2\", [\n")
+    sortie.write(QStringLiteral("calendrier.verrou.recevoir(\"%1\", \"%2\", [\n")
                      .arg(identite, QString::fromLatin1(sel.toBase64()))
                      .toLatin1());
     const int nombre = FormatChiffre::nombreMorceaux(taille);
@@ -198,18 +198,18 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
     if (insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison) != 0)
         return echec.avecRaison(raison);
 
-    // The lock comes before the page's own scripts, so that its form is there first.
+    // The lock comes after the page's own scripts, on the object they share.
     const QString page = joindre(site, Format::PAGE);
     QFile entree(page);
     if (!entree.open(QIODevice::ReadOnly))
         return echec;
     QString html = QString::fromUtf8(entree.readAll());
     entree.close();
-    const int tete = html.indexOf(QStringLiteral("<script "));
-    if (tete < 0)
+    const int fin = html.indexOf(QStringLiteral("</head>"));
+    if (fin < 0)
         return echec;
-    html.insert(tete,
-        QStringLiteral("<script src=\"%1/%2\"></script>\n        ")
+    html.insert(fin,
+        QStringLiteral("    <script src=\"%1/%2\"></script>\n    ")
             .arg(Format::REPERTOIRE_SCRIPTS, SCRIPT_VERROU));
     QSaveFile sortie(page);
     if (!sortie.open(QIODevice::WriteOnly) || sortie.write(html.toUtf8()) < 0 || !sortie.commit())
@@ -219,10 +219,9 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
 
 QString SitePrive::lignesScene(QString const &identite)
 {
-    return QStringLiteral(
-        "verrou.ouvrir(\"%1\", { declencherTimer: declencherTimer, detecterArret: detecterArret, "
-        "afficherMenu: afficherMenu, annoncer: annoncer });\n"
-        "break;\n")
+    return QStringLiteral("calendrier.verrou.ouvrir(\"%1\", { declencherTimer: declencherTimer, "
+                          "detecterArret: detecterArret, afficherMenu: afficherMenu });\n"
+                          "break;\n")
         .arg(identite);
 }
 

@@ -92,7 +92,7 @@ QString traduire(const QTranslator *traducteur, TextePage const &texte)
 
 QString TextesPage::langue(Calendrier const &calendrier)
 {
-    return calendrier.getLangue().isEmpty() ? QStringLiteral("en") : calendrier.getLangue();
+    return calendrier.getOptions().langue.isEmpty() ? QStringLiteral("en") : calendrier.getOptions().langue;
 }
 
 QStringList TextesPage::cles()
@@ -116,6 +116,12 @@ QString TextesPage::texte(QString const &cle, QString const &langue)
         return QString();
     QTranslator traducteur;
     return traduire(charger(traducteur, langue), *texte);
+}
+
+QString TextesPage::traduireTexte(char const *source, QString const &langue)
+{
+    QTranslator traducteur;
+    return traduire(charger(traducteur, langue), TextePage{"", source});
 }
 
 QString TextesPage::traduireTable(QString const &script, QString const &langue)

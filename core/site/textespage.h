@@ -21,6 +21,9 @@ public:
     static QString source(QString const &cle);
     /// The text of `cle` in `langue` (English when it has no translation).
     static QString texte(QString const &cle, QString const &langue);
+    /// `source`, a text of the "Page" context the site writes outside the table (the
+    /// reminders), in `langue` (English when it has no translation).
+    static QString traduireTexte(char const *source, QString const &langue);
     /// The table `script` (the template's textes.js) with each known text in `langue`.
     static QString traduireTable(QString const &script, QString const &langue);
     /// The page `page` (index.html) declaring `langue` on its html element, its canvas's

@@ -26,20 +26,20 @@ function preparerSite() {
 
 // Run in the page: whether the balls hang still in their places and one of them is drawn.
 function etatBoules() {
-    if (typeof boules === 'undefined' || boules.length === 0 || !oCtx) {
+    if (typeof calendrier.boules === 'undefined' || calendrier.boules.length === 0 || !calendrier.oCtx) {
         return null;
     }
-    const echelle = oCanvas.width / ImageMobile.scene.largeur;
-    const b = boules[10];
-    const p = oCtx.getImageData(Math.round(b.x * echelle), Math.round((b.y - b.taille / 2) * echelle), 1, 1).data;
-    return { places: boules.map((x) => Math.round(x.y)).join(','), pixel: Array.from(p.slice(0, 3)) };
+    const echelle = calendrier.oCanvas.width / calendrier.ImageMobile.scene.largeur;
+    const b = calendrier.boules[10];
+    const p = calendrier.oCtx.getImageData(Math.round(b.x * echelle), Math.round((b.y - b.taille / 2) * echelle), 1, 1).data;
+    return { places: calendrier.boules.map((x) => Math.round(x.y)).join(','), pixel: Array.from(p.slice(0, 3)) };
 }
 
 // Run in the page: what is shown now.
 function etatScene() {
     return {
-        projection: projectionEnCours,
-        jour: numeroJour,
+        projection: calendrier.projectionEnCours,
+        jour: calendrier.numeroJour,
         annonce: document.querySelector('[role=status]').textContent,
         photo: photo !== null && photo.chargementOk === true,
         video: video !== null && video.currentTime > 0 && !video.error,

@@ -19,17 +19,17 @@ const MORCEAU = 4 * 1024 * 1024;
 
 // The page's format functions, as the script defines them where there is no document.
 function chargerFormat() {
-    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array };
+    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: {} };
     vm.createContext(contexte);
-    vm.runInContext(fs.readFileSync(VERROU, 'utf8') + '\nthis.verrou = verrou;', contexte);
-    return contexte.verrou.format;
+    vm.runInContext(fs.readFileSync(VERROU, 'utf8'), contexte);
+    return contexte.calendrier.verrou.format;
 }
 
-// What a content script hands to verrou.recevoir.
+// What a content script hands to calendrier.verrou.recevoir.
 function lireScript(fichier) {
     let recu = null;
     vm.runInNewContext(fs.readFileSync(fichier, 'utf8'), {
-        verrou: { recevoir: (identite, sel, morceaux) => { recu = { identite, sel, morceaux }; } },
+        calendrier: { verrou: { recevoir: (identite, sel, morceaux) => { recu = { identite, sel, morceaux }; } } },
     });
     return recu;
 }

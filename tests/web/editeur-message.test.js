@@ -59,7 +59,7 @@ test('a generated message day and options work in the page', { skip: SAUTER }, a
     await h.attendreMenu(page);
     assert.equal(await page.evaluate(litteral), HOSTILE);
     await page.mouse.click(h.MENU[2][0], h.MENU[2][1]);
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, carte && carte.texte]), [true, HOSTILE]);
+    assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, carte && carte.texte]), [true, HOSTILE]);
     assert.deepEqual(erreurs, []);
     await fermer();
 });

@@ -40,15 +40,15 @@ test('a 24-day calendar opens its fifth ball on 5 December', { skip: SAUTER }, a
         const serveur = await commun.servir(site);
         const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, serveur.url, DATE);
         await h.attendreMenu(page);
-        assert.equal(await page.evaluate(() => boules.length), 24);
+        assert.equal(await page.evaluate(() => calendrier.boules.length), 24);
         // Another day's ball stays shut.
-        const quatre = await page.evaluate(() => ({ x: boules[3].x, y: boules[3].y }));
+        const quatre = await page.evaluate(() => ({ x: calendrier.boules[3].x, y: calendrier.boules[3].y }));
         await page.mouse.click(quatre.x, quatre.y);
-        assert.equal(await page.evaluate(() => projectionEnCours), false);
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
 
-        const cinq = await page.evaluate(() => ({ x: boules[4].x, y: boules[4].y }));
+        const cinq = await page.evaluate(() => ({ x: calendrier.boules[4].x, y: calendrier.boules[4].y }));
         await page.mouse.click(cinq.x, cinq.y);
-        assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5]);
         assert.deepEqual(erreurs, []);
         await fermer();
     } finally {

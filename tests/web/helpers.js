@@ -8,6 +8,7 @@ const path = require('node:path');
 const http = require('node:http');
 const zlib = require('node:zlib');
 const crypto = require('node:crypto');
+const vm = require('node:vm');
 const { chromium } = require('playwright-core');
 
 const RACINE = path.resolve(__dirname, '..', '..');
@@ -19,16 +20,13 @@ const MARQUEUR_SCENE = '// <GESTION DE LA SCENE>';
 const MARQUEUR_COLLECTION = '// <GESTION DE LA COLLECTION>';
 const MARQUEUR_INITIALISATION = '// <INITIALISATION>';
 
-// Menu places and radii of balls 1 to 31.
-const MENU = [
-    [1018, 230, 50], [446, 506, 69], [1326, 586, 80], [860, 274, 64], [110, 156, 55],
-    [1364, 268, 70], [734, 398, 71], [1268, 394, 72], [144, 618, 65], [200, 270, 60],
-    [1226, 139, 90], [770, 566, 55], [600, 80, 60], [686, 228, 70], [236, 446, 68],
-    [818, 120, 71], [954, 422, 70], [1048, 94, 57], [354, 122, 80], [368, 336, 56],
-    [316, 570, 54], [1124, 308, 62], [930, 585, 80], [550, 370, 81], [58, 360, 55],
-    [1485, 454, 50], [588, 624, 63], [1450, 95, 60], [1166, 510, 50], [1082, 630, 60],
-    [478, 214, 53],
-];
+// Menu places and radii of balls 1 to 31, from the page's own table.
+const MENU = (() => {
+    const contexte = {};
+    vm.runInNewContext(fs.readFileSync(path.join(MODELE, 'scripts', 'disposition.js'), 'utf8'), contexte);
+    // As plain arrays of this realm, so that tests compare them deeply.
+    return JSON.parse(JSON.stringify(contexte.calendrier.Disposition.MENU_31));
+})();
 const PALETTE = ['#f3cec6', '#cb4127', '#598181', '#e95f43', '#e8dfb4', '#7c6b51', '#b0b94e', '#64b2b2'];
 const FOND = [0xa3, 0xd7, 0xd2];
 
@@ -359,7 +357,7 @@ async function ouvrirPage(navigateur, url, date, options = {}) {
     await page.clock.install({ time: new Date(date).getTime() - 60000 });
     await page.clock.pauseAt(new Date(date));
     await page.goto(url);
-    await attendre(page, () => typeof collectionImages !== 'undefined' && collectionImages !== null);
+    await attendre(page, () => typeof calendrier.collectionImages !== 'undefined' && calendrier.collectionImages !== null);
     return { page, erreurs, fermer: () => contexte.close() };
 }
 
@@ -387,7 +385,7 @@ async function images(page, nombre) {
 
 // The scene's pictures and the ball font loaded; the clock has not moved.
 async function attendreChargement(page) {
-    await attendre(page, () => ['foret', 'clef'].every((nom) => collectionImages.getImage(nom).complete));
+    await attendre(page, () => ['foret', 'clef'].every((nom) => calendrier.collectionImages.getImage(nom).complete));
     await page.evaluate(() => document.fonts.load('bold 50pt boule'));
 }
 
@@ -396,7 +394,7 @@ async function attendreChargement(page) {
 // end up, not at the frames on the way: each frame drawn costs a headless browser dearly.
 async function poserMouvements(page) {
     await page.evaluate(() => {
-        const objets = [...boules, ...imagesMobiles, ...imagesAnimees, ...videos.filter((ecran) => ecran.chargementOk)];
+        const objets = [...calendrier.boules, ...imagesMobiles, ...calendrier.imagesAnimees, ...videos.filter((ecran) => ecran.chargementOk)];
         for (let pas = 0; pas < 10000; pas++) {
             let bouge = false;
             for (const objet of objets.filter((o) => o.enMouvement)) {
@@ -430,11 +428,11 @@ async function avancerJusqua(page, instant) {
 }
 
 function pixel(page, x, y) {
-    return page.evaluate(([x, y]) => Array.from(oCtx.getImageData(x, y, 1, 1).data), [x, y]);
+    return page.evaluate(([x, y]) => Array.from(calendrier.oCtx.getImageData(x, y, 1, 1).data), [x, y]);
 }
 
 function positionsBoules(page) {
-    return page.evaluate(() => boules.map((b) => ({
+    return page.evaluate(() => calendrier.boules.map((b) => ({
         x: b.x, y: b.y, couleur: b.couleur, couleurTexte: b.couleurTexte, verrouillee: b.verrouillee,
     })));
 }

@@ -19,12 +19,12 @@ async function ouvrirMenu(url, date = '2026-12-05T10:00:00Z') {
 // A day's picture loads when its day opens: wait for it before counting frames.
 async function ouvrirJour(page, jour) {
     await page.mouse.click(h.MENU[jour - 1][0], h.MENU[jour - 1][1]);
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, jour]);
-    await h.attendre(page, () => !(mediaASurveiller instanceof Photo) || photo.chargementOk);
+    assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, jour]);
+    await h.attendre(page, () => !(calendrier.mediaASurveiller instanceof Photo) || photo.chargementOk);
 }
 
 async function verifierRetourAuMenu(page) {
-    assert.equal(await page.evaluate(() => projectionEnCours), false);
+    assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
     await h.poserMouvements(page);
     (await h.positionsBoules(page)).forEach((boule, i) => {
         assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01, `ball ${i + 1}`);
@@ -60,7 +60,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         await h.capture(page, 'page-photo.png');
 
         await h.avancerJusqua(page, affichee + 9700);
-        assert.equal(await page.evaluate(() => projectionEnCours), true, 'still shown just before 10 s');
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), true, 'still shown just before 10 s');
         await h.avancerJusqua(page, affichee + 10100);
         assert.equal(await page.evaluate(() => photo.yCible), 768);
         await verifierRetourAuMenu(page);
@@ -69,7 +69,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         assert.ok(proche(await h.pixel(page, 650, 300), h.FOND, 0));
         // The timer ran once and is gone: nothing moves the balls again.
         await page.clock.fastForward(20000);
-        assert.equal(await page.evaluate(() => projectionEnCours), false);
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
         assert.deepEqual(erreurs, []);
         await fermer();
     });
@@ -113,19 +113,19 @@ describe('days with a media', { concurrency: 3 }, () => {
         assert.equal(await page.evaluate(() => { const enCours = !son.paused; son.pause(); return enCours; }), true);
         await h.poserMouvements(page);
         const etat = await page.evaluate(() => ({
-            x: pochette.x, y: pochette.y, adresse: son.getAttribute('src'), surveille: mediaASurveiller === son,
+            x: pochette.x, y: pochette.y, adresse: son.getAttribute('src'), surveille: calendrier.mediaASurveiller === son,
         }));
         assert.ok(Math.abs(etat.x - 380) <= 0.01 && Math.abs(etat.y - 135) <= 0.01, `cassette at ${etat.x}, ${etat.y}`);
         assert.deepEqual([etat.adresse, etat.surveille], [`data/${id}.txt`, true]);
         // The red band of the cassette's label.
         assert.ok(proche(await h.pixel(page, 780, 135 + 80), [0xcb, 0x41, 0x27], 0));
-        assert.equal(await page.evaluate(() => projectionEnCours), true);
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), true);
         await h.capture(page, 'page-sound.png');
 
         await page.evaluate(() => son.play());
         await h.attendre(page, () => son.ended);
         await h.images(page, 1);
-        assert.deepEqual(await page.evaluate(() => [mediaASurveiller, pochette.yCible]), [null, 768]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.mediaASurveiller, pochette.yCible]), [null, 768]);
         await verifierRetourAuMenu(page);
         assert.deepEqual(erreurs, []);
         await fermer();
@@ -138,7 +138,8 @@ describe('days with a media', { concurrency: 3 }, () => {
         const { page, erreurs, fermer } = await ouvrirMenu(serveur.url, '2026-12-07T10:00:00Z');
         await ouvrirJour(page, 7);
         await h.poserMouvements(page);
-        assert.deepEqual(await page.evaluate(() => [ecran.chargementOk, videos.length, $('video').length, $('video').css('display')]),
+        assert.deepEqual(await page.evaluate(() => [ecran.chargementOk, videos.length, document.querySelectorAll('video').length,
+            getComputedStyle(document.querySelector('video')).display]),
             [false, 1, 1, 'none']);
         assert.ok(proche(await h.pixel(page, 780, 384), h.FOND, 0), 'nothing drawn before the data');
 
@@ -160,7 +161,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         await page.evaluate(() => video.play());
         await h.attendre(page, () => video.ended);
         await h.images(page, 1);
-        assert.deepEqual(await page.evaluate(() => [mediaASurveiller, ecran.yCible]), [null, 768]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.mediaASurveiller, ecran.yCible]), [null, 768]);
         await verifierRetourAuMenu(page);
         assert.ok(Math.abs(await page.evaluate(() => ecran.y) - 768) <= 0.001);
         assert.deepEqual(erreurs, []);

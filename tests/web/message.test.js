@@ -37,7 +37,7 @@ const messages = (contexte) => ouvrirMenu({ rattrapage: true }, '2026-12-06T10:0
 const bouton = (page, nom) => page.getByRole('button', { name: nom, exact: true });
 
 const etat = (page) => page.evaluate(() => ({
-    enCours: projectionEnCours, texte: carte && carte.texte, annonce: document.querySelector('[role=status]').textContent,
+    enCours: calendrier.projectionEnCours, texte: carte && carte.texte, annonce: document.querySelector('[role=status]').textContent,
 }));
 
 describe('message days', { concurrency: 2 }, () => {
@@ -81,8 +81,8 @@ describe('message days', { concurrency: 2 }, () => {
         await h.poserMouvements(page);
         await page.mouse.click(h.MENU[3][0], h.MENU[3][1]);
         const long = await page.evaluate(() => {
-            oCtx.font = carte.police;
-            return { ...carte, mesures: carte.lignes.map((ligne) => oCtx.measureText(ligne).width) };
+            calendrier.oCtx.font = carte.police;
+            return { ...carte, mesures: carte.lignes.map((ligne) => calendrier.oCtx.measureText(ligne).width) };
         });
         assert.ok(long.largeur <= 1560 - 80 && long.hauteur <= 768 - 80, `card ${long.largeur} x ${long.hauteur}`);
         assert.ok(long.mesures.every((l) => l <= long.largeur - 2 * 48), 'every line fits the card');
@@ -105,7 +105,7 @@ const jusqua = (n) => Array.from({ length: n }, (_, i) => i + 1);
 
 // Dark pixels in the band under the balls, where the line is written.
 const pixelsSombres = (page) => page.evaluate(() => {
-    const donnees = oCtx.getImageData(300, 700, 960, 60).data;
+    const donnees = calendrier.oCtx.getImageData(300, 700, 960, 60).data;
     let sombres = 0;
     for (let i = 0; i < donnees.length; i += 4) {
         sombres += donnees[i] < 60 && donnees[i + 1] < 60 && donnees[i + 2] < 60 ? 1 : 0;
@@ -147,7 +147,7 @@ describe('calendar options', { concurrency: 3 }, () => {
             const fermee = jusqua(31).find((n) => !cas.ouvertes.includes(n));
             for (const jour of [fermee, cas.ouvertes[0]].filter(Boolean)) {
                 await page.mouse.click(h.MENU[jour - 1][0], h.MENU[jour - 1][1]);
-                assert.equal(await page.evaluate(() => numeroJour), jour === fermee ? null : jour, `click on ${jour}`);
+                assert.equal(await page.evaluate(() => calendrier.numeroJour), jour === fermee ? null : jour, `click on ${jour}`);
             }
             assert.deepEqual(erreurs, []);
             await fermer();
@@ -162,7 +162,7 @@ test('a day opened once is marked after a reload; refused storage changes nothin
     assert.equal(await bouton(page, 'Day 5').count(), 1, 'marked from the next visit');
     await page.reload();
     await h.attendreMenu(page);
-    assert.deepEqual(await page.evaluate(() => boules.filter((b) => b.marquee).map((b) => b.getNumero())), [5]);
+    assert.deepEqual(await page.evaluate(() => calendrier.boules.filter((b) => b.marquee).map((b) => b.getNumero())), [5]);
     assert.equal(await bouton(page, 'Day 5, already opened').count(), 1);
     const [x, y, r] = h.MENU[4];
     assert.deepEqual((await h.pixel(page, Math.round(x + 0.68 * r), Math.round(y + 0.68 * r))).slice(0, 3), [0xff, 0xd3, 0x4d],

@@ -70,7 +70,7 @@ describe('the menu', { concurrency: 3 }, () => {
         const fil = await h.pixel(page, h.MENU[0][0], 2);
         assert.ok(fil.slice(0, 3).every((canal, i) => canal < h.FOND[i] - 40), `string pixel ${fil}`);
         const blancs = await page.evaluate(() => {
-            const donnees = oCtx.getImageData(0, 648, 1560, 120).data;
+            const donnees = calendrier.oCtx.getImageData(0, 648, 1560, 120).data;
             let n = 0;
             for (let i = 0; i < donnees.length; i += 4) {
                 n += donnees[i] === 255 && donnees[i + 1] === 255 && donnees[i + 2] === 255 ? 1 : 0;
@@ -91,10 +91,10 @@ describe('the menu', { concurrency: 3 }, () => {
                 const { page, erreurs, fermer } = await ouvrirMenu(url, date);
                 for (const jour of [4, 6, 25, 9]) {
                     await page.mouse.click(centre(jour).x, centre(jour).y);
-                    assert.equal(await page.evaluate(() => projectionEnCours), false, `ball ${jour} stays shut`);
+                    assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false, `ball ${jour} stays shut`);
                 }
                 await page.mouse.click(centre(5).x, centre(5).y);
-                assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+                assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5]);
                 await h.poserMouvements(page);
                 const boules = await h.positionsBoules(page);
                 assert.ok(Math.abs(boules[4].x - 65) < 0.01 && Math.abs(boules[4].y - 65) < 0.01, 'ball 5 in the corner');
@@ -105,7 +105,7 @@ describe('the menu', { concurrency: 3 }, () => {
                 });
                 // Input is ignored while the day is shown.
                 await page.mouse.click(centre(9).x, centre(9).y);
-                assert.equal(await page.evaluate(() => numeroJour), 5);
+                assert.equal(await page.evaluate(() => calendrier.numeroJour), 5);
                 assert.deepEqual(erreurs, []);
                 await fermer();
             })));
@@ -143,7 +143,7 @@ describe('the menu', { concurrency: 3 }, () => {
         const { page, erreurs, fermer } = await ouvrirMenu(await site({ apercu: true }), '2026-12-05T10:00:00Z');
         assert.equal(await page.evaluate(() => bypass), true);
         const banniere = await page.evaluate(() => {
-            const donnees = oCtx.getImageData(0, 700, 1560, 68).data;
+            const donnees = calendrier.oCtx.getImageData(0, 700, 1560, 68).data;
             let n = 0;
             for (let i = 0; i < donnees.length; i += 4) {
                 n += donnees[i] === 0xcb && donnees[i + 1] === 0x41 && donnees[i + 2] === 0x27 ? 1 : 0;
@@ -157,7 +157,7 @@ describe('the menu', { concurrency: 3 }, () => {
         await h.capture(page, 'page-preview.png');
         // Day 9 has a sound: opening it starts a projection.
         await page.mouse.click(centre(9).x, centre(9).y);
-        assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 9]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 9]);
         assert.deepEqual(erreurs, []);
         await fermer();
     });
@@ -171,17 +171,17 @@ describe('the menu', { concurrency: 3 }, () => {
             await t.test(nom, async () => {
                 const { page, erreurs, fermer } = await ouvrirMenu(await url(), date);
                 await page.mouse.click(centre(jour).x, centre(jour).y);
-                assert.equal(await page.evaluate(() => numeroJour), jour);
-                await h.attendre(page, () => mediaASurveiller === null || !!mediaASurveiller.error);
+                assert.equal(await page.evaluate(() => calendrier.numeroJour), jour);
+                await h.attendre(page, () => calendrier.mediaASurveiller === null || !!calendrier.mediaASurveiller.error);
                 await h.images(page, 1);
-                assert.equal(await page.evaluate(() => projectionEnCours), false);
+                assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
                 await h.poserMouvements(page);
                 (await h.positionsBoules(page)).forEach((boule, i) => {
                     assert.ok(Math.abs(boule.x - h.MENU[i][0]) <= 0.01 && Math.abs(boule.y - h.MENU[i][1]) <= 0.01);
                 });
                 // And the menu still answers.
                 await page.mouse.click(centre(jour).x, centre(jour).y);
-                assert.equal(await page.evaluate(() => numeroJour), jour);
+                assert.equal(await page.evaluate(() => calendrier.numeroJour), jour);
                 assert.deepEqual(erreurs, []);
                 await fermer();
             });
@@ -194,9 +194,9 @@ describe('the menu', { concurrency: 3 }, () => {
             const ouverte = await h.ouvrirPage(commun.navigateur, url, '2026-12-05T10:00:00Z', { hasTouch: true });
             await h.attendreMenu(ouverte.page);
             await ouverte.page.touchscreen.tap(centre(4).x, centre(4).y);
-            assert.equal(await ouverte.page.evaluate(() => projectionEnCours), false);
+            assert.equal(await ouverte.page.evaluate(() => calendrier.projectionEnCours), false);
             await ouverte.page.touchscreen.tap(centre(5).x, centre(5).y);
-            assert.deepEqual(await ouverte.page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+            assert.deepEqual(await ouverte.page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5]);
             assert.deepEqual(ouverte.erreurs, []);
             await ouverte.fermer();
         });
@@ -204,16 +204,16 @@ describe('the menu', { concurrency: 3 }, () => {
             const { page, erreurs, fermer } = await ouvrirMenu(url, '2026-12-05T10:00:00Z');
             await page.setViewportSize({ width: 780, height: 700 });
             // A loaded machine may deliver the resize event a little later.
-            await h.attendre(page, () => oCanvas.style.width === '780px');
+            await h.attendre(page, () => calendrier.oCanvas.style.width === '780px');
             await h.poserMouvements(page);
-            const taille = await page.evaluate(() => [oCanvas.style.width, oCanvas.style.height]);
+            const taille = await page.evaluate(() => [calendrier.oCanvas.style.width, calendrier.oCanvas.style.height]);
             assert.deepEqual(taille, ['780px', '700px']);
             // The canvas fills the window; the scene takes the window's shape at half
             // size, 1560 x 1400, the drawing's heights stretched by 1400 / 768: ball 5
             // (110, 156) hangs at (110, 284), so at (55, 142) on the screen.
-            assert.deepEqual(await page.evaluate(() => [ImageMobile.scene.largeur, ImageMobile.scene.hauteur]), [1560, 1400]);
+            assert.deepEqual(await page.evaluate(() => [calendrier.ImageMobile.scene.largeur, calendrier.ImageMobile.scene.hauteur]), [1560, 1400]);
             await page.mouse.click(55, 142);
-            assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour, mouseX, mouseY]), [true, 5, 110, 284]);
+            assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour, calendrier.mouseX, calendrier.mouseY]), [true, 5, 110, 284]);
             assert.deepEqual(erreurs, []);
             await fermer();
         });
@@ -224,11 +224,11 @@ describe('the menu', { concurrency: 3 }, () => {
         const pas = await page.evaluate(() => {
             const D = 1000;
             return {
-                debut: ImageMobile.avancerAxe(0, 0, D),
-                milieu: ImageMobile.avancerAxe(0, D / 2, D) - D / 2,
-                fin: D - ImageMobile.avancerAxe(0, D - 0.5, D),
-                arrive: ImageMobile.avancerAxe(0, D - 0.001, D),
-                recul: ImageMobile.avancerAxe(D, D / 2, 0),
+                debut: calendrier.ImageMobile.avancerAxe(0, 0, D),
+                milieu: calendrier.ImageMobile.avancerAxe(0, D / 2, D) - D / 2,
+                fin: D - calendrier.ImageMobile.avancerAxe(0, D - 0.5, D),
+                arrive: calendrier.ImageMobile.avancerAxe(0, D - 0.001, D),
+                recul: calendrier.ImageMobile.avancerAxe(D, D / 2, 0),
             };
         });
         assert.ok(pas.debut > 0 && pas.debut < 1, `first step ${pas.debut}`);
@@ -237,12 +237,12 @@ describe('the menu', { concurrency: 3 }, () => {
         assert.equal(pas.arrive, 1000 - 0.001, 'an axis within 0.001 of its target stays');
         assert.ok(Math.abs(pas.recul - (500 - 1000 / 15)) < 1e-9, 'the law is the same in both directions');
 
-        // Each frame clears the canvas once.
+        // Each frame lays the sky and the trees, a picture of their own, over the whole canvas once.
         await page.evaluate(() => {
             window.imagesDessinees = 0;
-            const original = oCtx.clearRect;
-            oCtx.clearRect = function () {
-                window.imagesDessinees++;
+            const original = calendrier.oCtx.drawImage;
+            calendrier.oCtx.drawImage = function (image) {
+                window.imagesDessinees += image instanceof HTMLCanvasElement ? 1 : 0;
                 return original.apply(this, arguments);
             };
         });
@@ -257,8 +257,8 @@ describe('the menu', { concurrency: 3 }, () => {
         const { page, erreurs, fermer } = await ouvrirMenu(await site(), '2026-12-05T10:00:00Z');
         const suites = await page.evaluate(() => {
             const noms = ['foret', 'clef', 'foret', 'clef'];
-            const lineaire = new ImageAnimee(noms, 0, 768, 0, 0);
-            const allerRetour = new ImageAnimee(noms, 0, 768, 0, 0);
+            const lineaire = new calendrier.ImageAnimee(noms, 0, 768, 0, 0);
+            const allerRetour = new calendrier.ImageAnimee(noms, 0, 768, 0, 0);
             allerRetour.setRaccordable();
             const suivre = (animation) => {
                 const indices = [];

@@ -61,7 +61,7 @@ describe('calendar periods', { concurrency: 4 }, () => {
             const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, serveur.url, cas.date);
             await h.attendreMenu(page);
             const etat = await page.evaluate(() => ({
-                boules: boules.length,
+                boules: calendrier.boules.length,
                 noms: Array.from(document.querySelectorAll('.bouton-jour'), (b) => b.textContent),
                 ouverts: Array.from(document.querySelectorAll('.bouton-jour'), (b, i) =>
                     (b.getAttribute('aria-disabled') === 'false' ? i + 1 : 0)).filter(Boolean),
@@ -79,9 +79,9 @@ describe('calendar periods', { concurrency: 4 }, () => {
             // The first open ball opens at a click; a shut one does not.
             const ferme = de(1, cas.jours).find((n) => !cas.ouverts.includes(n));
             for (const jour of [ferme, cas.ouverts[0]].filter(Boolean)) {
-                const { x, y } = await page.evaluate((n) => ({ x: boules[n - 1].x, y: boules[n - 1].y }), jour);
+                const { x, y } = await page.evaluate((n) => ({ x: calendrier.boules[n - 1].x, y: calendrier.boules[n - 1].y }), jour);
                 await page.mouse.click(x, y);
-                assert.equal(await page.evaluate(() => numeroJour), jour === ferme ? null : jour, `click on ${jour}`);
+                assert.equal(await page.evaluate(() => calendrier.numeroJour), jour === ferme ? null : jour, `click on ${jour}`);
             }
             assert.deepEqual(erreurs, []);
             await fermer();
@@ -96,9 +96,9 @@ test('fewer balls spread over the scene, and a written order deals the days over
         const { page, erreurs, fermer } = await h.ouvrirPage(commun.navigateur, serveur.url, '2026-12-07T10:00:00Z', { viewport });
         await h.attendreMenu(page);
         const { places, boules, scene } = await page.evaluate(() => ({
-            places: Disposition.places(boules.length, ImageMobile.scene),
-            boules: boules.map((b) => [b.x, b.y, b.taille]),
-            scene: { ...ImageMobile.scene },
+            places: calendrier.Disposition.places(calendrier.boules.length, calendrier.ImageMobile.scene),
+            boules: calendrier.boules.map((b) => [b.x, b.y, b.taille]),
+            scene: { ...calendrier.ImageMobile.scene },
         }));
         ordre.forEach((jour, place) => {
             assert.deepEqual(boules[jour - 1].map(Math.round), places[place], `day ${jour} at place ${place + 1}`);

@@ -95,7 +95,7 @@ const etatVerrou = (page) => page.evaluate(() => ({
 async function ouvrirJour(page, jour) {
     await page.mouse.click(h.MENU[jour - 1][0], h.MENU[jour - 1][1]);
     await h.attendre(page, () => imagesMobiles.concat(videos).some((objet) => objet.chargementOk)
-        || !!document.getElementById('verrou-avis').textContent || !projectionEnCours);
+        || !!document.getElementById('verrou-avis').textContent || !calendrier.projectionEnCours);
 }
 
 for (const [nom, adresse] of [['from a server', 'serveur'], ['from disk', 'disque']]) {
@@ -118,7 +118,7 @@ for (const [nom, adresse] of [['from a server', 'serveur'], ['from disk', 'disqu
         // Back to the balls after its 10 s: the decrypted picture's address is let go.
         await h.avancerJusqua(page, (await h.maintenant(page)) + 10500);
         await page.clock.runFor(500);
-        assert.equal(await page.evaluate(() => projectionEnCours), false);
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
         assert.equal(await page.evaluate((a) => new Promise((resoudre) => {
             const image = new Image();
             image.onload = () => resoudre('still there');
@@ -211,7 +211,7 @@ test('a damaged day says so and the balls come back; plain http to another host 
         await ouvrirJour(page, 5);
         assert.equal(await page.evaluate(() => document.getElementById('verrou-avis').textContent),
             "This day's content is damaged and cannot be shown.");
-        assert.equal(await page.evaluate(() => projectionEnCours), false, 'back to the balls');
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false, 'back to the balls');
         await fermer();
 
         // A name that is not this machine's loopback: no secure context, no WebCrypto.

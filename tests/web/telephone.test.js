@@ -20,17 +20,17 @@ async function site() {
 // The layout as the visitor meets it: the window, the page's extent, the
 // scene's drawn rectangle, each ball (CSS pixels) and its button.
 const mesurer = (page) => page.evaluate(() => {
-    const scene = ImageMobile.scene;
+    const scene = calendrier.ImageMobile.scene;
     const fenetre = { largeur: innerWidth, hauteur: innerHeight };
     const echelle = Math.min(innerWidth / scene.largeur, innerHeight / scene.hauteur);
-    const cadre = oCanvas.getBoundingClientRect();
+    const cadre = calendrier.oCanvas.getBoundingClientRect();
     return {
         fenetre,
         defilement: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
         canvas: [cadre.width, cadre.height],
         scene: [scene.largeur * echelle, scene.hauteur * echelle],
-        densite: oCanvas.width / innerWidth,
-        balles: boules.map((b) => ({ taille: b.taille * echelle, couleur: b.couleurBase })),
+        densite: calendrier.oCanvas.width / innerWidth,
+        balles: calendrier.boules.map((b) => ({ taille: b.taille * echelle, couleur: b.couleurBase })),
         boutons: Array.from(document.querySelectorAll('.bouton-jour'), (bouton) => {
             const r = bouton.getBoundingClientRect();
             return { x: r.left + r.width / 2, y: r.top + r.height / 2, largeur: r.width, hauteur: r.height };
@@ -40,7 +40,7 @@ const mesurer = (page) => page.evaluate(() => {
 
 // Reads the canvas under a CSS point.
 const couleurSous = (page, x, y, densite) => page.evaluate(([x, y]) =>
-    Array.from(oCtx.getImageData(x, y, 1, 1).data).slice(0, 3), [Math.round(x * densite), Math.round(y * densite)]);
+    Array.from(calendrier.oCtx.getImageData(x, y, 1, 1).data).slice(0, 3), [Math.round(x * densite), Math.round(y * densite)]);
 
 async function verifierEcran(page, nom) {
     const m = await mesurer(page);
@@ -80,12 +80,12 @@ test('upright, turned and small: the scene fills the screen, targets over the ba
 
     // Turned: laid out again as the wide scene.
     await page.setViewportSize({ width: 844, height: 390 });
-    await h.attendre(page, () => ImageMobile.scene.largeur > ImageMobile.scene.hauteur);
+    await h.attendre(page, () => calendrier.ImageMobile.scene.largeur > calendrier.ImageMobile.scene.hauteur);
     await h.images(page, 150);
     const tournee = await verifierEcran(page, '844x390');
     await h.capture(page, 'page-telephone-844x390.png');
     await page.touchscreen.tap(tournee.boutons[4].x, tournee.boutons[4].y);
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5], 'a tap opens today');
+    assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5], 'a tap opens today');
     assert.deepEqual(erreurs, []);
     await fermer();
 
@@ -93,16 +93,16 @@ test('upright, turned and small: the scene fills the screen, targets over the ba
     await h.attendreMenu(petit.page);
     const m = await verifierEcran(petit.page, '360x640');
     await petit.page.touchscreen.tap(m.boutons[3].x, m.boutons[3].y);
-    assert.equal(await petit.page.evaluate(() => projectionEnCours), false, 'a locked ball stays shut');
+    assert.equal(await petit.page.evaluate(() => calendrier.projectionEnCours), false, 'a locked ball stays shut');
     await petit.page.touchscreen.tap(m.boutons[4].x, m.boutons[4].y);
-    assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+    assert.deepEqual(await petit.page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5]);
     await h.attendre(petit.page, () => photo.chargementOk);
-    assert.ok(await petit.page.evaluate(() => photo.largeur <= ImageMobile.scene.largeur), 'the picture fits the tall scene');
+    assert.ok(await petit.page.evaluate(() => photo.largeur <= calendrier.ImageMobile.scene.largeur), 'the picture fits the tall scene');
     // Turned while the picture is shown: it stands in the centre of the wide scene.
     await petit.page.setViewportSize({ width: 640, height: 360 });
-    await h.attendre(petit.page, () => ImageMobile.scene.largeur > ImageMobile.scene.hauteur);
+    await h.attendre(petit.page, () => calendrier.ImageMobile.scene.largeur > calendrier.ImageMobile.scene.hauteur);
     await h.images(petit.page, 2);
-    assert.deepEqual(await petit.page.evaluate(() => [projectionEnCours, photo.x, photo.y]),
+    assert.deepEqual(await petit.page.evaluate(() => [calendrier.projectionEnCours, photo.x, photo.y]),
         [true, (1560 - 40) / 2, (Math.round(1560 * 360 / 640) - 30) / 2]);
     assert.deepEqual(petit.erreurs, []);
     await petit.fermer();
@@ -120,13 +120,13 @@ test('a locked ball, tapped or entered, says when it opens in place of the last 
     const { boutons } = await mesurer(page);
     await page.touchscreen.tap(boutons[7].x, boutons[7].y);
     assert.equal(await annonce(), 'Day 8, opens on 8 December');
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, boules[7].verrouillee]), [false, true], 'the key, no day');
+    assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.boules[7].verrouillee]), [false, true], 'the key, no day');
 
     const douze = page.getByRole('button', { name: 'Day 12, opens on 12 December', exact: true });
     await douze.focus();
     await page.keyboard.press('Enter');
     assert.equal(await annonce(), 'Day 12, opens on 12 December');
-    assert.deepEqual(await page.evaluate(() => [projectionEnCours, boules[11].verrouillee]), [false, true]);
+    assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.boules[11].verrouillee]), [false, true]);
     assert.deepEqual(erreurs, []);
     await fermer();
 });
@@ -138,8 +138,8 @@ test('from a small phone to 4K, upright or not, the scene covers the screen with
     for (const [largeur, hauteur] of ecrans) {
         await page.setViewportSize({ width: largeur, height: hauteur });
         await h.attendre(page, ([l, ht]) => {
-            const attendue = Disposition.scene(l, ht);
-            return innerWidth === l && ImageMobile.scene.largeur === attendue.largeur && ImageMobile.scene.hauteur === attendue.hauteur;
+            const attendue = calendrier.Disposition.scene(l, ht);
+            return innerWidth === l && calendrier.ImageMobile.scene.largeur === attendue.largeur && calendrier.ImageMobile.scene.hauteur === attendue.hauteur;
         }, [largeur, hauteur]);
         const m = await mesurer(page);
         const nom = `${largeur}x${hauteur}`;

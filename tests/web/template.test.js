@@ -1,4 +1,4 @@
-// The template as files: markers, script order, the published jQuery, the
+// The template as files: markers, the scripts and the globals they may share, the
 // artwork sizes and the resource list the editor copies from.
 'use strict';
 const test = require('node:test');
@@ -49,37 +49,51 @@ test('markers stand where the written lines expect them', () => {
     const calendrier = lignes('scripts/calendrier.js');
     const marqueur = calendrier.indexOf(h.MARQUEUR_INITIALISATION);
     assert.equal(calendrier[marqueur - 1], 'var bypass = false;');
-    assert.ok(calendrier.findIndex((l) => l.startsWith('function ')) > marqueur);
-    const globales = ['oCanvas', 'oCtx', 'imagesStatiques', 'imagesAnimees', 'imagesMobiles', 'videos', 'boules',
-        'mouseX', 'mouseY', 'mediaASurveiller', 'collectionImages', 'collectionPhotos', 'collectionSons',
-        'collectionVideos', 'projectionEnCours', 'carte', 'rattrapage', 'mois', 'fuseau', 'bypass'];
-    for (const nom of globales) {
-        const ligne = calendrier.findIndex((l) => l.startsWith(`var ${nom} =`));
-        assert.ok(ligne >= 0 && ligne < marqueur, `${nom} declared before the marker`);
-    }
+    assert.ok(calendrier.findIndex((l) => /^\(?function\b/.test(l)) > marqueur);
 });
 
-test('index.html loads the stylesheet, the favicon and the sixteen scripts in order around the canvas', () => {
+// The globals the lint rule lets the scripts have are the names the written lines use:
+// each one declared once, and those the option lines set declared in calendrier.js before
+// the marker, so that the written values override them.
+test('every global the written lines use is declared once, at the top of one script', () => {
+    const { globalesEcrites, ESPACE } = require('../../eslint.config.js');
+    const scripts = scriptsDeLaPage();
+    const declarations = (nom) => scripts.flatMap((fichier) => lire(fichier).split('\n')
+        .map((ligne, numero) => ({ fichier, numero, ligne }))
+        .filter(({ ligne }) => new RegExp(`^(var ${nom} =|function ${nom} ?\\()`).test(ligne)));
+    const calendrier = lire('scripts/calendrier.js').split('\n');
+    const marqueur = calendrier.findIndex((l) => l.trim() === h.MARQUEUR_INITIALISATION);
+    for (const nom of [...globalesEcrites, ESPACE]) {
+        const trouvees = declarations(nom);
+        assert.equal(trouvees.length, 1, `${nom}: ${JSON.stringify(trouvees)}`);
+        if (trouvees[0].fichier === 'scripts/calendrier.js') {
+            assert.ok(trouvees[0].numero < marqueur, `${nom} declared before the marker`);
+        }
+    }
+    // The option lines, as the generator writes them.
+    for (const nom of ['rattrapage', 'mois', 'fuseau', 'debut', 'jours', 'ordre', 'langue', 'bypass']) {
+        assert.ok(globalesEcrites.includes(nom), nom);
+    }
+    assert.equal(declarations(ESPACE)[0].fichier, scripts[0], 'the first script makes the shared object');
+});
+
+function scriptsDeLaPage() {
+    return [...lire('index.html').matchAll(/<script src="([^"]+)"><\/script>/g)].map((m) => m[1]);
+}
+
+test('index.html loads the stylesheet, the favicon and every script once around the canvas, calendrier.js last', () => {
     const html = lire('index.html');
     assert.match(html, /^<!DOCTYPE html>/i);
     assert.match(html, /<title>TINSELBOX<\/title>/);
     assert.match(html, /<link rel="icon" type="image\/png" href="data\/icone.png">/);
     assert.match(html, /<link rel="stylesheet" href="styles\/style.css">/);
-    const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>/g)].map((m) => m[1]);
-    assert.deepEqual(scripts, ['jquery-1.11.3.min.js', 'souris.js', 'collectionImages.js', 'collectionPhotos.js',
-        'collectionSons.js', 'collectionVideos.js', 'imageStatique.js', 'imageAnimee.js', 'imageMobile.js',
-        'photo.js', 'video.js', 'carte.js', 'boule.js', 'disposition.js', 'textes.js', 'calendrier.js'].map((s) => 'scripts/' + s));
+    assert.doesNotMatch(html, /type="module"/, 'a page opened from disk refuses modules');
+    const scripts = scriptsDeLaPage();
+    assert.deepEqual([...scripts].sort(), fichiersModele().filter((f) => f.endsWith('.js'))
+        .map((f) => f.split(path.sep).join('/')).sort());
+    // Its option lines set globals that the other scripts declare (langue) or read.
+    assert.equal(scripts.at(-1), 'scripts/calendrier.js');
     assert.match(html, /<canvas id="tableau" width="1560" height="768">Your browser cannot show this calendar.<\/canvas>/);
-    for (const adresse of scripts) {
-        assert.ok(fs.existsSync(path.join(h.MODELE, adresse)), adresse);
-    }
-});
-
-test('the jQuery file is the published 1.11.3 minified file, byte for byte', () => {
-    const paquet = path.join(h.RACINE, 'node_modules', 'jquery');
-    assert.equal(JSON.parse(fs.readFileSync(path.join(paquet, 'package.json'), 'utf8')).version, '1.11.3');
-    const publie = fs.readFileSync(path.join(paquet, 'dist', 'jquery.min.js'));
-    assert.ok(publie.equals(fs.readFileSync(path.join(h.MODELE, 'scripts', 'jquery-1.11.3.min.js'))));
 });
 
 test('the artwork has its pixel sizes and the font is OpenType', async (t) => {

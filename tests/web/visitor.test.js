@@ -18,7 +18,7 @@ async function ouvrirMenu(url, date, options) {
 }
 
 const bouton = (page, nom) => page.getByRole('button', { name: nom, exact: true });
-const etat = (page) => page.evaluate(() => [projectionEnCours, numeroJour, document.querySelector('[role=status]').textContent]);
+const etat = (page) => page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour, document.querySelector('[role=status]').textContent]);
 
 // Days 5 (picture), 9 (music) and 7 (video); nothing on the other days.
 function siteVarie({ apercu = false } = {}) {
@@ -55,14 +55,14 @@ describe('the visitor', { concurrency: 3 }, () => {
         // The picture arrives 5 s after the click: its 10 s count from then.
         await bouton(page, 'Day 12').press('Enter');
         await page.clock.fastForward(5000);
-        assert.deepEqual(await page.evaluate(() => [projectionEnCours, photo.chargementOk]), [true, false]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, photo.chargementOk]), [true, false]);
         serveur.liberer();
         await h.attendre(page, () => photo.chargementOk);
         const arrivee = await h.maintenant(page);
         await h.avancerJusqua(page, arrivee + 9700);
-        assert.equal(await page.evaluate(() => projectionEnCours), true, 'still shown 9.7 s after it arrived');
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), true, 'still shown 9.7 s after it arrived');
         await h.avancerJusqua(page, arrivee + 10100);
-        assert.equal(await page.evaluate(() => projectionEnCours), false);
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false);
         assert.deepEqual(demandees, [ids[11]], 'only the opened day\'s picture');
         assert.deepEqual(erreurs, []);
         await fermer();
@@ -72,7 +72,7 @@ describe('the visitor', { concurrency: 3 }, () => {
         await bouton(autre.page, 'Day 13').press('Enter');
         await h.attendre(autre.page, () => photo.chargementImpossible);
         await h.images(autre.page, 2);
-        assert.equal(await autre.page.evaluate(() => projectionEnCours), false);
+        assert.equal(await autre.page.evaluate(() => calendrier.projectionEnCours), false);
         await autre.fermer();
     });
 
@@ -96,13 +96,13 @@ describe('the visitor', { concurrency: 3 }, () => {
         await h.attendre(page, () => photo.chargementOk);
         await page.keyboard.press('Escape');
         await h.poserMouvements(page);
-        const [enCours, yPhoto] = await page.evaluate(() => [projectionEnCours, photo.y]);
+        const [enCours, yPhoto] = await page.evaluate(() => [calendrier.projectionEnCours, photo.y]);
         assert.ok(!enCours && Math.abs(yPhoto - 768) < 0.01, 'Escape sends the picture back with the balls');
 
         await bouton(page, 'Day 12, opens on 12 December').focus();
         await page.keyboard.press('Enter');
         await page.keyboard.press(' ');
-        assert.equal(await page.evaluate(() => projectionEnCours), false, 'a locked day does not open');
+        assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false, 'a locked day does not open');
         await bouton(page, 'Day 5').focus();
         await page.keyboard.press(' ');
         assert.deepEqual((await etat(page)).slice(0, 2), [true, 5], 'Space opens as Enter does');
@@ -117,7 +117,7 @@ describe('the visitor', { concurrency: 3 }, () => {
             await bouton(page, `Day ${jour}`).press('Enter');
             assert.equal((await etat(page))[2], `Day ${jour}: ${annonce}`);
             await page.keyboard.press('Escape');
-            assert.equal(await page.evaluate(() => projectionEnCours), false, `day ${jour} closed by Escape`);
+            assert.equal(await page.evaluate(() => calendrier.projectionEnCours), false, `day ${jour} closed by Escape`);
         }
         assert.equal(await page.evaluate(() => son.paused), true, 'Escape stops the music');
         assert.deepEqual(erreurs, []);
@@ -141,15 +141,15 @@ describe('the visitor', { concurrency: 3 }, () => {
     test('on a screen of ratio 2 the backing store doubles, drawing and pointer unchanged', async () => {
         const { page, erreurs, fermer } = await ouvrirMenu((await servir(siteVarie())).url, '2026-12-05T10:00:00Z',
             { deviceScaleFactor: 2 });
-        assert.deepEqual(await page.evaluate(() => [oCanvas.width, oCanvas.height, oCanvas.style.width, oCanvas.style.height]),
+        assert.deepEqual(await page.evaluate(() => [calendrier.oCanvas.width, calendrier.oCanvas.height, calendrier.oCanvas.style.width, calendrier.oCanvas.style.height]),
             [3120, 1536, '1560px', '768px']);
         // Ball 1's string, one unit wide on a whole unit: two fully dark device
         // pixels, where a stretched 1x canvas gives grey.
-        const fil = await page.evaluate(([x]) => Array.from(oCtx.getImageData(2 * x - 1, 20, 2, 1).data), h.MENU[0]);
+        const fil = await page.evaluate(([x]) => Array.from(calendrier.oCtx.getImageData(2 * x - 1, 20, 2, 1).data), h.MENU[0]);
         assert.ok([0, 1, 2, 4, 5, 6].every((i) => fil[i] < 40), `string pixels ${fil}`);
         await h.capture(page, 'page-menu-dpr2.png');
         await page.mouse.click(h.MENU[4][0], h.MENU[4][1]);
-        assert.deepEqual(await page.evaluate(() => [projectionEnCours, numeroJour]), [true, 5]);
+        assert.deepEqual(await page.evaluate(() => [calendrier.projectionEnCours, calendrier.numeroJour]), [true, 5]);
         assert.deepEqual(erreurs, []);
         await fermer();
     });

@@ -7,12 +7,13 @@
 // day-edit-message, calendar-options, share, share-card (all when none is given; the card needs
 // pdftoppm). Each picture is written as <directory>/<name>.png.
 
-#include "fenetreedition.h"
-#include "fenetrenouveau.h"
-#include "fenetreoptions.h"
-#include "fenetrepartage.h"
-#include "fenetreprincipale.h"
-#include "importfichiers.h"
+#include "actions/importfichiers.h"
+#include "bureau/traduction.h"
+#include "fenetres/fenetreedition.h"
+#include "fenetres/fenetrenouveau.h"
+#include "fenetres/fenetreoptions.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
@@ -20,7 +21,6 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/cartepartage.h"
-#include "traduction.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,7 +8,7 @@ function Carte(texte) {
     this.ajusterAScene();
 }
 
-Carte.prototype = Object.create(ImageMobile.prototype);
+Carte.prototype = Object.create(calendrier.ImageMobile.prototype);
 Carte.prototype.constructor = Carte;
 
 // The text laid out for the scene's size.
@@ -42,14 +42,14 @@ Carte.ENCRE = "#2b2320";
 // the smallest size the lines that do not fit are dropped and the last one
 // ends with an ellipsis.
 Carte.mettreEnPage = function (texte) {
-    var scene = ImageMobile.scene;
+    var scene = calendrier.ImageMobile.scene;
     var largeurUtile = Math.min(1300, scene.largeur - 2 * Carte.BORD_SCENE) - 2 * Carte.MARGE;
     var hauteurUtile = scene.hauteur - 2 * Carte.BORD_SCENE - 2 * Carte.MARGE;
     var paragraphes = String(texte).replace(/\r\n|[\r\u2028\u2029]/g, "\n").replace(/\t/g, " ").split("\n");
     var taille = Carte.TAILLE_MAX;
     var lignes;
     for (;;) {
-        oCtx.font = taille + "px " + Carte.FAMILLE;
+        calendrier.oCtx.font = taille + "px " + Carte.FAMILLE;
         lignes = Carte.couper(paragraphes, largeurUtile);
         var place = Math.floor(hauteurUtile / Math.round(taille * Carte.INTERLIGNE));
         if (lignes.length <= place) {
@@ -63,7 +63,7 @@ Carte.mettreEnPage = function (texte) {
         taille -= 2;
     }
     var largeur = lignes.reduce(function (plusLarge, ligne) {
-        return Math.max(plusLarge, oCtx.measureText(ligne).width);
+        return Math.max(plusLarge, calendrier.oCtx.measureText(ligne).width);
     }, 0);
     return { lignes: lignes, taille: taille, largeur: largeur };
 };
@@ -74,7 +74,7 @@ Carte.mettreEnPage = function (texte) {
 Carte.couper = function (paragraphes, largeur) {
     var lignes = [];
     var mesurer = function (morceau) {
-        return oCtx.measureText(morceau).width;
+        return calendrier.oCtx.measureText(morceau).width;
     };
     paragraphes.forEach(function (paragraphe) {
         var ligne = "";
@@ -103,49 +103,49 @@ Carte.couper = function (paragraphes, largeur) {
 
 Carte.tronquer = function (ligne, largeur) {
     var caracteres = Array.from(ligne);
-    while (caracteres.length && oCtx.measureText(caracteres.join("") + "\u2026").width > largeur) {
+    while (caracteres.length && calendrier.oCtx.measureText(caracteres.join("") + "\u2026").width > largeur) {
         caracteres.pop();
     }
     return caracteres.join("") + "\u2026";
 };
 
 Carte.prototype.dessiner = function () {
-    if (this.y >= ImageMobile.scene.hauteur) {
+    if (this.y >= calendrier.ImageMobile.scene.hauteur) {
         return;
     }
     var x = this.x;
     var y = this.y;
-    oCtx.save();
-    oCtx.fillStyle = Carte.OMBRE;
+    calendrier.oCtx.save();
+    calendrier.oCtx.fillStyle = Carte.OMBRE;
     Carte.rectangleArrondi(x + 6, y + 8, this.largeur, this.hauteur, 22);
-    oCtx.fill();
-    oCtx.fillStyle = Carte.FOND;
+    calendrier.oCtx.fill();
+    calendrier.oCtx.fillStyle = Carte.FOND;
     Carte.rectangleArrondi(x, y, this.largeur, this.hauteur, 22);
-    oCtx.fill();
-    oCtx.lineWidth = 6;
-    oCtx.strokeStyle = Carte.CADRE;
-    oCtx.stroke();
-    oCtx.lineWidth = 2;
-    oCtx.strokeStyle = Carte.FILET;
+    calendrier.oCtx.fill();
+    calendrier.oCtx.lineWidth = 6;
+    calendrier.oCtx.strokeStyle = Carte.CADRE;
+    calendrier.oCtx.stroke();
+    calendrier.oCtx.lineWidth = 2;
+    calendrier.oCtx.strokeStyle = Carte.FILET;
     Carte.rectangleArrondi(x + 14, y + 14, this.largeur - 28, this.hauteur - 28, 12);
-    oCtx.stroke();
-    oCtx.font = this.police;
-    oCtx.fillStyle = Carte.ENCRE;
-    oCtx.textAlign = "center";
-    oCtx.textBaseline = "middle";
+    calendrier.oCtx.stroke();
+    calendrier.oCtx.font = this.police;
+    calendrier.oCtx.fillStyle = Carte.ENCRE;
+    calendrier.oCtx.textAlign = "center";
+    calendrier.oCtx.textBaseline = "middle";
     var haut = y + Carte.MARGE + this.interligne / 2;
     for (var i = 0; i < this.lignes.length; i++) {
-        oCtx.fillText(this.lignes[i], x + this.largeur / 2, haut + i * this.interligne);
+        calendrier.oCtx.fillText(this.lignes[i], x + this.largeur / 2, haut + i * this.interligne);
     }
-    oCtx.restore();
+    calendrier.oCtx.restore();
 };
 
 Carte.rectangleArrondi = function (x, y, largeur, hauteur, rayon) {
-    oCtx.beginPath();
-    oCtx.moveTo(x + rayon, y);
-    oCtx.arcTo(x + largeur, y, x + largeur, y + hauteur, rayon);
-    oCtx.arcTo(x + largeur, y + hauteur, x, y + hauteur, rayon);
-    oCtx.arcTo(x, y + hauteur, x, y, rayon);
-    oCtx.arcTo(x, y, x + largeur, y, rayon);
-    oCtx.closePath();
+    calendrier.oCtx.beginPath();
+    calendrier.oCtx.moveTo(x + rayon, y);
+    calendrier.oCtx.arcTo(x + largeur, y, x + largeur, y + hauteur, rayon);
+    calendrier.oCtx.arcTo(x + largeur, y + hauteur, x, y + hauteur, rayon);
+    calendrier.oCtx.arcTo(x, y + hauteur, x, y, rayon);
+    calendrier.oCtx.arcTo(x, y, x + largeur, y, rayon);
+    calendrier.oCtx.closePath();
 };

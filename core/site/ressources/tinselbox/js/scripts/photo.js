@@ -5,7 +5,7 @@
 
 function Photo(nom) {
     this.nom = nom;
-    this.image = collectionPhotos.getImage(nom);
+    this.image = calendrier.collectionPhotos.getImage(nom);
     this.chargementOk = false;
     // A picture that cannot load counts as ended, like a broken sound.
     this.chargementImpossible = !this.image;
@@ -14,7 +14,7 @@ function Photo(nom) {
     this.hauteur = 0;
     this.x = 0;
     this.y = 0;
-    if (CollectionImages.imageChargee(this.image)) {
+    if (calendrier.CollectionImages.imageChargee(this.image)) {
         this.initialiser();
     } else if (this.image && this.image.complete && this.image.currentSrc) {
         this.chargementImpossible = true;
@@ -29,7 +29,7 @@ function Photo(nom) {
     }
 }
 
-Photo.prototype = Object.create(ImageMobile.prototype);
+Photo.prototype = Object.create(calendrier.ImageMobile.prototype);
 Photo.prototype.constructor = Photo;
 
 Photo.prototype.initialiser = function () {
@@ -67,22 +67,22 @@ Photo.prototype.rentrer = function () {
     if (!this.chargementOk) {
         this.abandonnee = true;
     }
-    ImageMobile.prototype.rentrer.call(this);
+    calendrier.ImageMobile.prototype.rentrer.call(this);
 };
 
 Photo.prototype.sortir = function () {
     this.abandonnee = false;
-    ImageMobile.prototype.sortir.call(this);
+    calendrier.ImageMobile.prototype.sortir.call(this);
 };
 
 Photo.prototype.avancer = function () {
     if (this.chargementOk) {
-        ImageMobile.prototype.avancer.call(this);
+        calendrier.ImageMobile.prototype.avancer.call(this);
     }
 };
 
 Photo.prototype.dessiner = function () {
     if (this.chargementOk) {
-        oCtx.drawImage(this.image, this.x, this.y, this.largeur, this.hauteur);
+        calendrier.oCtx.drawImage(this.image, this.x, this.y, this.largeur, this.hauteur);
     }
 };

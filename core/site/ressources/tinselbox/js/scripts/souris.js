@@ -1,34 +1,37 @@
 // Pointer state, in the canvas's drawing coordinates.
 "use strict";
-/* exported Souris */
 
-function Souris() {
-    this.x = 0;
-    this.y = 0;
-    this.enfoncee = false;
-}
+(function () {
+    function Souris() {
+        this.x = 0;
+        this.y = 0;
+        this.enfoncee = false;
+    }
 
-Souris.prototype.setPosition = function (x, y) {
-    this.x = x;
-    this.y = y;
-};
+    Souris.prototype.setPosition = function (x, y) {
+        this.x = x;
+        this.y = y;
+    };
 
-Souris.prototype.getX = function () {
-    return this.x;
-};
+    Souris.prototype.getX = function () {
+        return this.x;
+    };
 
-Souris.prototype.getY = function () {
-    return this.y;
-};
+    Souris.prototype.getY = function () {
+        return this.y;
+    };
 
-Souris.prototype.enfoncer = function () {
-    this.enfoncee = true;
-};
+    Souris.prototype.enfoncer = function () {
+        this.enfoncee = true;
+    };
 
-Souris.prototype.relacher = function () {
-    this.enfoncee = false;
-};
+    Souris.prototype.relacher = function () {
+        this.enfoncee = false;
+    };
 
-Souris.prototype.estEnfoncee = function () {
-    return this.enfoncee;
-};
+    Souris.prototype.estEnfoncee = function () {
+        return this.enfoncee;
+    };
+
+    calendrier.Souris = Souris;
+}());

@@ -12,7 +12,7 @@ function Video(nom) {
     this.y = 0;
 }
 
-Video.prototype = Object.create(ImageMobile.prototype);
+Video.prototype = Object.create(calendrier.ImageMobile.prototype);
 Video.prototype.constructor = Video;
 
 // A screen keeps moving until it is on its target (the step law stops an axis
@@ -38,6 +38,6 @@ Video.prototype.ajusterAScene = function () {
 
 Video.prototype.dessiner = function () {
     if (this.chargementOk) {
-        oCtx.drawImage(this.getElement(), this.x, this.y, this.largeur, this.hauteur);
+        calendrier.oCtx.drawImage(this.getElement(), this.x, this.y, this.largeur, this.hauteur);
     }
 };

@@ -2,15 +2,15 @@
 // day's content when its ball opens. Loaded only by a private calendar's page.
 //
 // Each day's content is a classic script data/IDENTITE.js that hands its
-// encrypted chunks to verrou.recevoir (a page opened from disk may not fetch()
+// encrypted chunks to calendrier.verrou.recevoir (a page opened from disk may not fetch()
 // its own files, but it may load scripts). The master key is wrapped under the
 // key derived from the password (PBKDF2-SHA256); each file's key comes from the
 // master key by HKDF; each chunk is sealed with AES-256-GCM, its identity, index
 // and last-chunk flag bound as associated data.
 "use strict";
-/* exported verrou */
 
-var verrou = (function () {
+(function () {
+    var ns = calendrier;
     // Written by the generator under the marker: the password's salt and
     // iteration count, the wrapped master key, a picture's time on screen (ms).
     var parametres = { sel: "", iterations: 0, enveloppe: "", duree: 10000 };
@@ -159,7 +159,8 @@ var verrou = (function () {
     };
 
     if (typeof document === "undefined") {
-        return { format: format };
+        ns.verrou = { format: format };
+        return;
     }
 
     // ---- The page.
@@ -403,7 +404,7 @@ var verrou = (function () {
 
     // The content is let go as soon as the balls are back.
     function surveillerFermeture() {
-        if (projectionEnCours) {
+        if (ns.projectionEnCours) {
             setTimeout(surveillerFermeture, 250);
         } else {
             revoquer();
@@ -417,40 +418,37 @@ var verrou = (function () {
             carte = new Carte(entete.texte);
             imagesMobiles.push(carte);
             scene.declencherTimer(carte, parametres.duree);
-            return formaterTexte("annonceMessage", { n: numeroJour, texte: entete.texte });
+            return;
         }
         var adresse = URL.createObjectURL(new Blob([contenu.octets], { type: entete.type || "" }));
         adresses.push(adresse);
         if (entete.genre === "photo") {
-            collectionPhotos.fichiers.set(identite, adresse);
-            collectionPhotos.images.delete(identite);
+            ns.collectionPhotos.fichiers.set(identite, adresse);
+            ns.collectionPhotos.images.delete(identite);
             photo = new Photo(identite);
             imagesMobiles.push(photo);
             scene.declencherTimer(photo, parametres.duree);
-            return formaterTexte("annonceImage", { n: numeroJour });
-        }
-        if (entete.genre === "musique") {
+        } else if (entete.genre === "musique") {
             pochette = new Photo("pochette");
             imagesMobiles.push(pochette);
             pochette.sortir();
             collectionSons.chargerSon(identite, adresse);
             son = collectionSons.jouerSon(identite);
             scene.detecterArret(son);
-            return formaterTexte("annonceMusique", { n: numeroJour });
+        } else {
+            ecran = new Video(identite);
+            collectionVideos.chargerVideo(identite, adresse, ecran);
+            video = collectionVideos.jouerVideo(identite, ecran);
+            videos.push(ecran);
+            scene.detecterArret(video);
         }
-        ecran = new Video(identite);
-        collectionVideos.chargerVideo(identite, adresse, ecran);
-        video = collectionVideos.jouerVideo(identite, ecran);
-        videos.push(ecran);
-        scene.detecterArret(video);
-        return formaterTexte("annonceVideo", { n: numeroJour });
     }
 
     // Called by a day's written lines: decrypts the day's content, then shows it
     // as a plain site would. `scene` holds the page's declencherTimer,
-    // detecterArret, afficherMenu and annoncer.
+    // detecterArret and afficherMenu.
     function ouvrir(identite, scene) {
-        var jour = numeroJour;
+        var jour = ns.numeroJour;
         dire("");
         if (!cleMaitre) {
             scene.afficherMenu();
@@ -468,16 +466,17 @@ var verrou = (function () {
             })
             .then(function (clair) {
                 // The visitor may have gone back to the balls meanwhile.
-                if (!projectionEnCours || numeroJour !== jour) {
+                if (!ns.projectionEnCours || ns.numeroJour !== jour) {
                     return;
                 }
                 revoquer();
-                scene.annoncer(montrer(identite, lireContenu(clair), scene));
+                montrer(identite, lireContenu(clair), scene);
+                ns.annoncer(ns.natureDuJour(jour));
                 surveillerFermeture();
             })
             .catch(function () {
                 dire(textesVerrou.verrouEndommage);
-                if (projectionEnCours && numeroJour === jour) {
+                if (ns.projectionEnCours && ns.numeroJour === jour) {
                     scene.afficherMenu();
                 }
             });
@@ -489,5 +488,5 @@ var verrou = (function () {
         demarrer();
     }
 
-    return { format: format, ouvrir: ouvrir, recevoir: recevoir };
+    ns.verrou = { format: format, ouvrir: ouvrir, recevoir: recevoir };
 }());

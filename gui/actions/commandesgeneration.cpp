@@ -1,0 +1,255 @@
+#include "actions/commandesgeneration.h"
+
+#include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/parametres.h"
+#include "chiffrement/parametrescle.h"
+#include "chiffrement/trousseau.h"
+#include "fenetres/fenetrepartage.h"
+#include "fenetres/fenetreprincipale.h"
+#include "format/format.h"
+#include "generation/generateur.h"
+#include "gestionnairefichiers.h"
+#include "modele/calendrier.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMap>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QUrl>
+#include <QVariant>
+
+#include <utility>
+
+namespace {
+// Marks a worker whose run the user stopped: its result, even one already on its way,
+// is not shown. Its own interruption flag cannot tell once its thread has ended.
+const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
+
+QList<Generateur *> generateurs(const FenetrePrincipale &fenetre)
+{
+    return fenetre.findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+CommandesGeneration::CommandesGeneration(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+
+QString CommandesGeneration::listerMediasIntrouvables() const
+{
+    if (fenetre.getCalendrier() == nullptr)
+        return QString();
+    const QMap<int, QString> introuvables =
+        GestionnaireFichiers::mediasIntrouvables(*fenetre.getCalendrier());
+    if (introuvables.isEmpty())
+        return QString();
+    QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
+                                             : tr("%1 media files cannot be found:").arg(introuvables.size());
+    for (auto it = introuvables.constBegin(); it != introuvables.constEnd(); ++it)
+        texte += QLatin1Char('\n') + tr("Day %1: %2").arg(it.key()).arg(it.value());
+    return texte;
+}
+
+bool CommandesGeneration::refuserMediasIntrouvables()
+{
+    const QString liste = listerMediasIntrouvables();
+    if (liste.isEmpty())
+        return false;
+    BoiteMessage::avertir(
+        &fenetre, liste, tr("Choose these files again or clear their days, then try again."));
+    return true;
+}
+
+void CommandesGeneration::apercu()
+{
+    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+        return;
+
+    const QString repertoire =
+        QDir(QFileInfo(fenetre.getUrlCalendrier()).path()).filePath(Format::REPERTOIRE_APERCU);
+    if (refuserRepertoireSortie(repertoire))
+        return;
+    // A "tmp" left by an earlier preview is replaced silently; anything else there is the
+    // user's own and is not erased without asking.
+    if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
+        return;
+    lancerLaGeneration(repertoire, true);
+}
+
+void CommandesGeneration::generer()
+{
+    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+        return;
+
+    const QString repertoire =
+        ChoixFichier::choisirDossier(&fenetre, tr("Select the generation directory"), Parametres::SORTIE);
+    if (repertoire.isEmpty())
+        return;
+
+    if (refuserRepertoireSortie(repertoire) || !confirmerEffacement(repertoire))
+        return;
+    lancerLaGeneration(repertoire, false);
+}
+
+bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
+{
+    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
+        repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
+    if (refus)
+        return false;
+    BoiteMessage::avertir(&fenetre, refus.getMessage());
+    return true;
+}
+
+bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
+{
+    return BoiteMessage::question(&fenetre,
+               tr("This action will erase all the contents of the directory ") + repertoire
+                   + tr("\nGenerate anyway?"))
+        != QMessageBox::No;
+}
+
+void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
+{
+    // Absolute, so that the browser finds it whatever its own working directory.
+    const QString page = QFileInfo(QDir(repertoireSortie).filePath(Format::PAGE)).absoluteFilePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void CommandesGeneration::afficherResultat(
+    int resultat, const QString &repertoireSortie, const QString &details, bool apercu)
+{
+    if (resultat != 0) {
+        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
+        return;
+    }
+    if (apercu) {
+        ouvrirPage(repertoireSortie);
+        return;
+    }
+    // A calendar published at an address can be handed on from here.
+    const Calendrier *calendrier = fenetre.getCalendrier();
+    const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
+        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
+        partageable ? tr("Share...") : QString());
+    if (choix == QMessageBox::Open) {
+        ouvrirPage(repertoireSortie);
+    } else if (choix == QMessageBox::Apply && partageable) {
+        FenetrePartage partage(&fenetre);
+        partage.configurerFenetre(calendrier);
+        partage.exec();
+    }
+}
+
+void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool apercu)
+{
+    // One run at a time: a stopped run may still be finishing its current file.
+    if (fenetre.getCalendrier() == nullptr || generationEnCours())
+        return;
+
+    // The preview stays on this computer and is not encrypted.
+    QString motDePasse;
+    if (!apercu && fenetre.getCalendrier()->getOptions().prive && !obtenirMotDePasse(&motDePasse))
+        return;
+
+    QProgressDialog progression;
+    progression.setLabelText(tr("Generating the calendar ..."));
+    progression.setMinimum(0);
+    progression.setMaximum(0);
+    progression.setCancelButton(nullptr);
+
+    auto *generateur = new Generateur(&fenetre, fenetre.getCalendrier(), repertoire, apercu);
+    generateur->setMotDePasse(motDePasse);
+    QPointer<Generateur> suivi(generateur);
+    bool resultatRecu = false;
+
+    // Queued in the order emitted: the details arrive before the result they explain.
+    QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
+        [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
+        [&progression](int jour, int rang, int total) {
+            // Once the last is ready the run only copies.
+            progression.setLabelText(rang < total
+                    ? tr("Converted day %1 (%2 of %3) ...").arg(jour).arg(rang).arg(total)
+                    : tr("Generating the calendar ..."));
+        });
+    QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
+        [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
+            const QString details = std::exchange(detailsErreurGeneration, QString());
+            if (!suivi.isNull()
+                && (suivi->isInterruptionRequested() || suivi->property(GENERATION_ABANDONNEE).toBool()))
+                return;
+            afficherResultat(resultat, repertoireSortie, details, apercu);
+        });
+    // Noted here rather than by a separate connection: the dialog's modal run may end as
+    // soon as cancel() has hidden it.
+    QObject::connect(
+        generateur, &Generateur::resultatDisponible, &progression, [&progression, &resultatRecu] {
+            resultatRecu = true;
+            progression.cancel();
+        });
+    QObject::connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
+    QObject::connect(&progression, &QProgressDialog::canceled, generateur,
+        [generateur] { generateur->requestInterruption(); });
+
+    generateur->start(QThread::InheritPriority);
+    progression.exec();
+
+    if (resultatRecu || suivi.isNull())
+        return;
+    // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
+    // emit canceled(), so the stop is asked for here too.
+    suivi->setProperty(GENERATION_ABANDONNEE, true);
+    suivi->requestInterruption();
+    attendreFinDeGeneration(suivi);
+}
+
+void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
+{
+    // Disabled rather than waited for: the current media may take seconds to copy and the
+    // window keeps painting meanwhile. Never terminated: that could leave a file half
+    // written and the worker's locks held.
+    QObject::connect(generateur, &QThread::finished, &fenetre, &FenetrePrincipale::appliquerEtat);
+    // The thread may have ended before the connection was made.
+    fenetre.appliquerEtat();
+}
+
+bool CommandesGeneration::obtenirMotDePasse(QString *motDePasse)
+{
+    const ParametresCle parametres = ParametresCle::lire(fenetre.getCalendrier()->getOptions().cle);
+    QString erreur;
+    if (parametres.estValide()
+        && Trousseau::lire(parametres.getSel(), motDePasse, &erreur) == Trousseau::TROUVE
+        && !motDePasse->isEmpty())
+        return true;
+    QString question = tr("Password of this private calendar:");
+    if (!erreur.isEmpty())
+        question =
+            tr("The keyring could not give the password (%1).").arg(erreur) + QLatin1Char('\n') + question;
+    bool accepte = false;
+    *motDePasse = QInputDialog::getText(
+        &fenetre, tr("Private calendar"), question, QLineEdit::Password, QString(), &accepte);
+    return accepte && !motDePasse->isEmpty();
+}
+
+bool CommandesGeneration::generationEnCours() const
+{
+    for (const Generateur *generateur : generateurs(fenetre)) {
+        if (generateur->isRunning())
+            return true;
+    }
+    return false;
+}
+
+bool CommandesGeneration::arretEnCours() const
+{
+    for (const Generateur *generateur : generateurs(fenetre)) {
+        if (generateur->isRunning() && generateur->property(GENERATION_ABANDONNEE).toBool())
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,284 @@
+#include "fenetres/fenetreoptions.h"
+#include "ui_fenetreoptions.h"
+
+#include "bureau/boitemessage.h"
+#include "bureau/traduction.h"
+#include "chiffrement/parametrescle.h"
+#include "chiffrement/trousseau.h"
+#include "format/format.h"
+#include "modele/calendrier.h"
+#include "site/siteprive.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSpinBox>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <iterator>
+
+namespace {
+QStringList nomsFuseaux()
+{
+    QStringList noms;
+    for (const QByteArray &identifiant : QTimeZone::availableTimeZoneIds())
+        noms << QString::fromUtf8(identifiant);
+    return noms;
+}
+
+const QString FORME_DATE = QStringLiteral("yyyy-MM-dd");
+const QString FORME_ANNUELLE = QStringLiteral("MM-dd");
+
+/// The options the form shows in one widget each, by root attribute: a check box holds a
+/// yes or no, a line edit or a spin box the option's text, a list the data of its item.
+/// An option the table refuses, or `verifier` does, is answered with `refus`.
+struct Champ {
+    const char *option;
+    const char *widget;
+    const char *refus;
+    bool (*verifier)(const QString &texte);
+};
+
+const Champ CHAMPS[] = {
+    {"rattrapage", "case_rattrapage", nullptr, nullptr},
+    {"mois", "choix_mois", nullptr, nullptr},
+    {"fuseau", "champ_fuseau",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a time zone this computer knows.\n"
+            "Give a name such as Europe/Paris, or leave the field empty "
+            "for each visitor\u2019s own clock."),
+        &FenetreOptions::fuseauValide},
+    {"jours", "champ_jours", nullptr, nullptr},
+    {"melange", "case_melange", nullptr, nullptr},
+    {"adresse", "champ_adresse",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not the address of a web page.\n"
+            "Give the whole address, starting with https:// or http://, "
+            "or leave the field empty."),
+        nullptr},
+    {"originaux", "case_originaux", nullptr, nullptr},
+    {"prive", "case_prive", nullptr, nullptr},
+};
+
+void montrer(QWidget *widget, const QString &texte, const QString &defaut)
+{
+    const QString valeur = texte.isEmpty() ? defaut : texte;
+    if (auto *caseACocher = qobject_cast<QCheckBox *>(widget))
+        caseACocher->setChecked(!texte.isEmpty());
+    else if (auto *ligne = qobject_cast<QLineEdit *>(widget))
+        ligne->setText(valeur);
+    else if (auto *nombre = qobject_cast<QSpinBox *>(widget))
+        nombre->setValue(valeur.toInt());
+    else if (auto *liste = qobject_cast<QComboBox *>(widget))
+        liste->setCurrentIndex(qMax(0, liste->findData(texte)));
+}
+
+QString saisie(const QWidget *widget)
+{
+    if (auto *caseACocher = qobject_cast<const QCheckBox *>(widget))
+        return caseACocher->isChecked() ? QStringLiteral("1") : QString();
+    if (auto *ligne = qobject_cast<const QLineEdit *>(widget))
+        return ligne->text().trimmed();
+    if (auto *nombre = qobject_cast<const QSpinBox *>(widget))
+        return QString::number(nombre->value());
+    if (auto *liste = qobject_cast<const QComboBox *>(widget))
+        return liste->currentData().toString();
+    return {};
+}
+} // namespace
+
+FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_FenetreOptions)
+{
+    ui->setupUi(this);
+    elements = Elements::trouver(*this);
+
+    // Item i is month i; item 0 any month. Month names in the interface's language.
+    elements.mois->addItem(tr("Any month"), QString());
+    for (int mois = 1; mois <= 12; ++mois)
+        elements.mois->addItem(tr("%1 only").arg(QLocale().standaloneMonthName(mois)), QString::number(mois));
+
+    auto *completion = new QCompleter(nomsFuseaux(), this);
+    completion->setCaseSensitivity(Qt::CaseInsensitive);
+    completion->setFilterMode(Qt::MatchContains);
+    elements.fuseau->setCompleter(completion);
+
+    for (std::size_t i = 0; i < std::size(Format::LANGUES); ++i)
+        elements.langue->addItem(Traduction::nomLangue(Format::LANGUES[i]), QString(Format::LANGUES[i]));
+    elements.jours->setRange(Format::PREMIER_JOUR, Format::DERNIER_JOUR);
+    elements.dateDebut->setDate(QDate::currentDate());
+    connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+    connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+    connect(elements.prive, &QCheckBox::toggled, this, &FenetreOptions::actualiserPrive);
+    actualiserPrive();
+}
+
+FenetreOptions::~FenetreOptions()
+{
+    delete ui;
+}
+
+FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetre)
+{
+    Elements elements;
+    elements.mois = fenetre.findChild<QComboBox *>(QStringLiteral("choix_mois"));
+    elements.fuseau = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_fuseau"));
+    elements.jours = fenetre.findChild<QSpinBox *>(QStringLiteral("champ_jours"));
+    elements.debut = fenetre.findChild<QCheckBox *>(QStringLiteral("case_debut"));
+    elements.dateDebut = fenetre.findChild<QDateEdit *>(QStringLiteral("champ_debut"));
+    elements.chaqueAnnee = fenetre.findChild<QCheckBox *>(QStringLiteral("case_chaque_annee"));
+    elements.langue = fenetre.findChild<QComboBox *>(QStringLiteral("liste_langue"));
+    elements.prive = fenetre.findChild<QCheckBox *>(QStringLiteral("case_prive"));
+    elements.motDePasse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_mot_de_passe"));
+    elements.confirmation = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_confirmation"));
+    elements.trousseau = fenetre.findChild<QCheckBox *>(QStringLiteral("case_trousseau"));
+    return elements;
+}
+
+void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
+{
+    calendrier = calendrierAEditer;
+    if (calendrier == nullptr)
+        return;
+    const OptionsCalendrier &options = calendrier->getOptions();
+    for (const Champ &champ : CHAMPS) {
+        const OptionsCalendrier::Attribut *attribut =
+            OptionsCalendrier::attribut(QLatin1String(champ.option));
+        montrer(
+            findChild<QWidget *>(QLatin1String(champ.widget)), attribut->texte(options), attribut->defaut);
+    }
+
+    const QString debut = options.debut;
+    const bool annuel = debut.size() == FORME_ANNUELLE.size();
+    if (!debut.isEmpty()) {
+        // A yearly start shows in this year; 29 February in the next leap year.
+        QDate date = QDate::fromString(debut, FORME_DATE);
+        for (int annee = QDate::currentDate().year(); annuel && !date.isValid(); ++annee)
+            date = QDate::fromString(QString::number(annee) + QLatin1Char('-') + debut, FORME_DATE);
+        elements.dateDebut->setDate(date);
+    }
+    elements.debut->setChecked(!debut.isEmpty());
+    elements.chaqueAnnee->setChecked(annuel);
+    actualiserDebut();
+
+    // A language this editor does not know yet is kept as it was read.
+    const QString langue = options.langue.isEmpty() ? QStringLiteral("en") : options.langue;
+    if (elements.langue->findData(langue) < 0)
+        elements.langue->addItem(langue, langue);
+    elements.langue->setCurrentIndex(elements.langue->findData(langue));
+
+    // A password already set is kept unless another is typed.
+    if (ParametresCle::lire(options.cle).estValide())
+        elements.motDePasse->setPlaceholderText(tr("unchanged"));
+    actualiserPrive();
+}
+
+void FenetreOptions::actualiserPrive()
+{
+    for (QWidget *champ :
+        std::initializer_list<QWidget *>{elements.motDePasse, elements.confirmation, elements.trousseau})
+        champ->setEnabled(elements.prive->isChecked());
+}
+
+bool FenetreOptions::cleChoisie(QString *cle)
+{
+    cle->clear();
+    if (!elements.prive->isChecked())
+        return true;
+    const QString motDePasse = elements.motDePasse->text();
+    const QString actuelle = calendrier->getOptions().cle;
+    if (motDePasse.isEmpty() && elements.confirmation->text().isEmpty()
+        && ParametresCle::lire(actuelle).estValide()) {
+        *cle = actuelle;
+        return true;
+    }
+    if (motDePasse.isEmpty()) {
+        BoiteMessage::avertir(this, tr("Type the password visitors will need, twice."));
+        elements.motDePasse->setFocus();
+        return false;
+    }
+    if (motDePasse != elements.confirmation->text()) {
+        BoiteMessage::avertir(this, tr("The two passwords differ. Type the same password twice."));
+        elements.confirmation->clear();
+        elements.confirmation->setFocus();
+        return false;
+    }
+    const Resultat nouvelle = SitePrive::definirMotDePasse(motDePasse, cle);
+    if (!nouvelle) {
+        BoiteMessage::avertir(this, nouvelle.getMessage());
+        return false;
+    }
+    QString erreur;
+    if (elements.trousseau->isChecked()
+        && !Trousseau::ecrire(ParametresCle::lire(*cle).getSel(), motDePasse, &erreur))
+        BoiteMessage::avertir(this,
+            tr("The keyring did not keep the password (%1): it will be asked at each generation.")
+                .arg(erreur));
+    return true;
+}
+
+void FenetreOptions::actualiserDebut()
+{
+    elements.dateDebut->setEnabled(elements.debut->isChecked());
+    elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    elements.dateDebut->setDisplayFormat(
+        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+}
+
+QString FenetreOptions::debutChoisi() const
+{
+    if (!elements.debut->isChecked())
+        return {};
+    return elements.dateDebut->date().toString(
+        elements.chaqueAnnee->isChecked() ? FORME_ANNUELLE : FORME_DATE);
+}
+
+QString FenetreOptions::langueChoisie() const
+{
+    const QString langue = elements.langue->currentData().toString();
+    if (langue == QLatin1String("en") && calendrier->getOptions().langue.isEmpty())
+        return {};
+    return langue;
+}
+
+bool FenetreOptions::fuseauValide(const QString &fuseau)
+{
+    return fuseau.isEmpty() || QTimeZone::availableTimeZoneIds().contains(fuseau.toUtf8());
+}
+
+void FenetreOptions::clicBoutonOk()
+{
+    if (calendrier == nullptr) {
+        reject();
+        return;
+    }
+    // Options the form does not show are kept as they are.
+    OptionsCalendrier choisies = calendrier->getOptions();
+    for (const Champ &champ : CHAMPS) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(champ.widget));
+        const QString texte = saisie(widget);
+        const bool accepte = choisies.fixer(QLatin1String(champ.option), texte)
+            && (champ.verifier == nullptr || champ.verifier(texte));
+        if (!accepte && champ.refus != nullptr) {
+            BoiteMessage::avertir(this, tr(champ.refus).arg(texte));
+            widget->setFocus();
+            return;
+        }
+    }
+    choisies.fixer(QStringLiteral("debut"), debutChoisi());
+    choisies.fixer(QStringLiteral("langue"), langueChoisie());
+    QString cle;
+    if (!cleChoisie(&cle))
+        return;
+    choisies.fixer(QStringLiteral("cle"), cle);
+    if (choisies == calendrier->getOptions()) {
+        reject();
+        return;
+    }
+    calendrier->setOptions(choisies);
+    accept();
+}
