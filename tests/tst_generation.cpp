@@ -33,7 +33,7 @@ long long tailleSiteVide(const Calendrier &calendrier)
 {
     QTemporaryDir dossier;
     Calendrier vide(calendrier.getNom());
-    vide.copierOptions(calendrier);
+    vide.setOptions(calendrier.getOptions());
     const QString site = dossier.filePath(QStringLiteral("site"));
     long long total = 0;
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))

@@ -140,13 +140,15 @@ private slots:
         QFETCH(QString, lien5);
 
         Calendrier calendrier(NOM);
-        calendrier.setFuseau(fuseau);
-        calendrier.setDebut(debut);
-        calendrier.setMois(mois);
-        calendrier.setJours(jours);
-        calendrier.setRattrapage(rattrapage);
-        calendrier.setLangue(langue);
-        calendrier.setAdresse(adresse);
+        OptionsCalendrier options;
+        options.fuseau = fuseau;
+        options.debut = debut;
+        options.mois = mois;
+        options.jours = jours;
+        options.rattrapage = rattrapage;
+        options.langue = langue;
+        options.adresse = adresse;
+        calendrier.setOptions(options);
         const QByteArray ics = RappelsIcs::texte(calendrier, aujourdhui);
 
         // Lines end in CRLF and hold at most 75 octets.
@@ -183,7 +185,8 @@ private slots:
         // The same calendar gives the same bytes, whatever the day of another generation
         // in the same run; the UIDs do not follow the dates.
         QCOMPARE(RappelsIcs::texte(calendrier, aujourdhui), ics);
-        calendrier.setJours(jours - 1);
+        options.jours = jours - 1;
+        calendrier.setOptions(options);
         QVERIFY(RappelsIcs::texte(calendrier, aujourdhui)
                     .contains(evenements.first()[QStringLiteral("uid")].toString().toUtf8()));
     }
@@ -192,8 +195,10 @@ private slots:
     void dansLeSite()
     {
         Calendrier calendrier(QStringLiteral("site"));
-        calendrier.setDebut(QStringLiteral("2026-12-01"));
-        calendrier.setJours(24);
+        OptionsCalendrier options;
+        options.debut = QStringLiteral("2026-12-01");
+        options.jours = 24;
+        calendrier.setOptions(options);
         const QString site = temp.filePath(QStringLiteral("site"));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, site, false), 0);
         QFile fichier(site + QStringLiteral("/rappels.ics"));

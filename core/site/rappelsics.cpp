@@ -93,7 +93,7 @@ void ecrireFuseau(Ecriture &sortie, QTimeZone const &zone, int premiereAnnee, in
 // same name when the sites' addresses differ.
 QString identifiant(Calendrier const &calendrier, int jour)
 {
-    const QByteArray graine = calendrier.getNom().toUtf8() + '\n' + calendrier.getAdresse().toUtf8();
+    const QByteArray graine = calendrier.getNom().toUtf8() + '\n' + calendrier.getOptions().adresse.toUtf8();
     const QByteArray empreinte =
         QCryptographicHash::hash(graine, QCryptographicHash::Sha256).toHex().left(20);
     return QStringLiteral("%1-jour-%2@tinselbox").arg(QString::fromLatin1(empreinte)).arg(jour);
@@ -111,8 +111,8 @@ QString lienDuJour(QString const &adresse, int jour)
 QMap<int, QDate> RappelsIcs::datesOuverture(Calendrier const &calendrier, QDate const &aujourdhui)
 {
     QMap<int, QDate> dates;
-    const int jours = calendrier.getJours();
-    const QString debut = calendrier.getDebut();
+    const int jours = calendrier.getOptions().jours;
+    const QString debut = calendrier.getOptions().debut;
 
     if (debut.size() == 10) {
         const QDate premier = QDate::fromString(debut, QStringLiteral("yyyy-MM-dd"));
@@ -131,7 +131,7 @@ QMap<int, QDate> RappelsIcs::datesOuverture(Calendrier const &calendrier, QDate 
         return dates;
     }
 
-    const int moisChoisi = calendrier.getMois();
+    const int moisChoisi = calendrier.getOptions().mois;
     if (moisChoisi != 0) {
         int annee = aujourdhui.year();
         const QDate dernier(annee, moisChoisi, QDate(annee, moisChoisi, 1).daysInMonth());
@@ -142,7 +142,7 @@ QMap<int, QDate> RappelsIcs::datesOuverture(Calendrier const &calendrier, QDate 
             if (jour <= longueur)
                 dates.insert(jour, QDate(annee, moisChoisi, jour));
             // Past days staying open, a day the month lacks opens with the next month.
-            else if (calendrier.getRattrapage() && moisChoisi < 12)
+            else if (calendrier.getOptions().rattrapage && moisChoisi < 12)
                 dates.insert(jour, QDate(annee, moisChoisi + 1, 1));
         }
         return dates;
@@ -159,8 +159,8 @@ QMap<int, QDate> RappelsIcs::datesOuverture(Calendrier const &calendrier, QDate 
 
 QDate RappelsIcs::aujourdhui(Calendrier const &calendrier)
 {
-    const QTimeZone zone(calendrier.getFuseau().toUtf8());
-    if (!calendrier.getFuseau().isEmpty() && zone.isValid())
+    const QTimeZone zone(calendrier.getOptions().fuseau.toUtf8());
+    if (!calendrier.getOptions().fuseau.isEmpty() && zone.isValid())
         return QDateTime::currentDateTimeUtc().toTimeZone(zone).date();
     return QDate::currentDate();
 }
@@ -172,8 +172,8 @@ QByteArray RappelsIcs::texte(Calendrier const &calendrier, QDate const &aujourdh
     const QString resume = TextesPage::traduireTexte(RESUME, langue);
     // A zone the computer does not know leaves the times floating, as the page then
     // follows the visitor's clock.
-    const QTimeZone zone(calendrier.getFuseau().toUtf8());
-    const bool avecFuseau = !calendrier.getFuseau().isEmpty() && zone.isValid();
+    const QTimeZone zone(calendrier.getOptions().fuseau.toUtf8());
+    const bool avecFuseau = !calendrier.getOptions().fuseau.isEmpty() && zone.isValid();
 
     Ecriture sortie;
     sortie.ligne(QStringLiteral("BEGIN:VCALENDAR"));
@@ -214,8 +214,8 @@ QByteArray RappelsIcs::texte(Calendrier const &calendrier, QDate const &aujourdh
         sortie.ligne(QStringLiteral("DTEND") + parametreFuseau + QLatin1Char(':') + jourIcs
             + QStringLiteral("T%1").arg(HEURE_ALARME * 10000, 6, 10, QLatin1Char('0')));
         sortie.ligne(QStringLiteral("SUMMARY:") + titre);
-        if (!calendrier.getAdresse().isEmpty()) {
-            const QString lien = lienDuJour(calendrier.getAdresse(), jour);
+        if (!calendrier.getOptions().adresse.isEmpty()) {
+            const QString lien = lienDuJour(calendrier.getOptions().adresse, jour);
             sortie.ligne(QStringLiteral("URL:") + lien);
             sortie.ligne(QStringLiteral("DESCRIPTION:") + echapper(lien));
         }

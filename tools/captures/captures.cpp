@@ -201,9 +201,11 @@ QPixmap importDossier(const Echantillons &echantillons)
 QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
-    calendrier->setJours(24);
-    calendrier->setDebut(QStringLiteral("12-01"));
-    calendrier->setMelange(true);
+    OptionsCalendrier options;
+    options.jours = 24;
+    options.debut = QStringLiteral("12-01");
+    options.melange = true;
+    calendrier->setOptions(options);
     calendrier->ajouterMedia(1, new Image(echantillons.photo()));
     calendrier->ajouterMedia(6, new Son(echantillons.musique()));
     calendrier->ajouterMedia(13, new Video(echantillons.video()));
@@ -252,9 +254,11 @@ QPixmap editionMessage(const Echantillons &)
 QPixmap optionsCalendrier(const Echantillons &)
 {
     Calendrier calendrier(QStringLiteral("Advent2026"));
-    calendrier.setRattrapage(true);
-    calendrier.setMois(12);
-    calendrier.setFuseau(QStringLiteral("Europe/Paris"));
+    OptionsCalendrier options;
+    options.rattrapage = true;
+    options.mois = 12;
+    options.fuseau = QStringLiteral("Europe/Paris");
+    calendrier.setOptions(options);
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&calendrier);
     return saisir(fenetre);
@@ -263,7 +267,9 @@ QPixmap optionsCalendrier(const Echantillons &)
 Calendrier *calendrierPublie()
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
-    calendrier->setAdresse(QStringLiteral("https://example.org/advent/"));
+    OptionsCalendrier options;
+    options.adresse = QStringLiteral("https://example.org/advent/");
+    calendrier->setOptions(options);
     return calendrier;
 }
 
