@@ -463,6 +463,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Den Schlüssel in Link und Karte legen: Sie öffnen ohne das Passwort</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Wer diesen Link oder diese Karte hat, kann den Kalender öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Ersetzen?</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Passwort dieses privaten Kalenders:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Privater Kalender</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Passwort dieses privaten Kalenders:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privater Kalender</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Poner la clave en el enlace y la tarjeta: abren sin la contraseña</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quien tenga este enlace o esta tarjeta puede abrir el calendario.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Replace them?</source>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Contraseña de este calendario privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>El llavero no pudo dar la contraseña (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Calendario privado</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Contraseña de este calendario privado:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>El llavero no pudo dar la contraseña (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendario privado</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Mettre la clé dans le lien et la carte&#xa0;: ils ouvrent sans le mot de passe</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quiconque détient ce lien ou cette carte peut ouvrir le calendrier.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Mot de passe de ce calendrier privé&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Le trousseau n’a pas pu donner le mot de passe (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Calendrier privé</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Mot de passe de ce calendrier privé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Le trousseau n’a pas pu donner le mot de passe (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendrier privé</translation>
     </message>
 </context>
 <context>

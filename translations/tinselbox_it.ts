@@ -463,6 +463,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Metti la chiave nel link e nel biglietto: si aprono senza la password</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Chiunque abbia questo link o questo biglietto può aprire il calendario.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Sostituirli?</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Password di questo calendario privato:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Il portachiavi non ha potuto fornire la password (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Calendario privato</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Password di questo calendario privato:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Il portachiavi non ha potuto fornire la password (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendario privato</translation>
     </message>
 </context>
 <context>

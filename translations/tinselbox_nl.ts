@@ -463,6 +463,14 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
         <source>The card cannot be saved.</source>
         <translation>De kaart kan niet worden opgeslagen.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>De sleutel in de link en de kaart zetten: ze openen zonder het wachtwoord</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Wie deze link of kaart heeft, kan de kalender openen.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Vervangen?</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Wachtwoord van deze privékalender:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Privékalender</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Wachtwoord van deze privékalender:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privékalender</translation>
     </message>
 </context>
 <context>

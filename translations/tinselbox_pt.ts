@@ -463,6 +463,14 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
         <source>The card cannot be saved.</source>
         <translation>Não é possível salvar o cartão.</translation>
     </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Pôr a chave na ligação e no cartão: abrem sem a palavra-passe</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quem tiver esta ligação ou este cartão pode abrir o calendário.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -781,18 +789,6 @@ Substituí-las?</translation>
     <message>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Password of this private calendar:</source>
-        <translation>Palavra-passe deste calendário privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>O porta-chaves não conseguiu dar a palavra-passe (%1).</translation>
-    </message>
-    <message>
-        <source>Private calendar</source>
-        <translation>Calendário privado</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1215,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Palavra-passe deste calendário privado:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>O porta-chaves não conseguiu dar a palavra-passe (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendário privado</translation>
     </message>
 </context>
 <context>

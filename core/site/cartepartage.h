@@ -11,7 +11,9 @@ class CartePartage
 public:
     CartePartage() = delete;
 
-    /// Writes the card of `calendrier` to `chemin`. False, with the reason in `*erreur`
-    /// when given, when the calendar has no address or the file cannot be written.
-    static bool ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur = nullptr);
+    /// Writes the card of `calendrier` to `chemin`, with `adresse` in place of the calendar's
+    /// own when given (a private calendar's address with its key). False, with the reason in
+    /// `*erreur` when given, when the calendar has no address or the file cannot be written.
+    static bool ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur = nullptr,
+        QString const &adresse = QString());
 };

@@ -93,6 +93,18 @@ QString SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString cons
     return erreur;
 }
 
+bool SitePrive::fragmentCle(
+    Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur)
+{
+    *erreur = verifierMotDePasse(calendrier, motDePasse);
+    if (!erreur->isEmpty())
+        return false;
+    const QByteArray cle = ParametresCle::lire(calendrier.getOptions().cle).deriver(motDePasse);
+    *fragment = QStringLiteral("k=")
+        + QString::fromLatin1(cle.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    return true;
+}
+
 QByteArray SitePrive::entete(Media const &media, QString const &extension)
 {
     QJsonObject objet;

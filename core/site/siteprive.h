@@ -45,6 +45,11 @@ public:
     /// Empty when `motDePasse` is the one `calendrier`'s keys on this computer were made
     /// with (or when none were made yet), else what is wrong.
     static QString verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse);
+    /// The fragment `k=KEY` that opens the site of `calendrier` without typing `motDePasse`
+    /// (the key the page derives from it); false with the reason in `*erreur` when it is not
+    /// the calendar's password.
+    static bool fragmentCle(
+        Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur);
     /// The first line of a day's content.
     static QByteArray entete(Media const &media, QString const &extension);
     /// Adds the lock to the site built in `site`, its texts in `langue`.

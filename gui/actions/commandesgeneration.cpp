@@ -2,9 +2,8 @@
 
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
+#include "bureau/motdepasseprive.h"
 #include "bureau/parametres.h"
-#include "chiffrement/parametrescle.h"
-#include "chiffrement/trousseau.h"
 #include "fenetres/fenetrepartage.h"
 #include "fenetres/fenetreprincipale.h"
 #include "format/format.h"
@@ -15,8 +14,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMap>
 #include <QPointer>
 #include <QProgressDialog>
@@ -153,7 +150,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
 
     // The preview stays on this computer and is not encrypted.
     QString motDePasse;
-    if (!apercu && fenetre.getCalendrier()->getOptions().prive && !obtenirMotDePasse(&motDePasse))
+    if (!apercu && fenetre.getCalendrier()->getOptions().prive
+        && !MotDePassePrive::obtenir(&fenetre, *fenetre.getCalendrier(), &motDePasse))
         return;
 
     QProgressDialog progression;
@@ -216,24 +214,6 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     QObject::connect(generateur, &QThread::finished, &fenetre, &FenetrePrincipale::appliquerEtat);
     // The thread may have ended before the connection was made.
     fenetre.appliquerEtat();
-}
-
-bool CommandesGeneration::obtenirMotDePasse(QString *motDePasse)
-{
-    const ParametresCle parametres = ParametresCle::lire(fenetre.getCalendrier()->getOptions().cle);
-    QString erreur;
-    if (parametres.estValide()
-        && Trousseau::lire(parametres.getSel(), motDePasse, &erreur) == Trousseau::TROUVE
-        && !motDePasse->isEmpty())
-        return true;
-    QString question = tr("Password of this private calendar:");
-    if (!erreur.isEmpty())
-        question =
-            tr("The keyring could not give the password (%1).").arg(erreur) + QLatin1Char('\n') + question;
-    bool accepte = false;
-    *motDePasse = QInputDialog::getText(
-        &fenetre, tr("Private calendar"), question, QLineEdit::Password, QString(), &accepte);
-    return accepte && !motDePasse->isEmpty();
 }
 
 bool CommandesGeneration::generationEnCours() const

@@ -30,9 +30,6 @@ public:
     /// day; the window then stays disabled until the worker's thread has ended, since the
     /// worker still reads the calendar, and shows nothing about that run.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
-    /// A private calendar's password: from the keyring, else asked. False when the user
-    /// gives none.
-    bool obtenirMotDePasse(QString *motDePasse);
     /// Shows a run's result: the error with `details`, else the success box, or the page
     /// itself for a preview.
     void afficherResultat(int resultat, const QString &repertoireSortie, const QString &details, bool apercu);
