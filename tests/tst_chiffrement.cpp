@@ -190,6 +190,9 @@ void TestChiffrement::generation()
     // Generating again gives the same bytes: the same keys, and nothing to send again.
     const QMap<QString, QByteArray> site = arborescence(premier);
     QCOMPARE(arborescence(second), site);
+    // Over the previous site, whose unchanged days are taken as they are.
+    QVERIFY(GenerationSite::generer(calendrier, premier, false, QStringLiteral("sapin")));
+    QCOMPARE(arborescence(premier), site);
     const QStringList scripts =
         site.keys().filter(QRegularExpression(QStringLiteral("^data/[0-9a-f]{32}\\.js$")));
     QCOMPARE(scripts.size(), 2);

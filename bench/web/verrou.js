@@ -96,7 +96,9 @@ function photoBruitee(graine) {
 
         // A day of 20 MB, decrypted by the page's own functions once its script is loaded.
         const gros = path.join(dossier, 'gros.bin');
-        fs.writeFileSync(gros, crypto.randomBytes(20 * 1024 * 1024));
+        // A video's header, so that it is taken for one, then noise.
+        fs.writeFileSync(gros, Buffer.concat([h.fixture('video.webm').subarray(0, 64),
+            crypto.randomBytes(20 * 1024 * 1024 - 64)]));
         const grosProjet = path.join(dossier, 'Gros.xml');
         fs.writeFileSync(grosProjet, '<tinselbox nom="Gros" version="1" originaux="1" prive="1" cle="pbkdf2-sha256:600000:'
             + crypto.randomBytes(16).toString('base64') + `">\n <jour numero="1">\n  <video url="${gros}"/>\n </jour>\n</tinselbox>\n`);

@@ -5,6 +5,8 @@
 #include <openssl/kdf.h>
 #include <openssl/rand.h>
 
+#include <QIODevice>
+
 #include <memory>
 
 namespace {
@@ -68,6 +70,38 @@ QByteArray Chiffrement::hmac(QByteArray const &cle, QByteArray const &donnees)
         == nullptr)
         return QByteArray();
     resultat.resize(int(taille));
+    return resultat;
+}
+
+QByteArray Chiffrement::empreinte(QByteArray const &debut, QIODevice *suite)
+{
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> contexte(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    if (!contexte || EVP_DigestInit_ex(contexte.get(), EVP_sha256(), nullptr) != 1
+        || EVP_DigestUpdate(contexte.get(), debut.constData(), size_t(debut.size())) != 1)
+        return QByteArray();
+    QByteArray tampon(1 << 22, Qt::Uninitialized);
+    while (suite != nullptr && !suite->atEnd()) {
+        const qint64 lu = suite->read(tampon.data(), tampon.size());
+        if (lu < 0)
+            return QByteArray();
+        if (lu == 0)
+            break;
+        if (EVP_DigestUpdate(contexte.get(), tampon.constData(), size_t(lu)) != 1)
+            return QByteArray();
+    }
+    QByteArray resultat(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int taille = 0;
+    if (EVP_DigestFinal_ex(contexte.get(), octets(resultat), &taille) != 1)
+        return QByteArray();
+    resultat.resize(int(taille));
+    return resultat;
+}
+
+QByteArray Chiffrement::base64(QByteArray const &donnees)
+{
+    QByteArray resultat((donnees.size() + 2) / 3 * 4 + 1, Qt::Uninitialized);
+    const int taille = EVP_EncodeBlock(octets(resultat), octets(donnees), donnees.size());
+    resultat.resize(taille < 0 ? 0 : taille);
     return resultat;
 }
 

@@ -22,9 +22,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTextStream>
 #include <QThread>
+#include <QtConcurrent>
 
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
@@ -410,17 +412,20 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         }
     }
 
-    // A private site's keys, before anything is built: a missing password stops here.
+    // A private site's keys: a missing password stops here, before anything is built; the
+    // password's key is derived (a fixed fraction of a second) while the template is copied,
+    // and waited for before the first day.
     const bool prive = calendrier.getOptions().prive && !apercu;
+    if (prive && motDePasse.isEmpty())
+        return SitePrive::preparer(calendrier, motDePasse, nullptr, nullptr);
     SitePrive::Cles cles;
-    if (prive) {
-        QString avisCles;
-        const Resultat preparation = SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles);
-        if (!preparation)
-            return preparation;
-        if (avis != nullptr)
-            *avis = avisCles;
-    }
+    QString avisCles;
+    QFuture<Resultat> preparation;
+    if (prive)
+        preparation =
+            QtConcurrent::run([&] { return SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles); });
+    // Every way out waits for it: it writes into this frame.
+    const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
     const QString sortie = lisible(repertoireSortie);
     const auto echecSysteme = [&repertoireSortie](int code, const QString &message, int erreur) {
@@ -473,6 +478,14 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // each day below waits only for its own.
     PlanConversions::instance().demarrer(calendrier);
 
+    if (prive) {
+        const Resultat cle = preparation.result();
+        if (!cle)
+            return cle;
+        if (avis != nullptr)
+            *avis = avisCles;
+    }
+
     QString raison;
     // The days' lines, written under each marker in one pass per script once every media
     // is copied: the latest day first, as one insertion per day used to leave them.
@@ -521,7 +534,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
             const Resultat chiffre = SitePrive::ecrireContenu(cles, identite,
                 SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
-                joindre(repertoireMedia, identite + QStringLiteral(".js")));
+                joindre(repertoireMedia, identite + QStringLiteral(".js")),
+                joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")));
             if (!chiffre)
                 return Resultat(chiffre).avecJour(it.key());
             blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));

@@ -1,5 +1,6 @@
 #include "site/siteprive.h"
 
+#include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
 #include "format/format.h"
@@ -41,6 +42,24 @@ QString nomGenre(Media::TypeMedia type)
         break;
     }
     return QString();
+}
+
+// Drops the lines that hold only a comment, blank lines and each line's indentation: the
+// script's own lines never continue a string or a comment onto the next one.
+bool compacterScript(QString const &chemin)
+{
+    QFile entree(chemin);
+    if (!entree.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray compact;
+    for (const QByteArray &ligne : entree.readAll().split('\n')) {
+        const QByteArray texte = ligne.trimmed();
+        if (!texte.isEmpty() && !texte.startsWith("//"))
+            compact += texte + '\n';
+    }
+    entree.close();
+    QSaveFile sortie(chemin);
+    return sortie.open(QIODevice::WriteOnly) && sortie.write(compact) == compact.size() && sortie.commit();
 }
 
 } // namespace
@@ -120,7 +139,7 @@ QByteArray SitePrive::entete(Media const &media, QString const &extension)
 }
 
 Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
-    QString const &source, QString const &destination)
+    QString const &source, QString const &destination, QString const &precedent)
 {
     const auto echecLecture = [&source](QFile const &fichier) {
         return Resultat::echec(5,
@@ -137,14 +156,32 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
     }
 
     // A first reading for the content's digest, which the file's key depends on.
-    QCryptographicHash empreinte(QCryptographicHash::Sha256);
-    empreinte.addData(entete);
-    if (!source.isEmpty() && !empreinte.addData(&entree))
+    const QByteArray empreinte = Chiffrement::empreinte(entete, source.isEmpty() ? nullptr : &entree);
+    if (empreinte.isEmpty())
         return echecLecture(entree);
-    const QByteArray sel = FormatChiffre::selFichier(cles.cleMaitre, identite, empreinte.result());
+    const QByteArray sel = FormatChiffre::selFichier(cles.cleMaitre, identite, empreinte);
     const QByteArray cle = FormatChiffre::cleFichier(cles.cleMaitre, sel, identite);
     if (!source.isEmpty() && !entree.seek(0))
         return echecLecture(entree);
+
+    // Unchanged content encrypts to the same bytes: the previous site's copy is taken as it is
+    // when it begins the same way and has the size these bytes would have.
+    const QByteArray premiereLigne = QStringLiteral("calendrier.verrou.recevoir(\"%1\", \"%2\", [\n")
+                                         .arg(identite, QString::fromLatin1(sel.toBase64()))
+                                         .toLatin1();
+    const int nombre = FormatChiffre::nombreMorceaux(taille);
+    qint64 tailleScript = premiereLigne.size() + 4;
+    for (int i = 0; i < nombre; ++i) {
+        const qint64 clair = i < nombre - 1 ? FormatChiffre::TAILLE_MORCEAU
+                                            : taille - qint64(i) * FormatChiffre::TAILLE_MORCEAU;
+        tailleScript += (clair + Chiffrement::TAILLE_ETIQUETTE + 2) / 3 * 4 + (i < nombre - 1 ? 3 : 2) + 1;
+    }
+    QFile ancien(precedent);
+    int erreur = 0;
+    if (!precedent.isEmpty() && QFileInfo(precedent).isFile() && ancien.size() == tailleScript
+        && ancien.open(QIODevice::ReadOnly) && ancien.read(premiereLigne.size()) == premiereLigne
+        && GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC)
+        return Resultat();
 
     QSaveFile sortie(destination);
     if (!sortie.open(QIODevice::WriteOnly))
@@ -152,10 +189,7 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
             SitePrive::tr("The file %1 cannot be written: %2.")
                 .arg(Resultat::cheminLisible(destination), sortie.errorString()))
             .avecChemin(destination);
-    sortie.write(QStringLiteral("calendrier.verrou.recevoir(\"%1\", \"%2\", [\n")
-                     .arg(identite, QString::fromLatin1(sel.toBase64()))
-                     .toLatin1());
-    const int nombre = FormatChiffre::nombreMorceaux(taille);
+    sortie.write(premiereLigne);
     QByteArray reste = entete;
     for (int i = 0; i < nombre; ++i) {
         QByteArray clair = reste;
@@ -177,7 +211,7 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         const QByteArray morceau = FormatChiffre::chiffrerMorceau(cle, identite, i, dernier, clair);
         if (morceau.isEmpty())
             return Resultat::echec(5, SitePrive::tr("The content cannot be encrypted."));
-        sortie.write("\"" + morceau.toBase64() + (dernier ? "\"\n" : "\",\n"));
+        sortie.write("\"" + Chiffrement::base64(morceau) + (dernier ? "\"\n" : "\",\n"));
     }
     sortie.write("]);\n");
     if (!sortie.commit())
@@ -209,6 +243,10 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
     QString raison;
     if (insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison) != 0)
         return echec.avecRaison(raison);
+
+    // What a phone downloads on open: the script without its comments and indentation.
+    if (!compacterScript(verrou))
+        return echec;
 
     // The lock comes after the page's own scripts, on the object they share.
     const QString page = joindre(site, Format::PAGE);

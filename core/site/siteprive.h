@@ -36,9 +36,10 @@ public:
     static Resultat preparer(
         Calendrier const &calendrier, QString const &motDePasse, Cles *cles, QString *avis);
     /// Writes the script of one day's content into `destination`: `entete` (a line of JSON
-    /// saying what it is), then the bytes of `source` when given.
+    /// saying what it is), then the bytes of `source` when given. The script of the same
+    /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
-        QString const &source, QString const &destination);
+        QString const &source, QString const &destination, QString const &precedent = QString());
     /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
     /// project file keeps them) and a new master key kept on this computer.
     static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);
