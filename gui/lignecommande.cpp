@@ -3,9 +3,9 @@
 #include "bureau/traduction.h"
 #include "chiffrement/fichiersecret.h"
 #include "conversion/planconversions.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
+#include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
@@ -25,6 +25,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
+
+#include <csignal>
 
 #include <cstdio>
 
@@ -98,7 +100,7 @@ void taireAvisToolkit(QtMsgType type, const QMessageLogContext &contexte, const 
 
 } // namespace
 
-LigneCommande::LigneCommande()
+LigneCommande::LigneCommande(Editeur editeur)
     : optionGenerer(QStringLiteral("generate"),
         tr("Generate the site of FILE into the directory DIR, without a display.")),
       optionApercu(QStringLiteral("preview"),
@@ -113,7 +115,8 @@ LigneCommande::LigneCommande()
       optionMotDePasse(QStringLiteral("password-file"),
           tr("With --generate or --check: read a private calendar's password from FILE, which only you may "
              "read."),
-          QStringLiteral("FILE"))
+          QStringLiteral("FILE")),
+      editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer,
@@ -212,11 +215,10 @@ int LigneCommande::lancerEditeur(int &argc, char **argv)
     if (!verifierUsage(false))
         return USAGE;
 
-    FenetrePrincipale fenetre;
-    fenetre.show();
-    const QStringList positionnels = analyseur.positionalArguments();
-    if (!positionnels.isEmpty())
-        fenetre.ouvrirCalendrier(positionnels.constFirst());
+    // Only a program built without the window (a test of the other modes) lacks one.
+    if (!editeur)
+        return 1;
+    const std::unique_ptr<QWidget> fenetre = editeur(analyseur.positionalArguments());
     return application.exec();
 }
 
@@ -237,7 +239,9 @@ bool LigneCommande::accepterRepertoire(
         echouer(refus.getMessage());
         return false;
     }
-    if (!analyseur.isSet(optionForcer) && !GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
+    if (analyseur.isSet(optionForcer))
+        PolitiqueSortie::accepterEffacement(repertoire);
+    else if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
         echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
             + tr("--force erases them."));
         return false;
@@ -253,22 +257,29 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
         || !lireMotDePasse(calendrier, &motDePasse))
         return ECHEC;
 
+    Interruption::installerSignaux();
     // Conversions first, reported day by day as they end; the generation then copies.
     const bool silencieux = analyseur.isSet(optionSilencieux);
+    // Said once, before anything is published: what goes out unconverted, and what it keeps.
+    const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
+    if (!nonConvertis.isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
     QString echecConversion;
     if (!PlanConversions::instance().preparer(
             calendrier,
-            [silencieux](int jour, int rang, int total) {
-                if (!silencieux)
+            [silencieux, &nonConvertis](int jour, int rang, int total) {
+                if (!silencieux && !nonConvertis.contains(jour))
                     ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return true;
+                return Interruption::signal() == 0;
             },
-            &echecConversion))
-        return echouer(tr("cannot generate the calendar: ") + echecConversion);
+            &echecConversion)
+        || Interruption::signal() != 0)
+        return Interruption::signal() != 0 ? arrete(repertoire)
+                                           : echouer(tr("cannot generate the calendar: ") + echecConversion);
 
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, false, motDePasse) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
     if (!gestionnaire.getAvis().isEmpty())
         ecrireLigne(stderr, QStringLiteral("tinselbox: ") + gestionnaire.getAvis());
     // The generation reports nothing between days, so the days are listed once it is done.
@@ -388,9 +399,10 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    Interruption::installerSignaux();
     GestionnaireFichiers gestionnaire;
     if (gestionnaire.generer(calendrier, repertoire, true) != 0)
-        return echouer(gestionnaire.getDetailsErreur());
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -464,6 +476,21 @@ void LigneCommande::signalerErreurAnalyse()
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
     echouer(texte + tr(" (see --help)"));
+}
+
+int LigneCommande::arrete(const QString &repertoire)
+{
+    // Queued conversions are dropped; the running one was ended by the signal.
+    PlanConversions::instance().abandonner();
+    const int numero = Interruption::signal();
+    const QString nom = numero == SIGINT ? QStringLiteral("SIGINT")
+        : numero == SIGTERM              ? QStringLiteral("SIGTERM")
+        : numero == SIGHUP               ? QStringLiteral("SIGHUP")
+                                         : QString::number(numero);
+    ecrireLigne(stderr,
+        QStringLiteral("tinselbox: ")
+            + tr("stopped by %1; %2 was left as it was.").arg(nom, Resultat::cheminLisible(repertoire)));
+    return 128 + numero;
 }
 
 int LigneCommande::echouer(const QString &message)

@@ -4,6 +4,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
 
 class Calendrier;
 
@@ -18,7 +23,12 @@ class LigneCommande
     Q_DECLARE_TR_FUNCTIONS(LigneCommande)
 
 public:
-    LigneCommande();
+    /// Makes the editor's window once the application object exists, the calendar FILE
+    /// given (if any) opened in it.
+    using Editeur = std::function<std::unique_ptr<QWidget>(const QStringList &fichiers)>;
+
+    /// `editeur` runs the editor; without one, only the modes without a window run.
+    explicit LigneCommande(Editeur editeur = nullptr);
 
     /// Reads `argv`, creates the application object the mode needs and runs it.
     int executer(int &argc, char **argv);
@@ -46,6 +56,8 @@ private:
     void signalerErreurAnalyse();
     /// Prints `message` as one line on standard error and returns 1.
     static int echouer(const QString &message);
+    /// Ends a run stopped by a signal: one line, and 128 plus the signal's number.
+    static int arrete(const QString &repertoire);
 
     QCommandLineParser analyseur;
     QCommandLineOption optionGenerer;
@@ -55,4 +67,5 @@ private:
     QCommandLineOption optionSilencieux;
     QCommandLineOption optionCarte;
     QCommandLineOption optionMotDePasse;
+    Editeur editeur;
 };

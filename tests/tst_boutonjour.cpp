@@ -1,4 +1,5 @@
 #include "fenetres/boutonjour.h"
+#include "modele/genremedia.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -50,8 +51,6 @@ private slots:
     void legende_data();
     void legende();
     void legendeJourVide();
-    void typeEtCouleur_data();
-    void typeEtCouleur();
     void initGardeLeNumero();
     void peintureFond_data();
     void peintureFond();
@@ -159,31 +158,20 @@ void TestBoutonJour::legendeJourVide()
     QCOMPARE(bouton.getNomMedia(), QString());
 }
 
-void TestBoutonJour::typeEtCouleur_data()
+void TestBoutonJour::peintureFond_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("libelle");
     QTest::addColumn<QColor>("couleur");
 
-    QTest::newRow("none") << 0 << "" << QColor(255, 255, 255);
-    QTest::newRow("photo") << 1 << "PHOTO" << QColor(233, 95, 67);
-    QTest::newRow("music") << 2 << "MUSIC" << QColor(100, 178, 178);
-    QTest::newRow("video") << 3 << "VIDEO" << QColor(232, 223, 180);
-    QTest::newRow("message") << 4 << "MESSAGE" << QColor(0xc3, 0xb1, 0xe1);
-    QTest::newRow("unknown 5") << 5 << "" << QColor(255, 255, 255);
-    QTest::newRow("negative") << -1 << "" << QColor(255, 255, 255);
-}
-
-void TestBoutonJour::typeEtCouleur()
-{
-    QFETCH(int, type);
-    QFETCH(QString, libelle);
-    QFETCH(QColor, couleur);
-
-    BoutonJour bouton(nullptr);
-    bouton.setType(static_cast<Media::TypeMedia>(type));
-    QCOMPARE(bouton.getStringType(), libelle);
-    QCOMPARE(bouton.getColorType(), couleur);
+    // Each kind's row of the media table, then values that have none: an empty white tile.
+    for (const GenreMedia &genre : GenreMedia::tous())
+        QTest::newRow(genre.libelle) << int(genre.type) << genre.libelleTraduit()
+                                     << QColor(genre.couleurTuile);
+    const QColor blanc(255, 255, 255);
+    QTest::newRow("none") << int(Media::AUCUN) << "" << blanc;
+    QTest::newRow("unknown, after the last kind") << int(GenreMedia::tous().size()) + 1 << "" << blanc;
+    QTest::newRow("negative") << -1 << "" << blanc;
 }
 
 void TestBoutonJour::initGardeLeNumero()
@@ -198,14 +186,10 @@ void TestBoutonJour::initGardeLeNumero()
     QCOMPARE(bouton.getNomMedia(), QStringLiteral("Click to add ..."));
 }
 
-void TestBoutonJour::peintureFond_data()
-{
-    typeEtCouleur_data();
-}
-
 void TestBoutonJour::peintureFond()
 {
     QFETCH(int, type);
+    QFETCH(QString, libelle);
     QFETCH(QColor, couleur);
 
     BoutonJour bouton(nullptr);
@@ -213,6 +197,7 @@ void TestBoutonJour::peintureFond()
     bouton.setNumeroJour(31);
     bouton.setType(static_cast<Media::TypeMedia>(type));
     bouton.setNomMedia("/home/alice/Pictures/a-long-file-name.png");
+    QCOMPARE(bouton.getStringType(), libelle);
     const QImage image = rendu(bouton);
     QCOMPARE(image.size(), QSize(100, 65));
     // Corners stay clear of the number (top left) and of the centred texts.
@@ -243,7 +228,7 @@ void TestBoutonJour::peintureZones()
     // A kind writes its label along the bottom edge.
     bouton.setType(Media::PHOTO);
     image = rendu(bouton);
-    QVERIFY(bandeMarquee(image, 53, 65, QColor(233, 95, 67)));
+    QVERIFY(bandeMarquee(image, 53, 65, QColor(GenreMedia::pour(Media::PHOTO)->couleurTuile)));
 }
 
 void TestBoutonJour::changementRedessine_data()

@@ -376,7 +376,9 @@ void TestCommandesGeneration::resultatAffiche()
     FenetrePrincipale fenetre;
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
-    CommandesGeneration(fenetre).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
+    // A failure reaches the window through the document.
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {
+    }).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
@@ -443,6 +445,8 @@ void TestCommandesGeneration::arretDUneLongueGeneration()
         QDir().mkpath(QFileInfo(video).absolutePath());
         QFile fichier(video);
         QVERIFY(fichier.open(QIODevice::WriteOnly));
+        // Taken for a sound by its first bytes, so that it is published.
+        QCOMPARE(fichier.write(sonFactice(QByteArray())), qint64(10));
         QByteArray bloc(1024 * 1024, '\0');
         for (int i = 0; i < 32; ++i) {
             bloc.fill(char('a' + i));
@@ -560,7 +564,7 @@ void TestCommandesGeneration::fermetureDeLaFenetrePendantLArret()
     QSemaphore atteinte;
     QSemaphore reprise;
     const QString photo = chemin(QStringLiteral("medias/sapin.png"));
-    QVERIFY(ecrire(photo, QByteArray(1000, 'p')));
+    QVERIFY(ecrire(photo, sonFactice(QByteArray(990, 'p'))));
     auto *calendrier = new Calendrier(QStringLiteral("Ferme"));
     for (int jour = 1; jour <= 10; ++jour)
         calendrier->ajouterMedia(

@@ -358,15 +358,6 @@ void TestFenetrePrincipale::etatsSauvegarde()
     QVERIFY(!fenetre.sauvegardeNecessaire());
     QVERIFY(!bouton(fenetre, "bouton_enregistrer")->isEnabled());
 
-    fenetre.verrouillerGrilleBoutonJour();
-    QVERIFY(!tuile(fenetre, 17)->isEnabled());
-    fenetre.deverrouillerGrilleBoutonJour();
-    QVERIFY(tuile(fenetre, 17)->isEnabled());
-    fenetre.verrouillerBoutonApercu();
-    fenetre.verrouillerBoutonGenerer();
-    QVERIFY(!bouton(fenetre, "bouton_apercu")->isEnabled());
-    QVERIFY(!bouton(fenetre, "bouton_generer")->isEnabled());
-
     // Without a Save button there is no record of changes.
     fenetre.sauvegardeUtile();
     delete bouton(fenetre, "bouton_enregistrer");

@@ -7,6 +7,7 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/ordreboules.h"
+#include "site/politiquesortie.h"
 
 #include <QScopeGuard>
 #include <QStorageInfo>
@@ -624,6 +625,9 @@ private slots:
         // Leftovers of the earlier site, and a foreign file, go with it.
         QVERIFY(ecrire(sortie + QStringLiteral("/data/vieux.txt"), "ancien"));
         QVERIFY(ecrire(sortie + QStringLiteral("/.cache/x"), "ancien"));
+        // Not the generator's alone any more: replaced once the user says yes.
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 4);
+        PolitiqueSortie::accepterEffacement(sortie);
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
         QVERIFY(arborescence(sortie) == premier);
         QStringList entrees = QDir(MODELE).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)

@@ -268,8 +268,8 @@ void TestPartage::succesProposePartage()
     BoiteMessage::prevoirReponse(QMessageBox::Ok);
     const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
 
-    CommandesGeneration(fenetre).afficherResultat(
-        0, racine.filePath(QStringLiteral("site")), QString(), false);
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {
+    }).afficherResultat(0, racine.filePath(QStringLiteral("site")), QString(), false);
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
     QCOMPARE(int(boites.at(0).boutons), boutons);

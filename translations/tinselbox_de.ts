@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Zum Öffnen scannen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Tag %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Tag %1 leeren</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Tag %1 belegen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Das Medium von Tag %1 konnte nicht wiederhergestellt werden; der Tag behält seinen bisherigen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>Der Schlüssel des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 Mediendatei wurde nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 Mediendateien wurden nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Wähle diese Dateien erneut aus oder leere ihre Tage und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Zielordner für die Erzeugung auswählen</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners %1
+Trotzdem erzeugen?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fehler beim Erzeugen des Kalenders.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Kalender erfolgreich erzeugt in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wird erzeugt…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Tag leeren</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
         <translation>Kalenderoptionen: welche Tage die Seite öffnet</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Ordner importieren…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Größe: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 Mediendatei wurde nicht gefunden:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 Mediendateien wurden nicht gefunden:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Tag %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Wähle diese Dateien erneut aus oder leere ihre Tage und versuche es dann noch einmal.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Trotzdem öffnen?</translation>
         <translation>Fehler beim Speichern des Kalenders.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Zielordner für die Erzeugung auswählen</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Dieser Vorgang löscht den gesamten Inhalt des Ordners </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Trotzdem erzeugen?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Fehler beim Erzeugen des Kalenders.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Kalender erfolgreich erzeugt in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Im Browser öffnen</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Kalender wird erzeugt…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Tag leeren</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Im Ordner anzeigen</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Diese Textdatei ist leer oder nicht lesbar:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Eine Nachricht fasst höchstens %1 Zeichen reinen Text; diese Datei kann keine werden:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Der Inhalt dieser Datei hat keine Art, die ein Tag aufnehmen kann:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Diese Tage enthalten bereits ein Medium: %1. 
-Ersetzen?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Es wurde keine Mediendatei zum Importieren gefunden.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Diese Dateien haben keine Art, die ein Tag aufnehmen kann, und wurden ausgelassen:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Diese Dateien haben keinen Tag bekommen:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Zu importierenden Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Teilen…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Tag %1 umgewandelt (%2 von %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Dieser Kalender enthält Tage außerhalb von 1 bis %1 (%2). Sie werden weder angezeigt noch veröffentlicht und bleiben beim Speichern in der Datei.</translation>
     </message>
@@ -683,112 +678,12 @@ Ersetzen?</translation>
         <translation> (Medien werden umgewandelt…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Sprache…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>Liste &amp;leeren</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Tag %1 bearbeiten</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Tag %1 leeren</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [schreibgeschützt]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Tag %1 belegen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Dateien ohne Tag: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Ausgelassen, da kein Tag sie aufnehmen kann: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Neu…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Optionen…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Vorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Erzeugen…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>Ü&amp;ber tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Ersetzen?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Diese Textdatei ist leer oder nicht lesbar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Eine Nachricht fasst höchstens %1 Zeichen reinen Text; diese Datei kann keine werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Der Inhalt dieser Datei hat keine Art, die ein Tag aufnehmen kann:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Diese Tage enthalten bereits ein Medium: %1. 
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Es wurde keine Mediendatei zum Importieren gefunden.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Dateien ohne Tag: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Diese Dateien haben keinen Tag bekommen:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Ausgelassen, da kein Tag sie aufnehmen kann: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Diese Dateien haben keine Art, die ein Tag aufnehmen kann, und wurden ausgelassen:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Zu importierenden Ordner auswählen</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Ersetzen?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 ist keine wohlgeformte XML-Datei: Sie endet zu früh.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Ordner importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Erzeugen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>Ü&amp;ber tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Vaciar el menú</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Escanea para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Editar el día %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Vaciar el día %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Rellenar el día %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>No se pudo restaurar el archivo multimedia del día %1; el día conserva lo que tenía.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>No se puede guardar la clave del calendario en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>No se encuentra 1 archivo multimedia:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>No se encuentran %1 archivos multimedia:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Día %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Vuelve a elegir estos archivos o vacía sus días y después inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Selecciona la carpeta de generación</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Esta acción borrará todo el contenido de la carpeta %1
+¿Generar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Error al generar el calendario.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendario generado correctamente en %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Generando el calendario…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Día %1 convertido (%2 de %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Vaciar el día</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>No se puede mostrar la carpeta %1.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
         <translation>Opciones del calendario: qué días abre la página</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importar una carpeta…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Tamaño: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>No se encuentra 1 archivo multimedia:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>No se encuentran %1 archivos multimedia:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Día %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Vuelve a elegir estos archivos o vacía sus días y después inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Open anyway?</source>
         <translation>Error al guardar el calendario.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Selecciona la carpeta de generación</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Esta acción borrará todo el contenido de la carpeta </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-¿Generar de todos modos?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Error al generar el calendario.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendario generado correctamente en </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Abrir en el navegador</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Generando el calendario…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Editar…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Vaciar el día</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostrar en la carpeta</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>No se puede mostrar la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Este archivo de texto está vacío o no se puede leer:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Un mensaje admite como máximo %1 caracteres de texto sin formato; este archivo no puede convertirse en uno:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>El contenido de este archivo no es de ningún tipo que un día pueda contener:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Estos días ya contienen un archivo multimedia: %1. 
-¿Reemplazarlos?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>No se encontró ningún archivo multimedia para importar.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Estos archivos no son de ningún tipo que un día pueda contener y se han omitido:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Estos archivos no han recibido ningún día:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Selecciona una carpeta para importar</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Compartir…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Día %1 convertido (%2 de %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Este calendario contiene días fuera del 1 al %1 (%2). No se muestran ni se publican, y se conservan en el archivo al guardar.</translation>
     </message>
@@ -683,112 +678,12 @@ Replace them?</source>
         <translation> (convirtiendo archivos multimedia…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Idioma…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;reciente</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Vaciar el menú</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Editar el día %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Vaciar el día %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [solo lectura]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Rellenar el día %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Archivos sin día asignado: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Archivos omitidos por ser de un tipo que un día no puede contener: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nuevo…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Abrir…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendario</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opciones…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Vista previa</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Generar…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Acerca de tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Replace them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Este archivo de texto está vacío o no se puede leer:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un mensaje admite como máximo %1 caracteres de texto sin formato; este archivo no puede convertirse en uno:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>El contenido de este archivo no es de ningún tipo que un día pueda contener:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Estos días ya contienen un archivo multimedia: %1. 
+¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>No se encontró ningún archivo multimedia para importar.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Archivos sin día asignado: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Estos archivos no han recibido ningún día:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Archivos omitidos por ser de un tipo que un día no puede contener: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Estos archivos no son de ningún tipo que un día pueda contener y se han omitido:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Selecciona una carpeta para importar</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Replace them?</source>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 no es un archivo XML bien formado: termina antes de tiempo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuevo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importar una carpeta…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Generar…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Acerca de tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Calendriers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Vider le menu</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Scanner pour ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifier le jour %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Vider le jour %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Remplir le jour %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Le média du jour %1 n’a pas pu être rétabli&#xa0;; le jour garde ce qu’il contenait.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>La clé du calendrier ne peut pas être conservée dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 fichier média est introuvable&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 fichiers médias sont introuvables&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Choisissez de nouveau ces fichiers ou videz leurs jours, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Choisir le dossier de génération</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Cette action effacera tout le contenu du dossier %1
+Générer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Erreur à la génération du calendrier.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendrier généré avec succès dans %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Génération du calendrier…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Jour %1 converti (%2 sur %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Vider le jour</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Le dossier %1 ne peut pas être affiché.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
         <translation>Options du calendrier&#xa0;: les jours que la page ouvre</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importer un dossier…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Taille&#xa0;: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 fichier média est introuvable&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 fichiers médias sont introuvables&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Jour %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Choisissez de nouveau ces fichiers ou videz leurs jours, puis réessayez.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>Erreur à l’enregistrement du calendrier.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Choisir le dossier de génération</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Cette action effacera tout le contenu du dossier </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Générer quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Erreur à la génération du calendrier.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendrier généré avec succès dans </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Ouvrir dans le navigateur</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Génération du calendrier…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Modifier…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Vider le jour</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Afficher dans le dossier</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Le dossier %1 ne peut pas être affiché.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Ce fichier texte est vide ou illisible&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Un message contient au plus %1 caractères de texte brut&#xa0;; ce fichier ne peut pas en devenir un&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Le contenu de ce fichier n’est d’aucun type qu’un jour peut contenir&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Ces jours contiennent déjà un média&#xa0;: %1. 
-Les remplacer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Aucun fichier média à importer n’a été trouvé.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Ces fichiers ne sont d’aucun type qu’un jour peut contenir et ont été laissés de côté&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Ces fichiers n’ont reçu aucun jour&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Choisir un dossier à importer</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Partager…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Jour %1 converti (%2 sur %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Ce calendrier contient des jours hors de 1 à %1 (%2). Ils ne sont ni affichés ni publiés, et restent dans le fichier à l’enregistrement.</translation>
     </message>
@@ -683,112 +678,12 @@ Les remplacer&#xa0;?</translation>
         <translation> (conversion des médias…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Langue…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Calendriers &amp;récents</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Vider le menu</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Modifier le jour %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Vider le jour %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [lecture seule]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Remplir le jour %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importation</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Fichiers sans jour attribué&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Fichiers laissés de côté, d’aucun type qu’un jour peut contenir&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nouveau…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendrier</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Options…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Aperçu</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Générer…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>À &amp;propos de tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Les remplacer&#xa0;?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Ce fichier texte est vide ou illisible&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un message contient au plus %1 caractères de texte brut&#xa0;; ce fichier ne peut pas en devenir un&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Le contenu de ce fichier n’est d’aucun type qu’un jour peut contenir&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Ces jours contiennent déjà un média&#xa0;: %1. 
+Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Aucun fichier média à importer n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Fichiers sans jour attribué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Ces fichiers n’ont reçu aucun jour&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Fichiers laissés de côté, d’aucun type qu’un jour peut contenir&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Ces fichiers ne sont d’aucun type qu’un jour peut contenir et ont été laissés de côté&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Choisir un dossier à importer</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 n’est pas un fichier XML bien formé&#xa0;: il s’arrête trop tôt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>--password-file: </source>
         <translation>--password-file&#xa0;: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importer un dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Générer…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>À &amp;propos de tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Svuota &amp;menu</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Scansiona per aprire</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Modifica il giorno %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Svuota il giorno %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Riempi il giorno %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Impossibile ripristinare il contenuto multimediale del giorno %1; il giorno mantiene ciò che conteneva.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>Impossibile conservare la chiave del calendario in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>Impossibile trovare 1 file multimediale:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>Impossibile trovare %1 file multimediali:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Giorno %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Scegli di nuovo questi file o svuota i loro giorni, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Seleziona la cartella di generazione</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Questa azione cancellerà tutto il contenuto della cartella %1
+Generare comunque?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Errore nella generazione del calendario.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendario generato correttamente in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Generazione del calendario…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Giorno %1 convertito (%2 di %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Svuota il giorno</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Impossibile mostrare la cartella %1.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
         <translation>Opzioni del calendario: quali giorni apre la pagina</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importa una cartella…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Dimensione: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>Impossibile trovare 1 file multimediale:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>Impossibile trovare %1 file multimediali:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Giorno %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Scegli di nuovo questi file o svuota i loro giorni, poi riprova.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Aprire comunque?</translation>
         <translation>Errore nel salvataggio del calendario.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Seleziona la cartella di generazione</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Questa azione cancellerà tutto il contenuto della cartella </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Generare comunque?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Errore nella generazione del calendario.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendario generato correttamente in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Apri nel browser</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Generazione del calendario…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Modifica…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Svuota il giorno</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostra nella cartella</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Impossibile mostrare la cartella %1.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Questo file di testo è vuoto o illeggibile:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Un messaggio contiene al massimo %1 caratteri di testo semplice; questo file non può diventarlo:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>Il contenuto di questo file non è di nessun tipo che un giorno possa contenere:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Questi giorni contengono già un file multimediale: %1. 
-Sostituirli?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Non è stato trovato nessun file multimediale da importare.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Questi file non sono di nessun tipo che un giorno possa contenere e sono stati esclusi:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>A questi file non è stato assegnato nessun giorno:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Seleziona una cartella da importare</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Condividi…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Giorno %1 convertito (%2 di %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Questo calendario contiene giorni fuori dall’intervallo da 1 a %1 (%2). Non vengono né mostrati né pubblicati e restano nel file quando salvi.</translation>
     </message>
@@ -683,112 +678,12 @@ Sostituirli?</translation>
         <translation> (conversione dei file multimediali…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Lingua…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Apri &amp;recenti</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>Svuota &amp;menu</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Modifica il giorno %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Svuota il giorno %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [sola lettura]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Riempi il giorno %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>File senza giorno assegnato: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>File esclusi perché di un tipo che un giorno non può contenere: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nuovo…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Apri…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salva</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Ripeti</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendario</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opzioni…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Anteprima</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Genera…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Informazioni su tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Sostituirli?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Questo file di testo è vuoto o illeggibile:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Un messaggio contiene al massimo %1 caratteri di testo semplice; questo file non può diventarlo:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>Il contenuto di questo file non è di nessun tipo che un giorno possa contenere:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Questi giorni contengono già un file multimediale: %1. 
+Sostituirli?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Non è stato trovato nessun file multimediale da importare.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>File senza giorno assegnato: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>A questi file non è stato assegnato nessun giorno:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>File esclusi perché di un tipo che un giorno non può contenere: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Questi file non sono di nessun tipo che un giorno possa contenere e sono stati esclusi:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Seleziona una cartella da importare</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Sostituirli?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 non è un file XML ben formato: termina troppo presto.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuovo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importa una cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genera…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Informazioni su tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Recent geopend</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Menu wissen</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Scan om te openen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Dag %1 bewerken</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Dag %1 leegmaken</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Dag %1 invullen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Het medium van dag %1 kon niet worden teruggezet; de dag houdt wat hij had.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>De sleutel van de kalender kan niet in %1 worden bewaard: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 mediabestand is niet te vinden:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 mediabestanden zijn niet te vinden:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Kies deze bestanden opnieuw of maak hun dagen leeg en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Kies de map voor het genereren</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Deze actie wist de volledige inhoud van de map %1
+Toch genereren?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Fout bij het genereren van de kalender.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Kalender met succes gegenereerd in %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Kalender wordt gegenereerd…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dag %1 omgezet (%2 van %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Bewerken…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Dag leegmaken</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Tonen in map</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>De map %1 kan niet worden getoond.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
         <translation>Kalenderopties: welke dagen de pagina opent</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Map importeren…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Grootte: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 mediabestand is niet te vinden:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 mediabestanden zijn niet te vinden:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Dag %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Kies deze bestanden opnieuw of maak hun dagen leeg en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Toch openen?</translation>
         <translation>Fout bij het opslaan van de kalender.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Kies de map voor het genereren</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Deze actie wist de volledige inhoud van de map </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Toch genereren?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Fout bij het genereren van de kalender.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Kalender met succes gegenereerd in </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Openen in browser</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Kalender wordt gegenereerd…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bewerken…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Dag leegmaken</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Tonen in map</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>De map %1 kan niet worden getoond.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Dit tekstbestand is leeg of onleesbaar:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Een bericht bevat hooguit %1 tekens platte tekst; dit bestand kan er geen worden:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>De inhoud van dit bestand is van geen soort die een dag kan bevatten:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Deze dagen bevatten al een medium: %1. 
-Vervangen?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Er is geen mediabestand gevonden om te importeren.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Deze bestanden zijn van geen soort die een dag kan bevatten en zijn weggelaten:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Deze bestanden hebben geen dag gekregen:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Kies een map om te importeren</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Delen…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Dag %1 omgezet (%2 van %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Deze kalender bevat dagen buiten 1 tot %1 (%2). Ze worden niet getoond of gepubliceerd en blijven bij het opslaan in het bestand.</translation>
     </message>
@@ -683,112 +678,12 @@ Vervangen?</translation>
         <translation> (media worden omgezet…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Taal…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Recent geopend</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Menu wissen</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Dag %1 bewerken</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Dag %1 leegmaken</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [alleen-lezen]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opties</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Dag %1 invullen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importeren</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Bestanden zonder dag: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Weggelaten bestanden die een dag niet kan bevatten: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Nieuw…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Openen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>Op&amp;slaan</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Afsluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Be&amp;werken</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Ongedaan maken</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>O&amp;pnieuw</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opties…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Voorbeeld</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Genereren…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Over tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Vervangen?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Dit tekstbestand is leeg of onleesbaar:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Een bericht bevat hooguit %1 tekens platte tekst; dit bestand kan er geen worden:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>De inhoud van dit bestand is van geen soort die een dag kan bevatten:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Deze dagen bevatten al een medium: %1. 
+Vervangen?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Er is geen mediabestand gevonden om te importeren.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Bestanden zonder dag: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Deze bestanden hebben geen dag gekregen:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Weggelaten bestanden die een dag niet kan bevatten: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Deze bestanden zijn van geen soort die een dag kan bevatten en zijn weggelaten:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Kies een map om te importeren</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Vervangen?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 is geen goed gevormd XML-bestand: het houdt te vroeg op.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nieuw…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Map importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>O&amp;pnieuw</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Taal…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Genereren…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Over tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

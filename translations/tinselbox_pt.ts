@@ -20,6 +20,17 @@
     </message>
 </context>
 <context>
+    <name>CalendriersRecents</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Limpar menu</translation>
+    </message>
+</context>
+<context>
     <name>CartePartage</name>
     <message>
         <source>the calendar has no address; set it in Options</source>
@@ -40,6 +51,36 @@
     <message>
         <source>Scan to open</source>
         <translation>Escaneie para abrir</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementMedias</name>
+    <message>
+        <source>Edit day %1</source>
+        <translation>Editar o dia %1</translation>
+    </message>
+    <message>
+        <source>Clear day %1</source>
+        <translation>Esvaziar o dia %1</translation>
+    </message>
+    <message>
+        <source>Set day %1</source>
+        <translation>Preencher o dia %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The media of day %1 could not be put back; the day keeps what it held.</source>
+        <translation>Não foi possível restaurar a mídia do dia %1; o dia mantém o que tinha.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangementOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
     </message>
 </context>
 <context>
@@ -153,6 +194,78 @@
     <message>
         <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
         <translation>Não é possível guardar a chave do calendário em %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesGeneration</name>
+    <message>
+        <source>1 media file cannot be found:</source>
+        <translation>1 arquivo de mídia não foi encontrado:</translation>
+    </message>
+    <message>
+        <source>%1 media files cannot be found:</source>
+        <translation>%1 arquivos de mídia não foram encontrados:</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dia %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose these files again or clear their days, then try again.</source>
+        <translation>Escolha esses arquivos novamente ou esvazie os dias deles e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Select the generation directory</source>
+        <translation>Selecione a pasta de geração</translation>
+    </message>
+    <message>
+        <source>This action will erase all the contents of the directory %1
+Generate anyway?</source>
+        <translation>Esta ação apagará todo o conteúdo da pasta %1
+Gerar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Error generating the calendar.</source>
+        <translation>Erro ao gerar o calendário.</translation>
+    </message>
+    <message>
+        <source>Generating the calendar successfully in %1</source>
+        <translation>Calendário gerado com sucesso em %1</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir no navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar…</translation>
+    </message>
+    <message>
+        <source>Generating the calendar ...</source>
+        <translation>Gerando o calendário…</translation>
+    </message>
+    <message>
+        <source>Converted day %1 (%2 of %3) ...</source>
+        <translation>Dia %1 convertido (%2 de %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesJours</name>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar…</translation>
+    </message>
+    <message>
+        <source>Clear day</source>
+        <translation>Esvaziar o dia</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation>Não é possível mostrar a pasta %1.</translation>
     </message>
 </context>
 <context>
@@ -511,28 +624,8 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
         <translation>Opções do calendário: quais dias a página abre</translation>
     </message>
     <message>
-        <source>Import a folder...</source>
-        <translation>Importar uma pasta…</translation>
-    </message>
-    <message>
         <source>Size: %1 %2</source>
         <translation>Tamanho: %1&#xa0;%2</translation>
-    </message>
-    <message>
-        <source>1 media file cannot be found:</source>
-        <translation>1 arquivo de mídia não foi encontrado:</translation>
-    </message>
-    <message>
-        <source>%1 media files cannot be found:</source>
-        <translation>%1 arquivos de mídia não foram encontrados:</translation>
-    </message>
-    <message>
-        <source>Day %1: %2</source>
-        <translation>Dia %1: %2</translation>
-    </message>
-    <message>
-        <source>Choose these files again or clear their days, then try again.</source>
-        <translation>Escolha esses arquivos novamente ou esvazie os dias deles e tente de novo.</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them. 
@@ -577,104 +670,6 @@ Abrir mesmo assim?</translation>
         <translation>Erro ao salvar o calendário.</translation>
     </message>
     <message>
-        <source>Select the generation directory</source>
-        <translation>Selecione a pasta de geração</translation>
-    </message>
-    <message>
-        <source>This action will erase all the contents of the directory </source>
-        <translation>Esta ação apagará todo o conteúdo da pasta </translation>
-    </message>
-    <message>
-        <source>
-Generate anyway?</source>
-        <translation>
-Gerar mesmo assim?</translation>
-    </message>
-    <message>
-        <source>Error generating the calendar.</source>
-        <translation>Erro ao gerar o calendário.</translation>
-    </message>
-    <message>
-        <source>Generating the calendar successfully in </source>
-        <translation>Calendário gerado com sucesso em </translation>
-    </message>
-    <message>
-        <source>Open in Browser</source>
-        <translation>Abrir no navegador</translation>
-    </message>
-    <message>
-        <source>Generating the calendar ...</source>
-        <translation>Gerando o calendário…</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Editar…</translation>
-    </message>
-    <message>
-        <source>Clear day</source>
-        <translation>Esvaziar o dia</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostrar na pasta</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be shown.</source>
-        <translation>Não é possível mostrar a pasta %1.</translation>
-    </message>
-    <message>
-        <source>This text file is empty or cannot be read:
-%1</source>
-        <translation>Este arquivo de texto está vazio ou não pode ser lido:
-%1</translation>
-    </message>
-    <message>
-        <source>A message holds at most %1 characters of plain text; this file cannot become one:
-%2</source>
-        <translation>Uma mensagem tem no máximo %1 caracteres de texto simples; este arquivo não pode virar uma:
-%2</translation>
-    </message>
-    <message>
-        <source>The content of this file is of no kind a day can hold:
-%1</source>
-        <translation>O conteúdo deste arquivo não é de nenhum tipo que um dia possa conter:
-%1</translation>
-    </message>
-    <message>
-        <source>These days already hold a media: %1. 
-Replace them?</source>
-        <translation>Estes dias já contêm uma mídia: %1. 
-Substituí-las?</translation>
-    </message>
-    <message>
-        <source>No media file was found to import.</source>
-        <translation>Nenhum arquivo de mídia foi encontrado para importar.</translation>
-    </message>
-    <message>
-        <source>These files are of no kind a day can hold and were left out:
-%1</source>
-        <translation>Estes arquivos não são de nenhum tipo que um dia possa conter e foram deixados de fora:
-%1</translation>
-    </message>
-    <message>
-        <source>These files were given no day:
-%1</source>
-        <translation>Estes arquivos não receberam nenhum dia:
-%1</translation>
-    </message>
-    <message>
-        <source>Select a folder to import</source>
-        <translation>Selecione uma pasta para importar</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Compartilhar…</translation>
-    </message>
-    <message>
-        <source>Converted day %1 (%2 of %3) ...</source>
-        <translation>Dia %1 convertido (%2 de %3)…</translation>
-    </message>
-    <message>
         <source>This calendar holds days outside 1 to %1 (%2). They are neither shown nor published, and they stay in the file when you save.</source>
         <translation>Este calendário contém dias fora de 1 a %1 (%2). Eles não são exibidos nem publicados e continuam no arquivo ao salvar.</translation>
     </message>
@@ -683,112 +678,12 @@ Substituí-las?</translation>
         <translation> (convertendo as mídias…)</translation>
     </message>
     <message>
-        <source>Language...</source>
-        <translation>Idioma…</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;recente</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>&amp;Limpar menu</translation>
-    </message>
-    <message>
-        <source>Edit day %1</source>
-        <translation>Editar o dia %1</translation>
-    </message>
-    <message>
-        <source>Clear day %1</source>
-        <translation>Esvaziar o dia %1</translation>
-    </message>
-    <message>
         <source> [read-only]</source>
         <translation> [somente leitura]</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opções</translation>
-    </message>
-    <message>
         <source>Save the calendar as</source>
         <translation>Salvar o calendário como</translation>
-    </message>
-    <message>
-        <source>Set day %1</source>
-        <translation>Preencher o dia %1</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>Files given no day: %1.</source>
-        <translation>Arquivos sem dia: %1.</translation>
-    </message>
-    <message>
-        <source>Files of no kind a day can hold, left out: %1.</source>
-        <translation>Arquivos deixados de fora, de um tipo que nenhum dia pode conter: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Novo…</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Abrir…</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salvar</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>Sa&amp;ir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfazer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refazer</translation>
-    </message>
-    <message>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendário</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Opções…</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Pré-visualizar</translation>
-    </message>
-    <message>
-        <source>&amp;Generate...</source>
-        <translation>&amp;Gerar…</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;About tinselbox</source>
-        <translation>&amp;Sobre o tinselbox</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +860,10 @@ Substituí-las?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,6 +911,61 @@ Substituí-las?</translation>
     </message>
 </context>
 <context>
+    <name>ImportFichiers</name>
+    <message>
+        <source>This text file is empty or cannot be read:
+%1</source>
+        <translation>Este arquivo de texto está vazio ou não pode ser lido:
+%1</translation>
+    </message>
+    <message>
+        <source>A message holds at most %1 characters of plain text; this file cannot become one:
+%2</source>
+        <translation>Uma mensagem tem no máximo %1 caracteres de texto simples; este arquivo não pode virar uma:
+%2</translation>
+    </message>
+    <message>
+        <source>The content of this file is of no kind a day can hold:
+%1</source>
+        <translation>O conteúdo deste arquivo não é de nenhum tipo que um dia possa conter:
+%1</translation>
+    </message>
+    <message>
+        <source>These days already hold a media: %1. 
+Replace them?</source>
+        <translation>Estes dias já contêm uma mídia: %1. 
+Substituí-las?</translation>
+    </message>
+    <message>
+        <source>No media file was found to import.</source>
+        <translation>Nenhum arquivo de mídia foi encontrado para importar.</translation>
+    </message>
+    <message>
+        <source>Files given no day: %1.</source>
+        <translation>Arquivos sem dia: %1.</translation>
+    </message>
+    <message>
+        <source>These files were given no day:
+%1</source>
+        <translation>Estes arquivos não receberam nenhum dia:
+%1</translation>
+    </message>
+    <message>
+        <source>Files of no kind a day can hold, left out: %1.</source>
+        <translation>Arquivos deixados de fora, de um tipo que nenhum dia pode conter: %1.</translation>
+    </message>
+    <message>
+        <source>These files are of no kind a day can hold and were left out:
+%1</source>
+        <translation>Estes arquivos não são de nenhum tipo que um dia possa conter e foram deixados de fora:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a folder to import</source>
+        <translation>Selecione uma pasta para importar</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -1028,6 +982,10 @@ Substituí-las?</translation>
     <message>
         <source>%1 is not a well-formed XML file: it ends too soon.</source>
         <translation>%1 não é um arquivo XML bem formado: termina cedo demais.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1163,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
+    <message>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1215,6 +1177,77 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenusFenetre</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Novo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Import a folder...</source>
+        <translation>Importar uma pasta…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma…</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendário</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opções…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Pré-visualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Generate...</source>
+        <translation>&amp;Gerar…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About tinselbox</source>
+        <translation>&amp;Sobre o tinselbox</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1384,14 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -27,7 +27,7 @@ async function mesurer(navigateur, url, options) {
         window.requestAnimationFrame = (rappel) => (window.mesureEnCours ? 0 : demander(rappel));
     });
     await page.goto(url);
-    await h.attendre(page, () => calendrier.collectionImages !== null
+    await h.attendre(page, () => typeof calendrier !== 'undefined' && !!calendrier.collectionImages
         && ['foret', 'clef'].every((nom) => calendrier.collectionImages.getImage(nom).complete));
     await page.evaluate(() => document.fonts.load('bold 50pt boule'));
 

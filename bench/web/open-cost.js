@@ -49,7 +49,7 @@ async function ouvrir(navigateur, url, debit, calendrier = true, ecran = BUREAU)
     cdp.on('Network.loadingFinished', (e) => { octets.total += e.encodedDataLength; });
     await page.goto(url);
     if (calendrier) {
-        await h.attendre(page, () => calendrier.collectionImages !== null, undefined, 120000);
+        await h.attendre(page, () => typeof calendrier !== 'undefined' && !!calendrier.collectionImages, undefined, 120000);
     }
     return { page, octets, fermer: () => contexte.close() };
 }
@@ -96,9 +96,10 @@ async function ouvrir(navigateur, url, debit, calendrier = true, ecran = BUREAU)
     await lente.fermer();
 
     const mo = (octets) => (octets / 1e6).toFixed(2) + ' MB';
+    const ko = (octets) => (octets / 1024).toFixed(1) + ' KB';
     console.log(`browser: Chromium ${navigateur.version()} (headless), 31 pictures of ${mo(photo.length)}`);
-    console.log(`template: ${mo(modele)}; bytes requested on open: ${mo(surOuverture.bureau)} at 1560x768, `
-        + `${mo(surOuverture.telephone)} at 390x844 (density 3)`);
+    console.log(`template: ${ko(modele)}; bytes requested on open: ${ko(surOuverture.bureau)} at 1560x768, `
+        + `${ko(surOuverture.telephone)} at 390x844 (density 3)`);
     console.log(`ratio of the bytes on open to the template: ${(surOuverture.bureau / modele).toFixed(2)}x at 1560x768, `
         + `${(surOuverture.telephone / modele).toFixed(2)}x at 390x844`);
     console.log(`at 10 Mbit/s, one picture alone: ${fetchSeul.toFixed(0)} ms; click to picture drawn: ${clicImage} ms`);

@@ -1,5 +1,7 @@
 #include "conversion/outilffmpeg.h"
 
+#include "format/interruption.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,6 +11,9 @@
 #include <QStandardPaths>
 
 #include <atomic>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,13 +24,38 @@ QString programme(const char *nom)
     return QStandardPaths::findExecutable(QString::fromLatin1(nom));
 }
 
-// A run that never ends would hold the one ffmpeg slot forever.
+// A child that the kernel ends when the thread that started it goes, however the program
+// ends (even killed outright): a conversion never goes on alone.
+class ProcessusLie : public QProcess
+{
+public:
+    ProcessusLie() : parent(::getpid()) {}
+
+protected:
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    void setupChildProcess() override
+    {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The parent may have gone between the fork and the line above.
+        if (::getppid() != parent)
+            ::_exit(127);
+    }
+    QT_WARNING_POP
+
+private:
+    const pid_t parent;
+};
+
+// A run that never ends would hold the one ffmpeg slot forever; a stop ends it within a
+// tenth of a second.
 bool attendre(QProcess &processus)
 {
-    while (!processus.waitForFinished(200)) {
+    const int interruptions = Interruption::conversionsInterrompues();
+    while (!processus.waitForFinished(100)) {
         if (processus.state() == QProcess::NotRunning)
             return false;
-        if (abandon) {
+        if (abandon || Interruption::conversionsInterrompues() != interruptions) {
             processus.kill();
             processus.waitForFinished(-1);
             return false;
@@ -46,7 +76,7 @@ bool OutilFfmpeg::sonder(QString const &source, ProprietesFlux *proprietes)
     const QString sonde = programme("ffprobe");
     if (sonde.isEmpty())
         return false;
-    QProcess processus;
+    ProcessusLie processus;
     processus.setProcessChannelMode(QProcess::SeparateChannels);
     processus.start(sonde,
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_format"),
@@ -91,7 +121,8 @@ bool OutilFfmpeg::executer(QStringList const &arguments, QString *erreur)
         *erreur = QStringLiteral("ffmpeg is not installed");
         return false;
     }
-    QProcess processus;
+    const int interruptions = Interruption::conversionsInterrompues();
+    ProcessusLie processus;
     processus.start(convertisseur,
         QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
             QStringLiteral("error"), QStringLiteral("-y")}
@@ -104,7 +135,8 @@ bool OutilFfmpeg::executer(QStringList const &arguments, QString *erreur)
         return true;
     const QStringList lignes =
         QString::fromLocal8Bit(processus.readAllStandardError()).trimmed().split(QLatin1Char('\n'));
-    *erreur = abandon ? QStringLiteral("the conversion was stopped")
+    const bool arretee = abandon || Interruption::conversionsInterrompues() != interruptions;
+    *erreur = arretee ? QStringLiteral("the conversion was stopped")
                       : lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
     if (erreur->isEmpty())
         *erreur = QStringLiteral("ffmpeg failed");

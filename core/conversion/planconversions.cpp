@@ -5,6 +5,7 @@
 #include "conversion/convertisseurimage.h"
 #include "conversion/outilffmpeg.h"
 #include "conversion/typefichier.h"
+#include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 
@@ -119,7 +120,14 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
         }
         return telle;
     }
-    return travail.result();
+    const Publication resultat = travail.result();
+    if (resultat.interrompue) {
+        QMutexLocker verrouillage(&verrou);
+        const QString cle = cleTravail(source, type);
+        if (travaux.value(cle) == travail)
+            travaux.remove(cle);
+    }
+    return resultat;
 }
 
 bool PlanConversions::preparer(
@@ -143,6 +151,10 @@ bool PlanConversions::preparer(
         }
         const Publication resultat =
             publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
+        if (resultat.interrompue || Interruption::signal() != 0) {
+            *erreur = QCoreApplication::translate("PlanConversions", "The conversion was stopped.");
+            return false;
+        }
         if (!resultat.ok) {
             *erreur =
                 QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")
@@ -196,6 +208,32 @@ QString PlanConversions::avertissementFfmpeg(QString const &source, Media::TypeM
         "generated.");
 }
 
+QList<int> PlanConversions::joursNonConvertis(Calendrier const &calendrier)
+{
+    QList<int> jours;
+    if (calendrier.getOptions().originaux || OutilFfmpeg::disponible())
+        return jours;
+    const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
+    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+        const Media *media = it.value();
+        if (avecFichier(media) && (media->getType() == Media::MUSIQUE || media->getType() == Media::VIDEO)
+            && calendrier.getOptions().estJourPublie(it.key()))
+            jours << it.key();
+    }
+    return jours;
+}
+
+QString PlanConversions::avisSansFfmpeg(QList<int> const &jours)
+{
+    QStringList noms;
+    for (const int jour : jours)
+        noms << QString::number(jour);
+    return QCoreApplication::translate("PlanConversions",
+        "ffmpeg is not installed: the sound and video files of days %1 are published as they are, "
+        "unconverted, and keep the position (GPS) and other details they hold.")
+        .arg(noms.join(QStringLiteral(", ")));
+}
+
 void PlanConversions::abandonner()
 {
     abandon = true;
@@ -230,6 +268,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     }
 
     const QString brouillon = cache.brouillon(cle);
+    const int interruptions = Interruption::conversionsInterrompues();
     bool copie = true;
     bool ffmpegManquant = false;
     QString erreur;
@@ -243,6 +282,7 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
         QFile::remove(brouillon + QLatin1Char('.') + extension);
         publication.ok = false;
         publication.erreur = erreur;
+        publication.interrompue = Interruption::conversionsInterrompues() != interruptions;
         return publication;
     }
     // Without ffmpeg the outcome is not final: installing it later converts the file.

@@ -44,6 +44,11 @@ public:
     /// for want of ffmpeg; empty otherwise. Judged from the file's first bytes.
     static QString avertissementFfmpeg(QString const &source, Media::TypeMedia type);
 
+    /// The days of `calendrier` (1 to its length) whose sound or video is published as it
+    /// is because ffmpeg is not installed; none when it publishes originals by choice.
+    static QList<int> joursNonConvertis(Calendrier const &calendrier);
+    /// What is said once of those days: naming ffmpeg, the days, and what their files keep.
+    static QString avisSansFfmpeg(QList<int> const &jours);
     /// Drops queued conversions and stops a running ffmpeg: the program is quitting.
     void abandonner();
 

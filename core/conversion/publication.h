@@ -14,4 +14,7 @@ struct Publication {
     QString extension;
     /// The file is published as it is although some browsers cannot play it, for want of ffmpeg.
     bool ffmpegManquant = false;
+    /// The conversion was stopped (a Stop, a signal): not an outcome to keep, it runs again
+    /// when asked for next.
+    bool interrompue = false;
 };

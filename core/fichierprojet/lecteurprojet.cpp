@@ -2,6 +2,7 @@
 
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
+#include "format/format.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/message.h"
@@ -29,6 +30,71 @@ int numeroDuJour(QXmlStreamAttributes const &attributs)
     const int numero =
         attributs.value(FichierProjet::NOM_ATTRIBUT_NUMERO_JOUR).toString().trimmed().toInt(&ok, 10);
     return ok ? numero : 0;
+}
+
+bool estEspace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')
+        || c == QLatin1Char('\r');
+}
+
+// The length in characters (a reference "&...;" counting one) of the `nom` attribute of the
+// first element in `texte`, the start of a document whose comments are already left out;
+// -1 when the element is not in `texte`. Looked at before any parser sees the document,
+// which would otherwise hold a name of megabytes in memory several times over.
+int longueurNomRacine(const QString &texte)
+{
+    int i = 0;
+    const int taille = texte.size();
+    // Declarations and instructions before the element.
+    for (;;) {
+        i = texte.indexOf(QLatin1Char('<'), i);
+        if (i < 0 || i + 1 >= taille)
+            return -1;
+        const QChar suivant = texte.at(i + 1);
+        if (suivant != QLatin1Char('?') && suivant != QLatin1Char('!'))
+            break;
+        i = texte.indexOf(QLatin1Char('>'), i);
+        if (i < 0)
+            return -1;
+    }
+    ++i;
+    while (i < taille && !estEspace(texte.at(i)) && texte.at(i) != QLatin1Char('>')
+        && texte.at(i) != QLatin1Char('/'))
+        ++i;
+    for (;;) {
+        while (i < taille && estEspace(texte.at(i)))
+            ++i;
+        if (i >= taille || texte.at(i) == QLatin1Char('>') || texte.at(i) == QLatin1Char('/'))
+            return i >= taille ? -1 : 0;
+        const int debutNom = i;
+        while (i < taille && !estEspace(texte.at(i)) && texte.at(i) != QLatin1Char('='))
+            ++i;
+        const QStringRef nom(&texte, debutNom, i - debutNom);
+        while (i < taille && (estEspace(texte.at(i)) || texte.at(i) == QLatin1Char('=')))
+            ++i;
+        if (i >= taille)
+            return -1;
+        const QChar guillemet = texte.at(i);
+        const int fin = texte.indexOf(guillemet, i + 1);
+        if (fin < 0)
+            return -1;
+        if (nom == FichierProjet::NOM_ATTRIBUT_NOM) {
+            int longueurValeur = 0;
+            for (int j = i + 1; j < fin; ++j) {
+                if (texte.at(j) == QLatin1Char('&')) {
+                    const int pointVirgule = texte.indexOf(QLatin1Char(';'), j);
+                    if (pointVirgule > j && pointVirgule < fin)
+                        j = pointVirgule;
+                } else if (texte.at(j).isLowSurrogate()) {
+                    continue;
+                }
+                ++longueurValeur;
+            }
+            return longueurValeur;
+        }
+        i = fin + 1;
+    }
 }
 
 } // namespace
@@ -60,8 +126,20 @@ Resultat LecteurProjet::lire(
     QString texte;
     bool tropLong = false;
     QString nomRacine;
+    // The start of the document, until its first element is whole.
+    QString debut;
+    bool nomTropLong = false;
 
     const auto recevoir = [&](QString const &morceau) {
+        if (profondeur == 0 && !racine && nomRacine.isEmpty()) {
+            debut += morceau;
+            if (longueurNomRacine(debut) > Format::LONGUEUR_NOM_MAXIMALE) {
+                nomTropLong = true;
+                return false;
+            }
+            if (debut.indexOf(QLatin1Char('>')) >= 0 && longueurNomRacine(debut) >= 0)
+                debut.clear();
+        }
         lecteur.addData(morceau);
         while (!lecteur.atEnd()) {
             switch (lecteur.readNext()) {
@@ -129,6 +207,13 @@ Resultat LecteurProjet::lire(
 
     const bool accepte = GardeXml::lire(peripherique, recevoir);
     const QString nom = Resultat::cheminLisible(chemin);
+    if (nomTropLong)
+        return Resultat::echec(1,
+            LecteurProjet::tr("%1 cannot be opened: the calendar's name is longer than %2 characters, the "
+                              "most a name can hold.")
+                .arg(nom)
+                .arg(Format::LONGUEUR_NOM_MAXIMALE))
+            .avecChemin(chemin);
     if (tropLong)
         return Resultat::echec(1,
             LecteurProjet::tr(

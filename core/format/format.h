@@ -20,6 +20,9 @@ constexpr QLatin1String VERSION{"1"};
 constexpr int PREMIER_JOUR = 1;
 constexpr int DERNIER_JOUR = 31;
 
+/// The longest calendar name, in characters: it is the page's title and heading.
+constexpr int LONGUEUR_NOM_MAXIMALE = 200;
+
 // The generated site.
 constexpr QLatin1String PAGE{"index.html"};
 constexpr QLatin1String REPERTOIRE_MEDIA{"data"};

@@ -3,6 +3,7 @@
 #include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
+#include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
 #include "modele/genremedia.h"
@@ -434,8 +435,18 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
     // is judged by where it leads.
-    const Resultat ouverture = chantier.ouvrir([&calendrier](const QString &tenu) {
-        return PolitiqueSortie::controler(tenu, QString(), calendrier);
+    const Resultat ouverture = chantier.ouvrir([&calendrier, &repertoireSortie](const QString &tenu) {
+        const Resultat refus = PolitiqueSortie::controler(tenu, QString(), calendrier);
+        if (!refus)
+            return refus;
+        // What the user was asked about (or not) is what gets replaced, nothing else.
+        if (!PolitiqueSortie::remplacementPermis(tenu))
+            return Resultat::echec(4,
+                GenerationSite::tr("%1 changed since it was checked: it now holds files that tinselbox did "
+                                   "not generate, which are left as they are.")
+                    .arg(lisible(repertoireSortie)))
+                .avecChemin(repertoireSortie);
+        return Resultat();
     });
     if (!ouverture)
         return ouverture;
@@ -493,7 +504,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     QMap<QString, QStringList> blocsCollections;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
-        if (QThread::currentThread()->isInterruptionRequested())
+        if (Interruption::demandee())
             return arret;
         const Media *media = it.value();
         if (!calendrier.getOptions().estJourPublie(it.key()) || media == nullptr)
@@ -578,7 +589,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             erreur);
 
     // Last chance to stop with the old site untouched.
-    if (QThread::currentThread()->isInterruptionRequested())
+    if (Interruption::demandee())
         return arret;
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {

@@ -8,7 +8,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPair>
+#include <QSet>
 #include <QStorageInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,6 +136,40 @@ bool PolitiqueSortie::estVideOuSiteGenere(QString const &repertoire)
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted))
         vide = vide && ChantierSite::estDossierChantier(nom);
     return vide || ManifesteSite::estSiteMarque(repertoire) || ManifesteSite::estSiteAnterieur(repertoire);
+}
+
+namespace {
+
+QMutex verrouAccords;
+QSet<QPair<quint64, quint64>> accords;
+
+bool identite(const QString &repertoire, QPair<quint64, quint64> *resultat)
+{
+    struct stat infos;
+    if (::stat(QFile::encodeName(repertoire).constData(), &infos) != 0 || !S_ISDIR(infos.st_mode))
+        return false;
+    *resultat = qMakePair(quint64(infos.st_dev), quint64(infos.st_ino));
+    return true;
+}
+
+} // namespace
+
+void PolitiqueSortie::accepterEffacement(QString const &repertoire)
+{
+    QPair<quint64, quint64> cle;
+    if (!identite(repertoire, &cle))
+        return;
+    QMutexLocker verrou(&verrouAccords);
+    accords.insert(cle);
+}
+
+bool PolitiqueSortie::remplacementPermis(QString const &repertoire)
+{
+    if (estVideOuSiteGenere(repertoire))
+        return true;
+    QPair<quint64, quint64> cle;
+    QMutexLocker verrou(&verrouAccords);
+    return identite(repertoire, &cle) && accords.contains(cle);
 }
 
 Resultat PolitiqueSortie::refusRemplacement(QString const &repertoire)

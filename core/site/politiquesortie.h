@@ -28,6 +28,13 @@ public:
     /// holds a site the generator marked with nothing of the user's beside it, or a site of
     /// an earlier version that holds only the template's entries and published media.
     static bool estVideOuSiteGenere(QString const &repertoire);
+    /// Records that the user agreed to erase what `repertoire` holds now (the window's
+    /// question, the command line's --force). The agreement holds for that directory
+    /// itself: another put in its place by the time of the generation is not erased.
+    static void accepterEffacement(QString const &repertoire);
+    /// Whether a generation may replace what the directory at `repertoire` holds: it is
+    /// empty or a generated site, or the user agreed to erase that very directory.
+    static bool remplacementPermis(QString const &repertoire);
     /// The refusal of a directory that `estVideOuSiteGenere` does not accept, as a
     /// command line without the erase question gives it.
     static Resultat refusRemplacement(QString const &repertoire);

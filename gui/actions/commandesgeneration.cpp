@@ -4,12 +4,14 @@
 #include "bureau/choixfichier.h"
 #include "bureau/motdepasseprive.h"
 #include "bureau/parametres.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/fenetrepartage.h"
-#include "fenetres/fenetreprincipale.h"
 #include "format/format.h"
+#include "format/resultat.h"
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "site/politiquesortie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -27,20 +29,23 @@ namespace {
 // is not shown. Its own interruption flag cannot tell once its thread has ended.
 const char *const GENERATION_ABANDONNEE = "generationAbandonnee";
 
-QList<Generateur *> generateurs(const FenetrePrincipale &fenetre)
+QList<Generateur *> generateurs(const QWidget &fenetre)
 {
     return fenetre.findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly);
 }
 } // namespace
 
-CommandesGeneration::CommandesGeneration(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+CommandesGeneration::CommandesGeneration(
+    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat)
+    : document(document), fenetre(fenetre), appliquerEtat(std::move(appliquerEtat))
+{}
 
 QString CommandesGeneration::listerMediasIntrouvables() const
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return QString();
     const QMap<int, QString> introuvables =
-        GestionnaireFichiers::mediasIntrouvables(*fenetre.getCalendrier());
+        GestionnaireFichiers::mediasIntrouvables(*document.getCalendrier());
     if (introuvables.isEmpty())
         return QString();
     QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
@@ -62,11 +67,11 @@ bool CommandesGeneration::refuserMediasIntrouvables()
 
 void CommandesGeneration::apercu()
 {
-    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+    if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire =
-        QDir(QFileInfo(fenetre.getUrlCalendrier()).path()).filePath(Format::REPERTOIRE_APERCU);
+        QDir(QFileInfo(document.getChemin()).path()).filePath(Format::REPERTOIRE_APERCU);
     if (refuserRepertoireSortie(repertoire))
         return;
     // A "tmp" left by an earlier preview is replaced silently; anything else there is the
@@ -78,7 +83,7 @@ void CommandesGeneration::apercu()
 
 void CommandesGeneration::generer()
 {
-    if (fenetre.getCalendrier() == nullptr || refuserMediasIntrouvables())
+    if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
 
     const QString repertoire =
@@ -94,7 +99,7 @@ void CommandesGeneration::generer()
 bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 {
     const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
-        repertoire, fenetre.getUrlCalendrier(), *fenetre.getCalendrier());
+        repertoire, document.getChemin(), *document.getCalendrier());
     if (refus)
         return false;
     BoiteMessage::avertir(&fenetre, refus.getMessage());
@@ -103,10 +108,14 @@ bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 
 bool CommandesGeneration::confirmerEffacement(const QString &repertoire)
 {
-    return BoiteMessage::question(&fenetre,
-               tr("This action will erase all the contents of the directory ") + repertoire
-                   + tr("\nGenerate anyway?"))
+    const bool oui = BoiteMessage::question(&fenetre,
+                         tr("This action will erase all the contents of the directory %1\nGenerate anyway?")
+                             .arg(repertoire))
         != QMessageBox::No;
+    // The yes holds for the directory seen now, not for whatever takes its name later.
+    if (oui)
+        PolitiqueSortie::accepterEffacement(repertoire);
+    return oui;
 }
 
 void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
@@ -120,7 +129,8 @@ void CommandesGeneration::afficherResultat(
     int resultat, const QString &repertoireSortie, const QString &details, bool apercu)
 {
     if (resultat != 0) {
-        BoiteMessage::avertir(nullptr, tr("Error generating the calendar."), details);
+        document.signalerEchec(
+            Resultat::echec(resultat, tr("Error generating the calendar.")).avecRaison(details));
         return;
     }
     if (apercu) {
@@ -128,10 +138,10 @@ void CommandesGeneration::afficherResultat(
         return;
     }
     // A calendar published at an address can be handed on from here.
-    const Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
     const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in ") + repertoireSortie, tr("Open in Browser"),
+        tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
         partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
@@ -145,13 +155,13 @@ void CommandesGeneration::afficherResultat(
 void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool apercu)
 {
     // One run at a time: a stopped run may still be finishing its current file.
-    if (fenetre.getCalendrier() == nullptr || generationEnCours())
+    if (document.getCalendrier() == nullptr || generationEnCours())
         return;
 
     // The preview stays on this computer and is not encrypted.
     QString motDePasse;
-    if (!apercu && fenetre.getCalendrier()->getOptions().prive
-        && !MotDePassePrive::obtenir(&fenetre, *fenetre.getCalendrier(), &motDePasse))
+    if (!apercu && document.getCalendrier()->getOptions().prive
+        && !MotDePassePrive::obtenir(&fenetre, *document.getCalendrier(), &motDePasse))
         return;
 
     QProgressDialog progression;
@@ -160,7 +170,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setMaximum(0);
     progression.setCancelButton(nullptr);
 
-    auto *generateur = new Generateur(&fenetre, fenetre.getCalendrier(), repertoire, apercu);
+    auto *generateur = new Generateur(&fenetre, document.getCalendrier(), repertoire, apercu);
     generateur->setMotDePasse(motDePasse);
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
@@ -191,8 +201,8 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
             progression.cancel();
         });
     QObject::connect(generateur, &QThread::finished, generateur, &QObject::deleteLater);
-    QObject::connect(&progression, &QProgressDialog::canceled, generateur,
-        [generateur] { generateur->requestInterruption(); });
+    QObject::connect(
+        &progression, &QProgressDialog::canceled, generateur, [generateur] { generateur->arreter(); });
 
     generateur->start(QThread::InheritPriority);
     progression.exec();
@@ -202,7 +212,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     // Dismissed (close button, Escape) while the run goes on; a dismissal does not always
     // emit canceled(), so the stop is asked for here too.
     suivi->setProperty(GENERATION_ABANDONNEE, true);
-    suivi->requestInterruption();
+    suivi->arreter();
     attendreFinDeGeneration(suivi);
 }
 
@@ -211,9 +221,9 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    QObject::connect(generateur, &QThread::finished, &fenetre, &FenetrePrincipale::appliquerEtat);
+    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { appliquerEtat(); });
     // The thread may have ended before the connection was made.
-    fenetre.appliquerEtat();
+    appliquerEtat();
 }
 
 bool CommandesGeneration::generationEnCours() const

@@ -3,20 +3,25 @@
 #include <QCoreApplication>
 #include <QString>
 
-class FenetrePrincipale;
+#include <functional>
+
+class DocumentCalendrier;
 class Generateur;
+class QWidget;
 
 /// Preview and Generate of the main window: the checks before a run, the run on a worker
 /// thread behind a busy progress dialog, and what the window shows of its result.
 ///
-/// The workers are children of the window, which deletes them before the calendar they
-/// read. The texts are the window's own and keep its translation context.
+/// The workers are children of the window, which deletes them before the document whose
+/// calendar they read. A failed run reaches the window through the document.
 class CommandesGeneration
 {
-    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+    Q_DECLARE_TR_FUNCTIONS(CommandesGeneration)
 
 public:
-    explicit CommandesGeneration(FenetrePrincipale &fenetre);
+    /// Generates `document`'s calendar; the dialogs and workers belong to `fenetre`, whose
+    /// state `appliquerEtat` sets again once a stopped run has ended.
+    CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat);
 
     /// Generates into "tmp" beside the project file and opens the page.
     void apercu();
@@ -30,8 +35,8 @@ public:
     /// day; the window then stays disabled until the worker's thread has ended, since the
     /// worker still reads the calendar, and shows nothing about that run.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
-    /// Shows a run's result: the error with `details`, else the success box, or the page
-    /// itself for a preview.
+    /// Shows a run's result: a failure, with `details`, goes to the document; a success
+    /// shows the success box, or the page itself for a preview.
     void afficherResultat(int resultat, const QString &repertoireSortie, const QString &details, bool apercu);
 
     /// Whether a worker of the window is still running (possibly stopping).
@@ -54,7 +59,9 @@ private:
     /// Keeps the window disabled until `generateur`'s thread has ended.
     void attendreFinDeGeneration(Generateur *generateur);
 
-    FenetrePrincipale &fenetre;
+    DocumentCalendrier &document;
+    QWidget &fenetre;
+    std::function<void()> appliquerEtat;
     /// The details of the failure whose result comes next.
     QString detailsErreurGeneration;
 };

@@ -1,11 +1,12 @@
 #include "actions/commandesjours.h"
 
 #include "bureau/boitemessage.h"
-#include "document/historique.h"
+#include "document/changementmedias.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/boutonjour.h"
 #include "fenetres/fenetreedition.h"
-#include "fenetres/fenetreprincipale.h"
 #include "modele/calendrier.h"
+#include "modele/genremedia.h"
 #include "modele/media.h"
 
 #include <QAction>
@@ -20,38 +21,49 @@
 namespace {
 // Days per row of the grid, as the form lays the tiles out.
 const int COLONNES_GRILLE = 7;
+
+bool memeMedia(const Media *un, const Media *autre)
+{
+    if (un == nullptr || autre == nullptr)
+        return un == autre;
+    return un->getType() == autre->getType() && un->getUrl() == autre->getUrl();
+}
 } // namespace
 
-CommandesJours::CommandesJours(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+CommandesJours::CommandesJours(DocumentCalendrier &document, QWidget &fenetre)
+    : document(document), fenetre(fenetre)
+{}
 
 void CommandesJours::editerJour(BoutonJour *bouton)
 {
-    if (bouton == nullptr || fenetre.getCalendrier() == nullptr)
+    const Calendrier *calendrier = document.getCalendrier();
+    if (bouton == nullptr || calendrier == nullptr)
         return;
+    const int jour = bouton->getNumeroJour();
 
-    const QDomDocument avant = fenetre.getHistorique().instantane();
+    // The dialog changes a copy of the day: the change becomes one step of the history.
+    Calendrier copie(calendrier->getNom());
+    copie.setOptions(calendrier->getOptions());
+    if (const Media *media = calendrier->getMedia(jour))
+        copie.ajouterMedia(jour, GenreMedia::depuisElement(media->getQDomElement()));
     FenetreEdition dialogue(nullptr);
-    dialogue.configurerFenetre(bouton->getNumeroJour(), fenetre.getCalendrier());
+    dialogue.configurerFenetre(jour, &copie);
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    fenetre.getHistorique().noter(avant, tr("Edit day %1").arg(bouton->getNumeroJour()));
-    fenetre.afficherCalendrier(fenetre.getCalendrier());
-    fenetre.sauvegardeUtile();
+    Media *nouveau = copie.getMedia(jour);
+    if (memeMedia(nouveau, calendrier->getMedia(jour)))
+        return;
+    copie.supprimerMedia(jour);
+    document.executer(new ChangementMedias(document, {{jour, nouveau}}, ChangementMedias::EDITION, jour));
 }
 
 void CommandesJours::viderJour(int jour)
 {
-    Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     if (calendrier == nullptr || calendrier->getMedia(jour) == nullptr)
         return;
     // At once, without a question: undo brings the day back.
-    const QDomDocument avant = fenetre.getHistorique().instantane();
-    Media *media = calendrier->getMedia(jour);
-    calendrier->supprimerMedia(jour);
-    delete media;
-    fenetre.getHistorique().noter(avant, tr("Clear day %1").arg(jour));
-    fenetre.afficherCalendrier(calendrier);
-    fenetre.sauvegardeUtile();
+    document.executer(new ChangementMedias(document, {{jour, nullptr}}, ChangementMedias::VIDAGE, jour));
 }
 
 bool CommandesJours::touche(BoutonJour *bouton, const QKeyEvent &evenement)
@@ -84,7 +96,7 @@ bool CommandesJours::touche(BoutonJour *bouton, const QKeyEvent &evenement)
 
 void CommandesJours::deplacerFocus(BoutonJour *bouton, int colonnes, int lignes)
 {
-    QGridLayout *grille = fenetre.getGrilleBoutonJour();
+    auto *grille = fenetre.findChild<QGridLayout *>(QStringLiteral("grille_BoutonJour"));
     const int index = grille != nullptr ? grille->indexOf(bouton) : -1;
     if (index < 0)
         return;
@@ -100,10 +112,10 @@ void CommandesJours::deplacerFocus(BoutonJour *bouton, int colonnes, int lignes)
 
 void CommandesJours::afficherMenuTuile(BoutonJour *bouton, const QPoint &position)
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return;
     const int jour = bouton->getNumeroJour();
-    const Media *media = fenetre.getCalendrier()->getMedia(jour);
+    const Media *media = document.getCalendrier()->getMedia(jour);
     const bool avecFichier = media != nullptr && !media->getUrl().isEmpty();
 
     QMenu menu(&fenetre);
@@ -122,7 +134,7 @@ void CommandesJours::afficherMenuTuile(BoutonJour *bouton, const QPoint &positio
 void CommandesJours::afficherDansDossier(int jour)
 {
     const Media *media =
-        fenetre.getCalendrier() != nullptr ? fenetre.getCalendrier()->getMedia(jour) : nullptr;
+        document.getCalendrier() != nullptr ? document.getCalendrier()->getMedia(jour) : nullptr;
     if (media == nullptr)
         return;
     // The desktop opens folders, not a file selected inside one, on every platform.

@@ -3,21 +3,21 @@
 #include <QCoreApplication>
 
 class BoutonJour;
-class FenetrePrincipale;
+class DocumentCalendrier;
 class QKeyEvent;
 class QPoint;
+class QWidget;
 
 /// What the main window does to one day from its tile: edit it in the day dialog, clear
 /// it, show its file's folder; with the tile's keys (Enter, Delete, arrows) and its
-/// context menu.
-///
-/// The texts are the window's own and keep its translation context.
+/// context menu. Each change is one step of the document's history.
 class CommandesJours
 {
-    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+    Q_DECLARE_TR_FUNCTIONS(CommandesJours)
 
 public:
-    explicit CommandesJours(FenetrePrincipale &fenetre);
+    /// Acts on `document`; the menus and messages belong to `fenetre`, which holds the grid.
+    CommandesJours(DocumentCalendrier &document, QWidget &fenetre);
 
     /// Runs the day dialog on the tile's day.
     void editerJour(BoutonJour *bouton);
@@ -32,5 +32,6 @@ private:
     void deplacerFocus(BoutonJour *bouton, int colonnes, int lignes);
     void afficherDansDossier(int jour);
 
-    FenetrePrincipale &fenetre;
+    DocumentCalendrier &document;
+    QWidget &fenetre;
 };

@@ -3,9 +3,9 @@
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
 #include "bureau/parametres.h"
-#include "document/historique.h"
+#include "document/changementmedias.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/boutonjour.h"
-#include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/gardexml.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
@@ -25,7 +25,9 @@
 #include <QSet>
 #include <QUrl>
 
-ImportFichiers::ImportFichiers(FenetrePrincipale &fenetre) : fenetre(fenetre) {}
+ImportFichiers::ImportFichiers(DocumentCalendrier &document, QWidget &fenetre)
+    : document(document), fenetre(fenetre)
+{}
 
 Media *ImportFichiers::creerMedia(const GenreMedia &genre, const QString &chemin)
 {
@@ -57,7 +59,7 @@ Media *ImportFichiers::creerMedia(const GenreMedia &genre, const QString &chemin
 
 bool ImportFichiers::donnerFichierAuJour(int jour, const QString &chemin)
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return false;
     const GenreMedia *genre = GenreMedia::pourContenu(chemin);
     if (genre == nullptr) {
@@ -69,17 +71,13 @@ bool ImportFichiers::donnerFichierAuJour(int jour, const QString &chemin)
     Media *media = creerMedia(*genre, chemin);
     if (media == nullptr)
         return false;
-    const QDomDocument avant = fenetre.getHistorique().instantane();
-    fenetre.getCalendrier()->ajouterMedia(jour, media);
-    fenetre.getHistorique().noter(avant, tr("Set day %1").arg(jour));
-    fenetre.afficherCalendrier(fenetre.getCalendrier());
-    fenetre.sauvegardeUtile();
+    document.executer(new ChangementMedias(document, {{jour, media}}, ChangementMedias::DEPOT, jour));
     return true;
 }
 
 void ImportFichiers::importerFichiers(const QStringList &chemins)
 {
-    Calendrier *calendrier = fenetre.getCalendrier();
+    const Calendrier *calendrier = document.getCalendrier();
     if (calendrier == nullptr)
         return;
 
@@ -138,14 +136,14 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
             repartition.remove(jour.toInt());
     }
 
-    const QDomDocument avant = fenetre.getHistorique().instantane();
-    for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it)
-        calendrier->ajouterMedia(it.key(), creerMedia(*genres.value(it.value()), it.value()));
-    fenetre.getHistorique().noter(avant, tr("Import"));
-    if (!repartition.isEmpty()) {
-        fenetre.afficherCalendrier(calendrier);
-        fenetre.sauvegardeUtile();
+    // A file that cannot become a media (said already) leaves its day as it was.
+    QMap<int, Media *> medias;
+    for (auto it = repartition.constBegin(); it != repartition.constEnd(); ++it) {
+        if (Media *media = creerMedia(*genres.value(it.value()), it.value()))
+            medias.insert(it.key(), media);
     }
+    if (!medias.isEmpty())
+        document.executer(new ChangementMedias(document, medias, ChangementMedias::IMPORT));
 
     if (repartition.isEmpty() && remplaces.isEmpty() && inconnus.isEmpty() && sansJour.isEmpty()) {
         BoiteMessage::avertir(&fenetre, tr("No media file was found to import."));
@@ -171,7 +169,7 @@ void ImportFichiers::importerFichiers(const QStringList &chemins)
 
 void ImportFichiers::importerDossier()
 {
-    if (fenetre.getCalendrier() == nullptr)
+    if (document.getCalendrier() == nullptr)
         return;
     // The media folder is where the user goes next, not its parent.
     const QString dossier =
@@ -209,7 +207,7 @@ void ImportFichiers::accepterGlisser(QDragEnterEvent *event) const
 {
     const QStringList chemins = cheminsDeposes(event->mimeData());
     // Media need a calendar to go to; a project file opens one.
-    if (!chemins.isEmpty() && (fenetre.getCalendrier() != nullptr || chemins.size() == 1))
+    if (!chemins.isEmpty() && (document.getCalendrier() != nullptr || chemins.size() == 1))
         event->acceptProposedAction();
 }
 
@@ -227,8 +225,7 @@ void ImportFichiers::deposer(QDropEvent *event)
         &fenetre,
         [this, chemins, cible] {
             if (chemins.size() == 1 && estFichierProjet(chemins.constFirst())) {
-                if (fenetre.confirmerOuverture())
-                    fenetre.ouvrirCalendrier(chemins.constFirst());
+                document.demanderOuverture(chemins.constFirst());
                 return;
             }
             if (chemins.size() == 1 && cible != nullptr && !QFileInfo(chemins.constFirst()).isDir())

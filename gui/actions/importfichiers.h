@@ -4,24 +4,25 @@
 #include <QString>
 #include <QStringList>
 
-class FenetrePrincipale;
+class DocumentCalendrier;
 struct GenreMedia;
 class Media;
 class QDragEnterEvent;
 class QDropEvent;
 class QMimeData;
+class QWidget;
 
 /// Files that reach the main window's calendar from outside the day dialog: a file dropped
 /// on a tile, many files or folders dropped at once or imported with "Import a folder...",
-/// and a project file dropped anywhere, which is opened.
-///
-/// The texts are the window's own and keep its translation context.
+/// and a project file dropped anywhere, which the document is asked to open. A drop or an
+/// import is one step of the document's history.
 class ImportFichiers
 {
-    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+    Q_DECLARE_TR_FUNCTIONS(ImportFichiers)
 
 public:
-    explicit ImportFichiers(FenetrePrincipale &fenetre);
+    /// Acts on `document`; the drops land on `fenetre`, which also owns the messages.
+    ImportFichiers(DocumentCalendrier &document, QWidget &fenetre);
 
     /// Gives day `jour` the file `chemin`, its kind taken from its content; a file of no
     /// known kind is refused with a message. Returns whether the day changed.
@@ -44,5 +45,6 @@ private:
     /// The one place where a file becomes a day's media; nullptr, after saying why, when it cannot.
     Media *creerMedia(const GenreMedia &genre, const QString &chemin);
 
-    FenetrePrincipale &fenetre;
+    DocumentCalendrier &document;
+    QWidget &fenetre;
 };

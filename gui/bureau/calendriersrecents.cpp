@@ -1,14 +1,14 @@
 #include "bureau/calendriersrecents.h"
 
 #include "bureau/parametres.h"
-#include "fenetres/fenetreprincipale.h"
+#include "document/documentcalendrier.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
-CalendriersRecents::CalendriersRecents(FenetrePrincipale &fenetre, QWidget *parent)
-    : fenetre(fenetre), menu(new QMenu(tr("Open &Recent"), parent))
+CalendriersRecents::CalendriersRecents(DocumentCalendrier &document, QWidget *parent)
+    : document(document), menu(new QMenu(tr("Open &Recent"), parent))
 {
     menu->setObjectName(QStringLiteral("menu_recents"));
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { actualiser(); });
@@ -37,7 +37,8 @@ void CalendriersRecents::actualiser()
         action->setData(chemin);
         action->setToolTip(QDir::toNativeSeparators(chemin));
         action->setStatusTip(QDir::toNativeSeparators(chemin));
-        QObject::connect(action, &QAction::triggered, menu, [this, chemin] { ouvrir(chemin); });
+        QObject::connect(
+            action, &QAction::triggered, menu, [this, chemin] { document.demanderOuverture(chemin); });
     }
     menu->addSeparator();
     QAction *vider = menu->addAction(tr("&Clear Menu"));
@@ -47,13 +48,4 @@ void CalendriersRecents::actualiser()
         Parametres::viderCalendriersRecents();
         actualiser();
     });
-}
-
-void CalendriersRecents::ouvrir(const QString &chemin)
-{
-    if (!fenetre.confirmerOuverture())
-        return;
-    // A calendar that cannot be opened any more (moved, deleted) leaves the list.
-    if (!fenetre.ouvrirCalendrier(chemin))
-        Parametres::retirerCalendrierRecent(chemin);
 }

@@ -9,6 +9,7 @@ namespace {
 const char *const CLE_GEOMETRIE = "fenetre/geometrie";
 const char *const CLE_RECENTS = "calendriers/recents";
 const char *const CLES_DOSSIERS[] = {"dossiers/projets", "dossiers/medias", "dossiers/sortie"};
+const char *const CLE_LANGUE = "interface/langue";
 
 // Named explicitly rather than from the application object, so that every entry point
 // (and every test) reads the same file.
@@ -67,4 +68,18 @@ void Parametres::setDernierDossier(Dossier dossier, const QString &chemin)
     const QFileInfo info(chemin);
     configuration().setValue(
         QLatin1String(CLES_DOSSIERS[dossier]), info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+}
+
+QString Parametres::getLangueInterface()
+{
+    return configuration().value(QLatin1String(CLE_LANGUE)).toString();
+}
+
+void Parametres::setLangueInterface(const QString &langue)
+{
+    QSettings stockage = configuration();
+    if (langue.isEmpty())
+        stockage.remove(QLatin1String(CLE_LANGUE));
+    else
+        stockage.setValue(QLatin1String(CLE_LANGUE), langue);
 }

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 /// What the editor remembers between runs, in the user's configuration: the main
-/// window's geometry, the recent calendars and the last folder of each chooser.
+/// window's geometry, the recent calendars, the last folder of each chooser and the
+/// interface's language. The one place that opens the configuration.
 /// Every window reads and writes it at once, so two windows share one list.
 class Parametres
 {
@@ -34,4 +35,9 @@ public:
     static QString getDernierDossier(Dossier dossier);
     /// Remembers the folder of `chemin` (itself when it is a folder) for the chooser of `dossier`.
     static void setDernierDossier(Dossier dossier, const QString &chemin);
+
+    /// The interface language the user chose, as stored; empty to follow the system.
+    static QString getLangueInterface();
+    /// Empty forgets the choice.
+    static void setLangueInterface(const QString &langue);
 };

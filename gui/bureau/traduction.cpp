@@ -1,5 +1,6 @@
 #include "bureau/traduction.h"
 
+#include "bureau/parametres.h"
 #include "format/format.h"
 
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -20,13 +20,7 @@ const char *const NOMS_LANGUES[] = {
     "English", "Fran\u00e7ais", "Deutsch", "Espa\u00f1ol", "Italiano", "Nederlands", "Portugu\u00eas"};
 static_assert(std::size(NOMS_LANGUES) == std::size(Format::LANGUES), "one name per language");
 
-const QString CLE_LANGUE = QStringLiteral("interface/langue");
 QString langueInstallee = QStringLiteral("en");
-
-QSettings reglages()
-{
-    return QSettings(QStringLiteral("tinselbox"), QStringLiteral("tinselbox"));
-}
 
 // Kept for the program's life: the application holds them by pointer.
 QTranslator &traducteurProgramme()
@@ -74,17 +68,13 @@ QString Traduction::langueSysteme()
 
 QString Traduction::getLangueChoisie()
 {
-    const QString langue = reglages().value(CLE_LANGUE).toString();
+    const QString langue = Parametres::getLangueInterface();
     return estConnue(langue) ? langue : QString();
 }
 
 void Traduction::setLangueChoisie(const QString &langue)
 {
-    QSettings stockage = reglages();
-    if (estConnue(langue))
-        stockage.setValue(CLE_LANGUE, langue);
-    else
-        stockage.remove(CLE_LANGUE);
+    Parametres::setLangueInterface(estConnue(langue) ? langue : QString());
 }
 
 QString Traduction::getLangueInstallee()

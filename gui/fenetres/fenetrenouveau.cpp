@@ -6,6 +6,7 @@
 #include "bureau/parametres.h"
 #include "fenetres/adaptationformulaire.h"
 #include "fenetres/saisiechemin.h"
+#include "format/format.h"
 #include "modele/projet.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ FenetreNouveau::FenetreNouveau(Projet &projetAConfigurer, QWidget *parent)
     AdaptationFormulaire::adapter(*this);
     elements = Elements::trouver(*this);
     setProjet(&projetAConfigurer);
+    elements.champNom->setMaxLength(Format::LONGUEUR_NOM_MAXIMALE);
     // Typed or pasted, the directory is checked at OK like a chosen one.
     SaisieChemin::installer(elements.champUrl, SaisieChemin::DOSSIERS);
     connect(elements.champUrl, &QLineEdit::textEdited, this, [this](const QString &texte) { url = texte; });

@@ -8,13 +8,15 @@
 #include "bureau/choixfichier.h"
 #include "bureau/parametres.h"
 #include "bureau/traduction.h"
-#include "document/historique.h"
+#include "document/changementoptions.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/boutonjour.h"
 #include "fenetres/fenetrenouveau.h"
 #include "fenetres/fenetreoptions.h"
 #include "fenetres/menusfenetre.h"
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
+#include "format/resultat.h"
 #include "generation/generateur.h"
 #include "generation/serviceconversions.h"
 #include "gestionnairefichiers.h"
@@ -82,16 +84,14 @@ bool jourNonEnregistrable(const Calendrier &calendrier, int *jour)
 FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     : QMainWindow(parent),
       ui(new Ui_FenetrePrincipale),
-      urlCalendrier(),
-      generation(std::make_unique<CommandesGeneration>(*this)),
-      import(std::make_unique<ImportFichiers>(*this)),
-      jours(std::make_unique<CommandesJours>(*this)),
-      historique(std::make_unique<Historique>(*this))
+      document(std::make_unique<DocumentCalendrier>()),
+      generation(std::make_unique<CommandesGeneration>(*document, *this, [this] { appliquerEtat(); })),
+      import(std::make_unique<ImportFichiers>(*document, *this)),
+      jours(std::make_unique<CommandesJours>(*document, *this))
 {
     ui->setupUi(this);
     elements = Elements::trouver(*this);
     setWindowTitle(titreApplication());
-    calendrier = nullptr;
     setAcceptDrops(true);
     menus = std::make_unique<MenusFenetre>(*this);
     relierCommandes();
@@ -102,6 +102,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
         if (getCalendrier() != nullptr)
             afficherTaille();
+    });
+    // Connected last: showing a calendar feeds the conversions.
+    connect(document.get(), &DocumentCalendrier::calendrierChange, this, [this] {
+        afficherContenu();
+        appliquerEtat();
     });
 }
 
@@ -114,10 +119,21 @@ void FenetrePrincipale::relierCommandes()
 {
     connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
         [this] { import->importerDossier(); });
-    QUndoStack &pile = historique->getPile();
-    connect(&pile, &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
+    connect(&document->getPile(), &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
     // The unsaved mark is the stack's: undoing back to the saved state clears it.
-    connect(&pile, &QUndoStack::cleanChanged, this, [this](bool propre) { marquerModifications(!propre); });
+    connect(
+        document.get(), &DocumentCalendrier::modificationChangee, this, &FenetrePrincipale::appliquerEtat);
+    connect(document.get(), &DocumentCalendrier::fichierChange, this, &FenetrePrincipale::appliquerEtat);
+    connect(document.get(), &DocumentCalendrier::echec, this, &FenetrePrincipale::afficherEchec);
+    connect(document.get(), &DocumentCalendrier::ouvertureDemandee, this, [this](const QString &chemin) {
+        if (confirmerOuverture())
+            ouvrirCalendrier(chemin);
+    });
+}
+
+void FenetrePrincipale::afficherEchec(const Resultat &resultat)
+{
+    afficherErreur(resultat.getMessage(), resultat.getRaison());
 }
 
 FenetrePrincipale::~FenetrePrincipale()
@@ -125,9 +141,9 @@ FenetrePrincipale::~FenetrePrincipale()
     // A worker still stopping reads the calendar: it goes first (its destructor stops it
     // and waits), not later with the other children.
     qDeleteAll(findChildren<Generateur *>(QString(), Qt::FindDirectChildrenOnly));
-    // The history goes after the menus it would otherwise update.
-    historique->getPile().disconnect();
-    delete calendrier;
+    // The document goes after the menus and the commands: nothing it says now is shown.
+    document->disconnect(this);
+    document->getPile().disconnect();
     delete ui;
 }
 
@@ -169,7 +185,8 @@ void FenetrePrincipale::initialiserGrilleBoutonJour()
 
 void FenetrePrincipale::appliquerEtat()
 {
-    const bool avecCalendrier = calendrier != nullptr;
+    const bool avecCalendrier = getCalendrier() != nullptr;
+    const bool modifie = document->estModifie();
     activerGrilleBoutonJour(avecCalendrier);
     activer(elements.apercu, avecCalendrier);
     activer(elements.generer, avecCalendrier);
@@ -177,7 +194,7 @@ void FenetrePrincipale::appliquerEtat()
     activer(elements.enregistrer, modifie);
     // The worker of a stopped run still reads the calendar until its current file is done.
     const bool libre = !generation->arretEnCours();
-    const QUndoStack &pile = historique->getPile();
+    const QUndoStack &pile = document->getPile();
     const bool actives[] = {libre, libre, libre && modifie, libre && avecCalendrier, libre,
         libre && pile.canUndo(), libre && pile.canRedo(), libre && avecCalendrier, libre && avecCalendrier,
         libre && avecCalendrier, true};
@@ -186,10 +203,10 @@ void FenetrePrincipale::appliquerEtat()
         menus->getAction(MenusFenetre::Commande(commande))->setEnabled(actives[commande]);
     if (avecCalendrier) {
         // "[*]" is where Qt shows the modified mark; a name's own "[*]" is escaped by doubling.
-        QString nom = calendrier->getNom();
+        QString nom = getCalendrier()->getNom();
         nom.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-        setWindowTitle(nom + (lectureSeule ? tr(" [read-only]") : QString()) + QStringLiteral("[*] - ")
-            + titreApplication());
+        setWindowTitle(nom + (document->estLectureSeule() ? tr(" [read-only]") : QString())
+            + QStringLiteral("[*] - ") + titreApplication());
     } else {
         setWindowTitle(titreApplication());
     }
@@ -197,24 +214,14 @@ void FenetrePrincipale::appliquerEtat()
     setEnabled(libre);
 }
 
-void FenetrePrincipale::marquerModifications(bool modifications)
-{
-    modifie = modifications;
-    appliquerEtat();
-}
-
 void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
 {
-    setCalendrier(calendrier);
-    // Without a calendar the window goes back to its start state.
-    if (calendrier == nullptr)
-        modifie = false;
-    afficherContenu();
-    appliquerEtat();
+    document->setCalendrier(calendrier);
 }
 
 void FenetrePrincipale::afficherContenu()
 {
+    const Calendrier *calendrier = getCalendrier();
     // Every tile is reset first so that a day missing from this calendar shows empty.
     QMap<int, BoutonJour *> boutons;
     for (BoutonJour *bouton : qAsConst(elements.tuiles)) {
@@ -268,31 +275,29 @@ void FenetrePrincipale::mettreEnFormeTaille(const qint64 &taille, QString *valeu
     ::mettreEnFormeTaille(taille, valeur, unite);
 }
 
-Historique &FenetrePrincipale::getHistorique() const
+DocumentCalendrier &FenetrePrincipale::getDocument() const
 {
-    return *historique;
+    return *document;
 }
 
 Calendrier *FenetrePrincipale::getCalendrier() const
 {
-    return calendrier;
+    return document->getCalendrier();
 }
 
 void FenetrePrincipale::setCalendrier(Calendrier *calendrier)
 {
-    if (this->calendrier != calendrier)
-        delete this->calendrier;
-    this->calendrier = calendrier;
+    document->setCalendrier(calendrier);
 }
 
 QString FenetrePrincipale::getUrlCalendrier() const
 {
-    return urlCalendrier;
+    return document->getChemin();
 }
 
 void FenetrePrincipale::setUrlCalendrier(const QString &urlCalendrier)
 {
-    this->urlCalendrier = urlCalendrier;
+    document->setChemin(urlCalendrier);
 }
 
 void FenetrePrincipale::activerGrilleBoutonJour(bool active)
@@ -301,60 +306,19 @@ void FenetrePrincipale::activerGrilleBoutonJour(bool active)
         activer(bouton, active);
 }
 
-void FenetrePrincipale::verrouillerGrilleBoutonJour()
-{
-    activerGrilleBoutonJour(false);
-}
-
-void FenetrePrincipale::deverrouillerGrilleBoutonJour()
-{
-    activerGrilleBoutonJour(true);
-}
-
-void FenetrePrincipale::verrouillerBoutonEnregistrer()
-{
-    marquerModifications(false);
-}
-
-void FenetrePrincipale::deverrouillerBoutonEnregistrer()
-{
-    marquerModifications(true);
-}
-
-void FenetrePrincipale::verrouillerBoutonApercu()
-{
-    activer(elements.apercu, false);
-}
-
-void FenetrePrincipale::deverrouillerBoutonApercu()
-{
-    activer(elements.apercu, true);
-}
-
-void FenetrePrincipale::verrouillerBoutonGenerer()
-{
-    activer(elements.generer, false);
-}
-
-void FenetrePrincipale::deverrouillerBoutonGenerer()
-{
-    activer(elements.generer, true);
-}
-
 void FenetrePrincipale::sauvegardeUtile()
 {
-    deverrouillerBoutonEnregistrer();
+    document->marquerModifie();
 }
 
 void FenetrePrincipale::sauvegardeInutile()
 {
-    historique->getPile().setClean();
-    verrouillerBoutonEnregistrer();
+    document->marquerEnregistre(document->getChemin());
 }
 
 bool FenetrePrincipale::sauvegardeNecessaire()
 {
-    return modifie && elements.enregistrer != nullptr;
+    return document->estModifie() && elements.enregistrer != nullptr;
 }
 
 QPushButton *FenetrePrincipale::getBoutonEnregistrer()
@@ -418,17 +382,17 @@ void FenetrePrincipale::clicBoutonOptions()
 {
     if (getCalendrier() == nullptr)
         return;
-    const QDomDocument avant = historique->instantane();
+    // The dialog changes a copy of the options: the change becomes one step of the history.
+    Calendrier choisies;
+    choisies.setOptions(getCalendrier()->getOptions());
     FenetreOptions fenetre(nullptr);
-    fenetre.configurerFenetre(getCalendrier());
+    fenetre.configurerFenetre(&choisies);
     const QList<int> horsGrilleAvant = getCalendrier()->joursHorsLongueur();
     // The dialog is accepted only when an option changed.
     if (fenetre.exec() != QDialog::Accepted)
         return;
-    historique->noter(avant, tr("Options"));
     // The length decides which tiles the grid shows and which days the size counts.
-    afficherCalendrier(getCalendrier());
-    sauvegardeUtile();
+    document->executer(new ChangementOptions(*document, choisies.getOptions()));
     // A shorter length hides days that hold content: said now, not only at the next Open.
     for (const int jour : getCalendrier()->joursHorsLongueur()) {
         if (!horsGrilleAvant.contains(jour)) {
@@ -450,16 +414,12 @@ void FenetrePrincipale::clicBoutonNouveau()
     if (fenetre.exec() != QDialog::Accepted)
         return;
 
-    historique->vider();
-    setCalendrier(new Calendrier(projet.getNomPojet()));
+    auto *nouveau = new Calendrier(projet.getNomPojet());
     // The page speaks the editor's language until the options say otherwise.
     OptionsCalendrier options;
     options.langue = Traduction::getLangueInstallee();
-    getCalendrier()->setOptions(options);
-    setUrlCalendrier(projet.getUrl());
-    lectureSeule = false;
-    afficherCalendrier(getCalendrier());
-    sauvegardeInutile();
+    nouveau->setOptions(options);
+    document->remplacer(nouveau, projet.getUrl());
 }
 
 bool FenetrePrincipale::confirmerOuverture()
@@ -495,14 +455,12 @@ bool FenetrePrincipale::ouvrirCalendrier(const QString &chemin)
     if (!ouverture) {
         delete nouveau;
         afficherErreur(tr("Error opening the calendar."), ouverture.getMessage());
+        // A calendar that cannot be opened any more (moved, deleted) leaves the list.
+        Parametres::retirerCalendrierRecent(chemin);
         return false;
     }
 
-    historique->vider();
-    setUrlCalendrier(chemin);
-    lectureSeule = !FichierProjet::estEnregistrable(chemin);
-    afficherCalendrier(nouveau);
-    sauvegardeInutile();
+    document->remplacer(nouveau, chemin, !FichierProjet::estEnregistrable(chemin));
     Parametres::ajouterCalendrierRecent(chemin);
 
     signalerJoursHorsGrille(this, *nouveau);
@@ -518,19 +476,18 @@ void FenetrePrincipale::clicBoutonEnregistrer()
     if (getCalendrier() == nullptr)
         return;
     // A calendar opened from a file that cannot be written is saved elsewhere.
-    if (lectureSeule) {
+    QString destination = document->getChemin();
+    if (document->estLectureSeule()) {
         QFileDialog dialogue(this, tr("Save the calendar as"));
         dialogue.setAcceptMode(QFileDialog::AcceptSave);
         dialogue.setDefaultSuffix(QStringLiteral("xml"));
-        const QString url = ChoixFichier::choisir(dialogue);
-        if (url.isEmpty())
+        destination = ChoixFichier::choisir(dialogue);
+        if (destination.isEmpty())
             return;
-        setUrlCalendrier(url);
-        lectureSeule = false;
     }
 
     GestionnaireFichiers gestionnaire;
-    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), getUrlCalendrier()) != 0) {
+    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), destination) != 0) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
@@ -546,8 +503,8 @@ void FenetrePrincipale::clicBoutonEnregistrer()
             afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
         return;
     }
-    sauvegardeInutile();
-    Parametres::ajouterCalendrierRecent(getUrlCalendrier());
+    document->marquerEnregistre(destination);
+    Parametres::ajouterCalendrierRecent(destination);
 }
 
 void FenetrePrincipale::clicBoutonQuitter()

@@ -12,7 +12,7 @@ class BoutonJour;
 class Calendrier;
 class CommandesGeneration;
 class CommandesJours;
-class Historique;
+class DocumentCalendrier;
 class MenusFenetre;
 class ImportFichiers;
 class ServiceConversions;
@@ -23,12 +23,14 @@ class QDropEvent;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class Resultat;
 class Ui_FenetrePrincipale;
 
 /// The editor's main window: the grid of 31 day tiles, the calendar's name
-/// above it and the estimated site size below it. It owns the calendar being
-/// edited. Every command and tile takes its enabled state from the window's state
-/// (a calendar shown or not, unsaved changes, a stopped run still ending) in appliquerEtat().
+/// above it and the estimated site size below it. It creates the document it shows and
+/// follows its signals; the commands act on the document, not on the window. Every
+/// command and tile takes its enabled state from the document's state (a calendar shown
+/// or not, unsaved changes) and the runs' (a stopped run still ending) in appliquerEtat().
 ///
 /// Besides its buttons the window takes keyboard shortcuts, arrows, Enter and Delete on
 /// the tiles, a context menu per tile, and drops of media files, folders and project files.
@@ -45,27 +47,18 @@ public:
 
     /// Numbers and wires the day tiles, then disables what needs a calendar.
     void initialiserGrilleBoutonJour();
+
+    /// The calendar being edited, with its file, its history and its unsaved state.
+    DocumentCalendrier &getDocument() const;
+
+    // Shorthands of the document's, for tests and tools that fill a window.
     /// Makes `calendrier` the current calendar (taking it over) and shows it.
     void afficherCalendrier(Calendrier *calendrier);
-
     Calendrier *getCalendrier() const;
     /// Takes over `calendrier`; the previous calendar is deleted unless it is the same.
     void setCalendrier(Calendrier *calendrier);
-
     QString getUrlCalendrier() const;
     void setUrlCalendrier(const QString &urlCalendrier);
-
-    // The grid, Preview and Generate ones set their widgets until the state next changes;
-    // the Save ones record whether there are unsaved changes.
-    void verrouillerGrilleBoutonJour();
-    void deverrouillerGrilleBoutonJour();
-    void verrouillerBoutonEnregistrer();
-    void deverrouillerBoutonEnregistrer();
-    void verrouillerBoutonApercu();
-    void deverrouillerBoutonApercu();
-    void verrouillerBoutonGenerer();
-    void deverrouillerBoutonGenerer();
-
     /// Marks unsaved changes (enables Save).
     void sauvegardeUtile();
     /// Marks the calendar saved (disables Save).
@@ -79,11 +72,9 @@ public:
     QGridLayout *getGrilleBoutonJour();
 
     /// Opens the project file `chemin` as Open does once a file is chosen: a file that
-    /// is not a calendar is refused with a message. Returns whether it was opened.
+    /// is not a calendar is refused with a message (and leaves the recent calendars).
+    /// Returns whether it was opened.
     bool ouvrirCalendrier(const QString &chemin);
-
-    /// The undo history of the calendar shown; the commands record their changes in it.
-    Historique &getHistorique() const;
 
     /// Whether unsaved changes may be discarded; asks only when there are some.
     bool demanderConfirmation();
@@ -137,9 +128,10 @@ private:
         QPointer<QLabel> taille;
     };
 
-    /// Connects what the menus' own units do not: the import action and the history's state.
+    /// Connects what the menus' own units do not: the import action and the document's signals.
     void relierCommandes();
-    void marquerModifications(bool modifie);
+    /// Shows a failure that reached the document: its message, and why when known.
+    void afficherEchec(const Resultat &resultat);
     /// Asks a Yes/No question in the window's question box; false when the answer is No.
     bool poserQuestion(const QString &texte);
     /// Shows an error in a warning box without title; `details` says what failed and why.
@@ -150,16 +142,12 @@ private:
     void afficherTaille();
 
     Ui_FenetrePrincipale *ui;
-    Calendrier *calendrier;
-    QString urlCalendrier;
     Elements elements;
-    bool modifie = false;
-    /// The calendar's file cannot be written: Save asks for another place.
-    bool lectureSeule = false;
+    // Declared first, so that it outlives every command holding it.
+    std::unique_ptr<DocumentCalendrier> document;
     std::unique_ptr<CommandesGeneration> generation;
     std::unique_ptr<ImportFichiers> import;
     std::unique_ptr<CommandesJours> jours;
-    std::unique_ptr<Historique> historique;
     std::unique_ptr<MenusFenetre> menus;
     ServiceConversions *conversions = nullptr;
 };

@@ -3,7 +3,7 @@
 #include "bureau/boitemessage.h"
 #include "bureau/calendriersrecents.h"
 #include "bureau/traduction.h"
-#include "document/historique.h"
+#include "document/documentcalendrier.h"
 #include "fenetres/fenetreprincipale.h"
 #include "version.h"
 
@@ -24,7 +24,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     fichier->setObjectName(QStringLiteral("menu_fichier"));
     fichier->addAction(creer(NOUVEAU, tr("&New..."), "action_nouveau"));
     fichier->addAction(creer(OUVRIR, tr("&Open..."), "action_ouvrir"));
-    recents = std::make_unique<CalendriersRecents>(fenetre, fichier);
+    recents = std::make_unique<CalendriersRecents>(fenetre.getDocument(), fichier);
     fichier->addMenu(recents->getMenu());
     fichier->addAction(creer(ENREGISTRER, tr("&Save"), "action_enregistrer"));
     fichier->addSeparator();
@@ -98,7 +98,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
             bouton->setToolTip(QStringLiteral("%1 (%2)").arg(
                 bouton->text(), action->shortcut().toString(QKeySequence::NativeText)));
     }
-    QUndoStack &pile = fenetre.getHistorique().getPile();
+    QUndoStack &pile = fenetre.getDocument().getPile();
     QObject::connect(actions.at(ANNULER), &QAction::triggered, &pile, &QUndoStack::undo);
     QObject::connect(actions.at(RETABLIR), &QAction::triggered, &pile, &QUndoStack::redo);
 

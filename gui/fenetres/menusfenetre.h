@@ -16,7 +16,7 @@ class QMenu;
 /// and sets their enabled state with the buttons' in its one state function.
 class MenusFenetre
 {
-    Q_DECLARE_TR_FUNCTIONS(FenetrePrincipale)
+    Q_DECLARE_TR_FUNCTIONS(MenusFenetre)
 
 public:
     enum Commande {

@@ -1,6 +1,7 @@
 #include "generation/generateur.h"
 
 #include "conversion/planconversions.h"
+#include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 
@@ -17,8 +18,15 @@ Generateur::~Generateur()
 {
     // Destroying a thread that still runs aborts the program: let the generation stop
     // before its next day instead (its parent window may go first).
-    requestInterruption();
+    if (isRunning())
+        arreter();
     wait();
+}
+
+void Generateur::arreter()
+{
+    requestInterruption();
+    Interruption::interrompreConversion();
 }
 
 Calendrier *Generateur::getCalendrier() const

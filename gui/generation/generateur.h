@@ -10,8 +10,9 @@ class Calendrier;
 /// The calendar is read without a lock: the caller keeps it alive and unchanged
 /// until the thread has finished.
 ///
-/// Stopping a run: call `requestInterruption()`. The generation stops before its next
-/// day and the worker then emits nothing; the output directory stays as far as it got.
+/// Stopping a run: call `arreter()` (or `requestInterruption()`, which lets a running
+/// conversion end first). The running ffmpeg ends at once, the generation stops before its
+/// next day and the worker then emits nothing; the output directory stays as it was.
 /// Once the worker has seen the request after the generation, it emits nothing either,
 /// whatever the code. A result emitted just before the request may still be on its way
 /// to a queued receiver: a receiver that must show nothing after asking for a stop
@@ -34,6 +35,8 @@ public:
     void setModeApercuActif(bool modeApercuActif);
     /// The password a private calendar's site is encrypted under.
     void setMotDePasse(QString const &motDePasse);
+    /// Asks the run to stop and ends the conversion it may be waiting for.
+    void arreter();
 
 signals:
     /// Emitted once per run that was not stopped, from the worker thread: the

@@ -26,7 +26,7 @@ function preparerSite() {
 
 // Run in the page: whether the balls hang still in their places and one of them is drawn.
 function etatBoules() {
-    if (typeof calendrier.boules === 'undefined' || calendrier.boules.length === 0 || !calendrier.oCtx) {
+    if (typeof calendrier === 'undefined' || !calendrier.boules || calendrier.boules.length === 0 || !calendrier.oCtx) {
         return null;
     }
     const echelle = calendrier.oCanvas.width / calendrier.ImageMobile.scene.largeur;

@@ -357,7 +357,7 @@ async function ouvrirPage(navigateur, url, date, options = {}) {
     await page.clock.install({ time: new Date(date).getTime() - 60000 });
     await page.clock.pauseAt(new Date(date));
     await page.goto(url);
-    await attendre(page, () => typeof calendrier.collectionImages !== 'undefined' && calendrier.collectionImages !== null);
+    await attendre(page, () => typeof calendrier !== 'undefined' && !!calendrier.collectionImages);
     return { page, erreurs, fermer: () => contexte.close() };
 }
 
@@ -379,8 +379,15 @@ async function attendre(page, condition, argument, delai = 30000) {
     }
 }
 
+// Runs the page's clock until it has drawn `nombre` more steps: the display's frames,
+// on which the steps fall, do not keep time with them.
 async function images(page, nombre) {
-    await page.clock.runFor(Math.ceil(nombre * DUREE_IMAGE));
+    const etapes = () => page.evaluate(() => calendrier.etapes);
+    const cible = await etapes() + nombre;
+    await page.clock.runFor(Math.max(0, Math.floor((nombre - 1) * DUREE_IMAGE)));
+    while (await etapes() < cible) {
+        await page.clock.runFor(8);
+    }
 }
 
 // The scene's pictures and the ball font loaded; the clock has not moved.

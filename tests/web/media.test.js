@@ -111,6 +111,7 @@ describe('days with a media', { concurrency: 3 }, () => {
         const { page, erreurs, fermer } = await ouvrirMenu((await servir(dossier)).url, '2026-12-09T10:00:00Z');
         await ouvrirJour(page, 9);
         assert.equal(await page.evaluate(() => { const enCours = !son.paused; son.pause(); return enCours; }), true);
+        await h.attendre(page, () => pochette.chargementOk);
         await h.poserMouvements(page);
         const etat = await page.evaluate(() => ({
             x: pochette.x, y: pochette.y, adresse: son.getAttribute('src'), surveille: calendrier.mediaASurveiller === son,

@@ -193,7 +193,7 @@ QPixmap importDossier(const Echantillons &echantillons)
     fenetre.setUrlCalendrier(echantillons.chemin(QStringLiteral("Advent2026.xml")));
     fenetre.afficherCalendrier(new Calendrier(QStringLiteral("Advent2026")));
     fenetre.resize(1000, 640);
-    ImportFichiers(fenetre).importerFichiers({dossier.path()});
+    ImportFichiers(fenetre.getDocument(), fenetre).importerFichiers({dossier.path()});
     return saisir(fenetre);
 }
 

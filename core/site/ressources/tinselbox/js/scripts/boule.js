@@ -79,12 +79,12 @@
         this.verrouillee = false;
     };
 
-    Boule.prototype.dessinerFil = function () {
-        if (this.visible) {
-            calendrier.oCtx.beginPath();
-            calendrier.oCtx.moveTo(this.x, calendrier.ImageMobile.scene.haut);
-            calendrier.oCtx.lineTo(this.x, this.y);
-            calendrier.oCtx.stroke();
+    // The string, one unit wide from the window's top edge down to the centre:
+    // a rectangle, which the browser fills far faster than it strokes a line.
+    Boule.prototype.dessinerFil = function (contexte) {
+        var haut = calendrier.ImageMobile.scene.haut;
+        if (this.visible && this.y > haut) {
+            contexte.fillRect(this.x - 0.5, haut, 1, this.y - haut);
         }
     };
 
@@ -92,21 +92,7 @@
         if (!this.visible) {
             return;
         }
-        calendrier.oCtx.fillStyle = this.couleurAttache;
-        calendrier.oCtx.beginPath();
-        calendrier.oCtx.arc(this.x, this.y - this.taille, this.taille / 8, 0, 2 * Math.PI);
-        calendrier.oCtx.fill();
-
-        calendrier.oCtx.fillStyle = this.couleur;
-        calendrier.oCtx.beginPath();
-        calendrier.oCtx.arc(this.x, this.y, this.taille, 0, 2 * Math.PI);
-        calendrier.oCtx.fill();
-
-        calendrier.oCtx.font = "bold " + this.taille + "pt boule";
-        calendrier.oCtx.fillStyle = this.couleurTexte;
-        calendrier.oCtx.textAlign = "center";
-        calendrier.oCtx.textBaseline = "middle";
-        calendrier.oCtx.fillText(this.texte, this.x, this.y + 10);
+        this.dessinerCorps(calendrier.oCtx);
 
         if (this.marquee) {
             this.dessinerMarque();
@@ -118,6 +104,62 @@
                 calendrier.oCtx.drawImage(clef, this.x - 40, this.y - 19);
             }
         }
+    };
+
+    // The fonts loaded so far: a ball drawn before its font came is drawn again.
+    Boule.policesChargees = 0;
+    if (document.fonts && document.fonts.addEventListener) {
+        document.fonts.addEventListener("loadingdone", function () {
+            Boule.policesChargees++;
+        });
+    }
+
+    // The attachment, the disc and the number centred 10 units below the
+    // centre. A dense screen has many pixels to fill and large glyphs, whose
+    // outlines the browser would trace every frame: the ball is drawn once for
+    // its size, colours and the screen's scale into a picture of its own,
+    // copied to the nearest pixel.
+    Boule.prototype.dessinerCorps = function (ctx) {
+        var vue = calendrier.vue;
+        var echelle = vue.densite * vue.echelle;
+        var cle = [this.taille, this.couleur, this.couleurTexte, echelle, Boule.policesChargees].join(" ");
+        if (this.cleCorps !== cle) {
+            this.corps = this.peindreCorps(echelle);
+            this.cleCorps = cle;
+        }
+        ctx.save();
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+        ctx.drawImage(this.corps.image,
+            Math.round(vue.densite * (vue.echelle * this.x + vue.decalageX)) - this.corps.x,
+            Math.round(vue.densite * (vue.echelle * this.y + vue.decalageY)) - this.corps.y);
+        ctx.restore();
+    };
+
+    // The ball in a picture just large enough, at `echelle` pixels per unit; its
+    // centre falls on pixel (x, y) of the picture.
+    Boule.prototype.peindreCorps = function (echelle) {
+        var image = this.corps ? this.corps.image : document.createElement("canvas");
+        var r = this.taille;
+        var x = Math.ceil(r * echelle) + 2;
+        var y = Math.ceil(r * 9 / 8 * echelle) + 2;
+        image.width = 2 * x;
+        image.height = y + x;
+        var contexte = image.getContext("2d");
+        contexte.setTransform(echelle, 0, 0, echelle, x, y);
+        contexte.fillStyle = this.couleurAttache;
+        contexte.beginPath();
+        contexte.arc(0, -r, r / 8, 0, 2 * Math.PI);
+        contexte.fill();
+        contexte.fillStyle = this.couleur;
+        contexte.beginPath();
+        contexte.arc(0, 0, r, 0, 2 * Math.PI);
+        contexte.fill();
+        contexte.font = "bold " + r + "pt boule";
+        contexte.fillStyle = this.couleurTexte;
+        contexte.textAlign = "center";
+        contexte.textBaseline = "middle";
+        contexte.fillText(this.texte, 0, 10);
+        return { image: image, x: x, y: y };
     };
 
     Boule.COULEUR_MARQUE = "#ffd34d";

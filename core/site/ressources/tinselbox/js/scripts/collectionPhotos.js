@@ -1,6 +1,6 @@
-// Pictures shown when a day opens. Only the cassette cover loads with the
-// page; a day's picture loads when its day asks for it, so a visitor fetches
-// one picture per opened day and the others stay unseen.
+// Pictures shown when a day opens. Each loads when its day asks for it, the
+// cassette cover with the first sound: a visitor fetches what the days opened
+// show, and the page opens light.
 "use strict";
 
 (function () {
@@ -9,7 +9,6 @@
         this.images = new Map();
         this.fichiers.set("pochette", "./data/pochette.png");
         // <GESTION DE LA COLLECTION>
-        this.getImage("pochette");
     }
 
     // Starts loading the picture the first time it is asked for.

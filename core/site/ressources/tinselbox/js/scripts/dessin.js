@@ -1,6 +1,6 @@
 // The drawing loop: on the display's frames the scene moves on by steps of
-// 1/24 s, and each step is drawn. The sky and the trees, which do not move,
-// are drawn once into a picture of their own that each frame copies.
+// 1/24 s, and each step is drawn. The trees, which do not move, are drawn once
+// with their strip of sky into a picture of their own that each frame copies.
 "use strict";
 
 (function () {
@@ -8,39 +8,44 @@
     // Steps per second of every movement of the scene.
     var PAS = 1000 / 24;
     var CIEL = "#a3d7d2";
+    var FIL = "#000000";
 
-    var fond = null;
-    var cleFond = "";
+    // The strip of the canvas from the top of the trees down, sky and trees
+    // drawn once for the window's size and density, and where it goes.
+    var bande = null;
+    var hautBande = 0;
+    var cleBande = "";
     // The loop's first frame, and the steps taken since (its own the first).
     var origine = null;
     var pas = -1;
 
-    // The sky and the trees as they stand for the window's size and density:
-    // drawn again only when one of these changes, or when the trees load.
-    function fondActuel() {
+    // The strip as it stands for the window: drawn again only when the size,
+    // the density or the layout changes, or when the trees load. It begins on
+    // a whole pixel row, so its trees fall on the same pixels as drawn in place.
+    function bandeActuelle() {
         var canvas = ns.oCanvas;
         var vue = ns.vue;
         var scene = ns.ImageMobile.scene;
         var foret = ns.imagesStatiques[0];
-        var chargee = !!foret && ns.CollectionImages.imageChargee(foret.image);
-        var cle = [canvas.width, canvas.height, vue.echelle, vue.decalageX, vue.decalageY, vue.densite,
-            scene.gauche, scene.droite, foret ? foret.y : "", chargee].join(" ");
-        if (cle !== cleFond) {
-            if (!fond) {
-                fond = document.createElement("canvas");
-            }
-            fond.width = canvas.width;
-            fond.height = canvas.height;
-            var contexte = fond.getContext("2d");
-            contexte.fillStyle = CIEL;
-            contexte.fillRect(0, 0, fond.width, fond.height);
-            ns.transformerVersScene(contexte);
-            if (chargee) {
-                dessinerForet(contexte, foret);
-            }
-            cleFond = cle;
+        if (!foret || !ns.CollectionImages.imageChargee(foret.image)) {
+            return null;
         }
-        return fond;
+        var cle = [canvas.width, canvas.height, vue.echelle, vue.decalageX, vue.decalageY, vue.densite,
+            scene.gauche, scene.droite, foret.y].join(" ");
+        if (cle !== cleBande) {
+            var echelle = vue.densite * vue.echelle;
+            hautBande = Math.max(0, Math.min(canvas.height - 1, Math.floor(echelle * foret.y + vue.densite * vue.decalageY)));
+            bande = bande || document.createElement("canvas");
+            bande.width = canvas.width;
+            bande.height = canvas.height - hautBande;
+            var contexte = bande.getContext("2d", { alpha: false });
+            contexte.fillStyle = CIEL;
+            contexte.fillRect(0, 0, bande.width, bande.height);
+            contexte.setTransform(echelle, 0, 0, echelle, vue.densite * vue.decalageX, vue.densite * vue.decalageY - hautBande);
+            dessinerForet(contexte, foret);
+            cleBande = cle;
+        }
+        return bande;
     }
 
     // The row of trees, repeated to both edges of the window.
@@ -79,8 +84,14 @@
             return;
         }
         var scene = ns.ImageMobile.scene;
+        // The sky over the whole canvas lets the browser drop what the last frame drew.
         ctx.setTransform(1, 0, 0, 1, 0, 0);
-        ctx.drawImage(fondActuel(), 0, 0);
+        ctx.fillStyle = CIEL;
+        ctx.fillRect(0, 0, ns.oCanvas.width, ns.oCanvas.height);
+        var arbres = bandeActuelle();
+        if (arbres) {
+            ctx.drawImage(arbres, 0, hautBande);
+        }
         ns.transformerVersScene(ctx);
         ns.imagesStatiques.slice(1).forEach(function (image) {
             image.dessiner();
@@ -95,8 +106,9 @@
         imagesMobiles.forEach(function (image) {
             image.dessiner();
         });
+        ctx.fillStyle = FIL;
         ns.boules.forEach(function (boule) {
-            boule.dessinerFil();
+            boule.dessinerFil(ctx);
         });
         ns.boules.forEach(function (boule) {
             boule.dessiner();
@@ -129,6 +141,7 @@
 
     // One step of the scene, drawn; then the watched media may bring the balls back.
     function image() {
+        ns.etapes++;
         avancer();
         dessiner();
         ns.surveillerRetourAuMenu();
@@ -150,5 +163,7 @@
 
     window.requestAnimationFrame(boucle);
 
+    // Steps drawn since the page opened.
+    ns.etapes = 0;
     ns.image = image;
 }());
