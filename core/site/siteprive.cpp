@@ -269,9 +269,9 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
 
 QString SitePrive::lignesScene(QString const &identite)
 {
-    return QStringLiteral("calendrier.verrou.ouvrir(\"%1\", { declencherTimer: declencherTimer, "
-                          "detecterArret: detecterArret, afficherMenu: afficherMenu });\n"
-                          "break;\n")
+    return QStringLiteral(
+        "calendrier.verrou.ouvrir(\"%1\", [declencherTimer, detecterArret, afficherMenu]);\n"
+        "break;\n")
         .arg(identite);
 }
 

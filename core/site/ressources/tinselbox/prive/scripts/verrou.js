@@ -230,7 +230,7 @@
             el("p", { id: "verrou-titre" }, [textesVerrou.verrouTitre]),
             el("label", { for: "verrou-mot" }, [textesVerrou.verrouMotDePasse]),
             champ,
-            el("label", { for: "verrou-souvenir", class: "verrou-case" }, [souvenir, " " + textesVerrou.verrouSouvenir]),
+            el("label", { for: "verrou-souvenir" }, [souvenir, " " + textesVerrou.verrouSouvenir]),
             bouton,
             ligneEtat
         ]);
@@ -243,12 +243,12 @@
 
     function styler() {
         var style = el("style", {}, ["#verrou{position:fixed;inset:0;display:flex;align-items:center;"
-            + "justify-content:center;background:rgba(27,27,27,.55);z-index:10;font:18px Georgia,serif}"
+            + "justify-content:center;background:#0008;z-index:10}#verrou,#verrou-avis{font:18px Georgia,serif}"
             + "#verrou form,#verrou>p{background:#fffaf0;border:3px solid #cb4127;border-radius:12px;"
             + "padding:24px;display:flex;flex-direction:column;gap:10px;max-width:22em;margin:12px}"
-            + "#verrou input,#verrou button{font:inherit;padding:6px}.verrou-case{display:flex;gap:6px}"
+            + "#verrou input,#verrou button{font:inherit;padding:6px}"
             + "#verrou-avis{position:fixed;left:0;right:0;bottom:12px;text-align:center;z-index:9;"
-            + "font:18px Georgia,serif;color:#cb4127;pointer-events:none}"]);
+            + "color:#cb4127;pointer-events:none}"]);
         document.head.appendChild(style);
     }
 
@@ -445,9 +445,10 @@
     }
 
     // Called by a day's written lines: decrypts the day's content, then shows it
-    // as a plain site would. `scene` holds the page's declencherTimer,
-    // detecterArret and afficherMenu.
-    function ouvrir(identite, scene) {
+    // as a plain site would. `fonctions` are the page's declencherTimer,
+    // detecterArret and afficherMenu, in this order.
+    function ouvrir(identite, fonctions) {
+        var scene = { declencherTimer: fonctions[0], detecterArret: fonctions[1], afficherMenu: fonctions[2] };
         var jour = ns.numeroJour;
         dire("");
         if (!cleMaitre) {
