@@ -1650,4 +1650,11 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+</context>
 </TS>

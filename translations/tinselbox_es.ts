@@ -1650,4 +1650,11 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>el llavero no respondió</translation>
+    </message>
+</context>
 </TS>

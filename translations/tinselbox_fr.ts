@@ -1650,4 +1650,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>le trousseau n’a pas répondu</translation>
+    </message>
+</context>
 </TS>

@@ -1650,4 +1650,11 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>il portachiavi non ha risposto</translation>
+    </message>
+</context>
 </TS>

@@ -1650,4 +1650,11 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>de sleutelbos antwoordde niet</translation>
+    </message>
+</context>
 </TS>

@@ -1650,4 +1650,11 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>o porta-chaves não respondeu</translation>
+    </message>
+</context>
 </TS>

@@ -1,7 +1,9 @@
 #include "chiffrement/trousseau.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <qt5keychain/keychain.h>
 
@@ -21,13 +23,20 @@ struct Reponse {
     QString texte;
 };
 
-// Runs `travail` to its end. The job deletes itself once it has finished (its backend may
-// still hold it until then), so that only the answer outlives it.
+// Past this the keyring is taken as silent (a locked one waiting on a prompt nobody
+// answers): the editor asks for the password rather than freeze.
+constexpr int ATTENTE_MAX_MS = 20000;
+
+// Runs `travail` to its end, or to the wait's end. The job deletes itself once it has
+// finished (its backend may still hold it until then); the loop, its receiver here, is gone
+// by then, so a late answer reaches nothing.
 Reponse attendre(QKeychain::Job *travail)
 {
     Reponse reponse;
+    reponse.message = QCoreApplication::translate("Trousseau", "the keyring did not answer");
     bool fini = false;
     QEventLoop boucle;
+    QTimer::singleShot(ATTENTE_MAX_MS, &boucle, &QEventLoop::quit);
     QObject::connect(travail, &QKeychain::Job::finished, &boucle, [&](QKeychain::Job *job) {
         reponse.code = job->error();
         reponse.message = job->errorString();
