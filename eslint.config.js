@@ -8,7 +8,7 @@ const js = require("@eslint/js");
 // into its scripts use (the options, the day lines' media and what they call),
 // and the one object on which the scripts share everything else.
 const globalesEcrites = [
-    "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "langue", "bypass",
+    "rattrapage", "mois", "fuseau", "debut", "jours", "ordre", "langue", "theme", "fond", "titre", "bypass",
     "photo", "pochette", "son", "ecran", "video", "carte", "Photo", "Video", "Carte",
     "imagesMobiles", "videos", "collectionSons", "collectionVideos",
 ];

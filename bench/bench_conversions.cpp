@@ -124,10 +124,10 @@ int main(int argc, char *argv[])
                 vips + QStringLiteral("/%s.jpg[Q=85,strip,interlace]")}
                 + fichiers);
     });
-    QString erreur;
     const double dureeProgramme = chronometrerMs([&] {
-        if (!PlanConversions::instance().preparer(calendrier, nullptr, &erreur))
-            std::fprintf(stderr, "conversion failed: %s\n", qPrintable(erreur));
+        const Resultat resultat = PlanConversions::instance().preparer(calendrier, nullptr);
+        if (!resultat)
+            std::fprintf(stderr, "conversion failed: %s\n", qPrintable(resultat.getMessage()));
     });
 
     // 2. Regeneration of the unchanged calendar against copying its site.

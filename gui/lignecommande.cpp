@@ -10,8 +10,13 @@
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
+#include "publication/ciblepublication.h"
+#include "publication/publicationcalendrier.h"
+#include "publication/secretpublication.h"
+#include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
+#include "site/instantapercu.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
 #include "site/siteprive.h"
@@ -24,6 +29,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <csignal>
@@ -112,15 +118,35 @@ LigneCommande::LigneCommande(Editeur editeur)
       optionSilencieux(QStringLiteral("quiet"), tr("With --generate: print no progress.")),
       optionCarte(QStringLiteral("card"),
           tr("Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.")),
-      optionMotDePasse(QStringLiteral("password-file"),
-          tr("With --generate or --check: read a private calendar's password from FILE, which only you may "
-             "read."),
+      optionPublier(QStringLiteral("publish"),
+          tr("Convert, generate and publish FILE to its publishing address, sending only what changed.")),
+      optionSimulation(QStringLiteral("dry-run"),
+          tr("With --publish: list what would be sent and deleted, change nothing.")),
+      optionFichierSecret(QStringLiteral("secret-file"),
+          tr("With --publish: read the password or S3 secret key from FILE, which only its owner may read."),
           QStringLiteral("FILE")),
+      optionFichierCa(QStringLiteral("ca-file"),
+          tr("With --publish: also trust the certificate authority in FILE (a server with its own "
+             "certificate)."),
+          QStringLiteral("FILE")),
+      optionCleHote(QStringLiteral("accept-host-key"),
+          tr("With --publish: trust the SFTP server whose host key has this fingerprint, and remember it."),
+          QStringLiteral("SHA256:...")),
+      optionMotDePasse(QStringLiteral("password-file"),
+          tr("With --generate, --check or --publish: read a private calendar's password from FILE, which "
+             "only "
+             "you may read."),
+          QStringLiteral("FILE")),
+      optionDate(QStringLiteral("date"),
+          tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
+             "calendar's time zone)."),
+          QStringLiteral("MOMENT")),
       editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
-    analyseur.addOptions({optionGenerer, optionApercu, optionVerifier, optionCarte, optionForcer,
-        optionSilencieux, optionMotDePasse});
+    analyseur.addOptions({optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier,
+        optionForcer, optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote,
+        optionMotDePasse});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -138,7 +164,7 @@ int LigneCommande::executer(int &argc, char **argv)
     const QStringList arguments = lireArguments(argc, argv);
     const bool lu = analyseur.parse(arguments);
     const bool sansAffichage = analyseur.isSet(optionGenerer) || analyseur.isSet(optionApercu)
-        || analyseur.isSet(optionVerifier) || analyseur.isSet(optionCarte)
+        || analyseur.isSet(optionVerifier) || analyseur.isSet(optionCarte) || analyseur.isSet(optionPublier)
         || analyseur.isSet(QStringLiteral("help")) || analyseur.isSet(QStringLiteral("version"));
     if (!sansAffichage && affichageDisponible(arguments))
         return lancerEditeur(argc, argv);
@@ -169,6 +195,8 @@ int LigneCommande::executer(int &argc, char **argv)
         return verifier(positionnels.at(0));
     if (analyseur.isSet(optionCarte))
         return carte(positionnels.at(0), positionnels.at(1));
+    if (analyseur.isSet(optionPublier))
+        return publier(positionnels.at(0));
     return apercu(positionnels.at(0));
 }
 
@@ -180,15 +208,29 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
     const bool carte = analyseur.isSet(optionCarte);
     const int positionnels = analyseur.positionalArguments().size();
 
+    const bool publication = analyseur.isSet(optionPublier);
+    const bool optionDePublication = analyseur.isSet(optionSimulation) || analyseur.isSet(optionFichierSecret)
+        || analyseur.isSet(optionFichierCa) || analyseur.isSet(optionCleHote);
+
     QString faute;
-    if (int(generation) + int(apercu) + int(verification) + int(carte) > 1)
-        faute = tr("choose one of --generate, --preview, --check and --card");
-    else if (analyseur.isSet(optionForcer) && !generation && !apercu)
-        faute = tr("--force goes with --generate or --preview");
-    else if (analyseur.isSet(optionSilencieux) && !generation)
-        faute = tr("--quiet goes with --generate");
-    else if (analyseur.isSet(optionMotDePasse) && !generation && !verification)
-        faute = tr("--password-file goes with --generate or --check");
+    QString erreurDate;
+    if (int(generation) + int(apercu) + int(verification) + int(carte) + int(publication) > 1)
+        faute = tr("choose one of --generate, --preview, --check, --card and --publish");
+    else if (analyseur.isSet(optionForcer) && !generation && !apercu && !publication)
+        faute = tr("--force goes with --generate, --preview or --publish");
+    else if (analyseur.isSet(optionDate) && !apercu)
+        faute = tr("--date goes with --preview");
+    else if (analyseur.isSet(optionDate)
+        && !InstantApercu::lire(analyseur.value(optionDate), QString(), &erreurDate).isValid())
+        faute = erreurDate;
+    else if (analyseur.isSet(optionSilencieux) && !generation && !publication)
+        faute = tr("--quiet goes with --generate or --publish");
+    else if (analyseur.isSet(optionMotDePasse) && !generation && !verification && !publication)
+        faute = tr("--password-file goes with --generate, --check or --publish");
+    else if (optionDePublication && !publication)
+        faute = tr("--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish");
+    else if (publication && positionnels != 1)
+        faute = tr("%1 needs one calendar FILE").arg("--publish");
     else if (generation && positionnels != 2)
         faute = tr("--generate needs a calendar FILE and a directory DIR");
     else if (carte && positionnels != 2)
@@ -199,7 +241,7 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("the editor opens one calendar FILE at most");
     if (faute.isEmpty())
         return true;
-    echouer(faute + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(faute));
     return false;
 }
 
@@ -234,16 +276,16 @@ bool LigneCommande::chargerCalendrier(const QString &fichier, Calendrier &calend
 bool LigneCommande::accepterRepertoire(
     const QString &repertoire, const QString &fichier, const Calendrier &calendrier)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(repertoire, fichier, calendrier);
+    const Resultat refus = PolitiqueSortie::controler(repertoire, fichier, calendrier);
     if (!refus) {
         echouer(refus.getMessage());
         return false;
     }
     if (analyseur.isSet(optionForcer))
         PolitiqueSortie::accepterEffacement(repertoire);
-    else if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire)) {
-        echouer(PolitiqueSortie::refusRemplacement(repertoire).getMessage() + QLatin1Char(' ')
-            + tr("--force erases them."));
+    else if (!PolitiqueSortie::estVideOuSiteGenere(repertoire)) {
+        echouer(tr("%1 is not empty and holds no site that tinselbox generated; --force erases its contents.")
+                    .arg(Resultat::cheminLisible(repertoire)));
         return false;
     }
     return true;
@@ -264,24 +306,20 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     const QList<int> nonConvertis = PlanConversions::joursNonConvertis(calendrier);
     if (!nonConvertis.isEmpty())
         ecrireLigne(stderr, QStringLiteral("tinselbox: ") + PlanConversions::avisSansFfmpeg(nonConvertis));
-    QString echecConversion;
-    if (!PlanConversions::instance().preparer(
-            calendrier,
-            [silencieux, &nonConvertis](int jour, int rang, int total) {
-                if (!silencieux && !nonConvertis.contains(jour))
-                    ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
-                return Interruption::signal() == 0;
-            },
-            &echecConversion)
-        || Interruption::signal() != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire)
-                                           : echouer(tr("cannot generate the calendar: ") + echecConversion);
-
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, false, motDePasse) != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
-    if (!gestionnaire.getAvis().isEmpty())
-        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + gestionnaire.getAvis());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    service.setMotDePasse(motDePasse);
+    QObject::connect(&service, &ServiceGeneration::conversionAvancee,
+        [silencieux, &nonConvertis](int jour, int rang, int total) {
+            if (!silencieux && !nonConvertis.contains(jour))
+                ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        });
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
+    if (!service.getAvis().isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + service.getAvis());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -310,8 +348,12 @@ int LigneCommande::verifier(const QString &fichier)
         ++problemes;
     };
     GestionnaireFichiers gestionnaire;
+    // What the reader accepts, a generation accepts: a part this version does not know
+    // (written by a newer one) is left out, said but not counted as a problem.
     if (!gestionnaire.estValide(fichier))
-        signaler(tr("The file does not follow the calendar's schema."));
+        ecrireLigne(stdout,
+            tr("The file does not follow the calendar's schema: what this version does not know is left "
+               "out."));
     if (calendrier.getOptions().prive) {
         QString motDePasse;
         if (!analyseur.isSet(optionMotDePasse))
@@ -399,10 +441,19 @@ int LigneCommande::apercu(const QString &fichier)
     if (!accepterRepertoire(repertoire, fichier, calendrier))
         return ECHEC;
 
+    // The moment is read in the calendar's own time zone.
+    const QDateTime instant = analyseur.isSet(optionDate)
+        ? InstantApercu::lire(analyseur.value(optionDate), calendrier.getOptions().fuseau)
+        : QDateTime();
     Interruption::installerSignaux();
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.generer(calendrier, repertoire, true) != 0)
-        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(gestionnaire.getDetailsErreur());
+    ServiceGeneration service;
+    service.setCalendrier(&calendrier);
+    service.setRepertoire(repertoire);
+    service.setApercu(true);
+    service.setInstant(instant);
+    const Resultat resultat = service.executer();
+    if (!resultat)
+        return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
     const QString page = QFileInfo(QDir(repertoire).filePath(Format::PAGE)).absoluteFilePath();
     ecrireLigne(stdout, Resultat::cheminLisible(page));
     // The desktop's opener, as the window's desktop service uses on such desktops. It says
@@ -419,14 +470,123 @@ int LigneCommande::apercu(const QString &fichier)
     return SUCCES;
 }
 
+bool LigneCommande::lireSecret(const CiblePublication &cible, QString *secret)
+{
+    secret->clear();
+    if (analyseur.isSet(optionFichierSecret)) {
+        const Resultat lecture = SecretPublication::lireFichier(analyseur.value(optionFichierSecret), secret);
+        if (!lecture)
+            echouer(lecture.getMessage());
+        return lecture.estReussi();
+    }
+    // Without a session bus (a cron job) there is no keyring to ask.
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        bool absent = false;
+        const Resultat lecture = SecretPublication::lireTrousseau(cible.cleSecret(), secret, &absent);
+        if (lecture && !absent)
+            return true;
+        if (!lecture && cible.getProtocole() != CiblePublication::SFTP) {
+            echouer(lecture.getMessage() + QLatin1Char(' ')
+                + tr("--secret-file FILE gives the password instead."));
+            return false;
+        }
+        // An SSH key or agent may still log in; the keyring's fault is not hidden.
+        if (!lecture)
+            ecrireLigne(stderr, lecture.getMessage());
+    }
+    if (cible.getProtocole() == CiblePublication::SFTP)
+        return true;
+    echouer(tr(
+        "no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring "
+        "from the editor's Publish")
+                .arg(cible.texte()));
+    return false;
+}
+
+int LigneCommande::publier(const QString &fichier)
+{
+    Calendrier calendrier;
+    PublicationCalendrier::Demande demande;
+    if (!chargerCalendrier(fichier, calendrier) || !lireMotDePasse(calendrier, &demande.motDePasse))
+        return ECHEC;
+    QString erreur;
+    const CiblePublication cible = CiblePublication::lire(calendrier.getOptions().publication, &erreur);
+    if (!cible.estValide())
+        return echouer(calendrier.getOptions().publication.isEmpty()
+                ? tr("%1: the calendar has no publishing address; set one in the editor's Options")
+                      .arg(QDir::toNativeSeparators(fichier))
+                : erreur);
+
+    const bool simulation = analyseur.isSet(optionSimulation);
+    if (!simulation || cible.getProtocole() != CiblePublication::SFTP) {
+        if (!lireSecret(cible, &demande.reglages.secret))
+            return ECHEC;
+    }
+    demande.reglages.fichierCa = analyseur.value(optionFichierCa);
+    demande.reglages.empreinteAcceptee = analyseur.value(optionCleHote);
+    demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
+    demande.reglages.fichierHotesConnus =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .filePath(QStringLiteral("known_hosts"));
+    demande.simulation = simulation;
+    demande.accepterEtranger = analyseur.isSet(optionForcer);
+    const bool silencieux = analyseur.isSet(optionSilencieux);
+    demande.conversion = [silencieux](int jour, int rang, int total) {
+        if (!silencieux)
+            ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
+        return true;
+    };
+    demande.suivi.fichier = [silencieux](const QString &chemin, qint64 taille) {
+        if (silencieux)
+            return;
+        ecrireLigne(stderr,
+            taille < 0 ? tr("Deleted %1").arg(Resultat::cheminLisible(chemin))
+                       : tr("Sent %1 (%2)").arg(Resultat::cheminLisible(chemin), tailleLisible(taille)));
+    };
+
+    Publieur::Bilan bilan;
+    QString empreinteInconnue;
+    const Resultat resultat = PublicationCalendrier::publier(calendrier, demande, &bilan, &empreinteInconnue);
+    if (!resultat) {
+        QString suite;
+        if (!empreinteInconnue.isEmpty())
+            suite = tr(" To trust it, publish again with --accept-host-key %1").arg(empreinteInconnue);
+        else if (resultat.getCause() == Resultat::Cause::DossierEtranger)
+            suite = tr(" --force publishes beside them.");
+        return echouer(resultat.getMessage() + suite);
+    }
+    if (simulation) {
+        for (const QString &chemin : bilan.aEnvoyer)
+            ecrireLigne(stdout, tr("would send %1").arg(Resultat::cheminLisible(chemin)));
+        for (const QString &chemin : bilan.aSupprimer)
+            ecrireLigne(stdout, tr("would delete %1").arg(Resultat::cheminLisible(chemin)));
+        ecrireLigne(stdout,
+            tr("Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.")
+                .arg(bilan.aEnvoyer.size())
+                .arg(tailleLisible(bilan.octetsAEnvoyer))
+                .arg(bilan.aSupprimer.size())
+                .arg(bilan.inchanges));
+        return SUCCES;
+    }
+    ecrireLigne(stdout,
+        tr("Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.")
+            .arg(cible.texte())
+            .arg(bilan.envoyes)
+            .arg(tailleLisible(bilan.octetsEnvoyes))
+            .arg(bilan.supprimes)
+            .arg(bilan.inchanges));
+    return SUCCES;
+}
+
 void LigneCommande::afficherAide()
 {
     // The options were described before any translation could be installed: their
     // English descriptions are the source texts to look up.
     QCommandLineParser aide;
     aide.setApplicationDescription(tr(DESCRIPTION));
-    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionVerifier, &optionCarte,
-             &optionForcer, &optionSilencieux, &optionMotDePasse}) {
+    for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
+             &optionCarte, &optionPublier, &optionForcer, &optionSilencieux, &optionSimulation,
+             &optionFichierSecret, &optionFichierCa, &optionCleHote, &optionMotDePasse}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }
@@ -449,7 +609,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(tr("cannot write the card: ") + raison);
+        return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
     return SUCCES;
 }
 
@@ -475,7 +635,7 @@ void LigneCommande::signalerErreurAnalyse()
     QString texte = analyseur.errorText();
     if (texte.endsWith(QLatin1Char('.')))
         texte.chop(1);
-    echouer(texte + tr(" (see --help)"));
+    echouer(tr("%1 (see --help)").arg(texte));
 }
 
 int LigneCommande::arrete(const QString &repertoire)

@@ -11,9 +11,10 @@
 #include <memory>
 
 class Calendrier;
+class CiblePublication;
 
 /// The program's command line: `tinselbox [FILE]` runs the editor; `--generate`,
-/// `--check`, `--preview` and `--card` work on a project file without a window, on the
+/// `--check`, `--preview`, `--card` and `--publish` work on a project file without a window, on the
 /// offscreen platform, so that they run where no display exists (a cron job, a server).
 ///
 /// Exit status: 0 for success, 1 when the work failed, 2 for a command line that
@@ -41,6 +42,10 @@ private:
     int verifier(const QString &fichier);
     int apercu(const QString &fichier);
     int carte(const QString &fichier, const QString &sortie);
+    int publier(const QString &fichier);
+    /// The publishing secret of `cible`: the secret file's, else the keyring's; empty when
+    /// the login needs none (an SSH key or agent). False once the failure is printed.
+    bool lireSecret(const CiblePublication &cible, QString *secret);
 
     /// Reads the project file as the editor's Open does; prints why it cannot be read.
     bool chargerCalendrier(const QString &fichier, Calendrier &calendrier);
@@ -66,6 +71,12 @@ private:
     QCommandLineOption optionForcer;
     QCommandLineOption optionSilencieux;
     QCommandLineOption optionCarte;
+    QCommandLineOption optionPublier;
+    QCommandLineOption optionSimulation;
+    QCommandLineOption optionFichierSecret;
+    QCommandLineOption optionFichierCa;
+    QCommandLineOption optionCleHote;
     QCommandLineOption optionMotDePasse;
+    QCommandLineOption optionDate;
     Editeur editeur;
 };

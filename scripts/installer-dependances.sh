@@ -16,7 +16,9 @@ PAQUETS=(cmake g++ make pkg-config valgrind
          fonttools python3-fonttools fonts-freefont-otf
          clang-format qttools5-dev qttools5-dev-tools qttranslations5-l10n
          kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
-         libqrencode-dev libssl-dev qtkeychain-qt5-dev zbar-tools poppler-utils
+         libqrencode-dev zbar-tools poppler-utils
+         libcurl4-openssl-dev libssl-dev qtkeychain-qt5-dev openssl openssh-server openssh-client rclone rsync
+         dbus-daemon gnome-keyring
          firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
          python3-icalendar python3-tz
          lintian)
@@ -25,7 +27,8 @@ PAQUETS=(cmake g++ make pkg-config valgrind
 POUR_LES_TESTS=(valgrind xvfb xauth fonts-dejavu-core chromium-headless-shell xdg-utils desktop-file-utils appstream
                 fonttools python3-fonttools fonts-freefont-otf clang-format qttranslations5-l10n
                 kimageformat-plugins ffmpeg libheif-examples libimage-exiftool-perl libvips-tools
-                zbar-tools poppler-utils firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
+                zbar-tools poppler-utils openssl openssh-server openssh-client rclone rsync dbus-daemon gnome-keyring
+                firefox-esr webkit2gtk-driver gstreamer1.0-libav pulseaudio
                 python3-icalendar python3-tz
                 lintian)
 

@@ -64,6 +64,11 @@ public:
         : Image(url), atteinte(atteinte), reprise(reprise)
     {}
 
+    Media *copier() const override
+    {
+        return new ImageRetenue(getUrl(), atteinte, reprise);
+    }
+
     QString getSceneJS(QString identifiant) const override
     {
         atteinte.release();

@@ -52,8 +52,8 @@ void TestCacheConversions::limite()
         const QString produit = cache.brouillon(cle) + QStringLiteral(".jpg");
         QVERIFY(ecrire(produit, QByteArray(1000, 'a' + i)));
         QString fichier;
-        QString erreur;
-        QVERIFY2(cache.ranger(cle, produit, QStringLiteral("jpg"), &fichier, &erreur), qPrintable(erreur));
+        const Resultat rangement = cache.ranger(cle, produit, QStringLiteral("jpg"), &fichier);
+        QVERIFY2(rangement, qPrintable(rangement.getMessage()));
         stockes << fichier;
         QFile stocke(fichier);
         QVERIFY(stocke.open(QIODevice::ReadWrite));
@@ -78,8 +78,7 @@ void TestCacheConversions::limite()
     const QString produit = cache.brouillon(QStringLiteral("gros")) + QStringLiteral(".mp4");
     QVERIFY(ecrire(produit, QByteArray(5000, 'v')));
     QString fichier;
-    QString erreur;
-    QVERIFY(cache.ranger(QStringLiteral("gros"), produit, QStringLiteral("mp4"), &fichier, &erreur));
+    QVERIFY(cache.ranger(QStringLiteral("gros"), produit, QStringLiteral("mp4"), &fichier));
     QCOMPARE(lire(fichier), QByteArray(5000, 'v'));
     CacheConversions::setLimite(CacheConversions::LIMITE);
 }

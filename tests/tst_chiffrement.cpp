@@ -184,14 +184,16 @@ void TestChiffrement::generation()
     QVERIFY(sansMotDePasse.getMessage().contains(QStringLiteral("password")));
     QVERIFY(!QFileInfo::exists(premier));
 
-    QVERIFY(GenerationSite::generer(calendrier, premier, false, QStringLiteral("sapin"), &avis));
+    const Resultat genere =
+        GenerationSite::generer(calendrier, premier, false, QDateTime(), QStringLiteral("sapin"), &avis);
+    QVERIFY2(genere, qPrintable(genere.getMessage()));
     QVERIFY(avis.isEmpty());
-    QVERIFY(GenerationSite::generer(calendrier, second, false, QStringLiteral("sapin"), &avis));
+    QVERIFY(GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("sapin"), &avis));
     // Generating again gives the same bytes: the same keys, and nothing to send again.
     const QMap<QString, QByteArray> site = arborescence(premier);
     QCOMPARE(arborescence(second), site);
     // Over the previous site, whose unchanged days are taken as they are.
-    QVERIFY(GenerationSite::generer(calendrier, premier, false, QStringLiteral("sapin")));
+    QVERIFY(GenerationSite::generer(calendrier, premier, false, QDateTime(), QStringLiteral("sapin")));
     QCOMPARE(arborescence(premier), site);
     const QStringList scripts =
         site.keys().filter(QRegularExpression(QStringLiteral("^data/[0-9a-f]{32}\\.js$")));
@@ -203,7 +205,8 @@ void TestChiffrement::generation()
             qPrintable(it.key()));
     }
 
-    const Resultat autre = GenerationSite::generer(calendrier, second, false, QStringLiteral("Sapin"));
+    const Resultat autre =
+        GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("Sapin"));
     QVERIFY(!autre);
     QVERIFY2(autre.getMessage().contains(QStringLiteral("not the calendar's password")),
         qPrintable(autre.getMessage()));
@@ -216,7 +219,7 @@ void TestChiffrement::generation()
     // A private calendar whose file lost its parameters gets new ones, and is told so.
     options.cle.clear();
     calendrier.setOptions(options);
-    QVERIFY(GenerationSite::generer(calendrier, second, false, QStringLiteral("autre"), &avis));
+    QVERIFY(GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("autre"), &avis));
     QVERIFY2(avis.contains(QStringLiteral("new key")), qPrintable(avis));
     QVERIFY(arborescence(second).value(QStringLiteral("scripts/verrou.js"))
         != site.value(QStringLiteral("scripts/verrou.js")));

@@ -6,9 +6,12 @@
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
 #include "imagepng.h"
+#include "modele/calendrier.h"
 #include "repondeurmodal.h"
 
+#include <QAction>
 #include <QCryptographicHash>
+#include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QPointer>
 #include <QScopeGuard>
@@ -67,6 +70,7 @@ private slots:
     void apercu_data();
     void apercu();
     void apercuApresNouveau();
+    void apercuALaDate();
     void resultatAffiche_data();
     void resultatAffiche();
     void arretDUneLongueGeneration_data();
@@ -353,10 +357,43 @@ void TestCommandesGeneration::apercu()
     }
 }
 
+void TestCommandesGeneration::apercuALaDate()
+{
+    auto *calendrier = new Calendrier(QStringLiteral("Avent"));
+    OptionsCalendrier options;
+    options.fuseau = QStringLiteral("America/New_York");
+    calendrier->setOptions(options);
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Avent.xml")));
+    fenetre.show();
+
+    // 23:30 in New York on 5 December is 04:30 on the 6th by UTC.
+    RepondeurModal dialogue([](QWidget *modale) {
+        auto *saisie = modale->findChild<QDateTimeEdit *>(QStringLiteral("saisie_instant"));
+        if (saisie == nullptr)
+            return false;
+        saisie->setDateTime(QDateTime(QDate(2026, 12, 5), QTime(23, 30)));
+        static_cast<QDialog *>(modale)->accept();
+        return true;
+    });
+    fenetre.findChild<QAction *>(QStringLiteral("action_apercu_date"))->trigger();
+    QVERIFY(dialogue.aRepondu());
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+    QVERIFY(BoiteMessage::prendreMontrees().isEmpty());
+
+    const QString tmp = chemin(QStringLiteral("tmp"));
+    QCOMPARE(bureau.ouvertes, QList<QUrl>{QUrl::fromLocalFile(tmp + QStringLiteral("/index.html"))});
+    const QByteArray script = lire(tmp + QStringLiteral("/scripts/calendrier.js"));
+    const qint64 instant = QDateTime(QDate(2026, 12, 6), QTime(4, 30), Qt::UTC).toMSecsSinceEpoch();
+    QVERIFY(script.contains("}(Date, " + QByteArray::number(instant) + " - Date.now()));"));
+    QVERIFY(!script.contains("\nbypass = true;\n"));
+}
+
 void TestCommandesGeneration::resultatAffiche_data()
 {
     QTest::addColumn<bool>("apercu");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("code"); // 0 for a success
     QTest::addColumn<int>("reponse");
     QTest::addColumn<bool>("pageOuverte");
     QTest::newRow("generation failed") << false << 5 << int(QMessageBox::Ok) << false;
@@ -377,8 +414,9 @@ void TestCommandesGeneration::resultatAffiche()
     BoiteMessage::prevoirReponse(QMessageBox::StandardButton(reponse));
 
     // A failure reaches the window through the document.
-    CommandesGeneration(fenetre.getDocument(), fenetre, [] {
-    }).afficherResultat(code, sortie, code != 0 ? details : QString(), apercu);
+    CommandesGeneration(fenetre.getDocument(), fenetre, [] {})
+        .afficherResultat(
+            code != 0 ? Resultat::echec(Resultat::Cause::Media, details) : Resultat(), sortie, apercu);
 
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);

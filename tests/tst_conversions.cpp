@@ -3,6 +3,7 @@
 // and exiftool; the test is skipped where one of them is missing.
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
+#include "site/generationsite.h"
 
 #include <QImage>
 #include <QImageReader>

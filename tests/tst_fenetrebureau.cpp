@@ -1,4 +1,5 @@
 #include "bureau/parametres.h"
+#include "document/documentcalendrier.h"
 #include "fenetres.h"
 #include "fenetres/fenetreedition.h"
 #include "fenetres/fenetrenouveau.h"
@@ -8,6 +9,7 @@
 #include "medias.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
+#include "modele/message.h"
 #include "modele/projet.h"
 #include "repondeurmodal.h"
 
@@ -36,6 +38,8 @@ private slots:
     void actions();
     void calendriersRecents();
     void annulerRetablir();
+    void editionDuJour_data();
+    void editionDuJour();
     void geometrieGardee();
     void cheminsSaisis_data();
     void cheminsSaisis();
@@ -254,6 +258,56 @@ void TestFenetreBureau::annulerRetablir()
     fenetre.afficherCalendrier(new Calendrier("Noel"));
     QVERIFY(fenetre.ouvrirCalendrier(chemin("Avent.xml")));
     QVERIFY(!fenetre.findChild<QAction *>(QStringLiteral("action_annuler"))->isEnabled());
+}
+
+void TestFenetreBureau::editionDuJour_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("annule");
+    QTest::addColumn<QString>("etape");
+
+    QTest::newRow("another text") << "Joyeux Noël" << false << "Edit day 3";
+    QTest::newRow("the same text, OK") << "Bonjour" << false << "";
+    QTest::newRow("another text, Cancel") << "Joyeux Noël" << true << "";
+    QTest::newRow("emptied") << "" << false << "Edit day 3";
+}
+
+void TestFenetreBureau::editionDuJour()
+{
+    QFETCH(QString, texte);
+    QFETCH(bool, annule);
+    QFETCH(QString, etape);
+
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    fenetre.getCalendrier()->ajouterMedia(3, new Message(QStringLiteral("Bonjour")));
+    fenetre.afficherCalendrier(fenetre.getCalendrier());
+    const QUndoStack &pile = fenetre.getDocument().getPile();
+    const int etapesAvant = pile.count();
+
+    RepondeurModal repondeur([texte, annule](QWidget *modale) {
+        auto *edition = qobject_cast<FenetreEdition *>(modale);
+        if (edition == nullptr)
+            return false;
+        edition->setTexteMessage(texte);
+        edition->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+            ->button(annule ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+            ->click();
+        return true;
+    });
+    QTest::keyClick(tuile(fenetre, 3), Qt::Key_Return);
+    QVERIFY(repondeur.aRepondu());
+
+    // A step only when the day changed, named after it; undoing it brings the text back.
+    QCOMPARE(pile.count() - etapesAvant, etape.isEmpty() ? 0 : 1);
+    QCOMPARE(fenetre.sauvegardeNecessaire(), !etape.isEmpty());
+    if (etape.isEmpty())
+        return;
+    QCOMPARE(pile.undoText(), etape);
+    fenetre.getDocument().getPile().undo();
+    QCOMPARE(
+        dynamic_cast<Message *>(fenetre.getCalendrier()->getMedia(3))->getTexte(), QStringLiteral("Bonjour"));
+    QVERIFY(!fenetre.sauvegardeNecessaire());
 }
 
 void TestFenetreBureau::geometrieGardee()

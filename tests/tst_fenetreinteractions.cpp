@@ -93,6 +93,8 @@ private slots:
     void depotMultiple_data();
     void depotMultiple();
     void depotProjet();
+    void echangeJours_data();
+    void echangeJours();
 
 private:
     /// A shown, active window with a photo on day 1 and a tune on day 2, saved at "Avent.xml".
@@ -310,7 +312,7 @@ void TestFenetreInteractions::depotSurTuile()
     QCOMPARE(fenetre.sauvegardeNecessaire(), change);
     QCOMPARE(textesMontres().size(), change ? 0 : 1);
     if (attendu.value(1) == Media::MUSIQUE)
-        QCOMPARE(tuile(fenetre, 1)->toolTip(), chemin(fichier));
+        QVERIFY(tuile(fenetre, 1)->toolTip().contains(chemin(fichier)));
     if (attendu.value(1) == Media::MESSAGE)
         QCOMPARE(static_cast<Message *>(fenetre.getCalendrier()->getMedia(1))->getTexte(),
             QString("milk, carrots"));
@@ -399,6 +401,56 @@ void TestFenetreInteractions::depotProjet()
     QCOMPARE(fenetre.getUrlCalendrier(), chemin("Noel.xml"));
     QVERIFY(!fenetre.sauvegardeNecessaire());
     QCOMPARE(textesMontres().size(), 2);
+}
+
+void TestFenetreInteractions::echangeJours_data()
+{
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<int>("cible");
+    QTest::addColumn<Jours>("attendu");
+    // Day 1 holds the photo, day 2 the tune; a key swaps the focused day 1 with its neighbour.
+    const Jours echanges{{1, Media::MUSIQUE}, {2, Media::PHOTO}};
+    QTest::newRow("Ctrl+Shift+Right") << int(Qt::Key_Right) << 2 << echanges;
+    QTest::newRow("Ctrl+Shift+Down, onto an empty day")
+        << int(Qt::Key_Down) << 8 << Jours{{8, Media::PHOTO}, {2, Media::MUSIQUE}};
+    QTest::newRow("dragged onto day 2") << 0 << 2 << echanges;
+    QTest::newRow("dragged onto an empty day") << 0 << 31 << Jours{{31, Media::PHOTO}, {2, Media::MUSIQUE}};
+}
+
+void TestFenetreInteractions::echangeJours()
+{
+    QFETCH(int, touche);
+    QFETCH(int, cible);
+    QFETCH(Jours, attendu);
+
+    FenetrePrincipale fenetre;
+    preparer(fenetre);
+    const Jours avant = jours(fenetre);
+    if (touche != 0) {
+        tuile(fenetre, 1)->setFocus();
+        QTest::keyClick(tuile(fenetre, 1), Qt::Key(touche), Qt::ControlModifier | Qt::ShiftModifier);
+        // The focus goes along with the day.
+        QCOMPARE(QApplication::focusWidget(), tuile(fenetre, cible));
+    } else {
+        QMimeData donnees;
+        donnees.setData(QStringLiteral("application/x-tinselbox-day"), "1");
+        const QPoint position =
+            tuile(fenetre, cible)->mapTo(&fenetre, tuile(fenetre, cible)->rect().center());
+        QDragEnterEvent entree(position, Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&fenetre, &entree);
+        QVERIFY(entree.isAccepted());
+        QDropEvent depot(position, Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&fenetre, &depot);
+    }
+    QCOMPARE(jours(fenetre), attendu);
+    QCOMPARE(tuile(fenetre, cible)->getType(), Media::TypeMedia(attendu.value(cible)));
+    QVERIFY(fenetre.sauvegardeNecessaire());
+
+    // One step undoes it all, and the saved state is back.
+    QTest::keyClick(&fenetre, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(jours(fenetre), avant);
+    QCOMPARE(tuile(fenetre, 1)->getType(), Media::PHOTO);
+    QVERIFY(!fenetre.sauvegardeNecessaire());
 }
 
 QTEST_MAIN(TestFenetreInteractions)

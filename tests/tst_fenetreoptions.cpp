@@ -11,14 +11,32 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
+// A picture the background chooser accepts, made once for the whole test.
+QString photoDeFond()
+{
+    static QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("fond.png"));
+    if (!QFileInfo::exists(chemin)) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        image.save(chemin);
+    }
+    return chemin;
+}
+
 OptionsCalendrier options(bool rattrapage, int mois, const QString &fuseau, int jours = 31,
-    const QString &adresse = QString(), bool originaux = false)
+    const QString &adresse = QString(), bool originaux = false, const QString &theme = QString(),
+    const QString &fond = QString(), bool titre = false)
 {
     OptionsCalendrier options;
+    options.theme = theme;
+    options.fond = fond;
+    options.titre = titre;
     options.rattrapage = rattrapage;
     options.mois = mois;
     options.fuseau = fuseau;
@@ -37,6 +55,10 @@ void regler(QWidget &fenetre, const OptionsCalendrier &options)
     fenetre.findChild<QSpinBox *>("champ_jours")->setValue(options.jours);
     fenetre.findChild<QLineEdit *>("champ_adresse")->setText(options.adresse);
     fenetre.findChild<QCheckBox *>("case_originaux")->setChecked(options.originaux);
+    auto *themes = fenetre.findChild<QComboBox *>("liste_theme");
+    themes->setCurrentIndex(themes->findData(options.theme));
+    fenetre.findChild<QLineEdit *>("champ_fond")->setText(options.fond);
+    fenetre.findChild<QCheckBox *>("case_titre")->setChecked(options.titre);
 }
 
 QString decrire(const OptionsCalendrier &options)
@@ -93,8 +115,8 @@ void TestFenetreOptions::ok_data()
     QTest::addColumn<QString>("avertissement");
 
     const OptionsCalendrier defaut;
-    const OptionsCalendrier toutes =
-        options(true, 12, QStringLiteral("Europe/Paris"), 24, QStringLiteral("https://example.org/"), true);
+    const OptionsCalendrier toutes = options(true, 12, QStringLiteral("Europe/Paris"), 24,
+        QStringLiteral("https://example.org/"), true, QStringLiteral("nuit"), photoDeFond(), true);
     QTest::newRow("all set") << defaut << toutes << int(QDialog::Accepted) << toutes << QString();
     QTest::newRow("all cleared") << toutes << defaut << int(QDialog::Accepted) << defaut << QString();
     QTest::newRow("nothing changed: nothing to save")
@@ -109,6 +131,10 @@ void TestFenetreOptions::ok_data()
     QTest::newRow("not a web address: warned, stays open, nothing changed")
         << toutes << options(false, 0, QString(), 31, QStringLiteral("ftp://example.org/")) << -1 << toutes
         << QStringLiteral("ftp://example.org/");
+    QTest::newRow("background that is no picture: warned, stays open, nothing changed")
+        << defaut
+        << options(false, 0, QString(), 31, QString(), false, QString(), QStringLiteral("/etc/hostname"))
+        << -1 << defaut << QStringLiteral("/etc/hostname");
 }
 
 void TestFenetreOptions::ok()
@@ -129,6 +155,10 @@ void TestFenetreOptions::ok()
     QCOMPARE(fenetre.findChild<QComboBox *>("choix_mois")->itemText(12), QStringLiteral("December only"));
     QCOMPARE(fenetre.findChild<QLineEdit *>("champ_fuseau")->text(), avant.fuseau);
     QCOMPARE(fenetre.findChild<QSpinBox *>("champ_jours")->value(), avant.jours);
+    QCOMPARE(fenetre.findChild<QComboBox *>("liste_theme")->currentData().toString(), avant.theme);
+    // Each theme is offered with a small picture of its scene.
+    QCOMPARE(fenetre.findChild<QComboBox *>("liste_theme")->count(), 4);
+    QVERIFY(!fenetre.findChild<QComboBox *>("liste_theme")->itemIcon(1).isNull());
 
     fenetre.show();
     regler(fenetre, saisie);
@@ -170,6 +200,9 @@ void TestFenetreOptions::periodeLangueEtAdresse()
     QCOMPARE(calendrier.getOptions().jours, 31);
 
     adresse->setText(QStringLiteral(" https://example.org/avent/ "));
+    // The background picture chosen through its own chooser.
+    ChoixFichier::prevoirChoix(photoDeFond());
+    fenetre.findChild<QPushButton *>("bouton_fond")->click();
     ok->click();
     QCOMPARE(fenetre.result(), int(QDialog::Accepted));
     QCOMPARE(calendrier.getOptions().debut, QStringLiteral("12-01"));
@@ -178,6 +211,7 @@ void TestFenetreOptions::periodeLangueEtAdresse()
     QVERIFY(calendrier.getOptions().melange);
     QCOMPARE(calendrier.getOptions().adresse, QStringLiteral("https://example.org/avent/"));
     QVERIFY(!calendrier.getOptions().originaux);
+    QCOMPARE(calendrier.getOptions().fond, photoDeFond());
 }
 
 void TestFenetreOptions::motDePasse_data()

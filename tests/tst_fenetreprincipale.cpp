@@ -857,7 +857,7 @@ void TestFenetrePrincipale::mediasIntrouvablesApresOuverture()
     QCOMPARE(textesMontres(), QStringList{liste});
     QVERIFY(!tuile(fenetre, 3)->estIntrouvable());
     QVERIFY(tuile(fenetre, 7)->estIntrouvable());
-    QCOMPARE(tuile(fenetre, 7)->toolTip(), deplacee);
+    QVERIFY(tuile(fenetre, 7)->toolTip().contains(deplacee));
     QVERIFY(tuile(fenetre, 12)->estIntrouvable());
 
     // Generate refuses before the directory is even asked for, listing them again.

@@ -1,4 +1,5 @@
 #include "calendriers.h"
+#include "fichierprojet/fichierprojet.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "modele/message.h"
@@ -580,7 +581,9 @@ void TestFichiersProjet::fichierProtegeEnEcriture()
     QCOMPARE(calendrier.getNom(), QStringLiteral("p"));
     QVERIFY(QFile::setPermissions(fichier, QFileDevice::WriteOwner));
     QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 2);
-    QVERIFY(gestionnaire.getDetailsErreur().endsWith(QStringLiteral(": Permission denied.")));
+    QVERIFY(FichierProjet::ouvrir(fichier, calendrier)
+                .getMessage()
+                .endsWith(QStringLiteral(": Permission denied.")));
 }
 
 void TestFichiersProjet::enregistrementDansUnRepertoireAbsent()
@@ -641,11 +644,12 @@ void TestFichiersProjet::ecritureInterrompueSignalee()
 
     PeripheriqueDefaillant peripherique(limite < 0 ? taille + limite : limite);
     QVERIFY(peripherique.open(QIODevice::WriteOnly));
-    QCOMPARE(GestionnaireFichiers::ecrireDom(document, peripherique), 2);
+    QCOMPARE(
+        FichierProjet::ecrireDom(document, peripherique).getCause(), Resultat::Cause::FichierInaccessible);
 
     PeripheriqueDefaillant suffisant(taille);
     QVERIFY(suffisant.open(QIODevice::WriteOnly));
-    QCOMPARE(GestionnaireFichiers::ecrireDom(document, suffisant), 0);
+    QVERIFY(FichierProjet::ecrireDom(document, suffisant));
 }
 
 void TestFichiersProjet::validationDesFichiersInvalides_data()

@@ -2,6 +2,8 @@
 #include "fichiers.h"
 #include "generation/generateur.h"
 #include "gestionnairefichiers.h"
+#include "service/servicegeneration.h"
+#include "site/politiquesortie.h"
 
 #include <QPointer>
 #include <QScopeGuard>
@@ -104,7 +106,7 @@ private slots:
         QPointer<Generateur> generateur =
             new Generateur(&fenetre, cas == QLatin1String("aucun") ? nullptr : &calendrier, sortie, apercu);
         QSignalSpy signal(generateur.data(), &Generateur::resultatDisponible);
-        QSignalSpy details(generateur.data(), &Generateur::detailsErreurDisponibles);
+        QSignalSpy details(generateur.data(), &Generateur::resultatDetaille);
         Recepteur recepteur;
         recepteur.brancher(generateur);
         connect(generateur.data(), &QThread::finished, generateur.data(), &QObject::deleteLater);
@@ -113,10 +115,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(generateur.isNull(), 30000);
 
         QCOMPARE(signal.count(), 1);
-        // A failure says why, just before its result.
-        QCOMPARE(details.count(), code == 0 ? 0 : 1);
+        // The outcome says why, just before its code.
+        QCOMPARE(details.count(), 1);
+        const Resultat detail = details.at(0).at(0).value<Resultat>();
+        QCOMPARE(detail.estReussi(), code == 0);
         if (cas == QLatin1String("manquant"))
-            QVERIFY(details.at(0).at(0).toString().contains(QStringLiteral("Day 2: the file ")));
+            QVERIFY(detail.getMessage().contains(QStringLiteral("Day 2: the file ")));
         QCOMPARE(signal.at(0).at(0).toInt(), code);
         QCOMPARE(signal.at(0).at(1).toString(), sortie);
         QCOMPARE(recepteur.resultats.size(), 1);
@@ -238,6 +242,48 @@ private slots:
             QSKIP(
                 "The run reached its first day before the test could ask it to stop (a very loaded machine)");
         QCOMPARE(signal.count(), 0);
+    }
+
+    // The service works on the calendar as it was handed over, and says what it wrote.
+    void serviceSurUneCopie_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("original changed and deleted during the run") << "change";
+        QTest::newRow("stopped before it starts") << "arret";
+        QTest::newRow("no calendar") << "aucun";
+    }
+    void serviceSurUneCopie()
+    {
+        QFETCH(QString, cas);
+        auto original = std::make_unique<Calendrier>(QStringLiteral("copie"));
+        ajouterPhotos(*original, 3, 100);
+        const QString sortie = nouveauChemin(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(sortie));
+        QVERIFY(ecrire(sortie + QStringLiteral("/ancien.txt"), "x"));
+
+        ServiceGeneration service;
+        service.setCalendrier(cas == QLatin1String("aucun") ? nullptr : original.get());
+        service.setRepertoire(sortie);
+        PolitiqueSortie::accepterEffacement(sortie);
+        original->ajouterMedia(4, new Image(original->getMedia(1)->getUrl()));
+        original.reset();
+        if (cas == QLatin1String("arret"))
+            service.arreter();
+        const Resultat resultat = service.executer();
+
+        if (cas == QLatin1String("change")) {
+            QVERIFY2(resultat, qPrintable(resultat.getMessage()));
+            QCOMPARE(fichiersMedia(sortie).size(), 3);
+            QStringList attendus = arborescence(sortie).keys();
+            attendus.sort();
+            QCOMPARE(service.getFichiers(), attendus);
+            return;
+        }
+        QCOMPARE(resultat.getCause(),
+            cas == QLatin1String("arret") ? Resultat::Cause::Interrompu : Resultat::Cause::SansCalendrier);
+        QVERIFY(!resultat.getMessage().isEmpty());
+        QVERIFY(service.getFichiers().isEmpty());
+        QCOMPARE(arborescence(sortie).keys(), QStringList{QStringLiteral("ancien.txt")});
     }
 };
 

@@ -6,6 +6,7 @@
 #include "modele/message.h"
 #include "modele/son.h"
 #include "modele/video.h"
+#include "site/generationsite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
@@ -80,6 +81,21 @@ int permissions(const QString &chemin)
 }
 
 // Runs a generation on a thread that has already been asked to stop.
+// A generation through the file manager's codes, keeping the message of its outcome.
+struct Generation {
+    Resultat dernier;
+    int generer(const Calendrier &calendrier, const QString &sortie, bool apercu)
+    {
+        GestionnaireFichiers();
+        dernier = GenerationSite::generer(calendrier, sortie, apercu);
+        return GestionnaireFichiers::codeDe(dernier);
+    }
+    QString getDetailsErreur() const
+    {
+        return dernier.getMessage();
+    }
+};
+
 int genererInterrompu(const Calendrier &calendrier, const QString &sortie)
 {
     int resultat = -1;
@@ -120,7 +136,7 @@ private slots:
     void initTestCase()
     {
         // Constructing the file manager registers the template's resources.
-        GestionnaireFichiers gestionnaire;
+        Generation gestionnaire;
         QVERIFY(temp.isValid());
         QVERIFY2(QFileInfo(MODELE + QStringLiteral("/scripts/calendrier.js")).isFile(), "template missing");
     }
@@ -205,7 +221,7 @@ private slots:
         long long total = 0;
         GestionnaireFichiers().calculer_taille(calendrier, &total);
         QCOMPARE(total, tailleSiteVide(calendrier) + sonFactice("un").size());
-        QCOMPARE(GestionnaireFichiers::mediasIntrouvables(calendrier).size(), 0);
+        QCOMPARE(GenerationSite::mediasIntrouvables(calendrier).size(), 0);
     }
 
     void pointDeMontageEnDessous()
@@ -224,7 +240,7 @@ private slots:
         QVERIFY(ecrire(cle + QStringLiteral("/photos.txt"), "sur la cle"));
 
         Calendrier calendrier(QStringLiteral("cle"));
-        QVERIFY(GestionnaireFichiers::estRepertoireSortieInterdit(sortie, QString(), calendrier));
+        QVERIFY(PolitiqueSortie::estRepertoireSortieInterdit(sortie, QString(), calendrier));
         QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, false), 4);
         QCOMPARE(resetRepertoire(sortie), 4);
         QCOMPARE(lire(cle + QStringLiteral("/photos.txt")), QByteArray("sur la cle"));
@@ -454,7 +470,7 @@ private slots:
 
         calendrier.ajouterMedia(2, new Son(nouveauMedia("deux")));
         calendrier.ajouterMedia(5, new Image(url));
-        GestionnaireFichiers gestionnaire;
+        Generation gestionnaire;
         QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 5);
         QVERIFY(arborescence(sortie) == avant);
         QCOMPARE(chantiersRestants(sortie), QStringList());
@@ -479,7 +495,7 @@ private slots:
         fil->start();
         QVERIFY(atteinte.tryAcquire(1, 30000));
         Calendrier autre(QStringLiteral("autre"));
-        GestionnaireFichiers second;
+        Generation second;
         QCOMPARE(second.generer(autre, sortie, false), 4);
         QCOMPARE(second.getDetailsErreur(),
             QStringLiteral("The site cannot be generated: another generation is writing to %1.")
@@ -514,7 +530,7 @@ private slots:
         });
         Calendrier calendrier(QStringLiteral("plein"));
         calendrier.ajouterMedia(3, new Image(nouveauMedia(QByteArray(2 * 1024 * 1024, 'x'))));
-        GestionnaireFichiers gestionnaire;
+        Generation gestionnaire;
         QCOMPARE(gestionnaire.generer(calendrier, point + QStringLiteral("/site"), false), 5);
         QVERIFY2(gestionnaire.getDetailsErreur().endsWith(QStringLiteral(": No space left on device.")),
             qPrintable(gestionnaire.getDetailsErreur()));
@@ -552,11 +568,11 @@ private slots:
         const QMap<QString, QByteArray> avant = arborescence(sortie);
         calendrier.ajouterMedia(3, new Video(nouveauMedia(QByteArray(3 * 1024 * 1024, 'v'))));
 
-        GestionnaireFichiers gestionnaire;
+        Generation gestionnaire;
         int resultat = -1;
         if (cas == QLatin1String("arret")) {
             resultat = genererInterrompu(calendrier, sortie);
-            QCOMPARE(resultat, int(GestionnaireFichiers::GENERATION_INTERROMPUE));
+            QCOMPARE(resultat, 7);
         } else {
             struct rlimit ancienne;
             if (cas == QLatin1String("limite")) {
@@ -841,7 +857,7 @@ private slots:
         calendrier.ajouterMedia(1, new Image(base + QStringLiteral("/medias/photo.jpg")));
         calendrier.ajouterMedia(2, new Son(base + QStringLiteral("/sons/noel/chant.mp3")));
         calendrier.ajouterMedia(3, new Video(base + QStringLiteral("/passage/lien/film.webm")));
-        QCOMPARE(GestionnaireFichiers::estRepertoireSortieInterdit(
+        QCOMPARE(PolitiqueSortie::estRepertoireSortieInterdit(
                      repertoire, base + QStringLiteral("/projet/avent.xml"), calendrier),
             interdit);
     }
@@ -921,7 +937,7 @@ private slots:
             QVERIFY(ecrire(chemin + QStringLiteral("/.site-tinselbox"), "index.html\nnotes.txt\n"));
             QVERIFY(ecrire(chemin + QStringLiteral("/notes.txt"), "a moi"));
         }
-        QCOMPARE(GestionnaireFichiers::estVideOuSiteGenere(chemin), attendu);
+        QCOMPARE(PolitiqueSortie::estVideOuSiteGenere(chemin), attendu);
     }
 
     void interruptionAvantLePremierJour()
@@ -930,7 +946,7 @@ private slots:
         for (int jour = 1; jour <= 31; ++jour)
             calendrier.ajouterMedia(jour, new Image(nouveauMedia(QByteArray::number(jour))));
         const QString sortie = nouveauChemin();
-        QCOMPARE(genererInterrompu(calendrier, sortie), int(GestionnaireFichiers::GENERATION_INTERROMPUE));
+        QCOMPARE(genererInterrompu(calendrier, sortie), 7);
         QVERIFY(fichiersMedia(sortie).isEmpty());
         QVERIFY(
             !lignes(sortie + QStringLiteral("/scripts/calendrier.js")).contains(QStringLiteral("case 1:")));

@@ -1,7 +1,9 @@
 #include "calendriers.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
+#include "site/generationsite.h"
 
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QSet>
 #include <QTemporaryDir>
@@ -38,68 +40,94 @@ private slots:
 void TestMedia::fragments_data()
 {
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("scene");
-    QTest::addColumn<QString>("collection");
-    QTest::addColumn<QString>("fichierCollection");
+    QTest::addColumn<bool>("avecCollection");
 
-    QTest::newRow("picture") << int(Media::PHOTO)
-                             << "photo = new Photo(\"" + ID
-            + "\");\n"
-              "imagesMobiles.push(photo);\n"
-              "declencherTimer(photo, 10000);\n"
-              "break;\n"
-                             << "this.fichiers.set(\"" + ID + "\", \"./data/" + ID + ".txt\");\n"
-                             << "collectionPhotos.js";
-    QTest::newRow("sound: third line without semicolon") << int(Media::MUSIQUE)
-                                                         << "pochette = new Photo(\"pochette\");\n"
-                                                            "imagesMobiles.push(pochette);\n"
-                                                            "pochette.sortir()\n"
-                                                            "son = collectionSons.jouerSon(\""
-            + ID
-            + "\");\n"
-              "detecterArret(son);\n"
-              "break;\n"
-                                                         << "case \"" + ID
-            + "\":\n"
-              "this.chargerSon(\""
-            + ID + "\", \"data/" + ID
-            + ".txt\");\n"
-              "break;\n"
-                                                         << "collectionSons.js";
-    QTest::newRow("video") << int(Media::VIDEO)
-                           << "ecran = new Video(\"" + ID
-            + "\");\n"
-              "video = collectionVideos.jouerVideo(\""
-            + ID
-            + "\", ecran);\n"
-              "videos.push(ecran);\n"
-              "detecterArret(video);\n"
-              "break;\n"
-                           << "case \"" + ID
-            + "\":\n"
-              "this.chargerVideo(\""
-            + ID + "\", \"data/" + ID
-            + ".txt\", ecran);\n"
-              "break;\n"
-                           << "collectionVideos.js";
-    QTest::newRow("base kind: nothing") << int(Media::AUCUN) << QString() << QString() << QString();
+    QTest::newRow("picture") << int(Media::PHOTO) << true;
+    QTest::newRow("sound") << int(Media::MUSIQUE) << true;
+    QTest::newRow("video") << int(Media::VIDEO) << true;
+    QTest::newRow("message") << int(Media::MESSAGE) << false;
+}
+
+// The text of every script of the page.
+QString textePage()
+{
+    Q_INIT_RESOURCE(ressources);
+    QString texte;
+    QDirIterator scripts(QStringLiteral(":/tinselbox/js/scripts"), {QStringLiteral("*.js")});
+    while (scripts.hasNext()) {
+        QFile script(scripts.next());
+        if (script.open(QIODevice::ReadOnly))
+            texte += QString::fromUtf8(script.readAll()) + QLatin1Char('\n');
+    }
+    return texte;
+}
+
+// Whether the page's scripts define `nom`: a function, a class, or a method.
+bool definiDansLaPage(const QString &page, const QString &nom)
+{
+    for (const QString &forme : {QStringLiteral("function %1("), QStringLiteral("function %1 ("),
+             QStringLiteral("class %1 "), QStringLiteral("class %1{"), QStringLiteral("\n    %1("),
+             QStringLiteral("\n  %1("), QStringLiteral("%1 = function"), QStringLiteral("%1: function")}) {
+        if (page.contains(forme.arg(nom)))
+            return true;
+    }
+    return false;
+}
+
+// The names the lines call (`f(`, `new C(`, `o.m(`), by their last part.
+QStringList appels(const QString &lignes)
+{
+    QStringList noms;
+    int debut = -1;
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QChar c = lignes.at(i);
+        const bool partie = c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+        if (partie && debut < 0)
+            debut = i;
+        if (!partie) {
+            if (debut >= 0 && c == QLatin1Char('(') && !lignes.at(debut).isDigit())
+                noms << lignes.mid(debut, i - debut);
+            debut = -1;
+        }
+    }
+    return noms;
 }
 
 void TestMedia::fragments()
 {
     QFETCH(int, type);
-    QFETCH(QString, scene);
-    QFETCH(QString, collection);
-    QFETCH(QString, fichierCollection);
+    QFETCH(bool, avecCollection);
 
-    // The fragments never depend on the file's location.
-    for (const QString &url : {QString(), QStringLiteral("/home/a/b & \"c\".jpg")}) {
-        const std::unique_ptr<Media> media(creerMedia(Media::TypeMedia(type), url));
-        QCOMPARE(int(media->getType()), type);
-        QCOMPARE(media->getSceneJS(ID), scene);
-        QCOMPARE(media->getCollectionJS(ID), collection);
-        QCOMPARE(media->getNomFichierCollection(), fichierCollection);
+    // The lines run in the page: every function or class they call is one its scripts define,
+    // the day's case ends, and the file they load is the one the generator stores.
+    static const QString page = textePage();
+    static const QStringList natives{QStringLiteral("push"), QStringLiteral("set")};
+    const std::unique_ptr<Media> media(
+        creerMedia(Media::TypeMedia(type), QStringLiteral("/a/b & \"c\".jpg")));
+    media->setExtensionPubliee(QStringLiteral("jpg"));
+    const QString scene = media->getSceneJS(ID);
+    const QString collection = media->getCollectionJS(ID);
+    QVERIFY(scene.endsWith(QStringLiteral("break;\n")));
+    QVERIFY(!appels(scene).isEmpty() && !definiDansLaPage(page, QStringLiteral("jamaisDefinie")));
+    for (const QString &lignes : {scene, collection}) {
+        for (const QString &nom : appels(lignes))
+            QVERIFY2(natives.contains(nom) || definiDansLaPage(page, nom),
+                qPrintable(nom + QStringLiteral(" is called but never defined")));
     }
+    QCOMPARE(!media->getNomFichierCollection().isEmpty(), avecCollection);
+    if (!avecCollection)
+        return;
+    QVERIFY(scene.contains(ID));
+    QVERIFY2(QFile::exists(QStringLiteral(":/tinselbox/js/scripts/") + media->getNomFichierCollection()),
+        qPrintable(media->getNomFichierCollection()));
+    QVERIFY2(collection.contains(
+                 QStringLiteral("data/") + GenreMedia::nomFichierStocke(ID, QStringLiteral("jpg"))),
+        qPrintable(collection));
+    // The lines never depend on the file's location.
+    const std::unique_ptr<Media> ailleurs(creerMedia(Media::TypeMedia(type), QString()));
+    ailleurs->setExtensionPubliee(QStringLiteral("jpg"));
+    QCOMPARE(ailleurs->getSceneJS(ID), scene);
+    QCOMPARE(ailleurs->getCollectionJS(ID), collection);
 }
 
 void TestMedia::elementDuFichierProjet_data()

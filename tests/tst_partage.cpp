@@ -61,6 +61,7 @@ private slots:
     void initTestCase();
     void apercuLien_data();
     void apercuLien();
+    void carteLisible_data();
     void carteLisible();
     void fenetrePartage();
     void cleDansLeLien_data();
@@ -126,8 +127,21 @@ void TestPartage::apercuLien()
     QCOMPARE(apercu.pixelColor(985, 60).name(), QStringLiteral("#e95f43"));
 }
 
+void TestPartage::carteLisible_data()
+{
+    QTest::addColumn<bool>("avecRappels");
+    QTest::addColumn<QStringList>("codes");
+    const QString adresse = QStringLiteral("https://example.org/famille/avent-2026/?depuis=carte");
+    QTest::newRow("the page's code") << false << QStringList{adresse};
+    // Beside the page's code, the reminders' one, in the same folder.
+    QTest::newRow("with the reminders' code")
+        << true << QStringList{adresse, QStringLiteral("https://example.org/famille/avent-2026/rappels.ics")};
+}
+
 void TestPartage::carteLisible()
 {
+    QFETCH(bool, avecRappels);
+    QFETCH(QStringList, codes);
     for (const char *outil : {"zbarimg", "pdftoppm", "pdfinfo"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
             QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(outil))));
@@ -137,7 +151,7 @@ void TestPartage::carteLisible()
     fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
     const QString pdf = racine.filePath(QStringLiteral("carte.pdf"));
     QString raison;
-    QVERIFY2(CartePartage::ecrire(calendrier, pdf, &raison), qPrintable(raison));
+    QVERIFY2(CartePartage::ecrire(calendrier, pdf, &raison, avecRappels), qPrintable(raison));
 
     QProcess infos;
     infos.start(QStringLiteral("pdfinfo"), {pdf});
@@ -153,7 +167,10 @@ void TestPartage::carteLisible()
                  {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
                      QStringLiteral("-singlefile"), pdf, image}),
         0);
-    QCOMPARE(lireCodeQr(image + QStringLiteral(".png")), adresse);
+    QStringList lus = lireCodeQr(image + QStringLiteral(".png")).split(QLatin1Char('\n'));
+    lus.sort();
+    codes.sort();
+    QCOMPARE(lus, codes);
 
     // Without an address there is nothing to print, and nothing is written.
     Calendrier sansAdresse(QStringLiteral("Avent"));
@@ -184,6 +201,7 @@ void TestPartage::fenetrePartage()
     QCOMPARE(lireCodeQr(racine.filePath(QStringLiteral("code.png"))), adresse);
 
     ChoixFichier::prevoirChoix(racine.filePath(QStringLiteral("carte-fenetre.pdf")));
+    fenetre.findChild<QCheckBox *>(QStringLiteral("case_rappels"))->setChecked(true);
     fenetre.findChild<QPushButton *>(QStringLiteral("bouton_enregistrer_carte"))->click();
     QVERIFY(lire(racine.filePath(QStringLiteral("carte-fenetre.pdf"))).startsWith("%PDF"));
     QCOMPARE(ChoixFichier::choixEnAttente(), 0);
@@ -277,7 +295,7 @@ void TestPartage::succesProposePartage()
     const auto retour = qScopeGuard([] { BoiteMessage::reinitialiser(); });
 
     CommandesGeneration(fenetre.getDocument(), fenetre, [] {
-    }).afficherResultat(0, racine.filePath(QStringLiteral("site")), QString(), false);
+    }).afficherResultat(Resultat(), racine.filePath(QStringLiteral("site")), false);
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 1);
     QCOMPARE(int(boites.at(0).boutons), boutons);

@@ -3,14 +3,23 @@
 #include "imagepng.h"
 #include "serveuressai.h"
 
+#include "bureau/boitemessage.h"
+#include "fenetres/fenetreprincipale.h"
+#include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
 #include "publication/ciblepublication.h"
 #include "publication/listesite.h"
 #include "publication/planpublication.h"
 #include "publication/publieur.h"
+#include "publication/secretpublication.h"
+#include "publication/tachematinale.h"
 
+#include <QAction>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestPublication : public QObject
 {
@@ -22,8 +31,14 @@ private slots:
     void lireAdresse();
     void planifier_data();
     void planifier();
+    void lireSecret_data();
+    void lireSecret();
+    void trousseau();
+    void tacheMatinale_data();
+    void tacheMatinale();
     void publier_data();
     void publier();
+    void fenetre();
 
 private:
     /// Generates into `site` a calendar of four pictures; `couleurDuJour2` changes day 2's
@@ -235,6 +250,131 @@ void TestPublication::planifier()
     }
 }
 
+void TestPublication::lireSecret_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("secret");
+
+    QTest::newRow("one line") << QByteArray("s3cret\n") << 0600 << "s3cret";
+    QTest::newRow("no line feed") << QByteArray("s3cret") << 0400 << "s3cret";
+    QTest::newRow("only one line feed dropped") << QByteArray("s3cret\n\n") << 0600 << "s3cret\n";
+    QTest::newRow("spaces kept") << QByteArray(" s3 cret \n") << 0600 << " s3 cret ";
+    QTest::newRow("group may read") << QByteArray("s3cret\n") << 0640 << QString();
+    QTest::newRow("anyone may write") << QByteArray("s3cret\n") << 0602 << QString();
+    QTest::newRow("empty") << QByteArray("\n") << 0600 << QString();
+    QTest::newRow("link") << QByteArray("link") << 0600 << QString();
+    QTest::newRow("folder") << QByteArray("folder") << 0700 << QString();
+}
+
+void TestPublication::lireSecret()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, mode);
+    QFETCH(QString, secret);
+
+    const QString chemin =
+        dossier.filePath(QStringLiteral("secret-") + QString::fromLatin1(QTest::currentDataTag()));
+    if (contenu == "folder") {
+        QVERIFY(QDir().mkpath(chemin));
+    } else if (contenu == "link") {
+        const QString cible = dossier.filePath(QStringLiteral("secret-cible"));
+        QVERIFY(ecrire(cible, "s3cret\n"));
+        QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(QFile::link(cible, chemin));
+    } else {
+        QVERIFY(ecrire(chemin, contenu));
+    }
+    if (contenu != "link")
+        QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)), 0);
+    QString lu;
+    const Resultat resultat = SecretPublication::lireFichier(chemin, &lu);
+    QCOMPARE(resultat.estReussi(), !secret.isEmpty());
+    QCOMPARE(lu, secret);
+    if (!resultat)
+        QVERIFY(resultat.getMessage().contains(QFileInfo(chemin).fileName()));
+}
+
+void TestPublication::trousseau()
+{
+    // Run by CTest inside a session bus of its own with an unlocked keyring.
+    if (qEnvironmentVariableIsEmpty("TINSELBOX_TROUSSEAU_ESSAI"))
+        QSKIP("needs a keyring of its own");
+    const QString cle = QStringLiteral("sftp://anne@127.0.0.1/~/essai");
+    QString lu;
+    bool absent = false;
+    QVERIFY(SecretPublication::effacerTrousseau(cle));
+    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(absent);
+    QVERIFY(SecretPublication::ecrireTrousseau(cle, QStringLiteral("pässwörd")));
+    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(!absent);
+    QCOMPARE(lu, QStringLiteral("pässwörd"));
+    QVERIFY(SecretPublication::effacerTrousseau(cle));
+}
+
+void TestPublication::tacheMatinale_data()
+{
+    QTest::addColumn<QString>("projet");
+    QTest::addColumn<QString>("fuseau");
+    QTest::addColumn<QString>("crontab");
+
+    // The crontab line is in the machine's zone, UTC here, on 7 December.
+    QTest::newRow("zone") << "/home/anne/noel.xml"
+                          << "Europe/Paris"
+                          << "5 23 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("machine's zone") << "/home/anne/noel.xml"
+                                    << ""
+                                    << "5 0 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("west of it") << "/home/anne/noel.xml"
+                                << "America/New_York"
+                                << "5 5 * * * 'BIN' --publish --quiet '/home/anne/noel.xml'";
+    QTest::newRow("quotes, percent, dollar")
+        << "/home/anne/No\"ël 50% $HOME 'x'.xml"
+        << "Europe/Paris"
+        << "5 23 * * * 'BIN' --publish --quiet '/home/anne/No\"ël 50\\% $HOME '\\''x'\\''.xml'";
+}
+
+void TestPublication::tacheMatinale()
+{
+    QFETCH(QString, projet);
+    QFETCH(QString, fuseau);
+    QFETCH(QString, crontab);
+
+    const QString programme = QStringLiteral(BINAIRE_TINSELBOX);
+    const QByteArray tz = qgetenv("TZ");
+    qputenv("TZ", "UTC");
+    const QString ligne = TacheMatinale::ligneCrontab(programme, projet, fuseau, QDate(2026, 12, 7));
+    qputenv("TZ", tz);
+    QCOMPARE(ligne, QString(crontab).replace(QLatin1String("BIN"), programme));
+
+    // The units as systemd reads them, without running it.
+    const QString analyse = QStandardPaths::findExecutable(QStringLiteral("systemd-analyze"));
+    if (analyse.isEmpty())
+        QSKIP("no systemd-analyze");
+    const QString unites = dossier.filePath(QStringLiteral("unites-")
+        + QString::fromLatin1(QTest::currentDataTag())
+              .remove(QLatin1Char(' '))
+              .remove(QLatin1Char(','))
+              .remove(QLatin1Char('\'')));
+    QVERIFY(QDir().mkpath(unites));
+    const QString nom = TacheMatinale::nomUnite(projet);
+    QVERIFY(nom.startsWith(QLatin1String("tinselbox-publish-")));
+    QVERIFY(ecrire(unites + QLatin1Char('/') + nom + QStringLiteral(".service"),
+        TacheMatinale::service(programme, projet)));
+    const QByteArray minuteur = TacheMatinale::minuteur(projet, fuseau);
+    QVERIFY(minuteur.contains("Persistent=true"));
+    QVERIFY(ecrire(unites + QLatin1Char('/') + nom + QStringLiteral(".timer"), minuteur));
+    QProcess verification;
+    verification.setProcessChannelMode(QProcess::MergedChannels);
+    verification.start(analyse,
+        {QStringLiteral("verify"), QStringLiteral("--man=no"),
+            unites + QLatin1Char('/') + nom + QStringLiteral(".timer")});
+    QVERIFY(verification.waitForFinished(30000));
+    const QString sortie = QString::fromLocal8Bit(verification.readAll());
+    QVERIFY2(verification.exitCode() == 0 && sortie.trimmed().isEmpty(), qPrintable(sortie));
+}
+
 void TestPublication::publier_data()
 {
     QTest::addColumn<int>("protocole");
@@ -319,6 +459,8 @@ void TestPublication::publier()
     QVERIFY(publie());
     QVERIFY(bilan.envoyes > 5);
     const QMap<QString, QByteArray> premier = serveur.contenu();
+    // Generating the same calendar again gives the same bytes, so nothing is sent.
+    generer(site, Qt::red, false);
     resultat = publier(reglages);
     QVERIFY2(resultat, qPrintable(resultat.getMessage()));
     QCOMPARE(bilan.envoyes, 0);
@@ -372,6 +514,52 @@ void TestPublication::publier()
     present.remove(ListeSite::NOM_FICHIER);
     QCOMPARE(present, arborescence(site));
 
+    // The command line: a dry run of a calendar whose day 1 changed, then its publish.
+    {
+        Calendrier calendrier(QStringLiteral("Famille"));
+        const QString image = dossier.filePath(QStringLiteral("medias/ligne-")
+            + QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+        QVERIFY(ecrirePng(image, Qt::yellow, QSize(32, 32)));
+        remplir(calendrier, {QStringLiteral("1:1:") + image, QStringLiteral("5:4:Merry Christmas")});
+        OptionsCalendrier options = calendrier.getOptions();
+        options.publication = serveur.adresse();
+        calendrier.setOptions(options);
+        const QString projet = racine + QStringLiteral("/famille.xml");
+        QVERIFY(FichierProjet::enregistrer(calendrier, projet));
+        const QString secret = racine + QStringLiteral("/secret");
+        QVERIFY(ecrire(secret, serveur.secret().toUtf8() + '\n'));
+        QVERIFY(QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner));
+        // The user's SSH key and the host key accepted earlier, in a home of the test's own.
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("HOME"), racine);
+        environnement.insert(QStringLiteral("XDG_DATA_HOME"), racine + QStringLiteral("/donnees"));
+        environnement.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        QDir(racine).rename(QStringLiteral("ssh"), QStringLiteral(".ssh"));
+        QStringList arguments{
+            QStringLiteral("--publish"), projet, QStringLiteral("--ca-file"), serveur.fichierCa()};
+        if (!serveur.secret().isEmpty())
+            arguments << QStringLiteral("--secret-file") << secret;
+        if (sorte == CiblePublication::SFTP)
+            arguments << QStringLiteral("--accept-host-key") << reglages.empreinteAcceptee;
+        QProcess programme;
+        programme.setProcessEnvironment(environnement);
+        programme.start(
+            QStringLiteral(BINAIRE_TINSELBOX), arguments + QStringList{QStringLiteral("--dry-run")});
+        QVERIFY(programme.waitForFinished(60000));
+        const QString simulation = QString::fromUtf8(programme.readAllStandardOutput());
+        QVERIFY2(programme.exitCode() == 0, qPrintable(QString::fromUtf8(programme.readAllStandardError())));
+        QVERIFY2(simulation.contains(QLatin1String("would delete data/")), qPrintable(simulation));
+        programme.start(QStringLiteral(BINAIRE_TINSELBOX), arguments);
+        QVERIFY(programme.waitForFinished(60000));
+        const QString erreurs = QString::fromUtf8(programme.readAllStandardError());
+        QVERIFY2(programme.exitCode() == 0, qPrintable(erreurs));
+        QVERIFY2(erreurs.contains(QLatin1String("Sent scripts/calendrier.js")), qPrintable(erreurs));
+        QVERIFY(
+            QString::fromUtf8(programme.readAllStandardOutput()).startsWith(QLatin1String("Published to")));
+        QVERIFY(!erreurs.contains(serveur.secret().isEmpty() ? QStringLiteral("\x01") : serveur.secret()));
+        QDir(racine).rename(QStringLiteral(".ssh"), QStringLiteral("ssh"));
+    }
+
     if (sorte == CiblePublication::SFTP) {
         // A host key that changed is refused as a possible attack.
         serveur.arreter();
@@ -380,6 +568,74 @@ void TestPublication::publier()
         resultat = publier(reglages);
         QVERIFY2(resultat.getMessage().contains(QLatin1String("attack")), qPrintable(resultat.getMessage()));
     }
+}
+
+void TestPublication::fenetre()
+{
+    const QString racine = dossier.filePath(QStringLiteral("fenetre"));
+    ServeurEssai serveur(CiblePublication::SFTP, racine);
+    if (!serveur.manque().isEmpty())
+        QSKIP(qPrintable(serveur.manque()));
+    QString erreur;
+    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
+    // The user's SSH key in a home of the test's own; no keyring to reach.
+    const QString maison = racine + QStringLiteral("/maison");
+    QVERIFY(QDir().mkpath(maison + QStringLiteral("/.ssh")));
+    for (const QString &nom : {QStringLiteral("id_ed25519"), QStringLiteral("id_ed25519.pub")})
+        QVERIFY(QFile::copy(
+            serveur.repertoireSsh() + QLatin1Char('/') + nom, maison + QStringLiteral("/.ssh/") + nom));
+    qputenv("HOME", maison.toUtf8());
+    qputenv("XDG_DATA_HOME", (maison + QStringLiteral("/donnees")).toUtf8());
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+
+    auto *calendrier = new Calendrier(QStringLiteral("Famille"));
+    remplir(*calendrier, {QStringLiteral("5:4:Merry Christmas")});
+    OptionsCalendrier options = calendrier->getOptions();
+    options.publication = serveur.adresse();
+    calendrier->setOptions(options);
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+
+    // The password dialog is left empty: the SSH key logs in.
+    QTimer repondeur;
+    connect(&repondeur, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("fenetre_secret") && w->isVisible())
+                QTimer::singleShot(0, qobject_cast<QDialog *>(w), &QDialog::accept);
+        }
+    });
+    repondeur.start(20);
+    BoiteMessage::setSilencieux(true);
+    // The keyring's failure is shown; then Yes to the unknown host key, shown with its fingerprint.
+    BoiteMessage::prevoirReponse(QMessageBox::Ok);
+    BoiteMessage::prevoirReponse(QMessageBox::Yes);
+    fenetre.findChild<QAction *>(QStringLiteral("action_publier"))->trigger();
+    QStringList boites;
+    for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
+        boites << boite.texte;
+    BoiteMessage::reinitialiser();
+    BoiteMessage::setSilencieux(false);
+    QVERIFY2(boites.size() == 3 && boites.at(0).contains(QLatin1String("keyring"))
+            && boites.at(1).contains(QLatin1String("SHA256:")),
+        qPrintable(boites.join(QLatin1Char('|'))));
+    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published")),
+        qPrintable(boites.join(QLatin1Char('|'))));
+    QVERIFY(serveur.contenu().contains(QStringLiteral("index.html")));
+
+    // Without systemd, "Publish every morning" shows the crontab line and stays off.
+    if (TacheMatinale::systemdDisponible())
+        return;
+    fenetre.setUrlCalendrier(racine + QStringLiteral("/famille.xml"));
+    BoiteMessage::setSilencieux(true);
+    QAction *chaqueMatin = fenetre.findChild<QAction *>(QStringLiteral("action_publier_matin"));
+    chaqueMatin->trigger();
+    const QList<BoiteMessage::Montree> montrees = BoiteMessage::prendreMontrees();
+    BoiteMessage::setSilencieux(false);
+    QCOMPARE(montrees.size(), 1);
+    QVERIFY2(montrees.first().texte.contains(QStringLiteral(" * * * '"))
+            && montrees.first().texte.contains(QLatin1String("famille.xml")),
+        qPrintable(montrees.first().texte));
+    QVERIFY(!chaqueMatin->isChecked());
 }
 
 QTEST_MAIN(TestPublication)

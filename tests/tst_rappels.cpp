@@ -1,5 +1,6 @@
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "modele/optionscalendrier.h"
 #include "site/rappelsics.h"
 
 #include <QJsonArray>

@@ -2,9 +2,11 @@
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "site/chantiersite.h"
+#include "site/generationsite.h"
 
 #include <QImage>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,7 +94,8 @@ class TestSurete : public QObject
 
     QString enregistrer(const Calendrier &calendrier, const QString &chemin)
     {
-        return GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, chemin) == 0 ? chemin : QString();
+        return GestionnaireFichiers().creerFichierDepuisCalendrier(calendrier, chemin) == 0 ? chemin
+                                                                                            : QString();
     }
 
 private slots:
@@ -115,18 +118,26 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QString nonMedia = QStringLiteral("id_rsa is not a picture, a sound or a video.");
-        QTest::newRow("private key, check") << "cle" << "--check" << 1 << nonMedia;
-        QTest::newRow("private key, generate") << "cle" << "--generate" << 1 << nonMedia;
+        QTest::newRow("private key, check") << "cle"
+                                            << "--check" << 1 << nonMedia;
+        QTest::newRow("private key, generate") << "cle"
+                                               << "--generate" << 1 << nonMedia;
         const QString endommage = QStringLiteral("is damaged: it ends before its last part.");
-        QTest::newRow("cut picture, check") << "tronque" << "--check" << 1 << endommage;
-        QTest::newRow("cut picture, generate") << "tronque" << "--generate" << 1 << endommage;
-        QTest::newRow("name of 4 MB") << "nom" << "--check" << 1 << "longer than 200 characters";
-        QTest::newRow("dangling link as the directory")
-            << "lien" << "--generate" << 1 << "which does not exist";
-        QTest::newRow("project folder moved") << "deplace" << "--generate" << 0 << "Generated the calendar";
-        QTest::newRow("no home folder") << "sansmaison" << "--generate" << 0 << "there is no home folder";
+        QTest::newRow("cut picture, check") << "tronque"
+                                            << "--check" << 1 << endommage;
+        QTest::newRow("cut picture, generate") << "tronque"
+                                               << "--generate" << 1 << endommage;
+        QTest::newRow("name of 4 MB") << "nom"
+                                      << "--check" << 1 << "longer than 200 characters";
+        QTest::newRow("dangling link as the directory") << "lien"
+                                                        << "--generate" << 1 << "which does not exist";
+        QTest::newRow("project folder moved") << "deplace"
+                                              << "--generate" << 0 << "Generated the calendar";
+        QTest::newRow("no home folder") << "sansmaison"
+                                        << "--generate" << 0 << "there is no home folder";
         QTest::newRow("no ffmpeg")
-            << "sansffmpeg" << "--generate" << 0
+            << "sansffmpeg"
+            << "--generate" << 0
             << "ffmpeg is not installed: the sound and video files of days 2, 3 are published as they are";
     }
     void ligneDeCommande()
@@ -229,15 +240,81 @@ private slots:
             else
                 QVERIFY(QDir().rename(victime, repertoire));
         };
-        GestionnaireFichiers gestionnaire;
-        QCOMPARE(gestionnaire.generer(calendrier, sortie, false), 4);
-        QVERIFY2(gestionnaire.getDetailsErreur().contains(QStringLiteral("was moved or replaced")),
-            qPrintable(gestionnaire.getDetailsErreur()));
+        const Resultat resultat = GenerationSite::generer(calendrier, sortie, false);
+        QCOMPARE(resultat.getCause(), Resultat::Cause::Repertoire);
+        QVERIFY2(resultat.getMessage().contains(QStringLiteral("was moved or replaced")),
+            qPrintable(resultat.getMessage()));
         // Neither what took its place nor the directory itself was touched.
         QCOMPARE(arborescence(parUnLien ? victime : sortie), avant);
         QCOMPARE(arborescence(deplace), ancienSite);
         QCOMPARE(chantiersRestants(sortie), QStringList());
         QCOMPARE(chantiersRestants(deplace), QStringList());
+    }
+
+    // Entries spoilt by hand, and a cache on a disk too small for the converted copy.
+    void cache_data()
+    {
+        QTest::addColumn<QString>("atteinte");
+        QTest::newRow("entry cut short") << "tronquee";
+        QTest::newRow("entry replaced") << "remplacee";
+        QTest::newRow("cache on a full disk") << "pleine";
+    }
+    void cache()
+    {
+        QFETCH(QString, atteinte);
+        const QString dossier = nouveauDossier(QStringLiteral("cache"));
+        const QString cache = dossier + QStringLiteral("/cache");
+        const QString conversions = cache + QStringLiteral("/tinselbox/conversions");
+        // Wider than the widest side kept: always converted; noise, so that its copy is large.
+        QImage grande(3000, 2000, QImage::Format_RGB32);
+        QRandomGenerator hasard(28);
+        for (int y = 0; y < grande.height(); ++y) {
+            auto *ligne = reinterpret_cast<quint32 *>(grande.scanLine(y));
+            for (int x = 0; x < grande.width(); ++x)
+                ligne[x] = hasard.generate() | 0xff000000u;
+        }
+        const QString photo = dossier + QStringLiteral("/grande.jpg");
+        QVERIFY(grande.save(photo, "JPEG", 95));
+        Calendrier calendrier(QStringLiteral("Cache"));
+        calendrier.ajouterMedia(1, new Image(photo));
+        const QString projet = enregistrer(calendrier, dossier + QStringLiteral("/cache.xml"));
+        const QStringList generer{QStringLiteral("--generate"), projet, dossier + QStringLiteral("/site")};
+        const auto publie = [&] {
+            const QStringList fichiers = fichiersMedia(dossier + QStringLiteral("/site"));
+            return fichiers.size() == 1 ? lire(dossier + QStringLiteral("/site/data/") + fichiers.first())
+                                        : QByteArray();
+        };
+
+        if (atteinte == QLatin1String("pleine")) {
+            QVERIFY(QDir().mkpath(cache));
+            if (::mount("tmpfs", QFile::encodeName(cache).constData(), "tmpfs", 0, "size=48k") != 0)
+                QSKIP("a small disk cannot be mounted here");
+            const auto demonter =
+                qScopeGuard([&] { ::umount2(QFile::encodeName(cache).constData(), MNT_DETACH); });
+            const Execution execution = lancer(generer, environnement(cache));
+            QVERIFY2(execution.code == 1, qPrintable(execution.erreurs));
+            QVERIFY2(execution.erreurs.contains(QStringLiteral("No space left on device")),
+                qPrintable(execution.erreurs));
+            QVERIFY(!execution.erreurs.contains(QStringLiteral("libpng")));
+            QVERIFY(!QFileInfo::exists(dossier + QStringLiteral("/site/index.html")));
+            return;
+        }
+        QCOMPARE(lancer(generer, environnement(cache)).code, 0);
+        const QByteArray attendu = publie();
+        QVERIFY(attendu.endsWith("\xff\xd9"));
+        const QStringList entrees = QDir(conversions).entryList({QStringLiteral("*.jpg")}, QDir::Files);
+        QCOMPARE(entrees.size(), 1);
+        const QString entree = conversions + QLatin1Char('/') + entrees.first();
+        if (atteinte == QLatin1String("tronquee"))
+            QVERIFY(QFile::resize(entree, QFileInfo(entree).size() / 2));
+        else
+            QVERIFY(ecrire(entree, QByteArray(int(QFileInfo(entree).size()), 'x')));
+
+        // The spoilt entry is dropped and the picture converted again.
+        const Execution execution = lancer(generer, environnement(cache));
+        QVERIFY2(execution.code == 0, qPrintable(execution.erreurs));
+        QCOMPARE(publie(), attendu);
+        QCOMPARE(lire(entree), attendu);
     }
 
     // A real conversion, stopped as a user or a system stops a job.
@@ -261,9 +338,9 @@ private slots:
             QProcess ffmpeg;
             ffmpeg.start(QStringLiteral("ffmpeg"),
                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                    QStringLiteral("-i"), QStringLiteral("testsrc=size=640x360:rate=25"), QStringLiteral("-t"),
-                    QStringLiteral("40"), QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"),
-                    QStringLiteral("8"), video});
+                    QStringLiteral("-i"), QStringLiteral("testsrc=size=640x360:rate=25"),
+                    QStringLiteral("-t"), QStringLiteral("40"), QStringLiteral("-c:v"),
+                    QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("8"), video});
             QVERIFY(ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0);
         }
         const QString dossier = nouveauDossier(QStringLiteral("signal"));

@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: Es gibt keinen Benutzerordner für umgewandelte Medien; sie werden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Die konvertierte Datei kann in %1 nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Die umgewandelte Datei kann in %1 nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Der Cache-Ordner %1 kann nicht beschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Zum Öffnen scannen</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde beim Öffnen durch etwas anderes ersetzt; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Stammverzeichnis eines Datenträgers.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vorschau an einem Datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht (Uhrzeit in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Die Seite so zeigen, wie ein Besucher sie in diesem Moment sieht:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse muss mit sftp://, ftps://, davs:// oder s3:// beginnen.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse nennt keinen gültigen Server.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse darf kein Passwort enthalten; es wird beim Veröffentlichen abgefragt.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse darf nicht mit einem #Fragment enden.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://SCHLÜSSEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungsadresse hat keinen gültigen Port.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Veröffentlichungsordner darf weder „.“ noch „..“ enthalten.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Veröffentlichungsordner darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse muss mit ?region=REGION enden (zum Beispiel ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://SCHLÜSSEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine S3-Adresse nimmt eine ?Abfrage.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Trotzdem erzeugen?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Tag %1 auf Tag %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Tage %1 und %2 tauschen</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>Stattdessen wird nach dem Passwort gefragt.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>Der geheime Schlüssel von %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Das Passwort von %1 (leer, um sich mit Ihrem SSH-Schlüssel anzumelden):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems merken</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Veröffentlichen …</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Anhalten nach dem laufenden Schritt …</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Sende %1: %2 von %3
+Insgesamt: %4 von %5, %6/s, noch %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Der Kalender hat noch keine Veröffentlichungsadresse: Legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Der Kalender ist veröffentlicht: %n Datei gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+            <numerusform>Der Kalender ist veröffentlicht: %n Dateien gesendet (%1), %2 gelöscht, %3 unverändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 ist kein Server, den dieser Computer kennt. Der Fingerabdruck seines Host-Schlüssels ist:
+%2
+
+Vertrauen Sie ihm nur, wenn es der Ihres Servers ist (Ihr Anbieter kann es sagen). Vertrauen und veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Daneben veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Die Website auf dem Server funktioniert weiter wie zuvor; erneutes Veröffentlichen vervollständigt sie.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Jeden Morgen zu veröffentlichen braucht einen gespeicherten Kalender mit Veröffentlichungsadresse (Optionen, Veröffentlichen).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd läuft auf diesem Computer nicht. Um jeden Morgen zu veröffentlichen, fügen Sie diese Zeile mit crontab -e hinzu; sie gilt in der Zeitzone dieses Computers:
+
+%1
+
+Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>Das umgewandelte Bild von %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>Das Bild %1 kann nicht als JPEG kodiert werden.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass das Feld leer.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Aussehen der Seite:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Keines: der Himmel des Themas</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Ihr eigenes Bild hinter den Kugeln, so gezeigt, wie es ist. Es wird in zwei Ausschnitten veröffentlicht, für hohe und für breite Bildschirme.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Den Namen des Kalenders auf der Seite zeigen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>„%1“ ist kein Bild, das dieser Computer lesen kann.
+Wählen Sie ein Foto, oder lassen Sie das Feld leer für den Himmel des Themas.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Ein Hintergrundbild auswählen</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Veröffentlichen nach:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://benutzer@host/~/www/kalender</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://BENUTZER@HOST/PFAD, ftps://BENUTZER@HOST/PFAD (FTP mit TLS), davs://BENUTZER@HOST/PFAD (WebDAV über HTTPS) oder s3://ZUGRIFFSSCHLÜSSEL_ID@HOST/BUCKET/PRÄFIX?region=REGION. Passwörter werden hier nie gespeichert: Veröffentlichen fragt danach und legt sie im Schlüsselbund des Systems ab.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>„%1“ ist keine Veröffentlichungsadresse.
+Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://host/www oder s3://SCHLUESSEL@host/bucket?region=us-east-1 ohne Passwort an, oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privat: Besucher brauchen ein Passwort</translation>
     </message>
@@ -575,6 +752,14 @@ Gib die vollständige Adresse an, beginnend mit https:// oder http://, oder lass
     <message>
         <source>The card cannot be saved.</source>
         <translation>Die Karte kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Trotzdem öffnen?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 ist eine XML-Datei, aber kein Kalender: Ihr Wurzelelement ist &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Der Kalender kann nicht geschrieben werden: Er enthält ein Zeichen, das eine Kalenderdatei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>Der Kalender kann nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>Das Hintergrundbild kann nicht in %1 geschrieben werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Es gibt keinen Kalender zum Erzeugen.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Trotzdem öffnen?</translation>
         <translation>Die Seite kann nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Tag %1: %2 ist keine normale Datei (sondern %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: Das Bild %2 ist beschädigt: Es endet vor seinem letzten Teil.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich seit der Prüfung geändert: Es enthält jetzt Dateien, die tinselbox nicht erzeugt hat; sie bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>NACHRICHT</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit der Form %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: Der Name des Kalenders ist länger als %2 Zeichen, die Höchstlänge eines Namens.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>kein Bildschirm, auf dem der Editor geöffnet werden kann; --generate und --check brauchen keinen</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force gehört zu --generate oder --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet gehört zu --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate braucht einen Kalender FILE und einen Ordner DIR</translation>
     </message>
@@ -1045,10 +1227,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Editor öffnet höchstens einen Kalender FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (siehe --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>eine Nachricht</translation>
     </message>
@@ -1059,14 +1237,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Kalender in %1 erzeugt</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>der Kalender kann nicht erzeugt werden: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Die Datei folgt nicht dem Schema der Kalender.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Schreibt die druckbare Karte von FILE nach OUT.pdf: ihren Namen und den QR-Code ihrer Adresse.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>wähle nur eine der Optionen --generate, --preview, --check und --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>die Karte kann nicht geschrieben werden: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force löscht ihn.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Mit --generate oder --check: das Passwort eines privaten Kalenders aus FILE lesen, das nur Sie lesen dürfen.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Die Datei folgt nicht dem Schema des Kalenders: Was diese Version nicht kennt, wird ausgelassen.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file gehört zu --generate oder --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>durch %1 angehalten; %2 blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; --force löscht seinen Inhalt.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>die Karte %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>FILE umwandeln, erzeugen und an seine Veröffentlichungsadresse veröffentlichen, nur Geändertes senden.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Mit --publish: auflisten, was gesendet und gelöscht würde, nichts ändern.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Mit --publish: das Passwort oder den geheimen S3-Schlüssel aus FILE lesen, das nur sein Besitzer lesen darf.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Mit --publish: auch der Zertifizierungsstelle in FILE vertrauen (ein Server mit eigenem Zertifikat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Mit --publish: dem SFTP-Server mit diesem Host-Schlüssel-Fingerabdruck vertrauen und ihn merken.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>wählen Sie eine von --generate, --preview, --check, --card und --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force gehört zu --generate, --preview oder --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet gehört zu --generate oder --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file und --accept-host-key gehören zu --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE gibt stattdessen das Passwort an.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>kein Passwort für %1: Geben Sie --secret-file FILE an (eine Datei, die nur Sie lesen können), oder legen Sie es über Veröffentlichen im Editor im Schlüsselbund ab</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: Der Kalender hat keine Veröffentlichungsadresse; legen Sie eine in den Optionen des Editors fest</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Gesendet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Um ihm zu vertrauen, erneut mit --accept-host-key %1 veröffentlichen</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force veröffentlicht daneben.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>würde %1 senden</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>würde %1 löschen</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Probelauf: %1 Datei(en) zu senden (%2), %3 zu löschen, %4 unverändert.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Veröffentlicht nach %1: %2 Datei(en) gesendet (%3), %4 gelöscht, %5 unverändert.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Mit --preview: die Seite so zeigen, wie ein Besucher sie zum Zeitpunkt MOMENT sieht (YYYY-MM-DDTHH:MM, in der Zeitzone des Kalenders).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date gehört zu --preview</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Mit --generate, --check oder --publish: das Passwort eines privaten Kalenders aus FILE lesen, das nur Sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file gehört zu --generate, --check oder --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei: Eine Website enthält nur Dateien und Ordner.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Ein Editor für interaktive Webkalender mit bis zu 31 Tagen.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der Lizenz %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>Veröffe&amp;ntlichen</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vorschau an einem &amp;Datum...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Jeden &amp;Morgen veröffentlichen</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Private calendar</source>
         <translation>Privater Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>Die Umwandlung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg ist fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg wurde mit Code %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Tag {n}: heute nichts</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Zum Öffnen scannen</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnere mich</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Dieser Kalender ist privat.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Diese Datei läuft nicht in jedem Browser. Ist ffmpeg installiert, wird sie beim Erzeugen der Website umgewandelt.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2 ist weder ein Bild noch ein Ton noch ein Video.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg ist nicht installiert: Die Ton- und Videodateien der Tage %1 werden unverändert, ohne Umwandlung, veröffentlicht und behalten die Position (GPS) und andere Angaben, die sie enthalten.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>Die Konvertierungen wurden angehalten.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Die Umwandlungen wurden angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 ist weder ein Bild noch ein Ton noch ein Video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>Die umgewandelte Kopie von %1 in %2 ist unvollständig; der Datenträger ist vielleicht voll.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist eine Verknüpfung auf %1, das nicht existiert</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Der Kalender hat keine Veröffentlichungsadresse; legen Sie eine unter Optionen, Veröffentlichen fest.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Es kann kein Vorbereitungsordner für die Website angelegt werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Veröffentlichungsadresse festgelegt.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 enthält Dateien, die keine Veröffentlichung eines Kalenders dort abgelegt hat; neben ihnen zu veröffentlichen braucht Ihre Bestätigung (sie werden nie gelöscht).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Die geheime Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Die geheime Datei %1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Die geheime Datei %1 kann von anderen gelesen werden: Nur ihr Besitzer darf sie lesen (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Die geheime Datei %1 ist zu groß für ein Passwort.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Die geheime Datei %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Der Schlüsselbund kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Das Passwort kann nicht im Schlüsselbund abgelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Das Passwort kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Es gibt keinen Kalender zum Erzeugen.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Die Erzeugung wurde abgebrochen; %1 blieb unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1871,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1513,6 +1902,25 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>bytes</source>
         <translation>Byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Tannen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Raureif</translation>
     </message>
 </context>
 <context>
@@ -1534,120 +1942,83 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Veröffentlichen wurde angehalten.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>der Host-Schlüssel von %1 hat sich seit seiner Annahme geändert; das kann ein Angriff sein (jemand zwischen Ihnen und dem Server), daher wurde nichts gesendet</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichung wurde angehalten.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat die Anmeldung abgelehnt: falscher Benutzername, Schlüssel oder falsches Passwort</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff vom Server verweigert</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat keinen Platz mehr</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit dem HTTP-Status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortet nicht mehr (Zeitüberschreitung)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server %1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server %1 ist nicht erreichbar</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die sichere Verbindung zum Server ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bucket %1 kann nicht aufgelistet werden: Die Antwort des Servers ist nicht lesbar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der entfernte Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>the keyring did not answer</source>
         <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: no hay carpeta personal donde guardar los medios convertidos; se guardan en %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>El archivo convertido no se puede leer en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>El archivo convertido no se puede guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta de caché %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Escanea para abrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Escanee para recibir un recordatorio cada día</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue sustituido por otra cosa mientras se abría; no se escribió nada.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la raíz de un disco.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Vista previa en una fecha</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar la página como la ve un visitante en este momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar la página como la ve un visitante en este momento:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación debe empezar por sftp://, ftps://, davs:// o s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no indica ningún servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe contener una contraseña; se pide al publicar.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no debe terminar con un #fragmento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita el id de clave de acceso antes del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de publicación no tiene un puerto válido.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener «.» ni «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de publicación no debe contener caracteres de control.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 debe terminar con ?region=REGIÓN (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una dirección S3 admite una ?consulta.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección SFTP necesita una carpeta: /~/CARPETA para una en la carpeta personal del usuario.</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Generate anyway?</source>
         <source>The folder %1 cannot be shown.</source>
         <translation>No se puede mostrar la carpeta %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover el día %1 al día %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Intercambiar los días %1 y %2</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>En su lugar se pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La contraseña de %1 (vacía para entrar con su clave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Recordarla en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Deteniendo tras el paso actual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Enviando %1: %2 de %3
+En total: %4 de %5, %6/s, quedan %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>El calendario aún no tiene dirección de publicación: indique una en Opciones, Publicación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>El calendario está publicado: %n archivo enviado (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+            <numerusform>El calendario está publicado: %n archivos enviados (%1), %2 borrado(s), %3 sin cambios.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 no es un servidor que este ordenador conozca. La huella de su clave de host es:
+%2
+
+Confíe en ella solo si es la de su servidor (su proveedor puede decírselo). ¿Confiar y publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>¿Publicar junto a ellos?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>El sitio del servidor sigue funcionando como estaba; publicar de nuevo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar cada mañana necesita un calendario guardado con una dirección de publicación (Opciones, Publicación).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd no funciona en este ordenador. Para publicar cada mañana, añada esta línea con crontab -e; está en la zona horaria de este ordenador:
+
+%1
+
+La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>La imagen convertida de %1 no se puede escribir: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>La imagen %1 no se puede codificar como JPEG.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Indica la dirección completa, empezando por https:// o http://, o deja el campo vacío.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Aspecto de la página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Ninguna: el cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Su propia imagen detrás de las bolas, mostrada tal cual. Se publica en dos recortes, para pantallas altas y para pantallas anchas.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar el nombre del calendario en la página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» no es una imagen que este ordenador sepa leer.
+Elija una foto, o deje el campo vacío para el cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleccionar una imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publicar en:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://usuario@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://USUARIO@HOST/RUTA, ftps://USUARIO@HOST/RUTA (FTP con TLS), davs://USUARIO@HOST/RUTA (WebDAV sobre HTTPS) o s3://ID_CLAVE_ACCESO@HOST/BUCKET/PREFIJO?region=REGIÓN. Las contraseñas nunca se guardan aquí: Publicar las pide y las guarda en el llavero del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» no es una dirección de publicación.
+Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host/www o s3://CLAVE@host/bucket?region=us-east-1, sin contraseña, o deje el campo vacío.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privado: los visitantes necesitan una contraseña</translation>
     </message>
@@ -575,6 +752,14 @@ Indica la dirección completa, empezando por https:// o http://, o deja el campo
     <message>
         <source>The card cannot be saved.</source>
         <translation>No se puede guardar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Open anyway?</source>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 es un archivo XML, pero no un calendario: su elemento raíz es &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>No se puede escribir el calendario: contiene un carácter que un archivo de calendario no puede llevar.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>No se puede escribir el calendario: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Open anyway?</source>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>La imagen de fondo no se puede escribir en %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>No hay ningún calendario que generar.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Open anyway?</source>
         <translation>No se puede escribir la página en %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Día %1: %2 no es un archivo normal (es %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Open anyway?</source>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: la imagen %2 está dañada: termina antes de su última parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado desde que se comprobó: ahora contiene archivos que tinselbox no generó, que se dejan como están.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>No se puede escribir la página en %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Open anyway?</source>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAJE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>No se puede escribir el archivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» no es una fecha y hora de la forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Replace them?</source>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: el nombre del calendario tiene más de %2 caracteres, el máximo de un nombre.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no hay pantalla en la que abrir el editor; --generate y --check no la necesitan</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate necesita un calendario FILE y una carpeta DIR</translation>
     </message>
@@ -1045,10 +1227,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>el editor abre como máximo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (consulta --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un mensaje</translation>
     </message>
@@ -1059,14 +1237,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generado en %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>no se puede generar el calendario: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>El archivo no sigue el esquema de los calendarios.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Escribe en OUT.pdf la tarjeta imprimible de FILE: su nombre y el código QR de su dirección.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>elige solo una de --generate, --preview, --check y --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>no se puede escribir la tarjeta: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force lo borra.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Con --generate o --check: leer la contraseña de un calendario privado de FILE, que solo usted puede leer.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>El archivo no sigue el esquema del calendario: lo que esta versión no conoce se deja de lado.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file va con --generate o --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>detenido por %1; %2 se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (consulta --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 no está vacío y no contiene ningún sitio generado por tinselbox; --force borra su contenido.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>no se puede escribir la tarjeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, generar y publicar FILE en su dirección de publicación, enviando solo lo que cambió.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: listar lo que se enviaría y borraría, sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leer la contraseña o la clave secreta S3 de FILE, que solo su propietario puede leer.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: confiar también en la autoridad de certificación de FILE (un servidor con su propio certificado).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: confiar en el servidor SFTP cuya clave de host tiene esta huella, y recordarlo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>elija una de --generate, --preview, --check, --card y --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file y --accept-host-key van con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE da la contraseña en su lugar.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>no hay contraseña para %1: indique --secret-file FILE (un archivo que solo usted puede leer), o guárdela en el llavero desde Publicar en el editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: el calendario no tiene dirección de publicación; indique una en las Opciones del editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Borrado: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Enviado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Para confiar en ella, publique de nuevo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publica junto a ellos.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enviaría %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>borraría %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prueba: %1 archivo(s) por enviar (%2), %3 por borrar, %4 sin cambios.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publicado en %1: %2 archivo(s) enviado(s) (%3), %4 borrado(s), %5 sin cambios.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostrar la página como la ve un visitante en MOMENT (YYYY-MM-DDTHH:MM, en la zona horaria del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: leer la contraseña de un calendario privado de FILE, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va con --generate, --check o --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal: un sitio solo contiene archivos y carpetas.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor de calendarios web interactivos de hasta 31 días.&lt;/p&gt;&lt;p&gt;Distribuido bajo la licencia %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublicar</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Vista previa en una &amp;fecha...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar cada &amp;mañana</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Private calendar</source>
         <translation>Calendario privado</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversión se detuvo.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg falló: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg no está instalado.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg terminó con el código %1.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Día {n}: hoy nada</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Escanea para abrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordármelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Este calendario es privado.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Día %1: no se puede convertir el archivo %2: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este archivo no se reproducirá en todos los navegadores. Si instalas ffmpeg, se convierte al generar el sitio.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg no está instalado: los archivos de sonido y vídeo de los días %1 se publican tal cual, sin convertir, y conservan la posición (GPS) y los demás datos que contienen.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>Las conversiones se detuvieron.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Día %1: el archivo %2 no se puede convertir. %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 no es una imagen, un sonido ni un vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a %1, que no existe</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>El calendario no tiene dirección de publicación; indique una en Opciones, Publicación.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>No se puede crear una carpeta de preparación para el sitio: %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de publicación.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta remota %1 contiene archivos que ninguna publicación de un calendario puso allí; publicar junto a ellos requiere su confirmación (nunca se borran).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>No se puede leer el archivo secreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>El archivo secreto %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>El archivo secreto %1 puede ser leído por otros: solo su propietario debe poder leerlo (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>El archivo secreto %1 es demasiado grande para contener una contraseña.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>El archivo secreto %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>No se puede leer el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>La contraseña no se puede guardar en el llavero: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>La contraseña no se puede quitar del llavero: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>No hay ningún calendario que generar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Se detuvo la generación; %1 se ha quedado como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1871,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1513,6 +1902,25 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abetos</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noche de invierno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
     </message>
 </context>
 <context>
@@ -1534,120 +1942,83 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la publicación.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de host de %1 ha cambiado desde que se aceptó; puede ser un ataque (alguien entre usted y el servidor), así que no se envió nada</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de host de %1 no es conocida (%2); acéptela solo si es la de su servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>La publicación se detuvo.</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado por el servidor</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no tiene espacio libre</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor respondió con el estado HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor dejó de responder (tiempo agotado)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra el servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede contactar con el servidor %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede listar el bucket %1: la respuesta del servidor no se puede leer (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede poner %1 en su sitio</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>the keyring did not answer</source>
         <translation>el llavero no respondió</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>falta el archivo</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox&#xa0;: il n’y a pas de dossier personnel où garder les médias convertis&#xa0;; ils sont gardés dans %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Le fichier converti ne peut pas être lu dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Le fichier converti ne peut pas être conservé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Le fichier converti ne peut pas être lu dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>impossible d’écrire %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scanner pour ouvrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scannez pour un rappel chaque jour</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été remplacé par autre chose pendant son ouverture&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien vers %2, qui n’existe pas.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la racine d’un disque.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Aperçu à une date</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment (heure de %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Afficher la page telle qu’un visiteur la voit à ce moment&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication doit commencer par sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne nomme aucun serveur valide.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne doit pas contenir de mot de passe ; il est demandé à la publication.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne doit pas finir par un #fragment.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 demande l’identifiant de clé d’accès avant le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication demande un nom d’utilisateur avant le serveur : UTILISATEUR@HÔTE.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de publication ne doit pas contenir « . » ni « .. ».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de publication ne doit pas contenir de caractères de contrôle.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 doit finir par ?region=RÉGION (par exemple ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 demande un nom de compartiment après le serveur : s3://CLÉ@HÔTE/COMPARTIMENT.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une adresse S3 prend une ?requête.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Générer quand même&#xa0;?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Le dossier %1 ne peut pas être affiché.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Déplacer le jour %1 au jour %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Échanger les jours %1 et %2</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>Le mot de passe est demandé à la place.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La clé secrète de %1 :</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Le mot de passe de %1 (vide pour se connecter avec votre clé SSH) :</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>La garder dans le trousseau du système</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publication…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arrêt après l’étape en cours…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Envoi de %1 : %2 sur %3
+En tout : %4 sur %5, %6/s, %7 s restantes</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas encore d’adresse de publication : indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Le calendrier est publié : %n fichier envoyé (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+            <numerusform>Le calendrier est publié : %n fichiers envoyés (%1), %2 supprimé(s), %3 inchangé(s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 n’est pas un serveur que cet ordinateur connaît. L’empreinte de sa clé d’hôte est :
+%2
+
+Ne lui faites confiance que si c’est celle de votre serveur (votre hébergeur peut le dire). Lui faire confiance et publier ?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publier à côté d’eux ?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Le site sur le serveur fonctionne toujours comme avant ; publier à nouveau le complète.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publier chaque matin demande un calendrier enregistré avec une adresse de publication (Options, Publication).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd ne fonctionne pas sur cet ordinateur. Pour publier chaque matin, ajoutez cette ligne avec crontab -e ; elle est dans le fuseau horaire de cet ordinateur :
+
+%1
+
+La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>L’image convertie de %1 ne peut pas être écrite&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez le champ vide.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Apparence de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Aucune&#xa0;: le ciel du thème</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Votre propre image derrière les boules, montrée telle quelle. Elle est publiée en deux recadrages, pour les écrans hauts et pour les écrans larges.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Afficher le nom du calendrier sur la page</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que cet ordinateur sait lire.
+Choisissez une photo, ou laissez le champ vide pour le ciel du thème.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Choisir une image de fond</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publier vers :</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utilisateur@hote/~/www/calendrier</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTILISATEUR@HÔTE/CHEMIN, ftps://UTILISATEUR@HÔTE/CHEMIN (FTP avec TLS), davs://UTILISATEUR@HÔTE/CHEMIN (WebDAV sur HTTPS) ou s3://ID_CLÉ_ACCÈS@HÔTE/COMPARTIMENT/PRÉFIXE?region=RÉGION. Les mots de passe ne sont jamais gardés ici : Publier les demande et les garde dans le trousseau du système.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>« %1 » n’est pas une adresse de publication.
+Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, davs://hote/www ou s3://CLE@hote/compartiment?region=us-east-1, sans mot de passe, ou laissez le champ vide.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privé&#xa0;: les visiteurs ont besoin d’un mot de passe</translation>
     </message>
@@ -575,6 +752,14 @@ Indiquez l’adresse complète, commençant par https:// ou http://, ou laissez 
     <message>
         <source>The card cannot be saved.</source>
         <translation>La carte ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Ouvrir quand même&#xa0;?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 est un fichier XML, mais pas un calendrier&#xa0;: son élément racine est &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Le calendrier ne peut pas être écrit : il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’image de fond ne peut pas être écrite dans %1&#xa0;: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Il n’y a aucun calendrier à générer.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>La page ne peut pas être écrite dans %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Jour %1&#xa0;: %2 n’est pas un fichier ordinaire (c’est %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: l’image %2 est endommagée&#xa0;: elle s’arrête avant sa fin.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé depuis sa vérification&#xa0;: il contient maintenant des fichiers que tinselbox n’a pas générés, qui sont laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Le fichier %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure de la forme %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: le nom du calendrier dépasse %2&#xa0;caractères, le maximum pour un nom.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>aucun affichage où ouvrir l’éditeur&#xa0;; --generate et --check n’en ont pas besoin</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force s’utilise avec --generate ou --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet s’utilise avec --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate demande un calendrier FILE et un dossier DIR</translation>
     </message>
@@ -1045,10 +1227,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>l’éditeur ouvre un seul calendrier FILE au plus</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (voir --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un message</translation>
     </message>
@@ -1059,14 +1237,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendrier généré dans %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossible de générer le calendrier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Le fichier ne suit pas le schéma des calendriers.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Écrit dans OUT.pdf la carte à imprimer de FILE&#xa0;: son nom et le code QR de son adresse.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>choisissez une seule option parmi --generate, --preview, --check et --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossible d’écrire la carte&#xa0;: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force l’efface.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Avec --generate ou --check&#xa0;: lire le mot de passe d’un calendrier privé dans FILE, que vous seul pouvez lire.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Le fichier ne suit pas le schéma du calendrier&#xa0;: ce que cette version ne connaît pas est laissé de côté.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file va avec --generate ou --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>arrêté par %1&#xa0;; %2 a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox ; --force efface son contenu.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>impossible d’écrire la carte %1 : %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Convertir, générer et publier FILE à son adresse de publication, en n’envoyant que ce qui a changé.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Avec --publish : lister ce qui serait envoyé et supprimé, sans rien changer.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Avec --publish : lire le mot de passe ou la clé secrète S3 dans FILE, que seul son propriétaire peut lire.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Avec --publish : faire aussi confiance à l’autorité de certification de FILE (un serveur avec son propre certificat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Avec --publish : faire confiance au serveur SFTP dont la clé d’hôte a cette empreinte, et s’en souvenir.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>choisissez une seule option parmi --generate, --preview, --check, --card et --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va avec --generate, --preview ou --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va avec --generate ou --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file et --accept-host-key vont avec --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE donne le mot de passe à la place.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>aucun mot de passe pour %1 : donnez --secret-file FILE (un fichier que vous seul pouvez lire), ou gardez-le dans le trousseau depuis Publier dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1 : le calendrier n’a pas d’adresse de publication ; indiquez-en une dans les Options de l’éditeur</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Envoyé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Pour lui faire confiance, publiez à nouveau avec --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publie à côté d’eux.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enverrait %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>supprimerait %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Essai à blanc : %1 fichier(s) à envoyer (%2), %3 à supprimer, %4 inchangé(s).</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publié vers %1 : %2 fichier(s) envoyé(s) (%3), %4 supprimé(s), %5 inchangé(s).</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Avec --preview&#xa0;: afficher la page telle qu’un visiteur la voit à MOMENT (YYYY-MM-DDTHH:MM, dans le fuseau horaire du calendrier).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Avec --generate, --check ou --publish&#xa0;: lire le mot de passe d’un calendrier privé dans FILE, que vous seul pouvez lire.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va avec --generate, --check ou --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>--password-file: </source>
         <translation>--password-file&#xa0;: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier ordinaire : un site ne contient que des fichiers et des dossiers.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu : %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un éditeur de calendriers Web interactifs de 31 jours au plus.&lt;/p&gt;&lt;p&gt;Publié sous la licence %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Aperçu à une &amp;date...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publier chaque &amp;matin</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Private calendar</source>
         <translation>Calendrier privé</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversion a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg a échoué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg s’est arrêté avec le code %1.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Jour {n}&#xa0;: rien aujourd’hui</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Scanner pour ouvrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me le rappeler</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Ce calendrier est privé.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Ce fichier ne sera pas lu par tous les navigateurs. Si ffmpeg est installé, il est converti à la génération du site.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1&#xa0;: %2 n’est ni une image, ni un son, ni une vidéo.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg n’est pas installé&#xa0;: les fichiers son et vidéo des jours %1 sont publiés tels quels, sans conversion, et gardent la position (GPS) et les autres détails qu’ils contiennent.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>Les conversions ont été arrêtées.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être converti. %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 n’est ni une image, ni un son, ni une vidéo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>La copie convertie de %1 dans %2 a été tronquée&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien vers %1, qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Le calendrier n’a pas d’adresse de publication ; indiquez-en une dans Options, Publication.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossible de créer un dossier de préparation pour le site : %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune adresse de publication n’est définie.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier distant %1 contient des fichiers qu’aucune publication de calendrier n’y a mis ; publier à côté d’eux demande votre confirmation (ils ne sont jamais supprimés).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossible de lire le fichier secret %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Le fichier secret %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Le fichier secret %1 peut être lu par d’autres : seul son propriétaire doit pouvoir le lire (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Le fichier secret %1 est trop grand pour contenir un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Le fichier secret %1 est vide.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Le trousseau ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être gardé dans le trousseau : %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Il n’y a aucun calendrier à générer.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>La génération a été interrompue&#xa0;; %1 est resté tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1871,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1513,6 +1902,25 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>bytes</source>
         <translation>octets</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Sapins</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Nuit d’hiver</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
     </message>
 </context>
 <context>
@@ -1534,120 +1942,83 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication a été arrêtée.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé d’hôte de %1 a changé depuis qu’elle a été acceptée ; il peut s’agir d’une attaque (quelqu’un entre vous et le serveur), donc rien n’a été envoyé</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé d’hôte de %1 n’est pas connue (%2) ; ne l’acceptez que si c’est celle de votre serveur</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permission refusée par le serveur</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n’a plus de place</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a répondu avec le statut HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a cessé de répondre (délai dépassé)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 est introuvable</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 est injoignable</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion sécurisée au serveur a échoué (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le compartiment %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister le compartiment %1 : la réponse du serveur est illisible (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier distant %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre %1 en place</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>the keyring did not answer</source>
         <translation>le trousseau n’a pas répondu</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>fichier introuvable</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: non c’è una cartella personale in cui tenere i media convertiti; sono tenuti in %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Il file convertito non può essere letto in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Il file convertito non può essere conservato in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Il file convertito non può essere tenuto in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>impossibile scrivere %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scansiona per aprire</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Inquadra per un promemoria ogni giorno</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato sostituito da qualcos’altro mentre veniva aperto; non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è la radice di un disco.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Anteprima a una data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento (ora di %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostra la pagina come la vede un visitatore in questo momento:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione deve iniziare con sftp://, ftps://, davs:// o s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non indica alcun server valido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non deve contenere una password; viene chiesta al momento della pubblicazione.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non deve terminare con un #frammento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 richiede l’id della chiave di accesso prima del server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo di pubblicazione non ha una porta valida.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di pubblicazione non deve contenere «.» o «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di pubblicazione non deve contenere caratteri di controllo.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGIONE (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo un indirizzo S3 accetta una ?query.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indirizzo SFTP richiede una cartella: /~/CARTELLA per una nella cartella home dell’utente.</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Generare comunque?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Impossibile mostrare la cartella %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Sposta il giorno %1 al giorno %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Scambia i giorni %1 e %2</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>Viene chiesta invece la password.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Pubblica</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>La chiave segreta di %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>La password di %1 (vuota per accedere con la tua chiave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Ricordala nel portachiavi del sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Pubblicazione…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Arresto dopo il passo in corso…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>Invio di %1: %2 di %3
+In tutto: %4 di %5, %6/s, %7 s rimanenti</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>Il calendario non ha ancora un indirizzo di pubblicazione: impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>Il calendario è pubblicato: %n file inviato (%1), %2 eliminati, %3 invariati.</numerusform>
+            <numerusform>Il calendario è pubblicato: %n file inviati (%1), %2 eliminati, %3 invariati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 non è un server che questo computer conosce. L’impronta della sua chiave host è:
+%2
+
+Fidati solo se è quella del tuo server (il tuo fornitore può dirlo). Fidarsi e pubblicare?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Pubblicare accanto a essi?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>Il sito sul server funziona ancora come prima; pubblicare di nuovo lo completa.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Pubblicare ogni mattina richiede un calendario salvato con un indirizzo di pubblicazione (Opzioni, Pubblicazione).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd non è in esecuzione su questo computer. Per pubblicare ogni mattina, aggiungi questa riga con crontab -e; è nel fuso orario di questo computer:
+
+%1
+
+Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>L’immagine convertita di %1 non può essere scritta: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>L’immagine %1 non può essere codificata in JPEG.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia il campo vuoto.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Aspetto della pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nessuna: il cielo del tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>La vostra immagine dietro le palline, mostrata così com’è. È pubblicata in due ritagli, per schermi alti e per schermi larghi.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostra il nome del calendario sulla pagina</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» non è un’immagine che questo computer sa leggere.
+Scegliete una foto, o lasciate il campo vuoto per il cielo del tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Seleziona un’immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Pubblica su:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utente@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTENTE@HOST/PERCORSO, ftps://UTENTE@HOST/PERCORSO (FTP con TLS), davs://UTENTE@HOST/PERCORSO (WebDAV su HTTPS) o s3://ID_CHIAVE_ACCESSO@HOST/BUCKET/PREFISSO?region=REGIONE. Le password non sono mai conservate qui: Pubblica le chiede e le conserva nel portachiavi del sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» non è un indirizzo di pubblicazione.
+Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/www o s3://CHIAVE@host/bucket?region=us-east-1, senza password, oppure lascia il campo vuoto.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privato: i visitatori hanno bisogno di una password</translation>
     </message>
@@ -575,6 +752,14 @@ Indica l’indirizzo completo, che inizia con https:// o http://, oppure lascia 
     <message>
         <source>The card cannot be saved.</source>
         <translation>Impossibile salvare la scheda.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Aprire comunque?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 è un file XML ma non un calendario: il suo elemento radice è &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Impossibile scrivere il calendario: contiene un carattere che un file di calendario non può contenere.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>Il file %1 non può essere scritto.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Aprire comunque?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>L’immagine di sfondo non può essere scritta in %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Non c’è nessun calendario da generare.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Aprire comunque?</translation>
         <translation>Impossibile scrivere la pagina in %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Giorno %1: %2 non è un file normale (è %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Aprire comunque?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: l’immagine %2 è danneggiata: finisce prima della sua ultima parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è cambiata dopo il controllo: ora contiene file che tinselbox non ha generato, che restano come sono.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>La pagina non può essere scritta in %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Aprire comunque?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGGIO</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Impossibile scrivere il file %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere il file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» non è una data e ora nella forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere aperto: il nome del calendario supera i %2 caratteri, il massimo per un nome.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>nessuno schermo su cui aprire l’editor; --generate e --check non ne hanno bisogno</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force va usato con --generate o --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet va usato con --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate richiede un calendario FILE e una cartella DIR</translation>
     </message>
@@ -1045,10 +1227,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>l’editor apre al massimo un calendario FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (vedi --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>un messaggio</translation>
     </message>
@@ -1059,14 +1237,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendario generato in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>impossibile generare il calendario: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Il file non segue lo schema dei calendari.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Scrive in OUT.pdf la scheda stampabile di FILE: il suo nome e il codice QR del suo indirizzo.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>scegli una sola tra --generate, --preview, --check e --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>impossibile scrivere la scheda: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force lo cancella.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Con --generate o --check: leggi la password di un calendario privato da FILE, che solo tu puoi leggere.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Il file non segue lo schema del calendario: ciò che questa versione non conosce viene tralasciato.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file va con --generate o --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>fermato da %1; %2 è stata lasciata com’era.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (vedere --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 (vedi --help)</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>impossibile scrivere la scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Converti, genera e pubblica FILE al suo indirizzo di pubblicazione, inviando solo ciò che è cambiato.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Con --publish: elenca ciò che verrebbe inviato ed eliminato, senza cambiare nulla.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Con --publish: leggi la password o la chiave segreta S3 da FILE, che solo il suo proprietario può leggere.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Con --publish: fidati anche dell’autorità di certificazione in FILE (un server con un proprio certificato).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Con --publish: fidati del server SFTP la cui chiave host ha questa impronta, e ricordalo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>scegli una tra --generate, --preview, --check, --card e --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force va con --generate, --preview o --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet va con --generate o --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file e --accept-host-key vanno con --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE fornisce invece la password.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>nessuna password per %1: indica --secret-file FILE (un file che solo tu puoi leggere), oppure conservala nel portachiavi da Pubblica nell’editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: il calendario non ha un indirizzo di pubblicazione; impostane uno nelle Opzioni dell’editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Eliminato: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Inviato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Per fidarti, pubblica di nuovo con --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force pubblica accanto a essi.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>invierebbe %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>eliminerebbe %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Prova: %1 file da inviare (%2), %3 da eliminare, %4 invariati.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Pubblicato su %1: %2 file inviati (%3), %4 eliminati, %5 invariati.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Con --preview: mostra la pagina come la vede un visitatore a MOMENT (YYYY-MM-DDTHH:MM, nel fuso orario del calendario).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date va con --preview</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: leggi la password di un calendario privato da FILE, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va con --generate, --check o --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file normale: un sito contiene solo file e cartelle.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Un editor di calendari web interattivi di massimo 31 giorni.&lt;/p&gt;&lt;p&gt;Distribuito con licenza %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubblica</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Anteprima a una &amp;data...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Pubblica ogni &amp;mattina</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Private calendar</source>
         <translation>Calendario privato</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>La conversione è stata fermata.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg non è riuscito: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg non è installato.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg si è fermato con il codice %1.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Giorno {n}: oggi niente</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Scansiona per aprire</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordamelo</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Questo calendario è privato.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Giorno %1: impossibile convertire il file %2: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Questo file non verrà riprodotto in tutti i browser. Installando ffmpeg, viene convertito alla generazione del sito.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: %2 non è né un’immagine, né un suono, né un video.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg non è installato: i file audio e video dei giorni %1 sono pubblicati così come sono, senza conversione, e conservano la posizione (GPS) e gli altri dati che contengono.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>Le conversioni sono state fermate.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Giorno %1: il file %2 non può essere convertito. %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 non è un’immagine, un suono o un video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, che non esiste</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>Il calendario non ha un indirizzo di pubblicazione; impostane uno in Opzioni, Pubblicazione.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Impossibile creare una cartella di preparazione per il sito: %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun indirizzo di pubblicazione impostato.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Impossibile leggere il file segreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Il file segreto %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Il file segreto %1 può essere letto da altri: solo il suo proprietario deve poterlo leggere (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Il file segreto %1 è troppo grande per contenere una password.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Il file segreto %1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Impossibile leggere il portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Impossibile conservare la password nel portachiavi: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Non c’è nessun calendario da generare.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>La generazione è stata interrotta; %1 è rimasto com’era.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1871,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Non c’è alcun calendario da generare.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1513,6 +1902,25 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>bytes</source>
         <translation>byte</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Abeti</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Notte d’inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Brina</translation>
     </message>
 </context>
 <context>
@@ -1534,120 +1942,83 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pubblicazione è stata interrotta.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave host di %1 è cambiata da quando è stata accettata; potrebbe essere un attacco (qualcuno tra te e il server), quindi non è stato inviato nulla</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave host di %1 non è nota (%2); accettala solo se è quella del tuo server</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha rifiutato l’accesso: nome utente, chiave o password errati</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permesso negato dal server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>il server non ha più spazio</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha risposto con lo stato HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha smesso di rispondere (tempo scaduto)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>il server %1 non si trova</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile trovare il server %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione sicura al server non è riuscita (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare il bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile elencare il bucket %1: la risposta del server non è leggibile (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettere %1 al suo posto</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>the keyring did not answer</source>
         <translation>il portachiavi non ha risposto</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>file mancante</translation>
     </message>
 </context>
 </TS>

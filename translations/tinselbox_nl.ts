@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: er is geen thuismap om omgezette media in te bewaren; ze worden bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>Het geconverteerde bestand kan niet worden gelezen in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>Het geconverteerde bestand kan niet in %1 worden bewaard: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>Het omgezette bestand kan niet worden gelezen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>%1 kan niet worden geschreven</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Scan om te openen</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Scan voor een herinnering elke dag</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 werd door iets anders vervangen terwijl het werd geopend; er is niets geschreven.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een koppeling naar %2, dat niet bestaat.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is de hoofdmap van een schijf.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Voorbeeld op een datum</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet (tijd in %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>De pagina tonen zoals een bezoeker hem op dit moment ziet:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres moet beginnen met sftp://, ftps://, davs:// of s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres noemt geen geldige server.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres mag geen wachtwoord bevatten; dat wordt bij het publiceren gevraagd.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres mag niet eindigen op een #fragment.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres heeft de toegangssleutel-id vóór de server nodig: s3://SLEUTEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publicatieadres heeft geen geldige poort.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De publicatiemap mag geen &quot;.&quot; of &quot;..&quot; bevatten.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De publicatiemap mag geen stuurtekens bevatten.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGIO (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres heeft een bucketnaam na de server nodig: s3://SLEUTEL@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een S3-adres neemt een ?query.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Toch genereren?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>De map %1 kan niet worden getoond.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Dag %1 naar dag %2 verplaatsen</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Dagen %1 en %2 verwisselen</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>In plaats daarvan wordt om het wachtwoord gevraagd.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>De geheime sleutel van %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>Het wachtwoord van %1 (leeg om met uw SSH-sleutel in te loggen):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Onthouden in de sleutelbos van het systeem</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publiceren…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>Stoppen na de huidige stap…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>%1 verzenden: %2 van %3
+In totaal: %4 van %5, %6/s, nog %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>De kalender heeft nog geen publicatieadres: stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>De kalender is gepubliceerd: %n bestand verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+            <numerusform>De kalender is gepubliceerd: %n bestanden verzonden (%1), %2 verwijderd, %3 ongewijzigd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 is geen server die deze computer kent. De vingerafdruk van de hostsleutel is:
+%2
+
+Vertrouw hem alleen als het die van uw server is (uw provider kan het zeggen). Vertrouwen en publiceren?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Ernaast publiceren?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>De site op de server werkt nog zoals hij was; opnieuw publiceren maakt hem af.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Elke ochtend publiceren vraagt een opgeslagen kalender met een publicatieadres (Opties, Publiceren).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>systemd draait niet op deze computer. Om elke ochtend te publiceren, voeg deze regel toe met crontab -e; hij staat in de tijdzone van deze computer:
+
+%1
+
+De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>De omgezette afbeelding van %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>De afbeelding %1 kan niet als JPEG worden gecodeerd.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Geef het volledige adres op, beginnend met https:// of http://, of laat het veld leeg.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Uiterlijk van de pagina:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Achtergrondafbeelding:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Geen: de lucht van het thema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>Uw eigen afbeelding achter de ballen, getoond zoals ze is. Ze wordt in twee uitsneden gepubliceerd, voor hoge en voor brede schermen.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>De naam van de kalender op de pagina tonen</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>‘%1’ is geen afbeelding die deze computer kan lezen.
+Kies een foto, of laat het veld leeg voor de lucht van het thema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Een achtergrondafbeelding kiezen</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publiceren naar:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://gebruiker@host/~/www/kalender</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://GEBRUIKER@HOST/PAD, ftps://GEBRUIKER@HOST/PAD (FTP met TLS), davs://GEBRUIKER@HOST/PAD (WebDAV via HTTPS) of s3://TOEGANGSSLEUTEL_ID@HOST/BUCKET/VOORVOEGSEL?region=REGIO. Wachtwoorden worden hier nooit bewaard: Publiceren vraagt ernaar en bewaart ze in de sleutelbos van het systeem.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>“%1” is geen publicatieadres.
+Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs://host/www of s3://SLEUTEL@host/bucket?region=us-east-1, zonder wachtwoord, of laat het veld leeg.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privé: bezoekers hebben een wachtwoord nodig</translation>
     </message>
@@ -575,6 +752,14 @@ Geef het volledige adres op, beginnend met https:// of http://, of laat het veld
     <message>
         <source>The card cannot be saved.</source>
         <translation>De kaart kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Een code voor de &amp;herinneringen op de kaart zetten</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Een tweede, kleinere code die een herinnering voor elke dag aan de agenda van een telefoon toevoegt.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Toch openen?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 is een XML-bestand maar geen kalender: het hoofdelement is &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Het bestand %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>De kalender kan niet worden geschreven: hij bevat een teken dat een kalenderbestand niet kan bevatten.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>De kalender kan niet worden geschreven: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Toch openen?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>De achtergrondafbeelding kan niet in %1 worden geschreven: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Er is geen kalender om te genereren.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Toch openen?</translation>
         <translation>De pagina kan niet in %1 worden geschreven.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Dag %1: %2 is geen gewoon bestand (het is %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Toch openen?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag %1: de afbeelding %2 is beschadigd: ze houdt op voor haar laatste deel.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is veranderd sinds de controle: de map bevat nu bestanden die tinselbox niet heeft gemaakt; die blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>De pagina kan niet worden geschreven in %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Toch openen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>BERICHT</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Het bestand %1 kan niet worden geschreven.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>‘%1’ is geen datum en tijd van de vorm %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Vervangen?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geopend: de naam van de kalender is langer dan %2 tekens, het maximum voor een naam.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>geen scherm om de editor op te openen; --generate en --check hebben er geen nodig</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force hoort bij --generate of --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet hoort bij --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate heeft een kalender FILE en een map DIR nodig</translation>
     </message>
@@ -1045,10 +1227,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de editor opent hooguit één kalender FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (zie --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>een bericht</translation>
     </message>
@@ -1059,14 +1237,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Kalender gegenereerd in %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>kan de kalender niet genereren: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>Het bestand volgt het schema van de kalenders niet.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Schrijft de afdrukbare kaart van FILE naar OUT.pdf: de naam en de QR-code van het adres.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>kies één van --generate, --preview, --check en --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>kan de kaart niet schrijven: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force wist die inhoud.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Met --generate of --check: lees het wachtwoord van een privékalender uit FILE, dat alleen u mag lezen.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>Het bestand volgt het schema van de kalender niet: wat deze versie niet kent, wordt weggelaten.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file hoort bij --generate of --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>gestopt door %1; %2 is gelaten zoals het was.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (zie --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 is niet leeg en bevat geen site die tinselbox heeft gemaakt; --force wist de inhoud.</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>de kaart %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>FILE converteren, genereren en publiceren naar zijn publicatieadres, alleen wat veranderd is verzenden.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Met --publish: tonen wat verzonden en verwijderd zou worden, niets veranderen.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Met --publish: het wachtwoord of de geheime S3-sleutel lezen uit FILE, dat alleen de eigenaar mag lezen.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Met --publish: ook de certificaatautoriteit in FILE vertrouwen (een server met een eigen certificaat).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Met --publish: de SFTP-server vertrouwen waarvan de hostsleutel deze vingerafdruk heeft, en dat onthouden.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>kies een van --generate, --preview, --check, --card en --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force hoort bij --generate, --preview of --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet hoort bij --generate of --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file en --accept-host-key horen bij --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE geeft in plaats daarvan het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>geen wachtwoord voor %1: geef --secret-file FILE (een bestand dat alleen u kunt lezen), of bewaar het in de sleutelbos via Publiceren in de editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: de kalender heeft geen publicatieadres; stel er een in bij de Opties van de editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Verzonden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Om hem te vertrouwen, publiceer opnieuw met --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publiceert ernaast.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>zou %1 verzenden</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>zou %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Proefrun: %1 bestand(en) te verzenden (%2), %3 te verwijderen, %4 ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Gepubliceerd naar %1: %2 bestand(en) verzonden (%3), %4 verwijderd, %5 ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Met --preview: de pagina tonen zoals een bezoeker hem op MOMENT ziet (YYYY-MM-DDTHH:MM, in de tijdzone van de kalender).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>kan de kaart %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Met --generate, --check of --publish: lees het wachtwoord van een privékalender uit FILE, dat alleen u mag lezen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file hoort bij --generate, --check of --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen gewoon bestand: een site bevat alleen bestanden en mappen.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Een editor voor interactieve webkalenders van hooguit 31 dagen.&lt;/p&gt;&lt;p&gt;Uitgebracht onder de licentie %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ubliceren</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Voorbeeld op een &amp;datum...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Elke &amp;ochtend publiceren</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Private calendar</source>
         <translation>Privékalender</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>De omzetting is gestopt.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>ffmpeg is mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>ffmpeg is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>ffmpeg is gestopt met code %1.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Dag {n}: vandaag niets</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Scan om te openen</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Sneeuw</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Herinner mij</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Deze kalender is privé.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dag %1: het bestand %2 kan niet worden omgezet: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Dit bestand speelt niet in elke browser af. Met ffmpeg geïnstalleerd wordt het bij het genereren van de site omgezet.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag %1: %2 is geen afbeelding, geluid of video.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg is niet geïnstalleerd: de geluids- en videobestanden van de dagen %1 worden gepubliceerd zoals ze zijn, zonder omzetting, en behouden de locatie (GPS) en andere gegevens die ze bevatten.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>De conversies zijn gestopt.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>De omzettingen zijn gestopt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 is geen afbeelding, geluid of video.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>De omgezette kopie van %1 in %2 is onvolledig; de schijf is misschien vol.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>dit is een koppeling naar %1, dat niet bestaat</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>De kalender heeft geen publicatieadres; stel er een in bij Opties, Publiceren.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Kan geen voorbereidingsmap voor de site maken: %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen publicatieadres ingesteld.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 bevat bestanden die geen publicatie van een kalender daar heeft gezet; ernaast publiceren vraagt uw bevestiging (ze worden nooit verwijderd).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet verzenden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Kan het geheime bestand %1 niet lezen: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>Het geheime bestand %1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>Het geheime bestand %1 kan door anderen worden gelezen: alleen de eigenaar mag het lezen (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>Het geheime bestand %1 is te groot voor een wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>Het geheime bestand %1 is leeg.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>De sleutelbos kan niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>%1 kan niet worden verzonden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Er is geen kalender om te genereren.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>Het genereren is gestopt; %1 is gebleven zoals het was.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1871,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Kan de map %1 niet maken.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
+    </message>
+</context>
+<context>
     <name>Taille</name>
     <message>
         <source>GB</source>
@@ -1513,6 +1902,25 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Dennenbomen</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Winternacht</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Rijp</translation>
     </message>
 </context>
 <context>
@@ -1534,120 +1942,83 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het publiceren is gestopt.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>de hostsleutel van %1 is veranderd sinds die werd geaccepteerd; dit kan een aanval zijn (iemand tussen u en de server), dus er is niets verzonden</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de hostsleutel van %1 is niet bekend (%2); accepteer hem alleen als het die van uw server is</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>de server weigerde de aanmelding: verkeerde gebruikersnaam, sleutel of wachtwoord</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>toegang geweigerd door de server</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>de server heeft geen ruimte meer</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de server antwoordde met HTTP-status %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>de server antwoordt niet meer (time-out)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>de server %1 kan niet worden gevonden</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>de server %1 is niet bereikbaar</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de beveiligde verbinding met de server is mislukt (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de externe map %1 niet weergeven</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet verzenden</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map %1 kan niet worden weergegeven</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de bucket %1 niet weergeven</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de bucket %1 niet weergeven: het antwoord van de server is onleesbaar (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de externe map %1 niet maken</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet op zijn plaats zetten</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>the keyring did not answer</source>
         <translation>de sleutelbos antwoordde niet</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dag %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>De bucket %1 kan niet worden weergegeven</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,19 @@
     <name>CacheConversions</name>
     <message>
         <source>tinselbox: there is no home folder to keep converted media in; they are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>tinselbox: não há pasta pessoal para guardar os ficheiros convertidos; são guardados em %1.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be read in %1: %2.</source>
+        <translation>O ficheiro convertido não pode ser lido em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted file cannot be kept in %1: %2.</source>
+        <translation>O ficheiro convertido não pode ser guardado em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The cache directory %1 cannot be written: %2.</source>
+        <translation>A pasta da cache %1 não pode ser escrita: %2.</translation>
     </message>
 </context>
 <context>
@@ -49,8 +61,8 @@
         <translation>não é possível gravar %1</translation>
     </message>
     <message>
-        <source>Scan to open</source>
-        <translation>Escaneie para abrir</translation>
+        <source>Scan to be reminded of each day</source>
+        <translation>Leia para receber um lembrete em cada dia</translation>
     </message>
 </context>
 <context>
@@ -107,70 +119,85 @@
     </message>
     <message>
         <source>%1 was replaced by something else while it was being opened; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi substituído por outra coisa enquanto era aberto; nada foi escrito.</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma ligação para %2, que não existe.</translation>
     </message>
     <message>
         <source>%1 is the root of a disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é a raiz de um disco.</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixInstant</name>
+    <message>
+        <source>Preview on a date</source>
+        <translation>Pré-visualizar numa data</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment (time in %1):</source>
+        <translation>Mostrar a página como um visitante a vê neste momento (hora de %1):</translation>
+    </message>
+    <message>
+        <source>Show the page as a visitor sees it at this moment:</source>
+        <translation>Mostrar a página como um visitante a vê neste momento:</translation>
     </message>
 </context>
 <context>
     <name>CiblePublication</name>
     <message>
         <source>The publishing address must begin with sftp://, ftps://, davs:// or s3://.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de publicação tem de começar por sftp://, ftps://, davs:// ou s3://.</translation>
     </message>
     <message>
         <source>The publishing address names no valid server.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de publicação não indica nenhum servidor válido.</translation>
     </message>
     <message>
         <source>The publishing address must not hold a password; it is asked for when publishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de publicação não deve conter uma palavra-passe; é pedida ao publicar.</translation>
     </message>
     <message>
         <source>The publishing address must not end with a #fragment.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de publicação não deve terminar com um #fragmento.</translation>
     </message>
     <message>
         <source>The S3 address needs the access key id before the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço S3 precisa do id da chave de acesso antes do servidor: s3://CHAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de publicação não tem uma porta válida.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta de publicação não deve conter «.» nem «..».</translation>
     </message>
     <message>
         <source>The publishing folder must not hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta de publicação não deve conter caracteres de controlo.</translation>
     </message>
     <message>
         <source>The S3 address must end with ?region=REGION (for example ?region=us-east-1).</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço S3 deve terminar com ?region=REGIÃO (por exemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só um endereço S3 aceita uma ?consulta.</translation>
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço SFTP precisa de uma pasta: /~/PASTA para uma na pasta pessoal do utilizador.</translation>
     </message>
 </context>
 <context>
@@ -267,12 +294,110 @@ Gerar mesmo assim?</translation>
         <source>The folder %1 cannot be shown.</source>
         <translation>Não é possível mostrar a pasta %1.</translation>
     </message>
+    <message>
+        <source>Move day %1 to day %2</source>
+        <translation>Mover o dia %1 para o dia %2</translation>
+    </message>
+    <message>
+        <source>Swap days %1 and %2</source>
+        <translation>Trocar os dias %1 e %2</translation>
+    </message>
 </context>
 <context>
-    <name>EntetePage</name>
+    <name>CommandesPublication</name>
     <message>
-        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
-        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+        <source>The password is asked for instead.</source>
+        <translation>Em vez disso, é pedida a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>The secret key of %1:</source>
+        <translation>A chave secreta de %1:</translation>
+    </message>
+    <message>
+        <source>The password of %1 (empty to log in with your SSH key):</source>
+        <translation>A palavra-passe de %1 (vazia para entrar com a sua chave SSH):</translation>
+    </message>
+    <message>
+        <source>Remember it in the system keyring</source>
+        <translation>Guardá-la no porta-chaves do sistema</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>A publicar…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation>A parar depois do passo atual…</translation>
+    </message>
+    <message>
+        <source>Sending %1: %2 of %3
+In all: %4 of %5, %6/s, %7 s left</source>
+        <translation>A enviar %1: %2 de %3
+No total: %4 de %5, %6/s, faltam %7 s</translation>
+    </message>
+    <message>
+        <source>The calendar has no publishing address yet: set one in Options, Publishing.</source>
+        <translation>O calendário ainda não tem endereço de publicação: indique um em Opções, Publicação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.</source>
+        <translation>
+            <numerusform>O calendário está publicado: %n ficheiro enviado (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+            <numerusform>O calendário está publicado: %n ficheiros enviados (%1), %2 apagado(s), %3 sem alterações.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a server this computer knows. Its host key&apos;s fingerprint is:
+%2
+
+Trust it only if it is your server&apos;s (your provider can tell). Trust it and publish?</source>
+        <translation>%1 não é um servidor que este computador conheça. A impressão digital da sua chave de anfitrião é:
+%2
+
+Confie nela só se for a do seu servidor (o seu fornecedor pode dizer). Confiar e publicar?</translation>
+    </message>
+    <message>
+        <source>Publish beside them?</source>
+        <translation>Publicar ao lado deles?</translation>
+    </message>
+    <message>
+        <source>The site on the server still works as it was; publishing again completes it.</source>
+        <translation>O site no servidor continua a funcionar como estava; publicar de novo completa-o.</translation>
+    </message>
+    <message>
+        <source>Publishing every morning needs a saved calendar with a publishing address (Options, Publishing).</source>
+        <translation>Publicar todas as manhãs precisa de um calendário guardado com um endereço de publicação (Opções, Publicação).</translation>
+    </message>
+    <message>
+        <source>systemd does not run on this computer. To publish every morning, add this line with crontab -e; it is in this computer&apos;s time zone:
+
+%1
+
+The job needs the password in a file only you can read (--secret-file FILE) or an SSH key.</source>
+        <translation>O systemd não funciona neste computador. Para publicar todas as manhãs, acrescente esta linha com crontab -e; está no fuso horário deste computador:
+
+%1
+
+A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertisseurImage</name>
+    <message>
+        <source>The converted picture of %1 cannot be written: %2.</source>
+        <translation>A imagem convertida de %1 não pode ser escrita: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be encoded as JPEG.</source>
+        <translation>A imagem %1 não pode ser codificada em JPEG.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +611,58 @@ Give the whole address, starting with https:// or http://, or leave the field em
 Informe o endereço completo, começando por https:// ou http://, ou deixe o campo vazio.</translation>
     </message>
     <message>
+        <source>Look of the page:</source>
+        <translation>Aspeto da página:</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagem de fundo:</translation>
+    </message>
+    <message>
+        <source>None: the theme&apos;s sky</source>
+        <translation>Nenhuma: o céu do tema</translation>
+    </message>
+    <message>
+        <source>Your own picture behind the balls, shown as it is. It is published in two crops, for tall and for wide screens.</source>
+        <translation>A sua própria imagem atrás das bolas, mostrada tal como é. É publicada em dois recortes, para ecrãs altos e para ecrãs largos.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Show the calendar&apos;s name on the page</source>
+        <translation>Mostrar o nome do calendário na página</translation>
+    </message>
+    <message>
+        <source>“%1” is not a picture this computer can read.
+Choose a photo, or leave the field empty for the theme’s own sky.</source>
+        <translation>«%1» não é uma imagem que este computador saiba ler.
+Escolha uma foto, ou deixe o campo vazio para o céu do tema.</translation>
+    </message>
+    <message>
+        <source>Select a background picture</source>
+        <translation>Selecionar uma imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Publish to:</source>
+        <translation>Publicar em:</translation>
+    </message>
+    <message>
+        <source>sftp://user@host/~/www/calendar</source>
+        <translation>sftp://utilizador@host/~/www/calendario</translation>
+    </message>
+    <message>
+        <source>sftp://USER@HOST/PATH, ftps://USER@HOST/PATH (FTP with TLS), davs://USER@HOST/PATH (WebDAV over HTTPS) or s3://ACCESS_KEY_ID@HOST/BUCKET/PREFIX?region=REGION. Passwords are never kept here: Publish asks for them and keeps them in the system keyring.</source>
+        <translation>sftp://UTILIZADOR@HOST/CAMINHO, ftps://UTILIZADOR@HOST/CAMINHO (FTP com TLS), davs://UTILIZADOR@HOST/CAMINHO (WebDAV sobre HTTPS) ou s3://ID_CHAVE_ACESSO@HOST/BUCKET/PREFIXO?region=REGIÃO. As palavras-passe nunca são guardadas aqui: Publicar pede-as e guarda-as no porta-chaves do sistema.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a publishing address.
+Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty.</source>
+        <translation>«%1» não é um endereço de publicação.
+Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs://host/www ou s3://CHAVE@host/bucket?region=us-east-1, sem palavra-passe, ou deixe o campo vazio.</translation>
+    </message>
+    <message>
         <source>Private: visitors need a password</source>
         <translation>Privado: os visitantes precisam de uma palavra-passe</translation>
     </message>
@@ -575,6 +752,14 @@ Informe o endereço completo, começando por https:// ou http://, ou deixe o cam
     <message>
         <source>The card cannot be saved.</source>
         <translation>Não é possível salvar o cartão.</translation>
+    </message>
+    <message>
+        <source>Add a code for the &amp;reminders to the card</source>
+        <translation>Adicionar ao cartão um código para os &amp;lembretes</translation>
+    </message>
+    <message>
+        <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
+        <translation>Um segundo código, mais pequeno, que adiciona um lembrete de cada dia ao calendário de um telefone.</translation>
     </message>
     <message>
         <source>Put the key in the link and the card: they open without the password</source>
@@ -735,6 +920,22 @@ Abrir mesmo assim?</translation>
         <source>%1 is an XML file but not a calendar: its root element is &lt;%2&gt;.</source>
         <translation>%1 é um arquivo XML, mas não um calendário: o elemento raiz dele é &lt;%2&gt;.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Não é possível gravar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: it holds a character that a calendar file cannot carry.</source>
+        <translation>Não é possível escrever o calendário: contém um carácter que um ficheiro de calendário não pode conter.</translation>
+    </message>
+    <message>
+        <source>The calendar cannot be written: %1.</source>
+        <translation>O ficheiro %1 não pode ser escrito.</translation>
+    </message>
 </context>
 <context>
     <name>FichierSecret</name>
@@ -772,13 +973,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The background picture cannot be written into %1: %2.</source>
         <translation>A imagem de fundo não pode ser escrita em %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>Generateur</name>
-    <message>
-        <source>There is no calendar to generate.</source>
-        <translation>Não há nenhum calendário para gerar.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +1026,6 @@ Abrir mesmo assim?</translation>
         <translation>Não é possível gravar a página em %1.</translation>
     </message>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
-    </message>
-    <message>
         <source>Day %1: %2 is not a regular file (it is %3).</source>
         <translation>Dia %1: %2 não é um arquivo comum (é %3).</translation>
     </message>
@@ -853,19 +1043,23 @@ Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: %2 não é uma imagem, um som nem um vídeo.</translation>
     </message>
     <message>
         <source>Day %1: the picture %2 is damaged: it ends before its last part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: a imagem %2 está danificada: acaba antes da sua última parte.</translation>
     </message>
     <message>
         <source>%1 changed since it was checked: it now holds files that tinselbox did not generate, which are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mudou desde que foi verificada: agora contém ficheiros que o tinselbox não gerou, que ficam como estão.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in %1: %2.</source>
+        <translation>A página não pode ser escrita em %1: %2.</translation>
     </message>
     <message>
         <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi movida ou substituída por outra coisa durante a geração; nada foi escrito nela e nada foi removido.</translation>
     </message>
 </context>
 <context>
@@ -897,17 +1091,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAGEM</translation>
-    </message>
-</context>
-<context>
-    <name>GestionnaireFichiers</name>
-    <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Não é possível gravar o arquivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written: %2.</source>
-        <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1149,13 @@ Substituí-las?</translation>
     </message>
 </context>
 <context>
+    <name>InstantApercu</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time of the form %2</source>
+        <translation>«%1» não é uma data e hora da forma %2</translation>
+    </message>
+</context>
+<context>
     <name>LecteurProjet</name>
     <message>
         <source>%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a day can hold.</source>
@@ -985,7 +1175,7 @@ Substituí-las?</translation>
     </message>
     <message>
         <source>%1 cannot be opened: the calendar&apos;s name is longer than %2 characters, the most a name can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser aberto: o nome do calendário tem mais de %2 caracteres, o máximo para um nome.</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1215,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>nenhuma tela onde abrir o editor; --generate e --check não precisam de uma</translation>
     </message>
     <message>
-        <source>--force goes with --generate or --preview</source>
-        <translation>--force é usado com --generate ou --preview</translation>
-    </message>
-    <message>
-        <source>--quiet goes with --generate</source>
-        <translation>--quiet é usado com --generate</translation>
-    </message>
-    <message>
         <source>--generate needs a calendar FILE and a directory DIR</source>
         <translation>--generate precisa de um calendário FILE e de uma pasta DIR</translation>
     </message>
@@ -1045,10 +1227,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>o editor abre no máximo um calendário FILE</translation>
     </message>
     <message>
-        <source> (see --help)</source>
-        <translation> (veja --help)</translation>
-    </message>
-    <message>
         <source>a message</source>
         <translation>uma mensagem</translation>
     </message>
@@ -1059,14 +1237,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Generated the calendar in %1</source>
         <translation>Calendário gerado em %1</translation>
-    </message>
-    <message>
-        <source>cannot generate the calendar: </source>
-        <translation>não é possível gerar o calendário: </translation>
-    </message>
-    <message>
-        <source>The file does not follow the calendar&apos;s schema.</source>
-        <translation>O arquivo não segue o esquema dos calendários.</translation>
     </message>
     <message>
         <source>Estimated site size: %1 (%2 bytes)</source>
@@ -1090,10 +1260,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Write to OUT.pdf the printable card of FILE: its name and the QR code of its address.</source>
         <translation>Grava em OUT.pdf o cartão para imprimir de FILE: o nome e o código QR do endereço dele.</translation>
-    </message>
-    <message>
-        <source>choose one of --generate, --preview, --check and --card</source>
-        <translation>escolha apenas uma entre --generate, --preview, --check e --card</translation>
     </message>
     <message>
         <source>--card needs a calendar FILE and a PDF file OUT.pdf</source>
@@ -1124,28 +1290,128 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
     </message>
     <message>
-        <source>cannot write the card: </source>
-        <translation>não é possível gravar o cartão: </translation>
-    </message>
-    <message>
         <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
         <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
-    </message>
-    <message>
-        <source>--force erases them.</source>
-        <translation>--force apaga esse conteúdo.</translation>
     </message>
     <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
     </message>
     <message>
-        <source>With --generate or --check: read a private calendar&apos;s password from FILE, which only you may read.</source>
-        <translation>Com --generate ou --check: ler a palavra-passe de um calendário privado de FILE, que só você pode ler.</translation>
+        <source>The file does not follow the calendar&apos;s schema: what this version does not know is left out.</source>
+        <translation>O ficheiro não segue o esquema do calendário: o que esta versão não conhece é deixado de fora.</translation>
     </message>
     <message>
-        <source>--password-file goes with --generate or --check</source>
-        <translation>--password-file vai com --generate ou --check</translation>
+        <source>stopped by %1; %2 was left as it was.</source>
+        <translation>parado por %1; %2 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (consulte --help)</translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
+        <translation>%1 (ver --help)</translation>
+    </message>
+    <message>
+        <source>cannot write the card %1: %2</source>
+        <translation>não é possível escrever o cartão %1: %2</translation>
+    </message>
+    <message>
+        <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
+        <translation>Converter, gerar e publicar FILE no seu endereço de publicação, enviando só o que mudou.</translation>
+    </message>
+    <message>
+        <source>With --publish: list what would be sent and deleted, change nothing.</source>
+        <translation>Com --publish: listar o que seria enviado e apagado, sem mudar nada.</translation>
+    </message>
+    <message>
+        <source>With --publish: read the password or S3 secret key from FILE, which only its owner may read.</source>
+        <translation>Com --publish: ler a palavra-passe ou a chave secreta S3 de FILE, que só o seu dono pode ler.</translation>
+    </message>
+    <message>
+        <source>With --publish: also trust the certificate authority in FILE (a server with its own certificate).</source>
+        <translation>Com --publish: confiar também na autoridade de certificação em FILE (um servidor com certificado próprio).</translation>
+    </message>
+    <message>
+        <source>With --publish: trust the SFTP server whose host key has this fingerprint, and remember it.</source>
+        <translation>Com --publish: confiar no servidor SFTP cuja chave de anfitrião tem esta impressão digital, e lembrá-lo.</translation>
+    </message>
+    <message>
+        <source>choose one of --generate, --preview, --check, --card and --publish</source>
+        <translation>escolha uma de --generate, --preview, --check, --card e --publish</translation>
+    </message>
+    <message>
+        <source>--force goes with --generate, --preview or --publish</source>
+        <translation>--force vai com --generate, --preview ou --publish</translation>
+    </message>
+    <message>
+        <source>--quiet goes with --generate or --publish</source>
+        <translation>--quiet vai com --generate ou --publish</translation>
+    </message>
+    <message>
+        <source>--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish</source>
+        <translation>--dry-run, --secret-file, --ca-file e --accept-host-key vão com --publish</translation>
+    </message>
+    <message>
+        <source>--secret-file FILE gives the password instead.</source>
+        <translation>--secret-file FILE dá a palavra-passe em vez disso.</translation>
+    </message>
+    <message>
+        <source>no password for %1: give --secret-file FILE (a file only you can read), or keep it in the keyring from the editor&apos;s Publish</source>
+        <translation>sem palavra-passe para %1: indique --secret-file FILE (um ficheiro que só você pode ler), ou guarde-a no porta-chaves a partir de Publicar no editor</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no publishing address; set one in the editor&apos;s Options</source>
+        <translation>%1: o calendário não tem endereço de publicação; indique um nas Opções do editor</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Apagado: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2)</source>
+        <translation>Enviado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source> To trust it, publish again with --accept-host-key %1</source>
+        <translation> Para confiar nela, publique de novo com --accept-host-key %1</translation>
+    </message>
+    <message>
+        <source> --force publishes beside them.</source>
+        <translation> --force publica ao lado deles.</translation>
+    </message>
+    <message>
+        <source>would send %1</source>
+        <translation>enviaria %1</translation>
+    </message>
+    <message>
+        <source>would delete %1</source>
+        <translation>apagaria %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 file(s) to send (%2), %3 to delete, %4 unchanged.</source>
+        <translation>Ensaio: %1 ficheiro(s) a enviar (%2), %3 a apagar, %4 sem alterações.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 file(s) sent (%3), %4 deleted, %5 unchanged.</source>
+        <translation>Publicado em %1: %2 ficheiro(s) enviado(s) (%3), %4 apagado(s), %5 sem alterações.</translation>
+    </message>
+    <message>
+        <source>With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the calendar&apos;s time zone).</source>
+        <translation>Com --preview: mostrar a página como um visitante a vê em MOMENT (YYYY-MM-DDTHH:MM, no fuso horário do calendário).</translation>
+    </message>
+    <message>
+        <source>--date goes with --preview</source>
+        <translation>--date vai com --preview</translation>
+    </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Com --generate, --check ou --publish: ler a palavra-passe de um calendário privado de FILE, que só você pode ler.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file vai com --generate, --check ou --publish</translation>
     </message>
     <message>
         <source>The calendar is private: --password-file checks its password too.</source>
@@ -1163,20 +1429,16 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>--password-file: </source>
         <translation>--password-file: </translation>
     </message>
-    <message>
-        <source>stopped by %1; %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
     <message>
         <source>%1 is not a regular file: a site holds only files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um ficheiro normal: um site só contém ficheiros e pastas.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1511,18 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;An editor for interactive web calendars of up to 31 days.&lt;/p&gt;&lt;p&gt;Released under the %2 licence.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;tinselbox %1&lt;/h3&gt;&lt;p&gt;Um editor de calendários web interativos de até 31 dias.&lt;/p&gt;&lt;p&gt;Distribuído sob a licença %2.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublicar</translation>
+    </message>
+    <message>
+        <source>Preview on a &amp;date...</source>
+        <translation>Pré-visualizar numa &amp;data...</translation>
+    </message>
+    <message>
+        <source>Publish every &amp;morning</source>
+        <translation>Publicar todas as &amp;manhãs</translation>
+    </message>
 </context>
 <context>
     <name>MotDePassePrive</name>
@@ -1263,6 +1537,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Private calendar</source>
         <translation>Calendário privado</translation>
+    </message>
+</context>
+<context>
+    <name>OutilFfmpeg</name>
+    <message>
+        <source>The conversion was stopped.</source>
+        <translation>A conversão foi parada.</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed: %1.</source>
+        <translation>O ffmpeg falhou: %1.</translation>
+    </message>
+    <message>
+        <source>ffmpeg is not installed.</source>
+        <translation>O ffmpeg não está instalado.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped with code %1.</source>
+        <translation>O ffmpeg parou com o código %1.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1633,22 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Dia {n}: nada hoje</translation>
     </message>
     <message>
+        <source>Scan to open</source>
+        <translation>Escaneie para abrir</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Lembrar-me</translation>
+    </message>
+    <message>
+        <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
+        <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+    </message>
+    <message>
         <source>This calendar is private.</source>
         <translation>Este calendário é privado.</translation>
     </message>
@@ -1375,24 +1684,32 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
 <context>
     <name>PlanConversions</name>
     <message>
-        <source>Day %1: the file %2 cannot be converted: %3.</source>
-        <translation>Dia %1: não é possível converter o arquivo %2: %3.</translation>
-    </message>
-    <message>
         <source>This file will not play in every browser. Installing ffmpeg converts it when the site is generated.</source>
         <translation>Este arquivo não vai tocar em todos os navegadores. Com o ffmpeg instalado, ele é convertido quando o site é gerado.</translation>
     </message>
     <message>
         <source>Day %1: %2 is not a picture, a sound or a video.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The conversion was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1: %2 não é uma imagem, um som nem um vídeo.</translation>
     </message>
     <message>
         <source>ffmpeg is not installed: the sound and video files of days %1 are published as they are, unconverted, and keep the position (GPS) and other details they hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ffmpeg não está instalado: os ficheiros de som e vídeo dos dias %1 são publicados tal como estão, sem conversão, e mantêm a posição (GPS) e os outros dados que contêm.</translation>
+    </message>
+    <message>
+        <source>The conversions were stopped.</source>
+        <translation>As conversões foram paradas.</translation>
+    </message>
+    <message>
+        <source>Day %1: the file %2 cannot be converted. %3</source>
+        <translation>Dia %1: o ficheiro %2 não pode ser convertido. %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture, a sound or a video.</source>
+        <translation>%1 não é uma imagem, um som nem um vídeo.</translation>
+    </message>
+    <message>
+        <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
+        <translation>A cópia convertida de %1 em %2 ficou incompleta; o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -1439,22 +1756,79 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>this is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma ligação para %1, que não existe</translation>
+    </message>
+</context>
+<context>
+    <name>PublicationCalendrier</name>
+    <message>
+        <source>The calendar has no publishing address; set one in Options, Publishing.</source>
+        <translation>O calendário não tem endereço de publicação; indique um em Opções, Publicação.</translation>
+    </message>
+    <message>
+        <source>Cannot make a staging folder for the site: %1.</source>
+        <translation>Não é possível criar uma pasta de preparação para o site: %1.</translation>
     </message>
 </context>
 <context>
     <name>Publieur</name>
     <message>
         <source>No publishing address is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está definido nenhum endereço de publicação.</translation>
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta remota %1 contém ficheiros que nenhuma publicação de um calendário lá pôs; publicar ao lado deles precisa da sua confirmação (nunca são apagados).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível enviar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SecretPublication</name>
+    <message>
+        <source>Cannot read the secret file %1: %2.</source>
+        <translation>Não é possível ler o ficheiro secreto %1: %2.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is not a regular file.</source>
+        <translation>O ficheiro secreto %1 não é um ficheiro normal.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 may be read by others: only its owner may read it (chmod 600 %1).</source>
+        <translation>O ficheiro secreto %1 pode ser lido por outros: só o seu dono o pode ler (chmod 600 %1).</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is too large to hold a password.</source>
+        <translation>O ficheiro secreto %1 é grande demais para conter uma palavra-passe.</translation>
+    </message>
+    <message>
+        <source>The secret file %1 is empty.</source>
+        <translation>O ficheiro secreto %1 está vazio.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be read: %1.</source>
+        <translation>Não é possível ler o porta-chaves: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the keyring: %1.</source>
+        <translation>Não é possível guardar a palavra-passe no porta-chaves: %1.</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the keyring: %1.</source>
+        <translation>Não é possível remover a palavra-passe do porta-chaves: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceGeneration</name>
+    <message>
+        <source>There is no calendar to generate.</source>
+        <translation>Não há nenhum calendário para gerar.</translation>
+    </message>
+    <message>
+        <source>The generation was stopped; %1 was left as it was.</source>
+        <translation>A geração foi interrompida; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -1481,7 +1855,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>The file %1 cannot be written: %2.</source>
-        <translation>Não é possível escrever o ficheiro %1: %2.</translation>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 changed while it was encrypted.</source>
@@ -1494,6 +1868,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Não é possível escrever o cadeado da página em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TacheMatinale</name>
+    <message>
+        <source>systemctl --user %1 failed: %2</source>
+        <translation>systemctl --user %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>A geração foi parada; %1 ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -1516,6 +1905,25 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>ThemePage</name>
+    <message>
+        <source>Fir trees</source>
+        <translation>Pinheiros</translation>
+    </message>
+    <message>
+        <source>Winter night</source>
+        <translation>Noite de inverno</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Geada</translation>
+    </message>
+</context>
+<context>
     <name>Traduction</name>
     <message>
         <source>Language</source>
@@ -1534,120 +1942,83 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <name>TransfertCurl</name>
     <message>
         <source>Publishing was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>A publicação foi parada.</translation>
     </message>
     <message>
         <source>the host key of %1 has changed since it was accepted; this may be an attack (someone between you and the server), so nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>a chave de anfitrião de %1 mudou desde que foi aceite; pode ser um ataque (alguém entre si e o servidor), por isso nada foi enviado</translation>
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>a chave de anfitrião de %1 não é conhecida (%2); aceite-a só se for a do seu servidor</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor recusou a entrada: nome de utilizador, chave ou palavra-passe errados</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
-        <translation type="unfinished"></translation>
+        <translation>permissão recusada pelo servidor</translation>
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation type="unfinished"></translation>
+        <translation>A publicação foi interrompida.</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor respondeu com o estado HTTP %1</translation>
     </message>
     <message>
         <source>the server stopped answering (timeout)</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor deixou de responder (tempo esgotado)</translation>
     </message>
     <message>
         <source>the server %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível encontrar o servidor %1</translation>
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível contactar o servidor %1</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>a ligação segura ao servidor falhou (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
     </message>
-</context>
-<context>
-    <name>TransfertFichiers</name>
     <message>
         <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível listar a pasta remota %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1</translation>
     </message>
     <message>
         <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível enviar %1</translation>
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível apagar %1</translation>
     </message>
-</context>
-<context>
-    <name>TransfertS3</name>
     <message>
         <source>Cannot list the bucket %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível listar o bucket %1</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1: the server&apos;s answer does not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TransfertWebdav</name>
-    <message>
-        <source>Cannot list the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível listar o bucket %1: a resposta do servidor não se lê (%2).</translation>
     </message>
     <message>
         <source>Cannot make the remote folder %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot send %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta remota %1</translation>
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível colocar %1 no lugar</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +2026,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>the keyring did not answer</source>
         <translation>o porta-chaves não respondeu</translation>
+    </message>
+</context>
+<context>
+    <name>TuilesJours</name>
+    <message>
+        <source>Day %1</source>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>ficheiro em falta</translation>
     </message>
 </context>
 </TS>

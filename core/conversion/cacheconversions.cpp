@@ -1,5 +1,7 @@
 #include "conversion/cacheconversions.h"
 
+#include "format/ecriturefichier.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -155,7 +157,7 @@ bool CacheConversions::cle(QString const &source, QString const &reglages, QStri
     return true;
 }
 
-bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *extension) const
+bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *extension, bool verifier) const
 {
     const QList<QByteArray> lignes = lire(cheminDescription(cle)).split('\n');
     if (lignes.size() < 2 || lignes.at(0).isEmpty())
@@ -165,8 +167,21 @@ bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *ex
     if (lignes.at(1) == "1") {
         const QString stocke = QDir(repertoire).filePath(cle + QLatin1Char('.') + *extension);
         QFile donnees(stocke);
-        if (!donnees.exists())
+        // An entry that does not hold what it recorded (cut short, replaced, of an earlier
+        // version that recorded nothing) is dropped: the source is converted again.
+        bool conforme = lignes.size() >= 4 && donnees.size() == lignes.at(2).toLongLong()
+            && donnees.open(QIODevice::ReadOnly);
+        if (conforme && verifier) {
+            QCryptographicHash hachage(QCryptographicHash::Sha256);
+            conforme = hachage.addData(&donnees) && hachage.result().toHex() == lignes.at(3);
+        }
+        donnees.close();
+        if (!conforme) {
+            QMutexLocker verrou(&verrouRangement());
+            QFile::remove(cheminDescription(cle));
+            QFile::remove(stocke);
             return false;
+        }
         // The time of last use decides what goes first when the cache is full.
         if (donnees.open(QIODevice::ReadWrite))
             donnees.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
@@ -186,28 +201,55 @@ QString CacheConversions::brouillon(QString const &cle) const
                       .arg(++compteur));
 }
 
-bool CacheConversions::ranger(
-    QString const &cle, QString const &produit, QString const &extension, QString *fichier, QString *erreur)
+Resultat CacheConversions::ranger(
+    QString const &cle, QString const &produit, QString const &extension, QString *fichier)
 {
     QMutexLocker verrou(&verrouRangement());
     fichier->clear();
+    QByteArray description = extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n';
     if (!produit.isEmpty()) {
+        // What the entry holds, checked at each use.
+        QFile brouillon(produit);
+        QCryptographicHash hachage(QCryptographicHash::Sha256);
+        if (!brouillon.open(QIODevice::ReadOnly) || !hachage.addData(&brouillon)) {
+            const QString raison = brouillon.errorString();
+            QFile::remove(produit);
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The converted file cannot be read in %1: %2.")
+                    .arg(Resultat::cheminLisible(repertoire), raison))
+                .avecChemin(repertoire)
+                .avecRaison(raison);
+        }
+        description += QByteArray::number(brouillon.size()) + '\n' + hachage.result().toHex() + '\n';
+        brouillon.close();
+        // Written under a name of its own and renamed into place: never half there.
         *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
         QFile::remove(*fichier);
-        if (!QFile::rename(produit, *fichier)) {
-            *erreur = QStringLiteral("the converted file cannot be kept in %1").arg(repertoire);
+        if (!brouillon.rename(*fichier)) {
+            const QString raison = brouillon.errorString();
             QFile::remove(produit);
-            return false;
+            fichier->clear();
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The converted file cannot be kept in %1: %2.")
+                    .arg(Resultat::cheminLisible(repertoire), raison))
+                .avecChemin(repertoire)
+                .avecRaison(raison);
         }
     }
-    if (!ecrireAtomiquement(
-            cheminDescription(cle), extension.toLatin1() + '\n' + (produit.isEmpty() ? "0" : "1") + '\n')) {
-        *erreur = QStringLiteral("the cache directory %1 cannot be written").arg(repertoire);
-        return false;
+    QString raison;
+    if (!EcritureFichier::remplacer(cheminDescription(cle), description, &raison)) {
+        if (!fichier->isEmpty())
+            QFile::remove(*fichier);
+        fichier->clear();
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The cache directory %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(repertoire), raison))
+            .avecChemin(repertoire)
+            .avecRaison(raison);
     }
     verrou.unlock();
     limiter(limiteCourante, *fichier);
-    return true;
+    return Resultat();
 }
 
 void CacheConversions::limiter(qint64 limite, QString const &garder)

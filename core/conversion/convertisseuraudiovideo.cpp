@@ -68,20 +68,19 @@ QStringList argumentsSon(
 
 } // namespace
 
-bool ConvertisseurAudioVideo::convertir(QString const &source, Media::TypeMedia type,
-    QString const &destinationSansExtension, QString *extension, bool *copie, bool *ffmpegManquant,
-    QString *erreur)
+Resultat ConvertisseurAudioVideo::convertir(QString const &source, Media::TypeMedia type,
+    QString const &destinationSansExtension, QString *extension, bool *copie, bool *ffmpegManquant)
 {
     *copie = true;
     *ffmpegManquant = false;
     *extension = TypeFichier::extension(source);
     if (!OutilFfmpeg::disponible()) {
         *ffmpegManquant = !TypeFichier::lisiblePartout(source);
-        return true;
+        return Resultat();
     }
     ProprietesFlux flux;
     if (!OutilFfmpeg::sonder(source, &flux))
-        return true;
+        return Resultat();
 
     const QString entree = QStringLiteral("file:") + source;
     QStringList arguments;
@@ -92,8 +91,8 @@ bool ConvertisseurAudioVideo::convertir(QString const &source, Media::TypeMedia 
     } else if (!flux.codecAudio.isEmpty()) {
         arguments = argumentsSon(flux, entree, destinationSansExtension, extension);
     } else {
-        return true;
+        return Resultat();
     }
     *copie = false;
-    return OutilFfmpeg::executer(arguments, erreur);
+    return OutilFfmpeg::executer(arguments).avecChemin(source);
 }

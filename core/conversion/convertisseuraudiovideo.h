@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/resultat.h"
 #include "modele/media.h"
 
 #include <QString>
@@ -20,7 +21,6 @@ public:
     /// As `ConvertisseurImage::convertir`, for a day of kind `type` (a sound or a video).
     /// Without ffmpeg the source is published as it is and `*ffmpegManquant` tells
     /// whether some browsers will not play it.
-    static bool convertir(QString const &source, Media::TypeMedia type,
-        QString const &destinationSansExtension, QString *extension, bool *copie, bool *ffmpegManquant,
-        QString *erreur);
+    static Resultat convertir(QString const &source, Media::TypeMedia type,
+        QString const &destinationSansExtension, QString *extension, bool *copie, bool *ffmpegManquant);
 };

@@ -1,10 +1,13 @@
 #include "conversion/convertisseurimage.h"
 
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -87,8 +90,8 @@ bool ConvertisseurImage::porteDesMetadonnees(QString const &chemin)
     return jpegAvecMetadonnees(fichier) || (fichier.seek(0) && pngAvecMetadonnees(fichier));
 }
 
-bool ConvertisseurImage::convertir(QString const &source, QString const &destinationSansExtension,
-    QString *extension, bool *copie, QString *erreur)
+Resultat ConvertisseurImage::convertir(
+    QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie)
 {
     *copie = true;
     *extension = TypeFichier::extension(source);
@@ -97,42 +100,53 @@ bool ConvertisseurImage::convertir(QString const &source, QString const &destina
     lecteur.setAutoTransform(true);
     const QByteArray format = lecteur.format();
     if (!lecteur.canRead())
-        return true;
+        return Resultat();
     // Converting frames would lose the animation; browsers play animated GIF and WebP.
     if ((format == "gif" || format == "webp") && lecteur.imageCount() > 1)
-        return true;
+        return Resultat();
     const QSize taille = lecteur.size();
     const int cote = std::max(taille.width(), taille.height());
     if ((format == "jpeg" || format == "png") && taille.isValid() && cote <= COTE_MAX
         && !porteDesMetadonnees(source))
-        return true;
+        return Resultat();
 
     QImage image = lire(source, COTE_MAX, nullptr);
     if (image.isNull())
-        return true;
+        return Resultat();
     const bool transparente = aDeLaTransparence(image);
     if (!transparente)
         image = image.convertToFormat(QImage::Format_RGB32);
 
+    const auto echec = [&source](const QString &raison) {
+        return Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted picture of %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(source), raison))
+            .avecChemin(source)
+            .avecRaison(raison);
+    };
     *copie = false;
     *extension = transparente ? QStringLiteral("png") : QStringLiteral("jpg");
+    // Encoded in memory, then written with each write checked: an encoder writing to a
+    // full disk may report success and leave a picture cut short.
+    QByteArray octets;
+    if (transparente) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QImageWriter ecrivain(&tampon, QByteArrayLiteral("png"));
+        if (!ecrivain.write(image))
+            return echec(ecrivain.errorString());
+    } else {
+        octets = encoderJpeg(image, QUALITE_JPEG);
+        if (octets.isEmpty())
+            return Resultat::echec(Resultat::Cause::Conversion,
+                tr("The picture %1 cannot be encoded as JPEG.").arg(Resultat::cheminLisible(source)))
+                .avecChemin(source);
+    }
     const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
-    if (!transparente) {
-        const QByteArray jpeg = encoderJpeg(image, QUALITE_JPEG);
-        QFile sortie(destination);
-        if (jpeg.isEmpty() || !sortie.open(QIODevice::WriteOnly) || sortie.write(jpeg) != jpeg.size()
-            || !sortie.flush()) {
-            *erreur = jpeg.isEmpty() ? QStringLiteral("the picture cannot be encoded") : sortie.errorString();
-            return false;
-        }
-        return true;
-    }
-    QImageWriter ecrivain(destination, QByteArrayLiteral("png"));
-    if (!ecrivain.write(image)) {
-        *erreur = ecrivain.errorString();
-        return false;
-    }
-    return true;
+    QString raison;
+    if (!EcritureFichier::ecrire(destination, octets, &raison))
+        return echec(raison);
+    return Resultat();
 }
 
 QImage ConvertisseurImage::lire(QString const &source, int coteMax, QString *erreur)

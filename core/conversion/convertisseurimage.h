@@ -1,6 +1,9 @@
 #pragma once
 
+#include "format/resultat.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -10,6 +13,8 @@
 /// they are.
 class ConvertisseurImage
 {
+    Q_DECLARE_TR_FUNCTIONS(ConvertisseurImage)
+
 public:
     static const int COTE_MAX = 2560;
     static const int QUALITE_JPEG = 85;
@@ -20,9 +25,9 @@ public:
 
     /// Converts `source` into `destinationSansExtension` plus the returned `*extension`.
     /// `*copie` is true (nothing written) when the source is to be published as it is,
-    /// under `*extension`. False with `*erreur` when the output cannot be written.
-    static bool convertir(QString const &source, QString const &destinationSansExtension, QString *extension,
-        bool *copie, QString *erreur);
+    /// under `*extension`. A failure when the output cannot be written.
+    static Resultat convertir(
+        QString const &source, QString const &destinationSansExtension, QString *extension, bool *copie);
 
     /// The picture `source` upright, in sRGB, with no metadata, at most `coteMax` pixels
     /// on its long side (decoded at a reduced size where the format allows). A null

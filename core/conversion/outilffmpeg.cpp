@@ -108,39 +108,43 @@ bool OutilFfmpeg::sonder(QString const &source, ProprietesFlux *proprietes)
         && (!proprietes->codecVideo.isEmpty() || !proprietes->codecAudio.isEmpty());
 }
 
-bool OutilFfmpeg::executer(QStringList const &arguments, QString *erreur)
+Resultat OutilFfmpeg::executer(QStringList const &arguments)
 {
+    const auto arret = [] {
+        return Resultat::echec(Resultat::Cause::Interrompu, tr("The conversion was stopped."));
+    };
+    const auto echec = [](QString const &raison) {
+        return Resultat::echec(Resultat::Cause::Conversion, tr("ffmpeg failed: %1.").arg(raison))
+            .avecRaison(raison);
+    };
     static QMutex unSeul;
     QMutexLocker verrou(&unSeul);
-    if (abandon) {
-        *erreur = QStringLiteral("the conversion was stopped");
-        return false;
-    }
+    if (abandon)
+        return arret();
     const QString convertisseur = programme("ffmpeg");
-    if (convertisseur.isEmpty()) {
-        *erreur = QStringLiteral("ffmpeg is not installed");
-        return false;
-    }
+    if (convertisseur.isEmpty())
+        return Resultat::echec(Resultat::Cause::Conversion, tr("ffmpeg is not installed."));
     const int interruptions = Interruption::conversionsInterrompues();
     ProcessusLie processus;
     processus.start(convertisseur,
         QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
             QStringLiteral("error"), QStringLiteral("-y")}
             + arguments);
-    if (!processus.waitForStarted()) {
-        *erreur = processus.errorString();
-        return false;
-    }
+    if (!processus.waitForStarted())
+        return echec(processus.errorString());
     if (attendre(processus))
-        return true;
+        return Resultat();
+    if (abandon)
+        return arret();
     const QStringList lignes =
         QString::fromLocal8Bit(processus.readAllStandardError()).trimmed().split(QLatin1Char('\n'));
-    const bool arretee = abandon || Interruption::conversionsInterrompues() != interruptions;
-    *erreur = arretee ? QStringLiteral("the conversion was stopped")
-                      : lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
-    if (erreur->isEmpty())
-        *erreur = QStringLiteral("ffmpeg failed");
-    return false;
+    if (Interruption::conversionsInterrompues() != interruptions)
+        return arret();
+    const QString raison = lignes.mid(std::max(0, int(lignes.size()) - 2)).join(QLatin1Char(' '));
+    if (raison.isEmpty())
+        return Resultat::echec(
+            Resultat::Cause::Conversion, tr("ffmpeg stopped with code %1.").arg(processus.exitCode()));
+    return echec(raison);
 }
 
 void OutilFfmpeg::abandonner()

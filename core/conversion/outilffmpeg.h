@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +21,8 @@ struct ProprietesFlux {
 /// at most one ffmpeg runs at a time in the whole program.
 class OutilFfmpeg
 {
+    Q_DECLARE_TR_FUNCTIONS(OutilFfmpeg)
+
 public:
     OutilFfmpeg() = delete;
 
@@ -25,9 +30,9 @@ public:
     static bool disponible();
     /// Reads the streams of `source`; false when it holds no sound or video ffprobe knows.
     static bool sonder(QString const &source, ProprietesFlux *proprietes);
-    /// Runs ffmpeg with `arguments` (after its own quiet, non-interactive options); false
-    /// with its last error lines in `*erreur` when it fails or is stopped by `abandonner()`.
-    static bool executer(QStringList const &arguments, QString *erreur);
+    /// Runs ffmpeg with `arguments` (after its own quiet, non-interactive options); a failure
+    /// gives its last error lines as the reason, a stop by `abandonner()` is `Interrompu`.
+    static Resultat executer(QStringList const &arguments);
     /// Stops the running ffmpeg and refuses new runs (the program is quitting).
     static void abandonner();
 };

@@ -6,6 +6,7 @@
 #include "conversion/outilffmpeg.h"
 #include "conversion/typefichier.h"
 #include "format/interruption.h"
+#include "format/resultat.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 
@@ -25,6 +26,11 @@ bool avecFichier(const Media *media)
 {
     const GenreMedia *genre = media != nullptr ? GenreMedia::pour(media->getType()) : nullptr;
     return genre != nullptr && genre->avecFichier;
+}
+
+Resultat arret()
+{
+    return Resultat::echec(Resultat::Cause::Interrompu, PlanConversions::tr("The conversions were stopped."));
 }
 
 Publication telleQuelle(const QString &source)
@@ -114,14 +120,13 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
     // Not a regular file (the copy will say so), or the program is quitting.
     if (!trouve) {
         Publication telle = telleQuelle(source);
-        if (abandon) {
-            telle.ok = false;
-            telle.erreur = QStringLiteral("the conversion was stopped");
-        }
+        if (abandon)
+            telle.resultat = arret();
         return telle;
     }
     const Publication resultat = travail.result();
-    if (resultat.interrompue) {
+    // A stopped conversion is no outcome to keep: it runs again when asked for next.
+    if (resultat.resultat.getCause() == Resultat::Cause::Interrompu) {
         QMutexLocker verrouillage(&verrou);
         const QString cle = cleTravail(source, type);
         if (travaux.value(cle) == travail)
@@ -130,8 +135,19 @@ Publication PlanConversions::publication(QString const &source, Media::TypeMedia
     return resultat;
 }
 
-bool PlanConversions::preparer(
-    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur)
+Resultat PlanConversions::echecDuJour(int jour, QString const &source, Resultat const &echec)
+{
+    if (echec.getCause() == Resultat::Cause::Interrompu)
+        return echec;
+    Resultat resultat = Resultat::echec(echec.getCause(),
+        tr("Day %1: the file %2 cannot be converted. %3")
+            .arg(jour)
+            .arg(Resultat::cheminLisible(source), echec.getMessage()));
+    return resultat.avecJour(jour).avecChemin(source).avecRaison(echec.getRaison());
+}
+
+Resultat PlanConversions::preparer(
+    Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport)
 {
     demarrer(calendrier);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -143,29 +159,23 @@ bool PlanConversions::preparer(
         if (!avecFichier(it.value()))
             continue;
         if (QFileInfo(it.value()->getUrl()).isFile() && !TypeFichier::estMedia(it.value()->getUrl())) {
-            *erreur = QCoreApplication::translate(
-                "PlanConversions", "Day %1: %2 is not a picture, a sound or a video.")
-                          .arg(it.key())
-                          .arg(it.value()->getUrl());
-            return false;
+            return Resultat::echec(Resultat::Cause::Media,
+                tr("Day %1: %2 is not a picture, a sound or a video.")
+                    .arg(it.key())
+                    .arg(Resultat::cheminLisible(it.value()->getUrl())))
+                .avecJour(it.key())
+                .avecChemin(it.value()->getUrl());
         }
         const Publication resultat =
             publication(it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux);
-        if (resultat.interrompue || Interruption::signal() != 0) {
-            *erreur = QCoreApplication::translate("PlanConversions", "The conversion was stopped.");
-            return false;
-        }
-        if (!resultat.ok) {
-            *erreur =
-                QCoreApplication::translate("PlanConversions", "Day %1: the file %2 cannot be converted: %3.")
-                    .arg(it.key())
-                    .arg(it.value()->getUrl(), resultat.erreur);
-            return false;
-        }
+        if (resultat.resultat.getCause() == Resultat::Cause::Interrompu || Interruption::signal() != 0)
+            return arret();
+        if (!resultat.resultat)
+            return echecDuJour(it.key(), it.value()->getUrl(), resultat.resultat);
         if (rapport && !rapport(it.key(), ++rang, total))
-            return true;
+            return arret();
     }
-    return true;
+    return Resultat();
 }
 
 bool PlanConversions::taillePubliee(
@@ -191,7 +201,7 @@ bool PlanConversions::taillePubliee(
     QString cle;
     QString fichier;
     QString extension;
-    if (!cache.cleConnue(source, reglages(type), &cle) || !cache.trouver(cle, &fichier, &extension))
+    if (!cache.cleConnue(source, reglages(type), &cle) || !cache.trouver(cle, &fichier, &extension, false))
         return false;
     if (!fichier.isEmpty())
         *taille = QFileInfo(fichier).size();
@@ -203,9 +213,8 @@ QString PlanConversions::avertissementFfmpeg(QString const &source, Media::TypeM
     if ((type != Media::MUSIQUE && type != Media::VIDEO) || OutilFfmpeg::disponible()
         || !QFileInfo(source).isFile() || TypeFichier::lisiblePartout(source))
         return QString();
-    return QCoreApplication::translate("PlanConversions",
-        "This file will not play in every browser. Installing ffmpeg converts it when the site is "
-        "generated.");
+    return tr("This file will not play in every browser. Installing ffmpeg converts it when the site is "
+              "generated.");
 }
 
 QList<int> PlanConversions::joursNonConvertis(Calendrier const &calendrier)
@@ -244,14 +253,14 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
 {
     Publication publication = telleQuelle(source);
     if (abandon) {
-        publication.ok = false;
-        publication.erreur = QStringLiteral("the conversion was stopped");
+        publication.resultat = arret();
         return publication;
     }
     // Nothing but a picture, a sound or a video is converted or published.
     if (!TypeFichier::estMedia(source)) {
-        publication.ok = false;
-        publication.erreur = QStringLiteral("it is not a picture, a sound or a video");
+        publication.resultat = Resultat::echec(Resultat::Cause::Media,
+            tr("%1 is not a picture, a sound or a video.").arg(Resultat::cheminLisible(source)))
+                                   .avecChemin(source);
         return publication;
     }
     CacheConversions cache;
@@ -271,29 +280,33 @@ Publication PlanConversions::convertir(QString const &source, Media::TypeMedia t
     const int interruptions = Interruption::conversionsInterrompues();
     bool copie = true;
     bool ffmpegManquant = false;
-    QString erreur;
-    const bool converti = estImage(type)
-        ? ConvertisseurImage::convertir(source, brouillon, &extension, &copie, &erreur)
-        : ConvertisseurAudioVideo::convertir(
-            source, type, brouillon, &extension, &copie, &ffmpegManquant, &erreur);
+    const Resultat converti = estImage(type)
+        ? ConvertisseurImage::convertir(source, brouillon, &extension, &copie)
+        : ConvertisseurAudioVideo::convertir(source, type, brouillon, &extension, &copie, &ffmpegManquant);
     publication.extension = extension;
     publication.ffmpegManquant = ffmpegManquant;
+    const QString produit = brouillon + QLatin1Char('.') + extension;
+    // A copy cut short (a disk that filled up under the converter) is never kept.
+    if (converti && !copie && (QFileInfo(produit).size() <= 0 || TypeFichier::estTronque(produit))) {
+        QFile::remove(produit);
+        publication.resultat = Resultat::echec(Resultat::Cause::Conversion,
+            tr("The converted copy of %1 in %2 was cut short; the disk may be full.")
+                .arg(Resultat::cheminLisible(source), Resultat::cheminLisible(cache.getRepertoire())))
+                                   .avecChemin(source);
+        return publication;
+    }
     if (!converti) {
         QFile::remove(brouillon + QLatin1Char('.') + extension);
-        publication.ok = false;
-        publication.erreur = erreur;
-        publication.interrompue = Interruption::conversionsInterrompues() != interruptions;
+        publication.resultat = Interruption::conversionsInterrompues() != interruptions ? arret() : converti;
         return publication;
     }
     // Without ffmpeg the outcome is not final: installing it later converts the file.
     if (!estImage(type) && !OutilFfmpeg::disponible())
         return publication;
-    if (!cache.ranger(cle, copie ? QString() : brouillon + QLatin1Char('.') + extension, extension, &fichier,
-            &erreur)) {
-        publication.ok = false;
-        publication.erreur = erreur;
+    publication.resultat =
+        cache.ranger(cle, copie ? QString() : brouillon + QLatin1Char('.') + extension, extension, &fichier);
+    if (!publication.resultat)
         return publication;
-    }
     publication.fichier = copie ? source : fichier;
     return publication;
 }

@@ -34,9 +34,10 @@ public:
     Publication publication(QString const &source, Media::TypeMedia type, bool originaux = false);
     /// Converts every media file of `calendrier`, waiting for each in day order and
     /// calling `rapport(jour, rang, total)` as each is ready; a report that returns false
-    /// stops the wait. False with `*erreur` (the day and why) when one cannot be converted.
-    bool preparer(
-        Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport, QString *erreur);
+    /// stops the wait (`Interrompu`). A failure names the day that cannot be converted and why.
+    Resultat preparer(Calendrier const &calendrier, std::function<bool(int, int, int)> const &rapport);
+    /// The failure of day `jour`, whose file `source` was converted to `echec`.
+    static Resultat echecDuJour(int jour, QString const &source, Resultat const &echec);
     /// Size of what `source` is published as, if known without waiting or reading it;
     /// false while it is not converted yet.
     bool taillePubliee(QString const &source, Media::TypeMedia type, bool originaux, qint64 *taille);

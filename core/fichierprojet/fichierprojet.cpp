@@ -201,14 +201,12 @@ void rendreRelatifs(QDomDocument &document, const QString &dossier)
 
 } // namespace
 
-int FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison)
+Resultat FichierProjet::enregistrer(Calendrier const &calendrier, QString const &chemin)
 {
     QDomDocument document;
-    const int resultat = versDom(calendrier, document);
-    if (resultat != 0)
-        return resultat;
+    versDom(calendrier, document);
     rendreRelatifs(document, QDir::cleanPath(QFileInfo(chemin).absolutePath()));
-    return ecrire(document, chemin, raison);
+    return ecrire(document, chemin);
 }
 
 Resultat FichierProjet::ouvrir(QString const &chemin, Calendrier &calendrier)
@@ -222,9 +220,8 @@ Resultat FichierProjet::ouvrir(QString const &chemin, Calendrier &calendrier)
     const Resultat lecture = LecteurProjet::lire(fichier, calendrier, chemin, &racine);
     if (!lecture || racine == NOM_BALISE_RACINE)
         return lecture;
-    return Resultat::echec(PAS_UN_CALENDRIER,
-        QCoreApplication::translate(
-            "FichierProjet", "%1 is an XML file but not a calendar: its root element is <%2>.")
+    return Resultat::echec(Resultat::Cause::PasUnCalendrier,
+        tr("%1 is an XML file but not a calendar: its root element is <%2>.")
             .arg(Resultat::cheminLisible(chemin), Resultat::cheminLisible(racine)))
         .avecChemin(chemin);
 }
@@ -235,33 +232,46 @@ bool FichierProjet::estEnregistrable(QString const &chemin)
     return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
 }
 
-int FichierProjet::ecrire(QDomDocument const &document, QString const &chemin, QString *raison)
+Resultat FichierProjet::ecrire(QDomDocument const &document, QString const &chemin)
 {
+    const auto echec = [&chemin](QString raison) {
+        if (raison.endsWith(QLatin1Char('.')))
+            raison.chop(1);
+        const QString nom = Resultat::cheminLisible(chemin);
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            raison.isEmpty() ? tr("The file %1 cannot be written.").arg(nom)
+                             : tr("The file %1 cannot be written: %2.").arg(nom, raison))
+            .avecChemin(chemin)
+            .avecRaison(raison);
+    };
     QSaveFile sortie(chemin);
-    bool ecrit = sortie.open(QIODevice::WriteOnly);
-    if (ecrit && ecrireDom(document, sortie) != 0) {
+    if (!sortie.open(QIODevice::WriteOnly))
+        return echec(sortie.errorString());
+    if (!ecrireDom(document, sortie)) {
         // A text that cannot be stored is no fault of the system's: no reason to give.
         const bool parLeSysteme = sortie.error() != QFileDevice::NoError;
-        if (raison != nullptr && parLeSysteme)
-            *raison = sortie.errorString();
+        const QString raison = parLeSysteme ? sortie.errorString() : QString();
         sortie.cancelWriting();
-        return 2;
+        return echec(raison);
     }
-    if (ecrit && sortie.commit())
-        return 0;
-    if (raison != nullptr)
-        *raison = sortie.errorString();
-    return 2;
+    if (!sortie.commit())
+        return echec(sortie.errorString());
+    return Resultat();
 }
 
-int FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)
+Resultat FichierProjet::ecrireDom(QDomDocument const &document, QIODevice &peripherique)
 {
     const QString texte = texteDocument(document);
     // Such characters would be written raw: the file could never be read again.
     if (GardeXml::positionCaractereInterdit(texte) >= 0)
-        return 2;
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("The calendar cannot be written: it holds a character that a calendar file cannot carry."));
     const QByteArray octets = texte.toUtf8();
-    return peripherique.write(octets) == octets.size() ? 0 : 2;
+    if (peripherique.write(octets) != octets.size())
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("The calendar cannot be written: %1.").arg(peripherique.errorString()))
+            .avecRaison(peripherique.errorString());
+    return Resultat();
 }
 
 QByteArray FichierProjet::texte(QDomDocument const &document)
@@ -272,7 +282,7 @@ QByteArray FichierProjet::texte(QDomDocument const &document)
 bool FichierProjet::estValide(QString const &chemin)
 {
     QFile fichier(chemin);
-    if (FichierOrdinaire::ouvrirEnLecture(fichier) != 0)
+    if (!FichierOrdinaire::ouvrir(fichier))
         return false;
     // The validator gets the text as the guard decoded and prepared it, in UTF-8 and without
     // the declaration, so that it cannot read a text the guard did not see (nor the bodies of
@@ -312,7 +322,7 @@ bool FichierProjet::estValide(QString const &chemin)
     return validateur.validate(texte, QUrl());
 }
 
-int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
+void FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
 {
     QDomElement racine = document.createElement(NOM_BALISE_RACINE);
     racine.setAttribute(NOM_ATTRIBUT_NOM, calendrier.getNom());
@@ -331,5 +341,4 @@ int FichierProjet::versDom(Calendrier const &calendrier, QDomDocument &document)
         racine.appendChild(jour);
         jour.appendChild(document.importNode(it.value()->getQDomElement(), true));
     }
-    return 0;
 }

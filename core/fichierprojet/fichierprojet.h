@@ -1,7 +1,9 @@
 #pragma once
 
 #include "format/format.h"
+
 #include "format/resultat.h"
+#include <QCoreApplication>
 
 #include <QLatin1String>
 
@@ -16,11 +18,10 @@ class QString;
 /// The project file: its XML names, reading (behind a guard against hostile input),
 /// writing, schema validation and the conversions between its DOM and a calendar.
 /// The elements of the media kinds are in `GenreMedia`.
-///
-/// Codes as the file manager's: 0 success, 1 not well-formed XML (or refused by the
-/// guard), 2 the file cannot be opened or written, 3 it does not exist.
 class FichierProjet
 {
+    Q_DECLARE_TR_FUNCTIONS(FichierProjet)
+
 public:
     static constexpr QLatin1String NOM_BALISE_RACINE = Format::BALISE_RACINE;
     static constexpr QLatin1String NOM_BALISE_JOUR = Format::BALISE_JOUR;
@@ -31,24 +32,21 @@ public:
 
     FichierProjet() = delete;
 
-    /// Saves `calendrier` as the project file `chemin`; `*raison` (when given) gets the
-    /// system's reason of a failed write.
-    static int enregistrer(Calendrier const &calendrier, QString const &chemin, QString *raison = nullptr);
+    /// Saves `calendrier` as the project file `chemin`.
+    static Resultat enregistrer(Calendrier const &calendrier, QString const &chemin);
     /// Opens the project file `chemin` as the editor and the command line do: reads it into
     /// `calendrier`, or says why it cannot be, an XML document that is no calendar included
-    /// (code `PAS_UN_CALENDRIER`). A file that cannot be written is read all the same.
+    /// (cause `PasUnCalendrier`). A file that cannot be written is read all the same.
     static Resultat ouvrir(QString const &chemin, Calendrier &calendrier);
-    /// Code of a well-formed document whose root is not a project file's.
-    static const int PAS_UN_CALENDRIER = 8;
     /// Whether a save can replace the file `chemin`: the file and its folder can be written.
     static bool estEnregistrable(QString const &chemin);
 
     /// Writes `document` as the file `chemin`; an earlier file is replaced only once
     /// the new content is complete.
-    static int ecrire(QDomDocument const &document, QString const &chemin, QString *raison = nullptr);
-    /// Writes the project file text of `document` to an open device; 0, or 2 on a write
+    static Resultat ecrire(QDomDocument const &document, QString const &chemin);
+    /// Writes the project file text of `document` to an open device; fails on a write
     /// error or when the text holds a character XML 1.0 cannot carry (nothing is written).
-    static int ecrireDom(QDomDocument const &document, QIODevice &peripherique);
+    static Resultat ecrireDom(QDomDocument const &document, QIODevice &peripherique);
     /// The project file text of `document`: UTF-8 without declaration, one space of
     /// indentation per level, attributes in a fixed order, so that the same calendar
     /// always gives the same bytes.
@@ -56,5 +54,5 @@ public:
     /// Whether the file `chemin` satisfies the project file schema.
     static bool estValide(QString const &chemin);
 
-    static int versDom(Calendrier const &calendrier, QDomDocument &document);
+    static void versDom(Calendrier const &calendrier, QDomDocument &document);
 };

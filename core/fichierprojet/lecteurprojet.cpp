@@ -208,14 +208,14 @@ Resultat LecteurProjet::lire(
     const bool accepte = GardeXml::lire(peripherique, recevoir);
     const QString nom = Resultat::cheminLisible(chemin);
     if (nomTropLong)
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::DocumentIllisible,
             LecteurProjet::tr("%1 cannot be opened: the calendar's name is longer than %2 characters, the "
                               "most a name can hold.")
                 .arg(nom)
                 .arg(Format::LONGUEUR_NOM_MAXIMALE))
             .avecChemin(chemin);
     if (tropLong)
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::DocumentIllisible,
             LecteurProjet::tr(
                 "%1 cannot be opened: the message of day %2 is longer than %3 characters, the most a "
                 "day can hold.")
@@ -225,7 +225,7 @@ Resultat LecteurProjet::lire(
             .avecChemin(chemin)
             .avecJour(jour);
     if (lecteur.hasError() && lecteur.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::DocumentIllisible,
             LecteurProjet::tr("%1 is not a well-formed XML file (line %2, column %3: %4).")
                 .arg(nom)
                 .arg(lecteur.lineNumber())
@@ -233,15 +233,15 @@ Resultat LecteurProjet::lire(
                 .arg(lecteur.errorString()))
             .avecChemin(chemin);
     if (!accepte)
-        return Resultat::echec(1,
+        return Resultat::echec(Resultat::Cause::DocumentIllisible,
             LecteurProjet::tr(
                 "%1 is not a calendar file: it holds a document type, or more nesting, attributes or "
                 "elements than a calendar file has.")
                 .arg(nom))
             .avecChemin(chemin);
     if (!lecteur.isEndDocument())
-        return Resultat::echec(
-            1, LecteurProjet::tr("%1 is not a well-formed XML file: it ends too soon.").arg(nom))
+        return Resultat::echec(Resultat::Cause::DocumentIllisible,
+            LecteurProjet::tr("%1 is not a well-formed XML file: it ends too soon.").arg(nom))
             .avecChemin(chemin);
 
     if (racineLue != nullptr)

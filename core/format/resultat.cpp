@@ -2,32 +2,37 @@
 
 #include <QDir>
 
-Resultat Resultat::echec(int code, QString const &message)
+Resultat Resultat::echec(Cause cause, QString const &message)
 {
     Resultat resultat;
-    resultat.code = code;
+    resultat.cause = cause;
     resultat.message = message;
     return resultat;
 }
 
 bool Resultat::estReussi() const
 {
-    return code == 0;
+    return cause == Cause::Aucune;
 }
 
 Resultat::operator bool() const
 {
-    return code == 0;
+    return cause == Cause::Aucune;
 }
 
-int Resultat::getCode() const
+Resultat::Cause Resultat::getCause() const
 {
-    return code;
+    return cause;
 }
 
 QString Resultat::getMessage() const
 {
     return message;
+}
+
+int Resultat::getDetail() const
+{
+    return detail;
 }
 
 int Resultat::getJour() const
@@ -43,6 +48,12 @@ QString Resultat::getChemin() const
 QString Resultat::getRaison() const
 {
     return raison;
+}
+
+Resultat &Resultat::avecDetail(int nouveau)
+{
+    detail = nouveau;
+    return *this;
 }
 
 Resultat &Resultat::avecJour(int jour)

@@ -1,31 +1,65 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
-/// What an operation of the core came to: a success, or a failure that carries its code
-/// (the file manager's numbers, for the callers that keep them), the message for the user,
-/// written where the failure happened, and where it applies the day, the path and the
-/// system's reason. Callers only show the message.
+/// What an operation of the core came to: a success, or a failure that carries its cause,
+/// the message for the user, written where the failure happened as one whole sentence, and
+/// where it applies the day, the path and the system's reason. Callers only show the message.
 class Resultat
 {
 public:
+    /// Why an operation failed.
+    enum class Cause {
+        Aucune,
+        /// A document is not well-formed XML, or is refused by the guard or the day dialog's limits.
+        DocumentIllisible,
+        /// A file cannot be opened, read or written.
+        FichierInaccessible,
+        /// A file does not exist, or is no regular file.
+        Introuvable,
+        /// A directory cannot be created, emptied or replaced, or must not be.
+        Repertoire,
+        /// A media file cannot be copied into the site.
+        Media,
+        /// A media file cannot be converted for the web.
+        Conversion,
+        /// The site's template cannot be copied.
+        Modele,
+        /// The work was stopped on request.
+        Interrompu,
+        /// A well-formed XML document that is not a calendar.
+        PasUnCalendrier,
+        /// There is no calendar to work on.
+        SansCalendrier,
+        /// The site cannot be published: the address is missing or wrong, a transfer failed,
+        /// or the server refused.
+        Publication,
+        /// The remote folder holds files that are not a site this program published.
+        DossierEtranger,
+    };
+
     /// A success.
     Resultat() = default;
-    /// A failure with `code` (never 0) and its message.
-    static Resultat echec(int code, QString const &message);
+    /// A failure for `cause` (never `Aucune`) and its message.
+    static Resultat echec(Cause cause, QString const &message);
 
     bool estReussi() const;
     explicit operator bool() const;
-    /// 0 for a success.
-    int getCode() const;
+    /// `Aucune` for a success.
+    Cause getCause() const;
     /// Empty for a success.
     QString getMessage() const;
+    /// The number the library or protocol that failed gave (libcurl's code, or 1000 plus an
+    /// HTTP status), 0 when none: for the caller that retries or tells two refusals apart.
+    int getDetail() const;
     /// The day concerned, 0 when none.
     int getJour() const;
     QString getChemin() const;
     /// The system's own words ("No space left on device"), empty when none.
     QString getRaison() const;
 
+    Resultat &avecDetail(int detail);
     Resultat &avecJour(int jour);
     Resultat &avecChemin(QString const &chemin);
     Resultat &avecRaison(QString const &raison);
@@ -38,9 +72,12 @@ public:
     static QString raisonSysteme(int erreur);
 
 private:
-    int code = 0;
+    Cause cause = Cause::Aucune;
+    int detail = 0;
     int jour = 0;
     QString message;
     QString chemin;
     QString raison;
 };
+
+Q_DECLARE_METATYPE(Resultat)

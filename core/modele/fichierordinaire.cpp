@@ -37,19 +37,21 @@ Resultat FichierOrdinaire::ouvrir(QFile &fichier)
     const QString chemin = fichier.fileName();
     const QString nom = Resultat::cheminLisible(chemin);
     const auto absent = [&] {
-        return Resultat::echec(3, FichierOrdinaire::tr("The file %1 cannot be found.").arg(nom))
+        return Resultat::echec(
+            Resultat::Cause::Introuvable, FichierOrdinaire::tr("The file %1 cannot be found.").arg(nom))
             .avecChemin(chemin);
     };
     const auto irregulier = [&] {
-        return Resultat::echec(
-            3, FichierOrdinaire::tr("%1 is not a regular file (it is %2).").arg(nom, nature(chemin)))
+        return Resultat::echec(Resultat::Cause::Introuvable,
+            FichierOrdinaire::tr("%1 is not a regular file (it is %2).").arg(nom, nature(chemin)))
             .avecChemin(chemin);
     };
     const QFileInfo info(chemin);
     if (chemin.isEmpty() || !info.exists())
         return absent();
     if (info.isDir())
-        return Resultat::echec(2, FichierOrdinaire::tr("%1 is a directory, not a file.").arg(nom))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            FichierOrdinaire::tr("%1 is a directory, not a file.").arg(nom))
             .avecChemin(chemin);
     if (!info.isFile())
         return irregulier();
@@ -60,7 +62,7 @@ Resultat FichierOrdinaire::ouvrir(QFile &fichier)
         const int erreur = errno;
         if (erreur == ENOENT)
             return absent();
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             FichierOrdinaire::tr("The file %1 cannot be opened: %2.")
                 .arg(nom, Resultat::raisonSysteme(erreur)))
             .avecChemin(chemin)
@@ -73,14 +75,9 @@ Resultat FichierOrdinaire::ouvrir(QFile &fichier)
     }
     if (!fichier.open(descripteur, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descripteur);
-        return Resultat::echec(
-            2, FichierOrdinaire::tr("The file %1 cannot be opened: %2.").arg(nom, fichier.errorString()))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            FichierOrdinaire::tr("The file %1 cannot be opened: %2.").arg(nom, fichier.errorString()))
             .avecChemin(chemin);
     }
     return Resultat();
-}
-
-int FichierOrdinaire::ouvrirEnLecture(QFile &fichier)
-{
-    return ouvrir(fichier).getCode();
 }

@@ -18,12 +18,8 @@ public:
     /// Whether `chemin` names a regular file once symbolic links are resolved.
     static bool estFichierOrdinaire(QString const &chemin);
     /// Opens `fichier` (named, not yet open) for reading only, without ever blocking on
-    /// something that is not a regular file. Codes: 2 when it cannot be opened (a
-    /// directory included), 3 when it does not exist or is not a regular file; the message
-    /// names the file and says why.
+    /// something that is not a regular file; the message names the file and says why.
     static Resultat ouvrir(QFile &fichier);
-    /// The same, with the code alone.
-    static int ouvrirEnLecture(QFile &fichier);
     /// What `chemin` is when it is not a regular file: "a FIFO", "a directory"...
     static QString nature(QString const &chemin);
 };

@@ -76,6 +76,11 @@ QDomElement Media::creerElementAvecUrl(const QString &nomBalise) const
     return element;
 }
 
+Media *Media::copier() const
+{
+    return GenreMedia::depuisElement(getQDomElement());
+}
+
 QString Media::getExtensionPubliee() const
 {
     return extensionPubliee.isEmpty() ? QString(GenreMedia::EXTENSION_STOCKAGE) : extensionPubliee;

@@ -31,6 +31,9 @@ public:
     /// Name of the collection script (in the site's `scripts` directory).
     virtual QString getNomFichierCollection() const;
     virtual TypeMedia getType() const;
+    /// A new media of the same kind and content, for a calendar's copy; null for a kind
+    /// the project file cannot carry.
+    virtual Media *copier() const;
 
     QString getUrl() const;
     void setUrl(QString const &url);

@@ -1,5 +1,7 @@
 #include "modele/optionscalendrier.h"
 
+#include "publication/ciblepublication.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QUrl>
@@ -75,7 +77,7 @@ bool langueValide(QString const &texte)
 bool themeValide(QString const &texte)
 {
     static const QLatin1String themes[] = {
-        QLatin1String("sapins"), QLatin1String("nuit"), QLatin1String("papier")};
+        QLatin1String("sapins"), QLatin1String("nuit"), QLatin1String("papier"), QLatin1String("givre")};
     return texte.isEmpty() || std::find(std::begin(themes), std::end(themes), texte) != std::end(themes);
 }
 
@@ -98,13 +100,19 @@ std::vector<Attribut> construireTable()
         texte(QLatin1String("langue"), &O::langue, langueValide, QLatin1String("langue"), ACTIF),
         texte(QLatin1String("adresse"), &O::adresse, &O::adresseValide, AUCUNE, ACTIF),
         booleen(QLatin1String("originaux"), &O::originaux, AUCUNE, ACTIF),
-        texte(QLatin1String("publication"), &O::publication, sansBlanc, AUCUNE, EN_ATTENTE),
+        // Read by the publishing target's own type; it never holds a secret.
+        texte(
+            QLatin1String("publication"), &O::publication,
+            [](QString const &texte) { return texte.isEmpty() || CiblePublication::lire(texte).estValide(); },
+            AUCUNE, ACTIF),
         booleen(QLatin1String("prive"), &O::prive, AUCUNE, ACTIF),
         texte(QLatin1String("cle"), &O::cle, sansBlanc, AUCUNE, ACTIF),
         booleen(QLatin1String("verrou"), &O::verrou, AUCUNE, EN_ATTENTE),
-        texte(QLatin1String("theme"), &O::theme, themeValide, AUCUNE, EN_ATTENTE),
-        texte(QLatin1String("fond"), &O::fond, toutTexte, AUCUNE, EN_ATTENTE, Genre::Chemin),
-        booleen(QLatin1String("titre"), &O::titre, AUCUNE, EN_ATTENTE),
+        // The page is given the theme's colours, and only whether it has a background picture:
+        // the picture's location on this computer stays here.
+        texte(QLatin1String("theme"), &O::theme, themeValide, QLatin1String("theme"), ACTIF),
+        texte(QLatin1String("fond"), &O::fond, toutTexte, QLatin1String("fond"), ACTIF, Genre::Chemin),
+        booleen(QLatin1String("titre"), &O::titre, QLatin1String("titre"), ACTIF),
     };
 }
 

@@ -1,9 +1,12 @@
 #include "publication/listesite.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <openssl/evp.h>
+
+#include <memory>
 
 namespace {
 
@@ -26,6 +29,30 @@ bool estCheminAdmis(QString const &chemin)
     return true;
 }
 
+// OpenSSL's SHA-256 runs several times faster than Qt's own on a site's media.
+bool hacher(QIODevice *fichier, QByteArray *empreinte)
+{
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> contexte(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    if (!contexte || EVP_DigestInit_ex(contexte.get(), EVP_sha256(), nullptr) != 1)
+        return false;
+    QByteArray tampon(1024 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 lus = fichier->read(tampon.data(), tampon.size());
+        if (lus < 0)
+            return false;
+        if (lus == 0)
+            break;
+        if (EVP_DigestUpdate(contexte.get(), tampon.constData(), size_t(lus)) != 1)
+            return false;
+    }
+    unsigned char resultat[EVP_MAX_MD_SIZE];
+    unsigned int taille = 0;
+    if (EVP_DigestFinal_ex(contexte.get(), resultat, &taille) != 1)
+        return false;
+    *empreinte = QByteArray(reinterpret_cast<const char *>(resultat), int(taille)).toHex();
+    return true;
+}
+
 Resultat parcourir(QString const &racine, QString const &relatif, ListeSite *liste)
 {
     const QDir dossier(relatif.isEmpty() ? racine : racine + QLatin1Char('/') + relatif);
@@ -41,19 +68,19 @@ Resultat parcourir(QString const &racine, QString const &relatif, ListeSite *lis
             continue;
         }
         if (info.isSymLink() || !info.isFile() || !estCheminAdmis(chemin))
-            return Resultat::echec(1,
+            return Resultat::echec(Resultat::Cause::Introuvable,
                 ListeSite::tr("%1 is not a regular file: a site holds only files and folders.")
                     .arg(Resultat::cheminLisible(info.filePath())))
                 .avecChemin(info.filePath());
         QFile fichier(info.filePath());
-        QCryptographicHash empreinte(QCryptographicHash::Sha256);
-        if (!fichier.open(QIODevice::ReadOnly) || !empreinte.addData(&fichier))
-            return Resultat::echec(1,
+        QByteArray empreinte;
+        if (!fichier.open(QIODevice::ReadOnly) || !hacher(&fichier, &empreinte))
+            return Resultat::echec(Resultat::Cause::FichierInaccessible,
                 ListeSite::tr("%1 cannot be read: %2.")
                     .arg(Resultat::cheminLisible(info.filePath()), fichier.errorString()))
                 .avecChemin(info.filePath())
                 .avecRaison(fichier.errorString());
-        liste->inserer(chemin, {fichier.size(), empreinte.result().toHex()});
+        liste->inserer(chemin, {fichier.size(), empreinte});
     }
     return Resultat();
 }

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QtConcurrent>
 
 Publieur::Publieur(CiblePublication const &cible, TransfertCurl::Reglages const &reglages)
     : cible(cible), reglages(reglages)
@@ -21,10 +22,10 @@ Resultat Publieur::publier(
 {
     *bilan = Bilan();
     empreinteInconnue.clear();
+    // The site's digests are computed while the server is reached and listed.
     ListeSite locale;
-    const Resultat calcul = ListeSite::calculer(repertoire, &locale);
-    if (!calcul)
-        return calcul;
+    QFuture<Resultat> calcul =
+        QtConcurrent::run([&repertoire, &locale] { return ListeSite::calculer(repertoire, &locale); });
 
     qint64 fait = 0;
     qint64 total = 0;
@@ -36,9 +37,12 @@ Resultat Publieur::publier(
             suivi.progression(enCours, octets, tailleEnCours, fait + octets, total);
     };
     const std::unique_ptr<TransfertCurl> transfert = TransfertCurl::creer(cible, avecSuivi);
-    if (!transfert)
-        return Resultat::echec(1, tr("No publishing address is set."));
+    if (!transfert) {
+        calcul.waitForFinished();
+        return Resultat::echec(Resultat::Cause::Publication, tr("No publishing address is set."));
+    }
     auto echouer = [&](Resultat const &resultat) {
+        calcul.waitForFinished();
         empreinteInconnue = transfert->getEmpreinteInconnue();
         return resultat;
     };
@@ -54,10 +58,13 @@ Resultat Publieur::publier(
         if (!lecture)
             return echouer(lecture);
     }
+    const Resultat calculFait = calcul.result();
+    if (!calculFait)
+        return calculFait;
     const PlanPublication plan = PlanPublication::etablir(
         locale, distants, absente ? nullptr : &texteListe, transfert->parNomTemporaire());
     if (plan.estEtranger() && !accepterEtranger)
-        return Resultat::echec(DOSSIER_ETRANGER,
+        return Resultat::echec(Resultat::Cause::DossierEtranger,
             tr("The remote folder %1 holds files that no publish of a calendar put there; publishing beside "
                "them needs your confirmation (they are never deleted).")
                 .arg(Resultat::cheminLisible(
@@ -87,7 +94,8 @@ Resultat Publieur::publier(
         const ListeSite::Entree entree = locale.entree(chemin);
         QFile fichier(repertoire + QLatin1Char('/') + chemin);
         if (!fichier.open(QIODevice::ReadOnly))
-            return Resultat::echec(1, tr("Cannot send %1: %2.").arg(chemin, fichier.errorString()))
+            return Resultat::echec(Resultat::Cause::FichierInaccessible,
+                tr("Cannot send %1: %2.").arg(chemin, fichier.errorString()))
                 .avecChemin(fichier.fileName());
         enCours = chemin;
         tailleEnCours = entree.taille;
@@ -104,7 +112,8 @@ Resultat Publieur::publier(
     // still names them until they are gone.
     for (const QString &chemin : plan.getSuppressions()) {
         if (reglages.arret != nullptr && *reglages.arret)
-            return Resultat::echec(CURLE_ABORTED_BY_CALLBACK, TransfertCurl::tr("Publishing was stopped."));
+            return Resultat::echec(Resultat::Cause::Interrompu, TransfertCurl::tr("Publishing was stopped."))
+                .avecDetail(CURLE_ABORTED_BY_CALLBACK);
         const Resultat suppression = transfert->supprimer(chemin);
         if (!suppression)
             return echouer(suppression);

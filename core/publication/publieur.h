@@ -19,9 +19,6 @@ class Publieur
     Q_DECLARE_TR_FUNCTIONS(Publieur)
 
 public:
-    /// Code of a refusal because the remote folder holds someone else's files.
-    static const int DOSSIER_ETRANGER = 2001;
-
     struct Bilan {
         int envoyes = 0;
         qint64 octetsEnvoyes = 0;

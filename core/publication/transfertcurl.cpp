@@ -154,6 +154,8 @@ void TransfertCurl::envoyerDepuis(QIODevice *donnees, qint64 taille)
 {
     donnees->seek(0);
     source = donnees;
+    // Larger writes let libssh2 keep more SFTP requests in flight.
+    curl_easy_setopt(poignee, CURLOPT_UPLOAD_BUFFERSIZE, 2L * 1024 * 1024);
     curl_easy_setopt(poignee, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(poignee, CURLOPT_INFILESIZE_LARGE, curl_off_t(taille));
 }
@@ -220,14 +222,17 @@ Resultat TransfertCurl::executer(QString const &enTete, std::function<void()> co
         if (code == CURLE_OK && (sansHttp || http < 400))
             return Resultat();
         if (reglages.arret != nullptr && *reglages.arret)
-            return Resultat::echec(CURLE_ABORTED_BY_CALLBACK, tr("Publishing was stopped."));
+            return Resultat::echec(Resultat::Cause::Interrompu, tr("Publishing was stopped."))
+                .avecDetail(CURLE_ABORTED_BY_CALLBACK);
         if (!estPassager(code, http))
             break;
     }
     const int numero = code != CURLE_OK ? int(code) : 1000 + int(http);
     const QString raison = cause(code, http);
-    return Resultat::echec(numero, enTete + QLatin1String(": ") + raison + QLatin1Char('.'))
-        .avecRaison(raison);
+    return Resultat::echec(
+        Resultat::Cause::Publication, enTete + QLatin1String(": ") + raison + QLatin1Char('.'))
+        .avecRaison(raison)
+        .avecDetail(numero);
 }
 
 QString TransfertCurl::cause(CURLcode code, long http) const

@@ -43,8 +43,9 @@ QMap<QString, qint64> TransfertFichiers::lireListage(QByteArray const &texte)
 Resultat TransfertFichiers::listerDossier(QString const &relatif, QMap<QString, qint64> *fichiers)
 {
     QByteArray texte;
-    const Resultat resultat = executer(
-        tr("Cannot list the remote folder %1").arg(relatif.isEmpty() ? cible.getChemin() : relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot list the remote folder %1")
+                                           .arg(relatif.isEmpty() ? cible.getChemin() : relatif),
+        [&] {
             preparer(relatif.isEmpty() ? QString() : relatif + QLatin1Char('/'));
             recevoirDans(&texte, 16 * 1024 * 1024);
         });
@@ -74,8 +75,8 @@ Resultat TransfertFichiers::lister(QMap<QString, qint64> *fichiers)
     const Resultat resultat = listerDossier(QString(), fichiers);
     // A folder not made yet: the first publish makes it. (An FTP server answers a change
     // into a missing folder as it answers a forbidden one.)
-    if (resultat.getCode() == CURLE_REMOTE_FILE_NOT_FOUND
-        || resultat.getCode() == CURLE_REMOTE_ACCESS_DENIED) {
+    if (resultat.getDetail() == CURLE_REMOTE_FILE_NOT_FOUND
+        || resultat.getDetail() == CURLE_REMOTE_ACCESS_DENIED) {
         fichiers->clear();
         return Resultat();
     }
@@ -85,11 +86,11 @@ Resultat TransfertFichiers::lister(QMap<QString, qint64> *fichiers)
 Resultat TransfertFichiers::lire(QString const &relatif, QByteArray *contenu, bool *absent)
 {
     *absent = false;
-    const Resultat resultat = executer(tr("Cannot read %1").arg(relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot read %1").arg(relatif), [&] {
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
     });
-    if (resultat.getCode() == CURLE_REMOTE_FILE_NOT_FOUND) {
+    if (resultat.getDetail() == CURLE_REMOTE_FILE_NOT_FOUND) {
         *absent = true;
         return Resultat();
     }
@@ -109,7 +110,7 @@ Resultat TransfertFichiers::envoyer(
         renommer << "RNFR " + temporaire.section(QLatin1Char('/'), -1).toUtf8()
                  << "RNTO " + relatif.section(QLatin1Char('/'), -1).toUtf8();
     }
-    return executer(tr("Cannot send %1").arg(relatif), [&] {
+    return executer(TransfertCurl::tr("Cannot send %1").arg(relatif), [&] {
         preparer(temporaire);
         envoyerDepuis(donnees, taille);
         curl_easy_setopt(poignee, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
@@ -128,7 +129,7 @@ Resultat TransfertFichiers::supprimer(QString const &relatif)
             + chemin;
     const QByteArray commande = estSftp() ? "rm " + argument(relatif) : "DELE " + chemin.toUtf8();
     const QByteArray url = cible.urlCurl(QString());
-    return executer(tr("Cannot delete %1").arg(relatif), [&] {
+    return executer(TransfertCurl::tr("Cannot delete %1").arg(relatif), [&] {
         preparer(QString());
         curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
         curl_easy_setopt(poignee, CURLOPT_NOBODY, 1L);

@@ -47,12 +47,13 @@ Resultat TransfertS3::lister(QMap<QString, qint64> *fichiers)
         const QByteArray url =
             cible.urlServeur(QLatin1Char('/') + cible.getCompartiment()) + '?' + requete(parametres);
         QByteArray xml;
-        const Resultat resultat = executer(tr("Cannot list the bucket %1").arg(cible.getCompartiment()), [&] {
-            preparer(QString());
-            curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
-            recevoirDans(&xml, 64 * 1024 * 1024);
-            curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
-        });
+        const Resultat resultat =
+            executer(TransfertCurl::tr("Cannot list the bucket %1").arg(cible.getCompartiment()), [&] {
+                preparer(QString());
+                curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
+                recevoirDans(&xml, 64 * 1024 * 1024);
+                curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
+            });
         if (!resultat)
             return resultat;
         suite.clear();
@@ -73,8 +74,8 @@ Resultat TransfertS3::lister(QMap<QString, qint64> *fichiers)
                 suite = lecteur.readElementText();
         }
         if (lecteur.hasError())
-            return Resultat::echec(1,
-                tr("Cannot list the bucket %1: the server's answer does not read (%2).")
+            return Resultat::echec(Resultat::Cause::Publication,
+                TransfertCurl::tr("Cannot list the bucket %1: the server's answer does not read (%2).")
                     .arg(cible.getCompartiment(), lecteur.errorString()));
         if (!tronque)
             suite.clear();
@@ -86,12 +87,12 @@ Resultat TransfertS3::lire(QString const &relatif, QByteArray *contenu, bool *ab
 {
     *absent = false;
     const QByteArray vide = QCryptographicHash::hash(QByteArray(), QCryptographicHash::Sha256).toHex();
-    const Resultat resultat = executer(tr("Cannot read %1").arg(relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot read %1").arg(relatif), [&] {
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
     });
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         *absent = true;
         return Resultat();
     }
@@ -104,7 +105,7 @@ Resultat TransfertS3::envoyer(
     // A page served from a bucket is shown only with its type.
     const QByteArray type = "Content-Type: "
         + QMimeDatabase().mimeTypeForFile(relatif, QMimeDatabase::MatchExtension).name().toUtf8();
-    return executer(tr("Cannot send %1").arg(relatif), [&] {
+    return executer(TransfertCurl::tr("Cannot send %1").arg(relatif), [&] {
         preparer(relatif);
         envoyerDepuis(donnees, taille);
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(empreinte), type, "Expect:"}));
@@ -114,10 +115,10 @@ Resultat TransfertS3::envoyer(
 Resultat TransfertS3::supprimer(QString const &relatif)
 {
     const QByteArray vide = QCryptographicHash::hash(QByteArray(), QCryptographicHash::Sha256).toHex();
-    const Resultat resultat = executer(tr("Cannot delete %1").arg(relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot delete %1").arg(relatif), [&] {
         preparer(relatif);
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "DELETE");
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({enTeteEmpreinte(vide)}));
     });
-    return resultat.getCode() == 1404 ? Resultat() : resultat;
+    return resultat.getDetail() == 1404 ? Resultat() : resultat;
 }

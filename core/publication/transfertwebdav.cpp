@@ -56,8 +56,9 @@ Resultat TransfertWebdav::listerDossier(QString const &relatif, QMap<QString, qi
     static const QByteArray DEMANDE = QByteArrayLiteral(
         "<?xml version=\"1.0\" encoding=\"utf-8\"?><d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
         "<d:getcontentlength/></d:prop></d:propfind>");
-    const Resultat resultat = executer(
-        tr("Cannot list the remote folder %1").arg(relatif.isEmpty() ? cible.getChemin() : relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot list the remote folder %1")
+                                           .arg(relatif.isEmpty() ? cible.getChemin() : relatif),
+        [&] {
             preparer(sousDossier);
             recevoirDans(&xml, 16 * 1024 * 1024);
             curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "PROPFIND");
@@ -89,7 +90,7 @@ Resultat TransfertWebdav::lister(QMap<QString, qint64> *fichiers)
     fichiers->clear();
     dossiers.clear();
     const Resultat resultat = listerDossier(QString(), fichiers);
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         fichiers->clear();
         return Resultat();
     }
@@ -99,11 +100,11 @@ Resultat TransfertWebdav::lister(QMap<QString, qint64> *fichiers)
 Resultat TransfertWebdav::lire(QString const &relatif, QByteArray *contenu, bool *absent)
 {
     *absent = false;
-    const Resultat resultat = executer(tr("Cannot read %1").arg(relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot read %1").arg(relatif), [&] {
         preparer(relatif);
         recevoirDans(contenu, 16 * 1024 * 1024);
     });
-    if (resultat.getCode() == 1404) {
+    if (resultat.getDetail() == 1404) {
         *absent = true;
         return Resultat();
     }
@@ -130,20 +131,22 @@ Resultat TransfertWebdav::creerDossiers(QString const &relatif)
                 const QString chemin =
                     QLatin1Char('/') + segments.mid(0, i).join(QLatin1Char('/')) + QLatin1Char('/');
                 const QByteArray url = cible.urlServeur(chemin);
-                const Resultat resultat = executer(tr("Cannot make the remote folder %1").arg(chemin), [&] {
-                    preparer(QString());
-                    curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
-                    curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
-                });
-                if (!resultat && resultat.getCode() != 1405)
+                const Resultat resultat =
+                    executer(TransfertCurl::tr("Cannot make the remote folder %1").arg(chemin), [&] {
+                        preparer(QString());
+                        curl_easy_setopt(poignee, CURLOPT_URL, url.constData());
+                        curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
+                    });
+                if (!resultat && resultat.getDetail() != 1405)
                     return resultat;
             }
         } else {
-            const Resultat resultat = executer(tr("Cannot make the remote folder %1").arg(manquant), [&] {
-                preparer(manquant + QLatin1Char('/'));
-                curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
-            });
-            if (!resultat && resultat.getCode() != 1405)
+            const Resultat resultat =
+                executer(TransfertCurl::tr("Cannot make the remote folder %1").arg(manquant), [&] {
+                    preparer(manquant + QLatin1Char('/'));
+                    curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MKCOL");
+                });
+            if (!resultat && resultat.getDetail() != 1405)
                 return resultat;
         }
         dossiers.insert(manquant);
@@ -160,7 +163,7 @@ Resultat TransfertWebdav::envoyer(
     const QString temporaire = PlanPublication::nomTemporaire(relatif);
     const QByteArray type = "Content-Type: "
         + QMimeDatabase().mimeTypeForFile(relatif, QMimeDatabase::MatchExtension).name().toUtf8();
-    const Resultat envoi = executer(tr("Cannot send %1").arg(relatif), [&] {
+    const Resultat envoi = executer(TransfertCurl::tr("Cannot send %1").arg(relatif), [&] {
         preparer(temporaire);
         envoyerDepuis(donnees, taille);
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({type, "Expect:"}));
@@ -168,7 +171,7 @@ Resultat TransfertWebdav::envoyer(
     if (!envoi)
         return envoi;
     const QByteArray destination = "Destination: " + cible.urlCurl(relatif);
-    return executer(tr("Cannot put %1 in place").arg(relatif), [&] {
+    return executer(TransfertCurl::tr("Cannot put %1 in place").arg(relatif), [&] {
         preparer(temporaire);
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "MOVE");
         curl_easy_setopt(poignee, CURLOPT_HTTPHEADER, liste({destination, "Overwrite: T"}));
@@ -177,9 +180,9 @@ Resultat TransfertWebdav::envoyer(
 
 Resultat TransfertWebdav::supprimer(QString const &relatif)
 {
-    const Resultat resultat = executer(tr("Cannot delete %1").arg(relatif), [&] {
+    const Resultat resultat = executer(TransfertCurl::tr("Cannot delete %1").arg(relatif), [&] {
         preparer(relatif);
         curl_easy_setopt(poignee, CURLOPT_CUSTOMREQUEST, "DELETE");
     });
-    return resultat.getCode() == 1404 ? Resultat() : resultat;
+    return resultat.getDetail() == 1404 ? Resultat() : resultat;
 }

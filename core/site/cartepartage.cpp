@@ -1,7 +1,10 @@
 #include "site/cartepartage.h"
 
+#include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/codeqr.h"
+#include "site/entetepage.h"
+#include "site/textespage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -27,8 +30,8 @@ QFont policeAjustee(QFont police, const QString &texte, qreal largeur, int maxim
 
 } // namespace
 
-bool CartePartage::ecrire(
-    Calendrier const &calendrier, QString const &chemin, QString *erreur, QString const &adresseDonnee)
+bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur,
+    bool avecRappels, QString const &adresseDonnee)
 {
     QString ignoree;
     QString &raison = erreur != nullptr ? *erreur : ignoree;
@@ -39,7 +42,10 @@ bool CartePartage::ecrire(
         return false;
     }
     const CodeQr code(adresse);
-    if (!code.estValide()) {
+    const QString adresseRappels =
+        avecRappels ? EntetePage::adresseDansLeSite(adresse, Format::FICHIER_RAPPELS) : QString();
+    const CodeQr codeRappels(adresseRappels);
+    if (!code.estValide() || (avecRappels && !codeRappels.estValide())) {
         raison = QCoreApplication::translate("CartePartage", "the address is too long for a QR code");
         return false;
     }
@@ -67,17 +73,20 @@ bool CartePartage::ecrire(
     const qreal mm = pdf.resolution() / 25.4;
     const QRectF interieur = page.adjusted(8 * mm, 8 * mm, -8 * mm, -8 * mm);
 
+    // With the reminders' code the page's code is smaller, to leave room for it below.
+    const qreal hauteurTitre = avecRappels ? 12 * mm : 18 * mm;
     QFont titre(QStringLiteral("DejaVu Sans"));
     titre.setBold(true);
     const QString nom = calendrier.getNom().trimmed();
     titre = policeAjustee(titre, nom, interieur.width(), int(9 * mm), int(4 * mm));
     peintre.setFont(titre);
     peintre.setPen(QColor(0x1b, 0x1b, 0x1b));
-    const QRectF zoneTitre(interieur.left(), interieur.top() + 4 * mm, interieur.width(), 18 * mm);
+    const QRectF zoneTitre(
+        interieur.left(), interieur.top() + (avecRappels ? 0 : 4 * mm), interieur.width(), hauteurTitre);
     peintre.drawText(
         zoneTitre, Qt::AlignCenter, QFontMetricsF(titre).elidedText(nom, Qt::ElideRight, interieur.width()));
 
-    const qreal cote = 80 * mm;
+    const qreal cote = (avecRappels ? 56 : 80) * mm;
     const QRectF zoneCode(page.center().x() - cote / 2, zoneTitre.bottom() + 3 * mm, cote, cote);
     code.peindre(peintre, zoneCode);
 
@@ -85,8 +94,8 @@ bool CartePartage::ecrire(
     consigne.setPixelSize(int(6 * mm));
     peintre.setFont(consigne);
     const QRectF zoneConsigne(interieur.left(), zoneCode.bottom() + 2 * mm, interieur.width(), 10 * mm);
-    peintre.drawText(
-        zoneConsigne, Qt::AlignCenter, QCoreApplication::translate("CartePartage", "Scan to open"));
+    peintre.drawText(zoneConsigne, Qt::AlignCenter,
+        TextesPage::traduireTexte(QT_TRANSLATE_NOOP("Page", "Scan to open"), TextesPage::langue(calendrier)));
 
     QFont petite(QStringLiteral("DejaVu Sans"));
     petite = policeAjustee(petite, adresse, interieur.width(), int(3.5 * mm), int(2 * mm));
@@ -95,6 +104,20 @@ bool CartePartage::ecrire(
     const QRectF zoneAdresse(interieur.left(), zoneConsigne.bottom() + 2 * mm, interieur.width(), 8 * mm);
     peintre.drawText(zoneAdresse, Qt::AlignCenter,
         QFontMetricsF(petite).elidedText(adresse, Qt::ElideMiddle, interieur.width()));
+
+    if (avecRappels) {
+        // A quiet zone of its own keeps the two codes apart for a phone's camera.
+        const qreal coteRappels = 30 * mm;
+        const QRectF zoneRappels(interieur.left(), zoneAdresse.bottom() + 2 * mm, coteRappels, coteRappels);
+        codeRappels.peindre(peintre, zoneRappels);
+        QFont texteRappels(QStringLiteral("DejaVu Sans"));
+        texteRappels.setPixelSize(int(4.5 * mm));
+        peintre.setFont(texteRappels);
+        peintre.setPen(QColor(0x1b, 0x1b, 0x1b));
+        peintre.drawText(zoneRappels.adjusted(coteRappels + 3 * mm, 0, interieur.width() - coteRappels, 0),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+            QCoreApplication::translate("CartePartage", "Scan to be reminded of each day"));
+    }
 
     if (!peintre.end()) {
         raison = QCoreApplication::translate("CartePartage", "%1 cannot be written").arg(chemin);

@@ -301,7 +301,7 @@ Resultat ChantierSite::verrouiller()
 {
     const QString nom = Resultat::cheminLisible(sortieDonnee);
     const auto echec = [&](const QString &message, int erreur) {
-        Resultat resultat = Resultat::echec(4, message).avecChemin(sortieDonnee);
+        Resultat resultat = Resultat::echec(Resultat::Cause::Repertoire, message).avecChemin(sortieDonnee);
         if (erreur != 0)
             resultat.avecRaison(Resultat::raisonSysteme(erreur));
         return resultat;
@@ -443,7 +443,7 @@ Resultat ChantierSite::ouvrir(Controle const &controle)
         }
         return Resultat();
     }
-    return Resultat::echec(4,
+    return Resultat::echec(Resultat::Cause::Repertoire,
         ChantierSite::tr("The directory %1 cannot be written: %2.")
             .arg(Resultat::cheminLisible(sortieDonnee), Resultat::raisonSysteme(erreur)))
         .avecChemin(sortieDonnee)

@@ -1,8 +1,10 @@
 #include "site/entetepage.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/textespage.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,6 +27,12 @@ QString meta(const char *attribut, const QString &nom, const QString &contenu)
 
 QString EntetePage::adresseImage(QString const &adresse)
 {
+    return adresseDansLeSite(
+        adresse, QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN);
+}
+
+QString EntetePage::adresseDansLeSite(QString const &adresse, QString const &relative)
+{
     if (adresse.isEmpty())
         return QString();
     QUrl base(adresse);
@@ -32,15 +40,16 @@ QString EntetePage::adresseImage(QString const &adresse)
     if (!chemin.endsWith(QLatin1Char('/'))
         && !chemin.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
         base.setPath(chemin + QLatin1Char('/'));
-    const QString relative = QString(Format::REPERTOIRE_MEDIA) + QLatin1Char('/') + Format::IMAGE_APERCU_LIEN;
     return base.resolved(QUrl(relative)).toString(QUrl::FullyEncoded);
 }
 
 QString EntetePage::balises(Calendrier const &calendrier)
 {
     const QString nom = calendrier.getNom();
-    const QString description = QCoreApplication::translate(
-        "EntetePage", "A calendar of %1 days: open today's ball to find its surprise.")
+    // In the calendar's language, as the page itself: its visitors read it, not the editor.
+    const QString description = TextesPage::traduireTexte(
+        QT_TRANSLATE_NOOP("Page", "A calendar of %1 days: open today's ball to find its surprise."),
+        TextesPage::langue(calendrier))
                                     .arg(calendrier.getOptions().jours);
     const QString adresse = calendrier.getOptions().adresse;
 
@@ -65,6 +74,16 @@ QString EntetePage::balises(Calendrier const &calendrier)
 QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
 {
     page = TextesPage::avecLangue(page, TextesPage::langue(calendrier));
+    // A theme's own drawing is loaded only by the pages that have it, after the script
+    // that receives its colours.
+    if (!ThemePage::objetPage(calendrier.getOptions().theme).isEmpty()) {
+        static const QRegularExpression script(
+            QStringLiteral("([ \\t]*)<script src=\"scripts/calendrier\\.js\"></script>\\n"));
+        const QRegularExpressionMatch ligne = script.match(page);
+        if (ligne.hasMatch())
+            page.insert(ligne.capturedEnd(),
+                ligne.captured(1) + QStringLiteral("<script src=\"scripts/theme.js\"></script>\n"));
+    }
     // The template's own title line gives way to the calendar's head lines.
     const QRegularExpression titre(QStringLiteral("[ \\t]*<title>[^<]*</title>[ \\t]*\\r?\\n?"));
     const QRegularExpressionMatch trouve = titre.match(page);
@@ -80,19 +99,18 @@ QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
     return page;
 }
 
-bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
+bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison)
 {
     QFile entree(fichierPage);
-    if (!entree.open(QIODevice::ReadOnly))
+    if (!entree.open(QIODevice::ReadOnly)) {
+        if (raison != nullptr)
+            *raison = entree.errorString();
         return false;
+    }
     const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
     entree.close();
     if (page.isEmpty())
         return false;
 
-    QSaveFile sortie(fichierPage);
-    if (!sortie.open(QIODevice::WriteOnly))
-        return false;
-    sortie.write(page.toUtf8());
-    return sortie.commit();
+    return EcritureFichier::remplacer(fichierPage, page.toUtf8(), raison);
 }

@@ -13,7 +13,7 @@ public:
 
     /// Rewrites the head of the page `fichierPage` for `calendrier`; false when the page
     /// cannot be read or written.
-    static bool reecrire(QString const &fichierPage, Calendrier const &calendrier);
+    static bool reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison = nullptr);
     /// The page `page` with its head rewritten for `calendrier`; empty when it has no head.
     static QString reecrireTexte(QString page, Calendrier const &calendrier);
     /// The head's lines for `calendrier`: the title, then the link-preview tags.
@@ -22,4 +22,7 @@ public:
     /// an empty string without an address. An address whose last part has no extension
     /// names the site's folder ("https://example.org/advent" as ".../advent/").
     static QString adresseImage(QString const &adresse);
+    /// The absolute address of the file `relative` of a site published at `adresse`, read
+    /// as `adresseImage` reads it; empty without an address.
+    static QString adresseDansLeSite(QString const &adresse, QString const &relative);
 };

@@ -83,7 +83,8 @@ Resultat FondPage::publier(QString const &source, QString const &repertoireMedia
     QString erreur;
     const QImage image = ConvertisseurImage::lire(source, COTE_LECTURE, &erreur);
     if (image.isNull())
-        return Resultat::echec(5, tr("The background picture %1 cannot be read: %2.").arg(lisible, erreur))
+        return Resultat::echec(
+            Resultat::Cause::Media, tr("The background picture %1 cannot be read: %2.").arg(lisible, erreur))
             .avecChemin(source)
             .avecRaison(erreur);
     const struct {
@@ -96,11 +97,12 @@ Resultat FondPage::publier(QString const &source, QString const &repertoireMedia
     for (const auto &recadrage : recadrages) {
         const Recadrage fait = recadrer(image, recadrage.cible, foyer);
         if (fait.jpeg.isEmpty())
-            return Resultat::echec(5, tr("The background picture %1 cannot be converted.").arg(lisible))
+            return Resultat::echec(
+                Resultat::Cause::Media, tr("The background picture %1 cannot be converted.").arg(lisible))
                 .avecChemin(source);
         const QString chemin = repertoireMedia + QLatin1Char('/') + recadrage.nom;
         if (!ecrire(chemin, fait.jpeg, &erreur))
-            return Resultat::echec(5,
+            return Resultat::echec(Resultat::Cause::Media,
                 tr("The background picture cannot be written into %1: %2.")
                     .arg(Resultat::cheminLisible(repertoireMedia), erreur))
                 .avecChemin(chemin)

@@ -3,6 +3,7 @@
 #include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
+#include "format/ecriturefichier.h"
 #include "format/interruption.h"
 #include "modele/calendrier.h"
 #include "modele/fichierordinaire.h"
@@ -11,12 +12,15 @@
 #include "modele/message.h"
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
+#include "site/fondpage.h"
 #include "site/imageapercu.h"
+#include "site/instantapercu.h"
 #include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 #include "site/rappelsics.h"
 #include "site/siteprive.h"
+#include "site/themepage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -158,7 +162,7 @@ Resultat echecMedia(int jour, const QString &url, GenerationSite::EchecCopie ech
                       .arg(lisible(url), lisible(repertoireSortie), raisonSysteme(erreur));
         break;
     }
-    Resultat resultat = Resultat::echec(5, message).avecJour(jour).avecChemin(url);
+    Resultat resultat = Resultat::echec(Resultat::Cause::Media, message).avecJour(jour).avecChemin(url);
     if (erreur != 0)
         resultat.avecRaison(raisonSysteme(erreur));
     return resultat;
@@ -395,7 +399,7 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
 }
 
 Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-    QString const &motDePasse, QString *avis)
+    QDateTime const &instant, QString const &motDePasse, QString *avis)
 {
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
@@ -429,8 +433,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
     const QString sortie = lisible(repertoireSortie);
-    const auto echecSysteme = [&repertoireSortie](int code, const QString &message, int erreur) {
-        return Resultat::echec(code, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
+    const auto echecSysteme = [&repertoireSortie](Resultat::Cause cause, const QString &message, int erreur) {
+        return Resultat::echec(cause, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
     };
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
@@ -441,7 +445,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             return refus;
         // What the user was asked about (or not) is what gets replaced, nothing else.
         if (!PolitiqueSortie::remplacementPermis(tenu))
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 GenerationSite::tr("%1 changed since it was checked: it now holds files that tinselbox did "
                                    "not generate, which are left as they are.")
                     .arg(lisible(repertoireSortie)))
@@ -454,36 +458,48 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
     if (!copierArbre(REPERTOIRE_MODELE, site, &erreur))
-        return echecSysteme(6,
+        return echecSysteme(Resultat::Cause::Modele,
             GenerationSite::tr("The calendar's template cannot be copied into %1: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
             erreur);
 
     // The page's title and link preview, and the picture the preview shows.
-    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier)
-        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN)))
-        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
-            .avecChemin(repertoireSortie);
+    QString raisonPage;
+    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier, &raisonPage)
+        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
+            calendrier.getOptions().jours, &raisonPage))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            raisonPage.isEmpty()
+                ? GenerationSite::tr("The page cannot be written in %1.").arg(sortie)
+                : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, raisonPage))
+            .avecChemin(repertoireSortie)
+            .avecRaison(raisonPage);
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
     const auto echecScript = [&](const QString &raison) {
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             raison.isEmpty()
                 ? GenerationSite::tr("The page's scripts cannot be written in %1.").arg(sortie)
                 : GenerationSite::tr("The page's scripts cannot be written in %1: %2.").arg(sortie, raison))
             .avecChemin(repertoireSortie)
             .avecRaison(raison);
     };
-    const Resultat arret = Resultat::echec(GENERATION_INTERROMPUE,
+    const Resultat arret = Resultat::echec(Resultat::Cause::Interrompu,
         GenerationSite::tr("The generation was stopped; %1 was left as it was.").arg(sortie));
 
     // The page's texts in the calendar's language, and only that one.
     if (!TextesPage::ecrireTable(joindre(scripts, Format::SCRIPT_TEXTES), TextesPage::langue(calendrier)))
         return echecScript(QString());
     if (!RappelsIcs::ecrire(joindre(site, RappelsIcs::NOM_FICHIER), calendrier))
-        return Resultat::echec(2, GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
+    if (!calendrier.getOptions().fond.isEmpty()) {
+        const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
+        if (!fond)
+            return fond;
+    }
 
     // Every conversion at once (those already done in the background are cache hits);
     // each day below waits only for its own.
@@ -497,7 +513,6 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             *avis = avisCles;
     }
 
-    QString raison;
     // The days' lines, written under each marker in one pass per script once every media
     // is copied: the latest day first, as one insertion per day used to leave them.
     QStringList blocsScene;
@@ -517,13 +532,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (avecFichier(media)) {
             const Publication publication = PlanConversions::instance().publication(
                 media->getUrl(), media->getType(), calendrier.getOptions().originaux);
-            if (!publication.ok)
-                return Resultat::echec(5,
-                    GenerationSite::tr("Day %1: the file %2 cannot be converted: %3.")
-                        .arg(it.key())
-                        .arg(lisible(media->getUrl()), publication.erreur))
-                    .avecJour(it.key())
-                    .avecChemin(media->getUrl());
+            if (!publication.resultat)
+                return PlanConversions::echecDuJour(it.key(), media->getUrl(), publication.resultat);
             // Only a picture, a sound or a video reaches the site, converted or not.
             if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
@@ -559,21 +569,21 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (!nomCollection.isEmpty())
             blocsCollections[nomCollection].prepend(media->getCollectionJS(identifiant));
     }
+    QString raison;
     if (!blocsScene.isEmpty()
-        && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison)
-            != 0)
+        && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison))
         return echecScript(raison);
     for (auto it = blocsCollections.constBegin(); it != blocsCollections.constEnd(); ++it) {
-        if (insererSousLeMarqueur(
-                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison)
-            != 0)
+        if (!insererSousLeMarqueur(
+                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison))
             return echecScript(raison);
     }
 
     const QString options = lignesOptions(calendrier);
-    if ((!options.isEmpty()
-            && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison) != 0)
-        || (apercu && insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, LIGNE_APERCU, &raison) != 0))
+    if ((!options.isEmpty() && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison))
+        || (apercu
+            && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS,
+                instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU, &raison)))
         return echecScript(raison);
 
     if (prive) {
@@ -584,7 +594,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
 
     erreur = ManifesteSite::ecrire(site);
     if (erreur != 0)
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The directory %1 cannot be written: %2.").arg(sortie, raisonSysteme(erreur)),
             erreur);
 
@@ -594,12 +604,12 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     QString fautif;
     if (!chantier.contenuAmovible(&erreur, &fautif)) {
         if (erreur == EXDEV)
-            return Resultat::echec(4,
+            return Resultat::echec(Resultat::Cause::Repertoire,
                 GenerationSite::tr(
                     "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
                     .arg(sortie, lisible(fautif)))
                 .avecChemin(fautif);
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The previous contents of %1 cannot be removed (%2): %3.")
                 .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
             erreur);
@@ -609,20 +619,20 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     erreur = 0;
     const bool remplace = chantier.remplacer(&erreur);
     if (!remplace && erreur == ESTALE)
-        return Resultat::echec(4,
+        return Resultat::echec(Resultat::Cause::Repertoire,
             GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
                                "nothing was written into it and nothing was removed.")
                 .arg(sortie))
             .avecChemin(repertoireSortie);
     if (!remplace)
-        return echecSysteme(4,
+        return echecSysteme(Resultat::Cause::Repertoire,
             GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
                 .arg(sortie, raisonSysteme(erreur)),
             erreur);
     return Resultat();
 }
 
-int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
+void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
 {
     *taille = 0;
     if (provisoire != nullptr)
@@ -635,7 +645,7 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         *taille +=
             EntetePage::reecrireTexte(QString::fromUtf8(modele), calendrier).toUtf8().size() - modele.size();
     }
-    *taille += ImageApercu::taille(calendrier.getNom());
+    *taille += ImageApercu::taille(calendrier.getNom(), calendrier.getOptions().jours);
     *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
     // The options' lines, with the line end their insertion adds.
     const QString options = lignesOptions(calendrier);
@@ -644,6 +654,9 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
     *taille += ManifesteSite::taille();
     if (calendrier.getOptions().prive)
         *taille += SitePrive::tailleVerrou();
+    // Cropping a large picture takes a while: its limit stands for the two crops.
+    if (!calendrier.getOptions().fond.isEmpty())
+        *taille += 2 * FondPage::TAILLE_MAX;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
@@ -656,7 +669,6 @@ int GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tail
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }
-    return 0;
 }
 
 QString lignesOptions(Calendrier const &calendrier)
@@ -675,7 +687,14 @@ QString lignesOptions(Calendrier const &calendrier)
             for (const int jour : ordreBoules(calendrier.getNom(), options.jours))
                 nombres << QString::number(jour);
             valeur = QLatin1Char('[') + nombres.join(QStringLiteral(", ")) + QLatin1Char(']');
-        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen) {
+        } else if (&attribut == OptionsCalendrier::attribut(QStringLiteral("theme"))) {
+            // The theme's colours; the default scene needs none.
+            valeur = ThemePage::objetPage(texte);
+            if (valeur.isEmpty())
+                continue;
+        } else if (attribut.genre == OptionsCalendrier::Genre::Booleen
+            || &attribut == OptionsCalendrier::attribut(QStringLiteral("fond"))) {
+            // The background's crops have fixed names: the page only learns there is one.
             valeur = QStringLiteral("true");
         } else if (attribut.genre == OptionsCalendrier::Genre::Nombre) {
             valeur = texte;
@@ -723,70 +742,45 @@ int resetRepertoire(QString repertoire)
     return QDir().mkpath(repertoire) ? 0 : 4;
 }
 
-int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire)
-{
-    if (media == nullptr)
-        return 5;
-    const QString destination = QDir(repertoire).filePath(nomFichier);
-    return GenerationSite::copierFichier(media->getUrl(), destination, nullptr) == GenerationSite::AUCUN_ECHEC
-        ? 0
-        : 5;
-}
-
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)
 {
     QString ignoree;
-    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree);
+    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree) ? 0 : 2;
 }
 
-int insererSousLeMarqueur(
+bool insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
 {
     QFile entree(fichier);
-    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!entree.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!entree.open(QIODevice::ReadOnly)) {
         *raison = entree.errorString();
-        return 2;
+        return false;
     }
-    if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        *raison = sortie.errorString();
-        return 2;
-    }
-
-    QTextStream lecture(&entree);
-    QTextStream ecriture(&sortie);
-    lecture.setCodec("UTF-8");
-    ecriture.setCodec("UTF-8");
-    while (!lecture.atEnd()) {
-        const QString ligne = lecture.readLine();
-        ecriture << ligne << '\n';
-        if (ligne.contains(marqueur))
-            ecriture << texte << '\n';
-    }
-    ecriture.flush();
-    sortie.flush();
-    const bool ecrit = ecriture.status() == QTextStream::Ok && sortie.error() == QFileDevice::NoError;
-    *raison = sortie.errorString();
+    const QStringList lignes = QString::fromUtf8(entree.readAll()).split(QLatin1Char('\n'));
     entree.close();
-    sortie.close();
-
-    // A script left half rewritten would break the site: report it instead of claiming success.
-    if (!ecrit) {
+    QString resultat;
+    for (int i = 0; i < lignes.size(); ++i) {
+        // The last piece is what follows the last line feed: empty in a script that ends one.
+        if (i == lignes.size() - 1 && lignes.at(i).isEmpty())
+            break;
+        resultat += lignes.at(i) + QLatin1Char('\n');
+        if (lignes.at(i).contains(marqueur))
+            resultat += texte + QLatin1Char('\n');
+    }
+    // Written aside with every write checked, then renamed over the old script with its
+    // permissions: a script left half rewritten would break the site.
+    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
+    if (!EcritureFichier::ecrire(sortie.fileName(), resultat.toUtf8(), raison))
+        return false;
+    sortie.setPermissions(entree.permissions());
+    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData())
+        != 0) {
+        *raison = raisonSysteme(errno);
         sortie.remove();
-        return 2;
+        return false;
     }
     raison->clear();
-    // The rewritten script replaces the old one with the same permissions.
-    sortie.setPermissions(entree.permissions());
-    if (!entree.remove()) {
-        *raison = entree.errorString();
-        return 2;
-    }
-    if (!sortie.rename(fichier)) {
-        *raison = sortie.errorString();
-        return 2;
-    }
-    return 0;
+    return true;
 }
 
 QString getHash(QString texte1, QString texte2)

@@ -5,6 +5,7 @@
 #include "format/format.h"
 #include "format/resultat.h"
 
+#include <QDateTime>
 #include <QLatin1String>
 #include <QMap>
 #include <QString>
@@ -19,9 +20,6 @@ class Media;
 /// The site is built aside and replaces the directory's contents only once complete: a
 /// failure or a stop leaves the directory as it was (see `ChantierSite`).
 ///
-/// Codes as the file manager's: 0 success, 2 a script cannot be rewritten, 4 the
-/// directory cannot be emptied or created (or must not be), 5 a media file cannot be
-/// copied, 6 the template cannot be copied, `GENERATION_INTERROMPUE` on request.
 /// Only days 1 to the calendar's length are published; other days of a calendar are left
 /// out (and kept in it).
 class GenerationSite
@@ -36,9 +34,6 @@ public:
     static constexpr QLatin1String MARQUEUR_GESTION_SCENE{"// <GESTION DE LA SCENE>"};
     static constexpr QLatin1String MARQUEUR_GESTION_COLLECTION{"// <GESTION DE LA COLLECTION>"};
     static constexpr QLatin1String MARQUEUR_BYPASS{"// <INITIALISATION>"};
-
-    /// Code of a generation stopped between two days by an interruption request.
-    static const int GENERATION_INTERROMPUE = 7;
 
     GenerationSite() = delete;
 
@@ -60,12 +55,14 @@ public:
     };
 
     /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
-    /// with the site of `calendrier`; a preview lets the visitor open every day. A failure
+    /// with the site of `calendrier`; a preview lets the visitor open every day, or, given a
+    /// valid `instant`, shows the page as a visitor sees it at that moment. A failure
     /// says in plain words what failed and why. A private calendar's site (not its preview,
     /// which stays on this computer) is encrypted under `motDePasse`; `*avis` (when given)
     /// gets what the user should know of a generation that succeeded.
     static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-        QString const &motDePasse = QString(), QString *avis = nullptr);
+        QDateTime const &instant = QDateTime(), QString const &motDePasse = QString(),
+        QString *avis = nullptr);
     /// Whether the media file `chemin` of day `jour` can be published, with the checks of
     /// a generation: a regular file of a real file system whose content is a picture, a
     /// sound or a video, not a picture cut short; with `lireContenu`, its bytes are read
@@ -74,7 +71,7 @@ public:
     /// Size of the site of `calendrier`: the template and every media file as it will be
     /// published. `*provisoire` (when given) is set while some conversion is not done,
     /// the source's own size standing for its output.
-    static int calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
+    static void calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire = nullptr);
 
     /// Published days whose media is not a regular file (missing, moved, a FIFO...), with
     /// the location the calendar holds.
@@ -90,10 +87,9 @@ public:
 
 // The generation's steps and walks, free functions callers and tests reach directly.
 int resetRepertoire(QString repertoire);
-int copierFichierMedia(Media const *media, QString nomFichier, QString repertoire);
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
-/// The same, with the system's reason of a failure in `*raison`.
-int insererSousLeMarqueur(
+/// The same, false with the system's reason of a failure in `*raison`.
+bool insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison);
 QString getHash(QString texte1, QString texte2);
 /// The page's lines for the calendar's options not at their default, one per option;

@@ -1,5 +1,6 @@
 #include "site/imageapercu.h"
 
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 
 #include <QBuffer>
@@ -24,8 +25,8 @@ const QColor CIEL(0xa3, 0xd7, 0xd2);
 const QColor FIL(0x1b, 0x1b, 0x1b);
 const char *const PALETTE[] = {
     "#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"};
-const QString SCRIPTS_DISPOSITION[] = {QStringLiteral(":tinselbox/js/scripts/disposition.js"),
-    QStringLiteral(":tinselbox/js/scripts/calendrier.js")};
+// The page's layout script, which holds the table of the balls' places.
+const QString SCRIPT_DISPOSITION = QStringLiteral(":tinselbox/js/scripts/disposition.js");
 const QString FORET = QStringLiteral(":tinselbox/js/data/foret.png");
 const QString POLICE_BOULES = QStringLiteral(":tinselbox/js/data/boule.otf");
 
@@ -40,23 +41,18 @@ struct Boule {
 QVector<Boule> placesBoules()
 {
     const QRegularExpression table(
-        QStringLiteral("(?:MENU_31\\s*:|MENU_BOULES\\s*=)\\s*\\[\\s*("
+        QStringLiteral("MENU_31\\s*:\\s*\\[\\s*("
                        "(?:\\[\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*\\]\\s*,?\\s*)+)\\]"));
     const QRegularExpression triplet(QStringLiteral("\\[\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\]"));
     QVector<Boule> boules;
-    for (const QString &chemin : SCRIPTS_DISPOSITION) {
-        QFile script(chemin);
-        if (!script.open(QIODevice::ReadOnly))
-            continue;
-        const QRegularExpressionMatch trouvee = table.match(QString::fromUtf8(script.readAll()));
-        if (!trouvee.hasMatch())
-            continue;
-        auto it = triplet.globalMatch(trouvee.captured(1));
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
-        }
-        break;
+    QFile script(SCRIPT_DISPOSITION);
+    if (!script.open(QIODevice::ReadOnly))
+        return boules;
+    const QRegularExpressionMatch trouvee = table.match(QString::fromUtf8(script.readAll()));
+    auto it = triplet.globalMatch(trouvee.captured(1));
+    while (trouvee.hasMatch() && it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        boules.append({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
     }
     return boules;
 }
@@ -139,7 +135,7 @@ void dessinerNom(QPainter &peintre, const QString &nom, const QRectF &bande)
 
 } // namespace
 
-QImage ImageApercu::dessiner(QString const &nomCalendrier)
+QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
 {
     QImage image(Format::LARGEUR_APERCU_LIEN, Format::HAUTEUR_APERCU_LIEN, QImage::Format_RGB32);
     image.fill(CIEL);
@@ -159,7 +155,8 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier)
     const bool polices = avecPolices();
     const QString famille = polices ? familleBoules() : QString();
     const QVector<Boule> boules = placesBoules();
-    for (int i = 0; i < boules.size(); ++i)
+    // A shorter calendar shows its own number of balls, the first places of the drawing.
+    for (int i = 0; i < boules.size() && i < nombre; ++i)
         dessinerBoule(peintre, boules.at(i), i + 1, famille);
     peintre.restore();
 
@@ -169,22 +166,30 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier)
     return image;
 }
 
-bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin)
+bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre, QString *raison)
 {
-    return dessiner(nomCalendrier).save(chemin, "PNG");
+    // Encoded in memory: the encoder's own write errors would say nothing of their cause.
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
+        return false;
+    return EcritureFichier::ecrire(chemin, octets, raison);
 }
 
-qint64 ImageApercu::taille(QString const &nomCalendrier)
+qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)
 {
     static QMutex verrou;
     static QString dernierNom;
+    static int dernierNombre = 0;
     static qint64 derniereTaille = -1;
     QMutexLocker garde(&verrou);
-    if (derniereTaille < 0 || nomCalendrier != dernierNom) {
+    if (derniereTaille < 0 || nomCalendrier != dernierNom || nombre != dernierNombre) {
         QBuffer tampon;
         tampon.open(QIODevice::WriteOnly);
-        dessiner(nomCalendrier).save(&tampon, "PNG");
+        dessiner(nomCalendrier, nombre).save(&tampon, "PNG");
         dernierNom = nomCalendrier;
+        dernierNombre = nombre;
         derniereTaille = tampon.size();
     }
     return derniereTaille;

@@ -14,10 +14,13 @@ class ImageApercu
 public:
     ImageApercu() = delete;
 
-    static QImage dessiner(QString const &nomCalendrier);
-    /// Writes the picture as a PNG file; false when it cannot be written.
-    static bool ecrire(QString const &nomCalendrier, QString const &chemin);
+    /// The scene with the calendar's `nombre` balls, numbered from 1.
+    static QImage dessiner(QString const &nomCalendrier, int nombre = 31);
+    /// Writes the picture as a PNG file; false when it cannot be written, with the
+    /// system's reason in `*raison`.
+    static bool ecrire(
+        QString const &nomCalendrier, QString const &chemin, int nombre = 31, QString *raison = nullptr);
     /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
     /// is kept, so that an estimate after each edit paints only when the name changed.
-    static qint64 taille(QString const &nomCalendrier);
+    static qint64 taille(QString const &nomCalendrier, int nombre = 31);
 };

@@ -77,9 +77,10 @@ Resultat PolitiqueSortie::controler(
     QString const &repertoire, QString const &fichierProjet, Calendrier const &calendrier)
 {
     if (repertoire.isEmpty())
-        return Resultat::echec(4, PolitiqueSortie::tr("No directory was given for the generation."));
+        return Resultat::echec(
+            Resultat::Cause::Repertoire, PolitiqueSortie::tr("No directory was given for the generation."));
     const auto refus = [&repertoire](const QString &raison) {
-        return Resultat::echec(4,
+        return Resultat::echec(Resultat::Cause::Repertoire,
             PolitiqueSortie::tr("%1 cannot be used for the generation: %2.")
                 .arg(Resultat::cheminLisible(repertoire), raison))
             .avecChemin(repertoire);
@@ -174,7 +175,7 @@ bool PolitiqueSortie::remplacementPermis(QString const &repertoire)
 
 Resultat PolitiqueSortie::refusRemplacement(QString const &repertoire)
 {
-    return Resultat::echec(4,
+    return Resultat::echec(Resultat::Cause::Repertoire,
         PolitiqueSortie::tr(
             "%1 is not empty and holds no site that tinselbox generated; its contents would be erased.")
             .arg(Resultat::cheminLisible(repertoire)))

@@ -68,8 +68,8 @@ Resultat SitePrive::preparer(
     Calendrier const &calendrier, QString const &motDePasse, Cles *cles, QString *avis)
 {
     if (motDePasse.isEmpty())
-        return Resultat::echec(
-            2, SitePrive::tr("This calendar is private: its password is needed to generate it."));
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            SitePrive::tr("This calendar is private: its password is needed to generate it."));
     cles->parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!cles->parametres.estValide()) {
         cles->parametres = ParametresCle::nouveaux();
@@ -83,7 +83,7 @@ Resultat SitePrive::preparer(
     if (!cles->cleMotDePasse.isEmpty())
         cles->cleMaitre = CoffreCles::cleMaitre(cles->parametres, cles->cleMotDePasse, &erreur);
     if (cles->cleMaitre.isEmpty())
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             erreur.isEmpty() ? SitePrive::tr("The calendar's keys cannot be made on this computer.")
                              : erreur);
     return Resultat();
@@ -95,7 +95,7 @@ Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
     QString erreur;
     if (!parametres.estValide()
         || CoffreCles::cleMaitre(parametres, parametres.deriver(motDePasse), &erreur).isEmpty())
-        return Resultat::echec(2,
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
             erreur.isEmpty() ? SitePrive::tr("The calendar's keys cannot be made on this computer.")
                              : erreur);
     *cle = parametres.texte();
@@ -142,7 +142,7 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
     QString const &source, QString const &destination, QString const &precedent)
 {
     const auto echecLecture = [&source](QFile const &fichier) {
-        return Resultat::echec(5,
+        return Resultat::echec(Resultat::Cause::Media,
             SitePrive::tr("The file %1 cannot be read: %2.")
                 .arg(Resultat::cheminLisible(source), fichier.errorString()))
             .avecChemin(source);
@@ -185,7 +185,7 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
 
     QSaveFile sortie(destination);
     if (!sortie.open(QIODevice::WriteOnly))
-        return Resultat::echec(5,
+        return Resultat::echec(Resultat::Cause::Media,
             SitePrive::tr("The file %1 cannot be written: %2.")
                 .arg(Resultat::cheminLisible(destination), sortie.errorString()))
             .avecChemin(destination);
@@ -204,18 +204,18 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         // The file changed between the two readings: its digest no longer holds.
         if ((dernier && !entree.atEnd() && !source.isEmpty())
             || (!dernier && clair.size() != FormatChiffre::TAILLE_MORCEAU))
-            return Resultat::echec(5,
+            return Resultat::echec(Resultat::Cause::Media,
                 SitePrive::tr("The file %1 changed while it was encrypted.")
                     .arg(Resultat::cheminLisible(source)))
                 .avecChemin(source);
         const QByteArray morceau = FormatChiffre::chiffrerMorceau(cle, identite, i, dernier, clair);
         if (morceau.isEmpty())
-            return Resultat::echec(5, SitePrive::tr("The content cannot be encrypted."));
+            return Resultat::echec(Resultat::Cause::Media, SitePrive::tr("The content cannot be encrypted."));
         sortie.write("\"" + Chiffrement::base64(morceau) + (dernier ? "\"\n" : "\",\n"));
     }
     sortie.write("]);\n");
     if (!sortie.commit())
-        return Resultat::echec(5,
+        return Resultat::echec(Resultat::Cause::Media,
             SitePrive::tr("The file %1 cannot be written: %2.")
                 .arg(Resultat::cheminLisible(destination), sortie.errorString()))
             .avecChemin(destination);
@@ -226,8 +226,8 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
 {
     const QString scripts = joindre(site, Format::REPERTOIRE_SCRIPTS);
     const QString verrou = joindre(scripts, SCRIPT_VERROU);
-    Resultat echec = Resultat::echec(
-        2, SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
+    Resultat echec = Resultat::echec(Resultat::Cause::FichierInaccessible,
+        SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
                          .avecChemin(site);
     int erreur = 0;
     if (GenerationSite::copierFichier(SOURCE_VERROU, verrou, &erreur) != GenerationSite::AUCUN_ECHEC
@@ -241,7 +241,7 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
                 QString::fromLatin1(FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
             .arg(Format::DUREE_AFFICHAGE_MS);
     QString raison;
-    if (insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison) != 0)
+    if (!insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison))
         return echec.avecRaison(raison);
 
     // What a phone downloads on open: the script without its comments and indentation.

@@ -42,6 +42,8 @@ const TextePage TEXTES[] = {
     {"annonceVideo", QT_TRANSLATE_NOOP("Page", "Day {n}: video")},
     {"annonceMessage", QT_TRANSLATE_NOOP("Page", "Day {n}: {texte}")},
     {"annonceVide", QT_TRANSLATE_NOOP("Page", "Day {n}: nothing today")},
+    {"neige", QT_TRANSLATE_NOOP("Page", "Snow")},
+    {"rappel", QT_TRANSLATE_NOOP("Page", "Remind me")},
 };
 
 // The lock of a private calendar (its scripts/verrou.js), translated the same way.

@@ -4,13 +4,14 @@
 #include "bureau/choixfichier.h"
 #include "bureau/motdepasseprive.h"
 #include "bureau/parametres.h"
+#include "conversion/planconversions.h"
 #include "document/documentcalendrier.h"
 #include "fenetres/fenetrepartage.h"
 #include "format/format.h"
 #include "format/resultat.h"
 #include "generation/generateur.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
+#include "site/generationsite.h"
 #include "site/politiquesortie.h"
 
 #include <QDesktopServices>
@@ -36,16 +37,15 @@ QList<Generateur *> generateurs(const QWidget &fenetre)
 } // namespace
 
 CommandesGeneration::CommandesGeneration(
-    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat)
-    : document(document), fenetre(fenetre), appliquerEtat(std::move(appliquerEtat))
+    DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret)
+    : document(document), fenetre(fenetre), finArret(std::move(finArret))
 {}
 
 QString CommandesGeneration::listerMediasIntrouvables() const
 {
     if (document.getCalendrier() == nullptr)
         return QString();
-    const QMap<int, QString> introuvables =
-        GestionnaireFichiers::mediasIntrouvables(*document.getCalendrier());
+    const QMap<int, QString> introuvables = GenerationSite::mediasIntrouvables(*document.getCalendrier());
     if (introuvables.isEmpty())
         return QString();
     QString texte = introuvables.size() == 1 ? tr("1 media file cannot be found:")
@@ -65,7 +65,7 @@ bool CommandesGeneration::refuserMediasIntrouvables()
     return true;
 }
 
-void CommandesGeneration::apercu()
+void CommandesGeneration::apercu(QDateTime const &instant)
 {
     if (document.getCalendrier() == nullptr || refuserMediasIntrouvables())
         return;
@@ -76,9 +76,11 @@ void CommandesGeneration::apercu()
         return;
     // A "tmp" left by an earlier preview is replaced silently; anything else there is the
     // user's own and is not erased without asking.
-    if (!GestionnaireFichiers::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
+    if (!PolitiqueSortie::estVideOuSiteGenere(repertoire) && !confirmerEffacement(repertoire))
         return;
+    instantApercu = instant;
     lancerLaGeneration(repertoire, true);
+    instantApercu = QDateTime();
 }
 
 void CommandesGeneration::generer()
@@ -98,8 +100,8 @@ void CommandesGeneration::generer()
 
 bool CommandesGeneration::refuserRepertoireSortie(const QString &repertoire)
 {
-    const Resultat refus = GestionnaireFichiers::controlerRepertoireSortie(
-        repertoire, document.getChemin(), *document.getCalendrier());
+    const Resultat refus =
+        PolitiqueSortie::controler(repertoire, document.getChemin(), *document.getCalendrier());
     if (refus)
         return false;
     BoiteMessage::avertir(&fenetre, refus.getMessage());
@@ -126,11 +128,11 @@ void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
 }
 
 void CommandesGeneration::afficherResultat(
-    int resultat, const QString &repertoireSortie, const QString &details, bool apercu)
+    const Resultat &resultat, const QString &repertoireSortie, bool apercu)
 {
-    if (resultat != 0) {
-        document.signalerEchec(
-            Resultat::echec(resultat, tr("Error generating the calendar.")).avecRaison(details));
+    if (!resultat) {
+        document.signalerEchec(Resultat::echec(resultat.getCause(), tr("Error generating the calendar."))
+                                   .avecRaison(resultat.getMessage()));
         return;
     }
     if (apercu) {
@@ -140,9 +142,14 @@ void CommandesGeneration::afficherResultat(
     // A calendar published at an address can be handed on from here.
     const Calendrier *calendrier = document.getCalendrier();
     const bool partageable = calendrier != nullptr && !calendrier->getOptions().adresse.isEmpty();
-    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(nullptr,
-        tr("Generating the calendar successfully in %1").arg(repertoireSortie), tr("Open in Browser"),
-        partageable ? tr("Share...") : QString());
+    // Said with the outcome, once: what went out unconverted for want of ffmpeg.
+    const QList<int> nonConvertis =
+        calendrier != nullptr ? PlanConversions::joursNonConvertis(*calendrier) : QList<int>();
+    QString texte = tr("Generating the calendar successfully in %1").arg(repertoireSortie);
+    if (!nonConvertis.isEmpty())
+        texte += QStringLiteral("\n\n") + PlanConversions::avisSansFfmpeg(nonConvertis);
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        nullptr, texte, tr("Open in Browser"), partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
         ouvrirPage(repertoireSortie);
     } else if (choix == QMessageBox::Apply && partageable) {
@@ -172,12 +179,13 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
 
     auto *generateur = new Generateur(&fenetre, document.getCalendrier(), repertoire, apercu);
     generateur->setMotDePasse(motDePasse);
+    generateur->setInstantApercu(apercu ? instantApercu : QDateTime());
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;
 
     // Queued in the order emitted: the details arrive before the result they explain.
-    QObject::connect(generateur, &Generateur::detailsErreurDisponibles, &fenetre,
-        [this](const QString &details) { detailsErreurGeneration = details; });
+    QObject::connect(generateur, &Generateur::resultatDetaille, &fenetre,
+        [this](const Resultat &resultat) { resultatGeneration = resultat; });
     QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
         [&progression](int jour, int rang, int total) {
             // Once the last is ready the run only copies.
@@ -186,12 +194,12 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
                     : tr("Generating the calendar ..."));
         });
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
-        [this, suivi, apercu](int resultat, const QString &repertoireSortie) {
-            const QString details = std::exchange(detailsErreurGeneration, QString());
+        [this, suivi, apercu](int, const QString &repertoireSortie) {
+            const Resultat detail = std::exchange(resultatGeneration, Resultat());
             if (!suivi.isNull()
                 && (suivi->isInterruptionRequested() || suivi->property(GENERATION_ABANDONNEE).toBool()))
                 return;
-            afficherResultat(resultat, repertoireSortie, details, apercu);
+            afficherResultat(detail, repertoireSortie, apercu);
         });
     // Noted here rather than by a separate connection: the dialog's modal run may end as
     // soon as cancel() has hidden it.
@@ -221,9 +229,9 @@ void CommandesGeneration::attendreFinDeGeneration(Generateur *generateur)
     // Disabled rather than waited for: the current media may take seconds to copy and the
     // window keeps painting meanwhile. Never terminated: that could leave a file half
     // written and the worker's locks held.
-    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { appliquerEtat(); });
+    QObject::connect(generateur, &QThread::finished, &fenetre, [this] { finArret(); });
     // The thread may have ended before the connection was made.
-    appliquerEtat();
+    finArret();
 }
 
 bool CommandesGeneration::generationEnCours() const

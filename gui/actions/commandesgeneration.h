@@ -1,6 +1,9 @@
 #pragma once
 
+#include "format/resultat.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -19,12 +22,13 @@ class CommandesGeneration
     Q_DECLARE_TR_FUNCTIONS(CommandesGeneration)
 
 public:
-    /// Generates `document`'s calendar; the dialogs and workers belong to `fenetre`, whose
-    /// state `appliquerEtat` sets again once a stopped run has ended.
-    CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> appliquerEtat);
+    /// Generates `document`'s calendar; the dialogs and workers belong to `fenetre`.
+    /// `finArret` runs once a stopped run has ended, for the window to enable itself again.
+    CommandesGeneration(DocumentCalendrier &document, QWidget &fenetre, std::function<void()> finArret);
 
-    /// Generates into "tmp" beside the project file and opens the page.
-    void apercu();
+    /// Generates into "tmp" beside the project file and opens the page: with every ball
+    /// open, or as a visitor sees it at `instant` when that is valid.
+    void apercu(QDateTime const &instant = QDateTime());
     /// Asks for a directory, confirms its erasure and generates into it.
     void generer();
 
@@ -35,9 +39,9 @@ public:
     /// day; the window then stays disabled until the worker's thread has ended, since the
     /// worker still reads the calendar, and shows nothing about that run.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
-    /// Shows a run's result: a failure, with `details`, goes to the document; a success
+    /// Shows a run's result: a failure, with what it says, goes to the document; a success
     /// shows the success box, or the page itself for a preview.
-    void afficherResultat(int resultat, const QString &repertoireSortie, const QString &details, bool apercu);
+    void afficherResultat(const Resultat &resultat, const QString &repertoireSortie, bool apercu);
 
     /// Whether a worker of the window is still running (possibly stopping).
     bool generationEnCours() const;
@@ -61,7 +65,9 @@ private:
 
     DocumentCalendrier &document;
     QWidget &fenetre;
-    std::function<void()> appliquerEtat;
-    /// The details of the failure whose result comes next.
-    QString detailsErreurGeneration;
+    std::function<void()> finArret;
+    /// The outcome whose code comes next.
+    Resultat resultatGeneration;
+    /// The moment the next preview shows, if any.
+    QDateTime instantApercu;
 };

@@ -73,7 +73,7 @@ void ChangementMedias::appliquer(const QMap<int, QDomElement> &etat)
     }
     document.signalerModification();
     for (const int jour : qAsConst(perdus))
-        document.signalerEchec(Resultat::echec(
-            1, tr("The media of day %1 could not be put back; the day keeps what it held.").arg(jour))
+        document.signalerEchec(Resultat::echec(Resultat::Cause::DocumentIllisible,
+            tr("The media of day %1 could not be put back; the day keeps what it held.").arg(jour))
                                    .avecJour(jour));
 }

@@ -1,10 +1,11 @@
 #include "document/documentcalendrier.h"
 
-#include "format/resultat.h"
 #include "modele/calendrier.h"
 
 DocumentCalendrier::DocumentCalendrier(QObject *parent) : QObject(parent)
 {
+    // Failures may be queued to the window and watched by tests.
+    qRegisterMetaType<Resultat>();
     pile.setObjectName(QStringLiteral("historique"));
     connect(
         &pile, &QUndoStack::cleanChanged, this, [this](bool propre) { emit modificationChangee(!propre); });

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "format/resultat.h"
+
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
 class Calendrier;
-class Resultat;
 
 /// The calendar being edited, as the editor holds it: the calendar itself and the project
 /// file it comes from, whether that file can be written, and the undo history with the

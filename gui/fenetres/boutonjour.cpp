@@ -44,6 +44,8 @@ void BoutonJour::init()
     setType(Media::AUCUN);
     setNomMedia(QString());
     setIntrouvable(false);
+    setVignette(QImage());
+    setDuree(-1);
 }
 
 int BoutonJour::getNumeroJour() const
@@ -86,6 +88,58 @@ void BoutonJour::setIntrouvable(bool introuvable)
 bool BoutonJour::estIntrouvable() const
 {
     return introuvable;
+}
+
+void BoutonJour::setVignette(const QImage &vignette)
+{
+    this->vignette = vignette;
+    update();
+}
+
+QImage BoutonJour::getVignette() const
+{
+    return vignette;
+}
+
+void BoutonJour::setDuree(qint64 dureeMs)
+{
+    this->dureeMs = dureeMs;
+    update();
+}
+
+void BoutonJour::setDate(const QString &date)
+{
+    this->date = date;
+    update();
+}
+
+QString BoutonJour::getDate() const
+{
+    return date;
+}
+
+void BoutonJour::setAujourdhui(bool aujourdhui)
+{
+    this->aujourdhui = aujourdhui;
+    update();
+}
+
+bool BoutonJour::estAujourdhui() const
+{
+    return aujourdhui;
+}
+
+QString BoutonJour::texteDuree(qint64 dureeMs)
+{
+    if (dureeMs < 0)
+        return QString();
+    const qint64 secondes = (dureeMs + 500) / 1000;
+    if (secondes >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(secondes / 3600)
+            .arg(secondes / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(secondes % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(secondes / 60).arg(secondes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString BoutonJour::getNomMedia() const
@@ -182,25 +236,76 @@ void BoutonJour::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(0, 0, width(), height(), getColorType());
     painter.setFont(police());
+    const QRect numero = zoneNumero();
+    const QRect contenu = zoneLegende();
+    const QRect bande = zoneType();
 
-    // Each text is clipped to its zone, so a long word can never spill over another.
-    painter.drawText(zoneLegende(), Qt::AlignCenter | Qt::TextWordWrap, getLegende());
-    painter.drawText(zoneType(), Qt::AlignCenter, getStringType());
-    painter.drawText(zoneNumero(), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0')));
+    if (!vignette.isNull()) {
+        // The picture covers the zone between the kind's two bands, cropped rather than
+        // shrunk so that a portrait photo still reads; never tinted.
+        painter.save();
+        painter.setClipRect(contenu);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize taille = vignette.size().scaled(contenu.size(), Qt::KeepAspectRatioByExpanding);
+        QRect cible(QPoint(0, 0), taille);
+        cible.moveCenter(contenu.center());
+        painter.drawImage(cible, vignette);
+        if (type == Media::VIDEO) {
+            // A play sign tells a video's frame from a photo.
+            const int cote = std::max(8, std::min(contenu.width(), contenu.height()) / 3);
+            const QPointF centre = QRectF(contenu).center();
+            const QPointF triangle[] = {centre + QPointF(-cote / 3.0, -cote / 2.0),
+                centre + QPointF(-cote / 3.0, cote / 2.0), centre + QPointF(cote / 2.0, 0)};
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(QColor(0, 0, 0, 160), 1));
+            painter.setBrush(QColor(255, 255, 255, 210));
+            painter.drawPolygon(triangle, 3);
+        }
+        painter.restore();
+    } else {
+        QString texte = getLegende();
+        if (type == Media::MUSIQUE || (type == Media::VIDEO && dureeMs >= 0)) {
+            // A sound has no picture: a note and its length above its name.
+            const QString ligne =
+                (type == Media::MUSIQUE ? QStringLiteral("\u266A ") : QString()) + texteDuree(dureeMs);
+            texte = ligne.trimmed() + QLatin1Char('\n') + texte;
+        }
+        // Each text is clipped to its zone, so a long word can never spill over another.
+        painter.drawText(contenu, Qt::AlignCenter | Qt::TextWordWrap, texte);
+    }
+
+    if (aujourdhui) {
+        // Today's day stands out on its top band, whatever its kind's colour.
+        painter.fillRect(QRect(0, 0, width(), numero.bottom() + 1), QColor(20, 20, 20));
+        painter.setPen(Qt::white);
+    }
+    const QString nombre = QStringLiteral("%1").arg(numeroJour, 2, 10, QLatin1Char('0'));
+    painter.drawText(numero, Qt::AlignLeft | Qt::AlignVCenter, nombre);
+    if (!date.isEmpty()) {
+        const QFontMetrics mesures(painter.font());
+        const int place = numero.width() - mesures.horizontalAdvance(nombre + QLatin1Char(' '));
+        painter.drawText(numero, Qt::AlignRight | Qt::AlignVCenter,
+            mesures.elidedText(date, Qt::ElideRight, std::max(0, place)));
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+
+    if (introuvable) {
+        // In the kind's band, on its right half: the day's number and date stay readable.
+        const QRect zone(width() / 2, bande.top(), width() / 2 - MARGE, bande.height());
+        painter.drawText(
+            QRect(bande.left(), bande.top(), width() / 2, bande.height()), Qt::AlignCenter, getStringType());
+        painter.fillRect(zone, QColor(180, 0, 0));
+        painter.setPen(Qt::white);
+        painter.drawText(zone, Qt::AlignCenter, tr("MISSING"));
+    } else {
+        painter.drawText(bande, Qt::AlignCenter, getStringType());
+    }
 
     if (hasFocus()) {
         // The base button's focus frame is never drawn: the tile shows its own.
         painter.setPen(QPen(palette().color(QPalette::Highlight), MARGE));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
-    if (introuvable) {
-        // In the top right corner, clear of the day number and of the kind label.
-        const QRect zone(width() / 2, 0, width() / 2 - MARGE, zoneNumero().height());
-        painter.fillRect(zone, QColor(180, 0, 0));
-        painter.setPen(Qt::white);
-        painter.drawText(zone, Qt::AlignCenter, tr("MISSING"));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPushButton>
 #include <QString>
 
@@ -58,6 +59,22 @@ public:
     void setIntrouvable(bool introuvable);
     bool estIntrouvable() const;
 
+    /// The picture of the day's media (a photo, a video's frame), painted upright over
+    /// the caption zone between the kind's bands; a null image shows the caption.
+    void setVignette(const QImage &vignette);
+    QImage getVignette() const;
+    /// The length of a sound or video in milliseconds, shown beside a note; negative when unknown.
+    void setDuree(qint64 dureeMs);
+    /// The date the day opens on, as the window writes it; empty for a calendar of the
+    /// days of the month.
+    void setDate(const QString &date);
+    QString getDate() const;
+    /// Marks the tile of the day that opens today.
+    void setAujourdhui(bool aujourdhui);
+    bool estAujourdhui() const;
+    /// "3:42", or "1:02:03" past an hour.
+    static QString texteDuree(qint64 dureeMs);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -68,6 +85,10 @@ private:
     Media::TypeMedia type = Media::AUCUN;
     QString nomMedia;
     bool introuvable = false;
+    QImage vignette;
+    qint64 dureeMs = -1;
+    QString date;
+    bool aujourdhui = false;
 };
 
 /// Folds `texte` onto two lines when it has `n` characters or more: the first

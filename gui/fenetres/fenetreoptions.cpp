@@ -2,20 +2,30 @@
 #include "ui_fenetreoptions.h"
 
 #include "bureau/boitemessage.h"
+#include "bureau/choixfichier.h"
+#include "bureau/formatdates.h"
+#include "bureau/parametres.h"
 #include "bureau/traduction.h"
 #include "chiffrement/parametrescle.h"
 #include "chiffrement/trousseau.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "site/siteprive.h"
+#include "site/themepage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDate>
 #include <QDateEdit>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTimeZone>
@@ -62,7 +72,20 @@ const Champ CHAMPS[] = {
             "or leave the field empty."),
         nullptr},
     {"originaux", "case_originaux", nullptr, nullptr},
+    {"publication", "champ_publication",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a publishing address.\n"
+            "Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or "
+            "s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty."),
+        nullptr},
     {"prive", "case_prive", nullptr, nullptr},
+    {"theme", "liste_theme", nullptr, nullptr},
+    {"fond", "champ_fond",
+        QT_TRANSLATE_NOOP("FenetreOptions",
+            "\u201c%1\u201d is not a picture this computer can read.\n"
+            "Choose a photo, or leave the field empty for the theme\u2019s own sky."),
+        &FenetreOptions::fondValide},
+    {"titre", "case_titre", nullptr, nullptr},
 };
 
 void montrer(QWidget *widget, const QString &texte, const QString &defaut)
@@ -115,6 +138,16 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
     connect(elements.prive, &QCheckBox::toggled, this, &FenetreOptions::actualiserPrive);
     actualiserPrive();
+
+    // Each theme as a small picture of its scene; the default one is the empty choice, so
+    // that a calendar without a theme keeps its file as it was.
+    auto *themes = findChild<QComboBox *>(QStringLiteral("liste_theme"));
+    const QSize taille = themes->iconSize();
+    for (const ThemePage::Theme &theme : ThemePage::themes())
+        themes->addItem(QIcon(QPixmap::fromImage(ThemePage::apercu(theme, taille))), ThemePage::nom(theme),
+            theme.cle == ThemePage::SAPINS ? QString() : QString(theme.cle));
+    connect(findChild<QPushButton *>(QStringLiteral("bouton_fond")), &QPushButton::released, this,
+        &FenetreOptions::clicBoutonFond);
 }
 
 FenetreOptions::~FenetreOptions()
@@ -225,8 +258,9 @@ void FenetreOptions::actualiserDebut()
 {
     elements.dateDebut->setEnabled(elements.debut->isChecked());
     elements.chaqueAnnee->setEnabled(elements.debut->isChecked());
+    // The locale's own order and punctuation ("1. Dezember", "December 1").
     elements.dateDebut->setDisplayFormat(
-        elements.chaqueAnnee->isChecked() ? QStringLiteral("d MMMM") : QStringLiteral("d MMMM yyyy"));
+        FormatDates::motif(QLocale(), !elements.chaqueAnnee->isChecked(), false, false));
 }
 
 QString FenetreOptions::debutChoisi() const
@@ -243,6 +277,30 @@ QString FenetreOptions::langueChoisie() const
     if (langue == QLatin1String("en") && calendrier->getOptions().langue.isEmpty())
         return {};
     return langue;
+}
+
+bool FenetreOptions::fondValide(const QString &fond)
+{
+    return fond.isEmpty() || QImageReader(fond).canRead();
+}
+
+void FenetreOptions::clicBoutonFond()
+{
+    auto *champ = findChild<QLineEdit *>(QStringLiteral("champ_fond"));
+    QFileDialog selecteur(this, tr("Select a background picture"));
+    selecteur.setOption(QFileDialog::DontUseNativeDialog);
+    selecteur.setFileMode(QFileDialog::ExistingFile);
+    selecteur.setMimeTypeFilters({QStringLiteral("image/jpeg"), QStringLiteral("image/png"),
+        QStringLiteral("image/heic"), QStringLiteral("image/webp")});
+    const QString saisi = champ->text().trimmed();
+    selecteur.setDirectory(!saisi.isEmpty() && QFileInfo(saisi).absoluteDir().exists()
+            ? QFileInfo(saisi).absolutePath()
+            : Parametres::getDernierDossier(Parametres::MEDIAS));
+    const QString choix = ChoixFichier::choisir(selecteur);
+    if (choix.isEmpty())
+        return;
+    Parametres::setDernierDossier(Parametres::MEDIAS, choix);
+    champ->setText(choix);
 }
 
 bool FenetreOptions::fuseauValide(const QString &fuseau)

@@ -13,8 +13,9 @@ class Ui_FenetreOptions;
 
 /// Dialog of the calendar's options: which days the page opens (past days that stay open,
 /// a single month, the time zone whose date counts, the number of days and their start,
-/// a shuffled order), the page's language, the address it is published at, and whether
-/// media are published as chosen. OK writes them to the calendar and is accepted only
+/// a shuffled order), the page's language, the address it is published at, whether
+/// media are published as chosen, and the page's look (a theme, the family's own background
+/// picture, the calendar's name). OK writes them to the calendar and is accepted only
 /// when one of them changed.
 class FenetreOptions : public QDialog
 {
@@ -32,11 +33,14 @@ public:
 
     /// Whether `fuseau` is empty (the visitor's clock) or a time zone this computer knows.
     static bool fuseauValide(const QString &fuseau);
+    /// Whether `fond` is empty (no background picture) or a picture this computer can read.
+    static bool fondValide(const QString &fond);
 
 private slots:
     void clicBoutonOk();
     void actualiserDebut();
     void actualiserPrive();
+    void clicBoutonFond();
 
 private:
     /// The form's widgets that the dialog drives beyond showing an option's text, found once

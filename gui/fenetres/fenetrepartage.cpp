@@ -74,6 +74,7 @@ void FenetrePartage::montrerAdresse(const QString &adresse)
             QPixmap::fromImage(code.image(qMax(1, 264 / (code.getTaille() + 2 * CodeQr::MARGE)))));
     for (QPushButton *bouton : {ui->bouton_copier, ui->bouton_enregistrer_qr, ui->bouton_enregistrer_carte})
         bouton->setEnabled(code.estValide());
+    ui->case_rappels->setEnabled(code.estValide());
 }
 
 void FenetrePartage::clicBoutonCopier()
@@ -126,6 +127,7 @@ void FenetrePartage::clicBoutonEnregistrerCarte()
     if (chemin.isEmpty())
         return;
     QString raison;
-    if (!CartePartage::ecrire(*calendrier, chemin, &raison, ui->champ_adresse->text()))
+    if (!CartePartage::ecrire(
+            *calendrier, chemin, &raison, ui->case_rappels->isChecked(), ui->champ_adresse->text()))
         BoiteMessage::avertir(this, tr("The card cannot be saved."), raison);
 }

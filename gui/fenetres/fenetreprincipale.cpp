@@ -3,6 +3,7 @@
 
 #include "actions/commandesgeneration.h"
 #include "actions/commandesjours.h"
+#include "actions/commandespublication.h"
 #include "actions/importfichiers.h"
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
@@ -11,19 +12,21 @@
 #include "document/changementoptions.h"
 #include "document/documentcalendrier.h"
 #include "fenetres/boutonjour.h"
+#include "fenetres/choixinstant.h"
 #include "fenetres/fenetrenouveau.h"
 #include "fenetres/fenetreoptions.h"
 #include "fenetres/menusfenetre.h"
+#include "fenetres/tuilesjours.h"
 #include "fichierprojet/fichierprojet.h"
 #include "fichierprojet/gardexml.h"
 #include "format/resultat.h"
 #include "generation/generateur.h"
 #include "generation/serviceconversions.h"
-#include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/genremedia.h"
 #include "modele/media.h"
 #include "modele/projet.h"
+#include "site/generationsite.h"
 #include "site/miseenformetaille.h"
 #include "version.h"
 
@@ -98,6 +101,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     // A fresh configuration keeps the form's size.
     restoreGeometry(Parametres::getGeometrie());
     initialiserGrilleBoutonJour();
+    tuiles = new TuilesJours(this, elements.tuiles);
     conversions = new ServiceConversions(this);
     connect(conversions, &ServiceConversions::conversionTerminee, this, [this] {
         if (getCalendrier() != nullptr)
@@ -119,6 +123,8 @@ void FenetrePrincipale::relierCommandes()
 {
     connect(menus->getAction(MenusFenetre::IMPORTER), &QAction::triggered, this,
         [this] { import->importerDossier(); });
+    connect(menus->getAction(MenusFenetre::PUBLIER), &QAction::triggered, this,
+        [this] { CommandesPublication(*document, *this).publier(); });
     connect(&document->getPile(), &QUndoStack::indexChanged, this, &FenetrePrincipale::appliquerEtat);
     // The unsaved mark is the stack's: undoing back to the saved state clears it.
     connect(
@@ -197,7 +203,7 @@ void FenetrePrincipale::appliquerEtat()
     const QUndoStack &pile = document->getPile();
     const bool actives[] = {libre, libre, libre && modifie, libre && avecCalendrier, libre,
         libre && pile.canUndo(), libre && pile.canRedo(), libre && avecCalendrier, libre && avecCalendrier,
-        libre && avecCalendrier, true};
+        libre && avecCalendrier, libre && avecCalendrier, true};
     static_assert(sizeof actives / sizeof *actives == MenusFenetre::NOMBRE_COMMANDES, "one per command");
     for (int commande = 0; commande < MenusFenetre::NOMBRE_COMMANDES; ++commande)
         menus->getAction(MenusFenetre::Commande(commande))->setEnabled(actives[commande]);
@@ -222,17 +228,14 @@ void FenetrePrincipale::afficherCalendrier(Calendrier *calendrier)
 void FenetrePrincipale::afficherContenu()
 {
     const Calendrier *calendrier = getCalendrier();
-    // Every tile is reset first so that a day missing from this calendar shows empty.
-    QMap<int, BoutonJour *> boutons;
     for (BoutonJour *bouton : qAsConst(elements.tuiles)) {
-        if (bouton != nullptr) {
-            bouton->init();
-            boutons.insert(bouton->getNumeroJour(), bouton);
-            // One tile per day of the calendar; the grid closes up over the hidden ones.
+        // One tile per day of the calendar; the grid closes up over the hidden ones.
+        if (bouton != nullptr)
             bouton->setHidden(
                 calendrier != nullptr && !calendrier->getOptions().estJourPublie(bouton->getNumeroJour()));
-        }
     }
+    tuiles->remplir(calendrier,
+        calendrier != nullptr ? GenerationSite::mediasIntrouvables(*calendrier) : QMap<int, QString>());
     if (calendrier == nullptr) {
         if (elements.nom != nullptr)
             elements.nom->clear();
@@ -240,25 +243,8 @@ void FenetrePrincipale::afficherContenu()
             elements.taille->clear();
         return;
     }
-
     if (elements.nom != nullptr)
         elements.nom->setText(calendrier->getNom());
-    const QMap<int, QString> introuvables = GestionnaireFichiers::mediasIntrouvables(*calendrier);
-    const QMap<int, Media *> &contenu = calendrier->getContenuConstant();
-    for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
-        BoutonJour *bouton = boutons.value(it.key(), nullptr);
-        if (bouton == nullptr || it.value() == nullptr)
-            continue;
-        bouton->setType(it.value()->getType());
-        const QString texte = GenreMedia::texteTuile(*it.value());
-        if (!texte.isEmpty())
-            bouton->setNomMedia(texte);
-        bouton->setIntrouvable(introuvables.contains(it.key()));
-        const QString avertissement =
-            ServiceConversions::avertissement(it.value()->getUrl(), it.value()->getType());
-        if (!avertissement.isEmpty())
-            bouton->setToolTip(bouton->toolTip() + QLatin1Char('\n') + avertissement);
-    }
     afficherTaille();
 }
 
@@ -486,8 +472,8 @@ void FenetrePrincipale::clicBoutonEnregistrer()
             return;
     }
 
-    GestionnaireFichiers gestionnaire;
-    if (gestionnaire.creerFichierDepuisCalendrier(*getCalendrier(), destination) != 0) {
+    const Resultat enregistrement = FichierProjet::enregistrer(*getCalendrier(), destination);
+    if (!enregistrement) {
         // Save stays enabled so that Quit still warns about the unsaved changes.
         int jour = 0;
         if (jourNonEnregistrable(*getCalendrier(), &jour))
@@ -500,7 +486,7 @@ void FenetrePrincipale::clicBoutonEnregistrer()
                 tr("Error saving the calendar: its name holds a character that a calendar file cannot "
                    "store."));
         else
-            afficherErreur(tr("Error saving the calendar."), gestionnaire.getDetailsErreur());
+            afficherErreur(tr("Error saving the calendar."), enregistrement.getMessage());
         return;
     }
     document->marquerEnregistre(destination);
@@ -520,6 +506,15 @@ void FenetrePrincipale::clicBoutonApercu()
     generation->apercu();
 }
 
+void FenetrePrincipale::apercuALaDate()
+{
+    if (getCalendrier() == nullptr)
+        return;
+    const QDateTime instant = ChoixInstant::demander(this, *getCalendrier());
+    if (instant.isValid())
+        generation->apercu(instant);
+}
+
 void FenetrePrincipale::clicBoutonGenerer()
 {
     generation->generer();
@@ -532,12 +527,14 @@ void FenetrePrincipale::lancerLaGeneration(const QString &repertoire, bool aperc
 
 void FenetrePrincipale::dragEnterEvent(QDragEnterEvent *event)
 {
-    import->accepterGlisser(event);
+    if (!jours->accepterGlisserJour(event))
+        import->accepterGlisser(event);
 }
 
 void FenetrePrincipale::dropEvent(QDropEvent *event)
 {
-    import->deposer(event);
+    if (!jours->deposerJour(event))
+        import->deposer(event);
 }
 
 bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *evenement)
@@ -545,6 +542,8 @@ bool FenetrePrincipale::eventFilter(QObject *objet, QEvent *evenement)
     auto *bouton = qobject_cast<BoutonJour *>(objet);
     if (bouton != nullptr && evenement->type() == QEvent::KeyPress
         && jours->touche(bouton, *static_cast<QKeyEvent *>(evenement)))
+        return true;
+    if (bouton != nullptr && jours->glisserTuile(bouton, evenement))
         return true;
     return QMainWindow::eventFilter(objet, evenement);
 }

@@ -16,6 +16,7 @@ class DocumentCalendrier;
 class MenusFenetre;
 class ImportFichiers;
 class ServiceConversions;
+class TuilesJours;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -85,6 +86,9 @@ public:
     /// Writes a size in bytes as a number with three decimals and a decimal unit.
     void mettreEnFormeTaille(const qint64 &taille, QString *valeur, QString *unite);
 
+    /// Asks for a moment, then previews the page as a visitor sees it then.
+    void apercuALaDate();
+
     /// Generates the site into `repertoire` (a preview when `apercu`); see CommandesGeneration.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
 
@@ -150,4 +154,5 @@ private:
     std::unique_ptr<CommandesJours> jours;
     std::unique_ptr<MenusFenetre> menus;
     ServiceConversions *conversions = nullptr;
+    TuilesJours *tuiles = nullptr;
 };

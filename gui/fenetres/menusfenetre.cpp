@@ -1,5 +1,6 @@
 #include "fenetres/menusfenetre.h"
 
+#include "actions/commandespublication.h"
 #include "bureau/boitemessage.h"
 #include "bureau/calendriersrecents.h"
 #include "bureau/traduction.h"
@@ -49,7 +50,27 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
     calendrier->addAction(creer(OPTIONS, tr("&Options..."), "action_options"));
     calendrier->addSeparator();
     calendrier->addAction(creer(APERCU, tr("&Preview"), "action_apercu"));
+    // Beside Preview, and enabled with it.
+    QAction *apercuDate = calendrier->addAction(tr("Preview on a &date..."));
+    apercuDate->setObjectName(QStringLiteral("action_apercu_date"));
+    apercuDate->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_F5));
+    QObject::connect(
+        apercuDate, &QAction::triggered, &fenetre, [cible = &fenetre] { cible->apercuALaDate(); });
+    QObject::connect(actions.at(APERCU), &QAction::changed, apercuDate,
+        [apercuDate, apercu = actions.at(APERCU)] { apercuDate->setEnabled(apercu->isEnabled()); });
     calendrier->addAction(creer(GENERER, tr("&Generate..."), "action_generer"));
+    calendrier->addAction(creer(PUBLIER, tr("P&ublish"), "action_publier"));
+    // Machine state, not the calendar's: read again each time the menu opens.
+    QAction *chaqueMatin = calendrier->addAction(tr("Publish every &morning"));
+    chaqueMatin->setObjectName(QStringLiteral("action_publier_matin"));
+    chaqueMatin->setCheckable(true);
+    QObject::connect(calendrier, &QMenu::aboutToShow, &fenetre, [chaqueMatin, cible = &fenetre] {
+        chaqueMatin->setEnabled(cible->getCalendrier() != nullptr);
+        chaqueMatin->setChecked(CommandesPublication(cible->getDocument(), *cible).publieChaqueMatin());
+    });
+    QObject::connect(chaqueMatin, &QAction::triggered, &fenetre, [chaqueMatin, cible = &fenetre](bool actif) {
+        chaqueMatin->setChecked(CommandesPublication(cible->getDocument(), *cible).publierChaqueMatin(actif));
+    });
 
     QMenu *aide = barre->addMenu(tr("&Help"));
     aide->setObjectName(QStringLiteral("menu_aide"));
@@ -71,6 +92,7 @@ MenusFenetre::MenusFenetre(FenetrePrincipale &fenetre) : fenetre(fenetre), actio
             nullptr},
         {APERCU, {QKeySequence(Qt::Key_F5)}, "preview"},
         {GENERER, {}, "generate"},
+        {PUBLIER, {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_P)}, nullptr},
     };
     for (const auto &reglage : reglages) {
         QAction *action = actions.at(reglage.commande);

@@ -30,6 +30,7 @@ public:
         OPTIONS,
         APERCU,
         GENERER,
+        PUBLIER,
         A_PROPOS,
         NOMBRE_COMMANDES
     };

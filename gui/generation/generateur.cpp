@@ -1,6 +1,5 @@
 #include "generation/generateur.h"
 
-#include "conversion/planconversions.h"
 #include "format/interruption.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
@@ -9,9 +8,13 @@ Generateur::Generateur(
     QObject *parent, Calendrier *calendrier, QString repertoireExport, bool modeApercuActif)
     : QThread(parent)
 {
+    qRegisterMetaType<Resultat>();
     setCalendrier(calendrier);
     setRepertoireExport(repertoireExport);
     setModeApercuActif(modeApercuActif);
+    // From the worker thread, as the run emits its own signals.
+    connect(&service, &ServiceGeneration::conversionAvancee, this, &Generateur::conversionAvancee,
+        Qt::DirectConnection);
 }
 
 Generateur::~Generateur()
@@ -37,62 +40,46 @@ Calendrier *Generateur::getCalendrier() const
 void Generateur::setCalendrier(Calendrier *calendrier)
 {
     this->calendrier = calendrier;
+    service.setCalendrier(calendrier);
 }
 
 QString Generateur::getRepertoireExport() const
 {
-    return repertoireExport;
+    return service.getRepertoire();
 }
 
 void Generateur::setRepertoireExport(QString const &repertoireExport)
 {
-    this->repertoireExport = repertoireExport;
+    service.setRepertoire(repertoireExport);
 }
 
 bool Generateur::getModeApercuActif() const
 {
-    return modeApercuActif;
+    return service.getApercu();
 }
 
 void Generateur::setModeApercuActif(bool modeApercuActif)
 {
-    this->modeApercuActif = modeApercuActif;
+    service.setApercu(modeApercuActif);
 }
 
 void Generateur::setMotDePasse(QString const &nouveauMotDePasse)
 {
-    motDePasse = nouveauMotDePasse;
+    service.setMotDePasse(nouveauMotDePasse);
 }
 
 void Generateur::run()
 {
-    GestionnaireFichiers gestionnaire;
-    // Conversions first, day by day for the progress dialog; the generation then copies.
-    QString echecConversion;
-    if (calendrier != nullptr
-        && !PlanConversions::instance().preparer(
-            *calendrier,
-            [this](int jour, int rang, int total) {
-                emit conversionAvancee(jour, rang, total);
-                return !isInterruptionRequested();
-            },
-            &echecConversion)) {
-        if (!isInterruptionRequested()) {
-            emit detailsErreurDisponibles(echecConversion);
-            emit resultatDisponible(5, repertoireExport);
-        }
-        return;
-    }
-    // Without a calendar there is nothing to generate; the directory is left alone.
-    const int resultat = calendrier == nullptr
-        ? 3
-        : gestionnaire.generer(*calendrier, repertoireExport, modeApercuActif, motDePasse);
-
+    GestionnaireFichiers gestionnaire; // registers the template's resources on this thread
+    const Resultat resultat = service.executer();
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
-    if (resultat == GestionnaireFichiers::GENERATION_INTERROMPUE || isInterruptionRequested())
+    if (resultat.getCause() == Resultat::Cause::Interrompu || isInterruptionRequested())
         return;
-    if (resultat != 0)
-        emit detailsErreurDisponibles(calendrier == nullptr ? tr("There is no calendar to generate.")
-                                                            : gestionnaire.getDetailsErreur());
-    emit resultatDisponible(resultat, repertoireExport);
+    emit resultatDetaille(resultat);
+    emit resultatDisponible(GestionnaireFichiers::codeDe(resultat), service.getRepertoire());
+}
+
+void Generateur::setInstantApercu(QDateTime const &instant)
+{
+    service.setInstant(instant);
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "format/resultat.h"
+#include "service/servicegeneration.h"
+
 #include <QString>
 #include <QThread>
 
 class Calendrier;
 
-/// Runs one site generation on a thread of its own and reports its outcome.
-///
-/// The calendar is read without a lock: the caller keeps it alive and unchanged
-/// until the thread has finished.
+/// Runs one conversion and generation (`ServiceGeneration`) on a thread of its own and
+/// reports its outcome. The calendar is copied when it is handed over: the caller may
+/// change or delete its own once the worker is made.
 ///
 /// Stopping a run: call `arreter()` (or `requestInterruption()`, which lets a running
 /// conversion end first). The running ffmpeg ends at once, the generation stops before its
@@ -35,6 +37,8 @@ public:
     void setModeApercuActif(bool modeApercuActif);
     /// The password a private calendar's site is encrypted under.
     void setMotDePasse(QString const &motDePasse);
+    /// A preview shows the page as a visitor sees it at `instant` when it is valid.
+    void setInstantApercu(QDateTime const &instant);
     /// Asks the run to stop and ends the conversion it may be waiting for.
     void arreter();
 
@@ -43,9 +47,9 @@ signals:
     /// generation's code (0 for success; 3 without a calendar, nothing written)
     /// and the output directory as stored.
     void resultatDisponible(int result, QString const &repertoireSortie);
-    /// Emitted just before a failed run's `resultatDisponible`, from the worker thread:
-    /// what failed and why, in plain words (see GestionnaireFichiers::getDetailsErreur()).
-    void detailsErreurDisponibles(QString const &details);
+    /// Emitted just before `resultatDisponible`, from the worker thread: the outcome, whose
+    /// message says what failed and why.
+    void resultatDetaille(Resultat const &resultat);
     /// Day `jour`'s media is converted, the `rang`-th of `total` (from the worker thread).
     void conversionAvancee(int jour, int rang, int total);
 
@@ -54,7 +58,5 @@ protected:
 
 private:
     Calendrier *calendrier = nullptr;
-    QString repertoireExport;
-    bool modeApercuActif = false;
-    QString motDePasse;
+    ServiceGeneration service;
 };

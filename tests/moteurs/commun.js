@@ -1,6 +1,7 @@
 // A smoke run shared by the engines other than Chromium: a site with today's
-// picture, a video and a message, served on 127.0.0.1; the page's errors are
-// collected by a listener put first in its head.
+// picture, a video and a message, in a theme with snow over the family's own
+// background picture, served on 127.0.0.1; the page's errors are collected by a
+// listener put first in its head.
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
@@ -19,8 +20,19 @@ function preparerSite() {
     h.ajouterJour(site, aujourdhui, 'photo', h.png(120, 80, [200, 30, 30, 255]));
     h.ajouterJour(site, autres[0], 'video', h.fixture('video.mp4'));
     h.ajouterJour(site, autres[1], 'message', 'Merry Christmas');
+    // A theme's colours as the generator writes them, and the background's two crops.
+    const theme = { nom: 'nuit', ciel: ['#0b1a33', '#2a4470'], sol: '#e8eef6', decor: '#123324',
+        palette: ['#e8c547', '#d1495b', '#66a6d9', '#f2f2f2', '#8fc57a', '#c78fd6', '#f08a4b', '#5cc8c0'],
+        texte: '#ffffff', contour: '#0b1a33', neige: true };
+    h.ecrireSousMarqueur(path.join(site, 'scripts', 'calendrier.js'), h.MARQUEUR_INITIALISATION,
+        `theme = ${JSON.stringify(theme)};\nfond = true;\n`);
+    for (const [nom, largeur, hauteur] of [['fond-portrait.jpg', 90, 195], ['fond-paysage.jpg', 192, 108]]) {
+        fs.writeFileSync(path.join(site, 'data', nom), h.png(largeur, hauteur, [30, 110, 60, 255]));
+    }
     const page = path.join(site, 'index.html');
-    fs.writeFileSync(page, fs.readFileSync(page, 'utf8').replace('<head>', '<head>\n' + COLLECTEUR));
+    fs.writeFileSync(page, fs.readFileSync(page, 'utf8').replace('<head>', '<head>\n' + COLLECTEUR)
+        .replace('<script src="scripts/calendrier.js"></script>',
+            '<script src="scripts/calendrier.js"></script>\n        <script src="scripts/theme.js"></script>'));
     return { site, aujourdhui, jourVideo: autres[0], jourMessage: autres[1] };
 }
 
@@ -44,6 +56,8 @@ function etatScene() {
         photo: photo !== null && photo.chargementOk === true,
         video: video !== null && video.currentTime > 0 && !video.error,
         carte: carte !== null,
+        fond: calendrier.photoDeFond !== null,
+        neige: document.querySelector('.interrupteur-neige')?.getAttribute('aria-pressed') ?? null,
         erreurs: window.erreursPage,
     };
 }
@@ -92,6 +106,9 @@ async function parcourir(moteur, { aujourdhui, jourVideo, jourMessage }) {
         await moteur.touche('Escape');
         await attendre(moteur, etatScene, (etat) => !etat.projection, 'the balls back');
     };
+
+    const fond = await attendre(moteur, etatScene, (etat) => etat.fond, 'the background picture');
+    assert.equal(fond.neige, 'true', `${moteur.nom}: the snow switch shows it falling`);
 
     await ouvrir(aujourdhui);
     const photo = await attendre(moteur, etatScene, (etat) => etat.photo, "today's picture");

@@ -384,7 +384,8 @@ async function attendre(page, condition, argument, delai = 30000) {
 async function images(page, nombre) {
     const etapes = () => page.evaluate(() => calendrier.etapes);
     const cible = await etapes() + nombre;
-    await page.clock.runFor(Math.max(0, Math.floor((nombre - 1) * DUREE_IMAGE)));
+    // Short of the last step by more than a display frame, so it cannot overshoot.
+    await page.clock.runFor(Math.max(0, Math.floor(nombre * DUREE_IMAGE) - 17));
     while (await etapes() < cible) {
         await page.clock.runFor(8);
     }

@@ -181,14 +181,13 @@ test('remembered on this device, for the session by default, and opened by the a
         // The key in the address opens a fresh browser, which sends it to no server.
         const demandes = [];
         const { page: partagee, erreurs, fermer } = await h.ouvrirPage(commun.navigateur,
-            `${serveur.url}#k=${cleDuMotDePasse()}&jour=7`, DATE);
+            `${serveur.url}#k=${cleDuMotDePasse()}&jour=5`, DATE);
         partagee.on('request', (demande) => demandes.push(demande.url()));
         await h.attendre(partagee, () => !!document.getElementById('verrou-avis'));
         await partagee.waitForTimeout(500);
         assert.equal((await etatVerrou(partagee)).formulaire, false);
-        await h.attendreMenu(partagee);
-        await ouvrirJour(partagee, 5);
-        assert.equal(await partagee.evaluate(() => photo.chargementOk), true);
+        // The day of the link opens at once, decrypted with the address's key.
+        await h.attendre(partagee, () => typeof photo !== 'undefined' && !!photo && photo.chargementOk);
         assert.ok(demandes.every((adresse) => !adresse.includes('k=')));
         assert.deepEqual(erreurs, []);
         await fermer();

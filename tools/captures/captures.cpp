@@ -9,11 +9,13 @@
 
 #include "actions/importfichiers.h"
 #include "bureau/traduction.h"
+#include "conversion/fabriquevignettes.h"
 #include "fenetres/fenetreedition.h"
 #include "fenetres/fenetrenouveau.h"
 #include "fenetres/fenetreoptions.h"
 #include "fenetres/fenetrepartage.h"
 #include "fenetres/fenetreprincipale.h"
+#include "fenetres/tuilesjours.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
 #include "modele/message.h"
@@ -79,15 +81,16 @@ struct Echantillons {
         return fichier.open(QIODevice::WriteOnly) && fichier.resize(taille);
     }
 
-    // A night market under a string of lights, drawn so the preview has a picture to show.
-    static bool dessinerPhoto(const QString &chemin)
+    // A night market under a string of lights, drawn so the preview has a picture to show;
+    // each `variante` has a sky of its own, as the photos of different evenings.
+    static bool dessinerPhoto(const QString &chemin, int variante = 0)
     {
         QImage image(640, 400, QImage::Format_RGB32);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient ciel(0, 0, 0, 400);
-        ciel.setColorAt(0, QColor(20, 30, 70));
-        ciel.setColorAt(1, QColor(70, 60, 110));
+        ciel.setColorAt(0, QColor::fromHsv((230 + variante * 47) % 360, 180, 70 + (variante % 3) * 40));
+        ciel.setColorAt(1, QColor::fromHsv((260 + variante * 47) % 360, 110, 110 + (variante % 4) * 30));
         p.fillRect(image.rect(), ciel);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(235, 240, 250));
@@ -147,6 +150,12 @@ QPixmap saisir(QWidget &fenetre)
 {
     fenetre.show();
     QApplication::processEvents();
+    // The tiles' thumbnails are made in the background: the picture waits for them.
+    if (auto *tuiles = fenetre.findChild<TuilesJours *>()) {
+        while (tuiles->getFabrique().occupee())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents();
+    }
     return fenetre.grab();
 }
 
@@ -197,7 +206,7 @@ QPixmap importDossier(const Echantillons &echantillons)
     return saisir(fenetre);
 }
 
-// Advent from 1 December every year: 24 tiles, a few of them filled.
+// Advent from 1 December every year: 24 tiles with their dates, most of them photos.
 QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
 {
     auto *calendrier = new Calendrier(QStringLiteral("Advent2026"));
@@ -206,10 +215,14 @@ QPixmap calendrierVingtQuatreJours(const Echantillons &echantillons)
     options.debut = QStringLiteral("12-01");
     options.melange = true;
     calendrier->setOptions(options);
-    calendrier->ajouterMedia(1, new Image(echantillons.photo()));
+    for (int jour = 1; jour <= 24; ++jour) {
+        const QString photo = echantillons.chemin(QStringLiteral("IMG_%1.png").arg(2040 + jour));
+        if (jour % 6 != 0 && Echantillons::dessinerPhoto(photo, jour))
+            calendrier->ajouterMedia(jour, new Image(photo));
+    }
     calendrier->ajouterMedia(6, new Son(echantillons.musique()));
-    calendrier->ajouterMedia(13, new Video(echantillons.video()));
-    calendrier->ajouterMedia(20, new Message(texteExemple()));
+    calendrier->ajouterMedia(12, new Video(echantillons.video()));
+    calendrier->ajouterMedia(18, new Message(texteExemple()));
     calendrier->ajouterMedia(
         24, new Message(QStringLiteral("Merry Christmas! The last present is under the tree.")));
     FenetrePrincipale fenetre;
@@ -335,9 +348,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("main-window-calendar"), [&] { return fenetrePrincipale(true, echantillons); }},
         {QStringLiteral("main-window-de"),
             [&] {
-                // The editor in German; the other pictures stay in English.
+                // The editor in German, its dates written the German way ("Di., 1. Dez."); the
+                // other pictures stay in English.
                 Traduction::installer(QStringLiteral("de"));
-                const QPixmap image = fenetrePrincipale(true, echantillons);
+                const QPixmap image = calendrierVingtQuatreJours(echantillons);
                 Traduction::installer(QStringLiteral("en"));
                 return image;
             }},

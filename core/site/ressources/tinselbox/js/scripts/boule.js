@@ -12,11 +12,13 @@
         // The visitor opened this day before.
         this.marquee = false;
         this.numero = parseInt(texte, 10);
-        this.couleurBase = Boule.PALETTE[this.numero % 8];
+        var palette = Boule.palette();
+        this.couleurBase = palette[this.numero % 8];
         // The attachment reads the ball's digits followed by a 1 (ball 3 reads 31).
-        this.couleurAttache = Boule.PALETTE[parseInt(texte + "1", 10) % 8];
+        this.couleurAttache = palette[parseInt(texte + "1", 10) % 8];
         this.couleur = this.couleurBase;
-        this.couleurTexte = Boule.COULEUR_TEXTE;
+        this.couleurNumero = Boule.couleurNumero(this.couleurBase);
+        this.couleurTexte = this.couleurNumero;
         this.deplacerVers(x, y);
     }
 
@@ -25,6 +27,37 @@
 
     Boule.PALETTE = ["#f3cec6", "#cb4127", "#598181", "#e95f43", "#e8dfb4", "#7c6b51", "#b0b94e", "#64b2b2"];
     Boule.COULEUR_TEXTE = "#ffffff";
+    Boule.COULEUR_TEXTE_SOMBRE = "#3a2418";
+    // Numbers keep this contrast with their ball, lit or not.
+    Boule.CONTRASTE_MIN = 3;
+
+    // The theme's palette, or the fir trees' own.
+    Boule.palette = function () {
+        return theme && theme.palette && theme.palette.length === 8 ? theme.palette : Boule.PALETTE;
+    };
+
+    function luminance(couleur) {
+        var valeur = parseInt(couleur.substring(1), 16);
+        return [valeur >> 16, (valeur >> 8) & 0xff, valeur & 0xff].reduce(function (somme, canal, i) {
+            var c = canal / 255;
+            c = c <= 0.03928 ? c / 12.92 : Math.pow((c + 0.055) / 1.055, 2.4);
+            return somme + c * [0.2126, 0.7152, 0.0722][i];
+        }, 0);
+    }
+
+    // Contrast ratio of two "#rrggbb" colours, as accessibility guidelines measure it.
+    Boule.contraste = function (a, b) {
+        var la = luminance(a);
+        var lb = luminance(b);
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05);
+    };
+
+    // White numbers where they stand out from the ball, lit too; dark ones elsewhere.
+    Boule.couleurNumero = function (couleur) {
+        var eclairee = Boule.decalerCouleur(couleur, Boule.ECLAIRCISSEMENT);
+        return Math.min(Boule.contraste(couleur, Boule.COULEUR_TEXTE), Boule.contraste(eclairee, Boule.COULEUR_TEXTE))
+            >= Boule.CONTRASTE_MIN ? Boule.COULEUR_TEXTE : Boule.COULEUR_TEXTE_SOMBRE;
+    };
     Boule.ECLAIRCISSEMENT = 0x090909;
     Boule.ASSOMBRISSEMENT = 0x191919;
 
@@ -62,7 +95,7 @@
 
     Boule.prototype.eclaircir = function () {
         this.couleur = Boule.decalerCouleur(this.couleurBase, Boule.ECLAIRCISSEMENT);
-        this.couleurTexte = Boule.COULEUR_TEXTE;
+        this.couleurTexte = this.couleurNumero;
         this.verrouillee = false;
     };
 
@@ -75,7 +108,7 @@
 
     Boule.prototype.retablirCouleurs = function () {
         this.couleur = this.couleurBase;
-        this.couleurTexte = Boule.COULEUR_TEXTE;
+        this.couleurTexte = this.couleurNumero;
         this.verrouillee = false;
     };
 
@@ -122,7 +155,8 @@
     Boule.prototype.dessinerCorps = function (ctx) {
         var vue = calendrier.vue;
         var echelle = vue.densite * vue.echelle;
-        var cle = [this.taille, this.couleur, this.couleurTexte, echelle, Boule.policesChargees].join(" ");
+        var cle = [this.taille, this.couleur, this.couleurTexte, echelle, Boule.policesChargees,
+            !!calendrier.photoDeFond].join(" ");
         if (this.cleCorps !== cle) {
             this.corps = this.peindreCorps(echelle);
             this.cleCorps = cle;
@@ -140,7 +174,8 @@
     Boule.prototype.peindreCorps = function (echelle) {
         var image = this.corps ? this.corps.image : document.createElement("canvas");
         var r = this.taille;
-        var x = Math.ceil(r * echelle) + 2;
+        // Room for the rims drawn over a background picture.
+        var x = Math.ceil((r + 5) * echelle) + 2;
         var y = Math.ceil(r * 9 / 8 * echelle) + 2;
         image.width = 2 * x;
         image.height = y + x;
@@ -154,6 +189,17 @@
         contexte.beginPath();
         contexte.arc(0, 0, r, 0, 2 * Math.PI);
         contexte.fill();
+        if (calendrier.photoDeFond) {
+            // Over the family's picture, a dark rim and a light one keep the ball apart from it.
+            contexte.lineWidth = 3;
+            contexte.strokeStyle = "#1b1b1b";
+            contexte.stroke();
+            contexte.lineWidth = 2;
+            contexte.strokeStyle = "#ffffff";
+            contexte.beginPath();
+            contexte.arc(0, 0, r + 2.5, 0, 2 * Math.PI);
+            contexte.stroke();
+        }
         contexte.font = "bold " + r + "pt boule";
         contexte.fillStyle = this.couleurTexte;
         contexte.textAlign = "center";

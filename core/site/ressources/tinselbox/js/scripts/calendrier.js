@@ -6,7 +6,7 @@
 // find declencherTimer and detecterArret.
 "use strict";
 /* exported imagesMobiles, videos, collectionSons, collectionVideos, photo, pochette, son, ecran, video, carte,
-   rattrapage, mois, fuseau, debut, jours, ordre, bypass */
+   rattrapage, mois, fuseau, debut, jours, ordre, theme, fond, titre, bypass */
 
 var imagesMobiles = [];
 var videos = [];
@@ -30,6 +30,11 @@ var fuseau = "";
 var debut = "";
 var jours = 31;
 var ordre = [];
+// The page's look: the theme's colours (null for the fir trees), whether the site
+// holds the family's background picture, whether the calendar's name is shown.
+var theme = null;
+var fond = false;
+var titre = false;
 var bypass = false;
 // <INITIALISATION>
 
@@ -80,6 +85,34 @@ var bypass = false;
             boule.y = ns.horsDeVue(boule);
         });
         afficherMenu();
+        creerLienRappels();
+        ouvrirJourDuLien();
+        window.addEventListener("hashchange", ouvrirJourDuLien);
+    }
+
+    // The reminders a visitor imports once into a phone's calendar.
+    function creerLienRappels() {
+        var lien = document.createElement("a");
+        lien.className = "lien-rappels";
+        lien.href = "rappels.ics";
+        lien.textContent = ns.textes.rappel;
+        document.body.appendChild(lien);
+    }
+
+    // A shared day's link (#jour=5, or #k=...&jour=5): the day opens at once when it
+    // may; a locked one says when it opens.
+    function ouvrirJourDuLien() {
+        var trouve = /(?:^#|&)jour=(\d+)(?:&|$)/.exec(window.location.hash);
+        var indice = trouve ? parseInt(trouve[1], 10) - 1 : -1;
+        if (indice < 0 || indice >= ns.boules.length || ns.projectionEnCours) {
+            return;
+        }
+        if (peutOuvrir(ns.boules[indice])) {
+            ouvrirBoule(indice);
+        } else {
+            refuserBoule(indice);
+            ns.ligneCalendrier = ns.nomBouton(indice);
+        }
     }
 
     window.addEventListener("load", function () {

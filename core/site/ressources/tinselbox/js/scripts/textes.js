@@ -27,7 +27,9 @@ var langue = "en";
         annonceMusique: "Day {n}: music",
         annonceVideo: "Day {n}: video",
         annonceMessage: "Day {n}: {texte}",
-        annonceVide: "Day {n}: nothing today"
+        annonceVide: "Day {n}: nothing today",
+        neige: "Snow",
+        rappel: "Remind me"
     };
 
     // The text `cle` with each {name} replaced by valeurs[name].
