@@ -17,6 +17,8 @@ const globalesPage = [...globalesEcrites, ESPACE];
 const globalesNavigateur = [
     "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent",
     "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl",
+    // A private calendar's lock.
+    "TextEncoder", "TextDecoder", "atob", "btoa", "URL", "Blob",
 ];
 // A top-level declaration of a classic script is a global.
 const nomsPermis = `/^(${globalesPage.join("|")})$/`;
@@ -26,6 +28,7 @@ const SANS_INTERVALLE = "The page draws on requestAnimationFrame and waits with 
 const globalesNode = [
     "require", "module", "exports", "__dirname", "__filename", "process", "Buffer", "console", "URL",
     "setTimeout", "clearTimeout", "setInterval", "clearInterval", "setImmediate", "performance",
+    "TextEncoder", "TextDecoder", "atob", "btoa",
 ];
 // What the functions a test hands to the browser (page.evaluate) may name there.
 const globalesDansLaPage = [
@@ -35,7 +38,7 @@ const globalesDansLaPage = [
 
 module.exports = Object.assign([
     {
-        files: ["core/site/ressources/tinselbox/js/scripts/**/*.js"],
+        files: ["core/site/ressources/tinselbox/js/scripts/**/*.js", "core/site/ressources/tinselbox/prive/scripts/**/*.js"],
         languageOptions: {
             ecmaVersion: 2017,
             sourceType: "script",

@@ -80,9 +80,17 @@ int GestionnaireFichiers::creerCalendrierDepuisDom(QDomDocument const &document,
     return codeDe(LecteurProjet::lire(texte, calendrier, QString()));
 }
 
-int GestionnaireFichiers::generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu)
+int GestionnaireFichiers::generer(
+    Calendrier const &calendrier, QString repertoireSortie, bool apercu, QString const &motDePasse)
 {
-    return codeDe(GenerationSite::generer(calendrier, repertoireSortie, apercu));
+    avis.clear();
+    return codeDe(
+        GenerationSite::generer(calendrier, repertoireSortie, apercu, QDateTime(), motDePasse, &avis));
+}
+
+QString GestionnaireFichiers::getAvis() const
+{
+    return avis;
 }
 
 int GestionnaireFichiers::calculer_taille(Calendrier const &calendrier, long long *taille)

@@ -1,6 +1,7 @@
 #include "lignecommande.h"
 
 #include "bureau/traduction.h"
+#include "chiffrement/fichiersecret.h"
 #include "conversion/planconversions.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
@@ -18,6 +19,7 @@
 #include "site/instantapercu.h"
 #include "site/miseenformetaille.h"
 #include "site/politiquesortie.h"
+#include "site/siteprive.h"
 #include "version.h"
 
 #include <QApplication>
@@ -130,6 +132,11 @@ LigneCommande::LigneCommande(Editeur editeur)
       optionCleHote(QStringLiteral("accept-host-key"),
           tr("With --publish: trust the SFTP server whose host key has this fingerprint, and remember it."),
           QStringLiteral("SHA256:...")),
+      optionMotDePasse(QStringLiteral("password-file"),
+          tr("With --generate, --check or --publish: read a private calendar's password from FILE, which "
+             "only "
+             "you may read."),
+          QStringLiteral("FILE")),
       optionDate(QStringLiteral("date"),
           tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
              "calendar's time zone)."),
@@ -137,9 +144,9 @@ LigneCommande::LigneCommande(Editeur editeur)
       editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
-    analyseur.addOptions(
-        {optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier, optionForcer,
-            optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote});
+    analyseur.addOptions({optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier,
+        optionForcer, optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote,
+        optionMotDePasse});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -218,6 +225,8 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = erreurDate;
     else if (analyseur.isSet(optionSilencieux) && !generation && !publication)
         faute = tr("--quiet goes with --generate or --publish");
+    else if (analyseur.isSet(optionMotDePasse) && !generation && !verification && !publication)
+        faute = tr("--password-file goes with --generate, --check or --publish");
     else if (optionDePublication && !publication)
         faute = tr("--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish");
     else if (publication && positionnels != 1)
@@ -285,7 +294,9 @@ bool LigneCommande::accepterRepertoire(
 int LigneCommande::generer(const QString &fichier, const QString &repertoire)
 {
     Calendrier calendrier;
-    if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier))
+    QString motDePasse;
+    if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier)
+        || !lireMotDePasse(calendrier, &motDePasse))
         return ECHEC;
 
     Interruption::installerSignaux();
@@ -298,6 +309,7 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(repertoire);
+    service.setMotDePasse(motDePasse);
     QObject::connect(&service, &ServiceGeneration::conversionAvancee,
         [silencieux, &nonConvertis](int jour, int rang, int total) {
             if (!silencieux && !nonConvertis.contains(jour))
@@ -306,6 +318,8 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     const Resultat resultat = service.executer();
     if (!resultat)
         return Interruption::signal() != 0 ? arrete(repertoire) : echouer(resultat.getMessage());
+    if (!service.getAvis().isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + service.getAvis());
     // The generation reports nothing between days, so the days are listed once it is done.
     if (!analyseur.isSet(optionSilencieux)) {
         const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -340,6 +354,20 @@ int LigneCommande::verifier(const QString &fichier)
         ecrireLigne(stdout,
             tr("The file does not follow the calendar's schema: what this version does not know is left "
                "out."));
+    if (calendrier.getOptions().prive) {
+        QString motDePasse;
+        if (!analyseur.isSet(optionMotDePasse))
+            ecrireLigne(stdout, tr("The calendar is private: --password-file checks its password too."));
+        else if (!lireMotDePasse(calendrier, &motDePasse))
+            ++problemes;
+        else {
+            const QString probleme = SitePrive::verifierMotDePasse(calendrier, motDePasse);
+            if (probleme.isEmpty())
+                ecrireLigne(stdout, tr("The password is the calendar's."));
+            else
+                signaler(probleme);
+        }
+    }
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     const int longueur = calendrier.getOptions().jours;
@@ -478,7 +506,8 @@ bool LigneCommande::lireSecret(const CiblePublication &cible, QString *secret)
 int LigneCommande::publier(const QString &fichier)
 {
     Calendrier calendrier;
-    if (!chargerCalendrier(fichier, calendrier))
+    PublicationCalendrier::Demande demande;
+    if (!chargerCalendrier(fichier, calendrier) || !lireMotDePasse(calendrier, &demande.motDePasse))
         return ECHEC;
     QString erreur;
     const CiblePublication cible = CiblePublication::lire(calendrier.getOptions().publication, &erreur);
@@ -488,7 +517,6 @@ int LigneCommande::publier(const QString &fichier)
                       .arg(QDir::toNativeSeparators(fichier))
                 : erreur);
 
-    PublicationCalendrier::Demande demande;
     const bool simulation = analyseur.isSet(optionSimulation);
     if (!simulation || cible.getProtocole() != CiblePublication::SFTP) {
         if (!lireSecret(cible, &demande.reglages.secret))
@@ -558,7 +586,7 @@ void LigneCommande::afficherAide()
     aide.setApplicationDescription(tr(DESCRIPTION));
     for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
              &optionCarte, &optionPublier, &optionForcer, &optionSilencieux, &optionSimulation,
-             &optionFichierSecret, &optionFichierCa, &optionCleHote}) {
+             &optionFichierSecret, &optionFichierCa, &optionCleHote, &optionMotDePasse}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }
@@ -583,6 +611,23 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
     if (!CartePartage::ecrire(calendrier, sortie, &raison))
         return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
     return SUCCES;
+}
+
+bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDePasse)
+{
+    motDePasse->clear();
+    if (!calendrier.getOptions().prive)
+        return true;
+    if (!analyseur.isSet(optionMotDePasse)) {
+        echouer(tr("the calendar is private: give its password with --password-file FILE"));
+        return false;
+    }
+    QString erreur;
+    if (!FichierSecret::lire(analyseur.value(optionMotDePasse), motDePasse, &erreur)) {
+        echouer(tr("--password-file: ") + erreur);
+        return false;
+    }
+    return true;
 }
 
 void LigneCommande::signalerErreurAnalyse()

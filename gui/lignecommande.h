@@ -52,6 +52,9 @@ private:
     /// The refusals of the window's Generate and Preview, `--force` standing for the
     /// erase question; prints the refusal.
     bool accepterRepertoire(const QString &repertoire, const QString &fichier, const Calendrier &calendrier);
+    /// The password of a private calendar from --password-file; true with an empty one for
+    /// a calendar that is not private. Prints why it cannot be had.
+    bool lireMotDePasse(const Calendrier &calendrier, QString *motDePasse);
     /// Prints the help in the interface's language and exits.
     void afficherAide();
     /// Prints the parser's complaint as one line on standard error.
@@ -73,6 +76,7 @@ private:
     QCommandLineOption optionFichierSecret;
     QCommandLineOption optionFichierCa;
     QCommandLineOption optionCleHote;
+    QCommandLineOption optionMotDePasse;
     QCommandLineOption optionDate;
     Editeur editeur;
 };

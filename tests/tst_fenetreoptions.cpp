@@ -4,6 +4,9 @@
 #include "fenetres/fenetreprincipale.h"
 #include "repondeurmodal.h"
 
+#include "chiffrement/parametrescle.h"
+#include "site/siteprive.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -80,6 +83,8 @@ private slots:
     void ok_data();
     void ok();
     void periodeLangueEtAdresse();
+    void motDePasse_data();
+    void motDePasse();
     void boutonDeLaFenetrePrincipale();
     void grilleDeLaLongueur();
     void tuileDUnMessage();
@@ -207,6 +212,87 @@ void TestFenetreOptions::periodeLangueEtAdresse()
     QCOMPARE(calendrier.getOptions().adresse, QStringLiteral("https://example.org/avent/"));
     QVERIFY(!calendrier.getOptions().originaux);
     QCOMPARE(calendrier.getOptions().fond, photoDeFond());
+}
+
+void TestFenetreOptions::motDePasse_data()
+{
+    QTest::addColumn<bool>("dejaPrive");
+    QTest::addColumn<bool>("coche");
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<QString>("confirmation");
+    QTest::addColumn<int>("resultat");
+    QTest::addColumn<QString>("cle");
+    QTest::addColumn<QString>("avertissement");
+
+    QTest::newRow("typed twice: a new key")
+        << false << true << QStringLiteral("sapin") << QStringLiteral("sapin") << int(QDialog::Accepted)
+        << QStringLiteral("new") << QString();
+    QTest::newRow("typed differently: stays open")
+        << false << true << QStringLiteral("sapin") << QStringLiteral("sapim") << -1 << QString()
+        << QStringLiteral("differ");
+    QTest::newRow("not typed, none set: stays open")
+        << false << true << QString() << QString() << -1 << QString() << QStringLiteral("twice");
+    QTest::newRow("not typed, one set: kept")
+        << true << true << QString() << QString() << int(QDialog::Rejected) << QStringLiteral("same")
+        << QString();
+    QTest::newRow("another typed twice: a new key")
+        << true << true << QStringLiteral("houx") << QStringLiteral("houx") << int(QDialog::Accepted)
+        << QStringLiteral("new") << QString();
+    QTest::newRow("unchecked: no key kept")
+        << true << false << QString() << QString() << int(QDialog::Accepted) << QString() << QString();
+}
+
+void TestFenetreOptions::motDePasse()
+{
+    QFETCH(bool, dejaPrive);
+    QFETCH(bool, coche);
+    QFETCH(QString, mot);
+    QFETCH(QString, confirmation);
+    QFETCH(int, resultat);
+    QFETCH(QString, cle);
+    QFETCH(QString, avertissement);
+
+    Calendrier calendrier(QStringLiteral("Avent"));
+    QString cleAvant;
+    if (dejaPrive) {
+        QVERIFY(SitePrive::definirMotDePasse(QStringLiteral("sapin"), &cleAvant));
+        OptionsCalendrier options;
+        options.prive = true;
+        options.cle = cleAvant;
+        calendrier.setOptions(options);
+    }
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(&calendrier);
+    fenetre.show();
+    auto *prive = fenetre.findChild<QCheckBox *>("case_prive");
+    QCOMPARE(prive->isChecked(), dejaPrive);
+    QCOMPARE(fenetre.findChild<QLineEdit *>("champ_mot_de_passe")->isEnabled(), dejaPrive);
+    prive->setChecked(coche);
+    // The keyring is the desktop's: not this test's to fill.
+    fenetre.findChild<QCheckBox *>("case_trousseau")->setChecked(false);
+    fenetre.findChild<QLineEdit *>("champ_mot_de_passe")->setText(mot);
+    fenetre.findChild<QLineEdit *>("champ_confirmation")->setText(confirmation);
+    fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+
+    QCOMPARE(fenetre.isVisible(), resultat == -1);
+    if (resultat != -1)
+        QCOMPARE(fenetre.result(), resultat);
+    const OptionsCalendrier apres = calendrier.getOptions();
+    QCOMPARE(apres.prive, resultat == -1 ? dejaPrive : coche);
+    if (cle == QLatin1String("new")) {
+        QVERIFY(ParametresCle::lire(apres.cle).estValide());
+        QVERIFY(apres.cle != cleAvant);
+        // The key was made for the password typed, which a generation then finds.
+        QCOMPARE(SitePrive::verifierMotDePasse(calendrier, mot), QString());
+        QVERIFY(!SitePrive::verifierMotDePasse(calendrier, mot + QLatin1Char('x')).isEmpty());
+    } else {
+        QCOMPARE(
+            apres.cle, cle == QLatin1String("same") ? cleAvant : (resultat == -1 ? cleAvant : QString()));
+    }
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), avertissement.isEmpty() ? 0 : 1);
+    if (!avertissement.isEmpty())
+        QVERIFY2(boites.first().texte.contains(avertissement), qPrintable(boites.first().texte));
 }
 
 void TestFenetreOptions::boutonDeLaFenetrePrincipale()

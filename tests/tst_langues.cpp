@@ -173,7 +173,11 @@ void TestLangues::fenetres()
     for (QDialog *dialogue : std::initializer_list<QDialog *>{&edition, &options, &nouveau}) {
         dialogue->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialogue));
-        QVERIFY2(dialogue->width() <= 800 && dialogue->height() <= 600, qPrintable(dialogue->objectName()));
+        QVERIFY2(dialogue->width() <= 800 && dialogue->height() <= 600,
+            qPrintable(QStringLiteral("%1 %2x%3")
+                           .arg(dialogue->objectName())
+                           .arg(dialogue->width())
+                           .arg(dialogue->height())));
         const QStringList fautes = coupes(*dialogue);
         QVERIFY2(
             fautes.isEmpty(), qPrintable(dialogue->objectName() + QStringLiteral(": ") + fautes.join("; ")));

@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>Der Schlüssel des Kalenders %1 kann von anderen als Ihnen gelesen werden; er wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>Der Schlüssel des Kalenders %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Das ist nicht das Passwort des Kalenders (das in seinen Optionen festgelegte).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>Der Schlüssel des Kalenders %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>Der Schlüssel des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>„%1“ ist keine Veröffentlichungsadresse.
 Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://host/www oder s3://SCHLUESSEL@host/bucket?region=us-east-1 ohne Passwort an, oder lassen Sie das Feld leer.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privat: Besucher brauchen ein Passwort</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>Bild, Ton, Video und Nachricht jedes Tages werden in der Website verschlüsselt; die Seite fragt nach dem Passwort.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Im Schlüsselbund aufbewahren</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Sonst wird das Passwort bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Wiederholen:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Geben Sie das Passwort, das Besucher brauchen, zweimal ein.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Die beiden Passwörter unterscheiden sich. Geben Sie zweimal dasselbe Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Ein zweiter, kleinerer Code, der eine Erinnerung an jeden Tag in den Kalender eines Telefons einträgt.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Den Schlüssel in Link und Karte legen: Sie öffnen ohne das Passwort</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Wer diesen Link oder diese Karte hat, kann den Kalender öffnen.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Der Kalender kann nicht geschrieben werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 kann von anderen als Ihnen gelesen werden: machen Sie sie nur für Sie lesbar (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 ist zu groß für ein Passwort</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>--date goes with --preview</source>
         <translation>--date gehört zu --preview</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Mit --generate, --check oder --publish: das Passwort eines privaten Kalenders aus FILE lesen, das nur Sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file gehört zu --generate, --check oder --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>Der Kalender ist privat: --password-file prüft auch sein Passwort.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>Das Passwort ist das des Kalenders.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Jeden &amp;Morgen veröffentlichen</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Passwort dieses privaten Kalenders:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privater Kalender</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Ein Kalender mit %1 Tagen: Öffne die Kugel von heute und finde ihre Überraschung.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Dieser Kalender ist privat.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Auf diesem Gerät merken</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Falsches Passwort. Bitte noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>Der Inhalt dieses Tages ist beschädigt und kann nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Dieser Kalender braucht eine https://-Adresse: Fragen Sie nach seinem Link, der mit https:// beginnt.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Dieser Kalender ist privat: Zum Erzeugen wird sein Passwort benötigt.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Die Projektdatei enthält keine Schlüsselparameter für ihr Passwort: Diese Website erhält einen neuen Schlüssel, und gemerkte Besucher müssen das Passwort erneut eingeben. Legen Sie das Passwort in den Optionen fest, um denselben Schlüssel von einer Erzeugung zur nächsten zu behalten.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>Die Schlüssel des Kalenders können auf diesem Computer nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Die Projektdatei enthält keine Schlüsselparameter: Legen Sie das Passwort in den Optionen fest.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Die Datei %1 hat sich beim Verschlüsseln geändert.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>Der Inhalt kann nicht verschlüsselt werden.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Das Schloss der Seite kann nicht in %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1814,7 +2018,14 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot put %1 in place</source>
-        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
+        <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
     </message>
 </context>
 <context>

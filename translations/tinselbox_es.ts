@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>La clave del calendario %1 puede ser leída por otros además de usted; no se usa.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>La clave del calendario %1 está dañada.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>No es la contraseña del calendario (la fijada en sus Opciones).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>No se puede leer la clave del calendario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>No se puede guardar la clave del calendario en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>«%1» no es una dirección de publicación.
 Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host/www o s3://CLAVE@host/bucket?region=us-east-1, sin contraseña, o deje el campo vacío.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privado: los visitantes necesitan una contraseña</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>La imagen, el sonido, el vídeo y el mensaje de cada día se cifran en el sitio; la página pide la contraseña.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Guardarla en el llavero</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Si no, la contraseña se pide en cada generación.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Repetir:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Escriba dos veces la contraseña que necesitarán los visitantes.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Las dos contraseñas no coinciden. Escriba dos veces la misma contraseña.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>El llavero no guardó la contraseña (%1): se pedirá en cada generación.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Un segundo código, más pequeño, que añade un recordatorio de cada día al calendario de un teléfono.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Poner la clave en el enlace y la tarjeta: abren sin la contraseña</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quien tenga este enlace o esta tarjeta puede abrir el calendario.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Open anyway?</source>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>No se puede escribir el calendario: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 puede ser leído por otros además de usted: hágalo solo suyo (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 es demasiado grande para una contraseña</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>--date goes with --preview</source>
         <translation>--date va con --preview</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: leer la contraseña de un calendario privado de FILE, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va con --generate, --check o --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>El calendario es privado: --password-file comprueba también su contraseña.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>La contraseña es la del calendario.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>el calendario es privado: indique su contraseña con --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Publicar cada &amp;mañana</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Contraseña de este calendario privado:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>El llavero no pudo dar la contraseña (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendario privado</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Un calendario de %1 días: abre la bola de hoy para descubrir su sorpresa.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Este calendario es privado.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Recordar en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Abriendo…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Contraseña incorrecta. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>El contenido de este día está dañado y no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Este calendario necesita una dirección https://: pida su enlace que empieza por https://.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Este calendario es privado: se necesita su contraseña para generarlo.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>El archivo del proyecto no contiene los parámetros de clave de su contraseña: este sitio recibe una clave nueva y los visitantes recordados deberán volver a escribir la contraseña. Fije la contraseña en Opciones para conservar la misma clave de una generación a otra.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>No se pueden crear las claves del calendario en este ordenador.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>El archivo del proyecto no contiene parámetros de clave: fije la contraseña en Opciones.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>El archivo %1 cambió mientras se cifraba.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>No se puede cifrar el contenido.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>No se puede escribir el cierre de la página en %1.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1815,6 +2019,13 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>el llavero no respondió</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>La clé du calendrier %1 peut être lue par d’autres que vous&#xa0;; elle n’est pas utilisée.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>La clé du calendrier %1 est endommagée.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Ce n’est pas le mot de passe du calendrier (celui défini dans ses Options).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>La clé du calendrier %1 ne peut pas être lue&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>La clé du calendrier ne peut pas être conservée dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>« %1 » n’est pas une adresse de publication.
 Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, davs://hote/www ou s3://CLE@hote/compartiment?region=us-east-1, sans mot de passe, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privé&#xa0;: les visiteurs ont besoin d’un mot de passe</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>L’image, le son, la vidéo et le message de chaque jour sont chiffrés dans le site&#xa0;; la page demande le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Le garder dans le trousseau</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Sinon le mot de passe est demandé à chaque génération.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Encore&#xa0;:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Tapez deux fois le mot de passe dont les visiteurs auront besoin.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Les deux mots de passe diffèrent. Tapez deux fois le même mot de passe.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>Le trousseau n’a pas gardé le mot de passe (%1)&#xa0;: il sera demandé à chaque génération.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Un second code, plus petit, qui ajoute un rappel de chaque jour à l’agenda d’un téléphone.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Mettre la clé dans le lien et la carte&#xa0;: ils ouvrent sans le mot de passe</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quiconque détient ce lien ou cette carte peut ouvrir le calendrier.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 peut être lu par d’autres que vous&#xa0;: réservez-le à vous seul (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 est trop grand pour un mot de passe</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>--date goes with --preview</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Avec --generate, --check ou --publish&#xa0;: lire le mot de passe d’un calendrier privé dans FILE, que vous seul pouvez lire.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va avec --generate, --check ou --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>Le calendrier est privé&#xa0;: --password-file vérifie aussi son mot de passe.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>Le mot de passe est celui du calendrier.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>le calendrier est privé&#xa0;: donnez son mot de passe avec --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Publier chaque &amp;matin</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Mot de passe de ce calendrier privé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Le trousseau n’a pas pu donner le mot de passe (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendrier privé</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Un calendrier de %1&#xa0;jours&#xa0;: ouvrez la boule du jour pour découvrir sa surprise.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Ce calendrier est privé.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Se souvenir sur cet appareil</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Ouverture…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Mot de passe incorrect. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>Le contenu de ce jour est endommagé et ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Ce calendrier a besoin d’une adresse https://&#xa0;: demandez son lien commençant par https://.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Ce calendrier est privé&#xa0;: son mot de passe est nécessaire pour le générer.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Le fichier du projet ne contient pas les paramètres de clé de son mot de passe&#xa0;: ce site reçoit une nouvelle clé, et les visiteurs mémorisés devront retaper le mot de passe. Définissez le mot de passe dans les Options pour garder la même clé d’une génération à l’autre.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>Les clés du calendrier ne peuvent pas être créées sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Le fichier du projet ne contient pas de paramètres de clé&#xa0;: définissez le mot de passe dans les Options.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Le fichier %1 a changé pendant son chiffrement.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>Le contenu ne peut pas être chiffré.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Le verrou de la page ne peut pas être écrit dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1815,6 +2019,13 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>le trousseau n’a pas répondu</translation>
     </message>
 </context>
 <context>

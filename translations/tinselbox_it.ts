@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>La chiave del calendario %1 può essere letta da altri oltre a te; non viene usata.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>La chiave del calendario %1 è danneggiata.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Non è la password del calendario (quella impostata nelle sue Opzioni).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere la chiave del calendario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>Impossibile conservare la chiave del calendario in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>«%1» non è un indirizzo di pubblicazione.
 Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/www o s3://CHIAVE@host/bucket?region=us-east-1, senza password, oppure lascia il campo vuoto.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privato: i visitatori hanno bisogno di una password</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>L’immagine, il suono, il video e il messaggio di ogni giorno sono cifrati nel sito; la pagina chiede la password.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Conservala nel portachiavi</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Altrimenti la password viene chiesta a ogni generazione.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Ripeti:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariata</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Scrivi due volte la password di cui avranno bisogno i visitatori.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Le due password sono diverse. Scrivi due volte la stessa password.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>Il portachiavi non ha conservato la password (%1): verrà chiesta a ogni generazione.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Un secondo codice, più piccolo, che aggiunge un promemoria di ogni giorno al calendario di un telefono.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Metti la chiave nel link e nel biglietto: si aprono senza la password</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Chiunque abbia questo link o questo biglietto può aprire il calendario.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Aprire comunque?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Il file %1 non può essere scritto.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 può essere letto da altri oltre a te: rendilo solo tuo (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 è troppo grande per una password</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 è vuoto</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>--date goes with --preview</source>
         <translation>--date va con --preview</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: leggi la password di un calendario privato da FILE, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file va con --generate, --check o --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>Il calendario è privato: --password-file verifica anche la sua password.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>La password è quella del calendario.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>il calendario è privato: indica la sua password con --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Pubblica ogni &amp;mattina</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Password di questo calendario privato:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>Il portachiavi non ha potuto fornire la password (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendario privato</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Un calendario di %1 giorni: apri la pallina di oggi per scoprire la sua sorpresa.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Questo calendario è privato.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Ricorda su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Apertura…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Password errata. Riprova.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>Il contenuto di questo giorno è danneggiato e non può essere mostrato.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Questo calendario richiede un indirizzo https://: chiedi il suo link che inizia con https://.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Questo calendario è privato: serve la sua password per generarlo.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Il file del progetto non contiene i parametri di chiave della sua password: questo sito riceve una nuova chiave e i visitatori ricordati dovranno riscrivere la password. Imposta la password nelle Opzioni per mantenere la stessa chiave da una generazione all’altra.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>Impossibile creare le chiavi del calendario su questo computer.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Il file del progetto non contiene parametri di chiave: imposta la password nelle Opzioni.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Il file %1 è cambiato durante la cifratura.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>Impossibile cifrare il contenuto.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Impossibile scrivere il lucchetto della pagina in %1.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1815,6 +2019,13 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>il portachiavi non ha risposto</translation>
     </message>
 </context>
 <context>

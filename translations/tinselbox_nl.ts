@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>De sleutel van de kalender %1 kan door anderen dan u worden gelezen; hij wordt niet gebruikt.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>De sleutel van de kalender %1 is beschadigd.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Dit is niet het wachtwoord van de kalender (het wachtwoord uit de Opties).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>De sleutel van de kalender %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>De sleutel van de kalender kan niet in %1 worden bewaard: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>“%1” is geen publicatieadres.
 Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs://host/www of s3://SLEUTEL@host/bucket?region=us-east-1, zonder wachtwoord, of laat het veld leeg.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privé: bezoekers hebben een wachtwoord nodig</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>De afbeelding, het geluid, de video en het bericht van elke dag worden in de site versleuteld; de pagina vraagt om het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Bewaren in de sleutelbos</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Anders wordt het wachtwoord bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Nogmaals:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Typ twee keer het wachtwoord dat bezoekers nodig hebben.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>De twee wachtwoorden verschillen. Typ twee keer hetzelfde wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>De sleutelbos heeft het wachtwoord niet bewaard (%1): het wordt bij elke generatie gevraagd.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Een tweede, kleinere code die een herinnering voor elke dag aan de agenda van een telefoon toevoegt.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>De sleutel in de link en de kaart zetten: ze openen zonder het wachtwoord</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Wie deze link of kaart heeft, kan de kalender openen.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Toch openen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>De kalender kan niet worden geschreven: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 kan door anderen dan u worden gelezen: maak het alleen voor u leesbaar (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 is te groot voor een wachtwoord</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is leeg</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>--date goes with --preview</source>
         <translation>kan de kaart %1 niet schrijven: %2</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Met --generate, --check of --publish: lees het wachtwoord van een privékalender uit FILE, dat alleen u mag lezen.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file hoort bij --generate, --check of --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>De kalender is privé: --password-file controleert ook het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>Het wachtwoord is dat van de kalender.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Elke &amp;ochtend publiceren</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Wachtwoord van deze privékalender:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Privékalender</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Een kalender van %1 dagen: open de bal van vandaag en ontdek de verrassing.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Deze kalender is privé.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Onthouden op dit apparaat</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>Bezig met openen…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Onjuist wachtwoord. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>De inhoud van deze dag is beschadigd en kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Deze kalender heeft een https://-adres nodig: vraag om de link die met https:// begint.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Deze kalender is privé: het wachtwoord is nodig om hem te genereren.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>Het projectbestand bevat geen sleutelparameters voor het wachtwoord: deze site krijgt een nieuwe sleutel en onthouden bezoekers moeten het wachtwoord opnieuw typen. Stel het wachtwoord in bij Opties om dezelfde sleutel van de ene generatie op de andere te houden.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>De sleutels van de kalender kunnen op deze computer niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>Het projectbestand bevat geen sleutelparameters: stel het wachtwoord in bij Opties.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>Het bestand %1 is tijdens het versleutelen veranderd.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>De inhoud kan niet worden versleuteld.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Het slot van de pagina kan niet in %1 worden geschreven.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1815,6 +2019,13 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>de sleutelbos antwoordde niet</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,29 @@
     </message>
 </context>
 <context>
+    <name>CoffreCles</name>
+    <message>
+        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
+        <translation>A chave do calendário %1 pode ser lida por outros além de si; não é usada.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 is damaged.</source>
+        <translation>A chave do calendário %1 está danificada.</translation>
+    </message>
+    <message>
+        <source>This is not the calendar&apos;s password (the one set in its Options).</source>
+        <translation>Esta não é a palavra-passe do calendário (a definida nas suas Opções).</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
+        <translation>Não é possível ler a chave do calendário %1: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
+        <translation>Não é possível guardar a chave do calendário em %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandesGeneration</name>
     <message>
         <source>1 media file cannot be found:</source>
@@ -639,6 +662,46 @@ Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www o
         <translation>«%1» não é um endereço de publicação.
 Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs://host/www ou s3://CHAVE@host/bucket?region=us-east-1, sem palavra-passe, ou deixe o campo vazio.</translation>
     </message>
+    <message>
+        <source>Private: visitors need a password</source>
+        <translation>Privado: os visitantes precisam de uma palavra-passe</translation>
+    </message>
+    <message>
+        <source>Every day&apos;s picture, sound, video and message is encrypted in the site; the page asks for the password.</source>
+        <translation>A imagem, o som, o vídeo e a mensagem de cada dia são cifrados no site; a página pede a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Keep it in the keyring</source>
+        <translation>Guardá-la no porta-chaves</translation>
+    </message>
+    <message>
+        <source>Otherwise the password is asked at each generation.</source>
+        <translation>Senão, a palavra-passe é pedida em cada geração.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Palavra-passe:</translation>
+    </message>
+    <message>
+        <source>Again:</source>
+        <translation>Repetir:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterada</translation>
+    </message>
+    <message>
+        <source>Type the password visitors will need, twice.</source>
+        <translation>Escreva duas vezes a palavra-passe de que os visitantes vão precisar.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>As duas palavras-passe são diferentes. Escreva duas vezes a mesma palavra-passe.</translation>
+    </message>
+    <message>
+        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
+        <translation>O porta-chaves não guardou a palavra-passe (%1): será pedida em cada geração.</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePartage</name>
@@ -697,6 +760,14 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
     <message>
         <source>A second, smaller code that adds a reminder of each day to a phone&apos;s calendar.</source>
         <translation>Um segundo código, mais pequeno, que adiciona um lembrete de cada dia ao calendário de um telefone.</translation>
+    </message>
+    <message>
+        <source>Put the key in the link and the card: they open without the password</source>
+        <translation>Pôr a chave na ligação e no cartão: abrem sem a palavra-passe</translation>
+    </message>
+    <message>
+        <source>Whoever holds this link or card can open the calendar.</source>
+        <translation>Quem tiver esta ligação ou este cartão pode abrir o calendário.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +935,29 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>O ficheiro %1 não pode ser escrito.</translation>
+    </message>
+</context>
+<context>
+    <name>FichierSecret</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
+        <translation>%1 pode ser lido por outros além de si: torne-o só seu (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a password</source>
+        <translation>%1 é demasiado grande para uma palavra-passe</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vazio</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1405,30 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>--date goes with --preview</source>
         <translation>--date vai com --preview</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
+        <translation>Com --generate, --check ou --publish: ler a palavra-passe de um calendário privado de FILE, que só você pode ler.</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --generate, --check or --publish</source>
+        <translation>--password-file vai com --generate, --check ou --publish</translation>
+    </message>
+    <message>
+        <source>The calendar is private: --password-file checks its password too.</source>
+        <translation>O calendário é privado: --password-file verifica também a sua palavra-passe.</translation>
+    </message>
+    <message>
+        <source>The password is the calendar&apos;s.</source>
+        <translation>A palavra-passe é a do calendário.</translation>
+    </message>
+    <message>
+        <source>the calendar is private: give its password with --password-file FILE</source>
+        <translation>o calendário é privado: indique a sua palavra-passe com --password-file FILE</translation>
+    </message>
+    <message>
+        <source>--password-file: </source>
+        <translation>--password-file: </translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1404,6 +1522,21 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Publish every &amp;morning</source>
         <translation>Publicar todas as &amp;manhãs</translation>
+    </message>
+</context>
+<context>
+    <name>MotDePassePrive</name>
+    <message>
+        <source>Password of this private calendar:</source>
+        <translation>Palavra-passe deste calendário privado:</translation>
+    </message>
+    <message>
+        <source>The keyring could not give the password (%1).</source>
+        <translation>O porta-chaves não conseguiu dar a palavra-passe (%1).</translation>
+    </message>
+    <message>
+        <source>Private calendar</source>
+        <translation>Calendário privado</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1647,38 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>A calendar of %1 days: open today&apos;s ball to find its surprise.</source>
         <translation>Um calendário de %1 dias: abra a bola de hoje para descobrir a surpresa.</translation>
+    </message>
+    <message>
+        <source>This calendar is private.</source>
+        <translation>Este calendário é privado.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Remember on this device</source>
+        <translation>Lembrar neste dispositivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opening…</source>
+        <translation>A abrir…</translation>
+    </message>
+    <message>
+        <source>Wrong password. Please try again.</source>
+        <translation>Palavra-passe incorreta. Tente de novo.</translation>
+    </message>
+    <message>
+        <source>This day&apos;s content is damaged and cannot be shown.</source>
+        <translation>O conteúdo deste dia está danificado e não pode ser mostrado.</translation>
+    </message>
+    <message>
+        <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
+        <translation>Este calendário precisa de um endereço https://: peça a ligação que começa por https://.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1832,45 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
+    <name>SitePrive</name>
+    <message>
+        <source>This calendar is private: its password is needed to generate it.</source>
+        <translation>Este calendário é privado: é precisa a sua palavra-passe para o gerar.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters for its password: this site gets a new key, and visitors who were remembered type the password again. Set the password in Options to keep the same key from one generation to the next.</source>
+        <translation>O ficheiro do projeto não contém os parâmetros de chave da sua palavra-passe: este site recebe uma chave nova e os visitantes lembrados terão de escrever de novo a palavra-passe. Defina a palavra-passe nas Opções para manter a mesma chave de uma geração para a outra.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s keys cannot be made on this computer.</source>
+        <translation>Não é possível criar as chaves do calendário neste computador.</translation>
+    </message>
+    <message>
+        <source>The project file holds no key parameters: set the password in Options.</source>
+        <translation>O ficheiro do projeto não contém parâmetros de chave: defina a palavra-passe nas Opções.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Não é possível ler o ficheiro %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while it was encrypted.</source>
+        <translation>O ficheiro %1 mudou enquanto era cifrado.</translation>
+    </message>
+    <message>
+        <source>The content cannot be encrypted.</source>
+        <translation>Não é possível cifrar o conteúdo.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s lock cannot be written in %1.</source>
+        <translation>Não é possível escrever o cadeado da página em %1.</translation>
+    </message>
+</context>
+<context>
     <name>TacheMatinale</name>
     <message>
         <source>systemctl --user %1 failed: %2</source>
@@ -1815,6 +2019,13 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
+    </message>
+</context>
+<context>
+    <name>Trousseau</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>o porta-chaves não respondeu</translation>
     </message>
 </context>
 <context>

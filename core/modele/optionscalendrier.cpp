@@ -105,8 +105,8 @@ std::vector<Attribut> construireTable()
             QLatin1String("publication"), &O::publication,
             [](QString const &texte) { return texte.isEmpty() || CiblePublication::lire(texte).estValide(); },
             AUCUNE, ACTIF),
-        booleen(QLatin1String("prive"), &O::prive, AUCUNE, EN_ATTENTE),
-        texte(QLatin1String("cle"), &O::cle, sansBlanc, AUCUNE, EN_ATTENTE),
+        booleen(QLatin1String("prive"), &O::prive, AUCUNE, ACTIF),
+        texte(QLatin1String("cle"), &O::cle, sansBlanc, AUCUNE, ACTIF),
         booleen(QLatin1String("verrou"), &O::verrou, AUCUNE, EN_ATTENTE),
         // The page is given the theme's colours, and only whether it has a background picture:
         // the picture's location on this computer stays here.

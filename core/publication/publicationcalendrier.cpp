@@ -29,6 +29,7 @@ Resultat PublicationCalendrier::publier(
     ServiceGeneration service;
     service.setCalendrier(&calendrier);
     service.setRepertoire(site);
+    service.setMotDePasse(demande.motDePasse);
     QObject::connect(&service, &ServiceGeneration::conversionAvancee, [&](int jour, int rang, int total) {
         if (demande.conversion && !demande.conversion(jour, rang, total))
             service.arreter();

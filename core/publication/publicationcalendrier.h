@@ -26,6 +26,8 @@ public:
         /// Called as each day's conversion is ready (day, rank, total); false stops.
         std::function<bool(int, int, int)> conversion;
         Publieur::Suivi suivi;
+        /// The password a private calendar's site is encrypted under.
+        QString motDePasse;
     };
 
     /// Publishes `calendrier`; `*empreinteInconnue` gets the SFTP host key that stopped it,

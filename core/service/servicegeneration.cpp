@@ -67,6 +67,16 @@ void ServiceGeneration::setInstant(QDateTime const &nouveau)
     instant = nouveau;
 }
 
+void ServiceGeneration::setMotDePasse(QString const &nouveau)
+{
+    motDePasse = nouveau;
+}
+
+QString ServiceGeneration::getAvis() const
+{
+    return avis;
+}
+
 void ServiceGeneration::arreter()
 {
     arret = true;
@@ -104,6 +114,7 @@ Resultat ServiceGeneration::executer()
         }
     } garde(fil);
     fichiers.clear();
+    avis.clear();
     if (calendrier == nullptr)
         return Resultat::echec(Resultat::Cause::SansCalendrier, tr("There is no calendar to generate."));
 
@@ -120,7 +131,8 @@ Resultat ServiceGeneration::executer()
             tr("The generation was stopped; %1 was left as it was.")
                 .arg(Resultat::cheminLisible(repertoire)));
 
-    const Resultat generation = GenerationSite::generer(*calendrier, repertoire, apercu, instant);
+    const Resultat generation =
+        GenerationSite::generer(*calendrier, repertoire, apercu, instant, motDePasse, &avis);
     if (!generation)
         return generation;
 

@@ -36,6 +36,10 @@ public:
     bool getApercu() const;
     /// A preview shows the page as a visitor sees it at `instant` when it is valid.
     void setInstant(QDateTime const &instant);
+    /// The password a private calendar's site is encrypted under.
+    void setMotDePasse(QString const &motDePasse);
+    /// What the user should know of the last run that succeeded; empty when nothing.
+    QString getAvis() const;
 
     /// Converts every media (reporting each day), then replaces the directory's contents with
     /// the site; from any thread, one run at a time. A stop asked with `arreter()`, or by
@@ -57,6 +61,8 @@ private:
     QString repertoire;
     bool apercu = false;
     QDateTime instant;
+    QString motDePasse;
+    QString avis;
     std::atomic<bool> arret{false};
     /// The thread running `executer`, when it is not the main one.
     std::atomic<QThread *> fil{nullptr};

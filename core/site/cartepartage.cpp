@@ -30,12 +30,12 @@ QFont policeAjustee(QFont police, const QString &texte, qreal largeur, int maxim
 
 } // namespace
 
-bool CartePartage::ecrire(
-    Calendrier const &calendrier, QString const &chemin, QString *erreur, bool avecRappels)
+bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur,
+    bool avecRappels, QString const &adresseDonnee)
 {
     QString ignoree;
     QString &raison = erreur != nullptr ? *erreur : ignoree;
-    const QString adresse = calendrier.getOptions().adresse;
+    const QString adresse = adresseDonnee.isEmpty() ? calendrier.getOptions().adresse : adresseDonnee;
     if (adresse.isEmpty()) {
         raison =
             QCoreApplication::translate("CartePartage", "the calendar has no address; set it in Options");

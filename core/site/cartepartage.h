@@ -12,8 +12,9 @@ class CartePartage
 public:
     CartePartage() = delete;
 
-    /// Writes the card of `calendrier` to `chemin`. False, with the reason in `*erreur`
-    /// when given, when the calendar has no address or the file cannot be written.
+    /// Writes the card of `calendrier` to `chemin`, with `adresse` in place of the calendar's
+    /// own when given (a private calendar's address with its key). False, with the reason in
+    /// `*erreur` when given, when the calendar has no address or the file cannot be written.
     static bool ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur = nullptr,
-        bool avecRappels = false);
+        bool avecRappels = false, QString const &adresse = QString());
 };

@@ -1,5 +1,6 @@
 #include "site/generationsite.h"
 
+#include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
 #include "format/ecriturefichier.h"
@@ -18,6 +19,7 @@
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 #include "site/rappelsics.h"
+#include "site/siteprive.h"
 #include "site/themepage.h"
 
 #include <QCoreApplication>
@@ -25,9 +27,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTextStream>
 #include <QThread>
+#include <QtConcurrent>
 
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
@@ -394,8 +398,8 @@ Resultat GenerationSite::controlerMedia(int jour, QString const &chemin, bool li
     return lus == qint64(infos.st_size) ? Resultat() : echecMedia(jour, chemin, SOURCE_INCOHERENTE, 0);
 }
 
-Resultat GenerationSite::generer(
-    Calendrier const &calendrier, QString const &repertoireSortie, bool apercu, QDateTime const &instant)
+Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
+    QDateTime const &instant, QString const &motDePasse, QString *avis)
 {
     // The directory is replaced at the end: never when that would take the user's own
     // files with it (an empty path would stand for the current directory).
@@ -412,6 +416,21 @@ Resultat GenerationSite::generer(
                 return media;
         }
     }
+
+    // A private site's keys: a missing password stops here, before anything is built; the
+    // password's key is derived (a fixed fraction of a second) while the template is copied,
+    // and waited for before the first day.
+    const bool prive = calendrier.getOptions().prive && !apercu;
+    if (prive && motDePasse.isEmpty())
+        return SitePrive::preparer(calendrier, motDePasse, nullptr, nullptr);
+    SitePrive::Cles cles;
+    QString avisCles;
+    QFuture<Resultat> preparation;
+    if (prive)
+        preparation =
+            QtConcurrent::run([&] { return SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles); });
+    // Every way out waits for it: it writes into this frame.
+    const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
     const QString sortie = lisible(repertoireSortie);
     const auto echecSysteme = [&repertoireSortie](Resultat::Cause cause, const QString &message, int erreur) {
@@ -486,6 +505,14 @@ Resultat GenerationSite::generer(
     // each day below waits only for its own.
     PlanConversions::instance().demarrer(calendrier);
 
+    if (prive) {
+        const Resultat cle = preparation.result();
+        if (!cle)
+            return cle;
+        if (avis != nullptr)
+            *avis = avisCles;
+    }
+
     // The days' lines, written under each marker in one pass per script once every media
     // is copied: the latest day first, as one insertion per day used to leave them.
     QStringList blocsScene;
@@ -501,6 +528,7 @@ Resultat GenerationSite::generer(
 
         // A kind without a file (a message) has nothing to copy. The media learns the
         // extension of what it is published as before its lines are written.
+        QString fichierPublie;
         if (avecFichier(media)) {
             const Publication publication = PlanConversions::instance().publication(
                 media->getUrl(), media->getType(), calendrier.getOptions().originaux);
@@ -510,11 +538,29 @@ Resultat GenerationSite::generer(
             if (publication.fichier == media->getUrl() && !TypeFichier::estMedia(publication.fichier))
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
-            const EchecCopie echec = copierFichier(publication.fichier,
-                joindre(repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
-                &erreur);
+            fichierPublie = publication.fichier;
+            const EchecCopie echec = prive
+                ? AUCUN_ECHEC
+                : copierFichier(publication.fichier,
+                    joindre(
+                        repertoireMedia, GenreMedia::nomFichierStocke(identifiant, publication.extension)),
+                    &erreur);
             if (echec != AUCUN_ECHEC)
                 return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
+        }
+
+        // A private day: its content encrypted into a script named for nothing it holds,
+        // and lines that ask the page's lock for it.
+        if (prive) {
+            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
+            const Resultat chiffre = SitePrive::ecrireContenu(cles, identite,
+                SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
+                joindre(repertoireMedia, identite + QStringLiteral(".js")),
+                joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")));
+            if (!chiffre)
+                return Resultat(chiffre).avecJour(it.key());
+            blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
+            continue;
         }
 
         blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + media->getSceneJS(identifiant));
@@ -539,6 +585,12 @@ Resultat GenerationSite::generer(
             && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS,
                 instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU, &raison)))
         return echecScript(raison);
+
+    if (prive) {
+        const Resultat verrou = SitePrive::installer(cles, site, TextesPage::langue(calendrier));
+        if (!verrou)
+            return verrou;
+    }
 
     erreur = ManifesteSite::ecrire(site);
     if (erreur != 0)
@@ -600,6 +652,8 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
+    if (calendrier.getOptions().prive)
+        *taille += SitePrive::tailleVerrou();
     // Cropping a large picture takes a while: its limit stands for the two crops.
     if (!calendrier.getOptions().fond.isEmpty())
         *taille += 2 * FondPage::TAILLE_MAX;
@@ -611,7 +665,7 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
             it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux, &publiee);
-        *taille += publiee;
+        *taille += calendrier.getOptions().prive ? SitePrive::tailleChiffree(publiee) : publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }

@@ -57,9 +57,12 @@ public:
     /// Replaces the contents of `repertoireSortie` (never one the output policy forbids)
     /// with the site of `calendrier`; a preview lets the visitor open every day, or, given a
     /// valid `instant`, shows the page as a visitor sees it at that moment. A failure
-    /// says in plain words what failed and why.
+    /// says in plain words what failed and why. A private calendar's site (not its preview,
+    /// which stays on this computer) is encrypted under `motDePasse`; `*avis` (when given)
+    /// gets what the user should know of a generation that succeeded.
     static Resultat generer(Calendrier const &calendrier, QString const &repertoireSortie, bool apercu,
-        QDateTime const &instant = QDateTime());
+        QDateTime const &instant = QDateTime(), QString const &motDePasse = QString(),
+        QString *avis = nullptr);
     /// Whether the media file `chemin` of day `jour` can be published, with the checks of
     /// a generation: a regular file of a real file system whose content is a picture, a
     /// sound or a video, not a picture cut short; with `lireContenu`, its bytes are read

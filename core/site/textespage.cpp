@@ -46,9 +46,27 @@ const TextePage TEXTES[] = {
     {"rappel", QT_TRANSLATE_NOOP("Page", "Remind me")},
 };
 
+// The lock of a private calendar (its scripts/verrou.js), translated the same way.
+const TextePage TEXTES_VERROU[] = {
+    {"verrouTitre", QT_TRANSLATE_NOOP("Page", "This calendar is private.")},
+    {"verrouMotDePasse", QT_TRANSLATE_NOOP("Page", "Password")},
+    {"verrouSouvenir", QT_TRANSLATE_NOOP("Page", "Remember on this device")},
+    {"verrouOuvrir", QT_TRANSLATE_NOOP("Page", "Open")},
+    {"verrouEnCours", QT_TRANSLATE_NOOP("Page", "Opening…")},
+    {"verrouFaux", QT_TRANSLATE_NOOP("Page", "Wrong password. Please try again.")},
+    {"verrouEndommage", QT_TRANSLATE_NOOP("Page", "This day's content is damaged and cannot be shown.")},
+    {"verrouHttps",
+        QT_TRANSLATE_NOOP(
+            "Page", "This calendar needs an https:// address: ask for its link beginning with https://.")},
+};
+
 const TextePage *chercher(QString const &cle)
 {
     for (const TextePage &texte : TEXTES) {
+        if (cle == QLatin1String(texte.cle))
+            return &texte;
+    }
+    for (const TextePage &texte : TEXTES_VERROU) {
         if (cle == QLatin1String(texte.cle))
             return &texte;
     }

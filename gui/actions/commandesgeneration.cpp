@@ -2,6 +2,7 @@
 
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
+#include "bureau/motdepasseprive.h"
 #include "bureau/parametres.h"
 #include "conversion/planconversions.h"
 #include "document/documentcalendrier.h"
@@ -164,6 +165,12 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     if (document.getCalendrier() == nullptr || generationEnCours())
         return;
 
+    // The preview stays on this computer and is not encrypted.
+    QString motDePasse;
+    if (!apercu && document.getCalendrier()->getOptions().prive
+        && !MotDePassePrive::obtenir(&fenetre, *document.getCalendrier(), &motDePasse))
+        return;
+
     QProgressDialog progression;
     progression.setLabelText(tr("Generating the calendar ..."));
     progression.setMinimum(0);
@@ -171,6 +178,7 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     progression.setCancelButton(nullptr);
 
     auto *generateur = new Generateur(&fenetre, document.getCalendrier(), repertoire, apercu);
+    generateur->setMotDePasse(motDePasse);
     generateur->setInstantApercu(apercu ? instantApercu : QDateTime());
     QPointer<Generateur> suivi(generateur);
     bool resultatRecu = false;

@@ -6,8 +6,11 @@
 #include "bureau/formatdates.h"
 #include "bureau/parametres.h"
 #include "bureau/traduction.h"
+#include "chiffrement/parametrescle.h"
+#include "chiffrement/trousseau.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "site/siteprive.h"
 #include "site/themepage.h"
 
 #include <QCheckBox>
@@ -75,6 +78,7 @@ const Champ CHAMPS[] = {
             "Give one such as sftp://user@host/~/www, ftps://user@host/www, davs://host/www or "
             "s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty."),
         nullptr},
+    {"prive", "case_prive", nullptr, nullptr},
     {"theme", "liste_theme", nullptr, nullptr},
     {"fond", "champ_fond",
         QT_TRANSLATE_NOOP("FenetreOptions",
@@ -132,6 +136,8 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     elements.dateDebut->setDate(QDate::currentDate());
     connect(elements.debut, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
     connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
+    connect(elements.prive, &QCheckBox::toggled, this, &FenetreOptions::actualiserPrive);
+    actualiserPrive();
 
     // Each theme as a small picture of its scene; the default one is the empty choice, so
     // that a calendar without a theme keeps its file as it was.
@@ -159,6 +165,10 @@ FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetr
     elements.dateDebut = fenetre.findChild<QDateEdit *>(QStringLiteral("champ_debut"));
     elements.chaqueAnnee = fenetre.findChild<QCheckBox *>(QStringLiteral("case_chaque_annee"));
     elements.langue = fenetre.findChild<QComboBox *>(QStringLiteral("liste_langue"));
+    elements.prive = fenetre.findChild<QCheckBox *>(QStringLiteral("case_prive"));
+    elements.motDePasse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_mot_de_passe"));
+    elements.confirmation = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_confirmation"));
+    elements.trousseau = fenetre.findChild<QCheckBox *>(QStringLiteral("case_trousseau"));
     return elements;
 }
 
@@ -193,6 +203,55 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     if (elements.langue->findData(langue) < 0)
         elements.langue->addItem(langue, langue);
     elements.langue->setCurrentIndex(elements.langue->findData(langue));
+
+    // A password already set is kept unless another is typed.
+    if (ParametresCle::lire(options.cle).estValide())
+        elements.motDePasse->setPlaceholderText(tr("unchanged"));
+    actualiserPrive();
+}
+
+void FenetreOptions::actualiserPrive()
+{
+    for (QWidget *champ :
+        std::initializer_list<QWidget *>{elements.motDePasse, elements.confirmation, elements.trousseau})
+        champ->setEnabled(elements.prive->isChecked());
+}
+
+bool FenetreOptions::cleChoisie(QString *cle)
+{
+    cle->clear();
+    if (!elements.prive->isChecked())
+        return true;
+    const QString motDePasse = elements.motDePasse->text();
+    const QString actuelle = calendrier->getOptions().cle;
+    if (motDePasse.isEmpty() && elements.confirmation->text().isEmpty()
+        && ParametresCle::lire(actuelle).estValide()) {
+        *cle = actuelle;
+        return true;
+    }
+    if (motDePasse.isEmpty()) {
+        BoiteMessage::avertir(this, tr("Type the password visitors will need, twice."));
+        elements.motDePasse->setFocus();
+        return false;
+    }
+    if (motDePasse != elements.confirmation->text()) {
+        BoiteMessage::avertir(this, tr("The two passwords differ. Type the same password twice."));
+        elements.confirmation->clear();
+        elements.confirmation->setFocus();
+        return false;
+    }
+    const Resultat nouvelle = SitePrive::definirMotDePasse(motDePasse, cle);
+    if (!nouvelle) {
+        BoiteMessage::avertir(this, nouvelle.getMessage());
+        return false;
+    }
+    QString erreur;
+    if (elements.trousseau->isChecked()
+        && !Trousseau::ecrire(ParametresCle::lire(*cle).getSel(), motDePasse, &erreur))
+        BoiteMessage::avertir(this,
+            tr("The keyring did not keep the password (%1): it will be asked at each generation.")
+                .arg(erreur));
+    return true;
 }
 
 void FenetreOptions::actualiserDebut()
@@ -270,6 +329,10 @@ void FenetreOptions::clicBoutonOk()
     }
     choisies.fixer(QStringLiteral("debut"), debutChoisi());
     choisies.fixer(QStringLiteral("langue"), langueChoisie());
+    QString cle;
+    if (!cleChoisie(&cle))
+        return;
+    choisies.fixer(QStringLiteral("cle"), cle);
     if (choisies == calendrier->getOptions()) {
         reject();
         return;

@@ -39,6 +39,7 @@ public:
 private slots:
     void clicBoutonOk();
     void actualiserDebut();
+    void actualiserPrive();
     void clicBoutonFond();
 
 private:
@@ -54,12 +55,20 @@ private:
         QDateEdit *dateDebut = nullptr;
         QCheckBox *chaqueAnnee = nullptr;
         QComboBox *langue = nullptr;
+        QCheckBox *prive = nullptr;
+        QLineEdit *motDePasse = nullptr;
+        QLineEdit *confirmation = nullptr;
+        QCheckBox *trousseau = nullptr;
     };
 
     /// The start as the dialog shows it, in the calendar's form ("" when unchecked).
     QString debutChoisi() const;
     /// The chosen language; an untouched English choice keeps a calendar without one as it is.
     QString langueChoisie() const;
+    /// The key parameters the calendar keeps: new ones for a password typed twice (its key
+    /// made, and the password kept in the keyring if asked), the calendar's own when none is
+    /// typed. False, with the user told why, when the choice cannot be taken.
+    bool cleChoisie(QString *cle);
 
     Ui_FenetreOptions *ui;
     Calendrier *calendrier = nullptr;

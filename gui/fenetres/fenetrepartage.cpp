@@ -3,9 +3,11 @@
 
 #include "bureau/boitemessage.h"
 #include "bureau/choixfichier.h"
+#include "bureau/motdepasseprive.h"
 #include "modele/calendrier.h"
 #include "site/cartepartage.h"
 #include "site/codeqr.h"
+#include "site/siteprive.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,6 +16,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QUrl>
 
 FenetrePartage::FenetrePartage(QWidget *parent) : QDialog(parent), ui(new Ui_FenetrePartage)
 {
@@ -23,6 +27,8 @@ FenetrePartage::FenetrePartage(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
         ui->bouton_enregistrer_qr, &QPushButton::released, this, &FenetrePartage::clicBoutonEnregistrerQr);
     connect(ui->bouton_enregistrer_carte, &QPushButton::released, this,
         &FenetrePartage::clicBoutonEnregistrerCarte);
+    connect(ui->case_cle, &QCheckBox::toggled, this, &FenetrePartage::basculerCle);
+    ui->etiquette_cle->hide();
 }
 
 FenetrePartage::~FenetrePartage()
@@ -33,7 +39,33 @@ FenetrePartage::~FenetrePartage()
 void FenetrePartage::configurerFenetre(Calendrier const *nouveau)
 {
     calendrier = nouveau;
+    ui->case_cle->setVisible(calendrier != nullptr && calendrier->getOptions().prive);
+    montrerAdresse(calendrier != nullptr ? calendrier->getOptions().adresse : QString());
+}
+
+void FenetrePartage::basculerCle(bool avecCle)
+{
     const QString adresse = calendrier != nullptr ? calendrier->getOptions().adresse : QString();
+    QString motDePasse;
+    QString fragment;
+    QString erreur;
+    if (avecCle && calendrier != nullptr && MotDePassePrive::obtenir(this, *calendrier, &motDePasse)
+        && !SitePrive::fragmentCle(*calendrier, motDePasse, &fragment, &erreur))
+        BoiteMessage::avertir(this, erreur);
+    // The key travels in the fragment, which browsers never send to the server.
+    const QUrl url(adresse);
+    if (!fragment.isEmpty()) {
+        montrerAdresse(url.adjusted(QUrl::RemoveFragment).toString() + QLatin1Char('#') + fragment);
+    } else {
+        const QSignalBlocker blocage(ui->case_cle);
+        ui->case_cle->setChecked(false);
+        montrerAdresse(adresse);
+    }
+    ui->etiquette_cle->setVisible(!fragment.isEmpty());
+}
+
+void FenetrePartage::montrerAdresse(const QString &adresse)
+{
     ui->champ_adresse->setText(adresse);
     const CodeQr code(adresse);
     // Whole pixels per module keep the code sharp on screen; about 260 pixels wide.
@@ -95,6 +127,7 @@ void FenetrePartage::clicBoutonEnregistrerCarte()
     if (chemin.isEmpty())
         return;
     QString raison;
-    if (!CartePartage::ecrire(*calendrier, chemin, &raison, ui->case_rappels->isChecked()))
+    if (!CartePartage::ecrire(
+            *calendrier, chemin, &raison, ui->case_rappels->isChecked(), ui->champ_adresse->text()))
         BoiteMessage::avertir(this, tr("The card cannot be saved."), raison);
 }

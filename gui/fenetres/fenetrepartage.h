@@ -29,9 +29,13 @@ private slots:
     void clicBoutonCopier();
     void clicBoutonEnregistrerQr();
     void clicBoutonEnregistrerCarte();
+    /// A private calendar's key in the address, or out of it.
+    void basculerCle(bool avecCle);
 
 private:
     /// Asks where to save, offering `nomPropose` with `suffixe`; empty when cancelled.
+    /// Shows `adresse`, its QR code and the commands that use it.
+    void montrerAdresse(const QString &adresse);
     QString choisirFichier(
         const QString &titre, const QString &nomPropose, const QString &typeMime, const QString &suffixe);
 

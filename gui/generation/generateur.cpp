@@ -63,6 +63,11 @@ void Generateur::setModeApercuActif(bool modeApercuActif)
     service.setApercu(modeApercuActif);
 }
 
+void Generateur::setMotDePasse(QString const &nouveauMotDePasse)
+{
+    service.setMotDePasse(nouveauMotDePasse);
+}
+
 void Generateur::run()
 {
     GestionnaireFichiers gestionnaire; // registers the template's resources on this thread

@@ -35,6 +35,8 @@ public:
     void setRepertoireExport(QString const &repertoireExport);
     bool getModeApercuActif() const;
     void setModeApercuActif(bool modeApercuActif);
+    /// The password a private calendar's site is encrypted under.
+    void setMotDePasse(QString const &motDePasse);
     /// A preview shows the page as a visitor sees it at `instant` when it is valid.
     void setInstantApercu(QDateTime const &instant);
     /// Asks the run to stop and ends the conversion it may be waiting for.

@@ -114,10 +114,12 @@ test('the artwork has its pixel sizes and the font is OpenType', async (t) => {
 test('the resource list names every template file once, in the template section', () => {
     const qrc = fs.readFileSync(path.join(h.RACINE, 'core', 'site', 'ressources', 'ressources.qrc'), 'utf8');
     const sections = [...qrc.matchAll(/<qresource prefix="\/">([\s\S]*?)<\/qresource>/g)].map((m) => m[1]);
-    assert.equal(sections.length, 2);
+    assert.equal(sections.length, 3);
     const listes = (section) => [...section.matchAll(/<file[^>]*>([^<]+)<\/file>/g)].map((m) => m[1]);
     assert.deepEqual(listes(sections[0]), ['xsd/tinselbox.xsd']);
     assert.deepEqual(listes(sections[1]).sort(), fichiersModele().map((f) => 'tinselbox/js/' + f.split(path.sep).join('/')).sort());
+    // The lock, added to a private calendar's site only.
+    assert.deepEqual(listes(sections[2]), ['tinselbox/prive/scripts/verrou.js']);
 });
 
 test('the template stays light: at most 300 KB in all', () => {

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "chiffrement/parametrescle.h"
+#include "format/resultat.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+class Calendrier;
+class Media;
+
+/// What a generation adds for a private calendar: every day's content encrypted into a
+/// script of its own (data/IDENTITE.js, which a page opened from disk can load where it may
+/// not fetch), the page's lock (scripts/verrou.js) with the wrapped master key, and day
+/// lines that ask the lock for the content instead of naming a file.
+class SitePrive
+{
+    Q_DECLARE_TR_FUNCTIONS(SitePrive)
+
+public:
+    static constexpr QLatin1String SCRIPT_VERROU{"verrou.js"};
+    static constexpr QLatin1String MARQUEUR_PARAMETRES{"// <PARAMETRES DU VERROU>"};
+
+    /// The keys of one generation.
+    struct Cles {
+        ParametresCle parametres;
+        QByteArray cleMotDePasse;
+        QByteArray cleMaitre;
+    };
+
+    SitePrive() = delete;
+
+    /// The keys of `calendrier` for `motDePasse`: its own parameters, or new ones (said in
+    /// `*avis`) when its file holds none; its master key from the keys kept on this computer.
+    static Resultat preparer(
+        Calendrier const &calendrier, QString const &motDePasse, Cles *cles, QString *avis);
+    /// Writes the script of one day's content into `destination`: `entete` (a line of JSON
+    /// saying what it is), then the bytes of `source` when given. The script of the same
+    /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
+    static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
+        QString const &source, QString const &destination, QString const &precedent = QString());
+    /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
+    /// project file keeps them) and a new master key kept on this computer.
+    static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);
+    /// Empty when `motDePasse` is the one `calendrier`'s keys on this computer were made
+    /// with (or when none were made yet), else what is wrong.
+    static QString verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse);
+    /// The fragment `k=KEY` that opens the site of `calendrier` without typing `motDePasse`
+    /// (the key the page derives from it); false with the reason in `*erreur` when it is not
+    /// the calendar's password.
+    static bool fragmentCle(
+        Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur);
+    /// The first line of a day's content.
+    static QByteArray entete(Media const &media, QString const &extension);
+    /// Adds the lock to the site built in `site`, its texts in `langue`.
+    static Resultat installer(Cles const &cles, QString const &site, QString const &langue);
+    /// The lines of a day under the scene marker, after its `case`.
+    static QString lignesScene(QString const &identite);
+    /// What the lock adds to a site, apart from the days' content.
+    static qint64 tailleVerrou();
+    /// Size in a private site of a file of `taille` bytes.
+    static qint64 tailleChiffree(qint64 taille);
+};

@@ -1,0 +1,229 @@
+#include "calendriers.h"
+#include "fichiers.h"
+
+#include "chiffrement/coffrecles.h"
+#include "chiffrement/fichiersecret.h"
+#include "chiffrement/formatchiffre.h"
+#include "chiffrement/parametrescle.h"
+#include "format/resultat.h"
+#include "modele/optionscalendrier.h"
+#include "site/generationsite.h"
+
+#include <QImage>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// The password's parameters in the project file, the password file of the command line, the
+// master key kept on this computer, and a private calendar's generation (the page's side of
+// the format is tested under Node, against what the generator writes).
+class TestChiffrement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void parametres_data();
+    void parametres();
+    void fichierSecret_data();
+    void fichierSecret();
+    void coffre();
+    void generation();
+
+private:
+    QTemporaryDir donnees;
+};
+
+void TestChiffrement::initTestCase()
+{
+    // The kept keys go to a folder of this run, never to the user's own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(donnees.path()));
+    QVERIFY(CoffreCles::repertoire().startsWith(donnees.path()));
+}
+
+void TestChiffrement::parametres_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("valide");
+    const QString sel = QString::fromLatin1(QByteArray(16, 'x').toBase64());
+    QTest::newRow("as written") << QStringLiteral("pbkdf2-sha256:600000:") + sel << true;
+    QTest::newRow("more iterations") << QStringLiteral("pbkdf2-sha256:2000000:") + sel << true;
+    QTest::newRow("spaces around") << QStringLiteral("  pbkdf2-sha256:600000:") + sel + QStringLiteral("\n")
+                                   << true;
+    QTest::newRow("fewer iterations") << QStringLiteral("pbkdf2-sha256:1000:") + sel << false;
+    QTest::newRow("no count") << QStringLiteral("pbkdf2-sha256::") + sel << false;
+    QTest::newRow("absurd count") << QStringLiteral("pbkdf2-sha256:9999999999:") + sel << false;
+    QTest::newRow("another algorithm") << QStringLiteral("scrypt:600000:") + sel << false;
+    QTest::newRow("short salt") << QStringLiteral("pbkdf2-sha256:600000:AAAA") << false;
+    QTest::newRow("salt not base64") << QStringLiteral("pbkdf2-sha256:600000:%%%%%%%%%%%%%%%%%%%%%%%%")
+                                     << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestChiffrement::parametres()
+{
+    QFETCH(QString, texte);
+    QFETCH(bool, valide);
+    const ParametresCle parametres = ParametresCle::lire(texte);
+    QCOMPARE(parametres.estValide(), valide);
+    QCOMPARE(parametres.texte(), valide ? texte.trimmed() : QString());
+    QCOMPARE(parametres.deriver(QStringLiteral("x")).size(), valide ? 32 : 0);
+}
+
+void TestChiffrement::fichierSecret_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<QString>("erreur");
+    QTest::newRow("owner only, final line end")
+        << QByteArray("sapin de Noël\n") << 0600 << QStringLiteral("sapin de Noël") << QString();
+    QTest::newRow("owner only, Windows line end")
+        << QByteArray("sapin\r\n") << 0400 << QStringLiteral("sapin") << QString();
+    QTest::newRow("inner line ends kept")
+        << QByteArray("a\nb\n\n") << 0600 << QStringLiteral("a\nb\n") << QString();
+    QTest::newRow("readable by the group")
+        << QByteArray("sapin") << 0640 << QString() << QStringLiteral("others");
+    QTest::newRow("readable by all") << QByteArray("sapin") << 0604 << QString() << QStringLiteral("others");
+    QTest::newRow("writable by the group")
+        << QByteArray("sapin") << 0620 << QString() << QStringLiteral("others");
+    QTest::newRow("empty") << QByteArray("\n") << 0600 << QString() << QStringLiteral("empty");
+    QTest::newRow("too large") << QByteArray(70000, 'a') << 0600 << QString() << QStringLiteral("too large");
+    QTest::newRow("a directory") << QByteArray() << -1 << QString() << QStringLiteral("not a regular file");
+    QTest::newRow("a FIFO") << QByteArray() << -2 << QString() << QStringLiteral("not a regular file");
+    QTest::newRow("missing") << QByteArray() << -3 << QString() << QStringLiteral("cannot read");
+}
+
+void TestChiffrement::fichierSecret()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, mode);
+    QFETCH(QString, attendu);
+    QFETCH(QString, erreur);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("mot"));
+    if (mode == -1)
+        QVERIFY(QDir().mkdir(chemin));
+    else if (mode == -2)
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+    else if (mode >= 0) {
+        QVERIFY(ecrire(chemin, contenu));
+        QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)), 0);
+    }
+    QString secret;
+    QString raison;
+    QCOMPARE(FichierSecret::lire(chemin, &secret, &raison), erreur.isEmpty());
+    QCOMPARE(secret, attendu);
+    QVERIFY2(raison.contains(erreur), qPrintable(raison));
+}
+
+void TestChiffrement::coffre()
+{
+    const ParametresCle parametres = ParametresCle::nouveaux();
+    const QByteArray cle = parametres.deriver(QStringLiteral("sapin"));
+    QString erreur;
+    bool autre = true;
+    // Not made without being asked to.
+    QVERIFY(CoffreCles::cleMaitre(parametres, cle, &erreur, &autre, false).isEmpty());
+    QVERIFY(erreur.isEmpty());
+    const QByteArray maitre = CoffreCles::cleMaitre(parametres, cle, &erreur, &autre);
+    QCOMPARE(maitre.size(), 32);
+    QVERIFY(!autre);
+    QCOMPARE(CoffreCles::cleMaitre(parametres, cle, &erreur, &autre), maitre);
+    // Another salt, another key.
+    QVERIFY(CoffreCles::cleMaitre(ParametresCle::nouveaux(), cle, &erreur) != maitre);
+
+    QVERIFY(CoffreCles::cleMaitre(parametres, parametres.deriver(QStringLiteral("Sapin")), &erreur, &autre)
+                .isEmpty());
+    QVERIFY(autre);
+    QVERIFY2(erreur.contains(QStringLiteral("not the calendar's password")), qPrintable(erreur));
+
+    // Kept where others may read it: not used any more.
+    const QDir dossier(CoffreCles::repertoire());
+    QCOMPARE(QFileInfo(dossier.path()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+        QFile::Permissions());
+    for (const QString &nom : dossier.entryList(QDir::Files))
+        QCOMPARE(::chmod(QFile::encodeName(dossier.filePath(nom)).constData(), 0644), 0);
+    erreur.clear();
+    QVERIFY(CoffreCles::cleMaitre(parametres, cle, &erreur).isEmpty());
+    QVERIFY2(erreur.contains(QStringLiteral("others")), qPrintable(erreur));
+}
+
+void TestChiffrement::generation()
+{
+    QTemporaryDir dossier;
+    // Noise barely compresses: a picture of more than one chunk.
+    const QString image = dossier.filePath(QStringLiteral("sapin.png"));
+    QImage bruit(1200, 1200, QImage::Format_RGB32);
+    QRandomGenerator hasard(7);
+    for (int y = 0; y < bruit.height(); ++y)
+        for (int x = 0; x < bruit.width(); ++x)
+            bruit.setPixel(x, y, hasard.generate());
+    QVERIFY(bruit.save(image, "PNG"));
+    const QByteArray octets = lire(image);
+    QVERIFY(octets.size() > 4 * 1024 * 1024);
+    Calendrier calendrier;
+    calendrier.setNom(QStringLiteral("Avent"));
+    OptionsCalendrier options;
+    options.originaux = true;
+    options.prive = true;
+    options.cle = ParametresCle::nouveaux().texte();
+    calendrier.setOptions(options);
+    remplir(
+        calendrier, {QStringLiteral("3:1:") + image, QStringLiteral("4:4:Le traîneau est dans la remise")});
+
+    const QString premier = dossier.filePath(QStringLiteral("premier"));
+    const QString second = dossier.filePath(QStringLiteral("second"));
+    QString avis;
+    const Resultat sansMotDePasse = GenerationSite::generer(calendrier, premier, false);
+    QVERIFY(!sansMotDePasse);
+    QVERIFY(sansMotDePasse.getMessage().contains(QStringLiteral("password")));
+    QVERIFY(!QFileInfo::exists(premier));
+
+    const Resultat genere =
+        GenerationSite::generer(calendrier, premier, false, QDateTime(), QStringLiteral("sapin"), &avis);
+    QVERIFY2(genere, qPrintable(genere.getMessage()));
+    QVERIFY(avis.isEmpty());
+    QVERIFY(GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("sapin"), &avis));
+    // Generating again gives the same bytes: the same keys, and nothing to send again.
+    const QMap<QString, QByteArray> site = arborescence(premier);
+    QCOMPARE(arborescence(second), site);
+    // Over the previous site, whose unchanged days are taken as they are.
+    QVERIFY(GenerationSite::generer(calendrier, premier, false, QDateTime(), QStringLiteral("sapin")));
+    QCOMPARE(arborescence(premier), site);
+    const QStringList scripts =
+        site.keys().filter(QRegularExpression(QStringLiteral("^data/[0-9a-f]{32}\\.js$")));
+    QCOMPARE(scripts.size(), 2);
+    QVERIFY(site.contains(QStringLiteral("scripts/verrou.js")));
+    QVERIFY(site.value(QStringLiteral("index.html")).contains("scripts/verrou.js"));
+    for (auto it = site.cbegin(); it != site.cend(); ++it) {
+        QVERIFY2(!it.value().contains("remise") && !it.value().contains(QByteArray(64, 'p')),
+            qPrintable(it.key()));
+    }
+
+    const Resultat autre =
+        GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("Sapin"));
+    QVERIFY(!autre);
+    QVERIFY2(autre.getMessage().contains(QStringLiteral("not the calendar's password")),
+        qPrintable(autre.getMessage()));
+
+    // The preview stays on this computer and is not encrypted; no password is asked for it.
+    const QString apercu = dossier.filePath(QStringLiteral("apercu"));
+    QVERIFY(GenerationSite::generer(calendrier, apercu, true));
+    QVERIFY(!QFileInfo::exists(apercu + QStringLiteral("/scripts/verrou.js")));
+
+    // A private calendar whose file lost its parameters gets new ones, and is told so.
+    options.cle.clear();
+    calendrier.setOptions(options);
+    QVERIFY(GenerationSite::generer(calendrier, second, false, QDateTime(), QStringLiteral("autre"), &avis));
+    QVERIFY2(avis.contains(QStringLiteral("new key")), qPrintable(avis));
+    QVERIFY(arborescence(second).value(QStringLiteral("scripts/verrou.js"))
+        != site.value(QStringLiteral("scripts/verrou.js")));
+}
+
+QTEST_GUILESS_MAIN(TestChiffrement)
+#include "tst_chiffrement.moc"
