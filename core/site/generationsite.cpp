@@ -33,6 +33,8 @@
 #include <QThread>
 #include <QtConcurrent>
 
+#include <openssl/crypto.h>
+
 #include "site/chantiersite.h"
 #include "site/entetepage.h"
 #include "site/imageapercu.h"
@@ -427,8 +429,12 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     QString avisCles;
     QFuture<Resultat> preparation;
     if (prive)
-        preparation =
-            QtConcurrent::run([&] { return SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles); });
+        preparation = QtConcurrent::run([&] {
+            const Resultat resultat = SitePrive::preparer(calendrier, motDePasse, &cles, &avisCles);
+            // The pool's thread outlives the generation: OpenSSL's state for it goes now.
+            OPENSSL_thread_stop();
+            return resultat;
+        });
     // Every way out waits for it: it writes into this frame.
     const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
@@ -495,7 +501,9 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
             GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
-    if (!calendrier.getOptions().fond.isEmpty()) {
+    // The lock does not encrypt the family's picture yet: a private site leaves it out
+    // rather than show it to anyone without the password.
+    if (!calendrier.getOptions().fond.isEmpty() && !calendrier.getOptions().prive) {
         const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
         if (!fond)
             return fond;
@@ -655,7 +663,7 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     if (calendrier.getOptions().prive)
         *taille += SitePrive::tailleVerrou();
     // Cropping a large picture takes a while: its limit stands for the two crops.
-    if (!calendrier.getOptions().fond.isEmpty())
+    if (!calendrier.getOptions().fond.isEmpty() && !calendrier.getOptions().prive)
         *taille += 2 * FondPage::TAILLE_MAX;
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
@@ -679,6 +687,8 @@ QString lignesOptions(Calendrier const &calendrier)
     for (const OptionsCalendrier::Attribut &attribut : OptionsCalendrier::attributs()) {
         const QString texte = attribut.texte(options);
         if (!attribut.actif || attribut.variablePage.isEmpty() || texte.isEmpty())
+            continue;
+        if (options.prive && &attribut == OptionsCalendrier::attribut(QStringLiteral("fond")))
             continue;
         QString valeur;
         if (&attribut == OptionsCalendrier::attribut(QStringLiteral("melange"))) {
