@@ -24,8 +24,13 @@ QByteArray entierGrosBout(quint32 valeur)
 
 QString FormatChiffre::identite(QByteArray const &cleMaitre, int jour)
 {
+    return identite(cleMaitre, QByteArray::number(jour));
+}
+
+QString FormatChiffre::identite(QByteArray const &cleMaitre, QByteArray const &nom)
+{
     return QString::fromLatin1(
-        Chiffrement::hmac(cleMaitre, ETIQUETTE_IDENTITE + '\0' + QByteArray::number(jour)).left(16).toHex());
+        Chiffrement::hmac(cleMaitre, ETIQUETTE_IDENTITE + '\0' + nom).left(16).toHex());
 }
 
 QByteArray FormatChiffre::selFichier(

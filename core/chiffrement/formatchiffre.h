@@ -26,6 +26,8 @@ public:
     /// The published name of day `jour`'s content: says nothing of it, the same at each
     /// generation with the same master key.
     static QString identite(QByteArray const &cleMaitre, int jour);
+    /// The same for a file of the site that is no day's, by its plain name (never a number).
+    static QString identite(QByteArray const &cleMaitre, QByteArray const &nom);
     /// The file's salt, from the master key, its identity and the SHA-256 of its content.
     static QByteArray selFichier(
         QByteArray const &cleMaitre, QString const &identite, QByteArray const &empreinte);

@@ -3,6 +3,8 @@
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/formatchiffre.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
 
 namespace {
@@ -66,5 +68,31 @@ int ParametresCle::getIterations() const
 
 QByteArray ParametresCle::deriver(QString const &motDePasse) const
 {
-    return estValide() ? Chiffrement::deriverMotDePasse(motDePasse, sel, iterations) : QByteArray();
+    if (!estValide())
+        return QByteArray();
+    // The derivation costs a fixed fraction of a second on purpose: a session (the editor,
+    // a generation followed by a publish) pays it once per password and salt. The keys are
+    // found by an HMAC under a secret of this process, which says nothing of the password
+    // outside it.
+    static QMutex verrou;
+    static const QByteArray secret = Chiffrement::aleatoire(Chiffrement::TAILLE_CLE);
+    static QHash<QByteArray, QByteArray> derivees;
+    const QByteArray cle = secret.isEmpty()
+        ? QByteArray()
+        : Chiffrement::hmac(secret,
+            sel + QByteArray::number(iterations) + '\0'
+                + motDePasse.normalized(QString::NormalizationForm_C).toUtf8());
+    {
+        const QMutexLocker garde(&verrou);
+        if (!cle.isEmpty() && derivees.contains(cle))
+            return derivees.value(cle);
+    }
+    const QByteArray derivee = Chiffrement::deriverMotDePasse(motDePasse, sel, iterations);
+    const QMutexLocker garde(&verrou);
+    if (!cle.isEmpty() && !derivee.isEmpty()) {
+        if (derivees.size() >= 16)
+            derivees.clear();
+        derivees.insert(cle, derivee);
+    }
+    return derivee;
 }

@@ -77,7 +77,7 @@ FondPage::Recadrage FondPage::recadrer(QImage const &image, QSize const &cible, 
     }
 }
 
-Resultat FondPage::publier(QString const &source, QString const &repertoireMedia, QPointF const &foyer)
+Resultat FondPage::preparer(QString const &source, QList<Fichier> *fichiers, QPointF const &foyer)
 {
     const QString lisible = Resultat::cheminLisible(source);
     QString erreur;
@@ -94,14 +94,28 @@ Resultat FondPage::publier(QString const &source, QString const &repertoireMedia
         {FICHIER_PORTRAIT, QSize(LARGEUR_PORTRAIT, HAUTEUR_PORTRAIT)},
         {FICHIER_PAYSAGE, QSize(LARGEUR_PAYSAGE, HAUTEUR_PAYSAGE)},
     };
+    fichiers->clear();
     for (const auto &recadrage : recadrages) {
         const Recadrage fait = recadrer(image, recadrage.cible, foyer);
         if (fait.jpeg.isEmpty())
             return Resultat::echec(
                 Resultat::Cause::Media, tr("The background picture %1 cannot be converted.").arg(lisible))
                 .avecChemin(source);
-        const QString chemin = repertoireMedia + QLatin1Char('/') + recadrage.nom;
-        if (!ecrire(chemin, fait.jpeg, &erreur))
+        fichiers->append({recadrage.nom, fait.jpeg});
+    }
+    return Resultat();
+}
+
+Resultat FondPage::publier(QString const &source, QString const &repertoireMedia, QPointF const &foyer)
+{
+    QList<Fichier> fichiers;
+    const Resultat prepare = preparer(source, &fichiers, foyer);
+    if (!prepare)
+        return prepare;
+    QString erreur;
+    for (const Fichier &fichier : fichiers) {
+        const QString chemin = repertoireMedia + QLatin1Char('/') + fichier.nom;
+        if (!ecrire(chemin, fichier.jpeg, &erreur))
             return Resultat::echec(Resultat::Cause::Media,
                 tr("The background picture cannot be written into %1: %2.")
                     .arg(Resultat::cheminLisible(repertoireMedia), erreur))

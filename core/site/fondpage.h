@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLatin1String>
+#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -40,6 +41,14 @@ public:
     /// kept inside the picture), at most `cible` in size and `TAILLE_MAX` in bytes: the
     /// quality is lowered first, then the size.
     static Recadrage recadrer(QImage const &image, QSize const &cible, QPointF const &foyer);
+    /// A crop as published: its file name in the media folder and its bytes.
+    struct Fichier {
+        QLatin1String nom;
+        QByteArray jpeg;
+    };
+    /// Both crops of the picture `source`, in memory (portrait first).
+    static Resultat preparer(
+        QString const &source, QList<Fichier> *fichiers, QPointF const &foyer = QPointF(0.5, 0.5));
     /// Writes both crops of the picture `source` into `repertoireMedia`.
     static Resultat publier(
         QString const &source, QString const &repertoireMedia, QPointF const &foyer = QPointF(0.5, 0.5));

@@ -501,10 +501,11 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
             GenerationSite::tr("The page cannot be written in %1.").arg(sortie))
             .avecChemin(repertoireSortie);
-    // The lock does not encrypt the family's picture yet: a private site leaves it out
-    // rather than show it to anyone without the password.
-    if (!calendrier.getOptions().fond.isEmpty() && !calendrier.getOptions().prive) {
-        const Resultat fond = FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
+    // The family's picture: a private site's is encrypted below, once its keys are there.
+    QList<FondPage::Fichier> fondPrive;
+    if (!calendrier.getOptions().fond.isEmpty()) {
+        const Resultat fond = prive ? FondPage::preparer(calendrier.getOptions().fond, &fondPrive)
+                                    : FondPage::publier(calendrier.getOptions().fond, repertoireMedia);
         if (!fond)
             return fond;
     }
@@ -519,6 +520,18 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             return cle;
         if (avis != nullptr)
             *avis = avisCles;
+    }
+    QStringList identitesFond;
+    for (const FondPage::Fichier &fichier : fondPrive) {
+        const QString identite =
+            FormatChiffre::identite(cles.cleMaitre, QByteArray(fichier.nom.data(), fichier.nom.size()));
+        const QString nom = identite + QStringLiteral(".js");
+        const Resultat chiffre =
+            SitePrive::ecrireContenu(cles, identite, SitePrive::enteteFond(), fichier.jpeg,
+                joindre(repertoireMedia, nom), joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), nom));
+        if (!chiffre)
+            return chiffre;
+        identitesFond << identite;
     }
 
     // The days' lines, written under each marker in one pass per script once every media
@@ -587,7 +600,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             return echecScript(raison);
     }
 
-    const QString options = lignesOptions(calendrier);
+    const QString options = lignesOptions(calendrier, prive);
     if ((!options.isEmpty() && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison))
         || (apercu
             && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS,
@@ -595,7 +608,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         return echecScript(raison);
 
     if (prive) {
-        const Resultat verrou = SitePrive::installer(cles, site, TextesPage::langue(calendrier));
+        const Resultat verrou =
+            SitePrive::installer(cles, site, TextesPage::langue(calendrier), identitesFond);
         if (!verrou)
             return verrou;
     }
@@ -656,15 +670,17 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     *taille += ImageApercu::taille(calendrier.getNom(), calendrier.getOptions().jours);
     *taille += RappelsIcs::texte(calendrier, RappelsIcs::aujourdhui(calendrier)).size();
     // The options' lines, with the line end their insertion adds.
-    const QString options = lignesOptions(calendrier);
+    const QString options = lignesOptions(calendrier, calendrier.getOptions().prive);
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
     if (calendrier.getOptions().prive)
         *taille += SitePrive::tailleVerrou();
     // Cropping a large picture takes a while: its limit stands for the two crops.
-    if (!calendrier.getOptions().fond.isEmpty() && !calendrier.getOptions().prive)
-        *taille += 2 * FondPage::TAILLE_MAX;
+    if (!calendrier.getOptions().fond.isEmpty())
+        *taille += 2
+            * (calendrier.getOptions().prive ? SitePrive::tailleChiffree(FondPage::TAILLE_MAX)
+                                             : FondPage::TAILLE_MAX);
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (!calendrier.getOptions().estJourPublie(it.key()) || !avecFichier(it.value()))
@@ -679,7 +695,7 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     }
 }
 
-QString lignesOptions(Calendrier const &calendrier)
+QString lignesOptions(Calendrier const &calendrier, bool chiffre)
 {
     // Only options away from their default, so that a calendar without any gets today's page.
     const OptionsCalendrier &options = calendrier.getOptions();
@@ -688,7 +704,8 @@ QString lignesOptions(Calendrier const &calendrier)
         const QString texte = attribut.texte(options);
         if (!attribut.actif || attribut.variablePage.isEmpty() || texte.isEmpty())
             continue;
-        if (options.prive && &attribut == OptionsCalendrier::attribut(QStringLiteral("fond")))
+        // An encrypted site's picture is the lock's to show, once it is opened.
+        if (chiffre && &attribut == OptionsCalendrier::attribut(QStringLiteral("fond")))
             continue;
         QString valeur;
         if (&attribut == OptionsCalendrier::attribut(QStringLiteral("melange"))) {

@@ -93,8 +93,8 @@ bool insererSousLeMarqueur(
     QString const &fichier, QString const &marqueur, QString const &texte, QString *raison);
 QString getHash(QString texte1, QString texte2);
 /// The page's lines for the calendar's options not at their default, one per option;
-/// empty when all are at their default.
-QString lignesOptions(Calendrier const &calendrier);
+/// empty when all are at their default. An encrypted site (`chiffre`) names no background.
+QString lignesOptions(Calendrier const &calendrier, bool chiffre = false);
 
 /// Copies a file, or a directory tree, from `source` to `destination` (":/" resource
 /// paths included). Never overwrites; copied files get the default mode of new files

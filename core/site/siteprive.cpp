@@ -10,13 +10,18 @@
 #include "site/generationsite.h"
 #include "site/textespage.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMimeDatabase>
+#include <QMutex>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +65,46 @@ bool compacterScript(QString const &chemin)
     entree.close();
     QSaveFile sortie(chemin);
     return sortie.open(QIODevice::WriteOnly) && sortie.write(compact) == compact.size() && sortie.commit();
+}
+
+Resultat echecLecture(QString const &source, QIODevice const &entree)
+{
+    return Resultat::echec(Resultat::Cause::Media,
+        SitePrive::tr("The file %1 cannot be read: %2.")
+            .arg(Resultat::cheminLisible(source), entree.errorString()))
+        .avecChemin(source);
+}
+
+// The digests of the files encrypted in this session, by what identifies a file's version
+// (device, inode, size, change times) and the line that precedes its bytes: generating
+// again reads an unchanged media only when its encrypted copy has to be written again.
+QByteArray cleEmpreinte(QFile const &fichier, QByteArray const &entete)
+{
+    struct stat infos;
+    if (fichier.handle() < 0 || ::fstat(fichier.handle(), &infos) != 0 || !S_ISREG(infos.st_mode))
+        return QByteArray();
+    const qint64 champs[] = {qint64(infos.st_dev), qint64(infos.st_ino), qint64(infos.st_size),
+        qint64(infos.st_mtim.tv_sec), qint64(infos.st_mtim.tv_nsec), qint64(infos.st_ctim.tv_sec),
+        qint64(infos.st_ctim.tv_nsec)};
+    return QByteArray(reinterpret_cast<const char *>(champs), sizeof(champs)) + entete;
+}
+
+QMutex verrouEmpreintes;
+QHash<QByteArray, QByteArray> empreintes;
+
+QByteArray empreinteConnue(QFile const &fichier, QByteArray const &entete)
+{
+    const QByteArray cle = cleEmpreinte(fichier, entete);
+    const QMutexLocker garde(&verrouEmpreintes);
+    return cle.isEmpty() ? QByteArray() : empreintes.value(cle);
+}
+
+void retenirEmpreinte(QFile const &fichier, QByteArray const &entete, QByteArray const &empreinte)
+{
+    const QByteArray cle = cleEmpreinte(fichier, entete);
+    const QMutexLocker garde(&verrouEmpreintes);
+    if (!cle.isEmpty())
+        empreintes.insert(cle, empreinte);
 }
 
 } // namespace
@@ -141,28 +186,44 @@ QByteArray SitePrive::entete(Media const &media, QString const &extension)
 Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
     QString const &source, QString const &destination, QString const &precedent)
 {
-    const auto echecLecture = [&source](QFile const &fichier) {
-        return Resultat::echec(Resultat::Cause::Media,
-            SitePrive::tr("The file %1 cannot be read: %2.")
-                .arg(Resultat::cheminLisible(source), fichier.errorString()))
-            .avecChemin(source);
-    };
+    if (source.isEmpty())
+        return ecrireDepuis(cles, identite, entete, nullptr, source, QByteArray(), destination, precedent);
     QFile entree(source);
-    qint64 taille = entete.size();
-    if (!source.isEmpty()) {
-        if (!entree.open(QIODevice::ReadOnly))
-            return echecLecture(entree);
-        taille += entree.size();
-    }
+    if (!entree.open(QIODevice::ReadOnly))
+        return echecLecture(source, entree);
+    return ecrireDepuis(
+        cles, identite, entete, &entree, source, empreinteConnue(entree, entete), destination, precedent);
+}
 
-    // A first reading for the content's digest, which the file's key depends on.
-    const QByteArray empreinte = Chiffrement::empreinte(entete, source.isEmpty() ? nullptr : &entree);
-    if (empreinte.isEmpty())
-        return echecLecture(entree);
+Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
+    QByteArray const &contenu, QString const &destination, QString const &precedent)
+{
+    QBuffer tampon;
+    tampon.setData(contenu);
+    tampon.open(QIODevice::ReadOnly);
+    return ecrireDepuis(cles, identite, entete, &tampon, QString(), QByteArray(), destination, precedent);
+}
+
+Resultat SitePrive::ecrireDepuis(Cles const &cles, QString const &identite, QByteArray const &entete,
+    QIODevice *entree, QString const &source, QByteArray empreinte, QString const &destination,
+    QString const &precedent)
+{
+    const qint64 taille = entete.size() + (entree != nullptr ? entree->size() : 0);
+    // A first reading for the content's digest, which the file's key depends on, unless the
+    // same file was read for it already in this session.
+    if (empreinte.isEmpty()) {
+        empreinte = Chiffrement::empreinte(entete, entree);
+        if (empreinte.isEmpty())
+            return entree != nullptr
+                ? echecLecture(source, *entree)
+                : Resultat::echec(Resultat::Cause::Media, SitePrive::tr("The content cannot be encrypted."));
+        if (entree != nullptr && !entree->seek(0))
+            return echecLecture(source, *entree);
+        if (auto *fichier = qobject_cast<QFile *>(entree))
+            retenirEmpreinte(*fichier, entete, empreinte);
+    }
     const QByteArray sel = FormatChiffre::selFichier(cles.cleMaitre, identite, empreinte);
     const QByteArray cle = FormatChiffre::cleFichier(cles.cleMaitre, sel, identite);
-    if (!source.isEmpty() && !entree.seek(0))
-        return echecLecture(entree);
 
     // Unchanged content encrypts to the same bytes: the previous site's copy is taken as it is
     // when it begins the same way and has the size these bytes would have.
@@ -192,17 +253,18 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
     sortie.write(premiereLigne);
     QByteArray reste = entete;
     for (int i = 0; i < nombre; ++i) {
-        QByteArray clair = reste;
-        reste.clear();
-        if (!source.isEmpty() && clair.size() < FormatChiffre::TAILLE_MORCEAU) {
-            const QByteArray lu = entree.read(FormatChiffre::TAILLE_MORCEAU - clair.size());
-            if (entree.error() != QFileDevice::NoError)
-                return echecLecture(entree);
+        QByteArray clair = reste.left(FormatChiffre::TAILLE_MORCEAU);
+        reste.remove(0, clair.size());
+        if (entree != nullptr && clair.size() < FormatChiffre::TAILLE_MORCEAU) {
+            const QByteArray lu = entree->read(FormatChiffre::TAILLE_MORCEAU - clair.size());
+            if (qobject_cast<QFile *>(entree) != nullptr
+                && static_cast<QFile *>(entree)->error() != QFileDevice::NoError)
+                return echecLecture(source, *entree);
             clair += lu;
         }
         const bool dernier = i == nombre - 1;
         // The file changed between the two readings: its digest no longer holds.
-        if ((dernier && !entree.atEnd() && !source.isEmpty())
+        if ((dernier && entree != nullptr && !entree->atEnd())
             || (!dernier && clair.size() != FormatChiffre::TAILLE_MORCEAU))
             return Resultat::echec(Resultat::Cause::Media,
                 SitePrive::tr("The file %1 changed while it was encrypted.")
@@ -222,7 +284,13 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
     return Resultat();
 }
 
-Resultat SitePrive::installer(Cles const &cles, QString const &site, QString const &langue)
+QByteArray SitePrive::enteteFond()
+{
+    return QByteArrayLiteral("{\"genre\":\"fond\",\"type\":\"image/jpeg\"}\n");
+}
+
+Resultat SitePrive::installer(
+    Cles const &cles, QString const &site, QString const &langue, QStringList const &fond)
 {
     const QString scripts = joindre(site, Format::REPERTOIRE_SCRIPTS);
     const QString verrou = joindre(scripts, SCRIPT_VERROU);
@@ -234,12 +302,14 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
         || !TextesPage::ecrireTable(verrou, langue))
         return echec;
     const QString parametres =
-        QStringLiteral("parametres = { sel: \"%1\", iterations: %2, enveloppe: \"%3\", duree: %4 };")
+        QStringLiteral("parametres = { sel: \"%1\", iterations: %2, enveloppe: \"%3\", duree: %4%5 };")
             .arg(QString::fromLatin1(cles.parametres.getSel().toBase64()))
             .arg(cles.parametres.getIterations())
             .arg(
                 QString::fromLatin1(FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
-            .arg(Format::DUREE_AFFICHAGE_MS);
+            .arg(Format::DUREE_AFFICHAGE_MS)
+            .arg(fond.size() == 2 ? QStringLiteral(", fond: [\"%1\", \"%2\"]").arg(fond.at(0), fond.at(1))
+                                  : QString());
     QString raison;
     if (!insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison))
         return echec.avecRaison(raison);

@@ -6,9 +6,11 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class Calendrier;
 class Media;
+class QIODevice;
 
 /// What a generation adds for a private calendar: every day's content encrypted into a
 /// script of its own (data/IDENTITE.js, which a page opened from disk can load where it may
@@ -40,6 +42,9 @@ public:
     /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QString const &source, QString const &destination, QString const &precedent = QString());
+    /// The same for content held in memory, `contenu` after `entete`.
+    static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
+        QByteArray const &contenu, QString const &destination, QString const &precedent = QString());
     /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
     /// project file keeps them) and a new master key kept on this computer.
     static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);
@@ -53,12 +58,22 @@ public:
         Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur);
     /// The first line of a day's content.
     static QByteArray entete(Media const &media, QString const &extension);
-    /// Adds the lock to the site built in `site`, its texts in `langue`.
-    static Resultat installer(Cles const &cles, QString const &site, QString const &langue);
+    /// The first line of the family's background picture (a JPEG).
+    static QByteArray enteteFond();
+    /// Adds the lock to the site built in `site`, its texts in `langue`; `fond` the
+    /// identities of the background's portrait and landscape crops, when it has one.
+    static Resultat installer(Cles const &cles, QString const &site, QString const &langue,
+        QStringList const &fond = QStringList());
     /// The lines of a day under the scene marker, after its `case`.
     static QString lignesScene(QString const &identite);
     /// What the lock adds to a site, apart from the days' content.
     static qint64 tailleVerrou();
     /// Size in a private site of a file of `taille` bytes.
     static qint64 tailleChiffree(qint64 taille);
+
+private:
+    /// `empreinte` is the digest of `entete` and `entree`'s bytes when already known.
+    static Resultat ecrireDepuis(Cles const &cles, QString const &identite, QByteArray const &entete,
+        QIODevice *entree, QString const &source, QByteArray empreinte, QString const &destination,
+        QString const &precedent);
 };

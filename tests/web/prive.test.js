@@ -39,7 +39,8 @@ before(async () => {
     fs.copyFileSync(path.join(__dirname, 'fixtures', 'video.webm'), path.join(dossier, 'video.webm'));
     // Media published byte for byte, so that the search below looks for the very bytes.
     fs.writeFileSync(path.join(dossier, 'Avent.xml'),
-        `<tinselbox nom="Avent" version="1" rattrapage="1" originaux="1" prive="1" cle="${CLE}">\n`
+        `<tinselbox nom="Avent" version="1" rattrapage="1" originaux="1" prive="1" cle="${CLE}" `
+        + `fond="${path.join(dossier, 'photo.jpg')}">\n`
         + ` <jour numero="5">\n  <image url="${path.join(dossier, 'photo.jpg')}"/>\n </jour>\n`
         + ` <jour numero="6">\n  <message>${MESSAGE}</message>\n </jour>\n`
         + ` <jour numero="7">\n  <video url="${path.join(dossier, 'video.webm')}"/>\n </jour>\n</tinselbox>\n`);
@@ -57,6 +58,22 @@ function fichiersDuSite(racine) {
         .filter((chemin) => fs.statSync(chemin).isFile()).map((chemin) => ({ chemin, octets: fs.readFileSync(chemin) }));
 }
 
+// The name of the first file of `fichiers` that holds 64 bytes of `source` in a row.
+function fichierAvecFenetre(fichiers, source) {
+    const fenetres = new Set();
+    for (let i = 0; i + 64 <= source.length; i++) {
+        fenetres.add(source.toString('latin1', i, i + 64));
+    }
+    for (const { chemin, octets } of fichiers) {
+        for (let i = 0; i + 64 <= octets.length; i++) {
+            if (fenetres.has(octets.toString('latin1', i, i + 64))) {
+                return chemin;
+            }
+        }
+    }
+    return null;
+}
+
 test('no file of the site holds the message or any 64 bytes of a media', { skip: SAUTER }, () => {
     const fichiers = fichiersDuSite(site);
     for (const { chemin, octets } of fichiers) {
@@ -65,22 +82,13 @@ test('no file of the site holds the message or any 64 bytes of a media', { skip:
         assert.equal(octets.indexOf(Buffer.from(MOT_DE_PASSE)), -1, chemin);
     }
     for (const media of ['photo.jpg', 'video.webm']) {
-        const source = fs.readFileSync(path.join(dossier, media));
-        const fenetres = new Set();
-        for (let i = 0; i + 64 <= source.length; i++) {
-            fenetres.add(source.toString('latin1', i, i + 64));
-        }
-        for (const { chemin, octets } of fichiers) {
-            let trouve = -1;
-            for (let i = 0; i + 64 <= octets.length && trouve < 0; i++) {
-                trouve = fenetres.has(octets.toString('latin1', i, i + 64)) ? i : -1;
-            }
-            assert.equal(trouve, -1, `${chemin} holds 64 bytes of ${media}`);
-        }
+        assert.equal(fichierAvecFenetre(fichiers, fs.readFileSync(path.join(dossier, media))), null, media);
     }
-    // Published names say nothing: no media extension, no day's name.
+    // Published names say nothing: no media extension, no day's name; the background's
+    // two crops are encrypted like a day.
     const donnees = fs.readdirSync(path.join(site, 'data')).filter((nom) => /^[0-9a-f]{32}\.js$/.test(nom));
-    assert.equal(donnees.length, 3);
+    assert.equal(donnees.length, 5);
+    assert.deepEqual(fs.readdirSync(path.join(site, 'data')).filter((nom) => nom.startsWith('fond')), []);
 });
 
 async function saisir(page, motDePasse) {
@@ -110,6 +118,16 @@ for (const [nom, adresse] of [['from a server', 'serveur'], ['from disk', 'disqu
         await saisir(page, MOT_DE_PASSE);
         await h.attendre(page, () => !document.getElementById('verrou'));
         await h.attendreMenu(page);
+
+        // The background picture, decrypted: none of its bytes is in the site.
+        await h.attendre(page, () => !!calendrier.photoDeFond);
+        assert.match(await page.evaluate(() => calendrier.photoDeFond.src), /^blob:/);
+        if (adresse === 'serveur') {
+            const fond = Buffer.from(await page.evaluate(async () => Array.from(
+                new Uint8Array(await (await fetch(calendrier.photoDeFond.src)).arrayBuffer()))));
+            assert.ok(fond.length > 200 && fond[0] === 0xff && fond[1] === 0xd8, 'a JPEG');
+            assert.equal(fichierAvecFenetre(fichiersDuSite(site), fond), null, 'the background picture');
+        }
 
         await ouvrirJour(page, 5);
         const photo = await page.evaluate(() => ({ ok: photo.chargementOk, adresse: photo.image.src }));

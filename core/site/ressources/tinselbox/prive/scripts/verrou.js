@@ -277,6 +277,7 @@
     function essayerCle(cleMotDePasse) {
         return desenvelopper(subtle, cleMotDePasse, base64EnOctets(parametres.enveloppe)).then(function (cle) {
             cleMaitre = cle;
+            montrerFond();
             return true;
         }, function () {
             return false;
@@ -363,6 +364,27 @@
             if (!ouvert) {
                 montrerPanneau();
             }
+        });
+    }
+
+    // The family's picture, for the window's shape, drawn behind the balls once
+    // it is decrypted; it stays for the visit.
+    function montrerFond() {
+        if (!parametres.fond || ns.photoDeFond) {
+            return;
+        }
+        var identite = parametres.fond[window.innerHeight > window.innerWidth ? 0 : 1];
+        charger(identite).then(function (donnees) {
+            return dechiffrerFichier(subtle, cleMaitre, identite, base64EnOctets(donnees.sel),
+                donnees.morceaux.map(base64EnOctets));
+        }).then(function (clair) {
+            var photo = new Image();
+            photo.addEventListener("load", function () {
+                ns.photoDeFond = photo;
+            });
+            photo.src = URL.createObjectURL(new Blob([lireContenu(clair).octets], { type: "image/jpeg" }));
+        }).catch(function () {
+            // The page stays usable on its own sky.
         });
     }
 
