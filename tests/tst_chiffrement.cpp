@@ -172,6 +172,7 @@ void TestChiffrement::generation()
     options.originaux = true;
     options.prive = true;
     options.cle = ParametresCle::nouveaux().texte();
+    options.fond = image;
     calendrier.setOptions(options);
     remplir(
         calendrier, {QStringLiteral("3:1:") + image, QStringLiteral("4:4:Le traîneau est dans la remise")});
@@ -197,7 +198,10 @@ void TestChiffrement::generation()
     QCOMPARE(arborescence(premier), site);
     const QStringList scripts =
         site.keys().filter(QRegularExpression(QStringLiteral("^data/[0-9a-f]{32}\\.js$")));
-    QCOMPARE(scripts.size(), 2);
+    // The days and the background's two crops, none under a name of its own.
+    QCOMPARE(scripts.size(), 4);
+    QVERIFY(site.keys().filter(QStringLiteral("fond")).isEmpty());
+    QVERIFY(!site.value(QStringLiteral("scripts/calendrier.js")).contains("fond = true"));
     QVERIFY(site.contains(QStringLiteral("scripts/verrou.js")));
     QVERIFY(site.value(QStringLiteral("index.html")).contains("scripts/verrou.js"));
     for (auto it = site.cbegin(); it != site.cend(); ++it) {
@@ -215,6 +219,7 @@ void TestChiffrement::generation()
     const QString apercu = dossier.filePath(QStringLiteral("apercu"));
     QVERIFY(GenerationSite::generer(calendrier, apercu, true));
     QVERIFY(!QFileInfo::exists(apercu + QStringLiteral("/scripts/verrou.js")));
+    QVERIFY(QFileInfo::exists(apercu + QStringLiteral("/data/fond-paysage.jpg")));
 
     // A private calendar whose file lost its parameters gets new ones, and is told so.
     options.cle.clear();
