@@ -13,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QDateTimeEdit>
 #include <QDesktopServices>
+#include <QInputDialog>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -71,6 +72,7 @@ private slots:
     void apercu();
     void apercuApresNouveau();
     void apercuALaDate();
+    void avisDUnCalendrierPrive();
     void resultatAffiche_data();
     void resultatAffiche();
     void arretDUneLongueGeneration_data();
@@ -388,6 +390,41 @@ void TestCommandesGeneration::apercuALaDate()
     const qint64 instant = QDateTime(QDate(2026, 12, 6), QTime(4, 30), Qt::UTC).toMSecsSinceEpoch();
     QVERIFY(script.contains("}(Date, " + QByteArray::number(instant) + " - Date.now()));"));
     QVERIFY(!script.contains("\nbypass = true;\n"));
+}
+
+void TestCommandesGeneration::avisDUnCalendrierPrive()
+{
+    // Written by hand: private, without its key parameters.
+    Calendrier *calendrier = calendrierAvecPhotos({3});
+    OptionsCalendrier options;
+    options.prive = true;
+    calendrier->setOptions(options);
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.setUrlCalendrier(chemin(QStringLiteral("Avent.xml")));
+    const QString sortie = chemin(QStringLiteral("sortie"));
+    ChoixFichier::prevoirChoix(sortie);
+    BoiteMessage::prevoirReponse(QMessageBox::Yes);
+    RepondeurModal motDePasse([](QWidget *modale) {
+        auto *saisie = qobject_cast<QInputDialog *>(modale);
+        if (saisie == nullptr)
+            return false;
+        saisie->setTextValue(QStringLiteral("sapin"));
+        saisie->accept();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_generer"), Qt::LeftButton);
+    QTRY_VERIFY(fenetre.findChild<Generateur *>() == nullptr);
+    QVERIFY(motDePasse.aRepondu());
+
+    // After the erase question, the success box tells of the new key with the outcome.
+    const Montrees boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 2);
+    QVERIFY2(boites.at(1).texte.startsWith(SUCCES.arg(sortie) + QStringLiteral("\n\n")),
+        qPrintable(boites.at(1).texte));
+    QVERIFY2(boites.at(1).texte.contains(QStringLiteral("this site gets a new key")),
+        qPrintable(boites.at(1).texte));
+    QVERIFY(QFile::exists(sortie + QStringLiteral("/scripts/verrou.js")));
 }
 
 void TestCommandesGeneration::resultatAffiche_data()

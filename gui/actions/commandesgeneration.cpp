@@ -128,7 +128,7 @@ void CommandesGeneration::ouvrirPage(const QString &repertoireSortie)
 }
 
 void CommandesGeneration::afficherResultat(
-    const Resultat &resultat, const QString &repertoireSortie, bool apercu)
+    const Resultat &resultat, const QString &repertoireSortie, bool apercu, const QString &avis)
 {
     if (!resultat) {
         document.signalerEchec(Resultat::echec(resultat.getCause(), tr("Error generating the calendar."))
@@ -148,6 +148,8 @@ void CommandesGeneration::afficherResultat(
     QString texte = tr("Generating the calendar successfully in %1").arg(repertoireSortie);
     if (!nonConvertis.isEmpty())
         texte += QStringLiteral("\n\n") + PlanConversions::avisSansFfmpeg(nonConvertis);
+    if (!avis.isEmpty())
+        texte += QStringLiteral("\n\n") + avis;
     const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
         nullptr, texte, tr("Open in Browser"), partageable ? tr("Share...") : QString());
     if (choix == QMessageBox::Open) {
@@ -185,7 +187,10 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
 
     // Queued in the order emitted: the details arrive before the result they explain.
     QObject::connect(generateur, &Generateur::resultatDetaille, &fenetre,
-        [this](const Resultat &resultat) { resultatGeneration = resultat; });
+        [this](const Resultat &resultat, const QString &avis) {
+            resultatGeneration = resultat;
+            avisGeneration = avis;
+        });
     QObject::connect(generateur, &Generateur::conversionAvancee, &progression,
         [&progression](int jour, int rang, int total) {
             // Once the last is ready the run only copies.
@@ -196,10 +201,11 @@ void CommandesGeneration::lancerLaGeneration(const QString &repertoire, bool ape
     QObject::connect(generateur, &Generateur::resultatDisponible, &fenetre,
         [this, suivi, apercu](int, const QString &repertoireSortie) {
             const Resultat detail = std::exchange(resultatGeneration, Resultat());
+            const QString avis = std::exchange(avisGeneration, QString());
             if (!suivi.isNull()
                 && (suivi->isInterruptionRequested() || suivi->property(GENERATION_ABANDONNEE).toBool()))
                 return;
-            afficherResultat(detail, repertoireSortie, apercu);
+            afficherResultat(detail, repertoireSortie, apercu, avis);
         });
     // Noted here rather than by a separate connection: the dialog's modal run may end as
     // soon as cancel() has hidden it.

@@ -40,8 +40,10 @@ public:
     /// worker still reads the calendar, and shows nothing about that run.
     void lancerLaGeneration(const QString &repertoire, bool apercu);
     /// Shows a run's result: a failure, with what it says, goes to the document; a success
-    /// shows the success box, or the page itself for a preview.
-    void afficherResultat(const Resultat &resultat, const QString &repertoireSortie, bool apercu);
+    /// shows the success box, with `avis` (what the user should know of the run), or the
+    /// page itself for a preview.
+    void afficherResultat(const Resultat &resultat, const QString &repertoireSortie, bool apercu,
+        const QString &avis = QString());
 
     /// Whether a worker of the window is still running (possibly stopping).
     bool generationEnCours() const;
@@ -66,8 +68,9 @@ private:
     DocumentCalendrier &document;
     QWidget &fenetre;
     std::function<void()> finArret;
-    /// The outcome whose code comes next.
+    /// The outcome whose code comes next, and its notice.
     Resultat resultatGeneration;
+    QString avisGeneration;
     /// The moment the next preview shows, if any.
     QDateTime instantApercu;
 };

@@ -75,7 +75,7 @@ void Generateur::run()
     // Whoever asked for the stop has gone on without this run: it must show nothing more.
     if (resultat.getCause() == Resultat::Cause::Interrompu || isInterruptionRequested())
         return;
-    emit resultatDetaille(resultat);
+    emit resultatDetaille(resultat, service.getAvis());
     emit resultatDisponible(GestionnaireFichiers::codeDe(resultat), service.getRepertoire());
 }
 

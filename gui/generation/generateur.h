@@ -48,8 +48,9 @@ signals:
     /// and the output directory as stored.
     void resultatDisponible(int result, QString const &repertoireSortie);
     /// Emitted just before `resultatDisponible`, from the worker thread: the outcome, whose
-    /// message says what failed and why.
-    void resultatDetaille(Resultat const &resultat);
+    /// message says what failed and why, and what the user should know of a success (empty
+    /// when nothing).
+    void resultatDetaille(Resultat const &resultat, QString const &avis);
     /// Day `jour`'s media is converted, the `rang`-th of `total` (from the worker thread).
     void conversionAvancee(int jour, int rang, int total);
 
