@@ -4,6 +4,7 @@
 #include "serveuressai.h"
 
 #include "bureau/boitemessage.h"
+#include "chiffrement/parametrescle.h"
 #include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
 #include "gestionnairefichiers.h"
@@ -15,6 +16,7 @@
 #include "publication/tachematinale.h"
 
 #include <QAction>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -38,6 +40,7 @@ private slots:
     void tacheMatinale();
     void publier_data();
     void publier();
+    void publierPrive();
     void fenetre();
 
 private:
@@ -567,6 +570,80 @@ void TestPublication::publier()
         reglages.empreinteAcceptee.clear();
         resultat = publier(reglages);
         QVERIFY2(resultat.getMessage().contains(QLatin1String("attack")), qPrintable(resultat.getMessage()));
+    }
+}
+
+void TestPublication::publierPrive()
+{
+    // The command line publishes a private calendar with its password from a file: the site
+    // reaches the server encrypted, and the password is nowhere, not even in a process's
+    // arguments while it runs.
+    const QString racine = dossier.filePath(QStringLiteral("prive"));
+    ServeurEssai serveur(CiblePublication::DAVS, racine);
+    if (!serveur.manque().isEmpty())
+        QSKIP(qPrintable(serveur.manque()));
+    QString erreur;
+    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
+
+    const QByteArray motDePasse = "Le renne boit du chocolat";
+    const QByteArray message = "The presents hide in the attic";
+    const QString image = racine + QStringLiteral("/bruit.png");
+    QImage bruit(96, 96, QImage::Format_RGB32);
+    QRandomGenerator hasard(11);
+    for (int y = 0; y < bruit.height(); ++y)
+        for (int x = 0; x < bruit.width(); ++x)
+            bruit.setPixel(x, y, hasard.generate());
+    QVERIFY(bruit.save(image, "PNG"));
+    Calendrier calendrier(QStringLiteral("Famille"));
+    remplir(
+        calendrier, {QStringLiteral("1:1:") + image, QStringLiteral("5:4:") + QString::fromUtf8(message)});
+    OptionsCalendrier options = calendrier.getOptions();
+    options.publication = serveur.adresse();
+    options.originaux = true;
+    options.prive = true;
+    options.cle = ParametresCle::nouveaux().texte();
+    calendrier.setOptions(options);
+    const QString projet = racine + QStringLiteral("/famille.xml");
+    QVERIFY(FichierProjet::enregistrer(calendrier, projet));
+    const QString secret = racine + QStringLiteral("/secret");
+    const QString fichierMot = racine + QStringLiteral("/mot");
+    QVERIFY(ecrire(secret, serveur.secret().toUtf8() + '\n') && ecrire(fichierMot, motDePasse + '\n'));
+    for (const QString &fichier : {secret, fichierMot})
+        QVERIFY(QFile::setPermissions(fichier, QFile::ReadOwner | QFile::WriteOwner));
+
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("HOME"), racine);
+    environnement.insert(QStringLiteral("XDG_DATA_HOME"), racine + QStringLiteral("/donnees"));
+    environnement.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    QProcess programme;
+    programme.setProcessEnvironment(environnement);
+    programme.start(QStringLiteral(BINAIRE_TINSELBOX),
+        {QStringLiteral("--publish"), projet, QStringLiteral("--ca-file"), serveur.fichierCa(),
+            QStringLiteral("--secret-file"), secret, QStringLiteral("--password-file"), fichierMot});
+    // Every process's arguments, looked at while the publish runs.
+    int regards = 0;
+    while (!programme.waitForFinished(20)) {
+        for (const QString &nom : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile arguments(QStringLiteral("/proc/%1/cmdline").arg(nom));
+            if (arguments.open(QIODevice::ReadOnly))
+                QVERIFY2(!arguments.readAll().contains(motDePasse), qPrintable(nom));
+        }
+        ++regards;
+        QVERIFY(regards < 3000);
+    }
+    const QByteArray journal = programme.readAllStandardOutput() + programme.readAllStandardError();
+    QVERIFY2(programme.exitCode() == 0, journal.constData());
+    QVERIFY(!journal.contains(motDePasse));
+
+    const QMap<QString, QByteArray> publie = serveur.contenu();
+    QVERIFY(publie.contains(QStringLiteral("scripts/verrou.js")));
+    QCOMPARE(publie.keys().filter(QRegularExpression(QStringLiteral("^data/[0-9a-f]{32}\\.js$"))).size(), 2);
+    // Any run of 95 bytes of the picture holds one of these windows.
+    const QByteArray source = lire(image);
+    for (auto it = publie.cbegin(); it != publie.cend(); ++it) {
+        QVERIFY2(!it.value().contains(motDePasse) && !it.value().contains(message), qPrintable(it.key()));
+        for (int i = 0; i + 64 <= source.size(); i += 32)
+            QVERIFY2(!it.value().contains(source.mid(i, 64)), qPrintable(it.key()));
     }
 }
 
