@@ -1,5 +1,6 @@
 // The page in Firefox ESR, driven over WebDriver BiDi: balls, keyboard, a picture,
-// a video and a message, without a page error.
+// a video and a message, without a page error; and a private calendar opened with its
+// password.
 'use strict';
 const { test } = require('node:test');
 const fs = require('node:fs');
@@ -7,7 +8,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { spawn } = require('node:child_process');
 const puppeteer = require('puppeteer-core');
-const { preparerSite, parcourir, servir } = require('./commun');
+const { preparerSite, parcourir, servir, preparerSitePrive, parcourirPrive, SANS_PROGRAMME } = require('./commun');
 
 const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
 
@@ -33,11 +34,9 @@ async function lancerSon() {
     };
 }
 
-test('Firefox ESR: balls, keyboard, picture, video and message', { skip: !fs.existsSync(FIREFOX) && `${FIREFOX} is not installed` }, async (t) => {
-    const debut = Date.now();
+// Firefox on `url`, with an audio output of its own.
+async function ouvrir(url) {
     const son = await lancerSon();
-    const donnees = preparerSite();
-    const serveur = await servir(donnees.site);
     const navigateur = await puppeteer.launch({
         browser: 'firefox',
         executablePath: FIREFOX,
@@ -46,19 +45,49 @@ test('Firefox ESR: balls, keyboard, picture, video and message', { skip: !fs.exi
         env: { ...process.env, ...son.environnement },
         extraPrefsFirefox: { 'media.autoplay.default': 0, 'media.autoplay.blocking_policy': 0 },
     });
-    try {
-        const page = await navigateur.newPage();
-        await page.goto(serveur.url);
-        await parcourir({
+    const page = await navigateur.newPage();
+    await page.goto(url);
+    return {
+        moteur: {
             nom: 'Firefox',
             evaluer: (fonction, ...arguments_) => page.evaluate(fonction, ...arguments_),
             touche: (nom) => page.keyboard.press(nom),
-        }, donnees);
+        },
+        fermer: async () => {
+            await navigateur.close();
+            son.arreter();
+        },
+    };
+}
+
+const ABSENT = !fs.existsSync(FIREFOX) && `${FIREFOX} is not installed`;
+
+test('Firefox ESR: balls, keyboard, picture, video and message', { skip: ABSENT }, async (t) => {
+    const debut = Date.now();
+    const donnees = preparerSite();
+    const serveur = await servir(donnees.site);
+    const { moteur, fermer } = await ouvrir(serveur.url);
+    try {
+        await parcourir(moteur, donnees);
     } finally {
-        await navigateur.close();
+        await fermer();
         await serveur.fermer();
-        son.arreter();
         fs.rmSync(donnees.site, { recursive: true, force: true });
     }
     t.diagnostic(`Firefox ESR smoke run: ${((Date.now() - debut) / 1000).toFixed(1)} s`);
 });
+
+test('Firefox ESR: a private calendar, a wrong then the right password, a day opened',
+    { skip: ABSENT || SANS_PROGRAMME }, async (t) => {
+        const debut = Date.now();
+        const donnees = preparerSitePrive();
+        const serveur = await servir(donnees.site);
+        const { moteur, fermer } = await ouvrir(serveur.url);
+        try {
+            await parcourirPrive(moteur, donnees);
+        } finally {
+            await fermer();
+            await serveur.fermer();
+        }
+        t.diagnostic(`Firefox ESR private smoke run: ${((Date.now() - debut) / 1000).toFixed(1)} s`);
+    });

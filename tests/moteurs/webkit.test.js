@@ -1,12 +1,13 @@
 // The page in WebKitGTK, driven by WebKitWebDriver on a virtual X display: balls,
-// keyboard, a picture, a video and a message, without a page error.
+// keyboard, a picture, a video and a message, without a page error; and a private
+// calendar opened with its password.
 'use strict';
 const { test } = require('node:test');
 const fs = require('node:fs');
 const net = require('node:net');
 const { spawn } = require('node:child_process');
 const { Builder, Key } = require('selenium-webdriver');
-const { preparerSite, parcourir, servir } = require('./commun');
+const { preparerSite, parcourir, servir, preparerSitePrive, parcourirPrive, SANS_PROGRAMME } = require('./commun');
 
 const PILOTE = process.env.WEBKIT_WEBDRIVER || '/usr/bin/WebKitWebDriver';
 const MINIBROWSER = process.env.WEBKIT_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -58,14 +59,19 @@ async function attendrePort(port, delai = 15000) {
     }
 }
 
-test('WebKitGTK: balls, keyboard, picture, video and message', { skip: absent && `${absent} is not installed` }, async (t) => {
-    const debut = Date.now();
+// MiniBrowser on `url`, on a display of its own, driven by WebKitWebDriver.
+async function ouvrir(url) {
     const xvfb = await lancerXvfb();
     const port = await portLibre();
     const pilote = spawn(PILOTE, [`--port=${port}`], { env: { ...process.env, DISPLAY: xvfb.affichage }, stdio: 'ignore' });
-    const donnees = preparerSite();
-    const serveur = await servir(donnees.site);
     let session = null;
+    const fermer = async () => {
+        if (session) {
+            await session.quit();
+        }
+        pilote.kill();
+        xvfb.arreter();
+    };
     try {
         await attendrePort(port);
         session = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
@@ -73,22 +79,55 @@ test('WebKitGTK: balls, keyboard, picture, video and message', { skip: absent &&
             'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
         }).build();
         await session.manage().window().setRect({ width: 1280, height: 720 });
-        await session.get(serveur.url);
-        const touches = { Enter: Key.ENTER, Escape: Key.ESCAPE };
-        await parcourir({
+        await session.get(url);
+    } catch (erreur) {
+        await fermer();
+        throw erreur;
+    }
+    const touches = { Enter: Key.ENTER, Escape: Key.ESCAPE };
+    return {
+        moteur: {
             nom: 'WebKitGTK',
             evaluer: (fonction, ...arguments_) =>
                 session.executeScript(`return (${fonction}).apply(null, arguments);`, ...arguments_),
             touche: async (nom) => (await session.switchTo().activeElement()).sendKeys(touches[nom]),
-        }, donnees);
-    } finally {
-        if (session) {
-            await session.quit();
+        },
+        fermer,
+    };
+}
+
+test('WebKitGTK: balls, keyboard, picture, video and message', { skip: absent && `${absent} is not installed` }, async (t) => {
+    const debut = Date.now();
+    const donnees = preparerSite();
+    const serveur = await servir(donnees.site);
+    try {
+        const { moteur, fermer } = await ouvrir(serveur.url);
+        try {
+            await parcourir(moteur, donnees);
+        } finally {
+            await fermer();
         }
-        pilote.kill();
-        xvfb.arreter();
+    } finally {
         await serveur.fermer();
         fs.rmSync(donnees.site, { recursive: true, force: true });
     }
     t.diagnostic(`WebKitGTK smoke run: ${((Date.now() - debut) / 1000).toFixed(1)} s`);
 });
+
+test('WebKitGTK: a private calendar, a wrong then the right password, a day opened',
+    { skip: (absent && `${absent} is not installed`) || SANS_PROGRAMME }, async (t) => {
+        const debut = Date.now();
+        const donnees = preparerSitePrive();
+        const serveur = await servir(donnees.site);
+        try {
+            const { moteur, fermer } = await ouvrir(serveur.url);
+            try {
+                await parcourirPrive(moteur, donnees);
+            } finally {
+                await fermer();
+            }
+        } finally {
+            await serveur.fermer();
+        }
+        t.diagnostic(`WebKitGTK private smoke run: ${((Date.now() - debut) / 1000).toFixed(1)} s`);
+    });
