@@ -515,6 +515,18 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     PlanConversions::instance().demarrer(calendrier);
 
     if (prive) {
+        // While the password's key is derived: the digests every day's key depends on.
+        for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
+            const Media *media = it.value();
+            if (Interruption::demandee() || !calendrier.getOptions().estJourPublie(it.key())
+                || !avecFichier(media))
+                continue;
+            const Publication publication = PlanConversions::instance().publication(
+                media->getUrl(), media->getType(), calendrier.getOptions().originaux);
+            if (publication.resultat)
+                SitePrive::retenirEmpreinte(
+                    SitePrive::entete(*media, publication.extension), publication.fichier);
+        }
         const Resultat cle = preparation.result();
         if (!cle)
             return cle;

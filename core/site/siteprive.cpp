@@ -20,8 +20,10 @@
 #include <QMimeDatabase>
 #include <QMutex>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +91,25 @@ QByteArray cleEmpreinte(QFile const &fichier, QByteArray const &entete)
     return QByteArray(reinterpret_cast<const char *>(champs), sizeof(champs)) + entete;
 }
 
+// The previous site's copy of the same content, when `precedent` is a plain file of
+// `taille` bytes that begins with `debut`: linked into the new site (it replaces the old one,
+// whose file it was), copied where the file system has no links.
+bool reprendre(QString const &precedent, qint64 taille, QByteArray const &debut, QString const &destination)
+{
+    struct stat infos;
+    const QByteArray ancien = QFile::encodeName(precedent);
+    if (precedent.isEmpty() || ::lstat(ancien.constData(), &infos) != 0 || !S_ISREG(infos.st_mode)
+        || infos.st_size != taille)
+        return false;
+    QFile fichier(precedent);
+    if (!fichier.open(QIODevice::ReadOnly) || fichier.read(debut.size()) != debut)
+        return false;
+    if (::link(ancien.constData(), QFile::encodeName(destination).constData()) == 0)
+        return true;
+    int erreur = 0;
+    return GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC;
+}
+
 QMutex verrouEmpreintes;
 QHash<QByteArray, QByteArray> empreintes;
 
@@ -99,7 +120,7 @@ QByteArray empreinteConnue(QFile const &fichier, QByteArray const &entete)
     return cle.isEmpty() ? QByteArray() : empreintes.value(cle);
 }
 
-void retenirEmpreinte(QFile const &fichier, QByteArray const &entete, QByteArray const &empreinte)
+void memoriserEmpreinte(QFile const &fichier, QByteArray const &entete, QByteArray const &empreinte)
 {
     const QByteArray cle = cleEmpreinte(fichier, entete);
     const QMutexLocker garde(&verrouEmpreintes);
@@ -195,6 +216,16 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         cles, identite, entete, &entree, source, empreinteConnue(entree, entete), destination, precedent);
 }
 
+void SitePrive::retenirEmpreinte(QByteArray const &entete, QString const &source)
+{
+    QFile entree(source);
+    if (!entree.open(QIODevice::ReadOnly) || !empreinteConnue(entree, entete).isEmpty())
+        return;
+    const QByteArray empreinte = Chiffrement::empreinte(entete, &entree);
+    if (!empreinte.isEmpty())
+        memoriserEmpreinte(entree, entete, empreinte);
+}
+
 Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
     QByteArray const &contenu, QString const &destination, QString const &precedent)
 {
@@ -220,7 +251,7 @@ Resultat SitePrive::ecrireDepuis(Cles const &cles, QString const &identite, QByt
         if (entree != nullptr && !entree->seek(0))
             return echecLecture(source, *entree);
         if (auto *fichier = qobject_cast<QFile *>(entree))
-            retenirEmpreinte(*fichier, entete, empreinte);
+            memoriserEmpreinte(*fichier, entete, empreinte);
     }
     const QByteArray sel = FormatChiffre::selFichier(cles.cleMaitre, identite, empreinte);
     const QByteArray cle = FormatChiffre::cleFichier(cles.cleMaitre, sel, identite);
@@ -237,20 +268,28 @@ Resultat SitePrive::ecrireDepuis(Cles const &cles, QString const &identite, QByt
                                             : taille - qint64(i) * FormatChiffre::TAILLE_MORCEAU;
         tailleScript += (clair + Chiffrement::TAILLE_ETIQUETTE + 2) / 3 * 4 + (i < nombre - 1 ? 3 : 2) + 1;
     }
-    QFile ancien(precedent);
-    int erreur = 0;
-    if (!precedent.isEmpty() && QFileInfo(precedent).isFile() && ancien.size() == tailleScript
-        && ancien.open(QIODevice::ReadOnly) && ancien.read(premiereLigne.size()) == premiereLigne
-        && GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC)
+    if (reprendre(precedent, tailleScript, premiereLigne, destination))
         return Resultat();
 
-    QSaveFile sortie(destination);
-    if (!sortie.open(QIODevice::WriteOnly))
+    // Into the site being built, which replaces the old one whole once complete: no file of it
+    // needs to reach the disk on its own.
+    QFile sortie(destination);
+    const auto echecEcriture = [&sortie, &destination] {
         return Resultat::echec(Resultat::Cause::Media,
             SitePrive::tr("The file %1 cannot be written: %2.")
                 .arg(Resultat::cheminLisible(destination), sortie.errorString()))
             .avecChemin(destination);
-    sortie.write(premiereLigne);
+    };
+    if (!sortie.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return echecEcriture();
+    // Nothing half written stays behind a failure.
+    auto abandon = qScopeGuard([&sortie] {
+        sortie.close();
+        sortie.remove();
+    });
+    const auto ecrire = [&sortie](QByteArray const &octets) { return sortie.write(octets) == octets.size(); };
+    if (!ecrire(premiereLigne))
+        return echecEcriture();
     QByteArray reste = entete;
     for (int i = 0; i < nombre; ++i) {
         QByteArray clair = reste.left(FormatChiffre::TAILLE_MORCEAU);
@@ -273,14 +312,15 @@ Resultat SitePrive::ecrireDepuis(Cles const &cles, QString const &identite, QByt
         const QByteArray morceau = FormatChiffre::chiffrerMorceau(cle, identite, i, dernier, clair);
         if (morceau.isEmpty())
             return Resultat::echec(Resultat::Cause::Media, SitePrive::tr("The content cannot be encrypted."));
-        sortie.write("\"" + Chiffrement::base64(morceau) + (dernier ? "\"\n" : "\",\n"));
+        if (!ecrire("\"" + Chiffrement::base64(morceau) + (dernier ? "\"\n" : "\",\n")))
+            return echecEcriture();
     }
-    sortie.write("]);\n");
-    if (!sortie.commit())
-        return Resultat::echec(Resultat::Cause::Media,
-            SitePrive::tr("The file %1 cannot be written: %2.")
-                .arg(Resultat::cheminLisible(destination), sortie.errorString()))
-            .avecChemin(destination);
+    if (!ecrire("]);\n") || !sortie.flush())
+        return echecEcriture();
+    sortie.close();
+    if (sortie.error() != QFileDevice::NoError)
+        return echecEcriture();
+    abandon.dismiss();
     return Resultat();
 }
 

@@ -42,6 +42,9 @@ public:
     /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QString const &source, QString const &destination, QString const &precedent = QString());
+    /// Reads `source` for its digest after `entete`, which the next `ecrireContenu` of the
+    /// same file, unchanged, takes instead of reading it again.
+    static void retenirEmpreinte(QByteArray const &entete, QString const &source);
     /// The same for content held in memory, `contenu` after `entete`.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QByteArray const &contenu, QString const &destination, QString const &precedent = QString());

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -33,6 +34,8 @@ int main(int argc, char **argv)
     cles.cleMaitre = QByteArray::fromBase64(arguments.at(1).toLatin1());
     const QString source = arguments.at(3) == QLatin1String("-") ? QString() : arguments.at(3);
     const QByteArray entete = arguments.size() > 5 ? arguments.at(5).toUtf8() + '\n' : QByteArray();
+    // The generator writes each content once into a site being built, never over a file.
+    QFile::remove(arguments.at(4));
     const Resultat resultat =
         SitePrive::ecrireContenu(cles, arguments.at(2), entete, source, arguments.at(4));
     if (!resultat) {
