@@ -1,5 +1,7 @@
 #include "chiffrement/parametrescle.h"
 
+#include <QCryptographicHash>
+
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/formatchiffre.h"
 
@@ -95,4 +97,14 @@ QByteArray ParametresCle::deriver(QString const &motDePasse) const
         derivees.insert(cle, derivee);
     }
     return derivee;
+}
+
+QString ParametresCle::entreeTrousseau() const
+{
+    return QStringLiteral("calendar password ") + nomFichier();
+}
+
+QString ParametresCle::nomFichier() const
+{
+    return QString::fromLatin1(QCryptographicHash::hash(sel, QCryptographicHash::Sha256).toHex().left(32));
 }
