@@ -545,7 +545,11 @@ int LigneCommande::publier(const QString &fichier)
 
     Publieur::Bilan bilan;
     QString empreinteInconnue;
-    const Resultat resultat = PublicationCalendrier::publier(calendrier, demande, &bilan, &empreinteInconnue);
+    QString avis;
+    const Resultat resultat =
+        PublicationCalendrier::publier(calendrier, demande, &bilan, &empreinteInconnue, &avis);
+    if (!avis.isEmpty())
+        ecrireLigne(stderr, QStringLiteral("tinselbox: ") + avis);
     if (!resultat) {
         QString suite;
         if (!empreinteInconnue.isEmpty())

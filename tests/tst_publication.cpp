@@ -16,6 +16,7 @@
 #include "secrets/secrets.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -672,20 +673,27 @@ void TestPublication::fenetre()
     qputenv("XDG_DATA_HOME", (maison + QStringLiteral("/donnees")).toUtf8());
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 
+    // A private calendar whose project file has no key parameters (written by hand).
     auto *calendrier = new Calendrier(QStringLiteral("Famille"));
     remplir(*calendrier, {QStringLiteral("5:4:Merry Christmas")});
     OptionsCalendrier options = calendrier->getOptions();
     options.publication = serveur.adresse();
+    options.prive = true;
     calendrier->setOptions(options);
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrier);
 
-    // The password dialog is left empty: the SSH key logs in.
+    // The server's password dialog is left empty: the SSH key logs in. The calendar's
+    // password is typed.
     QTimer repondeur;
     connect(&repondeur, &QTimer::timeout, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String("fenetre_secret") && w->isVisible())
                 QTimer::singleShot(0, qobject_cast<QDialog *>(w), &QDialog::accept);
+            if (auto *motDePasse = qobject_cast<QInputDialog *>(w); motDePasse != nullptr && w->isVisible()) {
+                motDePasse->setTextValue(QStringLiteral("sapin"));
+                QTimer::singleShot(0, motDePasse, &QDialog::accept);
+            }
         }
     });
     repondeur.start(20);
@@ -702,9 +710,12 @@ void TestPublication::fenetre()
     QVERIFY2(boites.size() == 3 && boites.at(0).contains(QLatin1String("keyring"))
             && boites.at(1).contains(QLatin1String("SHA256:")),
         qPrintable(boites.join(QLatin1Char('|'))));
-    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published")),
+    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published"))
+            && boites.last().contains(QLatin1String("this site gets a new key")),
         qPrintable(boites.join(QLatin1Char('|'))));
-    QVERIFY(serveur.contenu().contains(QStringLiteral("index.html")));
+    QVERIFY(serveur.contenu().contains(QStringLiteral("scripts/verrou.js")));
+    for (const QByteArray &publie : serveur.contenu())
+        QVERIFY(!publie.contains("Merry Christmas"));
 
     // Without systemd, "Publish every morning" shows the crontab line and stays off.
     if (TacheMatinale::systemdDisponible())

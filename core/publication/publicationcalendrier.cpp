@@ -6,8 +6,8 @@
 
 #include <QTemporaryDir>
 
-Resultat PublicationCalendrier::publier(
-    Calendrier const &calendrier, Demande const &demande, Publieur::Bilan *bilan, QString *empreinteInconnue)
+Resultat PublicationCalendrier::publier(Calendrier const &calendrier, Demande const &demande,
+    Publieur::Bilan *bilan, QString *empreinteInconnue, QString *avis)
 {
     *bilan = Publieur::Bilan();
     empreinteInconnue->clear();
@@ -37,6 +37,8 @@ Resultat PublicationCalendrier::publier(
     const Resultat generation = service.executer();
     if (!generation)
         return generation;
+    if (avis != nullptr)
+        *avis = service.getAvis();
 
     Publieur publieur(cible, demande.reglages);
     const Resultat resultat =

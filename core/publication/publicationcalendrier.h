@@ -31,7 +31,7 @@ public:
     };
 
     /// Publishes `calendrier`; `*empreinteInconnue` gets the SFTP host key that stopped it,
-    /// if that is what did.
+    /// if that is what did, and `*avis` what the user should know of its generation.
     static Resultat publier(Calendrier const &calendrier, Demande const &demande, Publieur::Bilan *bilan,
-        QString *empreinteInconnue);
+        QString *empreinteInconnue, QString *avis = nullptr);
 };

@@ -1,6 +1,7 @@
 #include "actions/commandespublication.h"
 
 #include "bureau/boitemessage.h"
+#include "bureau/motdepasseprive.h"
 #include "document/documentcalendrier.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
@@ -88,7 +89,7 @@ bool CommandesPublication::obtenirSecret(CiblePublication const &cible, QString 
 }
 
 Resultat CommandesPublication::executer(
-    PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte)
+    PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte, QString *avis)
 {
     std::atomic_bool arret{false};
     demande.reglages.arret = &arret;
@@ -131,8 +132,8 @@ Resultat CommandesPublication::executer(
     QEventLoop boucle;
     QObject::connect(&veilleur, &QFutureWatcher<Resultat>::finished, &boucle, &QEventLoop::quit);
     // The modal dialog keeps the calendar unchanged while the worker reads it.
-    veilleur.setFuture(QtConcurrent::run([calendrier, demande, bilan, empreinte] {
-        return PublicationCalendrier::publier(*calendrier, demande, bilan, empreinte);
+    veilleur.setFuture(QtConcurrent::run([calendrier, demande, bilan, empreinte, avis] {
+        return PublicationCalendrier::publier(*calendrier, demande, bilan, empreinte, avis);
     }));
     progression.show();
     boucle.exec();
@@ -156,6 +157,10 @@ void CommandesPublication::publier()
     PublicationCalendrier::Demande demande;
     if (!obtenirSecret(cible, &demande.reglages.secret))
         return;
+    // A private calendar's site is encrypted under its password, as a generation's is.
+    if (calendrier->getOptions().prive
+        && !MotDePassePrive::obtenir(&fenetre, *calendrier, &demande.motDePasse))
+        return;
     demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
     demande.reglages.fichierHotesConnus =
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -163,15 +168,18 @@ void CommandesPublication::publier()
 
     Publieur::Bilan bilan;
     QString empreinte;
+    QString avis;
     for (;;) {
-        const Resultat resultat = executer(demande, &bilan, &empreinte);
+        const Resultat resultat = executer(demande, &bilan, &empreinte, &avis);
         if (resultat) {
-            BoiteMessage::informer(&fenetre,
-                tr("The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.", nullptr,
-                    bilan.envoyes)
-                    .arg(taille(bilan.octetsEnvoyes))
-                    .arg(bilan.supprimes)
-                    .arg(bilan.inchanges));
+            QString texte = tr("The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.",
+                nullptr, bilan.envoyes)
+                                .arg(taille(bilan.octetsEnvoyes))
+                                .arg(bilan.supprimes)
+                                .arg(bilan.inchanges);
+            if (!avis.isEmpty())
+                texte += QStringLiteral("\n\n") + avis;
+            BoiteMessage::informer(&fenetre, texte);
             return;
         }
         // The refusals the user can lift, each asked once.

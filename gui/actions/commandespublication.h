@@ -33,8 +33,10 @@ private:
     /// The password or secret key of `cible`: the keyring's, else asked (and kept there
     /// if the user wants). False when the user gave none.
     bool obtenirSecret(CiblePublication const &cible, QString *secret);
-    /// Runs one publish on a worker thread while the progress dialog shows it.
-    Resultat executer(PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte);
+    /// Runs one publish on a worker thread while the progress dialog shows it; `*avis` gets
+    /// what the user should know of its generation.
+    Resultat executer(
+        PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte, QString *avis);
 
     DocumentCalendrier &document;
     QWidget &fenetre;
