@@ -1,6 +1,7 @@
 #include "calendriers.h"
 #include "fichiers.h"
 
+#include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
 #include "chiffrement/parametrescle.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <openssl/evp.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -28,6 +30,8 @@ private slots:
     void initTestCase();
     void parametres_data();
     void parametres();
+    void derivation_data();
+    void derivation();
     void coffre();
     void generation();
 
@@ -69,6 +73,38 @@ void TestChiffrement::parametres()
     QCOMPARE(parametres.estValide(), valide);
     QCOMPARE(parametres.texte(), valide ? texte.trimmed() : QString());
     QCOMPARE(parametres.deriver(QStringLiteral("x")).size(), valide ? 32 : 0);
+}
+
+void TestChiffrement::derivation_data()
+{
+    QTest::addColumn<QString>("motDePasse");
+    QTest::addColumn<QByteArray>("sel");
+    QTest::addColumn<int>("iterations");
+    const QByteArray sel = QByteArray::fromHex("000102030405060708090a0b0c0d0e0f");
+    QTest::newRow("one round") << QStringLiteral("sapin") << sel << 1;
+    QTest::newRow("two rounds") << QStringLiteral("sapin") << sel << 2;
+    QTest::newRow("empty password") << QString() << sel << 1000;
+    QTest::newRow("no salt") << QStringLiteral("sapin") << QByteArray() << 1000;
+    // HMAC hashes a key longer than its block first.
+    QTest::newRow("64 bytes") << QString(64, QLatin1Char('a')) << sel << 1000;
+    QTest::newRow("65 bytes") << QString(65, QLatin1Char('a')) << sel << 1000;
+    QTest::newRow("decomposed accents") << QStringLiteral("No\u0065\u0308l \u00e9toile") << sel << 1000;
+}
+
+void TestChiffrement::derivation()
+{
+    // The key derivation is written on the hash itself, for speed: it must give the
+    // library's PBKDF2-HMAC-SHA256 bytes, which the page's WebCrypto derives too.
+    QFETCH(QString, motDePasse);
+    QFETCH(QByteArray, sel);
+    QFETCH(int, iterations);
+    const QByteArray utf8 = motDePasse.normalized(QString::NormalizationForm_C).toUtf8();
+    QByteArray attendue(32, '\0');
+    QCOMPARE(PKCS5_PBKDF2_HMAC(utf8.constData(), utf8.size(),
+                 reinterpret_cast<const unsigned char *>(sel.constData()), sel.size(), iterations,
+                 EVP_sha256(), attendue.size(), reinterpret_cast<unsigned char *>(attendue.data())),
+        1);
+    QCOMPARE(Chiffrement::deriverMotDePasse(motDePasse, sel, iterations).toHex(), attendue.toHex());
 }
 
 void TestChiffrement::coffre()

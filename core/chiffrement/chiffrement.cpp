@@ -1,12 +1,17 @@
 #include "chiffrement/chiffrement.h"
 
+// The one-shot SHA-256 functions: the key derivation's millions of small hashes without a
+// context allocated for each (the library's own PBKDF2 allocates two per round).
+#define OPENSSL_SUPPRESS_DEPRECATED
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <openssl/kdf.h>
 #include <openssl/rand.h>
+#include <openssl/sha.h>
 
 #include <QIODevice>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -51,14 +56,58 @@ QByteArray Chiffrement::aleatoire(int taille)
 
 QByteArray Chiffrement::deriverMotDePasse(QString const &motDePasse, QByteArray const &sel, int iterations)
 {
-    const QByteArray utf8 = motDePasse.normalized(QString::NormalizationForm_C).toUtf8();
-    QByteArray cle(TAILLE_CLE, Qt::Uninitialized);
-    if (iterations < 1
-        || PKCS5_PBKDF2_HMAC(utf8.constData(), utf8.size(), octets(sel), sel.size(), iterations, EVP_sha256(),
-               TAILLE_CLE, octets(cle))
-            != 1)
+    if (iterations < 1)
         return QByteArray();
-    return cle;
+    const QByteArray utf8 = motDePasse.normalized(QString::NormalizationForm_C).toUtf8();
+    // PBKDF2-HMAC-SHA256 for one 32-byte block: HMAC's inner and outer states are hashed
+    // from the password once, then copied for each round.
+    constexpr int BLOC = 64;
+    unsigned char cle[BLOC] = {};
+    if (utf8.size() > BLOC)
+        SHA256(octets(utf8), size_t(utf8.size()), cle);
+    else
+        std::memcpy(cle, utf8.constData(), size_t(utf8.size()));
+    unsigned char bloc[BLOC];
+    SHA256_CTX interieur;
+    SHA256_CTX exterieur;
+    for (int i = 0; i < BLOC; ++i)
+        bloc[i] = cle[i] ^ 0x36;
+    SHA256_Init(&interieur);
+    SHA256_Update(&interieur, bloc, BLOC);
+    for (int i = 0; i < BLOC; ++i)
+        bloc[i] = cle[i] ^ 0x5c;
+    SHA256_Init(&exterieur);
+    SHA256_Update(&exterieur, bloc, BLOC);
+
+    unsigned char u[SHA256_DIGEST_LENGTH];
+    const unsigned char numeroBloc[4] = {0, 0, 0, 1};
+    SHA256_CTX contexte = interieur;
+    SHA256_Update(&contexte, octets(sel), size_t(sel.size()));
+    SHA256_Update(&contexte, numeroBloc, sizeof(numeroBloc));
+    SHA256_Final(u, &contexte);
+    contexte = exterieur;
+    SHA256_Update(&contexte, u, sizeof(u));
+    SHA256_Final(u, &contexte);
+    QByteArray resultat(reinterpret_cast<const char *>(u), TAILLE_CLE);
+    unsigned char *t = octets(resultat);
+
+    for (int tour = 1; tour < iterations; ++tour) {
+        contexte = interieur;
+        SHA256_Update(&contexte, u, sizeof(u));
+        SHA256_Final(u, &contexte);
+        contexte = exterieur;
+        SHA256_Update(&contexte, u, sizeof(u));
+        SHA256_Final(u, &contexte);
+        for (int i = 0; i < TAILLE_CLE; ++i)
+            t[i] ^= u[i];
+    }
+    OPENSSL_cleanse(cle, sizeof(cle));
+    OPENSSL_cleanse(bloc, sizeof(bloc));
+    OPENSSL_cleanse(u, sizeof(u));
+    OPENSSL_cleanse(&interieur, sizeof(interieur));
+    OPENSSL_cleanse(&exterieur, sizeof(exterieur));
+    OPENSSL_cleanse(&contexte, sizeof(contexte));
+    return resultat;
 }
 
 QByteArray Chiffrement::hmac(QByteArray const &cle, QByteArray const &donnees)
@@ -79,7 +128,8 @@ QByteArray Chiffrement::empreinte(QByteArray const &debut, QIODevice *suite)
     if (!contexte || EVP_DigestInit_ex(contexte.get(), EVP_sha256(), nullptr) != 1
         || EVP_DigestUpdate(contexte.get(), debut.constData(), size_t(debut.size())) != 1)
         return QByteArray();
-    QByteArray tampon(1 << 22, Qt::Uninitialized);
+    // Small enough to stay in the cache and cost few page faults, large enough for few reads.
+    QByteArray tampon(1 << 18, Qt::Uninitialized);
     while (suite != nullptr && !suite->atEnd()) {
         const qint64 lu = suite->read(tampon.data(), tampon.size());
         if (lu < 0)

@@ -312,7 +312,8 @@ Resultat SitePrive::ecrireDepuis(Cles const &cles, QString const &identite, QByt
         const QByteArray morceau = FormatChiffre::chiffrerMorceau(cle, identite, i, dernier, clair);
         if (morceau.isEmpty())
             return Resultat::echec(Resultat::Cause::Media, SitePrive::tr("The content cannot be encrypted."));
-        if (!ecrire("\"" + Chiffrement::base64(morceau) + (dernier ? "\"\n" : "\",\n")))
+        if (!ecrire(QByteArrayLiteral("\"")) || !ecrire(Chiffrement::base64(morceau))
+            || !ecrire(dernier ? QByteArrayLiteral("\"\n") : QByteArrayLiteral("\",\n")))
             return echecEcriture();
     }
     if (!ecrire("]);\n") || !sortie.flush())
