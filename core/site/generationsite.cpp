@@ -550,6 +550,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // is copied: the latest day first, as one insertion per day used to leave them.
     QStringList blocsScene;
     QMap<QString, QStringList> blocsCollections;
+    QVector<SitePrive::Contenu> contenusPrives;
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         // A stop request (the user dismissed the progress dialog) is honoured between days.
         if (Interruption::demandee())
@@ -582,16 +583,15 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 return echecMedia(it.key(), media->getUrl(), echec, erreur, repertoireSortie);
         }
 
-        // A private day: its content encrypted into a script named for nothing it holds,
-        // and lines that ask the page's lock for it.
+        // A private day: its content encrypted (below, several at once) into a script named
+        // for nothing it holds, and lines that ask the page's lock for it.
         if (prive) {
             const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
-            const Resultat chiffre = SitePrive::ecrireContenu(cles, identite,
+            contenusPrives.append({it.key(), identite,
                 SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
                 joindre(repertoireMedia, identite + QStringLiteral(".js")),
-                joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")));
-            if (!chiffre)
-                return Resultat(chiffre).avecJour(it.key());
+                joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")),
+                Resultat()});
             blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
             continue;
         }
@@ -601,6 +601,14 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         const QString nomCollection = media->getNomFichierCollection();
         if (!nomCollection.isEmpty())
             blocsCollections[nomCollection].prepend(media->getCollectionJS(identifiant));
+    }
+    if (!contenusPrives.isEmpty()) {
+        QThread *fil = QThread::currentThread();
+        const Resultat chiffres = SitePrive::ecrireContenus(
+            cles, contenusPrives,
+            [fil] { return fil->isInterruptionRequested() || Interruption::demandee(); }, arret);
+        if (!chiffres)
+            return chiffres;
     }
     QString raison;
     if (!blocsScene.isEmpty()

@@ -21,7 +21,9 @@
 #include <QMutex>
 #include <QSaveFile>
 #include <QScopeGuard>
+#include <QtConcurrent>
 
+#include <openssl/crypto.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -214,6 +216,25 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         return echecLecture(source, entree);
     return ecrireDepuis(
         cles, identite, entete, &entree, source, empreinteConnue(entree, entete), destination, precedent);
+}
+
+Resultat SitePrive::ecrireContenus(
+    Cles const &cles, QVector<Contenu> &contenus, std::function<bool()> const &arrete, Resultat const &arret)
+{
+    QtConcurrent::blockingMap(contenus, [&](Contenu &contenu) {
+        contenu.resultat = arrete() ? arret
+                                    : ecrireContenu(cles, contenu.identite, contenu.entete, contenu.source,
+                                        contenu.destination, contenu.precedent);
+        // The pool's threads outlive the generation: OpenSSL's state for this one goes now.
+        OPENSSL_thread_stop();
+    });
+    for (const Contenu &contenu : contenus) {
+        if (!contenu.resultat)
+            return contenu.resultat.getCause() == arret.getCause()
+                ? contenu.resultat
+                : Resultat(contenu.resultat).avecJour(contenu.jour);
+    }
+    return Resultat();
 }
 
 void SitePrive::retenirEmpreinte(QByteArray const &entete, QString const &source)

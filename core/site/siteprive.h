@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include <functional>
 
 class Calendrier;
 class Media;
@@ -42,6 +45,21 @@ public:
     /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QString const &source, QString const &destination, QString const &precedent = QString());
+    /// One day's content to encrypt, and how that went.
+    struct Contenu {
+        int jour = 0;
+        QString identite;
+        QByteArray entete;
+        QString source;
+        QString destination;
+        QString precedent;
+        Resultat resultat;
+    };
+    /// Writes every content of `contenus` as `ecrireContenu` does, several at once; each
+    /// that has not begun when `arrete` becomes true gets `arret`. The first failure, in
+    /// the order of `contenus`, is returned.
+    static Resultat ecrireContenus(Cles const &cles, QVector<Contenu> &contenus,
+        std::function<bool()> const &arrete, Resultat const &arret);
     /// Reads `source` for its digest after `entete`, which the next `ecrireContenu` of the
     /// same file, unchanged, takes instead of reading it again.
     static void retenirEmpreinte(QByteArray const &entete, QString const &source);
