@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Um ihn zu teilen, gib seine öffentliche Adresse in den Optionen unter Veröffentlichen an und veröffentliche erneut: auch die Linkvorschauen der Seite nennen sie.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Ersetzen?</translation>
         <translation>Sprache der Seite:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adresse der veröffentlichten Seite:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/kalender/</translation>
     </message>
@@ -701,6 +709,18 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Öffentliche Adresse:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Wo Besucher den Kalender öffnen, sobald er veröffentlicht ist. Die Teilen-Karte, der QR-Code und die Linkvorschauen der Seite nennen diese Adresse.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
@@ -1428,6 +1444,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors unter Veröffentlichen „Öffentliche Adresse“ an</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartirlo, indica su dirección pública en Opciones, Publicación, y vuelve a publicar: las vistas previas de enlace de la página también la usan.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Replace it?</source>
         <translation>Idioma de la página:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Dirección de la página publicada:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -701,6 +709,18 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>El llavero no guardó la contraseña (%1): se pedirá en cada generación.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Dirección pública:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Donde los visitantes abren el calendario una vez publicado. La tarjeta para compartir, el código QR y las vistas previas de enlace de la página dan esta dirección.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
@@ -1428,6 +1444,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección pública» en Publicación, en las Opciones del editor</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Pour le partager, indiquez son adresse publique dans Options, Publication, puis publiez de nouveau&#xa0;: les aperçus de lien de la page la donnent aussi.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Langue de la page&#xa0;:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adresse de la page publiée&#xa0;:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendrier/</translation>
     </message>
@@ -701,6 +709,18 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>Le trousseau n’a pas gardé le mot de passe (%1)&#xa0;: il sera demandé à chaque génération.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Adresse publique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Là où les visiteurs ouvrent le calendrier une fois publié. La carte de partage, le code QR et les aperçus de lien de la page donnent cette adresse.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
@@ -1428,6 +1444,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>--password-file: </source>
         <translation>--password-file&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse publique&#xa0;» sous Publication dans les options de l’éditeur</translation>
     </message>
 </context>
 <context>

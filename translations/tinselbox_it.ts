@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Per condividerlo, indica il suo indirizzo pubblico in Opzioni, Pubblicazione, e pubblica di nuovo: anche le anteprime dei link della pagina lo usano.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Sostituirlo?</translation>
         <translation>Lingua della pagina:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Indirizzo della pagina pubblicata:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -701,6 +709,18 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>Il portachiavi non ha conservato la password (%1): verrà chiesta a ogni generazione.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Dove i visitatori aprono il calendario una volta pubblicato. La scheda di condivisione, il codice QR e le anteprime dei link della pagina danno questo indirizzo.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
     </message>
@@ -1428,6 +1444,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo pubblico» in Pubblicazione, nelle opzioni dell’editor</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Vul om hem te delen het openbare adres in bij Opties, Publiceren, en publiceer opnieuw: ook de linkvoorbeelden van de pagina noemen het.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Vervangen?</translation>
         <translation>Taal van de pagina:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adres van de gepubliceerde pagina:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/kalender/</translation>
     </message>
@@ -701,6 +709,18 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>De sleutelbos heeft het wachtwoord niet bewaard (%1): het wordt bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publiceren</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Openbaar adres:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Waar bezoekers de kalender openen zodra hij gepubliceerd is. De deelkaart, de QR-code en de linkvoorbeelden van de pagina geven dit adres.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
@@ -1428,6 +1444,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Openbaar adres” in onder Publiceren bij de Opties van de editor</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartilhá-lo, informe o endereço público em Opções, Publicação, e publique de novo: as prévias de link da página também o usam.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir no navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -563,10 +575,6 @@ Substituí-lo?</translation>
         <translation>Idioma da página:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Endereço da página publicada:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -701,6 +709,18 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
     <message>
         <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
         <translation>O porta-chaves não guardou a palavra-passe (%1): será pedida em cada geração.</translation>
+    </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Endereço público:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Onde os visitantes abrem o calendário depois de publicado. O cartão de compartilhamento, o código QR e as prévias de link da página dão este endereço.</translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1310,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
     </message>
@@ -1428,6 +1444,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>--password-file: </source>
         <translation>--password-file: </translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
+        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço público” em Publicação, nas Opções do editor</translation>
     </message>
 </context>
 <context>
