@@ -2005,10 +2005,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>die sichere Verbindung zum Server ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
     </message>
@@ -2039,6 +2035,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht diese Stelle über --ca-file oder als certificate-authorities.pem im Datenordner von tinselbox</translation>
     </message>
 </context>
 <context>

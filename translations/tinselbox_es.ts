@@ -2005,10 +2005,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>No se puede listar la carpeta remota %1</translation>
     </message>
@@ -2039,6 +2035,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita esa autoridad dada con --ca-file, o guardada como certificate-authorities.pem en la carpeta de datos de tinselbox</translation>
     </message>
 </context>
 <context>

@@ -2005,10 +2005,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>la connexion sécurisée au serveur a échoué (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossible de lister le dossier distant %1</translation>
     </message>
@@ -2039,6 +2035,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1)&#xa0;; un serveur avec sa propre autorité demande que cette autorité soit donnée par --ca-file, ou gardée sous le nom certificate-authorities.pem dans le dossier de données de tinselbox</translation>
     </message>
 </context>
 <context>

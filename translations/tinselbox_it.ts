@@ -2005,10 +2005,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>la connessione sicura al server non è riuscita (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossibile elencare la cartella remota %1</translation>
     </message>
@@ -2039,6 +2035,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità ha bisogno di quell’autorità data con --ca-file, o tenuta come certificate-authorities.pem nella cartella dei dati di tinselbox</translation>
     </message>
 </context>
 <context>

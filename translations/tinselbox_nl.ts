@@ -2005,10 +2005,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de beveiligde verbinding met de server is mislukt (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Kan de externe map %1 niet weergeven</translation>
     </message>
@@ -2039,6 +2035,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft die autoriteit nodig via --ca-file, of bewaard als certificate-authorities.pem in de gegevensmap van tinselbox</translation>
     </message>
 </context>
 <context>

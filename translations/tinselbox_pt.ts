@@ -2005,10 +2005,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>a ligação segura ao servidor falhou (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Não é possível listar a pasta remota %1</translation>
     </message>
@@ -2039,6 +2035,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>o certificado do servidor não é confiável (%1); um servidor com autoridade própria precisa dessa autoridade dada com --ca-file, ou guardada como certificate-authorities.pem na pasta de dados do tinselbox</translation>
     </message>
 </context>
 <context>
