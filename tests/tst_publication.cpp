@@ -82,13 +82,14 @@ void TestPublication::generer(QString const &site, QColor couleurDuJour2, bool s
 }
 
 /// Opens the published page (a folder to serve, or an address) in headless Chromium on
-/// 2 December and opens that day's ball; whether it showed a picture of one of `couleurs`.
-static bool ouvrirPage(QString const &source, QList<QColor> const &couleurs, QString *erreur)
+/// December `jour` and opens that day's ball; whether it showed a picture of one of `couleurs`.
+static bool ouvrirPage(QString const &source, int jour, QList<QColor> const &couleurs, QString *erreur)
 {
     const QString script =
         qEnvironmentVariable("TINSELBOX_SOURCE_DIR") + QStringLiteral("/tests/web/pagepubliee.js");
     QProcess navigateur;
-    navigateur.start(QStringLiteral("node"), {script, source, QStringLiteral("2026-12-02T10:00:00Z")});
+    navigateur.start(QStringLiteral("node"),
+        {script, source, QStringLiteral("2026-12-%1T10:00:00Z").arg(jour, 2, 10, QLatin1Char('0'))});
     if (!navigateur.waitForFinished(90000) || navigateur.exitCode() != 0) {
         navigateur.kill();
         *erreur = QStringLiteral("the page of %1 did not work: %2")
@@ -104,7 +105,7 @@ static bool ouvrirPage(QString const &source, QList<QColor> const &couleurs, QSt
             && qAbs(rvb.at(2).toInt() - couleur.blue()) < 40)
             return true;
     }
-    *erreur = QStringLiteral("day 2 of %1 shows %2").arg(source, rvb.join(QLatin1Char(',')));
+    *erreur = QStringLiteral("day %1 of %2 shows %3").arg(jour).arg(source, rvb.join(QLatin1Char(',')));
     return false;
 }
 
@@ -540,14 +541,14 @@ void TestPublication::publier()
     QVERIFY2(serveur.demarrer(&erreur), qPrintable(erreur));
     // A visitor meanwhile gets a page that works. A day's file keeps its name from one
     // publish to the next: day 2 may already show its new picture.
-    QVERIFY2(ouvrirPage(serveur.page(), {Qt::blue, Qt::green}, &erreur), qPrintable(erreur));
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::blue, Qt::green}, &erreur), qPrintable(erreur));
     resultat = publier(reglages);
     QVERIFY2(resultat, qPrintable(resultat.getMessage()));
     present = serveur.contenu();
     QVERIFY(present.take(QStringLiteral("famille.txt")).size() > 0);
     present.remove(ListeSite::NOM_FICHIER);
     QCOMPARE(present, arborescence(site));
-    QVERIFY2(ouvrirPage(serveur.page(), {Qt::green}, &erreur), qPrintable(erreur));
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::green}, &erreur), qPrintable(erreur));
 
     // The command line: a dry run of a calendar whose day 1 changed, then its publish.
     {
@@ -592,6 +593,12 @@ void TestPublication::publier()
         QVERIFY(
             QString::fromUtf8(programme.readAllStandardOutput()).startsWith(QLatin1String("Published to")));
         QVERIFY(!erreurs.contains(serveur.secret().isEmpty() ? QStringLiteral("\x01") : serveur.secret()));
+        QVERIFY2(ouvrirPage(serveur.page(), 1, {Qt::yellow}, &erreur), qPrintable(erreur));
+        // Published again unchanged: nothing is sent.
+        programme.start(QStringLiteral(BINAIRE_TINSELBOX), arguments);
+        QVERIFY(programme.waitForFinished(60000));
+        QVERIFY2(programme.exitCode() == 0 && !programme.readAllStandardError().contains("Sent "),
+            "the second publish sent files");
         QDir(racine).rename(QStringLiteral(".ssh"), QStringLiteral("ssh"));
     }
 
@@ -712,7 +719,7 @@ void TestPublication::fenetre()
             && boites.last().contains(publique),
         qPrintable(resume));
     QCOMPARE(adresseMontree, publique);
-    QVERIFY2(ouvrirPage(serveur.page(), {Qt::red}, &erreur), qPrintable(erreur));
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::red}, &erreur), qPrintable(erreur));
 
     // Published again unchanged: nothing is sent, and no question about the host.
     const QMap<QString, QByteArray> premier = serveur.contenu();
