@@ -719,6 +719,8 @@ void TestPublication::fenetre()
             && boites.last().contains(publique),
         qPrintable(resume));
     QCOMPARE(adresseMontree, publique);
+    // The link previews of the published page name it too.
+    QVERIFY(serveur.contenu().value(QStringLiteral("index.html")).contains("content=\"" + publique.toUtf8()));
     QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::red}, &erreur), qPrintable(erreur));
 
     // Published again unchanged: nothing is sent, and no question about the host.
