@@ -601,7 +601,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
         return ECHEC;
     if (calendrier.getOptions().adresse.isEmpty())
         return echouer(tr("%1: the calendar has no address to put on a card; "
-                          "set “Public address” under Publishing in the editor’s Options")
+                          "set “Public address” in the editor’s Options")
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))

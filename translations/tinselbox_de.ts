@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Um ihn zu teilen, gib seine öffentliche Adresse in den Optionen unter Veröffentlichen an und veröffentliche erneut: auch die Linkvorschauen der Seite nennen sie.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Um ihn zu teilen, gib seine öffentliche Adresse in den Optionen an und veröffentliche erneut: auch die Linkvorschauen der Seite nennen sie.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Das Passwort wird bei jeder Erzeugung abgefragt.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Veröffentlichen</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors unter Veröffentlichen „Öffentliche Adresse“ an</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Öffentliche Adresse“ an</translation>
     </message>
 </context>
 <context>

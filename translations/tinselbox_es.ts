@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Para compartirlo, indica su dirección pública en Opciones, Publicación, y vuelve a publicar: las vistas previas de enlace de la página también la usan.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartirlo, indica su dirección pública en Opciones y vuelve a publicar: las vistas previas de enlace de la página también la usan.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>La contraseña se pedirá en cada generación.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>el calendario es privado: indique su contraseña con --password-file FILE</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección pública» en Publicación, en las Opciones del editor</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección pública» en las Opciones del editor</translation>
     </message>
 </context>
 <context>

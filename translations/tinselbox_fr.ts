@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Pour le partager, indiquez son adresse publique dans Options, Publication, puis publiez de nouveau&#xa0;: les aperçus de lien de la page la donnent aussi.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Pour le partager, indiquez son adresse publique dans les Options, puis publiez de nouveau&#xa0;: les aperçus de lien de la page la donnent aussi.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Le mot de passe sera demandé à chaque génération.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>le calendrier est privé&#xa0;: donnez son mot de passe avec --password-file FILE</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse publique&#xa0;» sous Publication dans les options de l’éditeur</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse publique&#xa0;» dans les options de l’éditeur</translation>
     </message>
 </context>
 <context>

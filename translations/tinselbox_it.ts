@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Per condividerlo, indica il suo indirizzo pubblico in Opzioni, Pubblicazione, e pubblica di nuovo: anche le anteprime dei link della pagina lo usano.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Per condividerlo, indica il suo indirizzo pubblico in Opzioni e pubblica di nuovo: anche le anteprime dei link della pagina lo usano.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>La password verrà chiesta a ogni generazione.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>il calendario è privato: indica la sua password con --password-file FILE</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo pubblico» in Pubblicazione, nelle opzioni dell’editor</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo pubblico» nelle opzioni dell’editor</translation>
     </message>
 </context>
 <context>

@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Vul om hem te delen het openbare adres in bij Opties, Publiceren, en publiceer opnieuw: ook de linkvoorbeelden van de pagina noemen het.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Vul om hem te delen het openbare adres in bij Opties en publiceer opnieuw: ook de linkvoorbeelden van de pagina noemen het.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Het wachtwoord wordt bij elke generatie gevraagd.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publiceren</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Openbaar adres” in onder Publiceren bij de Opties van de editor</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Openbaar adres” in bij de Opties van de editor</translation>
     </message>
 </context>
 <context>

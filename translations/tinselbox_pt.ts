@@ -381,8 +381,8 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
     <message>
-        <source>To share it, give its public address in Options, Publishing, and publish again: the page&apos;s link previews name it too.</source>
-        <translation>Para compartilhá-lo, informe o endereço público em Opções, Publicação, e publique de novo: as prévias de link da página também o usam.</translation>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartilhá-lo, informe o endereço público em Opções e publique de novo: as prévias de link da página também o usam.</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -701,10 +701,6 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>A palavra-passe será pedida em cada geração.</translation>
-    </message>
-    <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
     </message>
     <message>
         <source>Public address:</source>
@@ -1411,8 +1407,8 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>o calendário é privado: indique a sua palavra-passe com --password-file FILE</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Public address” under Publishing in the editor’s Options</source>
-        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço público” em Publicação, nas Opções do editor</translation>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço público” nas Opções do editor</translation>
     </message>
 </context>
 <context>

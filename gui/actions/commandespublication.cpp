@@ -152,8 +152,8 @@ void CommandesPublication::annoncer(Publieur::Bilan const &bilan)
     if (adresse.isEmpty()) {
         BoiteMessage::informer(&fenetre,
             texte + QStringLiteral("\n\n")
-                + tr("To share it, give its public address in Options, Publishing, and publish again: the "
-                     "page's link previews name it too."));
+                + tr("To share it, give its public address in Options and publish again: the page's link "
+                     "previews name it too."));
         return;
     }
     const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
