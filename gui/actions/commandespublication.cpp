@@ -3,6 +3,7 @@
 #include "bureau/boitemessage.h"
 #include "bureau/motdepasseprive.h"
 #include "document/documentcalendrier.h"
+#include "fenetres/fenetrepartage.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
 #include "publication/tachematinale.h"
@@ -12,9 +13,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFormLayout>
@@ -23,7 +24,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressDialog>
-#include <QStandardPaths>
+#include <QUrl>
 #include <QtConcurrent>
 
 #include <atomic>
@@ -140,6 +141,35 @@ Resultat CommandesPublication::executer(
     return veilleur.result();
 }
 
+void CommandesPublication::annoncer(Publieur::Bilan const &bilan, QString const &avis)
+{
+    QString texte = tr(
+        "The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.", nullptr, bilan.envoyes)
+                        .arg(taille(bilan.octetsEnvoyes))
+                        .arg(bilan.supprimes)
+                        .arg(bilan.inchanges);
+    if (!avis.isEmpty())
+        texte += QStringLiteral("\n\n") + avis;
+    const Calendrier *calendrier = document.getCalendrier();
+    const QString adresse = calendrier->getOptions().adresse;
+    if (adresse.isEmpty()) {
+        BoiteMessage::informer(&fenetre,
+            texte + QStringLiteral("\n\n")
+                + tr("To share it, give its public address in Options and publish again: the page's link "
+                     "previews name it too."));
+        return;
+    }
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        &fenetre, texte + QStringLiteral("\n\n") + adresse, tr("Open in Browser"), tr("Share..."));
+    if (choix == QMessageBox::Open) {
+        QDesktopServices::openUrl(QUrl(adresse));
+    } else if (choix == QMessageBox::Apply) {
+        FenetrePartage partage(&fenetre);
+        partage.configurerFenetre(calendrier);
+        partage.exec();
+    }
+}
+
 void CommandesPublication::publier()
 {
     const Calendrier *calendrier = document.getCalendrier();
@@ -161,10 +191,7 @@ void CommandesPublication::publier()
     if (calendrier->getOptions().prive
         && !MotDePassePrive::obtenir(&fenetre, *calendrier, &demande.motDePasse))
         return;
-    demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
-    demande.reglages.fichierHotesConnus =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .filePath(QStringLiteral("known_hosts"));
+    PublicationCalendrier::lieuxUtilisateur(&demande.reglages);
 
     Publieur::Bilan bilan;
     QString empreinte;
@@ -172,14 +199,7 @@ void CommandesPublication::publier()
     for (;;) {
         const Resultat resultat = executer(demande, &bilan, &empreinte, &avis);
         if (resultat) {
-            QString texte = tr("The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.",
-                nullptr, bilan.envoyes)
-                                .arg(taille(bilan.octetsEnvoyes))
-                                .arg(bilan.supprimes)
-                                .arg(bilan.inchanges);
-            if (!avis.isEmpty())
-                texte += QStringLiteral("\n\n") + avis;
-            BoiteMessage::informer(&fenetre, texte);
+            annoncer(bilan, avis);
             return;
         }
         // The refusals the user can lift, each asked once.

@@ -33,6 +33,9 @@ private:
     /// The password or secret key of `cible`: the keyring's, else asked (and kept there
     /// if the user wants). False when the user gave none.
     bool obtenirSecret(CiblePublication const &cible, QString *secret);
+    /// The success box: what was sent, and the public address to open or share; `avis`, what
+    /// the user should know of the generation.
+    void annoncer(Publieur::Bilan const &bilan, QString const &avis);
     /// Runs one publish on a worker thread while the progress dialog shows it; `*avis` gets
     /// what the user should know of its generation.
     Resultat executer(
