@@ -1,5 +1,6 @@
 #include "calendriers.h"
 #include "fichiers.h"
+#include "format/ecriturefichier.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
@@ -692,6 +693,34 @@ private slots:
             ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
         QCOMPARE(lire(fichier), QByteArray("// <M>\n"));
         QVERIFY(QFileInfo(fichier + QStringLiteral(".new")).isDir());
+    }
+
+    // Every way of writing a whole file fails with the file's name and the system's reason,
+    // and leaves nothing behind.
+    void ecritureImpossible_data()
+    {
+        QTest::addColumn<int>("maniere");
+        QTest::newRow("written") << 0;
+        QTest::newRow("replaced") << 1;
+        QTest::newRow("marker inserted") << 2;
+    }
+
+    void ecritureImpossible()
+    {
+        QFETCH(int, maniere);
+        const QString repertoire = nouveauChemin(QStringLiteral("absent"));
+        const QString fichier = repertoire + QStringLiteral("/script.js");
+        const Resultat resultat = maniere == 0 ? EcritureFichier::ecrire(fichier, "x")
+            : maniere == 1
+            ? EcritureFichier::remplacer(fichier, "x")
+            : EcritureFichier::insererSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X"));
+        QVERIFY(!resultat);
+        QCOMPARE(resultat.getCause(), Resultat::Cause::FichierInaccessible);
+        QCOMPARE(resultat.getChemin(), fichier);
+        QVERIFY2(!resultat.getRaison().isEmpty() && resultat.getMessage().contains(fichier)
+                && resultat.getMessage().contains(resultat.getRaison()),
+            qPrintable(resultat.getMessage()));
+        QVERIFY(!QFileInfo::exists(repertoire));
     }
 
     void copieRecursive()

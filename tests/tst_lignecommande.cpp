@@ -197,7 +197,7 @@ void TestLigneCommande::refus_data()
         << "page.xml"
         << "etranger" << true << "is an XML file but not a calendar: its root element is <html>";
     QTest::newRow("home directory, even with --force") << "refus.xml"
-                                                       << "maison" << true << "this is your home directory";
+                                                       << "maison" << true << "it is your home directory";
     QTest::newRow("folder of the media, even with --force")
         << "refus.xml"
         << "projet/media" << true << "this directory holds the media of day 1";
@@ -205,10 +205,10 @@ void TestLigneCommande::refus_data()
         << "refus.xml"
         << "projet" << true << "this directory holds the calendar's project file";
     QTest::newRow("root of a disk, even with --force") << "refus.xml"
-                                                       << "/" << true << "this is the root of a disk";
+                                                       << "/" << true << "it is the root of a disk";
     QTest::newRow("a regular file as DIR")
         << "refus.xml"
-        << "etranger/lettre.txt" << true << "this is a file, not a directory";
+        << "etranger/lettre.txt" << true << "it is a file, not a directory";
     QTest::newRow("foreign non-empty DIR without --force")
         << "refus.xml"
         << "etranger" << false << "is not empty and holds no site that tinselbox generated";

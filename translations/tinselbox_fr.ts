@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>l’adresse est trop longue pour un code QR</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>impossible d’écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Scannez pour un rappel chaque jour</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>La carte ne peut pas être faite&#xa0;: le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>La carte ne peut pas être faite&#xa0;: l’adresse est trop longue pour un code QR.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>La carte %1 ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>La carte %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -128,6 +128,22 @@
     <message>
         <source>%1 is the root of a disk.</source>
         <translation>%1 est la racine d’un disque.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>Le dossier %1 contient un système de fichiers monté (%2) et ne peut pas être remplacé.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être supprimé (%2)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -398,6 +414,28 @@ La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>La page %1 ne peut pas être lue&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>La page %1 n’a pas d’en-tête où écrire le titre.</translation>
     </message>
 </context>
 <context>
@@ -750,10 +788,6 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Enregistrer la carte</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>La carte ne peut pas être enregistrée.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
     </message>
@@ -986,10 +1020,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>Jour %1&#xa0;: le fichier %2 est introuvable.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Le modèle du calendrier ne peut pas être copié dans %1&#xa0;: %2.</translation>
     </message>
@@ -1008,18 +1038,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être copié dans %3&#xa0;: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>Le dossier %1 contient un système de fichiers monté (%2) et ne peut pas être remplacé.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>L’ancien contenu de %1 ne peut pas être supprimé (%2)&#xa0;: %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1057,10 +1075,6 @@ Ouvrir quand même&#xa0;?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
-    <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
-    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -1091,6 +1105,13 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>L’image d’aperçu du lien %1 ne peut pas être encodée en PNG.</translation>
     </message>
 </context>
 <context>
@@ -1314,10 +1335,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox ; --force efface son contenu.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>impossible d’écrire la carte %1 : %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>Convertir, générer et publier FILE à son adresse de publication, en n’envoyant que ce qui a changé.</translation>
     </message>
@@ -1439,6 +1456,13 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 ne peut pas être lu : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1719,44 +1743,40 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Aucun dossier n’a été indiqué pour la génération.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>%1 ne peut pas servir à la génération&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>c’est un fichier, pas un dossier</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>c’est la racine d’un disque</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>un disque est monté dans ce dossier</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>c’est votre dossier personnel</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>ce dossier contient votre dossier personnel</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>ce dossier contient le fichier de projet du calendrier</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>ce dossier contient les médias du jour %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>c’est un lien vers %1, qui n’existe pas</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est un lien vers %2, qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est la racine d’un disque.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: un disque est monté dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient le fichier de projet du calendrier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient les médias du jour %2.</translation>
     </message>
 </context>
 <context>

@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>de kalender heeft geen adres; geef het op in Opties</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>het adres is te lang voor een QR-code</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kan niet worden geschreven</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Scan voor een herinnering elke dag</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>De kaart kan niet worden gemaakt: de kalender heeft geen adres; geef het op in Opties.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>De kaart kan niet worden gemaakt: het adres is te lang voor een QR-code.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>De kaart %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>De kaart %1 kan niet worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -128,6 +128,22 @@
     <message>
         <source>%1 is the root of a disk.</source>
         <translation>%1 is de hoofdmap van een schijf.</translation>
+    </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>De map %1 bevat een aangekoppeld bestandssysteem (%2) en kan niet worden vervangen.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>De vorige inhoud van %1 kan niet worden verwijderd (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
     </message>
 </context>
 <context>
@@ -398,6 +414,28 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>De afbeelding %1 kan niet als JPEG worden gecodeerd.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>De pagina %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>De pagina %1 heeft geen kop om de titel in te schrijven.</translation>
     </message>
 </context>
 <context>
@@ -750,10 +788,6 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Kaart opslaan</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>De kaart kan niet worden opgeslagen.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Een code voor de &amp;herinneringen op de kaart zetten</translation>
     </message>
@@ -986,10 +1020,6 @@ Toch openen?</translation>
         <translation>Dag %1: het bestand %2 is niet te vinden.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Het sjabloon van de kalender kan niet naar %1 worden gekopieerd: %2.</translation>
     </message>
@@ -1008,18 +1038,6 @@ Toch openen?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Dag %1: het bestand %2 kan niet naar %3 worden gekopieerd: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>De map %1 bevat een aangekoppeld bestandssysteem (%2) en kan niet worden vervangen.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>De vorige inhoud van %1 kan niet worden verwijderd (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1057,10 +1075,6 @@ Toch openen?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>De pagina kan niet worden geschreven in %1: %2.</translation>
     </message>
-    <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
-    </message>
 </context>
 <context>
     <name>GenreMedia</name>
@@ -1091,6 +1105,13 @@ Toch openen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>BERICHT</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>De voorbeeldafbeelding van de link %1 kan niet als PNG worden gecodeerd.</translation>
     </message>
 </context>
 <context>
@@ -1314,10 +1335,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>%1 is niet leeg en bevat geen site die tinselbox heeft gemaakt; --force wist de inhoud.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>de kaart %1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>FILE converteren, genereren en publiceren naar zijn publicatieadres, alleen wat veranderd is verzenden.</translation>
     </message>
@@ -1439,6 +1456,13 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -1719,44 +1743,40 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Er is geen map opgegeven voor het genereren.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>%1 kan niet voor het genereren worden gebruikt: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>dit is een bestand, geen map</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>dit is de hoofdmap van een schijf</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>in deze map is een schijf aangekoppeld</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>dit is je persoonlijke map</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>deze map bevat je persoonlijke map</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>deze map bevat het projectbestand van de kalender</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>deze map bevat het medium van dag %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>De map %1 is niet leeg en bevat geen site die door tinselbox is gegenereerd; de inhoud ervan zou worden gewist.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>dit is een koppeling naar %1, dat niet bestaat</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is een koppeling naar %2, dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is een bestand, geen map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is de hoofdmap van een schijf.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: in deze map is een schijf aangekoppeld.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is je persoonlijke map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat je persoonlijke map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat het projectbestand van de kalender.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat het medium van dag %2.</translation>
     </message>
 </context>
 <context>

@@ -236,16 +236,16 @@ Resultat CacheConversions::ranger(
                 .avecRaison(raison);
         }
     }
-    QString raison;
-    if (!EcritureFichier::remplacer(cheminDescription(cle), description, &raison)) {
+    const Resultat ecrit = EcritureFichier::remplacer(cheminDescription(cle), description);
+    if (!ecrit) {
         if (!fichier->isEmpty())
             QFile::remove(*fichier);
         fichier->clear();
         return Resultat::echec(Resultat::Cause::Conversion,
             tr("The cache directory %1 cannot be written: %2.")
-                .arg(Resultat::cheminLisible(repertoire), raison))
+                .arg(Resultat::cheminLisible(repertoire), ecrit.getRaison()))
             .avecChemin(repertoire)
-            .avecRaison(raison);
+            .avecRaison(ecrit.getRaison());
     }
     verrou.unlock();
     limiter(limiteCourante, *fichier);

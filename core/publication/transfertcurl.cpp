@@ -1,9 +1,5 @@
 #include "publication/transfertcurl.h"
 
-#include "publication/transfertfichiers.h"
-#include "publication/transferts3.h"
-#include "publication/transfertwebdav.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -36,22 +32,6 @@ QString cleSsh(QString const &repertoire)
 }
 
 } // namespace
-
-std::unique_ptr<TransfertCurl> TransfertCurl::creer(CiblePublication const &cible, Reglages const &reglages)
-{
-    switch (cible.getProtocole()) {
-    case CiblePublication::SFTP:
-    case CiblePublication::FTPS:
-        return std::unique_ptr<TransfertCurl>(new TransfertFichiers(cible, reglages));
-    case CiblePublication::DAVS:
-        return std::unique_ptr<TransfertCurl>(new TransfertWebdav(cible, reglages));
-    case CiblePublication::S3:
-        return std::unique_ptr<TransfertCurl>(new TransfertS3(cible, reglages));
-    case CiblePublication::AUCUN:
-        break;
-    }
-    return nullptr;
-}
 
 TransfertCurl::TransfertCurl(CiblePublication const &cible, Reglages const &reglages)
     : cible(cible), reglages(reglages)

@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <functional>
-#include <memory>
 
 #include <curl/curl.h>
 
@@ -43,8 +42,6 @@ public:
         std::function<void(qint64)> progression;
     };
 
-    /// The transfer for `cible`'s protocol.
-    static std::unique_ptr<TransfertCurl> creer(CiblePublication const &cible, Reglages const &reglages);
     virtual ~TransfertCurl();
     TransfertCurl(TransfertCurl const &) = delete;
     TransfertCurl &operator=(TransfertCurl const &) = delete;

@@ -88,9 +88,6 @@ public:
 // The generation's steps and walks, free functions callers and tests reach directly.
 int resetRepertoire(QString repertoire);
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
-/// The same, false with the system's reason of a failure in `*raison`.
-bool insererSousLeMarqueur(
-    QString const &fichier, QString const &marqueur, QString const &texte, QString *raison);
 QString getHash(QString texte1, QString texte2);
 /// The page's lines for the calendar's options not at their default, one per option;
 /// empty when all are at their default.

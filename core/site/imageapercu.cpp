@@ -166,15 +166,17 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
     return image;
 }
 
-bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre, QString *raison)
+Resultat ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre)
 {
     // Encoded in memory: the encoder's own write errors would say nothing of their cause.
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
     if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
-        return false;
-    return EcritureFichier::ecrire(chemin, octets, raison);
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("The link preview picture %1 cannot be encoded as PNG.").arg(Resultat::cheminLisible(chemin)))
+            .avecChemin(chemin);
+    return EcritureFichier::ecrire(chemin, octets);
 }
 
 qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)

@@ -3,11 +3,11 @@
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 #include "modele/message.h"
-#include "site/generationsite.h"
 #include "site/textespage.h"
 
 #include <QCryptographicHash>
@@ -177,10 +177,9 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         tailleScript += (clair + Chiffrement::TAILLE_ETIQUETTE + 2) / 3 * 4 + (i < nombre - 1 ? 3 : 2) + 1;
     }
     QFile ancien(precedent);
-    int erreur = 0;
     if (!precedent.isEmpty() && QFileInfo(precedent).isFile() && ancien.size() == tailleScript
         && ancien.open(QIODevice::ReadOnly) && ancien.read(premiereLigne.size()) == premiereLigne
-        && GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC)
+        && QFile::copy(precedent, destination))
         return Resultat();
 
     QSaveFile sortie(destination);
@@ -229,8 +228,8 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
     Resultat echec = Resultat::echec(Resultat::Cause::FichierInaccessible,
         SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
                          .avecChemin(site);
-    int erreur = 0;
-    if (GenerationSite::copierFichier(SOURCE_VERROU, verrou, &erreur) != GenerationSite::AUCUN_ECHEC
+    QFile source(SOURCE_VERROU);
+    if (!source.open(QIODevice::ReadOnly) || !EcritureFichier::ecrire(verrou, source.readAll())
         || !TextesPage::ecrireTable(verrou, langue))
         return echec;
     const QString parametres =
@@ -240,9 +239,10 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
             .arg(
                 QString::fromLatin1(FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
             .arg(Format::DUREE_AFFICHAGE_MS);
-    QString raison;
-    if (!insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison))
-        return echec.avecRaison(raison);
+    const Resultat insertion =
+        EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres);
+    if (!insertion)
+        return echec.avecRaison(insertion.getRaison());
 
     // What a phone downloads on open: the script without its comments and indentation.
     if (!compacterScript(verrou))

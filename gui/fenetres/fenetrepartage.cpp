@@ -126,8 +126,8 @@ void FenetrePartage::clicBoutonEnregistrerCarte()
         QStringLiteral("application/pdf"), QStringLiteral("pdf"));
     if (chemin.isEmpty())
         return;
-    QString raison;
-    if (!CartePartage::ecrire(
-            *calendrier, chemin, &raison, ui->case_rappels->isChecked(), ui->champ_adresse->text()))
-        BoiteMessage::avertir(this, tr("The card cannot be saved."), raison);
+    const Resultat carte =
+        CartePartage::ecrire(*calendrier, chemin, ui->case_rappels->isChecked(), ui->champ_adresse->text());
+    if (!carte)
+        BoiteMessage::avertir(this, carte.getMessage());
 }
