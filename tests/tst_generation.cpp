@@ -703,6 +703,7 @@ private slots:
         QTest::newRow("written") << 0;
         QTest::newRow("replaced") << 1;
         QTest::newRow("marker inserted") << 2;
+        QTest::newRow("template copied") << 3;
     }
 
     void ecritureImpossible()
@@ -710,10 +711,16 @@ private slots:
         QFETCH(int, maniere);
         const QString repertoire = nouveauChemin(QStringLiteral("absent"));
         const QString fichier = repertoire + QStringLiteral("/script.js");
-        const Resultat resultat = maniere == 0 ? EcritureFichier::ecrire(fichier, "x")
-            : maniere == 1
-            ? EcritureFichier::remplacer(fichier, "x")
-            : EcritureFichier::insererSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X"));
+        Resultat resultat;
+        if (maniere == 0)
+            resultat = EcritureFichier::ecrire(fichier, "x");
+        else if (maniere == 1)
+            resultat = EcritureFichier::remplacer(fichier, "x");
+        else if (maniere == 2)
+            resultat =
+                EcritureFichier::insererSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X"));
+        else
+            resultat = GenerationSite::copierArbre(MODELE, fichier);
         QVERIFY(!resultat);
         QCOMPARE(resultat.getCause(), Resultat::Cause::FichierInaccessible);
         QCOMPARE(resultat.getChemin(), fichier);

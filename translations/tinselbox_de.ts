@@ -1075,6 +1075,10 @@ Trotzdem öffnen?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

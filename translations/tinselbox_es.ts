@@ -1075,6 +1075,10 @@ Open anyway?</source>
         <source>The page cannot be written in %1: %2.</source>
         <translation>No se puede escribir la página en %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>No se puede copiar %1 en %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

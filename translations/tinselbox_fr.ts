@@ -1075,6 +1075,10 @@ Ouvrir quand même&#xa0;?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 ne peut pas être copié vers %2&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

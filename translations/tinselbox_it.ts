@@ -1075,6 +1075,10 @@ Aprire comunque?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>La pagina non può essere scritta in %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>Impossibile copiare %1 in %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

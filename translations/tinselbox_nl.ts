@@ -1075,6 +1075,10 @@ Toch openen?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>De pagina kan niet worden geschreven in %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 kan niet naar %2 worden gekopieerd: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

@@ -1075,6 +1075,10 @@ Abrir mesmo assim?</translation>
         <source>The page cannot be written in %1: %2.</source>
         <translation>A página não pode ser escrita em %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>Não é possível copiar %1 para %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GenreMedia</name>

@@ -438,9 +438,6 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
     const QString sortie = lisible(repertoireSortie);
-    const auto echecSysteme = [&repertoireSortie](Resultat::Cause cause, const QString &message, int erreur) {
-        return Resultat::echec(cause, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
-    };
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
     // is judged by where it leads.
@@ -459,14 +456,15 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     });
     if (!ouverture)
         return ouverture;
-    int erreur = 0;
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
-    if (!copierArbre(REPERTOIRE_MODELE, site, &erreur))
-        return echecSysteme(Resultat::Cause::Modele,
+    const Resultat modele = copierArbre(REPERTOIRE_MODELE, site);
+    if (!modele)
+        return Resultat::echec(Resultat::Cause::Modele,
             GenerationSite::tr("The calendar's template cannot be copied into %1: %2.")
-                .arg(sortie, raisonSysteme(erreur)),
-            erreur);
+                .arg(sortie, modele.getRaison()))
+            .avecChemin(repertoireSortie)
+            .avecRaison(modele.getRaison());
 
     // The page's title and link preview, and the picture the preview shows.
     Resultat page = EntetePage::reecrire(joindre(site, PAGE), calendrier);
@@ -547,6 +545,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
             fichierPublie = publication.fichier;
+            int erreur = 0;
             const EchecCopie echec = prive
                 ? AUCUN_ECHEC
                 : copierFichier(publication.fichier,
@@ -693,25 +692,32 @@ QString lignesOptions(Calendrier const &calendrier)
     return lignes;
 }
 
-bool GenerationSite::copierArbre(QString const &source, QString const &destination, int *erreur)
+Resultat GenerationSite::copierArbre(QString const &source, QString const &destination)
 {
+    const auto echec = [&](int erreur) {
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("%1 cannot be copied to %2: %3.")
+                .arg(lisible(source), lisible(destination), raisonSysteme(erreur)))
+            .avecChemin(destination)
+            .avecRaison(raisonSysteme(erreur));
+    };
     const QFileInfo infoSource(source);
     if (infoSource.isDir()) {
         // An existing directory is merged into; the files themselves are never replaced.
-        if (::mkdir(QFile::encodeName(destination).constData(), 0777) != 0 && errno != EEXIST) {
-            *erreur = errno;
-            return false;
-        }
+        if (::mkdir(QFile::encodeName(destination).constData(), 0777) != 0 && errno != EEXIST)
+            return echec(errno);
         for (const QString &nom : listerEntrees(source)) {
-            if (!copierArbre(joindre(source, nom), joindre(destination, nom), erreur))
-                return false;
+            const Resultat copie = copierArbre(joindre(source, nom), joindre(destination, nom));
+            if (!copie)
+                return copie;
         }
-        return true;
+        return Resultat();
     }
-    const EchecCopie echec = copierFichier(source, destination, erreur);
-    if (echec != AUCUN_ECHEC && *erreur == 0)
-        *erreur = echec == SOURCE_NON_REGULIERE ? EINVAL : ENOENT;
-    return echec == AUCUN_ECHEC;
+    int erreur = 0;
+    const EchecCopie resultat = copierFichier(source, destination, &erreur);
+    if (resultat == AUCUN_ECHEC)
+        return Resultat();
+    return echec(erreur != 0 ? erreur : resultat == SOURCE_NON_REGULIERE ? EINVAL : ENOENT);
 }
 
 int resetRepertoire(QString repertoire)
@@ -742,8 +748,7 @@ QString getHash(QString texte1, QString texte2)
 
 bool copyRecursively(QString const &source, QString const &destination)
 {
-    int erreur = 0;
-    return GenerationSite::copierArbre(source, destination, &erreur);
+    return GenerationSite::copierArbre(source, destination).estReussi();
 }
 
 bool calculerTailleRecursively(QString const &chemin, long long *total)

@@ -81,8 +81,8 @@ public:
     /// blocking on a source that is not a regular file. The copy gets the default mode of
     /// new files, owner read and write kept. `*erreur` gets the errno value, if any.
     static EchecCopie copierFichier(QString const &source, QString const &destination, int *erreur);
-    /// copyRecursively() with the errno value of a failure; merges into an existing directory.
-    static bool copierArbre(QString const &source, QString const &destination, int *erreur);
+    /// copyRecursively() saying what failed; merges into an existing directory.
+    static Resultat copierArbre(QString const &source, QString const &destination);
 };
 
 // The generation's steps and walks, free functions callers and tests reach directly.
