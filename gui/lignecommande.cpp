@@ -360,11 +360,11 @@ int LigneCommande::verifier(const QString &fichier)
         else if (!lireMotDePasse(calendrier, &motDePasse))
             ++problemes;
         else {
-            const QString probleme = SitePrive::verifierMotDePasse(calendrier, motDePasse);
-            if (probleme.isEmpty())
+            const Resultat verification = SitePrive::verifierMotDePasse(calendrier, motDePasse);
+            if (verification)
                 ecrireLigne(stdout, tr("The password is the calendar's."));
             else
-                signaler(probleme);
+                signaler(verification.getMessage());
         }
     }
 

@@ -8,6 +8,7 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/generationsite.h"
+#include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
@@ -25,6 +26,8 @@
 #include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(Resultat::Cause)
 
 namespace {
 
@@ -700,15 +703,20 @@ private slots:
     void ecritureImpossible_data()
     {
         QTest::addColumn<int>("maniere");
-        QTest::newRow("written") << 0;
-        QTest::newRow("replaced") << 1;
-        QTest::newRow("marker inserted") << 2;
-        QTest::newRow("template copied") << 3;
+        QTest::addColumn<Resultat::Cause>("cause");
+        const auto fichier = Resultat::Cause::FichierInaccessible;
+        QTest::newRow("written") << 0 << fichier;
+        QTest::newRow("replaced") << 1 << fichier;
+        QTest::newRow("marker inserted") << 2 << fichier;
+        QTest::newRow("template copied") << 3 << fichier;
+        // The site's mark names the directory the user chose, not the one it is built in.
+        QTest::newRow("site marked") << 4 << Resultat::Cause::Repertoire;
     }
 
     void ecritureImpossible()
     {
         QFETCH(int, maniere);
+        QFETCH(Resultat::Cause, cause);
         const QString repertoire = nouveauChemin(QStringLiteral("absent"));
         const QString fichier = repertoire + QStringLiteral("/script.js");
         Resultat resultat;
@@ -719,10 +727,12 @@ private slots:
         else if (maniere == 2)
             resultat =
                 EcritureFichier::insererSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X"));
-        else
+        else if (maniere == 3)
             resultat = GenerationSite::copierArbre(MODELE, fichier);
+        else
+            resultat = ManifesteSite::ecrire(repertoire, fichier);
         QVERIFY(!resultat);
-        QCOMPARE(resultat.getCause(), Resultat::Cause::FichierInaccessible);
+        QCOMPARE(resultat.getCause(), cause);
         QCOMPARE(resultat.getChemin(), fichier);
         QVERIFY2(!resultat.getRaison().isEmpty() && resultat.getMessage().contains(fichier)
                 && resultat.getMessage().contains(resultat.getRaison()),

@@ -1798,7 +1798,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot keep a secret in %1: %2.</source>
-        <translation>Impossible de garder un secret dans %1 : %2.</translation>
+        <translation>Impossible de garder un secret dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1810,11 +1810,11 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>The keyring did not keep the secret: %1.</source>
-        <translation>Le trousseau n’a pas gardé le secret : %1.</translation>
+        <translation>Le trousseau n’a pas gardé le secret&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The secret cannot be removed from the keyring: %1.</source>
-        <translation>Impossible de retirer le secret du trousseau : %1.</translation>
+        <translation>Impossible de retirer le secret du trousseau&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

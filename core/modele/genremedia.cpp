@@ -84,7 +84,7 @@ Media *GenreMedia::depuisElement(const QDomElement &element)
 QString GenreMedia::texteTuile(const Media &media)
 {
     const GenreMedia *genre = pour(media.getType());
-    return genre != nullptr && genre->legende != nullptr ? genre->legende(media) : media.getUrl();
+    return genre != nullptr && genre->legendeTuile != nullptr ? genre->legendeTuile(media) : media.getUrl();
 }
 
 QString GenreMedia::nomFichierStocke(const QString &identifiant, const QString &extension)

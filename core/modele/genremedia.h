@@ -51,7 +51,7 @@ struct GenreMedia {
     /// `Message`, stored as the element's content, with nothing to copy or check.
     bool avecFichier = true;
     /// Caption of the day's tile; null for a kind with a file, whose tile shows the location.
-    QString (*legende)(const Media &media) = nullptr;
+    QString (*legendeTuile)(const Media &media) = nullptr;
 
     /// The label in the user's language; the table's texts have a translation context of its own.
     QString libelleTraduit() const;

@@ -570,7 +570,7 @@ Resultat ChantierSite::remplacer()
     return Resultat();
 }
 
-bool ChantierSite::supprimerSansFranchir(QString const &chemin, int *erreur)
+bool ChantierSite::supprimerSansFranchir(QString const &chemin)
 {
     const QFileInfo info(chemin);
     int base = ::open(natif(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -587,11 +587,7 @@ bool ChantierSite::supprimerSansFranchir(QString const &chemin, int *erreur)
     parcours.peripherique = infos.st_dev;
     supprimerDans(base, nom, &parcours, natif(chemin));
     fermer(&base);
-    if (parcours.erreur != 0) {
-        *erreur = parcours.erreur;
-        return false;
-    }
-    return true;
+    return parcours.erreur == 0;
 }
 
 bool ChantierSite::contientPointDeMontage(QString const &repertoire)

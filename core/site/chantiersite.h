@@ -66,8 +66,8 @@ public:
     Resultat remplacer();
 
     /// Removes `chemin` and everything below it, never entering another file system and
-    /// never following a link. False with `*erreur` set when something stays.
-    static bool supprimerSansFranchir(QString const &chemin, int *erreur);
+    /// never following a link. False when something stays.
+    static bool supprimerSansFranchir(QString const &chemin);
     /// Whether a file system is mounted anywhere strictly below `repertoire`.
     static bool contientPointDeMontage(QString const &repertoire);
     /// Whether `nom`, an entry of an output directory, is such a folder of a run.

@@ -727,9 +727,8 @@ int resetRepertoire(QString repertoire)
     // Never through a mount point below it, and a failed removal is a failure.
     if (ChantierSite::contientPointDeMontage(repertoire))
         return 4;
-    int erreur = 0;
     for (const QString &nom : listerEntrees(repertoire)) {
-        if (!ChantierSite::supprimerSansFranchir(joindre(repertoire, nom), &erreur))
+        if (!ChantierSite::supprimerSansFranchir(joindre(repertoire, nom)))
             return 4;
     }
     return QDir().mkpath(repertoire) ? 0 : 4;

@@ -102,26 +102,26 @@ Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
     return Resultat();
 }
 
-QString SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
+Resultat SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
 {
     const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!parametres.estValide())
-        return tr("The project file holds no key parameters: set the password in Options.");
+        return Resultat::echec(Resultat::Cause::Secret,
+            tr("The project file holds no key parameters: set the password in Options."));
     QString erreur;
     CoffreCles::cleMaitre(parametres, parametres.deriver(motDePasse), &erreur, nullptr, false);
-    return erreur;
+    return erreur.isEmpty() ? Resultat() : Resultat::echec(Resultat::Cause::Secret, erreur);
 }
 
-bool SitePrive::fragmentCle(
-    Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur)
+Resultat SitePrive::fragmentCle(Calendrier const &calendrier, QString const &motDePasse, QString *fragment)
 {
-    *erreur = verifierMotDePasse(calendrier, motDePasse);
-    if (!erreur->isEmpty())
-        return false;
+    const Resultat verification = verifierMotDePasse(calendrier, motDePasse);
+    if (!verification)
+        return verification;
     const QByteArray cle = ParametresCle::lire(calendrier.getOptions().cle).deriver(motDePasse);
     *fragment = QStringLiteral("k=")
         + QString::fromLatin1(cle.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
-    return true;
+    return Resultat();
 }
 
 QByteArray SitePrive::entete(Media const &media, QString const &extension)
