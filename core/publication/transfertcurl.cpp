@@ -215,6 +215,22 @@ Resultat TransfertCurl::executer(QString const &enTete, std::function<void()> co
         .avecDetail(numero);
 }
 
+Resultat TransfertCurl::parcourir(QMap<QString, qint64> const &entrees, QString const &prefixe,
+    QMap<QString, qint64> *fichiers, std::function<Resultat(QString const &)> const &listerSous)
+{
+    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it) {
+        const QString chemin = prefixe + it.key();
+        if (it.value() >= 0) {
+            fichiers->insert(chemin, it.value());
+            continue;
+        }
+        const Resultat sous = listerSous(chemin);
+        if (!sous)
+            return sous;
+    }
+    return Resultat();
+}
+
 QString TransfertCurl::cause(CURLcode code, long http) const
 {
     const QString serveur = cible.getHote();
