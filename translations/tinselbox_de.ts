@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen Ordner im Benutzerordner.</translation>
     </message>
 </context>
 <context>
@@ -1690,7 +1690,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Die Umwandlungen wurden angehalten.</translation>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1879,7 +1879,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1947,7 +1947,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>Die Veröffentlichung wurde angehalten.</translation>
+        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); akzeptieren Sie ihn nur, wenn es der Ihres Servers ist</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -2016,6 +2016,22 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>der Server hat die Anmeldung abgelehnt: falscher Benutzername, Schlüssel oder falsches Passwort (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>Zugriff vom Server verweigert (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>der Server hat keinen Platz mehr (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>der Server antwortete mit dem HTTP-Status %1 (%2)</translation>
     </message>
 </context>
 <context>

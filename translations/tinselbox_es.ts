@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
+        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -1698,7 +1698,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
+        <translation>La copia convertida de %1 en %2 quedó incompleta; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>
@@ -1879,7 +1879,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1951,7 +1951,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>La publicación se detuvo.</translation>
+        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -1979,7 +1979,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>no se puede llegar al servidor %1</translation>
+        <translation>la conexión segura con el servidor falló (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
@@ -2016,6 +2016,22 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permiso denegado por el servidor (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>el servidor no tiene espacio libre (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>el servidor respondió con el estado HTTP %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
+        <translation>L’adresse de publication n’a pas de port valide.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
+        <translation>L’adresse SFTP demande un dossier&#xa0;: /~/DOSSIER pour un dossier dans le dossier personnel de l’utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -960,7 +960,7 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1393,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
+        <translation>--date va avec --preview</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
@@ -1879,7 +1879,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1951,7 +1951,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
+        <translation>le serveur a refusé la connexion&#xa0;: nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -2016,6 +2016,22 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>le serveur a refusé la connexion&#xa0;: nom d’utilisateur, clé ou mot de passe incorrect (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permission refusée par le serveur (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>le serveur n’a plus de place (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>le serveur a répondu avec le statut HTTP %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
+        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -1698,7 +1698,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
+        <translation>La copia convertita di %1 in %2 è incompleta; il disco potrebbe essere pieno.</translation>
     </message>
 </context>
 <context>
@@ -1763,7 +1763,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
+        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario vi ha messo; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1879,7 +1879,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Non c’è alcun calendario da generare.</translation>
+        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1975,7 +1975,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>impossibile trovare il server %1</translation>
+        <translation>il server %1 non è raggiungibile</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -2016,6 +2016,22 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>il server ha rifiutato l’accesso: nome utente, chiave o password errati (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permesso negato dal server (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>il server non ha più spazio (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>il server ha risposto con lo stato HTTP %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
+        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de persoonlijke map van de gebruiker.</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1393,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>kan de kaart %1 niet schrijven: %2</translation>
+        <translation>--date hoort bij --preview</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
@@ -1690,7 +1690,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>De omzettingen zijn gestopt.</translation>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1879,7 +1879,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
+        <translation>Kan %1 niet schrijven: %2.</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>De externe map %1 kan niet worden weergegeven</translation>
+        <translation>Kan %1 niet verwijderen</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1</source>
@@ -2017,6 +2017,22 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
     </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>de server weigerde de aanmelding: verkeerde gebruikersnaam, sleutel of wachtwoord (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>toegang geweigerd door de server (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>de server heeft geen ruimte meer (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>de server antwoordde met HTTP-status %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TuilesJours</name>
@@ -2030,7 +2046,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>file missing</source>
-        <translation>De bucket %1 kan niet worden weergegeven</translation>
+        <translation>bestand ontbreekt</translation>
     </message>
 </context>
 </TS>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: UTILIZADOR@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
+        <translation>O endereço S3 precisa do nome de um bucket depois do servidor: s3://CHAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -1879,7 +1879,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>A geração foi parada; %1 ficou como estava.</translation>
+        <translation>Não é possível escrever %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1959,7 +1959,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation>A publicação foi interrompida.</translation>
+        <translation>o servidor não tem mais espaço</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
@@ -2016,6 +2016,22 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>o servidor recusou a entrada: nome de utilizador, chave ou palavra-passe errados (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permissão recusada pelo servidor (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>o servidor não tem mais espaço (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>o servidor respondeu com o estado HTTP %1 (%2)</translation>
     </message>
 </context>
 <context>

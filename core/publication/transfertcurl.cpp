@@ -250,16 +250,23 @@ QString TransfertCurl::cause(CURLcode code, long http) const
         const int fin = reponse.indexOf("</Message>");
         if (debut >= 0 && fin > debut)
             texte = QString::fromUtf8(reponse.mid(debut + 9, fin - debut - 9)).left(200);
-        const QString suite = texte.isEmpty() ? QString() : QLatin1String(" (") + texte + QLatin1Char(')');
+        // The server's own words go inside the sentence, where each language places them.
+        const auto avecTexte = [&texte](const QString &seul, const QString &avec) {
+            return texte.isEmpty() ? seul : avec.arg(texte);
+        };
         if (http == 401
             || (http == 403 && cible.getProtocole() == CiblePublication::S3
                 && reponse.contains("<Code>InvalidAccessKeyId</Code>")))
-            return tr("the server refused the login: wrong user name, key or password") + suite;
+            return avecTexte(tr("the server refused the login: wrong user name, key or password"),
+                tr("the server refused the login: wrong user name, key or password (%1)"));
         if (http == 403)
-            return tr("permission denied by the server") + suite;
+            return avecTexte(
+                tr("permission denied by the server"), tr("permission denied by the server (%1)"));
         if (http == 507 || http == 413)
-            return tr("the server has no room left") + suite;
-        return tr("the server answered with HTTP status %1").arg(http) + suite;
+            return avecTexte(tr("the server has no room left"), tr("the server has no room left (%1)"));
+        if (texte.isEmpty())
+            return tr("the server answered with HTTP status %1").arg(http);
+        return tr("the server answered with HTTP status %1 (%2)").arg(QString::number(http), texte);
     }
     switch (code) {
     case CURLE_LOGIN_DENIED:
