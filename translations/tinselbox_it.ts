@@ -1305,7 +1305,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 (vedi --help)</translation>
+        <translation>%1 non è vuota e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
     </message>
     <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>

@@ -1305,7 +1305,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 (ver --help)</translation>
+        <translation>%1 não está vazia e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
     </message>
     <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
