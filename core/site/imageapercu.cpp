@@ -168,29 +168,39 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
 
 bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre, QString *raison)
 {
-    // Encoded in memory: the encoder's own write errors would say nothing of their cause.
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
-        return false;
-    return EcritureFichier::ecrire(chemin, octets, raison);
+    const QByteArray octets = png(nomCalendrier, nombre);
+    return !octets.isEmpty() && EcritureFichier::ecrire(chemin, octets, raison);
 }
 
 qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)
 {
+    return png(nomCalendrier, nombre).size();
+}
+
+QByteArray ImageApercu::png(QString const &nomCalendrier, int nombre)
+{
+    // The picture depends on nothing else (the scene is the program's own), and painting
+    // and encoding it costs more than copying a site's pictures: the last one is kept, so
+    // that a generation or an estimate after an edit paints only when the name changed.
     static QMutex verrou;
     static QString dernierNom;
     static int dernierNombre = 0;
-    static qint64 derniereTaille = -1;
+    static bool dernieresPolices = false;
+    static QByteArray dernier;
     QMutexLocker garde(&verrou);
-    if (derniereTaille < 0 || nomCalendrier != dernierNom || nombre != dernierNombre) {
-        QBuffer tampon;
+    const bool polices = avecPolices();
+    if (dernier.isEmpty() || nomCalendrier != dernierNom || nombre != dernierNombre
+        || polices != dernieresPolices) {
+        // Encoded in memory: the encoder's own write errors would say nothing of their cause.
+        QByteArray octets;
+        QBuffer tampon(&octets);
         tampon.open(QIODevice::WriteOnly);
-        dessiner(nomCalendrier, nombre).save(&tampon, "PNG");
+        if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
+            return QByteArray();
         dernierNom = nomCalendrier;
         dernierNombre = nombre;
-        derniereTaille = tampon.size();
+        dernieresPolices = polices;
+        dernier = octets;
     }
-    return derniereTaille;
+    return dernier;
 }

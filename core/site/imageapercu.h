@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,7 +21,9 @@ public:
     /// system's reason in `*raison`.
     static bool ecrire(
         QString const &nomCalendrier, QString const &chemin, int nombre = 31, QString *raison = nullptr);
-    /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
-    /// is kept, so that an estimate after each edit paints only when the name changed.
+    /// The size of the PNG file `ecrire` writes, for the size estimate.
     static qint64 taille(QString const &nomCalendrier, int nombre = 31);
+    /// The PNG file `ecrire` writes (empty when it cannot be encoded); the last one is
+    /// kept and given again for the same name and number.
+    static QByteArray png(QString const &nomCalendrier, int nombre = 31);
 };
