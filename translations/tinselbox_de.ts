@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>Der Schlüssel des Kalenders %1 kann von anderen als Ihnen gelesen werden; er wird nicht verwendet.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>Der Schlüssel des Kalenders %1 ist beschädigt.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>Das ist nicht das Passwort des Kalenders (das in seinen Optionen festgelegte).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Der Schlüssel des Kalenders %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Der Schlüssel des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Der Schlüssel des Kalenders kann nicht erzeugt werden.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Die beiden Passwörter unterscheiden sich. Geben Sie zweimal dasselbe Passwort ein.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Das Passwort wird bei jeder Erzeugung abgefragt.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Der Kalender kann nicht geschrieben werden: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 ist keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 kann von anderen als Ihnen gelesen werden: machen Sie sie nur für Sie lesbar (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 ist zu groß für ein Passwort</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 ist leer</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Password of this private calendar:</source>
         <translation>Passwort dieses privaten Kalenders:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>es ist eine Verknüpfung</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Die geheime Datei %1 kann nicht gelesen werden: %2.</translation>
@@ -1800,8 +1769,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Die geheime Datei %1 kann von anderen gelesen werden: Nur ihr Besitzer darf sie lesen (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Die geheime Datei %1 ist zu groß für ein Passwort.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Die Geheimnisdatei %1 ist zu groß für ein Geheimnis.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>In %1 kann kein Geheimnis aufbewahrt werden: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Der Schlüsselbund kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Das Passwort kann nicht im Schlüsselbund abgelegt werden: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Der Schlüsselbund hat das Geheimnis nicht aufbewahrt: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Das Passwort kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Das Geheimnis kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>der Schlüsselbund hat nicht geantwortet</translation>
     </message>
 </context>
 <context>

@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La clave del calendario %1 puede ser leída por otros además de usted; no se usa.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La clave del calendario %1 está dañada.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>No es la contraseña del calendario (la fijada en sus Opciones).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>No se puede leer la clave del calendario %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>No se puede guardar la clave del calendario en %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>No se puede crear la clave del calendario.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Las dos contraseñas no coinciden. Escriba dos veces la misma contraseña.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>El llavero no guardó la contraseña (%1): se pedirá en cada generación.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>La contraseña se pedirá en cada generación.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Open anyway?</source>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>No se puede escribir el calendario: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 puede ser leído por otros además de usted: hágalo solo suyo (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 es demasiado grande para una contraseña</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 está vacío</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>el calendario es privado: indique su contraseña con --password-file FILE</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Password of this private calendar:</source>
         <translation>Contraseña de este calendario privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>El llavero no pudo dar la contraseña (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>el llavero no respondió</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>es un enlace</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>No se puede leer el archivo secreto %1: %2.</translation>
@@ -1800,8 +1769,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>El archivo secreto %1 puede ser leído por otros: solo su propietario debe poder leerlo (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>El archivo secreto %1 es demasiado grande para contener una contraseña.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>El archivo secreto %1 es demasiado grande para contener un secreto.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>No se puede guardar un secreto en %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>No se puede leer el llavero: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>La contraseña no se puede guardar en el llavero: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>El llavero no guardó el secreto: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>La contraseña no se puede quitar del llavero: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>No se puede quitar el secreto del llavero: %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>el llavero no respondió</translation>
     </message>
 </context>
 <context>

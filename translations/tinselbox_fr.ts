@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La clé du calendrier %1 peut être lue par d’autres que vous&#xa0;; elle n’est pas utilisée.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La clé du calendrier %1 est endommagée.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>Ce n’est pas le mot de passe du calendrier (celui défini dans ses Options).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>La clé du calendrier %1 ne peut pas être lue&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>La clé du calendrier ne peut pas être conservée dans %1&#xa0;: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Impossible de créer la clé du calendrier.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Les deux mots de passe diffèrent. Tapez deux fois le même mot de passe.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Le trousseau n’a pas gardé le mot de passe (%1)&#xa0;: il sera demandé à chaque génération.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Le mot de passe sera demandé à chaque génération.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 peut être lu par d’autres que vous&#xa0;: réservez-le à vous seul (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 est trop grand pour un mot de passe</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 est vide</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>le calendrier est privé&#xa0;: donnez son mot de passe avec --password-file FILE</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file&#xa0;: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Password of this private calendar:</source>
         <translation>Mot de passe de ce calendrier privé&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Le trousseau n’a pas pu donner le mot de passe (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>le trousseau n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>c’est un lien</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Impossible de lire le fichier secret %1 : %2.</translation>
@@ -1800,8 +1769,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Le fichier secret %1 peut être lu par d’autres : seul son propriétaire doit pouvoir le lire (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Le fichier secret %1 est trop grand pour contenir un mot de passe.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Le fichier secret %1 est trop grand pour contenir un secret.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Impossible de garder un secret dans %1 : %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Le trousseau ne peut pas être lu : %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Le mot de passe ne peut pas être gardé dans le trousseau : %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Le trousseau n’a pas gardé le secret : %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Impossible de retirer le secret du trousseau : %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>le trousseau n’a pas répondu</translation>
     </message>
 </context>
 <context>

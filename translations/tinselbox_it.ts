@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La chiave del calendario %1 può essere letta da altri oltre a te; non viene usata.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La chiave del calendario %1 è danneggiata.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>Non è la password del calendario (quella impostata nelle sue Opzioni).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Impossibile leggere la chiave del calendario %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Impossibile conservare la chiave del calendario in %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Impossibile creare la chiave del calendario.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Le due password sono diverse. Scrivi due volte la stessa password.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Il portachiavi non ha conservato la password (%1): verrà chiesta a ogni generazione.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>La password verrà chiesta a ogni generazione.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Aprire comunque?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Il file %1 non può essere scritto.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 non è un file normale</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 può essere letto da altri oltre a te: rendilo solo tuo (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 è troppo grande per una password</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 è vuoto</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>il calendario è privato: indica la sua password con --password-file FILE</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Password of this private calendar:</source>
         <translation>Password di questo calendario privato:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Il portachiavi non ha potuto fornire la password (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>il portachiavi non ha risposto</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>è un collegamento</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Impossibile leggere il file segreto %1: %2.</translation>
@@ -1800,8 +1769,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Il file segreto %1 può essere letto da altri: solo il suo proprietario deve poterlo leggere (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Il file segreto %1 è troppo grande per contenere una password.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Il file segreto %1 è troppo grande per contenere un segreto.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Impossibile conservare un segreto in %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Impossibile leggere il portachiavi: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Impossibile conservare la password nel portachiavi: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Il portachiavi non ha conservato il segreto: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Impossibile rimuovere il segreto dal portachiavi: %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>il portachiavi non ha risposto</translation>
     </message>
 </context>
 <context>

@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>De sleutel van de kalender %1 kan door anderen dan u worden gelezen; hij wordt niet gebruikt.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>De sleutel van de kalender %1 is beschadigd.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>Dit is niet het wachtwoord van de kalender (het wachtwoord uit de Opties).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>De sleutel van de kalender %1 kan niet worden gelezen: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>De sleutel van de kalender kan niet in %1 worden bewaard: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>De sleutel van de kalender kan niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>De twee wachtwoorden verschillen. Typ twee keer hetzelfde wachtwoord.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>De sleutelbos heeft het wachtwoord niet bewaard (%1): het wordt bij elke generatie gevraagd.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Het wachtwoord wordt bij elke generatie gevraagd.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Toch openen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>De kalender kan niet worden geschreven: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>kan %1 niet lezen: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 kan door anderen dan u worden gelezen: maak het alleen voor u leesbaar (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 is te groot voor een wachtwoord</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 is leeg</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Password of this private calendar:</source>
         <translation>Wachtwoord van deze privékalender:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>de sleutelbos antwoordde niet</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>het is een koppeling</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Kan het geheime bestand %1 niet lezen: %2.</translation>
@@ -1800,8 +1769,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Het geheime bestand %1 kan door anderen worden gelezen: alleen de eigenaar mag het lezen (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Het geheime bestand %1 is te groot voor een wachtwoord.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Het geheime bestand %1 is te groot voor een geheim.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Kan geen geheim bewaren in %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>De sleutelbos kan niet worden gelezen: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>De sleutelbos heeft het geheim niet bewaard: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>%1 kan niet worden verzonden: %2.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Kan het geheim niet uit de sleutelbos verwijderen: %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>de sleutelbos antwoordde niet</translation>
     </message>
 </context>
 <context>

@@ -203,10 +203,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>A chave do calendário %1 pode ser lida por outros além de si; não é usada.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>A chave do calendário %1 está danificada.</translation>
     </message>
@@ -215,12 +211,8 @@
         <translation>Esta não é a palavra-passe do calendário (a definida nas suas Opções).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Não é possível ler a chave do calendário %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Não é possível guardar a chave do calendário em %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Não é possível criar a chave do calendário.</translation>
     </message>
 </context>
 <context>
@@ -699,8 +691,8 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>As duas palavras-passe são diferentes. Escreva duas vezes a mesma palavra-passe.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>O porta-chaves não guardou a palavra-passe (%1): será pedida em cada geração.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>A palavra-passe será pedida em cada geração.</translation>
     </message>
 </context>
 <context>
@@ -935,29 +927,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>O ficheiro %1 não pode ser escrito.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>não é possível ler %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 não é um ficheiro normal</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 pode ser lido por outros além de si: torne-o só seu (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 é demasiado grande para uma palavra-passe</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 está vazio</translation>
     </message>
 </context>
 <context>
@@ -1425,10 +1394,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>o calendário é privado: indique a sua palavra-passe com --password-file FILE</translation>
     </message>
-    <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1529,10 +1494,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Password of this private calendar:</source>
         <translation>Palavra-passe deste calendário privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>O porta-chaves não conseguiu dar a palavra-passe (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1786,7 +1747,15 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>o porta-chaves não respondeu</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>é uma ligação</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Não é possível ler o ficheiro secreto %1: %2.</translation>
@@ -1800,8 +1769,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>O ficheiro secreto %1 pode ser lido por outros: só o seu dono o pode ler (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>O ficheiro secreto %1 é grande demais para conter uma palavra-passe.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>O ficheiro secreto %1 é demasiado grande para conter um segredo.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Não é possível guardar um segredo em %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1812,12 +1785,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Não é possível ler o porta-chaves: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Não é possível guardar a palavra-passe no porta-chaves: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>O chaveiro não guardou o segredo: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Não é possível remover a palavra-passe do porta-chaves: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Não é possível retirar o segredo do chaveiro: %1.</translation>
     </message>
 </context>
 <context>
@@ -2019,13 +1992,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>o porta-chaves não respondeu</translation>
     </message>
 </context>
 <context>
