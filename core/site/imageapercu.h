@@ -23,7 +23,8 @@ public:
         QString const &nomCalendrier, QString const &chemin, int nombre = 31, QString *raison = nullptr);
     /// The size of the PNG file `ecrire` writes, for the size estimate.
     static qint64 taille(QString const &nomCalendrier, int nombre = 31);
-    /// The PNG file `ecrire` writes (empty when it cannot be encoded); the last one is
-    /// kept and given again for the same name and number.
+    /// The PNG file `ecrire` writes (empty when it cannot be encoded). The last one is
+    /// kept, and those of earlier runs of the same program are found in the user's cache,
+    /// so that the same name and number are painted once.
     static QByteArray png(QString const &nomCalendrier, int nombre = 31);
 };
