@@ -172,6 +172,8 @@ void TestLigneCommande::generer()
     QCOMPARE(lignesJour.last(), QStringLiteral("Day 25: a message"));
     QCOMPARE(premiere.code, 0);
     QCOMPARE(sansApercu(site), sansApercu(attendu));
+    const QString apercu = QStringLiteral("/data/") + Format::IMAGE_APERCU_LIEN;
+    const QByteArray premierApercu = lire(site + apercu);
 
     // A site generated earlier is replaced without --force.
     QVERIFY(ecrire(site + QStringLiteral("/data/ancien.txt"), "old"));
@@ -180,6 +182,14 @@ void TestLigneCommande::generer()
     QCOMPARE(seconde.erreurs, QString());
     QCOMPARE(seconde.code, 0);
     QCOMPARE(sansApercu(site), sansApercu(attendu));
+    // The preview picture the first run painted and kept, not another one.
+    QCOMPARE(lire(site + apercu), premierApercu);
+    // A kept picture serves only the calendar it shows: here, a shorter one.
+    const QString court = ecrireProjet(QStringLiteral("avent-court.xml"), jours, 24);
+    const QString siteCourt = racine.filePath(QStringLiteral("site-court"));
+    QCOMPARE(lancer({QStringLiteral("--generate"), court, siteCourt}).code, 0);
+    QVERIFY(lire(siteCourt + apercu).startsWith("\x89PNG"));
+    QVERIFY(lire(siteCourt + apercu) != premierApercu);
 }
 
 void TestLigneCommande::refus_data()

@@ -90,11 +90,14 @@ QString systemeVirtuel(int fd, const QString &chemin)
         case EFIVARFS_MAGIC:
         case BPF_FS_MAGIC:
             return QStringLiteral("a kernel file system");
-        default:
+        case TMPFS_MAGIC:
             break;
+        default:
+            return QString();
         }
     }
-    // devtmpfs has the magic number of tmpfs: only the mount table tells them apart.
+    // devtmpfs has the magic number of tmpfs: only the mount table (long to read, so
+    // read for those alone) tells them apart.
     const QByteArray type = QStorageInfo(chemin).fileSystemType();
     return type == "devtmpfs" ? QString::fromLatin1(type) : QString();
 }

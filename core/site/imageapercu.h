@@ -2,6 +2,7 @@
 
 #include "format/resultat.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -23,7 +24,10 @@ public:
     static QImage dessiner(QString const &nomCalendrier, int nombre = 31);
     /// Writes the picture as a PNG file.
     static Resultat ecrire(QString const &nomCalendrier, QString const &chemin, int nombre = 31);
-    /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
-    /// is kept, so that an estimate after each edit paints only when the name changed.
+    /// The size of the PNG file `ecrire` writes, for the size estimate.
     static qint64 taille(QString const &nomCalendrier, int nombre = 31);
+    /// The PNG file `ecrire` writes (empty when it cannot be encoded). The last one is
+    /// kept, and those of earlier runs of the same program are found in the user's cache,
+    /// so that the same name and number are painted once.
+    static QByteArray png(QString const &nomCalendrier, int nombre = 31);
 };
