@@ -3,11 +3,11 @@
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 #include "modele/message.h"
-#include "site/generationsite.h"
 #include "site/textespage.h"
 
 #include <QBuffer>
@@ -108,8 +108,7 @@ bool reprendre(QString const &precedent, qint64 taille, QByteArray const &debut,
         return false;
     if (::link(ancien.constData(), QFile::encodeName(destination).constData()) == 0)
         return true;
-    int erreur = 0;
-    return GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC;
+    return QFile::copy(precedent, destination);
 }
 
 QMutex verrouEmpreintes;
@@ -170,26 +169,26 @@ Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
     return Resultat();
 }
 
-QString SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
+Resultat SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
 {
     const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!parametres.estValide())
-        return tr("The project file holds no key parameters: set the password in Options.");
+        return Resultat::echec(Resultat::Cause::Secret,
+            tr("The project file holds no key parameters: set the password in Options."));
     QString erreur;
     CoffreCles::cleMaitre(parametres, parametres.deriver(motDePasse), &erreur, nullptr, false);
-    return erreur;
+    return erreur.isEmpty() ? Resultat() : Resultat::echec(Resultat::Cause::Secret, erreur);
 }
 
-bool SitePrive::fragmentCle(
-    Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur)
+Resultat SitePrive::fragmentCle(Calendrier const &calendrier, QString const &motDePasse, QString *fragment)
 {
-    *erreur = verifierMotDePasse(calendrier, motDePasse);
-    if (!erreur->isEmpty())
-        return false;
+    const Resultat verification = verifierMotDePasse(calendrier, motDePasse);
+    if (!verification)
+        return verification;
     const QByteArray cle = ParametresCle::lire(calendrier.getOptions().cle).deriver(motDePasse);
     *fragment = QStringLiteral("k=")
         + QString::fromLatin1(cle.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
-    return true;
+    return Resultat();
 }
 
 QByteArray SitePrive::entete(Media const &media, QString const &extension)
@@ -359,8 +358,8 @@ Resultat SitePrive::installer(
     Resultat echec = Resultat::echec(Resultat::Cause::FichierInaccessible,
         SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
                          .avecChemin(site);
-    int erreur = 0;
-    if (GenerationSite::copierFichier(SOURCE_VERROU, verrou, &erreur) != GenerationSite::AUCUN_ECHEC
+    QFile source(SOURCE_VERROU);
+    if (!source.open(QIODevice::ReadOnly) || !EcritureFichier::ecrire(verrou, source.readAll())
         || !TextesPage::ecrireTable(verrou, langue))
         return echec;
     const QString parametres =
@@ -372,9 +371,10 @@ Resultat SitePrive::installer(
             .arg(Format::DUREE_AFFICHAGE_MS)
             .arg(fond.size() == 2 ? QStringLiteral(", fond: [\"%1\", \"%2\"]").arg(fond.at(0), fond.at(1))
                                   : QString());
-    QString raison;
-    if (!insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison))
-        return echec.avecRaison(raison);
+    const Resultat insertion =
+        EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres);
+    if (!insertion)
+        return echec.avecRaison(insertion.getRaison());
 
     // What a phone downloads on open: the script without its comments and indentation.
     if (!compacterScript(verrou))
