@@ -1,5 +1,6 @@
 #include "site/generationsite.h"
 
+#include "chiffrement/chainecles.h"
 #include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
@@ -423,10 +424,20 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // password's key is derived (a fixed fraction of a second) while the template is copied,
     // and waited for before the first day.
     const bool prive = calendrier.getOptions().prive && !apercu;
+    // Doors that open only on their day: every day encrypted under its own chain key.
+    const bool verrouille = calendrier.getOptions().verrou && !apercu;
+    const bool chiffre = prive || verrouille;
     if (prive && motDePasse.isEmpty())
         return SitePrive::preparer(calendrier, motDePasse, nullptr, nullptr);
     SitePrive::Cles cles;
     QString avisCles;
+    QString avisChaine;
+    if (verrouille) {
+        const Resultat chaine = SitePrive::preparerChaine(
+            calendrier, instant.isValid() ? instant : ChaineCles::maintenant(), &cles, &avisChaine);
+        if (!chaine)
+            return chaine;
+    }
     QFuture<Resultat> preparation;
     if (prive)
         preparation = QtConcurrent::run([&] {
@@ -517,9 +528,10 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         const Resultat cle = preparation.result();
         if (!cle)
             return cle;
-        if (avis != nullptr)
-            *avis = avisCles;
     }
+    if (avis != nullptr)
+        *avis = avisCles.isEmpty() || avisChaine.isEmpty() ? avisCles + avisChaine
+                                                           : avisCles + QLatin1Char(' ') + avisChaine;
 
     // The days' lines, written under each marker in one pass per script once every media
     // is copied: the latest day first, as one insertion per day used to leave them.
@@ -547,7 +559,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
             fichierPublie = publication.fichier;
-            const EchecCopie echec = prive
+            const EchecCopie echec = chiffre
                 ? AUCUN_ECHEC
                 : copierFichier(publication.fichier,
                     joindre(
@@ -559,14 +571,15 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
 
         // A private day: its content encrypted into a script named for nothing it holds,
         // and lines that ask the page's lock for it.
-        if (prive) {
-            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
-            const Resultat chiffre = SitePrive::ecrireContenu(cles, identite,
+        if (chiffre) {
+            const SitePrive::Cles clesJour = SitePrive::clesDuJour(cles, it.key());
+            const QString identite = FormatChiffre::identite(clesJour.cleMaitre, it.key());
+            const Resultat contenuChiffre = SitePrive::ecrireContenu(clesJour, identite,
                 SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
                 joindre(repertoireMedia, identite + QStringLiteral(".js")),
                 joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")));
-            if (!chiffre)
-                return Resultat(chiffre).avecJour(it.key());
+            if (!contenuChiffre)
+                return Resultat(contenuChiffre).avecJour(it.key());
             blocsScene.prepend(QStringLiteral("case %1:\n").arg(it.key()) + SitePrive::lignesScene(identite));
             continue;
         }
@@ -594,7 +607,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU, &raison)))
         return echecScript(raison);
 
-    if (prive) {
+    if (chiffre) {
         const Resultat verrou = SitePrive::installer(cles, site, TextesPage::langue(calendrier));
         if (!verrou)
             return verrou;
@@ -660,7 +673,8 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
-    if (calendrier.getOptions().prive)
+    const bool chiffre = calendrier.getOptions().prive || calendrier.getOptions().verrou;
+    if (chiffre)
         *taille += SitePrive::tailleVerrou();
     // Cropping a large picture takes a while: its limit stands for the two crops.
     if (!calendrier.getOptions().fond.isEmpty() && !calendrier.getOptions().prive)
@@ -673,7 +687,7 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
             it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux, &publiee);
-        *taille += calendrier.getOptions().prive ? SitePrive::tailleChiffree(publiee) : publiee;
+        *taille += chiffre ? SitePrive::tailleChiffree(publiee) : publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 class Calendrier;
@@ -27,6 +28,13 @@ public:
         ParametresCle parametres;
         QByteArray cleMotDePasse;
         QByteArray cleMaitre;
+        /// Doors that open only on their day: the last day's key of the run under way
+        /// (empty without the option), the day whose key the site holds (0 before the run)
+        /// and that key.
+        QByteArray cleDernierJour;
+        int longueur = 0;
+        int jourChaine = 0;
+        QByteArray cleChaine;
     };
 
     SitePrive() = delete;
@@ -40,6 +48,16 @@ public:
     /// content in `precedent` (the site being replaced) is copied instead of encrypted again.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QString const &source, QString const &destination, QString const &precedent = QString());
+    /// The chain's keys of `calendrier` for a site made at `instant`: from the secret kept on
+    /// this computer, or a new chain (said in `*avis`) when none is kept.
+    static Resultat preparerChaine(
+        Calendrier const &calendrier, QDateTime const &instant, Cles *cles, QString *avis);
+    /// The keys day `jour`'s content is encrypted under: the master key, or with doors that
+    /// open only on their day, the content key of that day's chain key.
+    static Cles clesDuJour(Cles const &cles, int jour);
+    /// The chain's key of the day the site holds, wrapped under a private calendar's master
+    /// key: nonce, ciphertext and tag, the same bytes for the same pair.
+    static QByteArray envelopperCleChaine(QByteArray const &cleMaitre, QByteArray const &cleChaine);
     /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
     /// project file keeps them) and a new master key kept on this computer.
     static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);
