@@ -610,10 +610,6 @@ Ersetzen?</translation>
         <translation>Jedes Bild, jeden Ton und jedes Video Byte für Byte kopieren, statt sie fürs Web zu verkleinern.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Eine Zeitzone wie Europe/Paris lässt den Tag für alle Besucher zur selben Mitternacht wechseln. Diese Optionen bestimmen nur, welche Kugeln die Seite öffnet: Die Dateien der anderen Tage verbergen sie nicht.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Jeder Monat</translation>
     </message>
@@ -742,10 +738,6 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Der Code, der beim Verschließen der Türen angezeigt wurde: Mit ihm gehen die Schlüssel dieses Kalenders auf einem anderen Computer weiter.</translation>
     </message>
     <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>Verschlossene Türen brauchen eine Veröffentlichungsadresse und die morgendliche Veröffentlichung: An einem Morgen, an dem der Computer aus ist, öffnet sich die Tür des Tages bei der nächsten Veröffentlichung.</translation>
-    </message>
-    <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
         <translation>Türen, die sich erst an ihrem Tag öffnen, brauchen eine Veröffentlichungsadresse: Die Veröffentlichung jeden Morgen bringt den Schlüssel des Tages.</translation>
     </message>
@@ -760,6 +752,10 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Bewahren Sie diesen Wiederherstellungscode sicher auf, nicht auf diesem Computer. Auf einem anderen Computer in den Optionen eingegeben (oder mit --recovery-code-file angegeben), geht er mit den Schlüsseln dieses Kalenders weiter:
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Eine Zeitzone wie Europe/Berlin lässt den Tag für alle Besucher um dieselbe Mitternacht wechseln. Verschlossene Türen öffnen sich mit der Veröffentlichung jeden Morgen, oder mit der nächsten nach einem Morgen, an dem der Computer aus war.</translation>
     </message>
 </context>
 <context>

@@ -610,10 +610,6 @@ Replace it?</source>
         <translation>Copiar cada imagen, sonido y vídeo byte a byte en lugar de aligerarlos para la web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Una zona horaria como Europe/Paris hace que el día cambie para todos los visitantes a la misma medianoche. Estas opciones solo deciden qué bolas abre la página: no ocultan los archivos de los demás días.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Cualquier mes</translation>
     </message>
@@ -742,10 +738,6 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>El código mostrado al cerrar las puertas: continúa con las claves de este calendario en otro ordenador.</translation>
     </message>
     <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>Las puertas cerradas necesitan una dirección de publicación y la publicación cada mañana: una mañana en que el ordenador esté apagado, la puerta de ese día se abre en la siguiente publicación.</translation>
-    </message>
-    <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
         <translation>Las puertas que solo se abren en su día necesitan una dirección de publicación: la publicación de cada mañana trae la clave del día.</translation>
     </message>
@@ -760,6 +752,10 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Guarde este código de recuperación en un lugar seguro, fuera de este ordenador. En otro ordenador, escrito en Opciones (o dado con --recovery-code-file), continúa con las claves de este calendario:
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un huso horario como Europe/Madrid hace que el día cambie para todos los visitantes a la misma medianoche. Las puertas cerradas se abren con la publicación de cada mañana, o con la siguiente tras una mañana con el ordenador apagado.</translation>
     </message>
 </context>
 <context>

@@ -610,10 +610,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Copier chaque image, son et vidéo octet pour octet au lieu de les alléger pour le Web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Ces options décident seulement quelles boules la page ouvre&#xa0;: elles ne cachent pas les fichiers des autres jours.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>N’importe quel mois</translation>
     </message>
@@ -727,7 +723,7 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
-        <translation>Les portes ne s&apos;ouvrent que le jour venu, pour de vrai</translation>
+        <translation>Portes ouvertes le jour venu, pour de vrai</translation>
     </message>
     <message>
         <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
@@ -740,10 +736,6 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
         <translation>Le code affiché quand les portes ont été verrouillées : il reprend les clés de ce calendrier sur un autre ordinateur.</translation>
-    </message>
-    <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>Les portes verrouillées demandent une adresse de publication et la publication chaque matin : un matin où l&apos;ordinateur est éteint, la porte du jour s&apos;ouvre à la publication suivante.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -760,6 +752,10 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Gardez ce code de secours en lieu sûr, ailleurs que sur cet ordinateur. Sur un autre ordinateur, tapé dans les Options (ou donné avec --recovery-code-file), il reprend les clés de ce calendrier :
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Les portes verrouillées s&apos;ouvrent avec la publication de chaque matin, ou avec la suivante après un matin où l&apos;ordinateur était éteint.</translation>
     </message>
 </context>
 <context>

@@ -610,10 +610,6 @@ Sostituirlo?</translation>
         <translation>Copia ogni immagine, suono e video byte per byte invece di alleggerirli per il web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Un fuso orario come Europe/Paris fa cambiare il giorno per tutti i visitatori alla stessa mezzanotte. Queste opzioni decidono solo quali palline apre la pagina: non nascondono i file degli altri giorni.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Qualsiasi mese</translation>
     </message>
@@ -742,10 +738,6 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Il codice mostrato quando le porte sono state chiuse: prosegue con le chiavi di questo calendario su un altro computer.</translation>
     </message>
     <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>Le porte chiuse richiedono un indirizzo di pubblicazione e la pubblicazione ogni mattina: una mattina in cui il computer è spento, la porta del giorno si apre alla pubblicazione successiva.</translation>
-    </message>
-    <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
         <translation>Le porte che si aprono solo nel loro giorno richiedono un indirizzo di pubblicazione: la pubblicazione di ogni mattina porta la chiave del giorno.</translation>
     </message>
@@ -760,6 +752,10 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Conserva questo codice di recupero in un luogo sicuro, lontano da questo computer. Su un altro computer, digitato nelle Opzioni (o dato con --recovery-code-file), prosegue con le chiavi di questo calendario:
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuso orario come Europe/Rome fa cambiare il giorno a tutti i visitatori alla stessa mezzanotte. Le porte chiuse si aprono con la pubblicazione di ogni mattina, o con la successiva dopo una mattina a computer spento.</translation>
     </message>
 </context>
 <context>

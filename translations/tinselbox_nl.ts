@@ -610,10 +610,6 @@ Vervangen?</translation>
         <translation>Elke afbeelding, elk geluid en elke video byte voor byte kopiëren in plaats van ze lichter te maken voor het web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Een tijdzone zoals Europe/Paris laat de dag voor elke bezoeker om dezelfde middernacht wisselen. Deze opties bepalen alleen welke ballen de pagina opent: ze verbergen de bestanden van de andere dagen niet.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Elke maand</translation>
     </message>
@@ -742,10 +738,6 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>De code die werd getoond toen de deurtjes op slot gingen: daarmee gaan de sleutels van deze kalender op een andere computer verder.</translation>
     </message>
     <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>Deurtjes op slot hebben een publicatieadres en elke ochtend publiceren nodig: op een ochtend dat de computer uit staat, gaat het deurtje van die dag open bij de volgende publicatie.</translation>
-    </message>
-    <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
         <translation>Deurtjes die pas op hun dag opengaan, hebben een publicatieadres nodig: de publicatie van elke ochtend brengt de sleutel van die dag.</translation>
     </message>
@@ -760,6 +752,10 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Bewaar deze herstelcode op een veilige plek, niet op deze computer. Op een andere computer, ingetypt bij Opties (of gegeven met --recovery-code-file), gaat hij verder met de sleutels van deze kalender:
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Een tijdzone zoals Europe/Amsterdam laat de dag voor alle bezoekers op dezelfde middernacht wisselen. Deurtjes op slot gaan open met de publicatie van elke ochtend, of met de volgende na een ochtend dat de computer uit stond.</translation>
     </message>
 </context>
 <context>

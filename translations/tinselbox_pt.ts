@@ -610,10 +610,6 @@ Substituí-lo?</translation>
         <translation>Copiar cada imagem, som e vídeo byte a byte em vez de deixá-los mais leves para a web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Um fuso horário como Europe/Paris faz o dia mudar para todos os visitantes à mesma meia-noite. Estas opções só decidem quais bolas a página abre: não escondem os arquivos dos outros dias.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Qualquer mês</translation>
     </message>
@@ -742,10 +738,6 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>O código mostrado quando as portas foram trancadas: continua com as chaves deste calendário noutro computador.</translation>
     </message>
     <message>
-        <source>Locked doors need a publishing address and Publish every morning: on a morning the computer is off, that day&apos;s door opens at the next publish.</source>
-        <translation>As portas trancadas precisam de um endereço de publicação e da publicação todas as manhãs: numa manhã em que o computador esteja desligado, a porta desse dia abre na publicação seguinte.</translation>
-    </message>
-    <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
         <translation>As portas que só abrem no seu dia precisam de um endereço de publicação: a publicação de cada manhã traz a chave do dia.</translation>
     </message>
@@ -760,6 +752,10 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>Guarde este código de recuperação num local seguro, longe deste computador. Noutro computador, escrito nas Opções (ou dado com --recovery-code-file), continua com as chaves deste calendário:
 
 %1</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Um fuso horário como Europe/Lisbon faz mudar o dia de todos os visitantes à mesma meia-noite. As portas trancadas abrem com a publicação de cada manhã, ou com a seguinte depois de uma manhã com o computador desligado.</translation>
     </message>
 </context>
 <context>
