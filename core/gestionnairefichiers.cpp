@@ -25,6 +25,7 @@ int GestionnaireFichiers::codeDe(Resultat const &resultat)
     case Resultat::Cause::FichierInaccessible:
     case Resultat::Cause::Publication:
     case Resultat::Cause::DossierEtranger:
+    case Resultat::Cause::Secret:
         return 2;
     case Resultat::Cause::Introuvable:
     case Resultat::Cause::SansCalendrier:

@@ -2,7 +2,6 @@
 
 #include "bureau/traduction.h"
 #include "chiffrement/chainecles.h"
-#include "chiffrement/fichiersecret.h"
 #include "conversion/planconversions.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
@@ -13,8 +12,8 @@
 #include "modele/media.h"
 #include "publication/ciblepublication.h"
 #include "publication/publicationcalendrier.h"
-#include "publication/secretpublication.h"
 #include "publication/tachematinale.h"
+#include "secrets/secrets.h"
 #include "service/servicegeneration.h"
 #include "site/cartepartage.h"
 #include "site/generationsite.h"
@@ -489,7 +488,7 @@ bool LigneCommande::lireSecret(const CiblePublication &cible, QString *secret)
 {
     secret->clear();
     if (analyseur.isSet(optionFichierSecret)) {
-        const Resultat lecture = SecretPublication::lireFichier(analyseur.value(optionFichierSecret), secret);
+        const Resultat lecture = Secrets::lireFichier(analyseur.value(optionFichierSecret), secret);
         if (!lecture)
             echouer(lecture.getMessage());
         return lecture.estReussi();
@@ -497,7 +496,7 @@ bool LigneCommande::lireSecret(const CiblePublication &cible, QString *secret)
     // Without a session bus (a cron job) there is no keyring to ask.
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         bool absent = false;
-        const Resultat lecture = SecretPublication::lireTrousseau(cible.cleSecret(), secret, &absent);
+        const Resultat lecture = Secrets::lireTrousseau(cible.cleSecret(), secret, &absent);
         if (lecture && !absent)
             return true;
         if (!lecture && cible.getProtocole() != CiblePublication::SFTP) {
@@ -638,9 +637,9 @@ bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDeP
         echouer(tr("the calendar is private: give its password with --password-file FILE"));
         return false;
     }
-    QString erreur;
-    if (!FichierSecret::lire(analyseur.value(optionMotDePasse), motDePasse, &erreur)) {
-        echouer(tr("--password-file: ") + erreur);
+    const Resultat lecture = Secrets::lireFichier(analyseur.value(optionMotDePasse), motDePasse);
+    if (!lecture) {
+        echouer(lecture.getMessage());
         return false;
     }
     return true;
@@ -655,9 +654,9 @@ bool LigneCommande::reprendreChaine(const Calendrier &calendrier)
         return false;
     }
     QString code;
-    QString erreur;
-    if (!FichierSecret::lire(analyseur.value(optionCodeSecours), &code, &erreur)) {
-        echouer(tr("--recovery-code-file: ") + erreur);
+    const Resultat lecture = Secrets::lireFichier(analyseur.value(optionCodeSecours), &code);
+    if (!lecture) {
+        echouer(tr("--recovery-code-file: ") + lecture.getMessage());
         return false;
     }
     const QByteArray secret = ChaineCles::lireCodeSecours(code);

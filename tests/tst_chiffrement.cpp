@@ -3,7 +3,6 @@
 
 #include "chiffrement/chainecles.h"
 #include "chiffrement/coffrecles.h"
-#include "chiffrement/fichiersecret.h"
 #include "chiffrement/formatchiffre.h"
 #include "chiffrement/parametrescle.h"
 #include "format/resultat.h"
@@ -32,8 +31,6 @@ private slots:
     void initTestCase();
     void parametres_data();
     void parametres();
-    void fichierSecret_data();
-    void fichierSecret();
     void coffre();
     void generation();
     void position_data();
@@ -80,53 +77,6 @@ void TestChiffrement::parametres()
     QCOMPARE(parametres.estValide(), valide);
     QCOMPARE(parametres.texte(), valide ? texte.trimmed() : QString());
     QCOMPARE(parametres.deriver(QStringLiteral("x")).size(), valide ? 32 : 0);
-}
-
-void TestChiffrement::fichierSecret_data()
-{
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("attendu");
-    QTest::addColumn<QString>("erreur");
-    QTest::newRow("owner only, final line end")
-        << QByteArray("sapin de Noël\n") << 0600 << QStringLiteral("sapin de Noël") << QString();
-    QTest::newRow("owner only, Windows line end")
-        << QByteArray("sapin\r\n") << 0400 << QStringLiteral("sapin") << QString();
-    QTest::newRow("inner line ends kept")
-        << QByteArray("a\nb\n\n") << 0600 << QStringLiteral("a\nb\n") << QString();
-    QTest::newRow("readable by the group")
-        << QByteArray("sapin") << 0640 << QString() << QStringLiteral("others");
-    QTest::newRow("readable by all") << QByteArray("sapin") << 0604 << QString() << QStringLiteral("others");
-    QTest::newRow("writable by the group")
-        << QByteArray("sapin") << 0620 << QString() << QStringLiteral("others");
-    QTest::newRow("empty") << QByteArray("\n") << 0600 << QString() << QStringLiteral("empty");
-    QTest::newRow("too large") << QByteArray(70000, 'a') << 0600 << QString() << QStringLiteral("too large");
-    QTest::newRow("a directory") << QByteArray() << -1 << QString() << QStringLiteral("not a regular file");
-    QTest::newRow("a FIFO") << QByteArray() << -2 << QString() << QStringLiteral("not a regular file");
-    QTest::newRow("missing") << QByteArray() << -3 << QString() << QStringLiteral("cannot read");
-}
-
-void TestChiffrement::fichierSecret()
-{
-    QFETCH(QByteArray, contenu);
-    QFETCH(int, mode);
-    QFETCH(QString, attendu);
-    QFETCH(QString, erreur);
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("mot"));
-    if (mode == -1)
-        QVERIFY(QDir().mkdir(chemin));
-    else if (mode == -2)
-        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
-    else if (mode >= 0) {
-        QVERIFY(ecrire(chemin, contenu));
-        QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)), 0);
-    }
-    QString secret;
-    QString raison;
-    QCOMPARE(FichierSecret::lire(chemin, &secret, &raison), erreur.isEmpty());
-    QCOMPARE(secret, attendu);
-    QVERIFY2(raison.contains(erreur), qPrintable(raison));
 }
 
 void TestChiffrement::coffre()

@@ -11,8 +11,8 @@
 #include "publication/listesite.h"
 #include "publication/planpublication.h"
 #include "publication/publieur.h"
-#include "publication/secretpublication.h"
 #include "publication/tachematinale.h"
+#include "secrets/secrets.h"
 
 #include <QAction>
 #include <QStandardPaths>
@@ -260,11 +260,16 @@ void TestPublication::lireSecret_data()
     QTest::newRow("no line feed") << QByteArray("s3cret") << 0400 << "s3cret";
     QTest::newRow("only one line feed dropped") << QByteArray("s3cret\n\n") << 0600 << "s3cret\n";
     QTest::newRow("spaces kept") << QByteArray(" s3 cret \n") << 0600 << " s3 cret ";
+    QTest::newRow("Windows line end") << QByteArray("sapin de Noël\r\n") << 0400 << "sapin de Noël";
     QTest::newRow("group may read") << QByteArray("s3cret\n") << 0640 << QString();
     QTest::newRow("anyone may write") << QByteArray("s3cret\n") << 0602 << QString();
     QTest::newRow("empty") << QByteArray("\n") << 0600 << QString();
     QTest::newRow("link") << QByteArray("link") << 0600 << QString();
+    QTest::newRow("anyone may read") << QByteArray("s3cret\n") << 0604 << QString();
+    QTest::newRow("too large") << QByteArray(70000, 'a') << 0600 << QString();
     QTest::newRow("folder") << QByteArray("folder") << 0700 << QString();
+    QTest::newRow("FIFO, which must not block") << QByteArray("fifo") << 0600 << QString();
+    QTest::newRow("missing") << QByteArray("missing") << 0600 << QString();
 }
 
 void TestPublication::lireSecret()
@@ -277,18 +282,20 @@ void TestPublication::lireSecret()
         dossier.filePath(QStringLiteral("secret-") + QString::fromLatin1(QTest::currentDataTag()));
     if (contenu == "folder") {
         QVERIFY(QDir().mkpath(chemin));
+    } else if (contenu == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
     } else if (contenu == "link") {
         const QString cible = dossier.filePath(QStringLiteral("secret-cible"));
         QVERIFY(ecrire(cible, "s3cret\n"));
         QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(QFile::link(cible, chemin));
-    } else {
+    } else if (contenu != "missing") {
         QVERIFY(ecrire(chemin, contenu));
     }
-    if (contenu != "link")
+    if (contenu != "link" && contenu != "missing")
         QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)), 0);
     QString lu;
-    const Resultat resultat = SecretPublication::lireFichier(chemin, &lu);
+    const Resultat resultat = Secrets::lireFichier(chemin, &lu);
     QCOMPARE(resultat.estReussi(), !secret.isEmpty());
     QCOMPARE(lu, secret);
     if (!resultat)
@@ -303,14 +310,14 @@ void TestPublication::trousseau()
     const QString cle = QStringLiteral("sftp://anne@127.0.0.1/~/essai");
     QString lu;
     bool absent = false;
-    QVERIFY(SecretPublication::effacerTrousseau(cle));
-    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(Secrets::effacerTrousseau(cle));
+    QVERIFY(Secrets::lireTrousseau(cle, &lu, &absent));
     QVERIFY(absent);
-    QVERIFY(SecretPublication::ecrireTrousseau(cle, QStringLiteral("pässwörd")));
-    QVERIFY(SecretPublication::lireTrousseau(cle, &lu, &absent));
+    QVERIFY(Secrets::ecrireTrousseau(cle, QStringLiteral("pässwörd")));
+    QVERIFY(Secrets::lireTrousseau(cle, &lu, &absent));
     QVERIFY(!absent);
     QCOMPARE(lu, QStringLiteral("pässwörd"));
-    QVERIFY(SecretPublication::effacerTrousseau(cle));
+    QVERIFY(Secrets::effacerTrousseau(cle));
 }
 
 void TestPublication::tacheMatinale_data()

@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>Die Schlüsselkette des Kalenders %1 kann auch von anderen gelesen werden; sie wird nicht verwendet.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>Die Schlüsselkette des Kalenders %1 ist beschädigt: Geben Sie ihren Wiederherstellungscode an oder löschen Sie die Datei, um eine neue Kette zu beginnen.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>Die Schlüsselkette des Kalenders %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Dieser Computer liefert keine Zufallsbytes für eine Schlüsselkette.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>Die Schlüsselkette des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Das ist kein Wiederherstellungscode, oder er ist falsch eingegeben.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>Der Schlüssel des Kalenders %1 kann von anderen als Ihnen gelesen werden; er wird nicht verwendet.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>Der Schlüssel des Kalenders %1 ist beschädigt.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>Das ist nicht das Passwort des Kalenders (das in seinen Optionen festgelegte).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Der Schlüssel des Kalenders %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Der Schlüssel des Kalenders kann nicht in %1 aufbewahrt werden: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Der Schlüssel des Kalenders kann nicht erzeugt werden.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Die beiden Passwörter unterscheiden sich. Geben Sie zweimal dasselbe Passwort ein.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt (%1): Es wird bei jeder Erzeugung abgefragt.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Das Passwort wird bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Wiederherstellungscode</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Der Code, der beim Verschließen der Türen angezeigt wurde: Mit ihm gehen die Schlüssel dieses Kalenders auf einem anderen Computer weiter.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Jeder Tag wird mit einem eigenen Schlüssel verschlüsselt, und die Website enthält nur die Schlüssel der Tage bis zu dem, an dem sie veröffentlicht wurde.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Wiederherstellungscode</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>Der Code, der beim Verschließen der Türen angezeigt wurde: Mit ihm gehen die Schlüssel dieses Kalenders auf einem anderen Computer weiter.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Eine Zeitzone wie Europe/Berlin lässt den Tag für alle Besucher um dieselbe Mitternacht wechseln. Verschlossene Türen öffnen sich mit der Veröffentlichung jeden Morgen, oder mit der nächsten nach einem Morgen, an dem der Computer aus war.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Bewahren Sie diesen Wiederherstellungscode sicher auf, nicht auf diesem Computer. Auf einem anderen Computer in den Optionen eingegeben (oder mit --recovery-code-file angegeben), geht er mit den Schlüsseln dieses Kalenders weiter:
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Eine Zeitzone wie Europe/Berlin lässt den Tag für alle Besucher um dieselbe Mitternacht wechseln. Verschlossene Türen öffnen sich mit der Veröffentlichung jeden Morgen, oder mit der nächsten nach einem Morgen, an dem der Computer aus war.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Der Kalender kann nicht geschrieben werden: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 ist keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 kann von anderen als Ihnen gelesen werden: machen Sie sie nur für Sie lesbar (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 ist zu groß für ein Passwort</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 ist leer</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Mit --generate, --check oder --publish: die Schlüsselkette eines Kalenders, dessen Türen sich erst an ihrem Tag öffnen, mit dem Wiederherstellungscode aus FILE fortsetzen, den nur Sie lesen dürfen.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Password of this private calendar:</source>
         <translation>Passwort dieses privaten Kalenders:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Der Schlüsselbund konnte das Passwort nicht liefern (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>es ist eine Verknüpfung</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Die geheime Datei %1 kann nicht gelesen werden: %2.</translation>
@@ -1903,8 +1864,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Die geheime Datei %1 kann von anderen gelesen werden: Nur ihr Besitzer darf sie lesen (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Die geheime Datei %1 ist zu groß für ein Passwort.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Die Geheimnisdatei %1 ist zu groß für ein Geheimnis.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>In %1 kann kein Geheimnis aufbewahrt werden: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Der Schlüsselbund kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Das Passwort kann nicht im Schlüsselbund abgelegt werden: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Der Schlüsselbund hat das Geheimnis nicht aufbewahrt: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Das Passwort kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Das Geheimnis kann nicht aus dem Schlüsselbund entfernt werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>der Schlüsselbund hat nicht geantwortet</translation>
     </message>
 </context>
 <context>

@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>La cadena de claves del calendario %1 puede ser leída por otros además de usted; no se usa.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>La cadena de claves del calendario %1 está dañada: indique su código de recuperación, o elimine el archivo para empezar una cadena nueva.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>No se puede leer la cadena de claves del calendario %1: %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Este ordenador no proporciona bytes aleatorios para una cadena de claves.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>No se puede guardar la cadena de claves del calendario en %1: %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Esto no es un código de recuperación, o está mal escrito.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La clave del calendario %1 puede ser leída por otros además de usted; no se usa.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La clave del calendario %1 está dañada.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>No es la contraseña del calendario (la fijada en sus Opciones).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>No se puede leer la clave del calendario %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>No se puede guardar la clave del calendario en %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>No se puede crear la clave del calendario.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Las dos contraseñas no coinciden. Escriba dos veces la misma contraseña.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>El llavero no guardó la contraseña (%1): se pedirá en cada generación.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>La contraseña se pedirá en cada generación.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Código de recuperación</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>El código mostrado al cerrar las puertas: continúa con las claves de este calendario en otro ordenador.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Cada día se cifra con su propia clave, y el sitio solo contiene las claves de los días hasta aquel en que se publicó.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Código de recuperación</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>El código mostrado al cerrar las puertas: continúa con las claves de este calendario en otro ordenador.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un huso horario como Europe/Madrid hace que el día cambie para todos los visitantes a la misma medianoche. Las puertas cerradas se abren con la publicación de cada mañana, o con la siguiente tras una mañana con el ordenador apagado.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Guarde este código de recuperación en un lugar seguro, fuera de este ordenador. En otro ordenador, escrito en Opciones (o dado con --recovery-code-file), continúa con las claves de este calendario:
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Un huso horario como Europe/Madrid hace que el día cambie para todos los visitantes a la misma medianoche. Las puertas cerradas se abren con la publicación de cada mañana, o con la siguiente tras una mañana con el ordenador apagado.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Open anyway?</source>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>No se puede escribir el calendario: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 puede ser leído por otros además de usted: hágalo solo suyo (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 es demasiado grande para una contraseña</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 está vacío</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>el calendario es privado: indique su contraseña con --password-file FILE</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Con --generate, --check o --publish: continuar la cadena de claves de un calendario cuyas puertas solo se abren en su día, con el código de recuperación de FILE, que solo usted puede leer.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Password of this private calendar:</source>
         <translation>Contraseña de este calendario privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>El llavero no pudo dar la contraseña (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>el llavero no respondió</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>es un enlace</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>No se puede leer el archivo secreto %1: %2.</translation>
@@ -1903,8 +1864,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>El archivo secreto %1 puede ser leído por otros: solo su propietario debe poder leerlo (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>El archivo secreto %1 es demasiado grande para contener una contraseña.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>El archivo secreto %1 es demasiado grande para contener un secreto.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>No se puede guardar un secreto en %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>No se puede leer el llavero: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>La contraseña no se puede guardar en el llavero: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>El llavero no guardó el secreto: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>La contraseña no se puede quitar del llavero: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>No se puede quitar el secreto del llavero: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>el llavero no respondió</translation>
     </message>
 </context>
 <context>

@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>La chaîne de clés du calendrier %1 peut être lue par d&apos;autres que vous ; elle n&apos;est pas utilisée.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>La chaîne de clés du calendrier %1 est endommagée : donnez son code de secours, ou supprimez le fichier pour commencer une nouvelle chaîne.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>La chaîne de clés du calendrier %1 ne peut pas être lue : %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Cet ordinateur ne fournit pas d&apos;octets aléatoires pour une chaîne de clés.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>La chaîne de clés du calendrier ne peut pas être conservée dans %1 : %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Ce n&apos;est pas un code de secours, ou il est mal tapé.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La clé du calendrier %1 peut être lue par d’autres que vous&#xa0;; elle n’est pas utilisée.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La clé du calendrier %1 est endommagée.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>Ce n’est pas le mot de passe du calendrier (celui défini dans ses Options).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>La clé du calendrier %1 ne peut pas être lue&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>La clé du calendrier ne peut pas être conservée dans %1&#xa0;: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Impossible de créer la clé du calendrier.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Les deux mots de passe diffèrent. Tapez deux fois le même mot de passe.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Le trousseau n’a pas gardé le mot de passe (%1)&#xa0;: il sera demandé à chaque génération.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Le mot de passe sera demandé à chaque génération.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Code de secours</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Le code affiché quand les portes ont été verrouillées : il reprend les clés de ce calendrier sur un autre ordinateur.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Chaque jour est chiffré sous sa propre clé, et le site ne contient que les clés des jours jusqu&apos;à celui de sa publication.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Code de secours</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>Le code affiché quand les portes ont été verrouillées : il reprend les clés de ce calendrier sur un autre ordinateur.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Les portes verrouillées s&apos;ouvrent avec la publication de chaque matin, ou avec la suivante après un matin où l&apos;ordinateur était éteint.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Gardez ce code de secours en lieu sûr, ailleurs que sur cet ordinateur. Sur un autre ordinateur, tapé dans les Options (ou donné avec --recovery-code-file), il reprend les clés de ce calendrier :
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Les portes verrouillées s&apos;ouvrent avec la publication de chaque matin, ou avec la suivante après un matin où l&apos;ordinateur était éteint.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 peut être lu par d’autres que vous&#xa0;: réservez-le à vous seul (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 est trop grand pour un mot de passe</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 est vide</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>le calendrier est privé&#xa0;: donnez son mot de passe avec --password-file FILE</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file&#xa0;: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Avec --generate, --check ou --publish : reprendre la chaîne de clés d&apos;un calendrier dont les portes ne s&apos;ouvrent que le jour venu, à partir du code de secours dans FILE, que vous seul pouvez lire.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Password of this private calendar:</source>
         <translation>Mot de passe de ce calendrier privé&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Le trousseau n’a pas pu donner le mot de passe (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>le trousseau n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>c’est un lien</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Impossible de lire le fichier secret %1 : %2.</translation>
@@ -1903,8 +1864,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Le fichier secret %1 peut être lu par d’autres : seul son propriétaire doit pouvoir le lire (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Le fichier secret %1 est trop grand pour contenir un mot de passe.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Le fichier secret %1 est trop grand pour contenir un secret.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Impossible de garder un secret dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Le trousseau ne peut pas être lu : %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Le mot de passe ne peut pas être gardé dans le trousseau : %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Le trousseau n’a pas gardé le secret&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Le mot de passe ne peut pas être retiré du trousseau : %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Impossible de retirer le secret du trousseau&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>le trousseau n’a pas répondu</translation>
     </message>
 </context>
 <context>

@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>La catena di chiavi del calendario %1 può essere letta da altri oltre a te; non viene usata.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>La catena di chiavi del calendario %1 è danneggiata: indica il suo codice di recupero, oppure elimina il file per iniziare una nuova catena.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>Impossibile leggere la catena di chiavi del calendario %1: %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Questo computer non fornisce byte casuali per una catena di chiavi.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>Impossibile conservare la catena di chiavi del calendario in %1: %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Questo non è un codice di recupero, oppure è digitato male.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>La chiave del calendario %1 può essere letta da altri oltre a te; non viene usata.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>La chiave del calendario %1 è danneggiata.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>Non è la password del calendario (quella impostata nelle sue Opzioni).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Impossibile leggere la chiave del calendario %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Impossibile conservare la chiave del calendario in %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Impossibile creare la chiave del calendario.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Le due password sono diverse. Scrivi due volte la stessa password.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>Il portachiavi non ha conservato la password (%1): verrà chiesta a ogni generazione.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>La password verrà chiesta a ogni generazione.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Codice di recupero</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Il codice mostrato quando le porte sono state chiuse: prosegue con le chiavi di questo calendario su un altro computer.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Ogni giorno è cifrato con una chiave propria, e il sito contiene solo le chiavi dei giorni fino a quello della pubblicazione.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Codice di recupero</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>Il codice mostrato quando le porte sono state chiuse: prosegue con le chiavi di questo calendario su un altro computer.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuso orario come Europe/Rome fa cambiare il giorno a tutti i visitatori alla stessa mezzanotte. Le porte chiuse si aprono con la pubblicazione di ogni mattina, o con la successiva dopo una mattina a computer spento.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Conserva questo codice di recupero in un luogo sicuro, lontano da questo computer. Su un altro computer, digitato nelle Opzioni (o dato con --recovery-code-file), prosegue con le chiavi di questo calendario:
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Un fuso orario come Europe/Rome fa cambiare il giorno a tutti i visitatori alla stessa mezzanotte. Le porte chiuse si aprono con la pubblicazione di ogni mattina, o con la successiva dopo una mattina a computer spento.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Aprire comunque?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>Il file %1 non può essere scritto.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 non è un file normale</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 può essere letto da altri oltre a te: rendilo solo tuo (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 è troppo grande per una password</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 è vuoto</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>il calendario è privato: indica la sua password con --password-file FILE</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Con --generate, --check o --publish: proseguire la catena di chiavi di un calendario le cui porte si aprono solo nel loro giorno, dal codice di recupero in FILE, che solo tu puoi leggere.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Password of this private calendar:</source>
         <translation>Password di questo calendario privato:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>Il portachiavi non ha potuto fornire la password (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>il portachiavi non ha risposto</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>è un collegamento</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Impossibile leggere il file segreto %1: %2.</translation>
@@ -1903,8 +1864,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Il file segreto %1 può essere letto da altri: solo il suo proprietario deve poterlo leggere (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Il file segreto %1 è troppo grande per contenere una password.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Il file segreto %1 è troppo grande per contenere un segreto.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Impossibile conservare un segreto in %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Impossibile leggere il portachiavi: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Impossibile conservare la password nel portachiavi: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>Il portachiavi non ha conservato il segreto: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Impossibile rimuovere la password dal portachiavi: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Impossibile rimuovere il segreto dal portachiavi: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>il portachiavi non ha risposto</translation>
     </message>
 </context>
 <context>

@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>De sleutelketen van de kalender %1 kan ook door anderen worden gelezen; ze wordt niet gebruikt.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>De sleutelketen van de kalender %1 is beschadigd: geef de herstelcode op, of verwijder het bestand om een nieuwe keten te beginnen.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>De sleutelketen van de kalender %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Deze computer levert geen willekeurige bytes voor een sleutelketen.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>De sleutelketen van de kalender kan niet in %1 worden bewaard: %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Dit is geen herstelcode, of er zit een tikfout in.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>De sleutel van de kalender %1 kan door anderen dan u worden gelezen; hij wordt niet gebruikt.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>De sleutel van de kalender %1 is beschadigd.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>Dit is niet het wachtwoord van de kalender (het wachtwoord uit de Opties).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>De sleutel van de kalender %1 kan niet worden gelezen: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>De sleutel van de kalender kan niet in %1 worden bewaard: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>De sleutel van de kalender kan niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>De twee wachtwoorden verschillen. Typ twee keer hetzelfde wachtwoord.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>De sleutelbos heeft het wachtwoord niet bewaard (%1): het wordt bij elke generatie gevraagd.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>Het wachtwoord wordt bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Herstelcode</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>De code die werd getoond toen de deurtjes op slot gingen: daarmee gaan de sleutels van deze kalender op een andere computer verder.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Elke dag wordt versleuteld met een eigen sleutel, en de site bevat alleen de sleutels van de dagen tot en met de dag waarop hij werd gepubliceerd.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Herstelcode</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>De code die werd getoond toen de deurtjes op slot gingen: daarmee gaan de sleutels van deze kalender op een andere computer verder.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Een tijdzone zoals Europe/Amsterdam laat de dag voor alle bezoekers op dezelfde middernacht wisselen. Deurtjes op slot gaan open met de publicatie van elke ochtend, of met de volgende na een ochtend dat de computer uit stond.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Bewaar deze herstelcode op een veilige plek, niet op deze computer. Op een andere computer, ingetypt bij Opties (of gegeven met --recovery-code-file), gaat hij verder met de sleutels van deze kalender:
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Een tijdzone zoals Europe/Amsterdam laat de dag voor alle bezoekers op dezelfde middernacht wisselen. Deurtjes op slot gaan open met de publicatie van elke ochtend, of met de volgende na een ochtend dat de computer uit stond.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Toch openen?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>De kalender kan niet worden geschreven: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>kan %1 niet lezen: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 kan door anderen dan u worden gelezen: maak het alleen voor u leesbaar (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 is te groot voor een wachtwoord</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 is leeg</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Met --generate, --check of --publish: verder gaan met de sleutelketen van een kalender waarvan de deurtjes pas op hun dag opengaan, met de herstelcode in FILE, die alleen u mag lezen.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Password of this private calendar:</source>
         <translation>Wachtwoord van deze privékalender:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>De sleutelbos kon het wachtwoord niet geven (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>de sleutelbos antwoordde niet</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>het is een koppeling</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Kan het geheime bestand %1 niet lezen: %2.</translation>
@@ -1903,8 +1864,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Het geheime bestand %1 kan door anderen worden gelezen: alleen de eigenaar mag het lezen (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>Het geheime bestand %1 is te groot voor een wachtwoord.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>Het geheime bestand %1 is te groot voor een geheim.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Kan geen geheim bewaren in %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>De sleutelbos kan niet worden gelezen: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>De sleutelbos heeft het geheim niet bewaard: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>%1 kan niet worden verzonden: %2.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Kan het geheim niet uit de sleutelbos verwijderen: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>de sleutelbos antwoordde niet</translation>
     </message>
 </context>
 <context>

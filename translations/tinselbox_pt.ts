@@ -68,24 +68,16 @@
 <context>
     <name>ChaineCles</name>
     <message>
-        <source>The calendar&apos;s key chain %1 may be read by others than you; it is not used.</source>
-        <translation>A cadeia de chaves do calendário %1 pode ser lida por outros além de si; não é usada.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
         <translation>A cadeia de chaves do calendário %1 está danificada: indique o seu código de recuperação, ou apague o ficheiro para começar uma nova cadeia.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key chain %1 cannot be read: %2.</source>
-        <translation>Não é possível ler a cadeia de chaves do calendário %1: %2.</translation>
     </message>
     <message>
         <source>This computer gives no random bytes for a key chain.</source>
         <translation>Este computador não fornece bytes aleatórios para uma cadeia de chaves.</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key chain cannot be kept in %1: %2.</source>
-        <translation>Não é possível guardar a cadeia de chaves do calendário em %1: %2.</translation>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Isto não é um código de recuperação, ou está mal escrito.</translation>
     </message>
 </context>
 <context>
@@ -226,10 +218,6 @@
 <context>
     <name>CoffreCles</name>
     <message>
-        <source>The calendar&apos;s key %1 may be read by others than you; it is not used.</source>
-        <translation>A chave do calendário %1 pode ser lida por outros além de si; não é usada.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s key %1 is damaged.</source>
         <translation>A chave do calendário %1 está danificada.</translation>
     </message>
@@ -238,12 +226,8 @@
         <translation>Esta não é a palavra-passe do calendário (a definida nas suas Opções).</translation>
     </message>
     <message>
-        <source>The calendar&apos;s key %1 cannot be read: %2.</source>
-        <translation>Não é possível ler a chave do calendário %1: %2.</translation>
-    </message>
-    <message>
-        <source>The calendar&apos;s key cannot be kept in %1: %2.</source>
-        <translation>Não é possível guardar a chave do calendário em %1: %2.</translation>
+        <source>The calendar&apos;s key cannot be made.</source>
+        <translation>Não é possível criar a chave do calendário.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +702,16 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>As duas palavras-passe são diferentes. Escreva duas vezes a mesma palavra-passe.</translation>
     </message>
     <message>
-        <source>The keyring did not keep the password (%1): it will be asked at each generation.</source>
-        <translation>O porta-chaves não guardou a palavra-passe (%1): será pedida em cada geração.</translation>
+        <source>The password will be asked at each generation.</source>
+        <translation>A palavra-passe será pedida em cada geração.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Código de recuperação</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>O código mostrado quando as portas foram trancadas: continua com as chaves deste calendário noutro computador.</translation>
     </message>
     <message>
         <source>Doors open only on their day, for real</source>
@@ -730,12 +722,8 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>Cada dia é cifrado com uma chave própria, e o site só contém as chaves dos dias até àquele em que foi publicado.</translation>
     </message>
     <message>
-        <source>Recovery code</source>
-        <translation>Código de recuperação</translation>
-    </message>
-    <message>
-        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
-        <translation>O código mostrado quando as portas foram trancadas: continua com as chaves deste calendário noutro computador.</translation>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Um fuso horário como Europe/Lisbon faz mudar o dia de todos os visitantes à mesma meia-noite. As portas trancadas abrem com a publicação de cada manhã, ou com a seguinte depois de uma manhã com o computador desligado.</translation>
     </message>
     <message>
         <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
@@ -752,10 +740,6 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>Guarde este código de recuperação num local seguro, longe deste computador. Noutro computador, escrito nas Opções (ou dado com --recovery-code-file), continua com as chaves deste calendário:
 
 %1</translation>
-    </message>
-    <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
-        <translation>Um fuso horário como Europe/Lisbon faz mudar o dia de todos os visitantes à mesma meia-noite. As portas trancadas abrem com a publicação de cada manhã, ou com a seguinte depois de uma manhã com o computador desligado.</translation>
     </message>
 </context>
 <context>
@@ -994,29 +978,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>The calendar cannot be written: %1.</source>
         <translation>O ficheiro %1 não pode ser escrito.</translation>
-    </message>
-</context>
-<context>
-    <name>FichierSecret</name>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>não é possível ler %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 não é um ficheiro normal</translation>
-    </message>
-    <message>
-        <source>%1 may be read by others than you: make it yours alone (chmod 600)</source>
-        <translation>%1 pode ser lido por outros além de si: torne-o só seu (chmod 600)</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a password</source>
-        <translation>%1 é demasiado grande para uma palavra-passe</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 está vazio</translation>
     </message>
 </context>
 <context>
@@ -1485,10 +1446,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>o calendário é privado: indique a sua palavra-passe com --password-file FILE</translation>
     </message>
     <message>
-        <source>--password-file: </source>
-        <translation>--password-file: </translation>
-    </message>
-    <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
         <translation>Com --generate, --check ou --publish: continuar a cadeia de chaves de um calendário cujas portas só abrem no seu dia, a partir do código de recuperação em FILE, que só você pode ler.</translation>
     </message>
@@ -1628,10 +1585,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Password of this private calendar:</source>
         <translation>Palavra-passe deste calendário privado:</translation>
-    </message>
-    <message>
-        <source>The keyring could not give the password (%1).</source>
-        <translation>O porta-chaves não conseguiu dar a palavra-passe (%1).</translation>
     </message>
     <message>
         <source>Private calendar</source>
@@ -1889,7 +1842,15 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
 </context>
 <context>
-    <name>SecretPublication</name>
+    <name>Secrets</name>
+    <message>
+        <source>the keyring did not answer</source>
+        <translation>o porta-chaves não respondeu</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>é uma ligação</translation>
+    </message>
     <message>
         <source>Cannot read the secret file %1: %2.</source>
         <translation>Não é possível ler o ficheiro secreto %1: %2.</translation>
@@ -1903,8 +1864,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>O ficheiro secreto %1 pode ser lido por outros: só o seu dono o pode ler (chmod 600 %1).</translation>
     </message>
     <message>
-        <source>The secret file %1 is too large to hold a password.</source>
-        <translation>O ficheiro secreto %1 é grande demais para conter uma palavra-passe.</translation>
+        <source>The secret file %1 is too large to hold a secret.</source>
+        <translation>O ficheiro secreto %1 é demasiado grande para conter um segredo.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a secret in %1: %2.</source>
+        <translation>Não é possível guardar um segredo em %1: %2.</translation>
     </message>
     <message>
         <source>The secret file %1 is empty.</source>
@@ -1915,12 +1880,12 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Não é possível ler o porta-chaves: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be kept in the keyring: %1.</source>
-        <translation>Não é possível guardar a palavra-passe no porta-chaves: %1.</translation>
+        <source>The keyring did not keep the secret: %1.</source>
+        <translation>O chaveiro não guardou o segredo: %1.</translation>
     </message>
     <message>
-        <source>The password cannot be removed from the keyring: %1.</source>
-        <translation>Não é possível remover a palavra-passe do porta-chaves: %1.</translation>
+        <source>The secret cannot be removed from the keyring: %1.</source>
+        <translation>Não é possível retirar o segredo do chaveiro: %1.</translation>
     </message>
 </context>
 <context>
@@ -2126,13 +2091,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
-    </message>
-</context>
-<context>
-    <name>Trousseau</name>
-    <message>
-        <source>the keyring did not answer</source>
-        <translation>o porta-chaves não respondeu</translation>
     </message>
 </context>
 <context>

@@ -4,21 +4,14 @@
 #include "modele/calendrier.h"
 #include "modele/datesjours.h"
 #include "modele/optionscalendrier.h"
+#include "secrets/secrets.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTimeZone>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -107,8 +100,7 @@ QString ChaineCles::chemin(Calendrier const &calendrier)
         QCryptographicHash::Sha256)
                                .toHex()
                                .left(32);
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/tinselbox/chaines/") + QString::fromLatin1(nom);
+    return Secrets::repertoire() + QStringLiteral("/chaines/") + QString::fromLatin1(nom);
 }
 
 Resultat ChaineCles::secret(Calendrier const &calendrier, bool creer, QByteArray *secret, bool *nouveau)
@@ -117,41 +109,28 @@ Resultat ChaineCles::secret(Calendrier const &calendrier, bool creer, QByteArray
     if (nouveau != nullptr)
         *nouveau = false;
     const QString fichier = chemin(calendrier);
-    const QByteArray local = QFile::encodeName(fichier);
-    const int lecture = ::open(local.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (lecture >= 0) {
-        struct stat infos;
-        QByteArray lu(TAILLE_SECRET + 1, Qt::Uninitialized);
-        const bool prive = ::fstat(lecture, &infos) == 0 && S_ISREG(infos.st_mode)
-            && infos.st_uid == ::geteuid() && (infos.st_mode & 077) == 0;
-        const ssize_t taille = prive ? ::read(lecture, lu.data(), size_t(lu.size())) : -1;
-        ::close(lecture);
-        if (!prive)
-            return Resultat::echec(Resultat::Cause::FichierInaccessible,
-                tr("The calendar's key chain %1 may be read by others than you; it is not used.")
-                    .arg(Resultat::cheminLisible(fichier)))
-                .avecChemin(fichier);
-        if (taille != TAILLE_SECRET)
+    QByteArray lu;
+    bool absent = false;
+    const Resultat lecture = Secrets::lireDonnees(fichier, &lu, &absent, TAILLE_SECRET + 1);
+    if (!lecture)
+        return lecture;
+    if (!absent) {
+        if (lu.size() != TAILLE_SECRET)
             return Resultat::echec(Resultat::Cause::FichierInaccessible,
                 tr("The calendar's key chain %1 is damaged: give its recovery code, or remove the file to "
                    "start a new chain.")
                     .arg(Resultat::cheminLisible(fichier)))
                 .avecChemin(fichier);
-        *secret = lu.left(TAILLE_SECRET);
+        *secret = lu;
         return Resultat();
     }
-    if (errno != ENOENT)
-        return Resultat::echec(Resultat::Cause::FichierInaccessible,
-            tr("The calendar's key chain %1 cannot be read: %2.")
-                .arg(Resultat::cheminLisible(fichier), Resultat::raisonSysteme(errno)))
-            .avecChemin(fichier);
     if (!creer)
         return Resultat();
     const QByteArray neuf = Chiffrement::aleatoire(TAILLE_SECRET);
     if (neuf.isEmpty())
         return Resultat::echec(
             Resultat::Cause::FichierInaccessible, tr("This computer gives no random bytes for a key chain."));
-    const Resultat garde = garder(calendrier, neuf);
+    const Resultat garde = Secrets::creerDonnees(fichier, neuf);
     if (!garde)
         return garde;
     *secret = neuf;
@@ -162,38 +141,10 @@ Resultat ChaineCles::secret(Calendrier const &calendrier, bool creer, QByteArray
 
 Resultat ChaineCles::garder(Calendrier const &calendrier, QByteArray const &secret)
 {
-    const QString fichier = chemin(calendrier);
-    const QString dossier = QFileInfo(fichier).path();
-    const QByteArray provisoire = QFile::encodeName(fichier + QStringLiteral(".nouveau"));
-    int erreur = 0;
-    int sortie = -1;
     if (secret.size() != TAILLE_SECRET)
-        erreur = EINVAL;
-    else if (!QDir().mkpath(dossier) || ::chmod(QFile::encodeName(dossier).constData(), 0700) != 0)
-        erreur = errno != 0 ? errno : EACCES;
-    else {
-        ::unlink(provisoire.constData());
-        sortie = ::open(provisoire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (sortie < 0)
-            erreur = errno;
-    }
-    // Written aside, then renamed over the old one: a crash never leaves half a secret.
-    if (sortie >= 0
-        && (::write(sortie, secret.constData(), size_t(secret.size())) != secret.size()
-            || ::fsync(sortie) != 0))
-        erreur = errno != 0 ? errno : EIO;
-    if (sortie >= 0 && ::close(sortie) != 0 && erreur == 0)
-        erreur = errno;
-    if (erreur == 0 && ::rename(provisoire.constData(), QFile::encodeName(fichier).constData()) != 0)
-        erreur = errno;
-    if (erreur != 0) {
-        ::unlink(provisoire.constData());
-        return Resultat::echec(Resultat::Cause::FichierInaccessible,
-            tr("The calendar's key chain cannot be kept in %1: %2.")
-                .arg(Resultat::cheminLisible(dossier), Resultat::raisonSysteme(erreur)))
-            .avecChemin(dossier);
-    }
-    return Resultat();
+        return Resultat::echec(
+            Resultat::Cause::FichierInaccessible, tr("This is not a recovery code, or it is mistyped."));
+    return Secrets::remplacerDonnees(chemin(calendrier), secret);
 }
 
 QString ChaineCles::codeSecours(QByteArray const &secret)

@@ -1,5 +1,7 @@
 #include "chiffrement/parametrescle.h"
 
+#include <QCryptographicHash>
+
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/formatchiffre.h"
 
@@ -67,4 +69,14 @@ int ParametresCle::getIterations() const
 QByteArray ParametresCle::deriver(QString const &motDePasse) const
 {
     return estValide() ? Chiffrement::deriverMotDePasse(motDePasse, sel, iterations) : QByteArray();
+}
+
+QString ParametresCle::entreeTrousseau() const
+{
+    return QStringLiteral("calendar password ") + nomFichier();
+}
+
+QString ParametresCle::nomFichier() const
+{
+    return QString::fromLatin1(QCryptographicHash::hash(sel, QCryptographicHash::Sha256).toHex().left(32));
 }

@@ -23,6 +23,10 @@ public:
     int getIterations() const;
     /// The key of `motDePasse` under these parameters; empty when they are invalid.
     QByteArray deriver(QString const &motDePasse) const;
+    /// The name the password is kept under in the keyring, found by the salt alone.
+    QString entreeTrousseau() const;
+    /// A name for this calendar's kept files, found by the salt alone.
+    QString nomFichier() const;
 
 private:
     QByteArray sel;

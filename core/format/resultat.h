@@ -37,6 +37,8 @@ public:
         Publication,
         /// The remote folder holds files that are not a site this program published.
         DossierEtranger,
+        /// A password or key cannot be read from its file or the keyring, or cannot be kept.
+        Secret,
     };
 
     /// A success.

@@ -4,8 +4,8 @@
 #include "document/documentcalendrier.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
-#include "publication/secretpublication.h"
 #include "publication/tachematinale.h"
+#include "secrets/secrets.h"
 #include "site/miseenformetaille.h"
 
 #include <QCheckBox>
@@ -46,7 +46,7 @@ CommandesPublication::CommandesPublication(DocumentCalendrier &document, QWidget
 bool CommandesPublication::obtenirSecret(CiblePublication const &cible, QString *secret)
 {
     bool absent = true;
-    const Resultat lecture = SecretPublication::lireTrousseau(cible.cleSecret(), secret, &absent);
+    const Resultat lecture = Secrets::lireTrousseau(cible.cleSecret(), secret, &absent);
     if (!lecture)
         BoiteMessage::avertir(&fenetre, lecture.getMessage(), tr("The password is asked for instead."));
     if (lecture && !absent)
@@ -80,7 +80,7 @@ bool CommandesPublication::obtenirSecret(CiblePublication const &cible, QString 
         return false;
     *secret = champ->text();
     if (garder->isChecked() && !secret->isEmpty()) {
-        const Resultat ecriture = SecretPublication::ecrireTrousseau(cible.cleSecret(), *secret);
+        const Resultat ecriture = Secrets::ecrireTrousseau(cible.cleSecret(), *secret);
         if (!ecriture)
             BoiteMessage::avertir(&fenetre, ecriture.getMessage());
     }

@@ -8,9 +8,9 @@
 #include "bureau/traduction.h"
 #include "chiffrement/chainecles.h"
 #include "chiffrement/parametrescle.h"
-#include "chiffrement/trousseau.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
+#include "secrets/secrets.h"
 #include "site/siteprive.h"
 #include "site/themepage.h"
 
@@ -307,12 +307,13 @@ bool FenetreOptions::cleChoisie(QString *cle)
         BoiteMessage::avertir(this, nouvelle.getMessage());
         return false;
     }
-    QString erreur;
-    if (elements.trousseau->isChecked()
-        && !Trousseau::ecrire(ParametresCle::lire(*cle).getSel(), motDePasse, &erreur))
-        BoiteMessage::avertir(this,
-            tr("The keyring did not keep the password (%1): it will be asked at each generation.")
-                .arg(erreur));
+    if (elements.trousseau->isChecked()) {
+        const Resultat garde =
+            Secrets::ecrireTrousseau(ParametresCle::lire(*cle).entreeTrousseau(), motDePasse);
+        if (!garde)
+            BoiteMessage::avertir(
+                this, garde.getMessage(), tr("The password will be asked at each generation."));
+    }
     return true;
 }
 
