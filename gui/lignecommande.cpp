@@ -2,6 +2,7 @@
 
 #include "bureau/traduction.h"
 #include "chiffrement/chainecles.h"
+#include "chiffrement/parametrescle.h"
 #include "conversion/planconversions.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
@@ -635,6 +636,15 @@ bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDeP
     if (!calendrier.getOptions().prive)
         return true;
     if (!analyseur.isSet(optionMotDePasse)) {
+        // The morning job gives no file: the keyring the editor keeps the password in, when
+        // the session has one (a job without a session bus would wait on it for nothing).
+        const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
+        bool absent = true;
+        if (analyseur.isSet(optionPublier) && !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+            && parametres.estValide()
+            && Secrets::lireTrousseau(parametres.entreeTrousseau(), motDePasse, &absent).estReussi()
+            && !absent && !motDePasse->isEmpty())
+            return true;
         echouer(tr("the calendar is private: give its password with --password-file FILE"));
         return false;
     }
