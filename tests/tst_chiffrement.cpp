@@ -193,23 +193,23 @@ void TestChiffrement::position_data()
     QTest::addColumn<int>("jour");
     const QString une = QStringLiteral("2026-12-01");
     const QString annuel = QStringLiteral("12-01");
-    QTest::newRow("once, the day before") << une << 0 << 24 << QDate(2026, 11, 30) << QString() << 0;
-    QTest::newRow("once, first day") << une << 0 << 24 << QDate(2026, 12, 1) << QString() << 1;
-    QTest::newRow("once, last day") << une << 0 << 24 << QDate(2026, 12, 24) << QString() << 24;
-    QTest::newRow("once, long after") << une << 0 << 24 << QDate(2027, 3, 1) << QString() << 24;
-    QTest::newRow("yearly, before") << annuel << 0 << 24 << QDate(2026, 11, 30) << "2026" << 0;
-    QTest::newRow("yearly, day 5") << annuel << 0 << 24 << QDate(2026, 12, 5) << "2026" << 5;
+    QTest::newRow("once, the day before") << une << 0 << 24 << QDate(2026, 11, 30) << une << 0;
+    QTest::newRow("once, first day") << une << 0 << 24 << QDate(2026, 12, 1) << une << 1;
+    QTest::newRow("once, last day") << une << 0 << 24 << QDate(2026, 12, 24) << une << 24;
+    QTest::newRow("once, long after") << une << 0 << 24 << QDate(2027, 3, 1) << une << 24;
+    QTest::newRow("yearly, before") << annuel << 0 << 24 << QDate(2026, 11, 30) << "2026-12-01" << 0;
+    QTest::newRow("yearly, day 5") << annuel << 0 << 24 << QDate(2026, 12, 5) << "2026-12-01" << 5;
     // Past its last day the page waits for the next run: so does the chain.
-    QTest::newRow("yearly, after") << annuel << 0 << 24 << QDate(2026, 12, 26) << "2027" << 0;
+    QTest::newRow("yearly, after") << annuel << 0 << 24 << QDate(2026, 12, 26) << "2027-12-01" << 0;
     QTest::newRow("yearly across the new year")
-        << QStringLiteral("12-20") << 0 << 20 << QDate(2027, 1, 3) << "2026" << 15;
-    QTest::newRow("month, before") << QString() << 12 << 31 << QDate(2026, 11, 30) << "2026" << 0;
-    QTest::newRow("month, day 5") << QString() << 12 << 31 << QDate(2026, 12, 5) << "2026" << 5;
-    QTest::newRow("month, after") << QString() << 11 << 24 << QDate(2026, 12, 5) << "2026" << 24;
-    QTest::newRow("month, next year") << QString() << 12 << 31 << QDate(2027, 1, 2) << "2027" << 0;
-    QTest::newRow("any month") << QString() << 0 << 24 << QDate(2026, 12, 5) << "2026-12" << 5;
+        << QStringLiteral("12-20") << 0 << 20 << QDate(2027, 1, 3) << "2026-12-20" << 15;
+    QTest::newRow("month, before") << QString() << 12 << 31 << QDate(2026, 11, 30) << "2026-12-01" << 0;
+    QTest::newRow("month, day 5") << QString() << 12 << 31 << QDate(2026, 12, 5) << "2026-12-01" << 5;
+    QTest::newRow("month, after") << QString() << 11 << 24 << QDate(2026, 12, 5) << "2026-11-01" << 24;
+    QTest::newRow("month, next year") << QString() << 12 << 31 << QDate(2027, 1, 2) << "2027-12-01" << 0;
+    QTest::newRow("any month") << QString() << 0 << 24 << QDate(2026, 12, 5) << "2026-12-01" << 5;
     QTest::newRow("any month, past its days")
-        << QString() << 0 << 24 << QDate(2026, 12, 28) << "2026-12" << 24;
+        << QString() << 0 << 24 << QDate(2026, 12, 28) << "2026-12-01" << 24;
 }
 
 void TestChiffrement::position()

@@ -31,28 +31,28 @@ QByteArray controle(QByteArray const &secret)
 
 ChaineCles::Position ChaineCles::position(OptionsCalendrier const &options, QDate const &aujourdhui)
 {
+    // A run is named by its first day: two runs never share a chain, even of two calendars
+    // kept under one name (last year's and this year's, November's and December's).
     Position position;
     const int longueur = options.jours;
+    QDate premier;
     int jour = 0;
-    if (options.debut.size() == 10) {
-        // Once: the run is the calendar itself.
-        jour = int(QDate::fromString(options.debut, QStringLiteral("yyyy-MM-dd")).daysTo(aujourdhui)) + 1;
-    } else if (options.debut.size() == 5) {
-        // Every year: the run under way, else the coming one, named by its first day's year.
-        const QDate premier = DatesJours::premierJour(options.debut, longueur, aujourdhui);
-        position.tour = QString::number(premier.year());
+    if (!options.debut.isEmpty()) {
+        // Once, or every year: the run under way, else the coming one.
+        premier = DatesJours::premierJour(options.debut, longueur, aujourdhui);
         jour = int(premier.daysTo(aujourdhui)) + 1;
     } else if (options.mois != 0) {
         // One month of each year: before it, in it, or past it.
-        position.tour = QString::number(aujourdhui.year());
+        premier = QDate(aujourdhui.year(), options.mois, 1);
         jour = aujourdhui.month() < options.mois ? 0
             : aujourdhui.month() > options.mois  ? longueur
                                                  : aujourdhui.day();
     } else {
         // The days of any month: every month is a run.
-        position.tour = aujourdhui.toString(QStringLiteral("yyyy-MM"));
+        premier = QDate(aujourdhui.year(), aujourdhui.month(), 1);
         jour = aujourdhui.day();
     }
+    position.tour = premier.toString(Qt::ISODate);
     position.jour = std::max(0, std::min(jour, longueur));
     return position;
 }

@@ -17,7 +17,7 @@ class OptionsCalendrier;
 /// owner can read in the user's data folder (the morning publish runs without a session, so
 /// without a keyring). Each run of the calendar (once, every year, or every month for a
 /// calendar of the days of any month) has its own chain: its last day's key k_N is an HKDF
-/// of the secret and the run, and k_{d-1} = SHA-256(k_d). A site holds only the key of the
+/// of the secret, the run's first day and the length, and k_{d-1} = SHA-256(k_d). A site holds only the key of the
 /// day it was made on; the page derives the earlier days' keys from it, never a later one.
 class ChaineCles
 {
@@ -31,7 +31,7 @@ public:
     /// Where a run stands on a date: `jour` is 0 before the run, the calendar's length after
     /// it, else the day that opens on that date.
     struct Position {
-        /// Names the run: "" for a calendar that runs once, the year, or "YYYY-MM".
+        /// Names the run: the date of its first day, "YYYY-MM-DD".
         QString tour;
         int jour = 0;
     };

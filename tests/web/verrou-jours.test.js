@@ -187,8 +187,11 @@ for (const { nom } of CALENDRIERS) {
         // Nothing of the kept secret or the last day's key, written any way.
         const chaines = path.join(dossier, 'donnees', 'tinselbox', 'chaines');
         const secrets = fs.readdirSync(chaines).map((fichier) => fs.readFileSync(path.join(chaines, fichier)));
+        const dernier = (secret) => hkdf(secret, Buffer.alloc(0), 'tinselbox/chaine/1\u00002026-12-01\u000031');
+        // The kept secret is this calendar's: its chain comes down to the day the site holds.
+        assert.ok(secrets.some((secret) => cleChaineJusqua(dernier(secret), 31, 5).equals(tenue.cle)));
         for (const secret of secrets) {
-            const cleN = hkdf(secret, Buffer.alloc(0), 'tinselbox/chaine/1\u00002026\u000031');
+            const cleN = dernier(secret);
             for (const valeur of [secret, cleN, sha256(cleN), cleChaineJusqua(cleN, 31, 6)]) {
                 assert.ok(!derives.some((cle) => cle.equals(valeur)));
                 for (const { chemin, octets } of fichiersDuSite(sites[nom][5])) {
