@@ -89,6 +89,7 @@ private slots:
     void verrou_data();
     void verrou();
     void boutonDeLaFenetrePrincipale();
+    void verrouDeLaFenetrePrincipale();
     void grilleDeLaLongueur();
     void tuileDUnMessage();
 };
@@ -384,6 +385,38 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
         QCOMPARE(fenetre.getCalendrier()->getOptions().rattrapage, changer);
     }
+}
+
+void TestFenetreOptions::verrouDeLaFenetrePrincipale()
+{
+    // Locking the doors offers the morning publish that opens them; declined, nothing is set up.
+    auto *calendrier = new Calendrier(QStringLiteral("Verrou de la fenetre"));
+    OptionsCalendrier options;
+    options.publication = QStringLiteral("sftp://noel@example.org/www");
+    calendrier->setOptions(options);
+    QFile::remove(ChaineCles::chemin(*calendrier));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    BoiteMessage::prevoirReponse(QMessageBox::Ok);
+    BoiteMessage::prevoirReponse(QMessageBox::No);
+    RepondeurModal repondeur([](QWidget *modale) {
+        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
+        if (dialogue == nullptr)
+            return false;
+        dialogue->findChild<QCheckBox *>("case_verrou")->setChecked(true);
+        dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QVERIFY(fenetre.getCalendrier()->getOptions().verrou);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 2);
+    QVERIFY2(boites.at(0).texte.contains(QStringLiteral("recovery code")), qPrintable(boites.at(0).texte));
+    QVERIFY2(boites.at(1).texte.contains(QStringLiteral("Publish every morning now?")),
+        qPrintable(boites.at(1).texte));
 }
 
 void TestFenetreOptions::grilleDeLaLongueur()
