@@ -552,7 +552,6 @@ int LigneCommande::publier(const QString &fichier)
             ecrireLigne(stderr, tr("Converted day %1 (%2 of %3)").arg(jour).arg(rang).arg(total));
         return true;
     };
-    demande.avis = [](const QString &texte) { ecrireLigne(stderr, QStringLiteral("tinselbox: ") + texte); };
     demande.suivi.fichier = [silencieux](const QString &chemin, qint64 taille) {
         if (silencieux)
             return;

@@ -37,8 +37,6 @@ Resultat PublicationCalendrier::publier(
     const Resultat generation = service.executer();
     if (!generation)
         return generation;
-    if (demande.avis && !service.getAvis().isEmpty())
-        demande.avis(service.getAvis());
 
     Publieur publieur(cible, demande.reglages);
     const Resultat resultat =

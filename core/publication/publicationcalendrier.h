@@ -28,8 +28,6 @@ public:
         Publieur::Suivi suivi;
         /// The password a private calendar's site is encrypted under.
         QString motDePasse;
-        /// Told what the user should know of a generation that succeeded (a new key chain).
-        std::function<void(QString const &)> avis;
     };
 
     /// Publishes `calendrier`; `*empreinteInconnue` gets the SFTP host key that stopped it,
