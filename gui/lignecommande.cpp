@@ -31,7 +31,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <csignal>
@@ -538,12 +537,10 @@ int LigneCommande::publier(const QString &fichier)
         if (!lireSecret(cible, &demande.reglages.secret))
             return ECHEC;
     }
-    demande.reglages.fichierCa = analyseur.value(optionFichierCa);
+    PublicationCalendrier::lieuxUtilisateur(&demande.reglages);
+    if (analyseur.isSet(optionFichierCa))
+        demande.reglages.fichierCa = analyseur.value(optionFichierCa);
     demande.reglages.empreinteAcceptee = analyseur.value(optionCleHote);
-    demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
-    demande.reglages.fichierHotesConnus =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .filePath(QStringLiteral("known_hosts"));
     demande.simulation = simulation;
     demande.accepterEtranger = analyseur.isSet(optionForcer);
     const bool silencieux = analyseur.isSet(optionSilencieux);
@@ -621,7 +618,7 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
         return ECHEC;
     if (calendrier.getOptions().adresse.isEmpty())
         return echouer(tr("%1: the calendar has no address to put on a card; "
-                          "set “Address of the published page” in the editor’s Options")
+                          "set “Public address” in the editor’s Options")
                            .arg(QDir::toNativeSeparators(fichier)));
     QString raison;
     if (!CartePartage::ecrire(calendrier, sortie, &raison))

@@ -222,16 +222,26 @@ public:
         return fichiers;
     }
 
-    /// Puts a file of someone else's in the published folder, as the server keeps it.
+    /// Puts a file of someone else's in the published folder, as the server keeps it (s3rver
+    /// lists an object from its data file alone).
     bool deposerEtranger(QString const &nom)
     {
         const QString dossier = racine
             + (protocole == CiblePublication::S3 ? QStringLiteral("/www/famille/calendrier")
                                                  : QStringLiteral("/www/calendrier"));
-        if (protocole == CiblePublication::S3)
-            return false;
-        QFile fichier(dossier + QLatin1Char('/') + nom);
+        QFile fichier(dossier + QLatin1Char('/') + nom
+            + (protocole == CiblePublication::S3 ? QStringLiteral("._S3rver_object") : QString()));
         return fichier.open(QIODevice::WriteOnly) && fichier.write("not the calendar's\n") > 0;
+    }
+
+    /// Where a visitor's browser finds the published page: the folder the server keeps it
+    /// in, to be served over HTTP; for S3 the object's own address, which s3rver answers
+    /// without a signature.
+    QString page() const
+    {
+        return protocole == CiblePublication::S3
+            ? QStringLiteral("https://127.0.0.1:%1/famille/calendrier/index.html").arg(port)
+            : racine + QStringLiteral("/www/calendrier");
     }
 
     static QString utilisateur()

@@ -10,11 +10,15 @@
 #include "publication/ciblepublication.h"
 #include "publication/listesite.h"
 #include "publication/planpublication.h"
+#include "publication/publicationcalendrier.h"
 #include "publication/publieur.h"
 #include "publication/tachematinale.h"
 #include "secrets/secrets.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -38,6 +42,7 @@ private slots:
     void tacheMatinale();
     void publier_data();
     void publier();
+    void fenetre_data();
     void fenetre();
 
 private:
@@ -51,6 +56,7 @@ private:
 void TestPublication::initTestCase()
 {
     QVERIFY(dossier.isValid());
+    Q_INIT_RESOURCE(gui);
     // No agent of the person running the tests may log in for them.
     qunsetenv("SSH_AUTH_SOCK");
 }
@@ -73,6 +79,34 @@ void TestPublication::generer(QString const &site, QColor couleurDuJour2, bool s
     remplir(calendrier, jours);
     QDir(site).removeRecursively();
     QCOMPARE(GestionnaireFichiers().generer(calendrier, site, false), 0);
+}
+
+/// Opens the published page (a folder to serve, or an address) in headless Chromium on
+/// December `jour` and opens that day's ball; whether it showed a picture of one of `couleurs`.
+static bool ouvrirPage(QString const &source, int jour, QList<QColor> const &couleurs, QString *erreur)
+{
+    const QString script =
+        qEnvironmentVariable("TINSELBOX_SOURCE_DIR") + QStringLiteral("/tests/web/pagepubliee.js");
+    QProcess navigateur;
+    navigateur.start(QStringLiteral("node"),
+        {script, source, QStringLiteral("2026-12-%1T10:00:00Z").arg(jour, 2, 10, QLatin1Char('0'))});
+    if (!navigateur.waitForFinished(90000) || navigateur.exitCode() != 0) {
+        navigateur.kill();
+        *erreur = QStringLiteral("the page of %1 did not work: %2")
+                      .arg(source, QString::fromUtf8(navigateur.readAllStandardError()));
+        return false;
+    }
+    const QStringList rvb =
+        QString::fromUtf8(navigateur.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
+    // The picture is made lighter for the web: its colour moves a little.
+    for (const QColor &couleur : couleurs) {
+        if (rvb.size() == 3 && qAbs(rvb.at(0).toInt() - couleur.red()) < 40
+            && qAbs(rvb.at(1).toInt() - couleur.green()) < 40
+            && qAbs(rvb.at(2).toInt() - couleur.blue()) < 40)
+            return true;
+    }
+    *erreur = QStringLiteral("day %1 of %2 shows %3").arg(jour).arg(source, rvb.join(QLatin1Char(',')));
+    return false;
 }
 
 void TestPublication::lireAdresse_data()
@@ -488,14 +522,13 @@ void TestPublication::publier()
     QVERIFY2(envoyes.size() <= 3, qPrintable(envoyes.join(QLatin1Char(' '))));
 
     // One day emptied: its file goes, a file of someone else's beside the site stays.
-    const bool etranger = serveur.deposerEtranger(QStringLiteral("famille.txt"));
+    QVERIFY(serveur.deposerEtranger(QStringLiteral("famille.txt")));
     generer(site, Qt::blue, true);
     resultat = publier(reglages);
     QVERIFY2(resultat, qPrintable(resultat.getMessage()));
     QCOMPARE(bilan.supprimes, 1);
     QMap<QString, QByteArray> present = serveur.contenu();
-    if (etranger)
-        QVERIFY(present.take(QStringLiteral("famille.txt")).size() > 0);
+    QVERIFY(present.take(QStringLiteral("famille.txt")).size() > 0);
     present.remove(ListeSite::NOM_FICHIER);
     QCOMPARE(present, arborescence(site));
 
@@ -513,13 +546,16 @@ void TestPublication::publier()
     QVERIFY2(resultat.getMessage().contains(QLatin1String("Cannot")), qPrintable(resultat.getMessage()));
     QCOMPARE(serveur.contenu().value(QStringLiteral("index.html")), anciennePage);
     QVERIFY2(serveur.demarrer(&erreur), qPrintable(erreur));
+    // A visitor meanwhile gets a page that works. A day's file keeps its name from one
+    // publish to the next: day 2 may already show its new picture.
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::blue, Qt::green}, &erreur), qPrintable(erreur));
     resultat = publier(reglages);
     QVERIFY2(resultat, qPrintable(resultat.getMessage()));
-    QVERIFY(publie() || etranger);
     present = serveur.contenu();
-    present.remove(QStringLiteral("famille.txt"));
+    QVERIFY(present.take(QStringLiteral("famille.txt")).size() > 0);
     present.remove(ListeSite::NOM_FICHIER);
     QCOMPARE(present, arborescence(site));
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::green}, &erreur), qPrintable(erreur));
 
     // The command line: a dry run of a calendar whose day 1 changed, then its publish.
     {
@@ -564,6 +600,12 @@ void TestPublication::publier()
         QVERIFY(
             QString::fromUtf8(programme.readAllStandardOutput()).startsWith(QLatin1String("Published to")));
         QVERIFY(!erreurs.contains(serveur.secret().isEmpty() ? QStringLiteral("\x01") : serveur.secret()));
+        QVERIFY2(ouvrirPage(serveur.page(), 1, {Qt::yellow}, &erreur), qPrintable(erreur));
+        // Published again unchanged: nothing is sent.
+        programme.start(QStringLiteral(BINAIRE_TINSELBOX), arguments);
+        QVERIFY(programme.waitForFinished(60000));
+        QVERIFY2(programme.exitCode() == 0 && !programme.readAllStandardError().contains("Sent "),
+            "the second publish sent files");
         QDir(racine).rename(QStringLiteral(".ssh"), QStringLiteral("ssh"));
     }
 
@@ -577,60 +619,127 @@ void TestPublication::publier()
     }
 }
 
+void TestPublication::fenetre_data()
+{
+    publier_data();
+}
+
 void TestPublication::fenetre()
 {
-    const QString racine = dossier.filePath(QStringLiteral("fenetre"));
-    ServeurEssai serveur(CiblePublication::SFTP, racine);
+    QFETCH(int, protocole);
+    const auto sorte = CiblePublication::Protocole(protocole);
+    const QString racine =
+        dossier.filePath(QStringLiteral("fenetre-") + QString::fromLatin1(QTest::currentDataTag()));
+    ServeurEssai serveur(sorte, racine);
     if (!serveur.manque().isEmpty())
         QSKIP(qPrintable(serveur.manque()));
     QString erreur;
     QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
-    // The user's SSH key in a home of the test's own; no keyring to reach.
+    // A home of the test's own, with the user's SSH key; no keyring to reach.
     const QString maison = racine + QStringLiteral("/maison");
     QVERIFY(QDir().mkpath(maison + QStringLiteral("/.ssh")));
-    for (const QString &nom : {QStringLiteral("id_ed25519"), QStringLiteral("id_ed25519.pub")})
-        QVERIFY(QFile::copy(
-            serveur.repertoireSsh() + QLatin1Char('/') + nom, maison + QStringLiteral("/.ssh/") + nom));
+    if (sorte == CiblePublication::SFTP) {
+        for (const QString &nom : {QStringLiteral("id_ed25519"), QStringLiteral("id_ed25519.pub")})
+            QVERIFY(QFile::copy(
+                serveur.repertoireSsh() + QLatin1Char('/') + nom, maison + QStringLiteral("/.ssh/") + nom));
+    }
     qputenv("HOME", maison.toUtf8());
     qputenv("XDG_DATA_HOME", (maison + QStringLiteral("/donnees")).toUtf8());
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    // The authority of the server's own certificate, where the window looks for it.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir().mkpath(donnees));
+    QVERIFY(
+        QFile::copy(serveur.fichierCa(), donnees + QLatin1Char('/') + PublicationCalendrier::NOM_AUTORITES));
 
     auto *calendrier = new Calendrier(QStringLiteral("Famille"));
-    remplir(*calendrier, {QStringLiteral("5:4:Merry Christmas")});
-    OptionsCalendrier options = calendrier->getOptions();
-    options.publication = serveur.adresse();
-    calendrier->setOptions(options);
+    QStringList jours{QStringLiteral("5:4:Merry Christmas")};
+    for (int jour = 1; jour <= 3; ++jour) {
+        const QString image = racine + QStringLiteral("/jour%1.png").arg(jour);
+        QVERIFY(ecrirePng(
+            image, jour == 2 ? QColor(Qt::red) : QColor::fromHsv(jour * 90, 200, 200), QSize(64, 48)));
+        jours << QStringLiteral("%1:1:%2").arg(jour).arg(image);
+    }
+    remplir(*calendrier, jours);
     FenetrePrincipale fenetre;
     fenetre.afficherCalendrier(calendrier);
+    const QString publique = QStringLiteral("https://calendrier.example.org/famille/");
 
-    // The password dialog is left empty: the SSH key logs in.
+    // The dialogs the test answers as the user would; message boxes are answered from a queue.
+    QString adresseMontree;
     QTimer repondeur;
     connect(&repondeur, &QTimer::timeout, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("fenetre_secret") && w->isVisible())
-                QTimer::singleShot(0, qobject_cast<QDialog *>(w), &QDialog::accept);
+        QWidget *modale = QApplication::activeModalWidget();
+        if (modale == nullptr || !modale->isVisible() || modale->property("repondue").toBool())
+            return;
+        const QString nom = modale->objectName();
+        if (nom == QLatin1String("FenetreOptions")) {
+            modale->findChild<QLineEdit *>(QStringLiteral("champ_publication"))->setText(serveur.adresse());
+            modale->findChild<QLineEdit *>(QStringLiteral("champ_adresse"))->setText(publique);
+            modale->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        } else if (nom == QLatin1String("fenetre_secret")) {
+            modale->findChild<QLineEdit *>(QStringLiteral("champ_secret"))->setText(serveur.secret());
+            QTimer::singleShot(0, qobject_cast<QDialog *>(modale), &QDialog::accept);
+        } else if (nom == QLatin1String("FenetrePartage")) {
+            adresseMontree = modale->findChild<QLineEdit *>(QStringLiteral("champ_adresse"))->text();
+            qobject_cast<QDialog *>(modale)->reject();
+        } else {
+            return;
         }
+        modale->setProperty("repondue", true);
     });
-    repondeur.start(20);
-    BoiteMessage::setSilencieux(true);
-    // The keyring's failure is shown; then Yes to the unknown host key, shown with its fingerprint.
-    BoiteMessage::prevoirReponse(QMessageBox::Ok);
-    BoiteMessage::prevoirReponse(QMessageBox::Yes);
-    fenetre.findChild<QAction *>(QStringLiteral("action_publier"))->trigger();
-    QStringList boites;
-    for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
-        boites << boite.texte;
-    BoiteMessage::reinitialiser();
-    BoiteMessage::setSilencieux(false);
-    QVERIFY2(boites.size() == 3 && boites.at(0).contains(QLatin1String("keyring"))
-            && boites.at(1).contains(QLatin1String("SHA256:")),
+    repondeur.start(10);
+
+    // Options, Publishing: the target and the public address, one step of the history.
+    fenetre.findChild<QPushButton *>(QStringLiteral("bouton_options"))->click();
+    QCOMPARE(calendrier->getOptions().publication, serveur.adresse());
+    QCOMPARE(calendrier->getOptions().adresse, publique);
+    fenetre.findChild<QAction *>(QStringLiteral("action_annuler"))->trigger();
+    QVERIFY(calendrier->getOptions().adresse.isEmpty() && calendrier->getOptions().publication.isEmpty());
+    fenetre.findChild<QAction *>(QStringLiteral("action_retablir"))->trigger();
+    QCOMPARE(calendrier->getOptions().adresse, publique);
+
+    auto publierParLaFenetre = [&](QList<QMessageBox::StandardButton> const &reponses) {
+        BoiteMessage::setSilencieux(true);
+        for (const QMessageBox::StandardButton reponse : reponses)
+            BoiteMessage::prevoirReponse(reponse);
+        fenetre.findChild<QAction *>(QStringLiteral("action_publier"))->trigger();
+        QStringList boites;
+        for (const BoiteMessage::Montree &boite : BoiteMessage::prendreMontrees())
+            boites << boite.texte;
+        BoiteMessage::reinitialiser();
+        BoiteMessage::setSilencieux(false);
+        return boites;
+    };
+    // The keyring's failure is shown; for SFTP, Yes to the unknown host key shown with its
+    // fingerprint; then Share in the success box, which shows the public address.
+    QList<QMessageBox::StandardButton> reponses{QMessageBox::Ok};
+    if (sorte == CiblePublication::SFTP)
+        reponses << QMessageBox::Yes;
+    QStringList boites = publierParLaFenetre(reponses << QMessageBox::Apply);
+    const QString resume = boites.join(QLatin1Char('|'));
+    QVERIFY2(boites.size() == reponses.size() && boites.first().contains(QLatin1String("keyring")),
+        qPrintable(resume));
+    if (sorte == CiblePublication::SFTP)
+        QVERIFY2(boites.at(1).contains(QLatin1String("SHA256:")), qPrintable(resume));
+    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published"))
+            && boites.last().contains(publique),
+        qPrintable(resume));
+    QCOMPARE(adresseMontree, publique);
+    // The link previews of the published page name it too.
+    QVERIFY(serveur.contenu().value(QStringLiteral("index.html")).contains("content=\"" + publique.toUtf8()));
+    QVERIFY2(ouvrirPage(serveur.page(), 2, {Qt::red}, &erreur), qPrintable(erreur));
+
+    // Published again unchanged: nothing is sent, and no question about the host.
+    const QMap<QString, QByteArray> premier = serveur.contenu();
+    boites = publierParLaFenetre({QMessageBox::Ok, QMessageBox::Ok});
+    QVERIFY2(boites.size() == 2 && boites.last().startsWith(QLatin1String("The calendar is published: 0 ")),
         qPrintable(boites.join(QLatin1Char('|'))));
-    QVERIFY2(boites.last().startsWith(QLatin1String("The calendar is published")),
-        qPrintable(boites.join(QLatin1Char('|'))));
-    QVERIFY(serveur.contenu().contains(QStringLiteral("index.html")));
+    QCOMPARE(serveur.contenu(), premier);
+    repondeur.stop();
 
     // Without systemd, "Publish every morning" shows the crontab line and stays off.
-    if (TacheMatinale::systemdDisponible())
+    if (sorte != CiblePublication::SFTP || TacheMatinale::systemdDisponible())
         return;
     fenetre.setUrlCalendrier(racine + QStringLiteral("/famille.xml"));
     BoiteMessage::setSilencieux(true);

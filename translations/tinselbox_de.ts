@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--secret-file FILE), oder einen SSH-Schlüssel.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Um ihn zu teilen, gib seine öffentliche Adresse in den Optionen an und veröffentliche erneut: auch die Linkvorschauen der Seite nennen sie.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Ersetzen?</translation>
         <translation>Sprache der Seite:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adresse der veröffentlichten Seite:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/kalender/</translation>
     </message>
@@ -704,6 +712,14 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Das Passwort wird bei jeder Erzeugung abgefragt.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Öffentliche Adresse:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Wo Besucher den Kalender öffnen, sobald er veröffentlicht ist. Die Teilen-Karte, der QR-Code und die Linkvorschauen der Seite nennen diese Adresse.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Geschätzte Größe der Website: %1 (%2&#xa0;Byte), vor dem Umwandeln der Medien</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Adresse der veröffentlichten Seite“ an</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>die Vorschau liegt in %1 bereit, aber es ließ sich kein Browser öffnen, um sie anzuzeigen</translation>
     </message>
@@ -1444,6 +1456,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>der Kalender ist privat: geben Sie sein Passwort mit --password-file FILE an</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Öffentliche Adresse“ an</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>die sichere Verbindung zum Server ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Der entfernte Ordner %1 kann nicht aufgelistet werden</translation>
     </message>
@@ -2091,6 +2103,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>dem Zertifikat des Servers kann nicht vertraut werden (%1); ein Server mit eigener Zertifizierungsstelle braucht diese Stelle über --ca-file oder als certificate-authorities.pem im Datenordner von tinselbox</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 La tarea necesita la contraseña en un archivo que solo usted puede leer (--secret-file FILE) o una clave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartirlo, indica su dirección pública en Opciones y vuelve a publicar: las vistas previas de enlace de la página también la usan.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Replace it?</source>
         <translation>Idioma de la página:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Dirección de la página publicada:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -704,6 +712,14 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>La contraseña se pedirá en cada generación.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Dirección pública:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Donde los visitantes abren el calendario una vez publicado. La tarjeta para compartir, el código QR y las vistas previas de enlace de la página dan esta dirección.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Tamaño estimado del sitio: %1 (%2&#xa0;bytes), antes de convertir los archivos multimedia</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección de la página publicada» en las Opciones del editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>la vista previa está lista en %1, pero no se ha podido abrir ningún navegador para mostrarla</translation>
     </message>
@@ -1444,6 +1456,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>el calendario es privado: indique su contraseña con --password-file FILE</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección pública» en las Opciones del editor</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>no se puede llegar al servidor %1</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>No se puede listar la carpeta remota %1</translation>
     </message>
@@ -2091,6 +2103,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>no se puede confiar en el certificado del servidor (%1); un servidor con su propia autoridad necesita esa autoridad dada con --ca-file, o guardada como certificate-authorities.pem en la carpeta de datos de tinselbox</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--secret-file FILE) ou d’une clé SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Pour le partager, indiquez son adresse publique dans les Options, puis publiez de nouveau&#xa0;: les aperçus de lien de la page la donnent aussi.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Langue de la page&#xa0;:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adresse de la page publiée&#xa0;:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendrier/</translation>
     </message>
@@ -704,6 +712,14 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Le mot de passe sera demandé à chaque génération.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Adresse publique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Là où les visiteurs ouvrent le calendrier une fois publié. La carte de partage, le code QR et les aperçus de lien de la page donnent cette adresse.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Taille estimée du site&#xa0;: %1 (%2&#xa0;octets), avant conversion des médias</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse de la page publiée&#xa0;» dans les options de l’éditeur</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’aperçu est prêt dans %1, mais aucun navigateur n’a pu être ouvert pour l’afficher</translation>
     </message>
@@ -1444,6 +1456,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>le calendrier est privé&#xa0;: donnez son mot de passe avec --password-file FILE</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse publique&#xa0;» dans les options de l’éditeur</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>la connexion sécurisée au serveur a échoué (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>le certificat du serveur n’est pas digne de confiance (%1) ; un serveur avec sa propre autorité demande --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossible de lister le dossier distant %1</translation>
     </message>
@@ -2091,6 +2103,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>le certificat du serveur n’est pas digne de confiance (%1)&#xa0;; un serveur avec sa propre autorité demande que cette autorité soit donnée par --ca-file, ou gardée sous le nom certificate-authorities.pem dans le dossier de données de tinselbox</translation>
     </message>
 </context>
 <context>

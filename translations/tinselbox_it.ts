@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 Il compito richiede la password in un file che solo tu puoi leggere (--secret-file FILE) o una chiave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Per condividerlo, indica il suo indirizzo pubblico in Opzioni e pubblica di nuovo: anche le anteprime dei link della pagina lo usano.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Sostituirlo?</translation>
         <translation>Lingua della pagina:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Indirizzo della pagina pubblicata:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -704,6 +712,14 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>La password verrà chiesta a ogni generazione.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Dove i visitatori aprono il calendario una volta pubblicato. La scheda di condivisione, il codice QR e le anteprime dei link della pagina danno questo indirizzo.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Dimensione stimata del sito: %1 (%2&#xa0;byte), prima della conversione dei file multimediali</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo della pagina pubblicata» nelle opzioni dell’editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>l’anteprima è pronta in %1, ma non è stato possibile aprire un browser per mostrarla</translation>
     </message>
@@ -1444,6 +1456,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>il calendario è privato: indica la sua password con --password-file FILE</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo pubblico» nelle opzioni dell’editor</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>la connessione sicura al server non è riuscita (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>il certificato del server non è attendibile (%1); un server con una propria autorità richiede --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Impossibile elencare la cartella remota %1</translation>
     </message>
@@ -2091,6 +2103,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>il certificato del server non è affidabile (%1); un server con una propria autorità ha bisogno di quell’autorità data con --ca-file, o tenuta come certificate-authorities.pem nella cartella dei dati di tinselbox</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--secret-file FILE) of een SSH-sleutel.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Vul om hem te delen het openbare adres in bij Opties en publiceer opnieuw: ook de linkvoorbeelden van de pagina noemen het.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Delen…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Vervangen?</translation>
         <translation>Taal van de pagina:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Adres van de gepubliceerde pagina:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/kalender/</translation>
     </message>
@@ -704,6 +712,14 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>Het wachtwoord wordt bij elke generatie gevraagd.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Openbaar adres:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Waar bezoekers de kalender openen zodra hij gepubliceerd is. De deelkaart, de QR-code en de linkvoorbeelden van de pagina geven dit adres.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Geschatte grootte van de site: %1 (%2&#xa0;bytes), voordat de media worden omgezet</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Adres van de gepubliceerde pagina” in bij de Opties van de editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>het voorbeeld staat klaar in %1, maar er kon geen browser worden geopend om het te tonen</translation>
     </message>
@@ -1444,6 +1456,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>de kalender is privé: geef het wachtwoord met --password-file FILE</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Openbaar adres” in bij de Opties van de editor</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>de beveiligde verbinding met de server is mislukt (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft --ca-file nodig</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Kan de externe map %1 niet weergeven</translation>
     </message>
@@ -2091,6 +2103,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Kan %1 niet op zijn plaats zetten</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft die autoriteit nodig via --ca-file, of bewaard als certificate-authorities.pem in de gegevensmap van tinselbox</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,18 @@ The job needs the password in a file only you can read (--secret-file FILE) or a
 
 A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-file FILE) ou de uma chave SSH.</translation>
     </message>
+    <message>
+        <source>To share it, give its public address in Options and publish again: the page&apos;s link previews name it too.</source>
+        <translation>Para compartilhá-lo, informe o endereço público em Opções e publique de novo: as prévias de link da página também o usam.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir no navegador</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar…</translation>
+    </message>
 </context>
 <context>
     <name>ConvertisseurImage</name>
@@ -570,10 +582,6 @@ Substituí-lo?</translation>
         <translation>Idioma da página:</translation>
     </message>
     <message>
-        <source>Address of the published page:</source>
-        <translation>Endereço da página publicada:</translation>
-    </message>
-    <message>
         <source>https://example.org/calendar/</source>
         <translation>https://example.org/calendario/</translation>
     </message>
@@ -704,6 +712,14 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
     <message>
         <source>The password will be asked at each generation.</source>
         <translation>A palavra-passe será pedida em cada geração.</translation>
+    </message>
+    <message>
+        <source>Public address:</source>
+        <translation>Endereço público:</translation>
+    </message>
+    <message>
+        <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
+        <translation>Onde os visitantes abrem o calendário depois de publicado. O cartão de compartilhamento, o código QR e as prévias de link da página dão este endereço.</translation>
     </message>
     <message>
         <source>Recovery code</source>
@@ -1310,10 +1326,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Tamanho estimado do site: %1 (%2&#xa0;bytes), antes de converter as mídias</translation>
     </message>
     <message>
-        <source>%1: the calendar has no address to put on a card; set “Address of the published page” in the editor’s Options</source>
-        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço da página publicada” nas Opções do editor</translation>
-    </message>
-    <message>
         <source>the preview is ready in %1, but no browser could be opened to show it</source>
         <translation>a pré-visualização está pronta em %1, mas nenhum navegador pôde ser aberto para exibi-la</translation>
     </message>
@@ -1444,6 +1456,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>the calendar is private: give its password with --password-file FILE</source>
         <translation>o calendário é privado: indique a sua palavra-passe com --password-file FILE</translation>
+    </message>
+    <message>
+        <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
+        <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço público” nas Opções do editor</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
@@ -2057,10 +2073,6 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>a ligação segura ao servidor falhou (%1)</translation>
     </message>
     <message>
-        <source>the server&apos;s certificate cannot be trusted (%1); a server with its own authority needs --ca-file</source>
-        <translation>não é possível confiar no certificado do servidor (%1); um servidor com a sua própria autoridade precisa de --ca-file</translation>
-    </message>
-    <message>
         <source>Cannot list the remote folder %1</source>
         <translation>Não é possível listar a pasta remota %1</translation>
     </message>
@@ -2091,6 +2103,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
+        <translation>o certificado do servidor não é confiável (%1); um servidor com autoridade própria precisa dessa autoridade dada com --ca-file, ou guardada como certificate-authorities.pem na pasta de dados do tinselbox</translation>
     </message>
 </context>
 <context>

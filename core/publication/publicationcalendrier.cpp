@@ -4,7 +4,19 @@
 #include "publication/ciblepublication.h"
 #include "service/servicegeneration.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+void PublicationCalendrier::lieuxUtilisateur(TransfertCurl::Reglages *reglages)
+{
+    reglages->repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
+    const QDir donnees(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    reglages->fichierHotesConnus = donnees.filePath(QStringLiteral("known_hosts"));
+    const QString autorites = donnees.filePath(NOM_AUTORITES);
+    reglages->fichierCa = QFileInfo(autorites).isFile() ? autorites : QString();
+}
 
 Resultat PublicationCalendrier::publier(
     Calendrier const &calendrier, Demande const &demande, Publieur::Bilan *bilan, QString *empreinteInconnue)

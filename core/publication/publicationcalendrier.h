@@ -30,6 +30,14 @@ public:
         QString motDePasse;
     };
 
+    /// The name, in the program's data folder, of the certificate authorities a publish
+    /// trusts besides the system's: for a server at home with a certificate of its own.
+    static inline const QString NOM_AUTORITES = QStringLiteral("certificate-authorities.pem");
+
+    /// Where a publish finds the user's SSH keys, the host keys accepted earlier and the
+    /// certificate authorities of NOM_AUTORITES, when that file exists.
+    static void lieuxUtilisateur(TransfertCurl::Reglages *reglages);
+
     /// Publishes `calendrier`; `*empreinteInconnue` gets the SFTP host key that stopped it,
     /// if that is what did.
     static Resultat publier(Calendrier const &calendrier, Demande const &demande, Publieur::Bilan *bilan,

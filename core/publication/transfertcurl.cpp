@@ -282,8 +282,9 @@ QString TransfertCurl::cause(CURLcode code, long http) const
         return tr("the secure connection to the server failed (%1)").arg(details);
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
-        return tr("the server's certificate cannot be trusted (%1); a server with its own authority needs "
-                  "--ca-file")
+        return tr("the server's certificate cannot be trusted (%1); a server with an authority of its own "
+                  "needs that authority given with --ca-file, or kept as certificate-authorities.pem in "
+                  "tinselbox's data folder")
             .arg(details);
     default:
         break;

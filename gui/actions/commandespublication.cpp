@@ -2,6 +2,7 @@
 
 #include "bureau/boitemessage.h"
 #include "document/documentcalendrier.h"
+#include "fenetres/fenetrepartage.h"
 #include "modele/calendrier.h"
 #include "publication/ciblepublication.h"
 #include "publication/tachematinale.h"
@@ -11,9 +12,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFormLayout>
@@ -22,7 +23,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressDialog>
-#include <QStandardPaths>
+#include <QUrl>
 #include <QtConcurrent>
 
 #include <atomic>
@@ -139,6 +140,33 @@ Resultat CommandesPublication::executer(
     return veilleur.result();
 }
 
+void CommandesPublication::annoncer(Publieur::Bilan const &bilan)
+{
+    const QString texte = tr(
+        "The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.", nullptr, bilan.envoyes)
+                              .arg(taille(bilan.octetsEnvoyes))
+                              .arg(bilan.supprimes)
+                              .arg(bilan.inchanges);
+    const Calendrier *calendrier = document.getCalendrier();
+    const QString adresse = calendrier->getOptions().adresse;
+    if (adresse.isEmpty()) {
+        BoiteMessage::informer(&fenetre,
+            texte + QStringLiteral("\n\n")
+                + tr("To share it, give its public address in Options and publish again: the page's link "
+                     "previews name it too."));
+        return;
+    }
+    const QMessageBox::StandardButton choix = BoiteMessage::informerAvecChoix(
+        &fenetre, texte + QStringLiteral("\n\n") + adresse, tr("Open in Browser"), tr("Share..."));
+    if (choix == QMessageBox::Open) {
+        QDesktopServices::openUrl(QUrl(adresse));
+    } else if (choix == QMessageBox::Apply) {
+        FenetrePartage partage(&fenetre);
+        partage.configurerFenetre(calendrier);
+        partage.exec();
+    }
+}
+
 void CommandesPublication::publier()
 {
     const Calendrier *calendrier = document.getCalendrier();
@@ -156,22 +184,14 @@ void CommandesPublication::publier()
     PublicationCalendrier::Demande demande;
     if (!obtenirSecret(cible, &demande.reglages.secret))
         return;
-    demande.reglages.repertoireSsh = QDir::home().filePath(QStringLiteral(".ssh"));
-    demande.reglages.fichierHotesConnus =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .filePath(QStringLiteral("known_hosts"));
+    PublicationCalendrier::lieuxUtilisateur(&demande.reglages);
 
     Publieur::Bilan bilan;
     QString empreinte;
     for (;;) {
         const Resultat resultat = executer(demande, &bilan, &empreinte);
         if (resultat) {
-            BoiteMessage::informer(&fenetre,
-                tr("The calendar is published: %n file(s) sent (%1), %2 deleted, %3 unchanged.", nullptr,
-                    bilan.envoyes)
-                    .arg(taille(bilan.octetsEnvoyes))
-                    .arg(bilan.supprimes)
-                    .arg(bilan.inchanges));
+            annoncer(bilan);
             return;
         }
         // The refusals the user can lift, each asked once.

@@ -33,6 +33,8 @@ private:
     /// The password or secret key of `cible`: the keyring's, else asked (and kept there
     /// if the user wants). False when the user gave none.
     bool obtenirSecret(CiblePublication const &cible, QString *secret);
+    /// The success box: what was sent, and the public address to open or share.
+    void annoncer(Publieur::Bilan const &bilan);
     /// Runs one publish on a worker thread while the progress dialog shows it.
     Resultat executer(PublicationCalendrier::Demande demande, Publieur::Bilan *bilan, QString *empreinte);
 
