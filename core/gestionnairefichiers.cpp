@@ -84,14 +84,7 @@ int GestionnaireFichiers::creerCalendrierDepuisDom(QDomDocument const &document,
 int GestionnaireFichiers::generer(
     Calendrier const &calendrier, QString repertoireSortie, bool apercu, QString const &motDePasse)
 {
-    avis.clear();
-    return codeDe(
-        GenerationSite::generer(calendrier, repertoireSortie, apercu, QDateTime(), motDePasse, &avis));
-}
-
-QString GestionnaireFichiers::getAvis() const
-{
-    return avis;
+    return codeDe(GenerationSite::generer(calendrier, repertoireSortie, apercu, QDateTime(), motDePasse));
 }
 
 int GestionnaireFichiers::calculer_taille(Calendrier const &calendrier, long long *taille)

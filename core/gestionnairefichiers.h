@@ -36,13 +36,8 @@ public:
     /// A private calendar's site is encrypted under `motDePasse` (not its preview).
     int generer(Calendrier const &calendrier, QString repertoireSortie, bool apercu,
         QString const &motDePasse = QString());
-    /// What the user should know of the last generation that succeeded; empty when nothing.
-    QString getAvis() const;
     int calculer_taille(Calendrier const &calendrier, long long *taille);
 
     /// The code an operation returns for `resultat`.
     static int codeDe(Resultat const &resultat);
-
-private:
-    QString avis;
 };

@@ -368,11 +368,11 @@ int LigneCommande::verifier(const QString &fichier)
         else if (!lireMotDePasse(calendrier, &motDePasse))
             ++problemes;
         else {
-            const QString probleme = SitePrive::verifierMotDePasse(calendrier, motDePasse);
-            if (probleme.isEmpty())
+            const Resultat verification = SitePrive::verifierMotDePasse(calendrier, motDePasse);
+            if (verification)
                 ecrireLigne(stdout, tr("The password is the calendar's."));
             else
-                signaler(probleme);
+                signaler(verification.getMessage());
         }
     }
 
@@ -620,9 +620,9 @@ int LigneCommande::carte(const QString &fichier, const QString &sortie)
         return echouer(tr("%1: the calendar has no address to put on a card; "
                           "set “Public address” in the editor’s Options")
                            .arg(QDir::toNativeSeparators(fichier)));
-    QString raison;
-    if (!CartePartage::ecrire(calendrier, sortie, &raison))
-        return echouer(tr("cannot write the card %1: %2").arg(Resultat::cheminLisible(sortie), raison));
+    const Resultat ecrite = CartePartage::ecrire(calendrier, sortie);
+    if (!ecrite)
+        return echouer(ecrite.getMessage());
     return SUCCES;
 }
 

@@ -237,7 +237,7 @@ void TestCommandesGeneration::refus_data()
     QTest::newRow("Preview where tmp is a file")
         << "bouton_apercu"
         << "tmp"
-        << "medias/jour1.png" << QStringLiteral("this is a file, not a directory");
+        << "medias/jour1.png" << QStringLiteral("it is a file, not a directory");
 }
 
 void TestCommandesGeneration::refus()

@@ -1,5 +1,7 @@
 #include "calendriers.h"
+#include "conversion/typefichier.h"
 #include "fichiers.h"
+#include "format/ecriturefichier.h"
 #include "gestionnairefichiers.h"
 #include "modele/calendrier.h"
 #include "modele/image.h"
@@ -7,9 +9,12 @@
 #include "modele/son.h"
 #include "modele/video.h"
 #include "site/generationsite.h"
+#include "site/manifestesite.h"
 #include "site/ordreboules.h"
 #include "site/politiquesortie.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -24,6 +29,8 @@
 #include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(Resultat::Cause)
 
 namespace {
 
@@ -41,6 +48,32 @@ long long tailleSiteVide(const Calendrier &calendrier)
     if (GestionnaireFichiers().generer(vide, site, false) != 0 || !calculerTailleRecursively(site, &total))
         return -1;
     return total;
+}
+
+// A JPEG of real pixels, as small or as large as asked.
+QByteArray jpeg(int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    for (int y = 0; y < hauteur; ++y) {
+        for (int x = 0; x < largeur; ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    }
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, "JPEG", 90);
+    return octets;
+}
+
+// `photo` with an application segment of `taille` bytes after its start marker, `contenu`
+// at its head (a camera's embedded thumbnail, with its own end marker).
+QByteArray avecSegment(const QByteArray &photo, const QByteArray &contenu, int taille)
+{
+    QByteArray segment("\xff\xe1", 2);
+    segment += char((taille + 2) >> 8);
+    segment += char((taille + 2) & 0xff);
+    segment += contenu + QByteArray(taille - contenu.size(), 'a');
+    return photo.left(2) + segment + photo.mid(2);
 }
 
 // Lines of `texte` (a script fragment ending with a line feed), as written in a file.
@@ -441,6 +474,42 @@ private slots:
             QCOMPARE(lire(sortie + QStringLiteral("/data/") + nom), sonFactice("la meme photo"));
     }
 
+    // Whether a picture was cut short: the end of a scan is looked for at the file's end
+    // first, so what follows a picture, or a head longer than what is read at first, must
+    // not change the answer.
+    void pictureCutShort_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<bool>("tronque");
+        const QByteArray photo = jpeg(640, 480);
+        const QByteArray coupee = photo.left(photo.size() / 2);
+        const QByteArray vignette = jpeg(16, 16);
+        const QByteArray suite(200 * 1024, 'x');
+        QTest::newRow("whole") << photo << false;
+        QTest::newRow("cut in its scan") << coupee << true;
+        QTest::newRow("cut before its scan") << photo.left(100) << true;
+        QTest::newRow("whole, 200 KB after it") << photo + suite << false;
+        QTest::newRow("cut, 200 KB after it") << coupee + suite << true;
+        // The end marker lies across the last 64 KB's edge.
+        QTest::newRow("whole, end marker across the last part's edge")
+            << photo + QByteArray(65535, 'x') << false;
+        QTest::newRow("thumbnail in a head of 190 KB, whole") << avecSegment(
+            avecSegment(avecSegment(photo, QByteArray(), 65000), QByteArray(), 65000), vignette, 60000)
+                                                              << false;
+        QTest::newRow("thumbnail in a head of 190 KB, cut") << avecSegment(
+            avecSegment(avecSegment(coupee, QByteArray(), 65000), QByteArray(), 65000), vignette, 60000)
+                                                            << true;
+        QTest::newRow("head longer than the file") << avecSegment(photo, vignette, 60000).left(40000) << true;
+    }
+    void pictureCutShort()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(bool, tronque);
+        const QString chemin = nouveauChemin(QStringLiteral("photo")) + QStringLiteral(".jpg");
+        QVERIFY(ecrire(chemin, octets));
+        QCOMPARE(TypeFichier::estTronque(chemin), tronque);
+    }
+
     void mediaManquantLaisseLeSite_data()
     {
         QTest::addColumn<QString>("url");
@@ -650,6 +719,27 @@ private slots:
             + QStringList{QStringLiteral(".site-tinselbox"), QStringLiteral("rappels.ics")};
         entrees.sort();
         QCOMPARE(QDir(sortie).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entrees);
+
+        // What a generation keeps from the last one must follow every change: a day's
+        // file rewritten in place, then the length (the preview picture shows it).
+        const QString quatre = calendrier.getContenuConstant().value(4)->getUrl();
+        QVERIFY(ecrire(quatre, sonFactice("quatre, une autre photo")));
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
+        QCOMPARE(lire(sortie + QStringLiteral("/data/") + getHash(QStringLiteral("4"), calendrier.getNom())
+                     + QStringLiteral(".mp3")),
+            sonFactice("quatre, une autre photo"));
+        const QString apercu = sortie + QStringLiteral("/data/") + Format::IMAGE_APERCU_LIEN;
+        const QByteArray precedent = lire(apercu);
+        OptionsCalendrier options = calendrier.getOptions();
+        options.jours = 24;
+        calendrier.setOptions(options);
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, sortie, true), 0);
+        QVERIFY(lire(apercu) != precedent);
+        // The same as the first generation of that calendar into a new directory.
+        const QMap<QString, QByteArray> second = arborescence(sortie);
+        const QString autre = nouveauChemin();
+        QCOMPARE(GestionnaireFichiers().generer(calendrier, autre, true), 0);
+        QVERIFY(arborescence(autre) == second);
     }
 
     void insertionSousLeMarqueur_data()
@@ -692,6 +782,48 @@ private slots:
             ajouterDansLeFichierSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X\n")), 2);
         QCOMPARE(lire(fichier), QByteArray("// <M>\n"));
         QVERIFY(QFileInfo(fichier + QStringLiteral(".new")).isDir());
+    }
+
+    // Every way of writing a whole file fails with the file's name and the system's reason,
+    // and leaves nothing behind.
+    void ecritureImpossible_data()
+    {
+        QTest::addColumn<int>("maniere");
+        QTest::addColumn<Resultat::Cause>("cause");
+        const auto fichier = Resultat::Cause::FichierInaccessible;
+        QTest::newRow("written") << 0 << fichier;
+        QTest::newRow("replaced") << 1 << fichier;
+        QTest::newRow("marker inserted") << 2 << fichier;
+        QTest::newRow("template copied") << 3 << fichier;
+        // The site's mark names the directory the user chose, not the one it is built in.
+        QTest::newRow("site marked") << 4 << Resultat::Cause::Repertoire;
+    }
+
+    void ecritureImpossible()
+    {
+        QFETCH(int, maniere);
+        QFETCH(Resultat::Cause, cause);
+        const QString repertoire = nouveauChemin(QStringLiteral("absent"));
+        const QString fichier = repertoire + QStringLiteral("/script.js");
+        Resultat resultat;
+        if (maniere == 0)
+            resultat = EcritureFichier::ecrire(fichier, "x");
+        else if (maniere == 1)
+            resultat = EcritureFichier::remplacer(fichier, "x");
+        else if (maniere == 2)
+            resultat =
+                EcritureFichier::insererSousLeMarqueur(fichier, QStringLiteral("<M>"), QStringLiteral("X"));
+        else if (maniere == 3)
+            resultat = GenerationSite::copierArbre(MODELE, fichier);
+        else
+            resultat = ManifesteSite::ecrire(repertoire, fichier);
+        QVERIFY(!resultat);
+        QCOMPARE(resultat.getCause(), cause);
+        QCOMPARE(resultat.getChemin(), fichier);
+        QVERIFY2(!resultat.getRaison().isEmpty() && resultat.getMessage().contains(fichier)
+                && resultat.getMessage().contains(resultat.getRaison()),
+            qPrintable(resultat.getMessage()));
+        QVERIFY(!QFileInfo::exists(repertoire));
     }
 
     void copieRecursive()

@@ -178,6 +178,8 @@ void TestLigneCommande::generer()
     QCOMPARE(lignesJour.last(), QStringLiteral("Day 25: a message"));
     QCOMPARE(premiere.code, 0);
     QCOMPARE(sansApercu(site), sansApercu(attendu));
+    const QString apercu = QStringLiteral("/data/") + Format::IMAGE_APERCU_LIEN;
+    const QByteArray premierApercu = lire(site + apercu);
 
     // A site generated earlier is replaced without --force.
     QVERIFY(ecrire(site + QStringLiteral("/data/ancien.txt"), "old"));
@@ -186,6 +188,14 @@ void TestLigneCommande::generer()
     QCOMPARE(seconde.erreurs, QString());
     QCOMPARE(seconde.code, 0);
     QCOMPARE(sansApercu(site), sansApercu(attendu));
+    // The preview picture the first run painted and kept, not another one.
+    QCOMPARE(lire(site + apercu), premierApercu);
+    // A kept picture serves only the calendar it shows: here, a shorter one.
+    const QString court = ecrireProjet(QStringLiteral("avent-court.xml"), jours, 24);
+    const QString siteCourt = racine.filePath(QStringLiteral("site-court"));
+    QCOMPARE(lancer({QStringLiteral("--generate"), court, siteCourt}).code, 0);
+    QVERIFY(lire(siteCourt + apercu).startsWith("\x89PNG"));
+    QVERIFY(lire(siteCourt + apercu) != premierApercu);
 }
 
 void TestLigneCommande::refus_data()
@@ -203,7 +213,7 @@ void TestLigneCommande::refus_data()
         << "page.xml"
         << "etranger" << true << "is an XML file but not a calendar: its root element is <html>";
     QTest::newRow("home directory, even with --force") << "refus.xml"
-                                                       << "maison" << true << "this is your home directory";
+                                                       << "maison" << true << "it is your home directory";
     QTest::newRow("folder of the media, even with --force")
         << "refus.xml"
         << "projet/media" << true << "this directory holds the media of day 1";
@@ -211,10 +221,10 @@ void TestLigneCommande::refus_data()
         << "refus.xml"
         << "projet" << true << "this directory holds the calendar's project file";
     QTest::newRow("root of a disk, even with --force") << "refus.xml"
-                                                       << "/" << true << "this is the root of a disk";
+                                                       << "/" << true << "it is the root of a disk";
     QTest::newRow("a regular file as DIR")
         << "refus.xml"
-        << "etranger/lettre.txt" << true << "this is a file, not a directory";
+        << "etranger/lettre.txt" << true << "it is a file, not a directory";
     QTest::newRow("foreign non-empty DIR without --force")
         << "refus.xml"
         << "etranger" << false << "is not empty and holds no site that tinselbox generated";

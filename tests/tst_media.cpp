@@ -197,6 +197,14 @@ public:
         ++destructionsDerivees;
     }
 };
+// The media's element as the project file writes it.
+QString texteElement(const Media &media)
+{
+    QDomDocument document;
+    document.appendChild(document.importNode(media.getQDomElement(), true));
+    return document.toString();
+}
+
 } // namespace
 
 void TestMedia::destructionParLaBase()
@@ -228,6 +236,11 @@ void TestMedia::chaqueGenreComplet()
         QCOMPARE(media->getType(), genre.type);
         const std::unique_ptr<Media> relu(GenreMedia::depuisElement(media->getQDomElement()));
         QVERIFY2(relu && relu->getType() == genre.type && relu->getUrl() == media->getUrl(), qPrintable(nom));
+        // The class and its row agree on the element and the script, and a copy is the same media.
+        QCOMPARE(media->getQDomElement().tagName(), nom);
+        QCOMPARE(media->getNomFichierCollection(), genre.fichierCollection);
+        const std::unique_ptr<Media> copie(media->copier());
+        QVERIFY2(copie && texteElement(*copie) == texteElement(*media), qPrintable(nom));
 
         // A kind without a collection script (a message) writes no collection lines.
         if (media->getNomFichierCollection().isEmpty()) {

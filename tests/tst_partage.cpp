@@ -150,8 +150,8 @@ void TestPartage::carteLisible()
     Calendrier calendrier(QStringLiteral("Avent des Dupont"));
     fixerOption(calendrier, &OptionsCalendrier::adresse, adresse);
     const QString pdf = racine.filePath(QStringLiteral("carte.pdf"));
-    QString raison;
-    QVERIFY2(CartePartage::ecrire(calendrier, pdf, &raison, avecRappels), qPrintable(raison));
+    const Resultat ecrite = CartePartage::ecrire(calendrier, pdf, avecRappels);
+    QVERIFY2(ecrite, qPrintable(ecrite.getMessage()));
 
     QProcess infos;
     infos.start(QStringLiteral("pdfinfo"), {pdf});
@@ -175,8 +175,9 @@ void TestPartage::carteLisible()
     // Without an address there is nothing to print, and nothing is written.
     Calendrier sansAdresse(QStringLiteral("Avent"));
     const QString refusee = racine.filePath(QStringLiteral("refusee.pdf"));
-    QVERIFY(!CartePartage::ecrire(sansAdresse, refusee, &raison));
-    QVERIFY(raison.contains(QStringLiteral("no address")));
+    const Resultat refus = CartePartage::ecrire(sansAdresse, refusee);
+    QVERIFY(!refus);
+    QVERIFY(refus.getMessage().contains(QStringLiteral("no address")));
     QVERIFY(!QFileInfo::exists(refusee));
 }
 

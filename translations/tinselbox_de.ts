@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>der Kalender hat keine Adresse; gib sie in den Optionen an</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>die Adresse ist zu lang für einen QR-Code</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Scannen, um an jeden Tag erinnert zu werden</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>Die Karte kann nicht erstellt werden: Der Kalender hat keine Adresse; gib sie in den Optionen an.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>Die Karte kann nicht erstellt werden: Die Adresse ist zu lang für einen QR-Code.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>Die Karte %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>Die Karte %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 ist das Stammverzeichnis eines Datenträgers.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>Der Ordner %1 enthält ein eingehängtes Dateisystem (%2) und kann nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Der bisherige Inhalt von %1 kann nicht entfernt werden (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Der bisherige Inhalt von %1 kann nicht ersetzt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -184,7 +200,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Die S3-Adresse braucht die Zugriffsschlüssel-ID vor dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die Veröffentlichungsadresse braucht einen Benutzernamen vor dem Server: BENUTZER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -212,7 +228,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Die S3-Adresse braucht einen Bucket-Namen nach dem Server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Die SFTP-Adresse braucht einen Ordner: /~/ORDNER für einen Ordner im Benutzerordner.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +433,28 @@ Der Auftrag braucht das Passwort in einer Datei, die nur Sie lesen können (--se
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>Das Bild %1 kann nicht als JPEG kodiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>Die Seite %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>Die Seite %1 hat keinen Kopfbereich, in den der Titel geschrieben werden kann.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
         <translation>Karte speichern</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>Die Karte kann nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Der Karte einen Code für die &amp;Erinnerungen hinzufügen</translation>
     </message>
@@ -1022,10 +1056,6 @@ Trotzdem öffnen?</translation>
         <translation>Tag %1: Die Datei %2 wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Die Vorlage des Kalenders kann nicht nach %1 kopiert werden: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Tag %1: Die Datei %2 kann nicht nach %3 kopiert werden: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>Der Ordner %1 enthält ein eingehängtes Dateisystem (%2) und kann nicht ersetzt werden.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>Der bisherige Inhalt von %1 kann nicht entfernt werden (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>Der bisherige Inhalt von %1 kann nicht ersetzt werden: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Trotzdem öffnen?</translation>
         <translation>Die Seite kann nicht in %1 geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 wurde während der Erzeugung verschoben oder durch etwas anderes ersetzt; nichts wurde hineingeschrieben und nichts entfernt.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Trotzdem öffnen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>NACHRICHT</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>Das Vorschaubild des Links %1 kann nicht als PNG kodiert werden.</translation>
     </message>
 </context>
 <context>
@@ -1346,10 +1371,6 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; --force löscht seinen Inhalt.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>die Karte %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>FILE umwandeln, erzeugen und an seine Veröffentlichungsadresse veröffentlichen, nur Geändertes senden.</translation>
     </message>
@@ -1511,6 +1532,13 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1773,7 +1801,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>Die Umwandlungen wurden angehalten.</translation>
+        <translation>Tag %1: Die Datei %2 kann nicht umgewandelt werden. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1791,44 +1819,40 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Für die Erzeugung wurde kein Ordner angegeben.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>%1 kann nicht für die Erzeugung verwendet werden: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>das ist eine Datei, kein Ordner</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>das ist die Wurzel eines Laufwerks</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>in diesem Ordner ist ein Laufwerk eingehängt</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>das ist dein Benutzerordner</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>dieser Ordner enthält deinen Benutzerordner</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>dieser Ordner enthält die Projektdatei des Kalenders</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>dieser Ordner enthält die Medien von Tag %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 ist nicht leer und enthält keine von tinselbox erzeugte Website; sein Inhalt würde gelöscht.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>dies ist eine Verknüpfung auf %1, das nicht existiert</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Es ist eine Verknüpfung auf %2, das nicht existiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Es ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Es ist die Wurzel eines Laufwerks.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: In diesem Ordner ist ein Laufwerk eingehängt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Es ist dein Benutzerordner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Dieser Ordner enthält deinen Benutzerordner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Dieser Ordner enthält die Projektdatei des Kalenders.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>%1 kann nicht für die Erzeugung verwendet werden: Dieser Ordner enthält die Medien von Tag %2.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1994,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Es gibt keinen Kalender zu erzeugen.</translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2038,7 +2062,7 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     </message>
     <message>
         <source>the host key of %1 is not known (%2); accept it only if it is your server&apos;s</source>
-        <translation>Die Veröffentlichung wurde angehalten.</translation>
+        <translation>der Host-Schlüssel von %1 ist nicht bekannt (%2); akzeptieren Sie ihn nur, wenn es der Ihres Servers ist</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
@@ -2103,6 +2127,22 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>Cannot put %1 in place</source>
         <translation>%1 kann nicht an seinen Platz gesetzt werden</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>der Server hat die Anmeldung abgelehnt: falscher Benutzername, Schlüssel oder falsches Passwort (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>Zugriff vom Server verweigert (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>der Server hat keinen Platz mehr (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>der Server antwortete mit dem HTTP-Status %1 (%2)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>

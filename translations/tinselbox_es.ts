@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>el calendario no tiene dirección; indícala en Opciones</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>la dirección es demasiado larga para un código QR</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Escanee para recibir un recordatorio cada día</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>No se puede hacer la tarjeta: el calendario no tiene dirección; indícala en Opciones.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>No se puede hacer la tarjeta: la dirección es demasiado larga para un código QR.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>No se puede escribir la tarjeta %1.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>No se puede escribir la tarjeta %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 es la raíz de un disco.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>La carpeta %1 contiene un sistema de archivos montado (%2) y no se puede reemplazar.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>No se puede eliminar el contenido anterior de %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>No se puede reemplazar el contenido anterior de %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -184,7 +200,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>La dirección S3 necesita el identificador de clave de acceso antes del servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>La dirección de publicación necesita un nombre de usuario antes del servidor: USUARIO@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -204,7 +220,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>La dirección S3 debe terminar con ?region=REGION (por ejemplo ?region=us-east-1).</translation>
+        <translation>La dirección S3 necesita un nombre de bucket después del servidor: s3://CLAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -417,6 +433,28 @@ La tarea necesita la contraseña en un archivo que solo usted puede leer (--secr
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>La imagen %1 no se puede codificar como JPEG.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>No se puede leer la página %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>La página %1 no tiene cabecera donde escribir el título.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
         <translation>Guardar la tarjeta</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>No se puede guardar la tarjeta.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Añadir a la tarjeta un código para los &amp;recordatorios</translation>
     </message>
@@ -1022,10 +1056,6 @@ Open anyway?</source>
         <translation>Día %1: no se encuentra el archivo %2.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>No se puede escribir en la carpeta %1: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>No se puede copiar la plantilla del calendario en %1: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Open anyway?</source>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Día %1: no se puede copiar el archivo %2 en %3: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>La carpeta %1 contiene un sistema de archivos montado (%2) y no se puede reemplazar.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>No se puede eliminar el contenido anterior de %1 (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>No se puede reemplazar el contenido anterior de %1: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Open anyway?</source>
         <translation>No se puede escribir la página en %1: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 fue movido o sustituido por otra cosa durante la generación; no se escribió nada en él y no se eliminó nada.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>No se puede copiar %1 en %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Open anyway?</source>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAJE</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>No se puede codificar en PNG la imagen de vista previa del enlace %1.</translation>
     </message>
 </context>
 <context>
@@ -1346,10 +1371,6 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>%1 no está vacío y no contiene ningún sitio generado por tinselbox; --force borra su contenido.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>no se puede escribir la tarjeta %1: %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>Convertir, generar y publicar FILE en su dirección de publicación, enviando solo lo que cambió.</translation>
     </message>
@@ -1511,6 +1532,13 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>No se puede leer %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1781,7 +1809,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>%1 no es una imagen, ni un sonido, ni un vídeo.</translation>
+        <translation>La copia convertida de %1 en %2 quedó incompleta; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>
@@ -1791,44 +1819,40 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>No se ha indicado ninguna carpeta para la generación.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>No se puede usar %1 para la generación: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>es un archivo, no una carpeta</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>es la raíz de un disco</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>hay un disco montado dentro de esta carpeta</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>es tu carpeta personal</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>esta carpeta contiene tu carpeta personal</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>esta carpeta contiene el archivo de proyecto del calendario</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>esta carpeta contiene el archivo multimedia del día %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>La carpeta %1 no está vacía y no contiene ningún sitio generado por tinselbox; su contenido se borraría.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>es un enlace a %1, que no existe</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>No se puede usar %1 para la generación: es un enlace a %2, que no existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>No se puede usar %1 para la generación: es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>No se puede usar %1 para la generación: es la raíz de un disco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>No se puede usar %1 para la generación: hay un disco montado dentro de esta carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>No se puede usar %1 para la generación: es tu carpeta personal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>No se puede usar %1 para la generación: esta carpeta contiene tu carpeta personal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>No se puede usar %1 para la generación: esta carpeta contiene el archivo de proyecto del calendario.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>No se puede usar %1 para la generación: esta carpeta contiene el archivo multimedia del día %2.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1994,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>La generación se detuvo; %1 se dejó como estaba.</translation>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2066,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>La publicación se detuvo.</translation>
+        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -2070,7 +2094,7 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
-        <translation>no se puede llegar al servidor %1</translation>
+        <translation>la conexión segura con el servidor falló (%1)</translation>
     </message>
     <message>
         <source>Cannot list the remote folder %1</source>
@@ -2103,6 +2127,22 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>Cannot put %1 in place</source>
         <translation>No se puede poner %1 en su sitio</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>el servidor rechazó el inicio de sesión: nombre de usuario, clave o contraseña incorrectos (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permiso denegado por el servidor (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>el servidor no tiene espacio libre (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>el servidor respondió con el estado HTTP %1 (%2)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>

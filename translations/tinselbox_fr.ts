@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>l’adresse est trop longue pour un code QR</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>impossible d’écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>impossible d’écrire %1</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Scannez pour un rappel chaque jour</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>La carte ne peut pas être faite&#xa0;: le calendrier n’a pas d’adresse&#xa0;; indiquez-la dans les options.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>La carte ne peut pas être faite&#xa0;: l’adresse est trop longue pour un code QR.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>La carte %1 ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>La carte %1 ne peut pas être écrite&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 est la racine d’un disque.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>Le dossier %1 contient un système de fichiers monté (%2) et ne peut pas être remplacé.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être supprimé (%2)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -188,7 +204,7 @@
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
-        <translation>L’adresse de publication ne doit pas se terminer par un #fragment.</translation>
+        <translation>L’adresse de publication n’a pas de port valide.</translation>
     </message>
     <message>
         <source>The publishing folder must not hold &quot;.&quot; or &quot;..&quot;.</source>
@@ -212,7 +228,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>L’adresse S3 doit se terminer par ?region=REGION (par exemple ?region=us-east-1).</translation>
+        <translation>L’adresse SFTP demande un dossier&#xa0;: /~/DOSSIER pour un dossier dans le dossier personnel de l’utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +433,28 @@ La tâche a besoin du mot de passe dans un fichier que vous seul pouvez lire (--
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>L’image %1 ne peut pas être encodée en JPEG.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>La page %1 ne peut pas être lue&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>La page %1 n’a pas d’en-tête où écrire le titre.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
         <translation>Enregistrer la carte</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>La carte ne peut pas être enregistrée.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Ajouter à la carte un code pour les &amp;rappels</translation>
     </message>
@@ -993,7 +1027,7 @@ Ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The calendar cannot be written: %1.</source>
-        <translation>Le calendrier ne peut pas être écrit&#xa0;: il contient un caractère qu’un fichier de calendrier ne peut pas porter.</translation>
+        <translation>Le calendrier ne peut pas être écrit&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1022,10 +1056,6 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>Jour %1&#xa0;: le fichier %2 est introuvable.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Le modèle du calendrier ne peut pas être copié dans %1&#xa0;: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Jour %1&#xa0;: le fichier %2 ne peut pas être copié dans %3&#xa0;: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>Le dossier %1 contient un système de fichiers monté (%2) et ne peut pas être remplacé.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>L’ancien contenu de %1 ne peut pas être supprimé (%2)&#xa0;: %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>L’ancien contenu de %1 ne peut pas être remplacé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Ouvrir quand même&#xa0;?</translation>
         <translation>La page ne peut pas être écrite dans %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 a été déplacé ou remplacé par autre chose pendant la génération&#xa0;; rien n’y a été écrit et rien n’a été supprimé.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 ne peut pas être copié vers %2&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGE</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>L’image d’aperçu du lien %1 ne peut pas être encodée en PNG.</translation>
     </message>
 </context>
 <context>
@@ -1346,10 +1371,6 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox ; --force efface son contenu.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>impossible d’écrire la carte %1 : %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>Convertir, générer et publier FILE à son adresse de publication, en n’envoyant que ce qui a changé.</translation>
     </message>
@@ -1435,7 +1456,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; --force efface son contenu.</translation>
+        <translation>--date va avec --preview</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
@@ -1511,6 +1532,13 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 ne peut pas être lu : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1791,44 +1819,40 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Aucun dossier n’a été indiqué pour la génération.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>%1 ne peut pas servir à la génération&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>c’est un fichier, pas un dossier</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>c’est la racine d’un disque</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>un disque est monté dans ce dossier</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>c’est votre dossier personnel</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>ce dossier contient votre dossier personnel</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>ce dossier contient le fichier de projet du calendrier</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>ce dossier contient les médias du jour %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>%1 n’est pas vide et ne contient aucun site généré par tinselbox&#xa0;; son contenu serait effacé.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>c’est un lien vers %1, qui n’existe pas</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est un lien vers %2, qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est la racine d’un disque.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: un disque est monté dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: c’est votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient le fichier de projet du calendrier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>%1 ne peut pas servir à la génération&#xa0;: ce dossier contient les médias du jour %2.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1994,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>La génération a été arrêtée&#xa0;; %1 a été laissé tel quel.</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2066,7 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     </message>
     <message>
         <source>the server refused the login: wrong user name, key or password</source>
-        <translation>le serveur a refusé la connexion : nom d’utilisateur, clé ou mot de passe incorrect</translation>
+        <translation>le serveur a refusé la connexion&#xa0;: nom d’utilisateur, clé ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>permission denied by the server</source>
@@ -2103,6 +2127,22 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossible de mettre %1 en place</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>le serveur a refusé la connexion&#xa0;: nom d’utilisateur, clé ou mot de passe incorrect (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permission refusée par le serveur (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>le serveur n’a plus de place (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>le serveur a répondu avec le statut HTTP %1 (%2)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>

@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>il calendario non ha un indirizzo; indicalo nelle opzioni</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>l’indirizzo è troppo lungo per un codice QR</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>impossibile scrivere %1</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Inquadra per un promemoria ogni giorno</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>Impossibile creare la scheda: il calendario non ha un indirizzo; indicalo nelle opzioni.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>Impossibile creare la scheda: l’indirizzo è troppo lungo per un codice QR.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>Impossibile scrivere la scheda %1.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere la scheda %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 è la radice di un disco.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>La cartella %1 contiene un file system montato (%2) e non può essere sostituita.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Impossibile rimuovere il contenuto precedente di %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Impossibile sostituire il contenuto precedente di %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -184,7 +200,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>L’indirizzo S3 richiede l’ID della chiave di accesso prima del server: s3://KEY@HOST/BUCKET.</translation>
+        <translation>L’indirizzo di pubblicazione richiede un nome utente prima del server: UTENTE@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -204,7 +220,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>L’indirizzo S3 deve terminare con ?region=REGION (per esempio ?region=us-east-1).</translation>
+        <translation>L’indirizzo S3 richiede il nome di un bucket dopo il server: s3://CHIAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -417,6 +433,28 @@ Il compito richiede la password in un file che solo tu puoi leggere (--secret-fi
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>L’immagine %1 non può essere codificata in JPEG.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere la pagina %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>La pagina %1 non ha un’intestazione in cui scrivere il titolo.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
         <translation>Salva la scheda</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>Impossibile salvare la scheda.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Aggiungi alla cartolina un codice per i &amp;promemoria</translation>
     </message>
@@ -1022,10 +1056,6 @@ Aprire comunque?</translation>
         <translation>Giorno %1: impossibile trovare il file %2.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Impossibile scrivere nella cartella %1: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Impossibile copiare il modello del calendario in %1: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Aprire comunque?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Giorno %1: impossibile copiare il file %2 in %3: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>La cartella %1 contiene un file system montato (%2) e non può essere sostituita.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>Impossibile rimuovere il contenuto precedente di %1 (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>Impossibile sostituire il contenuto precedente di %1: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Aprire comunque?</translation>
         <translation>La pagina non può essere scritta in %1: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 è stata spostata o sostituita da qualcos’altro durante la generazione; non vi è stato scritto nulla e nulla è stato rimosso.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>Impossibile copiare %1 in %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Aprire comunque?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MESSAGGIO</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>Impossibile codificare in PNG l’immagine di anteprima del link %1.</translation>
     </message>
 </context>
 <context>
@@ -1343,11 +1368,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 (vedi --help)</translation>
-    </message>
-    <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>impossibile scrivere la scheda %1: %2</translation>
+        <translation>%1 non è vuota e non contiene alcun sito generato da tinselbox; --force ne cancella il contenuto.</translation>
     </message>
     <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
@@ -1511,6 +1532,13 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere nella cartella %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1781,7 +1809,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The converted copy of %1 in %2 was cut short; the disk may be full.</source>
-        <translation>%1 non è né un’immagine, né un suono, né un video.</translation>
+        <translation>La copia convertita di %1 in %2 è incompleta; il disco potrebbe essere pieno.</translation>
     </message>
 </context>
 <context>
@@ -1791,44 +1819,40 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Non è stata indicata nessuna cartella per la generazione.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>Impossibile usare %1 per la generazione: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>è un file, non una cartella</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>è la radice di un disco</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>in questa cartella è montato un disco</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>è la tua cartella personale</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>questa cartella contiene la tua cartella personale</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>questa cartella contiene il file di progetto del calendario</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>questa cartella contiene il file multimediale del giorno %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>La cartella %1 non è vuota e non contiene alcun sito generato da tinselbox; il suo contenuto verrebbe cancellato.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>è un collegamento a %1, che non esiste</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>Impossibile usare %1 per la generazione: è un collegamento a %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>Impossibile usare %1 per la generazione: è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>Impossibile usare %1 per la generazione: è la radice di un disco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>Impossibile usare %1 per la generazione: in questa cartella è montato un disco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>Impossibile usare %1 per la generazione: è la tua cartella personale.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>Impossibile usare %1 per la generazione: questa cartella contiene la tua cartella personale.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>Impossibile usare %1 per la generazione: questa cartella contiene il file di progetto del calendario.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>Impossibile usare %1 per la generazione: questa cartella contiene il file multimediale del giorno %2.</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1874,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>The remote folder %1 holds files that no publish of a calendar put there; publishing beside them needs your confirmation (they are never deleted).</source>
-        <translation>Nessun indirizzo di pubblicazione è impostato.</translation>
+        <translation>La cartella remota %1 contiene file che nessuna pubblicazione di un calendario vi ha messo; pubblicare accanto a essi richiede la tua conferma (non vengono mai eliminati).</translation>
     </message>
     <message>
         <source>Cannot send %1: %2.</source>
@@ -1970,7 +1994,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Non c’è alcun calendario da generare.</translation>
+        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2066,7 +2090,7 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     </message>
     <message>
         <source>the server %1 cannot be reached</source>
-        <translation>impossibile trovare il server %1</translation>
+        <translation>il server %1 non è raggiungibile</translation>
     </message>
     <message>
         <source>the secure connection to the server failed (%1)</source>
@@ -2103,6 +2127,22 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Impossibile mettere %1 al suo posto</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>il server ha rifiutato l’accesso: nome utente, chiave o password errati (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permesso negato dal server (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>il server non ha più spazio (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>il server ha risposto con lo stato HTTP %1 (%2)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>

@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>de kalender heeft geen adres; geef het op in Opties</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>het adres is te lang voor een QR-code</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>%1 kan niet worden geschreven</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Scan voor een herinnering elke dag</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>De kaart kan niet worden gemaakt: de kalender heeft geen adres; geef het op in Opties.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>De kaart kan niet worden gemaakt: het adres is te lang voor een QR-code.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>De kaart %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>De kaart %1 kan niet worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 is de hoofdmap van een schijf.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>De map %1 bevat een aangekoppeld bestandssysteem (%2) en kan niet worden vervangen.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>De vorige inhoud van %1 kan niet worden verwijderd (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -184,7 +200,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>Het S3-adres heeft de toegangssleutel-ID vóór de server nodig: s3://KEY@HOST/BUCKET.</translation>
+        <translation>Het publicatieadres heeft een gebruikersnaam vóór de server nodig: GEBRUIKER@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -212,7 +228,7 @@
     </message>
     <message>
         <source>The SFTP address needs a folder: /~/FOLDER for one in the user&apos;s home.</source>
-        <translation>Het S3-adres moet eindigen op ?region=REGION (bijvoorbeeld ?region=us-east-1).</translation>
+        <translation>Het SFTP-adres heeft een map nodig: /~/MAP voor een map in de persoonlijke map van de gebruiker.</translation>
     </message>
 </context>
 <context>
@@ -417,6 +433,28 @@ De taak heeft het wachtwoord nodig in een bestand dat alleen u kunt lezen (--sec
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>De afbeelding %1 kan niet als JPEG worden gecodeerd.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Het bestand %1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>De pagina %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>De pagina %1 heeft geen kop om de titel in te schrijven.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
         <translation>Kaart opslaan</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>De kaart kan niet worden opgeslagen.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Een code voor de &amp;herinneringen op de kaart zetten</translation>
     </message>
@@ -1022,10 +1056,6 @@ Toch openen?</translation>
         <translation>Dag %1: het bestand %2 is niet te vinden.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Het sjabloon van de kalender kan niet naar %1 worden gekopieerd: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Toch openen?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Dag %1: het bestand %2 kan niet naar %3 worden gekopieerd: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>De map %1 bevat een aangekoppeld bestandssysteem (%2) en kan niet worden vervangen.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>De vorige inhoud van %1 kan niet worden verwijderd (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>De vorige inhoud van %1 kan niet worden vervangen: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Toch openen?</translation>
         <translation>De pagina kan niet worden geschreven in %1: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 werd tijdens het genereren verplaatst of door iets anders vervangen; er is niets in geschreven en niets verwijderd.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>%1 kan niet naar %2 worden gekopieerd: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Toch openen?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>BERICHT</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>De voorbeeldafbeelding van de link %1 kan niet als PNG worden gecodeerd.</translation>
     </message>
 </context>
 <context>
@@ -1346,10 +1371,6 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>%1 is niet leeg en bevat geen site die tinselbox heeft gemaakt; --force wist de inhoud.</translation>
     </message>
     <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>de kaart %1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
         <translation>FILE converteren, genereren en publiceren naar zijn publicatieadres, alleen wat veranderd is verzenden.</translation>
     </message>
@@ -1435,7 +1456,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>--date goes with --preview</source>
-        <translation>kan de kaart %1 niet schrijven: %2</translation>
+        <translation>--date hoort bij --preview</translation>
     </message>
     <message>
         <source>With --generate, --check or --publish: read a private calendar&apos;s password from FILE, which only you may read.</source>
@@ -1511,6 +1532,13 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Er kan niet in de map %1 worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
@@ -1773,7 +1801,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Day %1: the file %2 cannot be converted. %3</source>
-        <translation>De omzettingen zijn gestopt.</translation>
+        <translation>Dag %1: het bestand %2 kan niet worden omgezet. %3</translation>
     </message>
     <message>
         <source>%1 is not a picture, a sound or a video.</source>
@@ -1791,44 +1819,40 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Er is geen map opgegeven voor het genereren.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>%1 kan niet voor het genereren worden gebruikt: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>dit is een bestand, geen map</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>dit is de hoofdmap van een schijf</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>in deze map is een schijf aangekoppeld</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>dit is je persoonlijke map</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>deze map bevat je persoonlijke map</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>deze map bevat het projectbestand van de kalender</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>deze map bevat het medium van dag %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>De map %1 is niet leeg en bevat geen site die door tinselbox is gegenereerd; de inhoud ervan zou worden gewist.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>dit is een koppeling naar %1, dat niet bestaat</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is een koppeling naar %2, dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is een bestand, geen map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is de hoofdmap van een schijf.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: in deze map is een schijf aangekoppeld.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: het is je persoonlijke map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat je persoonlijke map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat het projectbestand van de kalender.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>%1 kan niet voor het genereren worden gebruikt: deze map bevat het medium van dag %2.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1994,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Het genereren is gestopt; %1 is gelaten zoals het was.</translation>
+        <translation>Kan %1 niet schrijven: %2.</translation>
     </message>
 </context>
 <context>
@@ -2086,7 +2110,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>Cannot delete %1</source>
-        <translation>De externe map %1 kan niet worden weergegeven</translation>
+        <translation>Kan %1 niet verwijderen</translation>
     </message>
     <message>
         <source>Cannot list the bucket %1</source>
@@ -2105,6 +2129,22 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Kan %1 niet op zijn plaats zetten</translation>
     </message>
     <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>de server weigerde de aanmelding: verkeerde gebruikersnaam, sleutel of wachtwoord (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>toegang geweigerd door de server (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>de server heeft geen ruimte meer (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>de server antwoordde met HTTP-status %1 (%2)</translation>
+    </message>
+    <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>
         <translation>het certificaat van de server is niet te vertrouwen (%1); een server met een eigen autoriteit heeft die autoriteit nodig via --ca-file, of bewaard als certificate-authorities.pem in de gegevensmap van tinselbox</translation>
     </message>
@@ -2121,7 +2161,7 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     </message>
     <message>
         <source>file missing</source>
-        <translation>De bucket %1 kan niet worden weergegeven</translation>
+        <translation>bestand ontbreekt</translation>
     </message>
 </context>
 </TS>

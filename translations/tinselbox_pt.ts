@@ -45,24 +45,24 @@
 <context>
     <name>CartePartage</name>
     <message>
-        <source>the calendar has no address; set it in Options</source>
-        <translation>o calendário não tem endereço; informe-o nas Opções</translation>
-    </message>
-    <message>
-        <source>the address is too long for a QR code</source>
-        <translation>o endereço é longo demais para um código QR</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>não é possível gravar %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written</source>
-        <translation>não é possível gravar %1</translation>
-    </message>
-    <message>
         <source>Scan to be reminded of each day</source>
         <translation>Leia para receber um lembrete em cada dia</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the calendar has no address; set it in Options.</source>
+        <translation>Não é possível fazer o cartão: o calendário não tem endereço; informe-o nas Opções.</translation>
+    </message>
+    <message>
+        <source>The card cannot be made: the address is too long for a QR code.</source>
+        <translation>Não é possível fazer o cartão: o endereço é longo demais para um código QR.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written.</source>
+        <translation>Não é possível gravar o cartão %1.</translation>
+    </message>
+    <message>
+        <source>The card %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o cartão %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +144,22 @@
         <source>%1 is the root of a disk.</source>
         <translation>%1 é a raiz de um disco.</translation>
     </message>
+    <message>
+        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
+        <translation>A pasta %1 contém um sistema de arquivos montado (%2) e não pode ser substituída.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
+        <translation>Não é possível remover o conteúdo anterior de %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
+        <translation>%1 foi movida ou substituída por outra coisa durante a geração; nada foi escrito nela e nada foi removido.</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 cannot be replaced: %2.</source>
+        <translation>Não é possível substituir o conteúdo anterior de %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ChoixInstant</name>
@@ -184,7 +200,7 @@
     </message>
     <message>
         <source>The publishing address needs a user name before the server: USER@HOST.</source>
-        <translation>O endereço S3 precisa do ID da chave de acesso antes do servidor: s3://KEY@HOST/BUCKET.</translation>
+        <translation>O endereço de publicação precisa de um nome de utilizador antes do servidor: UTILIZADOR@HOST.</translation>
     </message>
     <message>
         <source>The publishing address has no valid port.</source>
@@ -204,7 +220,7 @@
     </message>
     <message>
         <source>The S3 address needs a bucket name after the server: s3://KEY@HOST/BUCKET.</source>
-        <translation>O endereço S3 tem de terminar com ?region=REGION (por exemplo ?region=us-east-1).</translation>
+        <translation>O endereço S3 precisa do nome de um bucket depois do servidor: s3://CHAVE@HOST/BUCKET.</translation>
     </message>
     <message>
         <source>Only an S3 address takes a ?query.</source>
@@ -417,6 +433,28 @@ A tarefa precisa da palavra-passe num ficheiro que só você pode ler (--secret-
     <message>
         <source>The picture %1 cannot be encoded as JPEG.</source>
         <translation>A imagem %1 não pode ser codificada em JPEG.</translation>
+    </message>
+</context>
+<context>
+    <name>EcritureFichier</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Não é possível ler o ficheiro %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EntetePage</name>
+    <message>
+        <source>The page %1 cannot be read: %2.</source>
+        <translation>Não é possível ler a página %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 has no head to write the title into.</source>
+        <translation>A página %1 não tem cabeçalho onde escrever o título.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +843,6 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
         <translation>Salvar o cartão</translation>
     </message>
     <message>
-        <source>The card cannot be saved.</source>
-        <translation>Não é possível salvar o cartão.</translation>
-    </message>
-    <message>
         <source>Add a code for the &amp;reminders to the card</source>
         <translation>Adicionar ao cartão um código para os &amp;lembretes</translation>
     </message>
@@ -1022,10 +1056,6 @@ Abrir mesmo assim?</translation>
         <translation>Dia %1: o arquivo %2 não foi encontrado.</translation>
     </message>
     <message>
-        <source>The directory %1 cannot be written: %2.</source>
-        <translation>Não é possível gravar na pasta %1: %2.</translation>
-    </message>
-    <message>
         <source>The calendar&apos;s template cannot be copied into %1: %2.</source>
         <translation>Não é possível copiar o modelo do calendário para %1: %2.</translation>
     </message>
@@ -1044,18 +1074,6 @@ Abrir mesmo assim?</translation>
     <message>
         <source>Day %1: the file %2 cannot be copied into %3: %4.</source>
         <translation>Dia %1: não é possível copiar o arquivo %2 para %3: %4.</translation>
-    </message>
-    <message>
-        <source>The directory %1 holds a mounted file system (%2) and cannot be replaced.</source>
-        <translation>A pasta %1 contém um sistema de arquivos montado (%2) e não pode ser substituída.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be removed (%2): %3.</source>
-        <translation>Não é possível remover o conteúdo anterior de %1 (%2): %3.</translation>
-    </message>
-    <message>
-        <source>The previous contents of %1 cannot be replaced: %2.</source>
-        <translation>Não é possível substituir o conteúdo anterior de %1: %2.</translation>
     </message>
     <message>
         <source>The page cannot be written in %1.</source>
@@ -1094,8 +1112,8 @@ Abrir mesmo assim?</translation>
         <translation>A página não pode ser escrita em %1: %2.</translation>
     </message>
     <message>
-        <source>%1 was moved or replaced by something else during the generation; nothing was written into it and nothing was removed.</source>
-        <translation>%1 foi movida ou substituída por outra coisa durante a geração; nada foi escrito nela e nada foi removido.</translation>
+        <source>%1 cannot be copied to %2: %3.</source>
+        <translation>Não é possível copiar %1 para %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1145,13 @@ Abrir mesmo assim?</translation>
     <message>
         <source>MESSAGE</source>
         <translation>MENSAGEM</translation>
+    </message>
+</context>
+<context>
+    <name>ImageApercu</name>
+    <message>
+        <source>The link preview picture %1 cannot be encoded as PNG.</source>
+        <translation>Não é possível codificar em PNG a imagem de pré-visualização do link %1.</translation>
     </message>
 </context>
 <context>
@@ -1343,11 +1368,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>%1 is not empty and holds no site that tinselbox generated; --force erases its contents.</source>
-        <translation>%1 (ver --help)</translation>
-    </message>
-    <message>
-        <source>cannot write the card %1: %2</source>
-        <translation>não é possível escrever o cartão %1: %2</translation>
+        <translation>%1 não está vazia e não contém nenhum site gerado pelo tinselbox; --force apaga o seu conteúdo.</translation>
     </message>
     <message>
         <source>Convert, generate and publish FILE to its publishing address, sending only what changed.</source>
@@ -1511,6 +1532,13 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Não é possível ler %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ManifesteSite</name>
+    <message>
+        <source>The directory %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar na pasta %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1791,44 +1819,40 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Nenhuma pasta foi informada para a geração.</translation>
     </message>
     <message>
-        <source>%1 cannot be used for the generation: %2.</source>
-        <translation>Não é possível usar %1 para a geração: %2.</translation>
-    </message>
-    <message>
-        <source>this is a file, not a directory</source>
-        <translation>isto é um arquivo, não uma pasta</translation>
-    </message>
-    <message>
-        <source>this is the root of a disk</source>
-        <translation>esta é a raiz de um disco</translation>
-    </message>
-    <message>
-        <source>a disk is mounted inside this directory</source>
-        <translation>há um disco montado dentro desta pasta</translation>
-    </message>
-    <message>
-        <source>this is your home directory</source>
-        <translation>esta é a sua pasta pessoal</translation>
-    </message>
-    <message>
-        <source>this directory holds your home directory</source>
-        <translation>esta pasta contém a sua pasta pessoal</translation>
-    </message>
-    <message>
-        <source>this directory holds the calendar&apos;s project file</source>
-        <translation>esta pasta contém o arquivo de projeto do calendário</translation>
-    </message>
-    <message>
-        <source>this directory holds the media of day %1</source>
-        <translation>esta pasta contém a mídia do dia %1</translation>
-    </message>
-    <message>
         <source>%1 is not empty and holds no site that tinselbox generated; its contents would be erased.</source>
         <translation>A pasta %1 não está vazia e não contém nenhum site gerado pelo tinselbox; todo o conteúdo dela seria apagado.</translation>
     </message>
     <message>
-        <source>this is a link to %1, which does not exist</source>
-        <translation>é uma ligação para %1, que não existe</translation>
+        <source>%1 cannot be used for the generation: it is a link to %2, which does not exist.</source>
+        <translation>Não é possível usar %1 para a geração: é uma ligação para %2, que não existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is a file, not a directory.</source>
+        <translation>Não é possível usar %1 para a geração: é um arquivo, não uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is the root of a disk.</source>
+        <translation>Não é possível usar %1 para a geração: é a raiz de um disco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: a disk is mounted inside this directory.</source>
+        <translation>Não é possível usar %1 para a geração: há um disco montado dentro desta pasta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: it is your home directory.</source>
+        <translation>Não é possível usar %1 para a geração: é a sua pasta pessoal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds your home directory.</source>
+        <translation>Não é possível usar %1 para a geração: esta pasta contém a sua pasta pessoal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the calendar&apos;s project file.</source>
+        <translation>Não é possível usar %1 para a geração: esta pasta contém o arquivo de projeto do calendário.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used for the generation: this directory holds the media of day %2.</source>
+        <translation>Não é possível usar %1 para a geração: esta pasta contém a mídia do dia %2.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1994,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>A geração foi parada; %1 ficou como estava.</translation>
+        <translation>Não é possível escrever %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2050,7 +2074,7 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     </message>
     <message>
         <source>the server has no room left</source>
-        <translation>A publicação foi interrompida.</translation>
+        <translation>o servidor não tem mais espaço</translation>
     </message>
     <message>
         <source>the server answered with HTTP status %1</source>
@@ -2103,6 +2127,22 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>Cannot put %1 in place</source>
         <translation>Não é possível colocar %1 no lugar</translation>
+    </message>
+    <message>
+        <source>the server refused the login: wrong user name, key or password (%1)</source>
+        <translation>o servidor recusou a entrada: nome de utilizador, chave ou palavra-passe errados (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied by the server (%1)</source>
+        <translation>permissão recusada pelo servidor (%1)</translation>
+    </message>
+    <message>
+        <source>the server has no room left (%1)</source>
+        <translation>o servidor não tem mais espaço (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1 (%2)</source>
+        <translation>o servidor respondeu com o estado HTTP %1 (%2)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate cannot be trusted (%1); a server with an authority of its own needs that authority given with --ca-file, or kept as certificate-authorities.pem in tinselbox&apos;s data folder</source>

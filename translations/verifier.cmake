@@ -1,5 +1,7 @@
 # Runs lupdate over the sources into a copy of each .ts file: the copy must hold no
 # unfinished translation (lupdate adds every text missing from the file as unfinished).
+# Each translation must also use the same arguments (%1, %2...) as its source text: one that
+# does not is another text's translation, or loses what the message says.
 file(REMOVE_RECURSE ${TEMPORAIRE})
 file(MAKE_DIRECTORY ${TEMPORAIRE})
 file(GLOB fichiers ${SOURCES}/translations/tinselbox_*.ts)
@@ -31,6 +33,24 @@ foreach(ts ${fichiers})
             string(APPEND fautes "    ${texte}\n")
         endforeach()
     endif()
+    # Semicolons and brackets would split or join the list items below; they hold no argument.
+    string(REGEX REPLACE "[];[]" "," simple "${contenu}")
+    string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" paires "${simple}")
+    foreach(paire ${paires})
+        string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" source "${paire}")
+        string(REGEX REPLACE ".*<translation>([^<]*)</translation>" "\\1" traduction "${paire}")
+        string(REGEX MATCHALL "%[0-9]" attendus "${source}")
+        string(REGEX MATCHALL "%[0-9]" trouves "${traduction}")
+        foreach(liste attendus trouves)
+            if(${liste})
+                list(REMOVE_DUPLICATES ${liste})
+                list(SORT ${liste})
+            endif()
+        endforeach()
+        if(NOT "${attendus}" STREQUAL "${trouves}")
+            string(APPEND fautes "${nom}: the arguments differ between\n    ${source}\n    ${traduction}\n")
+        endif()
+    endforeach()
 endforeach()
 if(fautes)
     message(FATAL_ERROR "${fautes}Refresh with translations/actualiser.sh, then translate.")

@@ -1,6 +1,7 @@
 #include "conversion/cacheconversions.h"
 
 #include "format/ecriturefichier.h"
+#include "format/empreintefichier.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -144,10 +145,10 @@ bool CacheConversions::cle(QString const &source, QString const &reglages, QStri
     QFile fichier(source);
     if (!info.isFile() || !fichier.open(QIODevice::ReadOnly))
         return false;
-    QCryptographicHash hachage(QCryptographicHash::Sha256);
-    if (!hachage.addData(&fichier))
+    QByteArray empreinteSource;
+    if (!EmpreinteFichier::sha256(&fichier, &empreinteSource))
         return false;
-    const QString contenu = QString::fromLatin1(hachage.result().toHex());
+    const QString contenu = QString::fromLatin1(empreinteSource);
     // Kept only if the file did not change while it was read.
     if (signature(QFileInfo(source)) == signature(info))
         ecrireAtomiquement(cheminSource(source),
@@ -171,10 +172,9 @@ bool CacheConversions::trouver(QString const &cle, QString *fichier, QString *ex
         // version that recorded nothing) is dropped: the source is converted again.
         bool conforme = lignes.size() >= 4 && donnees.size() == lignes.at(2).toLongLong()
             && donnees.open(QIODevice::ReadOnly);
-        if (conforme && verifier) {
-            QCryptographicHash hachage(QCryptographicHash::Sha256);
-            conforme = hachage.addData(&donnees) && hachage.result().toHex() == lignes.at(3);
-        }
+        QByteArray empreinte;
+        if (conforme && verifier)
+            conforme = EmpreinteFichier::sha256(&donnees, &empreinte) && empreinte == lignes.at(3);
         donnees.close();
         if (!conforme) {
             QMutexLocker verrou(&verrouRangement());
@@ -210,8 +210,8 @@ Resultat CacheConversions::ranger(
     if (!produit.isEmpty()) {
         // What the entry holds, checked at each use.
         QFile brouillon(produit);
-        QCryptographicHash hachage(QCryptographicHash::Sha256);
-        if (!brouillon.open(QIODevice::ReadOnly) || !hachage.addData(&brouillon)) {
+        QByteArray empreinte;
+        if (!brouillon.open(QIODevice::ReadOnly) || !EmpreinteFichier::sha256(&brouillon, &empreinte)) {
             const QString raison = brouillon.errorString();
             QFile::remove(produit);
             return Resultat::echec(Resultat::Cause::Conversion,
@@ -220,7 +220,7 @@ Resultat CacheConversions::ranger(
                 .avecChemin(repertoire)
                 .avecRaison(raison);
         }
-        description += QByteArray::number(brouillon.size()) + '\n' + hachage.result().toHex() + '\n';
+        description += QByteArray::number(brouillon.size()) + '\n' + empreinte + '\n';
         brouillon.close();
         // Written under a name of its own and renamed into place: never half there.
         *fichier = QDir(repertoire).filePath(cle + QLatin1Char('.') + extension);
@@ -236,16 +236,16 @@ Resultat CacheConversions::ranger(
                 .avecRaison(raison);
         }
     }
-    QString raison;
-    if (!EcritureFichier::remplacer(cheminDescription(cle), description, &raison)) {
+    const Resultat ecrit = EcritureFichier::remplacer(cheminDescription(cle), description);
+    if (!ecrit) {
         if (!fichier->isEmpty())
             QFile::remove(*fichier);
         fichier->clear();
         return Resultat::echec(Resultat::Cause::Conversion,
             tr("The cache directory %1 cannot be written: %2.")
-                .arg(Resultat::cheminLisible(repertoire), raison))
+                .arg(Resultat::cheminLisible(repertoire), ecrit.getRaison()))
             .avecChemin(repertoire)
-            .avecRaison(raison);
+            .avecRaison(ecrit.getRaison());
     }
     verrou.unlock();
     limiter(limiteCourante, *fichier);

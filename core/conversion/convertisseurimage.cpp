@@ -143,9 +143,9 @@ Resultat ConvertisseurImage::convertir(
                 .avecChemin(source);
     }
     const QString destination = destinationSansExtension + QLatin1Char('.') + *extension;
-    QString raison;
-    if (!EcritureFichier::ecrire(destination, octets, &raison))
-        return echec(raison);
+    const Resultat ecrit = EcritureFichier::ecrire(destination, octets);
+    if (!ecrit)
+        return echec(ecrit.getRaison());
     return Resultat();
 }
 

@@ -18,6 +18,8 @@
 
 #include <atomic>
 
+#include <openssl/crypto.h>
+
 namespace {
 
 std::atomic<bool> abandon{false};
@@ -87,6 +89,9 @@ void PlanConversions::demarrer(QString const &source, Media::TypeMedia type)
     QThreadPool *file = estImage(type) ? QThreadPool::globalInstance() : &fileAudioVideo;
     travaux.insert(cle, QtConcurrent::run(file, [this, source, type] {
         const Publication publication = convertir(source, type);
+        // The pool's thread outlives the conversion: OpenSSL's state for it (the cache's
+        // digests) goes now.
+        OPENSSL_thread_stop();
         emit publicationPrete(source);
         return publication;
     }));

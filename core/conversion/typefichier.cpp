@@ -16,6 +16,25 @@ QString typeMime(QString const &chemin)
     return QMimeDatabase().mimeTypeForFile(chemin, QMimeDatabase::MatchContent).name();
 }
 
+// What a JPEG is read of at most: no picture a calendar shows is larger.
+const qint64 LIMITE_JPEG = 256LL * 1024 * 1024;
+
+// Whether a JPEG's end marker lies in its bytes from `debut` to `fin`. A whole picture
+// ends with it, so its last bytes are looked at first: the rest is read only for a file
+// cut short or one that carries something after the picture (some phones add a video).
+bool marqueurFinEntre(QFile &fichier, qint64 debut, qint64 fin)
+{
+    static const QByteArray FIN("\xff\xd9", 2);
+    if (fin - debut < 2)
+        return false;
+    const qint64 fenetre = std::min<qint64>(fin - debut, 64 * 1024);
+    if (!fichier.seek(fin - fenetre))
+        return false;
+    if (fichier.read(fenetre).contains(FIN))
+        return true;
+    return fenetre < fin - debut && fichier.seek(debut) && fichier.read(fin - debut).contains(FIN);
+}
+
 } // namespace
 
 QString TypeFichier::extension(QString const &chemin)
@@ -93,22 +112,33 @@ bool TypeFichier::estTronque(QString const &chemin)
     // The segments before the first scan have lengths; an embedded thumbnail and its own
     // end marker lie inside them. In the coded data that follows, 0xFF is always followed
     // by 0x00 or a marker, so an end marker there is the picture's own.
-    const QByteArray octets = fichier.read(256LL * 1024 * 1024);
-    int position = 2;
-    while (position + 4 <= octets.size()) {
-        if (uchar(octets.at(position)) != 0xFF)
+    const qint64 taille = std::min<qint64>(fichier.size(), LIMITE_JPEG);
+    QByteArray tete;
+    // The segments are walked in the first bytes, read further only when they run longer.
+    const auto charger = [&](qint64 jusqua) {
+        while (tete.size() < std::min(jusqua, taille)) {
+            const qint64 voulu = std::min(std::max<qint64>(jusqua, 2 * tete.size() + 65536), taille);
+            const QByteArray suite = fichier.read(voulu - tete.size());
+            if (suite.isEmpty())
+                return;
+            tete += suite;
+        }
+    };
+    qint64 position = 2;
+    for (charger(position + 4); position + 4 <= tete.size(); charger(position + 4)) {
+        if (uchar(tete.at(int(position))) != 0xFF)
             return true;
-        const uchar marqueur = uchar(octets.at(position + 1));
+        const uchar marqueur = uchar(tete.at(int(position) + 1));
         if (marqueur == 0xFF) {
             ++position;
             continue;
         }
         if (marqueur == 0xD9)
             return false;
-        const int longueur = (uchar(octets.at(position + 2)) << 8) | uchar(octets.at(position + 3));
+        const int longueur = (uchar(tete.at(int(position) + 2)) << 8) | uchar(tete.at(int(position) + 3));
         position += 2 + longueur;
         if (marqueur == 0xDA)
-            return octets.indexOf(QByteArray("\xff\xd9", 2), position) < 0;
+            return !marqueurFinEntre(fichier, position, taille);
     }
     return true;
 }

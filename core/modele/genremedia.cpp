@@ -13,22 +13,20 @@ const QVector<GenreMedia> &GenreMedia::tous()
 {
     // Built on first use, so that constants of other units may be made from it safely.
     static const QVector<GenreMedia> genres{
-        {Media::PHOTO, QStringLiteral("image"), QT_TRANSLATE_NOOP("GenreMedia", "PHOTO"), 0xe95f43,
-            QStringLiteral("collectionPhotos.js"), {}, true, QStringLiteral("image/jpeg"),
-            {QStringLiteral("image/")}, true, [](const QString &url) -> Media * { return new Image(url); },
+        {Media::PHOTO, Image::BALISE, QT_TRANSLATE_NOOP("GenreMedia", "PHOTO"), 0xe95f43, Image::COLLECTION,
+            {}, true, QStringLiteral("image/jpeg"), {QStringLiteral("image/")}, true,
+            [](const QString &url) -> Media * { return new Image(url); },
             QT_TRANSLATE_NOOP("GenreMedia",
                 "This file does not look like a picture. The page may not be able "
                 "to show it. Keep it anyway?")},
-        {Media::MUSIQUE, QStringLiteral("son"), QT_TRANSLATE_NOOP("GenreMedia", "MUSIC"), 0x64b2b2,
-            QStringLiteral("collectionSons.js"),
+        {Media::MUSIQUE, Son::BALISE, QT_TRANSLATE_NOOP("GenreMedia", "MUSIC"), 0x64b2b2, Son::COLLECTION,
             {QStringLiteral("audio/mpeg"), QStringLiteral("audio/ogg"), QStringLiteral("audio/wav")}, false,
             QStringLiteral("audio/mpeg"), {QStringLiteral("audio/"), QStringLiteral("application/ogg")},
             false, [](const QString &url) -> Media * { return new Son(url); },
             QT_TRANSLATE_NOOP("GenreMedia",
                 "This file does not look like a piece of music. The page may not "
                 "be able to play it. Keep it anyway?")},
-        {Media::VIDEO, QStringLiteral("video"), QT_TRANSLATE_NOOP("GenreMedia", "VIDEO"), 0xe8dfb4,
-            QStringLiteral("collectionVideos.js"),
+        {Media::VIDEO, Video::BALISE, QT_TRANSLATE_NOOP("GenreMedia", "VIDEO"), 0xe8dfb4, Video::COLLECTION,
             {QStringLiteral("video/mp4"), QStringLiteral("video/webm"), QStringLiteral("video/ogg")}, false,
             QStringLiteral("video/mp4"), {QStringLiteral("video/"), QStringLiteral("application/ogg")}, false,
             [](const QString &url) -> Media * { return new Video(url); },
@@ -36,7 +34,7 @@ const QVector<GenreMedia> &GenreMedia::tous()
                 "This file does not look like a video. The page may not be able "
                 "to play it. Keep it anyway?")},
         // Lavender: black text stays readable on it, and it stands apart from the other three.
-        {Media::MESSAGE, QStringLiteral("message"), QT_TRANSLATE_NOOP("GenreMedia", "MESSAGE"), 0xc3b1e1,
+        {Media::MESSAGE, Message::BALISE, QT_TRANSLATE_NOOP("GenreMedia", "MESSAGE"), 0xc3b1e1,
             // A plain text file dropped on a tile becomes a message of its content.
             QString(), {}, false, QString(), {QStringLiteral("text/plain")}, false,
             [](const QString &texte) -> Media * { return new Message(texte); }, nullptr, false,
@@ -86,12 +84,12 @@ Media *GenreMedia::depuisElement(const QDomElement &element)
 QString GenreMedia::texteTuile(const Media &media)
 {
     const GenreMedia *genre = pour(media.getType());
-    return genre != nullptr && genre->legende != nullptr ? genre->legende(media) : media.getUrl();
+    return genre != nullptr && genre->legendeTuile != nullptr ? genre->legendeTuile(media) : media.getUrl();
 }
 
 QString GenreMedia::nomFichierStocke(const QString &identifiant, const QString &extension)
 {
-    return identifiant + QLatin1Char('.') + extension;
+    return Media::nomFichierStocke(identifiant, extension);
 }
 
 QString GenreMedia::libelleTraduit() const

@@ -16,11 +16,11 @@ class QDomElement;
 /// the kind's script fragments.
 struct GenreMedia {
     /// Element of the base class, which no kind uses and the reader ignores.
-    static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
+    static constexpr QLatin1String NOM_BALISE_MEDIA = Media::NOM_BALISE_MEDIA;
     /// Attribute that holds a media's location in its element.
     static constexpr QLatin1String NOM_ATTRIBUT_URL = Format::ATTRIBUT_URL;
     /// Extension of a media's copy in a generated site when its type is unknown.
-    static constexpr QLatin1String EXTENSION_STOCKAGE{"txt"};
+    static constexpr QLatin1String EXTENSION_STOCKAGE = Media::EXTENSION_STOCKAGE;
 
     Media::TypeMedia type;
     /// Element of the project file.
@@ -51,7 +51,7 @@ struct GenreMedia {
     /// `Message`, stored as the element's content, with nothing to copy or check.
     bool avecFichier = true;
     /// Caption of the day's tile; null for a kind with a file, whose tile shows the location.
-    QString (*legende)(const Media &media) = nullptr;
+    QString (*legendeTuile)(const Media &media) = nullptr;
 
     /// The label in the user's language; the table's texts have a translation context of its own.
     QString libelleTraduit() const;

@@ -1,7 +1,6 @@
 #include "modele/image.h"
 
 #include "format/format.h"
-#include "modele/genremedia.h"
 
 Image::Image(QString url) : Media(url) {}
 
@@ -9,7 +8,7 @@ Image::~Image() = default;
 
 QDomElement Image::getQDomElement() const
 {
-    return creerElementDuGenre();
+    return creerElementAvecUrl(BALISE);
 }
 
 QString Image::getSceneJS(QString identifiant) const
@@ -29,7 +28,12 @@ QString Image::getCollectionJS(QString identifiant) const
 
 QString Image::getNomFichierCollection() const
 {
-    return genre().fichierCollection;
+    return COLLECTION;
+}
+
+Media *Image::copier() const
+{
+    return new Image(getUrl());
 }
 
 Media::TypeMedia Image::getType() const

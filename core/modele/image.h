@@ -5,6 +5,11 @@
 class Image : public Media
 {
 public:
+    /// Element of the project file.
+    static constexpr QLatin1String BALISE{"image"};
+    /// Collection script, in the site's scripts directory, that receives the kind's lines.
+    static constexpr QLatin1String COLLECTION{"collectionPhotos.js"};
+
     explicit Image(QString url);
     ~Image() override;
 
@@ -13,4 +18,5 @@ public:
     QString getCollectionJS(QString identifiant) const override;
     QString getNomFichierCollection() const override;
     TypeMedia getType() const override;
+    Media *copier() const override;
 };

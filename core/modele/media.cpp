@@ -1,6 +1,6 @@
 #include "modele/media.h"
 
-#include "modele/genremedia.h"
+#include "format/format.h"
 
 #include <QDomDocument>
 
@@ -26,7 +26,7 @@ Media::~Media() = default;
 
 QDomElement Media::getQDomElement() const
 {
-    return documentBrouillon().createElement(GenreMedia::NOM_BALISE_MEDIA);
+    return documentBrouillon().createElement(NOM_BALISE_MEDIA);
 }
 
 QString Media::getSceneJS(QString) const
@@ -59,31 +59,21 @@ void Media::setUrl(QString const &nouvelleUrl)
     url = nouvelleUrl;
 }
 
-const GenreMedia &Media::genre() const
-{
-    return *GenreMedia::pour(getType());
-}
-
-QDomElement Media::creerElementDuGenre() const
-{
-    return creerElementAvecUrl(genre().balise);
-}
-
 QDomElement Media::creerElementAvecUrl(const QString &nomBalise) const
 {
     QDomElement element = documentBrouillon().createElement(nomBalise);
-    element.setAttribute(GenreMedia::NOM_ATTRIBUT_URL, getUrl());
+    element.setAttribute(Format::ATTRIBUT_URL, getUrl());
     return element;
 }
 
 Media *Media::copier() const
 {
-    return GenreMedia::depuisElement(getQDomElement());
+    return nullptr;
 }
 
 QString Media::getExtensionPubliee() const
 {
-    return extensionPubliee.isEmpty() ? QString(GenreMedia::EXTENSION_STOCKAGE) : extensionPubliee;
+    return extensionPubliee.isEmpty() ? QString(EXTENSION_STOCKAGE) : extensionPubliee;
 }
 
 void Media::setExtensionPubliee(QString const &extension) const
@@ -93,5 +83,10 @@ void Media::setExtensionPubliee(QString const &extension) const
 
 QString Media::nomFichierStocke(const QString &identifiant) const
 {
-    return GenreMedia::nomFichierStocke(identifiant, getExtensionPubliee());
+    return nomFichierStocke(identifiant, getExtensionPubliee());
+}
+
+QString Media::nomFichierStocke(QString const &identifiant, QString const &extension)
+{
+    return identifiant + QLatin1Char('.') + extension;
 }

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QDomElement>
+#include <QLatin1String>
 #include <QString>
 
-struct GenreMedia;
-
 /// One day's media: the path of a file on the user's disk, or a text for a
-/// `Message`. The base class answers the defaults; each kind's class writes its
-/// script lines in the generated site and takes the rest from its row of `GenreMedia`.
+/// `Message`. The base class answers the defaults; each kind's class writes its element
+/// and its script lines in the generated site, and its row of `GenreMedia` tells the rest.
 class Media
 {
 public:
+    /// Element of the base class, which no kind uses and the reader ignores.
+    static constexpr QLatin1String NOM_BALISE_MEDIA{"media"};
+    /// Extension of a media's copy in a generated site when its type is unknown.
+    static constexpr QLatin1String EXTENSION_STOCKAGE{"txt"};
+
     // A fixed underlying type makes any int a valid value, so an unknown kind
     // can be held and shown as an empty day instead of being undefined.
     enum TypeMedia : int { AUCUN = 0, PHOTO = 1, MUSIQUE = 2, VIDEO = 3, MESSAGE = 4 };
@@ -35,20 +39,18 @@ public:
     /// the project file cannot carry.
     virtual Media *copier() const;
 
+    /// Name of a media's copy in a generated site: identifier, point, extension.
+    static QString nomFichierStocke(QString const &identifiant, QString const &extension);
+
     QString getUrl() const;
     void setUrl(QString const &url);
 
     /// Extension of the media's copy in a generated site, which the generator learns from
-    /// the file's content before it asks for the lines; `GenreMedia::EXTENSION_STOCKAGE`
-    /// until then. A detail of the site being written, not of the calendar, hence const.
+    /// the file's content before it asks for the lines; `EXTENSION_STOCKAGE` until then. A detail of the site being written, not of the calendar, hence const.
     QString getExtensionPubliee() const;
     void setExtensionPubliee(QString const &extension) const;
 
 protected:
-    /// The row of this media's kind; only for kinds that have one.
-    const GenreMedia &genre() const;
-    /// The kind's element with the "url" attribute set to the URL.
-    QDomElement creerElementDuGenre() const;
     /// The element named `nomBalise` with the "url" attribute set to the URL.
     QDomElement creerElementAvecUrl(const QString &nomBalise) const;
     /// Name of the stored copy of the media in the site: identifier, point, extension.

@@ -1,7 +1,6 @@
 #include "modele/message.h"
 
 #include "format/format.h"
-#include "modele/genremedia.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
@@ -20,7 +19,7 @@ QDomElement Message::getQDomElement() const
 {
     // The base's element comes from the scratch document, which must outlive it.
     QDomElement element = Media::getQDomElement();
-    element.setTagName(genre().balise);
+    element.setTagName(BALISE);
     if (!texte.isEmpty())
         element.appendChild(element.ownerDocument().createTextNode(texte));
     return element;
@@ -42,7 +41,13 @@ QString Message::getCollectionJS(QString) const
 
 QString Message::getNomFichierCollection() const
 {
-    return genre().fichierCollection;
+    // A message has nothing to load.
+    return QString();
+}
+
+Media *Message::copier() const
+{
+    return new Message(getTexte());
 }
 
 Media::TypeMedia Message::getType() const

@@ -7,6 +7,9 @@
 class Message : public Media
 {
 public:
+    /// Element of the project file.
+    static constexpr QLatin1String BALISE{"message"};
+
     /// Longest text the day dialog accepts, in characters (code points).
     static const int LONGUEUR_MAXIMALE = 1000;
 
@@ -18,6 +21,7 @@ public:
     QString getCollectionJS(QString identifiant) const override;
     QString getNomFichierCollection() const override;
     TypeMedia getType() const override;
+    Media *copier() const override;
 
     QString getTexte() const;
     void setTexte(QString const &texte);

@@ -1,7 +1,6 @@
 #include "modele/son.h"
 
 #include "format/format.h"
-#include "modele/genremedia.h"
 
 Son::Son(QString url) : Media(url) {}
 
@@ -9,7 +8,7 @@ Son::~Son() = default;
 
 QDomElement Son::getQDomElement() const
 {
-    return creerElementDuGenre();
+    return creerElementAvecUrl(BALISE);
 }
 
 QString Son::getSceneJS(QString identifiant) const
@@ -34,7 +33,12 @@ QString Son::getCollectionJS(QString identifiant) const
 
 QString Son::getNomFichierCollection() const
 {
-    return genre().fichierCollection;
+    return COLLECTION;
+}
+
+Media *Son::copier() const
+{
+    return new Son(getUrl());
 }
 
 Media::TypeMedia Son::getType() const

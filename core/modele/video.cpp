@@ -1,7 +1,6 @@
 #include "modele/video.h"
 
 #include "format/format.h"
-#include "modele/genremedia.h"
 
 Video::Video(QString url) : Media(url) {}
 
@@ -9,7 +8,7 @@ Video::~Video() = default;
 
 QDomElement Video::getQDomElement() const
 {
-    return creerElementDuGenre();
+    return creerElementAvecUrl(BALISE);
 }
 
 QString Video::getSceneJS(QString identifiant) const
@@ -32,7 +31,12 @@ QString Video::getCollectionJS(QString identifiant) const
 
 QString Video::getNomFichierCollection() const
 {
-    return genre().fichierCollection;
+    return COLLECTION;
+}
+
+Media *Video::copier() const
+{
+    return new Video(getUrl());
 }
 
 Media::TypeMedia Video::getType() const

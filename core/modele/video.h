@@ -5,6 +5,11 @@
 class Video : public Media
 {
 public:
+    /// Element of the project file.
+    static constexpr QLatin1String BALISE{"video"};
+    /// Collection script, in the site's scripts directory, that receives the kind's lines.
+    static constexpr QLatin1String COLLECTION{"collectionVideos.js"};
+
     explicit Video(QString url);
     ~Video() override;
 
@@ -13,4 +18,5 @@ public:
     QString getCollectionJS(QString identifiant) const override;
     QString getNomFichierCollection() const override;
     TypeMedia getType() const override;
+    Media *copier() const override;
 };

@@ -94,9 +94,9 @@ CiblePublication CiblePublication::lire(QString const &adresse, QString *erreur)
             segments << segment;
     }
 
-    const QUrlQuery requete(url);
+    const QUrlQuery parametresUrl(url);
     if (cible.protocole == S3) {
-        const QList<QPair<QString, QString>> elements = requete.queryItems(QUrl::FullyDecoded);
+        const QList<QPair<QString, QString>> elements = parametresUrl.queryItems(QUrl::FullyDecoded);
         static const QRegularExpression motifRegion(QStringLiteral("^[a-z0-9-]{1,32}$"));
         static const QRegularExpression motifCompartiment(
             QStringLiteral("^[a-z0-9][a-z0-9.-]{1,61}[a-z0-9]$"));

@@ -2,13 +2,40 @@
 
 #include "publication/listesite.h"
 #include "publication/planpublication.h"
+#include "publication/transfertfichiers.h"
+#include "publication/transferts3.h"
+#include "publication/transfertwebdav.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QtConcurrent>
 
+#include <memory>
+
 #include <openssl/crypto.h>
+
+namespace {
+
+// The transfer for the target's protocol; null without one.
+std::unique_ptr<TransfertCurl> creerTransfert(
+    CiblePublication const &cible, TransfertCurl::Reglages const &reglages)
+{
+    switch (cible.getProtocole()) {
+    case CiblePublication::SFTP:
+    case CiblePublication::FTPS:
+        return std::make_unique<TransfertFichiers>(cible, reglages);
+    case CiblePublication::DAVS:
+        return std::make_unique<TransfertWebdav>(cible, reglages);
+    case CiblePublication::S3:
+        return std::make_unique<TransfertS3>(cible, reglages);
+    case CiblePublication::AUCUN:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 Publieur::Publieur(CiblePublication const &cible, TransfertCurl::Reglages const &reglages)
     : cible(cible), reglages(reglages)
@@ -42,7 +69,7 @@ Resultat Publieur::publier(
         if (suivi.progression)
             suivi.progression(enCours, octets, tailleEnCours, fait + octets, total);
     };
-    const std::unique_ptr<TransfertCurl> transfert = TransfertCurl::creer(cible, avecSuivi);
+    const std::unique_ptr<TransfertCurl> transfert = creerTransfert(cible, avecSuivi);
     if (!transfert) {
         calcul.waitForFinished();
         return Resultat::echec(Resultat::Cause::Publication, tr("No publishing address is set."));

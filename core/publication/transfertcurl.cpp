@@ -1,9 +1,5 @@
 #include "publication/transfertcurl.h"
 
-#include "publication/transfertfichiers.h"
-#include "publication/transferts3.h"
-#include "publication/transfertwebdav.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -36,22 +32,6 @@ QString cleSsh(QString const &repertoire)
 }
 
 } // namespace
-
-std::unique_ptr<TransfertCurl> TransfertCurl::creer(CiblePublication const &cible, Reglages const &reglages)
-{
-    switch (cible.getProtocole()) {
-    case CiblePublication::SFTP:
-    case CiblePublication::FTPS:
-        return std::unique_ptr<TransfertCurl>(new TransfertFichiers(cible, reglages));
-    case CiblePublication::DAVS:
-        return std::unique_ptr<TransfertCurl>(new TransfertWebdav(cible, reglages));
-    case CiblePublication::S3:
-        return std::unique_ptr<TransfertCurl>(new TransfertS3(cible, reglages));
-    case CiblePublication::AUCUN:
-        break;
-    }
-    return nullptr;
-}
 
 TransfertCurl::TransfertCurl(CiblePublication const &cible, Reglages const &reglages)
     : cible(cible), reglages(reglages)
@@ -235,6 +215,22 @@ Resultat TransfertCurl::executer(QString const &enTete, std::function<void()> co
         .avecDetail(numero);
 }
 
+Resultat TransfertCurl::parcourir(QMap<QString, qint64> const &entrees, QString const &prefixe,
+    QMap<QString, qint64> *fichiers, std::function<Resultat(QString const &)> const &listerSous)
+{
+    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it) {
+        const QString chemin = prefixe + it.key();
+        if (it.value() >= 0) {
+            fichiers->insert(chemin, it.value());
+            continue;
+        }
+        const Resultat sous = listerSous(chemin);
+        if (!sous)
+            return sous;
+    }
+    return Resultat();
+}
+
 QString TransfertCurl::cause(CURLcode code, long http) const
 {
     const QString serveur = cible.getHote();
@@ -254,16 +250,23 @@ QString TransfertCurl::cause(CURLcode code, long http) const
         const int fin = reponse.indexOf("</Message>");
         if (debut >= 0 && fin > debut)
             texte = QString::fromUtf8(reponse.mid(debut + 9, fin - debut - 9)).left(200);
-        const QString suite = texte.isEmpty() ? QString() : QLatin1String(" (") + texte + QLatin1Char(')');
+        // The server's own words go inside the sentence, where each language places them.
+        const auto avecTexte = [&texte](const QString &seul, const QString &avec) {
+            return texte.isEmpty() ? seul : avec.arg(texte);
+        };
         if (http == 401
             || (http == 403 && cible.getProtocole() == CiblePublication::S3
                 && reponse.contains("<Code>InvalidAccessKeyId</Code>")))
-            return tr("the server refused the login: wrong user name, key or password") + suite;
+            return avecTexte(tr("the server refused the login: wrong user name, key or password"),
+                tr("the server refused the login: wrong user name, key or password (%1)"));
         if (http == 403)
-            return tr("permission denied by the server") + suite;
+            return avecTexte(
+                tr("permission denied by the server"), tr("permission denied by the server (%1)"));
         if (http == 507 || http == 413)
-            return tr("the server has no room left") + suite;
-        return tr("the server answered with HTTP status %1").arg(http) + suite;
+            return avecTexte(tr("the server has no room left"), tr("the server has no room left (%1)"));
+        if (texte.isEmpty())
+            return tr("the server answered with HTTP status %1").arg(http);
+        return tr("the server answered with HTTP status %1 (%2)").arg(QString::number(http), texte);
     }
     switch (code) {
     case CURLE_LOGIN_DENIED:

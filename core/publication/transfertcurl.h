@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <functional>
-#include <memory>
 
 #include <curl/curl.h>
 
@@ -43,8 +42,6 @@ public:
         std::function<void(qint64)> progression;
     };
 
-    /// The transfer for `cible`'s protocol.
-    static std::unique_ptr<TransfertCurl> creer(CiblePublication const &cible, Reglages const &reglages);
     virtual ~TransfertCurl();
     TransfertCurl(TransfertCurl const &) = delete;
     TransfertCurl &operator=(TransfertCurl const &) = delete;
@@ -66,6 +63,10 @@ public:
     QString getEmpreinteInconnue() const;
 
 protected:
+    /// Adds the files of one listed folder (`entrees`: sizes, -1 for a sub-folder) to
+    /// `*fichiers`, each path after `prefixe`, and lists each sub-folder with `listerSous`.
+    static Resultat parcourir(QMap<QString, qint64> const &entrees, QString const &prefixe,
+        QMap<QString, qint64> *fichiers, std::function<Resultat(QString const &)> const &listerSous);
     TransfertCurl(CiblePublication const &cible, Reglages const &reglages);
 
     /// The handle reset to the options every request shares, aimed at `relatif`.

@@ -43,10 +43,11 @@ QMap<QString, qint64> TransfertFichiers::lireListage(QByteArray const &texte)
 Resultat TransfertFichiers::listerDossier(QString const &relatif, QMap<QString, qint64> *fichiers)
 {
     QByteArray texte;
+    const QString prefixe = relatif.isEmpty() ? QString() : relatif + QLatin1Char('/');
     const Resultat resultat = executer(TransfertCurl::tr("Cannot list the remote folder %1")
                                            .arg(relatif.isEmpty() ? cible.getChemin() : relatif),
         [&] {
-            preparer(relatif.isEmpty() ? QString() : relatif + QLatin1Char('/'));
+            preparer(prefixe);
             recevoirDans(&texte, 16 * 1024 * 1024);
         });
     if (!resultat)
@@ -55,18 +56,8 @@ Resultat TransfertFichiers::listerDossier(QString const &relatif, QMap<QString, 
     if (!estSftp() && curl_easy_getinfo(poignee, CURLINFO_FTP_ENTRY_PATH, &entree) == CURLE_OK
         && entree != nullptr)
         dossierConnexion = QString::fromUtf8(entree);
-    const QMap<QString, qint64> entrees = lireListage(texte);
-    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it) {
-        const QString chemin = relatif.isEmpty() ? it.key() : relatif + QLatin1Char('/') + it.key();
-        if (it.value() >= 0) {
-            fichiers->insert(chemin, it.value());
-            continue;
-        }
-        const Resultat sous = listerDossier(chemin, fichiers);
-        if (!sous)
-            return sous;
-    }
-    return Resultat();
+    return parcourir(lireListage(texte), prefixe, fichiers,
+        [this, fichiers](QString const &chemin) { return listerDossier(chemin, fichiers); });
 }
 
 Resultat TransfertFichiers::lister(QMap<QString, qint64> *fichiers)

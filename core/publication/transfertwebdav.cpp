@@ -70,19 +70,10 @@ Resultat TransfertWebdav::listerDossier(QString const &relatif, QMap<QString, qi
     if (!resultat)
         return resultat;
     dossiers.insert(relatif);
-    const QMap<QString, qint64> entrees =
-        lireReponse(xml, QUrl(QString::fromUtf8(cible.urlCurl(sousDossier))).path(QUrl::FullyDecoded));
-    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it) {
-        const QString chemin = sousDossier + it.key();
-        if (it.value() >= 0) {
-            fichiers->insert(chemin, it.value());
-            continue;
-        }
-        const Resultat sous = listerDossier(chemin, fichiers);
-        if (!sous)
-            return sous;
-    }
-    return Resultat();
+    return parcourir(
+        lireReponse(xml, QUrl(QString::fromUtf8(cible.urlCurl(sousDossier))).path(QUrl::FullyDecoded)),
+        sousDossier, fichiers,
+        [this, fichiers](QString const &chemin) { return listerDossier(chemin, fichiers); });
 }
 
 Resultat TransfertWebdav::lister(QMap<QString, qint64> *fichiers)

@@ -30,32 +30,32 @@ QFont policeAjustee(QFont police, const QString &texte, qreal largeur, int maxim
 
 } // namespace
 
-bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur,
-    bool avecRappels, QString const &adresseDonnee)
+Resultat CartePartage::ecrire(
+    Calendrier const &calendrier, QString const &chemin, bool avecRappels, QString const &adresseDonnee)
 {
-    QString ignoree;
-    QString &raison = erreur != nullptr ? *erreur : ignoree;
     const QString adresse = adresseDonnee.isEmpty() ? calendrier.getOptions().adresse : adresseDonnee;
-    if (adresse.isEmpty()) {
-        raison =
-            QCoreApplication::translate("CartePartage", "the calendar has no address; set it in Options");
-        return false;
-    }
+    if (adresse.isEmpty())
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The card cannot be made: the calendar has no address; set it in Options."));
     const CodeQr code(adresse);
     const QString adresseRappels =
         avecRappels ? EntetePage::adresseDansLeSite(adresse, Format::FICHIER_RAPPELS) : QString();
     const CodeQr codeRappels(adresseRappels);
-    if (!code.estValide() || (avecRappels && !codeRappels.estValide())) {
-        raison = QCoreApplication::translate("CartePartage", "the address is too long for a QR code");
-        return false;
-    }
+    if (!code.estValide() || (avecRappels && !codeRappels.estValide()))
+        return Resultat::echec(Resultat::Cause::Publication,
+            tr("The card cannot be made: the address is too long for a QR code."));
+    const auto echecEcriture = [&chemin](const QString &raison) {
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            raison.isEmpty()
+                ? tr("The card %1 cannot be written.").arg(Resultat::cheminLisible(chemin))
+                : tr("The card %1 cannot be written: %2.").arg(Resultat::cheminLisible(chemin), raison))
+            .avecChemin(chemin)
+            .avecRaison(raison);
+    };
     // QPdfWriter says nothing when its file cannot be created; find out first.
     QFile essai(chemin);
-    if (!essai.open(QIODevice::WriteOnly)) {
-        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written: %2")
-                     .arg(chemin, essai.errorString());
-        return false;
-    }
+    if (!essai.open(QIODevice::WriteOnly))
+        return echecEcriture(essai.errorString());
     essai.close();
 
     QPdfWriter pdf(chemin);
@@ -65,10 +65,8 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
     pdf.setTitle(calendrier.getNom());
     pdf.setCreator(QStringLiteral("tinselbox"));
     QPainter peintre;
-    if (!peintre.begin(&pdf)) {
-        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written").arg(chemin);
-        return false;
-    }
+    if (!peintre.begin(&pdf))
+        return echecEcriture(QString());
     const QRectF page(0, 0, pdf.width(), pdf.height());
     const qreal mm = pdf.resolution() / 25.4;
     const QRectF interieur = page.adjusted(8 * mm, 8 * mm, -8 * mm, -8 * mm);
@@ -115,13 +113,10 @@ bool CartePartage::ecrire(Calendrier const &calendrier, QString const &chemin, Q
         peintre.setFont(texteRappels);
         peintre.setPen(QColor(0x1b, 0x1b, 0x1b));
         peintre.drawText(zoneRappels.adjusted(coteRappels + 3 * mm, 0, interieur.width() - coteRappels, 0),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-            QCoreApplication::translate("CartePartage", "Scan to be reminded of each day"));
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, tr("Scan to be reminded of each day"));
     }
 
-    if (!peintre.end()) {
-        raison = QCoreApplication::translate("CartePartage", "%1 cannot be written").arg(chemin);
-        return false;
-    }
-    return true;
+    if (!peintre.end())
+        return echecEcriture(QString());
+    return Resultat();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 class Calendrier;
@@ -9,12 +12,14 @@ class Calendrier;
 /// on request a second, smaller code below, for the site's reminders.
 class CartePartage
 {
+    Q_DECLARE_TR_FUNCTIONS(CartePartage)
+
 public:
     CartePartage() = delete;
 
     /// Writes the card of `calendrier` to `chemin`, with `adresse` in place of the calendar's
-    /// own when given (a private calendar's address with its key). False, with the reason in
-    /// `*erreur` when given, when the calendar has no address or the file cannot be written.
-    static bool ecrire(Calendrier const &calendrier, QString const &chemin, QString *erreur = nullptr,
-        bool avecRappels = false, QString const &adresse = QString());
+    /// own when given (a private calendar's address with its key). Nothing is written when
+    /// the calendar has no address or it does not fit a QR code.
+    static Resultat ecrire(Calendrier const &calendrier, QString const &chemin, bool avecRappels = false,
+        QString const &adresse = QString());
 };

@@ -461,19 +461,26 @@ QString ChantierSite::racine() const
     return dossier;
 }
 
-bool ChantierSite::contenuAmovible(int *erreur, QString *chemin) const
+Resultat ChantierSite::contenuAmovible() const
 {
-    if (contientPointDeMontage(sortie)) {
-        *erreur = EXDEV;
-        *chemin = sortie;
-        return false;
-    }
+    const QString nom = Resultat::cheminLisible(sortieDonnee);
+    const auto echec = [&](int erreur, const QString &chemin) {
+        if (erreur == EXDEV)
+            return Resultat::echec(Resultat::Cause::Repertoire,
+                tr("The directory %1 holds a mounted file system (%2) and cannot be replaced.")
+                    .arg(nom, Resultat::cheminLisible(chemin)))
+                .avecChemin(chemin);
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            tr("The previous contents of %1 cannot be removed (%2): %3.")
+                .arg(nom, Resultat::cheminLisible(chemin), Resultat::raisonSysteme(erreur)))
+            .avecChemin(sortieDonnee)
+            .avecRaison(Resultat::raisonSysteme(erreur));
+    };
+    if (contientPointDeMontage(sortie))
+        return echec(EXDEV, sortie);
     struct stat infos;
-    if (::fstat(verrou, &infos) != 0) {
-        *erreur = errno;
-        *chemin = sortie;
-        return false;
-    }
+    if (::fstat(verrou, &infos) != 0)
+        return echec(errno, sortie);
     Parcours parcours;
     parcours.peripherique = infos.st_dev;
     for (const QByteArray &nom : entreesDe(verrou)) {
@@ -497,13 +504,10 @@ bool ChantierSite::contenuAmovible(int *erreur, QString *chemin) const
                 fermer(&fd);
             }
         }
-        if (parcours.erreur != 0) {
-            *erreur = parcours.erreur;
-            *chemin = QFile::decodeName(parcours.chemin);
-            return false;
-        }
+        if (parcours.erreur != 0)
+            return echec(parcours.erreur, QFile::decodeName(parcours.chemin));
     }
-    return true;
+    return Resultat();
 }
 
 bool ChantierSite::toujoursEnPlace() const
@@ -515,30 +519,39 @@ bool ChantierSite::toujoursEnPlace() const
         && memeFichier(donne, tenu);
 }
 
-bool ChantierSite::remplacer(int *erreur)
+Resultat ChantierSite::remplacer()
 {
-    if (!toujoursEnPlace()) {
-        *erreur = ESTALE;
-        return false;
-    }
+    const QString nom = Resultat::cheminLisible(sortieDonnee);
+    if (!toujoursEnPlace())
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            tr("%1 was moved or replaced by something else during the generation; "
+               "nothing was written into it and nothing was removed.")
+                .arg(nom))
+            .avecChemin(sortieDonnee);
+    const auto echec = [&](int erreur) {
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            tr("The previous contents of %1 cannot be replaced: %2.")
+                .arg(nom, Resultat::raisonSysteme(erreur)))
+            .avecChemin(sortieDonnee)
+            .avecRaison(Resultat::raisonSysteme(erreur));
+    };
     int ancien = -1;
-    if (::mkdirat(chantier, ANCIEN.constData(), 0700) != 0 || (ancien = ouvrirDans(chantier, ANCIEN)) < 0) {
-        *erreur = errno;
-        return false;
-    }
+    if (::mkdirat(chantier, ANCIEN.constData(), 0700) != 0 || (ancien = ouvrirDans(chantier, ANCIEN)) < 0)
+        return echec(errno);
     QList<QByteArray> anciens = entreesDe(verrou);
     if (baseChantier == verrou)
         anciens.removeAll(natif(nomChantier));
     const QList<QByteArray> nouveaux = entreesDe(construction);
-    bool reussi = deplacerEntrees(anciens, verrou, ancien, erreur);
-    if (reussi && !deplacerEntrees(nouveaux, construction, verrou, erreur)) {
+    int erreur = 0;
+    bool reussi = deplacerEntrees(anciens, verrou, ancien, &erreur);
+    if (reussi && !deplacerEntrees(nouveaux, construction, verrou, &erreur)) {
         int ignoree = 0;
         deplacerEntrees(anciens, ancien, verrou, &ignoree);
         reussi = false;
     }
     fermer(&ancien);
     if (!reussi)
-        return false;
+        return echec(erreur);
     // The new site is in place; only the old contents are left to remove with the folder.
     remplace = true;
     Parcours parcours;
@@ -549,17 +562,15 @@ bool ChantierSite::remplacer(int *erreur)
     if (parcours.erreur == 0 && designe(baseChantier, natif(nomChantier), chantier)
         && ::unlinkat(baseChantier, natif(nomChantier).constData(), AT_REMOVEDIR) != 0)
         parcours.noter(errno, natif(dossier));
-    if (parcours.erreur != 0) {
-        *erreur = parcours.erreur;
-        return false;
-    }
+    if (parcours.erreur != 0)
+        return echec(parcours.erreur);
     fermer(&construction);
     fermer(&chantier);
     dossier.clear();
-    return true;
+    return Resultat();
 }
 
-bool ChantierSite::supprimerSansFranchir(QString const &chemin, int *erreur)
+bool ChantierSite::supprimerSansFranchir(QString const &chemin)
 {
     const QFileInfo info(chemin);
     int base = ::open(natif(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -576,11 +587,7 @@ bool ChantierSite::supprimerSansFranchir(QString const &chemin, int *erreur)
     parcours.peripherique = infos.st_dev;
     supprimerDans(base, nom, &parcours, natif(chemin));
     fermer(&base);
-    if (parcours.erreur != 0) {
-        *erreur = parcours.erreur;
-        return false;
-    }
-    return true;
+    return parcours.erreur == 0;
 }
 
 bool ChantierSite::contientPointDeMontage(QString const &repertoire)

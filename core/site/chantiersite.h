@@ -53,21 +53,21 @@ public:
 
     /// Whether the output directory's current contents can all be removed afterwards:
     /// nothing on another file system, nothing that cannot be written. Checked before
-    /// anything moves, so that a removal never fails half-way. `*chemin` names the culprit.
-    bool contenuAmovible(int *erreur, QString *chemin) const;
+    /// anything moves, so that a removal never fails half-way. A failure names the culprit.
+    Resultat contenuAmovible() const;
 
     /// Whether the output directory's path still names the directory held since
     /// ouvrir(), and the folder's path the folder.
     bool toujoursEnPlace() const;
 
     /// Moves the old contents aside, the new site in, then removes the old contents.
-    /// On failure of a move everything is moved back; false with `*erreur` set (ESTALE
-    /// when the directory was swapped since it was opened: then nothing moves).
-    bool remplacer(int *erreur);
+    /// On failure of a move everything is moved back; when the directory was swapped since
+    /// it was opened, nothing moves.
+    Resultat remplacer();
 
     /// Removes `chemin` and everything below it, never entering another file system and
-    /// never following a link. False with `*erreur` set when something stays.
-    static bool supprimerSansFranchir(QString const &chemin, int *erreur);
+    /// never following a link. False when something stays.
+    static bool supprimerSansFranchir(QString const &chemin);
     /// Whether a file system is mounted anywhere strictly below `repertoire`.
     static bool contientPointDeMontage(QString const &repertoire);
     /// Whether `nom`, an entry of an output directory, is such a folder of a run.

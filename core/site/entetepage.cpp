@@ -99,18 +99,20 @@ QString EntetePage::reecrireTexte(QString page, Calendrier const &calendrier)
     return page;
 }
 
-bool EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison)
+Resultat EntetePage::reecrire(QString const &fichierPage, Calendrier const &calendrier)
 {
     QFile entree(fichierPage);
-    if (!entree.open(QIODevice::ReadOnly)) {
-        if (raison != nullptr)
-            *raison = entree.errorString();
-        return false;
-    }
+    if (!entree.open(QIODevice::ReadOnly))
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("The page %1 cannot be read: %2.")
+                .arg(Resultat::cheminLisible(fichierPage), entree.errorString()))
+            .avecChemin(fichierPage)
+            .avecRaison(entree.errorString());
     const QString page = reecrireTexte(QString::fromUtf8(entree.readAll()), calendrier);
     entree.close();
     if (page.isEmpty())
-        return false;
-
-    return EcritureFichier::remplacer(fichierPage, page.toUtf8(), raison);
+        return Resultat::echec(Resultat::Cause::Modele,
+            tr("The page %1 has no head to write the title into.").arg(Resultat::cheminLisible(fichierPage)))
+            .avecChemin(fichierPage);
+    return EcritureFichier::remplacer(fichierPage, page.toUtf8());
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 class Calendrier;
@@ -8,12 +11,13 @@ class Calendrier;
 /// preview reads, written into the copy of the template's page.
 class EntetePage
 {
+    Q_DECLARE_TR_FUNCTIONS(EntetePage)
+
 public:
     EntetePage() = delete;
 
-    /// Rewrites the head of the page `fichierPage` for `calendrier`; false when the page
-    /// cannot be read or written.
-    static bool reecrire(QString const &fichierPage, Calendrier const &calendrier, QString *raison = nullptr);
+    /// Rewrites the head of the page `fichierPage` for `calendrier`.
+    static Resultat reecrire(QString const &fichierPage, Calendrier const &calendrier);
     /// The page `page` with its head rewritten for `calendrier`; empty when it has no head.
     static QString reecrireTexte(QString page, Calendrier const &calendrier);
     /// The head's lines for `calendrier`: the title, then the link-preview tags.

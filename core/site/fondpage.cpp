@@ -1,8 +1,7 @@
 #include "site/fondpage.h"
 
 #include "conversion/convertisseurimage.h"
-
-#include <QSaveFile>
+#include "format/ecriturefichier.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,16 +32,6 @@ QRect cadre(QSize const &taille, QSize const &cible, QPointF const &foyer)
     const int y =
         std::clamp(int(std::lround(fy * taille.height() - hauteur / 2.0)), 0, taille.height() - hauteur);
     return QRect(x, y, largeur, hauteur);
-}
-
-bool ecrire(QString const &chemin, QByteArray const &octets, QString *erreur)
-{
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
-        *erreur = fichier.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -101,12 +90,13 @@ Resultat FondPage::publier(QString const &source, QString const &repertoireMedia
                 Resultat::Cause::Media, tr("The background picture %1 cannot be converted.").arg(lisible))
                 .avecChemin(source);
         const QString chemin = repertoireMedia + QLatin1Char('/') + recadrage.nom;
-        if (!ecrire(chemin, fait.jpeg, &erreur))
+        const Resultat ecrit = EcritureFichier::remplacer(chemin, fait.jpeg);
+        if (!ecrit)
             return Resultat::echec(Resultat::Cause::Media,
                 tr("The background picture cannot be written into %1: %2.")
-                    .arg(Resultat::cheminLisible(repertoireMedia), erreur))
+                    .arg(Resultat::cheminLisible(repertoireMedia), ecrit.getRaison()))
                 .avecChemin(chemin)
-                .avecRaison(erreur);
+                .avecRaison(ecrit.getRaison());
     }
     return Resultat();
 }

@@ -54,7 +54,6 @@
 namespace {
 
 const QString REPERTOIRE_MODELE = QStringLiteral(":tinselbox/js");
-const QString SUFFIXE_TEMPORAIRE = QStringLiteral(".new");
 const QString LIGNE_APERCU = QStringLiteral("bypass = true;\n");
 
 QString joindre(const QString &repertoire, const QString &nom)
@@ -92,11 +91,14 @@ QString systemeVirtuel(int fd, const QString &chemin)
         case EFIVARFS_MAGIC:
         case BPF_FS_MAGIC:
             return QStringLiteral("a kernel file system");
-        default:
+        case TMPFS_MAGIC:
             break;
+        default:
+            return QString();
         }
     }
-    // devtmpfs has the magic number of tmpfs: only the mount table tells them apart.
+    // devtmpfs has the magic number of tmpfs: only the mount table (long to read, so
+    // read for those alone) tells them apart.
     const QByteArray type = QStorageInfo(chemin).fileSystemType();
     return type == "devtmpfs" ? QString::fromLatin1(type) : QString();
 }
@@ -450,9 +452,6 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     const auto attente = qScopeGuard([&preparation] { preparation.waitForFinished(); });
 
     const QString sortie = lisible(repertoireSortie);
-    const auto echecSysteme = [&repertoireSortie](Resultat::Cause cause, const QString &message, int erreur) {
-        return Resultat::echec(cause, message).avecChemin(repertoireSortie).avecRaison(raisonSysteme(erreur));
-    };
     ChantierSite chantier(repertoireSortie);
     // The policy again, on the directory now held: a link swapped in since the first check
     // is judged by where it leads.
@@ -471,26 +470,28 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     });
     if (!ouverture)
         return ouverture;
-    int erreur = 0;
     const QString site = chantier.repertoireConstruction();
     const QString repertoireMedia = joindre(site, NOM_REPERTOIRE_MEDIA);
-    if (!copierArbre(REPERTOIRE_MODELE, site, &erreur))
-        return echecSysteme(Resultat::Cause::Modele,
+    const Resultat modele = copierArbre(REPERTOIRE_MODELE, site);
+    if (!modele)
+        return Resultat::echec(Resultat::Cause::Modele,
             GenerationSite::tr("The calendar's template cannot be copied into %1: %2.")
-                .arg(sortie, raisonSysteme(erreur)),
-            erreur);
+                .arg(sortie, modele.getRaison()))
+            .avecChemin(repertoireSortie)
+            .avecRaison(modele.getRaison());
 
     // The page's title and link preview, and the picture the preview shows.
-    QString raisonPage;
-    if (!EntetePage::reecrire(joindre(site, PAGE), calendrier, &raisonPage)
-        || !ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
-            calendrier.getOptions().jours, &raisonPage))
+    Resultat page = EntetePage::reecrire(joindre(site, PAGE), calendrier);
+    if (page)
+        page = ImageApercu::ecrire(calendrier.getNom(), joindre(repertoireMedia, Format::IMAGE_APERCU_LIEN),
+            calendrier.getOptions().jours);
+    if (!page)
         return Resultat::echec(Resultat::Cause::FichierInaccessible,
-            raisonPage.isEmpty()
+            page.getRaison().isEmpty()
                 ? GenerationSite::tr("The page cannot be written in %1.").arg(sortie)
-                : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, raisonPage))
+                : GenerationSite::tr("The page cannot be written in %1: %2.").arg(sortie, page.getRaison()))
             .avecChemin(repertoireSortie)
-            .avecRaison(raisonPage);
+            .avecRaison(page.getRaison());
 
     const QString scripts = joindre(site, REPERTOIRE_SCRIPTS);
     const QString scriptCalendrier = joindre(scripts, SCRIPT_CALENDRIER);
@@ -559,6 +560,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 return echecMedia(it.key(), media->getUrl(), SOURCE_NON_MEDIA, 0);
             media->setExtensionPubliee(publication.extension);
             fichierPublie = publication.fichier;
+            int erreur = 0;
             const EchecCopie echec = chiffre
                 ? AUCUN_ECHEC
                 : copierFichier(publication.fichier,
@@ -590,22 +592,24 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         if (!nomCollection.isEmpty())
             blocsCollections[nomCollection].prepend(media->getCollectionJS(identifiant));
     }
-    QString raison;
-    if (!blocsScene.isEmpty()
-        && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n'), &raison))
-        return echecScript(raison);
+    Resultat insertion;
+    const auto inserer = [&insertion](const QString &fichier, const QString &marqueur, const QString &texte) {
+        insertion = EcritureFichier::insererSousLeMarqueur(fichier, marqueur, texte);
+        return insertion.estReussi();
+    };
+    if (!blocsScene.isEmpty() && !inserer(scriptCalendrier, MARQUEUR_GESTION_SCENE, blocsScene.join('\n')))
+        return echecScript(insertion.getRaison());
     for (auto it = blocsCollections.constBegin(); it != blocsCollections.constEnd(); ++it) {
-        if (!insererSousLeMarqueur(
-                joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n'), &raison))
-            return echecScript(raison);
+        if (!inserer(joindre(scripts, it.key()), MARQUEUR_GESTION_COLLECTION, it.value().join('\n')))
+            return echecScript(insertion.getRaison());
     }
 
     const QString options = lignesOptions(calendrier);
-    if ((!options.isEmpty() && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS, options, &raison))
+    if ((!options.isEmpty() && !inserer(scriptCalendrier, MARQUEUR_BYPASS, options))
         || (apercu
-            && !insererSousLeMarqueur(scriptCalendrier, MARQUEUR_BYPASS,
-                instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU, &raison)))
-        return echecScript(raison);
+            && !inserer(scriptCalendrier, MARQUEUR_BYPASS,
+                instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU)))
+        return echecScript(insertion.getRaison());
 
     if (chiffre) {
         const Resultat verrou = SitePrive::installer(cles, site, TextesPage::langue(calendrier));
@@ -613,44 +617,19 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             return verrou;
     }
 
-    erreur = ManifesteSite::ecrire(site);
-    if (erreur != 0)
-        return echecSysteme(Resultat::Cause::Repertoire,
-            GenerationSite::tr("The directory %1 cannot be written: %2.").arg(sortie, raisonSysteme(erreur)),
-            erreur);
+    const Resultat marque = ManifesteSite::ecrire(site, repertoireSortie);
+    if (!marque)
+        return marque;
 
     // Last chance to stop with the old site untouched.
     if (Interruption::demandee())
         return arret;
-    QString fautif;
-    if (!chantier.contenuAmovible(&erreur, &fautif)) {
-        if (erreur == EXDEV)
-            return Resultat::echec(Resultat::Cause::Repertoire,
-                GenerationSite::tr(
-                    "The directory %1 holds a mounted file system (%2) and cannot be replaced.")
-                    .arg(sortie, lisible(fautif)))
-                .avecChemin(fautif);
-        return echecSysteme(Resultat::Cause::Repertoire,
-            GenerationSite::tr("The previous contents of %1 cannot be removed (%2): %3.")
-                .arg(sortie, lisible(fautif), raisonSysteme(erreur)),
-            erreur);
-    }
+    const Resultat amovible = chantier.contenuAmovible();
+    if (!amovible)
+        return amovible;
     if (ChantierSite::crochetAvantRemplacement)
         ChantierSite::crochetAvantRemplacement(repertoireSortie);
-    erreur = 0;
-    const bool remplace = chantier.remplacer(&erreur);
-    if (!remplace && erreur == ESTALE)
-        return Resultat::echec(Resultat::Cause::Repertoire,
-            GenerationSite::tr("%1 was moved or replaced by something else during the generation; "
-                               "nothing was written into it and nothing was removed.")
-                .arg(sortie))
-            .avecChemin(repertoireSortie);
-    if (!remplace)
-        return echecSysteme(Resultat::Cause::Repertoire,
-            GenerationSite::tr("The previous contents of %1 cannot be replaced: %2.")
-                .arg(sortie, raisonSysteme(erreur)),
-            erreur);
-    return Resultat();
+    return chantier.remplacer();
 }
 
 void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *taille, bool *provisoire)
@@ -730,25 +709,32 @@ QString lignesOptions(Calendrier const &calendrier)
     return lignes;
 }
 
-bool GenerationSite::copierArbre(QString const &source, QString const &destination, int *erreur)
+Resultat GenerationSite::copierArbre(QString const &source, QString const &destination)
 {
+    const auto echec = [&](int erreur) {
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("%1 cannot be copied to %2: %3.")
+                .arg(lisible(source), lisible(destination), raisonSysteme(erreur)))
+            .avecChemin(destination)
+            .avecRaison(raisonSysteme(erreur));
+    };
     const QFileInfo infoSource(source);
     if (infoSource.isDir()) {
         // An existing directory is merged into; the files themselves are never replaced.
-        if (::mkdir(QFile::encodeName(destination).constData(), 0777) != 0 && errno != EEXIST) {
-            *erreur = errno;
-            return false;
-        }
+        if (::mkdir(QFile::encodeName(destination).constData(), 0777) != 0 && errno != EEXIST)
+            return echec(errno);
         for (const QString &nom : listerEntrees(source)) {
-            if (!copierArbre(joindre(source, nom), joindre(destination, nom), erreur))
-                return false;
+            const Resultat copie = copierArbre(joindre(source, nom), joindre(destination, nom));
+            if (!copie)
+                return copie;
         }
-        return true;
+        return Resultat();
     }
-    const EchecCopie echec = copierFichier(source, destination, erreur);
-    if (echec != AUCUN_ECHEC && *erreur == 0)
-        *erreur = echec == SOURCE_NON_REGULIERE ? EINVAL : ENOENT;
-    return echec == AUCUN_ECHEC;
+    int erreur = 0;
+    const EchecCopie resultat = copierFichier(source, destination, &erreur);
+    if (resultat == AUCUN_ECHEC)
+        return Resultat();
+    return echec(erreur != 0 ? erreur : resultat == SOURCE_NON_REGULIERE ? EINVAL : ENOENT);
 }
 
 int resetRepertoire(QString repertoire)
@@ -758,9 +744,8 @@ int resetRepertoire(QString repertoire)
     // Never through a mount point below it, and a failed removal is a failure.
     if (ChantierSite::contientPointDeMontage(repertoire))
         return 4;
-    int erreur = 0;
     for (const QString &nom : listerEntrees(repertoire)) {
-        if (!ChantierSite::supprimerSansFranchir(joindre(repertoire, nom), &erreur))
+        if (!ChantierSite::supprimerSansFranchir(joindre(repertoire, nom)))
             return 4;
     }
     return QDir().mkpath(repertoire) ? 0 : 4;
@@ -768,43 +753,7 @@ int resetRepertoire(QString repertoire)
 
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte)
 {
-    QString ignoree;
-    return insererSousLeMarqueur(fichier, marqueur, texte, &ignoree) ? 0 : 2;
-}
-
-bool insererSousLeMarqueur(
-    QString const &fichier, QString const &marqueur, QString const &texte, QString *raison)
-{
-    QFile entree(fichier);
-    if (!entree.open(QIODevice::ReadOnly)) {
-        *raison = entree.errorString();
-        return false;
-    }
-    const QStringList lignes = QString::fromUtf8(entree.readAll()).split(QLatin1Char('\n'));
-    entree.close();
-    QString resultat;
-    for (int i = 0; i < lignes.size(); ++i) {
-        // The last piece is what follows the last line feed: empty in a script that ends one.
-        if (i == lignes.size() - 1 && lignes.at(i).isEmpty())
-            break;
-        resultat += lignes.at(i) + QLatin1Char('\n');
-        if (lignes.at(i).contains(marqueur))
-            resultat += texte + QLatin1Char('\n');
-    }
-    // Written aside with every write checked, then renamed over the old script with its
-    // permissions: a script left half rewritten would break the site.
-    QFile sortie(fichier + SUFFIXE_TEMPORAIRE);
-    if (!EcritureFichier::ecrire(sortie.fileName(), resultat.toUtf8(), raison))
-        return false;
-    sortie.setPermissions(entree.permissions());
-    if (::rename(QFile::encodeName(sortie.fileName()).constData(), QFile::encodeName(fichier).constData())
-        != 0) {
-        *raison = raisonSysteme(errno);
-        sortie.remove();
-        return false;
-    }
-    raison->clear();
-    return true;
+    return EcritureFichier::insererSousLeMarqueur(fichier, marqueur, texte) ? 0 : 2;
 }
 
 QString getHash(QString texte1, QString texte2)
@@ -815,8 +764,7 @@ QString getHash(QString texte1, QString texte2)
 
 bool copyRecursively(QString const &source, QString const &destination)
 {
-    int erreur = 0;
-    return GenerationSite::copierArbre(source, destination, &erreur);
+    return GenerationSite::copierArbre(source, destination).estReussi();
 }
 
 bool calculerTailleRecursively(QString const &chemin, long long *total)

@@ -81,16 +81,13 @@ public:
     /// blocking on a source that is not a regular file. The copy gets the default mode of
     /// new files, owner read and write kept. `*erreur` gets the errno value, if any.
     static EchecCopie copierFichier(QString const &source, QString const &destination, int *erreur);
-    /// copyRecursively() with the errno value of a failure; merges into an existing directory.
-    static bool copierArbre(QString const &source, QString const &destination, int *erreur);
+    /// copyRecursively() saying what failed; merges into an existing directory.
+    static Resultat copierArbre(QString const &source, QString const &destination);
 };
 
 // The generation's steps and walks, free functions callers and tests reach directly.
 int resetRepertoire(QString repertoire);
 int ajouterDansLeFichierSousLeMarqueur(QString fichier, QString marqueur, QString texte);
-/// The same, false with the system's reason of a failure in `*raison`.
-bool insererSousLeMarqueur(
-    QString const &fichier, QString const &marqueur, QString const &texte, QString *raison);
 QString getHash(QString texte1, QString texte2);
 /// The page's lines for the calendar's options not at their default, one per option;
 /// empty when all are at their default.

@@ -1,9 +1,12 @@
 #include "site/imageapercu.h"
 
+#include "conversion/cacheconversions.h"
 #include "format/ecriturefichier.h"
 #include "format/format.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -14,6 +17,9 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QVector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,6 +139,58 @@ void dessinerNom(QPainter &peintre, const QString &nom, const QRectF &bande)
     peintre.drawPath(chemin);
 }
 
+// Pictures painted by earlier runs, kept in the user's cache: a run that generates an
+// unchanged calendar then neither paints nor loads the image plugins. A kept picture is
+// named after everything it was painted from, the program's own file included, so that
+// another build of the program never takes one painted by this one.
+const int APERCUS_GARDES = 8;
+const QByteArray SIGNATURE_PNG("\x89PNG\r\n\x1a\n", 8);
+const QByteArray FIN_PNG("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+
+QString cheminGarde(const QString &nom, int nombre, bool polices)
+{
+    struct stat programme;
+    if (::stat("/proc/self/exe", &programme) != 0)
+        return QString();
+    const QByteArray cle = QByteArray("1\n") + nom.toUtf8() + '\n' + QByteArray::number(nombre) + '\n'
+        + (polices ? "1" : "0") + '\n' + qVersion() + '\n' + QByteArray::number(quint64(programme.st_dev))
+        + ' ' + QByteArray::number(quint64(programme.st_ino)) + ' '
+        + QByteArray::number(qint64(programme.st_size)) + ' '
+        + QByteArray::number(qint64(programme.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(programme.st_mtim.tv_nsec));
+    const QString dossier =
+        QFileInfo(CacheConversions().getRepertoire()).dir().filePath(QStringLiteral("apercus"));
+    return dossier + QLatin1Char('/')
+        + QString::fromLatin1(QCryptographicHash::hash(cle, QCryptographicHash::Sha256).toHex().left(40))
+        + QStringLiteral(".png");
+}
+
+QByteArray lireGarde(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (chemin.isEmpty() || !fichier.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray octets = fichier.read(16 * 1024 * 1024);
+    // One cut short (a disk that filled up) is painted again.
+    if (!octets.startsWith(SIGNATURE_PNG) || !octets.endsWith(FIN_PNG))
+        return QByteArray();
+    // Its time says when it was last used: the oldest go first.
+    ::utimensat(AT_FDCWD, QFile::encodeName(chemin).constData(), nullptr, 0);
+    return octets;
+}
+
+// Best effort: a cache that cannot be written only means painting next time.
+void garder(const QString &chemin, const QByteArray &octets)
+{
+    if (chemin.isEmpty() || !QDir().mkpath(QFileInfo(chemin).path()))
+        return;
+    EcritureFichier::remplacer(chemin, octets);
+    const QFileInfoList gardes =
+        QDir(QFileInfo(chemin).path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Time);
+    for (int i = APERCUS_GARDES; i < gardes.size(); ++i)
+        QFile::remove(gardes.at(i).filePath());
+}
+
 } // namespace
 
 QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
@@ -166,31 +224,50 @@ QImage ImageApercu::dessiner(QString const &nomCalendrier, int nombre)
     return image;
 }
 
-bool ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre, QString *raison)
+Resultat ImageApercu::ecrire(QString const &nomCalendrier, QString const &chemin, int nombre)
 {
-    // Encoded in memory: the encoder's own write errors would say nothing of their cause.
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
-        return false;
-    return EcritureFichier::ecrire(chemin, octets, raison);
+    const QByteArray octets = png(nomCalendrier, nombre);
+    if (octets.isEmpty())
+        return Resultat::echec(Resultat::Cause::FichierInaccessible,
+            tr("The link preview picture %1 cannot be encoded as PNG.").arg(Resultat::cheminLisible(chemin)))
+            .avecChemin(chemin);
+    return EcritureFichier::ecrire(chemin, octets);
 }
 
 qint64 ImageApercu::taille(QString const &nomCalendrier, int nombre)
 {
+    return png(nomCalendrier, nombre).size();
+}
+
+QByteArray ImageApercu::png(QString const &nomCalendrier, int nombre)
+{
+    // The picture depends on nothing else (the scene is the program's own), and painting
+    // and encoding it costs more than copying a site's pictures: the last one is kept, so
+    // that a generation or an estimate after an edit paints only when the name changed,
+    // and earlier runs' are found in the cache.
     static QMutex verrou;
     static QString dernierNom;
     static int dernierNombre = 0;
-    static qint64 derniereTaille = -1;
+    static bool dernieresPolices = false;
+    static QByteArray dernier;
     QMutexLocker garde(&verrou);
-    if (derniereTaille < 0 || nomCalendrier != dernierNom || nombre != dernierNombre) {
-        QBuffer tampon;
-        tampon.open(QIODevice::WriteOnly);
-        dessiner(nomCalendrier, nombre).save(&tampon, "PNG");
+    const bool polices = avecPolices();
+    if (dernier.isEmpty() || nomCalendrier != dernierNom || nombre != dernierNombre
+        || polices != dernieresPolices) {
+        const QString chemin = cheminGarde(nomCalendrier, nombre, polices);
+        QByteArray octets = lireGarde(chemin);
+        if (octets.isEmpty()) {
+            // Encoded in memory: the encoder's own write errors would say nothing of their cause.
+            QBuffer tampon(&octets);
+            tampon.open(QIODevice::WriteOnly);
+            if (!dessiner(nomCalendrier, nombre).save(&tampon, "PNG"))
+                return QByteArray();
+            garder(chemin, octets);
+        }
         dernierNom = nomCalendrier;
         dernierNombre = nombre;
-        derniereTaille = tampon.size();
+        dernieresPolices = polices;
+        dernier = octets;
     }
-    return derniereTaille;
+    return dernier;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -11,16 +15,19 @@
 /// enough) provides; without one the scene is drawn without any text.
 class ImageApercu
 {
+    Q_DECLARE_TR_FUNCTIONS(ImageApercu)
+
 public:
     ImageApercu() = delete;
 
     /// The scene with the calendar's `nombre` balls, numbered from 1.
     static QImage dessiner(QString const &nomCalendrier, int nombre = 31);
-    /// Writes the picture as a PNG file; false when it cannot be written, with the
-    /// system's reason in `*raison`.
-    static bool ecrire(
-        QString const &nomCalendrier, QString const &chemin, int nombre = 31, QString *raison = nullptr);
-    /// The size of the PNG file `ecrire` writes, for the size estimate; the last name's
-    /// is kept, so that an estimate after each edit paints only when the name changed.
+    /// Writes the picture as a PNG file.
+    static Resultat ecrire(QString const &nomCalendrier, QString const &chemin, int nombre = 31);
+    /// The size of the PNG file `ecrire` writes, for the size estimate.
     static qint64 taille(QString const &nomCalendrier, int nombre = 31);
+    /// The PNG file `ecrire` writes (empty when it cannot be encoded). The last one is
+    /// kept, and those of earlier runs of the same program are found in the user's cache,
+    /// so that the same name and number are painted once.
+    static QByteArray png(QString const &nomCalendrier, int nombre = 31);
 };

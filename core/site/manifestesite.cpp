@@ -69,7 +69,7 @@ bool suitLeModele(const QString &repertoire, const QString &relatif)
 
 } // namespace
 
-int ManifesteSite::ecrire(QString const &repertoire)
+Resultat ManifesteSite::ecrire(QString const &repertoire, QString const &destination)
 {
     QByteArray texte = ENTETE + '\n';
     for (const QString &nom : entrees(repertoire)) {
@@ -83,10 +83,14 @@ int ManifesteSite::ecrire(QString const &repertoire)
         const int erreur = errno != 0 ? errno : EIO;
         fichier.close();
         fichier.remove();
-        return erreur;
+        return Resultat::echec(Resultat::Cause::Repertoire,
+            tr("The directory %1 cannot be written: %2.")
+                .arg(Resultat::cheminLisible(destination), Resultat::raisonSysteme(erreur)))
+            .avecChemin(destination)
+            .avecRaison(Resultat::raisonSysteme(erreur));
     }
     fichier.close();
-    return 0;
+    return Resultat();
 }
 
 qint64 ManifesteSite::taille()

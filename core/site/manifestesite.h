@@ -1,5 +1,8 @@
 #pragma once
 
+#include "format/resultat.h"
+
+#include <QCoreApplication>
 #include <QLatin1String>
 #include <QString>
 
@@ -8,14 +11,16 @@
 /// asking, so that a user's own files beside a site are never taken for part of it.
 class ManifesteSite
 {
+    Q_DECLARE_TR_FUNCTIONS(ManifesteSite)
+
 public:
     static constexpr QLatin1String NOM_FICHIER{".site-tinselbox"};
 
     ManifesteSite() = delete;
 
-    /// Writes the manifest of the site built in `repertoire`, naming its entries; 0 or
-    /// the errno value of the failure.
-    static int ecrire(QString const &repertoire);
+    /// Writes the manifest of the site built in `repertoire`, naming its entries. A failure
+    /// names `destination`, the directory the user chose, which the site is to replace.
+    static Resultat ecrire(QString const &repertoire, QString const &destination);
     /// The size of the manifest of a site made of the template's entries and the reminders.
     static qint64 taille();
     /// Whether `repertoire` holds a site whose manifest reads back and names every entry

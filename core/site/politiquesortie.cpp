@@ -79,39 +79,54 @@ Resultat PolitiqueSortie::controler(
     if (repertoire.isEmpty())
         return Resultat::echec(
             Resultat::Cause::Repertoire, PolitiqueSortie::tr("No directory was given for the generation."));
-    const auto refus = [&repertoire](const QString &raison) {
-        return Resultat::echec(Resultat::Cause::Repertoire,
-            PolitiqueSortie::tr("%1 cannot be used for the generation: %2.")
-                .arg(Resultat::cheminLisible(repertoire), raison))
-            .avecChemin(repertoire);
+    const QString nom = Resultat::cheminLisible(repertoire);
+    const auto refus = [&repertoire](const QString &message) {
+        return Resultat::echec(Resultat::Cause::Repertoire, message).avecChemin(repertoire);
     };
     const QFileInfo info(repertoire);
     // Creating what a dangling link points to would write where nobody chose.
     if (info.isSymLink() && !info.exists())
-        return refus(PolitiqueSortie::tr("this is a link to %1, which does not exist")
-                         .arg(Resultat::cheminLisible(info.symLinkTarget())));
+        return refus(PolitiqueSortie::tr("%1 cannot be used for the generation: it is a link to %2, "
+                                         "which does not exist.")
+                         .arg(nom, Resultat::cheminLisible(info.symLinkTarget())));
     if (info.exists() && !info.isDir())
-        return refus(PolitiqueSortie::tr("this is a file, not a directory"));
+        return refus(
+            PolitiqueSortie::tr("%1 cannot be used for the generation: it is a file, not a directory.")
+                .arg(nom));
     const QStringList formes = formesDuChemin(repertoire);
     for (const QString &forme : formes) {
         if (estRacineSystemeFichiers(forme))
-            return refus(PolitiqueSortie::tr("this is the root of a disk"));
+            return refus(
+                PolitiqueSortie::tr("%1 cannot be used for the generation: it is the root of a disk.")
+                    .arg(nom));
     }
     // Emptying it would reach into a USB key or a network share mounted below it.
     if (ChantierSite::contientPointDeMontage(repertoire))
-        return refus(PolitiqueSortie::tr("a disk is mounted inside this directory"));
+        return refus(PolitiqueSortie::tr(
+            "%1 cannot be used for the generation: a disk is mounted inside this directory.")
+                         .arg(nom));
     if (contient(formes, QDir::homePath())) {
         const bool maison = formesDuChemin(QDir::homePath()).contains(formes.first())
             || formesDuChemin(QDir::homePath()).contains(formes.last());
-        return refus(maison ? PolitiqueSortie::tr("this is your home directory")
-                            : PolitiqueSortie::tr("this directory holds your home directory"));
+        return refus(maison
+                ? PolitiqueSortie::tr("%1 cannot be used for the generation: it is your home directory.")
+                      .arg(nom)
+                : PolitiqueSortie::tr("%1 cannot be used for the generation: this directory "
+                                      "holds your home directory.")
+                      .arg(nom));
     }
     if (contient(formes, fichierProjet))
-        return refus(PolitiqueSortie::tr("this directory holds the calendar's project file"));
+        return refus(PolitiqueSortie::tr("%1 cannot be used for the generation: this directory holds "
+                                         "the calendar's project file.")
+                         .arg(nom));
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
     for (auto it = contenu.constBegin(); it != contenu.constEnd(); ++it) {
         if (it.value() != nullptr && contient(formes, it.value()->getUrl()))
-            return refus(PolitiqueSortie::tr("this directory holds the media of day %1").arg(it.key()));
+            return refus(PolitiqueSortie::tr("%1 cannot be used for the generation: this directory holds "
+                                             "the media of day %2.")
+                             .arg(nom)
+                             .arg(it.key()))
+                .avecJour(it.key());
     }
     return Resultat();
 }

@@ -4,11 +4,11 @@
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
+#include "format/ecriturefichier.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
 #include "modele/media.h"
 #include "modele/message.h"
-#include "site/generationsite.h"
 #include "site/textespage.h"
 
 #include <QCryptographicHash>
@@ -149,26 +149,26 @@ Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
     return Resultat();
 }
 
-QString SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
+Resultat SitePrive::verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse)
 {
     const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
     if (!parametres.estValide())
-        return tr("The project file holds no key parameters: set the password in Options.");
+        return Resultat::echec(Resultat::Cause::Secret,
+            tr("The project file holds no key parameters: set the password in Options."));
     QString erreur;
     CoffreCles::cleMaitre(parametres, parametres.deriver(motDePasse), &erreur, nullptr, false);
-    return erreur;
+    return erreur.isEmpty() ? Resultat() : Resultat::echec(Resultat::Cause::Secret, erreur);
 }
 
-bool SitePrive::fragmentCle(
-    Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur)
+Resultat SitePrive::fragmentCle(Calendrier const &calendrier, QString const &motDePasse, QString *fragment)
 {
-    *erreur = verifierMotDePasse(calendrier, motDePasse);
-    if (!erreur->isEmpty())
-        return false;
+    const Resultat verification = verifierMotDePasse(calendrier, motDePasse);
+    if (!verification)
+        return verification;
     const QByteArray cle = ParametresCle::lire(calendrier.getOptions().cle).deriver(motDePasse);
     *fragment = QStringLiteral("k=")
         + QString::fromLatin1(cle.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
-    return true;
+    return Resultat();
 }
 
 QByteArray SitePrive::entete(Media const &media, QString const &extension)
@@ -224,10 +224,9 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
         tailleScript += (clair + Chiffrement::TAILLE_ETIQUETTE + 2) / 3 * 4 + (i < nombre - 1 ? 3 : 2) + 1;
     }
     QFile ancien(precedent);
-    int erreur = 0;
     if (!precedent.isEmpty() && QFileInfo(precedent).isFile() && ancien.size() == tailleScript
         && ancien.open(QIODevice::ReadOnly) && ancien.read(premiereLigne.size()) == premiereLigne
-        && GenerationSite::copierFichier(precedent, destination, &erreur) == GenerationSite::AUCUN_ECHEC)
+        && QFile::copy(precedent, destination))
         return Resultat();
 
     QSaveFile sortie(destination);
@@ -295,8 +294,8 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
     Resultat echec = Resultat::echec(Resultat::Cause::FichierInaccessible,
         SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
                          .avecChemin(site);
-    int erreur = 0;
-    if (GenerationSite::copierFichier(SOURCE_VERROU, verrou, &erreur) != GenerationSite::AUCUN_ECHEC
+    QFile source(SOURCE_VERROU);
+    if (!source.open(QIODevice::ReadOnly) || !EcritureFichier::ecrire(verrou, source.readAll())
         || !TextesPage::ecrireTable(verrou, langue))
         return echec;
     const QString parametres =
@@ -308,12 +307,16 @@ Resultat SitePrive::installer(Cles const &cles, QString const &site, QString con
                     : QString::fromLatin1(
                         FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
             .arg(Format::DUREE_AFFICHAGE_MS);
-    QString raison;
-    if (!cles.cleDernierJour.isEmpty()
-        && !insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, ligneChaine(cles), &raison))
-        return echec.avecRaison(raison);
-    if (!insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres, &raison))
-        return echec.avecRaison(raison);
+    if (!cles.cleDernierJour.isEmpty()) {
+        const Resultat chaine =
+            EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, ligneChaine(cles));
+        if (!chaine)
+            return echec.avecRaison(chaine.getRaison());
+    }
+    const Resultat insertion =
+        EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres);
+    if (!insertion)
+        return echec.avecRaison(insertion.getRaison());
 
     // What a phone downloads on open: the script without its comments and indentation.
     if (!compacterScript(verrou))

@@ -61,14 +61,12 @@ public:
     /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
     /// project file keeps them) and a new master key kept on this computer.
     static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);
-    /// Empty when `motDePasse` is the one `calendrier`'s keys on this computer were made
-    /// with (or when none were made yet), else what is wrong.
-    static QString verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse);
+    /// Whether `motDePasse` is the one `calendrier`'s keys on this computer were made with
+    /// (a success too when none were made yet).
+    static Resultat verifierMotDePasse(Calendrier const &calendrier, QString const &motDePasse);
     /// The fragment `k=KEY` that opens the site of `calendrier` without typing `motDePasse`
-    /// (the key the page derives from it); false with the reason in `*erreur` when it is not
-    /// the calendar's password.
-    static bool fragmentCle(
-        Calendrier const &calendrier, QString const &motDePasse, QString *fragment, QString *erreur);
+    /// (the key the page derives from it); a failure when it is not the calendar's password.
+    static Resultat fragmentCle(Calendrier const &calendrier, QString const &motDePasse, QString *fragment);
     /// The first line of a day's content.
     static QByteArray entete(Media const &media, QString const &extension);
     /// Adds the lock to the site built in `site`, its texts in `langue`.

@@ -48,10 +48,11 @@ void FenetrePartage::basculerCle(bool avecCle)
     const QString adresse = calendrier != nullptr ? calendrier->getOptions().adresse : QString();
     QString motDePasse;
     QString fragment;
-    QString erreur;
-    if (avecCle && calendrier != nullptr && MotDePassePrive::obtenir(this, *calendrier, &motDePasse)
-        && !SitePrive::fragmentCle(*calendrier, motDePasse, &fragment, &erreur))
-        BoiteMessage::avertir(this, erreur);
+    if (avecCle && calendrier != nullptr && MotDePassePrive::obtenir(this, *calendrier, &motDePasse)) {
+        const Resultat cle = SitePrive::fragmentCle(*calendrier, motDePasse, &fragment);
+        if (!cle)
+            BoiteMessage::avertir(this, cle.getMessage());
+    }
     // The key travels in the fragment, which browsers never send to the server.
     const QUrl url(adresse);
     if (!fragment.isEmpty()) {
@@ -126,8 +127,8 @@ void FenetrePartage::clicBoutonEnregistrerCarte()
         QStringLiteral("application/pdf"), QStringLiteral("pdf"));
     if (chemin.isEmpty())
         return;
-    QString raison;
-    if (!CartePartage::ecrire(
-            *calendrier, chemin, &raison, ui->case_rappels->isChecked(), ui->champ_adresse->text()))
-        BoiteMessage::avertir(this, tr("The card cannot be saved."), raison);
+    const Resultat carte =
+        CartePartage::ecrire(*calendrier, chemin, ui->case_rappels->isChecked(), ui->champ_adresse->text());
+    if (!carte)
+        BoiteMessage::avertir(this, carte.getMessage());
 }
