@@ -1,6 +1,8 @@
 #include "lignecommande.h"
 
 #include "bureau/traduction.h"
+#include "chiffrement/chainecles.h"
+#include "chiffrement/parametrescle.h"
 #include "conversion/planconversions.h"
 #include "fichierprojet/fichierprojet.h"
 #include "format/format.h"
@@ -11,6 +13,7 @@
 #include "modele/media.h"
 #include "publication/ciblepublication.h"
 #include "publication/publicationcalendrier.h"
+#include "publication/tachematinale.h"
 #include "secrets/secrets.h"
 #include "service/servicegeneration.h"
 #include "site/cartepartage.h"
@@ -139,12 +142,16 @@ LigneCommande::LigneCommande(Editeur editeur)
           tr("With --preview: show the page as a visitor sees it at MOMENT (YYYY-MM-DDTHH:MM, in the "
              "calendar's time zone)."),
           QStringLiteral("MOMENT")),
+      optionCodeSecours(QStringLiteral("recovery-code-file"),
+          tr("With --generate, --check or --publish: go on with the key chain of a calendar whose doors "
+             "open only on their day, from the recovery code in FILE, which only you may read."),
+          QStringLiteral("FILE")),
       editeur(std::move(editeur))
 {
     analyseur.setApplicationDescription(tr(DESCRIPTION));
     analyseur.addOptions({optionGenerer, optionApercu, optionDate, optionVerifier, optionCarte, optionPublier,
         optionForcer, optionSilencieux, optionSimulation, optionFichierSecret, optionFichierCa, optionCleHote,
-        optionMotDePasse});
+        optionMotDePasse, optionCodeSecours});
     analyseur.addHelpOption();
     analyseur.addVersionOption();
     analyseur.addPositionalArgument(QStringLiteral("FILE"), tr(ARGUMENT_FICHIER), QStringLiteral("[FILE]"));
@@ -225,6 +232,8 @@ bool LigneCommande::verifierUsage(bool sansAffichage)
         faute = tr("--quiet goes with --generate or --publish");
     else if (analyseur.isSet(optionMotDePasse) && !generation && !verification && !publication)
         faute = tr("--password-file goes with --generate, --check or --publish");
+    else if (analyseur.isSet(optionCodeSecours) && !generation && !verification && !publication)
+        faute = tr("--recovery-code-file goes with --generate, --check or --publish");
     else if (optionDePublication && !publication)
         faute = tr("--dry-run, --secret-file, --ca-file and --accept-host-key go with --publish");
     else if (publication && positionnels != 1)
@@ -294,7 +303,7 @@ int LigneCommande::generer(const QString &fichier, const QString &repertoire)
     Calendrier calendrier;
     QString motDePasse;
     if (!chargerCalendrier(fichier, calendrier) || !accepterRepertoire(repertoire, fichier, calendrier)
-        || !lireMotDePasse(calendrier, &motDePasse))
+        || !lireMotDePasse(calendrier, &motDePasse) || !reprendreChaine(calendrier))
         return ECHEC;
 
     Interruption::installerSignaux();
@@ -365,6 +374,13 @@ int LigneCommande::verifier(const QString &fichier)
             else
                 signaler(verification.getMessage());
         }
+    }
+
+    if (calendrier.getOptions().verrou) {
+        if (reprendreChaine(calendrier))
+            verifierVerrou(calendrier, fichier);
+        else
+            ++problemes;
     }
 
     const QMap<int, Media *> &contenu = calendrier.getContenuConstant();
@@ -505,7 +521,8 @@ int LigneCommande::publier(const QString &fichier)
 {
     Calendrier calendrier;
     PublicationCalendrier::Demande demande;
-    if (!chargerCalendrier(fichier, calendrier) || !lireMotDePasse(calendrier, &demande.motDePasse))
+    if (!chargerCalendrier(fichier, calendrier) || !lireMotDePasse(calendrier, &demande.motDePasse)
+        || !reprendreChaine(calendrier))
         return ECHEC;
     QString erreur;
     const CiblePublication cible = CiblePublication::lire(calendrier.getOptions().publication, &erreur);
@@ -586,7 +603,7 @@ void LigneCommande::afficherAide()
     aide.setApplicationDescription(tr(DESCRIPTION));
     for (const QCommandLineOption *option : {&optionGenerer, &optionApercu, &optionDate, &optionVerifier,
              &optionCarte, &optionPublier, &optionForcer, &optionSilencieux, &optionSimulation,
-             &optionFichierSecret, &optionFichierCa, &optionCleHote, &optionMotDePasse}) {
+             &optionFichierSecret, &optionFichierCa, &optionCleHote, &optionMotDePasse, &optionCodeSecours}) {
         aide.addOption(QCommandLineOption(
             option->names(), tr(option->description().toUtf8().constData()), option->valueName()));
     }
@@ -619,6 +636,15 @@ bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDeP
     if (!calendrier.getOptions().prive)
         return true;
     if (!analyseur.isSet(optionMotDePasse)) {
+        // The morning job gives no file: the keyring the editor keeps the password in, when
+        // the session has one (a job without a session bus would wait on it for nothing).
+        const ParametresCle parametres = ParametresCle::lire(calendrier.getOptions().cle);
+        bool absent = true;
+        if (analyseur.isSet(optionPublier) && !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+            && parametres.estValide()
+            && Secrets::lireTrousseau(parametres.entreeTrousseau(), motDePasse, &absent).estReussi()
+            && !absent && !motDePasse->isEmpty())
+            return true;
         echouer(tr("the calendar is private: give its password with --password-file FILE"));
         return false;
     }
@@ -628,6 +654,60 @@ bool LigneCommande::lireMotDePasse(const Calendrier &calendrier, QString *motDeP
         return false;
     }
     return true;
+}
+
+bool LigneCommande::reprendreChaine(const Calendrier &calendrier)
+{
+    if (!analyseur.isSet(optionCodeSecours))
+        return true;
+    if (!calendrier.getOptions().verrou) {
+        echouer(tr("--recovery-code-file: this calendar's doors do not open only on their day"));
+        return false;
+    }
+    QString code;
+    const Resultat lecture = Secrets::lireFichier(analyseur.value(optionCodeSecours), &code);
+    if (!lecture) {
+        echouer(tr("--recovery-code-file: ") + lecture.getMessage());
+        return false;
+    }
+    const QByteArray secret = ChaineCles::lireCodeSecours(code);
+    if (secret.isEmpty()) {
+        echouer(tr("--recovery-code-file: this is not a recovery code, or it is mistyped"));
+        return false;
+    }
+    // A check only reads: the chain is kept by the run that generates.
+    if (analyseur.isSet(optionVerifier))
+        return true;
+    const Resultat garde = ChaineCles::garder(calendrier, secret);
+    if (!garde)
+        echouer(garde.getMessage());
+    return garde.estReussi();
+}
+
+void LigneCommande::verifierVerrou(const Calendrier &calendrier, const QString &fichier)
+{
+    const OptionsCalendrier &options = calendrier.getOptions();
+    const ChaineCles::Position position =
+        ChaineCles::position(options, ChaineCles::dateDansFuseau(options, ChaineCles::maintenant()));
+    if (position.jour == 0)
+        ecrireLigne(stdout, tr("Doors open only on their day: a site made today opens none yet."));
+    else
+        ecrireLigne(stdout,
+            tr("Doors open only on their day: a site made today opens days 1 to %1.").arg(position.jour));
+    QByteArray secret;
+    const Resultat chaine = ChaineCles::secret(calendrier, false, &secret, nullptr);
+    if (!chaine)
+        ecrireLigne(stdout, chaine.getMessage());
+    else if (secret.isEmpty() && !analyseur.isSet(optionCodeSecours))
+        ecrireLigne(stdout,
+            tr("This computer keeps no key chain for this calendar: the next generation starts a new one, "
+               "unless --recovery-code-file gives its recovery code."));
+    if (options.publication.isEmpty() || !TacheMatinale::estActive(QFileInfo(fichier).absoluteFilePath()))
+        ecrireLigne(stdout,
+            tr("Publish every morning is not on: each door opens only when the site is generated or "
+               "published again."));
+    ecrireLigne(stdout,
+        tr("A door whose morning publish does not run (the computer was off) opens at the next publish."));
 }
 
 void LigneCommande::signalerErreurAnalyse()

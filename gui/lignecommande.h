@@ -55,6 +55,11 @@ private:
     /// The password of a private calendar from --password-file; true with an empty one for
     /// a calendar that is not private. Prints why it cannot be had.
     bool lireMotDePasse(const Calendrier &calendrier, QString *motDePasse);
+    /// Keeps the key chain whose recovery code --recovery-code-file gives, when given; false
+    /// once the failure is printed.
+    bool reprendreChaine(const Calendrier &calendrier);
+    /// What --check says of doors that open only on their day.
+    void verifierVerrou(const Calendrier &calendrier, const QString &fichier);
     /// Prints the help in the interface's language and exits.
     void afficherAide();
     /// Prints the parser's complaint as one line on standard error.
@@ -78,5 +83,6 @@ private:
     QCommandLineOption optionCleHote;
     QCommandLineOption optionMotDePasse;
     QCommandLineOption optionDate;
+    QCommandLineOption optionCodeSecours;
     Editeur editeur;
 };

@@ -1,6 +1,7 @@
 #include "calendriers.h"
 #include "fichiers.h"
 
+#include "chiffrement/chainecles.h"
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
@@ -20,8 +21,10 @@
 #include <sys/types.h>
 
 // The password's parameters in the project file, the password file of the command line, the
-// master key kept on this computer, and a private calendar's generation (the page's side of
-// the format is tested under Node, against what the generator writes).
+// master key kept on this computer, a private calendar's generation (the page's side of
+// the format is tested under Node, against what the generator writes), and the key chain of
+// doors that open only on their day: which day a date stands on, the recovery code, the
+// secret kept on this computer.
 class TestChiffrement : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,11 @@ private slots:
     void derivation();
     void coffre();
     void generation();
+    void position_data();
+    void position();
+    void codeSecours_data();
+    void codeSecours();
+    void chaine();
 
 private:
     QTemporaryDir donnees;
@@ -214,6 +222,123 @@ void TestChiffrement::generation()
     QVERIFY2(avis.contains(QStringLiteral("new key")), qPrintable(avis));
     QVERIFY(arborescence(second).value(QStringLiteral("scripts/verrou.js"))
         != site.value(QStringLiteral("scripts/verrou.js")));
+}
+
+void TestChiffrement::position_data()
+{
+    QTest::addColumn<QString>("debut");
+    QTest::addColumn<int>("mois");
+    QTest::addColumn<int>("jours");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("tour");
+    QTest::addColumn<int>("jour");
+    const QString une = QStringLiteral("2026-12-01");
+    const QString annuel = QStringLiteral("12-01");
+    QTest::newRow("once, the day before") << une << 0 << 24 << QDate(2026, 11, 30) << une << 0;
+    QTest::newRow("once, first day") << une << 0 << 24 << QDate(2026, 12, 1) << une << 1;
+    QTest::newRow("once, last day") << une << 0 << 24 << QDate(2026, 12, 24) << une << 24;
+    QTest::newRow("once, long after") << une << 0 << 24 << QDate(2027, 3, 1) << une << 24;
+    QTest::newRow("yearly, before") << annuel << 0 << 24 << QDate(2026, 11, 30) << "2026-12-01" << 0;
+    QTest::newRow("yearly, day 5") << annuel << 0 << 24 << QDate(2026, 12, 5) << "2026-12-01" << 5;
+    // Past its last day the page waits for the next run: so does the chain.
+    QTest::newRow("yearly, after") << annuel << 0 << 24 << QDate(2026, 12, 26) << "2027-12-01" << 0;
+    QTest::newRow("yearly across the new year")
+        << QStringLiteral("12-20") << 0 << 20 << QDate(2027, 1, 3) << "2026-12-20" << 15;
+    QTest::newRow("month, before") << QString() << 12 << 31 << QDate(2026, 11, 30) << "2026-12-01" << 0;
+    QTest::newRow("month, day 5") << QString() << 12 << 31 << QDate(2026, 12, 5) << "2026-12-01" << 5;
+    QTest::newRow("month, after") << QString() << 11 << 24 << QDate(2026, 12, 5) << "2026-11-01" << 24;
+    QTest::newRow("month, next year") << QString() << 12 << 31 << QDate(2027, 1, 2) << "2027-12-01" << 0;
+    QTest::newRow("any month") << QString() << 0 << 24 << QDate(2026, 12, 5) << "2026-12-01" << 5;
+    QTest::newRow("any month, past its days")
+        << QString() << 0 << 24 << QDate(2026, 12, 28) << "2026-12-01" << 24;
+}
+
+void TestChiffrement::position()
+{
+    QFETCH(QString, debut);
+    QFETCH(int, mois);
+    QFETCH(int, jours);
+    QFETCH(QDate, date);
+    OptionsCalendrier options;
+    options.debut = debut;
+    options.mois = mois;
+    options.jours = jours;
+    const ChaineCles::Position position = ChaineCles::position(options, date);
+    QTEST(position.tour, "tour");
+    QTEST(position.jour, "jour");
+}
+
+void TestChiffrement::codeSecours_data()
+{
+    QTest::addColumn<QString>("saisie");
+    QTest::addColumn<bool>("lu");
+    const QByteArray secret =
+        QByteArray::fromHex("00ff10203040506070808090a0b0c0d0e0f0011223344556677889900aabbccd");
+    const QString code = ChaineCles::codeSecours(secret);
+    QTest::newRow("as shown") << code << true;
+    QTest::newRow("lower case, spaces") << code.toLower().replace(QLatin1Char('-'), QLatin1Char(' ')) << true;
+    QString faute = code;
+    faute[7] = faute.at(7) == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    QTest::newRow("one character mistyped") << faute << false;
+    QTest::newRow("a group missing") << code.mid(6) << false;
+    QTest::newRow("a letter base32 lacks") << QString(code).replace(0, 1, QLatin1Char('1')) << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestChiffrement::codeSecours()
+{
+    QFETCH(QString, saisie);
+    QFETCH(bool, lu);
+    const QByteArray secret =
+        QByteArray::fromHex("00ff10203040506070808090a0b0c0d0e0f0011223344556677889900aabbccd");
+    QCOMPARE(ChaineCles::lireCodeSecours(saisie), lu ? secret : QByteArray());
+}
+
+void TestChiffrement::chaine()
+{
+    QTemporaryDir dossier;
+    Calendrier calendrier;
+    calendrier.setNom(QStringLiteral("Porte"));
+    OptionsCalendrier options;
+    options.mois = 12;
+    options.verrou = true;
+    options.publication = QStringLiteral("sftp://noel@127.0.0.1/www");
+    calendrier.setOptions(options);
+    remplir(calendrier, {QStringLiteral("6:4:Six")});
+    const QString site = dossier.filePath(QStringLiteral("site"));
+    const auto verrou = [&site] { return lire(site + QStringLiteral("/scripts/verrou.js")); };
+    const QDateTime novembre(QDate(2026, 11, 20), QTime(10, 0), Qt::UTC);
+
+    // Nothing made by asking only.
+    QByteArray secret;
+    QVERIFY(ChaineCles::secret(calendrier, false, &secret, nullptr));
+    QVERIFY(secret.isEmpty());
+    // The first generation starts the chain and says so; before the month, no day's key.
+    QString avis;
+    QVERIFY(GenerationSite::generer(calendrier, site, false, novembre, QString(), &avis));
+    QVERIFY2(avis.contains(QStringLiteral("new chain")), qPrintable(avis));
+    QVERIFY(verrou().contains("chaine = { jour: 0 };"));
+    QVERIFY(ChaineCles::secret(calendrier, false, &secret, nullptr));
+    QCOMPARE(secret.size(), 32);
+    QCOMPARE(QFileInfo(ChaineCles::chemin(calendrier)).permissions()
+            & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+        QFile::Permissions());
+    QVERIFY(GenerationSite::generer(calendrier, site, false, novembre, QString(), &avis));
+    QVERIFY(avis.isEmpty());
+
+    // Another computer given the recovery code goes on with the same chain: the same site.
+    const QMap<QString, QByteArray> avant = arborescence(site);
+    QVERIFY(QFile::remove(ChaineCles::chemin(calendrier)));
+    QVERIFY(ChaineCles::garder(calendrier, ChaineCles::lireCodeSecours(ChaineCles::codeSecours(secret))));
+    QVERIFY(GenerationSite::generer(calendrier, site, false, novembre, QString(), &avis));
+    QVERIFY(avis.isEmpty());
+    QCOMPARE(arborescence(site), avant);
+
+    // A secret others may read is not used.
+    QCOMPARE(::chmod(QFile::encodeName(ChaineCles::chemin(calendrier)).constData(), 0644), 0);
+    const Resultat lisible = GenerationSite::generer(calendrier, site, false, novembre);
+    QVERIFY(!lisible);
+    QVERIFY2(lisible.getMessage().contains(QStringLiteral("others")), qPrintable(lisible.getMessage()));
 }
 
 QTEST_GUILESS_MAIN(TestChiffrement)

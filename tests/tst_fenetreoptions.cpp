@@ -4,6 +4,7 @@
 #include "fenetres/fenetreprincipale.h"
 #include "repondeurmodal.h"
 
+#include "chiffrement/chainecles.h"
 #include "chiffrement/parametrescle.h"
 #include "site/siteprive.h"
 
@@ -85,7 +86,10 @@ private slots:
     void periodeLangueEtAdresse();
     void motDePasse_data();
     void motDePasse();
+    void verrou_data();
+    void verrou();
     void boutonDeLaFenetrePrincipale();
+    void verrouDeLaFenetrePrincipale();
     void grilleDeLaLongueur();
     void tuileDUnMessage();
 };
@@ -295,6 +299,65 @@ void TestFenetreOptions::motDePasse()
         QVERIFY2(boites.first().texte.contains(avertissement), qPrintable(boites.first().texte));
 }
 
+void TestFenetreOptions::verrou_data()
+{
+    QTest::addColumn<QString>("publication");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("resultat");
+    QTest::addColumn<QString>("boite");
+
+    const QString adresse = QStringLiteral("sftp://noel@example.org/www");
+    const QString code = ChaineCles::codeSecours(QByteArray(32, '\x5a'));
+    QTest::newRow("no publishing address: refused")
+        << QString() << QString() << -1 << QStringLiteral("publishing address");
+    QTest::newRow("a new chain: its recovery code shown once")
+        << adresse << QString() << int(QDialog::Accepted) << QStringLiteral("recovery code");
+    QTest::newRow("a recovery code typed: its chain kept")
+        << adresse << code.toLower() << int(QDialog::Accepted) << QString();
+    QTest::newRow("a mistyped recovery code: stays open")
+        << adresse << code.left(20) << -1 << QStringLiteral("mistyped");
+}
+
+void TestFenetreOptions::verrou()
+{
+    QFETCH(QString, publication);
+    QFETCH(QString, code);
+    QFETCH(int, resultat);
+    QFETCH(QString, boite);
+
+    // A calendar of its own for each row: its chain is kept by name.
+    Calendrier calendrier(QString::fromLatin1(QTest::currentDataTag()));
+    OptionsCalendrier avant;
+    avant.publication = publication;
+    calendrier.setOptions(avant);
+    QFile::remove(ChaineCles::chemin(calendrier));
+    FenetreOptions fenetre(nullptr);
+    fenetre.configurerFenetre(&calendrier);
+    fenetre.show();
+    auto *verrou = fenetre.findChild<QCheckBox *>("case_verrou");
+    // Greyed out without a publishing address, and the recovery code with the option.
+    QCOMPARE(verrou->isEnabled(), !publication.isEmpty());
+    QVERIFY(!fenetre.findChild<QLineEdit *>("champ_code_secours")->isEnabled());
+    verrou->setChecked(true);
+    fenetre.findChild<QLineEdit *>("champ_code_secours")->setText(code);
+    fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+
+    QCOMPARE(fenetre.isVisible(), resultat == -1);
+    QCOMPARE(calendrier.getOptions().verrou, resultat != -1);
+    QByteArray secret;
+    QVERIFY(ChaineCles::secret(calendrier, false, &secret, nullptr));
+    QCOMPARE(secret.isEmpty(), resultat == -1);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), boite.isEmpty() ? 0 : 1);
+    if (!boite.isEmpty())
+        QVERIFY2(boites.first().texte.contains(boite), qPrintable(boites.first().texte));
+    // The code shown, or the one typed, is the chain kept.
+    if (resultat != -1)
+        QCOMPARE(ChaineCles::lireCodeSecours(
+                     boite.isEmpty() ? code : boites.first().texte.section(QLatin1Char('\n'), -1)),
+            secret);
+}
+
 void TestFenetreOptions::boutonDeLaFenetrePrincipale()
 {
     FenetrePrincipale fenetre;
@@ -322,6 +385,38 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
         QCOMPARE(fenetre.getCalendrier()->getOptions().rattrapage, changer);
     }
+}
+
+void TestFenetreOptions::verrouDeLaFenetrePrincipale()
+{
+    // Locking the doors offers the morning publish that opens them; declined, nothing is set up.
+    auto *calendrier = new Calendrier(QStringLiteral("Verrou de la fenetre"));
+    OptionsCalendrier options;
+    options.publication = QStringLiteral("sftp://noel@example.org/www");
+    calendrier->setOptions(options);
+    QFile::remove(ChaineCles::chemin(*calendrier));
+    FenetrePrincipale fenetre;
+    fenetre.afficherCalendrier(calendrier);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    BoiteMessage::prevoirReponse(QMessageBox::Ok);
+    BoiteMessage::prevoirReponse(QMessageBox::No);
+    RepondeurModal repondeur([](QWidget *modale) {
+        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
+        if (dialogue == nullptr)
+            return false;
+        dialogue->findChild<QCheckBox *>("case_verrou")->setChecked(true);
+        dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    QVERIFY(repondeur.aRepondu());
+    QVERIFY(fenetre.getCalendrier()->getOptions().verrou);
+    const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
+    QCOMPARE(boites.size(), 2);
+    QVERIFY2(boites.at(0).texte.contains(QStringLiteral("recovery code")), qPrintable(boites.at(0).texte));
+    QVERIFY2(boites.at(1).texte.contains(QStringLiteral("Publish every morning now?")),
+        qPrintable(boites.at(1).texte));
 }
 
 void TestFenetreOptions::grilleDeLaLongueur()

@@ -1,6 +1,7 @@
 // The command line through the built program, in an environment without a display:
 // what a cron job on a server sees.
 #include "calendriers.h"
+#include "chiffrement/chainecles.h"
 #include "fichiers.h"
 #include "gestionnairefichiers.h"
 #include "site/generationsite.h"
@@ -55,6 +56,7 @@ private slots:
     void carte();
     void langues_data();
     void langues();
+    void codeSecours();
 
 private:
     /// Runs the program (or `programme` with the arguments) without a desktop, under the
@@ -66,6 +68,8 @@ private:
     QString ecrireProjet(const QString &nomFichier, const QStringList &jours, int longueur = 31) const;
 
     QTemporaryDir racine;
+    /// Variables added to the environment of the runs ("NAME=value").
+    QStringList variables;
     QString maison;
     QString projet;
     QString media;
@@ -96,6 +100,8 @@ Execution TestLigneCommande::lancer(const QStringList &arguments, const QString 
     }
     environnement.insert(QStringLiteral("HOME"), programme.isEmpty() ? maison : outils);
     environnement.insert(QStringLiteral("LANG"), langue);
+    for (const QString &variable : variables)
+        environnement.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     // Another user may not read the checkout (a home folder often is its owner's alone):
     // the leak checker's suppressions go along as a copy it can read.
     const QString fuites = environnement.value(QStringLiteral("LSAN_OPTIONS"));
@@ -457,6 +463,65 @@ void TestLigneCommande::langues()
         QVERIFY2(verifie.sortie.contains(texte), qPrintable(verifie.sortie));
     // A decimal comma: the size is never written with a point in these languages.
     QVERIFY(!verifie.sortie.contains(QRegularExpression(QStringLiteral("\\d\\.\\d{3} [kMG]"))));
+}
+
+void TestLigneCommande::codeSecours()
+{
+    // A locked calendar generated on the 5th of its month, by a computer whose key chain is
+    // then lost: the recovery code brings the same chain back, a mistyped one or a file
+    // others may read is refused with one line.
+    const QString fichier = ecrireProjet(QStringLiteral("verrou.xml"), {QStringLiteral("5:4:Cinq")});
+    Calendrier calendrier;
+    GestionnaireFichiers gestionnaire;
+    QCOMPARE(gestionnaire.creerCalendrierDepuisFichier(fichier, calendrier), 0);
+    OptionsCalendrier options = calendrier.getOptions();
+    options.mois = 12;
+    options.verrou = true;
+    options.publication = QStringLiteral("sftp://noel@127.0.0.1/www");
+    calendrier.setOptions(options);
+    QCOMPARE(gestionnaire.creerFichierDepuisCalendrier(calendrier, fichier), 0);
+    variables = QStringList{QStringLiteral("TINSELBOX_MAINTENANT=2026-12-05T10:00:00Z"),
+        QStringLiteral("XDG_DATA_HOME=") + racine.filePath(QStringLiteral("donnees"))};
+    qputenv("XDG_DATA_HOME", QFile::encodeName(racine.filePath(QStringLiteral("donnees"))));
+    const QString chaine = ChaineCles::chemin(calendrier);
+
+    const QString premier = racine.filePath(QStringLiteral("verrou-1"));
+    const Execution generation =
+        lancer({QStringLiteral("--generate"), QStringLiteral("--quiet"), fichier, premier});
+    QCOMPARE(generation.code, 0);
+    QVERIFY2(generation.erreurs.contains(QStringLiteral("a new chain is started")),
+        qPrintable(generation.erreurs));
+    const Execution verification = lancer({QStringLiteral("--check"), fichier});
+    QCOMPARE(verification.code, 0);
+    for (const QString &ligne : {QStringLiteral("a site made today opens days 1 to 5."),
+             QStringLiteral("Publish every morning is not on"), QStringLiteral("opens at the next publish.")})
+        QVERIFY2(verification.sortie.contains(ligne), qPrintable(verification.sortie));
+
+    const QString code = racine.filePath(QStringLiteral("code"));
+    QVERIFY(ecrire(code, ChaineCles::codeSecours(lire(chaine)).toUtf8() + '\n'));
+    QVERIFY(QFile::setPermissions(code, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString faux = racine.filePath(QStringLiteral("faux"));
+    QVERIFY(ecrire(faux, "AAAAA-BBBBB\n"));
+    QVERIFY(QFile::setPermissions(faux, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::remove(chaine));
+
+    const QString second = racine.filePath(QStringLiteral("verrou-2"));
+    QVERIFY(ecrire(racine.filePath(QStringLiteral("lisible")), lire(code)));
+    for (const auto &[donne, raison] : {std::pair<QString, QString>{faux, QStringLiteral("mistyped")},
+             {racine.filePath(QStringLiteral("lisible")), QStringLiteral("--recovery-code-file: ")}}) {
+        const Execution refus = lancer(
+            {QStringLiteral("--generate"), QStringLiteral("--recovery-code-file"), donne, fichier, second});
+        QCOMPARE(refus.code, 1);
+        QCOMPARE(refus.erreurs.count(QLatin1Char('\n')), 1);
+        QVERIFY2(refus.erreurs.contains(raison), qPrintable(refus.erreurs));
+        QVERIFY(!QFileInfo::exists(chaine));
+    }
+    const Execution reprise = lancer({QStringLiteral("--generate"), QStringLiteral("--quiet"),
+        QStringLiteral("--recovery-code-file"), code, fichier, second});
+    QCOMPARE(reprise.code, 0);
+    QCOMPARE(reprise.erreurs, QString());
+    QCOMPARE(sansApercu(second), sansApercu(premier));
+    variables.clear();
 }
 
 QTEST_MAIN(TestLigneCommande)

@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>Die Schlüsselkette des Kalenders %1 ist beschädigt: Geben Sie ihren Wiederherstellungscode an oder löschen Sie die Datei, um eine neue Kette zu beginnen.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Dieser Computer liefert keine Zufallsbytes für eine Schlüsselkette.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Das ist kein Wiederherstellungscode, oder er ist falsch eingegeben.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Ersetzen?</translation>
         <translation>Jedes Bild, jeden Ton und jedes Video Byte für Byte kopieren, statt sie fürs Web zu verkleinern.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Eine Zeitzone wie Europe/Paris lässt den Tag für alle Besucher zur selben Mitternacht wechseln. Diese Optionen bestimmen nur, welche Kugeln die Seite öffnet: Die Dateien der anderen Tage verbergen sie nicht.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Jeder Monat</translation>
     </message>
@@ -747,6 +758,42 @@ Geben Sie eine wie sftp://benutzer@host/~/www, ftps://benutzer@host/www, davs://
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Wo Besucher den Kalender öffnen, sobald er veröffentlicht ist. Die Teilen-Karte, der QR-Code und die Linkvorschauen der Seite nennen diese Adresse.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Wiederherstellungscode</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Der Code, der beim Verschließen der Türen angezeigt wurde: Mit ihm gehen die Schlüssel dieses Kalenders auf einem anderen Computer weiter.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>Türen öffnen sich wirklich erst an ihrem Tag</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Jeder Tag wird mit einem eigenen Schlüssel verschlüsselt, und die Website enthält nur die Schlüssel der Tage bis zu dem, an dem sie veröffentlicht wurde.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Eine Zeitzone wie Europe/Berlin lässt den Tag für alle Besucher um dieselbe Mitternacht wechseln. Verschlossene Türen öffnen sich mit der Veröffentlichung jeden Morgen, oder mit der nächsten nach einem Morgen, an dem der Computer aus war.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>Türen, die sich erst an ihrem Tag öffnen, brauchen eine Veröffentlichungsadresse: Die Veröffentlichung jeden Morgen bringt den Schlüssel des Tages.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Das ist kein Wiederherstellungscode, oder er ist falsch eingegeben.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Bewahren Sie diesen Wiederherstellungscode sicher auf, nicht auf diesem Computer. Auf einem anderen Computer in den Optionen eingegeben (oder mit --recovery-code-file angegeben), geht er mit den Schlüsseln dieses Kalenders weiter:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender speichern unter</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>Türen, die sich erst an ihrem Tag öffnen, öffnen sich mit der Veröffentlichung jeden Morgen. Jetzt jeden Morgen veröffentlichen?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1: Der Kalender hat keine Adresse für eine Karte; gib in den Optionen des Editors „Öffentliche Adresse“ an</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Mit --generate, --check oder --publish: die Schlüsselkette eines Kalenders, dessen Türen sich erst an ihrem Tag öffnen, mit dem Wiederherstellungscode aus FILE fortsetzen, den nur Sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file gehört zu --generate, --check oder --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file: Die Türen dieses Kalenders öffnen sich nicht erst an ihrem Tag</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file: </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file: Das ist kein Wiederherstellungscode, oder er ist falsch eingegeben</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>Türen öffnen sich erst an ihrem Tag: Eine heute erstellte Website öffnet noch keine.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>Türen öffnen sich erst an ihrem Tag: Eine heute erstellte Website öffnet die Tage 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Dieser Computer bewahrt keine Schlüsselkette für diesen Kalender auf: Die nächste Erstellung beginnt eine neue, es sei denn, --recovery-code-file gibt ihren Wiederherstellungscode an.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>Die morgendliche Veröffentlichung ist nicht eingeschaltet: Jede Tür öffnet sich erst, wenn die Website erneut erstellt oder veröffentlicht wird.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Eine Tür, deren morgendliche Veröffentlichung nicht läuft (der Computer war aus), öffnet sich bei der nächsten Veröffentlichung.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Dieser Kalender braucht eine https://-Adresse: Fragen Sie nach seinem Link, der mit https:// beginnt.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Diese Tür öffnet sich an ihrem Tag.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Das Schloss der Seite kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Dieser Computer bewahrte keine Schlüsselkette für diesen Kalender auf: Eine neue Kette beginnt, und die Tage der Website werden neu verschlüsselt. Wurde dieser Kalender von einem anderen Computer veröffentlicht, geben Sie seinen Wiederherstellungscode an (Optionen oder --recovery-code-file), um seine Kette fortzusetzen.</translation>
     </message>
 </context>
 <context>

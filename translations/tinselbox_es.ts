@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>La cadena de claves del calendario %1 está dañada: indique su código de recuperación, o elimine el archivo para empezar una cadena nueva.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Este ordenador no proporciona bytes aleatorios para una cadena de claves.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Esto no es un código de recuperación, o está mal escrito.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Replace it?</source>
         <translation>Copiar cada imagen, sonido y vídeo byte a byte en lugar de aligerarlos para la web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Una zona horaria como Europe/Paris hace que el día cambie para todos los visitantes a la misma medianoche. Estas opciones solo deciden qué bolas abre la página: no ocultan los archivos de los demás días.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Cualquier mes</translation>
     </message>
@@ -747,6 +758,42 @@ Indique una como sftp://usuario@host/~/www, ftps://usuario@host/www, davs://host
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Donde los visitantes abren el calendario una vez publicado. La tarjeta para compartir, el código QR y las vistas previas de enlace de la página dan esta dirección.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Código de recuperación</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>El código mostrado al cerrar las puertas: continúa con las claves de este calendario en otro ordenador.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>Las puertas solo se abren en su día, de verdad</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Cada día se cifra con su propia clave, y el sitio solo contiene las claves de los días hasta aquel en que se publicó.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un huso horario como Europe/Madrid hace que el día cambie para todos los visitantes a la misma medianoche. Las puertas cerradas se abren con la publicación de cada mañana, o con la siguiente tras una mañana con el ordenador apagado.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>Las puertas que solo se abren en su día necesitan una dirección de publicación: la publicación de cada mañana trae la clave del día.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Esto no es un código de recuperación, o está mal escrito.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Guarde este código de recuperación en un lugar seguro, fuera de este ordenador. En otro ordenador, escrito en Opciones (o dado con --recovery-code-file), continúa con las claves de este calendario:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Open anyway?</source>
     <message>
         <source>Save the calendar as</source>
         <translation>Guardar el calendario como</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>Las puertas que solo se abren en su día se abren con la publicación de cada mañana. ¿Publicar cada mañana desde ahora?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1: el calendario no tiene una dirección que poner en una tarjeta; indica «Dirección pública» en las Opciones del editor</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: continuar la cadena de claves de un calendario cuyas puertas solo se abren en su día, con el código de recuperación de FILE, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file va con --generate, --check o --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file: las puertas de este calendario no se abren solo en su día</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file: </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file: esto no es un código de recuperación, o está mal escrito</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>Las puertas solo se abren en su día: un sitio hecho hoy todavía no abre ninguna.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>Las puertas solo se abren en su día: un sitio hecho hoy abre los días 1 a %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Este ordenador no guarda ninguna cadena de claves para este calendario: la próxima generación empieza una nueva, salvo que --recovery-code-file indique su código de recuperación.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>La publicación cada mañana no está activada: cada puerta solo se abre cuando el sitio se vuelve a generar o publicar.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Una puerta cuya publicación de la mañana no se ejecuta (el ordenador estaba apagado) se abre en la siguiente publicación.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Este calendario necesita una dirección https://: pida su enlace que empieza por https://.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Esta puerta se abre en su día.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>No se puede escribir el cierre de la página en %1.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Este ordenador no guardaba ninguna cadena de claves para este calendario: empieza una cadena nueva, y los días del sitio se cifran de nuevo. Si este calendario se publicó desde otro ordenador, indique su código de recuperación (Opciones, o --recovery-code-file) para continuar su cadena.</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>La chaîne de clés du calendrier %1 est endommagée : donnez son code de secours, ou supprimez le fichier pour commencer une nouvelle chaîne.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Cet ordinateur ne fournit pas d&apos;octets aléatoires pour une chaîne de clés.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Ce n&apos;est pas un code de secours, ou il est mal tapé.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Copier chaque image, son et vidéo octet pour octet au lieu de les alléger pour le Web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Ces options décident seulement quelles boules la page ouvre&#xa0;: elles ne cachent pas les fichiers des autres jours.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>N’importe quel mois</translation>
     </message>
@@ -747,6 +758,42 @@ Donnez-en une comme sftp://utilisateur@hote/~/www, ftps://utilisateur@hote/www, 
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Là où les visiteurs ouvrent le calendrier une fois publié. La carte de partage, le code QR et les aperçus de lien de la page donnent cette adresse.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Code de secours</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Le code affiché quand les portes ont été verrouillées : il reprend les clés de ce calendrier sur un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>Portes ouvertes le jour venu, pour de vrai</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Chaque jour est chiffré sous sa propre clé, et le site ne contient que les clés des jours jusqu&apos;à celui de sa publication.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuseau horaire comme Europe/Paris fait changer le jour de tous les visiteurs au même minuit. Les portes verrouillées s&apos;ouvrent avec la publication de chaque matin, ou avec la suivante après un matin où l&apos;ordinateur était éteint.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>Les portes qui ne s&apos;ouvrent que le jour venu demandent une adresse de publication : la publication de chaque matin apporte la clé du jour.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Ce n&apos;est pas un code de secours, ou il est mal tapé.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Gardez ce code de secours en lieu sûr, ailleurs que sur cet ordinateur. Sur un autre ordinateur, tapé dans les Options (ou donné avec --recovery-code-file), il reprend les clés de ce calendrier :
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Ouvrir quand même&#xa0;?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Enregistrer le calendrier sous</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>Les portes qui ne s&apos;ouvrent que le jour venu s&apos;ouvrent avec la publication de chaque matin. Publier chaque matin dès maintenant ?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1&#xa0;: le calendrier n’a pas d’adresse à mettre sur une carte&#xa0;; indiquez «&#xa0;Adresse publique&#xa0;» dans les options de l’éditeur</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Avec --generate, --check ou --publish : reprendre la chaîne de clés d&apos;un calendrier dont les portes ne s&apos;ouvrent que le jour venu, à partir du code de secours dans FILE, que vous seul pouvez lire.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file va avec --generate, --check ou --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file : les portes de ce calendrier ne s&apos;ouvrent pas que le jour venu</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file : </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file : ce n&apos;est pas un code de secours, ou il est mal tapé</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>Les portes ne s&apos;ouvrent que le jour venu : un site fait aujourd&apos;hui n&apos;en ouvre encore aucune.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>Les portes ne s&apos;ouvrent que le jour venu : un site fait aujourd&apos;hui ouvre les jours 1 à %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Cet ordinateur ne garde aucune chaîne de clés pour ce calendrier : la prochaine génération en commence une nouvelle, sauf si --recovery-code-file donne son code de secours.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>La publication chaque matin n&apos;est pas activée : chaque porte ne s&apos;ouvre que lorsque le site est de nouveau généré ou publié.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Une porte dont la publication du matin n&apos;a pas lieu (ordinateur éteint) s&apos;ouvre à la publication suivante.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Ce calendrier a besoin d’une adresse https://&#xa0;: demandez son lien commençant par https://.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Cette porte s&apos;ouvre le jour venu.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Le verrou de la page ne peut pas être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Cet ordinateur ne gardait aucune chaîne de clés pour ce calendrier : une nouvelle chaîne commence, et les jours du site sont chiffrés à nouveau. Si ce calendrier a été publié depuis un autre ordinateur, donnez son code de secours (Options, ou --recovery-code-file) pour reprendre sa chaîne.</translation>
     </message>
 </context>
 <context>

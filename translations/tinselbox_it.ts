@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>La catena di chiavi del calendario %1 è danneggiata: indica il suo codice di recupero, oppure elimina il file per iniziare una nuova catena.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Questo computer non fornisce byte casuali per una catena di chiavi.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Questo non è un codice di recupero, oppure è digitato male.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Sostituirlo?</translation>
         <translation>Copia ogni immagine, suono e video byte per byte invece di alleggerirli per il web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Un fuso orario come Europe/Paris fa cambiare il giorno per tutti i visitatori alla stessa mezzanotte. Queste opzioni decidono solo quali palline apre la pagina: non nascondono i file degli altri giorni.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Qualsiasi mese</translation>
     </message>
@@ -747,6 +758,42 @@ Indicane uno come sftp://utente@host/~/www, ftps://utente@host/www, davs://host/
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Dove i visitatori aprono il calendario una volta pubblicato. La scheda di condivisione, il codice QR e le anteprime dei link della pagina danno questo indirizzo.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Codice di recupero</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>Il codice mostrato quando le porte sono state chiuse: prosegue con le chiavi di questo calendario su un altro computer.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>Le porte si aprono solo nel loro giorno, davvero</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Ogni giorno è cifrato con una chiave propria, e il sito contiene solo le chiavi dei giorni fino a quello della pubblicazione.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Un fuso orario come Europe/Rome fa cambiare il giorno a tutti i visitatori alla stessa mezzanotte. Le porte chiuse si aprono con la pubblicazione di ogni mattina, o con la successiva dopo una mattina a computer spento.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>Le porte che si aprono solo nel loro giorno richiedono un indirizzo di pubblicazione: la pubblicazione di ogni mattina porta la chiave del giorno.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Questo non è un codice di recupero, oppure è digitato male.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Conserva questo codice di recupero in un luogo sicuro, lontano da questo computer. Su un altro computer, digitato nelle Opzioni (o dato con --recovery-code-file), prosegue con le chiavi di questo calendario:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Aprire comunque?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salva il calendario come</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>Le porte che si aprono solo nel loro giorno si aprono con la pubblicazione di ogni mattina. Pubblicare ogni mattina da ora?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1: il calendario non ha un indirizzo da mettere su una scheda; indica «Indirizzo pubblico» nelle opzioni dell’editor</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Con --generate, --check o --publish: proseguire la catena di chiavi di un calendario le cui porte si aprono solo nel loro giorno, dal codice di recupero in FILE, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file va con --generate, --check o --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file: le porte di questo calendario non si aprono solo nel loro giorno</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file: </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file: questo non è un codice di recupero, oppure è digitato male</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>Le porte si aprono solo nel loro giorno: un sito fatto oggi non ne apre ancora nessuna.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>Le porte si aprono solo nel loro giorno: un sito fatto oggi apre i giorni da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Questo computer non conserva alcuna catena di chiavi per questo calendario: la prossima generazione ne inizia una nuova, a meno che --recovery-code-file non indichi il suo codice di recupero.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>La pubblicazione ogni mattina non è attiva: ogni porta si apre solo quando il sito viene generato o pubblicato di nuovo.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Una porta la cui pubblicazione del mattino non avviene (il computer era spento) si apre alla pubblicazione successiva.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Questo calendario richiede un indirizzo https://: chiedi il suo link che inizia con https://.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Questa porta si apre nel suo giorno.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Impossibile scrivere il lucchetto della pagina in %1.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Questo computer non conservava alcuna catena di chiavi per questo calendario: inizia una nuova catena, e i giorni del sito vengono cifrati di nuovo. Se questo calendario è stato pubblicato da un altro computer, indica il suo codice di recupero (Opzioni, o --recovery-code-file) per proseguire la sua catena.</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>De sleutelketen van de kalender %1 is beschadigd: geef de herstelcode op, of verwijder het bestand om een nieuwe keten te beginnen.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Deze computer levert geen willekeurige bytes voor een sleutelketen.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Dit is geen herstelcode, of er zit een tikfout in.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Vervangen?</translation>
         <translation>Elke afbeelding, elk geluid en elke video byte voor byte kopiëren in plaats van ze lichter te maken voor het web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Een tijdzone zoals Europe/Paris laat de dag voor elke bezoeker om dezelfde middernacht wisselen. Deze opties bepalen alleen welke ballen de pagina opent: ze verbergen de bestanden van de andere dagen niet.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Elke maand</translation>
     </message>
@@ -747,6 +758,42 @@ Geef er een zoals sftp://gebruiker@host/~/www, ftps://gebruiker@host/www, davs:/
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Waar bezoekers de kalender openen zodra hij gepubliceerd is. De deelkaart, de QR-code en de linkvoorbeelden van de pagina geven dit adres.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Herstelcode</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>De code die werd getoond toen de deurtjes op slot gingen: daarmee gaan de sleutels van deze kalender op een andere computer verder.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>Deurtjes gaan echt pas op hun dag open</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Elke dag wordt versleuteld met een eigen sleutel, en de site bevat alleen de sleutels van de dagen tot en met de dag waarop hij werd gepubliceerd.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Een tijdzone zoals Europe/Amsterdam laat de dag voor alle bezoekers op dezelfde middernacht wisselen. Deurtjes op slot gaan open met de publicatie van elke ochtend, of met de volgende na een ochtend dat de computer uit stond.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>Deurtjes die pas op hun dag opengaan, hebben een publicatieadres nodig: de publicatie van elke ochtend brengt de sleutel van die dag.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Dit is geen herstelcode, of er zit een tikfout in.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Bewaar deze herstelcode op een veilige plek, niet op deze computer. Op een andere computer, ingetypt bij Opties (of gegeven met --recovery-code-file), gaat hij verder met de sleutels van deze kalender:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Toch openen?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Kalender opslaan als</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>Deurtjes die pas op hun dag opengaan, gaan open met de publicatie van elke ochtend. Nu elke ochtend publiceren?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1: de kalender heeft geen adres om op een kaart te zetten; vul “Openbaar adres” in bij de Opties van de editor</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Met --generate, --check of --publish: verder gaan met de sleutelketen van een kalender waarvan de deurtjes pas op hun dag opengaan, met de herstelcode in FILE, die alleen u mag lezen.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file hoort bij --generate, --check of --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file: de deurtjes van deze kalender gaan niet pas op hun dag open</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file: </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file: dit is geen herstelcode, of er zit een tikfout in</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>Deurtjes gaan pas op hun dag open: een vandaag gemaakte site opent er nog geen.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>Deurtjes gaan pas op hun dag open: een vandaag gemaakte site opent dag 1 tot en met %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Deze computer bewaart geen sleutelketen voor deze kalender: de volgende generatie begint een nieuwe, tenzij --recovery-code-file de herstelcode geeft.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>Elke ochtend publiceren staat niet aan: elk deurtje gaat pas open als de site opnieuw wordt gegenereerd of gepubliceerd.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Een deurtje waarvan de ochtendpublicatie niet draait (de computer stond uit), gaat open bij de volgende publicatie.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Deze kalender heeft een https://-adres nodig: vraag om de link die met https:// begint.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Dit deurtje gaat op zijn dag open.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Het slot van de pagina kan niet in %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Deze computer bewaarde geen sleutelketen voor deze kalender: er begint een nieuwe keten, en de dagen van de site worden opnieuw versleuteld. Is deze kalender vanaf een andere computer gepubliceerd, geef dan de herstelcode op (Opties, of --recovery-code-file) om met die keten verder te gaan.</translation>
     </message>
 </context>
 <context>

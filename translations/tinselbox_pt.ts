@@ -66,6 +66,21 @@
     </message>
 </context>
 <context>
+    <name>ChaineCles</name>
+    <message>
+        <source>The calendar&apos;s key chain %1 is damaged: give its recovery code, or remove the file to start a new chain.</source>
+        <translation>A cadeia de chaves do calendário %1 está danificada: indique o seu código de recuperação, ou apague o ficheiro para começar uma nova cadeia.</translation>
+    </message>
+    <message>
+        <source>This computer gives no random bytes for a key chain.</source>
+        <translation>Este computador não fornece bytes aleatórios para uma cadeia de chaves.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Isto não é um código de recuperação, ou está mal escrito.</translation>
+    </message>
+</context>
+<context>
     <name>ChangementMedias</name>
     <message>
         <source>Edit day %1</source>
@@ -625,10 +640,6 @@ Substituí-lo?</translation>
         <translation>Copiar cada imagem, som e vídeo byte a byte em vez de deixá-los mais leves para a web.</translation>
     </message>
     <message>
-        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. These options only decide which balls the page opens: they do not hide the other days&apos; files.</source>
-        <translation>Um fuso horário como Europe/Paris faz o dia mudar para todos os visitantes à mesma meia-noite. Estas opções só decidem quais bolas a página abre: não escondem os arquivos dos outros dias.</translation>
-    </message>
-    <message>
         <source>Any month</source>
         <translation>Qualquer mês</translation>
     </message>
@@ -747,6 +758,42 @@ Indique um como sftp://utilizador@host/~/www, ftps://utilizador@host/www, davs:/
     <message>
         <source>Where visitors open the calendar once it is published. The Share card, the QR code and the page&apos;s link previews give this address.</source>
         <translation>Onde os visitantes abrem o calendário depois de publicado. O cartão de compartilhamento, o código QR e as prévias de link da página dão este endereço.</translation>
+    </message>
+    <message>
+        <source>Recovery code</source>
+        <translation>Código de recuperação</translation>
+    </message>
+    <message>
+        <source>The code shown when the doors were locked: it goes on with this calendar&apos;s keys on another computer.</source>
+        <translation>O código mostrado quando as portas foram trancadas: continua com as chaves deste calendário noutro computador.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day, for real</source>
+        <translation>As portas só abrem no seu dia, a sério</translation>
+    </message>
+    <message>
+        <source>Each day is encrypted under a key of its own, and the site holds only the keys of the days up to the one it was published on.</source>
+        <translation>Cada dia é cifrado com uma chave própria, e o site só contém as chaves dos dias até àquele em que foi publicado.</translation>
+    </message>
+    <message>
+        <source>A time zone such as Europe/Paris makes every visitor&apos;s day change at the same midnight. Locked doors open with each morning&apos;s publish, or with the next one after a morning the computer is off.</source>
+        <translation>Um fuso horário como Europe/Lisbon faz mudar o dia de todos os visitantes à mesma meia-noite. As portas trancadas abrem com a publicação de cada manhã, ou com a seguinte depois de uma manhã com o computador desligado.</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day need a publishing address: each morning&apos;s publish brings that day&apos;s key.</source>
+        <translation>As portas que só abrem no seu dia precisam de um endereço de publicação: a publicação de cada manhã traz a chave do dia.</translation>
+    </message>
+    <message>
+        <source>This is not a recovery code, or it is mistyped.</source>
+        <translation>Isto não é um código de recuperação, ou está mal escrito.</translation>
+    </message>
+    <message>
+        <source>Keep this recovery code somewhere safe, away from this computer. On another computer, typed in Options (or given with --recovery-code-file), it goes on with this calendar&apos;s keys:
+
+%1</source>
+        <translation>Guarde este código de recuperação num local seguro, longe deste computador. Noutro computador, escrito nas Opções (ou dado com --recovery-code-file), continua com as chaves deste calendário:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +958,10 @@ Abrir mesmo assim?</translation>
     <message>
         <source>Save the calendar as</source>
         <translation>Salvar o calendário como</translation>
+    </message>
+    <message>
+        <source>Doors that open only on their day open with each morning&apos;s publish. Publish every morning now?</source>
+        <translation>As portas que só abrem no seu dia abrem com a publicação de cada manhã. Publicar todas as manhãs a partir de agora?</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1482,46 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>%1: the calendar has no address to put on a card; set “Public address” in the editor’s Options</source>
         <translation>%1: o calendário não tem endereço para pôr em um cartão; informe “Endereço público” nas Opções do editor</translation>
     </message>
+    <message>
+        <source>With --generate, --check or --publish: go on with the key chain of a calendar whose doors open only on their day, from the recovery code in FILE, which only you may read.</source>
+        <translation>Com --generate, --check ou --publish: continuar a cadeia de chaves de um calendário cujas portas só abrem no seu dia, a partir do código de recuperação em FILE, que só você pode ler.</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file goes with --generate, --check or --publish</source>
+        <translation>--recovery-code-file vai com --generate, --check ou --publish</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this calendar&apos;s doors do not open only on their day</source>
+        <translation>--recovery-code-file: as portas deste calendário não abrem só no seu dia</translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: </source>
+        <translation>--recovery-code-file: </translation>
+    </message>
+    <message>
+        <source>--recovery-code-file: this is not a recovery code, or it is mistyped</source>
+        <translation>--recovery-code-file: isto não é um código de recuperação, ou está mal escrito</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens none yet.</source>
+        <translation>As portas só abrem no seu dia: um site feito hoje ainda não abre nenhuma.</translation>
+    </message>
+    <message>
+        <source>Doors open only on their day: a site made today opens days 1 to %1.</source>
+        <translation>As portas só abrem no seu dia: um site feito hoje abre os dias 1 a %1.</translation>
+    </message>
+    <message>
+        <source>This computer keeps no key chain for this calendar: the next generation starts a new one, unless --recovery-code-file gives its recovery code.</source>
+        <translation>Este computador não guarda nenhuma cadeia de chaves para este calendário: a próxima geração começa uma nova, a menos que --recovery-code-file indique o seu código de recuperação.</translation>
+    </message>
+    <message>
+        <source>Publish every morning is not on: each door opens only when the site is generated or published again.</source>
+        <translation>A publicação todas as manhãs não está ativa: cada porta só abre quando o site for gerado ou publicado de novo.</translation>
+    </message>
+    <message>
+        <source>A door whose morning publish does not run (the computer was off) opens at the next publish.</source>
+        <translation>Uma porta cuja publicação da manhã não corre (o computador estava desligado) abre na publicação seguinte.</translation>
+    </message>
 </context>
 <context>
     <name>ListeSite</name>
@@ -1685,6 +1776,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <source>This calendar needs an https:// address: ask for its link beginning with https://.</source>
         <translation>Este calendário precisa de um endereço https://: peça a ligação que começa por https://.</translation>
     </message>
+    <message>
+        <source>This door opens on its day.</source>
+        <translation>Esta porta abre no seu dia.</translation>
+    </message>
 </context>
 <context>
     <name>PlanConversions</name>
@@ -1881,6 +1976,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
     <message>
         <source>The page&apos;s lock cannot be written in %1.</source>
         <translation>Não é possível escrever o cadeado da página em %1.</translation>
+    </message>
+    <message>
+        <source>This computer kept no key chain for this calendar: a new chain is started, and the site&apos;s days are encrypted again. If this calendar was published from another computer, give its recovery code (Options, or --recovery-code-file) to go on with its chain.</source>
+        <translation>Este computador não guardava nenhuma cadeia de chaves para este calendário: começa uma nova cadeia, e os dias do site são cifrados de novo. Se este calendário foi publicado a partir de outro computador, indique o seu código de recuperação (Opções, ou --recovery-code-file) para continuar a sua cadeia.</translation>
     </message>
 </context>
 <context>

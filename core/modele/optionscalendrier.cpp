@@ -12,7 +12,7 @@ using Attribut = OptionsCalendrier::Attribut;
 using Genre = OptionsCalendrier::Genre;
 
 constexpr bool ACTIF = true;
-constexpr bool EN_ATTENTE = false;
+[[maybe_unused]] constexpr bool EN_ATTENTE = false;
 
 bool valeurBooleenne(QString const &texte)
 {
@@ -107,7 +107,7 @@ std::vector<Attribut> construireTable()
             AUCUNE, ACTIF),
         booleen(QLatin1String("prive"), &O::prive, AUCUNE, ACTIF),
         texte(QLatin1String("cle"), &O::cle, sansBlanc, AUCUNE, ACTIF),
-        booleen(QLatin1String("verrou"), &O::verrou, AUCUNE, EN_ATTENTE),
+        booleen(QLatin1String("verrou"), &O::verrou, AUCUNE, ACTIF),
         // The page is given the theme's colours, and only whether it has a background picture:
         // the picture's location on this computer stays here.
         texte(QLatin1String("theme"), &O::theme, themeValide, QLatin1String("theme"), ACTIF),

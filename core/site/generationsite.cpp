@@ -1,5 +1,6 @@
 #include "site/generationsite.h"
 
+#include "chiffrement/chainecles.h"
 #include "chiffrement/formatchiffre.h"
 #include "conversion/planconversions.h"
 #include "conversion/typefichier.h"
@@ -425,10 +426,20 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     // password's key is derived (a fixed fraction of a second) while the template is copied,
     // and waited for before the first day.
     const bool prive = calendrier.getOptions().prive && !apercu;
+    // Doors that open only on their day: every day encrypted under its own chain key.
+    const bool verrouille = calendrier.getOptions().verrou && !apercu;
+    const bool chiffre = prive || verrouille;
     if (prive && motDePasse.isEmpty())
         return SitePrive::preparer(calendrier, motDePasse, nullptr, nullptr);
     SitePrive::Cles cles;
     QString avisCles;
+    QString avisChaine;
+    if (verrouille) {
+        const Resultat chaine = SitePrive::preparerChaine(
+            calendrier, instant.isValid() ? instant : ChaineCles::maintenant(), &cles, &avisChaine);
+        if (!chaine)
+            return chaine;
+    }
     QFuture<Resultat> preparation;
     if (prive)
         preparation = QtConcurrent::run([&] {
@@ -531,9 +542,10 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
         const Resultat cle = preparation.result();
         if (!cle)
             return cle;
-        if (avis != nullptr)
-            *avis = avisCles;
     }
+    if (avis != nullptr)
+        *avis = avisCles.isEmpty() || avisChaine.isEmpty() ? avisCles + avisChaine
+                                                           : avisCles + QLatin1Char(' ') + avisChaine;
     QStringList identitesFond;
     for (const FondPage::Fichier &fichier : fondPrive) {
         const QString identite =
@@ -575,7 +587,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
             media->setExtensionPubliee(publication.extension);
             fichierPublie = publication.fichier;
             int erreur = 0;
-            const EchecCopie echec = prive
+            const EchecCopie echec = chiffre
                 ? AUCUN_ECHEC
                 : copierFichier(publication.fichier,
                     joindre(
@@ -587,9 +599,10 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
 
         // A private day: its content encrypted (below, several at once) into a script named
         // for nothing it holds, and lines that ask the page's lock for it.
-        if (prive) {
-            const QString identite = FormatChiffre::identite(cles.cleMaitre, it.key());
-            contenusPrives.append({it.key(), identite,
+        if (chiffre) {
+            const SitePrive::Cles clesJour = SitePrive::clesDuJour(cles, it.key());
+            const QString identite = FormatChiffre::identite(clesJour.cleMaitre, it.key());
+            contenusPrives.append({it.key(), clesJour, identite,
                 SitePrive::entete(*media, media->getExtensionPubliee()), fichierPublie,
                 joindre(repertoireMedia, identite + QStringLiteral(".js")),
                 joindre(joindre(repertoireSortie, NOM_REPERTOIRE_MEDIA), identite + QStringLiteral(".js")),
@@ -607,8 +620,8 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
     if (!contenusPrives.isEmpty()) {
         QThread *fil = QThread::currentThread();
         const Resultat chiffres = SitePrive::ecrireContenus(
-            cles, contenusPrives,
-            [fil] { return fil->isInterruptionRequested() || Interruption::demandee(); }, arret);
+            contenusPrives, [fil] { return fil->isInterruptionRequested() || Interruption::demandee(); },
+            arret);
         if (!chiffres)
             return chiffres;
     }
@@ -631,7 +644,7 @@ Resultat GenerationSite::generer(Calendrier const &calendrier, QString const &re
                 instant.isValid() ? InstantApercu::ligneScript(instant) : LIGNE_APERCU)))
         return echecScript(insertion.getRaison());
 
-    if (prive) {
+    if (chiffre) {
         const Resultat verrou =
             SitePrive::installer(cles, site, TextesPage::langue(calendrier), identitesFond);
         if (!verrou)
@@ -673,7 +686,8 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
     if (!options.isEmpty())
         *taille += options.toUtf8().size() + 1;
     *taille += ManifesteSite::taille();
-    if (calendrier.getOptions().prive)
+    const bool chiffre = calendrier.getOptions().prive || calendrier.getOptions().verrou;
+    if (chiffre)
         *taille += SitePrive::tailleVerrou();
     // Cropping a large picture takes a while: its limit stands for the two crops.
     if (!calendrier.getOptions().fond.isEmpty())
@@ -688,7 +702,7 @@ void GenerationSite::calculerTaille(Calendrier const &calendrier, long long *tai
         qint64 publiee = 0;
         const bool connue = PlanConversions::instance().taillePubliee(
             it.value()->getUrl(), it.value()->getType(), calendrier.getOptions().originaux, &publiee);
-        *taille += calendrier.getOptions().prive ? SitePrive::tailleChiffree(publiee) : publiee;
+        *taille += chiffre ? SitePrive::tailleChiffree(publiee) : publiee;
         if (!connue && provisoire != nullptr)
             *provisoire = true;
     }

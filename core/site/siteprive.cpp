@@ -1,5 +1,6 @@
 #include "site/siteprive.h"
 
+#include "chiffrement/chainecles.h"
 #include "chiffrement/chiffrement.h"
 #include "chiffrement/coffrecles.h"
 #include "chiffrement/formatchiffre.h"
@@ -156,6 +157,52 @@ Resultat SitePrive::preparer(
     return Resultat();
 }
 
+Resultat SitePrive::preparerChaine(
+    Calendrier const &calendrier, QDateTime const &instant, Cles *cles, QString *avis)
+{
+    QByteArray secret;
+    bool nouveau = false;
+    const Resultat lu = ChaineCles::secret(calendrier, true, &secret, &nouveau);
+    if (!lu)
+        return lu;
+    if (nouveau && avis != nullptr)
+        *avis =
+            tr("This computer kept no key chain for this calendar: a new chain is started, and the site's "
+               "days are encrypted again. If this calendar was published from another computer, give its "
+               "recovery code (Options, or --recovery-code-file) to go on with its chain.");
+    const OptionsCalendrier &options = calendrier.getOptions();
+    const ChaineCles::Position position =
+        ChaineCles::position(options, ChaineCles::dateDansFuseau(options, instant));
+    cles->longueur = options.jours;
+    cles->cleDernierJour = ChaineCles::cleDernierJour(secret, position.tour, options.jours);
+    cles->jourChaine = position.jour;
+    cles->cleChaine = position.jour > 0
+        ? ChaineCles::cleJour(cles->cleDernierJour, options.jours, position.jour)
+        : QByteArray();
+    if (cles->cleDernierJour.isEmpty())
+        return Resultat::echec(
+            Resultat::Cause::FichierInaccessible, tr("The calendar's keys cannot be made on this computer."));
+    return Resultat();
+}
+
+SitePrive::Cles SitePrive::clesDuJour(Cles const &cles, int jour)
+{
+    Cles resultat = cles;
+    if (!cles.cleDernierJour.isEmpty())
+        resultat.cleMaitre =
+            ChaineCles::cleContenu(ChaineCles::cleJour(cles.cleDernierJour, cles.longueur, jour));
+    return resultat;
+}
+
+QByteArray SitePrive::envelopperCleChaine(QByteArray const &cleMaitre, QByteArray const &cleChaine)
+{
+    const QByteArray etiquette("tinselbox/enveloppe-chaine/1");
+    const QByteArray cle = Chiffrement::hkdf(cleMaitre, QByteArray(), etiquette, Chiffrement::TAILLE_CLE);
+    const QByteArray nonce = Chiffrement::hmac(cle, cleChaine).left(Chiffrement::TAILLE_NONCE);
+    const QByteArray chiffre = Chiffrement::chiffrerGcm(cle, nonce, etiquette, cleChaine);
+    return cle.isEmpty() || chiffre.isEmpty() ? QByteArray() : nonce + chiffre;
+}
+
 Resultat SitePrive::definirMotDePasse(QString const &motDePasse, QString *cle)
 {
     const ParametresCle parametres = ParametresCle::nouveaux();
@@ -218,12 +265,12 @@ Resultat SitePrive::ecrireContenu(Cles const &cles, QString const &identite, QBy
 }
 
 Resultat SitePrive::ecrireContenus(
-    Cles const &cles, QVector<Contenu> &contenus, std::function<bool()> const &arrete, Resultat const &arret)
+    QVector<Contenu> &contenus, std::function<bool()> const &arrete, Resultat const &arret)
 {
     QtConcurrent::blockingMap(contenus, [&](Contenu &contenu) {
         contenu.resultat = arrete() ? arret
-                                    : ecrireContenu(cles, contenu.identite, contenu.entete, contenu.source,
-                                        contenu.destination, contenu.precedent);
+                                    : ecrireContenu(contenu.cles, contenu.identite, contenu.entete,
+                                        contenu.source, contenu.destination, contenu.precedent);
         // The pool's threads outlive the generation: OpenSSL's state for this one goes now.
         OPENSSL_thread_stop();
     });
@@ -350,6 +397,25 @@ QByteArray SitePrive::enteteFond()
     return QByteArrayLiteral("{\"genre\":\"fond\",\"type\":\"image/jpeg\"}\n");
 }
 
+namespace {
+
+// The chain's line of the lock: the day whose key the site holds, and that key (wrapped under
+// the master key when the calendar is private); none before the run.
+QString ligneChaine(SitePrive::Cles const &cles)
+{
+    if (cles.cleChaine.isEmpty())
+        return QStringLiteral("chaine = { jour: 0 };");
+    if (cles.cleMotDePasse.isEmpty())
+        return QStringLiteral("chaine = { jour: %1, cle: \"%2\" };")
+            .arg(cles.jourChaine)
+            .arg(QString::fromLatin1(cles.cleChaine.toBase64()));
+    return QStringLiteral("chaine = { jour: %1, enveloppe: \"%2\" };")
+        .arg(cles.jourChaine)
+        .arg(QString::fromLatin1(SitePrive::envelopperCleChaine(cles.cleMaitre, cles.cleChaine).toBase64()));
+}
+
+} // namespace
+
 Resultat SitePrive::installer(
     Cles const &cles, QString const &site, QString const &langue, QStringList const &fond)
 {
@@ -366,11 +432,19 @@ Resultat SitePrive::installer(
         QStringLiteral("parametres = { sel: \"%1\", iterations: %2, enveloppe: \"%3\", duree: %4%5 };")
             .arg(QString::fromLatin1(cles.parametres.getSel().toBase64()))
             .arg(cles.parametres.getIterations())
-            .arg(
-                QString::fromLatin1(FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
+            .arg(cles.cleMotDePasse.isEmpty()
+                    ? QString()
+                    : QString::fromLatin1(
+                        FormatChiffre::envelopper(cles.cleMotDePasse, cles.cleMaitre).toBase64()))
             .arg(Format::DUREE_AFFICHAGE_MS)
             .arg(fond.size() == 2 ? QStringLiteral(", fond: [\"%1\", \"%2\"]").arg(fond.at(0), fond.at(1))
                                   : QString());
+    if (!cles.cleDernierJour.isEmpty()) {
+        const Resultat chaine =
+            EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, ligneChaine(cles));
+        if (!chaine)
+            return echec.avecRaison(chaine.getRaison());
+    }
     const Resultat insertion =
         EcritureFichier::insererSousLeMarqueur(verrou, MARQUEUR_PARAMETRES, parametres);
     if (!insertion)

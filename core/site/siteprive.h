@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -32,6 +33,13 @@ public:
         ParametresCle parametres;
         QByteArray cleMotDePasse;
         QByteArray cleMaitre;
+        /// Doors that open only on their day: the last day's key of the run under way
+        /// (empty without the option), the day whose key the site holds (0 before the run)
+        /// and that key.
+        QByteArray cleDernierJour;
+        int longueur = 0;
+        int jourChaine = 0;
+        QByteArray cleChaine;
     };
 
     SitePrive() = delete;
@@ -48,6 +56,7 @@ public:
     /// One day's content to encrypt, and how that went.
     struct Contenu {
         int jour = 0;
+        Cles cles;
         QString identite;
         QByteArray entete;
         QString source;
@@ -58,14 +67,24 @@ public:
     /// Writes every content of `contenus` as `ecrireContenu` does, several at once; each
     /// that has not begun when `arrete` becomes true gets `arret`. The first failure, in
     /// the order of `contenus`, is returned.
-    static Resultat ecrireContenus(Cles const &cles, QVector<Contenu> &contenus,
-        std::function<bool()> const &arrete, Resultat const &arret);
+    static Resultat ecrireContenus(
+        QVector<Contenu> &contenus, std::function<bool()> const &arrete, Resultat const &arret);
     /// Reads `source` for its digest after `entete`, which the next `ecrireContenu` of the
     /// same file, unchanged, takes instead of reading it again.
     static void retenirEmpreinte(QByteArray const &entete, QString const &source);
     /// The same for content held in memory, `contenu` after `entete`.
     static Resultat ecrireContenu(Cles const &cles, QString const &identite, QByteArray const &entete,
         QByteArray const &contenu, QString const &destination, QString const &precedent = QString());
+    /// The chain's keys of `calendrier` for a site made at `instant`: from the secret kept on
+    /// this computer, or a new chain (said in `*avis`) when none is kept.
+    static Resultat preparerChaine(
+        Calendrier const &calendrier, QDateTime const &instant, Cles *cles, QString *avis);
+    /// The keys day `jour`'s content is encrypted under: the master key, or with doors that
+    /// open only on their day, the content key of that day's chain key.
+    static Cles clesDuJour(Cles const &cles, int jour);
+    /// The chain's key of the day the site holds, wrapped under a private calendar's master
+    /// key: nonce, ciphertext and tag, the same bytes for the same pair.
+    static QByteArray envelopperCleChaine(QByteArray const &cleMaitre, QByteArray const &cleChaine);
     /// Sets `motDePasse` for a calendar: new key parameters (written into `*cle`, as the
     /// project file keeps them) and a new master key kept on this computer.
     static Resultat definirMotDePasse(QString const &motDePasse, QString *cle);

@@ -55,6 +55,7 @@ const TextePage TEXTES_VERROU[] = {
     {"verrouEnCours", QT_TRANSLATE_NOOP("Page", "Opening…")},
     {"verrouFaux", QT_TRANSLATE_NOOP("Page", "Wrong password. Please try again.")},
     {"verrouEndommage", QT_TRANSLATE_NOOP("Page", "This day's content is damaged and cannot be shown.")},
+    {"verrouPasEncore", QT_TRANSLATE_NOOP("Page", "This door opens on its day.")},
     {"verrouHttps",
         QT_TRANSLATE_NOOP(
             "Page", "This calendar needs an https:// address: ask for its link beginning with https://.")},

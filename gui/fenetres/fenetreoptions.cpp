@@ -6,6 +6,7 @@
 #include "bureau/formatdates.h"
 #include "bureau/parametres.h"
 #include "bureau/traduction.h"
+#include "chiffrement/chainecles.h"
 #include "chiffrement/parametrescle.h"
 #include "format/format.h"
 #include "modele/calendrier.h"
@@ -79,6 +80,7 @@ const Champ CHAMPS[] = {
             "s3://KEY@host/bucket?region=us-east-1, without a password, or leave the field empty."),
         nullptr},
     {"prive", "case_prive", nullptr, nullptr},
+    {"verrou", "case_verrou", nullptr, nullptr},
     {"theme", "liste_theme", nullptr, nullptr},
     {"fond", "champ_fond",
         QT_TRANSLATE_NOOP("FenetreOptions",
@@ -138,6 +140,9 @@ FenetreOptions::FenetreOptions(QWidget *parent) : QDialog(parent), ui(new Ui_Fen
     connect(elements.chaqueAnnee, &QCheckBox::toggled, this, &FenetreOptions::actualiserDebut);
     connect(elements.prive, &QCheckBox::toggled, this, &FenetreOptions::actualiserPrive);
     actualiserPrive();
+    connect(elements.verrou, &QCheckBox::toggled, this, &FenetreOptions::actualiserVerrou);
+    connect(elements.publication, &QLineEdit::textChanged, this, &FenetreOptions::actualiserVerrou);
+    actualiserVerrou();
 
     // Each theme as a small picture of its scene; the default one is the empty choice, so
     // that a calendar without a theme keeps its file as it was.
@@ -169,6 +174,9 @@ FenetreOptions::Elements FenetreOptions::Elements::trouver(const QObject &fenetr
     elements.motDePasse = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_mot_de_passe"));
     elements.confirmation = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_confirmation"));
     elements.trousseau = fenetre.findChild<QCheckBox *>(QStringLiteral("case_trousseau"));
+    elements.publication = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_publication"));
+    elements.verrou = fenetre.findChild<QCheckBox *>(QStringLiteral("case_verrou"));
+    elements.codeSecours = fenetre.findChild<QLineEdit *>(QStringLiteral("champ_code_secours"));
     return elements;
 }
 
@@ -208,6 +216,60 @@ void FenetreOptions::configurerFenetre(Calendrier *calendrierAEditer)
     if (ParametresCle::lire(options.cle).estValide())
         elements.motDePasse->setPlaceholderText(tr("unchanged"));
     actualiserPrive();
+    actualiserVerrou();
+}
+
+void FenetreOptions::actualiserVerrou()
+{
+    // The morning publish opens each door: no publishing address, no lock (but a lock set
+    // without one can still be taken off).
+    const bool publiable = !elements.publication->text().trimmed().isEmpty();
+    elements.verrou->setEnabled(publiable || elements.verrou->isChecked());
+    elements.codeSecours->setEnabled(elements.verrou->isChecked());
+}
+
+bool FenetreOptions::chaineChoisie(OptionsCalendrier const &choisies)
+{
+    if (!choisies.verrou)
+        return true;
+    if (choisies.publication.isEmpty()) {
+        BoiteMessage::avertir(this,
+            tr("Doors that open only on their day need a publishing address: each morning's publish "
+               "brings that day's key."));
+        elements.publication->setFocus();
+        return false;
+    }
+    // The chain is kept by the calendar's name and publishing address, as chosen here.
+    Calendrier cible(calendrier->getNom());
+    cible.setOptions(choisies);
+    const QString code = elements.codeSecours->text().trimmed();
+    if (!code.isEmpty()) {
+        const QByteArray secret = ChaineCles::lireCodeSecours(code);
+        if (secret.isEmpty()) {
+            BoiteMessage::avertir(this, tr("This is not a recovery code, or it is mistyped."));
+            elements.codeSecours->setFocus();
+            return false;
+        }
+        const Resultat garde = ChaineCles::garder(cible, secret);
+        if (!garde)
+            BoiteMessage::avertir(this, garde.getMessage());
+        return garde.estReussi();
+    }
+    QByteArray secret;
+    bool nouveau = false;
+    const Resultat chaine = ChaineCles::secret(cible, true, &secret, &nouveau);
+    if (!chaine) {
+        BoiteMessage::avertir(this, chaine.getMessage());
+        return false;
+    }
+    // Shown once, when the chain is made: the computer keeps no other copy of it in clear.
+    if (nouveau)
+        BoiteMessage::informer(this,
+            tr("Keep this recovery code somewhere safe, away from this computer. On another computer, "
+               "typed in Options (or given with --recovery-code-file), it goes on with this calendar's "
+               "keys:\n\n%1")
+                .arg(ChaineCles::codeSecours(secret)));
+    return true;
 }
 
 void FenetreOptions::actualiserPrive()
@@ -334,6 +396,8 @@ void FenetreOptions::clicBoutonOk()
     if (!cleChoisie(&cle))
         return;
     choisies.fixer(QStringLiteral("cle"), cle);
+    if (!chaineChoisie(choisies))
+        return;
     if (choisies == calendrier->getOptions()) {
         reject();
         return;

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Calendrier;
+class OptionsCalendrier;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -40,6 +41,7 @@ private slots:
     void clicBoutonOk();
     void actualiserDebut();
     void actualiserPrive();
+    void actualiserVerrou();
     void clicBoutonFond();
 
 private:
@@ -59,6 +61,9 @@ private:
         QLineEdit *motDePasse = nullptr;
         QLineEdit *confirmation = nullptr;
         QCheckBox *trousseau = nullptr;
+        QLineEdit *publication = nullptr;
+        QCheckBox *verrou = nullptr;
+        QLineEdit *codeSecours = nullptr;
     };
 
     /// The start as the dialog shows it, in the calendar's form ("" when unchecked).
@@ -69,6 +74,10 @@ private:
     /// made, and the password kept in the keyring if asked), the calendar's own when none is
     /// typed. False, with the user told why, when the choice cannot be taken.
     bool cleChoisie(QString *cle);
+    /// Doors that open only on their day, for `choisies`: refused without a publishing
+    /// address; the chain of a recovery code typed in kept, or a new chain made and its
+    /// recovery code shown once. False, with the user told why, when it cannot be taken.
+    bool chaineChoisie(OptionsCalendrier const &choisies);
 
     Ui_FenetreOptions *ui;
     Calendrier *calendrier = nullptr;

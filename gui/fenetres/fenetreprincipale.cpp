@@ -369,16 +369,25 @@ void FenetrePrincipale::clicBoutonOptions()
     if (getCalendrier() == nullptr)
         return;
     // The dialog changes a copy of the options: the change becomes one step of the history.
-    Calendrier choisies;
+    Calendrier choisies(getCalendrier()->getNom());
     choisies.setOptions(getCalendrier()->getOptions());
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&choisies);
     const QList<int> horsGrilleAvant = getCalendrier()->joursHorsLongueur();
+    const bool verrouAvant = getCalendrier()->getOptions().verrou;
     // The dialog is accepted only when an option changed.
     if (fenetre.exec() != QDialog::Accepted)
         return;
     // The length decides which tiles the grid shows and which days the size counts.
     document->executer(new ChangementOptions(*document, choisies.getOptions()));
+    // Locked doors open with each morning's publish.
+    if (!verrouAvant && getCalendrier()->getOptions().verrou) {
+        CommandesPublication publication(*document, *this);
+        if (!publication.publieChaqueMatin()
+            && poserQuestion(tr("Doors that open only on their day open with each morning's publish. Publish "
+                                "every morning now?")))
+            publication.publierChaqueMatin(true);
+    }
     // A shorter length hides days that hold content: said now, not only at the next Open.
     for (const int jour : getCalendrier()->joursHorsLongueur()) {
         if (!horsGrilleAvant.contains(jour)) {

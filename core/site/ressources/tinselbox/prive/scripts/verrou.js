@@ -14,6 +14,10 @@
     // Written by the generator under the marker: the password's salt and
     // iteration count, the wrapped master key, a picture's time on screen (ms).
     var parametres = { sel: "", iterations: 0, enveloppe: "", duree: 10000 };
+    // Doors that open only on their day: the day whose key the site holds (0
+    // before the run) and that key, or with a password, that key wrapped under
+    // the master key. Null without the option.
+    var chaine = null;
     // <PARAMETRES DU VERROU>
 
     // In the calendar's language: the generator translates each line.
@@ -25,12 +29,15 @@
         verrouEnCours: "Opening…",
         verrouFaux: "Wrong password. Please try again.",
         verrouEndommage: "This day's content is damaged and cannot be shown.",
+        verrouPasEncore: "This door opens on its day.",
         verrouHttps: "This calendar needs an https:// address: ask for its link beginning with https://."
     };
 
     var TAILLE_NONCE = 12;
     var ETIQUETTE_FICHIER = "tinselbox/fichier/1";
     var ETIQUETTE_ENVELOPPE = "tinselbox/enveloppe/1";
+    var ETIQUETTE_CONTENU = "tinselbox/jour/1";
+    var ETIQUETTE_ENVELOPPE_CHAINE = "tinselbox/enveloppe-chaine/1";
     var encodeur = new TextEncoder();
 
     // ---- The format, with no DOM: the page and the tests under Node share it.
@@ -149,13 +156,58 @@
         return { entete: JSON.parse(new TextDecoder().decode(clair.subarray(0, fin))), octets: clair.subarray(fin + 1) };
     }
 
+    // ---- The chain of days' keys.
+
+    // Day `jour`'s key (32 raw bytes) from the key of day `depuis`, a later day or
+    // the same: one SHA-256 per day between. No later day can be reached.
+    function cleJour(subtle, cle, depuis, jour) {
+        if (jour > depuis || jour < 1) {
+            return Promise.reject(new Error("pasEncore"));
+        }
+        var suite = Promise.resolve(cle);
+        for (var d = depuis; d > jour; d--) {
+            suite = suite.then(function (octets) {
+                return subtle.digest("SHA-256", octets);
+            }).then(function (empreinte) {
+                return new Uint8Array(empreinte);
+            });
+        }
+        return suite;
+    }
+
+    // What a day's content is encrypted from, ready for HKDF, from the day's key.
+    function cleContenu(subtle, cleDuJour) {
+        return subtle.importKey("raw", cleDuJour, "HKDF", false, ["deriveBits"]).then(function (base) {
+            return subtle.deriveBits({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
+                info: encodeur.encode(ETIQUETTE_CONTENU) }, base, 256);
+        }).then(function (bits) {
+            return subtle.importKey("raw", bits, "HKDF", false, ["deriveKey"]);
+        });
+    }
+
+    // The chain's key a private site holds, from its master key (as desenvelopper
+    // gives it).
+    function desenvelopperCleChaine(subtle, cleMaitre, enveloppe) {
+        return subtle.deriveKey({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
+            info: encodeur.encode(ETIQUETTE_ENVELOPPE_CHAINE) }, cleMaitre, { name: "AES-GCM", length: 256 }, false,
+        ["decrypt"]).then(function (cle) {
+            return subtle.decrypt({ name: "AES-GCM", iv: enveloppe.subarray(0, TAILLE_NONCE),
+                additionalData: encodeur.encode(ETIQUETTE_ENVELOPPE_CHAINE) }, cle, enveloppe.subarray(TAILLE_NONCE));
+        }).then(function (cle) {
+            return new Uint8Array(cle);
+        });
+    }
+
     var format = {
         base64EnOctets: base64EnOctets,
         octetsEnBase64: octetsEnBase64,
         deriverMotDePasse: deriverMotDePasse,
         desenvelopper: desenvelopper,
         dechiffrerFichier: dechiffrerFichier,
-        lireContenu: lireContenu
+        lireContenu: lireContenu,
+        cleJour: cleJour,
+        cleContenu: cleContenu,
+        desenvelopperCleChaine: desenvelopperCleChaine
     };
 
     if (typeof document === "undefined") {
@@ -351,10 +403,36 @@
         });
     }
 
+    // Doors that open only on their day need no password when the calendar is not private.
+    function estPrive() {
+        return parametres.enveloppe !== "";
+    }
+
+    // The key day `jour`'s content is encrypted from: the master key, or the day's
+    // own from the chain; rejects with "pasEncore" for a day this site holds no key of.
+    function cleDuContenu(jour) {
+        if (!chaine) {
+            return Promise.resolve(cleMaitre);
+        }
+        if (!chaine.jour || jour > chaine.jour) {
+            return Promise.reject(new Error("pasEncore"));
+        }
+        var cle = chaine.cle ? Promise.resolve(base64EnOctets(chaine.cle))
+            : desenvelopperCleChaine(subtle, cleMaitre, base64EnOctets(chaine.enveloppe));
+        return cle.then(function (octets) {
+            return cleJour(subtle, octets, chaine.jour, jour);
+        }).then(function (octets) {
+            return cleContenu(subtle, octets);
+        });
+    }
+
     function demarrer() {
         styler();
         avis = el("p", { id: "verrou-avis", role: "alert" });
         document.body.appendChild(avis);
+        if (!estPrive() && subtle && window.isSecureContext) {
+            return;
+        }
         creerPanneau();
         if (!champ) {
             montrerPanneau();
@@ -473,7 +551,7 @@
         var scene = { declencherTimer: fonctions[0], detecterArret: fonctions[1], afficherMenu: fonctions[2] };
         var jour = ns.numeroJour;
         dire("");
-        if (!cleMaitre) {
+        if (!subtle || (estPrive() && !cleMaitre)) {
             scene.afficherMenu();
             if (panneau) {
                 montrerPanneau();
@@ -482,9 +560,14 @@
         }
         var recu = recus.get(identite);
         recus.delete(identite);
-        (recu ? Promise.resolve(recu) : charger(identite))
+        var cleFichiers = null;
+        cleDuContenu(jour)
+            .then(function (cle) {
+                cleFichiers = cle;
+                return recu || charger(identite);
+            })
             .then(function (donnees) {
-                return dechiffrerFichier(subtle, cleMaitre, identite, base64EnOctets(donnees.sel),
+                return dechiffrerFichier(subtle, cleFichiers, identite, base64EnOctets(donnees.sel),
                     donnees.morceaux.map(base64EnOctets));
             })
             .then(function (clair) {
@@ -497,8 +580,9 @@
                 ns.annoncer(ns.natureDuJour(jour));
                 surveillerFermeture();
             })
-            .catch(function () {
-                dire(textesVerrou.verrouEndommage);
+            .catch(function (erreur) {
+                dire(erreur && erreur.message === "pasEncore" ? textesVerrou.verrouPasEncore
+                    : textesVerrou.verrouEndommage);
                 if (ns.projectionEnCours && ns.numeroJour === jour) {
                     scene.afficherMenu();
                 }
