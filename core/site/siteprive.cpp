@@ -55,16 +55,23 @@ QString nomGenre(Media::TypeMedia type)
 }
 
 // Drops the lines that hold only a comment, blank lines and each line's indentation: the
-// script's own lines never continue a string or a comment onto the next one.
-bool compacterScript(QString const &chemin)
+// script's own lines never continue a string or a comment onto the next one. Without
+// `avecChaine`, the part for doors that open only on their day goes too: a phone does not
+// download what its calendar never runs.
+bool compacterScript(QString const &chemin, bool avecChaine)
 {
     QFile entree(chemin);
     if (!entree.open(QIODevice::ReadOnly))
         return false;
     QByteArray compact;
+    bool horsChaine = false;
     for (const QByteArray &ligne : entree.readAll().split('\n')) {
         const QByteArray texte = ligne.trimmed();
-        if (!texte.isEmpty() && !texte.startsWith("//"))
+        if (!avecChaine && texte.startsWith("// <CHAINE>"))
+            horsChaine = true;
+        else if (texte.startsWith("// </CHAINE>"))
+            horsChaine = false;
+        if (!horsChaine && !texte.isEmpty() && !texte.startsWith("//"))
             compact += texte + '\n';
     }
     entree.close();
@@ -451,7 +458,7 @@ Resultat SitePrive::installer(
         return echec.avecRaison(insertion.getRaison());
 
     // What a phone downloads on open: the script without its comments and indentation.
-    if (!compacterScript(verrou))
+    if (!compacterScript(verrou, !cles.cleDernierJour.isEmpty()))
         return echec;
 
     // The lock comes after the page's own scripts, on the object they share.

@@ -89,6 +89,8 @@ test('no file of the site holds the message or any 64 bytes of a media', { skip:
     const donnees = fs.readdirSync(path.join(site, 'data')).filter((nom) => /^[0-9a-f]{32}\.js$/.test(nom));
     assert.equal(donnees.length, 5);
     assert.deepEqual(fs.readdirSync(path.join(site, 'data')).filter((nom) => nom.startsWith('fond')), []);
+    // Doors that open on any day need none of the daily keys' code on open.
+    assert.doesNotMatch(fs.readFileSync(path.join(site, 'scripts', 'verrou.js'), 'utf8'), /format\.cleJour = /);
 });
 
 async function saisir(page, motDePasse) {

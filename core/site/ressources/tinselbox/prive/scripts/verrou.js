@@ -158,9 +158,20 @@
 
     // ---- The chain of days' keys.
 
+    var format = {
+        base64EnOctets: base64EnOctets,
+        octetsEnBase64: octetsEnBase64,
+        deriverMotDePasse: deriverMotDePasse,
+        desenvelopper: desenvelopper,
+        dechiffrerFichier: dechiffrerFichier,
+        lireContenu: lireContenu
+    };
+
+    // <CHAINE> Doors that open only on their day: the generator leaves this out of a
+    // calendar without them, which never reaches it (`chaine` stays null).
     // Day `jour`'s key (32 raw bytes) from the key of day `depuis`, a later day or
     // the same: one SHA-256 per day between. No later day can be reached.
-    function cleJour(subtle, cle, depuis, jour) {
+    format.cleJour = function (subtle, cle, depuis, jour) {
         if (jour > depuis || jour < 1) {
             return Promise.reject(new Error("pasEncore"));
         }
@@ -173,21 +184,21 @@
             });
         }
         return suite;
-    }
+    };
 
     // What a day's content is encrypted from, ready for HKDF, from the day's key.
-    function cleContenu(subtle, cleDuJour) {
+    format.cleContenu = function (subtle, cleDuJour) {
         return subtle.importKey("raw", cleDuJour, "HKDF", false, ["deriveBits"]).then(function (base) {
             return subtle.deriveBits({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
                 info: encodeur.encode(ETIQUETTE_CONTENU) }, base, 256);
         }).then(function (bits) {
             return subtle.importKey("raw", bits, "HKDF", false, ["deriveKey"]);
         });
-    }
+    };
 
     // The chain's key a private site holds, from its master key (as desenvelopper
     // gives it).
-    function desenvelopperCleChaine(subtle, cleMaitre, enveloppe) {
+    format.desenvelopperCleChaine = function (subtle, cleMaitre, enveloppe) {
         return subtle.deriveKey({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
             info: encodeur.encode(ETIQUETTE_ENVELOPPE_CHAINE) }, cleMaitre, { name: "AES-GCM", length: 256 }, false,
         ["decrypt"]).then(function (cle) {
@@ -196,19 +207,8 @@
         }).then(function (cle) {
             return new Uint8Array(cle);
         });
-    }
-
-    var format = {
-        base64EnOctets: base64EnOctets,
-        octetsEnBase64: octetsEnBase64,
-        deriverMotDePasse: deriverMotDePasse,
-        desenvelopper: desenvelopper,
-        dechiffrerFichier: dechiffrerFichier,
-        lireContenu: lireContenu,
-        cleJour: cleJour,
-        cleContenu: cleContenu,
-        desenvelopperCleChaine: desenvelopperCleChaine
     };
+    // </CHAINE>
 
     if (typeof document === "undefined") {
         ns.verrou = { format: format };
@@ -418,11 +418,11 @@
             return Promise.reject(new Error("pasEncore"));
         }
         var cle = chaine.cle ? Promise.resolve(base64EnOctets(chaine.cle))
-            : desenvelopperCleChaine(subtle, cleMaitre, base64EnOctets(chaine.enveloppe));
+            : format.desenvelopperCleChaine(subtle, cleMaitre, base64EnOctets(chaine.enveloppe));
         return cle.then(function (octets) {
-            return cleJour(subtle, octets, chaine.jour, jour);
+            return format.cleJour(subtle, octets, chaine.jour, jour);
         }).then(function (octets) {
-            return cleContenu(subtle, octets);
+            return format.cleContenu(subtle, octets);
         });
     }
 
