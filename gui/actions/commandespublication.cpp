@@ -29,6 +29,8 @@
 
 #include <atomic>
 
+#include <openssl/crypto.h>
+
 namespace {
 
 QString taille(qint64 octets)
@@ -134,7 +136,12 @@ Resultat CommandesPublication::executer(
     QObject::connect(&veilleur, &QFutureWatcher<Resultat>::finished, &boucle, &QEventLoop::quit);
     // The modal dialog keeps the calendar unchanged while the worker reads it.
     veilleur.setFuture(QtConcurrent::run([calendrier, demande, bilan, empreinte, avis] {
-        return PublicationCalendrier::publier(*calendrier, demande, bilan, empreinte, avis);
+        const Resultat resultat =
+            PublicationCalendrier::publier(*calendrier, demande, bilan, empreinte, avis);
+        // The pool's thread outlives the publish: without this, the TLS and key derivation
+        // state OpenSSL keeps for it stays until the program ends.
+        OPENSSL_thread_stop();
+        return resultat;
     }));
     progression.show();
     boucle.exec();
