@@ -12,7 +12,6 @@ using Attribut = OptionsCalendrier::Attribut;
 using Genre = OptionsCalendrier::Genre;
 
 constexpr bool ACTIF = true;
-[[maybe_unused]] constexpr bool EN_ATTENTE = false;
 
 bool valeurBooleenne(QString const &texte)
 {

@@ -7,32 +7,12 @@ const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const vm = require('node:vm');
 const crypto = require('node:crypto');
 const { execFileSync } = require('node:child_process');
 const h = require('./helpers');
 
 const { chemin: OUTIL, sauter: SAUTER } = h.programmeConstruit(path.join('tests', 'outil_chiffrement'));
-const VERROU = path.join(__dirname, '..', '..', 'core', 'site', 'ressources', 'tinselbox', 'prive', 'scripts',
-    'verrou.js');
 const MORCEAU = 4 * 1024 * 1024;
-
-// The page's format functions, as the script defines them where there is no document.
-function chargerFormat() {
-    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: {} };
-    vm.createContext(contexte);
-    vm.runInContext(fs.readFileSync(VERROU, 'utf8'), contexte);
-    return contexte.calendrier.verrou.format;
-}
-
-// What a content script hands to calendrier.verrou.recevoir.
-function lireScript(fichier) {
-    let recu = null;
-    vm.runInNewContext(fs.readFileSync(fichier, 'utf8'), {
-        calendrier: { verrou: { recevoir: (identite, sel, morceaux) => { recu = { identite, sel, morceaux }; } } },
-    });
-    return recu;
-}
 
 function chiffrer(dossier, cleMaitre, identite, contenu, entete) {
     const source = contenu === null ? '-' : path.join(dossier, identite + '.bin');
@@ -41,7 +21,7 @@ function chiffrer(dossier, cleMaitre, identite, contenu, entete) {
     }
     const sortie = path.join(dossier, identite + '.js');
     execFileSync(OUTIL, [cleMaitre.toString('base64'), identite, source, sortie, ...(entete ? [entete] : [])]);
-    return lireScript(sortie);
+    return h.lireScriptChiffre(sortie);
 }
 
 const IDENTITE = 'a'.repeat(32);
@@ -72,7 +52,7 @@ function inverser(base64, position) {
 }
 
 test('what the generator encrypts, the page decrypts, and nothing else', { skip: SAUTER }, async () => {
-    const format = chargerFormat();
+    const format = h.chargerFormatVerrou();
     const dossier = h.dossierTemporaire('tinselbox-chiffre-');
     const cleMaitre = crypto.randomBytes(32);
     const subtle = crypto.webcrypto.subtle;
@@ -119,7 +99,7 @@ test('what the generator encrypts, the page decrypts, and nothing else', { skip:
 
 test('the page derives the password key and unwraps the master key the generator wrapped', { skip: SAUTER },
     async () => {
-        const format = chargerFormat();
+        const format = h.chargerFormatVerrou();
         const subtle = crypto.webcrypto.subtle;
         const sel = crypto.randomBytes(16);
         const cleMaitre = crypto.randomBytes(32);

@@ -9,6 +9,7 @@ const http = require('node:http');
 const zlib = require('node:zlib');
 const crypto = require('node:crypto');
 const vm = require('node:vm');
+const { execFile } = require('node:child_process');
 const { chromium } = require('playwright-core');
 
 const RACINE = path.resolve(__dirname, '..', '..');
@@ -27,6 +28,34 @@ const MENU = (() => {
     // As plain arrays of this realm, so that tests compare them deeply.
     return JSON.parse(JSON.stringify(contexte.calendrier.Disposition.MENU_31));
 })();
+// A private calendar's lock script, as the site template holds it.
+const VERROU = path.join(RACINE, 'core', 'site', 'ressources', 'tinselbox', 'prive', 'scripts', 'verrou.js');
+
+// The lock's format functions, as the script defines them where there is no document.
+function chargerFormatVerrou() {
+    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: {} };
+    vm.createContext(contexte);
+    vm.runInContext(fs.readFileSync(VERROU, 'utf8'), contexte);
+    return contexte.calendrier.verrou.format;
+}
+
+// What an encrypted content script hands to calendrier.verrou.recevoir.
+function lireScriptChiffre(fichier) {
+    let recu = null;
+    vm.runInNewContext(fs.readFileSync(fichier, 'utf8'), {
+        calendrier: { verrou: { recevoir: (identite, sel, morceaux) => { recu = { identite, sel, morceaux }; } } },
+    });
+    return recu;
+}
+
+// Runs the program to its end: its exit code (or signal) and everything it printed.
+function executerProgramme(programme, arguments_, environnement = {}) {
+    return new Promise((resolve) => {
+        execFile(programme, arguments_, { timeout: 120000, env: { ...process.env, ...environnement } },
+            (erreur, sortie, erreurs) => resolve({ code: erreur ? (erreur.code ?? erreur.signal) : 0, journal: sortie + erreurs }));
+    });
+}
+
 const PALETTE = ['#f3cec6', '#cb4127', '#598181', '#e95f43', '#e8dfb4', '#7c6b51', '#b0b94e', '#64b2b2'];
 const FOND = [0xa3, 0xd7, 0xd2];
 
@@ -480,5 +509,5 @@ module.exports = {
     dossierArtefacts, dossierTemporaire, copierModele, ecrireSousMarqueur, litteralJS, identifiant, ajouterJour, activerApercu, ecrireOptions,
     png, wav, mp3, ogg, fixture, servir, programmeConstruit, lancerNavigateur, ouvrirPage, urlFichier, attendre, images,
     attendreChargement, poserMouvements, attendreMenu, maintenant, avancerJusqua, pixel, positionsBoules, capture,
-    navigateurPartage,
+    navigateurPartage, VERROU, chargerFormatVerrou, lireScriptChiffre, executerProgramme,
 };

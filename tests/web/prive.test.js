@@ -7,7 +7,6 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const crypto = require('node:crypto');
-const { execFile } = require('node:child_process');
 const h = require('./helpers');
 
 const { chemin: PROGRAMME, sauter: SAUTER } = h.programmeConstruit(path.join('gui', 'tinselbox'));
@@ -21,13 +20,6 @@ const CLE = `pbkdf2-sha256:600000:${SEL.toString('base64')}`;
 const commun = h.navigateurPartage();
 let dossier;
 let site;
-
-function executer(arguments_, environnement) {
-    return new Promise((resolve) => {
-        execFile(PROGRAMME, arguments_, { timeout: 120000, env: { ...process.env, ...environnement } },
-            (erreur, sortie, erreurs) => resolve({ code: erreur ? (erreur.code ?? erreur.signal) : 0, journal: sortie + erreurs }));
-    });
-}
 
 before(async () => {
     if (SAUTER) {
@@ -47,7 +39,7 @@ before(async () => {
     fs.writeFileSync(path.join(dossier, 'mot'), MOT_DE_PASSE + '\n', { mode: 0o600 });
     const environnement = { XDG_DATA_HOME: path.join(dossier, 'donnees') };
     const projet = path.join(dossier, 'Avent.xml');
-    const { code, journal } = await executer(['--generate', '--quiet', '--password-file', path.join(dossier, 'mot'),
+    const { code, journal } = await h.executerProgramme(PROGRAMME, ['--generate', '--quiet', '--password-file', path.join(dossier, 'mot'),
         projet, site], environnement);
     assert.equal(code, 0, journal);
 });

@@ -11,12 +11,9 @@ const fs = require('node:fs');
 const path = require('node:path');
 const vm = require('node:vm');
 const crypto = require('node:crypto');
-const { execFile } = require('node:child_process');
 const h = require('./helpers');
 
 const { chemin: PROGRAMME, sauter: SAUTER } = h.programmeConstruit(path.join('gui', 'tinselbox'));
-const VERROU = path.join(__dirname, '..', '..', 'core', 'site', 'ressources', 'tinselbox', 'prive', 'scripts',
-    'verrou.js');
 const MOT_DE_PASSE = 'étoile du berger';
 const SEL = crypto.randomBytes(16);
 const MESSAGES = [1, 2, 3, 4, 5, 6, 7].map((jour) => `Door ${jour}: the sledge waits behind shed number ${jour * 11}.`);
@@ -29,13 +26,6 @@ const commun = h.navigateurPartage();
 let dossier;
 // sites[nom][jour]: the site of calendar `nom` generated on day `jour` of December.
 const sites = {};
-
-function executer(arguments_, environnement) {
-    return new Promise((resolve) => {
-        execFile(PROGRAMME, arguments_, { timeout: 120000, env: { ...process.env, ...environnement } },
-            (erreur, sortie, erreurs) => resolve({ code: erreur ? (erreur.code ?? erreur.signal) : 0, journal: sortie + erreurs }));
-    });
-}
 
 before(async () => {
     if (SAUTER) {
@@ -52,7 +42,7 @@ before(async () => {
         sites[nom] = {};
         for (const jour of [5, 6]) {
             const site = path.join(dossier, `${nom}-${jour}`);
-            const { code, journal } = await executer(['--generate', '--quiet', '--password-file',
+            const { code, journal } = await h.executerProgramme(PROGRAMME, ['--generate', '--quiet', '--password-file',
                 path.join(dossier, 'mot'), projet, site], {
                 XDG_DATA_HOME: path.join(dossier, 'donnees'),
                 TINSELBOX_MAINTENANT: `2026-12-0${jour}T10:00:00Z`,
@@ -89,14 +79,6 @@ function valeursDe32Octets(racine) {
 const sha256 = (octets) => crypto.createHash('sha256').update(octets).digest();
 const hkdf = (cle, sel, info) => Buffer.from(crypto.hkdfSync('sha256', cle, sel, Buffer.from(info, 'latin1'), 32));
 
-// The page's format functions, as the script defines them where there is no document.
-function chargerFormat() {
-    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: {} };
-    vm.createContext(contexte);
-    vm.runInContext(fs.readFileSync(VERROU, 'utf8'), contexte);
-    return contexte.calendrier.verrou.format;
-}
-
 // What the generator wrote into the site's lock, and each day's content script.
 function lireSite(site) {
     const verrou = fs.readFileSync(path.join(site, 'scripts', 'verrou.js'), 'utf8');
@@ -104,11 +86,7 @@ function lireSite(site) {
     const scene = fs.readFileSync(path.join(site, 'scripts', 'calendrier.js'), 'utf8');
     const jours = {};
     for (const [, jour, identite] of scene.matchAll(/case (\d+):\ncalendrier\.verrou\.ouvrir\("([0-9a-f]{32})"/g)) {
-        let recu = null;
-        vm.runInNewContext(fs.readFileSync(path.join(site, 'data', identite + '.js'), 'utf8'), {
-            calendrier: { verrou: { recevoir: (id, sel, morceaux) => { recu = { identite: id, sel, morceaux }; } } },
-        });
-        jours[jour] = recu;
+        jours[jour] = h.lireScriptChiffre(path.join(site, 'data', identite + '.js'));
     }
     return { parametres: lire('parametres'), chaine: lire('chaine'), jours };
 }
@@ -161,7 +139,7 @@ function cleChaineJusqua(cle, depuis, jour) {
 
 for (const { nom } of CALENDRIERS) {
     test(`${nom}: the day-5 site opens no later day by any key it holds or derives`, { skip: SAUTER }, async () => {
-        const format = chargerFormat();
+        const format = h.chargerFormatVerrou();
         const lu = lireSite(sites[nom][5]);
         assert.equal(lu.chaine.jour, 5);
         const candidats = valeursDe32Octets(sites[nom][5]);
@@ -205,7 +183,7 @@ for (const { nom } of CALENDRIERS) {
 
     test(`${nom}: the day-6 site opens days 1 to 6 in the page's own way, with day 1 to 5 unchanged`,
         { skip: SAUTER }, async () => {
-            const format = chargerFormat();
+            const format = h.chargerFormatVerrou();
             const subtle = crypto.webcrypto.subtle;
             const lu = lireSite(sites[nom][6]);
             const tenue = await clesDuSite(format, lu);
