@@ -38,12 +38,19 @@ QByteArray outil(
 }
 
 // Every tag exiftool finds, group names included, as one lower-case text.
+// The file's own tags, lower-cased: the file system's (its name, its folder)
+// are left out, since a random temporary folder may spell "gps".
 QString etiquettes(const QString &fichier)
 {
-    return QString::fromUtf8(
+    QJsonObject objet = QJsonDocument::fromJson(
         outil(QStringLiteral("exiftool"),
-            {QStringLiteral("-j"), QStringLiteral("-a"), QStringLiteral("-G1"), fichier}))
-        .toLower();
+            {QStringLiteral("-j"), QStringLiteral("-a"), QStringLiteral("-G1"),
+                QStringLiteral("--System:all"), fichier}))
+                            .array()
+                            .first()
+                            .toObject();
+    objet.remove(QStringLiteral("SourceFile"));
+    return QString::fromUtf8(QJsonDocument(objet).toJson()).toLower();
 }
 
 QStringList codecs(const QString &fichier)
