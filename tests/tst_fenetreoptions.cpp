@@ -8,12 +8,16 @@
 #include "chiffrement/parametrescle.h"
 #include "site/siteprive.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -302,60 +306,114 @@ void TestFenetreOptions::motDePasse()
 void TestFenetreOptions::verrou_data()
 {
     QTest::addColumn<QString>("publication");
+    QTest::addColumn<QString>("nouvelle");
+    QTest::addColumn<int>("ailleurs");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("resultat");
     QTest::addColumn<QString>("boite");
 
+    // With `nouvelle`, the calendar is locked already, its chain kept, and that publishing
+    // address is typed; `ailleurs` is what its place holds: 0 nothing, 1 a chain of its own,
+    // -1 a place that cannot be written.
     const QString adresse = QStringLiteral("sftp://noel@example.org/www");
+    const QString autre = QStringLiteral("davs://noel@example.org/calendrier");
     const QString code = ChaineCles::codeSecours(QByteArray(32, '\x5a'));
     QTest::newRow("no publishing address: refused")
-        << QString() << QString() << -1 << QStringLiteral("publishing address");
+        << QString() << QString() << 0 << QString() << -1 << QStringLiteral("publishing address");
     QTest::newRow("a new chain: its recovery code shown once")
-        << adresse << QString() << int(QDialog::Accepted) << QStringLiteral("recovery code");
+        << adresse << QString() << 0 << QString() << int(QDialog::Accepted)
+        << QStringLiteral("recovery code");
     QTest::newRow("a recovery code typed: its chain kept")
-        << adresse << code.toLower() << int(QDialog::Accepted) << QString();
+        << adresse << QString() << 0 << code.toLower() << int(QDialog::Accepted) << QString();
     QTest::newRow("a mistyped recovery code: stays open")
-        << adresse << code.left(20) << -1 << QStringLiteral("mistyped");
+        << adresse << QString() << 0 << code.left(20) << -1 << QStringLiteral("mistyped");
+    QTest::newRow("another address: the chain goes along, no new code")
+        << adresse << autre << 0 << QString() << int(QDialog::Accepted) << QString();
+    QTest::newRow("another address with a chain of its own: that one kept")
+        << adresse << autre << 1 << QString() << int(QDialog::Accepted) << QString();
+    QTest::newRow("another address the chain cannot follow: stays open, gives the code")
+        << adresse << autre << -1 << QString() << -1 << QStringLiteral("recovery code");
 }
 
 void TestFenetreOptions::verrou()
 {
     QFETCH(QString, publication);
+    QFETCH(QString, nouvelle);
+    QFETCH(int, ailleurs);
     QFETCH(QString, code);
     QFETCH(int, resultat);
     QFETCH(QString, boite);
 
-    // A calendar of its own for each row: its chain is kept by name.
-    Calendrier calendrier(QString::fromLatin1(QTest::currentDataTag()));
+    // A calendar of its own for each row: its chain is kept by name and publishing address.
+    const QString nom = QString::fromLatin1(QTest::currentDataTag());
+    Calendrier calendrier(nom), origine(nom), destination(nom);
     OptionsCalendrier avant;
     avant.publication = publication;
+    avant.verrou = !nouvelle.isEmpty();
     calendrier.setOptions(avant);
-    QFile::remove(ChaineCles::chemin(calendrier));
+    origine.setOptions(avant);
+    avant.publication = nouvelle;
+    destination.setOptions(avant);
+    QByteArray ancien, propre;
+    for (const Calendrier *place : {&origine, &destination})
+        QFile::remove(ChaineCles::chemin(*place));
+    if (!nouvelle.isEmpty())
+        QVERIFY(ChaineCles::secret(origine, true, &ancien, nullptr));
+    if (ailleurs == 1)
+        QVERIFY(ChaineCles::secret(destination, true, &propre, nullptr));
     FenetreOptions fenetre(nullptr);
     fenetre.configurerFenetre(&calendrier);
     fenetre.show();
     auto *verrou = fenetre.findChild<QCheckBox *>("case_verrou");
     // Greyed out without a publishing address, and the recovery code with the option.
     QCOMPARE(verrou->isEnabled(), !publication.isEmpty());
-    QVERIFY(!fenetre.findChild<QLineEdit *>("champ_code_secours")->isEnabled());
+    QCOMPARE(fenetre.findChild<QLineEdit *>("champ_code_secours")->isEnabled(), !nouvelle.isEmpty());
     verrou->setChecked(true);
+    if (!nouvelle.isEmpty())
+        fenetre.findChild<QLineEdit *>("champ_publication")->setText(nouvelle);
     fenetre.findChild<QLineEdit *>("champ_code_secours")->setText(code);
-    fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    {
+        // Every write fails while OK is pressed, even root's.
+        struct rlimit limite, normale;
+        ::getrlimit(RLIMIT_FSIZE, &normale);
+        limite = normale;
+        limite.rlim_cur = ailleurs < 0 ? 0 : normale.rlim_cur;
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        ::setrlimit(RLIMIT_FSIZE, &normale);
+        ::signal(SIGXFSZ, SIG_DFL);
+    }
 
     QCOMPARE(fenetre.isVisible(), resultat == -1);
-    QCOMPARE(calendrier.getOptions().verrou, resultat != -1);
+    QCOMPARE(calendrier.getOptions().verrou, resultat != -1 || !ancien.isEmpty());
+    QCOMPARE(calendrier.getOptions().publication,
+        resultat == -1           ? publication
+            : nouvelle.isEmpty() ? publication
+                                 : nouvelle);
+    // The chain kept where the calendar now points.
     QByteArray secret;
     QVERIFY(ChaineCles::secret(calendrier, false, &secret, nullptr));
-    QCOMPARE(secret.isEmpty(), resultat == -1);
+    QCOMPARE(secret.isEmpty(), resultat == -1 && ancien.isEmpty());
+    if (!nouvelle.isEmpty()) {
+        // A chain kept at the new place is never replaced; the old file stays.
+        QCOMPARE(secret, ailleurs == 1 ? propre : ancien);
+        QByteArray reste;
+        QVERIFY(ChaineCles::secret(origine, false, &reste, nullptr));
+        QCOMPARE(reste, ancien);
+        QVERIFY(ChaineCles::secret(destination, false, &reste, nullptr));
+        QCOMPARE(reste.isEmpty(), ailleurs < 0);
+    }
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), boite.isEmpty() ? 0 : 1);
     if (!boite.isEmpty())
         QVERIFY2(boites.first().texte.contains(boite), qPrintable(boites.first().texte));
-    // The code shown, or the one typed, is the chain kept.
-    if (resultat != -1)
-        QCOMPARE(ChaineCles::lireCodeSecours(
-                     boite.isEmpty() ? code : boites.first().texte.section(QLatin1Char('\n'), -1)),
-            secret);
+    // The code shown (of a new chain, or of the one that could not follow), or the one typed,
+    // is the chain kept.
+    if (boite == QLatin1String("recovery code"))
+        QCOMPARE(ChaineCles::lireCodeSecours(boites.first().texte.section(QLatin1Char('\n'), -1)), secret);
+    else if (!code.isEmpty() && resultat != -1)
+        QCOMPARE(ChaineCles::lireCodeSecours(code), secret);
 }
 
 void TestFenetreOptions::boutonDeLaFenetrePrincipale()
@@ -417,6 +475,37 @@ void TestFenetreOptions::verrouDeLaFenetrePrincipale()
     QVERIFY2(boites.at(0).texte.contains(QStringLiteral("recovery code")), qPrintable(boites.at(0).texte));
     QVERIFY2(boites.at(1).texte.contains(QStringLiteral("Publish every morning now?")),
         qPrintable(boites.at(1).texte));
+
+    // Another publishing address takes the chain along, and undoing it takes it back, even
+    // when the old file is gone meanwhile.
+    QByteArray secret, suivi;
+    QVERIFY(ChaineCles::secret(*calendrier, false, &secret, nullptr));
+    const QString ancienne = ChaineCles::chemin(*calendrier);
+    const QString autre = QStringLiteral("davs://noel@example.org/calendrier");
+    Calendrier ailleurs(calendrier->getNom());
+    options.publication = autre;
+    ailleurs.setOptions(options);
+    QFile::remove(ChaineCles::chemin(ailleurs));
+    RepondeurModal deplacement([&autre](QWidget *modale) {
+        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
+        if (dialogue == nullptr)
+            return false;
+        dialogue->findChild<QLineEdit *>("champ_publication")->setText(autre);
+        dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    QVERIFY(deplacement.aRepondu());
+    QCOMPARE(calendrier->getOptions().publication, autre);
+    QVERIFY(BoiteMessage::prendreMontrees().isEmpty());
+    QVERIFY(ChaineCles::secret(*calendrier, false, &suivi, nullptr));
+    QCOMPARE(suivi, secret);
+    QVERIFY(QFile::remove(ancienne));
+    fenetre.findChild<QAction *>("action_annuler")->trigger();
+    QCOMPARE(ChaineCles::chemin(*calendrier), ancienne);
+    QVERIFY(ChaineCles::secret(*calendrier, false, &suivi, nullptr));
+    QCOMPARE(suivi, secret);
+    QVERIFY(BoiteMessage::prendreMontrees().isEmpty());
 }
 
 void TestFenetreOptions::grilleDeLaLongueur()

@@ -139,6 +139,33 @@ Resultat ChaineCles::secret(Calendrier const &calendrier, bool creer, QByteArray
     return Resultat();
 }
 
+Resultat ChaineCles::emporter(Calendrier const &avant, Calendrier const &apres)
+{
+    const QString vers = chemin(apres);
+    if (!apres.getOptions().verrou || vers == chemin(avant))
+        return Resultat();
+    QByteArray present;
+    bool absent = false;
+    Resultat garde = Secrets::lireDonnees(vers, &present, &absent, TAILLE_SECRET + 1);
+    if (garde && !absent)
+        return Resultat();
+    QByteArray ancien;
+    const Resultat source = secret(avant, false, &ancien, nullptr);
+    if (!source || ancien.isEmpty())
+        return source;
+    // Created only if absent: a chain made meanwhile under the new name is not replaced.
+    if (garde)
+        garde = Secrets::creerDonnees(vers, ancien);
+    if (!garde)
+        return Resultat::echec(garde.getCause(),
+            tr("This calendar's key chain cannot follow its new name or publishing address. %1\n\n"
+               "The next generation would start a new chain, and every day's key would change. To go on "
+               "with the same keys, type this recovery code in Options once this is mended:\n\n%2")
+                .arg(garde.getMessage(), codeSecours(ancien)))
+            .avecChemin(vers);
+    return Resultat();
+}
+
 Resultat ChaineCles::garder(Calendrier const &calendrier, QByteArray const &secret)
 {
     if (secret.size() != TAILLE_SECRET)

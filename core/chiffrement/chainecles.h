@@ -58,6 +58,12 @@ public:
     static Resultat garder(Calendrier const &calendrier, QByteArray const &secret);
     /// Where the secret of `calendrier` is kept.
     static QString chemin(Calendrier const &calendrier);
+    /// When the editor gives a locked calendar `avant` another name or publishing address
+    /// (`apres`), its chain goes with it: the secret kept for `avant` is kept for `apres` too,
+    /// unless a chain is kept there already, which is never replaced. The old file stays: undo,
+    /// or another copy of the project file, may still name it. A failure says why, with the
+    /// chain's recovery code.
+    static Resultat emporter(Calendrier const &avant, Calendrier const &apres);
 
     /// The recovery code of `secret`: base32 in groups of five, with a check of its own.
     static QString codeSecours(QByteArray const &secret);

@@ -1,5 +1,6 @@
 #include "document/changementoptions.h"
 
+#include "chiffrement/chainecles.h"
 #include "document/documentcalendrier.h"
 #include "modele/calendrier.h"
 
@@ -22,8 +23,15 @@ void ChangementOptions::redo()
 
 void ChangementOptions::appliquer(const OptionsCalendrier &options)
 {
-    if (document.getCalendrier() == nullptr)
+    Calendrier *calendrier = document.getCalendrier();
+    if (calendrier == nullptr)
         return;
-    document.getCalendrier()->setOptions(options);
+    // Undo and redo take a locked calendar's key chain along, as Options does.
+    Calendrier cible(calendrier->getNom());
+    cible.setOptions(options);
+    const Resultat chaine = ChaineCles::emporter(*calendrier, cible);
+    calendrier->setOptions(options);
     document.signalerModification();
+    if (!chaine)
+        document.signalerEchec(chaine);
 }

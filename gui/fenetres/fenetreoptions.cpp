@@ -255,6 +255,13 @@ bool FenetreOptions::chaineChoisie(OptionsCalendrier const &choisies)
             BoiteMessage::avertir(this, garde.getMessage());
         return garde.estReussi();
     }
+    // A new name or publishing address takes the chain along: the visitors' keys stay.
+    const Resultat emportee = ChaineCles::emporter(*calendrier, cible);
+    if (!emportee) {
+        BoiteMessage::avertir(this, emportee.getMessage());
+        elements.publication->setFocus();
+        return false;
+    }
     QByteArray secret;
     bool nouveau = false;
     const Resultat chaine = ChaineCles::secret(cible, true, &secret, &nouveau);
