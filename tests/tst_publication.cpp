@@ -4,6 +4,8 @@
 #include "serveuressai.h"
 
 #include "bureau/boitemessage.h"
+#include "chiffrement/chainecles.h"
+#include "chiffrement/formatchiffre.h"
 #include "chiffrement/parametrescle.h"
 #include "fenetres/fenetreprincipale.h"
 #include "fichierprojet/fichierprojet.h"
@@ -17,6 +19,7 @@
 #include "secrets/secrets.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -46,6 +49,7 @@ private slots:
     void publier_data();
     void publier();
     void publierPrive();
+    void publierVerrou();
     void fenetre_data();
     void fenetre();
     void fenetrePrive();
@@ -112,6 +116,59 @@ static bool ouvrirPage(QString const &source, int jour, QList<QColor> const &cou
     }
     *erreur = QStringLiteral("day %1 of %2 shows %3").arg(jour).arg(source, rvb.join(QLatin1Char(',')));
     return false;
+}
+
+/// Starts `serveur` and makes `racine` the home of this process and of the programs it
+/// starts: the data folder there, no keyring, the server's authority where the window looks
+/// for it, and the server's secret in the owner-only file `racine/secret`.
+static bool demarrerChezSoi(ServeurEssai &serveur, QString const &racine, QString *erreur)
+{
+    if (!serveur.preparer(erreur) || !serveur.demarrer(erreur))
+        return false;
+    qputenv("HOME", racine.toUtf8());
+    qputenv("XDG_DATA_HOME", (racine + QStringLiteral("/donnees")).toUtf8());
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString secret = racine + QStringLiteral("/secret");
+    if (QDir().mkpath(donnees)
+        && QFile::copy(serveur.fichierCa(), donnees + QLatin1Char('/') + PublicationCalendrier::NOM_AUTORITES)
+        && ecrire(secret, serveur.secret().toUtf8() + '\n')
+        && QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner))
+        return true;
+    *erreur = QStringLiteral("cannot make a home in %1").arg(racine);
+    return false;
+}
+
+/// The chain's key a locked site holds, and its day in `*jour`.
+static QByteArray cleDuSite(QMap<QString, QByteArray> const &site, int *jour)
+{
+    static const QRegularExpression ligne(
+        QStringLiteral("chaine = \\{ jour: (\\d+), cle: \"([^\"]+)\" \\};"));
+    const QRegularExpressionMatch trouve =
+        ligne.match(QString::fromUtf8(site.value(QStringLiteral("scripts/verrou.js"))));
+    *jour = trouve.captured(1).toInt();
+    return QByteArray::fromBase64(trouve.captured(2).toLatin1());
+}
+
+/// Day `jour`'s content in a locked `site`, opened with that day's chain key as a visitor's
+/// page does; empty when it does not open.
+static QByteArray ouvrirJour(QMap<QString, QByteArray> const &site, QByteArray const &cleChaine, int jour)
+{
+    const QByteArray cle = ChaineCles::cleContenu(cleChaine);
+    const QString identite = FormatChiffre::identite(cle, jour);
+    const QList<QByteArray> lignes =
+        site.value(QStringLiteral("data/") + identite + QStringLiteral(".js")).split('\n');
+    // The first line names the file and gives its salt; each of the next, a chunk in quotes.
+    const QList<QByteArray> entete = lignes.value(0).split('"');
+    QList<QByteArray> morceaux;
+    for (const QByteArray &morceau : lignes.mid(1)) {
+        if (morceau.startsWith('"'))
+            morceaux << QByteArray::fromBase64(morceau.split('"').value(1));
+    }
+    QByteArray clair;
+    return FormatChiffre::dechiffrer(cle, identite, QByteArray::fromBase64(entete.value(3)), morceaux, &clair)
+        ? clair
+        : QByteArray();
 }
 
 void TestPublication::lireAdresse_data()
@@ -634,7 +691,7 @@ void TestPublication::publierPrive()
     if (!serveur.manque().isEmpty())
         QSKIP(qPrintable(serveur.manque()));
     QString erreur;
-    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
+    QVERIFY2(demarrerChezSoi(serveur, racine, &erreur), qPrintable(erreur));
 
     const QByteArray motDePasse = "Le renne boit du chocolat";
     const QByteArray message = "The presents hide in the attic";
@@ -656,21 +713,15 @@ void TestPublication::publierPrive()
     calendrier.setOptions(options);
     const QString projet = racine + QStringLiteral("/famille.xml");
     QVERIFY(FichierProjet::enregistrer(calendrier, projet));
-    const QString secret = racine + QStringLiteral("/secret");
     const QString fichierMot = racine + QStringLiteral("/mot");
-    QVERIFY(ecrire(secret, serveur.secret().toUtf8() + '\n') && ecrire(fichierMot, motDePasse + '\n'));
-    for (const QString &fichier : {secret, fichierMot})
-        QVERIFY(QFile::setPermissions(fichier, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(ecrire(fichierMot, motDePasse + '\n'));
+    QVERIFY(QFile::setPermissions(fichierMot, QFile::ReadOwner | QFile::WriteOwner));
 
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    environnement.insert(QStringLiteral("HOME"), racine);
-    environnement.insert(QStringLiteral("XDG_DATA_HOME"), racine + QStringLiteral("/donnees"));
-    environnement.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     QProcess programme;
-    programme.setProcessEnvironment(environnement);
     programme.start(QStringLiteral(BINAIRE_TINSELBOX),
         {QStringLiteral("--publish"), projet, QStringLiteral("--ca-file"), serveur.fichierCa(),
-            QStringLiteral("--secret-file"), secret, QStringLiteral("--password-file"), fichierMot});
+            QStringLiteral("--secret-file"), racine + QStringLiteral("/secret"),
+            QStringLiteral("--password-file"), fichierMot});
     // Every process's arguments, looked at while the publish runs.
     int regards = 0;
     while (!programme.waitForFinished(20)) {
@@ -698,6 +749,71 @@ void TestPublication::publierPrive()
     }
 }
 
+void TestPublication::publierVerrou()
+{
+    // A locked calendar published from the command line on the morning of December 5, then
+    // of the 6th: the second publish sends the lock's script and the site's list, nothing else,
+    // and the key the site then holds opens day 6 and leads back to the 5th's.
+    const QString racine = dossier.filePath(QStringLiteral("verrou"));
+    ServeurEssai serveur(CiblePublication::DAVS, racine);
+    if (!serveur.manque().isEmpty())
+        QSKIP(qPrintable(serveur.manque()));
+    QString erreur;
+    QVERIFY2(demarrerChezSoi(serveur, racine, &erreur), qPrintable(erreur));
+    Calendrier calendrier(QStringLiteral("Famille"));
+    remplir(calendrier,
+        {QStringLiteral("1:4:Hello"), QStringLiteral("5:4:Skates"), QStringLiteral("6:4:Snow tomorrow")});
+    OptionsCalendrier options = calendrier.getOptions();
+    options.publication = serveur.adresse();
+    options.mois = 12;
+    options.fuseau = QStringLiteral("Europe/Paris");
+    options.verrou = true;
+    calendrier.setOptions(options);
+    const QString projet = racine + QStringLiteral("/famille.xml");
+    QVERIFY(FichierProjet::enregistrer(calendrier, projet));
+
+    // The files each morning's publish sent, as it says them.
+    QMap<int, QStringList> envoyes;
+    QMap<int, QMap<QString, QByteArray>> sites;
+    for (const int jour : {5, 6}) {
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("TINSELBOX_MAINTENANT"),
+            QStringLiteral("2026-12-%1T06:30:00Z").arg(jour, 2, 10, QLatin1Char('0')));
+        QProcess programme;
+        programme.setProcessEnvironment(environnement);
+        programme.start(QStringLiteral(BINAIRE_TINSELBOX),
+            {QStringLiteral("--publish"), projet, QStringLiteral("--ca-file"), serveur.fichierCa(),
+                QStringLiteral("--secret-file"), racine + QStringLiteral("/secret")});
+        QVERIFY(programme.waitForFinished(60000));
+        const QString journal = QString::fromUtf8(programme.readAllStandardError());
+        QVERIFY2(programme.exitCode() == 0, qPrintable(journal));
+        for (const QString &ligne : journal.split(QLatin1Char('\n'))) {
+            if (ligne.startsWith(QLatin1String("Sent ")) || ligne.startsWith(QLatin1String("Deleted ")))
+                envoyes[jour] << ligne.section(QLatin1Char(' '), 0, 1);
+        }
+        sites[jour] = serveur.contenu();
+    }
+    QCOMPARE(envoyes.value(6), QStringList{QStringLiteral("Sent scripts/verrou.js")});
+    QStringList changes;
+    for (const QString &nom : sites.value(5).keys() + sites.value(6).keys()) {
+        if (sites.value(5).value(nom) != sites.value(6).value(nom) && !changes.contains(nom))
+            changes << nom;
+    }
+    changes.sort();
+    QCOMPARE(changes, (QStringList{ListeSite::NOM_FICHIER, QStringLiteral("scripts/verrou.js")}));
+
+    int jour5 = 0;
+    int jour6 = 0;
+    const QByteArray cle5 = cleDuSite(sites.value(5), &jour5);
+    const QByteArray cle6 = cleDuSite(sites.value(6), &jour6);
+    QCOMPARE(jour5, 5);
+    QCOMPARE(jour6, 6);
+    QCOMPARE(cle6.size(), 32);
+    QCOMPARE(QCryptographicHash::hash(cle6, QCryptographicHash::Sha256), cle5);
+    QVERIFY(ouvrirJour(sites.value(6), cle6, 6).contains("Snow tomorrow"));
+    QVERIFY(ouvrirJour(sites.value(6), cle5, 5).contains("Skates"));
+}
+
 void TestPublication::fenetre_data()
 {
     publier_data();
@@ -713,23 +829,15 @@ void TestPublication::fenetre()
     if (!serveur.manque().isEmpty())
         QSKIP(qPrintable(serveur.manque()));
     QString erreur;
-    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
     // A home of the test's own, with the user's SSH key; no keyring to reach.
     const QString maison = racine + QStringLiteral("/maison");
     QVERIFY(QDir().mkpath(maison + QStringLiteral("/.ssh")));
+    QVERIFY2(demarrerChezSoi(serveur, maison, &erreur), qPrintable(erreur));
     if (sorte == CiblePublication::SFTP) {
         for (const QString &nom : {QStringLiteral("id_ed25519"), QStringLiteral("id_ed25519.pub")})
             QVERIFY(QFile::copy(
                 serveur.repertoireSsh() + QLatin1Char('/') + nom, maison + QStringLiteral("/.ssh/") + nom));
     }
-    qputenv("HOME", maison.toUtf8());
-    qputenv("XDG_DATA_HOME", (maison + QStringLiteral("/donnees")).toUtf8());
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    // The authority of the server's own certificate, where the window looks for it.
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(QDir().mkpath(donnees));
-    QVERIFY(
-        QFile::copy(serveur.fichierCa(), donnees + QLatin1Char('/') + PublicationCalendrier::NOM_AUTORITES));
 
     auto *calendrier = new Calendrier(QStringLiteral("Famille"));
     QStringList jours{QStringLiteral("5:4:Merry Christmas")};
@@ -843,14 +951,7 @@ void TestPublication::fenetrePrive()
     if (!serveur.manque().isEmpty())
         QSKIP(qPrintable(serveur.manque()));
     QString erreur;
-    QVERIFY2(serveur.preparer(&erreur) && serveur.demarrer(&erreur), qPrintable(erreur));
-    qputenv("HOME", racine.toUtf8());
-    qputenv("XDG_DATA_HOME", (racine + QStringLiteral("/donnees")).toUtf8());
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(QDir().mkpath(donnees));
-    QVERIFY(
-        QFile::copy(serveur.fichierCa(), donnees + QLatin1Char('/') + PublicationCalendrier::NOM_AUTORITES));
+    QVERIFY2(demarrerChezSoi(serveur, racine, &erreur), qPrintable(erreur));
 
     auto *calendrier = new Calendrier(QStringLiteral("Famille"));
     remplir(*calendrier, {QStringLiteral("5:4:Merry Christmas")});
