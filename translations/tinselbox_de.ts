@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Das ist kein Wiederherstellungscode, oder er ist falsch eingegeben.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>Die Schlüsselkette dieses Kalenders kann seinem neuen Namen oder seiner neuen Veröffentlichungsadresse nicht folgen. %1
+
+Die nächste Erstellung würde eine neue Kette beginnen, und der Schlüssel jedes Tages würde sich ändern. Um mit denselben Schlüsseln weiterzumachen, geben Sie diesen Wiederherstellungscode in den Optionen ein, sobald das behoben ist:
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Esto no es un código de recuperación, o está mal escrito.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>La cadena de claves de este calendario no puede seguir su nuevo nombre o su nueva dirección de publicación. %1
+
+La próxima generación empezaría una cadena nueva, y la clave de cada día cambiaría. Para seguir con las mismas claves, escriba este código de recuperación en Opciones una vez resuelto esto:
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Ce n&apos;est pas un code de secours, ou il est mal tapé.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>La chaîne de clés de ce calendrier ne peut pas suivre son nouveau nom ou sa nouvelle adresse de publication. %1
+
+La prochaine génération commencerait une nouvelle chaîne, et la clé de chaque jour changerait. Pour garder les mêmes clés, tapez ce code de secours dans les Options une fois le problème réglé :
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

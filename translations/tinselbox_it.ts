@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Questo non è un codice di recupero, oppure è digitato male.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>La catena di chiavi di questo calendario non può seguire il suo nuovo nome o il suo nuovo indirizzo di pubblicazione. %1
+
+La prossima generazione inizierebbe una nuova catena, e la chiave di ogni giorno cambierebbe. Per proseguire con le stesse chiavi, digita questo codice di recupero nelle Opzioni una volta risolto il problema:
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Dit is geen herstelcode, of er zit een tikfout in.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>De sleutelketen van deze kalender kan zijn nieuwe naam of nieuwe publicatieadres niet volgen. %1
+
+De volgende generatie zou een nieuwe keten beginnen, en de sleutel van elke dag zou veranderen. Typ, om met dezelfde sleutels verder te gaan, deze herstelcode bij Opties zodra dit verholpen is:
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

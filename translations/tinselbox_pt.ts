@@ -79,6 +79,18 @@
         <source>This is not a recovery code, or it is mistyped.</source>
         <translation>Isto não é um código de recuperação, ou está mal escrito.</translation>
     </message>
+    <message>
+        <source>This calendar&apos;s key chain cannot follow its new name or publishing address. %1
+
+The next generation would start a new chain, and every day&apos;s key would change. To go on with the same keys, type this recovery code in Options once this is mended:
+
+%2</source>
+        <translation>A cadeia de chaves deste calendário não pode seguir o seu novo nome ou o seu novo endereço de publicação. %1
+
+A próxima geração começaria uma nova cadeia, e a chave de cada dia mudaria. Para continuar com as mesmas chaves, escreva este código de recuperação nas Opções depois de resolvido o problema:
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ChangementMedias</name>

@@ -8,6 +8,7 @@
 class DocumentCalendrier;
 
 /// One step of the history that changes the calendar's options (not its name nor its days).
+/// Done or undone, it takes a locked calendar's key chain to the publishing address it sets.
 class ChangementOptions : public QUndoCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ChangementOptions)
