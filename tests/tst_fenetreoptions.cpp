@@ -372,25 +372,23 @@ void TestFenetreOptions::verrou()
     if (!nouvelle.isEmpty())
         fenetre.findChild<QLineEdit *>("champ_publication")->setText(nouvelle);
     fenetre.findChild<QLineEdit *>("champ_code_secours")->setText(code);
-    {
+    struct rlimit normale;
+    ::getrlimit(RLIMIT_FSIZE, &normale);
+    if (ailleurs < 0) {
         // Every write fails while OK is pressed, even root's.
-        struct rlimit limite, normale;
-        ::getrlimit(RLIMIT_FSIZE, &normale);
-        limite = normale;
-        limite.rlim_cur = ailleurs < 0 ? 0 : normale.rlim_cur;
+        struct rlimit aucune = normale;
+        aucune.rlim_cur = 0;
         ::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-        fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        ::setrlimit(RLIMIT_FSIZE, &normale);
-        ::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_FSIZE, &aucune);
     }
+    fenetre.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    ::setrlimit(RLIMIT_FSIZE, &normale);
+    ::signal(SIGXFSZ, SIG_DFL);
 
     QCOMPARE(fenetre.isVisible(), resultat == -1);
     QCOMPARE(calendrier.getOptions().verrou, resultat != -1 || !ancien.isEmpty());
-    QCOMPARE(calendrier.getOptions().publication,
-        resultat == -1           ? publication
-            : nouvelle.isEmpty() ? publication
-                                 : nouvelle);
+    QCOMPARE(
+        calendrier.getOptions().publication, resultat != -1 && !nouvelle.isEmpty() ? nouvelle : publication);
     // The chain kept where the calendar now points.
     QByteArray secret;
     QVERIFY(ChaineCles::secret(calendrier, false, &secret, nullptr));
