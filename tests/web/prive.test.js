@@ -82,7 +82,7 @@ test('no file of the site holds the message or any 64 bytes of a media', { skip:
     assert.equal(donnees.length, 5);
     assert.deepEqual(fs.readdirSync(path.join(site, 'data')).filter((nom) => nom.startsWith('fond')), []);
     // Doors that open on any day need none of the daily keys' code on open.
-    assert.doesNotMatch(fs.readFileSync(path.join(site, 'scripts', 'verrou.js'), 'utf8'), /format\.cleJour = /);
+    assert.doesNotMatch(fs.readFileSync(path.join(site, 'scripts', 'dechiffrement.js'), 'utf8'), /format\.cleJour = /);
 });
 
 async function saisir(page, motDePasse) {
