@@ -156,6 +156,29 @@ for (const [nom, adresse] of [['from a server', 'serveur'], ['from disk', 'disqu
     });
 }
 
+test('the form alone on open; the decryption comes with the password, and a failed load says so and is tried again',
+    { skip: SAUTER }, async () => {
+        const serveur = await commun.servir(site);
+        const contexte = await commun.navigateur.newContext({ viewport: { width: 1560, height: 768 } });
+        const page = await contexte.newPage();
+        const demandes = [];
+        page.on('request', (demande) => demandes.push(new URL(demande.url()).pathname));
+        await page.route('**/scripts/dechiffrement.js', (route) => route.abort());
+        await page.goto(serveur.url);
+        await h.attendre(page, () => !!document.getElementById('verrou-mot'));
+        await page.waitForTimeout(300);
+        assert.deepEqual(demandes.filter((chemin) => chemin.endsWith('dechiffrement.js')), []);
+
+        await saisir(page, MOT_DE_PASSE);
+        await h.attendre(page, () => !document.getElementById('verrou-etat').textContent.startsWith('Opening'));
+        assert.deepEqual(await etatVerrou(page), { formulaire: true,
+            etat: 'The calendar cannot be opened right now: check the connection and try again.' });
+        await page.unroute('**/scripts/dechiffrement.js');
+        await page.getByLabel('Password', { exact: true }).press('Enter');
+        await h.attendre(page, () => !document.getElementById('verrou'));
+        await contexte.close();
+    });
+
 // The key the page derives from the password, as a shared card's address carries it.
 function cleDuMotDePasse() {
     return crypto.pbkdf2Sync(Buffer.from(MOT_DE_PASSE.normalize('NFC')), SEL, 600000, 32, 'sha256')

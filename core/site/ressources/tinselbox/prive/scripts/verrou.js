@@ -27,6 +27,7 @@
         verrouFaux: "Wrong password. Please try again.",
         verrouEndommage: "This day's content is damaged and cannot be shown.",
         verrouPasEncore: "This door opens on its day.",
+        verrouReseau: "The calendar cannot be opened right now: check the connection and try again.",
         verrouHttps: "This calendar needs an https:// address: ask for its link beginning with https://."
     };
 
@@ -96,6 +97,12 @@
             bouton,
             ligneEtat
         ]);
+        // The decryption arrives while the password is typed rather than after.
+        champ.addEventListener("input", function () {
+            chargerDechiffrement().catch(function () {
+                // Submitting tries again, and says why it fails.
+            });
+        }, { once: true });
         formulaire.addEventListener("submit", function (evenement) {
             evenement.preventDefault();
             essayerMotDePasse();
@@ -144,12 +151,20 @@
                 script.addEventListener("error", function () {
                     chargement = null;
                     script.parentNode.removeChild(script);
-                    rejeter(new Error("endommage"));
+                    rejeter(new Error("reseau"));
                 });
                 document.head.appendChild(script);
             });
         }
         return chargement;
+    }
+
+    // What the visitor is told of a failure: `parDefaut` unless it is the network's
+    // or a door's that opens on its day.
+    function texteErreur(erreur, parDefaut) {
+        var message = erreur && erreur.message;
+        return message === "reseau" ? textesVerrou.verrouReseau
+            : message === "pasEncore" ? textesVerrou.verrouPasEncore : parDefaut;
     }
 
     function essayerMotDePasse() {
@@ -177,9 +192,9 @@
                 champ.value = "";
                 fermerPanneau();
             })
-            .catch(function () {
+            .catch(function (erreur) {
                 bouton.disabled = false;
-                ligneEtat.textContent = textesVerrou.verrouFaux;
+                ligneEtat.textContent = texteErreur(erreur, textesVerrou.verrouFaux);
             });
     }
 
@@ -261,8 +276,7 @@
                 return ns.verrou.montrerJour(identite, jour, scene);
             });
         }).catch(function (erreur) {
-            dire(erreur && erreur.message === "pasEncore" ? textesVerrou.verrouPasEncore
-                : textesVerrou.verrouEndommage);
+            dire(texteErreur(erreur, textesVerrou.verrouEndommage));
             if (ns.projectionEnCours && ns.numeroJour === jour) {
                 scene.afficherMenu();
             }
