@@ -1,7 +1,7 @@
 // A private calendar's decryption, loaded by its lock (scripts/verrou.js) once a key
 // is at hand: after the password is typed, or at once with a remembered key, a key in
-// the address, or doors that open on their day without a password. The page's open
-// costs a phone none of it.
+// the address, or doors that open on their day without a password. A phone that opens
+// the page downloads none of it.
 //
 // Each day's content is a classic script data/IDENTITE.js that hands its
 // encrypted chunks to calendrier.verrou.recevoir (a page opened from disk may not fetch()
