@@ -42,13 +42,13 @@ QByteArray outil(
 // are left out, since a random temporary folder may spell "gps".
 QString etiquettes(const QString &fichier)
 {
-    QJsonObject objet = QJsonDocument::fromJson(
-        outil(QStringLiteral("exiftool"),
-            {QStringLiteral("-j"), QStringLiteral("-a"), QStringLiteral("-G1"),
-                QStringLiteral("--System:all"), fichier}))
-                            .array()
-                            .first()
-                            .toObject();
+    QJsonObject objet =
+        QJsonDocument::fromJson(outil(QStringLiteral("exiftool"),
+                                    {QStringLiteral("-j"), QStringLiteral("-a"), QStringLiteral("-G1"),
+                                        QStringLiteral("--System:all"), fichier}))
+            .array()
+            .first()
+            .toObject();
     objet.remove(QStringLiteral("SourceFile"));
     return QString::fromUtf8(QJsonDocument(objet).toJson()).toLower();
 }
