@@ -18,7 +18,7 @@ const globalesNavigateur = [
     "window", "document", "Image", "HTMLAudioElement", "HTMLVideoElement", "MouseEvent", "KeyboardEvent",
     "setTimeout", "clearTimeout", "requestAnimationFrame", "matchMedia", "Intl",
     // A private calendar's lock.
-    "TextEncoder", "TextDecoder", "atob", "btoa", "URL", "Blob",
+    "TextEncoder", "TextDecoder", "atob", "btoa", "URL", "Blob", "crypto",
 ];
 // A top-level declaration of a classic script is a global.
 const nomsPermis = `/^(${globalesPage.join("|")})$/`;

@@ -1789,6 +1789,10 @@ Ohne Option öffnet es den Editor, mit dem Kalender FILE, falls angegeben.</tran
         <translation>Dieser Kalender braucht eine https://-Adresse: Fragen Sie nach seinem Link, der mit https:// beginnt.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>Der Kalender kann gerade nicht geöffnet werden: Prüfen Sie die Verbindung und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Diese Tür öffnet sich an ihrem Tag.</translation>
     </message>

@@ -1789,6 +1789,10 @@ Sin opciones, abre el editor, con el calendario FILE si se indica.</translation>
         <translation>Este calendario necesita una dirección https://: pida su enlace que empieza por https://.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>El calendario no se puede abrir ahora: compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Esta puerta se abre en su día.</translation>
     </message>

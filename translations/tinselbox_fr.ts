@@ -1789,6 +1789,10 @@ Sans option, ouvre l’éditeur, avec le calendrier FILE s’il est donné.</tra
         <translation>Ce calendrier a besoin d’une adresse https://&#xa0;: demandez son lien commençant par https://.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>Le calendrier ne peut pas s’ouvrir pour l’instant&#xa0;: vérifiez la connexion et réessayez.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Cette porte s&apos;ouvre le jour venu.</translation>
     </message>

@@ -1789,6 +1789,10 @@ Senza opzioni, apre l’editor, con il calendario FILE se indicato.</translation
         <translation>Questo calendario richiede un indirizzo https://: chiedi il suo link che inizia con https://.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>Il calendario non si può aprire ora: controlla la connessione e riprova.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Questa porta si apre nel suo giorno.</translation>
     </message>

@@ -1789,6 +1789,10 @@ Zonder optie opent het de editor, met de kalender FILE als die is opgegeven.</tr
         <translation>Deze kalender heeft een https://-adres nodig: vraag om de link die met https:// begint.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>De kalender kan nu niet worden geopend: controleer de verbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Dit deurtje gaat op zijn dag open.</translation>
     </message>

@@ -1789,6 +1789,10 @@ Sem opção, abre o editor, com o calendário FILE se for informado.</translatio
         <translation>Este calendário precisa de um endereço https://: peça a ligação que começa por https://.</translation>
     </message>
     <message>
+        <source>The calendar cannot be opened right now: check the connection and try again.</source>
+        <translation>O calendário não pode ser aberto agora: verifique a ligação à Internet e tente de novo.</translation>
+    </message>
+    <message>
         <source>This door opens on its day.</source>
         <translation>Esta porta abre no seu dia.</translation>
     </message>

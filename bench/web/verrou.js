@@ -120,6 +120,8 @@ function photoBruitee(graine) {
             const texte = await (await fetch('scripts/verrou.js')).text();
             const parametres = JSON.parse(texte.match(/^parametres = (\{.*\});$/m)[1]
                 .replace(/(\w+):/g, '"$1":'));
+            // What the page loads once a key is at hand.
+            await calendrier.verrou.chargerDechiffrement();
             const format = calendrier.verrou.format;
             const subtle = crypto.subtle;
             let debut = performance.now();

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-/// How a private site's content is encrypted; the page's scripts/verrou.js reads the same.
+/// How a private site's content is encrypted; the page's scripts/dechiffrement.js reads the same.
 ///
 /// A random master key is wrapped (AES-256-GCM) under the key derived from the password.
 /// Each published file has an identity (32 hexadecimal digits, its name in the site) and is

@@ -31,6 +31,7 @@
 namespace {
 
 const QString SOURCE_VERROU = QStringLiteral(":tinselbox/prive/scripts/verrou.js");
+const QString SOURCE_DECHIFFREMENT = QStringLiteral(":tinselbox/prive/scripts/dechiffrement.js");
 
 QString joindre(QString const &repertoire, QString const &nom)
 {
@@ -428,12 +429,15 @@ Resultat SitePrive::installer(
 {
     const QString scripts = joindre(site, Format::REPERTOIRE_SCRIPTS);
     const QString verrou = joindre(scripts, SCRIPT_VERROU);
+    const QString dechiffrement = joindre(scripts, SCRIPT_DECHIFFREMENT);
     Resultat echec = Resultat::echec(Resultat::Cause::FichierInaccessible,
         SitePrive::tr("The page's lock cannot be written in %1.").arg(Resultat::cheminLisible(site)))
                          .avecChemin(site);
     QFile source(SOURCE_VERROU);
+    QFile sourceDechiffrement(SOURCE_DECHIFFREMENT);
     if (!source.open(QIODevice::ReadOnly) || !EcritureFichier::ecrire(verrou, source.readAll())
-        || !TextesPage::ecrireTable(verrou, langue))
+        || !TextesPage::ecrireTable(verrou, langue) || !sourceDechiffrement.open(QIODevice::ReadOnly)
+        || !EcritureFichier::ecrire(dechiffrement, sourceDechiffrement.readAll()))
         return echec;
     const QString parametres =
         QStringLiteral("parametres = { sel: \"%1\", iterations: %2, enveloppe: \"%3\", duree: %4%5 };")
@@ -457,8 +461,9 @@ Resultat SitePrive::installer(
     if (!insertion)
         return echec.avecRaison(insertion.getRaison());
 
-    // What a phone downloads on open: the script without its comments and indentation.
-    if (!compacterScript(verrou, !cles.cleDernierJour.isEmpty()))
+    // What a phone downloads: the scripts without their comments and indentation.
+    if (!compacterScript(verrou, !cles.cleDernierJour.isEmpty())
+        || !compacterScript(dechiffrement, !cles.cleDernierJour.isEmpty()))
         return echec;
 
     // The lock comes after the page's own scripts, on the object they share.
@@ -490,8 +495,8 @@ QString SitePrive::lignesScene(QString const &identite)
 
 qint64 SitePrive::tailleVerrou()
 {
-    // The script, its parameters line and the page's line that loads it.
-    return QFileInfo(SOURCE_VERROU).size() + 200;
+    // The scripts, the parameters line and the page's line that loads the lock.
+    return QFileInfo(SOURCE_VERROU).size() + QFileInfo(SOURCE_DECHIFFREMENT).size() + 200;
 }
 
 qint64 SitePrive::tailleChiffree(qint64 taille)

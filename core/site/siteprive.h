@@ -18,14 +18,16 @@ class QIODevice;
 
 /// What a generation adds for a private calendar: every day's content encrypted into a
 /// script of its own (data/IDENTITE.js, which a page opened from disk can load where it may
-/// not fetch), the page's lock (scripts/verrou.js) with the wrapped master key, and day
-/// lines that ask the lock for the content instead of naming a file.
+/// not fetch), the page's lock (scripts/verrou.js) with the wrapped master key and the
+/// decryption it loads once a key is at hand (scripts/dechiffrement.js), and day lines that
+/// ask the lock for the content instead of naming a file.
 class SitePrive
 {
     Q_DECLARE_TR_FUNCTIONS(SitePrive)
 
 public:
     static constexpr QLatin1String SCRIPT_VERROU{"verrou.js"};
+    static constexpr QLatin1String SCRIPT_DECHIFFREMENT{"dechiffrement.js"};
     static constexpr QLatin1String MARQUEUR_PARAMETRES{"// <PARAMETRES DU VERROU>"};
 
     /// The keys of one generation.

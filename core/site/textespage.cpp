@@ -56,6 +56,9 @@ const TextePage TEXTES_VERROU[] = {
     {"verrouFaux", QT_TRANSLATE_NOOP("Page", "Wrong password. Please try again.")},
     {"verrouEndommage", QT_TRANSLATE_NOOP("Page", "This day's content is damaged and cannot be shown.")},
     {"verrouPasEncore", QT_TRANSLATE_NOOP("Page", "This door opens on its day.")},
+    {"verrouReseau",
+        QT_TRANSLATE_NOOP(
+            "Page", "The calendar cannot be opened right now: check the connection and try again.")},
     {"verrouHttps",
         QT_TRANSLATE_NOOP(
             "Page", "This calendar needs an https:// address: ask for its link beginning with https://.")},

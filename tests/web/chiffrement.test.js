@@ -1,5 +1,5 @@
 // The format of a private site, across its two sides: the generator's own writer
-// (through a small tool built with the tests) encrypts, the page's scripts/verrou.js
+// (through a small tool built with the tests) encrypts, the page's scripts/dechiffrement.js
 // decrypts with WebCrypto under Node. One table: sizes around the chunk boundary, an
 // empty message, and chunks changed, dropped, swapped or taken from another file.
 'use strict';

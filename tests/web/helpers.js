@@ -28,12 +28,12 @@ const MENU = (() => {
     // As plain arrays of this realm, so that tests compare them deeply.
     return JSON.parse(JSON.stringify(contexte.calendrier.Disposition.MENU_31));
 })();
-// A private calendar's lock script, as the site template holds it.
-const VERROU = path.join(RACINE, 'core', 'site', 'ressources', 'tinselbox', 'prive', 'scripts', 'verrou.js');
+// A private calendar's decryption script, as the site template holds it.
+const VERROU = path.join(RACINE, 'core', 'site', 'ressources', 'tinselbox', 'prive', 'scripts', 'dechiffrement.js');
 
-// The lock's format functions, as the script defines them where there is no document.
+// The lock's format functions, as the decryption script adds them to the lock's object.
 function chargerFormatVerrou() {
-    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: {} };
+    const contexte = { crypto: crypto.webcrypto, TextEncoder, TextDecoder, atob, btoa, Uint8Array, calendrier: { verrou: {} } };
     vm.createContext(contexte);
     vm.runInContext(fs.readFileSync(VERROU, 'utf8'), contexte);
     return contexte.calendrier.verrou.format;

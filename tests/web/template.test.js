@@ -118,8 +118,8 @@ test('the resource list names every template file once, in the template section'
     const listes = (section) => [...section.matchAll(/<file[^>]*>([^<]+)<\/file>/g)].map((m) => m[1]);
     assert.deepEqual(listes(sections[0]), ['xsd/tinselbox.xsd']);
     assert.deepEqual(listes(sections[1]).sort(), fichiersModele().map((f) => 'tinselbox/js/' + f.split(path.sep).join('/')).sort());
-    // The lock, added to a private calendar's site only.
-    assert.deepEqual(listes(sections[2]), ['tinselbox/prive/scripts/verrou.js']);
+    // The lock and its decryption, added to a private calendar's site only.
+    assert.deepEqual(listes(sections[2]), ['tinselbox/prive/scripts/verrou.js', 'tinselbox/prive/scripts/dechiffrement.js']);
 });
 
 test('the template stays light: at most 300 KB in all', () => {

@@ -1,12 +1,9 @@
-// A private calendar: the page asks for the password once, then decrypts a
-// day's content when its ball opens. Loaded only by a private calendar's page.
+// A private calendar's lock: the page asks for the password once, then shows a
+// day's content when its ball opens. Loaded only by a private calendar's page, or
+// one whose doors open only on their day.
 //
-// Each day's content is a classic script data/IDENTITE.js that hands its
-// encrypted chunks to calendrier.verrou.recevoir (a page opened from disk may not fetch()
-// its own files, but it may load scripts). The master key is wrapped under the
-// key derived from the password (PBKDF2-SHA256); each file's key comes from the
-// master key by HKDF; each chunk is sealed with AES-256-GCM, its identity, index
-// and last-chunk flag bound as associated data.
+// What decrypts (scripts/dechiffrement.js) comes once a key is at hand: a phone
+// that opens the page downloads only the form.
 "use strict";
 
 (function () {
@@ -30,208 +27,22 @@
         verrouFaux: "Wrong password. Please try again.",
         verrouEndommage: "This day's content is damaged and cannot be shown.",
         verrouPasEncore: "This door opens on its day.",
+        verrouReseau: "The calendar cannot be opened right now: check the connection and try again.",
         verrouHttps: "This calendar needs an https:// address: ask for its link beginning with https://."
     };
 
-    var TAILLE_NONCE = 12;
-    var ETIQUETTE_FICHIER = "tinselbox/fichier/1";
-    var ETIQUETTE_ENVELOPPE = "tinselbox/enveloppe/1";
-    var ETIQUETTE_CONTENU = "tinselbox/jour/1";
-    var ETIQUETTE_ENVELOPPE_CHAINE = "tinselbox/enveloppe-chaine/1";
-    var encodeur = new TextEncoder();
-
-    // ---- The format, with no DOM: the page and the tests under Node share it.
-
-    function base64EnOctets(texte) {
-        var normal = texte.replace(/-/g, "+").replace(/_/g, "/");
-        while (normal.length % 4 !== 0) {
-            normal += "=";
-        }
-        if (typeof Uint8Array.fromBase64 === "function") {
-            return Uint8Array.fromBase64(normal);
-        }
-        var binaire = atob(normal);
-        var octets = new Uint8Array(binaire.length);
-        for (var i = 0; i < binaire.length; i++) {
-            octets[i] = binaire.charCodeAt(i);
-        }
-        return octets;
-    }
-
-    function octetsEnBase64(octets) {
-        var vue = new Uint8Array(octets);
-        var binaire = "";
-        for (var i = 0; i < vue.length; i++) {
-            binaire += String.fromCharCode(vue[i]);
-        }
-        return btoa(binaire).replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
-    }
-
-    function joindre(parties) {
-        var total = 0;
-        parties.forEach(function (partie) {
-            total += partie.length;
-        });
-        var resultat = new Uint8Array(total);
-        var position = 0;
-        parties.forEach(function (partie) {
-            resultat.set(partie, position);
-            position += partie.length;
-        });
-        return resultat;
-    }
-
-    function grosBout(valeur) {
-        return new Uint8Array([(valeur >>> 24) & 255, (valeur >>> 16) & 255, (valeur >>> 8) & 255, valeur & 255]);
-    }
-
-    function nonceMorceau(index) {
-        var nonce = new Uint8Array(TAILLE_NONCE);
-        nonce.set(grosBout(index), TAILLE_NONCE - 4);
-        return nonce;
-    }
-
-    function donneesAssociees(identite, index, dernier) {
-        return joindre([encodeur.encode(identite), grosBout(index), new Uint8Array([dernier ? 1 : 0])]);
-    }
-
-    // The password's key (32 raw bytes), as the generator derives it.
-    function deriverMotDePasse(subtle, motDePasse, sel, iterations) {
-        return subtle.importKey("raw", encodeur.encode(motDePasse.normalize("NFC")), "PBKDF2", false, ["deriveBits"])
-            .then(function (base) {
-                return subtle.deriveBits({ name: "PBKDF2", hash: "SHA-256", salt: sel, iterations: iterations },
-                    base, 256);
-            })
-            .then(function (bits) {
-                return new Uint8Array(bits);
-            });
-    }
-
-    // The master key, ready for HKDF, from the password's key; rejects on a
-    // wrong password.
-    function desenvelopper(subtle, cleMotDePasse, enveloppe) {
-        return subtle.importKey("raw", cleMotDePasse, "AES-GCM", false, ["decrypt"])
-            .then(function (cle) {
-                return subtle.decrypt({
-                    name: "AES-GCM",
-                    iv: enveloppe.subarray(0, TAILLE_NONCE),
-                    additionalData: encodeur.encode(ETIQUETTE_ENVELOPPE)
-                }, cle, enveloppe.subarray(TAILLE_NONCE));
-            })
-            .then(function (cleMaitre) {
-                return subtle.importKey("raw", cleMaitre, "HKDF", false, ["deriveKey"]);
-            });
-    }
-
-    // The content of one file, its chunks in order; rejects when any chunk is
-    // changed, missing, added or out of place.
-    function dechiffrerFichier(subtle, cleMaitre, identite, sel, morceaux) {
-        if (!morceaux.length) {
-            return Promise.reject(new Error("endommage"));
-        }
-        return subtle.deriveKey({
-            name: "HKDF",
-            hash: "SHA-256",
-            salt: sel,
-            info: joindre([encodeur.encode(ETIQUETTE_FICHIER), new Uint8Array([0]), encodeur.encode(identite)])
-        }, cleMaitre, { name: "AES-GCM", length: 256 }, false, ["decrypt"]).then(function (cle) {
-            return Promise.all(morceaux.map(function (morceau, i) {
-                return subtle.decrypt({
-                    name: "AES-GCM",
-                    iv: nonceMorceau(i),
-                    additionalData: donneesAssociees(identite, i, i === morceaux.length - 1)
-                }, cle, morceau).then(function (clair) {
-                    return new Uint8Array(clair);
-                });
-            }));
-        }).then(joindre);
-    }
-
-    // A decrypted file: a line of JSON that says what it is, then the media's bytes.
-    function lireContenu(clair) {
-        var fin = clair.indexOf(10);
-        if (fin < 0) {
-            throw new Error("endommage");
-        }
-        return { entete: JSON.parse(new TextDecoder().decode(clair.subarray(0, fin))), octets: clair.subarray(fin + 1) };
-    }
-
-    // ---- The chain of days' keys.
-
-    var format = {
-        base64EnOctets: base64EnOctets,
-        octetsEnBase64: octetsEnBase64,
-        deriverMotDePasse: deriverMotDePasse,
-        desenvelopper: desenvelopper,
-        dechiffrerFichier: dechiffrerFichier,
-        lireContenu: lireContenu
-    };
-
-    // <CHAINE> Doors that open only on their day: the generator leaves this out of a
-    // calendar without them, which never reaches it (`chaine` stays null).
-    // Day `jour`'s key (32 raw bytes) from the key of day `depuis`, a later day or
-    // the same: one SHA-256 per day between. No later day can be reached.
-    format.cleJour = function (subtle, cle, depuis, jour) {
-        if (jour > depuis || jour < 1) {
-            return Promise.reject(new Error("pasEncore"));
-        }
-        var suite = Promise.resolve(cle);
-        for (var d = depuis; d > jour; d--) {
-            suite = suite.then(function (octets) {
-                return subtle.digest("SHA-256", octets);
-            }).then(function (empreinte) {
-                return new Uint8Array(empreinte);
-            });
-        }
-        return suite;
-    };
-
-    // What a day's content is encrypted from, ready for HKDF, from the day's key.
-    format.cleContenu = function (subtle, cleDuJour) {
-        return subtle.importKey("raw", cleDuJour, "HKDF", false, ["deriveBits"]).then(function (base) {
-            return subtle.deriveBits({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
-                info: encodeur.encode(ETIQUETTE_CONTENU) }, base, 256);
-        }).then(function (bits) {
-            return subtle.importKey("raw", bits, "HKDF", false, ["deriveKey"]);
-        });
-    };
-
-    // The chain's key a private site holds, from its master key (as desenvelopper
-    // gives it).
-    format.desenvelopperCleChaine = function (subtle, cleMaitre, enveloppe) {
-        return subtle.deriveKey({ name: "HKDF", hash: "SHA-256", salt: new Uint8Array(0),
-            info: encodeur.encode(ETIQUETTE_ENVELOPPE_CHAINE) }, cleMaitre, { name: "AES-GCM", length: 256 }, false,
-        ["decrypt"]).then(function (cle) {
-            return subtle.decrypt({ name: "AES-GCM", iv: enveloppe.subarray(0, TAILLE_NONCE),
-                additionalData: encodeur.encode(ETIQUETTE_ENVELOPPE_CHAINE) }, cle, enveloppe.subarray(TAILLE_NONCE));
-        }).then(function (cle) {
-            return new Uint8Array(cle);
-        });
-    };
-    // </CHAINE>
-
-    if (typeof document === "undefined") {
-        ns.verrou = { format: format };
-        return;
-    }
-
-    // ---- The page.
-
     var subtle = window.crypto && window.crypto.subtle;
     var CLE_STOCKAGE = "tinselbox.verrou:" + window.location.pathname;
-    // The master key once the password is known, or null.
-    var cleMaitre = null;
-    // What each data/IDENTITE.js script handed over, until it is decrypted.
-    var recus = new Map();
-    var attentes = new Map();
+    // Whether a key opened the calendar, and the trying of the keys known on open.
+    var ouvert = false;
+    var essai = Promise.resolve();
+    var chargement = null;
     var panneau = null;
     var champ = null;
     var souvenir = null;
     var bouton = null;
     var ligneEtat = null;
     var avis = null;
-    // Addresses of the content shown, revoked when the balls come back.
-    var adresses = [];
 
     function el(nom, attributs, enfants) {
         var element = document.createElement(nom);
@@ -286,6 +97,12 @@
             bouton,
             ligneEtat
         ]);
+        // The decryption arrives while the password is typed rather than after.
+        champ.addEventListener("input", function () {
+            chargerDechiffrement().catch(function () {
+                // Submitting tries again, and says why it fails.
+            });
+        }, { once: true });
         formulaire.addEventListener("submit", function (evenement) {
             evenement.preventDefault();
             essayerMotDePasse();
@@ -325,46 +142,59 @@
         avis.textContent = texte;
     }
 
-    // Opens the calendar with the password's key; false when it is not the one.
-    function essayerCle(cleMotDePasse) {
-        return desenvelopper(subtle, cleMotDePasse, base64EnOctets(parametres.enveloppe)).then(function (cle) {
-            cleMaitre = cle;
-            montrerFond();
-            return true;
-        }, function () {
-            return false;
-        });
+    // The decryption script, loaded once; a failed load is tried again at the next need.
+    function chargerDechiffrement() {
+        if (!chargement) {
+            chargement = new Promise(function (resoudre, rejeter) {
+                var script = el("script", { src: "scripts/dechiffrement.js" });
+                script.addEventListener("load", resoudre);
+                script.addEventListener("error", function () {
+                    chargement = null;
+                    script.parentNode.removeChild(script);
+                    rejeter(new Error("reseau"));
+                });
+                document.head.appendChild(script);
+            });
+        }
+        return chargement;
+    }
+
+    // What the visitor is told of a failure: `parDefaut` unless it is the network's
+    // or a door's that opens on its day.
+    function texteErreur(erreur, parDefaut) {
+        var message = erreur && erreur.message;
+        return message === "reseau" ? textesVerrou.verrouReseau
+            : message === "pasEncore" ? textesVerrou.verrouPasEncore : parDefaut;
     }
 
     function essayerMotDePasse() {
         var motDePasse = champ.value;
         bouton.disabled = true;
         ligneEtat.textContent = textesVerrou.verrouEnCours;
-        var derivee = null;
-        deriverMotDePasse(subtle, motDePasse, base64EnOctets(parametres.sel), parametres.iterations)
-            .then(function (cle) {
-                derivee = cle;
-                return essayerCle(cle);
+        chargerDechiffrement()
+            .then(function () {
+                return ns.verrou.essayerMotDePasse(motDePasse);
             })
-            .then(function (ouvert) {
+            .then(function (cle) {
                 bouton.disabled = false;
-                if (!ouvert) {
+                if (!cle) {
                     ligneEtat.textContent = textesVerrou.verrouFaux;
                     champ.select();
                     champ.focus();
                     return;
                 }
+                ouvert = true;
                 // The key lasts for the session unless the visitor asks to be remembered.
                 var garde = stockage(souvenir.checked ? "localStorage" : "sessionStorage");
                 if (garde) {
-                    garde.setItem(CLE_STOCKAGE, octetsEnBase64(derivee));
+                    garde.setItem(CLE_STOCKAGE, cle);
                 }
                 champ.value = "";
                 fermerPanneau();
             })
-            .catch(function () {
+            .catch(function (erreur) {
                 bouton.disabled = false;
-                ligneEtat.textContent = textesVerrou.verrouFaux;
+                ligneEtat.textContent = texteErreur(erreur, textesVerrou.verrouFaux);
             });
     }
 
@@ -388,42 +218,9 @@
         return cles;
     }
 
-    function ouvrirAvecClesConnues(cles) {
-        if (!cles.length) {
-            return Promise.resolve(false);
-        }
-        var cle;
-        try {
-            cle = base64EnOctets(cles[0]);
-        } catch (erreur) {
-            return ouvrirAvecClesConnues(cles.slice(1));
-        }
-        return essayerCle(cle).then(function (ouvert) {
-            return ouvert || ouvrirAvecClesConnues(cles.slice(1));
-        });
-    }
-
     // Doors that open only on their day need no password when the calendar is not private.
     function estPrive() {
         return parametres.enveloppe !== "";
-    }
-
-    // The key day `jour`'s content is encrypted from: the master key, or the day's
-    // own from the chain; rejects with "pasEncore" for a day this site holds no key of.
-    function cleDuContenu(jour) {
-        if (!chaine) {
-            return Promise.resolve(cleMaitre);
-        }
-        if (!chaine.jour || jour > chaine.jour) {
-            return Promise.reject(new Error("pasEncore"));
-        }
-        var cle = chaine.cle ? Promise.resolve(base64EnOctets(chaine.cle))
-            : format.desenvelopperCleChaine(subtle, cleMaitre, base64EnOctets(chaine.enveloppe));
-        return cle.then(function (octets) {
-            return format.cleJour(subtle, octets, chaine.jour, jour);
-        }).then(function (octets) {
-            return format.cleContenu(subtle, octets);
-        });
     }
 
     function demarrer() {
@@ -431,6 +228,10 @@
         avis = el("p", { id: "verrou-avis", role: "alert" });
         document.body.appendChild(avis);
         if (!estPrive() && subtle && window.isSecureContext) {
+            // The site holds its chain's key: nothing to wait for.
+            chargerDechiffrement().catch(function () {
+                // A day asks for it again when its ball opens.
+            });
             return;
         }
         creerPanneau();
@@ -438,110 +239,21 @@
             montrerPanneau();
             return;
         }
-        ouvrirAvecClesConnues(clesConnues()).then(function (ouvert) {
-            if (!ouvert) {
+        var cles = clesConnues();
+        if (!cles.length) {
+            montrerPanneau();
+            return;
+        }
+        essai = chargerDechiffrement().then(function () {
+            return ns.verrou.essayerCles(cles);
+        }).catch(function () {
+            return false;
+        }).then(function (ok) {
+            ouvert = ok;
+            if (!ok) {
                 montrerPanneau();
             }
         });
-    }
-
-    // The family's picture, for the window's shape, drawn behind the balls once
-    // it is decrypted; it stays for the visit.
-    function montrerFond() {
-        if (!parametres.fond || ns.photoDeFond) {
-            return;
-        }
-        var identite = parametres.fond[window.innerHeight > window.innerWidth ? 0 : 1];
-        charger(identite).then(function (donnees) {
-            return dechiffrerFichier(subtle, cleMaitre, identite, base64EnOctets(donnees.sel),
-                donnees.morceaux.map(base64EnOctets));
-        }).then(function (clair) {
-            var photo = new Image();
-            photo.addEventListener("load", function () {
-                ns.photoDeFond = photo;
-            });
-            photo.src = URL.createObjectURL(new Blob([lireContenu(clair).octets], { type: "image/jpeg" }));
-        }).catch(function () {
-            // The page stays usable on its own sky.
-        });
-    }
-
-    // Loads data/IDENTITE.js, which calls recevoir.
-    function charger(identite) {
-        return new Promise(function (resoudre, rejeter) {
-            attentes.set(identite, { resoudre: resoudre, rejeter: rejeter });
-            var script = el("script", { src: "data/" + identite + ".js" });
-            var finir = function () {
-                script.parentNode.removeChild(script);
-                var attente = attentes.get(identite);
-                if (attente) {
-                    attentes.delete(identite);
-                    attente.rejeter(new Error("endommage"));
-                }
-            };
-            script.addEventListener("load", finir);
-            script.addEventListener("error", finir);
-            document.head.appendChild(script);
-        });
-    }
-
-    function recevoir(identite, sel, morceaux) {
-        var attente = attentes.get(identite);
-        if (attente) {
-            attentes.delete(identite);
-            attente.resoudre({ sel: sel, morceaux: morceaux });
-        } else {
-            recus.set(identite, { sel: sel, morceaux: morceaux });
-        }
-    }
-
-    function revoquer() {
-        adresses.forEach(function (adresse) {
-            URL.revokeObjectURL(adresse);
-        });
-        adresses = [];
-    }
-
-    // The content is let go as soon as the balls are back.
-    function surveillerFermeture() {
-        if (ns.projectionEnCours) {
-            setTimeout(surveillerFermeture, 250);
-        } else {
-            revoquer();
-        }
-    }
-
-    // What the day's written lines of a plain site do, with the decrypted content.
-    function montrer(identite, contenu, scene) {
-        var entete = contenu.entete;
-        if (entete.genre === "message") {
-            carte = new Carte(entete.texte);
-            imagesMobiles.push(carte);
-            scene.declencherTimer(carte, parametres.duree);
-            return;
-        }
-        var adresse = URL.createObjectURL(new Blob([contenu.octets], { type: entete.type || "" }));
-        adresses.push(adresse);
-        if (entete.genre === "photo") {
-            ns.collectionPhotos.fichiers.set(identite, adresse);
-            ns.collectionPhotos.images.delete(identite);
-            photo = new Photo(identite);
-            imagesMobiles.push(photo);
-            scene.declencherTimer(photo, parametres.duree);
-        } else if (entete.genre === "musique") {
-            pochette = new Photo("pochette");
-            imagesMobiles.push(pochette);
-            pochette.sortir();
-            collectionSons.chargerSon(identite, adresse);
-            son = collectionSons.jouerSon(identite);
-            scene.detecterArret(son);
-        } else {
-            ecran = new Video(identite);
-            collectionVideos.chargerVideo(identite, adresse, ecran);
-            video = collectionVideos.jouerVideo(identite, ecran);
-            videos.push(ecran);
-            scene.detecterArret(video);
-        }
     }
 
     // Called by a day's written lines: decrypts the day's content, then shows it
@@ -551,49 +263,31 @@
         var scene = { declencherTimer: fonctions[0], detecterArret: fonctions[1], afficherMenu: fonctions[2] };
         var jour = ns.numeroJour;
         dire("");
-        if (!subtle || (estPrive() && !cleMaitre)) {
-            scene.afficherMenu();
-            if (panneau) {
-                montrerPanneau();
+        // A key known on open may still be on its way.
+        essai.then(function () {
+            if (!subtle || (estPrive() && !ouvert)) {
+                scene.afficherMenu();
+                if (panneau) {
+                    montrerPanneau();
+                }
+                return null;
             }
-            return;
-        }
-        var recu = recus.get(identite);
-        recus.delete(identite);
-        var cleFichiers = null;
-        cleDuContenu(jour)
-            .then(function (cle) {
-                cleFichiers = cle;
-                return recu || charger(identite);
-            })
-            .then(function (donnees) {
-                return dechiffrerFichier(subtle, cleFichiers, identite, base64EnOctets(donnees.sel),
-                    donnees.morceaux.map(base64EnOctets));
-            })
-            .then(function (clair) {
-                // The visitor may have gone back to the balls meanwhile.
-                if (!ns.projectionEnCours || ns.numeroJour !== jour) {
-                    return;
-                }
-                revoquer();
-                montrer(identite, lireContenu(clair), scene);
-                ns.annoncer(ns.natureDuJour(jour));
-                surveillerFermeture();
-            })
-            .catch(function (erreur) {
-                dire(erreur && erreur.message === "pasEncore" ? textesVerrou.verrouPasEncore
-                    : textesVerrou.verrouEndommage);
-                if (ns.projectionEnCours && ns.numeroJour === jour) {
-                    scene.afficherMenu();
-                }
+            return chargerDechiffrement().then(function () {
+                return ns.verrou.montrerJour(identite, jour, scene);
             });
+        }).catch(function (erreur) {
+            dire(texteErreur(erreur, textesVerrou.verrouEndommage));
+            if (ns.projectionEnCours && ns.numeroJour === jour) {
+                scene.afficherMenu();
+            }
+        });
     }
+
+    ns.verrou = { parametres: parametres, chaine: chaine, ouvrir: ouvrir, chargerDechiffrement: chargerDechiffrement };
 
     if (document.readyState === "loading") {
         document.addEventListener("DOMContentLoaded", demarrer);
     } else {
         demarrer();
     }
-
-    ns.verrou = { format: format, ouvrir: ouvrir, recevoir: recevoir };
 }());
