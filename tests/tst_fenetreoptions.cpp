@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -72,6 +73,23 @@ QString decrire(const OptionsCalendrier &options)
     for (const auto &[nom, valeur] : options.aEcrire())
         attributs << nom + QLatin1Char('=') + valeur;
     return attributs.join(QLatin1Char(' '));
+}
+
+// Opens Options from the window, lets `regler` fill the dialog, then clicks `reponse`;
+// false when no Options dialog came up.
+bool passerParOptions(QWidget &fenetre, std::function<void(FenetreOptions &)> const &regler,
+    QDialogButtonBox::StandardButton reponse = QDialogButtonBox::Ok)
+{
+    RepondeurModal repondeur([&regler, reponse](QWidget *modale) {
+        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
+        if (dialogue == nullptr)
+            return false;
+        regler(*dialogue);
+        dialogue->findChild<QDialogButtonBox *>()->button(reponse)->click();
+        return true;
+    });
+    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
+    return repondeur.aRepondu();
 }
 
 } // namespace
@@ -426,18 +444,9 @@ void TestFenetreOptions::boutonDeLaFenetrePrincipale()
 
     // Cancel changes nothing; a changed option makes the calendar unsaved.
     for (const bool changer : {false, true}) {
-        RepondeurModal repondeur([changer](QWidget *modale) {
-            auto *options = qobject_cast<FenetreOptions *>(modale);
-            if (options == nullptr)
-                return false;
-            regler(*options, ::options(true, 12, QString()));
-            options->findChild<QDialogButtonBox *>()
-                ->button(changer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
-                ->click();
-            return true;
-        });
-        QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
-        QVERIFY(repondeur.aRepondu());
+        QVERIFY(passerParOptions(
+            fenetre, [](FenetreOptions &dialogue) { regler(dialogue, ::options(true, 12, QString())); },
+            changer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
         QCOMPARE(fenetre.sauvegardeNecessaire(), changer);
         QCOMPARE(fenetre.getCalendrier()->getOptions().rattrapage, changer);
     }
@@ -457,16 +466,8 @@ void TestFenetreOptions::verrouDeLaFenetrePrincipale()
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     BoiteMessage::prevoirReponse(QMessageBox::Ok);
     BoiteMessage::prevoirReponse(QMessageBox::No);
-    RepondeurModal repondeur([](QWidget *modale) {
-        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
-        if (dialogue == nullptr)
-            return false;
-        dialogue->findChild<QCheckBox *>("case_verrou")->setChecked(true);
-        dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        return true;
-    });
-    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
-    QVERIFY(repondeur.aRepondu());
+    QVERIFY(passerParOptions(fenetre,
+        [](FenetreOptions &dialogue) { dialogue.findChild<QCheckBox *>("case_verrou")->setChecked(true); }));
     QVERIFY(fenetre.getCalendrier()->getOptions().verrou);
     const QList<BoiteMessage::Montree> boites = BoiteMessage::prendreMontrees();
     QCOMPARE(boites.size(), 2);
@@ -484,16 +485,9 @@ void TestFenetreOptions::verrouDeLaFenetrePrincipale()
     options.publication = autre;
     ailleurs.setOptions(options);
     QFile::remove(ChaineCles::chemin(ailleurs));
-    RepondeurModal deplacement([&autre](QWidget *modale) {
-        auto *dialogue = qobject_cast<FenetreOptions *>(modale);
-        if (dialogue == nullptr)
-            return false;
-        dialogue->findChild<QLineEdit *>("champ_publication")->setText(autre);
-        dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        return true;
-    });
-    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
-    QVERIFY(deplacement.aRepondu());
+    QVERIFY(passerParOptions(fenetre, [&autre](FenetreOptions &dialogue) {
+        dialogue.findChild<QLineEdit *>("champ_publication")->setText(autre);
+    }));
     QCOMPARE(ChaineCles::chemin(*calendrier), ChaineCles::chemin(ailleurs));
     QVERIFY(QFile::remove(ancienne));
     fenetre.findChild<QAction *>("action_annuler")->trigger();
@@ -524,16 +518,8 @@ void TestFenetreOptions::grilleDeLaLongueur()
     QVERIFY(!tuile(fenetre, 31)->isVisible());
     const int hauteurTuile = tuile(fenetre, 1)->height();
 
-    RepondeurModal repondeur([](QWidget *modale) {
-        auto *options = qobject_cast<FenetreOptions *>(modale);
-        if (options == nullptr)
-            return false;
-        options->findChild<QSpinBox *>("champ_jours")->setValue(12);
-        options->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        return true;
-    });
-    QTest::mouseClick(bouton(fenetre, "bouton_options"), Qt::LeftButton);
-    QVERIFY(repondeur.aRepondu());
+    QVERIFY(passerParOptions(fenetre,
+        [](FenetreOptions &dialogue) { dialogue.findChild<QSpinBox *>("champ_jours")->setValue(12); }));
     QCOMPARE(tuilesVisibles(), 12);
     QVERIFY(fenetre.sauvegardeNecessaire());
     const QList<BoiteMessage::Montree> montrees = BoiteMessage::prendreMontrees();

@@ -59,14 +59,11 @@ QString nomGenre(Media::TypeMedia type)
 // script's own lines never continue a string or a comment onto the next one. Without
 // `avecChaine`, the part for doors that open only on their day goes too: a phone does not
 // download what its calendar never runs.
-bool compacterScript(QString const &chemin, bool avecChaine)
+QByteArray compacte(QByteArray const &script, bool avecChaine)
 {
-    QFile entree(chemin);
-    if (!entree.open(QIODevice::ReadOnly))
-        return false;
     QByteArray compact;
     bool horsChaine = false;
-    for (const QByteArray &ligne : entree.readAll().split('\n')) {
+    for (const QByteArray &ligne : script.split('\n')) {
         const QByteArray texte = ligne.trimmed();
         if (!avecChaine && texte.startsWith("// <CHAINE>"))
             horsChaine = true;
@@ -75,6 +72,15 @@ bool compacterScript(QString const &chemin, bool avecChaine)
         if (!horsChaine && !texte.isEmpty() && !texte.startsWith("//"))
             compact += texte + '\n';
     }
+    return compact;
+}
+
+bool compacterScript(QString const &chemin, bool avecChaine)
+{
+    QFile entree(chemin);
+    if (!entree.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray compact = compacte(entree.readAll(), avecChaine);
     entree.close();
     QSaveFile sortie(chemin);
     return sortie.open(QIODevice::WriteOnly) && sortie.write(compact) == compact.size() && sortie.commit();
@@ -435,9 +441,11 @@ Resultat SitePrive::installer(
                          .avecChemin(site);
     QFile source(SOURCE_VERROU);
     QFile sourceDechiffrement(SOURCE_DECHIFFREMENT);
+    // The decryption needs nothing of this calendar's: written compacted at once.
     if (!source.open(QIODevice::ReadOnly) || !EcritureFichier::ecrire(verrou, source.readAll())
         || !TextesPage::ecrireTable(verrou, langue) || !sourceDechiffrement.open(QIODevice::ReadOnly)
-        || !EcritureFichier::ecrire(dechiffrement, sourceDechiffrement.readAll()))
+        || !EcritureFichier::ecrire(
+            dechiffrement, compacte(sourceDechiffrement.readAll(), !cles.cleDernierJour.isEmpty())))
         return echec;
     const QString parametres =
         QStringLiteral("parametres = { sel: \"%1\", iterations: %2, enveloppe: \"%3\", duree: %4%5 };")
@@ -461,9 +469,8 @@ Resultat SitePrive::installer(
     if (!insertion)
         return echec.avecRaison(insertion.getRaison());
 
-    // What a phone downloads: the scripts without their comments and indentation.
-    if (!compacterScript(verrou, !cles.cleDernierJour.isEmpty())
-        || !compacterScript(dechiffrement, !cles.cleDernierJour.isEmpty()))
+    // What a phone downloads on open: the script without its comments and indentation.
+    if (!compacterScript(verrou, !cles.cleDernierJour.isEmpty()))
         return echec;
 
     // The lock comes after the page's own scripts, on the object they share.
